@@ -1,0 +1,257 @@
+#pragma once
+// The main window.  One class, but its members are defined beside the code
+// of the subsystem they belong to: start-up and shutdown in app/, editing,
+// files and colouring in core/, TeX processing in tex/, insertion in
+// insert/ and math/, command assist in assist/.
+#include <QMainWindow>
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Registry.h"
+#include "platform/RichEdit.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+class MultiUndo;
+class TDocumentExplorer;
+class TTeXEXE;
+class TDdeServerConv;
+
+// One record of the parent-file table.
+struct ParentFileEntry {
+    QString Child;
+    QString Parent;
+    bool Execute = false;
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* owner = nullptr);
+    ~TForm1() override;
+
+    // ==== start-up, main window and shutdown (app/) ====
+    unsigned long RootKey = HKEY_CURRENT_USER_ROOT;
+    QString RegKey = "\\Software\\Kestrelwood\\Quillmark";
+    QString ProgramDir;       // folder of the executable, no trailing slash
+    QString AppTitle = "Quillmark";
+    QString CaptionSuffix = " - Quillmark";
+    bool StartingUp = true;   // set while Form1Create runs
+    QStringList CommandLine;  // parameters after the program name
+
+    void Form1Create();
+    void FormShow();
+    void Form1OnActivate();
+    void FormCloseQuery(bool& CanClose);
+    void Form1CloseClick();
+    void WMDropFiles(const QStringList& files);
+    void ApplicationHint(const QString& hint);
+    void MenuViewClick();
+    void MenuViewStandardClick();
+    void MenuViewFormPreambClick();
+    void MenuViewMathClick();
+    void MenuViewDocExplrClick();
+    void MenuViewStatusBarClick();
+    void ArrangeToolBars();
+    void MenuHelpContentsClick();
+    void MenuHelpKeywordClick();
+    void N47Click();
+    void MenuHelpHomepageClick();
+    void MenuHelpVersionClick();
+    // Applies the command-line "/j" jump; separate so tests can drive it.
+    void JumpToLineParameter(const QString& parameter);
+
+    // Components.
+    QWidget* Panel2 = nullptr;
+    QToolBar* ToolBarFile = nullptr;
+    QToolBar* ToolBarTeXShosiki = nullptr;
+    QToolBar* ToolBarTeXMath = nullptr;
+    QWidget* PanelDocumentExplorer = nullptr;
+    QToolButton* SpeedButtonExplorerClose = nullptr;
+    QTreeWidget* TreeView = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    TRichEdit* RichEdit = nullptr;
+    QWidget* StatusBar = nullptr;
+    std::array<QLabel*, 4> StatusPanels{};
+    QMenu* PopupMenu1 = nullptr;
+    QTimer* TimerTreeView = nullptr;
+    void SetStatusPanel(int index, const QString& text);
+    QString StatusPanelText(int index) const;
+
+    // Top-level menus, in menu-bar order.
+    QMenu* MenuFile = nullptr;
+    QMenu* MenuEdit = nullptr;
+    QMenu* MenuSearch = nullptr;
+    QMenu* MenuView = nullptr;
+    QMenu* MenuInsert = nullptr;
+    QMenu* MenuFormat = nullptr;
+    QMenu* MenuMath = nullptr;
+    QMenu* MenuPreamble = nullptr;
+    QMenu* MenuTex = nullptr;
+    QMenu* MenuOption = nullptr;
+    QMenu* MenuHelp = nullptr;
+    QAction* MenuFileQuit = nullptr;  // last item of the File menu
+
+    // Menu items, tool buttons and pop-up items by their component name.
+    QAction* Item(const QString& name) const;
+    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
+                     std::function<void()> handler, const QKeySequence& shortcut = {},
+                     int helpContext = 0);
+    // Inserts before another action of the same menu (nullptr appends).
+    QAction* InsertItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                        std::function<void()> handler, const QKeySequence& shortcut = {},
+                        int helpContext = 0);
+    QAction* AddToolButton(QToolBar* bar, const QString& name, const QString& hint,
+                           const QString& iconText, std::function<void()> handler,
+                           bool checkable = false);
+    // Runs a handler behind the exception boundary: an escaping exception is
+    // shown in an "Error Message" box instead of crossing a Qt signal.
+    void Guard(const std::function<void()>& handler);
+    int HelpContextOf(const QString& itemName) const;
+
+    // ==== settings store (app/Settings.cpp) ====
+    void LoadSettings();
+    int WindowTop = 0, WindowLeft = 0, WindowWidth = 875, WindowHeight = 600;
+    int TabSpace = 1;
+    int TabSpaceNo = 4;
+    QString CurrentDir;
+    bool AutoCommand = true;
+    bool AutoColor = true;
+    unsigned FontColor = 0;        // 0x00BBGGRR
+    unsigned BackColor = 0xFFFFFF;
+    std::array<ParentFileEntry, 128> ParentTable{};
+    std::array<QString, 5> RecentFile{};
+
+    // ==== editing (core/Editing.cpp, core/EditCommands.cpp) ====
+    MultiUndo* UndoManager = nullptr;
+    bool Busy = false;
+    bool ImeComposing = false;
+    bool TextChanged = false;
+    int DialogCenterY = 9999;
+    int DialogCenterX = 9999;
+    void InsertText(const std::string& text);
+    bool CaretNotAtLineStart();
+    int DialogTop(int height);
+    int DialogLeft(int width);
+    void StoreDialogTop(int top, int height);
+    void StoreDialogLeft(int left, int width);
+    void UpdateCaretPosPanel();
+    void UpdateModifiedPanel();
+    void SetImeColors();
+    void AutoIndentOnEnter(int& key, int shift);
+    void RichEditChange();
+    void RichEditKeyDown(int& key, int shift);
+    void RichEditKeyPress(char& key);
+    void RichEditSelectionChange();
+    void RichEditMouseDown();
+    void RichEditImeStartComposition();
+    void RichEditImeEndComposition();
+    void MenuEditClick();
+    void MenuEditUndoClick();
+    void MenuEditRedoClick();
+    void MenuEditCutClick();
+    void MenuEditCopyClick();
+    void MenuEditPasteClick();
+    void MenuEditDeleteClick();
+    void MenuEditSelAllClick();
+    void MenuEditWordWrapClick();
+    void MenuOptionFontClick();
+    void PopupMenu1Popup();
+    void BuildEditCommands();  // Edit menu, tool buttons, PopupMenu1
+
+    // ==== document files (core/Files.cpp) ====
+    QString FileName;
+    bool HasFileName = false;
+    int FilterIndex = 1, FigureFilterIndex = 1, InputFilterIndex = 1;
+    QString SearchText;
+    bool LoadFile(const QString& path);
+    void SetFilterIndexFromExt(const QString& path);
+    void AddRecentFile(const QString& path);
+    void MenuFileClick();
+    void MenuFileNewClick();
+    void MenuFileOpenClick();
+    void MenuFileSaveClick();
+    void MenuFileSaveAsClick();
+    void MenuFilePrintSetupClick();
+    void MenuFilePrintClick();
+    void MenuFileQuitClick();
+    void MenuFileRec1Click(int index);
+    void BuildFileCommands();  // File menu items before "Quillmarkの終了(&X)"
+
+    // ==== syntax colouring (core/Colorize.cpp) ====
+    std::array<QString, 2048> CmdName{};
+    void LoadColorSettings();
+    void ColorizeAll();
+    void ColorizeLines(int start, int end);
+    void ColorizeCurrentLine();
+    void ToggleAutoColor();
+    std::string GetLineAt(int pos);
+    void BuildColorCommands();
+
+    // ==== outline pane (core/Outline.cpp) ====
+    TDocumentExplorer* DocumentExplorer = nullptr;
+    void ResumeExplorer();
+    void CreateExplorer();
+    void StopExplorer();
+
+    // ==== TeX processing (tex/) ====
+    TTeXEXE* TeXThread = nullptr;
+    bool TeXBusy = false;
+    bool TeXProcessed = false;
+    bool HasParent = false;
+    bool ParentExecute = false;
+    QString ParentFile;
+    void BuildTeXCommands();
+    // Ends a running worker at shutdown without crashing or hanging.
+    void StopTeXWorker();
+
+    // ==== DDE and the error jump (tex/Dde.cpp) ====
+    TDdeServerConv* DdeServer = nullptr;
+    void StartDdeServer();
+    void DdeServerItem1PokeData(const std::string& text);
+
+    // ==== log display and by-products (tex/LogDisp.cpp) ====
+    void AutoDeleteTeXFiles(const QString& fileName);
+    void MenuTexLogDispClick();
+    void BuildLogCommands();
+
+    // ==== text insertion (insert/) ====
+    void BuildInsertCommands();
+
+    // ==== math insertion (math/) ====
+    void BuildMathCommands();
+
+    // ==== command assist and user commands (assist/) ====
+    void BuildAssistCommands();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMainWindow();
+    void BuildMenus();
+    QHash<QString, QAction*> items_;
+    QHash<QString, int> helpContexts_;
+    bool shownOnce_ = false;
+    bool closing_ = false;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,91 @@
+#pragma once
+// The one seam through which every message box and modal dialog is shown.
+// The application shows real windows; tests install answerers that see what
+// would have been asked and answer it, so nothing ever blocks on a modal
+// window under the offscreen platform.
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+// Message box flags and results, as the program's texts give them.
+enum : int {
+    MB_OK = 0x0,
+    MB_OKCANCEL = 0x1,
+    MB_YESNOCANCEL = 0x3,
+    MB_YESNO = 0x4,
+    MB_ICONERROR = 0x10,        // 16
+    MB_ICONQUESTION = 0x20,     // 32
+    MB_ICONEXCLAMATION = 0x30,  // 48
+    MB_ICONINFORMATION = 0x40,  // 64
+};
+enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+// Modal results of dialogs.
+enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+namespace ask {
+
+struct MessageRequest {
+    QString text;
+    QString caption;
+    int flags = 0;
+};
+using MessageAnswerer = std::function<int(const MessageRequest&)>;
+
+// Shows a message box and returns IDOK, IDCANCEL, IDYES or IDNO.
+// Safe to call from any thread: a call from a worker is carried to the main
+// thread and the worker waits for the answer.
+int messageBox(const QString& text, const QString& caption, int flags);
+// Shows an exception's message captioned "Error Message" with the error icon.
+void errorMessage(const QString& text);
+
+// Runs a dialog modally and returns its result (mrOk, mrCancel, ...).
+using DialogAnswerer = std::function<int(QDialog&)>;
+int execModal(QDialog& dialog);
+
+// Common dialogs.
+struct FileRequest {
+    bool save = false;
+    QString caption;
+    QString directory;
+    QString fileName;            // preset name
+    QStringList filters;         // "TeX文書 (*.tex)" ...; patterns match both cases
+    int filterIndex = 1;         // 1-based, as the program counts
+};
+struct FileAnswer {
+    bool accepted = false;
+    QString fileName;
+    int filterIndex = 1;
+};
+using FileAnswerer = std::function<FileAnswer(const FileRequest&)>;
+FileAnswer fileDialog(const FileRequest& request);
+
+struct FontAnswer { bool accepted = false; QFont font; };
+using FontAnswerer = std::function<FontAnswer(const QFont& initial)>;
+FontAnswer fontDialog(const QFont& initial, QWidget* parent = nullptr);
+
+struct ColorAnswer { bool accepted = false; unsigned color = 0; };  // 0x00BBGGRR
+using ColorAnswerer = std::function<ColorAnswer(unsigned initial)>;
+ColorAnswer colorDialog(unsigned initial, QWidget* parent = nullptr);
+
+struct DirAnswer { bool accepted = false; QString directory; };
+using DirAnswerer = std::function<DirAnswer(const QString& caption, const QString& start)>;
+DirAnswer directoryDialog(const QString& caption, const QString& start, QWidget* parent = nullptr);
+
+// Installing an answerer replaces the real windows until it is cleared with
+// an empty function.  Tests use ScriptedAnswers (tests/support) on top.
+void setMessageAnswerer(MessageAnswerer answerer);
+void setDialogAnswerer(DialogAnswerer answerer);
+void setFileAnswerer(FileAnswerer answerer);
+void setFontAnswerer(FontAnswerer answerer);
+void setColorAnswerer(ColorAnswerer answerer);
+void setDirectoryAnswerer(DirAnswerer answerer);
+
+// Parent of message boxes and dialogs shown through the seam.
+void setMainWindow(QWidget* window);
+QWidget* mainWindow();
+
+}  // namespace ask

@@ -1,0 +1,42 @@
+#pragma once
+// Shift-JIS (code page 932) as the document, exchange files and clipboard use it.
+//
+// Document text is kept as CP932 bytes in a std::string.  UI text is QString.
+// Byte 0x5C is the backslash and 0x7E the tilde, never yen or overline.
+// Bytes that are not valid CP932 decode to one private-use code point each
+// (U+F700 + byte) and encode back to the same byte, so they survive a
+// load/save cycle.  Text coming from outside (keyboard, input method,
+// clipboard, drops) that CP932 cannot hold is mapped where CP932 has the
+// character under another code point and otherwise becomes "?".
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace cp932 {
+
+using Bytes = std::string;
+
+// 0x81-0x9F and 0xE0-0xFC start a double-byte character.
+constexpr bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool isLeadByte(char c) { return isLeadByte(static_cast<unsigned char>(c)); }
+
+// Length in bytes of the character that starts at pos (1 or 2; 1 at a lead
+// byte that has no trail byte left).
+int charLength(std::string_view text, size_t pos);
+
+// Start of the character that holds pos, scanning from lineStart (a position
+// known to be a character boundary).
+size_t charStart(std::string_view text, size_t lineStart, size_t pos);
+
+// First code point of the private-use range that carries invalid bytes.
+constexpr char16_t kRawByteBase = 0xF700;
+
+QString decode(std::string_view bytes);
+Bytes encode(const QString& text);
+// Encodes, and reports whether any character had to be replaced by "?".
+Bytes encode(const QString& text, bool* lossy);
+
+// Whether the bytes are valid CP932 throughout.
+bool isValid(std::string_view bytes);
+
+}  // namespace cp932

@@ -1,0 +1,158 @@
+#pragma once
+// The editor control.  It wraps a QPlainTextEdit and presents the model the
+// program is written against: the text is CP932 bytes with CR LF between
+// lines, and every position and length is a byte offset into it (a
+// double-byte character counts 2, a line break 2).  No Qt position ever
+// leaves this class.
+//
+// Lines are the logical lines between CR LF, whether word wrap is on or not.
+// Positions are clamped to the text; a position inside a double-byte
+// character is snapped to the character's start.  A position between the CR
+// and the LF of a break is snapped to the position before the CR unless the
+// caller asks otherwise (see BreakSide).
+//
+// Events, in the order the undo recorder relies on: for every edit, first
+// OnSelectionChange (when the selection differs from the last one reported),
+// then OnChange.  SetEventMask(0) suppresses both; formats never raise them.
+#include <QColor>
+#include <QFont>
+#include <QPlainTextEdit>
+#include <functional>
+#include <memory>
+#include <string>
+
+// Character format of a range, as the colouring and the IME hook use it.
+struct CharFormat {
+    unsigned color = 0;  // 0x00BBGGRR, as the settings store keeps colours
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    bool operator==(const CharFormat&) const = default;
+};
+
+// What GetSelFormat found over a range: the format of its first character and
+// whether each attribute is the same over all of it.
+struct RangeFormat {
+    CharFormat format;
+    bool colorUniform = true;
+    bool boldUniform = true, italicUniform = true, underlineUniform = true, strikeOutUniform = true;
+};
+
+// Key codes handed to OnKeyDown, as the program counts them.
+enum : int {
+    VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_ESCAPE = 27,
+    VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39,
+    VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112, VK_F12 = 123,
+};
+// Shift state bits.
+enum : int { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
+
+// Which side of a CR LF pair a position that falls between them is put on.
+enum class BreakSide { BeforeCR, AfterLF };
+
+// Event mask bits (SetEventMask).
+enum : int { ENM_NONE = 0, ENM_CHANGE = 1, ENM_SELCHANGE = 2, ENM_ALL = 3 };
+
+class TRichEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TRichEdit(QWidget* parent = nullptr);
+    ~TRichEdit() override;
+
+    // ---- text ----
+    std::string Text() const;              // whole text, CP932, CR LF
+    void SetText(const std::string& text); // replaces everything; raises change events; keeps CR LF as given
+    int GetTextLen() const;                // bytes
+    std::string TextRange(int start, int end) const;
+
+    // ---- lines (logical, between CR LF) ----
+    int LineCount() const;
+    int LineFromChar(int pos) const;   // pos -1 = the caret's line
+    int LineIndex(int line) const;     // first position of the line; -1 past the last line
+    int LineLength(int line) const;    // bytes, without the break
+    std::string Line(int line) const;  // without the break
+    int FirstVisibleLine() const;
+    void LineScroll(int lines);
+    void ScrollCaret();
+
+    // ---- selection ----
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int pos);         // collapses the selection
+    void SetSelLength(int length);     // from SelStart
+    void Select(int start, int length, BreakSide side = BreakSide::BeforeCR);
+    void SetCaret(int pos, BreakSide side);
+    std::string SelText() const;
+    // Replaces the selection with the text (CP932, CR LF).  Raises the
+    // events.  Returns false, changing nothing, when the result would exceed
+    // MaxLength.
+    bool SetSelText(const std::string& text);
+    void SelectAllText();
+    void HideSelection(bool hide);
+
+    // ---- formats (never touch text, undo, modified flag or events) ----
+    void SetFormat(int start, int length, const CharFormat& format);
+    RangeFormat GetFormat(int start, int length) const;
+    CharFormat FormatAt(int pos) const;
+    void SetDefaultFormat(const CharFormat& format);
+    // Drops every format back to the default one.
+    void ClearFormats();
+
+    // ---- state ----
+    bool Modified() const;
+    void SetModified(bool modified);
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int bytes) { maxLength_ = bytes; }
+    int EventMask() const { return eventMask_; }
+    void SetEventMask(int mask) { eventMask_ = mask; }
+    bool WordWrap() const;
+    void SetWordWrap(bool on);
+    void SetEditorFont(const QFont& font);
+    void SetBackColor(unsigned bgr);
+    void SetTabStops(int distance);   // pixels between stops
+    bool CanUndo() const;             // the control's own one-step undo (always off here)
+    void EmptyUndoBuffer();
+
+    // ---- input method ----
+    bool Composing() const { return composing_; }
+
+    // ---- events ----
+    std::function<void()> OnChange;
+    std::function<void()> OnSelectionChange;
+    // Before the key is handled; setting key to 0 swallows it.
+    std::function<void(int& key, int shift)> OnKeyDown;
+    // For a typed character (one byte, ASCII); setting it to 0 swallows it.
+    std::function<void(char& key)> OnKeyPress;
+    std::function<void(int key, int shift)> OnKeyUp;
+    std::function<void()> OnMouseDown;
+    std::function<void()> OnMouseUp;
+    std::function<void()> OnImeStartComposition;
+    std::function<void()> OnImeEndComposition;
+    // Files dropped on the editor are handed on (to the main window).
+    std::function<void(const QStringList& files)> OnDropFiles;
+
+    // Position mapping, for the few widget-level callers (context menus,
+    // caret rectangle).  Byte offset <-> Qt document position.
+    int toQtPosition(int bytePos) const;
+    int fromQtPosition(int qtPos) const;
+    QRect CaretRect() const;  // in widget coordinates
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+    int maxLength_ = 512000;
+    int eventMask_ = ENM_ALL;
+    bool composing_ = false;
+};
