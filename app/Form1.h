@@ -190,8 +190,17 @@ public:
     void MenuFilePrintSetupClick();
     void MenuFilePrintClick();
     void MenuFileQuitClick();
-    void MenuFileRec1Click(int index);
+    void MenuFileRec1Click(int index);  // index: the item's Tag, 1..5
     void BuildFileCommands();  // File menu items before "Quillmarkの終了(&X)"
+    void NewDocument();
+    void ClearDocument();  // the no-document state, by-products left alone
+    void OpenDocument();
+    // The save question of New, Open and the recent files; false = stop.
+    bool AskSaveChanges(const QString& question);
+    // How the open document's file was laid out on disk, and the printer.
+    struct DocumentState;
+    std::shared_ptr<DocumentState> Document;
+    DocumentState& documentState();
 
     // ==== syntax colouring (core/Colorize.cpp) ====
     std::array<QString, 2048> CmdName{};
