@@ -20,10 +20,12 @@ QStringList dialogFilters()
 {
     // The dialog reads the patterns from the last parenthesised group, so a
     // type whose text shows fewer patterns than it has gets them appended.
+    // "*.*" would leave out names without a dot here, so all files is "*".
     QStringList out;
     for (const FileType& t : FileTypes) {
         const QString text = QString::fromUtf8(t.text);
-        const QString patterns = QString::fromUtf8(t.patterns).replace(';', ' ');
+        QString patterns = QString::fromUtf8(t.patterns).replace(';', ' ');
+        if (patterns == "*.*") patterns = "*";
         if (text.endsWith("(" + patterns + ")"))
             out << text;
         else
