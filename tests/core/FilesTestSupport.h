@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -65,3 +66,6 @@ struct Answers {
 };
 
 }  // namespace filestest
+
+// Readable failure output for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
