@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Ask.h"
 #include "platform/Registry.h"
 #include "platform/RichEdit.h"
 
@@ -252,6 +253,7 @@ private:
     QHash<QString, int> helpContexts_;
     bool shownOnce_ = false;
     bool closing_ = false;
+    std::array<QString, 4> panelText_{};
 };
 
 extern TForm1* Form1;
