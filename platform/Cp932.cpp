@@ -191,26 +191,27 @@ QString decode(std::string_view bytes) {
 Bytes encode(const QString& text, bool* lossy) {
     const Tables& t = tables();
     bool replaced = false;
-    Bytes result;
-    result.reserve(static_cast<size_t>(text.size()) * 2);
+    Bytes result(static_cast<size_t>(text.size()) * 2, '\0');
+    char* out = result.data();
     const char16_t* p = reinterpret_cast<const char16_t*>(text.constData());
     const char16_t* end = p + text.size();
     for (; p < end; ++p) {
         char16_t c = *p;
         uint16_t code = t.encode[c];
         if (code >= 0x8140) {
-            result.push_back(static_cast<char>(code >> 8));
-            result.push_back(static_cast<char>(code & 0xFF));
+            *out++ = static_cast<char>(code >> 8);
+            *out++ = static_cast<char>(code & 0xFF);
         } else if (code != 0) {
-            result.push_back(static_cast<char>(code & 0xFF));
+            *out++ = static_cast<char>(code & 0xFF);
         } else {
             // A character outside the code page; a surrogate pair is one character.
             if (QChar::isHighSurrogate(c) && p + 1 < end && QChar::isLowSurrogate(p[1]))
                 ++p;
-            result.push_back('?');
+            *out++ = '?';
             replaced = true;
         }
     }
+    result.resize(static_cast<size_t>(out - result.data()));
     if (lossy)
         *lossy = replaced;
     return result;

@@ -136,11 +136,13 @@ QByteArray serialise(const Tree& tree) {
     QString out = QStringLiteral("; Quillmark settings\n");
     for (const auto& [folded, key] : tree) {
         out += u'\n';
-        out += u'[' + (key.path.isEmpty() ? QStringLiteral("\\") : key.path) + u"]\n";
+        out += u'[';
+        out += key.path.isEmpty() ? QStringLiteral("\\") : key.path;
+        out += QStringLiteral("]\n");
         for (const auto& [name, value] : key.values) {
             appendEscaped(out, name, true);
             if (value.isDword) {
-                out += u"=dword:" + QString::number(value.dword) + u'\n';
+                out += QStringLiteral("=dword:") + QString::number(value.dword) + u'\n';
             } else {
                 out += u"=sz:";
                 appendEscaped(out, value.text, false);
