@@ -164,7 +164,6 @@ int execModal(QDialog& dialog) {
             dialog.show();
             result = answer(dialog);
             dialog.done(result);
-            dialog.setResult(result);
         } else {
             result = dialog.exec();
         }

@@ -305,10 +305,27 @@ void writeAtomically(const QString& path, const QByteArray& data) {
         fail("Cannot replace");
 }
 
+// One change to the tree: a value set, or (without a name) a key created.
+struct Change {
+    QString path;
+    std::optional<QString> name;
+    StoredValue value;
+
+    bool applyTo(Tree& tree) const {
+        if (!name) {
+            bool existed = tree.count(path.toCaseFolded()) != 0;
+            keyFor(tree, path);
+            return !existed;
+        }
+        return keyFor(tree, path).set(*name, value);
+    }
+};
+
 // The process's view of the store file, shared by every registry object and
 // thread.  Reads come from the copy parsed at the last refresh; writes go
 // through to the file under the lock, merged with whatever another instance
-// wrote since.
+// wrote since.  Inside a batch, changes are kept in memory (and re-applied
+// whenever the file is re-read) until the batch ends.
 class Store {
 public:
     static Store& instance() {
@@ -330,38 +347,37 @@ public:
         loaded_ = true;
         corrupt_ = false;
         tree_.clear();
-        if (!stamp.exists)
-            return;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            stamp_ = FileStamp{};
-            return;
+        if (stamp.exists) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                stamp_ = FileStamp{};
+            else if (auto tree = parse(file.readAll()))
+                tree_ = std::move(*tree);
+            else
+                corrupt_ = true;
         }
-        if (auto tree = parse(file.readAll()))
-            tree_ = std::move(*tree);
-        else
-            corrupt_ = true;
+        for (const Change& c : pending_)
+            c.applyTo(tree_);
     }
 
-    const Tree& tree() const { return tree_; }
-
-    // Applies change to the freshest tree and writes it out when it changed
-    // something.  change returns whether it did.
-    template <class Change>
-    void modify(Change change) {
-        QString path = settings::storePath();
-        FileLock lock(path);
-        refresh();
-        if (corrupt_) {
-            // Never overwrite a file that could not be read: keep it aside.
-            ::rename(QFile::encodeName(path).constData(), QFile::encodeName(quarantinePath(path)).constData());
-            loaded_ = false;
+    void change(const Change& c) {
+        if (batchDepth_ > 0) {
             refresh();
-        }
-        if (!change(tree_))
+            if (c.applyTo(tree_))
+                pending_.push_back(c);
             return;
-        writeAtomically(path, serialise(tree_));
-        stamp_ = stampOf(path);
+        }
+        commit({c}, false);
+    }
+
+    void beginBatch() { ++batchDepth_; }
+
+    void endBatch() {
+        if (--batchDepth_ > 0 || pending_.empty())
+            return;
+        std::vector<Change> changes;
+        changes.swap(pending_);
+        commit(changes, true);
     }
 
     bool keyExists(const QString& path) const {
@@ -382,11 +398,34 @@ public:
     void invalidate() { loaded_ = false; }
 
 private:
+    // Applies the changes to the freshest tree under the lock and writes the
+    // file when something changed (or always, for changes already in tree_).
+    void commit(const std::vector<Change>& changes, bool alreadyApplied) {
+        QString path = settings::storePath();
+        FileLock lock(path);
+        refresh();
+        if (corrupt_) {
+            // Never overwrite a file that could not be read: keep it aside.
+            ::rename(QFile::encodeName(path).constData(), QFile::encodeName(quarantinePath(path)).constData());
+            loaded_ = false;
+            refresh();
+        }
+        bool changed = alreadyApplied;
+        for (const Change& c : changes)
+            changed = c.applyTo(tree_) || changed;
+        if (!changed)
+            return;
+        writeAtomically(path, serialise(tree_));
+        stamp_ = stampOf(path);
+    }
+
     QString path_;
     FileStamp stamp_;
     bool loaded_ = false;
     bool corrupt_ = false;
     Tree tree_;
+    int batchDepth_ = 0;
+    std::vector<Change> pending_;
 };
 
 std::string quoted(const QString& name) { return "'" + name.toStdString() + "'"; }
@@ -394,7 +433,7 @@ std::string quoted(const QString& name) { return "'" + name.toStdString() + "'";
 void writeValue(const QString& path, const QString& name, const StoredValue& value) {
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
-    store.modify([&](Tree& tree) { return keyFor(tree, path).set(name, value); });
+    store.change(Change{path, name, value});
 }
 
 StoredValue dword(qint32 v) {
@@ -444,6 +483,29 @@ bool quarantineIfCorrupt(QString* movedTo) {
     return true;
 }
 
+Batch::Batch() {
+    Store& store = Store::instance();
+    std::lock_guard guard(store.mutex);
+    store.beginBatch();
+}
+
+void Batch::commit() {
+    if (committed_)
+        return;
+    committed_ = true;
+    Store& store = Store::instance();
+    std::lock_guard guard(store.mutex);
+    store.endBatch();
+}
+
+Batch::~Batch() {
+    try {
+        commit();
+    } catch (const std::exception& e) {
+        qWarning("Settings not saved: %s", e.what());
+    }
+}
+
 }  // namespace settings
 
 TRegistry::TRegistry() = default;
@@ -463,11 +525,7 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
     if (!store.keyExists(path)) {
         if (!canCreate)
             return false;
-        store.modify([&](Tree& tree) {
-            bool existed = tree.count(path.toCaseFolded()) != 0;
-            keyFor(tree, path);
-            return !existed;
-        });
+        store.change(Change{path, std::nullopt, {}});
     }
     current_ = path;
     open_ = true;

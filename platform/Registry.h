@@ -6,8 +6,10 @@
 // The file is $QUILLMARK_SETTINGS when set, else
 // $XDG_CONFIG_HOME/quillmark/settings.ini (~/.config when unset).
 // Every OpenKey re-reads the file, and every write is written through to it
-// atomically (temporary file, then rename, under a lock file), so a second
-// instance sees the first one's writes.
+// atomically (temporary file, then rename, under a lock file, merged with
+// what is on disk at that moment), so a second instance sees the first one's
+// writes and neither loses the other's.  settings::Batch groups many writes
+// into one.
 #include <QString>
 #include <stdexcept>
 #include <string>
@@ -27,6 +29,24 @@ QString storePath();
 // renamed aside (".corrupt-<time>") and true is returned, so the caller can
 // tell the user; the program then starts with defaults.
 bool quarantineIfCorrupt(QString* movedTo = nullptr);
+
+// While a Batch lives, writes of this process (any thread) are seen at once
+// by its own readers but reach the file together when the batch ends, in one
+// locked read-modify-write: for code that writes hundreds of values in a row,
+// such as the defaults at the first start.  Batches nest.
+class Batch {
+public:
+    Batch();
+    // Writes the batch's changes; may throw ERegistryException.
+    void commit();
+    // Commits unless commit() was called; a failure is only logged here.
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+private:
+    bool committed_ = false;
+};
 }  // namespace settings
 
 class TRegistry {

@@ -93,24 +93,6 @@ TEST(DialogSeam, ModalDialogGetsTheScriptedWidgetsAndResult) {
     EXPECT_EQ(script.dialogs(), std::vector<QString>{QStringLiteral("QDialog")});
 }
 
-TEST(DialogSeam, CommonDialogsTakeScriptedAnswers) {
-    ScriptedAsk script;
-    script.onFile(ask::FileAnswer{true, QStringLiteral("/tmp/paper.tex"), 2})
-        .onColor(ask::ColorAnswer{true, 0x0000FF})
-        .onDirectory(ask::DirAnswer{true, QStringLiteral("/tmp")});
-    ask::FileRequest request;
-    request.save = true;
-    request.caption = QStringLiteral("名前を付けて保存");
-    request.filters = {QStringLiteral("TeX文書 (*.tex)"), QStringLiteral("すべて (*.*)")};
-    ask::FileAnswer file = ask::fileDialog(request);
-    EXPECT_TRUE(file.accepted);
-    EXPECT_EQ(file.filterIndex, 2);
-    ASSERT_EQ(script.fileRequests().size(), 1u);
-    EXPECT_TRUE(script.fileRequests()[0].save);
-    EXPECT_EQ(ask::colorDialog(0xFFFFFF).color, 0x0000FFu);
-    EXPECT_EQ(ask::directoryDialog(QStringLiteral("フォルダ"), QString()).directory, QStringLiteral("/tmp"));
-}
-
 TEST(DialogSeam, FilterPatternsMatchBothCases) {
     struct Case { const char* in; const char* out; };
     const Case cases[] = {

@@ -199,6 +199,30 @@ TEST_F(SettingsStore, CorruptFileIsMovedAsideAndNeverOverwritten) {
     EXPECT_EQ(asides, 2);
 }
 
+TEST_F(SettingsStore, BatchWritesOnceAndMergesWithTheFile) {
+    TRegistry reg;
+    {
+        settings::Batch batch;
+        ASSERT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\UserDefine"), true));
+        for (int n = 1; n <= 48; ++n) {
+            reg.WriteString(QStringLiteral("Title%1").arg(n), QStringLiteral("Not Defined"));
+            reg.WriteString(QStringLiteral("Define%1").arg(n), QString());
+        }
+        EXPECT_EQ(reg.ReadString(QStringLiteral("Title48")), QStringLiteral("Not Defined"));
+        EXPECT_FALSE(QFile::exists(path_));
+        // Another instance writes meanwhile; a re-read keeps the batch's values.
+        writeFile("[\\Software\\Kestrelwood\\Quillmark]\nTab=dword:8\n");
+        ASSERT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\UserDefine"), false));
+        EXPECT_EQ(reg.ReadString(QStringLiteral("Title1")), QStringLiteral("Not Defined"));
+    }
+    rereadFromCopy();
+    ASSERT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\UserDefine"), false));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("Title48")), QStringLiteral("Not Defined"));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("Define1")), QString());
+    ASSERT_TRUE(reg.OpenKey(kKey, false));
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 8);
+}
+
 TEST_F(SettingsStore, StorePathFollowsTheEnvironment) {
     EXPECT_EQ(settings::storePath(), path_);
     QByteArray home = qgetenv("XDG_CONFIG_HOME");
