@@ -350,7 +350,7 @@ public:
         if (stamp.exists) {
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly))
-                stamp_ = FileStamp{};
+                corrupt_ = true;  // unreadable: a write must not replace it with less
             else if (auto tree = parse(file.readAll()))
                 tree_ = std::move(*tree);
             else

@@ -59,8 +59,10 @@ public:
     unsigned long RootKey = HKEY_CURRENT_USER_ROOT;
 
     // Key paths are written as the program names them, e.g.
-    // "\Software\Kestrelwood\Quillmark\TeXSetting".  Returns false when the
-    // key is missing and create is false.
+    // "\Software\Kestrelwood\Quillmark\TeXSetting"; a path without the
+    // leading backslash is relative to the key open now.  Key and value names
+    // compare without regard to case.  Returns false when the key is missing
+    // and create is false.
     bool OpenKey(const QString& key, bool canCreate);
     void CloseKey();
     bool KeyExists(const QString& key);
@@ -86,7 +88,9 @@ private:
 class TRegIniFile {
 public:
     explicit TRegIniFile(const QString& key);
-    // Re-roots the object at another key (as the original's OpenKey did).
+    // Re-roots the object at another key (relative to the present one unless
+    // the path starts with a backslash).  Neither this nor a read creates a
+    // key; a write creates its section.
     void OpenKey(const QString& key);
 
     QString ReadString(const QString& section, const QString& ident, const QString& def);
