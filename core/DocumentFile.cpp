@@ -20,15 +20,18 @@ EditorText fromFileBytes(std::string_view bytes)
     EditorText out;
     out.text.reserve(bytes.size() + bytes.size() / 32);
     std::array<size_t, 3> count{};
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            out.text.push_back(c);
-            continue;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const size_t at = bytes.find_first_of("\r\n", i);
+        if (at == std::string_view::npos) {
+            out.text.append(bytes.substr(i));
+            break;
         }
+        out.text.append(bytes.substr(i, at - i));
         Break b = Break::LF;
-        if (c == '\r') {
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+        i = at + 1;
+        if (bytes[at] == '\r') {
+            if (i < bytes.size() && bytes[i] == '\n') {
                 b = Break::CRLF;
                 ++i;
             } else {

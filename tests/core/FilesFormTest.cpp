@@ -85,6 +85,8 @@ TEST_F(FilesForm, SavedFilesKeepTheirBytesAndBreaks)
         {"lf", "\\section{\x8c\xea}\n\n\x95\x5c\x83\x5c\n"},
         {"half-width kana", "\xb1\xb2\xb3\r\n\xdf"},
         {"invalid bytes", "\x80\xa0\xfd\r\n\x81"},
+        // NEC row 13 and NEC-selected IBM codes that have a second code each.
+        {"duplicate codes", "\x87\x90\x87\x9a\xed\x40\xee\xfc\r\n\xfa\x40"},
     };
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
