@@ -222,12 +222,6 @@ void TForm1::BuildEditCommands()
     AddItem(PopupMenu1, "PopupDelete", "削除(&D)", guarded(&TForm1::MenuEditDeleteClick));
     PopupMenu1->addSeparator();
     AddItem(PopupMenu1, "PopupAll", "すべて選択(&A)", guarded(&TForm1::MenuEditSelAllClick));
-    RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RichEdit, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (Busy) return;
-        Guard([this] { PopupMenu1Popup(); });
-        PopupMenu1->popup(RichEdit->mapToGlobal(pos));
-    });
 
     AddItem(MenuOption, "MenuOptionFont", "フォント(&F)...", guarded(&TForm1::MenuOptionFontClick));
 
