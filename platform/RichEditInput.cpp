@@ -331,7 +331,8 @@ void TRichEdit::dropEvent(QDropEvent* e)
     const int dropQt = cursorForPosition(e->position().toPoint()).position();
     const int drop = d->fromQt(dropQt);
     const bool internal = m->data(kDragMarker) == QByteArray::number(quintptr(this));
-    const bool copy = e->dropAction() == Qt::CopyAction;
+    // Inside the editor a drag moves the text unless Ctrl is held.
+    const bool copy = (e->modifiers() & Qt::ControlModifier) != 0;
     int s, end;
     d->currentSelection(&s, &end);
     const int length = end - s;
