@@ -26,8 +26,12 @@ TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_uniq
     setCenterOnScroll(false);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setAcceptDrops(true);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int removed, int added) { d->onContentsChange(position, removed, added); });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+        d->onContentsChange(position, removed, added);
+        // An edit made straight on the document, outside our handlers, is
+        // reported once the cursor has settled.
+        if (!d->internalEdit && d->pendingChange) QMetaObject::invokeMethod(this, [this] { d->flush(); }, Qt::QueuedConnection);
+    });
     // Cursor moves that no handler of ours wraps (programmatic changes made
     // straight on the widget) are reported as they come.
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {

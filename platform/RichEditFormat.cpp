@@ -87,7 +87,24 @@ void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
     QList<QTextLayout::FormatRange> ranges;
     const std::vector<Span>& spans = lines[size_t(line)].spans;
     ranges.reserve(qsizetype(spans.size()));
-    for (const Span& s : spans) ranges.append(QTextLayout::FormatRange{s.start, s.length, toQt(s.format)});
+    // While composing, the layout holds the preedit text at the caret: the
+    // formats after it move past it, and the preedit keeps its own.
+    const bool composing = line == preeditLine && !layout->preeditAreaText().isEmpty();
+    const int at = composing ? layout->preeditAreaPosition() : 0;
+    const int shift = composing ? int(layout->preeditAreaText().size()) : 0;
+    for (const Span& s : spans) {
+        const QTextCharFormat f = toQt(s.format);
+        const int end = s.start + s.length;
+        if (!composing || end <= at) {
+            ranges.append({s.start, s.length, f});
+        } else if (s.start >= at) {
+            ranges.append({s.start + shift, s.length, f});
+        } else {
+            ranges.append({s.start, at - s.start, f});
+            ranges.append({at + shift, end - at, f});
+        }
+    }
+    if (composing) ranges.append(preeditRanges);
     layout->setFormats(ranges);
     lines[size_t(line)].layoutStale = false;
 }

@@ -94,8 +94,9 @@ struct TRichEdit::Impl {
     void applyLayout(int line, const QTextBlock& block);
     void applyDefaultFormat();
 
-    // ---- drag and drop ----
-    QPoint pressPos;
+    // ---- input method ----
+    int preeditLine = -1;                               // the line showing preedit text
+    QList<QTextLayout::FormatRange> preeditRanges;      // the preedit's own formats
 };
 
 // Helpers shared by the adapter's files.

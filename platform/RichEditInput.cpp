@@ -236,28 +236,12 @@ void TRichEdit::inputMethodEvent(QInputMethodEvent* e)
     }
     // Qt replaced the block's formats with the preedit's own; ours go back,
     // moved past the preedit text.
-    const QTextCursor c = textCursor();
-    const QTextBlock block = c.block();
+    const QTextBlock block = textCursor().block();
     if (QTextLayout* layout = block.layout()) {
-        const int line = block.blockNumber();
-        const int at = c.position() - block.position();
-        const int length = int(e->preeditString().size());
-        QList<QTextLayout::FormatRange> ranges;
-        for (const Impl::Span& s : d->lines[size_t(line)].spans) {
-            const QTextCharFormat f = d->toQt(s.format);
-            const int end = s.start + s.length;
-            if (!preedit || end <= at) {
-                ranges.append({s.start, s.length, f});
-            } else if (s.start >= at) {
-                ranges.append({s.start + length, s.length, f});
-            } else {
-                ranges.append({s.start, at - s.start, f});
-                ranges.append({at + length, end - at, f});
-            }
-        }
-        if (preedit) ranges.append(layout->formats());
+        d->preeditLine = preedit ? block.blockNumber() : -1;
+        d->preeditRanges = preedit ? layout->formats() : QList<QTextLayout::FormatRange>();
         ++d->ignoreDocument;
-        layout->setFormats(ranges);
+        d->applyLayout(block.blockNumber(), block);
         document()->markContentsDirty(block.position(), block.length());
         --d->ignoreDocument;
     }

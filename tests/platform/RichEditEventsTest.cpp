@@ -283,3 +283,58 @@ TEST_F(RichEditDrops, MouseDownComesAfterTheCaretMoved)
 }
 
 }  // namespace
+
+#include <QAction>
+#include <QMainWindow>
+#include <QTest>
+
+namespace {
+
+TEST(RichEditWindow, MenuShortcutsWinOverTheWidget)
+{
+    QMainWindow w;
+    auto* e = new TRichEdit;
+    w.setCentralWidget(e);
+    int pasted = 0, undone = 0;
+    auto* paste = new QAction("Paste", &w);
+    paste->setShortcut(QKeySequence("Ctrl+V"));
+    QObject::connect(paste, &QAction::triggered, [&] { ++pasted; });
+    auto* undo = new QAction("Undo", &w);
+    undo->setShortcut(QKeySequence("Ctrl+Z"));
+    QObject::connect(undo, &QAction::triggered, [&] { ++undone; });
+    w.addAction(paste);
+    w.addAction(undo);
+    w.show();
+    w.activateWindow();
+    e->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    e->SetText("ab");
+    QApplication::clipboard()->setText("zz");
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(pasted, 1);
+    EXPECT_EQ(undone, 1);
+    EXPECT_EQ(e->Text(), "ab");
+}
+
+TEST(RichEditWindow, ScrollingCountsLogicalLines)
+{
+    TRichEdit e;
+    e.resize(120, 100);
+    e.SetWordWrap(true);
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += std::string(i % 2 ? 5 : 60, 'a' + char(i % 26)) + "\r\n";
+    e.SetText(text);
+    e.show();
+    EXPECT_EQ(e.FirstVisibleLine(), 0);
+    e.LineScroll(41);
+    EXPECT_EQ(e.FirstVisibleLine(), 41);
+    e.LineScroll(-40);
+    EXPECT_EQ(e.FirstVisibleLine(), 1);
+    e.SetCaret(e.LineIndex(150), BreakSide::BeforeCR);
+    e.ScrollCaret();
+    EXPECT_GT(e.FirstVisibleLine(), 100);
+    EXPECT_TRUE(e.rect().contains(e.CaretRect().center()));
+}
+
+}  // namespace

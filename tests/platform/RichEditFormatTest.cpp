@@ -3,6 +3,7 @@
 #include "platform/RichEdit.h"
 #include "tests/support/EditorTestUtil.h"
 
+#include <QInputMethodEvent>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <gtest/gtest.h>
@@ -115,6 +116,35 @@ TEST_F(RichEditFormat, SurviveWordWrapAndEditsElsewhere)
     e.ClearFormats();
     EXPECT_EQ(e.FormatAt(0), CharFormat{});
     EXPECT_FALSE(layoutColorAt(0, 0).isValid());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RichEditFormat, KeptThroughCompositionAndFontChange)
+{
+    e.SetFormat(0, 8, kCommand);
+    e.SetFormat(12, 2, kComment);
+    e.SetCaret(11, BreakSide::BeforeCR);
+    QInputMethodEvent pre(QString::fromUtf8("かな"), {});
+    QApplication::sendEvent(&e, &pre);
+    // While composing, the formats after the caret sit past the preedit text.
+    EXPECT_EQ(layoutColorAt(0, 14), QColor(0x40, 0x80, 0x80));
+    EXPECT_FALSE(layoutColorAt(0, 13).isValid());
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("仮"));
+    QApplication::sendEvent(&e, &commit);
+    EXPECT_EQ(e.FormatAt(0), kCommand);
+    EXPECT_EQ(e.FormatAt(14), kComment);
+    EXPECT_EQ(layoutColorAt(0, 0), QColor(0x80, 0, 0));
+    EXPECT_EQ(layoutColorAt(0, 13), QColor(0x40, 0x80, 0x80));
+
+    QFont f = e.font();
+    f.setPointSize(f.pointSize() + 4);
+    e.SetEditorFont(f);
+    EXPECT_EQ(layoutColorAt(0, 0), QColor(0x80, 0, 0));
+    EXPECT_EQ(e.FormatAt(0), kCommand);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/RichEdit.h"
 #include "tests/support/EditorTestUtil.h"
 
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
@@ -186,6 +187,50 @@ TEST(RichEditText, ModifiedFlagFollowsEdits)
     EXPECT_TRUE(e.Modified());
     EXPECT_FALSE(e.CanUndo());
     EXPECT_FALSE(e.document()->isUndoRedoEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+// Whatever edits Qt's own cursor makes, the byte model must match the
+// document: the text, the lines and the mapping.
+TEST(RichEditText, ModelFollowsArbitraryDocumentEdits)
+{
+    TRichEdit e;
+    e.resize(200, 200);
+    const QString pieces[] = {QString::fromUtf8("漢字"), "ab", "\n", QString::fromUtf8("か\nな"), "", "x\n\ny",
+                              QString::fromUtf8("　")};
+    e.SetText(cp932::encode(QString::fromUtf8("一行目\nsecond\n三")));
+    unsigned seed = 12345;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % unsigned(n));
+    };
+    for (int step = 0; step < 400; ++step) {
+        const int chars = e.document()->characterCount() - 1;
+        QTextCursor c(e.document());
+        const int a = next(chars + 1), b = next(chars + 1);
+        c.setPosition(a);
+        c.setPosition(b, QTextCursor::KeepAnchor);
+        if (next(3) == 0)
+            c.removeSelectedText();
+        else
+            c.insertText(pieces[next(7)]);
+        if (next(50) == 0) e.SetWordWrap(!e.WordWrap());
+
+        QString plain = e.toPlainText();
+        plain.replace('\n', QLatin1String("\r\n"));
+        const std::string expected = cp932::encode(plain);
+        ASSERT_EQ(e.Text(), expected) << "step " << step;
+        ASSERT_EQ(e.GetTextLen(), int(expected.size()));
+        ASSERT_EQ(e.LineCount(), e.document()->blockCount());
+        const int line = next(e.LineCount());
+        const QTextBlock block = e.document()->findBlockByNumber(line);
+        ASSERT_EQ(e.LineIndex(line), int(cp932::encode(plain.left(block.position() + line)).size()));
+        ASSERT_EQ(e.fromQtPosition(block.position()), e.LineIndex(line));
+        ASSERT_EQ(e.toQtPosition(e.LineIndex(line)), block.position());
+    }
 }
 
 }  // namespace
