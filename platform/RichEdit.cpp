@@ -42,7 +42,13 @@ TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_uniq
     });
 }
 
-TRichEdit::~TRichEdit() = default;
+TRichEdit::~TRichEdit()
+{
+    // The base class still emits while it takes the document down; the
+    // handlers must not see the state that is already gone.
+    disconnect(document(), nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
+}
 
 // ---- events ----
 

@@ -159,6 +159,12 @@ void TRichEdit::keyPressEvent(QKeyEvent* e)
         d->flush();
         return;
     }
+    // Text the widget would insert by itself (Alt with a character) would
+    // bypass the conversion and the limit.
+    if (isTypedText(text) && !(mods & Qt::ControlModifier)) {
+        e->ignore();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(e);
     d->flush();
 }

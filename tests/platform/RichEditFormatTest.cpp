@@ -3,6 +3,7 @@
 #include "platform/RichEdit.h"
 #include "tests/support/EditorTestUtil.h"
 
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -104,6 +105,7 @@ TEST_F(RichEditFormat, SurviveWordWrapAndEditsElsewhere)
     EXPECT_EQ(e.FormatAt(16), CharFormat{});
     EXPECT_EQ(e.FormatAt(18), kBlank);
     EXPECT_EQ(layoutColorAt(1, 2), QColor(0xFF, 0, 0));
+    EXPECT_GT(e.document()->findBlockByNumber(1).layout()->lineCount(), 0);
 
     // A new line split off a formatted one takes the formats after the split.
     e.SetCaret(4, BreakSide::BeforeCR);
@@ -145,6 +147,35 @@ TEST_F(RichEditFormat, KeptThroughCompositionAndFontChange)
     e.SetEditorFont(f);
     EXPECT_EQ(layoutColorAt(0, 0), QColor(0x80, 0, 0));
     EXPECT_EQ(e.FormatAt(0), kCommand);
+}
+
+}  // namespace
+
+namespace {
+
+// The formats reach the screen, not only the model.
+TEST(RichEditPaint, FormatsArePainted)
+{
+    TRichEdit e;
+    e.resize(300, 80);
+    e.SetText("\\section \\section \\section");
+    e.show();
+    auto redPixels = [&] {
+        QCoreApplication::processEvents();
+        const QImage img = e.viewport()->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.red() > 180 && c.green() < 90 && c.blue() < 90;
+            }
+        return n;
+    };
+    EXPECT_EQ(redPixels(), 0);
+    e.SetFormat(0, 8, CharFormat{0x0000FF, true});
+    EXPECT_GT(redPixels(), 20);
+    e.SetFormat(0, 8, CharFormat{});
+    EXPECT_EQ(redPixels(), 0);
 }
 
 }  // namespace
