@@ -26,6 +26,10 @@ TEST(RichEditText, SetTextRoundTripAndLength)
     e.SetText("");
     EXPECT_EQ(e.Text(), "");
     EXPECT_EQ(e.LineCount(), 1);
+    // A lone CR or LF breaks the line too.
+    e.SetText("a\nb\rc\r\nd");
+    EXPECT_EQ(e.Text(), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(e.LineIndex(3), 9);
 }
 
 TEST(RichEditText, LinesAreLogicalWhateverTheWrap)
@@ -139,15 +143,6 @@ TEST(RichEditText, DuplicateCodesAndInvalidBytesSurviveEdits)
     e.SetCaret(0, BreakSide::BeforeCR);
     e.SetSelText(ibm + "\r\n" + nec);
     EXPECT_EQ(e.TextRange(0, 6), ibm + "\r\n" + nec);
-}
-
-TEST(RichEditText, LoneBreaksInSetTextBecomeCrLf)
-{
-    TRichEdit e;
-    e.SetText("a\nb\rc\r\nd");
-    EXPECT_EQ(e.Text(), "a\r\nb\r\nc\r\nd");
-    EXPECT_EQ(e.LineCount(), 4);
-    EXPECT_EQ(e.LineIndex(3), 9);
 }
 
 TEST(RichEditText, LimitRefusesAnInsertionWhole)
