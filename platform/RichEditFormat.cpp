@@ -261,13 +261,18 @@ void TRichEdit::HideSelection(bool hide)
     d->selectionHidden = hide;
     QPalette p = palette();
     if (hide) {
-        d->savedHighlight = p.brush(QPalette::Highlight);
-        d->savedHighlightedText = p.brush(QPalette::HighlightedText);
-        p.setBrush(QPalette::Highlight, Qt::transparent);
-        p.setBrush(QPalette::HighlightedText, QBrush());
+        d->savedPalette = p;
+        // The program hides the selection only for the span of one command,
+        // so the selected text may take the plain text colour meanwhile.
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+            p.setBrush(g, QPalette::Highlight, p.brush(g, QPalette::Base));
+            p.setBrush(g, QPalette::HighlightedText, p.brush(g, QPalette::Text));
+        }
     } else {
-        p.setBrush(QPalette::Highlight, d->savedHighlight);
-        p.setBrush(QPalette::HighlightedText, d->savedHighlightedText);
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+            p.setBrush(g, QPalette::Highlight, d->savedPalette.brush(g, QPalette::Highlight));
+            p.setBrush(g, QPalette::HighlightedText, d->savedPalette.brush(g, QPalette::HighlightedText));
+        }
     }
     setPalette(p);
 }

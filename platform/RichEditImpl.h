@@ -86,7 +86,7 @@ struct TRichEdit::Impl {
     std::vector<int> staleLines;   // lines whose layouts wait for refreshLayouts
     bool refreshQueued = false;
     bool selectionHidden = false;
-    QBrush savedHighlight, savedHighlightedText;
+    QPalette savedPalette;   // selection colours while hidden
     QTextCharFormat toQt(const CharFormat& f) const;
     void setLineFormat(int line, int from, int to, const CharFormat& f);
     void markStale(int line);
