@@ -14,25 +14,18 @@ TEST(EnterText, IndentationAndItemContinuation)
     };
     const Case cases[] = {
         {"caret at the very start", "abc", 0, true, true, "\r\n"},
-        {"plain line", "abc", -1, true, true, "\r\n"},
         {"indent copied", "  \tabc", -1, true, true, "\r\n  \t"},
         {"indent only up to the caret", "    abc", 2, true, true, "\r\n  "},
-        {"indent of the second line", "x\r\n  y", -1, true, true, "\r\n  "},
         {"caret at a line start uses the line above", "  ab\r\ncd", 6, true, true, "\r\n  "},
         {"item with a word", "  \\item word", -1, true, true, "\r\n  \\item "},
-        {"bare item", "\\item", -1, true, true, "\r\n\\item "},
         {"item with option", "\\item[abc] text", -1, true, true, "\r\n\\item[]"},
         {"item with blank and option", "\\item [x] text", -1, true, true, "\r\n\\item []"},
         {"six bytes, option", "\\item[", -1, true, true, "\r\n\\item[]"},
-        {"six bytes, longer command", "\\items", -1, true, true, "\r\n\\item "},
         {"longer command", "\\itemize", -1, true, true, "\r\n\\item "},
         {"other command", "\\section{a}", -1, true, true, "\r\n"},
-        {"short command", "\\ite", -1, true, true, "\r\n"},
-        {"word stops at a brace", "\\item{x}", -1, true, true, "\r\n\\item "},
         {"command assist off copies only indentation", "  \\item a", -1, true, false, "\r\n  "},
         {"no indentation setting: item only at the line start", "\\item a", -1, false, true, "\r\n\\item "},
         {"no indentation setting: indented item is not seen", "  \\item a", -1, false, true, "\r\n"},
-        {"both off", "  \\item a", -1, false, false, "\r\n"},
         {"double-byte word", "\\item\x95\x5cx", -1, true, true, "\r\n\\item "},
     };
     for (const Case& c : cases) {
@@ -40,12 +33,6 @@ TEST(EnterText, IndentationAndItemContinuation)
         const int caret = c.caret < 0 ? int(text.size()) : c.caret;
         EXPECT_EQ(editing::enterText(text, caret, c.autoIndent, c.autoCommand), c.inserted) << c.name;
     }
-}
-
-TEST(EditingText, StatusPanelAndClipboard)
-{
-    EXPECT_EQ(editing::caretPanelText(12, 5), " 12: 5");
-    EXPECT_EQ(editing::documentTextFromClipboard("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
 }
 
 TEST(DialogPlacement, CentresOverTheWindowThenAtTheRememberedCentre)
