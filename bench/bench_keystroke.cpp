@@ -70,6 +70,14 @@ int main(int argc, char** argv)
     form.resize(900, 700);
     form.show();
     if (!form.UndoManager) form.UndoManager = new MultiUndo(form.RichEdit);
+    if (!form.RichEdit->OnChange) {
+        TForm1* f = &form;
+        f->RichEdit->OnChange = [f] { f->RichEditChange(); };
+        f->RichEdit->OnSelectionChange = [f] { f->RichEditSelectionChange(); };
+        f->RichEdit->OnKeyDown = [f](int& key, int shift) { f->RichEditKeyDown(key, shift); };
+        f->RichEdit->OnKeyPress = [f](char& key) { f->RichEditKeyPress(key); };
+    }
+    form.StartingUp = false;
     form.RichEdit->SetText(text);
     form.RichEdit->SetSelStart(int(text.size()) / 2);
     form.UndoManager->Reset();
