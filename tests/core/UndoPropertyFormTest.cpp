@@ -34,34 +34,34 @@ protected:
         form->RichEditMouseDown();
         ed->Select(std::min(a, b), std::abs(a - b));
     }
-    void typeWithBreaks(const std::string& piece)
+    void typeWithBreaks(const std::string& fragment)
     {
         size_t from = 0;
-        for (size_t at; (at = piece.find("\r\n", from)) != std::string::npos; from = at + 2) {
-            type(piece.substr(from, at - from));
+        for (size_t at; (at = fragment.find("\r\n", from)) != std::string::npos; from = at + 2) {
+            type(fragment.substr(from, at - from));
             key(Qt::Key_Return, Qt::ControlModifier);
         }
-        type(piece.substr(from));
+        type(fragment.substr(from));
     }
 
     void randomEdit()
     {
-        static const char* const pieces[] = {
+        static const char* const fragments[] = {
             "a", "xy", "\\item ", "\x93\xfa\x96\x7b", "\x95\x5c" /* trail byte 5C */, "\x81\x40",
             "ab\r\ncd", "\x83\x5c\r\n",
         };
         const std::string t = text();
-        const std::string piece = pieces[pick(int(std::size(pieces)))];
+        const std::string fragment = fragments[pick(int(std::size(fragments)))];
         switch (pick(8)) {
-        case 0: ed->Select(anywhere(t), 0); typeWithBreaks(piece); break;
+        case 0: ed->Select(anywhere(t), 0); typeWithBreaks(fragment); break;
         case 1: key(Qt::Key_Return); break;
         case 2: ed->Select(anywhere(t), 0); key(Qt::Key_Backspace); key(Qt::Key_Backspace); break;
         case 3: ed->Select(anywhere(t), 0); key(Qt::Key_Delete); break;
-        case 4: selectSome(t); typeWithBreaks(piece); break;
-        case 5: selectSome(t); form->InsertText(piece); break;
+        case 4: selectSome(t); typeWithBreaks(fragment); break;
+        case 5: selectSome(t); form->InsertText(fragment); break;
         case 6:
             selectSome(t);
-            QGuiApplication::clipboard()->setText(cp932::decode(piece));
+            QGuiApplication::clipboard()->setText(cp932::decode(fragment));
             form->MenuEditPasteClick();
             break;
         default:
