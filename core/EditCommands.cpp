@@ -33,9 +33,13 @@ protected:
     {
         if (!form_->Busy) return QObject::eventFilter(watched, event);
         switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Claimed, so that no window shortcut fires from the editor
+            // either; the key press that follows is dropped below.
+            event->accept();
+            return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -86,8 +90,6 @@ void TForm1::MenuEditUndoClick()
     if (!UndoManager) return;
     const auto [a, b] = UndoManager->Undo();
     if (a != b) ColorizeLines(a, b);
-    UpdateCaretPosPanel();
-    UpdateModifiedPanel();
 }
 
 void TForm1::MenuEditRedoClick()
@@ -95,8 +97,6 @@ void TForm1::MenuEditRedoClick()
     if (!UndoManager) return;
     const auto [a, b] = UndoManager->Redo();
     if (a != b) ColorizeLines(a, b);
-    UpdateCaretPosPanel();
-    UpdateModifiedPanel();
 }
 
 void TForm1::MenuEditCutClick()
