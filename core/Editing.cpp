@@ -1,8 +1,6 @@
 // Editor events, the insertion primitive and dialog placement.
 #include "core/Editing.h"
 
-#include <QEvent>
-#include <QInputMethodEvent>
 #include <algorithm>
 
 #include "app/Form1.h"
