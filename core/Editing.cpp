@@ -72,6 +72,9 @@ void TForm1::InsertText(const std::string& text)
 {
     if (UndoManager) UndoManager->SyncSelection();
     const int s = RichEdit->SelStart();
+    // Refused as a whole at the length limit, so that the selection is not
+    // deleted for an insertion that cannot follow.
+    if (size_t(RichEdit->GetTextLen() - RichEdit->SelLength()) + text.size() > size_t(RichEdit->MaxLength())) return;
     if (RichEdit->SelLength() > 0 && !RichEdit->SetSelText("")) return;
     if (!text.empty() && !RichEdit->SetSelText(text)) return;
     RichEdit->Select(s + int(text.size()), 0, BreakSide::AfterLF);

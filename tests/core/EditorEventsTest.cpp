@@ -63,6 +63,13 @@ TEST_F(EditorEvents, InsertTextOverASelectionIsTwoEdits)
     EXPECT_EQ(undo(), " world");
     EXPECT_EQ(undo(), "hello world");
 
+    // At the length limit nothing is deleted for an insertion that cannot follow.
+    ed->SetMaxLength(12);
+    ed->Select(0, 1);
+    form->InsertText("long text");
+    EXPECT_EQ(text(), "hello world");
+    ed->SetMaxLength(512000);
+
     // A selection made before the history was reset (a jump to a line).
     load("line1\r\nline2\r\nline3");
     ed->Select(7, 5);
