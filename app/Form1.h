@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/Ask.h"
 #include "platform/Registry.h"
 #include "platform/RichEdit.h"
 
@@ -271,6 +272,7 @@ private:
     void WriteParentTable();
     void ReadViewSettings();
     void ReadParentTable();
+    std::array<QString, 4> panelText_{};
 };
 
 extern TForm1* Form1;

@@ -1,0 +1,4 @@
+// Text insertion commands.
+#include "app/Form1.h"
+
+void TForm1::BuildInsertCommands() {}
