@@ -287,10 +287,12 @@ void TForm1::FormCloseQuery(bool& CanClose) {
 void TForm1::WriteWindowPlacement(TRegistry& reg) {
     const Qt::WindowStates states = windowState();
     // A maximised or minimised window stores the geometry it returns to.
-    QRect r = geometry();
+    // Stored as placed: the frame's top-left corner and the client size.
+    QRect r(pos(), size());
     if (states & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+        const QPoint frame = geometry().topLeft() - frameGeometry().topLeft();
         r = normalGeometry();
-        if (!r.isValid()) r = QRect();
+        if (r.isValid()) r.moveTopLeft(r.topLeft() - frame);
     }
     if (r.isValid()) {
         reg.WriteInteger("WindowTop", r.top());

@@ -17,10 +17,20 @@ namespace {
 constexpr int kToolBarHeight = 28;
 constexpr int kExplorerHeaderHeight = 12;
 
+// A tool bar keeps its height whether it holds buttons or not; the bar's own
+// layout would otherwise shrink an empty one.
+class FixedHeightToolBar : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+    QSize sizeHint() const override { return {QToolBar::sizeHint().width(), kToolBarHeight}; }
+    QSize minimumSizeHint() const override { return {QToolBar::minimumSizeHint().width(), kToolBarHeight}; }
+};
+
 QToolBar* makeToolBar(QWidget* parent, const char* name) {
-    auto* bar = new QToolBar(parent);
+    auto* bar = new FixedHeightToolBar(parent);
     bar->setObjectName(name);
-    bar->setFixedHeight(kToolBarHeight);
+    bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    bar->setMaximumHeight(kToolBarHeight);
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);

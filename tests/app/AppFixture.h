@@ -1,0 +1,93 @@
+#pragma once
+// A fresh settings store per test, every message box answered from a script
+// and recorded, and a helper to read back what the store holds.
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "app/Form1.h"
+#include "platform/Ask.h"
+#include "platform/Registry.h"
+
+namespace apptest {
+
+inline const QString kRoot = "\\Software\\Kestrelwood\\Quillmark";
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        previousStore_ = qgetenv("QUILLMARK_SETTINGS");
+        qputenv("QUILLMARK_SETTINGS", storeFile().toLocal8Bit());
+        ask::setMessageAnswerer([this](const ask::MessageRequest& request) -> int {
+            messages.push_back(request);
+            if (answers.empty()) return IDOK;
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    void TearDown() override {
+        form.reset();
+        ask::setMessageAnswerer({});
+        qputenv("QUILLMARK_SETTINGS", previousStore_);
+    }
+
+    QString storeFile() const { return dir_.filePath("settings.ini"); }
+    QString tempPath(const QString& name) const { return dir_.filePath(name); }
+
+    TForm1& start() {
+        form.reset();
+        form = std::make_unique<TForm1>();
+        return *form;
+    }
+    // The close as the window runs it: the query, then the close itself.
+    bool closeForm() {
+        bool canClose = true;
+        form->FormCloseQuery(canClose);
+        if (canClose) form->Form1CloseClick();
+        return canClose;
+    }
+
+    bool exists(const QString& key, const QString& name) {
+        TRegistry reg;
+        reg.OpenKey(kRoot + key, true);
+        return reg.ValueExists(name);
+    }
+    int readInt(const QString& key, const QString& name) {
+        TRegistry reg;
+        reg.OpenKey(kRoot + key, true);
+        return reg.ReadInteger(name);
+    }
+    QString readString(const QString& key, const QString& name) {
+        TRegistry reg;
+        reg.OpenKey(kRoot + key, true);
+        return reg.ReadString(name);
+    }
+    void writeInt(const QString& key, const QString& name, int value) {
+        TRegistry reg;
+        reg.OpenKey(kRoot + key, true);
+        reg.WriteInteger(name, value);
+    }
+    void writeString(const QString& key, const QString& name, const QString& value) {
+        TRegistry reg;
+        reg.OpenKey(kRoot + key, true);
+        reg.WriteString(name, value);
+    }
+
+    std::unique_ptr<TForm1> form;
+    std::vector<ask::MessageRequest> messages;
+    std::deque<int> answers;
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previousStore_;
+};
+
+}  // namespace apptest
