@@ -62,11 +62,14 @@ void TForm1::BuildMainWindow() {
     // hidden one leaves no gap.
     Panel2 = new QWidget(central);
     Panel2->setObjectName("Panel2");
+    // The wide TeX bars do not widen the window: below their width they are
+    // cut off at the right, and only the panel's own minimum counts.
     Panel2->setMinimumWidth(630);
+    Panel2->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* bars = new QVBoxLayout(Panel2);
     bars->setContentsMargins(0, 0, 0, 0);
     bars->setSpacing(0);
-    bars->setSizeConstraint(QLayout::SetMinimumSize);
+    bars->setSizeConstraint(QLayout::SetNoConstraint);
     ToolBarFile = makeToolBar(Panel2, "ToolBarFile");
     ToolBarTeXShosiki = makeToolBar(Panel2, "ToolBarTeXShosiki");
     ToolBarTeXMath = makeToolBar(Panel2, "ToolBarTeXMath");

@@ -71,13 +71,13 @@ TEST_F(LifecycleTest, CloseWritesWhatTheNextStartReadsBack) {
 TEST_F(LifecycleTest, ShowPlacesTheWindowAndTheNextInstanceSixteenPixelsFurther) {
     writeInt("", "WindowTop", 40);
     writeInt("", "WindowLeft", 50);
-    writeInt("", "WindowWidth", 500);
+    writeInt("", "WindowWidth", 700);
     writeInt("", "WindowHeight", 400);
     TForm1& f = start();
     f.FormShow();
     EXPECT_EQ(f.WindowTop, 40);
     EXPECT_EQ(f.pos(), QPoint(50, 40));
-    EXPECT_EQ(f.size(), QSize(500, 400));
+    EXPECT_EQ(f.size(), QSize(700, 400));
     EXPECT_EQ(readInt("", "WindowTop"), 56);
     EXPECT_EQ(readInt("", "WindowLeft"), 66);
 
@@ -104,7 +104,7 @@ TEST_F(LifecycleTest, MaximisedSessionKeepsTheNormalGeometry) {
     writeInt("", "WindowState", 2);
     writeInt("", "WindowTop", 30);
     writeInt("", "WindowLeft", 20);
-    writeInt("", "WindowWidth", 600);
+    writeInt("", "WindowWidth", 700);
     writeInt("", "WindowHeight", 450);
     TForm1& f = start();
     f.show();
@@ -112,7 +112,7 @@ TEST_F(LifecycleTest, MaximisedSessionKeepsTheNormalGeometry) {
     EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
     ASSERT_TRUE(closeForm());
     EXPECT_EQ(readInt("", "WindowState"), 2);
-    EXPECT_EQ(readInt("", "WindowWidth"), 600);
+    EXPECT_EQ(readInt("", "WindowWidth"), 700);
     EXPECT_EQ(readInt("", "WindowHeight"), 450);
     EXPECT_EQ(readInt("", "WindowLeft"), 20);
 }
