@@ -140,7 +140,13 @@ void TForm1::BuildMainWindow() {
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 4; ++i) {
         auto* panel = new QLabel(bar);
-        panel->setFixedWidth(kStatusPanels[i].width);
+        if (i < 3) {
+            panel->setFixedWidth(kStatusPanels[i].width);
+        } else {
+            // The hint panel is cut off rather than keep the window wide.
+            panel->setMaximumWidth(kStatusPanels[i].width);
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        }
         panel->setAlignment(kStatusPanels[i].alignment);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
