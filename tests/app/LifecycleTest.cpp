@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include "app/ResidentForms.h"
 #include "tests/app/AppFixture.h"
 
 using namespace apptest;
@@ -166,4 +167,19 @@ TEST_F(LifecycleTest, ClosingTheWindowRunsQueryAndClose) {
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(exists("\\View", "DocuExp"));
     EXPECT_EQ(f.UndoManager, nullptr);
+}
+
+TEST_F(LifecycleTest, ResidentFormsComeUpInTheirOrder) {
+    TForm1& f = start();
+    std::vector<int> created;
+    registerResidentForm(ResidentForm::Kakko, [&](TForm1& main) {
+        EXPECT_EQ(&main, &f);
+        created.push_back(7);
+    });
+    registerResidentForm(ResidentForm::EditDialog, [&](TForm1&) { created.push_back(0); });
+    registerResidentForm(ResidentForm::EditDialog, [&](TForm1&) { created.push_back(1); });
+    EXPECT_EQ(createResidentForms(f), 2);
+    EXPECT_EQ(created, std::vector<int>({1, 7}));
+    registerResidentForm(ResidentForm::Kakko, {});
+    registerResidentForm(ResidentForm::EditDialog, {});
 }

@@ -1,6 +1,7 @@
 // Start-up reading of the settings: defaults written when missing, existing
 // values kept, bad values repaired instead of stopping the start.
 #include <QFile>
+#include <QFont>
 #include <QDir>
 
 #include "tests/app/AppFixture.h"
@@ -112,6 +113,7 @@ TEST_F(SettingsTest, FirstStartWritesEveryDefault) {
     EXPECT_EQ(f.StatusPanelText(2), QString::fromUtf8("挿入"));
     EXPECT_FALSE(f.StartingUp);
     EXPECT_EQ(f.RichEdit->MaxLength(), 512000);
+    EXPECT_TRUE(QFont::substitutes(QString::fromUtf8("ＭＳ ゴシック")).contains("IPAexGothic"));
     EXPECT_TRUE(messages.empty());
 }
 
