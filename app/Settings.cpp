@@ -57,7 +57,7 @@ void TForm1::ReadViewSettings() {
 }
 
 void TForm1::WriteViewSettings() {
-    // The window is hidden by now, so what counts is whether each part was
+    // The window is hidden by now, so what counts is whether each bar or pane was
     // switched off, not whether it is on screen.
     TRegIniFile ini(RegKey);
     ini.WriteBool("View", "Edit", !ToolBarFile->isHidden());

@@ -1,5 +1,5 @@
 // The command line: which parameter is the document, when "/j" is a line
-// jump, which part of the line the jump selects, and that a document that
+// jump, which stretch of the line the jump selects, and that a document that
 // cannot be read leaves the rest of the show step done.
 #include <QDir>
 
