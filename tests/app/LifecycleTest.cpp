@@ -146,14 +146,6 @@ TEST_F(LifecycleTest, ModifiedDocumentAsksBeforeClosing) {
     }
 }
 
-TEST_F(LifecycleTest, UnmodifiedDocumentClosesWithoutAsking) {
-    TForm1& f = start();
-    bool canClose = true;
-    f.FormCloseQuery(canClose);
-    EXPECT_TRUE(canClose);
-    EXPECT_TRUE(messages.empty());
-}
-
 TEST_F(LifecycleTest, ClosingTheWindowRunsQueryAndClose) {
     TForm1& f = start();
     f.show();

@@ -163,9 +163,7 @@ TEST_F(SettingsTest, ViewSectionFallsBackOnTextThatIsNoNumber) {
     EXPECT_EQ(f.DocuExpWidth(), 130);
     EXPECT_TRUE(f.ToolBarFile->isHidden());
     EXPECT_FALSE(f.StatusBar->isHidden());
-}
 
-TEST_F(SettingsTest, NarrowOutlinePaneIsWidenedToItsMinimum) {
     TRegIniFile(kRoot).WriteInteger("View", "DocuExpWidth", 4);
     EXPECT_EQ(start().DocuExpWidth(), 30);
 }
