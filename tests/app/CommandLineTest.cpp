@@ -93,14 +93,14 @@ TEST_F(LineJumpTest, SelectsTheLineWithoutItsBreak) {
 
 TEST_F(LineJumpTest, ParameterThatIsNoSwitchChangesNothing) {
     TForm1& f = start();
-    f.RichEdit->SetText("a\r\nb\r\nc");
-    f.RichEdit->Select(2, 0);
+    f.RichEdit->SetText("ab\r\ncd\r\nef");
+    f.RichEdit->Select(1, 0);
     f.JumpToLineParameter("/jobs/x.tex");
     f.JumpToLineParameter("/j9");
-    EXPECT_EQ(f.RichEdit->SelStart(), 2);
+    EXPECT_EQ(f.RichEdit->SelStart(), 1);
     f.JumpToLineParameter("/J2");
-    EXPECT_EQ(f.RichEdit->SelStart(), 3);
-    EXPECT_EQ(f.RichEdit->SelText(), "b");
+    EXPECT_EQ(f.RichEdit->SelStart(), 4);
+    EXPECT_EQ(f.RichEdit->SelText(), "cd");
 }
 
 TEST_F(LineJumpTest, UnreadableDocumentStillCompletesTheShowStep) {
