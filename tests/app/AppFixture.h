@@ -2,6 +2,7 @@
 // A fresh settings store per test, every message box answered from a script
 // and recorded, and a helper to read back what the store holds.
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -32,15 +33,31 @@ protected:
             answers.pop_front();
             return answer;
         });
+        // Every file dialog is cancelled (a Save As the user backs out of)
+        // and every other dialog too, so nothing waits for a real window.
+        ask::setFileAnswerer([this](const ask::FileRequest& request) {
+            fileRequests.push_back(request);
+            return ask::FileAnswer{};
+        });
+        ask::setDialogAnswerer([](QDialog&) { return int(mrCancel); });
     }
     void TearDown() override {
         form.reset();
+        ask::setFileAnswerer({});
+        ask::setDialogAnswerer({});
         ask::setMessageAnswerer({});
         qputenv("QUILLMARK_SETTINGS", previousStore_);
     }
 
     QString storeFile() const { return dir_.filePath("settings.ini"); }
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
+    // A small document on disk.
+    QString document(const QString& name, const QByteArray& text = "\\documentclass{jarticle}\r\n") const {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) file.write(text);
+        return path;
+    }
 
     TForm1& start() {
         form.reset();
@@ -84,6 +101,7 @@ protected:
     std::unique_ptr<TForm1> form;
     std::vector<ask::MessageRequest> messages;
     std::deque<int> answers;
+    std::vector<ask::FileRequest> fileRequests;
 
 private:
     QTemporaryDir dir_;

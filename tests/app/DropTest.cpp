@@ -30,7 +30,7 @@ TEST_F(DropTest, ModifiedDocumentIsReplacedOnlyAfterYes) {
     f.RichEdit->SetText("unsaved");
     f.RichEdit->SetModified(true);
     answers = {IDNO};
-    f.WMDropFiles({tempPath("a.tex")});
+    f.WMDropFiles({document("a.tex")});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QString::fromUtf8(kDiscard));
     EXPECT_EQ(messages[0].caption, "Drag&Drop");
@@ -45,6 +45,6 @@ TEST_F(DropTest, FilesDroppedOnTheEditorReachTheWindow) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QString::fromUtf8(kTwoFiles));
     // An unmodified document is replaced without a question.
-    f.RichEdit->OnDropFiles({tempPath("a.tex")});
+    f.RichEdit->OnDropFiles({document("a.tex")});
     EXPECT_EQ(messages.size(), 1u);
 }
