@@ -64,9 +64,10 @@ TForm1::~TForm1() {
 }
 
 void TForm1::Form1Create() {
-    splash_ = new TForm3();
-    splash_->show();
-    splash_->repaint();
+    // Owned here so that a failing step never leaves it on top of the screen.
+    auto splash = std::make_unique<TForm3>();
+    splash->show();
+    splash->repaint();
     QApplication::processEvents();
 
     UndoManager = new MultiUndo(RichEdit);
@@ -96,8 +97,7 @@ void TForm1::Form1Create() {
 
     TimerTreeView->start(100);
     SetStatusPanel(2, QString::fromUtf8("挿入"));
-    delete splash_;
-    splash_ = nullptr;
+    splash.reset();
     StartingUp = false;
     RichEdit->SetMaxLength(512000);
 }

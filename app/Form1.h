@@ -263,7 +263,6 @@ private:
     bool shownOnce_ = false;
     bool closing_ = false;
     int docuExpWidth_ = 130;
-    class TForm3* splash_ = nullptr;
     void WireEditor();
     void ApplyWordWrap(TRegistry& reg);
     void ApplyWindowPlacement(TRegistry& reg);
