@@ -1,6 +1,5 @@
 #pragma once
-// A fresh settings store per test, every message box answered from a script
-// and recorded, and a helper to read back what the store holds.
+// A fresh settings store per test, every message box answered from a script, and a helper to read back what the store holds.
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,13 +7,13 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <memory>
 #include <vector>
 
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Registry.h"
+#include "tests/support/ScriptedAsk.h"
 
 namespace apptest {
 
@@ -26,28 +25,18 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         previousStore_ = qgetenv("QUILLMARK_SETTINGS");
         qputenv("QUILLMARK_SETTINGS", storeFile().toLocal8Bit());
-        ask::setMessageAnswerer([this](const ask::MessageRequest& request) -> int {
-            messages.push_back(request);
-            if (answers.empty()) return IDOK;
-            const int answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
-        // Every file dialog is cancelled (a Save As the user backs out of)
-        // and every other dialog too, so nothing waits for a real window.
-        ask::setFileAnswerer([this](const ask::FileRequest& request) {
-            fileRequests.push_back(request);
-            return ask::FileAnswer{};
-        });
-        ask::setDialogAnswerer([](QDialog&) { return int(mrCancel); });
+        script_ = std::make_unique<testsupport::ScriptedAsk>();
     }
     void TearDown() override {
         form.reset();
-        ask::setFileAnswerer({});
-        ask::setDialogAnswerer({});
-        ask::setMessageAnswerer({});
+        script_.reset();
         qputenv("QUILLMARK_SETTINGS", previousStore_);
     }
+
+    // Every message box and dialog must be scripted; one that is not fails
+    // the test instead of waiting for a real window.
+    testsupport::ScriptedAsk& script() { return *script_; }
+    std::vector<ask::MessageRequest> messages() const { return script_->messages(); }
 
     QString storeFile() const { return dir_.filePath("settings.ini"); }
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
@@ -99,13 +88,11 @@ protected:
     }
 
     std::unique_ptr<TForm1> form;
-    std::vector<ask::MessageRequest> messages;
-    std::deque<int> answers;
-    std::vector<ask::FileRequest> fileRequests;
 
 private:
     QTemporaryDir dir_;
     QByteArray previousStore_;
+    std::unique_ptr<testsupport::ScriptedAsk> script_;
 };
 
 }  // namespace apptest

@@ -16,11 +16,8 @@ TEST_F(DropTest, TwoFilesAreRefusedAndTheDocumentUntouched) {
     TForm1& f = start();
     f.RichEdit->SetText("keep");
     f.RichEdit->SetModified(true);
+    script().expectMessage(QString::fromUtf8(kTwoFiles), "Drag&Drop", MB_OK | MB_ICONERROR, IDOK);
     f.WMDropFiles({tempPath("a.tex"), tempPath("b.tex")});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QString::fromUtf8(kTwoFiles));
-    EXPECT_EQ(messages[0].caption, "Drag&Drop");
-    EXPECT_EQ(messages[0].flags, MB_OK | MB_ICONERROR);
     EXPECT_EQ(f.RichEdit->Text(), "keep");
     EXPECT_TRUE(f.RichEdit->Modified());
 }
@@ -29,22 +26,18 @@ TEST_F(DropTest, ModifiedDocumentIsReplacedOnlyAfterYes) {
     TForm1& f = start();
     f.RichEdit->SetText("unsaved");
     f.RichEdit->SetModified(true);
-    answers = {IDNO};
+    script().expectMessage(QString::fromUtf8(kDiscard), "Drag&Drop", MB_YESNO | MB_ICONEXCLAMATION, IDNO);
     f.WMDropFiles({document("a.tex")});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QString::fromUtf8(kDiscard));
-    EXPECT_EQ(messages[0].caption, "Drag&Drop");
-    EXPECT_EQ(messages[0].flags, MB_YESNO | MB_ICONEXCLAMATION);
+    EXPECT_EQ(script().pending(), 0);
     EXPECT_EQ(f.RichEdit->Text(), "unsaved");
 }
 
 TEST_F(DropTest, FilesDroppedOnTheEditorReachTheWindow) {
     TForm1& f = start();
     ASSERT_TRUE(f.RichEdit->OnDropFiles);
+    script().expectMessage(QString::fromUtf8(kTwoFiles), "Drag&Drop", MB_OK | MB_ICONERROR, IDOK);
     f.RichEdit->OnDropFiles({tempPath("a.tex"), tempPath("b.tex")});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QString::fromUtf8(kTwoFiles));
     // An unmodified document is replaced without a question.
     f.RichEdit->OnDropFiles({document("a.tex")});
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages().size(), 1u);
 }

@@ -61,14 +61,11 @@ TEST_F(MainMenuTest, ItemsAreFoundByNameAndRunBehindTheBoundary) {
 
     item->trigger();
     EXPECT_EQ(runs, 1);
+    script().expectMessage({.text = "value of the wrong type", .caption = "Error Message"});
     first->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "value of the wrong type");
-    EXPECT_EQ(messages[0].caption, "Error Message");
-
+    script().expectMessage({.text = "disk full", .caption = "Error Message"});
     f.Guard([] { throw std::runtime_error("disk full"); });
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].text, "disk full");
+    EXPECT_EQ(script().pending(), 0);
 }
 
 TEST_F(MainMenuTest, ToolButtonsAreItemsWithHints) {
@@ -124,14 +121,13 @@ TEST_F(MainMenuTest, HelpCommandsOpenTheirPages) {
     int aboutContext = 0;
     QStringList texts;
     QString aboutTitle;
-    ask::setDialogAnswerer([&](QDialog& dialog) {
+    script().onDialog([&](QDialog& dialog) {
         aboutTitle = dialog.windowTitle();
         if (auto* about = dynamic_cast<TAboutBox*>(&dialog)) aboutContext = about->HelpContext;
         for (QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
         return mrOk;
     });
     f.MenuHelpVersionClick();
-    ask::setDialogAnswerer({});
     EXPECT_EQ(aboutTitle, "バージョン情報");
     EXPECT_EQ(aboutContext, 10040);
     for (const char* text : {"Quillmark", "Version 8.01", "for Windows Vista / XP / 2000", "Homepage"})
