@@ -10,80 +10,41 @@
 using namespace apptest;
 
 namespace {
-struct Expected {
+// What a first start must leave in the store, written out independently of
+// the program's own tables: integers (booleans are 0 or 1) and strings.
+struct ExpectedInt {
     const char* key;
     const char* name;
-    bool isInt;
-    int number;
-    const char* text;
+    int value;
 };
-
-// What a first start must leave in the store, written out independently of
-// the program's own tables.
-const Expected kFirstStart[] = {
-    {"", "ZuSmall", true, 0, nullptr},
-    {"", "DirOnOff", true, 0, nullptr},
-    {"", "Backup", true, 0, nullptr},
-    {"", "FontSize", true, 12, nullptr},
-    {"", "FontName", false, 0, "ＭＳ ゴシック"},
-    {"", "FontColor", true, 0, nullptr},
-    {"", "BackColor", true, 0xFFFFFF, nullptr},
-    {"", "adAutoDelete", true, 0, nullptr},
-    {"", "adDVI", true, 0, nullptr},
-    {"", "adLOG", true, 1, nullptr},
-    {"", "adAUX", true, 1, nullptr},
-    {"", "adTOC", true, 1, nullptr},
-    {"", "adLOF", true, 1, nullptr},
-    {"", "adLOT", true, 1, nullptr},
-    {"", "adIDX", true, 1, nullptr},
-    {"", "adIND", true, 1, nullptr},
-    {"", "adILG", true, 1, nullptr},
-    {"", "adBBL", true, 1, nullptr},
-    {"", "adBLG", true, 1, nullptr},
-    {"", "WindowState", true, 0, nullptr},
-    {"", "Tab", true, 24, nullptr},
-    {"", "TabSpace", true, 1, nullptr},
-    {"", "TabSpaceNo", true, 4, nullptr},
-    {"", "CurrentDir", false, 0, ""},
-    {"", "ColMaxSize", true, 256, nullptr},
-    {"", "ColAutoOn", true, 1, nullptr},
-    {"", "ColAutoOff", true, 1, nullptr},
-    {"", "JPaper", true, 0, nullptr},
-    {"", "DefOption", true, 0, nullptr},
-    {"", "AutoIndent", true, 1, nullptr},
-    {"", "AutoCommand", true, 1, nullptr},
-    {"", "AutoColor", true, 1, nullptr},
-    {"", "WindowTop", true, 0, nullptr},
-    {"", "WindowLeft", true, 0, nullptr},
-    {"", "WindowWidth", true, 875, nullptr},
-    {"", "WindowHeight", true, 600, nullptr},
-    {"\\Recent", "RecentFile1", false, 0, ""},
-    {"\\Recent", "RecentFile5", false, 0, ""},
-    {"\\UserDefine", "Title1", false, 0, "Not Defined"},
-    {"\\UserDefine", "Define1", false, 0, ""},
-    {"\\UserDefine", "Title48", false, 0, "Not Defined"},
-    {"\\UserDefine", "Define48", false, 0, ""},
-    {"\\UserPackage", "Package", false, 0, ""},
-    {"\\MathSoeji", "Up", false, 0, "\\infty"},
-    {"\\MathSoeji", "Down", false, 0, "-\\infty"},
-    {"\\TeXSetting", "TeXFile", false, 0, ""},
-    {"\\TeXSetting", "TeXOption", false, 0, ""},
-    {"\\TeXSetting", "DviFile", false, 0, ""},
-    {"\\TeXSetting", "DviOption", false, 0, ""},
-    {"\\TeXSetting", "DviDde", true, 0, nullptr},
-    {"\\TeXSetting", "MendexFile", false, 0, ""},
-    {"\\TeXSetting", "MendexOption", false, 0, ""},
-    {"\\TeXSetting", "BibTeXFile", false, 0, ""},
-    {"\\TeXSetting", "BibTeXOption", false, 0, ""},
-    {"\\TeXSetting", "DvipsFile", false, 0, ""},
-    {"\\TeXSetting", "DvipsOption", false, 0, ""},
-    {"\\TeXSetting", "DvipdfFile", false, 0, ""},
-    {"\\TeXSetting", "DvipdfOption", false, 0, ""},
-    {"\\TeXSetting", "PDFReaderFile", false, 0, ""},
-    {"\\TeXSetting", "PDFReaderOption", false, 0, ""},
-    {"\\TeXSetting", "PSViewerFile", false, 0, ""},
-    {"\\TeXSetting", "PSViewerOption", false, 0, ""},
-    {"\\TeXSetting", "HowTex", true, 2, nullptr},
+struct ExpectedString {
+    const char* key;
+    const char* name;
+    const char* value;
+};
+const ExpectedInt kInts[] = {
+    {"", "ZuSmall", 0},     {"", "DirOnOff", 0},      {"", "Backup", 0},        {"", "FontSize", 12},
+    {"", "FontColor", 0},   {"", "BackColor", 0xFFFFFF}, {"", "adAutoDelete", 0}, {"", "adDVI", 0},
+    {"", "adLOG", 1},       {"", "adAUX", 1},         {"", "adTOC", 1},         {"", "adLOF", 1},
+    {"", "adLOT", 1},       {"", "adIDX", 1},         {"", "adIND", 1},         {"", "adILG", 1},
+    {"", "adBBL", 1},       {"", "adBLG", 1},         {"", "WindowState", 0},   {"", "Tab", 24},
+    {"", "TabSpace", 1},    {"", "TabSpaceNo", 4},    {"", "ColMaxSize", 256},  {"", "ColAutoOn", 1},
+    {"", "ColAutoOff", 1},  {"", "JPaper", 0},        {"", "DefOption", 0},     {"", "AutoIndent", 1},
+    {"", "AutoCommand", 1}, {"", "AutoColor", 1},     {"", "WindowTop", 0},     {"", "WindowLeft", 0},
+    {"", "WindowWidth", 875}, {"", "WindowHeight", 600}, {"\\TeXSetting", "DviDde", 0},
+    {"\\TeXSetting", "HowTex", 2},
+};
+const ExpectedString kStrings[] = {
+    {"", "FontName", "ＭＳ ゴシック"}, {"", "CurrentDir", ""},
+    {"\\Recent", "RecentFile1", ""}, {"\\Recent", "RecentFile5", ""},
+    {"\\UserDefine", "Title1", "Not Defined"}, {"\\UserDefine", "Define1", ""},
+    {"\\UserDefine", "Title48", "Not Defined"}, {"\\UserDefine", "Define48", ""},
+    {"\\UserPackage", "Package", ""}, {"\\MathSoeji", "Up", "\\infty"}, {"\\MathSoeji", "Down", "-\\infty"},
+};
+const char* const kTeXStrings[] = {
+    "TeXFile",  "TeXOption",  "DviFile",       "DviOption",       "MendexFile",   "MendexOption",
+    "BibTeXFile", "BibTeXOption", "DvipsFile", "DvipsOption",     "DvipdfFile",   "DvipdfOption",
+    "PDFReaderFile", "PDFReaderOption", "PSViewerFile", "PSViewerOption",
 };
 
 class SettingsTest : public AppTest {};
@@ -91,13 +52,19 @@ class SettingsTest : public AppTest {};
 
 TEST_F(SettingsTest, FirstStartWritesEveryDefault) {
     TForm1& f = start();
-    for (const Expected& e : kFirstStart) {
-        SCOPED_TRACE(std::string(e.key) + "\\" + e.name);
+    for (const ExpectedInt& e : kInts) {
+        SCOPED_TRACE(e.name);
         ASSERT_TRUE(exists(e.key, e.name));
-        if (e.isInt)
-            EXPECT_EQ(readInt(e.key, e.name), e.number);
-        else
-            EXPECT_EQ(readString(e.key, e.name), QString::fromUtf8(e.text));
+        EXPECT_EQ(readInt(e.key, e.name), e.value);
+    }
+    for (const ExpectedString& e : kStrings) {
+        SCOPED_TRACE(e.name);
+        ASSERT_TRUE(exists(e.key, e.name));
+        EXPECT_EQ(readString(e.key, e.name), QString::fromUtf8(e.value));
+    }
+    for (const char* name : kTeXStrings) {
+        ASSERT_TRUE(exists("\\TeXSetting", name)) << name;
+        EXPECT_EQ(readString("\\TeXSetting", name), "") << name;
     }
     // The window's own sections appear only at the first close.
     TRegistry reg;
