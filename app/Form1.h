@@ -271,7 +271,6 @@ private:
     void WriteParentTable();
     void ReadViewSettings();
     void ReadParentTable();
-    std::array<QString, 4> panelText_{};
 };
 
 extern TForm1* Form1;
