@@ -65,7 +65,7 @@ TEST_F(RealTeXTest, IndexAndBibliographyRunInOrder)
 {
     textest::writeFile(folder + "/refs.bib",
                        "@book{key,\n author={" + kJapanese + "},\n title={T},\n publisher={P},\n year={2000}\n}\n");
-    QByteArray text = "\\documentclass{jarticle}\r\n\\makeindex\r\n\\begin{document}\r\n" + kJapanese +
+    QByteArray text = "\\documentclass{jarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n" + kJapanese +
                       "\\index{" + kJapanese + "}\\cite{key}\r\n\\bibliographystyle{jplain}\r\n"
                       "\\bibliography{refs}\r\n\\printindex\r\n\\end{document}\r\n";
     PassDecision d = decidePasses(text.toStdString(), true);
@@ -146,7 +146,7 @@ TEST_F(RealTeXTest, ErrorJumpThroughTheCompanion)
     worker->passes = 3;
     form->TeXThread = worker;
     worker->Resume();
-    worker->WaitFor();
+    finish(worker);
     EXPECT_TRUE(answered);
     EXPECT_TRUE(worker->Terminated());  // the poke told the worker to stop
     form->TeXThread = nullptr;

@@ -80,8 +80,20 @@ protected:
         worker->runMendex = mendex;
         worker->runBibTeX = bibtex;
         worker->Resume();
-        worker->WaitFor();
+        finish(worker);
         delete worker;
+    }
+    // Keeps the event loop running (the console, timers and the server live
+    // on it) until the worker ends; one that takes too long has its program
+    // ended, so no test can hang on a TeX prompt.
+    void finish(TTeXEXE* worker, int ms = 60000)
+    {
+        if (!textest::waitUntil([&] { return worker->Finished(); }, ms)) {
+            ADD_FAILURE() << "the worker did not end in time";
+            worker->EndRunningProgram();
+        }
+        worker->WaitFor();
+        QCoreApplication::processEvents();
     }
     std::unique_ptr<TForm1> form;
     std::vector<QString> messages;
