@@ -65,7 +65,7 @@ TEST_F(TeXWorkerTest, StoppedRunLeavesTheRestUndone)
         setting("TeXFile", fake("tex.sh", fakeTeX(orderLog(), line)));
         setting("BibTeXFile", fake("bib.sh", logger(orderLog(), "bibtex")));
         form->TeXProcessed = true;
-        run(document("doc.tex", "x"), 2, 1, 3, false, true);
+        run(document("doc.tex", "x"), 1, 0, 3, false, true);
         EXPECT_EQ(order().size(), 1) << line;
         EXPECT_FALSE(form->TeXProcessed) << line;
     }
