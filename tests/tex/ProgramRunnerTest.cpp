@@ -56,18 +56,6 @@ TEST(ProgramRunner, RunsInTheGivenFolderWithArgumentsUntouched)
     EXPECT_FALSE(QFile::exists(work + "/pwned"));
 }
 
-TEST(ProgramRunner, InputGoesToTheProgram)
-{
-    QTemporaryDir dir;
-    QString script = textest::writeScript(dir.path() + "/ask.sh", "printf '? '\nread answer\necho \"got $answer\"\n");
-    QByteArray output;
-    proc::Io io;
-    io.started = [](int fd, pid_t) { (void)!write(fd, "x\n", 2); };
-    io.output = [&](const QByteArray& b) { output += b; };
-    EXPECT_TRUE(proc::runAndWait({script, {}, dir.path(), {}}, io).started);
-    EXPECT_EQ(output, "? got x\n");
-}
-
 TEST(ProgramRunner, MissingProgramIsNotStarted)
 {
     proc::Result r = proc::runAndWait({"/nonexistent/program", {}, {}, {}});

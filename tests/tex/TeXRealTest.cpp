@@ -8,7 +8,6 @@
 
 #include <QTimer>
 #include <cstring>
-#include <thread>
 
 #include "tex/Dde.h"
 #include "tex/TeXCommands.h"
@@ -195,13 +194,4 @@ TEST_F(TeXWorkerTest, PokesSelectTheLineInTheOpenDocument)
         EXPECT_EQ(form->RichEdit->SelStart(), 7) << poke;
         EXPECT_EQ(form->RichEdit->SelLength(), 0) << poke;
     }
-    // Through the socket, as the companion sends it.
-    bool poked = false;
-    std::thread sender([&] {
-        conv::Client client;
-        poked = client.openLink("quillmark", "Quillmark") && client.poke("DdeServerItem1", "#TeXError(2,\"open.tex\")");
-    });
-    EXPECT_TRUE(textest::waitUntil([&] { return form->RichEdit->SelStart() == 5; }, 5000));
-    sender.join();
-    EXPECT_TRUE(poked);
 }

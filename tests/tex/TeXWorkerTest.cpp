@@ -50,14 +50,6 @@ TEST_F(TeXWorkerTest, FullRunOrderArgumentsFolderAndEnvironment)
     EXPECT_EQ(texEdit, "'" + QString(QUILL_TEST_BINARY_DIR) + "/quilldde' /j%d '%s'\n\n");
 }
 
-TEST_F(TeXWorkerTest, EmptyOptionsGiveTheFileNameAlone)
-{
-    setting("TeXFile", fake("tex.sh", fakeTeX(orderLog())));
-    run(document("doc.tex", "x"), 0);
-    EXPECT_EQ(order(), QStringList{"tex [doc.tex] cwd=" + folder + " enc=sjis"});
-    EXPECT_FALSE(form->TeXProcessed);  // a single run never counts as processed
-}
-
 TEST_F(TeXWorkerTest, StoppedRunLeavesTheRestUndone)
 {
     for (const char* line : {"? x", "? E", "! Emergency stop."}) {
@@ -110,39 +102,14 @@ TEST_F(TeXWorkerTest, MissingTeXProgramMessages)
                            "\nQuillmarkの初期設定を確認してください。");
 }
 
-TEST_F(TeXWorkerTest, ProcessedDocumentSkipsTeXButNotTheConverter)
-{
-    setting("TeXFile", fake("tex.sh", fakeTeX(orderLog())));
-    setting("DvipdfFile", fake("pdf.sh", logger(orderLog(), "dvipdf")));
-    setting("DvipdfOption", "-q");
-    QString doc = document("doc.tex", "x");
-    textest::writeFile(folder + "/doc.dvi", "dvi");
-    form->TeXProcessed = true;
-    run(doc, 2, 1, 3);
-    EXPECT_EQ(order(), QStringList{"dvipdf [-q] [doc.dvi]"});
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Quillmark|起動するPDF Readerプログラムが指定されていません。");
-}
-
 TEST_F(TeXWorkerTest, OutputStepMessagesAndViewers)
 {
     QString doc = document("doc.tex", "x");
     textest::writeFile(folder + "/doc.dvi", "dvi");
     form->TeXProcessed = true;
-    struct Case {
-        int kind;
-        const char* message;
-    } cases[] = {
-        {0, "起動するDVIドライバが指定されていません。"},
-        {1, "起動するDVI→PDFプログラムが指定されていません。"},
-        {2, "起動するDVI→PSプログラムが指定されていません。"},
-    };
-    for (const Case& c : cases) {
-        messages.clear();
-        run(doc, 2, c.kind);
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], QString("Quillmark|") + c.message);
-    }
+    run(doc, 2, 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Quillmark|起動するDVIドライバが指定されていません。");
     // A viewer by command line, and the PostScript viewer after dvips.
     QString viewerLog = folder + "/viewer.log";
     QString viewer = fake("viewer.sh", "for a in \"$@\"; do printf '[%s]' \"$a\" >> '" + viewerLog.toLocal8Bit() +
