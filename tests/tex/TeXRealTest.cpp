@@ -92,8 +92,8 @@ TEST_F(RealTeXTest, IndexAndBibliographyRunInOrder)
 
 TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
 {
-    QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n" + kJapanese +
-                      "\r\n\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
+    QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n\r\n" + kJapanese +
+                      "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
     TeXConsole* console = form->TeXConsoleView();
     console->clear();
     bool answered = false;
@@ -108,6 +108,8 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
     EXPECT_EQ(order(), QStringList{"platex"});
     EXPECT_FALSE(form->TeXProcessed);
     EXPECT_TRUE(console->text().contains("! Undefined control sequence."));
+    // TeX's terminal output is decoded as the locale it was given says.
+    EXPECT_TRUE(console->text().contains(QString::fromUtf8("l.4 あいう日本語\\undefinedcommand")));
     EXPECT_TRUE(messages.empty());
 }
 

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include "platform/Cp932.h"
 #include "tex/TeXCommands.h"
 
 namespace {
@@ -161,4 +162,18 @@ TEST(TeXEdit, QuotesThePathAndTheFileName)
     EXPECT_TRUE(logShowsStop("a\r\n? X\r\nb"));
     EXPECT_TRUE(logShowsStop("! emergency STOP."));
     EXPECT_FALSE(logShowsStop("?  e\n? ee\n! Emergency stop"));
+}
+
+TEST_F(TeXWorkerTest, DviViewerReachedThroughTheConversation)
+{
+    QString doc = document("doc.tex", "x");
+    textest::writeFile(folder + "/doc.dvi", "dvi");
+    setting("DviFile", "/usr/bin/true");
+    settingInt("DviDde", 0);
+    form->TeXProcessed = true;
+    textest::FakeViewerPeer peer(cp932::encode(folder + "/doc.dvi"), "3(9)");
+    run(doc, 2, 0);
+    std::vector<std::string> expected{"[WinNormal]", "[FileReopen]", "[PageMove(3)]"};
+    EXPECT_EQ(peer.macros(), expected);
+    EXPECT_TRUE(messages.empty());
 }
