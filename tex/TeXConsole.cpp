@@ -97,13 +97,13 @@ void TeXConsole::clear() { output_->clear(); }
 void TeXConsole::closeEvent(QCloseEvent* event)
 {
     // As with a terminal window, closing it ends the program that talks in it.
-    std::function<void()> stop;
+    // Called under the lock: the program's end clears it under the same
+    // lock, so the worker it points into is still there.
     {
         std::lock_guard lock(mutex_);
-        stop = stop_;
+        if (stop_)
+            stop_();
     }
-    if (stop)
-        stop();
     event->accept();
 }
 
