@@ -160,7 +160,7 @@ void FormInitUi::setupUi(QDialog* dialog)
         static_cast<QVBoxLayout*>(rgMakeIndexExe->widget(i)->layout())->addStretch();
 
     layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, &HelpButton));
-    dialog->resize(520, 340);
+    dialog->resize(680, 340);
 }
 
 void FormAutoSettingUi::setupUi(QDialog* dialog)
