@@ -230,11 +230,27 @@ public:
     void BuildTeXCommands();
     // Ends a running worker at shutdown without crashing or hanging.
     void StopTeXWorker();
+    class TeXConsole* TeXConsoleWindow = nullptr;  // created on first use
+    QString CompanionPath;                         // empty: ProgramDir + "/quilldde"
+    void MenuTexOneClick();
+    void MenuTexExeClick();
+    void MenuTexDVIClick(int tag);
+    void MenuTexProcessClick();
+    void MenuOptionInitClick();
+    TeXConsole* TeXConsoleView();
 
     // ==== DDE and the error jump (tex/Dde.cpp) ====
     TDdeServerConv* DdeServer = nullptr;
     void StartDdeServer();
+    // Starts the server under a given service name; false when another live
+    // server has it.
+    bool StartDdeServerNamed(const QString& service);
     void DdeServerItem1PokeData(const std::string& text);
+    class TDdeClientConv* DdeClientConv = nullptr;
+    int DdeOpenViewer(const QString& service, const QString& topic, const QString& viewerCommand);
+    void DdeCloseViewer();
+    int DdeExecute(const std::string& macro);
+    std::string DdeRequest(const QString& item);
 
     // ==== log display and by-products (tex/LogDisp.cpp) ====
     void AutoDeleteTeXFiles(const QString& fileName);
