@@ -28,6 +28,15 @@ inline int step(std::string_view text, int i, int end)
     return cp932::isLeadByte(at(text, i)) && i + 1 < end ? 2 : 1;
 }
 
+// A name whose last byte is a lead byte would leave the scan on the trail
+// byte that follows it in the text.
+bool endsInsideCharacter(std::string_view name)
+{
+    size_t i = 0;
+    while (i < name.size()) i += cp932::isLeadByte(name[i]) ? 2 : 1;
+    return i > name.size();
+}
+
 }  // namespace
 
 void ColorCommandTable::assign(std::vector<ColorCommand> rows)
@@ -40,7 +49,7 @@ void ColorCommandTable::assign(std::vector<ColorCommand> rows)
     for (size_t i = 0; i < rows_.size(); ++i) {
         const std::string& name = rows_[i].name;
         lengths_[i] = int(name.size());
-        if (name.empty() || name[0] != '\\') continue;
+        if (name.empty() || name[0] != '\\' || endsInsideCharacter(name)) continue;
         longest = std::max(longest, int(name.size()));
         if (name.size() == 1) {
             shortRows_.push_back(int(i));

@@ -39,7 +39,8 @@ struct ColorCommand {
 // there, so a backslash is tried against a handful of rows instead of all.
 // Rows with an empty name can never be matched (they would colour nothing
 // and stall the scan) and are left out; so are names that do not begin
-// with a backslash, which no token can match.
+// with a backslash, which no token can match, and names cut inside a
+// double-byte character.
 class ColorCommandTable {
 public:
     ColorCommandTable() = default;

@@ -126,10 +126,13 @@ TEST(ColorScanner, FullWidthBlankIsPlainWhenMarkingIsOff)
 TEST(ColorScanner, EmptyAndForeignNamesInTheTableAreSkipped)
 {
     // An empty name would match everywhere with length 0 and stall the scan.
-    ColorCommandTable table({{"", 0x111111}, {"section", 0x222222}, {"\\section", 0x333333}});
+    ColorCommandTable table(
+        {{"", 0x111111}, {"section", 0x222222}, {"\\x\x95", 0x444444}, {"\\section", 0x333333}});
     const std::string text = "\\section x \\foo";
     EXPECT_EQ(formatsOf(text, table), expected(text.size(), {{0, 8, CharFormat{0x333333}}, {11, 4, kOther}}));
     EXPECT_EQ(table.window(), 9);
+    const std::string cut = "\\x" + kHyo + "section";
+    EXPECT_EQ(formatsOf(cut, table), expected(cut.size(), {{0, 2, kOther}}));
 }
 
 TEST(ColorScanner, FirstMatchingRowInTableOrderWins)
