@@ -69,6 +69,10 @@ StoredColorTable LoadColorTable(TRegistry& key)
         if (!key.ValueExists(name)) key.WriteBool(name, value);
     };
 
+    // Nearly two hundred defaults at the first start go to the file in one
+    // write when the batch ends; a failure to write them is logged there and
+    // does not stop the load, which reads them back from the batch.
+    settings::Batch batch;
     writeInt("ComNum", kBuiltInColorCommands);
     for (int i = 0; i < kBuiltInColorCommands; ++i) {
         const ColorCommandRow& row = builtIn[size_t(i)];
