@@ -247,8 +247,8 @@ void TForm1::ColorizeLines(int start, int end)
     BusyScope busy(Busy);
     EditText = RichEdit->Text();
     if (!AutoColor) return;
-    const int from = colour::LineStartOf(EditText, start);
-    const int to = colour::LineEndOf(EditText, std::max(end, start));
+    const int from = colour::LineStartOf(EditText, std::min(start, end));
+    const int to = colour::LineEndOf(EditText, std::max(start, end));
     ColorizeRange(from, to, true);
 }
 
