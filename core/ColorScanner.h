@@ -3,7 +3,7 @@
 // CP932 bytes of the document: they find tokens and say which format each
 // byte range gets; applying the formats to the editor is the caller's job.
 #include "core/ColorTable.h"
-#include "platform/RichEdit.h"  // CharFormat
+#include "platform/RichEdit.h"  // CharFormat, FormatSpan
 
 #include <array>
 #include <string>
@@ -63,11 +63,7 @@ private:
 };
 
 // One run of bytes with its format.
-struct FormatRun {
-    int start = 0;
-    int length = 0;
-    CharFormat format;
-};
+using FormatRun = FormatSpan;
 
 // Position of the next token start in [from, to) and its kind, or -1.
 // `from` must be on a character boundary.

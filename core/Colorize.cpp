@@ -109,20 +109,20 @@ void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, 
         edit->SetEventMask(savedMask);
     });
 
-    // Neighbouring runs of one format are applied as one range.
+    // The runs go to the editor in slices, so that the gauge can move
+    // between them; a slice is a hundredth of the range.  The editor
+    // compares each line's formats with what it has and leaves a line that
+    // already carries them alone.
+    const int slice = std::max(to - from, 1) / 100 + 1;
+    std::vector<FormatSpan> batch;
     size_t i = 0;
     while (i < runs.size()) {
-        const colour::FormatRun& first = runs[i];
-        int end = first.start + first.length;
-        size_t j = i + 1;
-        while (j < runs.size() && runs[j].format == first.format && runs[j].start == end) {
-            end += runs[j].length;
-            ++j;
-        }
-        if (bar) bar->SetProgress(int((long long)(first.start + base - from) * 100 / (to - from)));
-        const CharFormat& fm = first.format;
-        f.SetRangeFormat(base + first.start, base + end, fm.strikeOut, fm.underline, fm.italic, fm.bold, fm.color);
-        i = j;
+        const int sliceStart = runs[i].start;
+        if (bar) bar->SetProgress(int((long long)(sliceStart + base - from) * 100 / (to - from)));
+        batch.clear();
+        for (; i < runs.size() && (batch.empty() || runs[i].start - sliceStart < slice); ++i)
+            batch.push_back({runs[i].start + base, runs[i].length, runs[i].format});
+        edit->SetFormats(batch);
     }
 }
 
