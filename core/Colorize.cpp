@@ -80,26 +80,18 @@ ColorClassSettings classesOf(const TForm1& f)
     return c;
 }
 
-// Applies the runs of `text`, whose byte 0 is editor position `base`, with
-// the editor's events masked and its modified flag and caret kept.
+// Applies runs whose byte 0 is editor position `base` to the editor range
+// [from, to), with the editor's events masked; the modified flag, the caret
+// (the selection collapses to its start) and the event mask come back however
+// this ends.
 void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, int from, int to,
                bool showProgress)
 {
     TRichEdit* edit = f.RichEdit;
     const int savedMask = edit->EventMask();
-    edit->SetEventMask(ENM_NONE);
     const bool modified = edit->Modified();
     const int selStart = edit->SelStart();
-
     std::unique_ptr<TFormProgBar> bar;
-    if (showProgress && to - from >= kProgressThreshold) {
-        bar = std::make_unique<TFormProgBar>(&f);
-        bar->setWindowTitle("Now analyzing...");
-        bar->PlaceOver(&f);
-        bar->Start();
-    }
-    edit->HideSelection(true);
-
     ScopeExit restore([&] {
         edit->SetModified(modified);
         edit->SetSelStart(selStart);
@@ -108,6 +100,15 @@ void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, 
         bar.reset();
         edit->SetEventMask(savedMask);
     });
+
+    edit->SetEventMask(ENM_NONE);
+    if (showProgress && to - from >= kProgressThreshold) {
+        bar = std::make_unique<TFormProgBar>(&f);
+        bar->setWindowTitle("Now analyzing...");
+        bar->PlaceOver(&f);
+        bar->Start();
+    }
+    edit->HideSelection(true);
 
     // The runs go to the editor in slices, so that the gauge can move
     // between them; a slice is a hundredth of the range.  The editor

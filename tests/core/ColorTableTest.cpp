@@ -59,9 +59,11 @@ TEST_F(ColorStore, FreshStoreGetsTheDefaultsWrittenAndReadBack)
     });
 }
 
-TEST_F(ColorStore, StoredValuesWinOverDefaults)
+TEST_F(ColorStore, StoredValuesWinOverDefaultsAndMistypedOnesDoNot)
 {
     withKey([](TRegistry& reg) {
+        reg.WriteString("Color5", "red");
+        reg.WriteInteger("Command4", 7);
         reg.WriteInteger("ComNum", 39);
         reg.WriteString("Command39", "\\emph");
         reg.WriteInteger("Color39", 0x123456);
@@ -77,6 +79,8 @@ TEST_F(ColorStore, StoredValuesWinOverDefaults)
     EXPECT_FALSE(t.rows[38].bold) << "a missing flag of an added row reads false";
     EXPECT_EQ(t.rows[2].color, 0x00FF00u);
     EXPECT_FALSE(t.classes.ZenOn);
+    EXPECT_EQ(t.rows[4].color, 0x000080u);
+    EXPECT_EQ(t.rows[3].name, "\\subsection");
 }
 
 TEST_F(ColorStore, CountOutOfRangeOrRowsMissingLoadSafely)
@@ -89,18 +93,6 @@ TEST_F(ColorStore, CountOutOfRangeOrRowsMissingLoadSafely)
         withKey([&](TRegistry& reg) { reg.WriteInteger("ComNum", c.stored); });
         EXPECT_EQ(load().rows.size(), c.rows) << "ComNum " << c.stored;
     }
-}
-
-TEST_F(ColorStore, ValueOfTheWrongTypeKeepsTheBuiltInRow)
-{
-    withKey([](TRegistry& reg) {
-        reg.WriteString("Color3", "red");
-        reg.WriteInteger("Command4", 7);
-    });
-    const StoredColorTable t = load();
-    ASSERT_EQ(t.rows.size(), 38u);
-    EXPECT_EQ(t.rows[2].color, 0x000080u);
-    EXPECT_EQ(t.rows[3].name, "\\subsection");
 }
 
 TEST_F(ColorStore, MainWindowTakesTheTable)

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QProgressBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -198,23 +197,6 @@ TEST_F(Colorize, ProgressWindowOnlyForLongRanges)
     ProgressWatcher watch;
     form.ColorizeAll();
     EXPECT_TRUE(watch.shown.empty()) << "4096 positions show no progress window";
-}
-
-TEST(ProgressWindow, CentresOnItsOwnerAndRunsFromZeroToHundred)
-{
-    QWidget owner;
-    owner.setGeometry(100, 200, 800, 600);
-    TFormProgBar bar(&owner);
-    bar.PlaceOver(&owner);
-    const QRect f = owner.frameGeometry();
-    EXPECT_EQ(bar.pos(), QPoint(f.left() + f.width() / 2 - 89, f.top() + f.height() / 2 - 30));
-    EXPECT_EQ(bar.windowTitle(), "Now analyzing...");
-    EXPECT_EQ(bar.CGauge->minimum(), 0);
-    EXPECT_EQ(bar.CGauge->maximum(), 100);
-    bar.SetProgress(40);
-    bar.Start();
-    EXPECT_EQ(bar.Progress(), 0);
-    EXPECT_TRUE(bar.isVisible());
 }
 
 }  // namespace
