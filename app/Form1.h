@@ -78,6 +78,14 @@ public:
     void MenuHelpVersionClick();
     // Applies the command-line "/j" jump; separate so tests can drive it.
     void JumpToLineParameter(const QString& parameter);
+    // Selects line n (1-based) from its first position up to its line break;
+    // a line past the last one changes nothing.  Returns whether it selected.
+    bool SelectLineForJump(int line);
+    // Called by TimerTreeView every 100 ms; the outline pane installs it.
+    std::function<void()> OnTimerTreeView;
+    // Width the outline pane has when it is shown ("DocuExpWidth").
+    int DocuExpWidth() const { return docuExpWidth_; }
+    void SetDocuExpWidth(int width);
 
     // Components.
     QWidget* Panel2 = nullptr;
@@ -272,6 +280,7 @@ public:
     void BuildAssistCommands();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -285,7 +294,15 @@ private:
     QHash<QString, int> helpContexts_;
     bool shownOnce_ = false;
     bool closing_ = false;
-    std::array<QString, 4> panelText_{};
+    int docuExpWidth_ = 130;
+    void WireEditor();
+    void ApplyWordWrap(TRegistry& reg);
+    void ApplyWindowPlacement(TRegistry& reg);
+    void WriteWindowPlacement(TRegistry& reg);
+    void WriteViewSettings();
+    void WriteParentTable();
+    void ReadViewSettings();
+    void ReadParentTable();
 };
 
 extern TForm1* Form1;
