@@ -31,6 +31,9 @@ class MultiUndo;
 class TDocumentExplorer;
 class TTeXEXE;
 class TDdeServerConv;
+namespace colour {
+class ColorCommandTable;
+}
 
 // One record of the parent-file table.
 struct ParentFileEntry {
@@ -75,6 +78,14 @@ public:
     void MenuHelpVersionClick();
     // Applies the command-line "/j" jump; separate so tests can drive it.
     void JumpToLineParameter(const QString& parameter);
+    // Selects line n (1-based) from its first position up to its line break;
+    // a line past the last one changes nothing.  Returns whether it selected.
+    bool SelectLineForJump(int line);
+    // Called by TimerTreeView every 100 ms; the outline pane installs it.
+    std::function<void()> OnTimerTreeView;
+    // Width the outline pane has when it is shown ("DocuExpWidth").
+    int DocuExpWidth() const { return docuExpWidth_; }
+    void SetDocuExpWidth(int width);
 
     // Components.
     QWidget* Panel2 = nullptr;
@@ -144,6 +155,9 @@ public:
     bool TextChanged = false;
     int DialogCenterY = 9999;
     int DialogCenterX = 9999;
+    // Caret when the input method began composing, and when it committed.
+    int ImeCompositionStart = 0;
+    int ImeCompositionEnd = 0;
     void InsertText(const std::string& text);
     bool CaretNotAtLineStart();
     int DialogTop(int height);
@@ -202,15 +216,44 @@ public:
     std::shared_ptr<DocumentState> Document;
     DocumentState& documentState();
 
-    // ==== syntax colouring (core/Colorize.cpp) ====
+    // ==== syntax colouring (core/Colorize.cpp, core/ColorScanner.cpp, core/ColorTable.cpp) ====
+    // The colour table: rows 0..ComNum-1 are in use, in table order.  Code
+    // that changes these calls ColorTableChanged (ColorizeAll does too).
     std::array<QString, 2048> CmdName{};
+    std::array<unsigned, 2048> CmdColor{};  // 0x00BBGGRR
+    std::array<bool, 2048> CmdBold{};
+    std::array<bool, 2048> CmdItalic{};
+    std::array<bool, 2048> CmdAst{};
+    int ComNum = 0;
+    unsigned GenTeXColor = 0xB07000;
+    unsigned RemColor = 0x808040;
+    bool RemItalic = true;
+    unsigned DollerColor = 0x4080FF;
+    bool DollerItalic = false;
+    unsigned AndColor = 0x0000FF;
+    bool AndItalic = false;
+    unsigned ZenColor = 0x0000FF;
+    bool ZenOn = true;
+    std::string EditText;  // the copy of the editor text the scanner reads
     void LoadColorSettings();
+    void ColorTableChanged();
+    void ColorizeRange(int from, int to, bool showProgress);
+    void SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color);
+    int FindNextTokenStart(int from, int to, int& kind);
+    int FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold,
+                             unsigned& color, int& length);
+    bool MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
+                           const std::string& name);
+    bool TeXCommandLength(int& length, const std::string& window);
     void ColorizeAll();
     void ColorizeLines(int start, int end);
     void ColorizeCurrentLine();
     void ToggleAutoColor();
+    void sbAutoColorClick();
     std::string GetLineAt(int pos);
-    void BuildColorCommands();
+    void BuildColorCommands();  // MenuOptionAutoColor, ToolButtonColorStructure
+    // The scanner's form of the table, rebuilt by ColorTableChanged.
+    std::shared_ptr<const colour::ColorCommandTable> ColorScannerTable;
 
     // ==== outline pane (core/Outline.cpp) ====
     TDocumentExplorer* DocumentExplorer = nullptr;
@@ -228,11 +271,27 @@ public:
     void BuildTeXCommands();
     // Ends a running worker at shutdown without crashing or hanging.
     void StopTeXWorker();
+    class TeXConsole* TeXConsoleWindow = nullptr;  // created on first use
+    QString CompanionPath;                         // empty: ProgramDir + "/quilldde"
+    void MenuTexOneClick();
+    void MenuTexExeClick();
+    void MenuTexDVIClick(int tag);
+    void MenuTexProcessClick();
+    void MenuOptionInitClick();
+    TeXConsole* TeXConsoleView();
 
     // ==== DDE and the error jump (tex/Dde.cpp) ====
     TDdeServerConv* DdeServer = nullptr;
     void StartDdeServer();
+    // Starts the server under a given service name; false when another live
+    // server has it.
+    bool StartDdeServerNamed(const QString& service);
     void DdeServerItem1PokeData(const std::string& text);
+    class TDdeClientConv* DdeClientConv = nullptr;
+    int DdeOpenViewer(const QString& service, const QString& topic, const QString& viewerCommand);
+    void DdeCloseViewer();
+    int DdeExecute(const std::string& macro);
+    std::string DdeRequest(const QString& item);
 
     // ==== log display and by-products (tex/LogDisp.cpp) ====
     void AutoDeleteTeXFiles(const QString& fileName);
@@ -249,6 +308,7 @@ public:
     void BuildAssistCommands();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -262,7 +322,15 @@ private:
     QHash<QString, int> helpContexts_;
     bool shownOnce_ = false;
     bool closing_ = false;
-    std::array<QString, 4> panelText_{};
+    int docuExpWidth_ = 130;
+    void WireEditor();
+    void ApplyWordWrap(TRegistry& reg);
+    void ApplyWindowPlacement(TRegistry& reg);
+    void WriteWindowPlacement(TRegistry& reg);
+    void WriteViewSettings();
+    void WriteParentTable();
+    void ReadViewSettings();
+    void ReadParentTable();
 };
 
 extern TForm1* Form1;
