@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QPixmap>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/Form1.h"
+#include "core/PickerFamily.h"
+
+namespace {
+
+QIcon swatch(Qt::GlobalColor colour)
+{
+    QPixmap p(8, 8);
+    p.fill(colour);
+    return QIcon(p);
+}
+
+struct FamilyFixture : ::testing::Test {
+    FamilyFixture()
+    {
+        PickerFamily::Options o;
+        o.popupName = "PopupMenuTest";
+        o.repeatItemName = "PMTestPrev";
+        o.itemNames = {"PMTest0", "PMTest1", "PMTest2"};
+        o.captions = {"\\par(&P)", "\\\\(&Y)", "\\newpage(&N)"};
+        o.images = {swatch(Qt::red), swatch(Qt::green), swatch(Qt::blue)};
+        family = new PickerFamily(form, o, &last, [this](int tag) { picked.push_back(tag); });
+    }
+    TForm1 form;
+    int last = 0;
+    std::vector<int> picked;
+    PickerFamily* family = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FamilyFixture, MenuHoldsRepeatItemSeparatorAndTaggedEntries)
+{
+    const auto actions = family->Popup()->actions();
+    ASSERT_EQ(actions.size(), 5);
+    EXPECT_EQ(actions[0], family->RepeatItem());
+    EXPECT_TRUE(actions[0]->text().isEmpty()) << "no caption before the menu first opens";
+    EXPECT_TRUE(actions[1]->isSeparator());
+    for (int tag = 0; tag < 3; ++tag) {
+        EXPECT_EQ(tagOf(actions[2 + tag]), tag);
+        EXPECT_EQ(actions[2 + tag]->objectName(), QString("PMTest%1").arg(tag));
+    }
+}
+
+TEST_F(FamilyFixture, RepeatItemBeforeAndAfterAChoice)
+{
+    // Before any choice the repeat item stands for entry 0.
+    emit family->Popup()->aboutToShow();
+    EXPECT_EQ(family->RepeatItem()->text(), "\\par(&P)");
+    EXPECT_EQ(tagOf(family->RepeatItem()), 0);
+    EXPECT_EQ(family->RepeatItem()->icon().pixmap(8, 8).toImage().pixel(1, 1), QColor(Qt::red).rgb());
+    family->RepeatItem()->trigger();
+    EXPECT_EQ(picked, std::vector<int>{0});
+
+    family->EntryItem(2)->trigger();
+    EXPECT_EQ(last, 2);
+    emit family->Popup()->aboutToShow();
+    EXPECT_EQ(family->RepeatItem()->text(), "\\newpage(&N)");
+    EXPECT_EQ(tagOf(family->RepeatItem()), 2);
+    EXPECT_EQ(family->RepeatItem()->icon().pixmap(8, 8).toImage().pixel(1, 1), QColor(Qt::blue).rgb());
+    family->RepeatItem()->trigger();
+    EXPECT_EQ(picked, (std::vector<int>{0, 2, 2}));
+
+    // A choice made elsewhere (the family's dialog) shows up on the next opening.
+    last = 1;
+    emit family->Popup()->aboutToShow();
+    EXPECT_EQ(tagOf(family->RepeatItem()), 1);
+    // A stale index never reaches past the table.
+    last = 17;
+    emit family->Popup()->aboutToShow();
+    EXPECT_EQ(tagOf(family->RepeatItem()), 0);
+    family->Click(9);
+    EXPECT_EQ(picked.size(), 3u);
+}
+
+TEST_F(FamilyFixture, DropDownOpensUnderTheButton)
+{
+    auto* bar = new QToolBar(&form);
+    form.addToolBar(bar);
+    bar->addAction("first");
+    QAction* button = bar->addAction("drop");
+    form.setGeometry(120, 80, 600, 400);
+    form.show();
+    QWidget* widget = bar->widgetForAction(button);
+    ASSERT_NE(widget, nullptr);
+    const QPoint expected = widget->mapToGlobal(QPoint(0, widget->height()));
+    EXPECT_EQ(dropDownPoint(*bar, *button), expected);
+
+    dropDown(*family->Popup(), *bar, *button);
+    EXPECT_TRUE(family->Popup()->isVisible());
+    EXPECT_EQ(family->Popup()->pos(), expected);
+    family->Popup()->hide();
+
+    // A button that is not on the bar opens nothing.
+    QAction stray("stray");
+    dropDown(*family->Popup(), *bar, stray);
+    EXPECT_FALSE(family->Popup()->isVisible());
+}
