@@ -16,16 +16,17 @@ TDialogForm::TDialogForm(QWidget* owner) : QDialog(owner)
 
 void TDialogForm::WireButtons()
 {
+    if (wired_) return;
+    wired_ = true;
     if (auto* ok = findChild<QPushButton*>("BitBtn1")) {
         ok->setDefault(true);
-        connect(ok, &QPushButton::clicked, this, [this] { done(mrOk); }, Qt::UniqueConnection);
+        connect(ok, &QPushButton::clicked, this, [this] { done(mrOk); });
     }
     if (auto* cancel = findChild<QPushButton*>("BitBtn2"))
-        connect(cancel, &QPushButton::clicked, this, [this] { done(mrCancel); }, Qt::UniqueConnection);
+        connect(cancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
     if (auto* helpButton = findChild<QPushButton*>("BitBtn3")) {
         helpButton->setAutoDefault(false);
-        connect(helpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); },
-                Qt::UniqueConnection);
+        connect(helpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
     }
 }
 

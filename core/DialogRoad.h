@@ -29,6 +29,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool wired_ = false;
 };
 
 namespace road {
