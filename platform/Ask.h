@@ -43,6 +43,10 @@ int messageBox(const QString& text, const QString& caption, int flags);
 void errorMessage(const QString& text);
 
 // Runs a dialog modally and returns its result (mrOk, mrCancel, ...).
+// With an answerer installed the dialog is shown without blocking, handed to
+// the answerer (which may fill in its widgets and returns the result), and
+// then closed with done(result), so result() and the accepted/rejected
+// signals behave as after a click.
 using DialogAnswerer = std::function<int(QDialog&)>;
 int execModal(QDialog& dialog);
 
@@ -62,6 +66,9 @@ struct FileAnswer {
 };
 using FileAnswerer = std::function<FileAnswer(const FileRequest&)>;
 FileAnswer fileDialog(const FileRequest& request);
+// A filter as the real dialog shows it: each pattern also in lower and upper
+// case ("TeX文書 (*.tex)" -> "TeX文書 (*.tex *.TEX)").
+QString bothCases(const QString& filter);
 
 struct FontAnswer { bool accepted = false; QFont font; };
 using FontAnswerer = std::function<FontAnswer(const QFont& initial)>;

@@ -20,8 +20,11 @@ using Bytes = std::string;
 constexpr bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 inline bool isLeadByte(char c) { return isLeadByte(static_cast<unsigned char>(c)); }
 
-// Length in bytes of the character that starts at pos (1 or 2; 1 at a lead
-// byte that has no trail byte left).
+// Length in bytes of the character that starts at pos: 2 at a lead byte whose
+// pair is a character, else 1 (a lead byte with no trail byte left, or with
+// one that does not complete a character, is an invalid byte of its own, just
+// as decode() treats it, so that a CR after a stray lead byte is never
+// swallowed).
 int charLength(std::string_view text, size_t pos);
 
 // Start of the character that holds pos, scanning from lineStart (a position

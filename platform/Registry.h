@@ -6,8 +6,10 @@
 // The file is $QUILLMARK_SETTINGS when set, else
 // $XDG_CONFIG_HOME/quillmark/settings.ini (~/.config when unset).
 // Every OpenKey re-reads the file, and every write is written through to it
-// atomically (temporary file, then rename, under a lock file), so a second
-// instance sees the first one's writes.
+// atomically (temporary file, then rename, under a lock file, merged with
+// what is on disk at that moment), so a second instance sees the first one's
+// writes and neither loses the other's.  settings::Batch groups many writes
+// into one.
 #include <QString>
 #include <stdexcept>
 #include <string>
@@ -27,6 +29,24 @@ QString storePath();
 // renamed aside (".corrupt-<time>") and true is returned, so the caller can
 // tell the user; the program then starts with defaults.
 bool quarantineIfCorrupt(QString* movedTo = nullptr);
+
+// While a Batch lives, writes of this process (any thread) are seen at once
+// by its own readers but reach the file together when the batch ends, in one
+// locked read-modify-write: for code that writes hundreds of values in a row,
+// such as the defaults at the first start.  Batches nest.
+class Batch {
+public:
+    Batch();
+    // Writes the batch's changes; may throw ERegistryException.
+    void commit();
+    // Commits unless commit() was called; a failure is only logged here.
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+private:
+    bool committed_ = false;
+};
 }  // namespace settings
 
 class TRegistry {
@@ -39,8 +59,10 @@ public:
     unsigned long RootKey = HKEY_CURRENT_USER_ROOT;
 
     // Key paths are written as the program names them, e.g.
-    // "\Software\Kestrelwood\Quillmark\TeXSetting".  Returns false when the
-    // key is missing and create is false.
+    // "\Software\Kestrelwood\Quillmark\TeXSetting"; a path without the
+    // leading backslash is relative to the key open now.  Key and value names
+    // compare without regard to case.  Returns false when the key is missing
+    // and create is false.
     bool OpenKey(const QString& key, bool canCreate);
     void CloseKey();
     bool KeyExists(const QString& key);
@@ -66,7 +88,9 @@ private:
 class TRegIniFile {
 public:
     explicit TRegIniFile(const QString& key);
-    // Re-roots the object at another key (as the original's OpenKey did).
+    // Re-roots the object at another key (relative to the present one unless
+    // the path starts with a backslash).  Neither this nor a read creates a
+    // key; a write creates its section.
     void OpenKey(const QString& key);
 
     QString ReadString(const QString& section, const QString& ident, const QString& def);

@@ -12,6 +12,12 @@
 #include <functional>
 #include <mutex>
 
+// Runs f in the main thread and waits for it (f's exception is raised again
+// in the caller).  From the main thread, or before the application object
+// exists, it simply calls f.  A main thread blocked in TThread::WaitFor
+// serves these calls too.
+void runInMainThread(const std::function<void()>& f);
+
 enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
 class TThread {
@@ -22,8 +28,13 @@ public:
     TThread& operator=(const TThread&) = delete;
 
     // The first Resume starts the thread; later ones wake it from Suspend.
+    // A thread created with createSuspended false starts by itself once the
+    // event loop runs (the derived object is complete by then), or at the
+    // first Resume or WaitFor, whichever comes first.
     void Resume();
-    // Called by the thread itself: blocks until the next Resume.
+    // Called by the thread itself: blocks until the next Resume.  Once
+    // Terminate was called it returns at once, so a thread being stopped can
+    // never fall asleep between the stopper's last Resume and its WaitFor.
     void Suspend();
     void Terminate();
     bool Terminated() const;
@@ -51,6 +62,7 @@ protected:
 private:
     class Runner;
     void run();
+    void start();
     Runner* runner_ = nullptr;
     mutable std::mutex mutex_;
     std::condition_variable wake_;

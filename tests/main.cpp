@@ -1,13 +1,29 @@
+// Test entry: every test process runs under the offscreen platform, with a
+// settings store of its own that is removed when the process ends.
+#include "platform/Help.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir dir;
-    if (qEnvironmentVariableIsEmpty("QUILLMARK_SETTINGS")) qputenv("QUILLMARK_SETTINGS", (dir.path() + "/settings.ini").toUtf8());
-    ::testing::InitGoogleTest(&argc, argv);
+#include <memory>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // A child process started by a test shares its parent's store on purpose.
+    std::unique_ptr<QTemporaryDir> settingsDir;
+    if (qEnvironmentVariableIsEmpty("QUILLMARK_SETTINGS")) {
+        settingsDir = std::make_unique<QTemporaryDir>();
+        if (!settingsDir->isValid())
+            return 2;
+        qputenv("QUILLMARK_SETTINGS", settingsDir->filePath(QStringLiteral("settings.ini")).toLocal8Bit());
+    }
+
+    testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    help::setSilent(true);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,247 @@
+#include "platform/Thread.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QtDebug>
+
+#include <deque>
+#include <exception>
+
+namespace {
+
+// Calls waiting to run in the main thread.  The main thread serves them from
+// its event loop (one posted event per call) and, while it waits for a
+// thread in TThread::WaitFor, directly from here, so a worker that needs the
+// main thread while the main thread waits for it does not deadlock.
+class MainThreadCalls {
+public:
+    struct Call {
+        const std::function<void()>* f = nullptr;
+        bool done = false;
+        std::exception_ptr error;
+    };
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<Call*> queue;
+
+    static MainThreadCalls& instance() {
+        static MainThreadCalls calls;
+        return calls;
+    }
+
+    void serve() {
+        for (;;) {
+            Call* call;
+            {
+                std::lock_guard lock(mutex);
+                if (queue.empty())
+                    return;
+                call = queue.front();
+                queue.pop_front();
+            }
+            try {
+                (*call->f)();
+            } catch (...) {
+                call->error = std::current_exception();
+            }
+            {
+                std::lock_guard lock(mutex);
+                call->done = true;
+            }
+            changed.notify_all();
+        }
+    }
+};
+
+bool inMainThread() {
+    QCoreApplication* app = QCoreApplication::instance();
+    return !app || QThread::currentThread() == app->thread();
+}
+
+QThread::Priority qtPriority(TThreadPriority p) {
+    switch (p) {
+    case TThreadPriority::tpIdle: return QThread::IdlePriority;
+    case TThreadPriority::tpLowest: return QThread::LowestPriority;
+    case TThreadPriority::tpLower: return QThread::LowPriority;
+    case TThreadPriority::tpNormal: return QThread::NormalPriority;
+    case TThreadPriority::tpHigher: return QThread::HighPriority;
+    case TThreadPriority::tpHighest: return QThread::HighestPriority;
+    case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
+    }
+    return QThread::NormalPriority;
+}
+
+}  // namespace
+
+void runInMainThread(const std::function<void()>& f) {
+    if (inMainThread()) {
+        f();
+        return;
+    }
+    MainThreadCalls& calls = MainThreadCalls::instance();
+    MainThreadCalls::Call call;
+    call.f = &f;
+    {
+        std::lock_guard lock(calls.mutex);
+        calls.queue.push_back(&call);
+    }
+    calls.changed.notify_all();
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { MainThreadCalls::instance().serve(); },
+                              Qt::QueuedConnection);
+    {
+        std::unique_lock lock(calls.mutex);
+        calls.changed.wait(lock, [&] { return call.done; });
+    }
+    if (call.error)
+        std::rethrow_exception(call.error);
+}
+
+class TThread::Runner : public QThread {
+public:
+    explicit Runner(TThread* owner) : owner_(owner) {}
+
+protected:
+    void run() override { owner_->run(); }
+
+private:
+    TThread* owner_;
+};
+
+TThread::TThread(bool createSuspended) : runner_(new Runner(this)) {
+    if (!createSuspended && QCoreApplication::instance()) {
+        // Execute is not callable until the derived constructor has finished.
+        QMetaObject::invokeMethod(runner_, [this] { start(); }, Qt::QueuedConnection);
+    }
+}
+
+TThread::~TThread() {
+    bool running;
+    {
+        std::lock_guard lock(mutex_);
+        running = started_ && !finished_;
+        terminated_ = true;
+    }
+    if (running) {
+        Resume();
+        if (inMainThread())
+            WaitFor();
+        else
+            runner_->wait();
+    }
+    runner_->wait();
+    delete runner_;
+}
+
+void TThread::start() {
+    {
+        std::lock_guard lock(mutex_);
+        if (started_)
+            return;
+        started_ = true;
+        suspended_ = false;
+    }
+    runner_->start(qtPriority(priority_));
+}
+
+void TThread::Resume() {
+    bool first;
+    {
+        std::lock_guard lock(mutex_);
+        first = !started_;
+        if (!first)
+            suspended_ = false;
+    }
+    if (first)
+        start();
+    else
+        wake_.notify_all();
+}
+
+void TThread::Suspend() {
+    std::unique_lock lock(mutex_);
+    if (terminated_ || QThread::currentThread() != runner_)
+        return;
+    suspended_ = true;
+    wake_.wait(lock, [this] { return !suspended_; });
+}
+
+void TThread::Terminate() {
+    std::lock_guard lock(mutex_);
+    terminated_ = true;
+}
+
+bool TThread::Terminated() const {
+    std::lock_guard lock(mutex_);
+    return terminated_;
+}
+
+bool TThread::Suspended() const {
+    std::lock_guard lock(mutex_);
+    return suspended_;
+}
+
+bool TThread::Finished() const {
+    std::lock_guard lock(mutex_);
+    return finished_;
+}
+
+void TThread::SetPriority(TThreadPriority priority) {
+    bool running;
+    {
+        std::lock_guard lock(mutex_);
+        priority_ = priority;
+        running = started_ && !finished_;
+    }
+    if (running)
+        runner_->setPriority(qtPriority(priority));
+}
+
+int TThread::WaitFor() {
+    start();  // a thread that was never resumed would otherwise be waited for forever
+    if (inMainThread() && QThread::currentThread() != runner_) {
+        MainThreadCalls& calls = MainThreadCalls::instance();
+        for (;;) {
+            calls.serve();
+            std::unique_lock lock(calls.mutex);
+            calls.changed.wait(lock, [&] { return !calls.queue.empty() || Finished(); });
+            if (calls.queue.empty() && Finished())
+                break;
+        }
+    }
+    runner_->wait();
+    return ReturnValue;
+}
+
+void TThread::Synchronize(const std::function<void()>& f) { runInMainThread(f); }
+
+void TThread::run() {
+    try {
+        Execute();
+    } catch (const std::exception& e) {
+        qWarning("Thread ended by an exception: %s", e.what());
+    } catch (...) {
+        qWarning("Thread ended by an exception");
+    }
+    if (OnTerminate) {
+        try {
+            Synchronize(OnTerminate);
+        } catch (const std::exception& e) {
+            qWarning("OnTerminate raised: %s", e.what());
+        } catch (...) {
+            qWarning("OnTerminate raised an exception");
+        }
+    }
+    bool freeSelf = FreeOnTerminate;
+    MainThreadCalls& calls = MainThreadCalls::instance();
+    {
+        std::lock_guard outer(calls.mutex);
+        std::lock_guard lock(mutex_);
+        finished_ = true;
+    }
+    calls.changed.notify_all();
+    if (freeSelf && QCoreApplication::instance()) {
+        // Deleting waits for this QThread to finish, which it does right after.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [this] { delete this; }, Qt::QueuedConnection);
+    }
+}

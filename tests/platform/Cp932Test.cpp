@@ -1,0 +1,145 @@
+#include "platform/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using cp932::Bytes;
+
+struct RoundTrip {
+    const char* what;
+    Bytes bytes;
+    std::u16string text;
+};
+
+// Bytes that are CP932 characters decode to exactly these code points and
+// encode back to the same bytes.
+const RoundTrip kRoundTrips[] = {
+    {"kanji", "\x8a\xbf\x8e\x9a", u"漢字"},
+    {"hiragana and katakana", "\x82\xa0\x83\x41", u"あア"},
+    {"half-width katakana", "\xb1\xdf", u"\uFF71\uFF9F"},
+    {"0x5C trail byte of 表", "\x95\x5c", u"表"},
+    {"0x5C trail byte of ソ followed by a backslash", "\x83\x5c\x5c", u"ソ\\"},
+    {"backslash and tilde are ASCII", "\\~", u"\\~"},
+    {"NEC row 13", "\x87\x40\x87\x54", u"\u2460\u2160"},
+    {"IBM extension", "\xfa\x40\xfb\x40", u"\u2170\u6D96"},
+    {"first and last user-defined codes", "\xf0\x40\xf9\xfc", u"\uE000\uE757"},
+    {"control bytes", "\x1a\x1c\x7f\r\n\t", u"\x1a\x1c\x7f\r\n\t"},
+    {"mixed text", "\\section{\x8f\x98\x98\x5f}", u"\\section{序論}"},
+};
+
+TEST(Cp932Codec, CharactersDecodeAndEncodeBack) {
+    for (const RoundTrip& c : kRoundTrips) {
+        SCOPED_TRACE(c.what);
+        QString decoded = cp932::decode(c.bytes);
+        EXPECT_EQ(decoded, QString::fromStdU16String(c.text));
+        bool lossy = true;
+        EXPECT_EQ(cp932::encode(decoded, &lossy), c.bytes);
+        EXPECT_FALSE(lossy);
+        EXPECT_TRUE(cp932::isValid(c.bytes));
+    }
+}
+
+// The code page holds 398 characters twice; both codes decode to one
+// character, which encodes to the canonical code.
+TEST(Cp932Codec, DuplicateCodesDecodeAlikeAndEncodeCanonically) {
+    struct Duplicate { Bytes canonical, other; };
+    const Duplicate duplicates[] = {
+        {"\x81\xe6", "\x87\x9a"},  // ∵ in row 2 and NEC row 13
+        {"\x81\xe0", "\x87\x90"},  // ≒
+        {"\x81\xca", "\xee\xf9"},  // ¬ in row 2 and the NEC-selected IBM extensions
+        {"\x81\xca", "\xfa\x54"},  // ¬ in the IBM extensions
+        {"\xfa\x5c", "\xed\x40"},  // 纊
+        {"\x87\x54", "\xfa\x4a"},  // Ⅰ
+        {"\xfa\x40", "\xee\xef"},  // ⅰ
+    };
+    for (const Duplicate& d : duplicates) {
+        QString a = cp932::decode(d.canonical), b = cp932::decode(d.other);
+        ASSERT_EQ(a.size(), 1);
+        EXPECT_EQ(a, b);
+        EXPECT_EQ(cp932::encode(b), d.canonical);
+    }
+}
+
+TEST(Cp932Codec, InvalidBytesSurviveOneCodePointEach) {
+    struct Invalid { const char* what; Bytes bytes; std::u16string text; };
+    const Invalid cases[] = {
+        {"unassigned single bytes", "\x80\xa0\xfd\xfe\xff", u"\uF780\uF7A0\uF7FD\uF7FE\uF7FF"},
+        {"lone lead byte at the end", "A\x82", u"A\uF782"},
+        {"lead byte before a line end", "\x81\r\n", u"\uF781\r\n"},
+        {"lead byte before an invalid trail, then a character", "\x82\x7f\x82\xa0", u"\uF782\x7f\u3042"},
+        {"two lead bytes then a trail: the second pair is a character", "\x88\x88\x9f", u"\uF788\u4E9C"},
+    };
+    for (const Invalid& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString decoded = cp932::decode(c.bytes);
+        EXPECT_EQ(decoded, QString::fromStdU16String(c.text));
+        bool lossy = true;
+        EXPECT_EQ(cp932::encode(decoded, &lossy), c.bytes);
+        EXPECT_FALSE(lossy);
+        EXPECT_FALSE(cp932::isValid(c.bytes));
+    }
+}
+
+TEST(Cp932Codec, CharactersStoredUnderOtherCodePointsMapOneWay) {
+    struct OneWay { char16_t from; Bytes to; };
+    const OneWay mappings[] = {
+        {u'\u301C', "\x81\x60"}, {u'\u2016', "\x81\x61"}, {u'\u2212', "\x81\x7c"},
+        {u'\u2014', "\x81\x5c"}, {u'\u00A2', "\x81\x91"}, {u'\u00A3', "\x81\x92"},
+        {u'\u00AC', "\x81\xca"}, {u'\u00A5', "\x5c"},     {u'\u203E', "\x7e"},
+    };
+    for (const OneWay& m : mappings) {
+        bool lossy = true;
+        EXPECT_EQ(cp932::encode(QString(QChar(m.from)), &lossy), m.to) << std::hex << int(m.from);
+        EXPECT_FALSE(lossy);
+    }
+}
+
+TEST(Cp932Codec, UnencodableCharactersBecomeOneQuestionMarkEach) {
+    bool lossy = false;
+    // Hangul, a character outside the BMP (a surrogate pair), a lone surrogate.
+    QString text = QStringLiteral("a한b") + QString::fromUcs4(U"\U0001F600") + QChar(0xD800) + u'c';
+    EXPECT_EQ(cp932::encode(text, &lossy), Bytes("a?b??c"));
+    EXPECT_TRUE(lossy);
+}
+
+TEST(Cp932Codec, CharacterBoundariesFollowTheDecoder) {
+    const Bytes text = "a\x95\x5c" "b\x81\r\n";
+    EXPECT_EQ(cp932::charLength(text, 0), 1);
+    EXPECT_EQ(cp932::charLength(text, 1), 2);   // 表
+    EXPECT_EQ(cp932::charLength(text, 4), 1);   // stray lead byte does not swallow CR
+    EXPECT_EQ(cp932::charLength(text, 7), 1);   // past the end
+    EXPECT_EQ(cp932::charStart(text, 0, 2), 1u);  // inside 表
+    EXPECT_EQ(cp932::charStart(text, 0, 3), 3u);
+    EXPECT_EQ(cp932::charStart(text, 0, 5), 5u);  // the CR after the stray byte
+    EXPECT_EQ(cp932::charLength(Bytes("\x82"), 0), 1);
+}
+
+TEST(Cp932Codec, WholeDocumentRoundTrip) {
+    // Every valid two-byte code, then every single byte, in one document.
+    Bytes all;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!cp932::isLeadByte(static_cast<unsigned char>(lead)))
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            Bytes pair{static_cast<char>(lead), static_cast<char>(trail)};
+            if (cp932::isValid(pair) && cp932::charLength(pair, 0) == 2)
+                all += pair;
+        }
+    }
+    size_t pairs = all.size() / 2;
+    for (int b = 0; b < 256; ++b)
+        if (!cp932::isLeadByte(static_cast<unsigned char>(b)))
+            all.push_back(static_cast<char>(b));
+    QString decoded = cp932::decode(all);
+    EXPECT_EQ(static_cast<size_t>(decoded.size()), pairs + (256 - 60));
+    // Only the 398 duplicates re-encode differently, and they re-decode alike.
+    Bytes again = cp932::encode(decoded);
+    EXPECT_EQ(cp932::decode(again), decoded);
+    size_t differing = 0;
+    for (size_t i = 0; i + 1 < pairs * 2; i += 2)
+        differing += all.compare(i, 2, again, i, 2) != 0;
+    EXPECT_EQ(differing, 398u);
+}
+
+}  // namespace
