@@ -18,14 +18,3 @@ TEST(WrapBuilder, InlineCommandWithAndWithoutSelection)
     // Selections spanning lines are wrapped whole, breaks included.
     EXPECT_EQ(wrap::inlineCommand({3, "a\r\n", false}, "{", "}").text, "{a\r\n}");
 }
-
-TEST(WrapBuilder, TemplateKeepsItsCountAfterALeadingBreak)
-{
-    auto atStart = wrap::templateText({0, {}, false}, "\\author{}\r\n", 3);
-    auto midLine = wrap::templateText({0, {}, true}, "\\author{}\r\n", 3);
-    EXPECT_EQ(atStart.text, "\\author{}\r\n");
-    EXPECT_EQ(midLine.text, "\r\n\\author{}\r\n");
-    EXPECT_EQ(midLine.caretBack, 3);
-    // Moved back 3 the caret stands between the braces.
-    EXPECT_EQ(midLine.text[midLine.text.size() - 3], '}');
-}
