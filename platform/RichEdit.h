@@ -14,6 +14,13 @@
 // Events, in the order the undo recorder relies on: for every edit, first
 // OnSelectionChange (when the selection differs from the last one reported),
 // then OnChange.  SetEventMask(0) suppresses both; formats never raise them.
+// A drag that moves text inside the editor is reported as the selection
+// moving to the text's new place (same length), then one change.
+//
+// Every road that inserts text (typing, paste, drops, the input method,
+// SetSelText) converts it to CP932 and is refused whole when the result would
+// pass MaxLength.  The editor's context menu is left to the owner
+// (customContextMenuRequested); Qt's own undo is off.
 #include <QColor>
 #include <QFont>
 #include <QPlainTextEdit>
@@ -62,7 +69,11 @@ public:
 
     // ---- text ----
     std::string Text() const;              // whole text, CP932, CR LF
-    void SetText(const std::string& text); // replaces everything; raises change events; keeps CR LF as given
+    // Replaces everything and raises the events; sets the modified flag (the
+    // loader clears it).  The bytes of each line are kept as given, so a
+    // line never edited comes back from Text() byte for byte.  A lone CR or
+    // LF also breaks the line and comes back as CR LF.  Not cut at MaxLength.
+    void SetText(const std::string& text);
     int GetTextLen() const;                // bytes
     std::string TextRange(int start, int end) const;
 
@@ -95,6 +106,7 @@ public:
     void SetFormat(int start, int length, const CharFormat& format);
     RangeFormat GetFormat(int start, int length) const;
     CharFormat FormatAt(int pos) const;
+    // The format of text no SetFormat has reached (including text typed later).
     void SetDefaultFormat(const CharFormat& format);
     // Drops every format back to the default one.
     void ClearFormats();
@@ -139,14 +151,19 @@ public:
     QRect CaretRect() const;  // in widget coordinates
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
+    QMimeData* createMimeDataFromSelection() const override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:

@@ -1,0 +1,281 @@
+// The editor control: text, lines, selection, state and the order of its
+// events.  Formats are in RichEditFormat.cpp, keyboard, mouse, input method
+// and drops in RichEditInput.cpp, the byte model in RichEditModel.cpp.
+#include "platform/RichEdit.h"
+
+#include "platform/Cp932.h"
+#include "platform/RichEditImpl.h"
+
+#include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
+
+using richedit::InternalEdit;
+
+TRichEdit::Impl::Impl(TRichEdit* owner) : q(owner), doc(owner->document())
+{
+    lines.resize(1);
+}
+
+TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_unique<Impl>(this))
+{
+    setUndoRedoEnabled(false);
+    document()->setUndoRedoEnabled(false);
+    setOverwriteMode(false);
+    setTabChangesFocus(false);
+    setCenterOnScroll(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setAcceptDrops(true);
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+        d->onContentsChange(position, removed, added);
+        // An edit made straight on the document, outside our handlers, is
+        // reported once the cursor has settled.
+        if (!d->internalEdit && d->pendingChange) QMetaObject::invokeMethod(this, [this] { d->flush(); }, Qt::QueuedConnection);
+    });
+    // Cursor moves that no handler of ours wraps (programmatic changes made
+    // straight on the widget) are reported as they come.
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (!d->internalEdit) d->flush();
+    });
+    connect(this, &QPlainTextEdit::selectionChanged, this, [this] {
+        if (!d->internalEdit) d->flush();
+    });
+}
+
+TRichEdit::~TRichEdit()
+{
+    // The base class still emits while it takes the document down; the
+    // handlers must not see the state that is already gone.
+    disconnect(document(), nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
+}
+
+// ---- events ----
+
+void TRichEdit::Impl::currentSelection(int* start, int* end) const
+{
+    const QTextCursor c = q->textCursor();
+    *start = fromQt(c.selectionStart());
+    *end = c.hasSelection() ? fromQt(c.selectionEnd()) : *start;
+}
+
+void TRichEdit::Impl::flush()
+{
+    // A handler may change the selection or the text again; that is reported
+    // by the nested calls it makes, or by the next round here.
+    for (int round = 0; round < 8; ++round) {
+        bool raised = false;
+        int s, e;
+        currentSelection(&s, &e);
+        if (s != lastSelStart || e != lastSelEnd) {
+            lastSelStart = s;
+            lastSelEnd = e;
+            raised = true;
+            if ((q->eventMask_ & ENM_SELCHANGE) && q->OnSelectionChange) q->OnSelectionChange();
+        }
+        if (pendingChange) {
+            pendingChange = false;
+            modified = true;
+            raised = true;
+            if ((q->eventMask_ & ENM_CHANGE) && q->OnChange) q->OnChange();
+        }
+        if (!raised) break;
+    }
+}
+
+void TRichEdit::Impl::rawInsert(QTextCursor& c, const std::string& bytes)
+{
+    const QString text = cp932::decode(bytes);
+    Injection inj;
+    inj.qtPos = c.selectionStart();
+    // Qt turns each CR LF into one block separator.
+    inj.chars = int(text.size());
+    for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) --inj.chars;
+    inj.bytes = bytes;
+    injection = &inj;
+    if (text.isEmpty())
+        c.removeSelectedText();
+    else
+        c.insertText(text);
+    injection = nullptr;
+}
+
+bool TRichEdit::Impl::replaceSelection(const std::string& bytes)
+{
+    QTextCursor c = q->textCursor();
+    const int selBytes = c.hasSelection() ? fromQt(c.selectionEnd()) - fromQt(c.selectionStart()) : 0;
+    if (selBytes == 0 && bytes.empty()) return true;
+    // An insertion that would pass the limit is refused whole.
+    if (int64_t(totalBytes) - selBytes + int64_t(bytes.size()) > q->maxLength_) return false;
+    {
+        InternalEdit scope(internalEdit);
+        rawInsert(c, bytes);
+        q->setTextCursor(c);
+    }
+    pendingChange = true;
+    flush();
+    return true;
+}
+
+bool TRichEdit::Impl::insertTyped(const QString& text)
+{
+    // What CP932 cannot hold is mapped by the codec or becomes "?".
+    return replaceSelection(richedit::normaliseBreaks(cp932::encode(text)));
+}
+
+// ---- text ----
+
+std::string TRichEdit::Text() const { return d->wholeText(); }
+
+void TRichEdit::SetText(const std::string& text)
+{
+    {
+        InternalEdit scope(d->internalEdit);
+        ++d->ignoreDocument;
+        setPlainText(cp932::decode(text));
+        --d->ignoreDocument;
+        d->rebuildFrom(text);
+        moveCursor(QTextCursor::Start);
+    }
+    d->pendingChange = true;
+    d->flush();
+}
+
+int TRichEdit::GetTextLen() const { return d->totalBytes; }
+
+std::string TRichEdit::TextRange(int start, int end) const
+{
+    const std::string& text = d->wholeText();
+    start = std::clamp(start, 0, int(text.size()));
+    end = std::clamp(end, start, int(text.size()));
+    return text.substr(size_t(start), size_t(end - start));
+}
+
+// ---- lines ----
+
+int TRichEdit::LineCount() const { return int(d->lines.size()); }
+
+int TRichEdit::LineFromChar(int pos) const { return d->lineOfByte(pos < 0 ? SelStart() : pos); }
+
+int TRichEdit::LineIndex(int line) const
+{
+    if (line < 0) line = LineFromChar(-1);
+    if (line >= LineCount()) return -1;
+    return d->lineStart(line);
+}
+
+int TRichEdit::LineLength(int line) const
+{
+    if (line < 0) line = LineFromChar(-1);
+    if (line >= LineCount()) return 0;
+    return int(d->lines[size_t(line)].bytes.size());
+}
+
+std::string TRichEdit::Line(int line) const
+{
+    if (line < 0 || line >= LineCount()) return {};
+    return d->lines[size_t(line)].bytes;
+}
+
+int TRichEdit::FirstVisibleLine() const { return firstVisibleBlock().blockNumber(); }
+
+void TRichEdit::LineScroll(int lines)
+{
+    const int target = std::clamp(FirstVisibleLine() + lines, 0, LineCount() - 1);
+    verticalScrollBar()->setValue(document()->findBlockByNumber(target).firstLineNumber());
+}
+
+void TRichEdit::ScrollCaret() { ensureCursorVisible(); }
+
+// ---- selection ----
+
+int TRichEdit::SelStart() const
+{
+    int s, e;
+    d->currentSelection(&s, &e);
+    return s;
+}
+
+int TRichEdit::SelLength() const
+{
+    int s, e;
+    d->currentSelection(&s, &e);
+    return e - s;
+}
+
+void TRichEdit::SetSelStart(int pos) { SetCaret(pos, BreakSide::BeforeCR); }
+
+void TRichEdit::SetSelLength(int length) { Select(SelStart(), length); }
+
+void TRichEdit::Select(int start, int length, BreakSide side)
+{
+    const int anchor = d->toQt(start, side);
+    const int position = d->toQt(start + length, side);
+    {
+        InternalEdit scope(d->internalEdit);
+        QTextCursor c = textCursor();
+        c.setPosition(anchor);
+        c.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(c);
+    }
+    d->flush();
+}
+
+void TRichEdit::SetCaret(int pos, BreakSide side) { Select(pos, 0, side); }
+
+std::string TRichEdit::SelText() const
+{
+    int s, e;
+    d->currentSelection(&s, &e);
+    return TextRange(s, e);
+}
+
+bool TRichEdit::SetSelText(const std::string& text) { return d->replaceSelection(richedit::normaliseBreaks(text)); }
+
+void TRichEdit::SelectAllText() { Select(0, GetTextLen()); }
+
+// ---- state ----
+
+bool TRichEdit::Modified() const { return d->modified; }
+
+void TRichEdit::SetModified(bool modified)
+{
+    d->modified = modified;
+    document()->setModified(modified);
+}
+
+bool TRichEdit::WordWrap() const { return lineWrapMode() != NoWrap; }
+
+void TRichEdit::SetWordWrap(bool on)
+{
+    if (on == WordWrap()) return;
+    {
+        InternalEdit scope(d->internalEdit);
+        setLineWrapMode(on ? WidgetWidth : NoWrap);
+    }
+    d->refreshLayouts();
+    d->flush();
+}
+
+void TRichEdit::SetBackColor(unsigned bgr)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    setPalette(p);
+}
+
+void TRichEdit::SetTabStops(int distance) { setTabStopDistance(distance); }
+
+bool TRichEdit::CanUndo() const { return false; }
+
+void TRichEdit::EmptyUndoBuffer() { document()->clearUndoRedoStacks(); }
+
+int TRichEdit::toQtPosition(int bytePos) const { return d->toQt(bytePos, BreakSide::BeforeCR); }
+
+int TRichEdit::fromQtPosition(int qtPos) const { return d->fromQt(qtPos); }
+
+QRect TRichEdit::CaretRect() const
+{
+    const QRect r = cursorRect();
+    return QRect(viewport()->mapTo(this, r.topLeft()), r.size());
+}

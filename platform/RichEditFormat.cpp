@@ -1,0 +1,278 @@
+// Character formats.  They live in the lines' span lists and are handed to
+// the block layouts as additional formats, the way a syntax highlighter
+// does it, so the text, the modified flag and the events are never touched.
+// Layouts are refreshed once per turn of the event loop, so that colouring a
+// whole document relayouts each block once rather than once per token.
+#include "platform/RichEdit.h"
+
+#include "platform/RichEditImpl.h"
+
+#include <QTextDocument>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+QColor colorOf(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+}  // namespace
+
+QTextCharFormat TRichEdit::Impl::toQt(const CharFormat& f) const
+{
+    QTextCharFormat q;
+    q.setForeground(colorOf(f.color));
+    q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
+    q.setFontItalic(f.italic);
+    q.setFontUnderline(f.underline);
+    q.setFontStrikeOut(f.strikeOut);
+    return q;
+}
+
+void TRichEdit::Impl::setLineFormat(int line, int from, int to, const CharFormat& f)
+{
+    std::vector<Span>& spans = lines[size_t(line)].spans;
+    if (from >= to) return;
+    std::vector<Span> out;
+    out.reserve(spans.size() + 2);
+    bool placed = false;
+    auto place = [&] {
+        if (placed) return;
+        placed = true;
+        if (f == defaultFormat) return;
+        if (!out.empty() && out.back().format == f && out.back().start + out.back().length == from)
+            out.back().length = to - out.back().start;
+        else
+            out.push_back(Span{from, to - from, f});
+    };
+    for (const Span& s : spans) {
+        const int end = s.start + s.length;
+        if (end <= from) {
+            out.push_back(s);
+            continue;
+        }
+        if (s.start < from) out.push_back(Span{s.start, from - s.start, s.format});
+        if (s.start >= to || end > to) {
+            place();
+            const int start = std::max(s.start, to);
+            if (!out.empty() && out.back().format == s.format && out.back().start + out.back().length == start)
+                out.back().length = end - out.back().start;
+            else
+                out.push_back(Span{start, end - start, s.format});
+        }
+    }
+    place();
+    if (out.size() == spans.size() && std::equal(out.begin(), out.end(), spans.begin(), [](const Span& a, const Span& b) {
+            return a.start == b.start && a.length == b.length && a.format == b.format;
+        }))
+        return;
+    spans.swap(out);
+    markStale(line);
+}
+
+void TRichEdit::Impl::markStale(int line)
+{
+    Line& l = lines[size_t(line)];
+    if (!l.layoutStale) {
+        l.layoutStale = true;
+        staleLines.push_back(line);
+    }
+    if (!refreshQueued) {
+        refreshQueued = true;
+        QTimer::singleShot(0, q, [this] { refreshLayouts(); });
+    }
+}
+
+void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
+{
+    QTextLayout* layout = block.layout();
+    if (!layout) return;
+    QList<QTextLayout::FormatRange> ranges;
+    const std::vector<Span>& spans = lines[size_t(line)].spans;
+    ranges.reserve(qsizetype(spans.size()));
+    // While composing, the layout holds the preedit text at the caret: the
+    // formats after it move past it, and the preedit keeps its own.
+    const bool composing = line == preeditLine && !layout->preeditAreaText().isEmpty();
+    const int at = composing ? layout->preeditAreaPosition() : 0;
+    const int shift = composing ? int(layout->preeditAreaText().size()) : 0;
+    for (const Span& s : spans) {
+        const QTextCharFormat f = toQt(s.format);
+        const int end = s.start + s.length;
+        if (!composing || end <= at) {
+            ranges.append({s.start, s.length, f});
+        } else if (s.start >= at) {
+            ranges.append({s.start + shift, s.length, f});
+        } else {
+            ranges.append({s.start, at - s.start, f});
+            ranges.append({at + shift, end - at, f});
+        }
+    }
+    if (composing) ranges.append(preeditRanges);
+    layout->setFormats(ranges);
+    lines[size_t(line)].layoutStale = false;
+}
+
+void TRichEdit::Impl::refreshLayouts()
+{
+    refreshQueued = false;
+    if (staleLines.empty()) return;
+    std::vector<int> todo;
+    todo.swap(staleLines);
+    std::sort(todo.begin(), todo.end());
+    todo.erase(std::unique(todo.begin(), todo.end()), todo.end());
+    ++ignoreDocument;
+    // Contiguous lines are relaid out in one go.
+    size_t i = 0;
+    while (i < todo.size()) {
+        if (todo[i] >= int(lines.size())) break;
+        QTextBlock block = doc->findBlockByNumber(todo[i]);
+        const int runStart = block.position();
+        int runEnd = runStart;
+        int expect = todo[i];
+        while (i < todo.size() && todo[i] == expect && block.isValid()) {
+            if (lines[size_t(expect)].layoutStale) applyLayout(expect, block);
+            runEnd = block.position() + block.length();
+            block = block.next();
+            ++expect;
+            ++i;
+        }
+        doc->markContentsDirty(runStart, runEnd - runStart);
+    }
+    --ignoreDocument;
+}
+
+void TRichEdit::Impl::applyDefaultFormat()
+{
+    QPalette p = q->palette();
+    p.setColor(QPalette::Text, colorOf(defaultFormat.color));
+    q->setPalette(p);
+    QFont font = q->font();
+    font.setBold(defaultFormat.bold);
+    font.setItalic(defaultFormat.italic);
+    font.setUnderline(defaultFormat.underline);
+    font.setStrikeOut(defaultFormat.strikeOut);
+    q->setFont(font);
+}
+
+void TRichEdit::SetFormat(int start, int length, const CharFormat& format)
+{
+    if (length <= 0) return;
+    const int from = d->snap(start, BreakSide::BeforeCR);
+    const int to = d->snap(start + length, BreakSide::AfterLF);
+    if (from >= to) return;
+    const int firstLine = d->lineOfByte(from);
+    const int lastLine = d->lineOfByte(to);
+    QTextBlock block = document()->findBlockByNumber(firstLine);
+    for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
+        const int lineStart = d->lineStart(line);
+        const int lineBytes = int(d->lines[size_t(line)].bytes.size());
+        const int a = std::clamp(from - lineStart, 0, lineBytes);
+        const int b = std::clamp(to - lineStart, 0, lineBytes);
+        if (a >= b) continue;
+        d->setLineFormat(line, d->bytesToChars(line, block, a), d->bytesToChars(line, block, b), format);
+    }
+}
+
+RangeFormat TRichEdit::GetFormat(int start, int length) const
+{
+    RangeFormat result;
+    const int from = d->snap(start, BreakSide::BeforeCR);
+    const int to = d->snap(start + std::max(length, 0), BreakSide::AfterLF);
+    bool any = false;
+    auto visit = [&](const CharFormat& f) {
+        if (!any) {
+            any = true;
+            result.format = f;
+            return;
+        }
+        const CharFormat& r = result.format;
+        result.colorUniform = result.colorUniform && f.color == r.color;
+        result.boldUniform = result.boldUniform && f.bold == r.bold;
+        result.italicUniform = result.italicUniform && f.italic == r.italic;
+        result.underlineUniform = result.underlineUniform && f.underline == r.underline;
+        result.strikeOutUniform = result.strikeOutUniform && f.strikeOut == r.strikeOut;
+    };
+    if (from < to) {
+        const int firstLine = d->lineOfByte(from);
+        const int lastLine = d->lineOfByte(to);
+        QTextBlock block = document()->findBlockByNumber(firstLine);
+        for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
+            const int lineStart = d->lineStart(line);
+            const int lineBytes = int(d->lines[size_t(line)].bytes.size());
+            const int a = std::clamp(from - lineStart, 0, lineBytes);
+            const int b = std::clamp(to - lineStart, 0, lineBytes);
+            if (a >= b) continue;
+            const int ca = d->bytesToChars(line, block, a), cb = d->bytesToChars(line, block, b);
+            int at = ca;
+            for (const Impl::Span& s : d->lines[size_t(line)].spans) {
+                const int end = s.start + s.length;
+                if (end <= at) continue;
+                if (s.start >= cb) break;
+                if (s.start > at) visit(d->defaultFormat);
+                visit(s.format);
+                at = end;
+                if (at >= cb) break;
+            }
+            if (at < cb) visit(d->defaultFormat);
+        }
+    }
+    if (!any) result.format = FormatAt(from);
+    return result;
+}
+
+CharFormat TRichEdit::FormatAt(int pos) const
+{
+    pos = d->snap(pos, BreakSide::BeforeCR);
+    const int line = d->lineOfByte(pos);
+    const int offset = pos - d->lineStart(line);
+    if (offset >= int(d->lines[size_t(line)].bytes.size())) return d->defaultFormat;
+    const int c = d->bytesToChars(line, document()->findBlockByNumber(line), offset);
+    for (const Impl::Span& s : d->lines[size_t(line)].spans)
+        if (c >= s.start && c < s.start + s.length) return s.format;
+    return d->defaultFormat;
+}
+
+void TRichEdit::SetDefaultFormat(const CharFormat& format)
+{
+    d->defaultFormat = format;
+    d->applyDefaultFormat();
+}
+
+void TRichEdit::ClearFormats()
+{
+    for (size_t i = 0; i < d->lines.size(); ++i)
+        if (!d->lines[i].spans.empty()) {
+            d->lines[i].spans.clear();
+            d->markStale(int(i));
+        }
+}
+
+void TRichEdit::SetEditorFont(const QFont& font)
+{
+    QFont f = font;
+    f.setBold(d->defaultFormat.bold);
+    f.setItalic(d->defaultFormat.italic);
+    f.setUnderline(d->defaultFormat.underline);
+    f.setStrikeOut(d->defaultFormat.strikeOut);
+    setFont(f);
+    d->refreshLayouts();
+}
+
+void TRichEdit::HideSelection(bool hide)
+{
+    if (hide == d->selectionHidden) return;
+    d->selectionHidden = hide;
+    QPalette p = palette();
+    if (hide) {
+        d->savedPalette = p;
+        // The program hides the selection only for the span of one command,
+        // so the selected text may take the plain text colour meanwhile.
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+            p.setBrush(g, QPalette::Highlight, p.brush(g, QPalette::Base));
+            p.setBrush(g, QPalette::HighlightedText, p.brush(g, QPalette::Text));
+        }
+    } else {
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+            p.setBrush(g, QPalette::Highlight, d->savedPalette.brush(g, QPalette::Highlight));
+            p.setBrush(g, QPalette::HighlightedText, d->savedPalette.brush(g, QPalette::HighlightedText));
+        }
+    }
+    setPalette(p);
+}

@@ -1,0 +1,122 @@
+#pragma once
+// Private state of TRichEdit, shared by its RichEdit*.cpp files.
+//
+// The document model is kept beside Qt's document, one entry per block (a
+// logical line): the line's CP932 bytes, its length in QChars and its
+// character formats.  Byte starts of the lines are prefix sums that are
+// recomputed lazily from the first line whose length changed, and the whole
+// text is kept as one string that edits splice, so that Text() and every
+// position mapping stay cheap on a long document.
+#include "platform/RichEdit.h"
+
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QPalette>
+#include <string>
+#include <vector>
+
+namespace richedit {
+// A run of characters of one line whose format is not the default one.
+struct Span {
+    int start = 0, length = 0;   // QChar offsets in the block
+    CharFormat format;
+};
+}  // namespace richedit
+
+struct TRichEdit::Impl {
+    explicit Impl(TRichEdit* owner);
+
+    using Span = richedit::Span;
+    struct Line {
+        std::string bytes;   // CP932, without the break
+        int chars = 0;       // QChars in the block's text
+        std::vector<Span> spans;     // sorted and disjoint
+        bool layoutStale = false;    // spans not yet handed to the block's layout
+    };
+
+    TRichEdit* q;
+    QTextDocument* doc;
+    std::vector<Line> lines;
+
+    // ---- byte positions ----
+    mutable std::vector<int> starts;   // starts[i] valid for i < startsValid
+    mutable size_t startsValid = 0;
+    int totalBytes = 0;
+    mutable std::string whole;         // the whole text, when wholeValid
+    mutable bool wholeValid = false;
+
+    void rebuildFrom(const std::string& text);   // after setPlainText of its decoded form
+    void rebuildFromDocument();                  // re-encodes every block (fallback)
+    int lineStart(int line) const;
+    int lineOfByte(int pos) const;               // pos clamped to the text
+    int charsToBytes(int line, const QTextBlock& block, int charOffset) const;
+    // Byte offset inside the line -> QChar offset; snaps back to a character start.
+    int bytesToChars(int line, const QTextBlock& block, int byteOffset) const;
+    int snap(int pos, BreakSide side) const;
+    int toQt(int pos, BreakSide side) const;
+    int fromQt(int qtPos) const;
+    const std::string& wholeText() const;
+
+    // ---- following Qt's document ----
+    int ignoreDocument = 0;    // our own setPlainText and format refreshes
+    // Bytes we are inserting, so that the codes of the inserted text are kept
+    // exactly as given rather than re-encoded (CP932 has duplicate codes).
+    struct Injection {
+        int qtPos = -1;
+        int chars = 0;
+        std::string bytes;   // breaks as CR LF
+    };
+    const Injection* injection = nullptr;
+    void onContentsChange(int position, int removed, int added);
+
+    // ---- events ----
+    int internalEdit = 0;      // >0 while we or Qt change the document on our behalf
+    bool pendingChange = false;
+    int lastSelStart = 0, lastSelEnd = 0;
+    bool modified = false;
+    void currentSelection(int* start, int* end) const;
+    void flush();              // raise the pending selection-change and change events
+    bool replaceSelection(const std::string& normalisedBytes);
+    // Puts the bytes in place of the cursor's selection, with no limit and no events.
+    void rawInsert(QTextCursor& cursor, const std::string& normalisedBytes);
+    bool insertTyped(const QString& text);
+
+    // ---- formats ----
+    CharFormat defaultFormat;
+    std::vector<int> staleLines;   // lines whose layouts wait for refreshLayouts
+    bool refreshQueued = false;
+    bool selectionHidden = false;
+    QPalette savedPalette;   // selection colours while hidden
+    QTextCharFormat toQt(const CharFormat& f) const;
+    void setLineFormat(int line, int from, int to, const CharFormat& f);
+    void markStale(int line);
+    void refreshLayouts();     // hands pending formats to the block layouts
+    void applyLayout(int line, const QTextBlock& block);
+    void applyDefaultFormat();
+
+    // ---- input method ----
+    int preeditLine = -1;                               // the line showing preedit text
+    QList<QTextLayout::FormatRange> preeditRanges;      // the preedit's own formats
+};
+
+// Helpers shared by the adapter's files.
+namespace richedit {
+// Marks a stretch in which document and cursor changes are ours (or Qt's on
+// our behalf), so that their signals wait for the explicit flush at its end.
+struct InternalEdit {
+    explicit InternalEdit(int& depth) : depth_(depth) { ++depth_; }
+    ~InternalEdit() { --depth_; }
+    InternalEdit(const InternalEdit&) = delete;
+    InternalEdit& operator=(const InternalEdit&) = delete;
+    int& depth_;
+};
+
+// Bytes a character of the document takes in CP932.
+int charBytes(char16_t c);
+// Text with every CR LF, lone CR and lone LF turned into CR LF.
+std::string normaliseBreaks(const std::string& text);
+// The spans of a line that lie before `at`, cut there.
+std::vector<Span> spansBefore(const std::vector<Span>& spans, int at);
+// The spans from `from` on, moved so that `from` becomes `to`.
+std::vector<Span> spansFrom(const std::vector<Span>& spans, int from, int to);
+}  // namespace richedit
