@@ -76,6 +76,14 @@ public:
     void MenuHelpVersionClick();
     // Applies the command-line "/j" jump; separate so tests can drive it.
     void JumpToLineParameter(const QString& parameter);
+    // Selects line n (1-based) from its first position up to its line break;
+    // a line past the last one changes nothing.  Returns whether it selected.
+    bool SelectLineForJump(int line);
+    // Called by TimerTreeView every 100 ms; the outline pane installs it.
+    std::function<void()> OnTimerTreeView;
+    // Width the outline pane has when it is shown ("DocuExpWidth").
+    int DocuExpWidth() const { return docuExpWidth_; }
+    void SetDocuExpWidth(int width);
 
     // Components.
     QWidget* Panel2 = nullptr;
@@ -220,11 +228,27 @@ public:
     void BuildTeXCommands();
     // Ends a running worker at shutdown without crashing or hanging.
     void StopTeXWorker();
+    class TeXConsole* TeXConsoleWindow = nullptr;  // created on first use
+    QString CompanionPath;                         // empty: ProgramDir + "/quilldde"
+    void MenuTexOneClick();
+    void MenuTexExeClick();
+    void MenuTexDVIClick(int tag);
+    void MenuTexProcessClick();
+    void MenuOptionInitClick();
+    TeXConsole* TeXConsoleView();
 
     // ==== DDE and the error jump (tex/Dde.cpp) ====
     TDdeServerConv* DdeServer = nullptr;
     void StartDdeServer();
+    // Starts the server under a given service name; false when another live
+    // server has it.
+    bool StartDdeServerNamed(const QString& service);
     void DdeServerItem1PokeData(const std::string& text);
+    class TDdeClientConv* DdeClientConv = nullptr;
+    int DdeOpenViewer(const QString& service, const QString& topic, const QString& viewerCommand);
+    void DdeCloseViewer();
+    int DdeExecute(const std::string& macro);
+    std::string DdeRequest(const QString& item);
 
     // ==== log display and by-products (tex/LogDisp.cpp) ====
     void AutoDeleteTeXFiles(const QString& fileName);
@@ -256,6 +280,7 @@ public:
     void BuildAssistCommands();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -269,7 +294,15 @@ private:
     QHash<QString, int> helpContexts_;
     bool shownOnce_ = false;
     bool closing_ = false;
-    std::array<QString, 4> panelText_{};
+    int docuExpWidth_ = 130;
+    void WireEditor();
+    void ApplyWordWrap(TRegistry& reg);
+    void ApplyWindowPlacement(TRegistry& reg);
+    void WriteWindowPlacement(TRegistry& reg);
+    void WriteViewSettings();
+    void WriteParentTable();
+    void ReadViewSettings();
+    void ReadParentTable();
 };
 
 extern TForm1* Form1;

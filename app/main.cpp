@@ -1,10 +1,8 @@
 #include <QApplication>
-#include "app/Form1.h"
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    TForm1 form;
-    form.show();
-    return app.exec();
+#include "app/ResidentForms.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    return runQuillmark(application);
 }

@@ -403,6 +403,10 @@ private:
     void commit(const std::vector<Change>& changes, bool alreadyApplied) {
         QString path = settings::storePath();
         FileLock lock(path);
+        // Under the lock the file is always read afresh: a rename can reuse
+        // the inode number, and timestamps are coarse, so the stamp alone
+        // can miss another instance's write made a moment ago.
+        loaded_ = false;
         refresh();
         if (corrupt_) {
             // Never overwrite a file that could not be read: keep it aside.

@@ -1,0 +1,26 @@
+#pragma once
+// Reading the command line: the last parameter names the document, and with
+// two or more parameters the first may be the line switch "/j<n>" (or "/J<n>").
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace cmdline {
+// The document path of a parameter: native, with a leading "~" standing for
+// the home folder.
+QString documentPath(const QString& parameter);
+// The line number of a "/j" switch: the switch letter followed by a decimal
+// number of at least 1.  Anything else ("/jobs/x.tex", "/j", "/j0", "/j-3",
+// "/j 12", a number too large for an int) is no switch.
+std::optional<int> jumpSwitchLine(const QString& parameter);
+// The line to jump to for the whole parameter list (the switch counts only
+// when a file follows it).
+std::optional<int> jumpLine(const QStringList& parameters);
+}  // namespace cmdline
+
+namespace placement {
+// The stored window rectangle moved and shrunk so that it lies wholly within
+// the available screen area; a rectangle without size gets the default size.
+QRect clampToScreen(const QRect& wanted, const QRect& available);
+}  // namespace placement

@@ -1,0 +1,165 @@
+// The menu bar, the registry of menu items and tool buttons by component
+// name, the exception boundary of every handler, and the Help menu.
+#include "app/Form1.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "app/About.h"
+#include "platform/Ask.h"
+#include "platform/Help.h"
+
+namespace {
+struct TopMenu {
+    QMenu* TForm1::*member;
+    const char* name;
+    const char* caption;
+};
+const TopMenu kTopMenus[] = {
+    {&TForm1::MenuFile, "MenuFile", "ファイル(&F)"},
+    {&TForm1::MenuEdit, "MenuEdit", "編集(&E)"},
+    {&TForm1::MenuSearch, "MenuSearch", "検索(&S)"},
+    {&TForm1::MenuView, "MenuView", "表示(&V)"},
+    {&TForm1::MenuInsert, "MenuInsert", "TeX挿入(&I)"},
+    {&TForm1::MenuFormat, "MenuFormat", "TeX書式(&T)"},
+    {&TForm1::MenuMath, "MenuMath", "TeX数式(&M)"},
+    {&TForm1::MenuPreamble, "MenuPreamble", "TeXプリアンブル(&P)"},
+    {&TForm1::MenuTex, "MenuTex", "TeX処理(&X)"},
+    {&TForm1::MenuOption, "MenuOption", "設定(&O)"},
+    {&TForm1::MenuHelp, "MenuHelp", "ヘルプ(&H)"},
+};
+
+// The subsystems add their items in menu order.  This is the one list of
+// them; a new subsystem adds its line here.
+using Builder = void (TForm1::*)();
+const Builder kCommandBuilders[] = {
+    &TForm1::BuildFileCommands,   &TForm1::BuildEditCommands, &TForm1::BuildColorCommands,
+    &TForm1::BuildInsertCommands, &TForm1::BuildMathCommands, &TForm1::BuildTeXCommands,
+    &TForm1::BuildLogCommands,    &TForm1::BuildAssistCommands,
+};
+
+struct ViewItem {
+    const char* name;
+    const char* caption;
+    void (TForm1::*handler)();
+};
+const ViewItem kViewItems[] = {
+    {"MenuViewStandard", "標準ツールバー(&H)", &TForm1::MenuViewStandardClick},
+    {"MenuViewFormPreamb", "TeXツールバー(&T)", &TForm1::MenuViewFormPreambClick},
+    {"MenuViewMath", "TeX数式ツールバー(&M)", &TForm1::MenuViewMathClick},
+    {"MenuViewDocExplr", "Document Explorer(&D)", &TForm1::MenuViewDocExplrClick},
+    {"MenuViewStatusBar", "ステータスバー(&S)", &TForm1::MenuViewStatusBarClick},
+};
+
+QString plainCaption(const QString& caption) {
+    QString text = caption;
+    const int amp = text.indexOf("(&");
+    if (amp >= 0 && text.indexOf(')', amp) == amp + 3) text.remove(amp, 4);
+    text.remove('&');
+    if (text.endsWith("...")) text.chop(3);
+    return text;
+}
+}  // namespace
+
+void TForm1::BuildMenus() {
+    for (const TopMenu& top : kTopMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(top.caption));
+        menu->setObjectName(top.name);
+        this->*top.member = menu;
+    }
+
+    for (const ViewItem& v : kViewItems) {
+        QAction* item = AddItem(MenuView, v.name, QString::fromUtf8(v.caption), [this, h = v.handler] { (this->*h)(); });
+        item->setCheckable(true);
+    }
+    connect(MenuView, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuViewClick(); }); });
+
+    AddItem(MenuHelp, "MenuHelpContents", QString::fromUtf8("目次(&C)"), [this] { MenuHelpContentsClick(); },
+            QKeySequence(Qt::Key_F1));
+    AddItem(MenuHelp, "MenuHelpKeyword", QString::fromUtf8("キーワード検索(&K)"), [this] { MenuHelpKeywordClick(); });
+    MenuHelp->addSeparator();
+    AddItem(MenuHelp, "MenuHelpHomepage", QString::fromUtf8("Quillmarkのホームページ(&H)"),
+            [this] { MenuHelpHomepageClick(); });
+    AddItem(MenuHelp, "MenuHelpVersion", QString::fromUtf8("バージョン情報(&A)..."), [this] { MenuHelpVersionClick(); });
+
+    MenuFileQuit = AddItem(MenuFile, "MenuFileQuit", QString::fromUtf8("Quillmarkの終了(&X)"),
+                           [this] { MenuFileQuitClick(); });
+
+    for (Builder build : kCommandBuilders) Guard([this, build] { (this->*build)(); });
+
+    // Whatever the file commands appended, the quit item stays last.
+    MenuFile->removeAction(MenuFileQuit);
+    const QList<QAction*> rest = MenuFile->actions();
+    if (!rest.isEmpty() && !rest.back()->isSeparator()) MenuFile->addSeparator();
+    MenuFile->addAction(MenuFileQuit);
+}
+
+QAction* TForm1::Item(const QString& name) const { return items_.value(name, nullptr); }
+
+int TForm1::HelpContextOf(const QString& itemName) const { return helpContexts_.value(itemName, 0); }
+
+QAction* TForm1::AddItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler,
+                         const QKeySequence& shortcut, int helpContext) {
+    return InsertItem(menu, nullptr, name, caption, std::move(handler), shortcut, helpContext);
+}
+
+QAction* TForm1::InsertItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                            std::function<void()> handler, const QKeySequence& shortcut, int helpContext) {
+    auto* item = new QAction(caption, menu ? static_cast<QObject*>(menu) : this);
+    item->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        item->setShortcut(shortcut);
+        item->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (menu) menu->insertAction(before, item);
+    if (handler) {
+        connect(item, &QAction::triggered, this, [this, h = std::move(handler)](bool) { Guard(h); });
+    }
+    if (!name.isEmpty()) {
+        items_.insert(name, item);
+        if (helpContext) helpContexts_.insert(name, helpContext);
+    }
+    return item;
+}
+
+QAction* TForm1::AddToolButton(QToolBar* bar, const QString& name, const QString& hint, const QString& iconText,
+                               std::function<void()> handler, bool checkable) {
+    auto* button = new QAction(iconText.isEmpty() ? plainCaption(hint) : iconText, bar);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    button->setCheckable(checkable);
+    bar->addAction(button);
+    if (handler) {
+        connect(button, &QAction::triggered, this, [this, h = std::move(handler)](bool) { Guard(h); });
+    }
+    if (!name.isEmpty()) items_.insert(name, button);
+    return button;
+}
+
+void TForm1::Guard(const std::function<void()>& handler) {
+    if (!handler) return;
+    try {
+        handler();
+    } catch (const ERegistryException& e) {
+        ask::errorMessage(QString::fromUtf8(e.what()));
+    } catch (const std::exception& e) {
+        ask::errorMessage(QString::fromUtf8(e.what()));
+    }
+}
+
+void TForm1::MenuHelpContentsClick() { help::showContents(); }
+
+void TForm1::MenuHelpKeywordClick() { help::showKeywordSearch(QString()); }
+
+void TForm1::N47Click() { help::showContext(4010); }
+
+void TForm1::MenuHelpHomepageClick() { help::openHomePage(); }
+
+void TForm1::MenuHelpVersionClick() {
+    TAboutBox about(this);
+    if (const int context = HelpContextOf("MenuHelpVersion")) about.HelpContext = context;
+    ask::execModal(about);
+}

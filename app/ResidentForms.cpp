@@ -1,0 +1,46 @@
+#include "app/ResidentForms.h"
+
+#include <QApplication>
+#include <map>
+
+#include "app/Form1.h"
+#include "platform/Ask.h"
+
+namespace {
+std::map<int, ResidentFormFactory>& factories() {
+    static std::map<int, ResidentFormFactory> table;
+    return table;
+}
+}  // namespace
+
+void registerResidentForm(ResidentForm order, ResidentFormFactory factory) {
+    factories()[static_cast<int>(order)] = std::move(factory);
+}
+
+int createResidentForms(TForm1& main) {
+    int created = 0;
+    for (auto& [order, factory] : factories()) {
+        if (!factory) continue;
+        factory(main);
+        ++created;
+    }
+    return created;
+}
+
+int runQuillmark(QApplication& application) {
+    application.setApplicationName("Quillmark");
+    TForm1* main = nullptr;
+    try {
+        main = new TForm1;
+        ask::setMainWindow(main);
+        main->CommandLine = application.arguments().mid(1);
+        createResidentForms(*main);
+        main->show();
+        application.exec();
+    } catch (const std::exception& e) {
+        ask::errorMessage(QString::fromUtf8(e.what()));
+    }
+    ask::setMainWindow(nullptr);
+    delete main;
+    return 0;
+}

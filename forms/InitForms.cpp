@@ -1,0 +1,246 @@
+#include "forms/InitForms.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+const std::array<const char*, 7> kInstallKindCaptions = {
+    "QuillTeX Installer v1.20",
+    "入門書『はじめてのpLaTeX2e』付録CD-ROM",
+    "入門書『はじめてのpLaTeX2e』改訂版付録CD-ROM",
+    "解説書『LaTeX文書作成ガイド』付録CD-ROM",
+    "解説書『日本語TeX活用術』付録CD-ROM（virptex版）",
+    "解説書『日本語TeX活用術』付録CD-ROM（virptex使用）",
+    "解説書『日本語TeX活用術』付録CD-ROM（platex使用）",
+};
+
+int RadioGroup::ItemIndex() const { return buttons ? buttons->checkedId() : -1; }
+
+void RadioGroup::SetItemIndex(int index)
+{
+    if (!buttons)
+        return;
+    if (QAbstractButton* b = buttons->button(index)) {
+        b->setChecked(true);
+    } else if (QAbstractButton* checked = buttons->checkedButton()) {
+        buttons->setExclusive(false);
+        checked->setChecked(false);
+        buttons->setExclusive(true);
+    }
+}
+
+QString RadioGroup::ItemText(int index) const
+{
+    QAbstractButton* b = buttons ? buttons->button(index) : nullptr;
+    return b ? b->text() : QString();
+}
+
+namespace {
+
+template <class T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+RadioGroup makeRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items)
+{
+    RadioGroup group;
+    group.box = named(new QGroupBox(title, parent), name);
+    group.buttons = new QButtonGroup(group.box);
+    auto* layout = new QVBoxLayout(group.box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* radio = new QRadioButton(items[i], group.box);
+        group.buttons->addButton(radio, i);
+        layout->addWidget(radio);
+    }
+    return group;
+}
+
+struct ProgramPage {
+    QLineEdit* file;
+    QToolButton* browse;
+    QLineEdit* option;
+    QVBoxLayout* layout;
+};
+
+ProgramPage addProgramPage(QTabWidget* tabs, const char* title, const char* fileName, const char* browseName,
+                           const char* optionName)
+{
+    auto* page = new QWidget(tabs);
+    auto* layout = new QVBoxLayout(page);
+    ProgramPage p{};
+    layout->addWidget(new QLabel("ファイル（フルパスで指定する）", page));
+    auto* row = new QHBoxLayout;
+    p.file = named(new QLineEdit(page), fileName);
+    p.browse = named(new QToolButton(page), browseName);
+    p.browse->setText("...");
+    row->addWidget(p.file);
+    row->addWidget(p.browse);
+    layout->addLayout(row);
+    layout->addWidget(new QLabel("起動時オプション（必要なら指定する）", page));
+    p.option = named(new QLineEdit(page), optionName);
+    layout->addWidget(p.option);
+    p.layout = layout;
+    tabs->addTab(page, title);
+    return p;
+}
+
+QHBoxLayout* buttonRow(QDialog* dialog, QPushButton** ok, QPushButton** cancel, QPushButton** help)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    *ok = named(new QPushButton("OK", dialog), "OkButton");
+    (*ok)->setDefault(true);
+    *cancel = named(new QPushButton("キャンセル", dialog), "CancelButton");
+    row->addWidget(*ok);
+    row->addWidget(*cancel);
+    if (help) {
+        *help = named(new QPushButton("ヘルプ(&H)", dialog), "HelpButton");
+        row->addWidget(*help);
+    }
+    QObject::connect(*ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return row;
+}
+
+}  // namespace
+
+void FormInitUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormInit");
+    dialog->setWindowTitle("初期設定");
+    auto* layout = new QVBoxLayout(dialog);
+    rgMakeIndexExe = named(new QTabWidget(dialog), "rgMakeIndexExe");
+    layout->addWidget(rgMakeIndexExe);
+
+    auto* autoPage = new QWidget(rgMakeIndexExe);
+    auto* autoLayout = new QVBoxLayout(autoPage);
+    BitBtn4 = named(new QPushButton("自動初期設定実行", autoPage), "BitBtn4");
+    BitBtnSettingWizard = named(new QPushButton("初期設定ウィザード", autoPage), "BitBtnSettingWizard");
+    autoLayout->addWidget(BitBtn4);
+    autoLayout->addWidget(BitBtnSettingWizard);
+    autoLayout->addStretch();
+    rgMakeIndexExe->addTab(autoPage, "自動初期設定");
+
+    ProgramPage p = addProgramPage(rgMakeIndexExe, "TeX", "TeXExeFileName", "sbTeX1", "EditTeXCommand");
+    TeXExeFileName = p.file, sbTeX1 = p.browse, EditTeXCommand = p.option;
+    p = addProgramPage(rgMakeIndexExe, "DVI Reader", "TeXDVIFileName", "SpeedButton1", "EditDVIOption");
+    TeXDVIFileName = p.file, SpeedButton1 = p.browse, EditDVIOption = p.option;
+    rgDVIExe = makeRadioGroup(p.file->parentWidget(), "rgDVIExe", QString(),
+                              {"DDE接続により実行する （通常はこちらを選択してください）",
+                               "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"});
+    p.layout->addWidget(rgDVIExe.box);
+    p = addProgramPage(rgMakeIndexExe, "MakeIndex", "EditMendexFile", "sbMendex", "EditMendexOption");
+    EditMendexFile = p.file, sbMendex = p.browse, EditMendexOption = p.option;
+    p = addProgramPage(rgMakeIndexExe, "BibTeX", "EditBibFile", "SpeedButton3", "EditBibOption");
+    EditBibFile = p.file, SpeedButton3 = p.browse, EditBibOption = p.option;
+    p = addProgramPage(rgMakeIndexExe, "DVI→PS", "EditDvips", "SpeedButton8", "EditDvipsOption");
+    EditDvips = p.file, SpeedButton8 = p.browse, EditDvipsOption = p.option;
+    p = addProgramPage(rgMakeIndexExe, "DVI→PDF", "EditDVIPDF", "SpeedButton12", "EditDVIPDFOption");
+    EditDVIPDF = p.file, SpeedButton12 = p.browse, EditDVIPDFOption = p.option;
+    p = addProgramPage(rgMakeIndexExe, "PDF Reader", "EditPDFReader", "SpeedButton10", "EditPDFReaderOption");
+    EditPDFReader = p.file, SpeedButton10 = p.browse, EditPDFReaderOption = p.option;
+    p = addProgramPage(rgMakeIndexExe, "PS Reader", "EditPSViewer", "SpeedButton11", "EditPSViewerOption");
+    EditPSViewer = p.file, SpeedButton11 = p.browse, EditPSViewerOption = p.option;
+    p = addProgramPage(rgMakeIndexExe, "Spell Checker", "EditSpellProg", "sbSpell", "EditSpellOpt");
+    EditSpellProg = p.file, sbSpell = p.browse, EditSpellOpt = p.option;
+    for (int i = 1; i < rgMakeIndexExe->count(); ++i)
+        static_cast<QVBoxLayout*>(rgMakeIndexExe->widget(i)->layout())->addStretch();
+
+    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, &HelpButton));
+    dialog->resize(680, 340);
+}
+
+void FormAutoSettingUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormAutoSetting");
+    dialog->setWindowTitle("自動初期設定");
+    auto* layout = new QVBoxLayout(dialog);
+    Label1 = named(new QLabel("　TeXをQuillTeX Installerや以下の書籍等でインストールしている場合、TeX関連の初期設定を、自動で行います。",
+                              dialog),
+                   "Label1");
+    Label1->setWordWrap(true);
+    Label2 = named(new QLabel("　TeXのインストール方法を以下より選び、［ＯＫ］をクリックして下さい。", dialog), "Label2");
+    Label2->setWordWrap(true);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    QStringList kinds;
+    for (const char* caption : kInstallKindCaptions)
+        kinds << QString::fromUtf8(caption);
+    RadioGroup1 = makeRadioGroup(dialog, "RadioGroup1", "TeXをインストールした書籍の選択", kinds);
+    RadioGroup1.SetItemIndex(0);
+    layout->addWidget(RadioGroup1.box);
+    GroupBox1 = named(new QGroupBox("TeXがインストールされているドライブ名", dialog), "GroupBox1");
+    auto* driveRow = new QHBoxLayout(GroupBox1);
+    Label3 = named(new QLabel("TeXがインストールされているドライブ名を半角１文字で指定：", GroupBox1), "Label3");
+    EditDrive = named(new QLineEdit("c", GroupBox1), "EditDrive");
+    EditDrive->setMaxLength(1);
+    EditDrive->setFixedWidth(40);
+    driveRow->addWidget(Label3);
+    driveRow->addWidget(EditDrive);
+    driveRow->addStretch();
+    layout->addWidget(GroupBox1);
+    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, &HelpButton));
+}
+
+void FormFileSiteiUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormFileSitei");
+    dialog->setWindowTitle("ファイル指定");
+    auto* layout = new QVBoxLayout(dialog);
+    Label1 = named(new QLabel(dialog), "Label1");
+    Label2 = named(new QLabel(dialog), "Label2");
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    auto* row = new QHBoxLayout;
+    Edit1 = named(new QLineEdit(dialog), "Edit1");
+    SpeedButton1 = named(new QToolButton(dialog), "SpeedButton1");
+    SpeedButton1->setText("...");
+    row->addWidget(Edit1);
+    row->addWidget(SpeedButton1);
+    layout->addLayout(row);
+    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, nullptr));
+    dialog->resize(480, 140);
+}
+
+void FormFileSitei2Ui::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormFileSitei2");
+    dialog->setWindowTitle("初期設定ウィザード");
+    auto* layout = new QVBoxLayout(dialog);
+    Label1 = named(new QLabel(dialog), "Label1");
+    Label1->setWordWrap(true);
+    layout->addWidget(Label1);
+    auto* panel = new QFrame(dialog);
+    panel->setFrameShape(QFrame::StyledPanel);
+    Panel1 = named(panel, "Panel1");
+    auto* panelLayout = new QVBoxLayout(Panel1);
+    Label2 = named(new QLabel(Panel1), "Label2");
+    panelLayout->addWidget(Label2);
+    layout->addWidget(Panel1);
+    layout->addWidget(new QLabel("ファイル（フルパスで指定する）", dialog));
+    auto* row = new QHBoxLayout;
+    Edit1 = named(new QLineEdit(dialog), "Edit1");
+    SpeedButton1 = named(new QToolButton(dialog), "SpeedButton1");
+    SpeedButton1->setText("...");
+    row->addWidget(Edit1);
+    row->addWidget(SpeedButton1);
+    layout->addLayout(row);
+    layout->addWidget(new QLabel("起動時オプション（必要なら指定する）", dialog));
+    Edit2 = named(new QLineEdit(dialog), "Edit2");
+    layout->addWidget(Edit2);
+    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, nullptr));
+    dialog->resize(480, 300);
+}

@@ -1,0 +1,167 @@
+// Start-up reading of the settings: defaults written when missing, existing
+// values kept, bad values repaired instead of stopping the start.
+#include <QFile>
+#include <QFont>
+#include <QFontInfo>
+#include <QDir>
+
+#include "tests/app/AppFixture.h"
+
+using namespace apptest;
+
+namespace {
+// What a first start must leave in the store, written out independently of
+// the program's own tables: integers (booleans are 0 or 1) and strings.
+struct ExpectedInt {
+    const char* key;
+    const char* name;
+    int value;
+};
+struct ExpectedString {
+    const char* key;
+    const char* name;
+    const char* value;
+};
+const ExpectedInt kInts[] = {
+    {"", "ZuSmall", 0},     {"", "DirOnOff", 0},      {"", "Backup", 0},        {"", "FontSize", 12},
+    {"", "FontColor", 0},   {"", "BackColor", 0xFFFFFF}, {"", "adAutoDelete", 0}, {"", "adDVI", 0},
+    {"", "adLOG", 1},       {"", "adAUX", 1},         {"", "adTOC", 1},         {"", "adLOF", 1},
+    {"", "adLOT", 1},       {"", "adIDX", 1},         {"", "adIND", 1},         {"", "adILG", 1},
+    {"", "adBBL", 1},       {"", "adBLG", 1},         {"", "WindowState", 0},   {"", "Tab", 24},
+    {"", "TabSpace", 1},    {"", "TabSpaceNo", 4},    {"", "ColMaxSize", 256},  {"", "ColAutoOn", 1},
+    {"", "ColAutoOff", 1},  {"", "JPaper", 0},        {"", "DefOption", 0},     {"", "AutoIndent", 1},
+    {"", "AutoCommand", 1}, {"", "AutoColor", 1},     {"", "WindowTop", 0},     {"", "WindowLeft", 0},
+    {"", "WindowWidth", 875}, {"", "WindowHeight", 600}, {"\\TeXSetting", "DviDde", 0},
+    {"\\TeXSetting", "HowTex", 2},
+};
+const ExpectedString kStrings[] = {
+    {"", "FontName", "ＭＳ ゴシック"}, {"", "CurrentDir", ""},
+    {"\\Recent", "RecentFile1", ""}, {"\\Recent", "RecentFile5", ""},
+    {"\\UserDefine", "Title1", "Not Defined"}, {"\\UserDefine", "Define1", ""},
+    {"\\UserDefine", "Title48", "Not Defined"}, {"\\UserDefine", "Define48", ""},
+    {"\\UserPackage", "Package", ""}, {"\\MathSoeji", "Up", "\\infty"}, {"\\MathSoeji", "Down", "-\\infty"},
+};
+const char* const kTeXStrings[] = {
+    "TeXFile",  "TeXOption",  "DviFile",       "DviOption",       "MendexFile",   "MendexOption",
+    "BibTeXFile", "BibTeXOption", "DvipsFile", "DvipsOption",     "DvipdfFile",   "DvipdfOption",
+    "PDFReaderFile", "PDFReaderOption", "PSViewerFile", "PSViewerOption",
+};
+
+class SettingsTest : public AppTest {};
+}  // namespace
+
+TEST_F(SettingsTest, FirstStartWritesEveryDefault) {
+    TForm1& f = start();
+    for (const ExpectedInt& e : kInts) {
+        SCOPED_TRACE(e.name);
+        ASSERT_TRUE(exists(e.key, e.name));
+        EXPECT_EQ(readInt(e.key, e.name), e.value);
+    }
+    for (const ExpectedString& e : kStrings) {
+        SCOPED_TRACE(e.name);
+        ASSERT_TRUE(exists(e.key, e.name));
+        EXPECT_EQ(readString(e.key, e.name), QString::fromUtf8(e.value));
+    }
+    for (const char* name : kTeXStrings) {
+        ASSERT_TRUE(exists("\\TeXSetting", name)) << name;
+        EXPECT_EQ(readString("\\TeXSetting", name), "") << name;
+    }
+    // The window's own sections appear only at the first close.
+    TRegistry reg;
+    EXPECT_FALSE(reg.KeyExists(kRoot + "\\View"));
+    EXPECT_FALSE(reg.KeyExists(kRoot + "\\Parent\\Child"));
+
+    EXPECT_EQ(f.TabSpace, 1);
+    EXPECT_EQ(f.TabSpaceNo, 4);
+    EXPECT_TRUE(f.AutoColor);
+    EXPECT_TRUE(f.AutoCommand);
+    EXPECT_EQ(f.BackColor, 0xFFFFFFu);
+    EXPECT_EQ(f.DocuExpWidth(), 130);
+    EXPECT_FALSE(f.RichEdit->Modified());
+    EXPECT_EQ(f.StatusPanelText(2), QString::fromUtf8("挿入"));
+    EXPECT_FALSE(f.StartingUp);
+    EXPECT_EQ(f.RichEdit->MaxLength(), 512000);
+    EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8("ＭＳ ゴシック"))).family(), "IPAexGothic");
+}
+
+TEST_F(SettingsTest, ExistingValuesAreKept) {
+    writeInt("", "FontSize", 20);
+    writeInt("", "TabSpaceNo", 8);
+    writeInt("", "AutoColor", 0);
+    writeInt("", "WindowWidth", 1000);
+    writeString("", "CurrentDir", "");
+    writeString("\\TeXSetting", "TeXFile", "/usr/bin/platex");
+    writeString("\\MathSoeji", "Up", "n");
+    writeString("\\Recent", "RecentFile2", "/tmp/b.tex");
+    TForm1& f = start();
+    EXPECT_EQ(readInt("", "FontSize"), 20);
+    EXPECT_EQ(readInt("", "WindowWidth"), 1000);
+    EXPECT_EQ(readInt("", "WindowHeight"), 600);
+    EXPECT_EQ(readString("\\TeXSetting", "TeXFile"), "/usr/bin/platex");
+    EXPECT_EQ(readString("\\MathSoeji", "Up"), "n");
+    EXPECT_EQ(readString("\\MathSoeji", "Down"), "-\\infty");
+    EXPECT_EQ(f.TabSpaceNo, 8);
+    EXPECT_FALSE(f.AutoColor);
+    EXPECT_TRUE(f.CurrentDir.isEmpty());
+    EXPECT_EQ(f.RecentFile[0], "");
+    EXPECT_EQ(f.RecentFile[1], "/tmp/b.tex");
+}
+
+TEST_F(SettingsTest, ExistingUserDefineTitleKeepsItsDefinitionUntouched) {
+    writeString("\\UserDefine", "Title5", "Mine");
+    writeString("\\UserDefine", "Title7", "Other");
+    writeString("\\UserDefine", "Define7", "\\textbf{}");
+    start();
+    EXPECT_EQ(readString("\\UserDefine", "Title5"), "Mine");
+    EXPECT_FALSE(exists("\\UserDefine", "Define5"));
+    EXPECT_EQ(readString("\\UserDefine", "Define7"), "\\textbf{}");
+    EXPECT_EQ(readString("\\UserDefine", "Title6"), "Not Defined");
+    EXPECT_EQ(readString("\\UserDefine", "Define6"), "");
+}
+
+TEST_F(SettingsTest, ViewSectionFallsBackOnTextThatIsNoNumber) {
+    {
+        TRegIniFile ini(kRoot);
+        ini.WriteString("View", "DocuExpWidth", "wide");
+        ini.WriteString("View", "Edit", "0");
+        ini.WriteString("View", "StatusBar", "yes?");
+    }
+    TForm1& f = start();
+    EXPECT_EQ(f.DocuExpWidth(), 130);
+    EXPECT_TRUE(f.ToolBarFile->isHidden());
+    EXPECT_FALSE(f.StatusBar->isHidden());
+
+    TRegIniFile(kRoot).WriteInteger("View", "DocuExpWidth", 4);
+    EXPECT_EQ(start().DocuExpWidth(), 30);
+}
+
+TEST_F(SettingsTest, WrongTypedValuesAreRepairedAndTheStartGoesOn) {
+    writeString("", "TabSpace", "many");
+    writeString("", "FontSize", "big");
+    writeInt("", "FontName", 3);
+    writeInt("\\Recent", "RecentFile1", 9);
+    TForm1& f = start();
+    EXPECT_EQ(f.TabSpace, 1);
+    EXPECT_EQ(readInt("", "TabSpace"), 1);
+    EXPECT_EQ(readInt("", "FontSize"), 12);
+    EXPECT_EQ(readString("", "FontName"), QString::fromUtf8("ＭＳ ゴシック"));
+    EXPECT_EQ(readString("\\Recent", "RecentFile1"), "");
+    EXPECT_EQ(f.RecentFile[0], "");
+    EXPECT_FALSE(f.StartingUp);
+}
+
+TEST_F(SettingsTest, CorruptStoreIsKeptAsideAndTheUserTold) {
+    {
+        QFile file(storeFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("this is \x01\x02 not a settings file\n[[[\nx=\n");
+    }
+    script().expectMessage({.caption = "Quillmark", .flags = MB_OK | MB_ICONEXCLAMATION});
+    TForm1& f = start();
+    EXPECT_EQ(script().pending(), 0);
+    EXPECT_EQ(f.TabSpaceNo, 4);
+    EXPECT_EQ(readInt("", "Tab"), 24);
+    const QStringList aside = QDir(QFileInfo(storeFile()).absolutePath())
+                                  .entryList({"settings.ini.corrupt*"}, QDir::Files);
+    EXPECT_EQ(aside.size(), 1);
+}

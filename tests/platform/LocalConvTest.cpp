@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QLocalSocket>
+#include <sys/stat.h>
+
+#include "platform/LocalConv.h"
+#include "tests/tex/TeXTestSupport.h"
+
+using textest::FakeViewerPeer;
+using textest::PrivateRuntime;
+
+TEST(LocalConv, RequestsExecutesAndClosesOverOneLink)
+{
+    PrivateRuntime runtime;
+    FakeViewerPeer peer("/doc/a.dvi", "7(12)");
+    ASSERT_TRUE(peer.listening());
+    conv::Client client;
+    ASSERT_TRUE(client.openLink("WinDvi", "WinDvi"));
+    EXPECT_EQ(client.request("dvifile").value_or("?"), "/doc/a.dvi");
+    EXPECT_EQ(client.request("current_page").value_or("?"), "7(12)");
+    EXPECT_FALSE(client.request("unknown").has_value());
+    EXPECT_TRUE(client.isOpen());
+    EXPECT_TRUE(client.execute("[WinNormal]"));
+    EXPECT_TRUE(client.execute("[FileOpen(\x82\xa0.dvi)]"));
+    client.closeLink();
+    EXPECT_FALSE(client.isOpen());
+    std::vector<std::string> expected{"[WinNormal]", "[FileOpen(\x82\xa0.dvi)]"};
+    EXPECT_EQ(peer.macros(), expected);
+}
+
+TEST(LocalConv, SocketIsReachableByTheUserAlone)
+{
+    PrivateRuntime runtime;
+    FakeViewerPeer peer("", "");
+    QString folder = conv::runtimeFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(folder).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    ASSERT_EQ(stat(QFile::encodeName(conv::socketPath("WinDvi")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0077, 0u);
+}
+
+TEST(LocalConv, SecondServerDoesNotStealALiveName)
+{
+    PrivateRuntime runtime;
+    FakeViewerPeer peer("first", "");
+    conv::Server second("WinDvi", "WinDvi");
+    EXPECT_FALSE(second.listen());
+    conv::Client client;
+    ASSERT_TRUE(client.openLink("WinDvi", "WinDvi"));
+    EXPECT_EQ(client.request("dvifile").value_or(""), "first");
+}
+
+TEST(LocalConv, MalformedAndOversizedMessagesAreDropped)
+{
+    PrivateRuntime runtime;
+    FakeViewerPeer peer("/doc/a.dvi", "");
+    std::string link = conv::wire::frame('C', "WinDvi", {});
+    std::string tooLong = link.substr(0, 4);
+    tooLong[1] = '\x02';  // claims 128 KiB, over the limit
+    std::string badItemLength = link;
+    badItemLength[5] = '\x7f';  // an item longer than the message
+    for (const std::string& bytes : {std::string("\x7f\xff\xff\xff"), tooLong, badItemLength,
+                                     conv::wire::frame('E', {}, "[WinNormal]"),  // no link opened first
+                                     link + conv::wire::frame('Z', {}, "x")}) {
+        QLocalSocket socket;
+        socket.connectToServer(conv::socketPath("WinDvi"));
+        ASSERT_TRUE(socket.waitForConnected(2000));
+        socket.write(bytes.data(), qint64(bytes.size()));
+        // The server hangs up on such a sender.
+        EXPECT_TRUE(socket.waitForDisconnected(3000));
+    }
+    EXPECT_TRUE(peer.macros().empty());
+    conv::Client client;
+    ASSERT_TRUE(client.openLink("WinDvi", "WinDvi"));
+    EXPECT_EQ(client.request("dvifile").value_or(""), "/doc/a.dvi");
+    EXPECT_FALSE(client.execute(std::string(conv::kMaxMessage, 'x')));  // refused before sending
+}
+

@@ -1,0 +1,120 @@
+#include "tests/tex/TeXWorkerSupport.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+QByteArray countingTeX(const QString& log, const QByteArray& extra = "")
+{
+    return "for last; do :; done\necho \"tex $last\" >> '" + log.toLocal8Bit() + "'\n" + extra +
+           "echo dvi > \"${last%.tex}.dvi\"\n";
+}
+
+}  // namespace
+
+class TeXHandlersTest : public TeXWorkerTest {
+protected:
+    void open(const QString& path, const std::string& text)
+    {
+        form->RichEdit->SetText(text);
+        form->RichEdit->SetModified(false);
+        form->FileName = path;
+        form->HasFileName = true;
+    }
+    bool waitIdle() { return textest::waitUntil([&] { return !form->TeXBusy && !form->TeXThread; }, 20000); }
+};
+
+TEST_F(TeXHandlersTest, RefusedDocumentsAndBusyWindow)
+{
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog())));
+    open(document("notes.txt", "x"), "x");
+    form->MenuTexExeClick();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "エラー|" + folder + "/notes.txt\r\n\r\n拡張子が tex, dtx, ins 以外のファイルは、TeX処理できません。");
+    EXPECT_EQ(form->TeXThread, nullptr);
+    // Parent processing does not lift the test on the open document.
+    form->ParentExecute = true;
+    form->ParentFile = document("main.tex", "x");
+    form->MenuTexOneClick();
+    EXPECT_EQ(messages.size(), 2u);
+    form->ParentExecute = false;
+
+    messages.clear();
+    open(document("my doc.tex", "x"), "x");
+    form->MenuTexDVIClick(1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains("ファイル名が半角空白を含んでいるので"));
+
+    messages.clear();
+    open(document("doc.tex", "x"), "x");
+    form->Busy = true;
+    form->MenuTexExeClick();
+    form->Busy = false;
+    form->TeXBusy = true;
+    form->MenuTexExeClick();
+    form->TeXBusy = false;
+    EXPECT_EQ(form->TeXThread, nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(order().isEmpty());
+}
+
+TEST_F(TeXHandlersTest, AtMostOneWorkerAndTheWindowStaysFree)
+{
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog(), "sleep 0.3\n")));
+    open(document("doc.tex", "x"), "\\section{a}");
+    form->MenuTexExeClick();
+    // A second command before the worker's first step is refused as well.
+    form->MenuTexExeClick();
+    form->MenuTexDVIClick(0);
+    EXPECT_TRUE(form->TeXBusy);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(order(), QStringList{"tex doc.tex"});
+    EXPECT_TRUE(form->TeXProcessed);
+}
+
+TEST_F(TeXHandlersTest, PassTriggersAndParentProcessing)
+{
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog())));
+    open(document("doc.tex", "x"), "\\Label{a}");
+    form->MenuTexExeClick();
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(order().size(), 1);
+    QFile::remove(orderLog());
+    form->TeXProcessed = false;
+    form->MenuTexDVIClick(1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(order().size(), 3);
+
+    // The parent is processed; the passes come from the open child's text.
+    QFile::remove(orderLog());
+    form->ParentExecute = true;
+    form->ParentFile = document("main.tex", "x");
+    open(document("child.tex", "x"), "\\ref{a}");
+    form->MenuTexExeClick();
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(order(), (QStringList{"tex main.tex", "tex main.tex", "tex main.tex"}));
+}
+
+TEST_F(TeXHandlersTest, ClosingWhileTeXHangsEndsItPromptly)
+{
+    setting("TeXFile", fake("tex.sh", "echo started >> '" + orderLog().toLocal8Bit() + "'\nsleep 60\n"));
+    open(document("doc.tex", "x"), "x");
+    form->MenuTexOneClick();
+    ASSERT_TRUE(textest::waitUntil([&] { return !order().isEmpty(); }, 10000));
+    QElapsedTimer timer;
+    timer.start();
+    form->StopTeXWorker();
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(form->TeXThread, nullptr);
+    EXPECT_FALSE(form->TeXBusy);
+}
+
+TEST_F(TeXHandlersTest, ClosingTheConsoleEndsTheProgramThatTalksInIt)
+{
+    setting("TeXFile", fake("tex.sh", "echo started >> '" + orderLog().toLocal8Bit() + "'\nread answer\n"));
+    open(document("doc.tex", "x"), "x");
+    form->MenuTexOneClick();
+    ASSERT_TRUE(textest::waitUntil([&] { return form->TeXConsoleView()->programRunning(); }, 10000));
+    form->TeXConsoleView()->close();
+    EXPECT_TRUE(waitIdle());
+}

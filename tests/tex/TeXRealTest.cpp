@@ -1,0 +1,199 @@
+// The worker and the error jump with Debian's real pLaTeX tools on Shift-JIS
+// documents.  Wrappers log the order of the runs and then hand over to the
+// real programs.
+#include "tests/tex/TeXWorkerSupport.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <QTimer>
+#include <cstring>
+
+#include "tex/Dde.h"
+#include "tex/TeXCommands.h"
+
+namespace {
+
+bool haveTeX()
+{
+    for (const char* p : {"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"})
+        if (!QFileInfo::exists(p))
+            return false;
+    return true;
+}
+
+// "あいう" and "日本語" in Shift-JIS.
+const QByteArray kJapanese = "\x82\xa0\x82\xa2\x82\xa4\x93\xfa\x96\x7b\x8c\xea";
+// Index entries in kana sort without a reading.
+const QByteArray kKana = "\x82\xa0\x82\xa2\x82\xa4";
+
+}  // namespace
+
+class RealTeXTest : public TeXWorkerTest {
+protected:
+    void SetUp() override
+    {
+        TeXWorkerTest::SetUp();
+        if (!haveTeX())
+            GTEST_SKIP() << "pLaTeX is not installed";
+        auto wrap = [this](const char* name, const char* real) {
+            return fake(QString(name) + ".sh", "echo " + QByteArray(name) + " >> '" + orderLog().toLocal8Bit() +
+                                                   "'\nexec " + real + " \"$@\"\n");
+        };
+        setting("TeXFile", wrap("platex", "/usr/bin/platex"));
+        setting("BibTeXFile", wrap("pbibtex", "/usr/bin/pbibtex"));
+        setting("MendexFile", wrap("mendex", "/usr/bin/mendex"));
+        setting("DvipdfFile", wrap("dvipdfmx", "/usr/bin/dvipdfmx"));
+    }
+};
+
+TEST_F(RealTeXTest, PlainDocumentTakesOnePass)
+{
+    QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n" + kJapanese + "\r\n\\end{document}\r\n";
+    form->RichEdit->SetText(text.toStdString());
+    PassDecision d = decidePasses(form->RichEdit->Text(), false);
+    EXPECT_EQ(d.passes, 1);
+    run(document("plain.tex", text), 1, 0, d.passes);
+    EXPECT_EQ(order(), QStringList{"platex"});
+    EXPECT_TRUE(QFileInfo(folder + "/plain.dvi").size() > 0);
+    EXPECT_TRUE(form->TeXProcessed);
+    EXPECT_TRUE(messages.empty());
+    // The console showed TeX's own output, decoded.
+    EXPECT_TRUE(form->TeXConsoleView()->text().contains("Output written on plain.dvi"));
+}
+
+TEST_F(RealTeXTest, IndexAndBibliographyRunInOrder)
+{
+    textest::writeFile(folder + "/refs.bib",
+                       "@book{key,\n author={" + kJapanese + "},\n title={T},\n publisher={P},\n year={2000}\n}\n");
+    QByteArray text = "\\documentclass{jarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n" + kJapanese +
+                      "\\index{" + kKana + "}\\cite{key}\r\n\\bibliographystyle{jplain}\r\n"
+                      "\\bibliography{refs}\r\n\\printindex\r\n\\end{document}\r\n";
+    PassDecision d = decidePasses(text.toStdString(), true);
+    ASSERT_EQ(d.passes, 3);
+    ASSERT_TRUE(d.runBibTeX && d.runMendex);
+    form->TeXProcessed = false;
+    run(document("full.tex", text), 2, 1, d.passes, d.runMendex, d.runBibTeX);
+    EXPECT_EQ(order(), (QStringList{"platex", "pbibtex", "platex", "mendex", "platex", "dvipdfmx"}));
+    EXPECT_TRUE(textest::readFile(folder + "/full.bbl").contains(kJapanese));
+    EXPECT_TRUE(textest::readFile(folder + "/full.ind").contains("\\item " + kKana));
+    EXPECT_TRUE(QFileInfo(folder + "/full.dvi").size() > 0);
+    EXPECT_TRUE(QFileInfo(folder + "/full.pdf").size() > 0);
+    EXPECT_TRUE(form->TeXProcessed);
+    // The PDF reader is not set: the one message of the output step.
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Quillmark|起動するPDF Readerプログラムが指定されていません。");
+
+    // Unchanged and processed: the show command goes straight to the output.
+    QFile::remove(orderLog());
+    run(folder + "/full.tex", 2, 1, 3, true, true);
+    EXPECT_EQ(order(), QStringList{"dvipdfmx"});
+}
+
+TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
+{
+    QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n\r\n" + kJapanese +
+                      "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
+    TeXConsole* console = form->TeXConsoleView();
+    console->clear();
+    bool answered = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!answered && console->text().contains("\n? ") && console->sendLine("x"))
+            answered = true;
+    });
+    answer.start(20);
+    run(document("err.tex", text), 1, 0, 3);
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(order(), QStringList{"platex"});
+    EXPECT_FALSE(form->TeXProcessed);
+    EXPECT_TRUE(console->text().contains("! Undefined control sequence."));
+    // TeX's terminal output is decoded as the locale it was given says.
+    EXPECT_TRUE(console->text().contains(QString::fromUtf8("l.4 あいう日本語\\undefinedcommand")));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(RealTeXTest, ErrorJumpThroughTheCompanion)
+{
+    // The companion sits in a folder with blanks, as an installed one may.
+    QString companionDir = folder + "/../bin with blanks";
+    QDir().mkpath(companionDir);
+    QString companion = QDir(companionDir).absoluteFilePath("quilldde");
+    ASSERT_TRUE(QFile::copy(QString(QUILL_TEST_BINARY_DIR) + "/quilldde", companion));
+    QFile::setPermissions(companion, QFile::permissions(companion) | QFile::ExeOwner);
+    ASSERT_TRUE(form->StartDdeServerNamed("quillmark"));
+
+    QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n" + kJapanese + "\r\n" + kJapanese +
+                      "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
+    QString doc = document("jump.tex", text);
+    form->RichEdit->SetText(text.toStdString());
+    form->FileName = doc;
+    form->HasFileName = true;
+    TeXConsole* console = form->TeXConsoleView();
+    console->clear();
+    bool answered = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!answered && console->text().contains("\n? ") && console->sendLine("e"))
+            answered = true;
+    });
+    answer.start(20);
+
+    auto* worker = new TTeXEXE;
+    worker->form = form.get();
+    worker->console = console;
+    worker->companionPath = companion;
+    worker->settingsKey = form->RegKey;
+    worker->documentPath = doc;
+    worker->mode = 1;
+    worker->passes = 3;
+    form->TeXThread = worker;
+    worker->Resume();
+    finish(worker);
+    EXPECT_TRUE(answered);
+    EXPECT_TRUE(worker->Terminated());  // the poke told the worker to stop
+    form->TeXThread = nullptr;
+    delete worker;
+
+    EXPECT_EQ(order(), QStringList{"platex"});
+    EXPECT_FALSE(form->TeXProcessed);
+    int line4 = 2 * int(strlen("\r\n")) + int(strlen("\\documentclass{jarticle}")) + int(strlen("\\begin{document}")) +
+                kJapanese.size() + 2;
+    EXPECT_EQ(form->RichEdit->SelStart(), line4);
+    EXPECT_EQ(form->RichEdit->SelText(), (kJapanese + "\\undefinedcommand").toStdString());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(TeXWorkerTest, PokesSelectTheLineInTheOpenDocument)
+{
+    ASSERT_TRUE(form->StartDdeServerNamed("quillmark"));
+    QString doc = document("open.tex", "");
+    form->FileName = doc;
+    form->HasFileName = true;
+    form->RichEdit->SetText("one\r\ntwo\r\nlast");
+    struct Case {
+        std::string poke;
+        int start, length;
+    } cases[] = {
+        {"#TeXError(1,\"open.tex\")", 0, 3},
+        {"#TeXError(3,\"open.tex\")", 10, 4},
+        {"#TeXError(2,\"" + doc.toStdString() + "\")", 5, 3},
+        {"xTeXError(2,\"\")\r\nignored", 5, 3},
+    };
+    for (const Case& c : cases) {
+        form->RichEdit->Select(0, 0);
+        form->DdeServerItem1PokeData(c.poke);
+        EXPECT_EQ(form->RichEdit->SelStart(), c.start) << c.poke;
+        EXPECT_EQ(form->RichEdit->SelLength(), c.length) << c.poke;
+    }
+    // Ignored: not an error poke, no line, not a number, past the end, and
+    // another file that exists beside the document.
+    textest::writeFile(folder + "/other.tex", "");
+    for (std::string poke : {"TeXError(1,\"open.tex\")", "#TeXError(\"open.tex\")", "#TeXError(x,\"open.tex\")",
+                             "#TeXError(4,\"open.tex\")", "#TeXError(1,\"other.tex\")", "#TeXError(1,open.tex)"}) {
+        form->RichEdit->Select(7, 0);
+        form->DdeServerItem1PokeData(poke);
+        EXPECT_EQ(form->RichEdit->SelStart(), 7) << poke;
+        EXPECT_EQ(form->RichEdit->SelLength(), 0) << poke;
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The conversation with the DVI viewer: ask it which file it shows; reload
+// and return to the page when it is this document, else open the new file.
+#include <QString>
+#include <string>
+
+// The steps of one conversation.  The worker carries each into the main
+// thread; the tests drive the main window's client directly.
+class ViewerLink {
+public:
+    virtual ~ViewerLink() = default;
+    // Non-zero when a link is open (the viewer is started once when not).
+    virtual int open(const QString& service, const QString& topic, const QString& viewerCommand) = 0;
+    virtual std::string request(const QString& item) = 0;  // "" when there is no answer
+    virtual int execute(const std::string& macro) = 0;     // non-zero on success
+    virtual void close() = 0;
+    virtual void sleepMs(int ms) = 0;
+    virtual void message(const QString& text) = 0;
+};
+
+// The page in a "current_page" reply: the text before its last "(".
+std::string pageOfCurrentPageReply(const std::string& reply);
+
+// Runs the conversation for a .dvi path (CP932 bytes as the viewer gets
+// them) with the viewer command started when no link opens.
+void runViewerConversation(ViewerLink& link, const QString& viewerCommand, const std::string& dvi);
+
+constexpr char kViewerService[] = "WinDvi";
+constexpr char kViewerTopic[] = "WinDvi";
+constexpr char kViewerLinkFailed[] = "DVIドライバとDDE通信することができません";

@@ -1,0 +1,65 @@
+#pragma once
+// The TeX program settings dialog ("初期設定"), the automatic setup, the
+// prompt for a missing program and the wizard page.
+#include <QDialog>
+#include <QString>
+
+#include "forms/InitForms.h"
+#include "tex/InitSetup.h"
+
+class TFormAutoSetting : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormAutoSetting(QWidget* owner = nullptr);
+    FormAutoSettingUi ui;
+};
+
+class TFormFileSitei : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormFileSitei(QWidget* owner = nullptr);
+    QString MissingPath;
+    QString ExpectedName;
+    FileExists fileExists;
+    FormFileSiteiUi ui;
+    // OK: accepted only for an existing file of exactly the expected name.
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+class TFormFileSitei2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormFileSitei2(QWidget* owner = nullptr);
+    FormFileSitei2Ui ui;
+};
+
+class TFormInit : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormInit(QWidget* owner = nullptr);
+    void SetRootKey(unsigned long rootKey) { RootKey = rootKey; }
+    void SetRegKey(const QString& regKey) { RegKey = regKey; }
+    unsigned long RootKey = 0;
+    QString RegKey;
+    int HelpContext = 0;
+    // Tests point the probes and the missing-file checks elsewhere.
+    FileExists fileExists;
+    FormInitUi ui;
+
+    void FormShow();
+    void FormClose(int modalResult);
+    void BitBtn4Click();
+    void BitBtnSettingWizardClick();
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void runViewerProbes();
+    void browseInto(class QLineEdit* field);
+    bool stored_ = false;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// Starting the outside programs: always an argument vector, never a shell
+// command line, in a given working folder and with extra environment
+// variables, so the editor's own current folder and environment stay as
+// they are.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <functional>
+#include <sys/types.h>
+
+namespace proc {
+
+// Splits an option text into arguments.  Blanks and tabs separate; '...'
+// keeps everything literally; "..." groups, and inside it a backslash
+// escapes only \ " $ and `; outside quotes a backslash takes the next
+// character literally.  Nothing is expanded.
+QStringList splitArguments(const QString& text);
+
+struct Launch {
+    QString program;              // a path; relative ones count from the editor's folder
+    QStringList arguments;
+    QString workingDirectory;     // empty: the editor's current folder
+    QStringList environment;      // "NAME=value" entries added to (or replacing in) ours
+};
+
+// What a waited program does, reported from the waiting thread.
+struct Io {
+    // The program started; its standard input is the write end of a pipe.
+    std::function<void(int stdinFd, pid_t pid)> started;
+    // Bytes of its standard output and error, as they come.
+    std::function<void(const QByteArray& bytes)> output;
+    // It ended (before the input pipe is closed).
+    std::function<void(int exitCode)> ended;
+};
+
+struct Result {
+    bool started = false;
+    int exitCode = -1;   // 128 + signal for a program ended by a signal
+};
+
+// Starts the program in a process group of its own and waits for it.  When
+// cancel becomes true while it runs, the group is asked to end, and killed
+// when it has not ended a second later.
+Result runAndWait(const Launch& launch, const Io& io = {}, const std::atomic<bool>* cancel = nullptr);
+
+// Starts the program and does not wait; it outlives the editor.
+bool startDetached(const Launch& launch);
+
+}  // namespace proc
