@@ -32,6 +32,9 @@ class MultiUndo;
 class TDocumentExplorer;
 class TTeXEXE;
 class TDdeServerConv;
+namespace colour {
+class ColorCommandTable;
+}
 
 // One record of the parent-file table.
 struct ParentFileEntry {
@@ -153,6 +156,9 @@ public:
     bool TextChanged = false;
     int DialogCenterY = 9999;
     int DialogCenterX = 9999;
+    // Caret when the input method began composing, and when it committed.
+    int ImeCompositionStart = 0;
+    int ImeCompositionEnd = 0;
     void InsertText(const std::string& text);
     bool CaretNotAtLineStart();
     int DialogTop(int height);
@@ -202,15 +208,44 @@ public:
     void MenuFileRec1Click(int index);
     void BuildFileCommands();  // File menu items before "Quillmarkの終了(&X)"
 
-    // ==== syntax colouring (core/Colorize.cpp) ====
+    // ==== syntax colouring (core/Colorize.cpp, core/ColorScanner.cpp, core/ColorTable.cpp) ====
+    // The colour table: rows 0..ComNum-1 are in use, in table order.  Code
+    // that changes these calls ColorTableChanged (ColorizeAll does too).
     std::array<QString, 2048> CmdName{};
+    std::array<unsigned, 2048> CmdColor{};  // 0x00BBGGRR
+    std::array<bool, 2048> CmdBold{};
+    std::array<bool, 2048> CmdItalic{};
+    std::array<bool, 2048> CmdAst{};
+    int ComNum = 0;
+    unsigned GenTeXColor = 0xB07000;
+    unsigned RemColor = 0x808040;
+    bool RemItalic = true;
+    unsigned DollerColor = 0x4080FF;
+    bool DollerItalic = false;
+    unsigned AndColor = 0x0000FF;
+    bool AndItalic = false;
+    unsigned ZenColor = 0x0000FF;
+    bool ZenOn = true;
+    std::string EditText;  // the copy of the editor text the scanner reads
     void LoadColorSettings();
+    void ColorTableChanged();
+    void ColorizeRange(int from, int to, bool showProgress);
+    void SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color);
+    int FindNextTokenStart(int from, int to, int& kind);
+    int FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold,
+                             unsigned& color, int& length);
+    bool MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
+                           const std::string& name);
+    bool TeXCommandLength(int& length, const std::string& window);
     void ColorizeAll();
     void ColorizeLines(int start, int end);
     void ColorizeCurrentLine();
     void ToggleAutoColor();
+    void sbAutoColorClick();
     std::string GetLineAt(int pos);
-    void BuildColorCommands();
+    void BuildColorCommands();  // MenuOptionAutoColor, ToolButtonColorStructure
+    // The scanner's form of the table, rebuilt by ColorTableChanged.
+    std::shared_ptr<const colour::ColorCommandTable> ColorScannerTable;
 
     // ==== outline pane (core/Outline.cpp) ====
     TDocumentExplorer* DocumentExplorer = nullptr;

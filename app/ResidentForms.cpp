@@ -35,6 +35,9 @@ int runQuillmark(QApplication& application) {
         ask::setMainWindow(main);
         main->CommandLine = application.arguments().mid(1);
         createResidentForms(*main);
+        // The conversation server lets the companion program reach this
+        // instance when TeX stops at an error.
+        main->StartDdeServer();
         main->show();
         application.exec();
     } catch (const std::exception& e) {

@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Character format of a range, as the colouring and the IME hook use it.
 struct CharFormat {
@@ -44,6 +45,13 @@ struct RangeFormat {
     CharFormat format;
     bool colorUniform = true;
     bool boldUniform = true, italicUniform = true, underlineUniform = true, strikeOutUniform = true;
+};
+
+// A byte range and the format it gets (SetFormats).
+struct FormatSpan {
+    int start = 0;
+    int length = 0;
+    CharFormat format;
 };
 
 // Key codes handed to OnKeyDown, as the program counts them.
@@ -110,6 +118,11 @@ public:
     void SetDefaultFormat(const CharFormat& format);
     // Drops every format back to the default one.
     void ClearFormats();
+    // Applies many ranges at once: the same result as SetFormat for each in
+    // turn, but each line's byte-to-character mapping is walked once and a
+    // line whose formats come out unchanged is left alone.  The ranges must
+    // be in ascending order and must not overlap.
+    void SetFormats(const std::vector<FormatSpan>& spans);
 
     // ---- state ----
     bool Modified() const;

@@ -1,0 +1,114 @@
+// Many character formats in one call, for colouring a whole text: the
+// per-range calls would map bytes to characters and rebuild a line's span
+// list once per range, which costs more than laying the text out.
+#include "platform/RichEdit.h"
+
+#include "platform/RichEditImpl.h"
+
+#include <QTextDocument>
+#include <algorithm>
+
+namespace {
+
+// One range clipped to a line, in bytes from the line's start and then in
+// the block's characters.
+struct Piece {
+    int from, to;
+    CharFormat format;
+};
+
+bool sameSpans(const std::vector<richedit::Span>& a, const std::vector<richedit::Span>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const richedit::Span& x, const richedit::Span& y) {
+        return x.start == y.start && x.length == y.length && x.format == y.format;
+    });
+}
+
+}  // namespace
+
+void TRichEdit::SetFormats(const std::vector<FormatSpan>& spans)
+{
+    if (spans.empty() || d->lines.empty()) return;
+    const int total = d->totalBytes;
+    size_t next = 0;
+    std::vector<Piece> pieces;
+    std::vector<Impl::Span> fresh;
+    int line = d->lineOfByte(std::clamp(spans.front().start, 0, total));
+    QTextBlock block = document()->findBlockByNumber(line);
+
+    while (next < spans.size() && line < int(d->lines.size()) && block.isValid()) {
+        const int lineStart = d->lineStart(line);
+        Impl::Line& l = d->lines[size_t(line)];
+        const int lineBytes = int(l.bytes.size());
+
+        // Ranges that start beyond this line's break send us to their line.
+        if (spans[next].start >= lineStart + lineBytes + 2 && line + 1 < int(d->lines.size())) {
+            const int target = d->lineOfByte(std::clamp(spans[next].start, 0, total));
+            if (target > line + 8) {
+                line = target;
+                block = document()->findBlockByNumber(line);
+            } else {
+                ++line;
+                block = block.next();
+            }
+            continue;
+        }
+
+        pieces.clear();
+        size_t j = next;
+        while (j < spans.size() && spans[j].start < lineStart + lineBytes) {
+            const int a = std::max(spans[j].start - lineStart, 0);
+            const int b = std::min(spans[j].start + spans[j].length - lineStart, lineBytes);
+            if (a < b) pieces.push_back({a, b, spans[j].format});
+            if (spans[j].start + spans[j].length > lineStart + lineBytes) break;  // goes on in the next line
+            ++j;
+        }
+        // Ranges wholly behind us are done; one that reaches into the next
+        // line is looked at again there.
+        while (next < spans.size() && spans[next].start + spans[next].length <= lineStart + lineBytes + 2) ++next;
+
+        if (!pieces.empty()) {
+            // Bytes to characters, one walk over the line for all pieces.
+            if (lineBytes != l.chars) {
+                const QString text = block.text();
+                int bytes = 0, chars = 0;
+                auto toChars = [&](int byteOffset) {
+                    while (chars < text.size()) {
+                        const int n = richedit::charBytes(text[chars].unicode());
+                        if (bytes + n > byteOffset) break;
+                        bytes += n;
+                        ++chars;
+                    }
+                    return chars;
+                };
+                for (Piece& p : pieces) {
+                    p.from = toChars(p.from);
+                    p.to = toChars(p.to);
+                }
+            }
+            const bool whole = pieces.front().from == 0 && pieces.back().to >= l.chars &&
+                               std::adjacent_find(pieces.begin(), pieces.end(), [](const Piece& x, const Piece& y) {
+                                   return x.to != y.from;
+                               }) == pieces.end();
+            if (whole) {
+                fresh.clear();
+                for (const Piece& p : pieces) {
+                    if (p.from >= p.to || p.format == d->defaultFormat) continue;
+                    if (!fresh.empty() && fresh.back().format == p.format &&
+                        fresh.back().start + fresh.back().length == p.from)
+                        fresh.back().length = p.to - fresh.back().start;
+                    else
+                        fresh.push_back(Impl::Span{p.from, p.to - p.from, p.format});
+                }
+                if (!sameSpans(fresh, l.spans)) {
+                    l.spans.swap(fresh);
+                    d->markStale(line);
+                }
+            } else {
+                for (const Piece& p : pieces) d->setLineFormat(line, p.from, p.to, p.format);
+            }
+        }
+        ++line;
+        block = block.next();
+    }
+}
