@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "insert/LastUsed.h"
 #include "platform/Ask.h"
 #include "platform/Registry.h"
 #include "platform/RichEdit.h"
@@ -299,7 +300,22 @@ public:
     void BuildLogCommands();
 
     // ==== text insertion (insert/) ====
+    LastUsed Last;  // remembered choices of the insertion dialogs and pop-ups
+    QMenu* MenuTexMidasi = nullptr;
+    QMenu* PopupMenuMidasi = nullptr;
     void BuildInsertCommands();
+    void MenuInsTitleClick();
+    void MenuInsContOutClick();
+    void MenuInsContFigClick();
+    void MenuInsContTblClick();
+    void MenuInsertAppendixClick();
+    void MenuFormatUnderlineClick();
+    void MenuInsMidPartClick(QObject* sender);
+    void sbMidasiClick();
+    void OnMenuTexHaiti(QObject* sender);
+    void MenuFormatItemizeClick();
+    void MenuFormatEnumerateClick();
+    void MenuFormatDescriptionClick();
 
     // ==== math insertion (math/) ====
     void BuildMathCommands();
