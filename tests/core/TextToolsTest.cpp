@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
+#include "core/MultiUndo.h"
 #include "core/TextTools.h"
 #include "tests/app/AppFixture.h"
 
@@ -96,6 +97,8 @@ TEST_F(TextToolsCommandTest, TabCommandPutsTheCaretBack) {
     f.MenuEditTabSpaceClick();
     EXPECT_EQ(f.RichEdit->Text(), std::string(12, ' ') + "x");
     EXPECT_EQ(f.RichEdit->SelStart(), 3);
+    ASSERT_NE(f.UndoManager, nullptr);
+    EXPECT_FALSE(f.UndoManager->CanUndo());
 }
 
 TEST_F(TextToolsCommandTest, TrailingBlanksGoFromTheChosenLines) {
