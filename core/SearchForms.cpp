@@ -56,7 +56,12 @@ void SearchDialogBase::addEditingActions() {
     }
 }
 
-void SearchDialogBase::centreOver(QWidget* owner) {
+void SearchDialogBase::placeOnFirstShow() {
+    // Centred on the main window where it is when first shown; after that
+    // the dialog stays where the user puts it.
+    if (placed_) return;
+    placed_ = true;
+    QWidget* owner = parentWidget();
     if (!owner) return;
     adjustSize();
     const QRect frame = owner->frameGeometry();
@@ -74,10 +79,10 @@ TFormSearch::TFormSearch(QWidget* owner) : SearchDialogBase(owner) {
     connect(ui.BtnFind, &QPushButton::clicked, this, [this] { BtnFindClick(); });
     connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     connect(ui.BtnHelp, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
-    centreOver(owner);
 }
 
 void TFormSearch::showEvent(QShowEvent* event) {
+    placeOnFirstShow();
     QDialog::showEvent(event);
     FormShow();
 }
@@ -106,10 +111,10 @@ TFormReplace::TFormReplace(QWidget* owner) : SearchDialogBase(owner) {
     connect(ui.BtnReplaceAll, &QPushButton::clicked, this, [this] { BtnReplaceAllClick(); });
     connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     connect(ui.BtnHelp, &QPushButton::clicked, this, [] { help::showContext(3030); });
-    centreOver(owner);
 }
 
 void TFormReplace::showEvent(QShowEvent* event) {
+    placeOnFirstShow();
     QDialog::showEvent(event);
     FormShow();
 }

@@ -27,7 +27,10 @@ protected:
     TForm1* mainForm = nullptr;
     QLineEdit* focusedEdit() const;
     void addEditingActions();
-    void centreOver(QWidget* owner);
+    void placeOnFirstShow();
+
+private:
+    bool placed_ = false;
 };
 
 class TFormSearch : public SearchDialogBase {
