@@ -184,6 +184,7 @@ void FormDelLineSpaceUi::setupUi(QDialog* dialog) {
 void FormEditUi::setupUi(QDialog* dialog) {
     dialog->setObjectName("FormEdit");
     dialog->setWindowTitle(QString::fromUtf8("編集設定"));
+    dialog->setMinimumWidth(660);  // all six page tabs in view
     auto* layout = new QVBoxLayout(dialog);
     PageControl1 = named(new QTabWidget(dialog), "PageControl1");
     QVBoxLayout* p = nullptr;
