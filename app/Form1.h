@@ -256,6 +256,22 @@ public:
     // The scanner's form of the table, rebuilt by ColorTableChanged.
     std::shared_ptr<const colour::ColorCommandTable> ColorScannerTable;
 
+    // ==== find, replace, text tools, options (core/Search*, core/TextTools*, core/EditorOptions*) ====
+    void BuildSearchToolsCommands();  // Search menu items, Edit menu text tools, MenuOptionEdit
+    void MenuSearchClick();
+    void MenuSearchSearchClick();
+    void MenuSearchSearchDownClick();
+    void MenuSearchSearchUpClick();
+    void MenuSearchReplaceClick();
+    void FindNext();
+    void ReplaceFindNext();
+    void ReplaceText(bool all);
+    void MenuSearchZenSpaceClick();
+    void MenuEditTabSpaceClick();
+    void MenuEditEndSpaceCutClick();
+    void MenuEditLineNumClick();
+    void MenuOptionEditClick();
+
     // ==== outline pane (core/Outline.cpp) ====
     TDocumentExplorer* DocumentExplorer = nullptr;
     void ResumeExplorer();
