@@ -156,6 +156,9 @@ public:
     bool TextChanged = false;
     int DialogCenterY = 9999;
     int DialogCenterX = 9999;
+    // Caret when the input method began composing, and when it committed.
+    int ImeCompositionStart = 0;
+    int ImeCompositionEnd = 0;
     void InsertText(const std::string& text);
     bool CaretNotAtLineStart();
     int DialogTop(int height);
