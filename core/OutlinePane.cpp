@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -53,11 +54,10 @@ protected:
             auto* e = static_cast<QDropEvent*>(event);
             if (!form_->TreeViewDragOver(e->source())) return true;
             e->acceptProposedAction();
+            // Acted on at once: a pass may delete the node under the drop
+            // point as soon as the drag's own event loop serves it.
             QTreeWidgetItem* target = form_->TreeView->itemAt(e->position().toPoint());
-            // The text is changed after the drag's own event loop has ended.
-            QTimer::singleShot(0, form_, [form = form_, source = e->source(), target] {
-                form->Guard([&] { form->TreeViewDragDrop(source, target); });
-            });
+            form_->Guard([&] { form_->TreeViewDragDrop(e->source(), target); });
             return true;
         }
         default:
@@ -179,7 +179,14 @@ void TForm1::TreeViewEdited(QTreeWidgetItem* node, const QString& label) {
     if (!DocumentExplorer) return;
     FinalDataStruct h;
     if (!DocumentExplorer->GetEntry(TDocumentExplorer::IndexOfNode(TreeView, node), h)) return;
-    if (!headingStillAt(RichEdit->Text(), h)) return;
+    if (!headingStillAt(RichEdit->Text(), h)) {
+        // The tree is behind the text; the label goes back to what the
+        // mirror holds, or a pass that finds the title unchanged would
+        // leave the refused label standing.
+        const QSignalBlocker quiet(TreeView);
+        node->setText(0, cp932::decode(h.title));
+        return;
+    }
     RichEdit->Select(h.bracePos + 1, h.closePos - h.bracePos - 1);
     RichEdit->SetSelText("");
     RichEdit->SetSelText(cp932::encode(label));

@@ -110,7 +110,9 @@ TEST_F(OutlinePane, ClickAndLabelEditActOnTheHeading) {
     // through the old positions must not cut into the new title.
     f.TreeViewEdited(node(f, 0), "again");
     EXPECT_EQ(f.RichEdit->Text(), cp932::encode(QString::fromUtf8("x\r\n\\section{新しい題}\r\nbody\r\n")));
+    EXPECT_EQ(node(f, 0)->text(0), "Old");
     runPass(f);
+    EXPECT_EQ(node(f, 0)->text(0), QString::fromUtf8("新しい題"));
     f.TreeViewEdited(node(f, 0), "again");
     EXPECT_EQ(f.RichEdit->Text(), "x\r\n\\section{again}\r\nbody\r\n");
 }
@@ -138,6 +140,11 @@ TEST_F(OutlinePane, DroppingMovesTheWholeSectionBeforeTheTarget) {
     f.TreeViewDragDrop(f.TreeView, node(f, 3));
     f.TreeViewDragDrop(f.RichEdit, node(f, 0));
     EXPECT_EQ(f.RichEdit->Text(), c + b + a);
+
+    // A pass that deletes the pressed node forgets it rather than leave it dangling.
+    f.DragNode = node(f, 3);
+    pass(f, c + b);
+    EXPECT_EQ(f.DragNode, nullptr);
 }
 
 TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown) {
