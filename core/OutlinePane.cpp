@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -128,6 +129,16 @@ void TForm1::CreateExplorer() {
     connect(TreeView, &QTreeWidget::itemClicked, this, [this] { Guard([this] { TreeViewClick(); }); });
     connect(TreeView, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* node, int) {
         Guard([&] { TreeViewEdited(node, node->text(0)); });
+    });
+
+    // The pane may be dragged shut: it is hidden then and keeps the width it
+    // had for when it is shown again.
+    Splitter1->setCollapsible(0, true);
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this](int, int) {
+        const QList<int> sizes = Splitter1->sizes();
+        if (sizes.isEmpty() || sizes.front() > 0 || PanelDocumentExplorer->isHidden()) return;
+        PanelDocumentExplorer->hide();
+        SetDocuExpWidth(DocuExpWidth());
     });
 
     OnTimerTreeView = [this] { TimerTreeViewTimer(); };

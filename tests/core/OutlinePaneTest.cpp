@@ -4,6 +4,7 @@
 #include "core/Outline.h"
 
 #include <QTest>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -162,6 +163,17 @@ TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown) {
     EXPECT_FALSE(f.TextChanged);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->PassCount() == 1; }, 10000));
     EXPECT_EQ(treeOf(f), Rows{"A"});
+}
+
+TEST_F(OutlinePane, DraggedShutThePaneHidesAndKeepsItsWidth) {
+    TForm1& f = start();
+    f.SetDocuExpWidth(180);
+    f.Splitter1->setSizes({0, 700});
+    emit f.Splitter1->splitterMoved(0, 1);
+    EXPECT_TRUE(f.PanelDocumentExplorer->isHidden());
+    f.MenuViewDocExplrClick();
+    EXPECT_FALSE(f.PanelDocumentExplorer->isHidden());
+    EXPECT_EQ(f.DocuExpWidth(), 180);
 }
 
 TEST_F(OutlinePane, StopsWhileAPassStillNeedsTheMainThread) {
