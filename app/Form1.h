@@ -27,6 +27,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 class MultiUndo;
 class TDocumentExplorer;
@@ -277,6 +278,28 @@ public:
     void ResumeExplorer();
     void CreateExplorer();
     void StopExplorer();
+
+    // ==== outline and navigation (core/Outline*.cpp, core/Navigation*.cpp) ====
+    QTreeWidgetItem* DragNode = nullptr;  // node under the last left press in the tree
+    bool DragPressed = false;
+    int DragStartX = 0, DragStartY = 0;
+    short LastJumpLine = 1;  // last line entered in the go-to-line dialog
+    void TimerTreeViewTimer();
+    void TreeViewClick();
+    void TreeViewEdited(QTreeWidgetItem* node, const QString& label);
+    void TreeViewMouseDown(Qt::MouseButton button, const QPoint& at);
+    void TreeViewMouseMove(const QPoint& at);
+    void TreeViewMouseUp(Qt::MouseButton button);
+    bool TreeViewDragOver(const QObject* source) const;
+    void TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target);
+    // Image of a node of the kind (the selected form is the icon's Selected mode).
+    QIcon OutlineImage(int kind) const;
+    // Scrolls the editor so that the caret's line is the first visible one.
+    void ScrollCaretLineToTop();
+    void BuildSearchNavigationCommands();
+    void MenuSearchMidasiClick();
+    void MenuSearchLabelClick();
+    void MenuSearchLineJumpClick();
 
     // ==== TeX processing (tex/) ====
     TTeXEXE* TeXThread = nullptr;
