@@ -359,6 +359,13 @@ public:
     // ==== math insertion (math/) ====
     void BuildMathCommands();
 
+    // ==== Tab key in table rows (assist/TableCells.cpp) ====
+    static int FindCellSeparator(const std::string& s);
+    static int FindCellOrRowEnd(const std::string& s);
+    // The Tab key's work: true when it was handled and the tab character
+    // must not be typed.
+    bool HandleTabKey();
+
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();
 

@@ -184,7 +184,10 @@ void TForm1::RichEditKeyDown(int& key, int shift)
 
 void TForm1::RichEditKeyPress(char& key)
 {
-    if (Busy) key = 0;
+    if (Busy)
+        key = 0;
+    else if (key == '\t' && HandleTabKey())
+        key = 0;
 }
 
 void TForm1::RichEditSelectionChange()
