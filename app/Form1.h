@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "insert/LastUsed.h"
 #include "platform/Ask.h"
 #include "platform/Registry.h"
 #include "platform/RichEdit.h"
@@ -26,6 +27,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 class MultiUndo;
 class TDocumentExplorer;
@@ -155,6 +157,9 @@ public:
     bool TextChanged = false;
     int DialogCenterY = 9999;
     int DialogCenterX = 9999;
+    // Caret when the input method began composing, and when it committed.
+    int ImeCompositionStart = 0;
+    int ImeCompositionEnd = 0;
     void InsertText(const std::string& text);
     bool CaretNotAtLineStart();
     int DialogTop(int height);
@@ -201,8 +206,17 @@ public:
     void MenuFilePrintSetupClick();
     void MenuFilePrintClick();
     void MenuFileQuitClick();
-    void MenuFileRec1Click(int index);
+    void MenuFileRec1Click(int index);  // index: the item's Tag, 1..5
     void BuildFileCommands();  // File menu items before "Quillmarkの終了(&X)"
+    void NewDocument();
+    void ClearDocument();  // the no-document state, by-products left alone
+    void OpenDocument();
+    // The save question of New, Open and the recent files; false = stop.
+    bool AskSaveChanges(const QString& question);
+    // How the open document's file was laid out on disk, and the printer.
+    struct DocumentState;
+    std::shared_ptr<DocumentState> Document;
+    DocumentState& documentState();
 
     // ==== syntax colouring (core/Colorize.cpp, core/ColorScanner.cpp, core/ColorTable.cpp) ====
     // The colour table: rows 0..ComNum-1 are in use, in table order.  Code
@@ -243,11 +257,49 @@ public:
     // The scanner's form of the table, rebuilt by ColorTableChanged.
     std::shared_ptr<const colour::ColorCommandTable> ColorScannerTable;
 
+    // ==== find, replace, text tools, options (core/Search*, core/TextTools*, core/EditorOptions*) ====
+    void BuildSearchToolsCommands();  // Search menu items, Edit menu text tools, MenuOptionEdit
+    void MenuSearchClick();
+    void MenuSearchSearchClick();
+    void MenuSearchSearchDownClick();
+    void MenuSearchSearchUpClick();
+    void MenuSearchReplaceClick();
+    void FindNext();
+    void ReplaceFindNext();
+    void ReplaceText(bool all);
+    void MenuSearchZenSpaceClick();
+    void MenuEditTabSpaceClick();
+    void MenuEditEndSpaceCutClick();
+    void MenuEditLineNumClick();
+    void MenuOptionEditClick();
+
     // ==== outline pane (core/Outline.cpp) ====
     TDocumentExplorer* DocumentExplorer = nullptr;
     void ResumeExplorer();
     void CreateExplorer();
     void StopExplorer();
+
+    // ==== outline and navigation (core/Outline*.cpp, core/Navigation*.cpp) ====
+    QTreeWidgetItem* DragNode = nullptr;  // node under the last left press in the tree
+    bool DragPressed = false;
+    int DragStartX = 0, DragStartY = 0;
+    short LastJumpLine = 1;  // last line entered in the go-to-line dialog
+    void TimerTreeViewTimer();
+    void TreeViewClick();
+    void TreeViewEdited(QTreeWidgetItem* node, const QString& label);
+    void TreeViewMouseDown(Qt::MouseButton button, const QPoint& at);
+    void TreeViewMouseMove(const QPoint& at);
+    void TreeViewMouseUp(Qt::MouseButton button);
+    bool TreeViewDragOver(const QObject* source) const;
+    void TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target);
+    // Image of a node of the kind (the selected form is the icon's Selected mode).
+    QIcon OutlineImage(int kind) const;
+    // Scrolls the editor so that the caret's line is the first visible one.
+    void ScrollCaretLineToTop();
+    void BuildSearchNavigationCommands();
+    void MenuSearchMidasiClick();
+    void MenuSearchLabelClick();
+    void MenuSearchLineJumpClick();
 
     // ==== TeX processing (tex/) ====
     TTeXEXE* TeXThread = nullptr;
@@ -296,7 +348,22 @@ public:
     void MenuOptionPreferenceClick();
 
     // ==== text insertion (insert/) ====
+    LastUsed Last;  // remembered choices of the insertion dialogs and pop-ups
+    QMenu* MenuTexMidasi = nullptr;
+    QMenu* PopupMenuMidasi = nullptr;
     void BuildInsertCommands();
+    void MenuInsTitleClick();
+    void MenuInsContOutClick();
+    void MenuInsContFigClick();
+    void MenuInsContTblClick();
+    void MenuInsertAppendixClick();
+    void MenuFormatUnderlineClick();
+    void MenuInsMidPartClick(QObject* sender);
+    void sbMidasiClick();
+    void OnMenuTexHaiti(QObject* sender);
+    void MenuFormatItemizeClick();
+    void MenuFormatEnumerateClick();
+    void MenuFormatDescriptionClick();
 
     // ==== math insertion (math/) ====
     void BuildMathCommands();

@@ -1,6 +1,198 @@
 // The TeX log window and deletion of TeX by-products.
-#include "app/Form1.h"
+#include "tex/LogDisp.h"
 
-void TForm1::AutoDeleteTeXFiles(const QString&) {}
-void TForm1::MenuTexLogDispClick() {}
-void TForm1::BuildLogCommands() {}
+#include "core/FilesState.h"
+#include "platform/Cp932.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+// ---- the log window ----
+
+TFormLogDisp::TFormLogDisp(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("FormLogDisp");
+    setWindowTitle(QStringLiteral("Logファイル表示"));
+    resize(640, 480);
+    auto* layout = new QVBoxLayout(this);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(Memo1);
+    auto* buttons = new QDialogButtonBox(this);
+    ButtonOK = buttons->addButton(QDialogButtonBox::Ok);
+    ButtonOK->setObjectName("ButtonOK");
+    ButtonOK->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+void TFormLogDisp::SetLog(const std::string& bytes)
+{
+    QString text = cp932::decode(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace('\r', '\n');
+    Memo1->clear();
+    Memo1->setPlainText(text);
+}
+
+void TFormLogDisp::SetColors(unsigned backBgr, unsigned textBgr)
+{
+    const auto colour = [](unsigned bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); };
+    QPalette palette = Memo1->palette();
+    palette.setColor(QPalette::Base, colour(backBgr));
+    palette.setColor(QPalette::Text, colour(textBgr));
+    Memo1->setPalette(palette);
+}
+
+// ---- by-products ----
+
+namespace byproducts {
+
+const std::array<Kind, 11> Kinds{{
+    {"adDVI", false, ".dvi"},
+    {"adLOG", true, ".log"},
+    {"adAUX", true, ".AUX"},
+    {"adTOC", true, ".toc"},
+    {"adLOF", true, ".lof"},
+    {"adLOT", true, ".lot"},
+    {"adIDX", true, ".idx"},
+    {"adIND", true, ".ind"},
+    {"adILG", true, ".ilg"},
+    {"adBBL", true, ".bbl"},
+    {"adBLG", true, ".blg"},
+}};
+
+namespace {
+
+struct Beside {
+    QString folder;  // "" for the current folder
+    QString base;    // the document's name without its extension
+    QString name;    // the document's own name
+};
+
+Beside split(const QString& documentPath)
+{
+    Beside b;
+    b.folder = docfile::extractFileDir(documentPath);
+    b.name = docfile::extractFileName(documentPath);
+    b.base = b.name.left(b.name.size() - docfile::extractFileExt(b.name).size());
+    return b;
+}
+
+QString join(const QString& folder, const QString& name) { return folder.isEmpty() ? name : folder == "/" ? "/" + name : folder + "/" + name; }
+
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Names in the folder that are the base name plus the extension in any case.
+QStringList candidates(const Beside& b, const QString& ext)
+{
+    QStringList out;
+    const QDir dir(b.folder.isEmpty() ? QStringLiteral(".") : b.folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.size() != b.base.size() + ext.size() || !entry.startsWith(b.base, Qt::CaseSensitive)) continue;
+        if (entry.mid(b.base.size()).compare(ext, Qt::CaseInsensitive) != 0) continue;
+        out << entry;
+    }
+    return out;
+}
+
+}  // namespace
+
+QString findBeside(const QString& documentPath, const QString& ext)
+{
+    const Beside b = split(documentPath);
+    const QString exact = join(b.folder, b.base + ext);
+    if (QFileInfo(exact).isFile()) return exact;
+    const QStringList names = candidates(b, ext);
+    return names.isEmpty() ? QString() : join(b.folder, names.front());
+}
+
+QStringList deleteBeside(const QString& documentPath, const QStringList& exts)
+{
+    QStringList deleted;
+    const Beside b = split(documentPath);
+    struct stat doc{};
+    const bool docExists = ::stat(QFile::encodeName(documentPath).constData(), &doc) == 0;
+    for (const QString& ext : exts) {
+        for (const QString& name : candidates(b, ext)) {
+            if (name == b.name) continue;
+            const QString path = join(b.folder, name);
+            const QByteArray native = QFile::encodeName(path);
+            struct stat st{};
+            if (::lstat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+            if (docExists && sameFile(st, doc)) continue;
+            if (::unlink(native.constData()) == 0) deleted << path;
+        }
+    }
+    return deleted;
+}
+
+}  // namespace byproducts
+
+// ---- TForm1 ----
+
+void TForm1::AutoDeleteTeXFiles(const QString& fileName)
+{
+    if (!HasFileName || fileName.isEmpty()) return;
+    try {
+        QStringList exts;
+        {
+            SettingsKey key(*this);
+            if (!key.boolean("adAutoDelete", false)) return;
+            for (const byproducts::Kind& kind : byproducts::Kinds)
+                if (key.boolean(kind.setting, kind.byDefault)) exts << QString::fromLatin1(kind.ext);
+        }
+        byproducts::deleteBeside(fileName, exts);
+    } catch (...) {
+        // Deleting by-products is a courtesy; it never interrupts what the
+        // user asked for.
+    }
+}
+
+void TForm1::MenuTexLogDispClick()
+{
+    try {
+        const QString source = ParentExecute ? ParentFile : FileName;
+        const QString caption = QStringLiteral("Logファイル表示");
+        if (!HasFileName) {
+            ask::messageBox(QStringLiteral("まだTeX処理していないので、Logファイルを表示できません。"), caption,
+                            MB_OK | MB_ICONERROR);
+            return;
+        }
+        const QString logPath = byproducts::findBeside(source, QStringLiteral(".log"));
+        if (logPath.isEmpty()) {
+            ask::messageBox(QStringLiteral("Logファイルが存在しません。"), caption, MB_OK | MB_ICONERROR);
+            return;
+        }
+        TFormLogDisp form(this);
+        form.setProperty("HelpContext", HelpContextOf("MenuTexLog"));
+        form.move(DialogLeft(form.width()), DialogTop(form.height()));
+        QFile file(logPath);
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2").arg(logPath, file.errorString()).toStdString());
+        form.SetLog(file.readAll().toStdString());
+        form.SetColors(BackColor, FontColor);
+        ask::execModal(form);
+        StoreDialogTop(form.y(), form.height());
+        StoreDialogLeft(form.x(), form.width());
+    } catch (const std::exception& e) {
+        ask::errorMessage(QString::fromUtf8(e.what()));
+    }
+}
+
+void TForm1::BuildLogCommands()
+{
+    AddItem(MenuTex, "MenuTexLog", QStringLiteral("Logファイルを表示する(&L)"), [this] { MenuTexLogDispClick(); });
+    AddToolButton(ToolBarFile, "ToolButtonTeXLogDisp", QStringLiteral("Logファイルを表示する"), QStringLiteral("Log"),
+                  [this] { MenuTexLogDispClick(); });
+}

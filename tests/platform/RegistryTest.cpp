@@ -249,6 +249,8 @@ TEST_F(SettingsStore, TwoInstancesWritingAtOnceLoseNothing) {
     child.setArguments({QStringLiteral("--gtest_also_run_disabled_tests"),
                         QStringLiteral("--gtest_filter=SettingsStoreSecondInstance.DISABLED_WriteValues")});
     child.setProcessChannelMode(QProcess::MergedChannels);
+    // Earlier tests in the same process may have left it in a removed folder.
+    child.setWorkingDirectory(QDir::tempPath());
     child.start();  // inherits QUILLMARK_SETTINGS: the same store
     ASSERT_TRUE(child.waitForStarted());
     TRegistry reg;

@@ -170,13 +170,13 @@ TEST_F(ParentCommandTest, ToggleRegistersFirstAndCancelLeavesItOff)
     EXPECT_FALSE(f.ParentTable[0].Execute);
 }
 
-TEST_F(ParentCommandTest, ModifiedDocumentRegistersNothing)
+TEST_F(ParentCommandTest, UnsavedDocumentRegistersNothing)
 {
     TForm1& f = openDocument("a.tex");
-    f.RichEdit->SetModified(true);
-    EXPECT_FALSE(f.EditParentFile());
-    f.RichEdit->SetModified(false);
     f.HasFileName = false;
+    f.RichEdit->SetModified(true);
+    script().onFile(ask::FileAnswer{});  // the save asks for a name and is cancelled
     EXPECT_FALSE(f.EditParentFile());
     EXPECT_TRUE(script().dialogs().empty());
+    EXPECT_TRUE(f.ParentTable[0].Child.isEmpty());
 }

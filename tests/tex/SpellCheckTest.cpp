@@ -62,8 +62,19 @@ TEST_F(SpellCommandTest, CheckerEditsTheSavedFileInItsFolderAndEndsAtOnce)
     f.MenuTeXSpellClick();
     EXPECT_EQ(textest::readFile(log), (QFileInfo(f.FileName).absolutePath() + "\n[" + f.FileName + "]\n").toLocal8Bit());
     EXPECT_EQ(textest::readFile(f.FileName), "the cat\r\n");
+    EXPECT_EQ(f.RichEdit->Text(), "the cat\r\n");
     EXPECT_EQ(f.RichEdit->SelStart(), 4);
     EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(SpellCommandTest, CaretBeyondTheReloadedTextEndsAtItsEnd)
+{
+    TForm1& f = openDocument("a.tex", "a long line\r\n");
+    setChecker(textest::writeScript(tempPath("chk.sh"), "for last; do :; done\nprintf ab > \"$last\"\n"), "");
+    f.RichEdit->SetSelStart(11);
+    f.MenuTeXSpellClick();
+    EXPECT_EQ(f.RichEdit->Text(), "ab");
+    EXPECT_EQ(f.RichEdit->SelStart(), 2);
 }
 
 TEST_F(SpellCommandTest, CheckerThatCannotStartIsReported)

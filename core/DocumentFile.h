@@ -1,0 +1,80 @@
+#pragma once
+// Reading and writing document files.
+//
+// Inside the editor a document is CP932 bytes with CR LF between lines.  On
+// disk it keeps whatever line breaks it was written with: a file that used LF
+// (or lone CR, or a mix) is written back with the same breaks, and the bytes
+// themselves are never converted here, so a file that nothing changed in is
+// written back byte for byte.
+//
+// Writing is atomic: the new contents go to a temporary file in the same
+// folder, which is flushed to disk and then renamed over the document.  A
+// failure at any step leaves the old file as it was.
+#include <QString>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace docfile {
+
+// The editor refuses text beyond this many bytes; a longer document is not
+// opened at all rather than opened cut short.
+constexpr size_t kMaxTextBytes = 512000;
+
+// Raised by write() and backup failures; the message is ready to show.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class Break : unsigned char { CRLF, LF, CR };
+
+// How a file separated its lines.  `breaks` holds, for each CR LF of
+// `baseline` (the text the editor was given), the break the file had there.
+// A save maps unchanged lines back to their own breaks and gives new ones
+// the file's most frequent break (`dominant`).
+struct Layout {
+    std::string baseline;
+    std::vector<Break> breaks;
+    Break dominant = Break::CRLF;
+};
+
+struct EditorText {
+    std::string text;  // CR LF
+    Layout layout;
+};
+
+// File bytes -> editor text: every LF, CR LF and lone CR becomes CR LF.
+EditorText fromFileBytes(std::string_view bytes);
+// Editor text -> file bytes, with the breaks the layout remembers.
+std::string toFileBytes(std::string_view text, const Layout& layout);
+
+enum class ReadStatus { Ok, TooLarge, Failed };
+struct ReadResult {
+    ReadStatus status = ReadStatus::Failed;
+    EditorText content;
+    size_t size = 0;   // bytes counted against the limit (file or editor text, the larger)
+    QString error;     // for Failed
+};
+// Reads a whole file.  Nothing beyond `limit` bytes is ever handed back:
+// such a file (or one whose CR LF text would pass the limit) is TooLarge.
+ReadResult read(const QString& path, size_t limit = kMaxTextBytes);
+
+// Writes the bytes to the path atomically.  With `backup`, the file's
+// previous contents are kept under backupPathFor(path), made only once the
+// new contents are safely on disk; a document whose own name is that backup
+// name is never backed up onto itself.  Throws FileError.
+// Returns whether a backup was made.
+bool write(const QString& path, std::string_view bytes, bool backup);
+
+// ---- file names, as the program splits them ----
+// Extension with its dot, from the last dot of the last component ("" if none).
+QString extractFileExt(const QString& path);
+// Replaces the extension (or appends one when there is none).
+QString changeFileExt(const QString& path, const QString& ext);
+QString extractFileName(const QString& path);
+QString extractFileDir(const QString& path);  // without the trailing slash
+QString backupPathFor(const QString& path);
+
+}  // namespace docfile

@@ -1,0 +1,21 @@
+#pragma once
+// Text building behind the editor's Enter key and status panel, kept apart
+// from the widget so it can be checked on plain strings.
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace editing {
+
+// What Enter inserts at the caret: a line break, then (autoIndent) the
+// blanks and tabs that open the caret's line, then (autoCommand) an "\item"
+// continuation when that line's first command is an item.
+std::string enterText(std::string_view text, int caret, bool autoIndent, bool autoCommand);
+
+// Status panel 0: " line: column", both from 1, the column in bytes.
+QString caretPanelText(int line, int column);
+
+// Clipboard text as the document holds it: CP932 with CR LF breaks.
+std::string documentTextFromClipboard(const QString& text);
+
+}  // namespace editing

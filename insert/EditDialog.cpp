@@ -1,0 +1,68 @@
+#include "insert/EditDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/Form1.h"
+#include "platform/Ask.h"
+#include "platform/Cp932.h"
+#include "ui_EditDialog.h"
+
+TFormEditDialog* FormEditDialog = nullptr;
+
+TFormEditDialog::TFormEditDialog(QWidget* owner) : TDialogForm(owner), ui_(std::make_unique<Ui::TFormEditDialog>())
+{
+    ui_->setupUi(this);
+    setFixedSize(353, 89);
+    Label1 = ui_->Label1;
+    Edit1 = ui_->Edit1;
+    BitBtn1 = ui_->BitBtn1;
+    BitBtn2 = ui_->BitBtn2;
+    BitBtn3 = ui_->BitBtn3;
+    WireButtons();
+}
+
+TFormEditDialog::~TFormEditDialog()
+{
+    if (FormEditDialog == this) FormEditDialog = nullptr;
+}
+
+void TFormEditDialog::FormShow()
+{
+    Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TFormEditDialog::showEvent(QShowEvent* event)
+{
+    TDialogForm::showEvent(event);
+    FormShow();
+}
+
+TFormEditDialog& ResidentEditDialog(TForm1& form)
+{
+    if (!FormEditDialog) FormEditDialog = new TFormEditDialog(&form);
+    return *FormEditDialog;
+}
+
+namespace road {
+
+std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt,
+                                      int helpContext, const std::string& prefill)
+{
+    TFormEditDialog& dialog = ResidentEditDialog(form);
+    dialog.setWindowTitle(caption);
+    dialog.Label1->setText(prompt);
+    dialog.HelpContext = helpContext;
+    if (prefill.empty())
+        dialog.Edit1->clear();
+    else
+        dialog.Edit1->setText(cp932::decode(prefill));
+    place(form, dialog, Placement::MainWindowCentre);
+    if (ask::execModal(dialog) != mrOk) return std::nullopt;
+    return cp932::encode(dialog.Edit1->text());
+}
+
+}  // namespace road

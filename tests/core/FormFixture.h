@@ -1,0 +1,119 @@
+#pragma once
+// A main window whose editor is driven the way a user drives it: key events
+// into the editor widget, the commands' handlers, the clipboard.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextCursor>
+
+#include "app/Form1.h"
+#include "core/MultiUndo.h"
+#include "platform/Cp932.h"
+
+class FormFixture : public ::testing::Test {
+public:
+    std::unique_ptr<TForm1> form;
+    TRichEdit* ed = nullptr;
+
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>();
+        ed = form->RichEdit;
+        // A window still being put together may not have wired its editor yet.
+        if (!form->UndoManager) form->UndoManager = new MultiUndo(ed);
+        if (!ed->OnChange) wire();
+        if (!form->Item("MenuEditUndo")) form->BuildEditCommands();
+        form->StartingUp = false;
+        form->resize(800, 600);
+        form->show();
+        ed->setFocus();
+        load("");
+    }
+    void TearDown() override { form.reset(); }
+
+    void wire()
+    {
+        TForm1* f = form.get();
+        ed->OnChange = [f] { f->RichEditChange(); };
+        ed->OnSelectionChange = [f] { f->RichEditSelectionChange(); };
+        ed->OnKeyDown = [f](int& key, int shift) { f->RichEditKeyDown(key, shift); };
+        ed->OnKeyPress = [f](char& key) { f->RichEditKeyPress(key); };
+        ed->OnMouseDown = [f] { f->RichEditMouseDown(); };
+        ed->OnImeStartComposition = [f] { f->RichEditImeStartComposition(); };
+        ed->OnImeEndComposition = [f] { f->RichEditImeEndComposition(); };
+    }
+
+    void load(const std::string& text, int caret = -1)
+    {
+        ed->SetText(text);
+        ed->Select(caret < 0 ? int(text.size()) : caret, 0);
+        ed->SetModified(false);
+        form->UndoManager->Reset();
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
+    {
+        QKeyEvent press(QEvent::KeyPress, k, mods, text);
+        QApplication::sendEvent(ed, &press);
+        QKeyEvent release(QEvent::KeyRelease, k, mods, text);
+        QApplication::sendEvent(ed, &release);
+    }
+    // Types CP932 text one character at a time, as the keyboard does.
+    void type(const std::string& bytes)
+    {
+        const QString s = cp932::decode(bytes);
+        for (QChar c : s) {
+            if (c == u'\r' || c == u'\n') continue;
+            const ushort u = c.unicode();
+            const Qt::Key k = u >= 'a' && u <= 'z' ? Qt::Key(Qt::Key_A + (u - 'a'))
+                              : u < 0x80          ? Qt::Key(u)
+                                                  : Qt::Key_unknown;
+            key(k, Qt::NoModifier, QString(c));
+        }
+    }
+    void commitIme(const std::string& bytes)
+    {
+        QInputMethodEvent composing(cp932::decode(bytes), {});
+        QApplication::sendEvent(ed, &composing);
+        QInputMethodEvent commit;
+        commit.setCommitString(cp932::decode(bytes));
+        QApplication::sendEvent(ed, &commit);
+    }
+    // Drops the editor's own selection at a position of the text, as a drag
+    // with the mouse ends; with ctrl the text is copied instead of moved.
+    void dropSelection(int at, bool ctrl)
+    {
+        struct Access : TRichEdit {
+            using TRichEdit::createMimeDataFromSelection;
+        };
+        QMimeData* (TRichEdit::*mime)() const = &Access::createMimeDataFromSelection;
+        std::unique_ptr<QMimeData> data((ed->*mime)());
+        QTextCursor c(ed->document());
+        c.setPosition(ed->toQtPosition(at));
+        const QPointF point = QRectF(ed->cursorRect(c)).center();
+        const Qt::DropActions action = ctrl ? Qt::CopyAction : Qt::MoveAction;
+        const Qt::KeyboardModifiers mods = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+        // Qt hands a drop only to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(point.toPoint(), action, data.get(), Qt::LeftButton, mods);
+        QApplication::sendEvent(ed->viewport(), &enter);
+        QDragMoveEvent move(point.toPoint(), action, data.get(), Qt::LeftButton, mods);
+        QApplication::sendEvent(ed->viewport(), &move);
+        QDropEvent drop(point, action, data.get(), Qt::LeftButton, mods);
+        QApplication::sendEvent(ed->viewport(), &drop);
+    }
+    std::string text() const { return ed->Text(); }
+    std::string undo()
+    {
+        form->MenuEditUndoClick();
+        return text();
+    }
+    std::string redo()
+    {
+        form->MenuEditRedoClick();
+        return text();
+    }
+};
