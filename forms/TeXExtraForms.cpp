@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -150,4 +152,41 @@ void FormPreferenceUi::setupUi(QDialog* dialog)
 
     Tab->setCurrentIndex(kPreferenceFrontPage);
     layout->addLayout(buttonRow(dialog, OkButton, CancelButton, HelpButton));
+}
+
+void FormSpellCheck2Ui::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormSpellCheck2");
+    dialog->setWindowTitle("Spell Checker");
+    auto* layout = new QVBoxLayout(dialog);
+    Edit1 = named(new QLineEdit(dialog), "Edit1");
+    Edit1->setReadOnly(true);
+    layout->addWidget(Edit1);
+    Label1 = named(new QLabel("置換する単語", dialog), "Label1");
+    layout->addWidget(Label1);
+    ComboBox1 = named(new QComboBox(dialog), "ComboBox1");
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    layout->addWidget(ComboBox1);
+    auto* row = new QHBoxLayout;
+    ReplaceButton = named(new QPushButton("置換する(&R)", dialog), "ReplaceButton");
+    ReplaceButton->setDefault(true);
+    IgnoreButton = named(new QPushButton("無視(&I)", dialog), "IgnoreButton");
+    CancelButton = named(new QPushButton("キャンセル(&C)", dialog), "CancelButton");
+    row->addWidget(ReplaceButton);
+    row->addWidget(IgnoreButton);
+    row->addWidget(CancelButton);
+    layout->addLayout(row);
+}
+
+void FSpellCheckProgressUi::setupUi(QWidget* form)
+{
+    form->setObjectName("FSpellCheckProgress");
+    form->setWindowTitle("Spell Checker");
+    auto* layout = new QVBoxLayout(form);
+    Label1 = named(new QLabel(form), "Label1");
+    layout->addWidget(Label1);
+    ProgressBar1 = named(new QProgressBar(form), "ProgressBar1");
+    ProgressBar1->setRange(0, 100);
+    layout->addWidget(ProgressBar1);
 }

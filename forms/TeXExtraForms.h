@@ -12,6 +12,8 @@ class QComboBox;
 class QDialog;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -33,6 +35,20 @@ struct FormPreferenceUi {
     std::array<QCheckBox*, 11> cbExtensions{};
     QPushButton *OkButton = nullptr, *CancelButton = nullptr, *HelpButton = nullptr;
     void setupUi(QDialog* dialog);
+};
+
+struct FormSpellCheck2Ui {
+    QLineEdit* Edit1 = nullptr;  // the word, read-only
+    QLabel* Label1 = nullptr;    // 置換する単語
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton *ReplaceButton = nullptr, *IgnoreButton = nullptr, *CancelButton = nullptr;
+    void setupUi(QDialog* dialog);
+};
+
+struct FSpellCheckProgressUi {
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    void setupUi(QWidget* form);
 };
 
 // The pages of the preferences dialog in tab order, with their help contexts.

@@ -15,6 +15,7 @@
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "tex/ParentFiles.h"
+#include "tex/SpellCheck.h"
 
 TFormParent::TFormParent(QWidget* owner) : QDialog(owner)
 {
@@ -120,6 +121,17 @@ void TForm1::BuildTeXExtraCommands()
         MenuTex->addSeparator();
         AddItem(MenuTex, "MenuTeXSpell", "スペルチェックする(&S)", [this] { MenuTeXSpellClick(); },
                 QKeySequence(Qt::Key_F8));
+    }
+    if (MenuFile) {
+        // Kept hidden and disabled: nothing offers them.
+        QAction* list = AddItem(MenuFile, "MenuFileSpellList", "スペルチェックする(&C)...",
+                                [this] { runWordListCheck(*this); });
+        QAction* file = AddItem(MenuFile, "MenuFileSpell", "スペルチェックする(&C)",
+                                [this] { runExternalChecker(*this, RegKey, "SpellProg"); });
+        for (QAction* item : {list, file}) {
+            item->setVisible(false);
+            item->setEnabled(false);
+        }
     }
     if (ToolBarFile)
         AddToolButton(ToolBarFile, "ToolButtonSpell", "スペルチェックする", "Spell", [this] { MenuTeXSpellClick(); });

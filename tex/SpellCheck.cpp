@@ -12,6 +12,8 @@
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Registry.h"
+#include "tex/SpellDialog.h"
+#include "tex/SpellWords.h"
 
 namespace spell {
 
@@ -32,6 +34,8 @@ proc::Launch checkerLaunch(const QString& program, const QString& options, const
     return launch;
 }
 
+QString wordListPath(const QString& programDir) { return programDir + "/Quillmark.QWD"; }
+
 }  // namespace spell
 
 namespace {
@@ -40,14 +44,14 @@ struct CheckerSetting {
     QString program, options;
 };
 
-CheckerSetting readChecker(const TForm1& form)
+CheckerSetting readChecker(const TForm1& form, const QString& key, const QString& programValue)
 {
     CheckerSetting s;
     TRegistry reg;
     reg.RootKey = form.RootKey;
-    if (reg.OpenKey(form.RegKey + "\\TeXSetting", false)) {
-        if (reg.ValueExists("SpellFile"))
-            s.program = reg.ReadString("SpellFile");
+    if (reg.OpenKey(key, false)) {
+        if (reg.ValueExists(programValue))
+            s.program = reg.ReadString(programValue);
         if (reg.ValueExists("SpellOption"))
             s.options = reg.ReadString("SpellOption");
     }
@@ -56,20 +60,24 @@ CheckerSetting readChecker(const TForm1& form)
 
 }  // namespace
 
-void TForm1::MenuTeXSpellClick()
+void TForm1::MenuTeXSpellClick() { runExternalChecker(*this, RegKey + "\\TeXSetting", "SpellFile"); }
+
+void runExternalChecker(TForm1& form, const QString& key, const QString& programValue)
 {
-    if (Busy)
+    if (form.Busy)
         return;
-    if (readChecker(*this).program.isEmpty()) {
+    auto& RichEdit = form.RichEdit;
+    const QString& AppTitle = form.AppTitle;
+    if (readChecker(form, key, programValue).program.isEmpty()) {
         ask::messageBox("起動するスペルチェック・ソフトウェアが指定されていません。", AppTitle, MB_OK | MB_ICONERROR);
         return;
     }
     const int caret = RichEdit->SelStart();
-    MenuFileSaveClick();
-    if (!HasFileName || FileName.isEmpty() || RichEdit->Modified())
+    form.MenuFileSaveClick();
+    if (!form.HasFileName || form.FileName.isEmpty() || RichEdit->Modified())
         return;
 
-    const CheckerSetting checker = readChecker(*this);
+    const CheckerSetting checker = readChecker(form, key, programValue);
     // The checker's input is at its end from the start: a checker that
     // reads its input must not wait on a pipe nobody writes to while the
     // window waits for the checker.
@@ -82,14 +90,27 @@ void TForm1::MenuTeXSpellClick()
         }
     };
     const proc::Result result =
-        proc::runAndWait(spell::checkerLaunch(checker.program, checker.options, FileName), io);
+        proc::runAndWait(spell::checkerLaunch(checker.program, checker.options, form.FileName), io);
     if (!result.started) {
         // There is no command processor to say so in its own window.
         ask::messageBox(checker.program + "\r\n\r\nスペルチェック・ソフトウェアを起動できませんでした。", AppTitle,
                         MB_OK | MB_ICONERROR);
     }
 
-    LoadFile(FileName);
+    form.LoadFile(form.FileName);
     RichEdit->SetSelStart(std::clamp(caret, 0, RichEdit->GetTextLen()));
     RichEdit->ScrollCaret();
+}
+
+void runWordListCheck(TForm1& form)
+{
+    if (form.Busy)
+        return;
+    spell::WordList list;
+    const QString path = spell::wordListPath(form.ProgramDir);
+    if (!list.load(path)) {
+        ask::messageBox(path + "\r\n\r\nが読み込めません。", form.AppTitle, MB_OK | MB_ICONERROR);
+        return;
+    }
+    runBuiltInCheck(form, list);
 }
