@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QToolBar>
 #include <QPushButton>
@@ -22,6 +24,10 @@ TFormParent::TFormParent(QWidget* owner) : QDialog(owner)
     ui.setupUi(this);
     connect(ui.sbOpenDlg, &QToolButton::clicked, this, [this] { sbOpenDlgClick(); });
     connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    // Centred on the screen, not on the main window.
+    adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void TFormParent::SetParents(const QStringList& parents)

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 
 #include "tests/app/AppFixture.h"
 #include "tex/ParentFiles.h"
@@ -179,4 +180,19 @@ TEST_F(ParentCommandTest, UnsavedDocumentRegistersNothing)
     EXPECT_FALSE(f.EditParentFile());
     EXPECT_TRUE(script().dialogs().empty());
     EXPECT_TRUE(f.ParentTable[0].Child.isEmpty());
+}
+
+TEST_F(ParentCommandTest, MenuItems)
+{
+    TForm1& f = start();
+    ASSERT_NE(f.Item("MenuTexParent"), nullptr);
+    EXPECT_TRUE(f.Item("MenuTexParentExe")->isCheckable());
+    EXPECT_EQ(f.Item("MenuTeXSpell")->shortcut(), QKeySequence(Qt::Key_F8));
+    EXPECT_TRUE(f.MenuTex->actions().contains(f.Item("MenuTeXSpell")));
+    EXPECT_TRUE(f.MenuOption->actions().contains(f.Item("MenuOptionPreference")));
+    EXPECT_NE(f.Item("ToolButtonSpell"), nullptr);
+    EXPECT_FALSE(f.Item("MenuFileSpell")->isVisible());
+    EXPECT_FALSE(f.Item("MenuFileSpell")->isEnabled());
+    // The quit item stays last whatever was added to the File menu.
+    EXPECT_EQ(f.MenuFile->actions().back(), f.MenuFileQuit);
 }
