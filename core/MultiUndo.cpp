@@ -281,45 +281,7 @@ std::pair<int, int> MultiUndo::Undo()
         lastWasUndo = true;
         return range;
     }
-    // The entry must still describe the text; if it does not, the history
-    // no longer matches the document and replaying it would edit the wrong
-    // place.
-    const int len = int(entry->text.size());
-    const bool fits = entry->mode == UndoQueue::ModeAdd
-                          ? entry->start >= 0 && size_t(entry->start) + size_t(len) <= prevText.size() &&
-                                prevText.compare(size_t(entry->start), size_t(len), entry->text) == 0
-                          : entry->start >= 0 && size_t(entry->start) <= prevText.size();
-    if (!fits) {
-        Reset();
-        return range;
-    }
-
-    const int savedCurrent = queue->current;
-    busy = true;
-    if (edit->SelLength() > 0) edit->Select(edit->SelStart(), 0);
-    int start = 0, end = 0;
-    std::string text;
-    bool ok;
-    if (entry->mode == UndoQueue::ModeAdd) {
-        queue->GetAdd(k, true, start, end, text);
-        queue->BreakGroup();
-        edit->Select(start, int(text.size()));
-        ok = edit->SetSelText("");
-        range = {start, start};
-    } else {
-        queue->GetDelete(k, true, start, text);
-        queue->BreakGroup();
-        edit->Select(start, 0);
-        ok = edit->SetSelText(text);
-        range = {start, start + int(text.size())};
-    }
-    busy = false;
-    prevText = edit->Text();
-    SyncSelection();
-    if (!ok) {
-        queue->current = savedCurrent;
-        return {0, 0};
-    }
+    if (!replay(k, true, range)) return {0, 0};
     step = k;
     lastWasRedo = false;
     lastWasUndo = true;
@@ -338,14 +300,31 @@ std::pair<int, int> MultiUndo::Redo()
     }
     const UndoQueue::undoData* entry = queue->Entry(k);
     if (!entry) return range;
-    const int len = int(entry->text.size());
-    const bool fits = entry->mode == UndoQueue::ModeAdd
-                          ? entry->start >= 0 && size_t(entry->start) <= prevText.size()
-                          : entry->start >= 0 && size_t(entry->start) + size_t(len) <= prevText.size() &&
-                                prevText.compare(size_t(entry->start), size_t(len), entry->text) == 0;
+    if (!replay(k, false, range)) return {0, 0};
+    step = k;
+    lastWasUndo = false;
+    lastWasRedo = true;
+    return range;
+}
+
+// Replays entry k: undoing removes an insertion and puts a deletion back,
+// redoing does the opposite.  The entry must still describe the text; if it
+// does not, the history no longer matches the document and replaying it
+// would edit the wrong place, so the history is reset instead.  A replay the
+// editor refuses (the length limit) leaves the walk where it was.
+bool MultiUndo::replay(int k, bool undoing, std::pair<int, int>& range)
+{
+    const UndoQueue::undoData* entry = queue->Entry(k);
+    const bool isInsertion = entry->mode == UndoQueue::ModeAdd;
+    const bool removing = isInsertion == undoing;
+    const size_t len = entry->text.size();
+    const bool fits = entry->start >= 0 &&
+                      (removing ? size_t(entry->start) + len <= prevText.size() &&
+                                      prevText.compare(size_t(entry->start), len, entry->text) == 0
+                                : size_t(entry->start) <= prevText.size());
     if (!fits) {
         Reset();
-        return range;
+        return false;
     }
 
     const int savedCurrent = queue->current;
@@ -353,27 +332,20 @@ std::pair<int, int> MultiUndo::Redo()
     if (edit->SelLength() > 0) edit->Select(edit->SelStart(), 0);
     int start = 0, end = 0;
     std::string text;
-    bool ok;
-    if (entry->mode == UndoQueue::ModeAdd) {
-        queue->GetAdd(k, false, start, end, text);
-        edit->Select(start, 0);
-        ok = edit->SetSelText(text);
-        range = {start, start + int(text.size())};
-    } else {
-        queue->GetDelete(k, false, start, text);
-        edit->Select(start, int(text.size()));
-        ok = edit->SetSelText("");
-        range = {start, start};
-    }
+    if (isInsertion)
+        queue->GetAdd(k, undoing, start, end, text);
+    else
+        queue->GetDelete(k, undoing, start, text);
+    if (undoing) queue->BreakGroup();
+    edit->Select(start, removing ? int(text.size()) : 0);
+    const bool ok = edit->SetSelText(removing ? std::string() : text);
+    range = removing ? std::pair<int, int>{start, start} : std::pair<int, int>{start, start + int(text.size())};
     busy = false;
     prevText = edit->Text();
     SyncSelection();
     if (!ok) {
         queue->current = savedCurrent;
-        return {0, 0};
+        return false;
     }
-    step = k;
-    lastWasUndo = false;
-    lastWasRedo = true;
-    return range;
+    return true;
 }

@@ -68,6 +68,7 @@ private:
     // Brings the baseline up to the editor's text, recording any change that
     // arrived without a change event.
     void catchUp();
+    bool replay(int k, bool undoing, std::pair<int, int>& range);
 
     int dragMove = 0;
     int dragOldStart = 0, dragOldLength = 0;
