@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "app/Form1.h"
 #include "insert/FootnotesBuilder.h"
@@ -84,6 +85,18 @@ TEST_F(FootnotesFixture, FootnoteFromTheMemo)
         trigger("MenuInsertFootnote");
     }
     EXPECT_EQ(text(), "\\footnote{" + sjis("一行目") + "\r\n" + sjis("二行目") + "}");
+
+    // Enter in the memo adds no line: it is the dialog's OK.
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& dialog) {
+        auto& d = dynamic_cast<TFormFootnote&>(dialog);
+        d.ui.Memo1->setPlainText("x");
+        QTest::keyClick(d.ui.Memo1, Qt::Key_Return);
+        EXPECT_EQ(d.ui.Memo1->toPlainText(), "x");
+        EXPECT_EQ(d.result(), mrOk);
+        return int(mrCancel);
+    });
+    trigger("MenuInsertFootnote");
 }
 
 TEST_F(FootnotesFixture, MarginparOffersTheSelectionAndRemembersTheSize)
