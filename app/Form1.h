@@ -21,6 +21,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class PickerFamily;
 class QPushButton;
 class QSplitter;
 class QTimer;
@@ -364,6 +365,22 @@ public:
     void MenuFormatItemizeClick();
     void MenuFormatEnumerateClick();
     void MenuFormatDescriptionClick();
+
+    // ==== breaks, spaces, footnotes and marginal notes (insert/Breaks*, insert/Footnotes*) ====
+    PickerFamily* BreakFamily = nullptr;
+    QMenu* PopupMenuDanraku = nullptr;
+    QMenu* PopupMenuSpace = nullptr;
+    void BuildBreakCommands();
+    void MenuInsertDanrakuClick();
+    void PMDanrakuClick(int tag);
+    void PopupMenuDanrakuPopup();
+    void PopupHankakuSpaceClick(QObject* sender);
+    void sbSpaceClick();
+    void MenuInsSpcMeijiClick();
+    void MenuInsSpcFillClick();
+    void MenuInsSpcDanrakuClick();
+    void MenuInsertFootnoteClick();
+    void MenuInsertMarginparClick();
 
     // ==== math insertion (math/) ====
     void BuildMathCommands();

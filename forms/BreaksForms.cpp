@@ -1,0 +1,174 @@
+#include "forms/BreaksForms.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "forms/SearchToolForms.h"  // makeItemGroup
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+template <class T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// OK, Cancel and Help under the names the dialog road wires.
+void addButtons(QDialog* dialog, QBoxLayout* into)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(named(new QPushButton("OK", dialog), "BitBtn1"));
+    row->addWidget(named(new QPushButton(u("キャンセル"), dialog), "BitBtn2"));
+    row->addWidget(named(new QPushButton(u("ヘルプ(&H)"), dialog), "BitBtn3"));
+    into->addLayout(row);
+}
+
+RadioGroup group(QDialog* dialog, const char* name, const char* title, std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items) list << u(item);
+    return makeItemGroup(dialog, name, u(title), list);
+}
+
+// Two-column radio group: the items are moved into a grid, filled row by row.
+void twoColumns(RadioGroup& g)
+{
+    auto* old = g.box->layout();
+    QList<QAbstractButton*> buttons = g.buttons->buttons();
+    delete old;
+    auto* grid = new QGridLayout(g.box);
+    for (int i = 0; i < buttons.size(); ++i) grid->addWidget(buttons[i], i / 2, i % 2);
+}
+
+// Enter in the memo adds no line: it presses the dialog's OK button instead.
+class EnterPressesOk : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (auto* ok = parent()->findChild<QPushButton*>("BitBtn1")) ok->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QPlainTextEdit* memo(QDialog* dialog)
+{
+    auto* m = named(new QPlainTextEdit(dialog), "Memo1");
+    m->installEventFilter(new EnterPressesOk(dialog));
+    m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m->setTabChangesFocus(true);
+    return m;
+}
+
+}  // namespace
+
+void FormDanrakuUi::setupUi(QDialog* dialog, const QStringList& captions)
+{
+    dialog->setObjectName("FormDanraku");
+    dialog->setWindowTitle(u("段落・改行・改ページ"));
+    auto* layout = new QVBoxLayout(dialog);
+    RadioGroup1 = makeItemGroup(dialog, "RadioGroup1", u("段落・改行・改ページ"), captions);
+    layout->addWidget(RadioGroup1.box);
+    addButtons(dialog, layout);
+}
+
+void FormMeijiSpaceUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormMeijiSpace");
+    dialog->setWindowTitle(u("明示的な空白"));
+    auto* layout = new QVBoxLayout(dialog);
+    rgSpaceKind = group(dialog, "rgSpaceKind", "空白の種類",
+                        {"垂直方向に間隔を空ける（ページを超えた部分は空けない）(&V)",
+                         "垂直方向に間隔を空ける（ページを超えた部分も空ける）(&W)",
+                         "水平方向に間隔を空ける（次の行を超えた部分は空けない）(&H)",
+                         "水平方向に間隔を空ける（次の行を超えた部分も空ける）(&I)"});
+    layout->addWidget(rgSpaceKind.box);
+    auto* gap = named(new QGroupBox(u("間隔"), dialog), "GroupBox1");
+    auto* row = new QHBoxLayout(gap);
+    Label1 = named(new QLabel(u("空ける間隔(&S)："), gap), "Label1");
+    UpDown = named(new QSpinBox(gap), "UpDown");
+    UpDown->setRange(1, 10000);
+    UpDown->setValue(10);
+    UpDown->setWrapping(false);
+    Label1->setBuddy(UpDown);
+    LabelUnit = named(new QLabel("mm", gap), "Label2");
+    row->addWidget(Label1);
+    row->addWidget(UpDown);
+    row->addWidget(LabelUnit);
+    row->addStretch();
+    layout->addWidget(gap);
+    addButtons(dialog, layout);
+}
+
+void FormSpaceFillUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormSpaceFill");
+    dialog->setWindowTitle(u("可変長空白"));
+    auto* layout = new QVBoxLayout(dialog);
+    rgSpaceKind = group(dialog, "rgSpaceKind", "可変長空白の種類", {"縦に空白を空ける(&T)", "横に空白を空ける(&Y)"});
+    rgMusi = group(dialog, "rgMusi", "命令が無視される場合", {"無視される場合なし(&N)", "無視される場合あり(&A)"});
+    layout->addWidget(rgSpaceKind.box);
+    layout->addWidget(rgMusi.box);
+    addButtons(dialog, layout);
+}
+
+void FormDanrakuSpaceUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormDanrakuSpace");
+    dialog->setWindowTitle(u("段落間の空白"));
+    auto* layout = new QVBoxLayout(dialog);
+    rgDanrakuSpace = group(dialog, "rgDanrakuSpace", "空白の幅",
+                           {"小（２～４ポイント） : \\smallskip(&S)", "中（４～８ポイント） : \\medskip(&M)",
+                            "大（８～１６ポイント） : \\bigskip(&B)"});
+    layout->addWidget(rgDanrakuSpace.box);
+    addButtons(dialog, layout);
+}
+
+void FormFootnoteUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormFootnote");
+    dialog->setWindowTitle(u("脚注挿入"));
+    auto* layout = new QVBoxLayout(dialog);
+    Label1 = named(new QLabel(u("脚注内容(&F):"), dialog), "Label1");
+    Memo1 = memo(dialog);
+    Label1->setBuddy(Memo1);
+    layout->addWidget(Label1);
+    layout->addWidget(Memo1);
+    addButtons(dialog, layout);
+}
+
+void FormMarginparUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormMarginpar");
+    dialog->setWindowTitle(u("傍注挿入"));
+    auto* layout = new QVBoxLayout(dialog);
+    Label1 = named(new QLabel(u("傍注の内容(&M):"), dialog), "Label1");
+    Memo1 = memo(dialog);
+    Label1->setBuddy(Memo1);
+    rgSize = group(dialog, "rgSize", "傍注の文字サイズ", {"本文と同じサイズ(&H)", "脚注と同じサイズ(&F)"});
+    twoColumns(rgSize);
+    layout->addWidget(Label1);
+    layout->addWidget(Memo1);
+    layout->addWidget(rgSize.box);
+    addButtons(dialog, layout);
+}
