@@ -39,7 +39,7 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildColorSettingsCommands,
     &TForm1::BuildSearchToolsCommands,
     &TForm1::BuildInsertCommands, &TForm1::BuildMathCommands, &TForm1::BuildTeXCommands,
-    &TForm1::BuildLogCommands,    &TForm1::BuildAssistCommands,
+    &TForm1::BuildLogCommands,    &TForm1::BuildTeXExtraCommands, &TForm1::BuildAssistCommands,
     &TForm1::BuildSearchNavigationCommands,
 };
 
