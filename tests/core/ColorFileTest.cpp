@@ -62,13 +62,6 @@ TEST(ColorFile, WritesTheLinesInOrderWithCrLf)
                      "0x0B07001"}));
 }
 
-TEST(ColorFile, ColourHexHasSixDigitsAtLeast)
-{
-    EXPECT_EQ(colorfile::colorHex(0), "0x0000000");
-    EXPECT_EQ(colorfile::colorHex(0xABCDEF), "0x0ABCDEF");
-    EXPECT_EQ(colorfile::colorHex(0xFF000005u), "0x0FF000005");
-}
-
 TEST(ColorFile, ParseIntTakesDecimalAndHexLikeTheWriter)
 {
     struct Case { const char* text; bool ok; int value; };
