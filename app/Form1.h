@@ -258,6 +258,10 @@ public:
     // The scanner's form of the table, rebuilt by ColorTableChanged.
     std::shared_ptr<const colour::ColorCommandTable> ColorScannerTable;
 
+    // ==== colour settings dialog and colour files (core/ColorSettings*.cpp, core/ColorFile.cpp) ====
+    void MenuOptionColorStructClick();
+    void BuildColorSettingsCommands();  // MenuOptionColorStruct
+
     // ==== find, replace, text tools, options (core/Search*, core/TextTools*, core/EditorOptions*) ====
     void BuildSearchToolsCommands();  // Search menu items, Edit menu text tools, MenuOptionEdit
     void MenuSearchClick();

@@ -36,6 +36,7 @@ const TopMenu kTopMenus[] = {
 using Builder = void (TForm1::*)();
 const Builder kCommandBuilders[] = {
     &TForm1::BuildFileCommands,   &TForm1::BuildEditCommands, &TForm1::BuildColorCommands,
+    &TForm1::BuildColorSettingsCommands,
     &TForm1::BuildSearchToolsCommands,
     &TForm1::BuildInsertCommands, &TForm1::BuildMathCommands, &TForm1::BuildTeXCommands,
     &TForm1::BuildLogCommands,    &TForm1::BuildTeXExtraCommands, &TForm1::BuildAssistCommands,
