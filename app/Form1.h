@@ -358,6 +358,17 @@ public:
 
     // ==== math insertion (math/) ====
     void BuildMathCommands();
+    QMenu* MenuTexMathMode = nullptr;
+    QMenu* MenuMathSize = nullptr;
+    void MenuMathModeDollarClick();
+    void MenuMathMode1LineClick();
+    void MenuMathModeEquationClick();
+    void MenuMathModeEqnAstaClick();
+    void MenuMathModeEqnClick();
+    void MenuMathSizeTextstyleClick();
+    void MenuMathSizeDispstyClick();
+    void MenuMathSizeScriptstyClick();
+    void MenuMathSizeSSScrStyClick();
 
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();
