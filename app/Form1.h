@@ -369,6 +369,10 @@ public:
     void MenuMathSizeDispstyClick();
     void MenuMathSizeScriptstyClick();
     void MenuMathSizeSSScrStyClick();
+    QMenu* PopupMenuMathRoot = nullptr;
+    void MenuMathFracClick();
+    void MenuMathRootClick();
+    void PMMathRootClick();
 
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();

@@ -2,8 +2,11 @@
 #include <QAction>
 #include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/Form1.h"
+#include "core/PickerFamily.h"
+#include "math/Fractions.h"
 #include "math/MathModes.h"
 
 namespace {
@@ -55,5 +58,37 @@ void TForm1::BuildMathCommands()
         const Handler handler = styleHandlers[i];
         QAction* item = AddItem(MenuMathSize, s.menuItem, utf8(s.menuCaption), [this, handler] { (this->*handler)(); });
         item->setStatusTip(utf8(s.hint));
+    }
+
+    // ---- fractions and roots ----
+    if (MenuMath) MenuMath->addSeparator();
+    QAction* frac = AddItem(MenuMath, "MenuMathFrac", utf8("分数(&B) / \\frac"), [this] { MenuMathFracClick(); },
+                            QKeySequence("Ctrl+B"), fractions::kFracHelpContext);
+    frac->setStatusTip(utf8("\\frac{}{} / 分数を挿入します。"));
+    const QString rootHint = utf8("\\sqrt{} / 根号を挿入します。");
+    QAction* root = AddItem(MenuMath, "MenuMathRoot", utf8("根号(&R)... / \\sqrt"), [this] { MenuMathRootClick(); },
+                            {}, fractions::kRootHelpContext);
+    root->setStatusTip(rootHint);
+
+    PickerFamily::Options popup;
+    popup.popupName = "PopupMenuMathRoot";
+    popup.itemNames = QStringList{"PMMathRoot", "N133"};
+    popup.captions = QStringList{utf8("２乗根"), utf8("３乗根以上")};
+    auto* rootFamily = new PickerFamily(*this, popup, nullptr, [this](int tag) {
+        if (tag == 0)
+            PMMathRootClick();
+        else
+            MenuMathRootClick();
+    });
+    PopupMenuMathRoot = rootFamily->Popup();
+
+    if (ToolBarTeXMath) {
+        AddToolButton(ToolBarTeXMath, "ToolButtonMathFrac", utf8("\\frac{}{} / 分数を挿入します。"), utf8("frac"),
+                      [this] { MenuMathFracClick(); });
+        QAction* rootButton =
+            AddToolButton(ToolBarTeXMath, "ToolButtonMathRoot", rootHint, utf8("sqrt"), [this] { PMMathRootClick(); });
+        rootButton->setMenu(PopupMenuMathRoot);
+        if (auto* widget = qobject_cast<QToolButton*>(ToolBarTeXMath->widgetForAction(rootButton)))
+            widget->setPopupMode(QToolButton::MenuButtonPopup);
     }
 }
