@@ -338,6 +338,15 @@ public:
     void MenuTexLogDispClick();
     void BuildLogCommands();
 
+    // ==== parent files, spell check, TeX preferences (tex/ParentFiles*, tex/Spell*, tex/Preference*) ====
+    void BuildTeXExtraCommands();  // parent items and spell check in MenuTex, MenuOptionPreference
+    void MenuTexParentClick();
+    // Registers or changes the open document's parent; true when one was registered.
+    bool EditParentFile();
+    void MenuTexParentExeClick();
+    void MenuTeXSpellClick();
+    void MenuOptionPreferenceClick();
+
     // ==== text insertion (insert/) ====
     LastUsed Last;  // remembered choices of the insertion dialogs and pop-ups
     QMenu* MenuTexMidasi = nullptr;

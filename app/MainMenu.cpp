@@ -38,7 +38,7 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildFileCommands,   &TForm1::BuildEditCommands, &TForm1::BuildColorCommands,
     &TForm1::BuildSearchToolsCommands,
     &TForm1::BuildInsertCommands, &TForm1::BuildMathCommands, &TForm1::BuildTeXCommands,
-    &TForm1::BuildLogCommands,    &TForm1::BuildAssistCommands,
+    &TForm1::BuildLogCommands,    &TForm1::BuildTeXExtraCommands, &TForm1::BuildAssistCommands,
     &TForm1::BuildSearchNavigationCommands,
 };
 

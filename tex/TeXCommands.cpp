@@ -114,7 +114,8 @@ TTeXEXE* prepareWorker(TForm1& form)
     form.MenuFileSaveClick();
     if (!form.HasFileName || form.RichEdit->Modified())
         return nullptr;
-    QString target = form.ParentExecute ? form.ParentFile : form.FileName;
+    // A parent flag without a parent name processes the document itself.
+    QString target = form.ParentExecute && !form.ParentFile.isEmpty() ? form.ParentFile : form.FileName;
     QString error = teXTargetError(form.FileName);
     if (!error.isEmpty()) {
         ask::messageBox(error, "エラー", MB_OK | MB_ICONERROR);

@@ -1,0 +1,24 @@
+#pragma once
+// Running the user's spell checker on the saved document.
+#include <QString>
+
+#include "tex/ProgramRunner.h"
+
+namespace spell {
+
+// The checker's start: the option text split into arguments, then the
+// document's full path as one argument (blanks in it need no short form),
+// in the document's folder.
+proc::Launch checkerLaunch(const QString& program, const QString& options, const QString& documentPath);
+
+// The fixed place of the built-in checker's word list.
+QString wordListPath(const QString& programDir);
+
+}  // namespace spell
+
+class TForm1;
+// The external checker's road with its program and options read from the
+// given key and value names.
+void runExternalChecker(TForm1& form, const QString& key, const QString& programValue);
+// The built-in checker over the word list at its fixed place.
+void runWordListCheck(TForm1& form);

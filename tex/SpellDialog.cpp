@@ -1,0 +1,76 @@
+#include "tex/SpellDialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/Form1.h"
+#include "platform/Ask.h"
+#include "platform/Cp932.h"
+#include "tex/SpellWords.h"
+
+TFormSpellCheck2::TFormSpellCheck2(QWidget* owner) : QDialog(owner)
+{
+    ui.setupUi(this);
+    connect(ui.ReplaceButton, &QPushButton::clicked, this, [this] { done(Replace); });
+    connect(ui.IgnoreButton, &QPushButton::clicked, this, [this] { done(Ignore); });
+    connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormSpellCheck2::SetWord(const std::string& word)
+{
+    ui.Edit1->setText(cp932::decode(word));
+    ui.ComboBox1->clear();
+    ui.ComboBox1->setEditText(cp932::decode(word));
+}
+
+void TFormSpellCheck2::SetCandidates(const std::vector<std::string>& candidates)
+{
+    const QString text = ui.ComboBox1->currentText();
+    for (const std::string& c : candidates)
+        ui.ComboBox1->addItem(cp932::decode(c));
+    ui.ComboBox1->setEditText(candidates.empty() ? text : ui.ComboBox1->itemText(0));
+}
+
+std::string TFormSpellCheck2::ReplacementText() const { return cp932::encode(ui.ComboBox1->currentText()); }
+
+void runBuiltInCheck(TForm1& form, const spell::WordList& list)
+{
+    QWidget progress(&form, Qt::Tool);
+    FSpellCheckProgressUi bar;
+    bar.setupUi(&progress);
+    progress.show();
+
+    std::string text = form.RichEdit->Text();
+    int pos = 0;
+    for (;;) {
+        const spell::WordSpan span = spell::nextWord(text, pos);
+        if (span.length == 0)
+            break;
+        pos = span.start + span.length;
+        const std::string word = text.substr(size_t(span.start), size_t(span.length));
+        const std::string looked = spell::lookupForm(word);
+        if (looked.empty() || list.contains(looked))
+            continue;
+        bar.Label1->setText(cp932::decode(word));
+        bar.ProgressBar1->setValue(text.empty() ? 100 : int(qint64(span.start) * 100 / qint64(text.size())));
+
+        form.RichEdit->Select(span.start, span.length);
+        form.RichEdit->ScrollCaret();
+        TFormSpellCheck2 dialog(&form);
+        dialog.SetWord(word);
+        dialog.SetCandidates(list.candidates(looked));
+        const int result = ask::execModal(dialog);
+        if (result == TFormSpellCheck2::Replace) {
+            const std::string replacement = dialog.ReplacementText();
+            if (form.RichEdit->SetSelText(replacement)) {
+                text = form.RichEdit->Text();
+                pos = span.start + int(replacement.size());
+            }
+        } else if (result != TFormSpellCheck2::Ignore) {
+            break;
+        }
+    }
+}
