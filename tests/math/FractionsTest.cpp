@@ -152,7 +152,7 @@ TEST_F(RootFixture, DialogRemembersDegreeAndChoiceAlsoOnCancel)
     EXPECT_EQ(form.Last.LastRootDegree, 5) << "a degree that is not a number keeps the last position";
 }
 
-TEST_F(RootFixture, EmptyDegreeAndFocusOnTheNthButton)
+TEST_F(RootFixture, EmptyDegreeAndTheUpDownRange)
 {
     setText("", 0);
     {
@@ -165,13 +165,6 @@ TEST_F(RootFixture, EmptyDegreeAndFocusOnTheNthButton)
     EXPECT_EQ(text(), "\\sqrt[]{}");
 
     TFormRoot dialog(nullptr);
-    dialog.SquareChosen = true;
-    dialog.FormShow();
-    EXPECT_TRUE(dialog.RadioButtonRoot2->isChecked());
-    dialog.RadioButtonRootNEnter();
-    EXPECT_TRUE(dialog.RadioButtonRootN->isChecked());
     dialog.UpDown1->SetPosition(250);
-    EXPECT_EQ(dialog.UpDown1->Position(), 100);
-    dialog.UpDown1->SetPosition(1);
-    EXPECT_EQ(dialog.MaskEditRoot->text(), "3");
+    EXPECT_EQ(dialog.MaskEditRoot->text(), "100");
 }

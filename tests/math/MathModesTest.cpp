@@ -55,23 +55,6 @@ TEST(MathModeText, EveryModeWithAndWithoutSelectionAndLineStart)
     }
 }
 
-TEST(MathModeText, DisplayCountLandsInsideTheBreakAfterTheEmptyLine)
-{
-    for (int k = mathmodes::OneLine; k <= mathmodes::EqnArray; ++k) {
-        const mathmodes::Mode& m = mode(mathmodes::ModeKind(k));
-        const wrap::Insertion got = mathmodes::modeText(m, state(false));
-        SCOPED_TRACE(m.menuItem);
-        EXPECT_EQ(got.caretBack, int(std::string(m.closing).size()) - 1);
-        // The position counted back is the LF of the break that ends the
-        // empty middle line; the caret is to stand before its CR.
-        const size_t pos = got.text.size() - size_t(got.caretBack);
-        ASSERT_GE(pos, 1u);
-        EXPECT_EQ(got.text.substr(pos - 1, 2), "\r\n");
-        EXPECT_EQ(got.text.substr(0, pos - 1), m.opening);
-        EXPECT_EQ(got.side, BreakSide::BeforeCR);
-    }
-}
-
 TEST(MathModeText, ToolHints)
 {
     EXPECT_EQ(mathmodes::toolHint(mode(mathmodes::Dollar)), "$ , math環境 / 文中に数式を出力します  Shift+F1");
@@ -170,9 +153,4 @@ TEST_F(MathFormFixture, MenuLayout)
                                   "MenuMathModeEqnAsta", "MenuMathModeEqn"}));
     EXPECT_EQ(form.HelpContextOf("MenuTexMathMode"), 7020);
     EXPECT_EQ(form.HelpContextOf("MenuMathSize"), 7060);
-    EXPECT_EQ(form.Item("MenuMathModeEqnAsta")->shortcut(), QKeySequence("Shift+F4"));
-    EXPECT_EQ(form.Item("MenuMathSizeDispsty")->statusTip(),
-              QString::fromUtf8("\\displaystyle/数式が別の行に記述された時と同じサイズにします。"));
-    ASSERT_NE(form.MenuMathSize, nullptr);
-    EXPECT_EQ(form.MenuMathSize->actions().size(), 4);
 }
