@@ -388,6 +388,21 @@ public:
 
     // ==== math insertion (math/) ====
     void BuildMathCommands();
+    QMenu* MenuTexMathMode = nullptr;
+    QMenu* MenuMathSize = nullptr;
+    void MenuMathModeDollarClick();
+    void MenuMathMode1LineClick();
+    void MenuMathModeEquationClick();
+    void MenuMathModeEqnAstaClick();
+    void MenuMathModeEqnClick();
+    void MenuMathSizeTextstyleClick();
+    void MenuMathSizeDispstyClick();
+    void MenuMathSizeScriptstyClick();
+    void MenuMathSizeSSScrStyClick();
+    QMenu* PopupMenuMathRoot = nullptr;
+    void MenuMathFracClick();
+    void MenuMathRootClick();
+    void PMMathRootClick();
 
     // ==== Tab key in table rows (assist/TableCells.cpp) ====
     static int FindCellSeparator(const std::string& s);
