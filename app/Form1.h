@@ -411,6 +411,24 @@ public:
     // must not be typed.
     bool HandleTabKey();
 
+    // ==== title, author, date and page style (insert/Title*) ====
+    void BuildTitleCommands();
+
+    // ==== counters, redefined names, labels and references (insert/Counters*, insert/References*) ====
+    void BuildReferenceCommands();
+
+    // ==== index entries, hyperlinks, boxes and verbatim (insert/IndexBox*) ====
+    void BuildIndexBoxCommands();
+
+    // ==== fonts (insert/Fonts*) ====
+    void BuildFontCommands();
+
+    // ==== math spaces and math fonts (math/MathSpace*) ====
+    void BuildMathSpaceFontCommands();
+
+    // ==== brackets (math/Brackets*) ====
+    void BuildBracketCommands();
+
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();
 

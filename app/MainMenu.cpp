@@ -42,6 +42,12 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildLogCommands,    &TForm1::BuildTeXExtraCommands, &TForm1::BuildAssistCommands,
     &TForm1::BuildBreakCommands,
     &TForm1::BuildSearchNavigationCommands,
+    &TForm1::BuildTitleCommands,
+    &TForm1::BuildReferenceCommands,
+    &TForm1::BuildIndexBoxCommands,
+    &TForm1::BuildFontCommands,
+    &TForm1::BuildMathSpaceFontCommands,
+    &TForm1::BuildBracketCommands,
 };
 
 struct ViewItem {
