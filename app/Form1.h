@@ -425,6 +425,8 @@ public:
 
     // ==== math spaces and math fonts (math/MathSpace*) ====
     void BuildMathSpaceFontCommands();
+    void MenuMathSpaceClick();
+    void MenuMathFontClick();
 
     // ==== brackets (math/Brackets*) ====
     void BuildBracketCommands();
