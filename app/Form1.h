@@ -426,6 +426,18 @@ public:
 
     // ==== index entries, hyperlinks, boxes and verbatim (insert/IndexBox*) ====
     void BuildIndexBoxCommands();
+    QMenu* MenuTexinHyper = nullptr;  // the HyperTeX sub-menu
+    QMenu* PopupMenuVerb = nullptr;
+    void MenuTexPreIndexClick();
+    void MenuTexPrtIdxClick();
+    void MenuTexSakuinClick();
+    void MenuTexSakuin2Click();
+    void MenuTexinHyperNameClick();
+    void MenuTexinHyperRefClick();
+    void MenuTexinHypRefURLClick();
+    void MenuFormatFboxClick();
+    void MenuFormatVerbVerbClick();
+    void sbVerbClick();
 
     // ==== fonts (insert/Fonts*) ====
     void BuildFontCommands();
