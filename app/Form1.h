@@ -449,6 +449,7 @@ public:
 
     // ==== brackets (math/Brackets*) ====
     void BuildBracketCommands();
+    void MenuMathKakkoClick();
 
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();
