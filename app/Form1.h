@@ -420,6 +420,13 @@ public:
 
     // ==== counters, redefined names, labels and references (insert/Counters*, insert/References*) ====
     void BuildReferenceCommands();
+    // Label placing and label/page references; a selection is wrapped at once.
+    void MenuInsertLabelClick();
+    void MenuInsertRefClick();
+    void MenuInsertPageRefClick();
+    // \setcounter and \renewcommand lines for the preamble (insert/Counters.cpp).
+    void MenuFormatSetcounterClick();
+    void MenuFormatRenewcommandClick();
 
     // ==== index entries, hyperlinks, boxes and verbatim (insert/IndexBox*) ====
     void BuildIndexBoxCommands();
@@ -429,6 +436,8 @@ public:
 
     // ==== math spaces and math fonts (math/MathSpace*) ====
     void BuildMathSpaceFontCommands();
+    void MenuMathSpaceClick();
+    void MenuMathFontClick();
 
     // ==== brackets (math/Brackets*) ====
     void BuildBracketCommands();
