@@ -413,6 +413,10 @@ public:
 
     // ==== title, author, date and page style (insert/Title*) ====
     void BuildTitleCommands();
+    void MenuTexPreTitleClick();
+    void MenuTexPreAuthorClick();
+    void MenuTexPreDateClick();
+    void MenuTexPrePageStyleClick();
 
     // ==== counters, redefined names, labels and references (insert/Counters*, insert/References*) ====
     void BuildReferenceCommands();

@@ -1,0 +1,109 @@
+#include "forms/TitleForms.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "forms/SearchToolForms.h"  // makeItemGroup
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+template <class T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// OK, Cancel and Help under the names the dialog road wires; returns OK.
+QPushButton* addButtons(QDialog* dialog, QBoxLayout* into, QPushButton** cancel = nullptr, QPushButton** help = nullptr)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* ok = named(new QPushButton("OK", dialog), "BitBtn1");
+    auto* c = named(new QPushButton(u("キャンセル"), dialog), "BitBtn2");
+    auto* h = named(new QPushButton(u("ヘルプ(&H)"), dialog), "BitBtn3");
+    row->addWidget(ok);
+    row->addWidget(c);
+    row->addWidget(h);
+    into->addLayout(row);
+    if (cancel) *cancel = c;
+    if (help) *help = h;
+    return ok;
+}
+
+// Enter in the memo adds no line: it presses the dialog's OK button instead.
+class EnterPressesOk : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (auto* ok = parent()->findChild<QPushButton*>("BitBtn1")) ok->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void FormTitleUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormTitle");
+    dialog->setWindowTitle(u("タイトル指定"));
+    dialog->resize(289, 137);
+    auto* layout = new QVBoxLayout(dialog);
+    Label1 = named(new QLabel(u("タイトル："), dialog), "Label1");
+    Memo1 = named(new QPlainTextEdit(dialog), "Memo1");
+    Memo1->installEventFilter(new EnterPressesOk(dialog));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setTabChangesFocus(false);  // Tab is typed into the title
+    Label1->setBuddy(Memo1);
+    layout->addWidget(Label1);
+    layout->addWidget(Memo1);
+    addButtons(dialog, layout);
+}
+
+void FormDateInsertUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormDateInsert");
+    dialog->setWindowTitle(u("日付の指定"));
+    auto* layout = new QVBoxLayout(dialog);
+    MonthCalendar1 = named(new QCalendarWidget(dialog), "MonthCalendar1");
+    layout->addWidget(MonthCalendar1);
+    auto* row = new QHBoxLayout;
+    Label1 = named(new QLabel(u("日付の形式："), dialog), "Label1");
+    ComboBox1 = named(new QComboBox(dialog), "ComboBox1");
+    ComboBox1->setEditable(false);
+    Label1->setBuddy(ComboBox1);
+    row->addWidget(Label1);
+    row->addWidget(ComboBox1, 1);
+    layout->addLayout(row);
+    BitBtnOk = addButtons(dialog, layout);
+}
+
+void FormPageStyleUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormPageStyle");
+    dialog->setWindowTitle(u("ページ番号スタイル指定"));
+    auto* layout = new QVBoxLayout(dialog);
+    RadioGroup1 = makeItemGroup(dialog, "RadioGroup1", "Page Style",
+                                {u("ページの下部にページ番号を出力する"), u("ページ番号なし"),
+                                 u("ページの上部にページ番号を出力する"), u("自分でカスタマイズした頁番号を用いる")});
+    layout->addWidget(RadioGroup1.box);
+    RadioGroup1.SetItemIndex(0);
+    BitBtnOk = addButtons(dialog, layout, &BitBtnCancel, &BitBtn1);
+}

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "app/Form1.h"
+#include "insert/EditDialog.h"
+#include "insert/TitleBuilder.h"
+#include "insert/TitleDialogs.h"
+#include "platform/Cp932.h"
+#include "tests/support/ScriptedAsk.h"
+
+namespace {
+
+std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+
+struct TitleFixture : ::testing::Test {
+    TitleFixture()
+    {
+        if (!form.Item("MenuTexPreTitle")) form.BuildTitleCommands();
+    }
+    void setText(const std::string& text, int selStart, int selLength = 0)
+    {
+        form.RichEdit->SetText(text);
+        form.RichEdit->Select(selStart, selLength);
+    }
+    void trigger(const char* name)
+    {
+        QAction* item = form.Item(name);
+        ASSERT_NE(item, nullptr) << name;
+        item->trigger();
+    }
+    std::string text() const { return form.RichEdit->Text(); }
+    int caret() const { return form.RichEdit->SelStart(); }
+    TForm1 form;
+};
+
+}  // namespace
+
+TEST(TitleBuilder, FindsTheBracedArgument)
+{
+    struct Case {
+        std::string text;
+        bool found;
+        std::string argument;
+    };
+    const std::string hyou = sjis("表");  // second byte is a backslash
+    const std::string plus = sjis("＋");  // second byte is an opening brace
+    const Case cases[] = {
+        {"x\\title{A {B} C}\r\nrest", true, "A {B} C"},
+        {"\\title  {end}", true, "end"},                  // closing brace is the last byte
+        {"\\title[s]{long}", true, "long"},
+        {"\\title{open {never closed}", false, ""},       // unbalanced
+        {"\\title\r\n\\begin{document}", false, ""},      // brace of another command
+        {"\\title" + std::string(30, ' ') + "{late}", false, ""},
+        {"\\title{" + std::string(300, 'a') + "}", false, ""},
+        {hyou + "title{no}", false, ""},                  // the backslash is half of a character
+        {"\\title{" + plus + "}", true, plus},
+    };
+    for (const Case& c : cases) {
+        const auto found = title::findBraced(c.text, "\\title");
+        ASSERT_EQ(found.has_value(), c.found) << c.text;
+        if (found) EXPECT_EQ(title::argument(c.text, *found), c.argument) << c.text;
+    }
+    const std::string doc = "a\\author{Me}b";
+    EXPECT_EQ(title::findBraced(doc, "\\author"), (title::Found{1, 8, 11}));
+}
+
+TEST(TitleBuilder, FirstBraceFormAndPageStyles)
+{
+    const std::string doc = "\\pagestyle{myheadings}\r\n";
+    const auto found = title::findFirstBrace(doc, "\\pagestyle");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(title::pageStyleIndex(title::argument(doc, *found)), 3);
+    EXPECT_EQ(title::pageStyleIndex("headings"), 2);
+    EXPECT_EQ(title::pageStyleIndex("empty"), 1);
+    EXPECT_EQ(title::pageStyleIndex("fancy"), -1);
+    EXPECT_FALSE(title::findFirstBrace("\\date}{x", "\\date"));
+    EXPECT_FALSE(title::findFirstBrace("\\date\r\n\\begin{document}", "\\date"));
+}
+
+TEST(TitleBuilder, DateFormats)
+{
+    const char* expected[] = {"2008年11月10日", "2008/11/10", "10 November, 2008",
+                              "10 November 2008", "November 10, 2008", "10-Nov-08"};
+    for (int f = 0; f < title::kDateFormatCount; ++f)
+        EXPECT_EQ(title::dateText(f, 2008, 11, 10), sjis(expected[f])) << f;
+    EXPECT_EQ(title::dateText(5, 2024, 5, 3), "3-May-24");
+    EXPECT_EQ(title::MonthName(1), "January");
+    EXPECT_EQ(title::MonthName(13), "");
+}
+
+TEST_F(TitleFixture, TitleFromSelectionAndRewrite)
+{
+    setText("ab", 0, 1);
+    {
+        testsupport::ScriptedAsk ask;  // no dialog with a selection
+        trigger("MenuTexPreTitle");
+    }
+    EXPECT_EQ(text(), "\\title{a}\r\nb");
+
+    setText("\\title{Old {x}}\r\nbody", 20);
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& dialog) {
+        auto& d = dynamic_cast<TFormTitle&>(dialog);
+        EXPECT_EQ(d.HelpContext, 8020);
+        EXPECT_EQ(d.ui.Memo1->toPlainText(), "Old {x}");
+        EXPECT_EQ(d.ui.Memo1->textCursor().selectedText(), "Old {x}");
+        d.ui.Memo1->setPlainText("New");
+        return int(mrOk);
+    });
+    trigger("MenuTexPreTitle");
+    EXPECT_EQ(text(), "\\title{New}\r\nbody");
+}
+
+TEST_F(TitleFixture, EmptyAuthorInMidLineLeavesTheCaretInside)
+{
+    setText("abc", 1);
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& dialog) {
+        auto& d = dynamic_cast<TFormEditDialog&>(dialog);
+        EXPECT_EQ(d.HelpContext, 8020);
+        EXPECT_TRUE(d.Edit1->text().isEmpty());
+        return int(mrOk);
+    });
+    ask.onDialog([](QDialog&) { return int(mrCancel); });
+    trigger("MenuTexPreAuthor");
+    EXPECT_EQ(text(), "a\r\n\\author{}\r\nbc");
+    EXPECT_EQ(caret(), 11);
+    trigger("MenuTexPreAuthor");  // cancel changes nothing
+    EXPECT_EQ(text(), "a\r\n\\author{}\r\nbc");
+}
+
+TEST_F(TitleFixture, DateAndPageStyle)
+{
+    setText("\\date{x}\r\n", 10);
+    {
+        testsupport::ScriptedAsk ask;
+        ask.onDialog([](QDialog& dialog) {
+            auto& d = dynamic_cast<TFormDateInsert&>(dialog);
+            EXPECT_EQ(d.HelpContext, 8030);
+            EXPECT_EQ(d.ui.ComboBox1->count(), 6);
+            d.ui.MonthCalendar1->setSelectedDate(QDate(2008, 11, 10));
+            d.ui.ComboBox1->setCurrentIndex(5);
+            return int(mrOk);
+        });
+        trigger("MenuTexPreDate");
+    }
+    EXPECT_EQ(text(), "\\date{10-Nov-08}\r\n");
+
+    setText("\\pagestyle{myheadings}", 0);
+    {
+        testsupport::ScriptedAsk ask;
+        ask.onDialog([](QDialog& dialog) {
+            auto& d = dynamic_cast<TFormPageStyle&>(dialog);
+            EXPECT_EQ(d.RadioGroup1.ItemIndex(), 3);
+            d.RadioGroup1.SetItemIndex(1);
+            return int(mrOk);
+        });
+        trigger("MenuTexPrePageStyle");
+    }
+    EXPECT_EQ(text(), "\\pagestyle{empty}");
+
+    setText("ab", 1);
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog&) { return int(mrOk); });
+    trigger("MenuTexPrePageStyle");
+    EXPECT_EQ(text(), "a\r\n\\pagestyle{plain}\r\nb");
+}
