@@ -1,4 +1,5 @@
 #include "forms/IndexBoxForms.h"
+#include "forms/FormParts.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -12,25 +13,12 @@
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+using formparts::addButtons;
+using formparts::named;
+using formparts::u;
 
-template <class T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
-// OK, Cancel and Help under the names the dialog road wires.
-void addButtons(QDialog* dialog, QBoxLayout* into)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(named(new QPushButton("OK", dialog), "BitBtn1"));
-    row->addWidget(named(new QPushButton(u("キャンセル"), dialog), "BitBtn2"));
-    row->addWidget(named(new QPushButton(u("ヘルプ(&H)"), dialog), "BitBtn3"));
-    into->addLayout(row);
-}
+
 
 // A labelled line edit in a form layout; the label's accelerator focuses it.
 QLineEdit* field(QFormLayout* form, QWidget* parent, const char* name, const char* caption,
