@@ -1,4 +1,5 @@
 #include "forms/InitForms.h"
+#include "forms/FormParts.h"
 
 #include <QButtonGroup>
 #include <QDialog>
@@ -47,12 +48,7 @@ QString RadioGroup::ItemText(int index) const
 
 namespace {
 
-template <class T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
+using formparts::named;
 
 RadioGroup makeRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items)
 {

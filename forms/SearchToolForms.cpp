@@ -1,4 +1,5 @@
 #include "forms/SearchToolForms.h"
+#include "forms/FormParts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,11 +17,7 @@
 #include <QVBoxLayout>
 
 namespace {
-template <class T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
+using formparts::named;
 
 QLabel* wrappedLabel(const char* text, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);

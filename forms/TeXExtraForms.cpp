@@ -1,4 +1,5 @@
 #include "forms/TeXExtraForms.h"
+#include "forms/FormParts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -33,12 +34,7 @@ const std::array<ExtensionBox, 11> kExtensionBoxes = {{
 
 namespace {
 
-template <class T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
+using formparts::named;
 
 RadioGroup radioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items)
 {

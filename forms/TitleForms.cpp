@@ -1,4 +1,5 @@
 #include "forms/TitleForms.h"
+#include "forms/FormParts.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -15,14 +16,9 @@
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+using formparts::u;
 
-template <class T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
+using formparts::named;
 
 // OK, Cancel and Help under the names the dialog road wires; returns OK.
 QPushButton* addButtons(QDialog* dialog, QBoxLayout* into, QPushButton** cancel = nullptr, QPushButton** help = nullptr)

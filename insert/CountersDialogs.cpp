@@ -1,4 +1,5 @@
 #include "insert/CountersDialogs.h"
+#include "forms/FormParts.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+using formparts::u;
 
 QLabel* label(QWidget* dialog, const char* name, const char* text)
 {
