@@ -445,6 +445,10 @@ public:
 
     // ==== fonts (insert/Fonts*) ====
     void BuildFontCommands();
+    void MenuFormatFontFamilyClick();
+    void MenuFormatFontSeriesClick();
+    void MenuFormatFontShapeClick();
+    void MenuFormatFontSizeClick();
 
     // ==== math spaces and math fonts (math/MathSpace*) ====
     void BuildMathSpaceFontCommands();

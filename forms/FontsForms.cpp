@@ -1,0 +1,43 @@
+#include "forms/FontsForms.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "forms/SearchToolForms.h"  // makeItemGroup
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+QPushButton* button(QDialog* dialog, const QString& text, const char* name)
+{
+    auto* b = new QPushButton(text, dialog);
+    b->setObjectName(name);
+    return b;
+}
+
+}  // namespace
+
+void FormFontUi::setupUi(QDialog* dialog)
+{
+    dialog->setObjectName("FormFont");
+    dialog->setWindowTitle(u("フォント"));
+    auto* layout = new QVBoxLayout(dialog);
+    ComboBoxFont = new QComboBox(dialog);
+    ComboBoxFont->setObjectName("ComboBoxFont");
+    ComboBoxFont->setEditable(false);
+    RadioGroupSelect = makeItemGroup(dialog, "RadioGroupSelect", u("適用範囲"),
+                                     {u("選択範囲のみ／一部の範囲のみ(&A)"), u("カーソル以降全部に適用(&B)")});
+    layout->addWidget(ComboBoxFont);
+    layout->addWidget(RadioGroupSelect.box);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button(dialog, "OK", "BitBtn1"));
+    row->addWidget(button(dialog, u("キャンセル"), "BitBtn2"));
+    row->addWidget(button(dialog, u("ヘルプ(&H)"), "BitBtn3"));
+    layout->addLayout(row);
+}
