@@ -21,7 +21,7 @@
 #include "app/CommandLine.h"
 #include "app/SettingsLayout.h"
 #include "app/Splash.h"
-#include "core/MultiUndo.h"
+#include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
 
 TForm1* Form1 = nullptr;

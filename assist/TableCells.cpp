@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/Form1.h"
-#include "core/ColorScanner.h"
+#include "core/colour/ColorScanner.h"
 #include "platform/Cp932.h"
 
 namespace tablecells {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "core/MultiUndo.h"
+#include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/InitForms.h"  // RadioGroup
 
 class QLabel;

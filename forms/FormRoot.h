@@ -2,7 +2,7 @@
 // The radical-sign dialog: square root or n-th root with its degree.
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 
 class QGroupBox;
 class QLineEdit;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 
 class QComboBox;
 class QGridLayout;

@@ -8,8 +8,8 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
-#include "core/PickerFamily.h"
+#include "core/insertion/DialogRoad.h"
+#include "core/insertion/PickerFamily.h"
 #include "insert/BreaksBuilder.h"
 #include "insert/BreaksDialogs.h"
 

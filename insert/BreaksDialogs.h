@@ -4,7 +4,7 @@
 // the remembered choices in and out.
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/BreaksForms.h"
 
 class TFormDanraku : public TDialogForm {

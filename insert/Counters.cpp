@@ -1,7 +1,7 @@
 // Setting a counter and redefining a predefined name: small dialogs centred
 // on the screen that remember nothing and insert one line each.
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "insert/CountersDialogs.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // start values every time: nothing of them is remembered.
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 
 class QComboBox;
 class QLabel;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 
 class QLabel;
 class QLineEdit;

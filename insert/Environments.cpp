@@ -1,6 +1,6 @@
 // The text environments, told apart by the component that sent the command.
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "insert/StructureBuilder.h"
 
 void TForm1::OnMenuTexHaiti(QObject* sender)

@@ -7,7 +7,7 @@
 #include <QMenu>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "insert/FontsBuilder.h"
 #include "insert/FontsDialog.h"
 

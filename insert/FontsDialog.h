@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/FontsForms.h"
 
 class TFormFont : public TDialogForm {

@@ -3,7 +3,7 @@
 // bytes) and the size choice.
 #include <string>
 
-#include "core/WrapBuilder.h"
+#include "core/insertion/WrapBuilder.h"
 
 namespace footnotes {
 

@@ -3,7 +3,7 @@
 // user typed or pasted it; line breaks in it are kept.
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/BreaksForms.h"
 
 class TFormFootnote : public TDialogForm {

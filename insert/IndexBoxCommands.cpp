@@ -10,8 +10,8 @@
 #include <QToolBar>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
-#include "core/PickerFamily.h"
+#include "core/insertion/DialogRoad.h"
+#include "core/insertion/PickerFamily.h"
 #include "insert/IndexBoxBuilder.h"
 #include "insert/IndexBoxDialogs.h"
 #include "platform/Cp932.h"

@@ -3,7 +3,7 @@
 // texts go in and come out as document bytes.
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/IndexBoxForms.h"
 
 class QLineEdit;

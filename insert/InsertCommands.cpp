@@ -5,8 +5,8 @@
 #include <QToolBar>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
-#include "core/PickerFamily.h"
+#include "core/insertion/DialogRoad.h"
+#include "core/insertion/PickerFamily.h"
 #include "insert/EditDialog.h"
 #include "insert/StructureBuilder.h"
 

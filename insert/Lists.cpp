@@ -1,7 +1,7 @@
 // itemize, enumerate and description: selected lines become items, or a
 // template goes in with the caret at its placeholder.
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "insert/StructureBuilder.h"
 
 namespace {

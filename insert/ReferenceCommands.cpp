@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "insert/EditDialog.h"
 #include "insert/ReferencesBuilder.h"
 #include "insert/ReferencesDialogs.h"

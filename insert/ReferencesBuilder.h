@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/WrapBuilder.h"
+#include "core/insertion/WrapBuilder.h"
 
 namespace refs {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/ReferencesForms.h"
 
 class TFormRefBase : public TDialogForm {

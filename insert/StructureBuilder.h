@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/WrapBuilder.h"
+#include "core/insertion/WrapBuilder.h"
 
 namespace structure {
 

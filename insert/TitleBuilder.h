@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/WrapBuilder.h"
+#include "core/insertion/WrapBuilder.h"
 
 namespace title {
 

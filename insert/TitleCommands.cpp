@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "insert/EditDialog.h"
 #include "insert/TitleBuilder.h"
 #include "insert/TitleDialogs.h"

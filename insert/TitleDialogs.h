@@ -3,7 +3,7 @@
 #include <QDate>
 #include <string>
 
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/TitleForms.h"
 
 class TFormTitle : public TDialogForm {

@@ -6,7 +6,7 @@
 
 #include "app/Form1.h"
 #include "app/ResidentForms.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/FormKakko.h"
 #include "math/Brackets.h"
 

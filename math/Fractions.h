@@ -2,7 +2,7 @@
 // Fractions and radical signs: the texts they insert, apart from any widget.
 #include <string>
 
-#include "core/WrapBuilder.h"
+#include "core/insertion/WrapBuilder.h"
 
 namespace fractions {
 

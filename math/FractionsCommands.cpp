@@ -2,7 +2,7 @@
 #include <QRadioButton>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/FormRoot.h"
 #include "math/Fractions.h"
 

@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "core/PickerFamily.h"
+#include "core/insertion/PickerFamily.h"
 #include "math/Fractions.h"
 #include "math/MathModes.h"
 

@@ -1,6 +1,6 @@
 // The math-mode and math-style commands: no dialog, no message.
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "math/MathModes.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "core/WrapBuilder.h"
+#include "core/insertion/WrapBuilder.h"
 
 namespace mathspace {
 

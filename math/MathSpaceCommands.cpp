@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/Form1.h"
-#include "core/DialogRoad.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/MathSpaceForms.h"
 #include "math/MathSpace.h"
 

@@ -11,7 +11,7 @@
 #include <QTextCursor>
 
 #include "app/Form1.h"
-#include "core/MultiUndo.h"
+#include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
 
 class FormFixture : public ::testing::Test {

@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "core/PickerFamily.h"
+#include "core/insertion/PickerFamily.h"
 #include "insert/BreaksBuilder.h"
 #include "insert/BreaksDialogs.h"
 #include "platform/Cp932.h"

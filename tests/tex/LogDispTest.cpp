@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "app/Form1.h"
-#include "tests/core/FilesTestSupport.h"
+#include "tests/core/files/FilesTestSupport.h"
 #include "tex/LogDisp.h"
 
 using namespace filestest;

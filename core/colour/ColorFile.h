@@ -1,0 +1,58 @@
+#pragma once
+// The colour settings as the settings dialog edits them, the edits of its
+// table, and the ".qmc" colour file that carries them between installations.
+#include "core/colour/ColorTable.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+// Everything the colour settings dialog edits, as one value.
+struct ColorSettings {
+    std::vector<ColorCommandRow> rows;  // at most kMaxColorCommands, table order
+    ColorClassSettings classes;
+    unsigned FontColor = 0;
+    unsigned BackColor = 0xFFFFFF;
+};
+
+namespace colorfile {
+
+constexpr int kCurrentVersion = 3;
+
+// The file's bytes: CP932 lines, each followed by CR LF.
+std::string write(const ColorSettings& settings);
+
+enum class ReadStatus {
+    Ok,
+    NotQuillmark,     // line 0 is not "Quillmark"
+    NotColorFile,     // line 1 is not "Color Struct File"
+    NewerVersion,     // version 4 or more
+    Malformed,        // a number that is not one, or too few lines
+};
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Malformed;
+    int version = 0;
+    QString error;  // for Malformed: what could not be read
+};
+
+// Reads `bytes` over `settings`.  The result is all or nothing: on any
+// status but Ok `settings` is untouched.  A version 1 file keeps the "$",
+// "&" and full-width blank settings and GenTeXColor, a version 2 file keeps
+// GenTeXColor.  Rows beyond kMaxColorCommands are skipped, and rows with an
+// empty name are dropped, as they could be neither coloured nor shown.
+ReadResult read(const std::string& bytes, ColorSettings& settings);
+
+// Whole-file helpers; false when the file cannot be opened or written.
+bool saveFile(const QString& path, const ColorSettings& settings);
+bool loadFileBytes(const QString& path, std::string& bytes);
+
+// "0x0" followed by at least six upper-case hexadecimal digits.
+QString colorHex(unsigned color);
+// Decimal, "0x" or "$" hexadecimal, with an optional sign; false otherwise.
+bool parseInt(const QString& text, int& value);
+
+// Why a new table row named `name` cannot be added, or empty when it can.
+QString refuseNewName(const std::vector<ColorCommandRow>& rows, const QString& name);
+
+}  // namespace colorfile

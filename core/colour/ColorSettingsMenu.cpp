@@ -1,0 +1,146 @@
+// The main window's side of the colour settings dialog: copying the
+// settings in and out, applying them, storing them and colouring anew.
+#include "app/Form1.h"
+#include "core/colour/ColorSettings.h"
+#include "platform/Registry.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QTreeWidget>
+
+namespace {
+
+template <class F>
+class Finally {
+public:
+    explicit Finally(F f) : f_(std::move(f)) {}
+    ~Finally() { f_(); }
+    Finally(const Finally&) = delete;
+    Finally& operator=(const Finally&) = delete;
+
+private:
+    F f_;
+};
+
+}  // namespace
+
+void TForm1::MenuOptionColorStructClick()
+{
+    // The file dialogs move the process's current folder; put it back.
+    const QString currentDir = QDir::currentPath();
+    Finally restoreDir([&] { QDir::setCurrent(currentDir); });
+
+    TFormColorStruct dialog(this);
+    const int context = HelpContextOf("MenuOptionColorStruct");
+    if (context) dialog.HelpContext = context;
+    dialog.ProgramDir = ProgramDir;
+    ColorSettings& d = dialog.Data;
+    const int count = std::clamp(ComNum, 0, kMaxColorCommands);
+    for (int i = 0; i < count; ++i)
+        d.rows.push_back({CmdName[size_t(i)], CmdColor[size_t(i)], CmdBold[size_t(i)], CmdItalic[size_t(i)],
+                          CmdAst[size_t(i)]});
+    d.FontColor = FontColor;
+    d.BackColor = BackColor;
+    d.classes = {GenTeXColor, RemColor, RemItalic, DollerColor, DollerItalic,
+                 AndColor,    AndItalic, ZenColor, ZenOn};
+    dialog.SetFlagBoxes();
+    if (ask::execModal(dialog) != mrOk) return;
+
+    // Only rows with a name can be coloured or shown; the dialog never makes
+    // others, but the copy back keeps the table consistent regardless.
+    ComNum = 0;
+    for (const ColorCommandRow& r : d.rows) {
+        if (r.name.isEmpty() || ComNum >= kMaxColorCommands) continue;
+        const size_t i = size_t(ComNum++);
+        CmdName[i] = r.name;
+        CmdColor[i] = r.color;
+        CmdBold[i] = r.bold;
+        CmdItalic[i] = r.italic;
+        CmdAst[i] = r.ast;
+    }
+    const ColorClassSettings& c = d.classes;
+    GenTeXColor = c.GenTeXColor;
+    RemColor = c.RemColor;
+    RemItalic = c.RemItalic;
+    DollerColor = c.DollerColor;
+    DollerItalic = c.DollerItalic;
+    AndColor = c.AndColor;
+    AndItalic = c.AndItalic;
+    ZenColor = c.ZenColor;
+    ZenOn = c.ZenOn;
+    FontColor = d.FontColor;
+    BackColor = d.BackColor;
+
+    if (RichEdit) {
+        RichEdit->SetDefaultFormat(CharFormat{FontColor});
+        RichEdit->SetBackColor(BackColor);
+    }
+    if (TreeView) {
+        QPalette p = TreeView->palette();
+        p.setColor(QPalette::Base, QColor(int(BackColor & 0xFF), int((BackColor >> 8) & 0xFF), int((BackColor >> 16) & 0xFF)));
+        p.setColor(QPalette::Text, QColor(int(FontColor & 0xFF), int((FontColor >> 8) & 0xFF), int((FontColor >> 16) & 0xFF)));
+        TreeView->setPalette(p);
+    }
+
+    {
+        settings::Batch batch;
+        TRegistry reg;
+        reg.RootKey = RootKey;
+        if (reg.OpenKey(RegKey + "\\Color", true)) {
+            reg.WriteInteger("RemColor", int(RemColor));
+            reg.WriteBool("RemItalic", RemItalic);
+            reg.WriteInteger("ComNum", ComNum);
+            for (int i = 0; i < ComNum; ++i) {
+                const QString n = QString::number(i + 1);
+                reg.WriteString("Command" + n, CmdName[size_t(i)]);
+                reg.WriteInteger("Color" + n, int(CmdColor[size_t(i)]));
+                reg.WriteBool("Ast" + n, CmdAst[size_t(i)]);
+                reg.WriteBool("CmdBold" + n, CmdBold[size_t(i)]);
+                reg.WriteBool("CmdItalic" + n, CmdItalic[size_t(i)]);
+            }
+            reg.WriteInteger("DollerColor", int(DollerColor));
+            reg.WriteInteger("AndColor", int(AndColor));
+            reg.WriteInteger("ZenColor", int(ZenColor));
+            reg.WriteInteger("GenTeXColor", int(GenTeXColor));
+            reg.WriteBool("DollerItalic", DollerItalic);
+            reg.WriteBool("AndItalic", AndItalic);
+            reg.WriteBool("ZenOn", ZenOn);
+            reg.CloseKey();
+        }
+        if (reg.OpenKey(RegKey, true)) {
+            reg.WriteInteger("FontColor", int(FontColor));
+            reg.WriteInteger("BackColor", int(BackColor));
+            reg.CloseKey();
+        }
+        batch.commit();
+    }
+
+    ColorTableChanged();
+    if (!AutoColor || !RichEdit) return;
+    QAction* button = Item("ToolButtonColorStructure");
+    if (button) button->setChecked(false);
+    {
+        Busy = true;
+        Finally notBusy([&] { Busy = false; });
+        const bool modified = RichEdit->Modified();
+        const int selStart = RichEdit->SelStart();
+        RichEdit->HideSelection(true);
+        Finally restore([&] {
+            RichEdit->SetSelStart(selStart);
+            RichEdit->HideSelection(false);
+            RichEdit->SetModified(modified);
+        });
+        RichEdit->ClearFormats();
+    }
+    RichEdit->EmptyUndoBuffer();
+    if (button) button->setChecked(true);
+    ColorizeAll();
+}
+
+void TForm1::BuildColorSettingsCommands()
+{
+    if (!MenuOption) return;
+    AddItem(MenuOption, "MenuOptionColorStruct", "カラー構文設定(&C)...", [this] { MenuOptionColorStructClick(); }, {},
+            9100);
+}

@@ -1,0 +1,347 @@
+// Syntax colouring: the main window's entry points over the pure scanner.
+#include "app/Form1.h"
+#include "core/colour/ColorScanner.h"
+#include "forms/FormProgBar.h"
+#include "platform/Cp932.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QToolBar>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Runs `f` when the scope ends, however it ends.
+template <class F>
+class ScopeExit {
+public:
+    explicit ScopeExit(F f) : f_(std::move(f)) {}
+    ~ScopeExit() { f_(); }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+
+private:
+    F f_;
+};
+
+// Sets the busy flag for the scope.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
+// Hourglass on the application and the given widgets for the scope.
+class WaitCursorScope {
+public:
+    WaitCursorScope(QWidget* a, QWidget* b) : a_(a), b_(b)
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (a_) a_->setCursor(Qt::WaitCursor);
+        if (b_) b_->setCursor(Qt::WaitCursor);
+    }
+    ~WaitCursorScope()
+    {
+        if (b_) b_->unsetCursor();
+        if (a_) a_->unsetCursor();
+        QApplication::restoreOverrideCursor();
+    }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+
+private:
+    QWidget* a_;
+    QWidget* b_;
+};
+
+// Ranges at least this long show the progress window.
+constexpr int kProgressThreshold = 4097;
+
+ColorClassSettings classesOf(const TForm1& f)
+{
+    ColorClassSettings c;
+    c.GenTeXColor = f.GenTeXColor;
+    c.RemColor = f.RemColor;
+    c.RemItalic = f.RemItalic;
+    c.DollerColor = f.DollerColor;
+    c.DollerItalic = f.DollerItalic;
+    c.AndColor = f.AndColor;
+    c.AndItalic = f.AndItalic;
+    c.ZenColor = f.ZenColor;
+    c.ZenOn = f.ZenOn;
+    return c;
+}
+
+// Applies runs whose byte 0 is editor position `base` to the editor range
+// [from, to), with the editor's events masked; the modified flag, the caret
+// (the selection collapses to its start) and the event mask come back however
+// this ends.
+void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, int from, int to,
+               bool showProgress)
+{
+    TRichEdit* edit = f.RichEdit;
+    const int savedMask = edit->EventMask();
+    const bool modified = edit->Modified();
+    const int selStart = edit->SelStart();
+    std::unique_ptr<TFormProgBar> bar;
+    ScopeExit restore([&] {
+        edit->SetModified(modified);
+        edit->SetSelStart(selStart);
+        edit->HideSelection(false);
+        edit->ScrollCaret();
+        bar.reset();
+        edit->SetEventMask(savedMask);
+    });
+
+    edit->SetEventMask(ENM_NONE);
+    if (showProgress && to - from >= kProgressThreshold) {
+        bar = std::make_unique<TFormProgBar>(&f);
+        bar->setWindowTitle("Now analyzing...");
+        bar->PlaceOver(&f);
+        bar->Start();
+    }
+    edit->HideSelection(true);
+
+    // The runs go to the editor in slices, so that the gauge can move
+    // between them; a slice is a hundredth of the range.  The editor
+    // compares each line's formats with what it has and leaves a line that
+    // already carries them alone.
+    const int slice = std::max(to - from, 1) / 100 + 1;
+    std::vector<FormatSpan> batch;
+    size_t i = 0;
+    while (i < runs.size()) {
+        const int sliceStart = runs[i].start;
+        if (bar) bar->SetProgress(int((long long)(sliceStart + base - from) * 100 / (to - from)));
+        batch.clear();
+        for (; i < runs.size() && (batch.empty() || runs[i].start - sliceStart < slice); ++i)
+            batch.push_back({runs[i].start + base, runs[i].length, runs[i].format});
+        edit->SetFormats(batch);
+    }
+}
+
+}  // namespace
+
+void TForm1::ColorTableChanged()
+{
+    std::vector<colour::ColorCommand> rows;
+    const int count = std::clamp(ComNum, 0, int(CmdName.size()));
+    rows.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        rows.push_back({cp932::encode(CmdName[size_t(i)]), CmdColor[size_t(i)], CmdBold[size_t(i)],
+                        CmdItalic[size_t(i)], CmdAst[size_t(i)]});
+    ColorScannerTable = std::make_shared<colour::ColorCommandTable>(std::move(rows));
+}
+
+void TForm1::LoadColorSettings()
+{
+    TRegistry reg;
+    reg.RootKey = RootKey;
+    StoredColorTable stored;
+    if (reg.OpenKey(RegKey + "\\Color", true)) {
+        ScopeExit close([&] { reg.CloseKey(); });
+        stored = LoadColorTable(reg);
+    } else {
+        stored.rows = builtInColorTable();
+    }
+    ComNum = int(stored.rows.size());
+    for (int i = 0; i < ComNum; ++i) {
+        const ColorCommandRow& row = stored.rows[size_t(i)];
+        CmdName[size_t(i)] = row.name;
+        CmdColor[size_t(i)] = row.color;
+        CmdBold[size_t(i)] = row.bold;
+        CmdItalic[size_t(i)] = row.italic;
+        CmdAst[size_t(i)] = row.ast;
+    }
+    const ColorClassSettings& c = stored.classes;
+    GenTeXColor = c.GenTeXColor;
+    RemColor = c.RemColor;
+    RemItalic = c.RemItalic;
+    DollerColor = c.DollerColor;
+    DollerItalic = c.DollerItalic;
+    AndColor = c.AndColor;
+    AndItalic = c.AndItalic;
+    ZenColor = c.ZenColor;
+    ZenOn = c.ZenOn;
+    ColorTableChanged();
+}
+
+int TForm1::FindNextTokenStart(int from, int to, int& kind)
+{
+    return colour::FindNextTokenStart(EditText, from, to, ZenOn, kind);
+}
+
+int TForm1::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold,
+                                 unsigned& color, int& length)
+{
+    if (!ColorScannerTable) ColorTableChanged();
+    const std::string_view text = std::string_view(EditText).substr(0, size_t(std::max(textLength, 0)));
+    return colour::FindNextColoredToken(text, from, to, *ColorScannerTable, classesOf(*this), kind, italic, bold,
+                                        color, length);
+}
+
+bool TForm1::MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
+                               const std::string& name)
+{
+    return colour::MatchColorCommand(length, nameLength, window, remaining, ast, name);
+}
+
+bool TForm1::TeXCommandLength(int& length, const std::string& window)
+{
+    return colour::TeXCommandLength(length, window);
+}
+
+void TForm1::SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold,
+                            unsigned color)
+{
+    if (to <= from || !RichEdit) return;
+    const CharFormat wanted{color, bold, italic, underline, strikeOut};
+    const RangeFormat have = RichEdit->GetFormat(from, to - from);
+    if (have.colorUniform && have.boldUniform && have.italicUniform && have.underlineUniform &&
+        have.strikeOutUniform && have.format == wanted)
+        return;
+    RichEdit->SetFormat(from, to - from, wanted);
+}
+
+void TForm1::ColorizeRange(int from, int to, bool showProgress)
+{
+    to = std::min(to, int(EditText.size()));
+    if (from >= to || !AutoColor || !RichEdit) return;
+    if (!ColorScannerTable) ColorTableChanged();
+    const auto runs = colour::ColorizeRuns(EditText, from, to, *ColorScannerTable, classesOf(*this), FontColor);
+    applyRuns(*this, runs, 0, from, to, showProgress);
+}
+
+void TForm1::ColorizeCurrentLine()
+{
+    if (Busy || !RichEdit) return;
+    BusyScope busy(Busy);
+    const int caret = RichEdit->SelStart();
+    RichEdit->SetSelStart(caret);
+    if (!AutoColor) return;
+    if (!ColorScannerTable) ColorTableChanged();
+
+    // Only the caret's line is read: a line's colours depend on its own
+    // bytes and the break after it, so scanning the line plus its CR LF
+    // gives what a scan of the whole text would give there, without copying
+    // the whole text on every keystroke.
+    const int line = RichEdit->LineFromChar(caret);
+    const int lineStart = RichEdit->LineIndex(line);
+    const std::string lineText = RichEdit->Line(line);
+    if (lineStart < 0 || lineText.empty()) return;
+    const std::string scanned = line + 1 < RichEdit->LineCount() ? lineText + "\r\n" : lineText;
+    const int length = int(lineText.size());
+    const auto runs = colour::ColorizeRuns(scanned, 0, length, *ColorScannerTable, classesOf(*this), FontColor);
+    applyRuns(*this, runs, lineStart, lineStart, lineStart + length, false);
+}
+
+void TForm1::ColorizeLines(int start, int end)
+{
+    if (Busy || !RichEdit) return;
+    BusyScope busy(Busy);
+    EditText = RichEdit->Text();
+    if (!AutoColor) return;
+    const int from = colour::LineStartOf(EditText, std::min(start, end));
+    const int to = colour::LineEndOf(EditText, std::max(start, end));
+    ColorizeRange(from, to, true);
+}
+
+void TForm1::ColorizeAll()
+{
+    if (Busy || !RichEdit) return;
+    BusyScope busy(Busy);
+    WaitCursorScope wait(RichEdit, this);
+    QApplication::processEvents();
+    EditText = RichEdit->Text();
+    // The colour dialog and the loaders end here after changing the table.
+    ColorTableChanged();
+    ColorizeRange(0, int(EditText.size()), true);
+}
+
+std::string TForm1::GetLineAt(int pos)
+{
+    EditText = RichEdit ? RichEdit->Text() : std::string();
+    const int from = colour::LineStartOf(EditText, pos);
+    const int to = colour::LineEndOf(EditText, pos);
+    return EditText.substr(size_t(from), size_t(std::max(to - from, 0)));
+}
+
+void TForm1::ToggleAutoColor()
+{
+    QAction* wordWrap = Item("MenuEditWordWrap");
+    QAction* button = Item("ToolButtonColorStructure");
+    QAction* menuItem = Item("MenuOptionAutoColor");
+    if (!AutoColor) {
+        {
+            TRegistry reg;
+            reg.RootKey = RootKey;
+            if (reg.OpenKey(RegKey, true)) {
+                ScopeExit close([&] { reg.CloseKey(); });
+                reg.WriteBool("WordWrap", true);
+            }
+        }
+        AutoColor = true;
+        // Colouring needs the lines wrapped; the item stays off meanwhile.
+        if (wordWrap) {
+            wordWrap->setChecked(true);
+            wordWrap->setEnabled(false);
+        }
+        if (RichEdit) RichEdit->SetWordWrap(true);
+        if (button) button->setChecked(true);
+        if (menuItem) menuItem->setChecked(true);
+        ColorizeAll();
+        return;
+    }
+
+    AutoColor = false;
+    if (wordWrap) wordWrap->setEnabled(true);
+    if (button) button->setChecked(false);
+    if (menuItem) menuItem->setChecked(false);
+    if (!RichEdit) return;
+    BusyScope busy(Busy);
+    const bool modified = RichEdit->Modified();
+    const int selStart = RichEdit->SelStart();
+    RichEdit->HideSelection(true);
+    {
+        ScopeExit restore([&] {
+            RichEdit->SetSelStart(selStart);
+            RichEdit->HideSelection(false);
+            RichEdit->SetModified(modified);
+        });
+        RichEdit->SetDefaultFormat(CharFormat{FontColor});
+        RichEdit->ClearFormats();
+    }
+    RichEdit->EmptyUndoBuffer();
+}
+
+void TForm1::sbAutoColorClick() { ToggleAutoColor(); }
+
+void TForm1::BuildColorCommands()
+{
+    // The item lives in the "入力アシスト(&A)" submenu of the settings menu,
+    // which the command-assist items share: use it when it is there already.
+    QMenu* autoMenu = nullptr;
+    if (QAction* existing = Item("MenuAuto")) autoMenu = existing->menu();
+    if (!autoMenu && MenuOption) {
+        autoMenu = new QMenu("入力アシスト(&A)", MenuOption);
+        autoMenu->setObjectName("MenuAuto");
+        QAction* sub = AddItem(MenuOption, "MenuAuto", "入力アシスト(&A)", nullptr);
+        sub->setMenu(autoMenu);
+    }
+    QAction* item = AddItem(autoMenu, "MenuOptionAutoColor", "カラー構文(&C)", [this] { sbAutoColorClick(); });
+    item->setCheckable(true);
+    item->setChecked(AutoColor);
+    if (autoMenu)
+        connect(autoMenu, &QMenu::aboutToShow, item, [this, item] { item->setChecked(AutoColor); });
+
+    QAction* button = AddToolButton(ToolBarFile, "ToolButtonColorStructure", "カラー構文", "カラー構文",
+                                    [this] { sbAutoColorClick(); }, true);
+    button->setChecked(AutoColor);
+}

@@ -1,0 +1,246 @@
+// Editor events, the insertion primitive and dialog placement.
+#include "core/edit/Editing.h"
+
+#include <algorithm>
+
+#include "app/Form1.h"
+#include "core/undo/MultiUndo.h"
+#include "platform/Cp932.h"
+
+namespace editing {
+
+std::string enterText(std::string_view text, int caret, bool autoIndent, bool autoCommand)
+{
+    caret = std::clamp(caret, 0, int(text.size()));
+    // Start of the caret's line; with the caret at a line's very start this
+    // is the line above, whose indentation then carries over.
+    int i = std::max(caret - 1, 0);
+    while (i >= 2 && !(text[i - 2] == '\r' && text[i - 1] == '\n')) --i;
+    if (i < 2) i = 0;
+    if (caret - i < 1) return "\r\n";
+
+    std::string t = "\r\n";
+    if (autoIndent)
+        while (i < caret && (text[i] == ' ' || text[i] == '\t')) t += text[i++];
+
+    if (autoCommand && i < caret && text[i] == '\\') {
+        std::string w = "\\";
+        for (int j = i + 1; j < caret; ++j) {
+            const char ch = text[j];
+            if (ch == '\\' || ch == ']' || ch == '(' || ch == ')' || ch == '{' || ch == '}' || ch == '\r' ||
+                ch == '\n')
+                break;
+            w += ch;
+        }
+        auto begins = [&](std::string_view head) { return std::string_view(w).substr(0, head.size()) == head; };
+        if (w.size() >= 7) {
+            if (begins("\\item ["))
+                t += "\\item []";
+            else if (begins("\\item["))
+                t += "\\item[]";
+            else if (begins("\\item"))
+                t += "\\item ";
+        } else if (w.size() == 6) {
+            if (begins("\\item["))
+                t += "\\item[]";
+            else if (begins("\\item"))
+                t += "\\item ";
+        } else if (w == "\\item") {
+            t += "\\item ";
+        }
+    }
+    return t;
+}
+
+QString caretPanelText(int line, int column)
+{
+    return QStringLiteral(" %1: %2").arg(line).arg(column);
+}
+
+std::string documentTextFromClipboard(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return cp932::encode(t);
+}
+
+}  // namespace editing
+
+void TForm1::InsertText(const std::string& text)
+{
+    if (UndoManager) UndoManager->SyncSelection();
+    const int s = RichEdit->SelStart();
+    // Refused as a whole at the length limit, so that the selection is not
+    // deleted for an insertion that cannot follow.
+    if (size_t(RichEdit->GetTextLen() - RichEdit->SelLength()) + text.size() > size_t(RichEdit->MaxLength())) return;
+    if (RichEdit->SelLength() > 0 && !RichEdit->SetSelText("")) return;
+    if (!text.empty() && !RichEdit->SetSelText(text)) return;
+    RichEdit->Select(s + int(text.size()), 0, BreakSide::AfterLF);
+    ColorizeLines(s, s + int(text.size()));
+}
+
+bool TForm1::CaretNotAtLineStart()
+{
+    return RichEdit->SelStart() - RichEdit->LineIndex(RichEdit->LineFromChar(-1)) > 0;
+}
+
+int TForm1::DialogTop(int height)
+{
+    if (DialogCenterY == 9999) return y() + std::max(frameGeometry().height() - height, 0) / 2;
+    return DialogCenterY - height / 2;
+}
+
+int TForm1::DialogLeft(int width)
+{
+    if (DialogCenterX == 9999) return x() + std::max(frameGeometry().width() - width, 0) / 2;
+    return DialogCenterX - width / 2;
+}
+
+void TForm1::StoreDialogTop(int top, int height) { DialogCenterY = top + height / 2; }
+void TForm1::StoreDialogLeft(int left, int width) { DialogCenterX = left + width / 2; }
+
+void TForm1::UpdateCaretPosPanel()
+{
+    const int line = RichEdit->LineFromChar(-1);
+    const int first = RichEdit->LineIndex(line);
+    SetStatusPanel(0, editing::caretPanelText(line + 1, RichEdit->SelStart() - first + 1));
+}
+
+void TForm1::UpdateModifiedPanel()
+{
+    SetStatusPanel(1, RichEdit->Modified() ? QStringLiteral("変更あり") : QString());
+}
+
+// The input method draws its own composition underline and colours on this
+// platform; there is no per-editor composition colour table to set.
+void TForm1::SetImeColors() {}
+
+void TForm1::AutoIndentOnEnter(int& key, int shift)
+{
+    if (key != VK_RETURN) return;
+    // The control is not left to insert a break of its own, so both plain
+    // Enter and Ctrl+Enter are inserted here and the key is swallowed.
+    key = 0;
+    if (shift & ssCtrl) {
+        InsertText("\r\n");
+        return;
+    }
+    bool autoIndent = true;
+    {
+        TRegistry reg;
+        if (reg.OpenKey(RegKey, true) && reg.ValueExists("AutoIndent")) autoIndent = reg.ReadBool("AutoIndent");
+        reg.CloseKey();
+    }
+    InsertText(editing::enterText(RichEdit->Text(), RichEdit->SelStart(), autoIndent, AutoCommand));
+}
+
+void TForm1::RichEditChange()
+{
+    if (Busy) return;
+    UpdateModifiedPanel();
+    if (!ImeComposing && UndoManager) UndoManager->OnChange();
+    TextChanged = true;
+    if (AutoColor) ColorizeCurrentLine();
+}
+
+void TForm1::RichEditKeyDown(int& key, int shift)
+{
+    if (Busy) {
+        key = 0;
+        return;
+    }
+    if (key == VK_INSERT) {
+        key = 0;
+        return;
+    }
+    // The editor's own bindings for these keys would bypass the commands
+    // (and Ctrl+Delete would delete a word), so they are routed here.
+    if ((shift & ssCtrl) && !(shift & (ssAlt | ssShift))) {
+        void (TForm1::*command)() = nullptr;
+        switch (key) {
+        case 'Z': command = &TForm1::MenuEditUndoClick; break;
+        case 'X': command = &TForm1::MenuEditCutClick; break;
+        case 'C': command = &TForm1::MenuEditCopyClick; break;
+        case 'V': command = &TForm1::MenuEditPasteClick; break;
+        case 'A': command = &TForm1::MenuEditSelAllClick; break;
+        case VK_DELETE: command = &TForm1::MenuEditDeleteClick; break;
+        default: break;
+        }
+        if (command) {
+            key = 0;
+            (this->*command)();
+            return;
+        }
+    }
+    if (!ImeComposing && UndoManager) {
+        UndoManager->SyncSelection();
+        UndoManager->OnKeyDown(key);
+    }
+    AutoIndentOnEnter(key, shift);
+    ResumeExplorer();
+}
+
+void TForm1::RichEditKeyPress(char& key)
+{
+    if (Busy)
+        key = 0;
+    else if (key == '\t' && HandleTabKey())
+        key = 0;
+}
+
+void TForm1::RichEditSelectionChange()
+{
+    UpdateCaretPosPanel();
+    if (StartingUp || Busy || ImeComposing || !UndoManager) return;
+    UndoManager->OnSelectionChange();
+}
+
+void TForm1::RichEditMouseDown()
+{
+    if (Busy) return;
+    if (UndoManager) UndoManager->SyncSelection();
+    UpdateCaretPosPanel();
+    ResumeExplorer();
+}
+
+void TForm1::RichEditImeStartComposition()
+{
+    if (Busy) return;
+    ImeCompositionStart = RichEdit->SelStart();
+}
+
+void TForm1::RichEditImeEndComposition()
+{
+    if (Busy) return;
+    ImeCompositionEnd = RichEdit->SelStart();
+    const int start = ImeCompositionStart;
+    const int n = ImeCompositionEnd - start;
+    if (n <= 0) return;
+
+    ImeComposing = true;
+    RichEdit->HideSelection(true);
+    RichEdit->Select(start, n);
+    const RangeFormat f = RichEdit->GetFormat(start, n);
+    const bool plain = f.colorUniform && f.format.color == FontColor && f.boldUniform && f.italicUniform &&
+                       f.underlineUniform && f.strikeOutUniform && !f.format.bold && !f.format.italic &&
+                       !f.format.underline && !f.format.strikeOut;
+    if (!plain) {
+        // Inserted afresh, so the change event recolours its line.
+        RichEdit->SetSelText(RichEdit->SelText());
+    } else {
+        const std::string composed = RichEdit->SelText();
+        for (size_t i = 0; i < composed.size(); i += size_t(cp932::charLength(composed, i))) {
+            if (i + 1 < composed.size() && composed[i] == '\x81' && composed[i + 1] == '\x40') {
+                RichEdit->Select(start, n);
+                RichEdit->SetSelText(RichEdit->SelText());
+                break;
+            }
+        }
+        RichEdit->Select(ImeCompositionEnd, 0);
+    }
+    RichEdit->HideSelection(false);
+    ImeComposing = false;
+    if (UndoManager) UndoManager->SyncSelection();
+}

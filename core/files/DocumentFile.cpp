@@ -1,0 +1,355 @@
+#include "core/files/DocumentFile.h"
+
+#include <QFile>
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace docfile {
+
+// ---- line breaks ----
+
+EditorText fromFileBytes(std::string_view bytes)
+{
+    EditorText out;
+    out.text.reserve(bytes.size() + bytes.size() / 32);
+    std::array<size_t, 3> count{};
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const size_t at = bytes.find_first_of("\r\n", i);
+        if (at == std::string_view::npos) {
+            out.text.append(bytes.substr(i));
+            break;
+        }
+        out.text.append(bytes.substr(i, at - i));
+        Break b = Break::LF;
+        i = at + 1;
+        if (bytes[at] == '\r') {
+            if (i < bytes.size() && bytes[i] == '\n') {
+                b = Break::CRLF;
+                ++i;
+            } else {
+                b = Break::CR;
+            }
+        }
+        out.text += "\r\n";
+        out.layout.breaks.push_back(b);
+        ++count[size_t(b)];
+    }
+    // Ties go to CR LF, the form a new document is written in.
+    Break dominant = Break::CRLF;
+    if (count[size_t(Break::LF)] > count[size_t(dominant)]) dominant = Break::LF;
+    if (count[size_t(Break::CR)] > count[size_t(dominant)]) dominant = Break::CR;
+    out.layout.dominant = dominant;
+    out.layout.baseline = out.text;
+    return out;
+}
+
+namespace {
+
+const char* breakBytes(Break b)
+{
+    switch (b) {
+    case Break::LF: return "\n";
+    case Break::CR: return "\r";
+    case Break::CRLF: break;
+    }
+    return "\r\n";
+}
+
+bool uniform(const Layout& layout)
+{
+    for (Break b : layout.breaks)
+        if (b != layout.dominant) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string toFileBytes(std::string_view text, const Layout& layout)
+{
+    // Lines in the common head and tail of the baseline and the text are
+    // the file's own lines and take back their own breaks; the edited middle
+    // takes the dominant one.  A file with one kind of break needs no
+    // comparison at all.
+    size_t head = 0, tail = 0, tailBreaksTotal = 0;
+    const std::string_view base = layout.baseline;
+    const bool mixed = !uniform(layout);
+    if (mixed) {
+        const size_t n = std::min(base.size(), text.size());
+        while (head < n && base[head] == text[head]) ++head;
+        while (tail < n - head && base[base.size() - 1 - tail] == text[text.size() - 1 - tail]) ++tail;
+        for (size_t i = base.size() - tail; i + 1 < base.size(); ++i)
+            if (base[i] == '\r' && base[i + 1] == '\n') ++tailBreaksTotal;
+    }
+    // Breaks of the text counted from its end, to find those in the tail.
+    size_t textBreaks = 0;
+    if (mixed)
+        for (size_t i = 0; i + 1 < text.size(); ++i)
+            if (text[i] == '\r' && text[i + 1] == '\n') ++textBreaks;
+
+    std::string out;
+    out.reserve(text.size());
+    size_t breakIndex = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            Break b = layout.dominant;
+            if (mixed) {
+                if (i + 2 <= head && breakIndex < layout.breaks.size()) {
+                    b = layout.breaks[breakIndex];
+                } else if (i >= text.size() - tail) {
+                    const size_t fromEnd = textBreaks - breakIndex;  // 1 = last break
+                    if (fromEnd <= tailBreaksTotal && fromEnd <= layout.breaks.size())
+                        b = layout.breaks[layout.breaks.size() - fromEnd];
+                }
+            }
+            out += breakBytes(b);
+            ++breakIndex;
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+// ---- file names ----
+
+QString extractFileName(const QString& path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+QString extractFileDir(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) return QString();
+    if (slash == 0) return QStringLiteral("/");
+    return path.left(slash);
+}
+
+QString extractFileExt(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf('.');
+    if (dot < 0 || dot < path.lastIndexOf('/')) return QString();
+    return path.mid(dot);
+}
+
+QString changeFileExt(const QString& path, const QString& ext)
+{
+    const QString old = extractFileExt(path);
+    return path.left(path.size() - old.size()) + ext;
+}
+
+QString backupPathFor(const QString& path) { return changeFileExt(path, QStringLiteral(".BAK")); }
+
+// ---- reading ----
+
+namespace {
+
+std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString fromNative(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString osError(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+struct Fd {
+    int fd = -1;
+    ~Fd() { if (fd >= 0) ::close(fd); }
+    int release() { int f = fd; fd = -1; return f; }
+};
+
+}  // namespace
+
+ReadResult read(const QString& path, size_t limit)
+{
+    ReadResult r;
+    const auto fail = [&](int err) {
+        r.status = ReadStatus::Failed;
+        r.error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, osError(err));
+        return r;
+    };
+    Fd f;
+    f.fd = ::open(native(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (f.fd < 0) return fail(errno);
+    struct stat st{};
+    if (::fstat(f.fd, &st) != 0) return fail(errno);
+    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    if (S_ISREG(st.st_mode) && size_t(st.st_size) > limit) {
+        r.status = ReadStatus::TooLarge;
+        r.size = size_t(st.st_size);
+        return r;
+    }
+    // Read one byte past the limit so a file that grew since fstat (or a
+    // pipe) is still caught rather than cut.
+    std::string bytes;
+    bytes.resize(limit + 1);
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(f.fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(errno);
+        }
+        if (n == 0) break;
+        got += size_t(n);
+    }
+    if (got > limit) {
+        r.status = ReadStatus::TooLarge;
+        r.size = got;
+        return r;
+    }
+    bytes.resize(got);
+    r.content = fromFileBytes(bytes);
+    r.size = std::max(got, r.content.text.size());
+    if (r.content.text.size() > limit) {
+        r.status = ReadStatus::TooLarge;
+        r.content = {};
+        return r;
+    }
+    r.status = ReadStatus::Ok;
+    return r;
+}
+
+// ---- writing ----
+
+namespace {
+
+[[noreturn]] void throwCreate(const std::string& path, int err)
+{
+    throw FileError(QStringLiteral("Cannot create file \"%1\". %2").arg(fromNative(path), osError(err)).toStdString());
+}
+
+void writeAll(int fd, std::string_view bytes, const std::string& path)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throwCreate(path, errno);
+        }
+        done += size_t(n);
+    }
+}
+
+// A temporary file beside `path`, removed again unless kept.
+struct TempFile {
+    std::string name;
+    Fd f;
+    bool kept = false;
+    explicit TempFile(const std::string& path)
+    {
+        const size_t slash = path.rfind('/');
+        const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+        const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+        std::string pattern = dir + "." + base + ".XXXXXX";
+        f.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+        if (f.fd < 0) throwCreate(path, errno);
+        name = pattern;
+    }
+    void finish(const std::string& forPath)
+    {
+        if (::fsync(f.fd) != 0) throwCreate(forPath, errno);
+        if (::close(f.release()) != 0) throwCreate(forPath, errno);
+    }
+    ~TempFile()
+    {
+        if (!kept && !name.empty()) ::unlink(name.c_str());
+    }
+};
+
+void syncFolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    Fd d;
+    d.fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (d.fd >= 0) ::fsync(d.fd);
+}
+
+// Puts the current contents of `doc` under `bak`, replacing an older backup
+// only once the new one exists.  A hard link costs nothing; where the file
+// system has none, the bytes are copied.
+void makeBackup(const std::string& doc, const std::string& bak)
+{
+    TempFile tmp(bak);
+    bool linked = false;
+    // The temporary name is free once unlinked; link() then claims it.
+    if (::unlink(tmp.name.c_str()) == 0 && ::link(doc.c_str(), tmp.name.c_str()) == 0) linked = true;
+    if (!linked) {
+        Fd src;
+        src.fd = ::open(doc.c_str(), O_RDONLY | O_CLOEXEC);
+        if (src.fd < 0) throwCreate(bak, errno);
+        struct stat st{};
+        if (::fstat(src.fd, &st) != 0) throwCreate(bak, errno);
+        tmp.f.fd = ::open(tmp.name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777);
+        if (tmp.f.fd < 0) throwCreate(bak, errno);
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(src.fd, buffer, sizeof buffer);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                throwCreate(bak, errno);
+            }
+            if (n == 0) break;
+            writeAll(tmp.f.fd, std::string_view(buffer, size_t(n)), bak);
+        }
+        tmp.finish(bak);
+    }
+    if (::rename(tmp.name.c_str(), bak.c_str()) != 0) throwCreate(bak, errno);
+    tmp.kept = true;
+}
+
+mode_t currentUmask()
+{
+    const mode_t m = ::umask(022);
+    ::umask(m);
+    return m;
+}
+
+}  // namespace
+
+bool write(const QString& path, std::string_view bytes, bool backup)
+{
+    std::string target = native(path);
+    struct stat st{};
+    bool exists = ::lstat(target.c_str(), &st) == 0;
+    if (exists && S_ISLNK(st.st_mode)) {
+        // Write through a symbolic link to the file it names, so the link
+        // stays a link.
+        char resolved[PATH_MAX];
+        if (::realpath(target.c_str(), resolved)) target = resolved;
+        exists = ::stat(target.c_str(), &st) == 0;
+    }
+    if (exists && !S_ISREG(st.st_mode)) throwCreate(target, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+
+    TempFile tmp(target);
+    writeAll(tmp.f.fd, bytes, target);
+    if (exists) {
+        if (::fchown(tmp.f.fd, st.st_uid, st.st_gid) != 0) { /* keeps our own ownership */ }
+        ::fchmod(tmp.f.fd, st.st_mode & 07777);
+    } else {
+        ::fchmod(tmp.f.fd, 0666 & ~currentUmask());
+    }
+    tmp.finish(target);
+
+    bool backedUp = false;
+    if (backup && exists) {
+        const std::string bak = native(backupPathFor(fromNative(target)));
+        struct stat bst{};
+        const bool sameFile =
+            bak == target || (::stat(bak.c_str(), &bst) == 0 && bst.st_dev == st.st_dev && bst.st_ino == st.st_ino);
+        if (!sameFile) {
+            makeBackup(target, bak);
+            backedUp = true;
+        }
+    }
+    if (::rename(tmp.name.c_str(), target.c_str()) != 0) throwCreate(target, errno);
+    tmp.kept = true;
+    syncFolderOf(target);
+    return backedUp;
+}
+
+}  // namespace docfile

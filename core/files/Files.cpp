@@ -1,0 +1,242 @@
+// Document files: new, open, the loader, recent files and the File menu.
+#include "core/files/FilesLogic.h"
+#include "core/files/FilesState.h"
+#include "core/undo/MultiUndo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QString messageOf(const std::exception& e) { return QString::fromUtf8(e.what()); }
+
+QString tooLargeMessage(const QString& path, size_t size)
+{
+    return QStringLiteral("ファイル \"%1\" は %2 バイトあり、開ける大きさ（%3 バイト）を超えているので開けません。\r\n"
+                          "編集中の文書はそのままです。")
+        .arg(docfile::extractFileName(path))
+        .arg(qulonglong(size))
+        .arg(qulonglong(docfile::kMaxTextBytes));
+}
+
+}  // namespace
+
+TForm1::DocumentState& TForm1::documentState()
+{
+    if (!Document) Document = std::make_shared<DocumentState>();
+    return *Document;
+}
+
+bool TForm1::AskSaveChanges(const QString& question)
+{
+    bool goOn = true;
+    if (RichEdit->Modified()) {
+        const int answer = ask::messageBox(question, AppTitle, MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDCANCEL) {
+            goOn = false;
+        } else if (answer == IDYES) {
+            MenuFileSaveClick();
+            goOn = !RichEdit->Modified();
+        }
+    }
+    UpdateModifiedPanel();
+    return goOn;
+}
+
+void TForm1::MenuFileNewClick()
+{
+    if (Busy) return;
+    try {
+        if (AskSaveChanges(QStringLiteral("変更されています。保存しますか"))) NewDocument();
+    } catch (const std::exception& e) {
+        ask::errorMessage(messageOf(e));
+    }
+}
+
+void TForm1::NewDocument()
+{
+    AutoDeleteTeXFiles(FileName);
+    ClearDocument();
+}
+
+void TForm1::ClearDocument()
+{
+    RichEdit->SetText(std::string());
+    RichEdit->SetModified(false);
+    setWindowTitle(AppTitle);
+    setWindowIconText(AppTitle);
+    FileName.clear();
+    SearchText.clear();
+    HasFileName = false;
+    TeXProcessed = false;
+    FilterIndex = FigureFilterIndex = InputFilterIndex = 1;
+    documentState().layout = {};
+    if (UndoManager) UndoManager->Reset();
+    HasParent = false;
+    ParentExecute = false;
+}
+
+void TForm1::MenuFileOpenClick()
+{
+    if (Busy) return;
+    try {
+        if (AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) OpenDocument();
+    } catch (const std::exception& e) {
+        ask::errorMessage(messageOf(e));
+    }
+}
+
+void TForm1::OpenDocument()
+{
+    AutoDeleteTeXFiles(FileName);
+    CurrentFolderGuard folder;
+    ask::FileRequest request;
+    request.caption = QStringLiteral("開く");
+    request.directory = CurrentDir;
+    request.filters = files::dialogFilters();
+    request.filterIndex = FilterIndex;
+    const ask::FileAnswer answer = ask::fileDialog(request);
+    if (!answer.accepted) return;
+    {
+        WaitCursor wait;
+        LoadFile(answer.fileName);
+    }
+    FilterIndex = answer.filterIndex;
+}
+
+bool TForm1::LoadFile(const QString& givenPath)
+{
+    // Kept absolute: the process's current folder moves with the recent
+    // files and drops, and a relative name would then point elsewhere.
+    const QString path = givenPath.isEmpty() ? givenPath : QDir::cleanPath(QFileInfo(givenPath).absoluteFilePath());
+    docfile::ReadResult read = docfile::read(path);
+    if (read.status == docfile::ReadStatus::TooLarge) {
+        // The open document stays as it was: nothing of the file is shown,
+        // so nothing cut short can be saved over it.
+        ask::messageBox(tooLargeMessage(path, read.size), QStringLiteral("開く"), MB_OK | MB_ICONERROR);
+        return false;
+    }
+    if (read.status == docfile::ReadStatus::Failed) {
+        // No document rather than the old name over an empty editor, which a
+        // later Save would write over the old file.
+        ClearDocument();
+        ask::errorMessage(read.error);
+        return false;
+    }
+
+    setWindowTitle(path + CaptionSuffix);
+    setWindowIconText(docfile::extractFileName(path) + CaptionSuffix);
+    RichEdit->SetText(read.content.text);
+    RichEdit->setFocus();
+    documentState().layout = std::move(read.content.layout);
+
+    FileName = path;
+    SearchText.clear();
+    HasFileName = true;
+    TeXProcessed = false;
+    AddRecentFile(path);
+    CurrentDir = docfile::extractFileDir(path);
+
+    RichEdit->SetModified(false);
+    RichEdit->repaint();
+    RichEdit->SetSelStart(0);
+
+    files::ColorInputs colour;
+    {
+        SettingsKey key(*this);
+        colour.maxSizeKB = key.integer("ColMaxSize", 256);
+        colour.autoOn = key.boolean("ColAutoOn", true);
+        colour.autoOff = key.boolean("ColAutoOff", true);
+    }
+    colour.path = path;
+    colour.length = RichEdit->GetTextLen();
+    colour.autoColor = AutoColor;
+    const files::ColorAction action = files::decideColor(colour);
+    const QString caption = QStringLiteral("開く");
+    switch (action) {
+    case files::ColorAction::SizeOff:
+    case files::ColorAction::ExtensionOff:
+        ToggleAutoColor();
+        ask::messageBox(files::colorMessage(action, colour), caption, MB_OK | MB_ICONINFORMATION);
+        break;
+    case files::ColorAction::ExtensionOn:
+        ask::messageBox(files::colorMessage(action, colour), caption, MB_OK | MB_ICONINFORMATION);
+        ToggleAutoColor();
+        break;
+    case files::ColorAction::Recolor:
+        ColorizeAll();
+        break;
+    }
+
+    if (UndoManager) UndoManager->Reset();
+
+    HasParent = false;
+    ParentExecute = false;
+    for (const ParentFileEntry& entry : ParentTable) {
+        if (entry.Child == FileName) {
+            ParentFile = entry.Parent;
+            HasParent = true;
+            ParentExecute = entry.Execute;
+            break;
+        }
+    }
+    return true;
+}
+
+void TForm1::SetFilterIndexFromExt(const QString& path) { FilterIndex = files::filterIndexForExt(path); }
+
+void TForm1::AddRecentFile(const QString& path) { files::addRecent(RecentFile, path); }
+
+void TForm1::MenuFileClick()
+{
+    for (int n = 1; n <= 5; ++n)
+        if (QAction* item = Item(QStringLiteral("MenuFileRec%1").arg(n)))
+            item->setText(files::recentCaption(n, RecentFile[size_t(n - 1)]));
+}
+
+void TForm1::MenuFileRec1Click(int tag)
+{
+    if (Busy || tag < 1 || tag > 5) return;
+    const QString entry = RecentFile[size_t(tag - 1)];  // a copy: loading reorders the list
+    if (entry.isEmpty()) return;
+    try {
+        if (!AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) return;
+        AutoDeleteTeXFiles(FileName);
+        LoadFile(entry);
+        SetFilterIndexFromExt(entry);
+        QDir::setCurrent(docfile::extractFileDir(entry));
+    } catch (const std::exception& e) {
+        ask::errorMessage(messageOf(e));
+    }
+}
+
+void TForm1::MenuFileQuitClick() { close(); }
+
+void TForm1::BuildFileCommands()
+{
+    QAction* quit = MenuFileQuit;
+    const auto separator = [&] {
+        if (MenuFile) MenuFile->insertSeparator(quit);
+    };
+    InsertItem(MenuFile, quit, "MenuFileNew", "新規作成(&N)", [this] { MenuFileNewClick(); }, QKeySequence::New);
+    InsertItem(MenuFile, quit, "MenuFileOpen", "開く(&O)...", [this] { MenuFileOpenClick(); }, QKeySequence::Open);
+    InsertItem(MenuFile, quit, "MenuFileSave", "上書き保存(&S)", [this] { MenuFileSaveClick(); }, QKeySequence::Save);
+    InsertItem(MenuFile, quit, "MenuFileSaveAs", "名前を付けて保存(&A)...", [this] { MenuFileSaveAsClick(); });
+    separator();
+    InsertItem(MenuFile, quit, "MenuFilePrintSetup", "プリンタの設定(&R)...", [this] { MenuFilePrintSetupClick(); });
+    InsertItem(MenuFile, quit, "MenuFilePrint", "印刷(&P)...", [this] { MenuFilePrintClick(); }, QKeySequence::Print);
+    separator();
+    for (int n = 1; n <= 5; ++n)
+        InsertItem(MenuFile, quit, QStringLiteral("MenuFileRec%1").arg(n), QStringLiteral("&%1 ").arg(n),
+                   [this, n] { MenuFileRec1Click(n); });
+    separator();
+    if (MenuFile) connect(MenuFile, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuFileClick(); }); });
+}

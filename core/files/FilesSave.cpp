@@ -1,0 +1,88 @@
+// Save and Save As, with the optional ".BAK" backup.
+#include "core/files/FilesLogic.h"
+#include "core/files/FilesState.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Writes the editor's text with the line breaks of the file it came from,
+// and makes what was written the layout later saves compare against.
+void writeDocument(TForm1& form, const QString& path, bool backup)
+{
+    TForm1::DocumentState& state = form.documentState();
+    const std::string bytes = docfile::toFileBytes(form.RichEdit->Text(), state.layout);
+    docfile::write(path, bytes, backup);
+    state.layout = docfile::fromFileBytes(bytes).layout;
+}
+
+bool backupWanted(TForm1& form) { return SettingsKey(form).integer("Backup", 0) == 0; }
+
+}  // namespace
+
+void TForm1::MenuFileSaveClick()
+{
+    if (Busy) return;
+    try {
+        if (HasFileName) {
+            // An unmodified document is not written, so no backup either.
+            if (RichEdit->Modified()) {
+                writeDocument(*this, FileName, backupWanted(*this));
+                RichEdit->SetModified(false);
+                TeXProcessed = false;
+                CurrentDir = docfile::extractFileDir(FileName);
+            }
+        } else {
+            MenuFileSaveAsClick();
+        }
+        UpdateModifiedPanel();
+    } catch (const std::exception& e) {
+        ask::errorMessage(QString::fromUtf8(e.what()));
+    }
+}
+
+void TForm1::MenuFileSaveAsClick()
+{
+    if (Busy) return;
+    try {
+        QString name;
+        {
+            CurrentFolderGuard folder;
+            ask::FileRequest request;
+            request.save = true;
+            request.caption = QStringLiteral("名前を付けて保存");
+            request.directory = CurrentDir;
+            request.fileName = HasFileName ? FileName : QStringLiteral("*.tex");
+            request.filters = files::dialogFilters();
+            request.filterIndex = FilterIndex;
+            for (;;) {
+                const ask::FileAnswer answer = ask::fileDialog(request);
+                if (!answer.accepted) return;
+                FilterIndex = answer.filterIndex;
+                name = files::forceExtension(answer.fileName, FilterIndex);
+                if (!QFileInfo::exists(name)) break;
+                const int overwrite = ask::messageBox(QStringLiteral("同名のファイルが存在します。\r\n上書き保存しますか。"),
+                                                      QStringLiteral("ファイル名を付けて保存"),
+                                                      MB_YESNO | MB_ICONEXCLAMATION);
+                if (overwrite == IDYES) break;
+                request.fileName = answer.fileName;
+                request.filterIndex = FilterIndex;
+            }
+        }
+        name = QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+        const bool backup = name == FileName && backupWanted(*this);
+        writeDocument(*this, name, backup);
+        AddRecentFile(name);
+        FileName = name;
+        RichEdit->SetModified(false);
+        setWindowTitle(FileName + CaptionSuffix);
+        setWindowIconText(docfile::extractFileName(FileName) + CaptionSuffix);
+        HasFileName = true;
+        TeXProcessed = false;
+        CurrentDir = docfile::extractFileDir(FileName);
+        UpdateModifiedPanel();
+    } catch (const std::exception& e) {
+        ask::errorMessage(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,62 @@
+// Printer set-up and printing of the editor's text.
+#include "core/files/Printing.h"
+
+#include "core/files/FilesState.h"
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace printing {
+
+namespace {
+PrinterAnswerer& installed()
+{
+    static PrinterAnswerer answerer;
+    return answerer;
+}
+}  // namespace
+
+void setPrinterAnswerer(PrinterAnswerer answerer) { installed() = std::move(answerer); }
+
+bool pageSetupDialog(QPrinter& printer, QWidget* parent)
+{
+    if (installed()) return installed()(printer, true);
+    QPageSetupDialog dialog(&printer, parent);
+    return ask::execModal(dialog) == mrOk;
+}
+
+bool printDialog(QPrinter& printer, QWidget* parent)
+{
+    if (installed()) return installed()(printer, false);
+    QPrintDialog dialog(&printer, parent);
+    return ask::execModal(dialog) == mrOk;
+}
+
+}  // namespace printing
+
+namespace {
+QPrinter& printerOf(TForm1& form)
+{
+    TForm1::DocumentState& state = form.documentState();
+    if (!state.printer) state.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *state.printer;
+}
+}  // namespace
+
+void TForm1::MenuFilePrintSetupClick()
+{
+    if (Busy) return;
+    printing::pageSetupDialog(printerOf(*this), this);
+}
+
+void TForm1::MenuFilePrintClick()
+{
+    if (Busy) return;
+    QPrinter& printer = printerOf(*this);
+    if (!printing::printDialog(printer, this)) return;
+    // The job carries the program's title; the page layout is the editor's
+    // own, with the editor's font and wrapping to the page width.
+    printer.setDocName(AppTitle);
+    RichEdit->print(&printer);
+}

@@ -1,0 +1,158 @@
+#include "core/insertion/DialogRoad.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/Form1.h"
+#include "platform/Ask.h"
+#include "platform/Help.h"
+
+TDialogForm::TDialogForm(QWidget* owner) : QDialog(owner)
+{
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+void TDialogForm::WireButtons()
+{
+    if (wired_) return;
+    wired_ = true;
+    if (auto* ok = findChild<QPushButton*>("BitBtn1")) {
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, [this] { done(mrOk); });
+    }
+    if (auto* cancel = findChild<QPushButton*>("BitBtn2"))
+        connect(cancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    if (auto* helpButton = findChild<QPushButton*>("BitBtn3")) {
+        helpButton->setAutoDefault(false);
+        connect(helpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    }
+}
+
+void TDialogForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        help::showContext(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+namespace road {
+
+namespace {
+
+// Centre coordinates equal to 9999 read as "no centre yet"; a real centre
+// that happens to land there is kept one pixel off it.
+constexpr int kNoCentre = 9999;
+
+QScreen* screenFor(TForm1& form, const QPoint& point)
+{
+    if (QScreen* s = QGuiApplication::screenAt(point)) return s;
+    if (QScreen* s = form.screen()) return s;
+    return QGuiApplication::primaryScreen();
+}
+
+QRect availableFor(TForm1& form, const QPoint& point)
+{
+    QScreen* s = screenFor(form, point);
+    return s ? s->availableGeometry() : QRect();
+}
+
+// The main window's frame stands in for the dialog's, which is not known
+// before it is shown.
+QMargins frameEstimate(TForm1& form)
+{
+    if (!form.isVisible()) return {};
+    const QRect g = form.geometry();
+    const QRect f = form.frameGeometry();
+    return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
+int clampAxis(int start, int length, int areaStart, int areaLength)
+{
+    if (length >= areaLength) return areaStart;
+    if (start < areaStart) return areaStart;
+    if (start + length > areaStart + areaLength) return areaStart + areaLength - length;
+    return start;
+}
+
+}  // namespace
+
+QWidget* mainWidget(TForm1& form) { return &form; }
+
+QRect keepOnScreen(const QRect& client, const QMargins& frame, const QRect& available)
+{
+    if (!available.isValid()) return client;
+    const QRect outer = client.marginsAdded(frame);
+    const int left = clampAxis(outer.left(), outer.width(), available.left(), available.width());
+    const int top = clampAxis(outer.top(), outer.height(), available.top(), available.height());
+    return QRect(left + frame.left(), top + frame.top(), client.width(), client.height());
+}
+
+void place(TForm1& form, QWidget& dialog, Placement placement)
+{
+    if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
+    const QSize size = dialog.size();
+    QRect client(QPoint(0, 0), size);
+    switch (placement) {
+    case Placement::RememberedCentre:
+        client.moveTopLeft(QPoint(form.DialogLeft(size.width()), form.DialogTop(size.height())));
+        break;
+    case Placement::ScreenCentre:
+        client.moveCenter(availableFor(form, form.frameGeometry().center()).center());
+        break;
+    case Placement::MainWindowCentre:
+        client.moveCenter(form.frameGeometry().center());
+        break;
+    }
+    dialog.setGeometry(keepOnScreen(client, frameEstimate(form), availableFor(form, client.center())));
+}
+
+void storeCentre(TForm1& form, const QWidget& dialog)
+{
+    const QRect g = dialog.geometry();
+    int top = g.top();
+    int left = g.left();
+    if (top + g.height() / 2 == kNoCentre) --top;
+    if (left + g.width() / 2 == kNoCentre) --left;
+    form.StoreDialogTop(top, g.height());
+    form.StoreDialogLeft(left, g.width());
+}
+
+int show(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& preload)
+{
+    dialog.WireButtons();
+    if (!steps.helpItem.isEmpty()) dialog.HelpContext = form.HelpContextOf(steps.helpItem);
+    place(form, dialog, steps.placement);
+    if (preload) preload();
+    return ask::execModal(dialog);
+}
+
+void finish(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& keep)
+{
+    if (steps.placement != Placement::RememberedCentre) return;
+    storeCentre(form, dialog);
+    if (keep) keep();
+}
+
+wrap::EditorState editorState(TForm1& form)
+{
+    wrap::EditorState state;
+    state.selLength = form.RichEdit->SelLength();
+    if (state.selLength > 0) state.selText = form.RichEdit->SelText();
+    state.caretNotAtLineStart = form.CaretNotAtLineStart();
+    return state;
+}
+
+bool apply(TForm1& form, const wrap::Insertion& insertion)
+{
+    if (insertion.text.empty()) return false;
+    form.InsertText(insertion.text);
+    if (insertion.caretBack > 0)
+        form.RichEdit->SetCaret(form.RichEdit->SelStart() - insertion.caretBack, insertion.side);
+    return true;
+}
+
+}  // namespace road

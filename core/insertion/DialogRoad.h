@@ -1,0 +1,94 @@
+#pragma once
+// The one road every insertion dialog takes: created with the main window as
+// owner, given the help context of its command's menu item, placed, loaded
+// with the remembered choices, run modally through the asking seam, its
+// centre and choices stored back whatever the result, and deleted.  Handlers
+// built on it only say what goes into the dialog and what comes out.
+#include <QDialog>
+#include <QMargins>
+#include <QRect>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/insertion/WrapBuilder.h"
+#include "platform/Ask.h"
+
+class TForm1;
+class QPushButton;
+
+// Base of the program's dialogs: a help context and the OK, Cancel and Help
+// buttons, found by their names BitBtn1, BitBtn2 and BitBtn3.
+class TDialogForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDialogForm(QWidget* owner);
+    int HelpContext = 0;
+    // Connects the buttons of a layout built after construction.
+    void WireButtons();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool wired_ = false;
+};
+
+namespace road {
+
+enum class Placement {
+    RememberedCentre,  // where the last dialog of the road was closed
+    ScreenCentre,      // centre of the available screen; stores nothing
+    MainWindowCentre,  // centred over the main window; stores nothing
+};
+
+// Moves a client rectangle, with its window frame around it, onto the
+// available area.  A window larger than the area keeps its top-left corner
+// (and so its title bar and close box) on the area.
+QRect keepOnScreen(const QRect& client, const QMargins& frame, const QRect& available);
+
+// Sets the dialog's geometry for the placement.  Placing and storing both use
+// the client geometry, so the remembered centre does not creep by a title bar.
+void place(TForm1& form, QWidget& dialog, Placement placement);
+// Stores the dialog's centre through StoreDialogTop/StoreDialogLeft.
+void storeCentre(TForm1& form, const QWidget& dialog);
+
+struct Steps {
+    // Menu item whose help context the dialog gets; empty keeps the dialog's own.
+    QString helpItem;
+    Placement placement = Placement::RememberedCentre;
+};
+
+// The main window as a widget, for owners (keeps this header free of app/).
+QWidget* mainWidget(TForm1& form);
+
+// The first half of the road for a dialog the caller owns: help context,
+// placement, preload, modal run.  Returns the modal result.
+int show(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& preload);
+// The second half, whatever the result: the centre is stored and keep copies
+// the choices back.  The screen- and window-centred dialogs remember nothing.
+void finish(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& keep);
+
+// The whole road for a dialog class: create, show, on OK call onOk, finish,
+// delete.  Returns true when the dialog was closed with OK.
+template <class Dialog>
+bool ask(TForm1& form, const Steps& steps, const std::function<void(Dialog&)>& preload,
+         const std::function<void(Dialog&)>& onOk, const std::function<void(Dialog&)>& keep)
+{
+    auto dialog = std::make_unique<Dialog>(mainWidget(form));
+    Dialog& d = *dialog;
+    const int result = show(form, d, steps, [&] { if (preload) preload(d); });
+    if (result == mrOk && onOk) onOk(d);
+    finish(form, d, steps, [&] { if (keep) keep(d); });
+    return result == mrOk;
+}
+
+// What the wrapping rules read from the main window's editor.
+wrap::EditorState editorState(TForm1& form);
+// Inserts through TForm1::InsertText and moves the caret back as asked.  An
+// empty text means nothing was chosen: it inserts nothing and leaves the
+// selection alone, where InsertText("") would delete it.  Returns whether
+// anything was inserted.
+bool apply(TForm1& form, const wrap::Insertion& insertion);
+
+}  // namespace road

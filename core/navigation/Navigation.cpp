@@ -1,0 +1,154 @@
+// Heading, label and line navigation.
+#include "core/navigation/Navigation.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/Form1.h"
+#include "app/ResidentForms.h"
+#include "platform/Ask.h"
+#include "platform/Cp932.h"
+#include "platform/Help.h"
+
+TFormMidasiSearch* FormMidasiSearch = nullptr;
+TFormLabelSearch* FormLabelSearch = nullptr;
+
+TSearchListForm::TSearchListForm(TForm1* owner, const QString& caption, const QString& hint, int helpContext)
+    : QDialog(owner), HelpContext(helpContext), owner_(owner) {
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(false);
+    ui.setupUi(this, caption, hint);
+    connect(ui.ListBox, &QListWidget::itemDoubleClicked, this, [this] { owner_->Guard([this] { ListBoxDblClick(); }); });
+    connect(ui.BitBtn1, &QPushButton::clicked, this, [this] { close(); });
+    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+}
+
+void TSearchListForm::ShowForm() {
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    FormShow();
+    show();
+}
+
+void TSearchListForm::FormShow() {
+    ui.ListBox->clear();
+    const std::string text = owner_->RichEdit->Text();
+    entries_ = Scan(text);
+    for (const navigation::NavEntry& e : entries_)
+        ui.ListBox->addItem(cp932::decode(navigation::EntryCaption(text, e)));
+    if (!entries_.empty()) ui.ListBox->setCurrentRow(0);
+}
+
+void TSearchListForm::FormClose() {
+    ui.ListBox->clear();
+    entries_.clear();
+}
+
+void TSearchListForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QDialog::closeEvent(event);
+}
+
+void TSearchListForm::ListBoxDblClick() {
+    const int row = ui.ListBox->currentRow();
+    if (row < 0 || row >= int(entries_.size())) return;
+    const navigation::NavEntry& e = entries_[row];
+    TRichEdit* editor = owner_->RichEdit;
+    editor->SetSelStart(e.position);
+    owner_->ScrollCaretLineToTop();
+    editor->Select(e.position, e.length);
+}
+
+TFormMidasiSearch::TFormMidasiSearch(TForm1* owner)
+    : TSearchListForm(owner, QString::fromUtf8("見出し検索"),
+                      QString::fromUtf8("　上の項目をダブルクリックすると、その見出しのポイントへジャンプします。"), 3060) {
+    setObjectName("FormMidasiSearch");
+}
+TFormMidasiSearch::~TFormMidasiSearch() {
+    if (FormMidasiSearch == this) FormMidasiSearch = nullptr;
+}
+std::vector<navigation::NavEntry> TFormMidasiSearch::Scan(const std::string& text) const {
+    return navigation::ScanHeadingList(text);
+}
+
+TFormLabelSearch::TFormLabelSearch(TForm1* owner)
+    : TSearchListForm(owner, QString::fromUtf8("ラベル検索"),
+                      QString::fromUtf8("　上の項目をダブルクリックすると、そのラベルのポイントへジャンプします。"), 3070) {
+    setObjectName("FormLabelSearch");
+}
+TFormLabelSearch::~TFormLabelSearch() {
+    if (FormLabelSearch == this) FormLabelSearch = nullptr;
+}
+std::vector<navigation::NavEntry> TFormLabelSearch::Scan(const std::string& text) const {
+    return navigation::FindLabels(text);
+}
+
+TFormLineJump::TFormLineJump(QWidget* owner) : QDialog(owner) {
+    setObjectName("FormLineJump");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    ui.setupUi(this);
+    connect(ui.OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+}
+
+void TFormLineJump::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ui.UpDown1->setFocus();
+    ui.UpDown1->selectAll();
+}
+
+void TForm1::BuildSearchNavigationCommands() {
+    if (!MenuSearch->isEmpty()) MenuSearch->addSeparator();
+    AddItem(MenuSearch, "MenuSearchMidasi", QString::fromUtf8("見出し検索(&M)..."), [this] { MenuSearchMidasiClick(); },
+            {}, 3060);
+    AddItem(MenuSearch, "MenuSearchLabel", QString::fromUtf8("ラベル検索(&L)..."), [this] { MenuSearchLabelClick(); },
+            {}, 3070);
+    AddItem(MenuSearch, "MenuSearchLineJump", QString::fromUtf8("指定行に移動(&G)..."),
+            [this] { MenuSearchLineJumpClick(); }, {}, 3050);
+    registerResidentForm(ResidentForm::LabelSearch, [](TForm1& main) { FormLabelSearch = new TFormLabelSearch(&main); });
+    registerResidentForm(ResidentForm::MidasiSearch,
+                         [](TForm1& main) { FormMidasiSearch = new TFormMidasiSearch(&main); });
+}
+
+void TForm1::MenuSearchMidasiClick() {
+    if (Busy) return;
+    // A window started without the resident forms (tests) makes its own.
+    if (!FormMidasiSearch || FormMidasiSearch->parent() != this) FormMidasiSearch = new TFormMidasiSearch(this);
+    if (const int context = HelpContextOf("MenuSearchMidasi")) FormMidasiSearch->HelpContext = context;
+    FormMidasiSearch->ShowForm();
+}
+
+void TForm1::MenuSearchLabelClick() {
+    if (Busy) return;
+    if (!FormLabelSearch || FormLabelSearch->parent() != this) FormLabelSearch = new TFormLabelSearch(this);
+    if (const int context = HelpContextOf("MenuSearchLabel")) FormLabelSearch->HelpContext = context;
+    FormLabelSearch->ShowForm();
+}
+
+void TForm1::MenuSearchLineJumpClick() {
+    if (Busy) return;
+    TFormLineJump dialog(this);
+    if (const int context = HelpContextOf("MenuSearchLineJump")) dialog.HelpContext = context;
+    dialog.ui.UpDown1->setValue(LastJumpLine);
+    if (ask::execModal(dialog) == mrOk) {
+        const int line = dialog.ui.UpDown1->value();
+        int start = RichEdit->LineIndex(line - 1);
+        // Past the last line the caret goes to the last line's start.
+        if (start < 0) start = RichEdit->LineIndex(RichEdit->LineCount() - 1);
+        if (start >= 0) {
+            RichEdit->SetSelStart(start);
+            RichEdit->ScrollCaret();
+        }
+    }
+    LastJumpLine = static_cast<short>(dialog.ui.UpDown1->value());
+}

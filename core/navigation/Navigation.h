@@ -1,0 +1,67 @@
+#pragma once
+// The heading list, the label list (resident, modeless, above the main
+// window) and the go-to-line dialog.
+#include <QDialog>
+#include <vector>
+
+#include "core/navigation/NavigationScan.h"
+#include "forms/NavigationForms.h"
+
+class TForm1;
+
+// The frame both lists share: scanning when shown, a double-click jumps.
+class TSearchListForm : public QDialog {
+    Q_OBJECT
+public:
+    TSearchListForm(TForm1* owner, const QString& caption, const QString& hint, int helpContext);
+    FormSearchListUi ui;
+    int HelpContext;
+    // The entries of the last scan, in list order.
+    const std::vector<navigation::NavEntry>& Entries() const { return entries_; }
+    // Shows the form, scanning afresh; one already shown is only raised.
+    void ShowForm();
+    void FormShow();
+    void FormClose();
+    void ListBoxDblClick();
+
+protected:
+    virtual std::vector<navigation::NavEntry> Scan(const std::string& text) const = 0;
+    void closeEvent(QCloseEvent* event) override;
+
+    TForm1* owner_;
+    std::vector<navigation::NavEntry> entries_;
+};
+
+class TFormMidasiSearch : public TSearchListForm {
+    Q_OBJECT
+public:
+    explicit TFormMidasiSearch(TForm1* owner);
+    ~TFormMidasiSearch() override;
+
+protected:
+    std::vector<navigation::NavEntry> Scan(const std::string& text) const override;
+};
+
+class TFormLabelSearch : public TSearchListForm {
+    Q_OBJECT
+public:
+    explicit TFormLabelSearch(TForm1* owner);
+    ~TFormLabelSearch() override;
+
+protected:
+    std::vector<navigation::NavEntry> Scan(const std::string& text) const override;
+};
+
+class TFormLineJump : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormLineJump(QWidget* owner);
+    FormLineJumpUi ui;
+    int HelpContext = 3050;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+extern TFormMidasiSearch* FormMidasiSearch;
+extern TFormLabelSearch* FormLabelSearch;

@@ -1,0 +1,273 @@
+// The outline pane: the thread's start and stop, and what the user does in
+// the tree (click to jump, edit a title, drag a section elsewhere).
+#include <QApplication>
+#include <QDrag>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "app/Form1.h"
+#include "core/outline/Outline.h"
+#include "platform/Cp932.h"
+
+namespace {
+
+const char kOutlineDragFormat[] = "application/x-quillmark-outline-node";
+
+// Feeds the tree viewport's mouse and drag events to the main window's
+// handlers.
+class TreeViewEvents : public QObject {
+public:
+    TreeViewEvents(TForm1* form, QObject* parent) : QObject(parent), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            form_->Guard([&] { form_->TreeViewMouseDown(e->button(), e->position().toPoint()); });
+            break;
+        }
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            form_->Guard([&] { form_->TreeViewMouseMove(e->position().toPoint()); });
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            form_->Guard([&] { form_->TreeViewMouseUp(e->button()); });
+            break;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* e = static_cast<QDragMoveEvent*>(event);
+            if (form_->TreeViewDragOver(e->source())) e->acceptProposedAction();
+            else e->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* e = static_cast<QDropEvent*>(event);
+            if (!form_->TreeViewDragOver(e->source())) return true;
+            e->acceptProposedAction();
+            // Acted on at once: a pass may delete the node under the drop
+            // point as soon as the drag's own event loop serves it.
+            QTreeWidgetItem* target = form_->TreeView->itemAt(e->position().toPoint());
+            form_->Guard([&] { form_->TreeViewDragDrop(e->source(), target); });
+            return true;
+        }
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TForm1* form_;
+};
+
+// The node images: a letter per kind, inverted while selected.
+QPixmap nodeImage(int kind, bool selected) {
+    static const char* const letters[] = {"P", "C", "S", "s", "3", "4", "5"};
+    QPixmap image(16, 16);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const QColor ink = QColor::fromHsv(kind * 40, 160, 140);
+    painter.setPen(ink);
+    painter.setBrush(selected ? ink : QColor(Qt::white));
+    painter.drawRect(1, 1, 13, 13);
+    painter.setPen(selected ? QColor(Qt::white) : ink);
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, letters[kind]);
+    return image;
+}
+
+// The text at a mirror entry must still be that heading, or the tree is
+// behind an edit and its positions must not be used to change the text.
+bool headingStillAt(const std::string& text, const FinalDataStruct& h) {
+    const std::string_view command = outline::kOutlineCommands[h.kind];
+    if (h.start < 0 || h.closePos >= int(text.size()) || h.bracePos <= h.start || h.closePos <= h.bracePos)
+        return false;
+    return text.compare(h.start, command.size(), command) == 0 && text[h.bracePos] == '{' &&
+           text[h.closePos] == '}' &&
+           text.compare(h.bracePos + 1, h.closePos - h.bracePos - 1, h.title) == 0;
+}
+
+}  // namespace
+
+QIcon TForm1::OutlineImage(int kind) const {
+    static const std::vector<QIcon> icons = [] {
+        std::vector<QIcon> list;
+        for (int k = 0; k < int(outline::kOutlineCommands.size()); ++k) {
+            QIcon icon(nodeImage(k, false));
+            icon.addPixmap(nodeImage(k, true), QIcon::Selected);
+            list.push_back(icon);
+        }
+        return list;
+    }();
+    return kind >= 0 && kind < int(icons.size()) ? icons[kind] : QIcon();
+}
+
+void TForm1::CreateExplorer() {
+    TreeView->setIndentation(19);
+    TreeView->setFocusPolicy(Qt::ClickFocus);
+    QFont font(QString::fromUtf8("ＭＳ ゴシック"));
+    font.setPixelSize(11);
+    TreeView->setFont(font);
+    TreeView->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    TreeView->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeView->viewport()->setAcceptDrops(true);
+    TreeView->viewport()->installEventFilter(new TreeViewEvents(this, TreeView));
+    connect(TreeView, &QTreeWidget::itemClicked, this, [this] { Guard([this] { TreeViewClick(); }); });
+    connect(TreeView, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* node, int) {
+        Guard([&] { TreeViewEdited(node, node->text(0)); });
+    });
+
+    // The pane may be dragged shut: it is hidden then and keeps the width it
+    // had for when it is shown again.
+    Splitter1->setCollapsible(0, true);
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this](int, int) {
+        const QList<int> sizes = Splitter1->sizes();
+        if (sizes.isEmpty() || sizes.front() > 0 || PanelDocumentExplorer->isHidden()) return;
+        PanelDocumentExplorer->hide();
+        SetDocuExpWidth(DocuExpWidth());
+    });
+
+    OnTimerTreeView = [this] { TimerTreeViewTimer(); };
+    DocumentExplorer = new TDocumentExplorer(true, this);
+    DocumentExplorer->SetPriority(TThreadPriority::tpLower);
+}
+
+void TForm1::StopExplorer() {
+    if (!DocumentExplorer) return;
+    if (TimerTreeView) TimerTreeView->stop();
+    DocumentExplorer->SetPriority(TThreadPriority::tpTimeCritical);
+    DocumentExplorer->Terminate();
+    // Once told to terminate the thread never suspends again, so one resume
+    // is enough; WaitFor serves the calls it still makes into this thread.
+    DocumentExplorer->Resume();
+    DocumentExplorer->WaitFor();
+    delete DocumentExplorer;
+    DocumentExplorer = nullptr;
+}
+
+void TForm1::ResumeExplorer() {
+    if (DocumentExplorer && DocumentExplorer->Suspended()) DocumentExplorer->Resume();
+}
+
+void TForm1::TimerTreeViewTimer() {
+    if (!DocumentExplorer || !TextChanged || PanelDocumentExplorer->isHidden()) return;
+    // A change made while a pass runs stays pending until the thread can
+    // take it; clearing it now would leave the tree behind the text.
+    if (!DocumentExplorer->Suspended()) return;
+    DocumentExplorer->Resume();
+    TextChanged = false;
+}
+
+void TForm1::ScrollCaretLineToTop() {
+    RichEdit->LineScroll(RichEdit->LineFromChar(RichEdit->SelStart()) - RichEdit->FirstVisibleLine());
+}
+
+void TForm1::TreeViewClick() {
+    if (!DocumentExplorer) return;
+    QTreeWidgetItem* node = TreeView->currentItem();
+    if (!node || !node->isSelected()) return;
+    FinalDataStruct h;
+    if (!DocumentExplorer->GetEntry(TDocumentExplorer::IndexOfNode(TreeView, node), h)) return;
+    RichEdit->Select(h.start, h.closePos - h.start + 1);
+    RichEdit->LineScroll(RichEdit->LineFromChar(h.start) - RichEdit->FirstVisibleLine());
+}
+
+void TForm1::TreeViewEdited(QTreeWidgetItem* node, const QString& label) {
+    if (!DocumentExplorer) return;
+    FinalDataStruct h;
+    if (!DocumentExplorer->GetEntry(TDocumentExplorer::IndexOfNode(TreeView, node), h)) return;
+    if (!headingStillAt(RichEdit->Text(), h)) {
+        // The tree is behind the text; the label goes back to what the
+        // mirror holds, or a pass that finds the title unchanged would
+        // leave the refused label standing.
+        const QSignalBlocker quiet(TreeView);
+        node->setText(0, cp932::decode(h.title));
+        return;
+    }
+    RichEdit->Select(h.bracePos + 1, h.closePos - h.bracePos - 1);
+    RichEdit->SetSelText("");
+    RichEdit->SetSelText(cp932::encode(label));
+}
+
+void TForm1::TreeViewMouseDown(Qt::MouseButton button, const QPoint& at) {
+    if (button != Qt::LeftButton) return;
+    DragNode = TreeView->itemAt(at);
+    DragPressed = true;
+    DragStartX = at.x();
+    DragStartY = at.y();
+}
+
+void TForm1::TreeViewMouseUp(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) DragPressed = false;
+}
+
+void TForm1::TreeViewMouseMove(const QPoint& at) {
+    if (!DragPressed || !DragNode) return;
+    if (std::abs(at.x() - DragStartX) + std::abs(at.y() - DragStartY) <= 10) return;
+    DragPressed = false;
+    auto* drag = new QDrag(TreeView);
+    auto* data = new QMimeData;
+    data->setData(kOutlineDragFormat, QByteArray());
+    drag->setMimeData(data);
+    drag->exec(Qt::MoveAction);
+}
+
+bool TForm1::TreeViewDragOver(const QObject* source) const {
+    return source && qobject_cast<const QTreeWidget*>(source) != nullptr;
+}
+
+void TForm1::TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target) {
+    if (!DocumentExplorer || !TreeViewDragOver(source) || !DragNode || !target || target == DragNode) return;
+    const std::vector<FinalDataStruct> mirror = DocumentExplorer->MirrorSnapshot();
+    const int s = TDocumentExplorer::IndexOfNode(TreeView, DragNode);
+    const int t = TDocumentExplorer::IndexOfNode(TreeView, target);
+    if (s < 0 || t < 0 || s >= int(mirror.size()) || t >= int(mirror.size())) return;
+
+    const std::string text = RichEdit->Text();
+    if (!headingStillAt(text, mirror[s]) || !headingStillAt(text, mirror[t])) return;
+    const int S = mirror[s].start;
+    int E = int(text.size());
+    for (int j = s + 1; j < int(mirror.size()); ++j) {
+        if (mirror[j].depth <= mirror[s].depth) {
+            E = mirror[j].start;
+            break;
+        }
+    }
+    const int T = mirror[t].start;
+    // A section cannot move into itself.
+    if (T > S && T < E) return;
+    const std::string section = text.substr(S, E - S);
+    const int length = E - S;
+
+    if (T >= S) {
+        RichEdit->Select(T, 0);
+        // Nothing is deleted unless the copy went in.
+        if (!RichEdit->SetSelText(section)) return;
+        ColorizeLines(T, T + length);
+        RichEdit->Select(S, length);
+        RichEdit->SetSelText("");
+        RichEdit->SetSelStart(T - length);
+    } else {
+        RichEdit->Select(S, length);
+        RichEdit->SetSelText("");
+        RichEdit->Select(T, 0);
+        RichEdit->SetSelText(section);
+        ColorizeLines(T, T + length);
+        RichEdit->SetSelStart(T);
+    }
+    ScrollCaretLineToTop();
+}

@@ -1,0 +1,202 @@
+// The main window's find and replace commands and the menu items of this
+// corner of the editor: find and replace, the text tools, the editor options.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "app/Form1.h"
+#include "app/ResidentForms.h"
+#include "core/search/Search.h"
+#include "core/search/SearchForms.h"
+#include "platform/Ask.h"
+#include "platform/Cp932.h"
+
+namespace {
+
+textsearch::Options optionsOf(const QCheckBox* wholeWord, const QCheckBox* matchCase) {
+    return {wholeWord->isChecked(), matchCase->isChecked()};
+}
+
+void notFound(const QString& text) {
+    ask::messageBox(QString::fromUtf8("検索文字列 '") + text + QString::fromUtf8("' は見つかりませんでした。"),
+                    QString::fromUtf8("検索"), MB_OK | MB_ICONINFORMATION);
+}
+
+void selectHit(TRichEdit* edit, int hit, int length) {
+    edit->Select(hit, length);
+    edit->ScrollCaret();
+}
+
+// Down from the selection start, passing over the hit the previous search
+// selected.  Selects the hit, or says nothing was found.
+bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Options& options) {
+    const std::string s = cp932::encode(searchText);
+    const std::string text = edit->Text();
+    int from = edit->SelStart();
+    if (edit->SelLength() > 0) from += static_cast<int>(s.size());
+    const int hit = textsearch::findDown(text, s, from, static_cast<int>(text.size()), options);
+    if (hit < 0) {
+        notFound(searchText);
+        return false;
+    }
+    selectHit(edit, hit, static_cast<int>(s.size()));
+    return true;
+}
+
+bool searchUp(TRichEdit* edit, const QString& searchText, const textsearch::Options& options) {
+    const std::string s = cp932::encode(searchText);
+    const int hit = textsearch::findUp(edit->Text(), s, edit->SelStart(), options);
+    if (hit < 0) {
+        notFound(searchText);
+        return false;
+    }
+    selectHit(edit, hit, static_cast<int>(s.size()));
+    return true;
+}
+
+void ensureSearchForms(TForm1& main) {
+    if (!FormSearch) FormSearch = new TFormSearch(&main);
+    if (!FormReplace) FormReplace = new TFormReplace(&main);
+}
+
+template <class Form>
+void showResident(TForm1& main, Form* form, const QString& itemName) {
+    if (!main.SearchText.isEmpty()) form->ui.EditFind->setText(main.SearchText);
+    if (const int context = main.HelpContextOf(itemName)) form->HelpContext = context;
+    form->SetMainForm(&main);
+    form->show();
+    form->raise();
+    form->activateWindow();
+    form->FormShow();
+}
+
+}  // namespace
+
+void TForm1::BuildSearchToolsCommands() {
+    registerResidentForm(ResidentForm::Search, [](TForm1& main) { FormSearch = new TFormSearch(&main); });
+    registerResidentForm(ResidentForm::Replace, [](TForm1& main) { FormReplace = new TFormReplace(&main); });
+
+    AddItem(MenuSearch, "MenuSearchSearch", QString::fromUtf8("検索(&F)..."), [this] { MenuSearchSearchClick(); },
+            {}, 3010);
+    AddItem(MenuSearch, "MenuSearchSearchDown", QString::fromUtf8("下方向に次を検索(&S)"),
+            [this] { MenuSearchSearchDownClick(); });
+    AddItem(MenuSearch, "MenuSearchSearchUp", QString::fromUtf8("上方向に次を検索(&U)"),
+            [this] { MenuSearchSearchUpClick(); });
+    AddItem(MenuSearch, "MenuSearchReplace", QString::fromUtf8("置換(&R)..."), [this] { MenuSearchReplaceClick(); },
+            {}, 3040);
+    connect(MenuSearch, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuSearchClick(); }); });
+
+    AddToolButton(ToolBarFile, "ToolButtonSearch", QString::fromUtf8("検索"), QString(),
+                  [this] { MenuSearchSearchClick(); });
+    AddToolButton(ToolBarFile, "ToolButtonSearchNext", QString::fromUtf8("下方向に次を検索"), QString(),
+                  [this] { MenuSearchSearchDownClick(); });
+    AddToolButton(ToolBarFile, "ToolButtonSearchBack", QString::fromUtf8("上方向に次を検索"), QString(),
+                  [this] { MenuSearchSearchUpClick(); });
+
+    MenuEdit->addSeparator();
+    AddItem(MenuEdit, "MenuEditZenSpace", QString::fromUtf8("全角空白置換(&Z)..."),
+            [this] { MenuSearchZenSpaceClick(); }, {}, 2080);
+    AddItem(MenuEdit, "MenuEditTabSpace", QString::fromUtf8("タブ→空白変換(&H)..."),
+            [this] { MenuEditTabSpaceClick(); }, {}, 2090);
+    AddItem(MenuEdit, "MenuEditEndSpaceCut", QString::fromUtf8("行末半角空白削除(&D)..."),
+            [this] { MenuEditEndSpaceCutClick(); }, {}, 2100);
+    AddItem(MenuEdit, "MenuEditLineNum", QString::fromUtf8("行頭に番号を付加(&B)..."),
+            [this] { MenuEditLineNumClick(); });
+
+    AddItem(MenuOption, "MenuOptionEdit", QString::fromUtf8("編集設定(&E)..."), [this] { MenuOptionEditClick(); }, {},
+            9110);
+}
+
+void TForm1::MenuSearchClick() {
+    const bool any = !SearchText.isEmpty();
+    if (QAction* down = Item("MenuSearchSearchDown")) down->setEnabled(any);
+    if (QAction* up = Item("MenuSearchSearchUp")) up->setEnabled(any);
+}
+
+void TForm1::MenuSearchSearchClick() {
+    if (Busy) return;
+    ensureSearchForms(*this);
+    showResident(*this, FormSearch.data(), "MenuSearchSearch");
+}
+
+void TForm1::MenuSearchReplaceClick() {
+    if (Busy) return;
+    ensureSearchForms(*this);
+    showResident(*this, FormReplace.data(), "MenuSearchReplace");
+}
+
+void TForm1::MenuSearchSearchDownClick() {
+    if (Busy || SearchText.isEmpty()) return;
+    ensureSearchForms(*this);
+    searchDown(RichEdit, SearchText, optionsOf(FormSearch->ui.cbWholeWord, FormSearch->ui.cbMatchCase));
+}
+
+void TForm1::MenuSearchSearchUpClick() {
+    if (Busy || SearchText.isEmpty()) return;
+    ensureSearchForms(*this);
+    searchUp(RichEdit, SearchText, optionsOf(FormSearch->ui.cbWholeWord, FormSearch->ui.cbMatchCase));
+}
+
+void TForm1::FindNext() {
+    if (Busy) return;
+    ensureSearchForms(*this);
+    SearchText = FormSearch->ui.EditFind->text();
+    if (SearchText.isEmpty()) return;
+    const textsearch::Options options = optionsOf(FormSearch->ui.cbWholeWord, FormSearch->ui.cbMatchCase);
+    if (FormSearch->ui.rbUp->isChecked())
+        searchUp(RichEdit, SearchText, options);
+    else
+        searchDown(RichEdit, SearchText, options);
+}
+
+void TForm1::ReplaceFindNext() {
+    if (Busy) return;
+    ensureSearchForms(*this);
+    SearchText = FormReplace->ui.EditFind->text();
+    if (SearchText.isEmpty()) return;
+    searchDown(RichEdit, SearchText, optionsOf(FormReplace->ui.cbWholeWord, FormReplace->ui.cbMatchCase));
+}
+
+void TForm1::ReplaceText(bool all) {
+    if (Busy) return;
+    ensureSearchForms(*this);
+    SearchText = FormReplace->ui.EditFind->text();
+    if (SearchText.isEmpty()) return;
+    const std::string s = cp932::encode(SearchText);
+    const std::string r = cp932::encode(FormReplace->ui.EditReplace->text());
+    const textsearch::Options options = optionsOf(FormReplace->ui.cbWholeWord, FormReplace->ui.cbMatchCase);
+    const int sLength = static_cast<int>(s.size());
+    const int rLength = static_cast<int>(r.size());
+
+    int count = 0;
+    int position = RichEdit->SelStart();
+    while (true) {
+        // Only a selection that is itself a hit is replaced, so a selection
+        // the user made by hand never turns into the replacement text.
+        const int start = RichEdit->SelStart();
+        if (RichEdit->SelLength() == sLength &&
+            textsearch::findDown(RichEdit->Text(), s, start, start + sLength, options) == start) {
+            ++count;
+            position = start + rLength;
+            InsertText(r);
+        }
+        const std::string text = RichEdit->Text();
+        const int hit = textsearch::findDown(text, s, position, static_cast<int>(text.size()), options);
+        if (hit < 0) {
+            if (!all) notFound(SearchText);
+            break;
+        }
+        selectHit(RichEdit, hit, sLength);
+        position = hit + rLength;
+        if (!all) break;
+    }
+    if (!all) return;
+    if (count > 0)
+        ask::messageBox(QString::number(count) + QString::fromUtf8(" 個置換しました。"), QString::fromUtf8("置換"),
+                        MB_OK | MB_ICONINFORMATION);
+    else
+        ask::messageBox(QString::fromUtf8("置換する文字列が見つかりませんでした。"), QString::fromUtf8("置換"),
+                        MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,145 @@
+// The find and replace dialogs.
+#include "core/search/SearchForms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/Form1.h"
+#include "platform/Help.h"
+
+QPointer<TFormSearch> FormSearch;
+QPointer<TFormReplace> FormReplace;
+
+SearchDialogBase::SearchDialogBase(QWidget* owner) : QDialog(owner) { setModal(false); }
+
+QLineEdit* SearchDialogBase::focusedEdit() const {
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    return edit && isAncestorOf(edit) ? edit : nullptr;
+}
+
+void SearchDialogBase::EditCut1Execute() {
+    if (QLineEdit* e = focusedEdit()) e->cut();
+}
+void SearchDialogBase::EditCopy1Execute() {
+    if (QLineEdit* e = focusedEdit()) e->copy();
+}
+void SearchDialogBase::EditPaste1Execute() {
+    if (QLineEdit* e = focusedEdit()) e->paste();
+}
+void SearchDialogBase::EditSelectAll1Execute() {
+    if (QLineEdit* e = focusedEdit()) e->selectAll();
+}
+void SearchDialogBase::EditUndo1Execute() {
+    if (QLineEdit* e = focusedEdit()) e->undo();
+}
+
+void SearchDialogBase::addEditingActions() {
+    // An edit box with the focus takes these keys itself; the actions catch
+    // them elsewhere in the dialog, where they do nothing.
+    const std::pair<QKeySequence, void (SearchDialogBase::*)()> actions[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_X), &SearchDialogBase::EditCut1Execute},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), &SearchDialogBase::EditCopy1Execute},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), &SearchDialogBase::EditPaste1Execute},
+        {QKeySequence(Qt::CTRL | Qt::Key_A), &SearchDialogBase::EditSelectAll1Execute},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), &SearchDialogBase::EditUndo1Execute},
+    };
+    for (const auto& [keys, handler] : actions) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+        addAction(action);
+    }
+}
+
+void SearchDialogBase::placeOnFirstShow() {
+    // Centred on the main window where it is when first shown; after that
+    // the dialog stays where the user puts it.
+    if (placed_) return;
+    placed_ = true;
+    QWidget* owner = parentWidget();
+    if (!owner) return;
+    adjustSize();
+    const QRect frame = owner->frameGeometry();
+    move(frame.left() + (frame.width() - width()) / 2, frame.top() + (frame.height() - height()) / 2);
+}
+
+// ---- TFormSearch ----
+
+TFormSearch::TFormSearch(QWidget* owner) : SearchDialogBase(owner) {
+    ui.setupUi(this);
+    HelpContext = 3010;
+    setFixedSize(sizeHint());
+    addEditingActions();
+    connect(ui.EditFind, &QLineEdit::textChanged, this, [this] { EditFindChange(); });
+    connect(ui.BtnFind, &QPushButton::clicked, this, [this] { BtnFindClick(); });
+    connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+    connect(ui.BtnHelp, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+}
+
+void TFormSearch::showEvent(QShowEvent* event) {
+    placeOnFirstShow();
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TFormSearch::FormShow() {
+    EditFindChange();
+    ui.EditFind->setFocus();
+    ui.EditFind->selectAll();
+}
+
+void TFormSearch::EditFindChange() { ui.BtnFind->setEnabled(!ui.EditFind->text().isEmpty()); }
+
+void TFormSearch::BtnFindClick() {
+    if (mainForm) mainForm->Guard([this] { mainForm->FindNext(); });
+}
+
+// ---- TFormReplace ----
+
+TFormReplace::TFormReplace(QWidget* owner) : SearchDialogBase(owner) {
+    ui.setupUi(this);
+    HelpContext = 3040;
+    addEditingActions();
+    connect(ui.EditFind, &QLineEdit::textChanged, this, [this] { EditFindChange(); });
+    connect(ui.BtnFind, &QPushButton::clicked, this, [this] { BtnFindClick(); });
+    connect(ui.BtnReplace, &QPushButton::clicked, this, [this] { BtnReplaceClick(); });
+    connect(ui.BtnReplaceAll, &QPushButton::clicked, this, [this] { BtnReplaceAllClick(); });
+    connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+    connect(ui.BtnHelp, &QPushButton::clicked, this, [] { help::showContext(3030); });
+}
+
+void TFormReplace::showEvent(QShowEvent* event) {
+    placeOnFirstShow();
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TFormReplace::FormShow() {
+    EditFindChange();
+    ui.EditFind->setFocus();
+    ui.EditFind->selectAll();
+}
+
+void TFormReplace::EditFindChange() {
+    const bool any = !ui.EditFind->text().isEmpty();
+    ui.BtnFind->setEnabled(any);
+    ui.BtnReplace->setEnabled(any);
+    ui.BtnReplaceAll->setEnabled(any);
+}
+
+void TFormReplace::BtnFindClick() {
+    if (mainForm) mainForm->Guard([this] { mainForm->ReplaceFindNext(); });
+}
+
+void TFormReplace::BtnReplaceClick() {
+    if (mainForm) mainForm->Guard([this] { mainForm->ReplaceText(false); });
+}
+
+void TFormReplace::BtnReplaceAllClick() {
+    if (mainForm) mainForm->Guard([this] { mainForm->ReplaceText(true); });
+}

@@ -1,0 +1,351 @@
+#include "core/undo/MultiUndo.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Cp932.h"
+#include "platform/RichEdit.h"
+
+namespace {
+
+class RichEditUndoEditor final : public UndoEditor {
+public:
+    explicit RichEditUndoEditor(TRichEdit* e) : e_(e) {}
+    std::string Text() const override { return e_->Text(); }
+    int SelStart() const override { return e_->SelStart(); }
+    int SelLength() const override { return e_->SelLength(); }
+    void Select(int start, int length) override { e_->Select(start, length); }
+    bool SetSelText(const std::string& text) override { return e_->SetSelText(text); }
+
+private:
+    TRichEdit* e_;
+};
+
+// Length of the common prefix, compared a block at a time.
+size_t commonPrefix(const std::string& a, const std::string& b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    constexpr size_t kBlock = 256;
+    size_t i = 0;
+    while (i + kBlock <= n && std::memcmp(a.data() + i, b.data() + i, kBlock) == 0) i += kBlock;
+    while (i < n && a[i] == b[i]) ++i;
+    return i;
+}
+
+size_t commonSuffix(const std::string& a, const std::string& b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    constexpr size_t kBlock = 256;
+    size_t i = 0;
+    while (i + kBlock <= n &&
+           std::memcmp(a.data() + a.size() - i - kBlock, b.data() + b.size() - i - kBlock, kBlock) == 0)
+        i += kBlock;
+    while (i < n && a[a.size() - 1 - i] == b[b.size() - 1 - i]) ++i;
+    return i;
+}
+
+size_t lineStartBefore(const std::string& t, size_t pos)
+{
+    if (pos == 0) return 0;
+    const size_t lf = t.rfind('\n', pos - 1);
+    return lf == std::string::npos ? 0 : lf + 1;
+}
+
+// Whether pos starts a character (never inside a double-byte one).
+bool isCharBoundary(const std::string& t, size_t pos)
+{
+    if (pos == 0 || pos >= t.size()) return true;
+    return cp932::charStart(t, lineStartBefore(t, pos), pos) == pos;
+}
+
+}  // namespace
+
+MultiUndo::MultiUndo(TRichEdit* e)
+    : queue(std::make_unique<UndoQueue>()), ownedEdit(std::make_unique<RichEditUndoEditor>(e)), edit(ownedEdit.get())
+{
+}
+
+MultiUndo::MultiUndo(UndoEditor* e) : queue(std::make_unique<UndoQueue>()), edit(e) {}
+
+MultiUndo::~MultiUndo() = default;
+
+void MultiUndo::Reset()
+{
+    queue->Reset();
+    lastKey = KeyOther;
+    prevText = edit->Text();
+    // The actual selection, so that typing over a selection made before the
+    // reset (a jump to a line, say) is recorded as a replacement.
+    selStart = edit->SelStart();
+    selLength = edit->SelLength();
+    prevSelStart = prevSelLength = 0;
+    dragMove = 0;
+    dragOldStart = dragOldLength = dragNewStart = dragNewLength = 0;
+    lastWasUndo = lastWasRedo = false;
+    busy = false;
+}
+
+void MultiUndo::OnKeyDown(int key)
+{
+    switch (key) {
+    case VK_DELETE: lastKey = KeyDelete; break;
+    case VK_BACK: lastKey = KeyBack; break;
+    case VK_RETURN: lastKey = KeyEnter; break;
+    default: lastKey = KeyOther; break;
+    }
+}
+
+void MultiUndo::SyncSelection()
+{
+    selStart = edit->SelStart();
+    selLength = edit->SelLength();
+    prevSelLength = 0;
+    dragMove = 0;
+}
+
+void MultiUndo::OnSelectionChange()
+{
+    if (busy) return;  // Undo and Redo resynchronise when they are done
+    const int s = edit->SelStart();
+    const int l = edit->SelLength();
+    if (s == selStart && l == selLength) return;
+    if (s != selStart && l == selLength && l != 0) {
+        dragMove = 1;
+        dragOldStart = selStart;
+        dragOldLength = selLength;
+        dragNewStart = s;
+        dragNewLength = l;
+    } else {
+        dragMove = 0;
+    }
+    if (selLength >= 1) {
+        prevSelStart = selStart;
+        prevSelLength = selLength;
+    } else {
+        prevSelLength = 0;
+    }
+    selStart = s;
+    selLength = l;
+}
+
+void MultiUndo::OnChange()
+{
+    std::string text = edit->Text();
+    if (!busy && record(text)) lastWasUndo = lastWasRedo = false;
+    prevText = std::move(text);
+}
+
+bool MultiUndo::explains(const std::string& text, int pos, int del, int ins) const
+{
+    const long long P = static_cast<long long>(prevText.size()), N = static_cast<long long>(text.size());
+    if (pos < 0 || del < 0 || ins < 0 || pos + del > P || pos + ins > N) return false;
+    const long long tail = P - pos - del;
+    if (tail != N - pos - ins) return false;
+    return std::memcmp(prevText.data(), text.data(), size_t(pos)) == 0 &&
+           std::memcmp(prevText.data() + pos + del, text.data() + pos + ins, size_t(tail)) == 0;
+}
+
+bool MultiUndo::record(const std::string& text)
+{
+    if (text == prevText) {
+        dragMove = 0;
+        prevSelLength = 0;
+        return false;
+    }
+    if (!recordInferred(text)) recordDifference(text);
+    return true;
+}
+
+bool MultiUndo::recordInferred(const std::string& T)
+{
+    const int c = edit->SelStart();
+    const int N = int(T.size()), P = int(prevText.size());
+
+    if (prevSelLength != 0) {
+        // The edit replaced the selection reported before it.  Consumed here:
+        // a later edit that moves no selection must not see it again.
+        const int ps = prevSelStart, pl = prevSelLength;
+        prevSelLength = 0;
+        if (dragMove != 1) {
+            const int inserted = c - ps;
+            const int deleted = inserted + (P - N);
+            if (deleted == pl && inserted >= 0 && explains(T, ps, deleted, inserted)) {
+                queue->BreakGroup();
+                queue->AddDelete(ps, ps + deleted, prevText.substr(size_t(ps), size_t(deleted)));
+                if (inserted > 0) queue->AddInsert(ps, c, T.substr(size_t(ps), size_t(inserted)));
+                return true;
+            }
+        } else {
+            dragMove = 0;
+            const int os = dragOldStart, ol = dragOldLength, ns = dragNewStart, nl = dragNewLength;
+            if (os >= 0 && ol > 0 && os + ol <= P && ns >= 0 && nl == ol) {
+                const std::string moved = prevText.substr(size_t(os), size_t(ol));
+                if (N == P + ol) {
+                    // A copy: the text stays where it was and appears again.
+                    if (explains(T, ns, 0, ol) && T.compare(size_t(ns), size_t(ol), moved) == 0) {
+                        queue->BreakGroup();
+                        queue->AddInsert(ns, ns + ol, moved);
+                        return true;
+                    }
+                } else if (N == P && ns + ol <= N) {
+                    std::string expected = prevText;
+                    expected.erase(size_t(os), size_t(ol));
+                    expected.insert(size_t(ns), moved);
+                    if (expected == T) {
+                        queue->AddDelete(os, os + ol, moved);
+                        queue->AddInsert(ns, ns + nl, moved);
+                        return true;
+                    }
+                }
+            }
+        }
+    }
+    dragMove = 0;
+
+    if (N > P) {
+        const int I = N - P;
+        if (!explains(T, c - I, 0, I)) return false;
+        if (lastKey == KeyEnter) queue->BreakGroup();
+        lastKey = KeyOther;
+        queue->AddInsert(c - I, c, T.substr(size_t(c - I), size_t(I)));
+        return true;
+    }
+    const int D = P - N;
+    if (D == 0 || !explains(T, c, D, 0)) return false;
+    if (lastKey == KeyDelete) {
+        queue->AddDelete(c, c + D, prevText.substr(size_t(c), size_t(D)));
+        return true;
+    }
+    if (lastKey == KeyBack) {
+        queue->AddBackDelete(c, c + D, prevText.substr(size_t(c), size_t(D)));
+        return true;
+    }
+    return false;
+}
+
+void MultiUndo::recordDifference(const std::string& T)
+{
+    const size_t P = prevText.size(), N = T.size();
+    size_t p = commonPrefix(prevText, T);
+    p = cp932::charStart(prevText, lineStartBefore(prevText, p), p);
+    size_t s = std::min(commonSuffix(prevText, T), std::min(P, N) - p);
+    while (s > 0 && !(isCharBoundary(prevText, P - s) && isCharBoundary(T, N - s))) --s;
+    const size_t del = P - p - s, ins = N - p - s;
+    queue->BreakGroup();
+    if (del > 0) queue->AddDelete(int(p), int(p + del), prevText.substr(p, del));
+    if (ins > 0) queue->AddInsert(int(p), int(p + ins), T.substr(p, ins));
+    lastKey = KeyOther;
+}
+
+void MultiUndo::catchUp()
+{
+    std::string text = edit->Text();
+    if (text == prevText) return;
+    recordDifference(text);
+    prevText = std::move(text);
+    lastWasUndo = lastWasRedo = false;
+    SyncSelection();
+}
+
+bool MultiUndo::CanUndo() const
+{
+    if (lastWasUndo) return queue->GetMode(step + 1) != UndoQueue::ModeNone;
+    if (lastWasRedo) return queue->GetMode(step) != UndoQueue::ModeNone;
+    return queue->GetMode(1) != UndoQueue::ModeNone;
+}
+
+bool MultiUndo::CanRedo() const
+{
+    if (lastWasUndo) return step >= 1 && queue->GetMode(step) != UndoQueue::ModeNone;
+    if (lastWasRedo) return step >= 2 && queue->GetMode(step - 1) != UndoQueue::ModeNone;
+    return false;
+}
+
+std::pair<int, int> MultiUndo::Undo()
+{
+    catchUp();
+    std::pair<int, int> range{0, 0};
+    int k;
+    if (lastWasUndo) {
+        if (queue->GetMode(step + 1) == UndoQueue::ModeNone) return range;
+        k = step + 1;
+    } else if (lastWasRedo) {
+        k = step;
+    } else {
+        k = 1;
+    }
+    const UndoQueue::undoData* entry = queue->Entry(k);
+    if (!entry) {
+        step = k;
+        lastWasRedo = false;
+        lastWasUndo = true;
+        return range;
+    }
+    if (!replay(k, true, range)) return {0, 0};
+    step = k;
+    lastWasRedo = false;
+    lastWasUndo = true;
+    return range;
+}
+
+std::pair<int, int> MultiUndo::Redo()
+{
+    catchUp();
+    std::pair<int, int> range{0, 0};
+    if (!lastWasUndo && !lastWasRedo) return range;
+    int k = step;
+    if (lastWasRedo) {
+        if (step <= 1) return range;  // the newest entry is already in effect
+        k = step - 1;
+    }
+    const UndoQueue::undoData* entry = queue->Entry(k);
+    if (!entry) return range;
+    if (!replay(k, false, range)) return {0, 0};
+    step = k;
+    lastWasUndo = false;
+    lastWasRedo = true;
+    return range;
+}
+
+// Replays entry k: undoing removes an insertion and puts a deletion back,
+// redoing does the opposite.  The entry must still describe the text; if it
+// does not, the history no longer matches the document and replaying it
+// would edit the wrong place, so the history is reset instead.  A replay the
+// editor refuses (the length limit) leaves the walk where it was.
+bool MultiUndo::replay(int k, bool undoing, std::pair<int, int>& range)
+{
+    const UndoQueue::undoData* entry = queue->Entry(k);
+    const bool isInsertion = entry->mode == UndoQueue::ModeAdd;
+    const bool removing = isInsertion == undoing;
+    const size_t len = entry->text.size();
+    const bool fits = entry->start >= 0 &&
+                      (removing ? size_t(entry->start) + len <= prevText.size() &&
+                                      prevText.compare(size_t(entry->start), len, entry->text) == 0
+                                : size_t(entry->start) <= prevText.size());
+    if (!fits) {
+        Reset();
+        return false;
+    }
+
+    const int savedCurrent = queue->current;
+    busy = true;
+    if (edit->SelLength() > 0) edit->Select(edit->SelStart(), 0);
+    int start = 0, end = 0;
+    std::string text;
+    if (isInsertion)
+        queue->GetAdd(k, undoing, start, end, text);
+    else
+        queue->GetDelete(k, undoing, start, text);
+    if (undoing) queue->BreakGroup();
+    edit->Select(start, removing ? int(text.size()) : 0);
+    const bool ok = edit->SetSelText(removing ? std::string() : text);
+    range = removing ? std::pair<int, int>{start, start} : std::pair<int, int>{start, start + int(text.size())};
+    busy = false;
+    prevText = edit->Text();
+    SyncSelection();
+    if (!ok) {
+        queue->current = savedCurrent;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// Multi-level undo: watches the editor's events, works out what text was
+// inserted or deleted where, and keeps the edits in a bounded history.
+//
+// The recorder infers each edit from the key that caused it and the
+// selection before it, because that is what lets a run of typing or of
+// Backspaces become one undo step.  Every inference is checked against the
+// real old and new texts; an edit the events do not explain (a missed
+// selection change, a programmatic replacement, a drop) is recorded as the
+// true difference instead, so the history always replays onto the text it
+// was recorded from.
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "core/undo/UndoQueue.h"
+
+class TRichEdit;
+
+// What the recorder needs from an editor.  Positions are byte offsets into
+// Text().  Select and SetSelText are expected to raise the editor's events
+// as a user's edit would.
+struct UndoEditor {
+    virtual ~UndoEditor() = default;
+    virtual std::string Text() const = 0;
+    virtual int SelStart() const = 0;
+    virtual int SelLength() const = 0;
+    virtual void Select(int start, int length) = 0;
+    // False, changing nothing, when the editor refuses the text.
+    virtual bool SetSelText(const std::string& text) = 0;
+};
+
+class MultiUndo {
+public:
+    explicit MultiUndo(TRichEdit* edit);
+    explicit MultiUndo(UndoEditor* edit);  // not owned
+    ~MultiUndo();
+    MultiUndo(const MultiUndo&) = delete;
+    MultiUndo& operator=(const MultiUndo&) = delete;
+
+    void Reset();
+    void OnKeyDown(int key);
+    void OnSelectionChange();
+    void OnChange();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    std::pair<int, int> Undo();
+    std::pair<int, int> Redo();
+
+    // Takes the editor's selection as the one last reported.  Called where no
+    // edit is under way (before a key or mouse press, after a period in which
+    // selection events were not passed on) so that a selection change the
+    // recorder did not see cannot be mistaken for the next edit's.
+    void SyncSelection();
+
+    const UndoQueue& Queue() const { return *queue; }
+
+private:
+    enum : int { KeyOther = 0, KeyDelete = 1, KeyBack = 2, KeyEnter = 3 };
+
+    // Records the change from prevText to text; false when nothing changed.
+    bool record(const std::string& text);
+    bool recordInferred(const std::string& text);
+    void recordDifference(const std::string& text);
+    // Whether replacing len bytes of prevText at pos by ins bytes of text at
+    // pos turns prevText into text.
+    bool explains(const std::string& text, int pos, int del, int ins) const;
+    // Brings the baseline up to the editor's text, recording any change that
+    // arrived without a change event.
+    void catchUp();
+    bool replay(int k, bool undoing, std::pair<int, int>& range);
+
+    int dragMove = 0;
+    int dragOldStart = 0, dragOldLength = 0;
+    int dragNewStart = 0, dragNewLength = 0;
+    int lastKey = KeyOther;
+    std::string prevText;
+    int selStart = 0, selLength = 0;
+    int prevSelStart = 0, prevSelLength = 0;
+    bool lastWasUndo = false, lastWasRedo = false;
+    int step = 0;
+    std::unique_ptr<UndoQueue> queue;
+    std::unique_ptr<UndoEditor> ownedEdit;
+    UndoEditor* edit;
+    bool busy = false;
+};

@@ -1,0 +1,199 @@
+// The outline thread's passes over the real main window: the tree follows
+// the text through synchronised calls, the pane's handlers act on the text,
+// and the thread stops cleanly at shutdown.
+#include "core/outline/Outline.h"
+
+#include <QTest>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "platform/Cp932.h"
+#include "tests/app/AppFixture.h"
+
+namespace {
+
+class OutlinePane : public apptest::AppTest {
+protected:
+    // Sets the text and waits for one full pass over it.
+    void pass(TForm1& f, const std::string& text) {
+        f.RichEdit->SetText(text);
+        runPass(f);
+    }
+    void runPass(TForm1& f) {
+        const int before = f.DocumentExplorer->PassCount();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->Suspended(); }, 10000));
+        f.ResumeExplorer();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return f.DocumentExplorer->PassCount() > before && f.DocumentExplorer->Suspended(); }, 10000));
+    }
+    // The tree as depth-prefixed labels in absolute order: "A", "-B", ...
+    static std::vector<QString> treeOf(TForm1& f) {
+        std::vector<QString> rows;
+        for (QTreeWidgetItemIterator it(f.TreeView); *it; ++it) {
+            int depth = 0;
+            for (auto* p = (*it)->parent(); p; p = p->parent()) ++depth;
+            rows.push_back(QString(depth, '-') + (*it)->text(0));
+        }
+        return rows;
+    }
+    static QTreeWidgetItem* node(TForm1& f, int index) { return TDocumentExplorer::NodeFromIndex(f.TreeView, index); }
+    // The mirror must describe the tree node for node.
+    static void expectMirrorMatchesTree(TForm1& f) {
+        const auto mirror = f.DocumentExplorer->MirrorSnapshot();
+        const auto rows = treeOf(f);
+        ASSERT_EQ(mirror.size(), rows.size());
+        for (size_t i = 0; i < rows.size(); ++i)
+            EXPECT_EQ(QString(mirror[i].depth, '-') + cp932::decode(mirror[i].title), rows[i]) << i;
+    }
+};
+
+using Rows = std::vector<QString>;
+
+TEST_F(OutlinePane, TreeFollowsTheTextNodeByNode) {
+    TForm1& f = start();
+    pass(f, "\\section{A}\r\n\\subsection{a1}\r\n\\section{B}\r\n\\subsection{b1}\r\n");
+    EXPECT_EQ(treeOf(f), (Rows{"A", "-a1", "B", "-b1"}));
+    expectMirrorMatchesTree(f);
+    QTreeWidgetItem* a = node(f, 0);
+    EXPECT_TRUE(a->isExpanded());
+    EXPECT_EQ(a->data(0, Qt::UserRole).toInt(), 2);
+
+    // A rename keeps the node object and its expansion.
+    pass(f, cp932::encode(QString::fromUtf8("\\section{始め}\r\n\\subsection{a1}\r\n\\section{B}\r\n\\subsection{b1}\r\n")));
+    EXPECT_EQ(node(f, 0), a);
+    EXPECT_TRUE(a->isExpanded());
+    EXPECT_EQ(treeOf(f), (Rows{QString::fromUtf8("始め"), "-a1", "B", "-b1"}));
+
+    // A section put in between; the later one keeps its subsection.
+    pass(f, "\\section{A}\r\n\\subsection{a1}\r\n\\section{N}\r\n\\section{B}\r\n\\subsection{b1}\r\n");
+    EXPECT_EQ(treeOf(f), (Rows{"A", "-a1", "N", "B", "-b1"}));
+    expectMirrorMatchesTree(f);
+
+    // A subsection put in before a root, then levels that change.
+    pass(f, "\\subsection{x}\r\n\\chapter{C}\r\n\\section{A}\r\n\\subsection{a1}\r\n\\section*{S}\r\n");
+    EXPECT_EQ(treeOf(f), (Rows{"x", "C", "-A", "--a1", "-S"}));
+    expectMirrorMatchesTree(f);
+    EXPECT_EQ(node(f, 4)->data(0, Qt::UserRole).toInt(), 2);
+
+    pass(f, "\\chapter{C}\r\n");
+    EXPECT_EQ(treeOf(f), (Rows{"C"}));
+    pass(f, "no headings\r\n");
+    EXPECT_TRUE(treeOf(f).empty());
+    EXPECT_EQ(f.DocumentExplorer->GetLastIndex(), -1);
+    EXPECT_EQ(f.DocumentExplorer->GetStart(0), -1);
+}
+
+TEST_F(OutlinePane, PassSelectsTheHeadingThatHoldsTheCaret) {
+    TForm1& f = start();
+    const std::string text = "intro\r\n\\section{A}\r\ntext\r\n\\section{B}\r\nmore\r\n";
+    f.RichEdit->SetText(text);
+    f.RichEdit->SetSelStart(int(text.find("more")));
+    runPass(f);
+    EXPECT_EQ(f.TreeView->currentItem(), node(f, 1));
+    f.RichEdit->SetSelStart(2);
+    runPass(f);
+    EXPECT_TRUE(f.TreeView->selectedItems().isEmpty());
+}
+
+TEST_F(OutlinePane, ClickAndLabelEditActOnTheHeading) {
+    TForm1& f = start();
+    const std::string text = "x\r\n\\section{Old}\r\nbody\r\n";
+    pass(f, text);
+    f.TreeView->setCurrentItem(node(f, 0));
+    f.TreeViewClick();
+    EXPECT_EQ(f.RichEdit->SelText(), "\\section{Old}");
+
+    f.TreeViewEdited(node(f, 0), QString::fromUtf8("新しい題"));
+    EXPECT_EQ(f.RichEdit->Text(), cp932::encode(QString::fromUtf8("x\r\n\\section{新しい題}\r\nbody\r\n")));
+    // Until the next pass the mirror is behind the text: a second edit
+    // through the old positions must not cut into the new title.
+    f.TreeViewEdited(node(f, 0), "again");
+    EXPECT_EQ(f.RichEdit->Text(), cp932::encode(QString::fromUtf8("x\r\n\\section{新しい題}\r\nbody\r\n")));
+    EXPECT_EQ(node(f, 0)->text(0), "Old");
+    runPass(f);
+    EXPECT_EQ(node(f, 0)->text(0), QString::fromUtf8("新しい題"));
+    f.TreeViewEdited(node(f, 0), "again");
+    EXPECT_EQ(f.RichEdit->Text(), "x\r\n\\section{again}\r\nbody\r\n");
+}
+
+TEST_F(OutlinePane, DroppingMovesTheWholeSectionBeforeTheTarget) {
+    TForm1& f = start();
+    const std::string a = "\\section{A}\r\na\r\n\\subsection{a1}\r\n";
+    const std::string b = "\\section{B}\r\nb\r\n";
+    const std::string c = "\\section{C}\r\nc\r\n";
+    pass(f, a + b + c);
+    f.DragNode = node(f, 0);
+    f.TreeViewDragDrop(f.TreeView, node(f, 3));
+    EXPECT_EQ(f.RichEdit->Text(), b + a + c);
+    EXPECT_EQ(f.RichEdit->SelStart(), int(b.size()));
+
+    runPass(f);
+    f.DragNode = node(f, 3);  // C, onto B
+    f.TreeViewDragDrop(f.TreeView, node(f, 0));
+    EXPECT_EQ(f.RichEdit->Text(), c + b + a);
+    EXPECT_EQ(f.RichEdit->SelStart(), 0);
+
+    // Onto its own subsection, or from another source: nothing changes.
+    runPass(f);
+    f.DragNode = node(f, 2);
+    f.TreeViewDragDrop(f.TreeView, node(f, 3));
+    f.TreeViewDragDrop(f.RichEdit, node(f, 0));
+    EXPECT_EQ(f.RichEdit->Text(), c + b + a);
+
+    // A pass that deletes the pressed node forgets it rather than leave it dangling.
+    f.DragNode = node(f, 3);
+    pass(f, c + b);
+    EXPECT_EQ(f.DragNode, nullptr);
+}
+
+TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown) {
+    TForm1& f = start();
+    f.TimerTreeView->stop();
+    f.RichEdit->SetText("\\section{A}\r\n");
+    f.TextChanged = true;
+    f.MenuViewDocExplrClick();  // hide
+    f.TimerTreeViewTimer();
+    QTest::qWait(50);
+    EXPECT_EQ(f.DocumentExplorer->PassCount(), 0);
+    EXPECT_TRUE(f.TextChanged);  // still pending for when the pane comes back
+    f.MenuViewDocExplrClick();
+    f.TimerTreeViewTimer();
+    EXPECT_FALSE(f.TextChanged);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->PassCount() == 1; }, 10000));
+    EXPECT_EQ(treeOf(f), Rows{"A"});
+}
+
+TEST_F(OutlinePane, DraggedShutThePaneHidesAndKeepsItsWidth) {
+    TForm1& f = start();
+    f.SetDocuExpWidth(180);
+    f.Splitter1->setSizes({0, 700});
+    emit f.Splitter1->splitterMoved(0, 1);
+    EXPECT_TRUE(f.PanelDocumentExplorer->isHidden());
+    f.MenuViewDocExplrClick();
+    EXPECT_FALSE(f.PanelDocumentExplorer->isHidden());
+    EXPECT_EQ(f.DocuExpWidth(), 180);
+}
+
+TEST_F(OutlinePane, StopsWhileAPassStillNeedsTheMainThread) {
+    std::string big;
+    for (int i = 0; i < 3000; ++i) big += "\\section{s" + std::to_string(i) + "}\r\n\\subsection{t}\r\n";
+    {
+        TForm1& f = start();
+        f.RichEdit->SetText(big);
+        f.RichEdit->SetModified(false);
+        f.ResumeExplorer();
+        QTest::qWait(5);
+        ASSERT_TRUE(closeForm());
+        EXPECT_EQ(f.DocumentExplorer, nullptr);
+    }
+    // Destroyed without a close, in the middle of a pass, and never resumed.
+    start().RichEdit->SetText(big);
+    form->ResumeExplorer();
+    form.reset();
+    start();
+    form.reset();
+}
+
+}  // namespace

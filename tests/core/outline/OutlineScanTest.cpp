@@ -1,0 +1,84 @@
+// The outline's heading scanner over CP932 bytes.
+#include "core/outline/OutlineScan.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/Cp932.h"
+
+namespace {
+
+std::string sj(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+
+struct Heading {
+    int kind;
+    int depth;
+    std::string title;
+    bool operator==(const Heading&) const = default;
+};
+
+std::vector<Heading> outlineOf(const std::string& text) {
+    std::vector<Heading> result;
+    for (const FinalDataStruct& h : outline::ScanHeadings(text)) result.push_back({h.kind, h.depth, h.title});
+    return result;
+}
+
+struct Case {
+    const char* name;
+    std::string text;
+    std::vector<Heading> expected;
+};
+
+TEST(OutlineScan, HeadingsKindsAndLevels) {
+    const std::string longTitle(256, 'x');
+    const Case cases[] = {
+        {"siblings with a child", "\\section{A}\r\n\\subsection{B}\r\n\\section{C}\r\n",
+         {{2, 0, "A"}, {3, 1, "B"}, {2, 0, "C"}}},
+        {"skipped levels take no room", "\\subsection{X}\r\n\\chapter{Y}\r\n\\section{Z}\r\n",
+         {{3, 0, "X"}, {1, 0, "Y"}, {2, 1, "Z"}}},
+        {"a part keeps a later chapter below it", "\\part{P}\r\n\\subsection{X}\r\n\\chapter{Y}\r\n\\paragraph{Q}",
+         {{0, 0, "P"}, {3, 1, "X"}, {1, 1, "Y"}, {5, 2, "Q"}}},
+        {"starred form", "\\section*{S}\r\n", {{2, 0, "S"}}},
+        {"longer command passed over", "\\sectionmark{M}\\section2{N}\r\n", {}},
+        {"brace on the next line", "\\section\r\n{A}\r\n", {}},
+        {"blanks before the brace", "\\section  {A}", {{2, 0, "A"}}},
+        {"title of 256 bytes", "\\section{" + longTitle + "}\r\n", {}},
+        {"title of 255 bytes", "\\section{" + longTitle.substr(1) + "}\r\n", {{2, 0, longTitle.substr(1)}}},
+        {"unclosed title", "\\section{A\r\n", {}},
+        {"nested braces", "\\section{a{\\bf b}c}", {{2, 0, "a{\\bf b}c"}}},
+        // 0x83 0x7D is a whole character whose trail byte is "}".
+        {"closing-brace trail byte", sj("\\section{マ}"), {{2, 0, sj("マ")}}},
+        // 0x83 0x5C: the trail byte is no backslash.
+        {"backslash trail byte", sj("ソsection{A}表section{B}"), {}},
+        {"escaped double-byte character", sj("\\ソsection{B}"), {}},
+        {"escaped backslash", "\\\\section{B}", {}},
+        {"comments are not skipped", "%\\section{C}\r\n", {{2, 0, "C"}}},
+        {"command at the very end", "\\section", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(outlineOf(c.text), c.expected) << c.name;
+}
+
+TEST(OutlineScan, PositionsAreByteOffsets) {
+    const std::string text = sj("日本\r\n\\chapter*{章}");
+    const auto hits = outline::FindCommand(text, "\\chapter");
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(hits[0].start, 6);
+    EXPECT_EQ(hits[0].bracePos, 15);
+    EXPECT_EQ(hits[0].closePos, 18);
+    EXPECT_EQ(hits[0].title, sj("章"));
+}
+
+TEST(OutlineScan, LimitsAndStop) {
+    std::string many;
+    for (int i = 0; i < 1100; ++i) many += "\\section{s}\r\n";
+    EXPECT_EQ(outline::FindCommand(many, "\\section").size(), size_t(outline::kMaxCommandHits));
+
+    std::string all;
+    for (int i = 0; i < 1000; ++i) all += "\\part{a}\\chapter{b}\\section{c}\\subsection{d}\\paragraph{e}";
+    EXPECT_EQ(outline::ScanHeadings(all).size(), size_t(outline::kMaxHeadings));
+
+    bool stopped = false;
+    EXPECT_TRUE(outline::ScanHeadings(many, [] { return true; }, &stopped).empty());
+    EXPECT_TRUE(stopped);
+}
+
+}  // namespace
