@@ -19,7 +19,7 @@
 #include <QUrl>
 
 #include "app/CommandLine.h"
-#include "app/SettingsLayout.h"
+#include "core/settings/Layout.h"
 #include "app/Splash.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
@@ -138,12 +138,8 @@ void TForm1::FormShow() {
     setAcceptDrops(true);
 
     try {
-        TRegistry reg;
-        reg.RootKey = RootKey;
-        reg.OpenKey(RegKey, true);
-        ApplyWordWrap(reg);
-        ApplyWindowPlacement(reg);
-        reg.CloseKey();
+        ApplyWordWrap();
+        ApplyWindowPlacement();
     } catch (const std::exception& e) {
         ask::errorMessage(messageOf(e));
     }
@@ -174,11 +170,13 @@ bool TForm1::SelectLineForJump(int line) {
     return true;
 }
 
-void TForm1::ApplyWordWrap(TRegistry& reg) {
+void TForm1::ApplyWordWrap() {
     const int selStart = RichEdit->SelStart();
     const int selLength = RichEdit->SelLength();
-    if (!reg.ValueExists("WordWrap") || AutoColor) reg.WriteBool("WordWrap", true);
-    const bool wrap = layout::readBool(reg, "WordWrap", true);
+    const settings::Store store = Settings();
+    // Colouring needs wrapped lines, so it switches wrapping on.
+    if (AutoColor) store.write(key::WordWrap, true);
+    const bool wrap = store.read(key::WordWrap);
     RichEdit->SetWordWrap(wrap);
     if (QAction* item = Item("MenuEditWordWrap")) {
         item->setCheckable(true);
@@ -188,12 +186,13 @@ void TForm1::ApplyWordWrap(TRegistry& reg) {
     RichEdit->Select(selStart, selLength);
 }
 
-void TForm1::ApplyWindowPlacement(TRegistry& reg) {
-    const int state = layout::readInteger(reg, "WindowState", 0);
-    WindowTop = layout::readInteger(reg, "WindowTop", 0);
-    WindowLeft = layout::readInteger(reg, "WindowLeft", 0);
-    WindowWidth = layout::readInteger(reg, "WindowWidth", 875);
-    WindowHeight = layout::readInteger(reg, "WindowHeight", 600);
+void TForm1::ApplyWindowPlacement() {
+    const settings::Store store = Settings();
+    const int state = store.read(key::WindowState);
+    WindowTop = store.read(key::WindowTop);
+    WindowLeft = store.read(key::WindowLeft);
+    WindowWidth = store.read(key::WindowWidth);
+    WindowHeight = store.read(key::WindowHeight);
 
     // The stored rectangle may come from a larger screen or a second monitor
     // that is gone: keep the window reachable.
@@ -207,8 +206,8 @@ void TForm1::ApplyWindowPlacement(TRegistry& reg) {
     resize(normal.size());
     if (state == 2) setWindowState(windowState() | Qt::WindowMaximized);
 
-    reg.WriteInteger("WindowTop", normal.top() + 16);
-    reg.WriteInteger("WindowLeft", normal.left() + 16);
+    store.write(key::WindowTop, normal.top() + 16);
+    store.write(key::WindowLeft, normal.left() + 16);
 }
 
 void TForm1::Form1OnActivate() {
@@ -270,21 +269,16 @@ void TForm1::FormCloseQuery(bool& CanClose) {
         ask::errorMessage(messageOf(e));
     }
     try {
-        TRegistry reg;
-        reg.RootKey = RootKey;
-        reg.OpenKey(RegKey, true);
-        WriteWindowPlacement(reg);
-        reg.CloseKey();
-        reg.OpenKey(RegKey + "\\Recent", true);
-        for (int i = 0; i < layout::RecentCount; ++i)
-            reg.WriteString("RecentFile" + QString::number(i + 1), RecentFile[i]);
-        reg.CloseKey();
+        WriteWindowPlacement();
+        const settings::Store store = Settings();
+        for (int i = 1; i <= layout::RecentCount; ++i) store.write(key::RecentFile, i, RecentFile[i - 1]);
     } catch (const std::exception& e) {
         ask::errorMessage(messageOf(e));
     }
 }
 
-void TForm1::WriteWindowPlacement(TRegistry& reg) {
+void TForm1::WriteWindowPlacement() {
+    const settings::Store store = Settings();
     const Qt::WindowStates states = windowState();
     // A maximised or minimised window stores the geometry it returns to.
     // Stored as placed: the frame's top-left corner and the client size.
@@ -295,13 +289,13 @@ void TForm1::WriteWindowPlacement(TRegistry& reg) {
         if (r.isValid()) r.moveTopLeft(r.topLeft() - frame);
     }
     if (r.isValid()) {
-        reg.WriteInteger("WindowTop", r.top());
-        reg.WriteInteger("WindowLeft", r.left());
-        reg.WriteInteger("WindowWidth", r.width());
-        reg.WriteInteger("WindowHeight", r.height());
+        store.write(key::WindowTop, r.top());
+        store.write(key::WindowLeft, r.left());
+        store.write(key::WindowWidth, r.width());
+        store.write(key::WindowHeight, r.height());
     }
     const int state = (states & Qt::WindowMinimized) ? 0 : (states & Qt::WindowMaximized) ? 2 : 0;
-    reg.WriteInteger("WindowState", state);
+    store.write(key::WindowState, state);
 }
 
 void TForm1::Form1CloseClick() {
@@ -314,14 +308,11 @@ void TForm1::Form1CloseClick() {
     Guard([this] { StopTeXWorker(); });
 
     try {
-        TRegistry reg;
-        reg.RootKey = RootKey;
-        reg.OpenKey(RegKey, true);
-        reg.WriteBool("AutoColor", AutoColor);
-        reg.WriteBool("AutoCommand", AutoCommand);
-        reg.WriteBool("WordWrap", RichEdit->WordWrap());
-        reg.WriteString("CurrentDir", CurrentDir);
-        reg.CloseKey();
+        const settings::Store store = Settings();
+        store.write(key::AutoColor, AutoColor);
+        store.write(key::AutoCommand, AutoCommand);
+        store.write(key::WordWrap, RichEdit->WordWrap());
+        store.write(key::CurrentDir, CurrentDir);
         WriteViewSettings();
         WriteParentTable();
     } catch (const std::exception& e) {

@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
+#include "core/settings/Settings.h"
 #include "insert/LastUsed.h"
 #include "platform/Ask.h"
-#include "platform/Registry.h"
 #include "platform/RichEdit.h"
 
 class QAction;
@@ -52,8 +52,9 @@ public:
     ~TForm1() override;
 
     // ==== start-up, main window and shutdown (app/) ====
-    unsigned long RootKey = HKEY_CURRENT_USER_ROOT;
-    QString RegKey = "\\Software\\Kestrelwood\\Quillmark";
+    QString RegKey = settings::programKey();
+    // The settings below RegKey, through the typed facade.
+    settings::Store Settings() const { return settings::Store(RegKey); }
     QString ProgramDir;       // folder of the executable, no trailing slash
     QString AppTitle = "Quillmark";
     QString CaptionSuffix = " - Quillmark";
@@ -479,9 +480,9 @@ private:
     bool closing_ = false;
     int docuExpWidth_ = 130;
     void WireEditor();
-    void ApplyWordWrap(TRegistry& reg);
-    void ApplyWindowPlacement(TRegistry& reg);
-    void WriteWindowPlacement(TRegistry& reg);
+    void ApplyWordWrap();
+    void ApplyWindowPlacement();
+    void WriteWindowPlacement();
     void WriteViewSettings();
     void WriteParentTable();
     void ReadViewSettings();

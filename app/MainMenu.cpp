@@ -153,8 +153,6 @@ void TForm1::Guard(const std::function<void()>& handler) {
     if (!handler) return;
     try {
         handler();
-    } catch (const ERegistryException& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
     } catch (const std::exception& e) {
         ask::errorMessage(QString::fromUtf8(e.what()));
     }

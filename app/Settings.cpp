@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "app/SettingsLayout.h"
+#include "core/settings/Layout.h"
 #include "platform/Ask.h"
 
 namespace {
@@ -42,50 +42,50 @@ void TForm1::SetDocuExpWidth(int width) {
 }
 
 void TForm1::ReadViewSettings() {
-    TRegIniFile ini(RegKey);
-    ToolBarFile->setHidden(!ini.ReadBool("View", "Edit", true));
+    const settings::Store store = Settings();
+    ToolBarFile->setHidden(!store.read(key::ViewEdit));
     ToolBarTeXShosiki->setMinimumWidth(kFormatBarWidth);
     ToolBarTeXShosiki->resize(kFormatBarWidth, ToolBarTeXShosiki->height());
-    ToolBarTeXShosiki->setHidden(!ini.ReadBool("View", "TeXSho", true));
+    ToolBarTeXShosiki->setHidden(!store.read(key::ViewTeXSho));
     ToolBarTeXMath->setMinimumWidth(kMathBarWidth);
     ToolBarTeXMath->resize(kMathBarWidth, ToolBarTeXMath->height());
-    ToolBarTeXMath->setHidden(!ini.ReadBool("View", "TeXMath", true));
+    ToolBarTeXMath->setHidden(!store.read(key::ViewTeXMath));
     ArrangeToolBars();
-    SetDocuExpWidth(ini.ReadInteger("View", "DocuExpWidth", 130));
-    PanelDocumentExplorer->setHidden(!ini.ReadBool("View", "DocuExp", true));
-    StatusBar->setHidden(!ini.ReadBool("View", "StatusBar", true));
+    SetDocuExpWidth(store.read(key::ViewDocuExpWidth));
+    PanelDocumentExplorer->setHidden(!store.read(key::ViewDocuExp));
+    StatusBar->setHidden(!store.read(key::ViewStatusBar));
 }
 
 void TForm1::WriteViewSettings() {
     // The window is hidden by now, so what counts is whether each bar or pane was
     // switched off, not whether it is on screen.
-    TRegIniFile ini(RegKey);
-    ini.WriteBool("View", "Edit", !ToolBarFile->isHidden());
-    ini.WriteBool("View", "TeXSho", !ToolBarTeXShosiki->isHidden());
-    ini.WriteBool("View", "TeXMath", !ToolBarTeXMath->isHidden());
-    ini.WriteInteger("View", "DocuExpWidth", docuExpWidth_);
-    ini.WriteBool("View", "DocuExp", !PanelDocumentExplorer->isHidden());
-    ini.WriteBool("View", "StatusBar", !StatusBar->isHidden());
+    const settings::Store store = Settings();
+    store.write(key::ViewEdit, !ToolBarFile->isHidden());
+    store.write(key::ViewTeXSho, !ToolBarTeXShosiki->isHidden());
+    store.write(key::ViewTeXMath, !ToolBarTeXMath->isHidden());
+    store.write(key::ViewDocuExpWidth, docuExpWidth_);
+    store.write(key::ViewDocuExp, !PanelDocumentExplorer->isHidden());
+    store.write(key::ViewStatusBar, !StatusBar->isHidden());
 }
 
 void TForm1::ReadParentTable() {
-    TRegIniFile ini(RegKey + "\\Parent");
+    const settings::Store store = Settings();
     for (int i = 0; i < layout::ParentCount; ++i) {
-        const QString index = QString::number(i);
-        ParentTable[i].Child = ini.ReadString("Child", index, "");
-        ParentTable[i].Parent = ini.ReadString("Parent", index, "");
-        ParentTable[i].Execute = ini.ReadBool("Execute", index, false);
+        ParentTable[i].Child = store.read(key::ParentChild, i);
+        ParentTable[i].Parent = store.read(key::ParentParent, i);
+        ParentTable[i].Execute = store.read(key::ParentExecute, i);
     }
 }
 
 void TForm1::WriteParentTable() {
-    TRegIniFile ini(RegKey + "\\Parent");
+    const settings::Store store = Settings();
+    settings::Batch batch;
     for (int i = 0; i < layout::ParentCount; ++i) {
-        const QString index = QString::number(i);
-        ini.WriteString("Child", index, ParentTable[i].Child);
-        ini.WriteString("Parent", index, ParentTable[i].Parent);
-        ini.WriteBool("Execute", index, ParentTable[i].Execute);
+        store.write(key::ParentChild, i, ParentTable[i].Child);
+        store.write(key::ParentParent, i, ParentTable[i].Parent);
+        store.write(key::ParentExecute, i, ParentTable[i].Execute);
     }
+    batch.commit();
 }
 
 void TForm1::LoadSettings() {
@@ -97,41 +97,25 @@ void TForm1::LoadSettings() {
     ReadViewSettings();
     ReadParentTable();
 
-    TRegistry reg;
-    reg.RootKey = RootKey;
-    reg.OpenKey(RegKey + "\\Recent", true);
-    for (int i = 0; i < layout::RecentCount; ++i) {
-        const QString name = "RecentFile" + QString::number(i + 1);
-        if (!reg.ValueExists(name)) reg.WriteString(name, "");
-        RecentFile[i] = layout::readString(reg, name, "");
-    }
-    reg.CloseKey();
+    const settings::Store store = Settings();
+    for (int i = 1; i <= layout::RecentCount; ++i) RecentFile[i - 1] = store.read(key::RecentFile, i);
 
-    reg.OpenKey(RegKey + "\\UserDefine", true);
-    layout::writeMissingUserDefines(reg);
-    reg.CloseKey();
-    reg.OpenKey(RegKey + "\\UserPackage", true);
-    layout::writeMissing(reg, layout::userPackageDefaults());
-    reg.CloseKey();
-    reg.OpenKey(RegKey + "\\MathSoeji", true);
-    layout::writeMissing(reg, layout::mathSoejiDefaults());
-    reg.CloseKey();
+    layout::writeMissingUserDefines(store);
+    store.writeMissing(layout::userPackageDefaults());
+    store.writeMissing(layout::mathSoejiDefaults());
 
     ProgramDir = QCoreApplication::applicationDirPath();
 
-    reg.OpenKey(RegKey + "\\TeXSetting", true);
-    layout::writeMissing(reg, layout::texSettingDefaults());
-    reg.CloseKey();
+    store.writeMissing(layout::texSettingDefaults());
 
-    reg.OpenKey(RegKey, true);
     LoadColorSettings();
-    layout::writeMissing(reg, layout::rootDefaults());
+    store.writeMissing(layout::rootDefaults());
 
-    TabSpace = layout::readInteger(reg, "TabSpace", 1);
-    TabSpaceNo = layout::readInteger(reg, "TabSpaceNo", 4);
-    CurrentDir = layout::readString(reg, "CurrentDir", "");
-    AutoCommand = layout::readBool(reg, "AutoCommand", true);
-    AutoColor = layout::readBool(reg, "AutoColor", true);
+    TabSpace = store.read(key::TabSpace);
+    TabSpaceNo = store.read(key::TabSpaceNo);
+    CurrentDir = store.read(key::CurrentDir);
+    AutoCommand = store.read(key::AutoCommand);
+    AutoColor = store.read(key::AutoColor);
     if (QAction* button = Item("ToolButtonColorStructure")) {
         button->setCheckable(true);
         button->setChecked(AutoColor);
@@ -141,10 +125,10 @@ void TForm1::LoadSettings() {
         button->setChecked(AutoCommand);
     }
 
-    const QString fontName = layout::readString(reg, "FontName", QString::fromUtf8("ＭＳ ゴシック"));
-    int fontSize = layout::readInteger(reg, "FontSize", 12);
-    const unsigned fontColor = static_cast<unsigned>(layout::readInteger(reg, "FontColor", 0));
-    if (fontSize <= 0) fontSize = 12;
+    const QString fontName = store.read(key::FontName);
+    int fontSize = store.read(key::FontSize);
+    const unsigned fontColor = static_cast<unsigned>(store.read(key::FontColor));
+    if (fontSize <= 0) fontSize = key::FontSize.value.number;
     RichEdit->SelectAllText();
     QFont font(fontName);
     font.setPointSize(fontSize);
@@ -155,18 +139,17 @@ void TForm1::LoadSettings() {
     RichEdit->SetDefaultFormat(format);
 
     FontColor = fontColor & 0xFFFFFF;
-    BackColor = static_cast<unsigned>(layout::readInteger(reg, "BackColor", 0xFFFFFF)) & 0xFFFFFF;
+    BackColor = static_cast<unsigned>(store.read(key::BackColor)) & 0xFFFFFF;
     RichEdit->SetBackColor(BackColor);
     QPalette palette = TreeView->palette();
     palette.setColor(QPalette::Base, colorOf(BackColor));
     palette.setColor(QPalette::Text, colorOf(FontColor));
     TreeView->setPalette(palette);
 
-    RichEdit->SetTabStops(layout::readInteger(reg, "Tab", 24));
+    RichEdit->SetTabStops(store.read(key::Tab));
 
     RichEdit->SetSelLength(0);
     RichEdit->SetModified(false);
 
-    layout::writeMissing(reg, layout::windowDefaults());
-    reg.CloseKey();
+    store.writeMissing(layout::windowDefaults());
 }

@@ -14,6 +14,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/SettingsFile.h"
+
 // Raised by a read of a missing value or of a value of the wrong type.
 class ERegistryException : public std::runtime_error {
 public:
@@ -22,32 +24,6 @@ public:
 
 constexpr unsigned long HKEY_CURRENT_USER_ROOT = 0x80000001UL;
 
-namespace settings {
-// Path of the store file in force.
-QString storePath();
-// Called once at start-up: when the file exists but cannot be parsed, it is
-// renamed aside (".corrupt-<time>") and true is returned, so the caller can
-// tell the user; the program then starts with defaults.
-bool quarantineIfCorrupt(QString* movedTo = nullptr);
-
-// While a Batch lives, writes of this process (any thread) are seen at once
-// by its own readers but reach the file together when the batch ends, in one
-// locked read-modify-write: for code that writes hundreds of values in a row,
-// such as the defaults at the first start.  Batches nest.
-class Batch {
-public:
-    Batch();
-    // Writes the batch's changes; may throw ERegistryException.
-    void commit();
-    // Commits unless commit() was called; a failure is only logged here.
-    ~Batch();
-    Batch(const Batch&) = delete;
-    Batch& operator=(const Batch&) = delete;
-
-private:
-    bool committed_ = false;
-};
-}  // namespace settings
 
 class TRegistry {
 public:

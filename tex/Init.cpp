@@ -11,7 +11,7 @@
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
-#include "platform/Registry.h"
+#include "core/settings/Keys.h"
 
 namespace {
 
@@ -20,19 +20,19 @@ bool realFileExists(const QString& path) { return QFileInfo::exists(path); }
 // The settings values and their fields, in the order they are loaded and
 // stored.
 struct FieldBinding {
-    const char* value;
+    const settings::Text* value;
     QLineEdit* FormInitUi::*field;
 };
 constexpr FieldBinding kBindings[] = {
-    {"TeXFile", &FormInitUi::TeXExeFileName},   {"TeXOption", &FormInitUi::EditTeXCommand},
-    {"DviFile", &FormInitUi::TeXDVIFileName},   {"DviOption", &FormInitUi::EditDVIOption},
-    {"MendexFile", &FormInitUi::EditMendexFile}, {"MendexOption", &FormInitUi::EditMendexOption},
-    {"BibTeXFile", &FormInitUi::EditBibFile},   {"BibTeXOption", &FormInitUi::EditBibOption},
-    {"DvipsFile", &FormInitUi::EditDvips},      {"DvipsOption", &FormInitUi::EditDvipsOption},
-    {"DvipdfFile", &FormInitUi::EditDVIPDF},    {"DvipdfOption", &FormInitUi::EditDVIPDFOption},
-    {"PDFReaderFile", &FormInitUi::EditPDFReader}, {"PDFReaderOption", &FormInitUi::EditPDFReaderOption},
-    {"PSViewerFile", &FormInitUi::EditPSViewer}, {"PSViewerOption", &FormInitUi::EditPSViewerOption},
-    {"SpellFile", &FormInitUi::EditSpellProg},  {"SpellOption", &FormInitUi::EditSpellOpt},
+    {&key::TeXFile, &FormInitUi::TeXExeFileName},   {&key::TeXOption, &FormInitUi::EditTeXCommand},
+    {&key::DviFile, &FormInitUi::TeXDVIFileName},   {&key::DviOption, &FormInitUi::EditDVIOption},
+    {&key::MendexFile, &FormInitUi::EditMendexFile}, {&key::MendexOption, &FormInitUi::EditMendexOption},
+    {&key::BibTeXFile, &FormInitUi::EditBibFile},   {&key::BibTeXOption, &FormInitUi::EditBibOption},
+    {&key::DvipsFile, &FormInitUi::EditDvips},      {&key::DvipsOption, &FormInitUi::EditDvipsOption},
+    {&key::DvipdfFile, &FormInitUi::EditDVIPDF},    {&key::DvipdfOption, &FormInitUi::EditDVIPDFOption},
+    {&key::PDFReaderFile, &FormInitUi::EditPDFReader}, {&key::PDFReaderOption, &FormInitUi::EditPDFReaderOption},
+    {&key::PSViewerFile, &FormInitUi::EditPSViewer}, {&key::PSViewerOption, &FormInitUi::EditPSViewerOption},
+    {&key::SpellFile, &FormInitUi::EditSpellProg},  {&key::SpellOption, &FormInitUi::EditSpellOpt},
 };
 
 // Executables on Linux carry no extension, so the filters go by name.
@@ -132,19 +132,10 @@ void TFormInit::showEvent(QShowEvent* event)
 void TFormInit::FormShow()
 {
     stored_ = false;
-    TRegistry reg;
-    reg.RootKey = RootKey;
-    if (!reg.OpenKey(RegKey + "\\TeXSetting", true))
-        return;
+    const settings::Store store(RegKey);
     for (const FieldBinding& b : kBindings)
-        (ui.*b.field)->setText(reg.ValueExists(b.value) ? reg.ReadString(b.value) : QString());
-    int dde = 0;
-    try {
-        dde = reg.ValueExists("DviDde") ? reg.ReadInteger("DviDde") : 0;
-    } catch (const ERegistryException&) {
-    }
-    ui.rgDVIExe.SetItemIndex(dde);
-    reg.CloseKey();
+        (ui.*b.field)->setText(store.read(*b.value));
+    ui.rgDVIExe.SetItemIndex(store.read(key::DviDde));
 }
 
 void TFormInit::FormClose(int modalResult)
@@ -152,14 +143,12 @@ void TFormInit::FormClose(int modalResult)
     if (modalResult != mrOk || stored_)
         return;
     stored_ = true;
-    TRegistry reg;
-    reg.RootKey = RootKey;
-    if (!reg.OpenKey(RegKey + "\\TeXSetting", true))
-        return;
+    const settings::Store store(RegKey);
+    settings::Batch batch;
     for (const FieldBinding& b : kBindings)
-        reg.WriteString(b.value, (ui.*b.field)->text());
-    reg.WriteInteger("DviDde", ui.rgDVIExe.ItemIndex());
-    reg.CloseKey();
+        store.write(*b.value, (ui.*b.field)->text());
+    store.write(key::DviDde, ui.rgDVIExe.ItemIndex());
+    batch.commit();
 }
 
 void TFormInit::done(int result)
@@ -223,12 +212,7 @@ void TFormInit::BitBtn4Click()
         ui.EditSpellProg->setText(v.SpellFile);
         ui.EditSpellOpt->setText(v.SpellOption);
         ui.rgDVIExe.SetItemIndex(v.DviDde);
-        TRegistry reg;
-        reg.RootKey = RootKey;
-        if (reg.OpenKey(RegKey, true)) {
-            reg.WriteInteger("TeXBAT", 1);
-            reg.CloseKey();
-        }
+        settings::Store(RegKey).write(key::TeXBAT, 1);
         ask::messageBox("Quillmarkの初期設定が完了しました。", "確認", MB_OK | MB_ICONINFORMATION);
     } else {
         ask::messageBox("TeXプログラム等が見つかりませんでした。\r\nTeXが正しくインストールされていない可能性があります。\r\n"
@@ -277,7 +261,6 @@ void TForm1::MenuOptionInitClick()
     {
         TFormInit form(this);
         form.HelpContext = HelpContextOf("MenuOptionInit");
-        form.SetRootKey(RootKey);
         form.SetRegKey(RegKey);
         if (ask::execModal(form) == mrOk)
             TeXProcessed = false;

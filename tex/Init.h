@@ -40,9 +40,8 @@ class TFormInit : public QDialog {
     Q_OBJECT
 public:
     explicit TFormInit(QWidget* owner = nullptr);
-    void SetRootKey(unsigned long rootKey) { RootKey = rootKey; }
+    // The program key the dialog reads and writes below.
     void SetRegKey(const QString& regKey) { RegKey = regKey; }
-    unsigned long RootKey = 0;
     QString RegKey;
     int HelpContext = 0;
     // Tests point the probes and the missing-file checks elsewhere.

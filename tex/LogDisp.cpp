@@ -59,17 +59,17 @@ void TFormLogDisp::SetColors(unsigned backBgr, unsigned textBgr)
 namespace byproducts {
 
 const std::array<Kind, 11> Kinds{{
-    {"adDVI", false, ".dvi"},
-    {"adLOG", true, ".log"},
-    {"adAUX", true, ".AUX"},
-    {"adTOC", true, ".toc"},
-    {"adLOF", true, ".lof"},
-    {"adLOT", true, ".lot"},
-    {"adIDX", true, ".idx"},
-    {"adIND", true, ".ind"},
-    {"adILG", true, ".ilg"},
-    {"adBBL", true, ".bbl"},
-    {"adBLG", true, ".blg"},
+    {&key::adDVI, ".dvi"},
+    {&key::adLOG, ".log"},
+    {&key::adAUX, ".AUX"},
+    {&key::adTOC, ".toc"},
+    {&key::adLOF, ".lof"},
+    {&key::adLOT, ".lot"},
+    {&key::adIDX, ".idx"},
+    {&key::adIND, ".ind"},
+    {&key::adILG, ".ilg"},
+    {&key::adBBL, ".bbl"},
+    {&key::adBLG, ".blg"},
 }};
 
 namespace {
@@ -147,10 +147,10 @@ void TForm1::AutoDeleteTeXFiles(const QString& fileName)
     try {
         QStringList exts;
         {
-            SettingsKey key(*this);
-            if (!key.boolean("adAutoDelete", false)) return;
+            const settings::Store store = Settings();
+            if (!store.read(key::adAutoDelete)) return;
             for (const byproducts::Kind& kind : byproducts::Kinds)
-                if (key.boolean(kind.setting, kind.byDefault)) exts << QString::fromLatin1(kind.ext);
+                if (store.read(*kind.setting)) exts << QString::fromLatin1(kind.ext);
         }
         byproducts::deleteBeside(fileName, exts);
     } catch (...) {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <array>
 
+#include "core/settings/Keys.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -23,8 +25,7 @@ public:
 namespace byproducts {
 
 struct Kind {
-    const char* setting;  // boolean in the settings key
-    bool byDefault;
+    const settings::Boolean* setting;  // whether to delete it
     const char* ext;
 };
 // In the order they are deleted; "adAutoDelete" is the master switch.

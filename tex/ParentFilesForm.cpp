@@ -133,7 +133,7 @@ void TForm1::BuildTeXExtraCommands()
         QAction* list = AddItem(MenuFile, "MenuFileSpellList", "スペルチェックする(&C)...",
                                 [this] { runWordListCheck(*this); });
         QAction* file = AddItem(MenuFile, "MenuFileSpell", "スペルチェックする(&C)",
-                                [this] { runExternalChecker(*this, RegKey, "SpellProg"); });
+                                [this] { runExternalChecker(*this, {&key::SpellProg, &key::SpellProgOption}); });
         for (QAction* item : {list, file}) {
             item->setVisible(false);
             item->setEnabled(false);

@@ -10,66 +10,49 @@
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
-#include "platform/Registry.h"
 
-const std::array<const char*, 11> kExtensionValueNames = {"adDVI", "adLOG", "adAUX", "adTOC", "adLOF", "adLOT",
-                                                          "adIDX", "adIND", "adILG", "adBBL", "adBLG"};
+const std::array<const char*, 11> kExtensionValueNames = [] {
+    std::array<const char*, 11> names{};
+    for (size_t i = 0; i < names.size(); ++i) names[i] = kExtensionValues[i]->value.name;
+    return names;
+}();
 
 namespace {
 
 struct IntegerValue {
-    const char* name;
+    const settings::Integer* value;
     int PreferenceValues::*field;
 };
 constexpr IntegerValue kIntegers[] = {
-    {"ZuSmall", &PreferenceValues::ZuSmall},
-    {"DirOnOff", &PreferenceValues::DirOnOff},
-    {"JPaper", &PreferenceValues::JPaper},
-    {"DefOption", &PreferenceValues::DefOption},
+    {&key::ZuSmall, &PreferenceValues::ZuSmall},
+    {&key::DirOnOff, &PreferenceValues::DirOnOff},
+    {&key::JPaper, &PreferenceValues::JPaper},
+    {&key::DefOption, &PreferenceValues::DefOption},
 };
-
-int readInteger(TRegistry& reg, const char* name, int def) { return reg.ValueExists(name) ? reg.ReadInteger(name) : def; }
-bool readBool(TRegistry& reg, const char* name, bool def) { return reg.ValueExists(name) ? reg.ReadBool(name) : def; }
 
 }  // namespace
 
-PreferenceValues readPreferences(unsigned long rootKey, const QString& regKey)
+PreferenceValues readPreferences(const settings::Store& store)
 {
     PreferenceValues v;
-    TRegistry reg;
-    reg.RootKey = rootKey;
-    if (reg.OpenKey(regKey, true)) {
-        for (const IntegerValue& i : kIntegers)
-            v.*i.field = readInteger(reg, i.name, v.*i.field);
-        v.adAutoDelete = readBool(reg, "adAutoDelete", v.adAutoDelete);
-        for (size_t i = 0; i < kExtensionValueNames.size(); ++i)
-            v.extensions[i] = readBool(reg, kExtensionValueNames[i], v.extensions[i]);
-        reg.CloseKey();
-    }
-    if (reg.OpenKey(regKey + "\\TeXSetting", true)) {
-        v.HowTex = readInteger(reg, "HowTex", v.HowTex);
-        reg.CloseKey();
-    }
+    for (const IntegerValue& i : kIntegers)
+        v.*i.field = store.read(*i.value);
+    v.adAutoDelete = store.read(key::adAutoDelete);
+    for (size_t i = 0; i < kExtensionValues.size(); ++i)
+        v.extensions[i] = store.read(*kExtensionValues[i]);
+    v.HowTex = store.read(key::HowTex);
     return v;
 }
 
-void writePreferences(unsigned long rootKey, const QString& regKey, const PreferenceValues& values)
+void writePreferences(const settings::Store& store, const PreferenceValues& values)
 {
     settings::Batch batch;
-    TRegistry reg;
-    reg.RootKey = rootKey;
-    if (reg.OpenKey(regKey, true)) {
-        reg.WriteBool("adAutoDelete", values.adAutoDelete);
-        for (size_t i = 0; i < kExtensionValueNames.size(); ++i)
-            reg.WriteBool(kExtensionValueNames[i], values.extensions[i]);
-        for (const IntegerValue& i : kIntegers)
-            reg.WriteInteger(i.name, values.*i.field);
-        reg.CloseKey();
-    }
-    if (reg.OpenKey(regKey + "\\TeXSetting", true)) {
-        reg.WriteInteger("HowTex", values.HowTex);
-        reg.CloseKey();
-    }
+    store.write(key::adAutoDelete, values.adAutoDelete);
+    for (size_t i = 0; i < kExtensionValues.size(); ++i)
+        store.write(*kExtensionValues[i], values.extensions[i]);
+    for (const IntegerValue& i : kIntegers)
+        store.write(*i.value, values.*i.field);
+    store.write(key::HowTex, values.HowTex);
     batch.commit();
 }
 
@@ -119,9 +102,9 @@ void TForm1::MenuOptionPreferenceClick()
     {
         TFormPreference form(this);
         form.HelpContext = HelpContextOf("MenuOptionPreference");
-        form.SetValues(readPreferences(RootKey, RegKey));
+        form.SetValues(readPreferences(Settings()));
         if (ask::execModal(form) == mrOk)
-            writePreferences(RootKey, RegKey, form.Values());
+            writePreferences(Settings(), form.Values());
     }
     QDir::setCurrent(folder);
 }

@@ -5,27 +5,35 @@
 #include <QString>
 #include <array>
 
+#include "core/settings/Keys.h"
 #include "forms/TeXExtraForms.h"
 
+// The by-product flags, in the order of PreferenceValues::extensions.
+inline constexpr std::array<const settings::Boolean*, 11> kExtensionValues = {
+    &key::adDVI, &key::adLOG, &key::adAUX, &key::adTOC, &key::adLOF, &key::adLOT,
+    &key::adIDX, &key::adIND, &key::adILG, &key::adBBL, &key::adBLG};
+
 struct PreferenceValues {
-    int ZuSmall = 0;
-    int DirOnOff = 0;
-    int JPaper = 0;
-    int DefOption = 0;
-    int HowTex = 2;                  // in \TeXSetting
-    bool adAutoDelete = false;
-    // adDVI adLOG adAUX adTOC adLOF adLOT adIDX adIND adILG adBBL adBLG
-    std::array<bool, 11> extensions{false, true, true, true, true, true, true, true, true, true, true};
+    int ZuSmall = key::ZuSmall.value.number;
+    int DirOnOff = key::DirOnOff.value.number;
+    int JPaper = key::JPaper.value.number;
+    int DefOption = key::DefOption.value.number;
+    int HowTex = key::HowTex.value.number;  // in \TeXSetting
+    bool adAutoDelete = key::adAutoDelete.value.number != 0;
+    std::array<bool, 11> extensions = [] {
+        std::array<bool, 11> flags{};
+        for (size_t i = 0; i < flags.size(); ++i) flags[i] = kExtensionValues[i]->value.number != 0;
+        return flags;
+    }();
 };
 
 // Value names of the extension flags, in the order of PreferenceValues::extensions.
 extern const std::array<const char*, 11> kExtensionValueNames;
 
-// Reads the values below the settings key; a missing value reads as its
-// start-up default.
-PreferenceValues readPreferences(unsigned long rootKey, const QString& regKey);
+// Reads the values below the settings key.
+PreferenceValues readPreferences(const settings::Store& store);
 // Writes the flags, then the integers, then HowTex in \TeXSetting.
-void writePreferences(unsigned long rootKey, const QString& regKey, const PreferenceValues& values);
+void writePreferences(const settings::Store& store, const PreferenceValues& values);
 
 class TFormPreference : public QDialog {
     Q_OBJECT

@@ -11,7 +11,6 @@
 
 #include "app/Form1.h"
 #include "platform/Ask.h"
-#include "platform/Registry.h"
 #include "tex/SpellDialog.h"
 #include "tex/SpellWords.h"
 
@@ -44,31 +43,23 @@ struct CheckerSetting {
     QString program, options;
 };
 
-CheckerSetting readChecker(const TForm1& form, const QString& key, const QString& programValue)
+CheckerSetting readChecker(const TForm1& form, const CheckerValues& values)
 {
-    CheckerSetting s;
-    TRegistry reg;
-    reg.RootKey = form.RootKey;
-    if (reg.OpenKey(key, false)) {
-        if (reg.ValueExists(programValue))
-            s.program = reg.ReadString(programValue);
-        if (reg.ValueExists("SpellOption"))
-            s.options = reg.ReadString("SpellOption");
-    }
-    return s;
+    const settings::Store store = form.Settings();
+    return {store.read(*values.program), store.read(*values.options)};
 }
 
 }  // namespace
 
-void TForm1::MenuTeXSpellClick() { runExternalChecker(*this, RegKey + "\\TeXSetting", "SpellFile"); }
+void TForm1::MenuTeXSpellClick() { runExternalChecker(*this, {&key::SpellFile, &key::SpellOption}); }
 
-void runExternalChecker(TForm1& form, const QString& key, const QString& programValue)
+void runExternalChecker(TForm1& form, const CheckerValues& values)
 {
     if (form.Busy)
         return;
     auto& RichEdit = form.RichEdit;
     const QString& AppTitle = form.AppTitle;
-    if (readChecker(form, key, programValue).program.isEmpty()) {
+    if (readChecker(form, values).program.isEmpty()) {
         ask::messageBox("起動するスペルチェック・ソフトウェアが指定されていません。", AppTitle, MB_OK | MB_ICONERROR);
         return;
     }
@@ -77,7 +68,7 @@ void runExternalChecker(TForm1& form, const QString& key, const QString& program
     if (!form.HasFileName || form.FileName.isEmpty() || RichEdit->Modified())
         return;
 
-    const CheckerSetting checker = readChecker(form, key, programValue);
+    const CheckerSetting checker = readChecker(form, values);
     // The checker's input is at its end from the start: a checker that
     // reads its input must not wait on a pipe nobody writes to while the
     // window waits for the checker.

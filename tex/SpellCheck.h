@@ -2,6 +2,7 @@
 // Running the user's spell checker on the saved document.
 #include <QString>
 
+#include "core/settings/Keys.h"
 #include "tex/ProgramRunner.h"
 
 namespace spell {
@@ -17,8 +18,13 @@ QString wordListPath(const QString& programDir);
 }  // namespace spell
 
 class TForm1;
+// Where the external checker's program and options are kept.
+struct CheckerValues {
+    const settings::Text* program;
+    const settings::Text* options;
+};
 // The external checker's road with its program and options read from the
-// given key and value names.
-void runExternalChecker(TForm1& form, const QString& key, const QString& programValue);
+// given values.
+void runExternalChecker(TForm1& form, const CheckerValues& values);
 // The built-in checker over the word list at its fixed place.
 void runWordListCheck(TForm1& form);

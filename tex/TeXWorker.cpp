@@ -8,43 +8,31 @@
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
-#include "platform/Registry.h"
+#include "core/settings/Keys.h"
 #include "tex/DdeClient.h"
 #include "tex/ProgramRunner.h"
 #include "tex/TeXConsole.h"
 
-TeXSettings readTeXSettings(unsigned long rootKey, const QString& settingsKey)
+TeXSettings readTeXSettings(const settings::Store& store)
 {
     TeXSettings s;
-    TRegistry reg;
-    reg.RootKey = rootKey;
-    if (!reg.OpenKey(settingsKey + "\\TeXSetting", true))
-        return s;
-    auto str = [&reg](const char* name) {
-        return reg.ValueExists(name) ? reg.ReadString(name) : QString();
-    };
-    s.TeXFile = str("TeXFile");
-    s.TeXOption = str("TeXOption");
-    s.MendexFile = str("MendexFile");
-    s.MendexOption = str("MendexOption");
-    s.BibTeXFile = str("BibTeXFile");
-    s.BibTeXOption = str("BibTeXOption");
-    try {
-        s.DviDde = reg.ValueExists("DviDde") ? reg.ReadInteger("DviDde") : 0;
-    } catch (const ERegistryException&) {
-        s.DviDde = 0;
-    }
-    s.DviFile = str("DviFile");
-    s.DviOption = str("DviOption");
-    s.DvipdfFile = str("DvipdfFile");
-    s.DvipdfOption = str("DvipdfOption");
-    s.DvipsFile = str("DvipsFile");
-    s.DvipsOption = str("DvipsOption");
-    s.PDFReaderFile = str("PDFReaderFile");
-    s.PDFReaderOption = str("PDFReaderOption");
-    s.PSViewerFile = str("PSViewerFile");
-    s.PSViewerOption = str("PSViewerOption");
-    reg.CloseKey();
+    s.TeXFile = store.read(key::TeXFile);
+    s.TeXOption = store.read(key::TeXOption);
+    s.MendexFile = store.read(key::MendexFile);
+    s.MendexOption = store.read(key::MendexOption);
+    s.BibTeXFile = store.read(key::BibTeXFile);
+    s.BibTeXOption = store.read(key::BibTeXOption);
+    s.DviDde = store.read(key::DviDde);
+    s.DviFile = store.read(key::DviFile);
+    s.DviOption = store.read(key::DviOption);
+    s.DvipdfFile = store.read(key::DvipdfFile);
+    s.DvipdfOption = store.read(key::DvipdfOption);
+    s.DvipsFile = store.read(key::DvipsFile);
+    s.DvipsOption = store.read(key::DvipsOption);
+    s.PDFReaderFile = store.read(key::PDFReaderFile);
+    s.PDFReaderOption = store.read(key::PDFReaderOption);
+    s.PSViewerFile = store.read(key::PSViewerFile);
+    s.PSViewerOption = store.read(key::PSViewerOption);
     return s;
 }
 
@@ -181,7 +169,7 @@ QStringList TTeXEXE::childEnvironment() const
 void TTeXEXE::RunTeXOnce()
 {
     ClearProcessed();
-    settings_ = readTeXSettings(form ? form->RootKey : HKEY_CURRENT_USER_ROOT, settingsKey);
+    settings_ = readTeXSettings(settings::Store(settingsKey));
     if (settings_.TeXFile.isEmpty()) {
         ask::messageBox("起動するTeXプログラムが指定されていません。", kCaption, MB_ICONERROR);
         return;
@@ -199,7 +187,7 @@ void TTeXEXE::RunTeXOnce()
 void TTeXEXE::RunTeXFull()
 {
     ClearProcessed();
-    settings_ = readTeXSettings(form ? form->RootKey : HKEY_CURRENT_USER_ROOT, settingsKey);
+    settings_ = readTeXSettings(settings::Store(settingsKey));
     if (settings_.TeXFile.isEmpty()) {
         ask::messageBox("起動するTeXプログラムが指定されていません。", kCaption, MB_ICONERROR);
         return;
@@ -239,7 +227,7 @@ void TTeXEXE::RunTeXFull()
 
 void TTeXEXE::ShowOutput()
 {
-    settings_ = readTeXSettings(form ? form->RootKey : HKEY_CURRENT_USER_ROOT, settingsKey);
+    settings_ = readTeXSettings(settings::Store(settingsKey));
     QString dvi = withExtension(".dvi");
     QString dviName = QFileInfo(dvi).fileName();
     auto fail = [](const char* text) { ask::messageBox(QString::fromUtf8(text), kCaption, MB_ICONERROR); };

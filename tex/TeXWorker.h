@@ -8,12 +8,13 @@
 #include <atomic>
 #include <string>
 
+#include "core/settings/Settings.h"
 #include "platform/Thread.h"
 
 class TForm1;
 class TeXConsole;
 
-// The program settings a run reads; a missing string reads as empty.
+// The program settings a run reads.
 struct TeXSettings {
     QString TeXFile, TeXOption;
     QString MendexFile, MendexOption, BibTeXFile, BibTeXOption;
@@ -21,7 +22,7 @@ struct TeXSettings {
     QString DviFile, DviOption, DvipdfFile, DvipdfOption, DvipsFile, DvipsOption;
     QString PDFReaderFile, PDFReaderOption, PSViewerFile, PSViewerOption;
 };
-TeXSettings readTeXSettings(unsigned long rootKey, const QString& settingsKey);
+TeXSettings readTeXSettings(const settings::Store& store);
 
 // The TEXEDIT value for a document: TeX runs it through the shell with %d
 // and %s filled in, so the companion's path and the file name are quoted.

@@ -2,7 +2,7 @@
 // settings in and out, applying them, storing them and colouring anew.
 #include "app/Form1.h"
 #include "core/colour/ColorSettings.h"
-#include "platform/Registry.h"
+#include "core/settings/Keys.h"
 
 #include <QAction>
 #include <QDir>
@@ -85,34 +85,27 @@ void TForm1::MenuOptionColorStructClick()
 
     {
         settings::Batch batch;
-        TRegistry reg;
-        reg.RootKey = RootKey;
-        if (reg.OpenKey(RegKey + "\\Color", true)) {
-            reg.WriteInteger("RemColor", int(RemColor));
-            reg.WriteBool("RemItalic", RemItalic);
-            reg.WriteInteger("ComNum", ComNum);
-            for (int i = 0; i < ComNum; ++i) {
-                const QString n = QString::number(i + 1);
-                reg.WriteString("Command" + n, CmdName[size_t(i)]);
-                reg.WriteInteger("Color" + n, int(CmdColor[size_t(i)]));
-                reg.WriteBool("Ast" + n, CmdAst[size_t(i)]);
-                reg.WriteBool("CmdBold" + n, CmdBold[size_t(i)]);
-                reg.WriteBool("CmdItalic" + n, CmdItalic[size_t(i)]);
-            }
-            reg.WriteInteger("DollerColor", int(DollerColor));
-            reg.WriteInteger("AndColor", int(AndColor));
-            reg.WriteInteger("ZenColor", int(ZenColor));
-            reg.WriteInteger("GenTeXColor", int(GenTeXColor));
-            reg.WriteBool("DollerItalic", DollerItalic);
-            reg.WriteBool("AndItalic", AndItalic);
-            reg.WriteBool("ZenOn", ZenOn);
-            reg.CloseKey();
+        const settings::Store store = Settings();
+        store.write(key::RemColor, int(RemColor));
+        store.write(key::RemItalic, RemItalic);
+        store.write(key::ColorCount, ComNum);
+        for (int i = 0; i < ComNum; ++i) {
+            const int n = i + 1;
+            store.write(key::ColorCommand, n, CmdName[size_t(i)]);
+            store.write(key::ColorColor, n, int(CmdColor[size_t(i)]));
+            store.write(key::ColorAst, n, CmdAst[size_t(i)]);
+            store.write(key::ColorBold, n, CmdBold[size_t(i)]);
+            store.write(key::ColorItalic, n, CmdItalic[size_t(i)]);
         }
-        if (reg.OpenKey(RegKey, true)) {
-            reg.WriteInteger("FontColor", int(FontColor));
-            reg.WriteInteger("BackColor", int(BackColor));
-            reg.CloseKey();
-        }
+        store.write(key::DollerColor, int(DollerColor));
+        store.write(key::AndColor, int(AndColor));
+        store.write(key::ZenColor, int(ZenColor));
+        store.write(key::GenTeXColor, int(GenTeXColor));
+        store.write(key::DollerItalic, DollerItalic);
+        store.write(key::AndItalic, AndItalic);
+        store.write(key::ZenOn, ZenOn);
+        store.write(key::FontColor, int(FontColor));
+        store.write(key::BackColor, int(BackColor));
         batch.commit();
     }
 

@@ -1,7 +1,6 @@
 // The built-in colour table and its loading from "\Color".
 #include "core/colour/ColorTable.h"
 
-#include "platform/Registry.h"
 
 #include <algorithm>
 
@@ -34,15 +33,11 @@ const BuiltInGroup kGroups[] = {
     {{"\\bibitem"}, 0xFF8080, false, false},
 };
 
-// Reads one value, leaving `target` alone when the store cannot give it.
-template <class T, class Read>
-void readInto(T& target, Read read)
-{
-    try {
-        target = read();
-    } catch (const ERegistryException&) {
-    }
-}
+const settings::Value* const kClassValues[] = {
+    &key::GenTeXColor.value, &key::RemColor.value, &key::RemItalic.value, &key::DollerColor.value,
+    &key::DollerItalic.value, &key::AndColor.value, &key::AndItalic.value, &key::ZenColor.value,
+    &key::ZenOn.value,
+};
 
 }  // namespace
 
@@ -57,75 +52,59 @@ const std::vector<ColorCommandRow>& builtInColorTable()
     return table;
 }
 
-StoredColorTable LoadColorTable(TRegistry& key)
+StoredColorTable LoadColorTable(const settings::Store& store)
 {
     const std::vector<ColorCommandRow>& builtIn = builtInColorTable();
-    const ColorClassSettings defaults;
-
-    auto writeInt = [&](const QString& name, int value) {
-        if (!key.ValueExists(name)) key.WriteInteger(name, value);
-    };
-    auto writeBool = [&](const QString& name, bool value) {
-        if (!key.ValueExists(name)) key.WriteBool(name, value);
-    };
 
     // Nearly two hundred defaults at the first start go to the file in one
     // write when the batch ends; a failure to write them is logged there and
     // does not stop the load, which reads them back from the batch.
     settings::Batch batch;
-    writeInt("ComNum", kBuiltInColorCommands);
+    const settings::Value* const count[] = {&key::ColorCount.value};
+    store.writeMissing(count);
     for (int i = 0; i < kBuiltInColorCommands; ++i) {
         const ColorCommandRow& row = builtIn[size_t(i)];
-        const QString n = QString::number(i + 1);
-        if (!key.ValueExists("Command" + n)) key.WriteString("Command" + n, row.name);
-        writeInt("Color" + n, int(row.color));
-        writeBool("CmdBold" + n, row.bold);
-        writeBool("CmdItalic" + n, row.italic);
-        writeBool("Ast" + n, row.ast);
+        const int n = i + 1;
+        if (!store.exists(key::ColorCommand.value, n)) store.write(key::ColorCommand, n, row.name);
+        if (!store.exists(key::ColorColor.value, n)) store.write(key::ColorColor, n, int(row.color));
+        if (!store.exists(key::ColorBold.value, n)) store.write(key::ColorBold, n, row.bold);
+        if (!store.exists(key::ColorItalic.value, n)) store.write(key::ColorItalic, n, row.italic);
+        if (!store.exists(key::ColorAst.value, n)) store.write(key::ColorAst, n, row.ast);
     }
-    writeInt("GenTeXColor", int(defaults.GenTeXColor));
-    writeInt("RemColor", int(defaults.RemColor));
-    writeBool("RemItalic", defaults.RemItalic);
-    writeInt("DollerColor", int(defaults.DollerColor));
-    writeBool("DollerItalic", defaults.DollerItalic);
-    writeInt("AndColor", int(defaults.AndColor));
-    writeBool("AndItalic", defaults.AndItalic);
-    writeInt("ZenColor", int(defaults.ZenColor));
-    writeBool("ZenOn", defaults.ZenOn);
+    store.writeMissing(kClassValues);
 
     StoredColorTable result;
-    int count = kBuiltInColorCommands;
-    readInto(count, [&] { return key.ReadInteger("ComNum"); });
-    count = std::clamp(count, 0, kMaxColorCommands);
-
-    for (int i = 0; i < count; ++i) {
-        const QString n = QString::number(i + 1);
+    const int rows = std::clamp(store.read(key::ColorCount), 0, kMaxColorCommands);
+    for (int i = 0; i < rows; ++i) {
+        const int n = i + 1;
         const bool builtInRow = i < kBuiltInColorCommands;
         ColorCommandRow row = builtInRow ? builtIn[size_t(i)] : ColorCommandRow{};
-        // A built-in row that cannot be read keeps its built-in values; any
-        // other row without a readable name is dropped, as it could be
-        // neither coloured nor shown.
-        try {
-            row.name = key.ReadString("Command" + n);
-        } catch (const ERegistryException&) {
-            if (!builtInRow) continue;
+        // A built-in row's values default to the built-in ones; any other
+        // row without a readable name is dropped, as it could be neither
+        // coloured nor shown.
+        if (builtInRow) {
+            row.name = store.read(key::ColorCommand, n, row.name);
+        } else if (auto name = store.find(key::ColorCommand, n)) {
+            row.name = *name;
+        } else {
+            continue;
         }
-        readInto(row.color, [&] { return unsigned(key.ReadInteger("Color" + n)); });
-        readInto(row.bold, [&] { return key.ReadBool("CmdBold" + n); });
-        readInto(row.italic, [&] { return key.ReadBool("CmdItalic" + n); });
-        readInto(row.ast, [&] { return key.ReadBool("Ast" + n); });
+        row.color = unsigned(store.read(key::ColorColor, n, int(row.color)));
+        row.bold = store.read(key::ColorBold, n, row.bold);
+        row.italic = store.read(key::ColorItalic, n, row.italic);
+        row.ast = store.read(key::ColorAst, n, row.ast);
         result.rows.push_back(row);
     }
 
     ColorClassSettings& c = result.classes;
-    readInto(c.GenTeXColor, [&] { return unsigned(key.ReadInteger("GenTeXColor")); });
-    readInto(c.RemColor, [&] { return unsigned(key.ReadInteger("RemColor")); });
-    readInto(c.RemItalic, [&] { return key.ReadBool("RemItalic"); });
-    readInto(c.DollerColor, [&] { return unsigned(key.ReadInteger("DollerColor")); });
-    readInto(c.DollerItalic, [&] { return key.ReadBool("DollerItalic"); });
-    readInto(c.AndColor, [&] { return unsigned(key.ReadInteger("AndColor")); });
-    readInto(c.AndItalic, [&] { return key.ReadBool("AndItalic"); });
-    readInto(c.ZenColor, [&] { return unsigned(key.ReadInteger("ZenColor")); });
-    readInto(c.ZenOn, [&] { return key.ReadBool("ZenOn"); });
+    c.GenTeXColor = unsigned(store.read(key::GenTeXColor));
+    c.RemColor = unsigned(store.read(key::RemColor));
+    c.RemItalic = store.read(key::RemItalic);
+    c.DollerColor = unsigned(store.read(key::DollerColor));
+    c.DollerItalic = store.read(key::DollerItalic);
+    c.AndColor = unsigned(store.read(key::AndColor));
+    c.AndItalic = store.read(key::AndItalic);
+    c.ZenColor = unsigned(store.read(key::ZenColor));
+    c.ZenOn = store.read(key::ZenOn);
     return result;
 }

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-class TRegistry;
+#include "core/settings/Keys.h"
 
 constexpr int kMaxColorCommands = 2048;
 constexpr int kBuiltInColorCommands = 38;
@@ -22,15 +22,15 @@ struct ColorCommandRow {
 // Colours and flags of every token class other than the table commands.
 // The member initialisers are the defaults written to a fresh store.
 struct ColorClassSettings {
-    unsigned GenTeXColor = 0xB07000;
-    unsigned RemColor = 0x808040;
-    bool RemItalic = true;
-    unsigned DollerColor = 0x4080FF;
-    bool DollerItalic = false;
-    unsigned AndColor = 0x0000FF;
-    bool AndItalic = false;
-    unsigned ZenColor = 0x0000FF;
-    bool ZenOn = true;
+    unsigned GenTeXColor = unsigned(key::GenTeXColor.value.number);
+    unsigned RemColor = unsigned(key::RemColor.value.number);
+    bool RemItalic = key::RemItalic.value.number != 0;
+    unsigned DollerColor = unsigned(key::DollerColor.value.number);
+    bool DollerItalic = key::DollerItalic.value.number != 0;
+    unsigned AndColor = unsigned(key::AndColor.value.number);
+    bool AndItalic = key::AndItalic.value.number != 0;
+    unsigned ZenColor = unsigned(key::ZenColor.value.number);
+    bool ZenOn = key::ZenOn.value.number != 0;
 };
 
 // The 38 rows a fresh installation starts with, in table order.
@@ -42,10 +42,9 @@ struct StoredColorTable {
     ColorClassSettings classes;
 };
 
-// Reads "\Color" through an open key (the caller opened it with create on):
-// first writes every missing default, then reads the count, the rows and
-// the class values.  A count outside 0..2048 is clamped to it; a row whose
-// values are missing or of the wrong type keeps the built-in row of that
-// number (or an empty name, which the scanner ignores) instead of aborting
-// the load, and a class value that cannot be read keeps its default.
-StoredColorTable LoadColorTable(TRegistry& key);
+// Reads "\Color": first writes every missing default, then reads the
+// count, the rows and the class values.  A count outside 0..2048 is clamped
+// to it; a row value that is missing or of the wrong type takes the built-in
+// row's value (or the empty default of an added row) and is written back;
+// an added row without a readable name is left out.
+StoredColorTable LoadColorTable(const settings::Store& store);

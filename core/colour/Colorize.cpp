@@ -1,6 +1,7 @@
 // Syntax colouring: the main window's entry points over the pure scanner.
 #include "app/Form1.h"
 #include "core/colour/ColorScanner.h"
+#include "core/colour/ColorTable.h"
 #include "forms/FormProgBar.h"
 #include "platform/Cp932.h"
 
@@ -142,15 +143,7 @@ void TForm1::ColorTableChanged()
 
 void TForm1::LoadColorSettings()
 {
-    TRegistry reg;
-    reg.RootKey = RootKey;
-    StoredColorTable stored;
-    if (reg.OpenKey(RegKey + "\\Color", true)) {
-        ScopeExit close([&] { reg.CloseKey(); });
-        stored = LoadColorTable(reg);
-    } else {
-        stored.rows = builtInColorTable();
-    }
+    const StoredColorTable stored = LoadColorTable(Settings());
     ComNum = int(stored.rows.size());
     for (int i = 0; i < ComNum; ++i) {
         const ColorCommandRow& row = stored.rows[size_t(i)];
@@ -279,14 +272,7 @@ void TForm1::ToggleAutoColor()
     QAction* button = Item("ToolButtonColorStructure");
     QAction* menuItem = Item("MenuOptionAutoColor");
     if (!AutoColor) {
-        {
-            TRegistry reg;
-            reg.RootKey = RootKey;
-            if (reg.OpenKey(RegKey, true)) {
-                ScopeExit close([&] { reg.CloseKey(); });
-                reg.WriteBool("WordWrap", true);
-            }
-        }
+        Settings().write(key::WordWrap, true);
         AutoColor = true;
         // Colouring needs the lines wrapped; the item stays off meanwhile.
         if (wordWrap) {

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/Form1.h"
+#include "core/settings/Keys.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
@@ -172,16 +173,17 @@ void TForm1::MenuOptionFontClick()
     // The caret was put back while selection events were not passed on.
     if (UndoManager) UndoManager->SyncSelection();
 
-    TRegistry reg;
-    if (reg.OpenKey(RegKey, true)) {
+    {
+        const settings::Store store = Settings();
+        settings::Batch batch;
         const QFont f = RichEdit->font();
-        reg.WriteInteger("FontSize", f.pointSize());
-        reg.WriteString("FontName", f.family());
-        reg.WriteBool("FontStyleBold", f.bold());
-        reg.WriteBool("FontStyleItalic", f.italic());
-        reg.WriteBool("FontStyleUnderline", f.underline());
-        reg.WriteBool("FontStyleStrikeOut", f.strikeOut());
-        reg.CloseKey();
+        store.write(key::FontSize, f.pointSize());
+        store.write(key::FontName, f.family());
+        store.write(key::FontStyleBold, f.bold());
+        store.write(key::FontStyleItalic, f.italic());
+        store.write(key::FontStyleUnderline, f.underline());
+        store.write(key::FontStyleStrikeOut, f.strikeOut());
+        batch.commit();
     }
     if (AutoColor) ColorizeAll();
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/Form1.h"
+#include "core/settings/Keys.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
 
@@ -127,12 +128,7 @@ void TForm1::AutoIndentOnEnter(int& key, int shift)
         InsertText("\r\n");
         return;
     }
-    bool autoIndent = true;
-    {
-        TRegistry reg;
-        if (reg.OpenKey(RegKey, true) && reg.ValueExists("AutoIndent")) autoIndent = reg.ReadBool("AutoIndent");
-        reg.CloseKey();
-    }
+    const bool autoIndent = Settings().read(key::AutoIndent);
     InsertText(editing::enterText(RichEdit->Text(), RichEdit->SelStart(), autoIndent, AutoCommand));
 }
 

@@ -151,10 +151,10 @@ bool TForm1::LoadFile(const QString& givenPath)
 
     files::ColorInputs colour;
     {
-        SettingsKey key(*this);
-        colour.maxSizeKB = key.integer("ColMaxSize", 256);
-        colour.autoOn = key.boolean("ColAutoOn", true);
-        colour.autoOff = key.boolean("ColAutoOff", true);
+        const settings::Store store = Settings();
+        colour.maxSizeKB = store.read(key::ColMaxSize);
+        colour.autoOn = store.read(key::ColAutoOn);
+        colour.autoOff = store.read(key::ColAutoOff);
     }
     colour.path = path;
     colour.length = RichEdit->GetTextLen();

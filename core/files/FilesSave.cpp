@@ -17,7 +17,7 @@ void writeDocument(TForm1& form, const QString& path, bool backup)
     state.layout = docfile::fromFileBytes(bytes).layout;
 }
 
-bool backupWanted(TForm1& form) { return SettingsKey(form).integer("Backup", 0) == 0; }
+bool backupWanted(TForm1& form) { return form.Settings().read(key::Backup) == 0; }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "app/Form1.h"
+#include "core/settings/Keys.h"
 #include "forms/FormProgBar.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
@@ -40,56 +41,37 @@ void TFormEdit::SetColMaxSize(int kilobytes) { ui.cbColSize->setCurrentIndex(edi
 
 int TFormEdit::GetColMaxSize() const { return editoptions::colSizeOfItem(ui.cbColSize->currentIndex()); }
 
-namespace {
-// A value that is missing or of the wrong kind reads as its start-up default.
-int readInt(TRegistry& reg, const char* name, int def) {
-    try {
-        return reg.ValueExists(name) ? reg.ReadInteger(name) : def;
-    } catch (const ERegistryException&) {
-        return def;
-    }
-}
-bool readBool(TRegistry& reg, const char* name, bool def) {
-    try {
-        return reg.ValueExists(name) ? reg.ReadBool(name) : def;
-    } catch (const ERegistryException&) {
-        return def;
-    }
-}
-}  // namespace
-
 void TForm1::MenuOptionEditClick() {
     if (Busy) return;
     const QString folder = QDir::currentPath();
     const int context = HelpContextOf("MenuOptionEdit");
     TFormEdit form(this, context ? context : 9110);
-    TRegistry reg;
-    reg.OpenKey(RegKey, true);
-    form.ui.RadioGroupBackup.SetItemIndex(readInt(reg, "Backup", 0));
-    form.ui.cbAutoIndent->setChecked(readBool(reg, "AutoIndent", true));
-    form.ui.UpDownTab->setValue(readInt(reg, "Tab", 24));
-    form.SetColMaxSize(readInt(reg, "ColMaxSize", 256));
+    const settings::Store store = Settings();
+    form.ui.RadioGroupBackup.SetItemIndex(store.read(key::Backup));
+    form.ui.cbAutoIndent->setChecked(store.read(key::AutoIndent));
+    form.ui.UpDownTab->setValue(store.read(key::Tab));
+    form.SetColMaxSize(store.read(key::ColMaxSize));
     form.ui.rgTabSpace.SetItemIndex(TabSpace);
     form.ui.UpDownTabSpace->setValue(TabSpaceNo);
-    form.ui.rgAutoOn.SetItemIndex(readBool(reg, "ColAutoOn", true) ? 0 : 1);
-    form.ui.rgAutoOff.SetItemIndex(readBool(reg, "ColAutoOff", true) ? 0 : 1);
+    form.ui.rgAutoOn.SetItemIndex(store.read(key::ColAutoOn) ? 0 : 1);
+    form.ui.rgAutoOff.SetItemIndex(store.read(key::ColAutoOff) ? 0 : 1);
 
     if (ask::execModal(form) == mrOk) {
-        reg.WriteInteger("Backup", form.ui.RadioGroupBackup.ItemIndex());
-        reg.WriteBool("AutoIndent", form.ui.cbAutoIndent->isChecked());
-        reg.WriteInteger("Tab", form.ui.UpDownTab->value());
-        reg.WriteInteger("ColMaxSize", form.GetColMaxSize());
-        reg.WriteInteger("TabSpace", form.ui.rgTabSpace.ItemIndex());
-        reg.WriteInteger("TabSpaceNo", form.ui.UpDownTabSpace->value());
+        store.write(key::Backup, form.ui.RadioGroupBackup.ItemIndex());
+        store.write(key::AutoIndent, form.ui.cbAutoIndent->isChecked());
+        store.write(key::Tab, form.ui.UpDownTab->value());
+        store.write(key::ColMaxSize, form.GetColMaxSize());
+        store.write(key::TabSpace, form.ui.rgTabSpace.ItemIndex());
+        store.write(key::TabSpaceNo, form.ui.UpDownTabSpace->value());
         TabSpace = form.ui.rgTabSpace.ItemIndex();
         TabSpaceNo = form.ui.UpDownTabSpace->value();
-        reg.WriteBool("ColAutoOn", form.ui.rgAutoOn.ItemIndex() == 0);
-        reg.WriteBool("ColAutoOff", form.ui.rgAutoOff.ItemIndex() == 0);
+        store.write(key::ColAutoOn, form.ui.rgAutoOn.ItemIndex() == 0);
+        store.write(key::ColAutoOff, form.ui.rgAutoOff.ItemIndex() == 0);
 
         // The stops are set over the whole text; the control keeps one
         // distance for all of them, so the gauge walks the 32 stops while
         // that one call does the work.
-        const int distance = readInt(reg, "Tab", 24);
+        const int distance = store.read(key::Tab);
         Busy = true;
         const bool modified = RichEdit->Modified();
         const int caret = RichEdit->SelStart();
@@ -109,6 +91,5 @@ void TForm1::MenuOptionEditClick() {
         Busy = false;
         RichEdit->EmptyUndoBuffer();
     }
-    reg.CloseKey();
     QDir::setCurrent(folder);
 }

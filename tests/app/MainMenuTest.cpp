@@ -8,6 +8,7 @@
 
 #include <QLabel>
 
+#include "platform/Registry.h"
 #include "app/About.h"
 #include "platform/Help.h"
 #include "tests/app/AppFixture.h"

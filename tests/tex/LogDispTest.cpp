@@ -3,6 +3,7 @@
 
 #include <QPlainTextEdit>
 
+#include "platform/Registry.h"
 #include "app/Form1.h"
 #include "tests/core/files/FilesTestSupport.h"
 #include "tex/LogDisp.h"

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QTabWidget>
 
+#include "platform/Registry.h"
 #include "tests/app/AppFixture.h"
 #include "tex/Preference.h"
 
@@ -81,7 +82,7 @@ TEST_F(PreferenceTest, OkStoresEveryControl)
 
 TEST_F(PreferenceTest, MissingValuesReadAsTheirDefaults)
 {
-    PreferenceValues v = readPreferences(HKEY_CURRENT_USER_ROOT, "\\Software\\Kestrelwood\\QuillmarkNoValues");
+    PreferenceValues v = readPreferences(settings::Store("\\Software\\Kestrelwood\\QuillmarkNoValues"));
     PreferenceValues d;
     EXPECT_EQ(v.HowTex, 2);
     EXPECT_EQ(v.ZuSmall, 0);

@@ -281,7 +281,6 @@ TEST_F(ColorSettingsMenu, OkStoresTheTableAndColoursAnewKeepingTheDocumentState)
     EXPECT_TRUE(f.bold);
 
     TRegistry reg;
-    reg.RootKey = form->RootKey;
     ASSERT_TRUE(reg.OpenKey(form->RegKey + "\\Color", false));
     EXPECT_EQ(reg.ReadInteger("ComNum"), 1);
     EXPECT_EQ(reg.ReadString("Command1"), "\\foo");

@@ -30,7 +30,7 @@ protected:
     StoredColorTable load()
     {
         StoredColorTable t;
-        withKey([&](TRegistry& reg) { t = LoadColorTable(reg); });
+        t = LoadColorTable(settings::Store());
         return t;
     }
 

@@ -1,6 +1,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "platform/Registry.h"
 #include "tests/core/FormFixture.h"
 
 using EditorEvents = FormFixture;

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "platform/Registry.h"
 #include "app/Form1.h"
 #include "core/files/Printing.h"
 #include "tests/core/files/FilesTestSupport.h"
