@@ -10,9 +10,9 @@
 #include "assist/UserDefineDialog.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/settings/Keys.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
-#include "platform/Registry.h"
 
 namespace {
 
@@ -31,38 +31,16 @@ QKeySequence slotKey(int n)
     return {};
 }
 
-// The "\UserDefine" values.  A value that is missing or not a string reads
-// as empty.
-QString readUserValue(TForm1& form, const QString& name)
-{
-    TRegistry reg;
-    reg.RootKey = form.RootKey;
-    if (!reg.OpenKey(form.RegKey + "\\UserDefine", true)) return {};
-    try {
-        return reg.ValueExists(name) ? reg.ReadString(name) : QString();
-    } catch (const ERegistryException&) {
-        return {};
-    }
-}
-
 userdef::Slots readSlots(TForm1& form)
 {
     userdef::Slots table;
-    TRegistry reg;
-    reg.RootKey = form.RootKey;
-    if (!reg.OpenKey(form.RegKey + "\\UserDefine", true)) return table;
-    auto read = [&](const QString& name) -> std::string {
-        try {
-            return reg.ValueExists(name) ? cp932::encode(reg.ReadString(name)) : std::string();
-        } catch (const ERegistryException&) {
-            return {};
-        }
-    };
+    const settings::Store store = form.Settings();
     for (int n = 1; n <= userdef::kSlotCount; ++n) {
         userdef::Slot& slot = table[size_t(n - 1)];
-        slot.title = read(QStringLiteral("Title%1").arg(n));
+        slot.title = cp932::encode(store.read(key::UserDefineTitle, n));
         // The store keeps each line followed by CR LF; the field shows lines.
-        const std::vector<std::string> lines = userdef::splitLines(read(QStringLiteral("Define%1").arg(n)));
+        const std::vector<std::string> lines =
+            userdef::splitLines(cp932::encode(store.read(key::UserDefineText, n)));
         for (size_t i = 0; i < lines.size(); ++i) slot.definition += (i ? "\r\n" : "") + lines[i];
     }
     return table;
@@ -71,17 +49,13 @@ userdef::Slots readSlots(TForm1& form)
 void writeSlots(TForm1& form, const userdef::Slots& table)
 {
     settings::Batch batch;
-    TRegistry reg;
-    reg.RootKey = form.RootKey;
-    if (!reg.OpenKey(form.RegKey + "\\UserDefine", true)) return;
+    const settings::Store store = form.Settings();
     for (int n = 1; n <= userdef::kSlotCount; ++n)
-        reg.WriteString(QStringLiteral("Title%1").arg(n), cp932::decode(table[size_t(n - 1)].title));
+        store.write(key::UserDefineTitle, n, cp932::decode(table[size_t(n - 1)].title));
     for (int n = 1; n <= userdef::kSlotCount; ++n) {
         const std::string& text = table[size_t(n - 1)].definition;
-        reg.WriteString(QStringLiteral("Define%1").arg(n),
-                        cp932::decode(userdef::joinLinesTerminated(userdef::splitLines(text))));
+        store.write(key::UserDefineText, n, cp932::decode(userdef::joinLinesTerminated(userdef::splitLines(text))));
     }
-    reg.CloseKey();
     batch.commit();
 }
 
@@ -201,7 +175,7 @@ void TForm1::MenuUser1Click(QObject* sender)
 {
     const int n = tagOf(sender);
     if (n < 1 || n > userdef::kSlotCount) return;
-    const std::string definition = cp932::encode(readUserValue(*this, QStringLiteral("Define%1").arg(n)));
+    const std::string definition = cp932::encode(Settings().read(key::UserDefineText, n));
     const bool hasSelection = RichEdit->SelLength() > 0;
     const std::string selected = hasSelection ? RichEdit->SelText() : std::string();
 
