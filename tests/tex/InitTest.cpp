@@ -155,7 +155,7 @@ TEST_F(InitDialogTest, AutomaticSetupWithEverythingPresent)
     EXPECT_EQ(form.result(), mrOk);
     EXPECT_EQ(stored("TeXFile"), "/usr/bin/platex");
     EXPECT_EQ(stored("SpellFile"), "/usr/bin/ispell");
-    EXPECT_EQ(stored("SpellOption"), "-j");
+    EXPECT_EQ(stored("SpellOption"), "-t");
     EXPECT_EQ(stored("PDFReaderFile"), "/usr/bin/okular");
     EXPECT_EQ(stored("PSViewerFile"), "/usr/bin/gv");
     EXPECT_EQ(storedInt("DviDde", kKey + "\\TeXSetting"), 1);
