@@ -54,6 +54,11 @@ inline constexpr Integer WindowTop = integer("", "WindowTop", 0);
 inline constexpr Integer WindowLeft = integer("", "WindowLeft", 0);
 inline constexpr Integer WindowWidth = integer("", "WindowWidth", 875);
 inline constexpr Integer WindowHeight = integer("", "WindowHeight", 600);
+// The TeX output window; an empty rectangle until it was first placed.
+inline constexpr Integer TeXWindowLeft = integer("", "TeXWindowLeft", 0);
+inline constexpr Integer TeXWindowTop = integer("", "TeXWindowTop", 0);
+inline constexpr Integer TeXWindowWidth = integer("", "TeXWindowWidth", 0);
+inline constexpr Integer TeXWindowHeight = integer("", "TeXWindowHeight", 0);
 
 // ---- "\TeXSetting": the outside programs ----
 inline constexpr Text TeXFile = text("TeXSetting", "TeXFile", "");
