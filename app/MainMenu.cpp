@@ -50,6 +50,7 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildBracketCommands,
     &TForm1::BuildPreambleCommands,
     &TForm1::BuildBibCommands,
+    &TForm1::BuildUserCommands,
 };
 
 struct ViewItem {
