@@ -41,7 +41,7 @@ void TForm1::MenuFormatClassClick()
             if (line && !line->oldStyle) d.SetChoices(docclass::detect(text, *line, d.Choices()));
         },
         [&](TFormTexClass& d) {
-            const docclass::Settings settings = preamble::readClassSettings(RootKey, RegKey);
+            const docclass::Settings settings = preamble::readClassSettings(Settings());
             if (!line) {
                 const QDate today = QDate::currentDate();
                 road::apply(*this,
@@ -64,8 +64,8 @@ void TForm1::MenuTexPreUsepackageClick()
     road::ask<TFormUsepackage>(
         *this, {"MenuTexPreUsepackage"},
         [this](TFormUsepackage& d) {
-            d.ReadUserList = [this] { return preamble::readUserPackages(RootKey, RegKey); };
-            d.WriteUserList = [this](const QString& list) { preamble::writeUserPackages(RootKey, RegKey, list); };
+            d.ReadUserList = [this] { return preamble::readUserPackages(Settings()); };
+            d.WriteUserList = [this](const QString& list) { preamble::writeUserPackages(Settings(), list); };
             d.SetGroup(Last.LastPackageGroup);
         },
         [this](TFormUsepackage& d) {

@@ -1,16 +1,16 @@
 #pragma once
-// The stored values the document-class and package commands read.  Each
-// reader survives a missing or wrong-typed value by giving the default.
+// The stored values the document-class and package commands read.
 #include <QString>
 
+#include "core/settings/Settings.h"
 #include "insert/ClassBuilder.h"
 
 namespace preamble {
 
 // "JPaper" and "DefOption" in the settings key.
-docclass::Settings readClassSettings(unsigned long rootKey, const QString& regKey);
+docclass::Settings readClassSettings(const settings::Store& store);
 // "Package" in "\UserPackage": the user's own package list as typed.
-QString readUserPackages(unsigned long rootKey, const QString& regKey);
-void writeUserPackages(unsigned long rootKey, const QString& regKey, const QString& list);
+QString readUserPackages(const settings::Store& store);
+void writeUserPackages(const settings::Store& store, const QString& list);
 
 }  // namespace preamble

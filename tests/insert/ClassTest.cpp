@@ -238,7 +238,7 @@ TEST_F(ClassFixture, PreferencesShapeTheLine)
     reg.OpenKey("\\Software\\Kestrelwood\\Quillmark", true);
     reg.WriteString("JPaper", "garbage");
     reg.CloseKey();
-    EXPECT_EQ(preamble::readClassSettings(HKEY_CURRENT_USER_ROOT, "\\Software\\Kestrelwood\\Quillmark").jPaper, 0);
+    EXPECT_EQ(preamble::readClassSettings(settings::Store()).jPaper, 0);
 }
 
 TEST_F(ClassFixture, ExistingLineIsReadAndRewrittenInPlace)

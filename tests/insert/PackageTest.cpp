@@ -27,7 +27,7 @@ struct PackageFixture : ::testing::Test {
     {
         if (!form.Item("MenuTexPreUsepackage")) form.BuildPreambleCommands();
     }
-    ~PackageFixture() override { preamble::writeUserPackages(HKEY_CURRENT_USER_ROOT, kRegKey, ""); }
+    ~PackageFixture() override { preamble::writeUserPackages(settings::Store(kRegKey), ""); }
     void setMarked(const std::string& marked)
     {
         const testsupport::CaretText t = splitCaret(marked);
@@ -176,7 +176,7 @@ TEST_F(PackageFixture, UserListIsEditedAndKept)
     form.Item("MenuTexPreUsepackage")->trigger();
     expectEditor("\\usepackage{mine}\r\n|");
     // Stored as typed, and read back by the next start.
-    EXPECT_EQ(preamble::readUserPackages(HKEY_CURRENT_USER_ROOT, kRegKey), "zz.sty\r\nmine.sty\r\n");
+    EXPECT_EQ(preamble::readUserPackages(settings::Store(kRegKey)), "zz.sty\r\nmine.sty\r\n");
     TForm1 restarted;
     restarted.BuildPreambleCommands();
     ask.onDialog([](QDialog& dialog) {
@@ -195,7 +195,7 @@ TEST_F(PackageFixture, WrongTypedUserListIsEmpty)
     reg.OpenKey(kRegKey + "\\UserPackage", true);
     reg.WriteInteger("Package", 42);
     reg.CloseKey();
-    EXPECT_EQ(preamble::readUserPackages(HKEY_CURRENT_USER_ROOT, kRegKey), "");
+    EXPECT_EQ(preamble::readUserPackages(settings::Store(kRegKey)), "");
     setMarked("ab|");
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormUsepackage&>(dialog);
