@@ -72,6 +72,7 @@ TFormMathSetting::TFormMathSetting(Script script, QWidget* owner) : TDialogForm(
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo->setMinimumSize(320, 200);
+    Memo->setTabChangesFocus(true);
     Label1->setBuddy(Memo);
     auto* main = new QVBoxLayout(this);
     main->addWidget(Label1);
