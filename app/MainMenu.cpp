@@ -50,6 +50,7 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildBracketCommands,
     &TForm1::BuildScriptCommands,
     &TForm1::BuildMatrixCommands,
+    &TForm1::BuildUserCommands,
 };
 
 struct ViewItem {

@@ -66,8 +66,11 @@ wrap::Insertion skeletonText(const Skeleton& choices)
 
 std::string conversionText(std::string_view selection, const Conversion& choices)
 {
-    const convert::DelimitedRows rows =
-        convert::delimitedRows(selection, convert::separatorByte(choices.separator), choices.hrules);
+    const convert::CellRows rows =
+        convert::cellRows(selection, convert::separatorByte(choices.separator), choices.hrules);
+    // Declared for the row with the most cells: an array narrower than one
+    // of its rows stops TeX at that row.
+    const int columns = rows.widestRowColumns;
     std::string unit;
     if (choices.vrules) unit += '|';
     unit += alignLetter(choices.align);
@@ -75,7 +78,7 @@ std::string conversionText(std::string_view selection, const Conversion& choices
     std::string text = cp932::encode(QString::fromUtf8("% 行列\r\n"));
     text += "\\left" + leftDelimiter(choices.bracket);
     text += "\r\n\\begin{array}{";
-    for (int c = 0; c < rows.columns; ++c) text += unit;
+    for (int c = 0; c < columns; ++c) text += unit;
     text += choices.vrules ? "|}\r\n" : "}\r\n";
     text += rows.body;
     text += "\\end{array}\r\n";

@@ -44,7 +44,8 @@ struct Conversion {
 };
 
 // The matrix made from a selected block of delimited text: one row per line,
-// the columns counted on the first line.  The caret stays behind it.
+// as many columns declared as the row with the most cells holds.  The caret
+// stays behind it.
 std::string conversionText(std::string_view selection, const Conversion& choices);
 
 // The explanation shown when the conversion is asked for without a selection.

@@ -73,6 +73,12 @@ TEST(MatrixConversion, WholeText)
     EXPECT_EQ(matrix::conversionText("a,b\r\nc,d", {3, 0, 1, true, true}),
               sjis("% 行列\r\n\\left\\|\r\n\\begin{array}{|l|l|}\r\n\\hline\r\na & b \\\\\r\n\\hline\r\n"
                    "c & d \\\\\r\n\\hline\r\n\\end{array}\r\n\\right\\|\r\n"));
+    // Ragged rows: the array is as wide as its widest row, so TeX takes every row.
+    EXPECT_EQ(matrix::conversionText("a,b\r\nc,d,e", {0, 0, 1, false, false}),
+              sjis("% 行列\r\n\\left(\r\n\\begin{array}{lll}\r\na & b \\\\\r\nc & d & e \\\\\r\n\\end{array}\r\n\\right)\r\n"));
+    // Nothing but separators: empty cells, one row.
+    EXPECT_EQ(matrix::conversionText("\t\t", {}),
+              sjis("% 行列\r\n\\left(\r\n\\begin{array}{ccc}\r\n &  &  \\\\\r\n\\end{array}\r\n\\right)\r\n"));
     // Japanese cells, 0x5C trail bytes among them, stay whole.
     EXPECT_EQ(matrix::conversionText(sjis("表 能\r\nソ 　"), {5, 2, 2, false, false}),
               sjis("% 行列\r\n\\left.\r\n\\begin{array}{rr}\r\n表 & 能 \\\\\r\nソ & 　 \\\\\r\n\\end{array}\r\n\\right\\}\r\n"));
