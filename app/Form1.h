@@ -459,6 +459,7 @@ public:
     void BuildBracketCommands();
     void MenuMathKakkoClick();
 
+<<<<<<< HEAD
     // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
     void BuildScriptCommands();
     void BuildMatrixCommands();
@@ -474,6 +475,17 @@ public:
     void PMMathUpDownClick();
     void MenuMathArrayClick();
     void MenuMathArrayChangeClick();
+=======
+    // ==== document class, packages, bibliography and citations (insert/Preamble*, insert/Bib*) ====
+    void BuildPreambleCommands();  // MenuFormatClass, MenuTexPreUsepackage, ToolButtonShoClass
+    void BuildBibCommands();       // MenuTexBiblio, MenuBibRef, PopupMenuBib, ToolButtonTeXInBib
+    QMenu* PopupMenuBib = nullptr;
+    void MenuFormatClassClick();
+    void MenuTexPreUsepackageClick();
+    void MenuTexBiblioClick();
+    void MenuBibRefClick();
+    void sbBibClick();
+>>>>>>> main
 
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();

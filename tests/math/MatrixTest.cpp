@@ -14,7 +14,16 @@
 #include "tests/app/AppFixture.h"
 #include "tests/support/CaretText.h"
 
-using testsupport::caretText;
+namespace {
+
+// The skeleton's expected text with "[*]" where the caret ends.
+wrap::Insertion caretText(const std::string& marked)
+{
+    const testsupport::CaretText split = testsupport::splitCaret(marked, "[*]");
+    return wrap::Insertion{split.text, int(split.text.size()) - split.caret};
+}
+
+}  // namespace
 
 namespace {
 
@@ -128,8 +137,9 @@ TEST_F(MatrixCommands, SkeletonWithTheCaretInItsFirstCellAndChoicesKept)
     form->Item("MenuMathArray")->trigger();
     const std::string marked =
         "x\\left(\r\n  \\begin{array}{cc}\r\n    [*]   &    \\\\\r\n       &    \\\\\r\n  \\end{array}\r\n\\right)\r\n";
-    EXPECT_EQ(text(), testsupport::withoutCaret(marked));
-    EXPECT_EQ(caret(), testsupport::caretPosition(marked));
+    const testsupport::CaretText expected = testsupport::splitCaret(marked, "[*]");
+    EXPECT_EQ(text(), expected.text);
+    EXPECT_EQ(caret(), expected.caret);
     EXPECT_EQ(help, 7380);
 
     // Cancel inserts nothing but the next dialog opens with the choices made.
@@ -154,8 +164,9 @@ TEST_F(MatrixCommands, SkeletonWithTheCaretInItsFirstCellAndChoicesKept)
     EXPECT_EQ(shown.columns, 99);
     EXPECT_TRUE(shown.hrules);
     const std::string one = "\\left.\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right\\}\r\n";
-    EXPECT_EQ(text(), testsupport::withoutCaret(one));
-    EXPECT_EQ(caret(), testsupport::caretPosition(one));
+    const testsupport::CaretText expectedOne = testsupport::splitCaret(one, "[*]");
+    EXPECT_EQ(text(), expectedOne.text);
+    EXPECT_EQ(caret(), expectedOne.caret);
 }
 
 TEST_F(MatrixCommands, ConversionReplacesTheSelectionAndRemembersItsChoices)
