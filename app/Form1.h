@@ -459,7 +459,6 @@ public:
     void BuildBracketCommands();
     void MenuMathKakkoClick();
 
-<<<<<<< HEAD
     // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
     void BuildScriptCommands();
     void BuildMatrixCommands();
@@ -475,7 +474,7 @@ public:
     void PMMathUpDownClick();
     void MenuMathArrayClick();
     void MenuMathArrayChangeClick();
-=======
+
     // ==== document class, packages, bibliography and citations (insert/Preamble*, insert/Bib*) ====
     void BuildPreambleCommands();  // MenuFormatClass, MenuTexPreUsepackage, ToolButtonShoClass
     void BuildBibCommands();       // MenuTexBiblio, MenuBibRef, PopupMenuBib, ToolButtonTeXInBib
@@ -485,7 +484,6 @@ public:
     void MenuTexBiblioClick();
     void MenuBibRefClick();
     void sbBibClick();
->>>>>>> main
 
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();

@@ -48,13 +48,10 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildFontCommands,
     &TForm1::BuildMathSpaceFontCommands,
     &TForm1::BuildBracketCommands,
-<<<<<<< HEAD
     &TForm1::BuildScriptCommands,
     &TForm1::BuildMatrixCommands,
-=======
     &TForm1::BuildPreambleCommands,
     &TForm1::BuildBibCommands,
->>>>>>> main
     &TForm1::BuildUserCommands,
 };
 
