@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake qt6-base-dev libgl-dev libgtest-dev googletest
-  fonts-ipaexfont-gothic fonts-ipaexfont-mincho
+  fonts-ipaexfont-gothic fonts-ipaexfont-mincho fonts-dejavu-core fonts-dejavu-extra
   texlive-lang-japanese xdvik-ja xpdf poppler-utils
   xvfb x11-apps imagemagick xdotool xauth
 )
