@@ -1,5 +1,5 @@
-// The math symbol pickers in the main window: the Greek sub-menu and the
-// picker items of the math menu, their pop-ups and the drop-down buttons of
+// The math symbol pickers in the main window: the picker items of the math
+// menu with the Greek sub-menu, their pop-ups and the drop-down buttons of
 // the math tool bar, all bound from the families' tables.
 #include <QAction>
 #include <QMenu>
@@ -13,7 +13,20 @@ void TForm1::BuildMathPickerCommands()
     using namespace mathpickers;
     if (!MenuMath) return;
 
-    MenuMath->addSeparator();
+    // The accents follow the fraction item, then the symbol families stand
+    // between two separators.
+    QAction* before = nullptr;
+    const QList<QAction*> items = MenuMath->actions();
+    const int frac = int(items.indexOf(Item("MenuMathFrac")));
+    if (frac >= 0 && frac + 1 < items.size()) before = items[frac + 1];
+    for (const picker::Family* family : {&kSmallAccent, &kBigAccent})
+        picker::bind(*this, *family, MenuMath, ToolBarTeXMath, before);
+    MenuMath->insertSeparator(before);
+    for (const picker::Family* family : {&kLargeOperator, &kMathSymbol, &kBinaryOperator, &kRelation, &kArrow, &kDots})
+        picker::bind(*this, *family, MenuMath, ToolBarTeXMath, before);
+    MenuMath->insertSeparator(before);
+
+    if (!MenuMath->actions().isEmpty() && !MenuMath->actions().back()->isSeparator()) MenuMath->addSeparator();
     auto* greek = new QMenu(QString::fromUtf8("ギリシャ文字(&G)"), this);
     greek->setObjectName("MenuTexMathGreece");
     QAction* greekItem = AddItem(MenuMath, "MenuTexMathGreece", greek->title(), nullptr, {}, kGreekHelpContext);

@@ -12,6 +12,18 @@ extern const picker::Family kVariantGreek;
 extern const picker::Family kLargeGreek;
 extern const picker::Family kMathFunction;
 
+// Operators, relations and symbols.
+extern const picker::Family kMathSymbol;
+extern const picker::Family kBinaryOperator;
+extern const picker::Family kRelation;
+
+// Large operators, math accents, dots and arrows.
+extern const picker::Family kLargeOperator;
+extern const picker::Family kSmallAccent;
+extern const picker::Family kBigAccent;
+extern const picker::Family kDots;
+extern const picker::Family kArrow;
+
 constexpr int kGreekHelpContext = 7080;
 
 }  // namespace mathpickers

@@ -199,3 +199,121 @@ TEST_F(MathPickerTest, EveryEntryWithAPictureHasOne)
 {
     for (const picker::Family* f : {&kSmallGreek, &kVariantGreek, &kLargeGreek, &kMathFunction}) expectPictures(*f);
 }
+
+TEST_F(MathPickerTest, OperatorsRelationsAndSymbolsInsertTheirCommandWithABlank)
+{
+    checkEveryEntry(form, kBinaryOperator,
+                    {{"\\times"},   {"\\div"},      {"\\ast"},      {"\\star"},          {"\\pm"},
+                     {"\\mp"},      {"\\circ"},     {"\\bullet"},   {"\\cdot"},          {"\\cap"},
+                     {"\\cup"},     {"\\uplus"},    {"\\sqcap"},    {"\\sqcup"},         {"\\vee"},
+                     {"\\wedge"},   {"\\setminus"}, {"\\wr"},       {"\\diamond"},       {"\\bigtriangleup"},
+                     {"\\bigtriangledown"}, {"\\triangleleft"}, {"\\triangleright"}, {"\\oplus"}, {"\\ominus"},
+                     {"\\otimes"},  {"\\oslash"},   {"\\odot"},     {"\\bigcirc"},       {"\\dagger"},
+                     {"\\ddagger"}, {"\\amalg"},    {"\\lhd", true}, {"\\rhd", true},    {"\\unlhd", true},
+                     {"\\unrhd", true}},
+                    " ");
+    checkEveryEntry(form, kRelation,
+                    {{"\\le"},       {"\\ge"},         {"\\ll"},       {"\\gg"},        {"\\subset"},
+                     {"\\supset"},   {"\\subseteq"},   {"\\supseteq"}, {"\\sqsubseteq"}, {"\\sqsupseteq"},
+                     {"\\prec"},     {"\\succ"},       {"\\preceq"},   {"\\succeq"},    {"\\in"},
+                     {"\\notin"},    {"\\ni"},         {"\\vdash"},    {"\\dashv"},     {"\\smile"},
+                     {"\\frown"},    {"\\neq"},        {"\\doteq"},    {"\\propto"},    {"\\equiv"},
+                     {"\\sim"},      {"\\simeq"},      {"\\asymp"},    {"\\approx"},    {"\\cong"},
+                     {"\\models"},   {"\\perp"},       {"\\mid"},      {"\\parallel"},  {"\\bowtie"},
+                     {"\\Join", true}, {"\\sqsubset", true}, {"\\sqsupset", true}},
+                    " ");
+    checkEveryEntry(form, kMathSymbol,
+                    {{"\\aleph"},   {"\\hbar"},      {"\\imath"},    {"\\jmath"},     {"\\ell"},
+                     {"\\wp"},      {"\\Re"},        {"\\Im"},       {"\\partial"},   {"\\infty"},
+                     {"\\prime"},   {"\\emptyset"},  {"\\nabla"},    {"\\surd"},      {"\\|"},
+                     {"\\top"},     {"\\bot"},       {"\\angle"},    {"\\triangle"},  {"\\forall"},
+                     {"\\exists"},  {"\\neg"},       {"\\backslash"}, {"\\flat"},     {"\\natural"},
+                     {"\\sharp"},   {"\\clubsuit"},  {"\\diamondsuit"}, {"\\heartsuit"}, {"\\spadesuit"},
+                     {"\\Box", true}, {"\\Diamond", true}, {"\\mho", true}},
+                    " ");
+}
+
+TEST_F(MathPickerTest, LargeOperatorsAccentsDotsAndArrows)
+{
+    checkEveryEntry(form, kLargeOperator,
+                    {{"\\int"}, {"\\oint"}, {"\\sum"}, {"\\prod"}, {"\\coprod"}, {"\\bigcap"}, {"\\bigcup"},
+                     {"\\bigwedge"}, {"\\bigvee"}, {"\\bigsqcup"}, {"\\bigodot"}, {"\\bigotimes"}, {"\\bigoplus"},
+                     {"\\biguplus"}},
+                    " ");
+    checkEveryEntry(form, kSmallAccent,
+                    {{"\\vec"}, {"\\dot"}, {"\\ddot"}, {"\\acute"}, {"\\grave"}, {"\\bar"}, {"\\hat"}, {"\\check"},
+                     {"\\breve"}, {"\\tilde"}});
+    checkEveryEntry(form, kBigAccent,
+                    {{"\\overrightarrow"}, {"\\overleftarrow"}, {"\\overline"}, {"\\underline"}, {"\\overbrace"},
+                     {"\\underbrace"}, {"\\widehat"}, {"\\widetilde"}});
+    checkEveryEntry(form, kDots, {{"\\ldots"}, {"\\cdots"}, {"\\vdots"}, {"\\ddots"}}, " ");
+    checkEveryEntry(form, kArrow,
+                    {{"\\gets"},           {"\\longleftarrow"},      {"\\Leftarrow"},      {"\\Longleftarrow"},
+                     {"\\to"},             {"\\longrightarrow"},     {"\\Rightarrow"},     {"\\Longrightarrow"},
+                     {"\\leftrightarrow"}, {"\\longleftrightarrow"}, {"\\Leftrightarrow"}, {"\\Longleftrightarrow"},
+                     {"\\mapsto"},         {"\\longmapsto"},         {"\\hookleftarrow"},  {"\\hookrightarrow"},
+                     {"\\leftharpoonup"},  {"\\rightharpoonup"},     {"\\leftharpoondown"}, {"\\rightharpoondown"},
+                     {"\\rightleftharpoons"}, {"\\uparrow"},         {"\\Uparrow"},        {"\\downarrow"},
+                     {"\\Downarrow"},      {"\\updownarrow"},        {"\\Updownarrow"},    {"\\nearrow"},
+                     {"\\searrow"},        {"\\swarrow"},            {"\\nwarrow"},        {"\\leadsto", true}},
+                    " ");
+}
+
+TEST_F(MathPickerTest, NoticesAreWordedPerFamily)
+{
+    // The arrow notice has no colon after its first word; the others have one.
+    EXPECT_TRUE(QString::fromUtf8(kArrow.notice).startsWith(QString::fromUtf8("注意\r\n")));
+    for (const picker::Family* f : {&kMathSymbol, &kBinaryOperator, &kRelation})
+        EXPECT_EQ(QString::fromUtf8(f->notice),
+                  QString::fromUtf8("注意:\r\nこの記号を出力するには、latexsym.styﾊﾟｯｹｰｼﾞを\r\n"
+                                    "プリアンブル部で読み込んでいる必要があります。"));
+    // Wide accents read the remembered entry: a cleared selection still gives one.
+    drive.load("@");
+    drive.viaMenu(kBigAccent, [](TPickerDialog& d) {
+        PickerDriver::choose(d, 2);
+        d.ListView->clearSelection();
+    });
+    EXPECT_EQ(drive.state(), "\\overline{@}");
+    // The one-character accents read the selection: nothing selected, the message.
+    drive.load("@");
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& d) {
+        static_cast<TPickerDialog&>(d).ListView->clearSelection();
+        return mrOk;
+    });
+    ask.expectMessage(QString::fromUtf8("アクセント記号が選択されていなかったので\r\nコマンドを作成出来ませんでした。"),
+                      QString::fromUtf8("数式アクセント（小）"), MB_ICONEXCLAMATION, IDOK);
+    form.Item("MenuMathSmallAccent")->trigger();
+    EXPECT_EQ(drive.state(), "@");
+}
+
+TEST_F(MathPickerTest, MathMenuOrderShortcutsAndButtons)
+{
+    QStringList names;
+    for (QAction* a : form.MenuMath->actions()) names << (a->isSeparator() ? "-" : a->objectName());
+    const int frac = int(names.indexOf("MenuMathFrac"));
+    ASSERT_GE(frac, 0);
+    EXPECT_EQ(names.mid(frac, 11),
+              QStringList({"MenuMathFrac", "MenuMathSmallAccent", "MenuMathBigAcc", "-", "MenuMathIntegral",
+                           "MenuMathKigou", "MenuMathEnzansi", "MenuMathKankeisi", "MenuMathArrow", "MenuMathOmi",
+                           "-"}));
+    struct Key {
+        const char* item;
+        const char* shortcut;
+    };
+    for (const Key& k : {Key{"MenuMathIntegral", "Shift+F9"}, Key{"MenuMathKigou", "Shift+F10"},
+                         Key{"MenuMathEnzansi", "Shift+F11"}, Key{"MenuMathKankeisi", "Shift+F12"},
+                         Key{"MenuMathArrow", ""}, Key{"MenuMathOmi", ""}, Key{"MenuMathSmallAccent", ""}})
+        EXPECT_EQ(form.Item(k.item)->shortcut(), QKeySequence(k.shortcut)) << k.item;
+    for (const char* name : {"ToolButtonMathInt", "ToolButtonMathArrow", "ToolButtonMathOmit",
+                             "ToolButtonMathAccent1", "ToolButtonMathAccent2", "ToolButtonMathInfty",
+                             "ToolButtonMathTimes", "ToolButtonMathKankei"}) {
+        QAction* button = form.Item(name);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_NE(button->menu(), nullptr) << name;
+        EXPECT_NE(form.ToolBarTeXMath->widgetForAction(button), nullptr) << name;
+    }
+    for (const picker::Family* f : {&kMathSymbol, &kBinaryOperator, &kRelation, &kLargeOperator, &kSmallAccent,
+                                    &kBigAccent, &kDots, &kArrow})
+        expectPictures(*f);
+}

@@ -118,14 +118,16 @@ struct Expected {
 
 // Every entry through the dialog and the pop-up, with and without a
 // (Japanese) selection: the exact bytes and where the caret ends.
-inline void checkEveryEntry(TForm1& form, const picker::Family& family, const std::vector<Expected>& expected)
+// suffix is written after every expected text (the blank most families add).
+inline void checkEveryEntry(TForm1& form, const picker::Family& family, const std::vector<Expected>& expected,
+                            const std::string& suffix = "")
 {
     PickerDriver drive{form};
     ASSERT_EQ(family.count(), int(expected.size())) << family.dialogName;
     const std::string word = sjis("選択");
     const bool accent = family.finish == picker::Finish::Accent;
     for (int i = 0; i < int(expected.size()); ++i) {
-        const std::string t = expected[size_t(i)].text;
+        const std::string t = expected[size_t(i)].text + suffix;
         const std::string bare = accent ? "x" + t + "{@}" : "x" + t + "@";
         const std::string wrapped = accent ? "[" + t + "{" + word + "}@]" : "[" + t + "@]";
         const bool notice = expected[size_t(i)].latexsym;
