@@ -456,6 +456,11 @@ public:
     void MenuMathSpaceClick();
     void MenuMathFontClick();
 
+    // ==== symbol pickers: math families (math/*Pickers*), text accents and
+    // special characters (insert/TextSymbolPickers*, insert/TextPickerCommands.cpp) ====
+    void BuildMathPickerCommands();
+    void BuildTextPickerCommands();
+
     // ==== brackets (math/Brackets*) ====
     void BuildBracketCommands();
     void MenuMathKakkoClick();

@@ -1,18 +1,16 @@
 #include "forms/FormKakko.h"
 
 #include <QButtonGroup>
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/insertion/GlyphPicture.h"
 #include "math/Brackets.h"
 #include "platform/Cp932.h"
 
@@ -39,23 +37,14 @@ RadioGroup makeGroup(QWidget* parent, const char* name, const char* title, const
     return group;
 }
 
-// The picture of a list item: the delimiter drawn on a white 24 by 24 cell.
+// The picture of a list item: the delimiter on a white 24 by 24 cell; "no
+// delimiter" is the painter's empty frame.
 QIcon picture(int index)
 {
     static const char* const glyphs[brackets::kDelimiterCount] = {
         "(", ")", "[", "]", "{", "}", "\u230A", "\u230B", "\u2308", "\u2309", "\u27E8", "\u27E9", "/", "\\", "|",
         "\u2016", ""};
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    QFont font = painter.font();
-    font.setPixelSize(18);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, utf8(glyphs[index]));
-    if (index == brackets::kNoOutput) painter.drawRect(4, 4, 15, 15);
-    painter.end();
-    return QIcon(pixmap);
+    return glyph::picture(utf8(glyphs[index]), 24);
 }
 
 }  // namespace

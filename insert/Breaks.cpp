@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
@@ -18,15 +17,6 @@ namespace {
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 void insert(TForm1& form, const std::string& text) { road::apply(form, wrap::Insertion{text}); }
-
-// A tool button whose arrow opens the menu; the button itself runs its handler.
-void giveDropDown(QToolBar* bar, QAction* button, QMenu* menu)
-{
-    if (!bar || !button || !menu) return;
-    button->setMenu(menu);
-    if (auto* tool = qobject_cast<QToolButton*>(bar->widgetForAction(button)))
-        tool->setPopupMode(QToolButton::MenuButtonPopup);
-}
 
 }  // namespace
 
@@ -167,11 +157,9 @@ void TForm1::BuildBreakCommands()
             [this] { MenuInsertMarginparClick(); }, {}, 5075);
 
     // ---- tool buttons ----
-    QAction* breakButton = AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInKaigyou",
-                                         utf8("段落･改行･改ﾍﾟｰｼﾞ関連の命令を挿入します  Ctrl+P"), utf8("改"),
-                                         [this] { MenuInsertDanrakuClick(); });
-    giveDropDown(ToolBarTeXShosiki, breakButton, PopupMenuDanraku);
-    QAction* spaceButton =
-        AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInSpace", utf8("空白を挿入する"), utf8("空"), [this] { sbSpaceClick(); });
-    giveDropDown(ToolBarTeXShosiki, spaceButton, PopupMenuSpace);
+    addDropDownButton(*this, ToolBarTeXShosiki, "ToolButtonTeXInKaigyou",
+                      utf8("段落･改行･改ﾍﾟｰｼﾞ関連の命令を挿入します  Ctrl+P"), utf8("改"),
+                      [this] { MenuInsertDanrakuClick(); }, PopupMenuDanraku);
+    addDropDownButton(*this, ToolBarTeXShosiki, "ToolButtonTeXInSpace", utf8("空白を挿入する"), utf8("空"),
+                      [this] { sbSpaceClick(); }, PopupMenuSpace);
 }

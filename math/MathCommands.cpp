@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "app/Form1.h"
 #include "core/insertion/PickerFamily.h"
@@ -85,10 +84,7 @@ void TForm1::BuildMathCommands()
     if (ToolBarTeXMath) {
         AddToolButton(ToolBarTeXMath, "ToolButtonMathFrac", utf8("\\frac{}{} / 分数を挿入します。"), utf8("frac"),
                       [this] { MenuMathFracClick(); });
-        QAction* rootButton =
-            AddToolButton(ToolBarTeXMath, "ToolButtonMathRoot", rootHint, utf8("sqrt"), [this] { PMMathRootClick(); });
-        rootButton->setMenu(PopupMenuMathRoot);
-        if (auto* widget = qobject_cast<QToolButton*>(ToolBarTeXMath->widgetForAction(rootButton)))
-            widget->setPopupMode(QToolButton::MenuButtonPopup);
+        addDropDownButton(*this, ToolBarTeXMath, "ToolButtonMathRoot", rootHint, utf8("sqrt"),
+                          [this] { PMMathRootClick(); }, PopupMenuMathRoot);
     }
 }

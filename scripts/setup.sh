@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake qt6-base-dev libgl-dev libgtest-dev googletest
-  fonts-ipaexfont-gothic fonts-ipaexfont-mincho qt6-translations-l10n
+  fonts-ipaexfont-gothic fonts-ipaexfont-mincho qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
   texlive-lang-japanese xdvik-ja xpdf poppler-utils
   ispell iamerican xterm
   xvfb x11-apps imagemagick xdotool xauth

@@ -1,11 +1,34 @@
 #include "core/insertion/PickerFamily.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVariant>
 
 #include "app/Form1.h"
+
+namespace {
+
+// Menus draw their images at the style's small icon size; a symbol's picture
+// needs more room than that to stay legible.
+class MenuImageStyle : public QProxyStyle {
+public:
+    explicit MenuImageStyle(int size) : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), size_(size) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_SmallIconSize) return size_;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    int size_;
+};
+
+}  // namespace
 
 int tagOf(const QObject* item)
 {
@@ -22,6 +45,11 @@ PickerFamily::PickerFamily(TForm1& form, Options options, int* lastUsed, std::fu
 {
     popup_ = new QMenu(&form);
     popup_->setObjectName(options_.popupName);
+    if (options_.imageSize > 0) {
+        auto* style = new MenuImageStyle(options_.imageSize);
+        style->setParent(popup_);
+        popup_->setStyle(style);
+    }
     auto bind = [this, &form](QAction* item) {
         connect(item, &QAction::triggered, this, [this, &form, item] { form.Guard([&] { Click(tagOf(item)); }); });
     };
@@ -78,4 +106,17 @@ void dropDown(QMenu& menu, const QToolBar& bar, const QAction& button)
 {
     if (!bar.widgetForAction(const_cast<QAction*>(&button))) return;
     menu.popup(dropDownPoint(bar, button));
+}
+
+QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint,
+                           const QString& face, std::function<void()> onFace, QMenu* menu)
+{
+    if (!bar) return nullptr;
+    QAction* button = form.AddToolButton(bar, name, hint, face, std::move(onFace));
+    if (menu) {
+        button->setMenu(menu);
+        if (auto* tool = qobject_cast<QToolButton*>(bar->widgetForAction(button)))
+            tool->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+    return button;
 }

@@ -31,6 +31,8 @@ public:
         QList<QIcon> images;      // one per entry, or empty
         // Whether the repeat item shows the entry's image too.
         bool repeatShowsImage = true;
+        // Side of the images in the menu; 0 keeps the style's small icon size.
+        int imageSize = 0;
     };
     // lastUsed is the family's remembered index, or nullptr for a family
     // that remembers nothing.  pick inserts entry Tag.
@@ -61,3 +63,9 @@ private:
 QPoint dropDownPoint(const QToolBar& bar, const QAction& button);
 // Opens the menu there.  Does nothing when the button is not on the bar.
 void dropDown(QMenu& menu, const QToolBar& bar, const QAction& button);
+
+// A drop-down tool button: the face runs onFace, the arrow opens menu (a
+// button without a menu is a plain one).  Registered under name like every
+// tool button.
+QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint,
+                           const QString& face, std::function<void()> onFace, QMenu* menu);

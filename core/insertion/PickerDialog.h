@@ -1,0 +1,54 @@
+#pragma once
+// The one dialog of every symbol picker: a list of pictures with captions, or
+// a group of radio buttons in columns of five, filled from the family's table.
+#include <QList>
+#include <string>
+
+#include "core/insertion/DialogRoad.h"
+#include "core/insertion/Picker.h"
+
+class QGroupBox;
+class QListWidget;
+class QRadioButton;
+
+class TPickerDialog : public TDialogForm {
+    Q_OBJECT
+public:
+    TPickerDialog(QWidget* owner, const picker::Family& family);
+
+    const picker::Family& Family() const { return family_; }
+
+    // List dialogs.
+    QListWidget* ListView = nullptr;
+    // The entry preselected when the dialog shows, following the selection
+    // after that; a cleared selection keeps the entry selected last.
+    int SelectedIndex = 0;
+
+    // Radio dialogs.
+    QGroupBox* GroupBox1 = nullptr;
+    QList<QRadioButton*> RadioButtons;  // RadioButton1 ... RadioButtonN
+
+    // Both kinds.  SetSelectedIndex ignores an index outside the table;
+    // GetSelectedIndex is -1 when no radio button is checked.
+    void SetSelectedIndex(int index);
+    int GetSelectedIndex() const;
+    // The command the dialog stands for, read the family's way: document
+    // bytes, empty when nothing is chosen.
+    std::string GetCommand() const;
+    // Whether the entry behind GetCommand asks for the latexsym notice.
+    bool ChosenNeedsLatexsym() const;
+
+    void FormCreate();
+    void FormShow();
+    void ListViewChange();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildList(class QVBoxLayout* column);
+    void buildRadio(class QVBoxLayout* column);
+    int chosenRow() const;
+    const picker::Family& family_;
+};
