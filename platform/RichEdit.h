@@ -108,6 +108,12 @@ public:
     // MaxLength.
     bool SetSelText(const std::string& text);
     void SelectAllText();
+    // Replaces `length` bytes at each of `starts` (positions in the current
+    // text, ascending, not overlapping, on character boundaries) by `text`,
+    // as one edit: one change event, the selection left where Qt's cursor
+    // carries it.  Neither the ranges nor `text` may hold a line break.  No
+    // length limit is applied: the caller has checked it.
+    void ReplaceRanges(const std::vector<int>& starts, int length, const std::string& text);
     void HideSelection(bool hide);
 
     // ---- formats (never touch text, undo, modified flag or events) ----

@@ -44,8 +44,10 @@ bool wordBounded(const std::string& text, size_t p, size_t length, bool prevSing
     return true;
 }
 
-// Steps to the next character boundary.
+// Steps to the next character boundary.  Only a lead byte can open a
+// double-byte character, so the tables are asked about lead bytes alone.
 size_t nextBoundary(const std::string& text, size_t p) {
+    if (p < text.size() && !cp932::isLeadByte(static_cast<unsigned char>(text[p]))) return p + 1;
     return p + static_cast<size_t>(cp932::charLength(text, p));
 }
 
@@ -116,6 +118,50 @@ int findUp(const std::string& text, const std::string& pattern, int before, cons
         p = next;
     }
     return found;
+}
+
+std::vector<int> replaceAllHits(const std::string& text, const std::string& pattern, const std::string& replacement,
+                                int from, const Preceding* before, const Options& options)
+{
+    std::vector<int> hits;
+    if (pattern.empty() || from < 0 || size_t(from) > text.size()) return hits;
+    const size_t length = pattern.size();
+    Preceding prev;
+    size_t p = static_cast<size_t>(from);
+    if (before) {
+        prev = *before;
+    } else {
+        p = boundaryAtOrAfter(text, p, prev.single);
+        prev.any = p > 0;
+        prev.byte = p > 0 ? static_cast<unsigned char>(text[p - 1]) : 0;
+    }
+    Preceding afterReplacement;
+    if (!replacement.empty())
+        afterReplacement = {true, lastCharSingle(replacement), static_cast<unsigned char>(replacement.back())};
+    const unsigned char first = static_cast<unsigned char>(pattern[0]);
+    const bool firstFolds = !options.matchCase && !cp932::isLeadByte(first);
+    while (p + length <= text.size()) {
+        const unsigned char b = static_cast<unsigned char>(text[p]);
+        const bool maybe = b == first || (firstFolds && fold(b) == fold(first));
+        if (maybe && matchesAt(text, pattern, p, options.matchCase)) {
+            const size_t after = p + length;
+            const bool bounded = !options.wholeWord ||
+                                 (!(prev.any && prev.single && isWordByte(prev.byte)) &&
+                                  !(after < text.size() && isWordByte(static_cast<unsigned char>(text[after]))));
+            if (bounded) {
+                hits.push_back(static_cast<int>(p));
+                // An empty replacement leaves in front of the next search
+                // whatever stood in front of the hit.
+                if (!replacement.empty()) prev = afterReplacement;
+                p = after;
+                continue;
+            }
+        }
+        const size_t next = nextBoundary(text, p);
+        prev = {true, next - p == 1, static_cast<unsigned char>(text[next - 1])};
+        p = next;
+    }
+    return hits;
 }
 
 std::string replaceAll(const std::string& text, const std::string& pattern, const std::string& replacement,

@@ -8,7 +8,9 @@
 
 #include "app/Form1.h"
 #include "app/ResidentForms.h"
+#include "core/colour/ColorScanner.h"
 #include "core/edit/Editing.h"
+#include "core/undo/MultiUndo.h"
 #include "core/search/Search.h"
 #include "core/search/SearchForms.h"
 #include "platform/Ask.h"
@@ -55,6 +57,106 @@ bool searchUp(TRichEdit* edit, const QString& searchText, const textsearch::Opti
     }
     selectHit(edit, hit, static_cast<int>(s.size()));
     return true;
+}
+
+// What Replace All did: replacements made, and whether the next one was
+// refused at the length limit (its hit is then selected).
+struct ReplaceAllResult {
+    int count = 0;
+    bool refused = false;
+};
+
+bool holdsBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+
+// Replace All in one edit.  The hits are those the one-by-one road finds
+// (each search going on behind the previous replacement), found on one copy
+// of the text; the editor gets them in one batch with its events masked; the
+// undo history gets the same steps, the touched lines are recoloured once,
+// and the caret ends where the one-by-one road leaves it.  Neither text may
+// hold a line break.
+ReplaceAllResult replaceAllAtOnce(TForm1& main, const std::string& s, const std::string& r,
+                                  const textsearch::Options& options) {
+    TRichEdit* edit = main.RichEdit;
+    const int sLength = static_cast<int>(s.size());
+    const int rLength = static_cast<int>(r.size());
+    const std::string text = edit->Text();
+    const int selStart = edit->SelStart();
+
+    // Only a selection that is itself a hit is replaced, so a selection the
+    // user made by hand never turns into the replacement text.
+    std::vector<int> hits;
+    if (edit->SelLength() == sLength && textsearch::findDown(text, s, selStart, selStart + sLength, options) == selStart) {
+        textsearch::Preceding before;
+        if (rLength > 0) {
+            before = {true, cp932::charStart(r, 0, r.size() - 1) == r.size() - 1, static_cast<unsigned char>(r.back())};
+        } else if (selStart > 0) {
+            const size_t lineStart = text.rfind('\n', size_t(selStart) - 1);
+            const size_t previous = cp932::charStart(text, lineStart == std::string::npos ? 0 : lineStart + 1,
+                                                     size_t(selStart) - 1);
+            before = {true, size_t(selStart) - previous == 1, static_cast<unsigned char>(text[size_t(selStart) - 1])};
+        }
+        hits = textsearch::replaceAllHits(text, s, r, selStart + sLength, &before, options);
+        hits.insert(hits.begin(), selStart);
+    } else {
+        hits = textsearch::replaceAllHits(text, s, r, selStart, nullptr, options);
+    }
+
+    // The length limit as the one-by-one road meets it: the first
+    // replacement that would pass it is refused, with those before it made.
+    ReplaceAllResult result;
+    const int shift = rLength - sLength;
+    long long length = static_cast<long long>(text.size());
+    size_t made = 0;
+    while (made < hits.size() && editing::fitsWithin(length, sLength, rLength, edit->MaxLength())) {
+        length += shift;
+        ++made;
+    }
+    result.count = static_cast<int>(made);
+    result.refused = made < hits.size();
+    hits.resize(made + (result.refused ? 1 : 0));
+    const int refusedHit = result.refused ? hits.back() + static_cast<int>(made) * shift : -1;
+    if (result.refused) hits.pop_back();
+
+    if (!hits.empty()) {
+        if (main.UndoManager) main.UndoManager->CatchUp();
+        const int mask = edit->EventMask();
+        edit->SetEventMask(ENM_NONE);
+        edit->ReplaceRanges(hits, sLength, r);
+        const int last = hits.back() + static_cast<int>(hits.size() - 1) * shift;
+        edit->Select(last + rLength, 0, BreakSide::AfterLF);
+        if (main.UndoManager) main.UndoManager->RecordReplacements(hits, sLength, r);
+        edit->SetEventMask(mask);
+        main.TextChanged = true;
+        main.UpdateModifiedPanel();
+
+        // Each run of touched lines is coloured once.
+        main.EditText = edit->Text();
+        if (main.AutoColor) {
+            // Each walk for a line's ends starts behind the run so far, so
+            // the walks cover the text once however long its lines are.
+            int runFrom = -1, runTo = -1;
+            for (size_t k = 0; k < hits.size(); ++k) {
+                const int at = hits[k] + static_cast<int>(k) * shift;
+                if (runTo >= 0 && at + rLength <= runTo) continue;
+                const int lineFrom = runTo >= 0 && at <= runTo ? runFrom : colour::LineStartOf(main.EditText, at);
+                const int lineTo = colour::LineEndOf(main.EditText, at + rLength);
+                if (runTo >= 0 && lineFrom <= runTo + 2) {
+                    runTo = lineTo;
+                    continue;
+                }
+                if (runTo >= 0) main.ColorizeRange(runFrom, runTo, false);
+                runFrom = lineFrom;
+                runTo = lineTo;
+            }
+            main.ColorizeRange(runFrom, runTo, false);
+        }
+    }
+    if (refusedHit >= 0)
+        selectHit(edit, refusedHit, sLength);
+    else
+        edit->ScrollCaret();
+    main.UpdateCaretPosPanel();
+    return result;
 }
 
 void ensureSearchForms(TForm1& main) {
@@ -174,7 +276,12 @@ void TForm1::ReplaceText(bool all) {
     int count = 0;
     bool refused = false;
     int position = RichEdit->SelStart();
-    while (true) {
+    if (all && !holdsBreak(s) && !holdsBreak(r)) {
+        const ReplaceAllResult result = replaceAllAtOnce(*this, s, r, options);
+        count = result.count;
+        refused = result.refused;
+    }
+    else while (true) {
         // Only a selection that is itself a hit is replaced, so a selection
         // the user made by hand never turns into the replacement text.
         const int start = RichEdit->SelStart();

@@ -247,6 +247,27 @@ void MultiUndo::catchUp()
     SyncSelection();
 }
 
+void MultiUndo::RecordReplacements(const std::vector<int>& hits, int hitLength, const std::string& replacement)
+{
+    if (busy || hits.empty()) return;
+    const int n = int(hits.size());
+    const int length = int(replacement.size());
+    const int shift = length - hitLength;
+    const int perHit = length > 0 ? 2 : 1;
+    queue->AddRun(n * perHit, [&](int i) {
+        const int k = i / perHit;
+        const int at = hits[size_t(k)] + k * shift;
+        if (i % perHit == 0)
+            return UndoQueue::undoData{UndoQueue::ModeDelete, at, at + hitLength,
+                                       prevText.substr(size_t(hits[size_t(k)]), size_t(hitLength))};
+        return UndoQueue::undoData{UndoQueue::ModeAdd, at, at + length, replacement};
+    });
+    if (length > 0) lastKey = KeyOther;
+    lastWasUndo = lastWasRedo = false;
+    prevText = edit->Text();
+    SyncSelection();
+}
+
 bool MultiUndo::CanUndo() const
 {
     if (lastWasUndo) return queue->GetMode(step + 1) != UndoQueue::ModeNone;

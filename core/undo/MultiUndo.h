@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/undo/UndoQueue.h"
 
@@ -52,6 +53,15 @@ public:
     // selection events were not passed on) so that a selection change the
     // recorder did not see cannot be mistaken for the next edit's.
     void SyncSelection();
+
+    // Replace All edits the text in one go with the events masked.  Before
+    // it, CatchUp brings the recorder up to the editor's text; after it,
+    // RecordReplacements records what the one-by-one road would have: for
+    // each hit in turn (hits: ascending positions in the text before) the
+    // hit taken out, then the replacement put in, each at its place in the
+    // text of that moment.  The editor must already hold the text after.
+    void CatchUp() { catchUp(); }
+    void RecordReplacements(const std::vector<int>& hits, int hitLength, const std::string& replacement);
 
     const UndoQueue& Queue() const { return *queue; }
 

@@ -65,6 +65,20 @@ void UndoQueue::AddBackDelete(int start, int end, const std::string& text)
     take() = {ModeDelete, start, end, text};
 }
 
+void UndoQueue::AddRun(int count, const std::function<undoData(int)>& entryAt)
+{
+    if (count <= 0) return;
+    breakFlag = false;
+    if (count >= kCapacity) {
+        // The run fills the history on its own: what was there goes.
+        const int first = count - kCapacity;
+        for (int i = 1; i <= kCapacity; ++i) entries[i] = entryAt(first + i - 1);
+        current = top = kCapacity;
+        return;
+    }
+    for (int i = 0; i < count; ++i) take() = entryAt(i);
+}
+
 int UndoQueue::indexOf(int k) const
 {
     const int i = top + 1 - k;

@@ -3,6 +3,7 @@
 // deletions, oldest first, with the merging that turns a run of typed
 // characters, Backspaces or Deletes into one entry.
 #include <array>
+#include <functional>
 #include <string>
 
 class UndoQueue {
@@ -22,6 +23,10 @@ public:
     void AddInsert(int start, int end, const std::string& text);
     void AddDelete(int start, int end, const std::string& text);
     void AddBackDelete(int start, int end, const std::string& text);
+    // Adds `count` entries that merge with nothing, as that many additions
+    // each after BreakGroup would; entryAt(i) gives the i-th, oldest first.
+    // Only the ones the history keeps are asked for.
+    void AddRun(int count, const std::function<undoData(int)>& entryAt);
 
     // Step k counts back from the newest recorded entry (k = 1 is the newest).
     // An index outside the recorded entries gives ModeNone / false.

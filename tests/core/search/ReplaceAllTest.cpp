@@ -1,0 +1,177 @@
+// Replace All through the main window, checked against the one-by-one road:
+// find a hit behind the previous replacement, take the hit out, put the
+// replacement in.  The text, the count, the caret, the colours and every
+// undo and redo step must be what that road gives.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include "core/search/Search.h"
+#include "core/search/SearchForms.h"
+#include "core/undo/MultiUndo.h"
+#include "platform/Cp932.h"
+#include "tests/app/AppFixture.h"
+
+namespace {
+
+const std::string kHyo = "\x95\x5C";  // 表: second byte is a backslash
+const std::string kSo = "\x83\x5C";   // ソ
+const std::string kNo = "\x94\x5C";   // 能
+
+// The texts the one-by-one road passes through, oldest first, and where it
+// leaves the caret (-1: nothing replaced).
+struct Road {
+    std::vector<std::string> states;
+    int caret = -1;
+};
+
+Road oneByOne(std::string text, const std::string& s, const std::string& r, int from, const textsearch::Options& o) {
+    Road road;
+    road.states.push_back(text);
+    for (int hit; (hit = textsearch::findDown(text, s, from, int(text.size()), o)) >= 0;) {
+        text.erase(size_t(hit), s.size());
+        road.states.push_back(text);
+        if (!r.empty()) {
+            text.insert(size_t(hit), r);
+            road.states.push_back(text);
+        }
+        from = road.caret = hit + int(r.size());
+    }
+    return road;
+}
+
+struct Case {
+    const char* name;
+    std::string text, find, replacement;
+    bool wholeWord = false, matchCase = false;
+    int caret = 0;
+};
+
+class ReplaceAllTest : public apptest::AppTest {
+protected:
+    TForm1& open(const std::string& text, int caret) {
+        TForm1& f = start();
+        f.RichEdit->SetText(text);
+        f.RichEdit->SetSelStart(caret);
+        if (f.UndoManager) f.UndoManager->Reset();
+        return f;
+    }
+    void replaceAll(const Case& c, int count) {
+        form->MenuSearchReplaceClick();
+        FormReplace->ui.EditFind->setText(cp932::decode(c.find));
+        FormReplace->ui.EditReplace->setText(cp932::decode(c.replacement));
+        FormReplace->ui.cbWholeWord->setChecked(c.wholeWord);
+        FormReplace->ui.cbMatchCase->setChecked(c.matchCase);
+        const QString message = count > 0 ? QString::number(count) + QString::fromUtf8(" 個置換しました。")
+                                          : QString::fromUtf8("置換する文字列が見つかりませんでした。");
+        script().expectMessage(message, QString::fromUtf8("置換"), MB_OK | MB_ICONINFORMATION, IDOK);
+        FormReplace->BtnReplaceAllClick();
+        EXPECT_EQ(script().pending(), 0);
+    }
+};
+
+std::string lines(const std::string& line, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += line;
+    return out;
+}
+
+TEST_F(ReplaceAllTest, TextCaretAndEveryUndoStepFollowTheOneByOneRoad) {
+    const Case cases[] = {
+        {"japanese around hits, longer replacement",
+         lines(kHyo + "\\a" + kSo + " \\a" + kNo + "a\\" + "a\r\n", 20), "\\a", kSo + "\\alpha{" + kNo + "}"},
+        {"one byte backslash never inside a character", lines(kHyo + "\\" + kSo + "x\\" + kNo + "\r\n", 15), "\\",
+         "/"},
+        {"empty replacement", lines("a" + kHyo + "xx" + kNo + "x\r\n", 10), "x", ""},
+        {"case folded", "Abc aBC abc " + kNo + "ABC", "abc", "d"},
+        {"case kept", "Abc aBC abc " + kNo + "ABC", "abc", "d", false, true},
+        // Whole words are judged in the text as replaced so far: the second
+        // hit follows the first's replacement, not the first hit.
+        {"whole word behind a replacement", "-a-a -a_-a", "-a", "-a-", true},
+        {"whole word behind an empty replacement", " -x-x a-x", "-x", "", true},
+        {"search starts at the caret", "ab ab ab ab", "ab", "abab", false, false, 4},
+        {"nothing to find", kHyo + "a" + kSo, "\\a", "b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Road road = oneByOne(c.text, c.find, c.replacement, c.caret, {c.wholeWord, c.matchCase});
+        const int count = road.caret < 0 ? 0 : int((road.states.size() - 1) / (c.replacement.empty() ? 1 : 2));
+        TForm1& f = open(c.text, c.caret);
+        ASSERT_TRUE(f.UndoManager);
+        replaceAll(c, count);
+        ASSERT_EQ(f.RichEdit->Text(), road.states.back());
+        EXPECT_EQ(f.RichEdit->SelStart(), road.caret < 0 ? c.caret : road.caret);
+        EXPECT_EQ(f.RichEdit->SelLength(), 0);
+
+        // Back through every step, then forward again.
+        for (size_t k = road.states.size() - 1; k-- > 0;) {
+            f.MenuEditUndoClick();
+            ASSERT_EQ(f.RichEdit->Text(), road.states[k]) << "undo to state " << k;
+        }
+        EXPECT_FALSE(f.UndoManager->CanUndo());
+        for (size_t k = 1; k < road.states.size(); ++k) {
+            f.MenuEditRedoClick();
+            ASSERT_EQ(f.RichEdit->Text(), road.states[k]) << "redo to state " << k;
+        }
+    }
+}
+
+// A selection that is itself a hit is replaced first, and the search goes on
+// behind its replacement; an edit afterwards is recorded on the new text.
+TEST_F(ReplaceAllTest, SelectedHitIsReplacedFirstAndEditingGoesOn) {
+    const std::string text = "ab " + kSo + "ab ab";
+    TForm1& f = open(text, 0);
+    f.RichEdit->Select(5, 2);
+    const Case c{"", text, "ab", "ab" + kNo, true};
+    replaceAll(c, 2);
+    const std::string replaced = "ab " + kSo + "ab" + kNo + " ab" + kNo;
+    EXPECT_EQ(f.RichEdit->Text(), replaced);
+    EXPECT_EQ(f.RichEdit->SelStart(), int(replaced.size()));
+
+    f.RichEdit->SetSelStart(0);
+    f.RichEdit->SetSelText("!");
+    f.MenuEditUndoClick();
+    EXPECT_EQ(f.RichEdit->Text(), replaced);
+    f.MenuEditUndoClick();
+    f.MenuEditUndoClick();
+    EXPECT_EQ(f.RichEdit->Text(), "ab " + kSo + "ab" + kNo + " ab");
+}
+
+// The history keeps its newest 256 steps: a long Replace All can be taken
+// back that far and no further, and nothing older comes back.
+TEST_F(ReplaceAllTest, LongRunKeepsTheNewestStepsOfTheHistory) {
+    const std::string text = lines(kHyo + "hit" + kNo + "\r\n", 300);
+    const Case c{"", text, "hit", "HIT!"};
+    const Road road = oneByOne(text, c.find, c.replacement, 0, {});
+    TForm1& f = open(text, 0);
+    f.RichEdit->SetSelText("x");   // a step of its own, older than the run
+    f.RichEdit->Select(0, 1);
+    f.RichEdit->SetSelText("");
+    replaceAll(c, 300);
+    ASSERT_EQ(f.RichEdit->Text(), road.states.back());
+    const size_t n = road.states.size() - 1;
+    for (size_t k = 1; k <= UndoQueue::kCapacity; ++k) {
+        f.MenuEditUndoClick();
+        ASSERT_EQ(f.RichEdit->Text(), road.states[n - k]) << "undo step " << k;
+    }
+    EXPECT_FALSE(f.UndoManager->CanUndo());
+    f.MenuEditUndoClick();
+    EXPECT_EQ(f.RichEdit->Text(), road.states[n - UndoQueue::kCapacity]);
+}
+
+// The touched lines come out coloured as a full recolouring colours them, and
+// the lines between keep their colours.
+TEST_F(ReplaceAllTest, TouchedLinesAreRecoloured) {
+    const std::string text = "\\section{" + kHyo + "x}\r\n% x " + kSo + "\r\nplain\r\n$x$ and x\r\n\\x";
+    TForm1& f = open(text, 0);
+    f.ColorizeAll();
+    const Case c{"", text, "x", "\\emph{" + kNo + "}"};
+    replaceAll(c, 5);
+    const std::string after = f.RichEdit->Text();
+    std::vector<CharFormat> formats;
+    for (int i = 0; i < int(after.size()); ++i) formats.push_back(f.RichEdit->FormatAt(i));
+    f.ColorizeAll();
+    for (int i = 0; i < int(after.size()); ++i) ASSERT_EQ(f.RichEdit->FormatAt(i), formats[size_t(i)]) << "at " << i;
+}
+
+}  // namespace
