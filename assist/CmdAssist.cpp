@@ -318,7 +318,15 @@ void TFormCmdAssist::finish()
     auto report = std::move(onClosed_);
     onClosed_ = nullptr;
     finishing_ = false;
-    if (report) report(result, text);
+    // A main window being destroyed has no editor left to insert into.
+    if (report && ownerAlive()) report(result, text);
+}
+
+bool TFormCmdAssist::ownerAlive() const
+{
+    // While the window's destructors run its dynamic type is no longer the
+    // main window's.
+    return parentWidget() && parentWidget()->inherits("TForm1");
 }
 
 void TFormCmdAssist::closeEvent(QCloseEvent* event)
@@ -344,7 +352,7 @@ bool TFormCmdAssist::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
-    if (open_ && watched == parentWidget()) {
+    if (open_ && watched == parentWidget() && ownerAlive()) {
         switch (event->type()) {
         case QEvent::Close:
         case QEvent::Hide:
@@ -417,6 +425,15 @@ void TForm1::BuildCmdAssistCommands()
                                     "コマンド入力支援機能のオン／オフを設定します  F7", "コマンド入力支援",
                                     [this] { sbAutoCommandClick(); }, true);
     button->setChecked(AutoCommand);
+    // Beside the colour-syntax switch, the other on/off button of the bar.
+    if (QAction* colour = Item("ToolButtonColorStructure"); colour && ToolBarFile) {
+        const QList<QAction*> actions = ToolBarFile->actions();
+        const qsizetype at = actions.indexOf(colour);
+        if (at >= 0 && at + 1 < actions.size() && actions[at + 1] != button) {
+            ToolBarFile->removeAction(button);
+            ToolBarFile->insertAction(actions[at + 1], button);
+        }
+    }
 
     AddItem(MenuOption, "MenuOptionCmdAssistSet", "コマンド入力支援設定(&B)...",
             [this] { MenuOptionCmdAssistSetClick(); }, {}, 10100);

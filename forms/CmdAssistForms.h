@@ -103,6 +103,7 @@ private:
     void selectNear(int limit);
     void acceptSelected();
     void finish();
+    bool ownerAlive() const;
     void fillList();
 
     QStringList items_;

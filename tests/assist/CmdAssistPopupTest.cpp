@@ -386,6 +386,15 @@ TEST_F(PopupTest, ClosesWhenTheWindowLosesFocusOrCloses)
     EXPECT_FALSE(popupOpen());
     EXPECT_EQ(text(), "\\al");
     EXPECT_EQ(messages().size(), 1u);
+
+    // A window destroyed with the pop-up open takes it along quietly.
+    TForm1& g = open();
+    backslash();
+    type("x");
+    ASSERT_TRUE(popupOpen());
+    ASSERT_EQ(popup()->parentWidget(), &g);
+    form.reset();
+    EXPECT_EQ(popup(), nullptr);
 }
 
 TEST_F(PopupTest, KeysFromTheWindowSystemGoToThePopup)
