@@ -494,6 +494,15 @@ public:
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();
 
+    // ==== command-assist pop-up and its settings (assist/CmdAssist*.cpp) ====
+    void BuildCmdAssistCommands();  // MenuOptionAutoCommand (F7), ToolButtonCommandAssist, MenuOptionCmdAssistSet
+    // The backslash key's work: true when the pop-up took the key and the
+    // backslash must not be typed.
+    bool HandleBackslashKey();
+    void sbAutoCommandClick();
+    void MenuAutoClick();
+    void MenuOptionCmdAssistSetClick();
+
     // ==== user-defined commands (assist/UserCommands.cpp) ====
     QMenu* MenuUser = nullptr;
     QMenu* PopupMenuUser = nullptr;

@@ -40,6 +40,7 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildSearchToolsCommands,
     &TForm1::BuildInsertCommands, &TForm1::BuildMathCommands, &TForm1::BuildTeXCommands,
     &TForm1::BuildLogCommands,    &TForm1::BuildTeXExtraCommands, &TForm1::BuildAssistCommands,
+    &TForm1::BuildCmdAssistCommands,
     &TForm1::BuildBreakCommands,
     &TForm1::BuildSearchNavigationCommands,
     &TForm1::BuildTitleCommands,

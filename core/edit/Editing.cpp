@@ -194,6 +194,8 @@ void TForm1::RichEditKeyPress(char& key)
         key = 0;
     else if (key == '\t' && HandleTabKey())
         key = 0;
+    else if (key == '\\' && HandleBackslashKey())
+        key = 0;
 }
 
 void TForm1::RichEditSelectionChange()

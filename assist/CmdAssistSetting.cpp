@@ -1,0 +1,222 @@
+// The command-assist settings dialog: editing the list, command-assist files,
+// the five options, and installing them into the resident pop-up.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <stdexcept>
+
+#include "app/Form1.h"
+#include "assist/CommandList.h"
+#include "core/files/DocumentFile.h"
+#include "forms/CmdAssistForms.h"
+#include "forms/MathSpaceForms.h"  // TRadioGroup
+#include "platform/Ask.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("コマンド入力支援");
+const QString kFilter = QStringLiteral("Quillmarkコマンド入力支援ファイル(*.Qma) (*.qma)");
+const QString kEditLabel = QStringLiteral("TeX命令(&C):");
+
+int selectedRow(const QListWidget& list)
+{
+    const QListWidgetItem* current = list.currentItem();
+    return current && current->isSelected() ? list.currentRow() : -1;
+}
+
+void selectRow(QListWidget& list, int row)
+{
+    if (row < 0 || row >= list.count()) {
+        list.clearSelection();
+        list.setCurrentRow(-1);
+    } else {
+        list.setCurrentRow(row);
+    }
+}
+
+// The command editor, run through the dialog seam; empty when not confirmed.
+bool editCommand(QWidget* owner, const QString& text, QString& result)
+{
+    TFormCmdEdit edit(owner);
+    edit.Edit1->setText(text);
+    edit.Label1->setText(kEditLabel);
+    if (ask::execModal(edit) != mrOk) return false;
+    result = edit.Edit1->text();
+    return true;
+}
+
+}  // namespace
+
+void TFormCmdAssistSetting::runGuarded(void (TFormCmdAssistSetting::*handler)())
+{
+    try {
+        (this->*handler)();
+    } catch (const std::exception& e) {
+        ask::errorMessage(QString::fromUtf8(e.what()));
+    }
+}
+
+void TFormCmdAssistSetting::SetRegInfo(const QString& programDir, unsigned long rootKey, const QString& regKey)
+{
+    ProgramDir = programDir;
+    RootKey = rootKey;
+    RegKey = regKey;
+}
+
+QStringList TFormCmdAssistSetting::Commands() const
+{
+    QStringList list;
+    list.reserve(ListBox1->count());
+    for (int i = 0; i < ListBox1->count(); ++i) list << ListBox1->item(i)->text();
+    return list;
+}
+
+void TFormCmdAssistSetting::SetCommands(const QStringList& commands)
+{
+    ListBox1->clear();
+    ListBox1->addItems(commands);
+}
+
+cmdassist::Settings TFormCmdAssistSetting::Chosen() const
+{
+    cmdassist::Settings s;
+    s.commands = Commands();
+    const auto index = [](const TRadioGroup* g) { return std::max(g->ItemIndex(), 0); };
+    s.space = index(rgSpace);
+    s.kigou = index(rgKigou);
+    s.kakutei = index(rgKakutei);
+    s.list = index(rgList);
+    s.gakusyuu = cbGakusyuu->isChecked();
+    return s;
+}
+
+void TFormCmdAssistSetting::FormShow()
+{
+    const cmdassist::Settings s = cmdassist::readSettings(RootKey, RegKey);
+    SetCommands(s.commands);
+    selectRow(*ListBox1, 0);
+    rgSpace->SetItemIndex(s.space);
+    rgKigou->SetItemIndex(s.kigou);
+    rgKakutei->SetItemIndex(s.kakutei);
+    rgList->SetItemIndex(s.list);
+    cbGakusyuu->setChecked(s.gakusyuu);
+}
+
+void TFormCmdAssistSetting::FormClose()
+{
+    cmdassist::writeSettings(RootKey, RegKey, Chosen());
+}
+
+void TFormCmdAssistSetting::BtnAddClick()
+{
+    int i = selectedRow(*ListBox1);
+    QString s;
+    if (!editCommand(this, QStringLiteral("\\"), s)) return;
+    if (!s.startsWith(u'\\')) {
+        ask::messageBox(QStringLiteral("\\で始まる命令しか定義できません。"), kCaption, MB_ICONERROR);
+        return;
+    }
+    const QStringList commands = Commands();
+    if (commands.contains(s)) {
+        ask::messageBox(s + QStringLiteral("\r\nすでに同じ命令が定義されていますので\r\n追加できません。"),
+                        QStringLiteral("追加"), MB_ICONERROR);
+        return;
+    }
+    // It goes where the longest of its beginnings that the list holds was
+    // found last, unless the selection lies further down.
+    int best = 0;
+    selectRow(*ListBox1, 0);
+    for (int k = 1; k <= s.size(); ++k) {
+        const int hit = cmdassist::findString(commands, 0, s.left(k));
+        if (hit > best) best = hit;
+    }
+    if (best > i) i = best;
+    ListBox1->insertItem(i, s);
+    selectRow(*ListBox1, i);
+}
+
+void TFormCmdAssistSetting::BtnChangeClick()
+{
+    if (ListBox1->count() == 0) return;
+    const int i = selectedRow(*ListBox1);
+    if (i < 0) return;
+    QString s;
+    if (!editCommand(this, ListBox1->item(i)->text(), s)) return;
+    delete ListBox1->takeItem(i);
+    ListBox1->insertItem(i, s);
+    selectRow(*ListBox1, i);
+}
+
+void TFormCmdAssistSetting::BtnDelClick()
+{
+    if (ListBox1->count() == 0) return;
+    const int i = selectedRow(*ListBox1);
+    if (i < 0) return;
+    const QString s = ListBox1->item(i)->text();
+    if (ask::messageBox(s + QStringLiteral("\r\nこの命令を削除しますか。"), QStringLiteral("削除"),
+                        MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    delete ListBox1->takeItem(i);
+    selectRow(*ListBox1, i < ListBox1->count() ? i : ListBox1->count() - 1);
+}
+
+void TFormCmdAssistSetting::BtnLoadClick()
+{
+    ask::FileRequest request;
+    request.caption = QStringLiteral("コマンド入力支援設定読み込み");
+    request.directory = ProgramDir + QStringLiteral("/Command");
+    request.filters = {kFilter};
+    const ask::FileAnswer answer = ask::fileDialog(request);
+    if (!answer.accepted || answer.fileName.isEmpty()) return;
+    QString path = answer.fileName;
+    if (answer.filterIndex == 1) path = docfile::changeFileExt(path, QStringLiteral(".qma"));
+    if (!QFileInfo(path).isFile()) {
+        ask::messageBox(path + QStringLiteral("\r\nこのファイルが存在しませんので、読み込みできませんでした。"),
+                        kCaption, MB_ICONERROR);
+        return;
+    }
+    // Read whole before the list is touched, so a file that fails leaves
+    // the list as it was.
+    const QStringList commands = cmdassist::qma::load(path);
+    SetCommands(commands);
+    selectRow(*ListBox1, 0);
+    ask::messageBox(QStringLiteral("読み込み完了！"), kCaption, MB_ICONINFORMATION);
+}
+
+void TFormCmdAssistSetting::BtnSaveClick()
+{
+    ask::FileRequest request;
+    request.save = true;
+    request.caption = QStringLiteral("コマンド入力支援設定保存");
+    request.directory = ProgramDir + QStringLiteral("/Command");
+    request.filters = {kFilter};
+    const ask::FileAnswer answer = ask::fileDialog(request);
+    if (!answer.accepted || answer.fileName.isEmpty()) return;
+    QString path = answer.fileName;
+    if (answer.filterIndex == 1) path = docfile::changeFileExt(path, QStringLiteral(".qma"));
+    cmdassist::qma::save(path, Commands());
+    ask::messageBox(QStringLiteral("保存完了！"), kCaption, MB_ICONINFORMATION);
+}
+
+void TForm1::MenuOptionCmdAssistSetClick()
+{
+    road::Steps steps;
+    steps.helpItem = "MenuOptionCmdAssistSet";
+    steps.placement = road::Placement::ScreenCentre;
+    road::ask<TFormCmdAssistSetting>(
+        *this, steps,
+        [this](TFormCmdAssistSetting& d) {
+            d.SetRegInfo(ProgramDir, RootKey, RegKey);
+            d.FormShow();
+        },
+        [this](TFormCmdAssistSetting& d) {
+            // Stored first: a store that cannot be written leaves the pop-up
+            // as it was too.
+            d.FormClose();
+            const cmdassist::Settings s = d.Chosen();
+            residentCmdAssist(*this).SetSetting(cmdassist::joinLines(s.commands), s.space, s.kigou, s.kakutei, s.list,
+                                                s.gakusyuu);
+        },
+        nullptr);
+}
