@@ -50,6 +50,7 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildBracketCommands,
     &TForm1::BuildTableCommands,
     &TForm1::BuildFigureCommands,
+    &TForm1::BuildUserCommands,
 };
 
 struct ViewItem {
