@@ -9,6 +9,7 @@
 #include "app/Form1.h"
 #include "platform/Cp932.h"
 #include "tex/TeXConsole.h"
+#include "tex/TeXConsolePlacement.h"
 #include "tex/TeXWorker.h"
 
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase)
@@ -98,8 +99,10 @@ void TForm1::MenuTexProcessClick()
 
 TeXConsole* TForm1::TeXConsoleView()
 {
-    if (!TeXConsoleWindow)
+    if (!TeXConsoleWindow) {
         TeXConsoleWindow = new TeXConsole(this);
+        consoleplace::placeAndRemember(*this, *TeXConsoleWindow);
+    }
     return TeXConsoleWindow;
 }
 
