@@ -141,9 +141,13 @@ void startWorker(TForm1& form, TTeXEXE* worker)
     // well refuses a command that comes before that step has run.
     form.TeXBusy = true;
     worker->FreeOnTerminate = true;
+    // The end of a run reaches the window after the run itself cleared the
+    // busy flag, so a command may already have started the next run; only
+    // the run in force clears the flag, or two runs would share a folder.
     worker->OnTerminate = [&form, worker] {
-        if (form.TeXThread == worker)
-            form.TeXThread = nullptr;
+        if (form.TeXThread != worker)
+            return;
+        form.TeXThread = nullptr;
         form.TeXBusy = false;
     };
     worker->Resume();
