@@ -14,8 +14,14 @@
 
 namespace {
 
-using testsupport::caretText;
-using testsupport::marked;
+// The caret marker of these tests: "|" is LaTeX's column rule.
+constexpr const char* kCaret = "<|>";
+
+testsupport::CaretText caretText(const std::string& marked) { return testsupport::splitCaret(marked, kCaret); }
+std::string marked(const wrap::Insertion& ins)
+{
+    return testsupport::markCaret(ins.text, int(ins.text.size()) - ins.caretBack, kCaret);
+}
 
 std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
 

@@ -1,40 +1,54 @@
 #pragma once
-// Expected editor text written with a marker where the caret stands, so that
-// tests say where the caret lands instead of counting bytes by hand.
+// Expected editor text written with a caret marker, so that tests state
+// where the caret ends instead of counting bytes by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
-#include <string_view>
 
-#include "core/insertion/WrapBuilder.h"
+#include "platform/Cp932.h"
 
 namespace testsupport {
 
-// The marker; it never occurs in the LaTeX the commands build.
-inline constexpr std::string_view kCaret = "<|>";
-
 struct CaretText {
-    std::string text;  // without the marker
-    int caret = -1;    // where the marker stood
+    std::string text;
+    int caret = -1;
 };
 
-inline CaretText caretText(std::string_view marked)
+// The first place at or after from where the marker starts a character, so
+// that the second byte of a double-byte character is never taken for it.
+inline size_t findMarker(const std::string& marked, const std::string& marker, size_t from)
 {
-    const size_t at = marked.find(kCaret);
-    EXPECT_NE(at, std::string_view::npos) << "no caret marker in the expected text";
-    if (at == std::string_view::npos) return {std::string(marked), -1};
-    std::string text(marked.substr(0, at));
-    text.append(marked.substr(at + kCaret.size()));
-    return {text, int(at)};
+    for (size_t i = 0; i < marked.size(); i += size_t(std::max(1, cp932::charLength(marked, i))))
+        if (i >= from && marked.compare(i, marker.size(), marker) == 0) return i;
+    return std::string::npos;
 }
 
-// An insertion's text with the marker where its caret ends.
-inline std::string marked(const wrap::Insertion& insertion)
+// "ab|cd" gives {"abcd", 2}.  The marker must occur exactly once.
+inline CaretText splitCaret(const std::string& marked, const std::string& marker = "|")
 {
-    std::string text = insertion.text;
-    const size_t at = text.size() - size_t(insertion.caretBack);
-    text.insert(at, kCaret);
-    return text;
+    CaretText out;
+    const size_t at = findMarker(marked, marker, 0);
+    EXPECT_NE(at, std::string::npos) << "no caret marker in: " << marked;
+    if (at == std::string::npos) {
+        out.text = marked;
+        return out;
+    }
+    EXPECT_EQ(findMarker(marked, marker, at + marker.size()), std::string::npos) << "two caret markers in: " << marked;
+    out.text = marked.substr(0, at) + marked.substr(at + marker.size());
+    out.caret = int(at);
+    return out;
+}
+
+// The reverse: text with the marker put in at the caret, for comparing a
+// builder's text and caret with one marked expectation.
+inline std::string markCaret(const std::string& text, int caret, const std::string& marker = "|")
+{
+    EXPECT_GE(caret, 0);
+    EXPECT_LE(caret, int(text.size()));
+    std::string out = text;
+    out.insert(size_t(std::clamp(caret, 0, int(text.size()))), marker);
+    return out;
 }
 
 }  // namespace testsupport
