@@ -475,6 +475,21 @@ public:
     void BuildFigureCommands();  // MenuInsertFigure, MenuInsertInput, ToolButtonTeXInPictureInsert
     void MenuInsertFigureClick();
     void MenuInsertInputClick();
+    // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
+    void BuildScriptCommands();
+    void BuildMatrixCommands();
+    QMenu* MenuTexMathUD = nullptr;
+    QMenu* PopupMenuMathUp = nullptr;
+    QMenu* PopupMenuMathDown = nullptr;
+    QMenu* PopupMenuMathUpDown = nullptr;
+    void MenuMathUpperClick();
+    void MenuMathLowerClick();
+    void PMMathUpClick();
+    void PMMathDownClick();
+    void MenuMathUpDownClick();
+    void PMMathUpDownClick();
+    void MenuMathArrayClick();
+    void MenuMathArrayChangeClick();
 
     // ==== document class, packages, bibliography and citations (insert/Preamble*, insert/Bib*) ====
     void BuildPreambleCommands();  // MenuFormatClass, MenuTexPreUsepackage, ToolButtonShoClass

@@ -50,6 +50,8 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildBracketCommands,
     &TForm1::BuildTableCommands,
     &TForm1::BuildFigureCommands,
+    &TForm1::BuildScriptCommands,
+    &TForm1::BuildMatrixCommands,
     &TForm1::BuildPreambleCommands,
     &TForm1::BuildBibCommands,
     &TForm1::BuildUserCommands,
