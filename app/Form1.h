@@ -465,6 +465,22 @@ public:
     void BuildBracketCommands();
     void MenuMathKakkoClick();
 
+    // ==== tables, cells and text-to-table conversion (insert/Tables*) ====
+    void BuildTableCommands();  // the 表 sub-menu, PopupMenuTable, ToolButtonTeXInTable
+    QMenu* MenuTexinHyou = nullptr;
+    QMenu* PopupMenuTable = nullptr;
+    void MenuTexTableClick();
+    void PopupHlineClick();
+    void PopupClineClick();
+    void PopupVlineClick();
+    void PopupMulticolumnClick();
+    void MenuTableChangeClick();
+    void sbTableClick();
+
+    // ==== figures and file inclusion (insert/Figures*) ====
+    void BuildFigureCommands();  // MenuInsertFigure, MenuInsertInput, ToolButtonTeXInPictureInsert
+    void MenuInsertFigureClick();
+    void MenuInsertInputClick();
     // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
     void BuildScriptCommands();
     void BuildMatrixCommands();

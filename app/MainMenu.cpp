@@ -51,6 +51,8 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildBracketCommands,
     &TForm1::BuildMathPickerCommands,
     &TForm1::BuildTextPickerCommands,
+    &TForm1::BuildTableCommands,
+    &TForm1::BuildFigureCommands,
     &TForm1::BuildScriptCommands,
     &TForm1::BuildMatrixCommands,
     &TForm1::BuildPreambleCommands,

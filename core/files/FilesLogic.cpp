@@ -16,21 +16,22 @@ const std::array<FileType, 9> FileTypes{{
     {"すべてのﾌｧｲﾙ(*.*)", "*.*", nullptr},
 }};
 
-QStringList dialogFilters()
+QString dialogFilter(const char* text, const char* patterns)
 {
     // The dialog reads the patterns from the last parenthesised group, so a
     // type whose text shows fewer patterns than it has gets them appended.
     // "*.*" would leave out names without a dot here, so all files is "*".
+    const QString caption = QString::fromUtf8(text);
+    QString list = QString::fromUtf8(patterns).replace(';', ' ');
+    if (list == "*.*") list = "*";
+    if (caption.endsWith("(" + list + ")")) return caption;
+    return caption + " (" + list + ")";
+}
+
+QStringList dialogFilters()
+{
     QStringList out;
-    for (const FileType& t : FileTypes) {
-        const QString text = QString::fromUtf8(t.text);
-        QString patterns = QString::fromUtf8(t.patterns).replace(';', ' ');
-        if (patterns == "*.*") patterns = "*";
-        if (text.endsWith("(" + patterns + ")"))
-            out << text;
-        else
-            out << text + " (" + patterns + ")";
-    }
+    for (const FileType& t : FileTypes) out << dialogFilter(t.text, t.patterns);
     return out;
 }
 

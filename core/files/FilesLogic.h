@@ -16,6 +16,8 @@ struct FileType {
 // Index 1..9 of the open and save dialogs (index 9 is all files).
 extern const std::array<FileType, 9> FileTypes;
 
+// A file dialog's filter for a type's text and its ";"-separated patterns.
+QString dialogFilter(const char* text, const char* patterns);
 // The filter strings handed to the file dialog, in index order.
 QStringList dialogFilters();
 

@@ -174,4 +174,17 @@ bool apply(TForm1& form, const wrap::Insertion& insertion)
     return true;
 }
 
+bool fitsOrWarn(TForm1& form, size_t bytes, const QString& caption)
+{
+    const size_t kept = size_t(form.RichEdit->GetTextLen() - form.RichEdit->SelLength());
+    const size_t limit = size_t(form.RichEdit->MaxLength());
+    if (kept + bytes <= limit) return true;
+    ask::messageBox(QStringLiteral("挿入するテキストが長すぎるため、挿入できませんでした。\r\n"
+                                   "文書の大きさは %1 バイトまでです（挿入すると %2 バイトになります）。")
+                        .arg(limit)
+                        .arg(kept + bytes),
+                    caption, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
 }  // namespace road

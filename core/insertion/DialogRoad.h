@@ -91,4 +91,11 @@ wrap::EditorState editorState(TForm1& form);
 // anything was inserted.
 bool apply(TForm1& form, const wrap::Insertion& insertion);
 
+// Whether a text of that many bytes fits in place of the selection within
+// the editor's length limit.  When it does not, says so in a box with the
+// caption: the insertion primitive refuses such a text without a word, and
+// a command that builds a long text (a big table, a converted selection)
+// would otherwise seem to do nothing.
+bool fitsOrWarn(TForm1& form, size_t bytes, const QString& caption);
+
 }  // namespace road

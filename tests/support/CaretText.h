@@ -40,4 +40,15 @@ inline CaretText splitCaret(const std::string& marked, const std::string& marker
     return out;
 }
 
+// The reverse: text with the marker put in at the caret, for comparing a
+// builder's text and caret with one marked expectation.
+inline std::string markCaret(const std::string& text, int caret, const std::string& marker = "|")
+{
+    EXPECT_GE(caret, 0);
+    EXPECT_LE(caret, int(text.size()));
+    std::string out = text;
+    out.insert(size_t(std::clamp(caret, 0, int(text.size()))), marker);
+    return out;
+}
+
 }  // namespace testsupport

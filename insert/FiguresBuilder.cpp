@@ -1,0 +1,195 @@
+#include "insert/FiguresBuilder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/Cp932.h"
+
+namespace figures {
+
+namespace {
+
+std::string sj(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Whether the character boundary at pos lies after an unescaped "%" of its
+// line, that is inside a comment.
+bool inComment(std::string_view text, size_t lineStart, size_t pos)
+{
+    for (size_t i = lineStart; i < pos;) {
+        const int n = cp932::charLength(text, i);
+        if (n == 1 && text[i] == '\\') {
+            i += 1;
+            if (i < pos) i += size_t(cp932::charLength(text, i));
+            continue;
+        }
+        if (n == 1 && text[i] == '%') return true;
+        i += size_t(n);
+    }
+    return false;
+}
+
+// The package names of the \usepackage whose name ends at pos.
+void packageNames(std::string_view text, size_t pos, bool& graphics, bool& graphicx)
+{
+    auto skipBlanks = [&] {
+        while (pos < text.size() && isBlank(text[pos])) ++pos;
+    };
+    skipBlanks();
+    if (pos < text.size() && text[pos] == '[') {
+        const size_t close = text.find(']', pos);
+        if (close == std::string_view::npos) return;
+        pos = close + 1;
+        skipBlanks();
+    }
+    if (pos >= text.size() || text[pos] != '{') return;
+    const size_t close = text.find('}', pos);
+    if (close == std::string_view::npos) return;
+    std::string_view list = text.substr(pos + 1, close - pos - 1);
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        std::string_view name = list.substr(0, comma);
+        while (!name.empty() && isBlank(name.front())) name.remove_prefix(1);
+        while (!name.empty() && isBlank(name.back())) name.remove_suffix(1);
+        if (name == "graphics") graphics = true;
+        if (name == "graphicx") graphicx = true;
+        if (comma == std::string_view::npos) break;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+Package loadedPackage(std::string_view text)
+{
+    constexpr std::string_view kUse = "\\usepackage";
+    bool graphics = false, graphicx = false;
+    size_t lineStart = 0;
+    for (size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lineStart = ++i;
+            continue;
+        }
+        const int n = cp932::charLength(text, i);
+        if (n == 1 && text.substr(i, kUse.size()) == kUse) {
+            const size_t end = i + kUse.size();
+            const bool wholeName = end >= text.size() || !std::isalpha(static_cast<unsigned char>(text[end]));
+            if (wholeName && !inComment(text, lineStart, i)) packageNames(text, end, graphics, graphicx);
+            i = end;
+            continue;
+        }
+        i += size_t(n);
+    }
+    if (graphics) return Package::Graphics;
+    if (graphicx) return Package::Graphicx;
+    return Package::None;
+}
+
+QString extensionOf(const QString& path)
+{
+    const QString name = path.mid(path.lastIndexOf('/') + 1);
+    const int dot = name.lastIndexOf('.');
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
+QString withLowerExtension(const QString& path)
+{
+    const QString ext = extensionOf(path);
+    return path.left(path.size() - ext.size()) + ext.toLower();
+}
+
+bool sizeOptional(const QString& reference)
+{
+    const QString ext = extensionOf(reference);
+    return ext == ".ps" || ext == ".eps" || ext == ".pbm";
+}
+
+QString fileReference(const QString& chosenPath, bool fullPath, const QString& documentFolder)
+{
+    const QFileInfo chosen(chosenPath);
+    if (fullPath) return QDir::fromNativeSeparators(chosen.absoluteFilePath());
+    if (documentFolder.isEmpty()) return chosen.fileName();
+    return QDir::fromNativeSeparators(QDir(documentFolder).relativeFilePath(chosen.absoluteFilePath()));
+}
+
+wrap::Insertion figure(const FigureChoices& c, const std::string& reference, const std::string& name,
+                       const wrap::EditorState& editor)
+{
+    static const char* const kOpen[] = {nullptr, "  \\begin{flushleft}\r\n", "  \\begin{center}\r\n",
+                                        "  \\begin{flushright}\r\n"};
+    static const char* const kClose[] = {nullptr, "  \\end{flushleft}\r\n", "  \\end{center}\r\n",
+                                         "  \\end{flushright}\r\n"};
+    const bool aligned = c.align >= 1 && c.align <= 3;
+
+    std::string t = wrap::lineStartBreak(editor);
+    t += sj("% 図の挿入\r\n");
+    t += "\\begin{figure}[" + c.placement.letters() + "]\r\n";
+    if (aligned) t += kOpen[c.align];
+    t += "    \\includegraphics";
+    if (c.sizeOn) {
+        const std::string w = std::to_string(c.width), h = std::to_string(c.height);
+        if (c.graphics)
+            t += "[" + w + "mm," + h + "mm]";
+        else if (!c.aspect)
+            t += "[width=" + w + "mm,height=" + h + "mm]";
+        else
+            t += "[keepaspectratio=true,height=" + h + "mm]";
+    }
+    t += "{" + reference + "}\r\n";
+    if (aligned) t += kClose[c.align];
+    t += "  \\caption{";
+    const size_t caret = t.size();
+    t += sj("}%タイトルを記入\r\n");
+    if (c.label) t += "  \\label{fig:" + name + "}\r\n";
+    t += "\\end{figure}\r\n";
+    return {t, int(t.size() - caret)};
+}
+
+std::string inclusion(int kind, const std::string& reference)
+{
+    if (kind != 1) return "\\input{" + reference + "}\r\n";
+    std::string base = reference;
+    if (base.size() >= 4 && base.compare(base.size() - 4, 4, ".tex") == 0) base.resize(base.size() - 4);
+    return "\\include{" + base + "}\r\n";
+}
+
+QString referenceProblem(const QString& reference, Use use)
+{
+    bool lossy = false;
+    cp932::encode(reference, &lossy);
+    for (QChar ch : reference) {
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) lossy = true;
+    }
+    if (lossy)
+        return u("ファイル名「%1」には、文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれています。\r\n"
+                 "ファイル名を変えてから、もう一度実行して下さい。")
+            .arg(reference);
+
+    QString forbidden = use == Use::Figure ? u("\"'#%{}\\~") : u("\"%{}\\");
+    if (use == Use::Include) forbidden += u("^");
+    bool bad = false;
+    for (QChar ch : reference) {
+        if (forbidden.contains(ch)) bad = true;
+        if (use == Use::Figure && (ch == ' ' || ch.unicode() >= 0x80)) bad = true;
+    }
+    if (bad && use == Use::Figure)
+        return u("図のファイル名「%1」には、pLaTeX や dvipdfmx が読めない文字（空白、全角文字、"
+                 "\" ' # % { } \\ ~ のいずれか）が含まれています。\r\n"
+                 "ファイル名やフォルダ名を半角英数字に変えてから、もう一度実行して下さい。")
+            .arg(reference);
+    if (bad)
+        return u("ファイル名「%1」には、pLaTeX が読めない文字（%2 のいずれか）が含まれています。\r\n"
+                 "ファイル名やフォルダ名を変えてから、もう一度実行して下さい。")
+            .arg(reference, use == Use::Include ? u("\" % { } \\ ^") : u("\" % { } \\"));
+    if (use == Use::Include && !reference.endsWith(".tex"))
+        return u("\\include で読み込めるのは、拡張子が .tex のファイルだけです（「%1」）。\r\n"
+                 "\\input を選んで下さい。")
+            .arg(reference);
+    return {};
+}
+
+}  // namespace figures

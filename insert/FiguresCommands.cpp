@@ -1,0 +1,207 @@
+// The figure command and the \input / \include command: a file chosen in
+// the file dialog, referred to from the document as the settings ask, after
+// a check that pLaTeX and the DVI driver can read its name.
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QToolBar>
+#include <filesystem>
+#include <memory>
+
+#include "app/Form1.h"
+#include "core/files/DocumentFile.h"
+#include "core/files/FilesLogic.h"
+#include "core/files/FilesState.h"  // SettingsKey, CurrentFolderGuard
+#include "core/insertion/DialogRoad.h"
+#include "insert/FiguresBuilder.h"
+#include "insert/FiguresDialogs.h"
+#include "platform/Cp932.h"
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+const char* const kFigureCaption = "図挿入";
+const char* const kInputCaption = "TeXファイルの挿入";
+
+// "DirOnOff": 1 refers to a file by its full path.
+int dirOnOff(const TForm1& form) { return SettingsKey(form).integer("DirOnOff", 0); }
+// "ZuSmall": 0 turns a figure file's extension to lower case.
+int zuSmall(const TForm1& form) { return SettingsKey(form).integer("ZuSmall", 0); }
+
+struct FileFilter {
+    const char* text;
+    const char* patterns;
+};
+const FileFilter kPictureFilters[] = {
+    {"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)", "*.bmp"},
+    {"EPS(*.ps;*.eps)", "*.ps;*.eps"},
+    {"PBM(*.pbm)", "*.pbm"},
+    {"Monochrome GIF(*.gif)", "*.gif"},
+    {"Pi 16,256色(*.pi)", "*.pi"},
+    {"MAG 16,256色(*.mag)", "*.mag"},
+    {"XLD4 16色(*.q4)", "*.q4"},
+    {"Pic 8,15,16Bit(*.pic)", "*.pic"},
+    {"Pic2 8,15,16Bit(*.p2)", "*.p2"},
+    {"JPEG(*.jpg;*.jpeg)", "*.jpg;*jpeg"},
+    {"GIF(*.gif)", "*.gif"},
+    {"TIFF(*.tif)", "*.tif"},
+    {"MAKI(*.mki)", "*.mki"},
+    {"ｱｲｺﾝ (*.ico)", "*.ico"},
+    {"ｴﾝﾊﾝｽ ﾒﾀﾌｧｲﾙ (*.emf)", "*.emf"},
+    {"ﾒﾀﾌｧｲﾙ (*.wmf)", "*.wmf"},
+    {"全てのファイル(*.*)", "*.*"},
+};
+const FileFilter kTeXFilters[] = {
+    {"TeXﾌｧｲﾙ(*.tex)", "*.tex"},
+    {"すべてのﾌｧｲﾙ(*.*)", "*.*"},
+};
+
+template <size_t N>
+QStringList filters(const FileFilter (&list)[N])
+{
+    QStringList out;
+    for (const FileFilter& f : list) out << files::dialogFilter(f.text, f.patterns);
+    return out;
+}
+
+// The folder a reference is made relative to, empty for an untitled document.
+QString documentFolder(const TForm1& form)
+{
+    return form.HasFileName ? docfile::extractFileDir(form.FileName) : QString();
+}
+
+// The picked file, asked for through the file dialog.  The filter index is
+// kept for the next time.
+QString chooseFile(TForm1& form, const QString& caption, const QStringList& filterList, int& filterIndex)
+{
+    ask::FileRequest request;
+    request.caption = caption;
+    request.directory = form.HasFileName ? documentFolder(form) : form.CurrentDir;
+    request.filters = filterList;
+    request.filterIndex = filterIndex;
+    const ask::FileAnswer answer = ask::fileDialog(request);
+    if (!answer.accepted) return {};
+    filterIndex = answer.filterIndex;
+    return answer.fileName;
+}
+
+// The extension turned to lower case, where that still names the chosen
+// file.  On a case-sensitive file system "FIG.EPS" lowered would point at
+// no file, or at another one.
+QString lowerExtensionIfSameFile(const QString& reference, const QString& chosen)
+{
+    const QString lowered = figures::withLowerExtension(reference);
+    if (lowered == reference) return reference;
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(QFile::encodeName(figures::withLowerExtension(chosen)).toStdString(),
+                                                  QFile::encodeName(chosen).toStdString(), error);
+    return same && !error ? lowered : reference;
+}
+
+figures::FigureChoices figureChoices(const LastUsed& l)
+{
+    figures::FigureChoices c;
+    c.placement = {l.FigurePlaceHere, l.FigurePlaceTop, l.FigurePlaceBottom, l.FigurePlacePage};
+    c.align = l.FigureAlign;
+    c.sizeOn = l.FigureSizeOn;
+    c.graphics = l.FigureGraphics;
+    c.aspect = l.FigureAspect;
+    c.label = l.FigureLabel;
+    c.width = l.FigureWidth;
+    c.height = l.FigureHeight;
+    return c;
+}
+
+void keepFigureChoices(LastUsed& l, const figures::FigureChoices& c)
+{
+    l.FigurePlaceHere = c.placement.here;
+    l.FigurePlaceTop = c.placement.top;
+    l.FigurePlaceBottom = c.placement.bottom;
+    l.FigurePlacePage = c.placement.page;
+    l.FigureAlign = c.align;
+    l.FigureSizeOn = c.sizeOn;
+    l.FigureGraphics = c.graphics;
+    l.FigureAspect = c.aspect;
+    l.FigureLabel = c.label;
+    l.FigureWidth = c.width;
+    l.FigureHeight = c.height;
+}
+
+bool refuse(const QString& problem, const char* caption)
+{
+    if (problem.isEmpty()) return false;
+    ask::messageBox(problem, u(caption), MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
+
+}  // namespace
+
+void TForm1::MenuInsertFigureClick()
+{
+    CurrentFolderGuard folder;
+    const bool fullPath = dirOnOff(*this) == 1;
+    const bool lowerExtension = zuSmall(*this) == 0;
+    const QString chosen = chooseFile(*this, u("開く"), filters(kPictureFilters), FigureFilterIndex);
+    if (chosen.isEmpty()) return;
+
+    QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
+    if (lowerExtension) reference = lowerExtensionIfSameFile(reference, chosen);
+    if (refuse(figures::referenceProblem(reference, figures::Use::Figure), kFigureCaption)) return;
+    const std::string referenceBytes = cp932::encode(reference);
+    const std::string nameBytes = cp932::encode(QFileInfo(chosen).fileName());
+
+    const wrap::EditorState editor = road::editorState(*this);
+    const bool sizeRequired = !figures::sizeOptional(reference);
+    const figures::Package package =
+        sizeRequired ? figures::loadedPackage(RichEdit->Text()) : figures::Package::None;
+    road::ask<TFormZuinsert>(
+        *this, {"MenuInsertFigure"},
+        [&](TFormZuinsert& d) {
+            figures::FigureChoices c = figureChoices(Last);
+            if (package == figures::Package::Graphics) c.graphics = true;
+            if (package == figures::Package::Graphicx) c.graphics = false;
+            d.SetChoices(c);
+            if (sizeRequired) d.RequireSize();
+        },
+        [&](TFormZuinsert& d) {
+            const wrap::Insertion figure = figures::figure(d.Choices(), referenceBytes, nameBytes, editor);
+            if (road::fitsOrWarn(*this, figure.text.size(), u(kFigureCaption))) road::apply(*this, figure);
+        },
+        [this](TFormZuinsert& d) { keepFigureChoices(Last, d.Choices()); });
+}
+
+void TForm1::MenuInsertInputClick()
+{
+    CurrentFolderGuard folder;
+    const bool fullPath = dirOnOff(*this) == 1;
+    const QString chosen = chooseFile(*this, u("TeXﾌｧｲﾙを挿入する"), filters(kTeXFilters), InputFilterIndex);
+    if (chosen.isEmpty()) return;
+    const QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
+    if (refuse(figures::referenceProblem(reference, figures::Use::Input), kInputCaption)) return;
+
+    // Centred on the screen by its own setting; it remembers only the kind.
+    auto dialog = std::make_unique<TFormInputInclude>(road::mainWidget(*this));
+    const road::Steps steps{"MenuInsertInput", road::Placement::ScreenCentre};
+    const int result =
+        road::show(*this, *dialog, steps, [&] { dialog->ui.rgInputInclude.SetItemIndex(Last.LastInputKind); });
+    const int kind = dialog->ui.rgInputInclude.ItemIndex();
+    Last.LastInputKind = kind;
+    dialog.reset();
+    if (result != mrOk) return;
+    if (kind == 1 && refuse(figures::referenceProblem(reference, figures::Use::Include), kInputCaption)) return;
+    const std::string text = figures::inclusion(kind, cp932::encode(reference));
+    if (road::fitsOrWarn(*this, text.size(), u(kInputCaption))) InsertText(text);
+}
+
+void TForm1::BuildFigureCommands()
+{
+    if (MenuInsert) MenuInsert->addSeparator();
+    AddItem(MenuInsert, "MenuInsertFigure", u("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
+            5140);
+    AddItem(MenuInsert, "MenuInsertInput", u("TeXファイルの挿入(&I)... / \\input \\include"),
+            [this] { MenuInsertInputClick(); }, {}, 5150);
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", u("図挿入 / figure環境"), u("図"),
+                  [this] { MenuInsertFigureClick(); });
+}
