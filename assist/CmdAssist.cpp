@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "app/Form1.h"
+#include "platform/Registry.h"
 #include "app/ResidentForms.h"
 #include "assist/CommandList.h"
 #include "forms/CmdAssistForms.h"
@@ -49,7 +50,7 @@ TFormCmdAssist& residentCmdAssist(TForm1& main)
 {
     if (!FormCmdAssist || FormCmdAssist->parentWidget() != &main) {
         FormCmdAssist = new TFormCmdAssist(&main);
-        FormCmdAssist->FormCreate(main.RootKey, main.RegKey);
+        FormCmdAssist->FormCreate(HKEY_CURRENT_USER_ROOT, main.RegKey);
     }
     return *FormCmdAssist;
 }

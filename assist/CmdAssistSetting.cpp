@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "app/Form1.h"
+#include "platform/Registry.h"
 #include "assist/CommandList.h"
 #include "core/files/DocumentFile.h"
 #include "forms/CmdAssistForms.h"
@@ -207,7 +208,7 @@ void TForm1::MenuOptionCmdAssistSetClick()
     road::ask<TFormCmdAssistSetting>(
         *this, steps,
         [this](TFormCmdAssistSetting& d) {
-            d.SetRegInfo(ProgramDir, RootKey, RegKey);
+            d.SetRegInfo(ProgramDir, HKEY_CURRENT_USER_ROOT, RegKey);
             d.FormShow();
         },
         [this](TFormCmdAssistSetting& d) {

@@ -12,7 +12,8 @@
 #include "app/Form1.h"
 #include "core/files/DocumentFile.h"
 #include "core/files/FilesLogic.h"
-#include "core/files/FilesState.h"  // SettingsKey, CurrentFolderGuard
+#include "core/files/FilesState.h"  // CurrentFolderGuard
+#include "core/settings/Keys.h"
 #include "core/insertion/DialogRoad.h"
 #include "insert/FiguresBuilder.h"
 #include "insert/FiguresDialogs.h"
@@ -26,9 +27,9 @@ const char* const kFigureCaption = "図挿入";
 const char* const kInputCaption = "TeXファイルの挿入";
 
 // "DirOnOff": 1 refers to a file by its full path.
-int dirOnOff(const TForm1& form) { return SettingsKey(form).integer("DirOnOff", 0); }
+int dirOnOff(const TForm1& form) { return form.Settings().read(key::DirOnOff); }
 // "ZuSmall": 0 turns a figure file's extension to lower case.
-int zuSmall(const TForm1& form) { return SettingsKey(form).integer("ZuSmall", 0); }
+int zuSmall(const TForm1& form) { return form.Settings().read(key::ZuSmall); }
 
 struct FileFilter {
     const char* text;
