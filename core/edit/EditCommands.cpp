@@ -26,7 +26,7 @@ bool clipboardHasText()
 // window still repaints.
 class BusyInputFilter final : public QObject {
 public:
-    BusyInputFilter(TForm1* form, QObject* parent) : QObject(parent), form_(form) {}
+    BusyInputFilter(TForm1* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

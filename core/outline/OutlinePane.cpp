@@ -24,7 +24,7 @@ const char kOutlineDragFormat[] = "application/x-quillmark-outline-node";
 // handlers.
 class TreeViewEvents : public QObject {
 public:
-    TreeViewEvents(TForm1* form, QObject* parent) : QObject(parent), form_(form) {}
+    TreeViewEvents(TForm1* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

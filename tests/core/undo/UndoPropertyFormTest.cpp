@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <random>
+#include <set>
 
 #include "tests/core/FormFixture.h"
 
@@ -118,5 +119,41 @@ TEST_F(UndoPropertyForm, RandomSessionsUndoAndRedoExactly)
         for (int i = 0; i < 5; ++i) randomEdit();
         while (undoOne() && ++guard < 8000) {}
         ASSERT_EQ(text(), original);
+    }
+}
+
+TEST_F(UndoPropertyForm, EverySingleUndoLandsOnAnEarlierStatePastTheHistoryLimit)
+{
+    // The Enter key's "\item" continuation and the colouring of changed
+    // lines both act inside the edits; the sessions run past the 256 steps
+    // the history keeps.
+    form->AutoCommand = true;
+    form->AutoColor = true;
+    const std::string starts[] = {"\\begin{itemize}\r\n\\item one", "\x93\xfa\x96\x7b\x8c\xea\r\n% note\r\n$x$ & y"};
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
+        rng.seed(seed * 7919);
+        const std::string& original = starts[seed % 2];
+        load(original);
+        std::set<std::string> seen{original};
+        for (int i = 0; i < 300; ++i) {
+            randomEdit();
+            seen.insert(text());
+            if (pick(12) == 0 && undoOne()) {
+                ASSERT_TRUE(seen.count(text())) << "undo in the session, edit " << i;
+            }
+        }
+        const std::string newest = text();
+        int steps = 0;
+        while (undoOne()) {
+            ASSERT_TRUE(seen.count(text())) << "undo " << steps << " from the end";
+            ASSERT_LT(++steps, 1000);
+        }
+        EXPECT_LE(steps, 256);
+        while (redoOne()) {
+            ASSERT_TRUE(seen.count(text())) << "redo";
+            ASSERT_GT(steps--, -1000);
+        }
+        EXPECT_EQ(text(), newest);
     }
 }
