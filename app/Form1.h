@@ -468,6 +468,17 @@ public:
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();
 
+    // ==== user-defined commands (assist/UserCommands.cpp) ====
+    QMenu* MenuUser = nullptr;
+    QMenu* PopupMenuUser = nullptr;
+    void BuildUserCommands();
+    // Runs the slot named by the sender's Tag (1..48).
+    void MenuUser1Click(QObject* sender);
+    void MenuUserClick();
+    void PopupMenuUserPopup();
+    void sbUserClick();
+    void MenuUserDefineClick();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -48,6 +48,7 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildFontCommands,
     &TForm1::BuildMathSpaceFontCommands,
     &TForm1::BuildBracketCommands,
+    &TForm1::BuildUserCommands,
 };
 
 struct ViewItem {

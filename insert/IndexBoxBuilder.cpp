@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "core/search/Braces.h"
 #include "platform/Cp932.h"
 
 namespace indexbox {
@@ -79,10 +80,11 @@ std::vector<std::string> anchorNames(const std::string& text)
     for (;;) {
         const size_t command = findCommand(text, "\\name", pos);
         if (command == std::string::npos) break;
-        const size_t open = text.find('{', command + 2);
-        if (open == std::string::npos) break;
-        const size_t close = text.find('}', open + 1);
-        if (close == std::string::npos || close - open > 256) break;
+        // The name closes within 256 positions of its brace, or the scan ends.
+        const int open = braces::findOpen(text, int(command) + 2, int(text.size()));
+        if (open < 0) break;
+        const int close = braces::findClose(text, open, open + 257);
+        if (close < 0) break;
         names.push_back(text.substr(open + 1, close - open - 1));
         pos = close + 1;
     }

@@ -3,23 +3,12 @@
 #include <array>
 #include <vector>
 
+#include "core/search/Braces.h"
 #include "platform/Cp932.h"
 
 namespace title {
 
 namespace {
-
-// Marks the bytes that begin a character, up to limit.
-std::vector<bool> charStarts(std::string_view text, size_t limit)
-{
-    limit = std::min(limit, text.size());
-    std::vector<bool> starts(limit, false);
-    for (size_t i = 0; i < limit;) {
-        starts[i] = true;
-        i += size_t(std::max(1, cp932::charLength(text, i)));
-    }
-    return starts;
-}
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -63,33 +52,12 @@ std::optional<Found> findBraced(std::string_view text, std::string_view command)
 {
     const int start = findText(text, command);
     if (start < 0) return std::nullopt;
-    const int length = int(text.size());
-    const int limit = std::min(length, start + 512);
-    const std::vector<bool> starts = charStarts(text, size_t(limit));
-    auto single = [&](int pos, char c) { return text[size_t(pos)] == c && starts[size_t(pos)]; };
-
-    int open = -1;
-    for (int pos = start + 6; pos <= start + 30 && pos < limit; ++pos) {
-        if (single(pos, '{')) {
-            open = pos;
-            break;
-        }
-    }
+    // The brace stands within 30 bytes of the backslash; the closing brace,
+    // which may be the text's last byte, within 510.
+    const int from = start + int(std::min<size_t>(6, command.size()));
+    const int open = braces::findOpen(text, from, start + 31);
     if (open < 0) return std::nullopt;
-    // The closing brace may be the last byte of the text.
-    int close = -1;
-    int depth = 0;
-    for (int pos = open + 1; pos + 1 < start + 512 && pos < length; ++pos) {
-        if (single(pos, '{')) {
-            ++depth;
-        } else if (single(pos, '}')) {
-            if (depth == 0) {
-                close = pos;
-                break;
-            }
-            --depth;
-        }
-    }
+    const int close = braces::findClose(text, open, start + 511);
     return accept(text, command, start, open, close);
 }
 

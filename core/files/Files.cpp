@@ -244,7 +244,7 @@ void TForm1::BuildFileCommands()
     InsertItem(MenuFile, quit, "MenuFileSaveAs", "名前を付けて保存(&A)...", [this] { MenuFileSaveAsClick(); });
     separator();
     InsertItem(MenuFile, quit, "MenuFilePrintSetup", "プリンタの設定(&R)...", [this] { MenuFilePrintSetupClick(); });
-    InsertItem(MenuFile, quit, "MenuFilePrint", "印刷(&P)...", [this] { MenuFilePrintClick(); }, QKeySequence::Print);
+    InsertItem(MenuFile, quit, "MenuFilePrint", "印刷(&P)...", [this] { MenuFilePrintClick(); }, {});
     separator();
     for (int n = 1; n <= 5; ++n)
         InsertItem(MenuFile, quit, QStringLiteral("MenuFileRec%1").arg(n), QStringLiteral("&%1 ").arg(n),

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 
@@ -91,9 +92,21 @@ QRect keepOnScreen(const QRect& client, const QMargins& frame, const QRect& avai
     return QRect(left + frame.left(), top + frame.top(), client.width(), client.height());
 }
 
+// The size the dialog will show at: polishing (fonts and style metrics) and
+// the layout's minimum may still grow a dialog whose contents were just
+// filled, and a dialog placed at a smaller size would open off its centre.
+static QSize finalSize(QWidget& dialog)
+{
+    dialog.ensurePolished();
+    if (QLayout* layout = dialog.layout()) layout->activate();
+    if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
+    else dialog.resize(dialog.size().expandedTo(dialog.minimumSizeHint()).expandedTo(dialog.minimumSize()));
+    return dialog.size();
+}
+
 void place(TForm1& form, QWidget& dialog, Placement placement)
 {
-    if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
+    finalSize(dialog);
     const QSize size = dialog.size();
     QRect client(QPoint(0, 0), size);
     switch (placement) {
@@ -125,8 +138,9 @@ int show(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::funct
 {
     dialog.WireButtons();
     if (!steps.helpItem.isEmpty()) dialog.HelpContext = form.HelpContextOf(steps.helpItem);
-    place(form, dialog, steps.placement);
+    // Filled first: what the preload puts in may change the dialog's size.
     if (preload) preload();
+    place(form, dialog, steps.placement);
     return ask::execModal(dialog);
 }
 

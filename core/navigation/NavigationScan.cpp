@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/search/Braces.h"
 #include "platform/Cp932.h"
 
 namespace navigation {
@@ -27,46 +28,14 @@ const std::string_view kHeadingCommands[] = {
 
 std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view command) {
     std::vector<NavEntry> found;
-    const int length = int(text.size());
     int s = 0;
     while (int(found.size()) < kMaxScanHits) {
         const int p = findFrom(text, command, s);
         if (p < 0) break;
         // The walks run to the text's end, so a heading that closes on the
         // very last byte is found too.
-        int brace = -1;
-        for (int q = p; q < p + 31 && q < length;) {
-            if (cp932::isLeadByte(text[q])) {
-                q += 2;
-                continue;
-            }
-            if (text[q] == '{') {
-                brace = q;
-                break;
-            }
-            ++q;
-        }
-        int close = -1;
-        if (brace >= 0) {
-            int depth = 0;
-            for (int r = brace + 1; r < p + 511 && r < length;) {
-                const char c = text[r];
-                if (cp932::isLeadByte(c)) {
-                    r += 2;
-                    continue;
-                }
-                if (c == '{') {
-                    ++depth;
-                } else if (c == '}') {
-                    if (depth == 0) {
-                        close = r;
-                        break;
-                    }
-                    --depth;
-                }
-                ++r;
-            }
-        }
+        const int brace = braces::findOpen(text, p, p + 31);
+        const int close = brace >= 0 ? braces::findClose(text, brace, p + 511) : -1;
         if (brace >= 0 && close >= 0)
             found.push_back({p, close - p + 1, std::string(text.substr(p, close - p + 1))});
         s = brace >= 0 ? brace : p + 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/search/Braces.h"
 #include "platform/Cp932.h"
 
 namespace outline {
@@ -52,44 +53,13 @@ std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view 
             continue;
         }
 
-        int brace = -1;
-        for (int q = end; q < end + kBraceReach && q < length;) {
-            const char ch = text[q];
-            if (cp932::isLeadByte(ch)) {
-                q += 2;
-            } else if (ch == '\r' || ch == '\n') {
-                break;
-            } else if (ch == '{') {
-                brace = q;
-                break;
-            } else {
-                ++q;
-            }
-        }
+        const int brace = braces::findOpen(text, end, end + kBraceReach, true);
         if (brace < 0) {
             p = end;
             continue;
         }
 
-        int close = -1;
-        int depth = 0;
-        for (int r = brace + 1; r < brace + kTitleReach && r < length;) {
-            const char ch = text[r];
-            if (cp932::isLeadByte(ch)) {
-                r += 2;
-                continue;
-            }
-            if (ch == '{') {
-                ++depth;
-            } else if (ch == '}') {
-                if (depth == 0) {
-                    close = r;
-                    break;
-                }
-                --depth;
-            }
-            ++r;
-        }
+        const int close = braces::findClose(text, brace, brace + kTitleReach);
         if (close < 0) {
             p = end;
             continue;

@@ -64,6 +64,12 @@ TEST(IndexBoxBuilder, AnchorScan)
     EXPECT_EQ(indexbox::anchorNames("\\name{a} \\name{b"), (std::vector<std::string>{"a"}));
     EXPECT_EQ(indexbox::anchorNames("\\name{" + std::string(255, 'n') + "} \\name{z}").size(), 2u);
     EXPECT_EQ(indexbox::anchorNames("\\name{" + std::string(256, 'n') + "} \\name{z}").size(), 0u);
+    // Brace bytes inside double-byte characters are no braces: マ is 83 7D,
+    // ボ is 83 7B.
+    const std::string theme = sjis("テーマ"), bo = sjis("ボ");
+    EXPECT_EQ(indexbox::anchorNames("\\name{" + theme + "}{t} \\name" + bo + "{x}"),
+              (std::vector<std::string>{theme, "x"}));
+    EXPECT_EQ(indexbox::anchorNames("\\name{a{b}c}"), (std::vector<std::string>{"a{b}c"}));
 }
 
 TEST_F(IndexBoxFixture, FixedTextsBoxAndVerb)
@@ -152,7 +158,8 @@ TEST_F(IndexBoxFixture, HypertextDialogs)
         trigger("MenuTexinHyperName");
     }
     EXPECT_EQ(text(), "\\name{one}{1}\r\n\\href{http://x}{}\\name{}{}");
-    setText("\\name{one}{1}\r\n", 15);
+    const std::string theme = sjis("テーマ");  // マ is 83 7D
+    setText("\\name{" + theme + "}{1}\r\n", 19);
     {
         testsupport::ScriptedAsk ask;
         ask.onDialog([](QDialog& dialog) {
@@ -164,7 +171,7 @@ TEST_F(IndexBoxFixture, HypertextDialogs)
         });
         trigger("MenuTexinHyperRef");
     }
-    EXPECT_EQ(text(), "\\name{one}{1}\r\n\\href{#one}{t}");
+    EXPECT_EQ(text(), "\\name{" + theme + "}{1}\r\n\\href{#" + theme + "}{t}");
     setText("xsely", 1, 3);
     testsupport::ScriptedAsk ask;  // a selection needs no dialog
     trigger("MenuTexinHyperRef");

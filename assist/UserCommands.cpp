@@ -1,0 +1,224 @@
+// The main window's side of the user-defined commands: the two menus of 48
+// items, the tool button, the definition dialog and running a command.
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QToolBar>
+
+#include "app/Form1.h"
+#include "assist/UserDefine.h"
+#include "assist/UserDefineDialog.h"
+#include "core/insertion/DialogRoad.h"
+#include "core/insertion/PickerFamily.h"
+#include "platform/Ask.h"
+#include "platform/Cp932.h"
+#include "platform/Registry.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("ユーザー定義命令");
+const QString kItemHint = QStringLiteral("ユーザーが定義した命令を挿入します。");
+constexpr int kUserHelpContext = 5380;
+
+// The key of a slot: Ctrl+F1..F12 for 1 to 12, Shift+Ctrl+F1..F12 for 13 to
+// 24, none above.  Ctrl+F12 belongs to the PostScript processing command,
+// which has no other quick road (no tool button), while command 12 is also in
+// the tool bar's pop-up; so slot 12 shows no key.
+QKeySequence slotKey(int n)
+{
+    if (n >= 1 && n <= 11) return QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_F1 + n - 1));
+    if (n >= 13 && n <= 24) return QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key(Qt::Key_F1 + n - 13));
+    return {};
+}
+
+// The "\UserDefine" values.  A value that is missing or not a string reads
+// as empty.
+QString readUserValue(TForm1& form, const QString& name)
+{
+    TRegistry reg;
+    reg.RootKey = form.RootKey;
+    if (!reg.OpenKey(form.RegKey + "\\UserDefine", true)) return {};
+    try {
+        return reg.ValueExists(name) ? reg.ReadString(name) : QString();
+    } catch (const ERegistryException&) {
+        return {};
+    }
+}
+
+userdef::Slots readSlots(TForm1& form)
+{
+    userdef::Slots table;
+    TRegistry reg;
+    reg.RootKey = form.RootKey;
+    if (!reg.OpenKey(form.RegKey + "\\UserDefine", true)) return table;
+    auto read = [&](const QString& name) -> std::string {
+        try {
+            return reg.ValueExists(name) ? cp932::encode(reg.ReadString(name)) : std::string();
+        } catch (const ERegistryException&) {
+            return {};
+        }
+    };
+    for (int n = 1; n <= userdef::kSlotCount; ++n) {
+        userdef::Slot& slot = table[size_t(n - 1)];
+        slot.title = read(QStringLiteral("Title%1").arg(n));
+        // The store keeps each line followed by CR LF; the field shows lines.
+        const std::vector<std::string> lines = userdef::splitLines(read(QStringLiteral("Define%1").arg(n)));
+        for (size_t i = 0; i < lines.size(); ++i) slot.definition += (i ? "\r\n" : "") + lines[i];
+    }
+    return table;
+}
+
+void writeSlots(TForm1& form, const userdef::Slots& table)
+{
+    settings::Batch batch;
+    TRegistry reg;
+    reg.RootKey = form.RootKey;
+    if (!reg.OpenKey(form.RegKey + "\\UserDefine", true)) return;
+    for (int n = 1; n <= userdef::kSlotCount; ++n)
+        reg.WriteString(QStringLiteral("Title%1").arg(n), cp932::decode(table[size_t(n - 1)].title));
+    for (int n = 1; n <= userdef::kSlotCount; ++n) {
+        const std::string& text = table[size_t(n - 1)].definition;
+        reg.WriteString(QStringLiteral("Define%1").arg(n),
+                        cp932::decode(userdef::joinLinesTerminated(userdef::splitLines(text))));
+    }
+    reg.CloseKey();
+    batch.commit();
+}
+
+// Runs into the main window's editor through the insertion primitive.
+class EditorTarget : public userdef::RunTarget {
+public:
+    explicit EditorTarget(TForm1& form) : form_(form) {}
+    void insert(const std::string& bytes) override { form_.InsertText(bytes); }
+    int caret() const override { return form_.RichEdit->SelStart(); }
+    void moveCaretBack(int pos) override
+    {
+        // A count that ends inside a double-byte character or a line break
+        // stops at the start of that character.
+        TRichEdit& ed = *form_.RichEdit;
+        const int line = ed.LineFromChar(pos);
+        const int start = ed.LineIndex(line);
+        const std::string text = ed.Line(line);
+        const size_t offset = std::min(size_t(std::max(pos - start, 0)), text.size());
+        ed.SetSelStart(start + int(cp932::charStart(text, 0, offset)));
+    }
+
+private:
+    TForm1& form_;
+};
+
+}  // namespace
+
+void TForm1::BuildUserCommands()
+{
+    if (!MenuInsert) return;
+    MenuInsert->addSeparator();
+    MenuUser = MenuInsert->addMenu(QStringLiteral("ユーザー定義命令(&U)"));
+    MenuUser->setObjectName("MenuUser");
+    MenuUser->menuAction()->setObjectName("MenuUser");
+    MenuUser->menuAction()->setStatusTip(QStringLiteral("ユーザーが定義した命令を挿入したり、定義の設定を行います。"));
+    PopupMenuUser = new QMenu(this);
+    PopupMenuUser->setObjectName("PopupMenuUser");
+
+    for (int n = 1; n <= userdef::kSlotCount; ++n) {
+        const QString caption = QString::number(n) + " ";
+        QAction* item = AddItem(MenuUser, QStringLiteral("MenuUser%1").arg(n), caption, {}, slotKey(n),
+                                kUserHelpContext);
+        // The pop-up shows the key but does not own it: one key, one action.
+        QAction* popupItem =
+            AddItem(PopupMenuUser, QStringLiteral("PMenuUser%1").arg(n), caption, {}, {}, kUserHelpContext);
+        for (QAction* a : {item, popupItem}) {
+            setTag(a, n);
+            a->setStatusTip(kItemHint);
+            connect(a, &QAction::triggered, this, [this, a](bool) { Guard([this, a] { MenuUser1Click(a); }); });
+        }
+        if (n % 12 == 0) {
+            MenuUser->addSeparator();
+            PopupMenuUser->addSeparator();
+        }
+    }
+    AddItem(MenuUser, "MenuUserDefine", QStringLiteral("定義内容設定(&C)..."), [this] { MenuUserDefineClick(); });
+    AddItem(PopupMenuUser, "PUserDefine", QStringLiteral("定義内容設定(&C)..."), [this] { MenuUserDefineClick(); });
+    AddItem(MenuInsert, "MenuInsertUserSetting", QStringLiteral("ユーザー定義内容設定(&V)"),
+            [this] { MenuUserDefineClick(); }, {}, 5400);
+    connect(MenuUser, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuUserClick(); }); });
+    connect(PopupMenuUser, &QMenu::aboutToShow, this, [this] { Guard([this] { PopupMenuUserPopup(); }); });
+
+    if (ToolBarTeXShosiki)
+        AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInUser", kCaption, QStringLiteral("ユ"),
+                      [this] { sbUserClick(); });
+}
+
+namespace {
+void refreshCaptions(TForm1& form, const QString& prefix)
+{
+    const userdef::Slots table = readSlots(form);
+    for (int n = 1; n <= userdef::kSlotCount; ++n) {
+        QAction* item = form.Item(prefix + QString::number(n));
+        if (!item) continue;
+        QString caption = QString::number(n) + " " + cp932::decode(table[size_t(n - 1)].title);
+        // A pop-up item shows the key of its main-menu twin as text only.
+        if (prefix == QLatin1String("PMenuUser")) {
+            const QKeySequence key = slotKey(n);
+            if (!key.isEmpty()) caption += "\t" + key.toString(QKeySequence::NativeText);
+        }
+        item->setText(caption);
+    }
+}
+}  // namespace
+
+void TForm1::MenuUserClick() { refreshCaptions(*this, QStringLiteral("MenuUser")); }
+
+void TForm1::PopupMenuUserPopup() { refreshCaptions(*this, QStringLiteral("PMenuUser")); }
+
+void TForm1::sbUserClick()
+{
+    QAction* button = Item("ToolButtonTeXInUser");
+    if (PopupMenuUser && button && ToolBarTeXShosiki) dropDown(*PopupMenuUser, *ToolBarTeXShosiki, *button);
+}
+
+void TForm1::MenuUserDefineClick()
+{
+    const QString currentDir = QDir::currentPath();
+    struct RestoreDir {
+        QString dir;
+        ~RestoreDir() { QDir::setCurrent(dir); }
+    } restore{currentDir};
+
+    road::Steps steps;
+    steps.helpItem = "MenuInsertUserSetting";
+    steps.placement = road::Placement::ScreenCentre;
+    road::ask<TFormUserDefine>(
+        *this, steps,
+        [this](TFormUserDefine& d) {
+            d.DefinitionDir = ProgramDir + "/QuillUserDef";
+            d.SetFields(readSlots(*this));
+        },
+        [this](TFormUserDefine& d) { writeSlots(*this, d.SlotsFromFields()); }, {});
+}
+
+void TForm1::MenuUser1Click(QObject* sender)
+{
+    const int n = tagOf(sender);
+    if (n < 1 || n > userdef::kSlotCount) return;
+    const std::string definition = cp932::encode(readUserValue(*this, QStringLiteral("Define%1").arg(n)));
+    const bool hasSelection = RichEdit->SelLength() > 0;
+    const std::string selected = hasSelection ? RichEdit->SelText() : std::string();
+
+    // Refused as a whole when the text would pass the length limit, before
+    // anything is inserted or the selection is touched.
+    const size_t adds = userdef::insertedBytes(definition, hasSelection, selected);
+    if (size_t(RichEdit->GetTextLen() - RichEdit->SelLength()) + adds > size_t(RichEdit->MaxLength())) {
+        ask::messageBox(QStringLiteral("挿入すると文書が%1バイトを超えるため、ユーザー定義命令を実行できませんでした。")
+                            .arg(RichEdit->MaxLength()),
+                        kCaption, MB_ICONEXCLAMATION);
+        return;
+    }
+
+    EditorTarget target(*this);
+    const userdef::RunResult result = userdef::run(definition, hasSelection, selected, target);
+    if (result.status == userdef::RunStatus::BadBackCursor)
+        ask::messageBox(QStringLiteral("\\QmComBackCursorの指定が間違えています"), QStringLiteral("エラー"), MB_ICONERROR);
+    else if (result.status == userdef::RunStatus::BadCount)
+        ask::errorMessage(QStringLiteral("'%1' は有効な整数値ではありません。").arg(cp932::decode(result.badCount)));
+}
