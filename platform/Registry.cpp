@@ -356,6 +356,8 @@ public:
         FileStamp stamp = stampOf(path);
         if (path == path_ && stamp == stamp_ && loaded_)
             return;
+        if (path != path_)
+            unsaved_.clear();  // they belong to the store they were meant for
         path_ = path;
         stamp_ = stamp;
         loaded_ = true;
@@ -519,7 +521,12 @@ bool quarantineIfCorrupt(QString* movedTo) {
         return false;
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
-    FileLock lock(path);
+    std::optional<FileLock> lock;
+    try {
+        lock.emplace(path);
+    } catch (const ERegistryException&) {
+        return false;  // a store that cannot be written is not moved aside either
+    }
     QFile file(path);
     if (file.open(QIODevice::ReadOnly) && parse(file.readAll()))
         return false;

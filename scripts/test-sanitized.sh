@@ -19,4 +19,4 @@ export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:detect_stac
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$supp/ubsan.supp"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs" --timeout 600
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --stop-on-failure -j"$jobs" --timeout 600

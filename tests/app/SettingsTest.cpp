@@ -177,6 +177,7 @@ TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsStillReadAndTheUserToldOnce) {
     }();
     // The lock cannot be taken, as in a folder the user may not write (a
     // folder in the lock's place fails even for the administrator).
+    QFile::remove(storeFile() + ".lock");
     ASSERT_TRUE(QDir().mkpath(storeFile() + ".lock"));
     script().expectMessage({.caption = "Quillmark", .flags = MB_OK | MB_ICONEXCLAMATION});
     TForm1& f = start();

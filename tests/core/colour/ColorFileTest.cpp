@@ -167,7 +167,7 @@ TEST(ColorFile, RefusedAndDamagedFilesLeaveTheSettingsAlone)
         {"version not a number", lines({"Quillmark", "Color Struct File", "x"}), colorfile::ReadStatus::Malformed},
         {"truncated", truncated, colorfile::ReadStatus::Malformed},
         {"bad colour", badNumber, colorfile::ReadStatus::Malformed},
-        {"huge count", hugeCount, colorfile::ReadStatus::Malformed},
+        {"huge count", hugeCount, colorfile::ReadStatus::TooManyRows},
         {"negative count", lines({"Quillmark", "Color Struct File", "1", "1", "2", "3", "true", "-1"}),
          colorfile::ReadStatus::Malformed},
     };

@@ -161,10 +161,13 @@ TEST_F(FilesForm, SaveWritesOnlyAModifiedDocument)
     EXPECT_EQ(readBytes(doc), "changed outside");
     EXPECT_EQ(entries(dir.path()), QStringList({"paper.tex"}));
 
-    // With "Backup" 0 the second save's backup holds the first save.
+    // With "Backup" 0 the second save's backup holds the first save.  The
+    // file was changed outside: the save asks first.
     edit("two\r\n");
     form.TeXProcessed = true;
+    answers.messageReplies = {IDYES};
     form.MenuFileSaveClick();
+    EXPECT_EQ(answers.messages.size(), 1u);
     EXPECT_FALSE(form.TeXProcessed);
     EXPECT_FALSE(form.RichEdit->Modified());
     EXPECT_EQ(readBytes(path("paper.BAK")), "changed outside");
