@@ -100,6 +100,12 @@ void TForm1::BuildMenus() {
 
     for (Builder build : kCommandBuilders) Guard([this, build] { (this->*build)(); });
 
+    // The editor's context menu ends with its help page.
+    if (PopupMenu1) {
+        PopupMenu1->addSeparator();
+        AddItem(PopupMenu1, "N47", QString::fromUtf8("ヘルプを表示(&H)..."), [this] { N47Click(); });
+    }
+
     // Whatever the file commands appended, the quit item stays last.
     MenuFile->removeAction(MenuFileQuit);
     const QList<QAction*> rest = MenuFile->actions();

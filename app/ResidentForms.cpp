@@ -5,6 +5,7 @@
 
 #include "app/Form1.h"
 #include "platform/Ask.h"
+#include "platform/Translations.h"
 
 namespace {
 std::map<int, ResidentFormFactory>& factories() {
@@ -29,6 +30,7 @@ int createResidentForms(TForm1& main) {
 
 int runQuillmark(QApplication& application) {
     application.setApplicationName("Quillmark");
+    translations::installQtJapanese(application);
     TForm1* main = nullptr;
     try {
         main = new TForm1;

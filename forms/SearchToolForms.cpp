@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -181,9 +182,10 @@ void FormDelLineSpaceUi::setupUi(QDialog* dialog) {
 void FormEditUi::setupUi(QDialog* dialog) {
     dialog->setObjectName("FormEdit");
     dialog->setWindowTitle(QString::fromUtf8("編集設定"));
-    dialog->setMinimumWidth(660);  // all six page tabs in view
+    dialog->setMinimumWidth(660);
     auto* layout = new QVBoxLayout(dialog);
     PageControl1 = named(new QTabWidget(dialog), "PageControl1");
+
     QVBoxLayout* p = nullptr;
 
     page(PageControl1, "Auto Indent", p);
@@ -266,6 +268,10 @@ void FormEditUi::setupUi(QDialog* dialog) {
                               {QString::fromUtf8("自動でオフにする(&F)"), QString::fromUtf8("自動でオフにしない(&N)")});
     p->addWidget(rgAutoOff.box);
 
+    // All six page tabs in view whatever the font and the screen: the pages
+    // are at least as wide as their tabs.
+    PageControl1->ensurePolished();
+    PageControl1->setMinimumWidth(PageControl1->tabBar()->sizeHint().width() + 8);
     layout->addWidget(PageControl1);
     buttons.setupUi(dialog, layout);
 }

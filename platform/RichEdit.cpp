@@ -214,6 +214,13 @@ void TRichEdit::Select(int start, int length, BreakSide side)
     {
         InternalEdit scope(d->internalEdit);
         QTextCursor c = textCursor();
+        // Putting the cursor back where it already is would only lay out its
+        // line again and scroll to it: the colouring of the caret line does
+        // that after every keystroke.
+        if (c.anchor() == anchor && c.position() == position) {
+            d->flush();
+            return;
+        }
         c.setPosition(anchor);
         c.setPosition(position, QTextCursor::KeepAnchor);
         setTextCursor(c);

@@ -259,6 +259,11 @@ void TRichEdit::HideSelection(bool hide)
 {
     if (hide == d->selectionHidden) return;
     d->selectionHidden = hide;
+    // Without a selection there is nothing to hide; changing the palette
+    // would restyle the widget for nothing on every coloured keystroke.
+    if (hide && !textCursor().hasSelection()) return;
+    if (!hide && !d->paletteSwapped) return;
+    d->paletteSwapped = hide;
     QPalette p = palette();
     if (hide) {
         d->savedPalette = p;

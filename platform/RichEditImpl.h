@@ -86,6 +86,7 @@ struct TRichEdit::Impl {
     std::vector<int> staleLines;   // lines whose layouts wait for refreshLayouts
     bool refreshQueued = false;
     bool selectionHidden = false;
+    bool paletteSwapped = false;  // the selection colours are the hidden ones
     QPalette savedPalette;   // selection colours while hidden
     QTextCharFormat toQt(const CharFormat& f) const;
     void setLineFormat(int line, int from, int to, const CharFormat& f);

@@ -118,6 +118,20 @@ void TRichEdit::keyPressEvent(QKeyEvent* e)
         }
     }
     switch (e->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Shift+Tab takes the Tab key's road.  Left unhandled it would travel
+        // up to the window, which moves the focus out of the editor and
+        // loses the keys typed next.
+        if (!(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            char c = '\t';
+            if (OnKeyPress) OnKeyPress(c);
+            if (c != 0) d->insertTyped(QString(QChar(char16_t(static_cast<unsigned char>(c)))));
+            e->accept();
+            d->flush();
+            return;
+        }
+        break;
     case Qt::Key_Insert:
         // Never into overwrite mode.
         if (!(mods & (Qt::ShiftModifier | Qt::ControlModifier))) {

@@ -1,5 +1,7 @@
 #include "platform/Thread.h"
 
+#include <atomic>
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QtDebug>
@@ -213,7 +215,17 @@ int TThread::WaitFor() {
     return ReturnValue;
 }
 
-void TThread::Synchronize(const std::function<void()>& f) { runInMainThread(f); }
+namespace {
+std::atomic<long> synchronizedCalls{0};
+}
+
+long TThread::SynchronizedCalls() { return synchronizedCalls.load(); }
+
+void TThread::Synchronize(const std::function<void()>& f)
+{
+    ++synchronizedCalls;
+    runInMainThread(f);
+}
 
 void TThread::run() {
     try {

@@ -45,6 +45,8 @@ public:
     // Waits for the thread to end (serving synchronised calls meanwhile when
     // called from the main thread) and returns ReturnValue.
     int WaitFor();
+    // Round trips to the main thread made so far by every thread (for measuring).
+    static long SynchronizedCalls();
 
     // When set, the object deletes itself (in the main thread) once Execute
     // has returned.

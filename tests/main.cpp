@@ -3,11 +3,28 @@
 #include "platform/Help.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+namespace {
+
+// Commands move the process's current folder (file dialogs, recent files,
+// drops, TeX runs), and a test may delete the folder it moved into.  Each
+// test gets back the folder it started in, so no test depends on which ran
+// before it.
+class CurrentFolderKeeper : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { saved_ = QDir::currentPath(); }
+    void OnTestEnd(const testing::TestInfo&) override {
+        if (QDir::currentPath() != saved_) QDir::setCurrent(saved_);
+    }
+    QString saved_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -23,6 +40,7 @@ int main(int argc, char** argv) {
     }
 
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new CurrentFolderKeeper);
     QApplication app(argc, argv);
     help::setSilent(true);
     return RUN_ALL_TESTS();

@@ -6,12 +6,17 @@ std::string pageOfCurrentPageReply(const std::string& reply)
     return paren == std::string::npos ? std::string() : reply.substr(0, paren);
 }
 
-void runViewerConversation(ViewerLink& link, const QString& viewerCommand, const std::string& dvi)
+void runViewerConversation(ViewerLink& link, const std::string& dvi, const std::function<void()>& startOnFile)
 {
-    int linked = link.open(kViewerService, kViewerTopic, viewerCommand);
+    // No viewer command: the link opens only with a viewer that is already
+    // there to answer it.
+    int linked = link.open(kViewerService, kViewerTopic, QString());
     link.sleepMs(30);
     if (!linked) {
-        link.message(QString::fromUtf8(kViewerLinkFailed));
+        if (startOnFile)
+            startOnFile();
+        else
+            link.message(QString::fromUtf8(kViewerLinkFailed));
         return;
     }
     std::string shown = link.request("dvifile");

@@ -2,6 +2,7 @@
 // The conversation with the DVI viewer: ask it which file it shows; reload
 // and return to the page when it is this document, else open the new file.
 #include <QString>
+#include <functional>
 #include <string>
 
 // The steps of one conversation.  The worker carries each into the main
@@ -22,8 +23,11 @@ public:
 std::string pageOfCurrentPageReply(const std::string& reply);
 
 // Runs the conversation for a .dvi path (CP932 bytes as the viewer gets
-// them) with the viewer command started when no link opens.
-void runViewerConversation(ViewerLink& link, const QString& viewerCommand, const std::string& dvi);
+// them).  When no viewer answers the conversation, startOnFile starts the
+// viewer on the file by command line and reports its own failures; a viewer
+// started without its file would show nothing.  With no startOnFile the
+// failure is reported.
+void runViewerConversation(ViewerLink& link, const std::string& dvi, const std::function<void()>& startOnFile = {});
 
 constexpr char kViewerService[] = "WinDvi";
 constexpr char kViewerTopic[] = "WinDvi";

@@ -21,10 +21,11 @@ struct InstallKind {
 // The installer's layout is the distribution's own TeX (everything in
 // /usr/bin); the books' CD layouts keep their folders.  Program names are
 // those of the Linux programs: xdvi for the DVI viewer, pbibtex for the
-// Japanese BibTeX, dvips, and e-pTeX for the format-less TeX of kind 5.
+// Japanese BibTeX, dvips, e-pTeX for the format-less TeX of kind 5, and
+// ispell in its TeX mode ("-t") as the spell checker.
 constexpr std::array<InstallKind, 7> kKinds = {{
     {"/usr/bin/platex", "", "/usr/bin/xdvi", "/usr/bin/mendex", "/usr/bin/pbibtex", "/usr/bin/dvips",
-     "/usr/bin/dvipdfmx", "/usr/bin/ispell", "-j"},
+     "/usr/bin/dvipdfmx", "/usr/bin/ispell", "-t"},
     {"/usr/bin/platex", "", "/usr/bin/xdvi", "/usr/bin/mendex", "/usr/bin/pbibtex", "/usr/bin/dvips",
      "/usr/bin/dvipdfmx", "", ""},
     {"/usr/bin/platex", "", "/usr/bin/xdvi", "/usr/bin/mendex", "/usr/bin/pbibtex", "/usr/bin/dvips",

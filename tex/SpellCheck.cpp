@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "app/Form1.h"
 #include "platform/Ask.h"
@@ -31,6 +29,27 @@ proc::Launch checkerLaunch(const QString& program, const QString& options, const
     launch.arguments = proc::splitArguments(options);
     launch.arguments.append(document.absoluteFilePath());
     launch.workingDirectory = document.absolutePath();
+    return launch;
+}
+
+QString terminalEmulator()
+{
+    for (const char* name : {"x-terminal-emulator", "xterm"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+proc::Launch inTerminal(const QString& terminal, const proc::Launch& checker)
+{
+    // "-T title" and "-e program arguments..." are what every terminal
+    // emulator Debian offers as x-terminal-emulator understands.
+    proc::Launch launch;
+    launch.program = terminal;
+    launch.arguments = QStringList{"-T", QString::fromUtf8("スペルチェック"), "-e", checker.program} + checker.arguments;
+    launch.workingDirectory = checker.workingDirectory;
     return launch;
 }
 
@@ -78,23 +97,20 @@ void runExternalChecker(TForm1& form, const QString& key, const QString& program
         return;
 
     const CheckerSetting checker = readChecker(form, key, programValue);
-    // The checker's input is at its end from the start: a checker that
-    // reads its input must not wait on a pipe nobody writes to while the
-    // window waits for the checker.
-    proc::Io io;
-    io.started = [](int stdinFd, pid_t) {
-        int nul = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (nul >= 0) {
-            ::dup3(nul, stdinFd, O_CLOEXEC);
-            ::close(nul);
-        }
-    };
-    const proc::Result result =
-        proc::runAndWait(spell::checkerLaunch(checker.program, checker.options, form.FileName), io);
-    if (!result.started) {
-        // There is no command processor to say so in its own window.
+    const proc::Launch launch = spell::checkerLaunch(checker.program, checker.options, form.FileName);
+    // The checker asks the user about each word, so it runs in a terminal
+    // window where the user can answer it; the editor waits until it ends.
+    const QString terminal = spell::terminalEmulator();
+    const QFileInfo program(launch.program);
+    if (!program.isFile() || !program.isExecutable()) {
         ask::messageBox(checker.program + "\r\n\r\nスペルチェック・ソフトウェアを起動できませんでした。", AppTitle,
                         MB_OK | MB_ICONERROR);
+    } else if (terminal.isEmpty()) {
+        ask::messageBox(QString::fromUtf8("スペルチェック・ソフトウェアを実行する端末エミュレータ（x-terminal-emulator）が"
+                                          "見つかりません。"),
+                        AppTitle, MB_OK | MB_ICONERROR);
+    } else if (!proc::runAndWait(spell::inTerminal(terminal, launch)).started) {
+        ask::messageBox(terminal + "\r\n\r\n端末エミュレータを起動できませんでした。", AppTitle, MB_OK | MB_ICONERROR);
     }
 
     form.LoadFile(form.FileName);

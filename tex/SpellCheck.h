@@ -11,6 +11,12 @@ namespace spell {
 // in the document's folder.
 proc::Launch checkerLaunch(const QString& program, const QString& options, const QString& documentPath);
 
+// The terminal the checker is answered in: the desktop's terminal emulator
+// (Debian's x-terminal-emulator, else xterm) found on PATH; empty when none.
+QString terminalEmulator();
+// The checker's start wrapped in the terminal, which ends when it ends.
+proc::Launch inTerminal(const QString& terminal, const proc::Launch& checker);
+
 // The fixed place of the built-in checker's word list.
 QString wordListPath(const QString& programDir);
 

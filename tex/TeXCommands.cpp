@@ -10,6 +10,7 @@
 #include "platform/Cp932.h"
 #include "tex/TeXConsole.h"
 #include "tex/Dde.h"
+#include "tex/TeXConsolePlacement.h"
 #include "tex/TeXWorker.h"
 
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase)
@@ -99,8 +100,10 @@ void TForm1::MenuTexProcessClick()
 
 TeXConsole* TForm1::TeXConsoleView()
 {
-    if (!TeXConsoleWindow)
+    if (!TeXConsoleWindow) {
         TeXConsoleWindow = new TeXConsole(this);
+        consoleplace::placeAndRemember(*this, *TeXConsoleWindow);
+    }
     return TeXConsoleWindow;
 }
 
@@ -141,9 +144,13 @@ void startWorker(TForm1& form, TTeXEXE* worker)
     // well refuses a command that comes before that step has run.
     form.TeXBusy = true;
     worker->FreeOnTerminate = true;
+    // The end of a run reaches the window after the run itself cleared the
+    // busy flag, so a command may already have started the next run; only
+    // the run in force clears the flag, or two runs would share a folder.
     worker->OnTerminate = [&form, worker] {
-        if (form.TeXThread == worker)
-            form.TeXThread = nullptr;
+        if (form.TeXThread != worker)
+            return;
+        form.TeXThread = nullptr;
         form.TeXBusy = false;
     };
     worker->Resume();

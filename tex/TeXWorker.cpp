@@ -312,9 +312,13 @@ void TTeXEXE::ShowOutput()
         if (settings_.DviDde == 0) {
             ddeService = "WinDvi";
             ddeTopic = "WinDvi";
-            viewerCommand = settings_.DviFile;
             WorkerViewerLink link(*this);
-            runViewerConversation(link, viewerCommand, cp932::encode(QFileInfo(dvi).absoluteFilePath()));
+            // No viewer on this system answers the conversation unless one
+            // that does is running; otherwise the viewer is started on the
+            // file by command line, as with the direct start.
+            runViewerConversation(link, cp932::encode(QFileInfo(dvi).absoluteFilePath()), [&] {
+                RunProgram(settings_.DviFile, proc::splitArguments(settings_.DviOption) << dvi, false);
+            });
         } else if (settings_.DviDde == 1) {
             RunProgram(settings_.DviFile, proc::splitArguments(settings_.DviOption) << dvi, false);
         }

@@ -94,9 +94,11 @@ void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, 
     std::unique_ptr<TFormProgBar> bar;
     ScopeExit restore([&] {
         edit->SetModified(modified);
+        // A caret that stayed where it was needs neither placing nor scrolling.
+        const bool moved = edit->SelStart() != selStart || edit->SelLength() != 0;
         edit->SetSelStart(selStart);
         edit->HideSelection(false);
-        edit->ScrollCaret();
+        if (moved) edit->ScrollCaret();
         bar.reset();
         edit->SetEventMask(savedMask);
     });

@@ -66,6 +66,16 @@ std::string documentTextFromClipboard(const QString& text)
     return cp932::encode(t);
 }
 
+bool fitsWithin(long long textLength, long long removed, long long added, int maxLength)
+{
+    return textLength - removed + added <= maxLength;
+}
+
+QString overLimitMessage(const QString& action, int maxLength)
+{
+    return action + QStringLiteral("文書の大きさが上限の %1 バイトを超えるので、実行しませんでした。").arg(maxLength);
+}
+
 }  // namespace editing
 
 void TForm1::InsertText(const std::string& text)

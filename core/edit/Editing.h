@@ -15,6 +15,13 @@ std::string enterText(std::string_view text, int caret, bool autoIndent, bool au
 // Status panel 0: " line: column", both from 1, the column in bytes.
 QString caretPanelText(int line, int column);
 
+// Whether a text of textLength bytes stays within maxLength when removed
+// bytes go and added bytes come (counts may be large: a whole-text rewrite).
+bool fitsWithin(long long textLength, long long removed, long long added, int maxLength);
+// What a command that was refused at the length limit tells the user: doing
+// the action (given as "置換すると") would pass the limit, so it was not done.
+QString overLimitMessage(const QString& action, int maxLength);
+
 // Clipboard text as the document holds it: CP932 with CR LF breaks.
 std::string documentTextFromClipboard(const QString& text);
 

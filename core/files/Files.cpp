@@ -200,6 +200,10 @@ bool TForm1::LoadFile(const QString& givenPath)
             break;
         }
     }
+    // Putting the text in marked the document changed on the way; every road
+    // that loads (menu, recent files, command line, drop, spell check) shows
+    // the untouched state.
+    UpdateModifiedPanel();
     return true;
 }
 

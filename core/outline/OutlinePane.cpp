@@ -180,8 +180,21 @@ void TForm1::TreeViewClick() {
     if (!DocumentExplorer) return;
     QTreeWidgetItem* node = TreeView->currentItem();
     if (!node || !node->isSelected()) return;
+    const int index = TDocumentExplorer::IndexOfNode(TreeView, node);
     FinalDataStruct h;
-    if (!DocumentExplorer->GetEntry(TDocumentExplorer::IndexOfNode(TreeView, node), h)) return;
+    if (!DocumentExplorer->GetEntry(index, h)) return;
+    const std::string text = RichEdit->Text();
+    if (!headingStillAt(text, h)) {
+        // The tree is behind an edit.  The node's heading is looked up in
+        // the text as it is now, by its place among the headings (the tree's
+        // order is the text's), its kind and its title; when that is no
+        // longer the same heading nothing is selected.
+        const std::vector<FinalDataStruct> now = outline::ScanHeadings(text);
+        if (index < 0 || index >= int(now.size()) || now[size_t(index)].kind != h.kind ||
+            now[size_t(index)].title != h.title)
+            return;
+        h = now[size_t(index)];
+    }
     RichEdit->Select(h.start, h.closePos - h.start + 1);
     RichEdit->LineScroll(RichEdit->LineFromChar(h.start) - RichEdit->FirstVisibleLine());
 }

@@ -17,16 +17,26 @@ constexpr int kTitleReach = 257;  // from "{" to "}" (exclusive)
 
 }  // namespace
 
-std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view command, const StopRequested& stop) {
-    std::vector<FindDataStruct> hits;
+namespace {
+
+// Every backslash a scan of the text meets at a character start: the trail
+// byte of a double-byte character is passed over, and so is the character a
+// backslash escapes (which may be double-byte, with a 0x5C trail byte).  A
+// command scan only ever acts at these places, so the text is walked once
+// for all seven commands.  Empty when stop() became true.
+std::vector<int> backslashesOf(std::string_view text, const StopRequested& stop, bool* stopped)
+{
+    std::vector<int> found;
     const int length = int(text.size());
-    const int commandLength = int(command.size());
     int p = 0;
     int untilPoll = 0;
     while (p < length) {
         // Polled every few thousand characters: the stop test takes a lock.
         if (stop && --untilPoll <= 0) {
-            if (stop()) return {};
+            if (stop()) {
+                *stopped = true;
+                return {};
+            }
             untilPoll = 4096;
         }
         const char c = text[p];
@@ -38,38 +48,48 @@ std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view 
             ++p;
             continue;
         }
+        found.push_back(p);
+        p += 1 + (p + 1 < length && cp932::isLeadByte(text[p + 1]) ? 2 : 1);
+    }
+    return found;
+}
+
+// The hits of one command among those backslashes.  After a hit the scan
+// goes on behind its title, and after a longer command or a command without
+// a title behind the command's name: places the walk above also passes.
+std::vector<FindDataStruct> findAmong(std::string_view text, const std::vector<int>& backslashes,
+                                      std::string_view command)
+{
+    std::vector<FindDataStruct> hits;
+    const int length = int(text.size());
+    const int commandLength = int(command.size());
+    int resume = 0;
+    for (const int p : backslashes) {
+        if (p < resume) continue;
         if (p + commandLength > length) break;
-        if (text.substr(p, commandLength) != command) {
-            // A backslash and the character it escapes; that character may
-            // be double-byte, and its trail byte can be 0x5C, which is no
-            // backslash.
-            p += 1 + (p + 1 < length && cp932::isLeadByte(text[p + 1]) ? 2 : 1);
-            continue;
-        }
+        if (text.substr(p, commandLength) != command) continue;
         const int end = p + commandLength;
         if (end >= length) break;
-        if (isAsciiAlnum(text[end])) {
-            p = end;
-            continue;
-        }
-
+        resume = end;
+        if (isAsciiAlnum(text[end])) continue;
         const int brace = braces::findOpen(text, end, end + kBraceReach, true);
-        if (brace < 0) {
-            p = end;
-            continue;
-        }
-
+        if (brace < 0) continue;
         const int close = braces::findClose(text, brace, brace + kTitleReach);
-        if (close < 0) {
-            p = end;
-            continue;
-        }
-
+        if (close < 0) continue;
         hits.push_back({p, brace, close, std::string(text.substr(brace + 1, close - brace - 1))});
         if (int(hits.size()) >= kMaxCommandHits) break;
-        p = close + 1;
+        resume = close + 1;
     }
     return hits;
+}
+
+}  // namespace
+
+std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view command, const StopRequested& stop) {
+    bool stopped = false;
+    const std::vector<int> backslashes = backslashesOf(text, stop, &stopped);
+    if (stopped) return {};
+    return findAmong(text, backslashes, command);
 }
 
 void AssignDepths(std::vector<FinalDataStruct>& headings) {
@@ -84,13 +104,15 @@ void AssignDepths(std::vector<FinalDataStruct>& headings) {
 std::vector<FinalDataStruct> ScanHeadings(std::string_view text, const StopRequested& stop, bool* stopped) {
     if (stopped) *stopped = false;
     std::vector<FinalDataStruct> headings;
-    for (int kind = 0; kind < int(kOutlineCommands.size()); ++kind) {
-        for (const FindDataStruct& hit : FindCommand(text, kOutlineCommands[kind], stop)) {
+    bool halted = false;
+    const std::vector<int> backslashes = backslashesOf(text, stop, &halted);
+    for (int kind = 0; kind < int(kOutlineCommands.size()) && !halted; ++kind) {
+        for (const FindDataStruct& hit : findAmong(text, backslashes, kOutlineCommands[kind])) {
             if (int(headings.size()) >= kMaxHeadings) break;
             headings.push_back({kind, 0, hit.start, hit.bracePos, hit.closePos, hit.title});
         }
     }
-    if (stop && stop()) {
+    if (halted || (stop && stop())) {
         if (stopped) *stopped = true;
         return {};
     }

@@ -8,6 +8,7 @@
 
 #include "app/Form1.h"
 #include "app/ResidentForms.h"
+#include "core/edit/Editing.h"
 #include "core/search/Search.h"
 #include "core/search/SearchForms.h"
 #include "platform/Ask.h"
@@ -171,6 +172,7 @@ void TForm1::ReplaceText(bool all) {
     const int rLength = static_cast<int>(r.size());
 
     int count = 0;
+    bool refused = false;
     int position = RichEdit->SelStart();
     while (true) {
         // Only a selection that is itself a hit is replaced, so a selection
@@ -178,6 +180,12 @@ void TForm1::ReplaceText(bool all) {
         const int start = RichEdit->SelStart();
         if (RichEdit->SelLength() == sLength &&
             textsearch::findDown(RichEdit->Text(), s, start, start + sLength, options) == start) {
+            // A replacement the length limit would refuse ends the command
+            // here, its hit still selected, and the user is told.
+            if (!editing::fitsWithin(RichEdit->GetTextLen(), sLength, rLength, RichEdit->MaxLength())) {
+                refused = true;
+                break;
+            }
             ++count;
             position = start + rLength;
             InsertText(r);
@@ -191,6 +199,12 @@ void TForm1::ReplaceText(bool all) {
         selectHit(RichEdit, hit, sLength);
         position = hit + rLength;
         if (!all) break;
+    }
+    if (refused) {
+        QString message = editing::overLimitMessage(QString::fromUtf8("置換すると"), RichEdit->MaxLength());
+        if (all && count > 0) message = QString::number(count) + QString::fromUtf8(" 個置換しました。\r\n残りは、") + message;
+        ask::messageBox(message, QString::fromUtf8("置換"), MB_OK | MB_ICONEXCLAMATION);
+        return;
     }
     if (!all) return;
     if (count > 0)

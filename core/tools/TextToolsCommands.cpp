@@ -5,6 +5,7 @@
 #include <QSpinBox>
 
 #include "app/Form1.h"
+#include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
 #include "core/tools/TextTools.h"
 #include "forms/SearchToolForms.h"
@@ -44,6 +45,16 @@ void replaceEach(TForm1& main, const std::vector<int>& starts, int length, const
     }
 }
 
+// A whole-text rewrite that would pass the length limit is refused before
+// anything changes: the undo history is reset after these commands, so a
+// rewrite cut short half-way could not be taken back.
+bool refusedAtLimit(TForm1& main, long long growth, const QString& action, const char* caption) {
+    if (editing::fitsWithin(main.RichEdit->GetTextLen(), 0, growth, main.RichEdit->MaxLength())) return false;
+    ask::messageBox(editing::overLimitMessage(action, main.RichEdit->MaxLength()), QString::fromUtf8(caption),
+                    MB_OK | MB_ICONEXCLAMATION);
+    return true;
+}
+
 int helpOr(const TForm1& main, const char* item, int fallback) {
     const int context = main.HelpContextOf(item);
     return context ? context : fallback;
@@ -57,6 +68,8 @@ void TForm1::MenuSearchZenSpaceClick() {
     if (ask::execModal(form) != mrOk) return;
     const std::string replacement = texttools::fullWidthReplacement(form.ui.rgKind.ItemIndex());
     const std::vector<int> hits = texttools::fullWidthBlankPositions(RichEdit->Text());
+    const long long growth = static_cast<long long>(hits.size()) * (static_cast<long long>(replacement.size()) - 2);
+    if (refusedAtLimit(*this, growth, QString::fromUtf8("置換すると"), "全角空白置換")) return;
     replaceEach(*this, hits, 2, replacement);
     information(QString::number(hits.size()) + QString::fromUtf8("個の全角空白を置換しました。"), "全角空白置換");
     resetUndo(*this);
@@ -72,6 +85,9 @@ void TForm1::MenuEditTabSpaceClick() {
     std::vector<int> tabs;
     for (size_t i = 0; i < text.size(); ++i)
         if (text[i] == '\t') tabs.push_back(static_cast<int>(i));
+    if (refusedAtLimit(*this, static_cast<long long>(tabs.size()) * (n - 1), QString::fromUtf8("置換すると"),
+                       "タブ→空白変換"))
+        return;
     replaceEach(*this, tabs, 1, std::string(static_cast<size_t>(n), ' '));
     RichEdit->SetSelStart(caret);
     information(QString::number(tabs.size()) + QString::fromUtf8("個のタブを半角空白に置換しました。"), "タブ→空白変換");
@@ -128,6 +144,9 @@ void TForm1::MenuEditLineNumClick() {
     const int first = RichEdit->LineFromChar(start);
     const int last = RichEdit->LineFromChar(start + length);
     const int width = texttools::digitCount(last - first + 1);
+    if (refusedAtLimit(*this, static_cast<long long>(last - first + 1) * (width + 1),
+                       QString::fromUtf8("行番号を付加すると"), "行番号付加"))
+        return;
     for (int line = first; line <= last; ++line) {
         RichEdit->Select(RichEdit->LineIndex(line), 0);
         RichEdit->SetSelText(texttools::lineNumberPrefix(line - first + 1, width));

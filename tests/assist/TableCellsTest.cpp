@@ -164,4 +164,29 @@ TEST_F(TabKey, OutsideTablesInsertsBlanksOrTheTabCharacter)
     }
 }
 
+// Shift+Tab is the editor's key too: it takes the Tab road, and the keys
+// typed after it still reach the document.
+TEST_F(TabKey, ShiftTabStaysInTheEditor)
+{
+    QApplication::setActiveWindow(form.get());
+    ed->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), ed);
+    form->TabSpace = 1;
+    form->TabSpaceNo = 4;
+    for (const QString& produced : {QString(), QStringLiteral("\t")}) {
+        load("ab", 2);
+        ed->setFocus();
+        key(Qt::Key_Backtab, Qt::ShiftModifier, produced);
+        EXPECT_EQ(QApplication::focusWidget(), ed);
+        type("x");
+        EXPECT_EQ(text(), "ab  x");
+    }
+    load("a & b & c", 0);
+    ed->setFocus();
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ed->SelText(), "b");
+    EXPECT_EQ(QApplication::focusWidget(), ed);
+}
+
 }  // namespace

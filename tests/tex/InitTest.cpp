@@ -69,7 +69,7 @@ TEST(AutoSetup, FolderLayoutsPerKind)
     EXPECT_EQ(QStringList({k0.TeXFile, k0.DviFile, k0.MendexFile, k0.BibTeXFile, k0.DvipsFile, k0.DvipdfFile}),
               QStringList({"/usr/bin/platex", "/usr/bin/xdvi", "/usr/bin/mendex", "/usr/bin/pbibtex", "/usr/bin/dvips",
                            "/usr/bin/dvipdfmx"}));
-    EXPECT_EQ(k0.SpellFile + " " + k0.SpellOption, "/usr/bin/ispell -j");
+    EXPECT_EQ(k0.SpellFile + " " + k0.SpellOption, "/usr/bin/ispell -t");
     EXPECT_EQ(k0.DviDde, 1);
     EXPECT_EQ(autoSetupValues(0, "d").TeXFile, "/d/usr/bin/platex");
     EXPECT_TRUE(autoSetupValues(2, "c").SpellFile.isEmpty());
@@ -155,7 +155,7 @@ TEST_F(InitDialogTest, AutomaticSetupWithEverythingPresent)
     EXPECT_EQ(form.result(), mrOk);
     EXPECT_EQ(stored("TeXFile"), "/usr/bin/platex");
     EXPECT_EQ(stored("SpellFile"), "/usr/bin/ispell");
-    EXPECT_EQ(stored("SpellOption"), "-j");
+    EXPECT_EQ(stored("SpellOption"), "-t");
     EXPECT_EQ(stored("PDFReaderFile"), "/usr/bin/okular");
     EXPECT_EQ(stored("PSViewerFile"), "/usr/bin/gv");
     EXPECT_EQ(storedInt("DviDde", kKey + "\\TeXSetting"), 1);

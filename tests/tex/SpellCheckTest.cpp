@@ -2,6 +2,8 @@
 #include "tests/tex/TeXTestSupport.h"
 #include "tex/SpellCheck.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 TEST(SpellCheckLaunch, OptionsThenTheWholePathInTheDocumentFolder)
@@ -16,10 +18,40 @@ TEST(SpellCheckLaunch, OptionsThenTheWholePathInTheDocumentFolder)
 
     // A bare name is found on PATH.
     EXPECT_EQ(spell::checkerLaunch("sh", "", "/d/a.tex").program, QStandardPaths::findExecutable("sh"));
+
+    // Answered in a terminal window that ends with the checker.
+    const proc::Launch wrapped = spell::inTerminal("/usr/bin/x-terminal-emulator", options);
+    EXPECT_EQ(wrapped.program, "/usr/bin/x-terminal-emulator");
+    EXPECT_EQ(wrapped.arguments, (QStringList{"-T", "スペルチェック", "-e", "/usr/bin/chk", "-j", "-d", "en us", "/d/a.tex"}));
+    EXPECT_EQ(wrapped.workingDirectory, "/d");
 }
 
 class SpellCommandTest : public apptest::AppTest {
 protected:
+    // The desktop's terminal is a stand-in on PATH: it runs the program
+    // after "-e" (with the body's way of answering it) and logs its title.
+    void SetUp() override
+    {
+        apptest::AppTest::SetUp();
+        previousPath_ = qgetenv("PATH");
+        useTerminal("exec \"$@\" </dev/null\n");
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", previousPath_);
+        apptest::AppTest::TearDown();
+    }
+    void useTerminal(const QByteArray& run)
+    {
+        QDir().mkpath(tempPath("bin"));
+        textest::writeScript(tempPath("bin/x-terminal-emulator"),
+                             "while [ $# -gt 0 ]; do case \"$1\" in -T) echo \"$2\" > '" +
+                                 tempPath("title.log").toLocal8Bit() +
+                                 "'; shift 2;; -e) shift; break;; *) shift;; esac; done\n" + run);
+        qputenv("PATH", tempPath("bin").toLocal8Bit() + ":" + previousPath_);
+    }
+    QByteArray previousPath_;
+
     TForm1& openDocument(const QString& name, const QByteArray& text)
     {
         TForm1& f = start();
@@ -65,6 +97,7 @@ TEST_F(SpellCommandTest, CheckerEditsTheSavedFileInItsFolderAndEndsAtOnce)
     EXPECT_EQ(f.RichEdit->Text(), "the cat\r\n");
     EXPECT_EQ(f.RichEdit->SelStart(), 4);
     EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(textest::readFile(tempPath("title.log")), "スペルチェック\n");
 }
 
 TEST_F(SpellCommandTest, CaretBeyondTheReloadedTextEndsAtItsEnd)
@@ -84,4 +117,38 @@ TEST_F(SpellCommandTest, CheckerThatCannotStartIsReported)
     script().expectMessage(tempPath("no-such-checker") + "\r\n\r\nスペルチェック・ソフトウェアを起動できませんでした。",
                            "Quillmark", MB_OK | MB_ICONERROR, IDOK);
     f.MenuTeXSpellClick();
+}
+
+TEST_F(SpellCommandTest, NoTerminalToAnswerTheCheckerIn)
+{
+    TForm1& f = openDocument("a.tex", "teh\r\n");
+    setChecker(textest::writeScript(tempPath("chk.sh"), "for last; do :; done\nprintf changed > \"$last\"\n"), "");
+    QDir().mkpath(tempPath("empty"));
+    qputenv("PATH", tempPath("empty").toLocal8Bit());
+    script().expectMessage("スペルチェック・ソフトウェアを実行する端末エミュレータ（x-terminal-emulator）が見つかりません。",
+                           "Quillmark", MB_OK | MB_ICONERROR, IDOK);
+    f.MenuTeXSpellClick();
+    EXPECT_EQ(textest::readFile(f.FileName), "teh\r\n");
+    EXPECT_EQ(f.RichEdit->Text(), "teh\r\n");
+}
+
+// The checker the automatic setup chooses, answered by a user at a terminal:
+// the terminal here is a pseudo-terminal whose user takes the first
+// suggestion for the one misspelt word.
+TEST_F(SpellCommandTest, RealCheckerAsTheAutomaticSetupFillsItIsAnsweredInATerminal)
+{
+    if (!QFileInfo::exists("/usr/bin/ispell") || QStandardPaths::findExecutable("script").isEmpty())
+        GTEST_SKIP() << "ispell or script is not installed";
+    useTerminal("cmd=''; for a; do cmd=\"$cmd '$a'\"; done\n"
+                "(sleep 1; printf 0; sleep 3) | TERM=xterm script -qfec \"$cmd\" /dev/null >/dev/null 2>&1\n");
+    TForm1& f = openDocument("paper.tex", "\\section{Intro}\r\nThis is a helo world.\r\n");
+    setChecker("/usr/bin/ispell", "-t");
+    f.RichEdit->SetSelStart(5);
+    f.MenuTeXSpellClick();
+    const QByteArray checked = textest::readFile(f.FileName);
+    EXPECT_FALSE(checked.contains("helo")) << checked.constData();
+    EXPECT_TRUE(checked.startsWith("\\section{Intro}\r\nThis is a ")) << checked.constData();
+    EXPECT_EQ(f.RichEdit->Text(), checked.toStdString()) << "the editor shows the checked file";
+    EXPECT_EQ(f.RichEdit->SelStart(), 5);
+    EXPECT_TRUE(messages().empty());
 }

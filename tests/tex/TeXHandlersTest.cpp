@@ -1,6 +1,7 @@
 #include "tests/tex/TeXWorkerSupport.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 
 namespace {
 
@@ -70,6 +71,28 @@ TEST_F(TeXHandlersTest, AtMostOneWorkerAndTheWindowStaysFree)
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(order(), QStringList{"tex doc.tex"});
     EXPECT_TRUE(form->TeXProcessed);
+}
+
+TEST_F(TeXHandlersTest, TheEndOfARunDoesNotFreeTheRunThatFollowedIt)
+{
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog(), "sleep 0.5\n")));
+    open(document("doc.tex", "x"), "x");
+    form->MenuTexOneClick();
+    // The run clears the busy flag itself; a command can come before the
+    // news that its thread has ended.
+    QElapsedTimer limit;
+    limit.start();
+    while (form->TeXBusy && limit.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_FALSE(form->TeXBusy);
+    QThread::msleep(300);  // the ended thread's news waits in the queue
+    form->MenuTexOneClick();
+    ASSERT_TRUE(form->TeXBusy);
+    // The first run's end is delivered now, while the second run works.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->TeXBusy) << "a second run is still working";
+    form->MenuTexOneClick();  // refused: one run at a time
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(order(), (QStringList{"tex doc.tex", "tex doc.tex"}));
 }
 
 TEST_F(TeXHandlersTest, PassTriggersAndParentProcessing)

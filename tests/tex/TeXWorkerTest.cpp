@@ -127,6 +127,15 @@ TEST_F(TeXWorkerTest, OutputStepMessagesAndViewers)
     EXPECT_TRUE(textest::waitUntil([&] { return textest::readFile(viewerLog).contains('\n'); }, 5000));
     EXPECT_EQ(QString::fromLocal8Bit(textest::readFile(viewerLog)), "[-s][5][" + folder + "/doc.dvi]\n");
 
+    // Left on the conversation (as typing the settings or the wizard leaves
+    // it) with no viewer answering it: the viewer shows the file all the same.
+    settingInt("DviDde", 0);
+    QFile::remove(viewerLog);
+    run(doc, 2, 0);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(textest::waitUntil([&] { return textest::readFile(viewerLog).contains('\n'); }, 5000));
+    EXPECT_EQ(QString::fromLocal8Bit(textest::readFile(viewerLog)), "[-s][5][" + folder + "/doc.dvi]\n");
+
     setting("DvipsFile", fake("ps.sh", logger(orderLog(), "dvips")));
     setting("PSViewerFile", viewer);
     run(doc, 2, 2);

@@ -361,6 +361,7 @@ TEST_F(FilesForm, OpenAndRecentFiles)
 
     form.MenuFileRec1Click(2);
     EXPECT_EQ(form.FileName, b);
+    EXPECT_EQ(form.StatusPanelText(1), "") << "an untouched document shows no change mark";
     EXPECT_EQ(form.FilterIndex, 2);
     EXPECT_EQ(form.RecentFile[0], b);
     EXPECT_EQ(form.RecentFile[1], a);

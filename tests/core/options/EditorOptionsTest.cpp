@@ -1,5 +1,9 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <map>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -83,6 +87,51 @@ TEST_F(EditorOptionsCommandTest, AlwaysOnRoundTripsAndCancelWritesNothing) {
     EXPECT_EQ(readInt("", "Tab"), 40);
     EXPECT_EQ(readInt("", "ColMaxSize"), -1);
     EXPECT_EQ(f.RichEdit->tabStopDistance(), before);
+}
+
+
+
+// Each page explains its settings; every tab is in view, none behind arrows.
+TEST_F(EditorOptionsCommandTest, PagesCarryTheirExplanations) {
+    TForm1& f = start();
+    const std::map<QString, QStringList> expected = {
+        {"Auto Indent",
+         {"　Enterキーを押した時、前の行の先頭に、スペースやタブがある場合に、次の行の先頭にも同じスペースやタブを"
+          "自動的に挿入するかしないかを設定します。",
+          "　スペースやタブで、字下げを行っている時、「自動インデントする」をチェックしておくと便利です。",
+          "　文頭にある、半角スペースとタブを対象としています。全角文字は対象外です。"}},
+        {"Backup",
+         {"　ファイルを開いて、変更後、上書き保存をした時に、前のファイルの拡張子を'BAK'に変更して、バックアップファイル"
+          "を作成するか、作成しないかを指定します。"}},
+        {"Tab間隔設定",
+         {"　Tabコードの表示間隔をピクセル単位で指定します。ここでの設定は表示のみに影響し、テキスト自体には影響しません。",
+          "タブ間隔(&T):", "pixels"}},
+        {"Tab / Space",
+         {"　Tabキーが押されたとき、文書中にTabコードを挿入するか、それとも半角スペースを指定個挿入するかを指定します。",
+          "　半角スペースの時のTab間隔の文字数は、右下で指定します。Tabコードの時のTab間隔は、「Tab間隔設定」で指定"
+          "します。",
+          "文字"}},
+        {"カラー構文サイズ・オフ",
+         {"　ファイルを開くとき、ファイルサイズが以下のサイズを超えている時には、カラー構文の解析に時間がかかるため、"
+          "自動的にカラー構文をオフにします。",
+          "　開くファイルのサイズに関係無く、自動的にオフにしないようにすることもできます。"}},
+        {"カラー構文拡張子オン／オフ",
+         {"　開くファイルの拡張子が、tex, sty, bibのときに、自動的にカラー構文をオンにするかどうかを指定します。",
+          "　開くファイルの拡張子が、tex, sty, bibではないときに、自動的にカラー構文をオフにするかどうかを指定します。"}},
+    };
+    script().onDialog([&](QDialog& d) -> int {
+        auto& form = dynamic_cast<TFormEdit&>(d);
+        QTabWidget* pages = form.ui.PageControl1;
+        EXPECT_EQ(pages->count(), 6);
+        for (int i = 0; i < pages->count(); ++i) {
+            QStringList shown;
+            for (QLabel* label : pages->widget(i)->findChildren<QLabel*>()) shown << label->text();
+            EXPECT_EQ(shown, expected.at(pages->tabText(i))) << pages->tabText(i).toStdString();
+        }
+        EXPECT_GE(pages->tabBar()->width(), pages->tabBar()->sizeHint().width());
+        return mrCancel;
+    });
+    f.MenuOptionEditClick();
 }
 
 }  // namespace

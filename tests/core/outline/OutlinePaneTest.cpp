@@ -105,6 +105,20 @@ TEST_F(OutlinePane, ClickAndLabelEditActOnTheHeading) {
     f.TreeViewClick();
     EXPECT_EQ(f.RichEdit->SelText(), "\\section{Old}");
 
+    // A click after an edit, before the next pass: the heading is found
+    // where it is now, and one that is gone is not jumped to.
+    f.RichEdit->Select(0, 0);
+    f.RichEdit->SetSelText("more text\r\n");
+    f.RichEdit->Select(0, 0);
+    f.TreeViewClick();
+    EXPECT_EQ(f.RichEdit->SelText(), "\\section{Old}");
+    f.RichEdit->SetText("x\r\n\\section{Other}\r\nbody\r\n");
+    f.RichEdit->Select(1, 0);
+    f.TreeViewClick();
+    EXPECT_EQ(f.RichEdit->SelStart(), 1);
+    EXPECT_EQ(f.RichEdit->SelLength(), 0);
+    pass(f, text);
+
     f.TreeViewEdited(node(f, 0), QString::fromUtf8("新しい題"));
     EXPECT_EQ(f.RichEdit->Text(), cp932::encode(QString::fromUtf8("x\r\n\\section{新しい題}\r\nbody\r\n")));
     // Until the next pass the mirror is behind the text: a second edit

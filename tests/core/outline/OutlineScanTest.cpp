@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/search/Braces.h"
 #include "platform/Cp932.h"
 
 namespace {
@@ -55,6 +58,57 @@ TEST(OutlineScan, HeadingsKindsAndLevels) {
         {"command at the very end", "\\section", {}},
     };
     for (const Case& c : cases) EXPECT_EQ(outlineOf(c.text), c.expected) << c.name;
+}
+
+// The scan walks the text once for all seven commands; it must find exactly
+// what a walk per command finds.  This is that walk, kept as the reference.
+std::vector<FindDataStruct> findByOwnWalk(std::string_view text, std::string_view command) {
+    std::vector<FindDataStruct> hits;
+    const int length = int(text.size()), commandLength = int(command.size());
+    int p = 0;
+    while (p < length) {
+        const char c = text[p];
+        if (cp932::isLeadByte(c)) { p += 2; continue; }
+        if (c != '\\') { ++p; continue; }
+        if (p + commandLength > length) break;
+        if (text.substr(p, commandLength) != command) {
+            p += 1 + (p + 1 < length && cp932::isLeadByte(text[p + 1]) ? 2 : 1);
+            continue;
+        }
+        const int end = p + commandLength;
+        if (end >= length) break;
+        const char next = text[end];
+        if ((next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') || (next >= '0' && next <= '9')) { p = end; continue; }
+        const int brace = braces::findOpen(text, end, end + 128, true);
+        const int close = brace < 0 ? -1 : braces::findClose(text, brace, brace + 257);
+        if (close < 0) { p = end; continue; }
+        hits.push_back({p, brace, close, std::string(text.substr(brace + 1, close - brace - 1))});
+        p = close + 1;
+    }
+    return hits;
+}
+
+TEST(OutlineScan, OneWalkFindsWhatAWalkPerCommandFinds) {
+    // Pieces that stress the walk: escapes, double-byte characters with a
+    // 0x5C trail byte, titles holding other commands, unclosed braces.
+    const std::vector<std::string> pieces = {
+        "\\section{A}", "\\part{", "}", "\\\\", "\\", "\x95\\", sj("表"), "\\subsection{\\part{x}}",
+        "\\chapter*{", "\\sectionx", "{", " ", "\r\n", "\\paragraph{\x83\x7d}", "\\subparagraph", "a"};
+    unsigned seed = 12345;
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int i = 0; i < 40; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += pieces[(seed >> 16) % pieces.size()];
+        }
+        for (std::string_view command : outline::kOutlineCommands) {
+            const auto walked = outline::FindCommand(text, command);
+            std::vector<int> starts, ownStarts;
+            for (const auto& h : walked) starts.push_back(h.start);
+            for (const auto& h : findByOwnWalk(text, command)) ownStarts.push_back(h.start);
+            ASSERT_EQ(starts, ownStarts) << command << " in " << text;
+        }
+    }
 }
 
 TEST(OutlineScan, PositionsAreByteOffsets) {

@@ -141,6 +141,31 @@ TEST_F(SearchCommandTest, ReplaceAllCountsAndReports) {
     EXPECT_EQ(f.RichEdit->Text(), "ababab");
 }
 
+// At the length limit a replacement is refused, the user is told, and the
+// count says what was done.
+TEST_F(SearchCommandTest, ReplacementsPastTheLengthLimitAreRefusedAndSaid) {
+    TForm1& f = open("aaa");
+    f.RichEdit->SetMaxLength(5);
+    f.MenuSearchReplaceClick();
+    FormReplace->ui.EditFind->setText("a");
+    FormReplace->ui.EditReplace->setText("ab");
+    script().expectMessage(info("2 個置換しました。\r\n残りは、置換すると文書の大きさが上限の 5 バイトを超えるので、"
+                                "実行しませんでした。"),
+                           info("置換"), MB_OK | MB_ICONEXCLAMATION, IDOK);
+    FormReplace->BtnReplaceAllClick();
+    EXPECT_EQ(f.RichEdit->Text(), "ababa");
+    EXPECT_EQ(f.RichEdit->SelStart(), 4) << "the refused hit stays selected";
+    EXPECT_EQ(f.RichEdit->SelLength(), 1);
+
+    // Replace-and-next: the hit is refused the same way and stays selected.
+    script().expectMessage(info("置換すると文書の大きさが上限の 5 バイトを超えるので、実行しませんでした。"),
+                           info("置換"), MB_OK | MB_ICONEXCLAMATION, IDOK);
+    FormReplace->BtnReplaceClick();
+    EXPECT_EQ(f.RichEdit->Text(), "ababa");
+    EXPECT_EQ(f.RichEdit->SelStart(), 4);
+    EXPECT_EQ(script().pending(), 0);
+}
+
 TEST_F(SearchCommandTest, ReplaceLeavesASelectionThatIsNoHit) {
     TForm1& f = open("keep x x");
     f.RichEdit->Select(0, 4);

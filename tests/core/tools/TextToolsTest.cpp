@@ -101,6 +101,45 @@ TEST_F(TextToolsCommandTest, TabCommandPutsTheCaretBack) {
     EXPECT_FALSE(f.UndoManager->CanUndo());
 }
 
+// A rewrite of the whole text that would pass the length limit is refused
+// before anything changes, and the undo history is kept.
+TEST_F(TextToolsCommandTest, RewritesPastTheLengthLimitChangeNothing) {
+    const std::string text = kZen + "\t" + kZen + "\t\r\nab";
+    TForm1& f = open(text);
+    f.RichEdit->SetMaxLength(static_cast<int>(text.size()) + 5);
+    f.RichEdit->Select(0, 0);
+    f.InsertText("");
+    f.RichEdit->Select(0, 0);
+    f.InsertText("x");  // something to undo
+    const std::string before = f.RichEdit->Text();
+    const QString tail = u("文書の大きさが上限の %1 バイトを超えるので、実行しませんでした。").arg(text.size() + 5);
+
+    script().onDialog([](QDialog& d) {
+        pick(d, "rgKind", 2);  // "\qquad " for each: 10 bytes more
+        return mrOk;
+    });
+    script().expectMessage(u("置換すると") + tail, u("全角空白置換"), MB_OK | MB_ICONEXCLAMATION, IDOK);
+    f.MenuSearchZenSpaceClick();
+
+    script().onDialog([](QDialog& d) {
+        d.findChild<QSpinBox*>("UpDown1")->setValue(5);  // 8 bytes more
+        return mrOk;
+    });
+    script().expectMessage(u("置換すると") + tail, u("タブ→空白変換"), MB_OK | MB_ICONEXCLAMATION, IDOK);
+    f.MenuEditTabSpaceClick();
+
+    f.RichEdit->Select(0, static_cast<int>(before.size()));  // two lines: 4 bytes more
+    f.RichEdit->SetMaxLength(static_cast<int>(before.size()) + 3);
+    script().expectMessage(u("行番号を付加すると") +
+                               u("文書の大きさが上限の %1 バイトを超えるので、実行しませんでした。").arg(before.size() + 3),
+                           u("行番号付加"), MB_OK | MB_ICONEXCLAMATION, IDOK);
+    f.MenuEditLineNumClick();
+
+    EXPECT_EQ(f.RichEdit->Text(), before);
+    ASSERT_NE(f.UndoManager, nullptr);
+    EXPECT_TRUE(f.UndoManager->CanUndo());
+}
+
 TEST_F(TextToolsCommandTest, TrailingBlanksGoFromTheChosenLines) {
     const std::string text = "a \r\n" + kA + " \t\r\nc  \r\nd ";
     {

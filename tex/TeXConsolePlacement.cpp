@@ -1,0 +1,132 @@
+#include "tex/TeXConsolePlacement.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "app/Form1.h"
+#include "platform/Registry.h"
+
+namespace consoleplace {
+
+namespace {
+
+QRect clampInto(QRect r, const QRect& area)
+{
+    if (!area.isValid()) return r;
+    r.moveLeft(std::clamp(r.left(), area.left(), std::max(area.left(), area.right() - r.width() + 1)));
+    r.moveTop(std::clamp(r.top(), area.top(), std::max(area.top(), area.bottom() - r.height() + 1)));
+    return r;
+}
+
+constexpr char kLeft[] = "TeXWindowLeft";
+constexpr char kTop[] = "TeXWindowTop";
+constexpr char kWidth[] = "TeXWindowWidth";
+constexpr char kHeight[] = "TeXWindowHeight";
+
+// Stores the window's geometry when the user closes it, and when the main
+// window goes (which takes the output window with it, shown or not).
+class Keeper : public QObject {
+public:
+    Keeper(TForm1& form, QWidget& window) : QObject(&window), form_(form), window_(window)
+    {
+        window.installEventFilter(this);
+        form.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && (watched == &window_ || window_.isVisible()))
+            storeGeometry(form_, window_.geometry());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TForm1& form_;
+    QWidget& window_;
+};
+
+}  // namespace
+
+QRect firstPlace(const QRect& mainFrame, const QRect& menuBar, const QRect& caret, const QSize& size,
+                 const QRect& available)
+{
+    const QRect at(QPoint(0, 0), size);
+    auto fits = [&](const QRect& r) { return !available.isValid() || available.contains(r); };
+    // Beside the main window, nearest its left edge or top.
+    const QRect beside[] = {
+        at.translated(mainFrame.left(), mainFrame.bottom() + 1),
+        at.translated(mainFrame.right() + 1, mainFrame.top()),
+        at.translated(mainFrame.left() - size.width(), mainFrame.top()),
+        at.translated(mainFrame.left(), mainFrame.top() - size.height()),
+    };
+    for (QRect r : beside) {
+        r = clampInto(r, available);
+        if (fits(r) && !r.intersects(mainFrame)) return r;
+    }
+    // Over the main window: the screen's bottom, or the room just below the
+    // menu bar, whichever keeps off the caret.
+    const QRect area = available.isValid() ? available : mainFrame;
+    const QRect bottom = clampInto(at.translated(area.right() - size.width() + 1, area.bottom() - size.height() + 1), area);
+    const QRect top = clampInto(at.translated(area.right() - size.width() + 1, menuBar.bottom() + 1), area);
+    for (const QRect& r : {bottom, top})
+        if (!r.intersects(menuBar) && !r.intersects(caret)) return r;
+    return bottom.intersects(menuBar) ? top : bottom;
+}
+
+std::optional<QRect> storedGeometry(TForm1& form)
+{
+    TRegistry reg;
+    reg.RootKey = form.RootKey;
+    if (!reg.OpenKey(form.RegKey, false) || !reg.ValueExists(kLeft) || !reg.ValueExists(kTop) ||
+        !reg.ValueExists(kWidth) || !reg.ValueExists(kHeight))
+        return std::nullopt;
+    QRect r;
+    try {
+        r = QRect(reg.ReadInteger(kLeft), reg.ReadInteger(kTop), reg.ReadInteger(kWidth), reg.ReadInteger(kHeight));
+    } catch (const ERegistryException&) {
+        return std::nullopt;
+    }
+    if (r.width() < 100 || r.height() < 60) return std::nullopt;
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->availableGeometry().intersects(r)) return r;
+    return std::nullopt;
+}
+
+void storeGeometry(TForm1& form, const QRect& geometry)
+{
+    TRegistry reg;
+    reg.RootKey = form.RootKey;
+    reg.OpenKey(form.RegKey, true);
+    reg.WriteInteger(kLeft, geometry.left());
+    reg.WriteInteger(kTop, geometry.top());
+    reg.WriteInteger(kWidth, geometry.width());
+    reg.WriteInteger(kHeight, geometry.height());
+}
+
+void placeAndRemember(TForm1& form, QWidget& window)
+{
+    if (std::optional<QRect> stored = storedGeometry(form)) {
+        window.setGeometry(*stored);
+    } else {
+        QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : QRect();
+        const QRect menuBar(form.menuBar()->mapToGlobal(QPoint(0, 0)), form.menuBar()->size());
+        const QRect caret(form.RichEdit->viewport()->mapToGlobal(form.RichEdit->cursorRect().topLeft()),
+                          form.RichEdit->cursorRect().size());
+        // The frame's margins are not known before the window is shown; the
+        // main window's stand in for them.
+        const QRect g = form.geometry(), f = form.frameGeometry();
+        const QMargins frame(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+        const QRect place =
+            firstPlace(f, menuBar, caret, window.size().grownBy(frame), available);
+        window.setGeometry(place.marginsRemoved(frame));
+    }
+    new Keeper(form, window);
+}
+
+}  // namespace consoleplace
