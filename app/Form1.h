@@ -465,6 +465,16 @@ public:
     void BuildBracketCommands();
     void MenuMathKakkoClick();
 
+    // ==== document class, packages, bibliography and citations (insert/Preamble*, insert/Bib*) ====
+    void BuildPreambleCommands();  // MenuFormatClass, MenuTexPreUsepackage, ToolButtonShoClass
+    void BuildBibCommands();       // MenuTexBiblio, MenuBibRef, PopupMenuBib, ToolButtonTeXInBib
+    QMenu* PopupMenuBib = nullptr;
+    void MenuFormatClassClick();
+    void MenuTexPreUsepackageClick();
+    void MenuTexBiblioClick();
+    void MenuBibRefClick();
+    void sbBibClick();
+
     // ==== command assist and user commands (assist/) ====
     void BuildAssistCommands();
 

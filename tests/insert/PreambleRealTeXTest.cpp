@@ -1,0 +1,70 @@
+// A new document built through the class and package commands goes through
+// Debian's real pLaTeX without an error.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/Form1.h"
+#include "insert/PreambleDialogs.h"
+#include "platform/Cp932.h"
+#include "tests/support/ScriptedAsk.h"
+
+TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
+{
+    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    TForm1 form;
+    form.BuildPreambleCommands();
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& dialog) {
+        auto& d = dynamic_cast<TFormTexClass&>(dialog);
+        d.ui.ComboBox1->setCurrentIndex(1);  // jreport
+        emit d.ui.ComboBox1->activated(1);
+        d.ui.RadioGroupPaperSize->SetItemIndex(1);
+        d.ui.RadioGroupCharSize->SetItemIndex(1);
+        d.ui.RadioGroupSide->SetItemIndex(1);
+        d.ui.RadioGroupHyoudai->SetItemIndex(1);
+        d.ui.RadioGroupMathPos->SetItemIndex(1);
+        d.ui.RadioGroupMathNoPos->SetItemIndex(1);
+        d.ui.RadioGroupBunken->SetItemIndex(1);
+        d.ui.rbOddPage->setChecked(true);
+        return int(mrOk);
+    });
+    form.Item("MenuFormatClass")->trigger();
+    form.InsertText(cp932::encode(QString::fromUtf8("日本語の本文 $\\alpha$ と式 \\begin{equation}a=b\\end{equation}")));
+    for (const auto& [group, file] : {std::pair{1, "amsmath.sty"}, std::pair{3, "color.sty"}}) {
+        ask.onDialog([group, file](QDialog& dialog) {
+            auto& d = dynamic_cast<TFormUsepackage&>(dialog);
+            d.SetGroup(group);
+            d.ui.ListBox->setCurrentItem(d.ui.ListBox->findItems(file, Qt::MatchExactly).value(0));
+            return int(mrOk);
+        });
+        form.Item("MenuTexPreUsepackage")->trigger();
+    }
+    const std::string text = form.RichEdit->Text();
+    ASSERT_NE(text.find("\\usepackage{amsmath}\r\n\\usepackage{color}\r\n\\begin{document}"), std::string::npos);
+    ASSERT_EQ(text.rfind("\\documentclass[a5j,11pt,onecolumn,twoside,titlepage,fleqn,leqno,openbib,openright,final]"
+                         "{jreport}",
+                         0),
+              0u);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath("new.tex"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), qint64(text.size()));
+    file.close();
+    QProcess tex;
+    tex.setWorkingDirectory(dir.path());
+    tex.setStandardInputFile(QProcess::nullDevice());
+    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "new.tex"});
+    ASSERT_TRUE(tex.waitForFinished(120000));
+    EXPECT_EQ(tex.exitCode(), 0) << tex.readAllStandardOutput().toStdString();
+    EXPECT_GT(QFileInfo(dir.filePath("new.dvi")).size(), 0);
+}
