@@ -465,6 +465,22 @@ public:
     void BuildBracketCommands();
     void MenuMathKakkoClick();
 
+    // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
+    void BuildScriptCommands();
+    void BuildMatrixCommands();
+    QMenu* MenuTexMathUD = nullptr;
+    QMenu* PopupMenuMathUp = nullptr;
+    QMenu* PopupMenuMathDown = nullptr;
+    QMenu* PopupMenuMathUpDown = nullptr;
+    void MenuMathUpperClick();
+    void MenuMathLowerClick();
+    void PMMathUpClick();
+    void PMMathDownClick();
+    void MenuMathUpDownClick();
+    void PMMathUpDownClick();
+    void MenuMathArrayClick();
+    void MenuMathArrayChangeClick();
+
     // ==== document class, packages, bibliography and citations (insert/Preamble*, insert/Bib*) ====
     void BuildPreambleCommands();  // MenuFormatClass, MenuTexPreUsepackage, ToolButtonShoClass
     void BuildBibCommands();       // MenuTexBiblio, MenuBibRef, PopupMenuBib, ToolButtonTeXInBib

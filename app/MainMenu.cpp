@@ -48,6 +48,8 @@ const Builder kCommandBuilders[] = {
     &TForm1::BuildFontCommands,
     &TForm1::BuildMathSpaceFontCommands,
     &TForm1::BuildBracketCommands,
+    &TForm1::BuildScriptCommands,
+    &TForm1::BuildMatrixCommands,
     &TForm1::BuildPreambleCommands,
     &TForm1::BuildBibCommands,
     &TForm1::BuildUserCommands,

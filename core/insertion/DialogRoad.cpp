@@ -163,6 +163,11 @@ wrap::EditorState editorState(TForm1& form)
 bool apply(TForm1& form, const wrap::Insertion& insertion)
 {
     if (insertion.text.empty()) return false;
+    // The editor refuses a text past its length limit; the caret must not
+    // then move back as if it had gone in.
+    const TRichEdit& editor = *form.RichEdit;
+    if (size_t(editor.GetTextLen() - editor.SelLength()) + insertion.text.size() > size_t(editor.MaxLength()))
+        return false;
     form.InsertText(insertion.text);
     if (insertion.caretBack > 0)
         form.RichEdit->SetCaret(form.RichEdit->SelStart() - insertion.caretBack, insertion.side);

@@ -1,0 +1,88 @@
+#include "math/Scripts.h"
+
+#include <QRegularExpression>
+
+#include "platform/Cp932.h"
+#include "platform/Registry.h"
+
+namespace scripts {
+
+namespace {
+
+QString valueName(Script script) { return script == Script::Up ? "Up" : "Down"; }
+
+bool usable(const QString& text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') return false;
+        if (u == 0x7F) return false;
+    }
+    bool lossy = false;
+    cp932::encode(text, &lossy);
+    return !lossy;
+}
+
+}  // namespace
+
+std::string opening(Script script) { return script == Script::Up ? "^{" : "_{"; }
+
+std::string scriptText(Script script, const QString& entry) { return opening(script) + cp932::encode(entry) + "}"; }
+
+wrap::Insertion quickText(Script script, const wrap::EditorState& editor)
+{
+    return wrap::inlineCommand(editor, opening(script), "}");
+}
+
+std::string pairText(const QString* sub, const QString* sup)
+{
+    std::string text;
+    if (sub) text += scriptText(Script::Down, *sub);
+    if (sup) text += scriptText(Script::Up, *sup);
+    return text;
+}
+
+QStringList entries(const QString& text)
+{
+    if (text.isEmpty()) return {};
+    static const QRegularExpression lineBreak("\r\n|\n|\r");
+    QStringList lines = text.split(lineBreak);
+    // The break after the last line ends that line; it opens none.
+    if (lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+QString storedText(const QString& memoText)
+{
+    static const QRegularExpression lineBreak("\r\n|\n|\r");
+    QString text = memoText;
+    return text.replace(lineBreak, "\r\n");
+}
+
+QString defaultList(Script script) { return script == Script::Up ? "\\infty" : "-\\infty"; }
+
+// The one place that reads the stored lists.
+QString readList(const QString& settingsKey, Script script)
+{
+    try {
+        TRegistry reg;
+        reg.OpenKey(settingsKey + "\\MathSoeji", true);
+        const QString name = valueName(script);
+        QString text = reg.ValueExists(name) ? reg.ReadString(name) : defaultList(script);
+        reg.CloseKey();
+        return usable(text) ? text : defaultList(script);
+    } catch (const ERegistryException&) {
+        return defaultList(script);
+    }
+}
+
+// The one place that writes them.
+void writeList(const QString& settingsKey, Script script, const QString& text)
+{
+    TRegistry reg;
+    reg.OpenKey(settingsKey + "\\MathSoeji", true);
+    reg.WriteString(valueName(script), text);
+    reg.CloseKey();
+}
+
+}  // namespace scripts

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QString>
+
+#include "forms/FormRoot.h"
+#include "forms/MathSpaceForms.h"
+#include "forms/MatrixForms.h"
+#include "math/Matrix.h"
+#include "platform/Cp932.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/CaretText.h"
+
+namespace {
+
+// The skeleton's expected text with "[*]" where the caret ends.
+wrap::Insertion caretText(const std::string& marked)
+{
+    const testsupport::CaretText split = testsupport::splitCaret(marked, "[*]");
+    return wrap::Insertion{split.text, int(split.text.size()) - split.caret};
+}
+
+}  // namespace
+
+namespace {
+
+std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+
+}  // namespace
+
+TEST(MatrixSkeleton, TextAndCaretInTheFirstCell)
+{
+    struct Case {
+        matrix::Skeleton choices;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{0, 1, 2, 2, false, false},
+         "\\left(\r\n  \\begin{array}{cc}\r\n    [*]   &    \\\\\r\n       &    \\\\\r\n  \\end{array}\r\n\\right)\r\n"},
+        // Rules only between columns and between rows.
+        {{1, 0, 3, 1, true, true},
+         "\\left[\r\n  \\begin{array}{l}\r\n    [*]   \\\\\r\n    \\hline\r\n       \\\\\r\n    \\hline\r\n"
+         "       \\\\\r\n  \\end{array}\r\n\\right]\r\n"},
+        {{5, 2, 1, 3, true, false},
+         "\\left.\r\n  \\begin{array}{r|r|r}\r\n    [*]   &    &    \\\\\r\n  \\end{array}\r\n\\right\\}\r\n"},
+        {{3, 1, 1, 1, false, true}, "\\left\\|\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right\\|\r\n"},
+        {{4, 1, 1, 1, false, false}, "\\left\\{\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right.\r\n"},
+        {{2, 1, 1, 1, false, false}, "\\left|\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right|\r\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(matrix::skeletonText(c.choices), caretText(c.expected)) << c.expected;
+}
+
+TEST(MatrixSkeleton, CaretAgreesWithTheLengthOfEverythingBehindTheFirstCell)
+{
+    // The distance from the first cell to the end: 31, one more for the
+    // two-byte closing delimiters, 11 per further row, 5 per further
+    // column in every row, 12 per rule between rows.
+    for (int bracket = 0; bracket < matrix::kDelimiterCount; ++bracket)
+        for (int rows : {1, 2, 7, 99})
+            for (int columns : {1, 3, 99})
+                for (bool h : {false, true}) {
+                    const int b = (bracket == 3 || bracket == 5) ? 1 : 0;
+                    const int back = 31 + b + 11 * (rows - 1) + 5 * (columns - 1) * rows + 12 * (rows - 1) * h;
+                    const wrap::Insertion got = matrix::skeletonText({bracket, 0, rows, columns, true, h});
+                    EXPECT_EQ(got.caretBack, back) << bracket << " " << rows << "x" << columns << " " << h;
+                    EXPECT_EQ(got.text.substr(got.text.size() - size_t(back) - 4, 4), "    ");
+                }
+    // Sizes outside 1..99 are held to it.
+    EXPECT_EQ(matrix::skeletonText({0, 1, 0, 200, false, false}), matrix::skeletonText({0, 1, 1, 99, false, false}));
+}
+
+TEST(MatrixConversion, WholeText)
+{
+    EXPECT_EQ(matrix::conversionText("1\t2\r\n3\t4\r\n", {}),
+              sjis("% 行列\r\n\\left(\r\n\\begin{array}{cc}\r\n1 & 2 \\\\\r\n3 & 4 \\\\\r\n\\end{array}\r\n\\right)\r\n"));
+    EXPECT_EQ(matrix::conversionText("1\t2\r\n3\t4", {}), matrix::conversionText("1\t2\r\n3\t4\r\n", {}));
+    // Vertical rules at both edges and between all columns; horizontal ones
+    // above the first row and below every row.
+    EXPECT_EQ(matrix::conversionText("a,b\r\nc,d", {3, 0, 1, true, true}),
+              sjis("% 行列\r\n\\left\\|\r\n\\begin{array}{|l|l|}\r\n\\hline\r\na & b \\\\\r\n\\hline\r\n"
+                   "c & d \\\\\r\n\\hline\r\n\\end{array}\r\n\\right\\|\r\n"));
+    // Ragged rows: the array is as wide as its widest row, so TeX takes every row.
+    EXPECT_EQ(matrix::conversionText("a,b\r\nc,d,e", {0, 0, 1, false, false}),
+              sjis("% 行列\r\n\\left(\r\n\\begin{array}{lll}\r\na & b \\\\\r\nc & d & e \\\\\r\n\\end{array}\r\n\\right)\r\n"));
+    // Nothing but separators: empty cells, one row.
+    EXPECT_EQ(matrix::conversionText("\t\t", {}),
+              sjis("% 行列\r\n\\left(\r\n\\begin{array}{ccc}\r\n &  &  \\\\\r\n\\end{array}\r\n\\right)\r\n"));
+    // Japanese cells, 0x5C trail bytes among them, stay whole.
+    EXPECT_EQ(matrix::conversionText(sjis("表 能\r\nソ 　"), {5, 2, 2, false, false}),
+              sjis("% 行列\r\n\\left.\r\n\\begin{array}{rr}\r\n表 & 能 \\\\\r\nソ & 　 \\\\\r\n\\end{array}\r\n\\right\\}\r\n"));
+}
+
+namespace {
+
+class MatrixCommands : public apptest::AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        start();
+    }
+    template <class Dialog>
+    void answer(int result, std::function<void(Dialog&)> act = {})
+    {
+        script().onDialog([this, result, act](QDialog& d) {
+            auto* dialog = dynamic_cast<Dialog*>(&d);
+            EXPECT_TRUE(dialog) << d.metaObject()->className();
+            if (!dialog) return int(mrCancel);
+            help = dialog->HelpContext;
+            if (act) act(*dialog);
+            return result;
+        });
+    }
+    void setText(const std::string& text, int start, int length = 0)
+    {
+        form->RichEdit->SetText(text);
+        form->RichEdit->Select(start, length);
+    }
+    std::string text() const { return form->RichEdit->Text(); }
+    int caret() const { return form->RichEdit->SelStart(); }
+    int help = 0;
+};
+
+}  // namespace
+
+TEST_F(MatrixCommands, SkeletonWithTheCaretInItsFirstCellAndChoicesKept)
+{
+    setText("x", 1);
+    answer<TFormArray>(mrOk, [](TFormArray& d) {
+        EXPECT_EQ(d.MaskEditGyou->text(), "2");
+        EXPECT_EQ(d.RadioGroupHaiti->ItemIndex(), 1);
+        EXPECT_TRUE(d.MaskEditGyou->isReadOnly());
+    });
+    form->Item("MenuMathArray")->trigger();
+    const std::string marked =
+        "x\\left(\r\n  \\begin{array}{cc}\r\n    [*]   &    \\\\\r\n       &    \\\\\r\n  \\end{array}\r\n\\right)\r\n";
+    const testsupport::CaretText expected = testsupport::splitCaret(marked, "[*]");
+    EXPECT_EQ(text(), expected.text);
+    EXPECT_EQ(caret(), expected.caret);
+    EXPECT_EQ(help, 7380);
+
+    // Cancel inserts nothing but the next dialog opens with the choices made.
+    setText("", 0);
+    answer<TFormArray>(mrCancel, [](TFormArray& d) {
+        d.RadioGroupKakko->SetItemIndex(5);
+        d.UpDownGyou->Step(-1);
+        d.UpDownGyou->Step(-1);  // held at 1
+        for (int i = 0; i < 150; ++i) d.UpDownRetu->Step(1);  // held at 99
+        d.CheckBoxYoko->setChecked(true);
+    });
+    form->Item("MenuMathArray")->trigger();
+    EXPECT_EQ(text(), "");
+    matrix::Skeleton shown;
+    answer<TFormArray>(mrOk, [&](TFormArray& d) {
+        shown = d.Choices();
+        d.UpDownRetu->SetPosition(1);
+    });
+    form->Item("MenuMathArray")->trigger();
+    EXPECT_EQ(shown.bracket, 5);
+    EXPECT_EQ(shown.rows, 1);
+    EXPECT_EQ(shown.columns, 99);
+    EXPECT_TRUE(shown.hrules);
+    const std::string one = "\\left.\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right\\}\r\n";
+    const testsupport::CaretText expectedOne = testsupport::splitCaret(one, "[*]");
+    EXPECT_EQ(text(), expectedOne.text);
+    EXPECT_EQ(caret(), expectedOne.caret);
+}
+
+TEST_F(MatrixCommands, ConversionReplacesTheSelectionAndRemembersItsChoices)
+{
+    // Without a selection only the explanation is shown.
+    setText("1\t2", 3);
+    script().expectMessage(QString::fromUtf8(matrix::kConvertExplanation), QString::fromUtf8("行列変換"),
+                           MB_OK | MB_ICONINFORMATION, IDOK);
+    form->Item("MenuMathArrayChange")->trigger();
+    EXPECT_EQ(text(), "1\t2");
+    EXPECT_TRUE(script().dialogs().empty());
+
+    const std::string cells = sjis("表,ソ\r\n能,１\r\n");
+    setText("[" + cells + "]", 1, int(cells.size()));
+    answer<TFormArrayChange>(mrOk, [](TFormArrayChange& d) {
+        EXPECT_EQ(d.rgKugiri->ItemIndex(), 0);
+        d.rgKugiri->SetItemIndex(1);
+        d.rgKind->SetItemIndex(1);
+    });
+    form->Item("MenuMathArrayChange")->trigger();
+    const std::string matrixText =
+        sjis("% 行列\r\n\\left[\r\n\\begin{array}{cc}\r\n表 & ソ \\\\\r\n能 & １ \\\\\r\n\\end{array}\r\n\\right]\r\n");
+    EXPECT_EQ(text(), "[" + matrixText + "]");
+    EXPECT_EQ(caret(), int(1 + matrixText.size()));
+    EXPECT_EQ(help, 7400);
+
+    // Cancel changes nothing in the text but keeps what was chosen.
+    setText("a b", 0, 3);
+    answer<TFormArrayChange>(mrCancel, [](TFormArrayChange& d) {
+        EXPECT_EQ(d.rgKugiri->ItemIndex(), 1);
+        d.rgKugiri->SetItemIndex(2);
+        d.cbTate->setChecked(true);
+    });
+    form->Item("MenuMathArrayChange")->trigger();
+    EXPECT_EQ(text(), "a b");
+    EXPECT_EQ(form->Last.ArrayConvSeparator, 2);
+    EXPECT_TRUE(form->Last.ArrayConvVRules);
+    EXPECT_EQ(form->Last.ArrayConvBracket, 1);
+}
+
+TEST_F(MatrixCommands, AResultPastTheEditorsLimitIsRefusedWhole)
+{
+    // Every tab grows into three bytes: the matrix no longer fits.
+    std::string cells;
+    for (int i = 0; i < 1000; ++i) cells += "1\t";
+    std::string document(512000 - cells.size(), 'x');
+    document += cells;
+    setText(document, int(document.size() - cells.size()), int(cells.size()));
+    answer<TFormArrayChange>(mrOk);
+    script().expectMessage({std::nullopt, QString::fromUtf8("行列変換"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    form->Item("MenuMathArrayChange")->trigger();
+    EXPECT_EQ(text(), document);
+    EXPECT_EQ(form->RichEdit->SelLength(), int(cells.size()));
+
+    // The empty matrix likewise, and the caret is not moved.
+    setText(std::string(511990, 'y'), 5);
+    answer<TFormArray>(mrOk);
+    script().expectMessage({std::nullopt, QString::fromUtf8("行列"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    form->Item("MenuMathArray")->trigger();
+    EXPECT_EQ(text().size(), 511990u);
+    EXPECT_EQ(caret(), 5);
+}
