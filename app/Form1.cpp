@@ -23,6 +23,7 @@
 #include "app/CommandLine.h"
 #include "app/SettingsLayout.h"
 #include "app/Splash.h"
+#include "app/WindowHooks.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
 
@@ -111,7 +112,7 @@ void TForm1::Form1Create() {
 
     CreateExplorer();
 
-    ReportSettingsWriteFailures();
+    reportSettingsWriteFailures();
     try {
         LoadSettings();
     } catch (const std::exception& e) {

@@ -38,10 +38,6 @@ namespace colour {
 class ColorCommandTable;
 }
 
-// The name of the objects through which the window's children call back
-// into it (event filters); the window removes them before its children go.
-inline constexpr char kWindowHookName[] = "TForm1Hook";
-
 // One record of the parent-file table.
 struct ParentFileEntry {
     QString Child;
@@ -144,8 +140,6 @@ public:
 
     // ==== settings store (app/Settings.cpp) ====
     void LoadSettings();
-    // Has a store that cannot be written reported to the user, once.
-    static void ReportSettingsWriteFailures();
     int WindowTop = 0, WindowLeft = 0, WindowWidth = 875, WindowHeight = 600;
     int TabSpace = 1;
     int TabSpaceNo = 4;

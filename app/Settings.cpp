@@ -12,7 +12,9 @@
 #include <QTreeWidget>
 
 #include "app/SettingsLayout.h"
+#include "app/WindowHooks.h"
 #include "platform/Ask.h"
+#include "platform/SettingsFailures.h"
 
 namespace {
 QColor colorOf(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -32,7 +34,7 @@ void tellAboutQuarantine(const QString& movedTo) {
 }
 }  // namespace
 
-void TForm1::ReportSettingsWriteFailures() {
+void reportSettingsWriteFailures() {
     // Told once, from the event loop: the store calls this with itself locked.
     settings::setWriteFailureReporter([](const QString& reason) {
         QMetaObject::invokeMethod(

@@ -1,4 +1,5 @@
 #include "platform/Registry.h"
+#include "platform/SettingsFailures.h"
 
 #include <QDateTime>
 #include <QDir>

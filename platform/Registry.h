@@ -11,7 +11,6 @@
 // writes and neither loses the other's.  settings::Batch groups many writes
 // into one.
 #include <QString>
-#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -30,14 +29,6 @@ QString storePath();
 // renamed aside (".corrupt-<time>") and true is returned, so the caller can
 // tell the user; the program then starts with defaults.
 bool quarantineIfCorrupt(QString* movedTo = nullptr);
-
-// A store that can be read but not written (read-only file or folder, full
-// disk) keeps this session's changes in memory, seen by every reader, and
-// writes them with the first change that succeeds.  The reporter is called
-// once per process, at the first failure, with the reason; it runs with the
-// store locked, so it must only hand the message on (for instance queue it
-// for the event loop), never read or write settings itself.
-void setWriteFailureReporter(std::function<void(const QString& reason)> report);
 
 // While a Batch lives, writes of this process (any thread) are seen at once
 // by its own readers but reach the file together when the batch ends, in one

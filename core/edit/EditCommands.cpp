@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/Form1.h"
+#include "app/WindowHooks.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "app/Form1.h"
+#include "app/WindowHooks.h"
 #include "core/outline/Outline.h"
 #include "platform/Cp932.h"
 
