@@ -18,9 +18,12 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <csignal>
+
 #include "app/CommandLine.h"
 #include "core/settings/Layout.h"
 #include "app/Splash.h"
+#include "app/WindowHooks.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
 
@@ -38,11 +41,16 @@ void installFontSubstitutions() {
 }
 
 QString messageOf(const std::exception& e) { return QString::fromUtf8(e.what()); }
+
+// A write past the user's file-size limit must fail with EFBIG, which the
+// save reports, rather than end the editor with the unsaved text in it.
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 }  // namespace
 
 TForm1::TForm1(QWidget* owner) : QMainWindow(owner) {
     Form1 = this;
     installFontSubstitutions();
+    ignoreFileSizeSignal();
     setWindowTitle(AppTitle);
     setAcceptDrops(true);
     BuildMainWindow();
@@ -57,6 +65,23 @@ TForm1::~TForm1() {
         if (TimerTreeView) TimerTreeView->stop();
         StopTeXWorker();
         StopExplorer();
+    }
+    // The children are taken down after this body has run, when this object
+    // is no longer a TForm1; what they send then (focus changes, the last
+    // selection change of the editor) must not reach its handlers.
+    for (QObject* hook : findChildren<QObject*>(kWindowHookName)) delete hook;
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+    if (RichEdit) {
+        RichEdit->OnChange = nullptr;
+        RichEdit->OnSelectionChange = nullptr;
+        RichEdit->OnKeyDown = nullptr;
+        RichEdit->OnKeyPress = nullptr;
+        RichEdit->OnKeyUp = nullptr;
+        RichEdit->OnMouseDown = nullptr;
+        RichEdit->OnMouseUp = nullptr;
+        RichEdit->OnImeStartComposition = nullptr;
+        RichEdit->OnImeEndComposition = nullptr;
+        RichEdit->OnDropFiles = nullptr;
     }
     delete UndoManager;
     UndoManager = nullptr;
@@ -87,6 +112,7 @@ void TForm1::Form1Create() {
 
     CreateExplorer();
 
+    reportSettingsWriteFailures();
     try {
         LoadSettings();
     } catch (const std::exception& e) {

@@ -4,14 +4,17 @@
 #include "app/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QSplitter>
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "app/WindowHooks.h"
 #include "core/settings/Layout.h"
 #include "platform/Ask.h"
+#include "platform/SettingsFailures.h"
 
 namespace {
 QColor colorOf(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -30,6 +33,21 @@ void tellAboutQuarantine(const QString& movedTo) {
                     "Quillmark", MB_OK | MB_ICONEXCLAMATION);
 }
 }  // namespace
+
+void reportSettingsWriteFailures() {
+    // Told once, from the event loop: the store calls this with itself locked.
+    settings::setWriteFailureReporter([](const QString& reason) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [reason] {
+                ask::messageBox(QString::fromUtf8("設定ファイルに書き込めません。\r\n%1\r\n"
+                                                  "設定は読み込みましたが、変更はこの起動の間だけ有効です。")
+                                    .arg(reason),
+                                "Quillmark", MB_OK | MB_ICONEXCLAMATION);
+            },
+            Qt::QueuedConnection);
+    });
+}
 
 void TForm1::SetDocuExpWidth(int width) {
     docuExpWidth_ = std::max(width, kMinExplorerWidth);
@@ -94,6 +112,9 @@ void TForm1::LoadSettings() {
     QString movedTo;
     if (settings::quarantineIfCorrupt(&movedTo)) tellAboutQuarantine(movedTo);
 
+    // The defaults a first start writes reach the file in one write, not
+    // one re-read and rewrite of the whole store per value.
+    settings::Batch batch;
     ReadViewSettings();
     ReadParentTable();
 
@@ -152,4 +173,5 @@ void TForm1::LoadSettings() {
     RichEdit->SetModified(false);
 
     store.writeMissing(layout::windowDefaults());
+    batch.commit();
 }

@@ -1,10 +1,15 @@
 // The companion program TeX runs when the user answers "e" at an error:
 //   quilldde /j<line> <file>
-// It pokes the running editor, which selects that line.
+//   quilldde /j<line> -        (the file name on standard input)
+// It pokes the editor whose run it belongs to (QUILLMARK_SERVICE names its
+// conversation service), which selects that line.  The editor's TEXEDIT
+// uses the second form, so that no file name is ever shell text.
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 #include <iconv.h>
+#include <iostream>
+#include <iterator>
 #include <string>
 
 #include "platform/LocalConv.h"
@@ -55,8 +60,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: quilldde /j<line> <file>\n");
         return 1;
     }
+    if (file == "-") {
+        file.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        if (!file.empty() && file.back() == '\n')
+            file.pop_back();  // the here-document's own line end
+    }
+    QString service = qEnvironmentVariable("QUILLMARK_SERVICE");
+    if (service.isEmpty())
+        service = kDefaultDdeService;
     conv::Client client;
-    if (!client.openLink("quillmark", kDdeTopic)) {
+    if (!client.openLink(service, kDdeTopic)) {
         std::fprintf(stderr, "quilldde: Quillmark is not running\n");
         return 2;
     }

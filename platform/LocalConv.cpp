@@ -1,9 +1,13 @@
 #include "platform/LocalConv.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -154,6 +158,10 @@ bool Server::listen()
         server_ = nullptr;
         return false;
     }
+    idleCheck_ = new QTimer(server_);
+    idleCheck_->setInterval(std::max(50, std::min(idleTimeoutMs / 4, 5000)));
+    connect(idleCheck_, &QTimer::timeout, this, &Server::dropIdle);
+    idleCheck_->start();
     return true;
 }
 
@@ -165,28 +173,74 @@ void Server::close()
     server_->close();
     delete server_;
     server_ = nullptr;
+    idleCheck_ = nullptr;
     QLocalServer::removeServer(path);
 }
 
 bool Server::isListening() const { return server_ && server_->isListening(); }
 
+namespace {
+// The connections of a server are the QLocalSocket children of its
+// QLocalServer that are still open; each carries the time of its last
+// message.
+QList<QLocalSocket*> openConnections(QLocalServer* server)
+{
+    QList<QLocalSocket*> open;
+    if (!server)
+        return open;
+    for (QLocalSocket* socket : server->findChildren<QLocalSocket*>(QString(), Qt::FindDirectChildrenOnly))
+        if (socket->state() == QLocalSocket::ConnectedState && !socket->property("dropped").toBool())
+            open << socket;
+    return open;
+}
+
+qint64 lastActive(const QLocalSocket* socket) { return socket->property("active").toLongLong(); }
+
+void dropConnection(QLocalSocket* socket)
+{
+    socket->setProperty("dropped", true);
+    socket->abort();
+    socket->deleteLater();
+}
+}  // namespace
+
+int Server::connectionCount() const { return int(openConnections(server_).size()); }
+
 void Server::acceptConnections()
 {
     while (server_ && server_->hasPendingConnections()) {
         QLocalSocket* socket = server_->nextPendingConnection();
+        QList<QLocalSocket*> open = openConnections(server_);
+        open.removeOne(socket);
+        while (!open.isEmpty() && open.size() >= maxConnections) {
+            auto quietest = std::min_element(open.begin(), open.end(), [](QLocalSocket* a, QLocalSocket* b) {
+                return lastActive(a) < lastActive(b);
+            });
+            dropConnection(*quietest);
+            open.erase(quietest);
+        }
         socket->setProperty("linked", false);
+        socket->setProperty("active", QDateTime::currentMSecsSinceEpoch());
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }
 }
 
+void Server::dropIdle()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (QLocalSocket* socket : openConnections(server_))
+        if (now - lastActive(socket) >= idleTimeoutMs)
+            dropConnection(socket);
+}
+
 void Server::readFrom(QLocalSocket* socket)
 {
+    socket->setProperty("active", QDateTime::currentMSecsSinceEpoch());
     QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
     auto drop = [socket] {
         socket->setProperty("buffer", QByteArray());
-        socket->abort();
-        socket->deleteLater();
+        dropConnection(socket);
     };
     auto answer = [socket](bool ok, const std::string& data) {
         std::string out = wire::frame(ok ? kAck : kNak, {}, data);

@@ -17,6 +17,7 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
 
 namespace conv {
 
@@ -43,6 +44,13 @@ public:
     QString service() const { return service_; }
     QString topic() const { return topic_; }
 
+    // Connections held at once; a new one beyond this drops the one that
+    // has been quiet longest.  A connection quiet for idleTimeoutMs is
+    // dropped too, so idle clients cannot hold the editor's descriptors.
+    int maxConnections = 32;
+    int idleTimeoutMs = 30000;
+    int connectionCount() const;
+
     // Handlers; each runs in the thread that owns the server.
     std::function<void(const QString& item, const std::string& data)> onPoke;
     // An empty optional answers "no data".
@@ -52,8 +60,10 @@ public:
 private:
     void acceptConnections();
     void readFrom(QLocalSocket* socket);
+    void dropIdle();
     QString service_, topic_;
     QLocalServer* server_ = nullptr;
+    QTimer* idleCheck_ = nullptr;
 };
 
 // A blocking client: every call waits for the answer, up to the time-out.

@@ -1,4 +1,5 @@
 #include "platform/Registry.h"
+#include "platform/SettingsFailures.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,6 +14,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -258,7 +260,8 @@ public:
         fd_ = ::open(QFile::encodeName(storeFile + QStringLiteral(".lock")).constData(),
                      O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (fd_ < 0)
-            throw ERegistryException("Cannot lock the settings file " + storeFile.toStdString());
+            throw ERegistryException("Cannot lock the settings file " + storeFile.toStdString() + ": " +
+                                     std::strerror(errno));
         while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
         }
     }
@@ -274,6 +277,16 @@ private:
 };
 
 void writeAtomically(const QString& path, const QByteArray& data) {
+    // A store the user made read-only stays as it is: the rename below needs
+    // only the folder's permission and would replace it.
+    const QByteArray target = QFile::encodeName(path);
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (exists && (::access(target.constData(), W_OK) != 0 || (old.st_mode & 0222) == 0)) {
+        if (errno == 0 || (old.st_mode & 0222) == 0)
+            errno = EACCES;
+        throw ERegistryException("Cannot write the settings file " + path.toStdString() + ": " + std::strerror(errno));
+    }
     QByteArray templ = QFile::encodeName(path + QStringLiteral(".tmp-XXXXXX"));
     int fd = ::mkostemp(templ.data(), O_CLOEXEC);
     auto fail = [&](const char* what) {
@@ -286,6 +299,8 @@ void writeAtomically(const QString& path, const QByteArray& data) {
     };
     if (fd < 0)
         fail("Cannot write");
+    if (exists)
+        ::fchmod(fd, old.st_mode & 07777);
     for (qsizetype done = 0; done < data.size();) {
         ssize_t n = ::write(fd, data.constData() + done, static_cast<size_t>(data.size() - done));
         if (n < 0 && errno == EINTR)
@@ -342,6 +357,8 @@ public:
         FileStamp stamp = stampOf(path);
         if (path == path_ && stamp == stamp_ && loaded_)
             return;
+        if (path != path_)
+            unsaved_.clear();  // they belong to the store they were meant for
         path_ = path;
         stamp_ = stamp;
         loaded_ = true;
@@ -356,6 +373,8 @@ public:
             else
                 corrupt_ = true;
         }
+        for (const Change& c : unsaved_)
+            c.applyTo(tree_);
         for (const Change& c : pending_)
             c.applyTo(tree_);
     }
@@ -397,10 +416,36 @@ public:
 
     void invalidate() { loaded_ = false; }
 
+    std::function<void(const QString&)> onWriteFailure;
+
 private:
+    // Writes the changes; a store that cannot be written (a read-only file
+    // or folder, a full disk) keeps them in memory for this session, where
+    // every reader sees them, and tries again with the next change.  The
+    // user is told once, with the reason.
+    void commit(const std::vector<Change>& changes, bool alreadyApplied) {
+        try {
+            write(changes, alreadyApplied);
+            unsaved_.clear();
+        } catch (const ERegistryException& e) {
+            loaded_ = false;
+            refresh();
+            for (const Change& c : changes)
+                if (c.applyTo(tree_) || alreadyApplied)
+                    unsaved_.push_back(c);
+            if (!failureReported) {
+                failureReported = true;
+                if (onWriteFailure)
+                    onWriteFailure(QString::fromLocal8Bit(e.what()));
+                else
+                    qWarning("Settings kept for this session only: %s", e.what());
+            }
+        }
+    }
+
     // Applies the changes to the freshest tree under the lock and writes the
     // file when something changed (or always, for changes already in tree_).
-    void commit(const std::vector<Change>& changes, bool alreadyApplied) {
+    void write(const std::vector<Change>& changes, bool alreadyApplied) {
         QString path = settings::storePath();
         FileLock lock(path);
         // Under the lock the file is always read afresh: a rename can reuse
@@ -414,7 +459,7 @@ private:
             loaded_ = false;
             refresh();
         }
-        bool changed = alreadyApplied;
+        bool changed = alreadyApplied || !unsaved_.empty();
         for (const Change& c : changes)
             changed = c.applyTo(tree_) || changed;
         if (!changed)
@@ -430,6 +475,10 @@ private:
     Tree tree_;
     int batchDepth_ = 0;
     std::vector<Change> pending_;
+    std::vector<Change> unsaved_;  // made while the file could not be written
+
+public:
+    bool failureReported = false;
 };
 
 std::string quoted(const QString& name) { return "'" + name.toStdString() + "'"; }
@@ -473,7 +522,12 @@ bool quarantineIfCorrupt(QString* movedTo) {
         return false;
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
-    FileLock lock(path);
+    std::optional<FileLock> lock;
+    try {
+        lock.emplace(path);
+    } catch (const ERegistryException&) {
+        return false;  // a store that cannot be written is not moved aside either
+    }
     QFile file(path);
     if (file.open(QIODevice::ReadOnly) && parse(file.readAll()))
         return false;
@@ -485,6 +539,13 @@ bool quarantineIfCorrupt(QString* movedTo) {
     if (movedTo)
         *movedTo = target;
     return true;
+}
+
+void setWriteFailureReporter(std::function<void(const QString& reason)> report) {
+    Store& store = Store::instance();
+    std::lock_guard guard(store.mutex);
+    store.onWriteFailure = std::move(report);
+    store.failureReported = false;
 }
 
 Batch::Batch() {

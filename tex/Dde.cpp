@@ -91,19 +91,29 @@ std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int
 
 bool pokeNamesDocument(const QString& pokedFile, const QString& texFolder, const QString& document)
 {
-    if (pokedFile.isEmpty() || document.isEmpty())
+    if (pokedFile.isEmpty())
         return true;
+    if (document.isEmpty())
+        return false;
     QString candidate = QDir::isAbsolutePath(pokedFile) ? pokedFile : texFolder + "/" + pokedFile;
     if (!QFileInfo::exists(candidate) && QFileInfo::exists(candidate + ".tex"))
         candidate += ".tex";
     if (!QFileInfo::exists(candidate))
-        return true;
+        return false;
     return QFileInfo(candidate).canonicalFilePath() == QFileInfo(document).canonicalFilePath();
 }
 
 // ---- TForm1: the server ----
 
-void TForm1::StartDdeServer() { StartDdeServerNamed(ddeServiceOf(QCoreApplication::applicationFilePath())); }
+void TForm1::StartDdeServer()
+{
+    // The first editor takes the executable's own name; one started while
+    // it runs serves under that name and its process number, and its runs
+    // tell the companion which one to poke.
+    QString service = ddeServiceOf(QCoreApplication::applicationFilePath());
+    if (!StartDdeServerNamed(service))
+        StartDdeServerNamed(service + "-" + QString::number(QCoreApplication::applicationPid()));
+}
 
 bool TForm1::StartDdeServerNamed(const QString& service)
 {
@@ -134,7 +144,7 @@ void TForm1::DdeServerItem1PokeData(const std::string& data)
         return;
     // An error in another file (a parent or an included file) is not jumped
     // to in the open document, where that line means something else.
-    if (HasFileName && !pokeNamesDocument(cp932::decode(fields->file), texFolder, FileName))
+    if (!pokeNamesDocument(cp932::decode(fields->file), texFolder, HasFileName ? FileName : QString()))
         return;
     std::string editorText = RichEdit->Text();
     std::optional<std::pair<int, int>> selection = errorLineSelection(editorText, *line);

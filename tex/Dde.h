@@ -11,6 +11,8 @@
 
 constexpr char kDdeTopic[] = "Quillmark";
 constexpr char kDdeItem[] = "DdeServerItem1";
+// The service of an editor started under its usual name.
+constexpr char kDefaultDdeService[] = "quillmark";
 
 class TDdeServerConv : public conv::Server {
     Q_OBJECT
@@ -47,6 +49,7 @@ std::optional<int> pokeLineNumber(std::string_view text);
 // CR, not its LF.  Empty when the text has no such line.
 std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int line);
 // Whether a poked file name means the open document.  Relative names count
-// from the folder TeX ran in; a name that leads to no file cannot be told
-// apart and counts as the open document.
+// from the folder TeX ran in.  A name that leads to no file, or any name
+// while no document is open, is another file; an empty name (the companion
+// run by hand without one) means the open document.
 bool pokeNamesDocument(const QString& pokedFile, const QString& texFolder, const QString& document);

@@ -9,6 +9,7 @@
 #include "app/Form1.h"
 #include "platform/Cp932.h"
 #include "tex/TeXConsole.h"
+#include "tex/Dde.h"
 #include "tex/TeXConsolePlacement.h"
 #include "tex/TeXWorker.h"
 
@@ -129,6 +130,8 @@ TTeXEXE* prepareWorker(TForm1& form)
     worker->form = &form;
     worker->console = form.TeXConsoleView();
     worker->companionPath = form.CompanionPath;
+    if (form.DdeServer && form.DdeServer->isListening())
+        worker->editorService = form.DdeServer->service();
     worker->settingsKey = form.RegKey;
     worker->programDir = form.ProgramDir;
     worker->documentPath = target;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cerrno>
@@ -16,7 +17,6 @@ TeXConsole::TeXConsole(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle("TeX");
     output_ = new QPlainTextEdit(this);
     output_->setReadOnly(true);
-    output_->setMaximumBlockCount(20000);
     output_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     input_ = new QLineEdit(this);
     input_->setObjectName("TeXConsoleInput");
@@ -31,9 +31,19 @@ TeXConsole::TeXConsole(QWidget* parent) : QWidget(parent, Qt::Window)
             append(line + "\n");
     });
     resize(640, 400);
+    tick_ = new QTimer(this);
+    tick_->setInterval(50);
+    connect(tick_, &QTimer::timeout, this, &TeXConsole::flush);
+    tick_->start();
 }
 
 TeXConsole::~TeXConsole() = default;
+
+void TeXConsole::runStarted()
+{
+    std::lock_guard lock(mutex_);
+    queue_.push_back({Queued::Run, {}, {}, 0});
+}
 
 void TeXConsole::processStarted(const QString& commandLine, int stdinFd, std::function<void()> stop)
 {
@@ -41,10 +51,10 @@ void TeXConsole::processStarted(const QString& commandLine, int stdinFd, std::fu
         std::lock_guard lock(mutex_);
         stdinFd_ = stdinFd;
         stop_ = std::move(stop);
+        queue_.push_back({Queued::Program, commandLine, {}, 0});
     }
-    QMetaObject::invokeMethod(this, [this, commandLine] {
-        decoder_.resetState();
-        append((output_->document()->isEmpty() ? QString() : QStringLiteral("\n")) + "> " + commandLine + "\n");
+    QMetaObject::invokeMethod(this, [this] {
+        flush();
         if (!isVisible())
             show();
         raise();
@@ -54,7 +64,71 @@ void TeXConsole::processStarted(const QString& commandLine, int stdinFd, std::fu
 
 void TeXConsole::processOutput(const QByteArray& bytes)
 {
-    QMetaObject::invokeMethod(this, [this, bytes] { append(decoder_.decode(bytes)); }, Qt::QueuedConnection);
+    std::lock_guard lock(mutex_);
+    if (queue_.empty() || queue_.back().kind != Queued::Output)
+        queue_.push_back({Queued::Output, {}, {}, 0});
+    Queued& out = queue_.back();
+    out.bytes += bytes;
+    queuedBytes_ += bytes.size();
+    // Trimmed only when twice the limit, so each byte is moved at most a
+    // couple of times however small the pieces come.
+    if (out.bytes.size() > 2 * kQueueLimit) {
+        const qsizetype cut = out.bytes.size() - kQueueLimit;
+        out.bytes.remove(0, cut);
+        out.dropped += cut;
+        queuedBytes_ -= cut;
+    }
+}
+
+void TeXConsole::flush()
+{
+    std::vector<Queued> taken;
+    {
+        std::lock_guard lock(mutex_);
+        taken.swap(queue_);
+        queuedBytes_ = 0;
+    }
+    for (Queued& item : taken) {
+        switch (item.kind) {
+        case Queued::Run:
+            transcript_.clear();
+            break;
+        case Queued::Program:
+            decoder_.resetState();
+            transcript_.startProgram(item.commandLine);
+            break;
+        case Queued::Output:
+            if (item.dropped > 0) {
+                // Cut mid-character perhaps: start decoding afresh at the
+                // next character's first byte.
+                decoder_.resetState();
+                qsizetype skip = 0;
+                while (skip < item.bytes.size() && (uchar(item.bytes[skip]) & 0xC0) == 0x80)
+                    ++skip;
+                item.bytes.remove(0, skip);
+                transcript_.dropped(item.dropped + skip);
+            }
+            transcript_.append(QString(decoder_.decode(item.bytes)));
+            break;
+        }
+    }
+    if (!taken.empty())
+        showChange();
+}
+
+void TeXConsole::showChange()
+{
+    TeXTranscript::Change change = transcript_.takeChange();
+    if (change.rebuild) {
+        output_->setPlainText(transcript_.text());
+    } else if (!change.appended.isEmpty()) {
+        QTextCursor cursor(output_->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(change.appended);
+    } else {
+        return;
+    }
+    output_->verticalScrollBar()->setValue(output_->verticalScrollBar()->maximum());
 }
 
 void TeXConsole::processEnded(int)
@@ -90,9 +164,18 @@ bool TeXConsole::programRunning() const
     return stdinFd_ >= 0;
 }
 
-QString TeXConsole::text() const { return output_->toPlainText(); }
+QString TeXConsole::text()
+{
+    flush();
+    return transcript_.text();
+}
 
-void TeXConsole::clear() { output_->clear(); }
+void TeXConsole::clear()
+{
+    flush();
+    transcript_.clear();
+    showChange();
+}
 
 void TeXConsole::closeEvent(QCloseEvent* event)
 {
@@ -111,8 +194,7 @@ void TeXConsole::append(const QString& text)
 {
     if (text.isEmpty())
         return;
-    QTextCursor cursor(output_->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
-    output_->verticalScrollBar()->setValue(output_->verticalScrollBar()->maximum());
+    flush();
+    transcript_.append(text);
+    showChange();
 }

@@ -3,7 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QThread>
+
+#include <cstdlib>
+#include <mutex>
+#include <unistd.h>
 
 #include "app/Form1.h"
 #include "platform/Ask.h"
@@ -37,13 +42,6 @@ TeXSettings readTeXSettings(const settings::Store& store)
 }
 
 namespace {
-
-QString shellQuoted(const QString& text)
-{
-    QString quoted = text;
-    quoted.replace("'", "'\\''");
-    return "'" + quoted + "'";
-}
 
 constexpr char kCaption[] = "Quillmark";
 
@@ -82,14 +80,65 @@ private:
     TTeXEXE& worker_;
 };
 
-QString texEditValue(const QString& companionPath, const QString& documentFileName)
+bool isPlainCommandText(const QString& text)
 {
-    // TeX puts the file name into the command unquoted.  In single quotes
-    // nothing in it is special; a name that itself holds a single quote could
-    // break out of them, so for such a document the name is left out and the
-    // jump goes to the open document.
-    QString fileArgument = documentFileName.contains('\'') ? QString() : QStringLiteral(" '%s'");
-    return shellQuoted(companionPath) + " /j%d" + fileArgument + "\n";
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        ushort u = c.unicode();
+        bool plain = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '/' ||
+                     u == '.' || u == '_' || u == '-' || u == '+';
+        if (!plain)
+            return false;
+    }
+    return true;
+}
+
+QString companionCommandPath(const QString& companionPath)
+{
+    QString absolute = QFileInfo(companionPath).absoluteFilePath();
+    if (isPlainCommandText(absolute))
+        return absolute;
+    // A folder made once per editor, under /tmp itself (not $TMPDIR, which
+    // may hold anything), named by mkdtemp with letters and digits only.
+    static struct LinkFolder {
+        QByteArray path;
+        ~LinkFolder()
+        {
+            if (!path.isEmpty()) {
+                unlink((path + "/quilldde").constData());
+                rmdir(path.constData());
+            }
+        }
+    } folder;
+    static std::mutex mutex;
+    std::lock_guard lock(mutex);
+    if (folder.path.isEmpty()) {
+        QByteArray pattern = "/tmp/quillmark-XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            return {};
+        folder.path = pattern;
+    }
+    QByteArray link = folder.path + "/quilldde";
+    QByteArray target = QFile::encodeName(absolute);
+    unlink(link.constData());
+    if (symlink(target.constData(), link.constData()) != 0)
+        return {};
+    return QString::fromLatin1(link);
+}
+
+QString texEditDelimiter()
+{
+    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString delimiter = "QUILLMARK_";
+    for (int i = 0; i < 24; ++i)
+        delimiter += QChar(digits[QRandomGenerator::system()->bounded(36)]);
+    return delimiter;
+}
+
+QString texEditValue(const QString& companionCommand, const QString& delimiter)
+{
+    return companionCommand + " /j%d - <<'" + delimiter + "'\n%s\n" + delimiter + "\n";
 }
 
 bool logShowsStop(const std::string& logBytes)
@@ -121,6 +170,9 @@ void TTeXEXE::EndRunningProgram()
 
 void TTeXEXE::Execute()
 {
+    // The output window shows this run alone, every program of it.
+    if (console)
+        console->runStarted();
     SetBusy();
     struct BusyGuard {
         TTeXEXE* worker;
@@ -163,7 +215,15 @@ QStringList TTeXEXE::childEnvironment() const
     QStringList env{"PTEX_KANJI_ENC=sjis", "LC_ALL=C.UTF-8"};
     if (!texEdit_.isEmpty())
         env << "TEXEDIT=" + texEdit_;
+    if (!editorService.isEmpty())
+        env << "QUILLMARK_SERVICE=" + editorService;
     return env;
+}
+
+void TTeXEXE::prepareTeXEdit()
+{
+    QString command = companionCommandPath(companionPath.isEmpty() ? programDir + "/quilldde" : companionPath);
+    texEdit_ = command.isEmpty() ? QString() : texEditValue(command, texEditDelimiter());
 }
 
 void TTeXEXE::RunTeXOnce()
@@ -180,7 +240,7 @@ void TTeXEXE::RunTeXOnce()
                         "エラー", MB_ICONERROR);
         return;
     }
-    texEdit_ = texEditValue(companionPath.isEmpty() ? programDir + "/quilldde" : companionPath, documentFileName());
+    prepareTeXEdit();
     RunProgram(settings_.TeXFile, proc::splitArguments(settings_.TeXOption) << documentFileName(), true);
 }
 
@@ -203,7 +263,7 @@ void TTeXEXE::RunTeXFull()
                         "エラー", MB_ICONERROR);
         return;
     }
-    texEdit_ = texEditValue(companionPath.isEmpty() ? programDir + "/quilldde" : companionPath, documentFileName());
+    prepareTeXEdit();
     QString baseName = QFileInfo(documentPath).completeBaseName();
     for (int pass = 1; pass <= passes; ++pass) {
         if (!RunProgram(settings_.TeXFile, proc::splitArguments(settings_.TeXOption) << documentFileName(), true))

@@ -24,9 +24,22 @@ struct TeXSettings {
 };
 TeXSettings readTeXSettings(const settings::Store& store);
 
-// The TEXEDIT value for a document: TeX runs it through the shell with %d
-// and %s filled in, so the companion's path and the file name are quoted.
-QString texEditValue(const QString& companionPath, const QString& documentFileName);
+// The TEXEDIT value.  TeX expands "$" in it and then runs it through the
+// shell with %d and %s filled in, so nothing a user or a document can name
+// may stand in it as shell text: the companion is named by a path of plain
+// characters (see companionCommandPath) and the file name TeX fills in is
+// handed to the companion as the body of a quoted here-document, which the
+// shell passes on as data.  The delimiter is drawn afresh for every run, so
+// no file name made beforehand can end the body early.
+QString texEditValue(const QString& companionCommand, const QString& delimiter);
+// A fresh here-document delimiter of letters and digits.
+QString texEditDelimiter();
+// A path to the companion that holds only characters the shell and TeX's own
+// expansion leave alone: the path itself when it is plain, else a link to it
+// in a private folder of plain name.  Empty when no such path can be made.
+QString companionCommandPath(const QString& companionPath);
+// Whether a text may stand unquoted in a shell command and in TEXEDIT.
+bool isPlainCommandText(const QString& text);
 
 // Whether a log holds one of the lines TeX writes when a run was stopped.
 bool logShowsStop(const std::string& logBytes);
@@ -59,6 +72,9 @@ public:
     TForm1* form = nullptr;
     TeXConsole* console = nullptr;
     QString companionPath;  // empty: programDir + "/quilldde"
+    // The conversation service of the editor that started the run; the
+    // companion pokes that one (it reads it from QUILLMARK_SERVICE).
+    QString editorService;
 
     // Ends the program being waited for and keeps any further one from
     // starting (used when the editor closes).  Callable from any thread.
@@ -88,6 +104,7 @@ private:
     QString documentFolder() const;
     QString documentFileName() const;
     QStringList childEnvironment() const;
+    void prepareTeXEdit();
     TeXSettings settings_;
     QString texEdit_;
     std::atomic<bool> cancel_{false};

@@ -157,8 +157,8 @@ ReadResult read(const std::string& bytes, ColorSettings& settings)
         return result;
     };
     if (!in.number(2, result.version)) return malformed();
-    if (result.version >= 4) {
-        result.status = ReadStatus::NewerVersion;
+    if (result.version >= 4 || result.version <= 0) {
+        result.status = ReadStatus::UnsupportedVersion;
         return result;
     }
 
@@ -184,6 +184,10 @@ ReadResult read(const std::string& bytes, ColorSettings& settings)
         in.error = QStringLiteral("'%1' is not a valid row count").arg(count);
         return malformed();
     }
+    if (count > kMaxColorCommands) {
+        result.status = ReadStatus::TooManyRows;
+        return result;
+    }
     // The count must be backed by lines before anything is allocated for it.
     const size_t needed = first + 5 * size_t(count) + (result.version >= 3 ? 1 : 0);
     if (lines.size() < needed) {
@@ -197,7 +201,12 @@ ReadResult read(const std::string& bytes, ColorSettings& settings)
         if (!in.text(at, row.name) || !in.color(at + 1, row.color) || !in.flag(at + 2, row.ast) ||
             !in.flag(at + 3, row.bold) || !in.flag(at + 4, row.italic))
             return malformed();
-        if (row.name.isEmpty() || int(next.rows.size()) >= kMaxColorCommands) continue;
+        const QString refusal = refuseNewName(next.rows, row.name);
+        if (!refusal.isEmpty()) {
+            result.status = ReadStatus::BadRow;
+            result.error = refusal;
+            return result;
+        }
         next.rows.push_back(row);
     }
     if (result.version >= 3 && !in.color(first + 5 * size_t(count), c.GenTeXColor)) return malformed();
@@ -219,11 +228,18 @@ bool saveFile(const QString& path, const ColorSettings& settings)
     return file.commit();
 }
 
-bool loadFileBytes(const QString& path, std::string& bytes)
+bool loadFileBytes(const QString& path, std::string& bytes, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
     const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error) *error = file.errorString();
+        return false;
+    }
     bytes.assign(data.constData(), size_t(data.size()));
     return true;
 }

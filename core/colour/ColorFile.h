@@ -26,7 +26,9 @@ enum class ReadStatus {
     Ok,
     NotQuillmark,     // line 0 is not "Quillmark"
     NotColorFile,     // line 1 is not "Color Struct File"
-    NewerVersion,     // version 4 or more
+    UnsupportedVersion,  // version 4 or more, or 0 and below
+    TooManyRows,      // more rows than the table holds
+    BadRow,           // a row the dialog would refuse to add (error says which and why)
     Malformed,        // a number that is not one, or too few lines
 };
 
@@ -39,13 +41,16 @@ struct ReadResult {
 // Reads `bytes` over `settings`.  The result is all or nothing: on any
 // status but Ok `settings` is untouched.  A version 1 file keeps the "$",
 // "&" and full-width blank settings and GenTeXColor, a version 2 file keeps
-// GenTeXColor.  Rows beyond kMaxColorCommands are skipped, and rows with an
-// empty name are dropped, as they could be neither coloured nor shown.
+// GenTeXColor.  A file is refused whole when it holds more rows than the
+// table, or a row the dialog would not accept (no leading backslash, a
+// backslash alone, an empty name, a name given twice).
 ReadResult read(const std::string& bytes, ColorSettings& settings);
 
 // Whole-file helpers; false when the file cannot be opened or written.
+// Whole-file helpers; false when the file cannot be opened or written,
+// with the reason in `error` when asked for.
 bool saveFile(const QString& path, const ColorSettings& settings);
-bool loadFileBytes(const QString& path, std::string& bytes);
+bool loadFileBytes(const QString& path, std::string& bytes, QString* error = nullptr);
 
 // "0x0" followed by at least six upper-case hexadecimal digits.
 QString colorHex(unsigned color);

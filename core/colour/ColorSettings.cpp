@@ -251,9 +251,15 @@ void TFormColorStruct::BtnImportClick()
     QString path = answer.fileName;
     if (answer.filterIndex == 1) path = changeFileExt(path, QStringLiteral(".qmc"));
     std::string bytes;
-    if (!QFileInfo(path).isFile() || !colorfile::loadFileBytes(path, bytes)) {
+    if (!QFileInfo(path).isFile()) {
         ask::messageBox(path + QStringLiteral("\r\nこのファイルが存在しませんので、読み込みできませんでした。"), caption,
                         MB_ICONERROR);
+        return;
+    }
+    QString why;
+    if (!colorfile::loadFileBytes(path, bytes, &why)) {
+        // It is there but cannot be read: say so, not that it is missing.
+        ask::messageBox(path + QStringLiteral("\r\nこのファイルを読み込めませんでした。\r\n") + why, caption, MB_ICONERROR);
         return;
     }
     const colorfile::ReadResult result = colorfile::read(bytes, Data);
@@ -264,9 +270,15 @@ void TFormColorStruct::BtnImportClick()
     case colorfile::ReadStatus::NotColorFile:
         ask::messageBox(QStringLiteral("このファイルはカラー構文設定ファイルではありません。"), caption, MB_ICONERROR);
         return;
-    case colorfile::ReadStatus::NewerVersion:
+    case colorfile::ReadStatus::UnsupportedVersion:
         ask::messageBox(QStringLiteral("このバージョンのカラー構文設定ファイルは読み込めません。"), caption,
                         MB_ICONERROR);
+        return;
+    case colorfile::ReadStatus::TooManyRows:
+        ask::messageBox(QStringLiteral("カラー構文では、２０４８個以上命令を設定できません。"), caption, MB_ICONERROR);
+        return;
+    case colorfile::ReadStatus::BadRow:
+        ask::messageBox(result.error, caption, MB_ICONERROR);
         return;
     case colorfile::ReadStatus::Malformed:
         ask::errorMessage(result.error);

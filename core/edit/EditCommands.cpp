@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/Form1.h"
+#include "app/WindowHooks.h"
 #include "core/settings/Keys.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
@@ -27,7 +28,7 @@ bool clipboardHasText()
 // window still repaints.
 class BusyInputFilter final : public QObject {
 public:
-    BusyInputFilter(TForm1* form, QObject* parent) : QObject(parent), form_(form) {}
+    BusyInputFilter(TForm1* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

@@ -160,7 +160,26 @@ struct Fd {
     int release() { int f = fd; fd = -1; return f; }
 };
 
+DiskStamp stampFrom(const struct stat& st)
+{
+    DiskStamp s;
+    s.known = true;
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    s.size = st.st_size;
+    s.modifiedSec = st.st_mtim.tv_sec;
+    s.modifiedNsec = st.st_mtim.tv_nsec;
+    return s;
+}
+
 }  // namespace
+
+DiskStamp stampOf(const QString& path)
+{
+    struct stat st{};
+    if (::stat(native(path).c_str(), &st) != 0) return {};
+    return stampFrom(st);
+}
 
 ReadResult read(const QString& path, size_t limit)
 {
@@ -176,9 +195,10 @@ ReadResult read(const QString& path, size_t limit)
     struct stat st{};
     if (::fstat(f.fd, &st) != 0) return fail(errno);
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    r.stamp = stampFrom(st);
     if (S_ISREG(st.st_mode) && size_t(st.st_size) > limit) {
         r.status = ReadStatus::TooLarge;
-        r.size = size_t(st.st_size);
+        r.fileSize = size_t(st.st_size);
         return r;
     }
     // Read one byte past the limit so a file that grew since fstat (or a
@@ -197,12 +217,13 @@ ReadResult read(const QString& path, size_t limit)
     }
     if (got > limit) {
         r.status = ReadStatus::TooLarge;
-        r.size = got;
+        r.fileSize = got;
         return r;
     }
     bytes.resize(got);
     r.content = fromFileBytes(bytes);
-    r.size = std::max(got, r.content.text.size());
+    r.fileSize = got;
+    r.textSize = r.content.text.size();
     if (r.content.text.size() > limit) {
         r.status = ReadStatus::TooLarge;
         r.content = {};
@@ -324,6 +345,10 @@ bool write(const QString& path, std::string_view bytes, bool backup)
         exists = ::stat(target.c_str(), &st) == 0;
     }
     if (exists && !S_ISREG(st.st_mode)) throwCreate(target, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    // The rename below would replace a file that may not be written, since
+    // it needs only the folder's permission.
+    if (exists && ::access(target.c_str(), W_OK) != 0) throwCreate(target, errno);
+    if (exists && (st.st_mode & 0222) == 0) throwCreate(target, EACCES);
 
     TempFile tmp(target);
     writeAll(tmp.f.fd, bytes, target);

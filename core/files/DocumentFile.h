@@ -50,18 +50,33 @@ EditorText fromFileBytes(std::string_view bytes);
 // Editor text -> file bytes, with the breaks the layout remembers.
 std::string toFileBytes(std::string_view text, const Layout& layout);
 
+// One version of a file on disk: a file that another program has written
+// since (or replaced by another) no longer has the stamp it had.
+struct DiskStamp {
+    bool known = false;
+    unsigned long long device = 0, inode = 0;
+    long long size = 0, modifiedSec = 0, modifiedNsec = 0;
+    bool operator==(const DiskStamp&) const = default;
+};
+// The stamp of the file a path leads to; not known when there is none.
+DiskStamp stampOf(const QString& path);
+
 enum class ReadStatus { Ok, TooLarge, Failed };
 struct ReadResult {
     ReadStatus status = ReadStatus::Failed;
     EditorText content;
-    size_t size = 0;   // bytes counted against the limit (file or editor text, the larger)
+    size_t fileSize = 0;  // bytes of the file read (for TooLarge, at least limit + 1 when the file passes it)
+    size_t textSize = 0;  // bytes of the editor text, its breaks made CR LF (0 when the file itself passes)
     QString error;     // for Failed
+    DiskStamp stamp;   // of the file as it was read
 };
 // Reads a whole file.  Nothing beyond `limit` bytes is ever handed back:
 // such a file (or one whose CR LF text would pass the limit) is TooLarge.
 ReadResult read(const QString& path, size_t limit = kMaxTextBytes);
 
-// Writes the bytes to the path atomically.  With `backup`, the file's
+// Writes the bytes to the path atomically.  A file the user may not write
+// (no write permission for him, or none at all: a read-only document stays
+// read-only even for the administrator) is not replaced.  With `backup`, the file's
 // previous contents are kept under backupPathFor(path), made only once the
 // new contents are safely on disk; a document whose own name is that backup
 // name is never backed up onto itself.  Throws FileError.

@@ -18,12 +18,22 @@ struct WaitCursor {
 
 QString messageOf(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
-QString tooLargeMessage(const QString& path, size_t size)
+QString tooLargeMessage(const QString& path, const docfile::ReadResult& read)
 {
-    return QStringLiteral("ファイル \"%1\" は %2 バイトあり、開ける大きさ（%3 バイト）を超えているので開けません。\r\n"
-                          "編集中の文書はそのままです。")
+    // A file within the limit on disk can still pass it once its lone line
+    // feeds become CR LF in the editor; the message then names the size the
+    // editor would hold, not the file's.
+    if (read.fileSize > docfile::kMaxTextBytes)
+        return QStringLiteral("ファイル \"%1\" は %2 バイトあり、開ける大きさ（%3 バイト）を超えているので開けません。\r\n"
+                              "編集中の文書はそのままです。")
+            .arg(docfile::extractFileName(path))
+            .arg(qulonglong(read.fileSize))
+            .arg(qulonglong(docfile::kMaxTextBytes));
+    return QStringLiteral("ファイル \"%1\" は %2 バイトですが、改行を CR LF にすると %3 バイトになり、"
+                          "編集できる大きさ（%4 バイト）を超えるので開けません。\r\n編集中の文書はそのままです。")
         .arg(docfile::extractFileName(path))
-        .arg(qulonglong(size))
+        .arg(qulonglong(read.fileSize))
+        .arg(qulonglong(read.textSize))
         .arg(qulonglong(docfile::kMaxTextBytes));
 }
 
@@ -79,6 +89,7 @@ void TForm1::ClearDocument()
     TeXProcessed = false;
     FilterIndex = FigureFilterIndex = InputFilterIndex = 1;
     documentState().layout = {};
+    documentState().stamp = {};
     if (UndoManager) UndoManager->Reset();
     HasParent = false;
     ParentExecute = false;
@@ -121,7 +132,7 @@ bool TForm1::LoadFile(const QString& givenPath)
     if (read.status == docfile::ReadStatus::TooLarge) {
         // The open document stays as it was: nothing of the file is shown,
         // so nothing cut short can be saved over it.
-        ask::messageBox(tooLargeMessage(path, read.size), QStringLiteral("開く"), MB_OK | MB_ICONERROR);
+        ask::messageBox(tooLargeMessage(path, read), QStringLiteral("開く"), MB_OK | MB_ICONERROR);
         return false;
     }
     if (read.status == docfile::ReadStatus::Failed) {
@@ -137,6 +148,7 @@ bool TForm1::LoadFile(const QString& givenPath)
     RichEdit->SetText(read.content.text);
     RichEdit->setFocus();
     documentState().layout = std::move(read.content.layout);
+    documentState().stamp = read.stamp;
 
     FileName = path;
     SearchText.clear();

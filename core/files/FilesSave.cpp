@@ -15,6 +15,18 @@ void writeDocument(TForm1& form, const QString& path, bool backup)
     const std::string bytes = docfile::toFileBytes(form.RichEdit->Text(), state.layout);
     docfile::write(path, bytes, backup);
     state.layout = docfile::fromFileBytes(bytes).layout;
+    state.stamp = docfile::stampOf(path);
+}
+
+// Whether another program has written the document's file since it was
+// loaded or last saved here; such a file is overwritten only when the user
+// says so.  A file that has gone is simply written again.
+bool changedOnDisk(TForm1& form, const QString& path)
+{
+    const docfile::DiskStamp& known = form.documentState().stamp;
+    if (!known.known) return false;
+    const docfile::DiskStamp now = docfile::stampOf(path);
+    return now.known && !(now == known);
 }
 
 bool backupWanted(TForm1& form) { return form.Settings().read(key::Backup) == 0; }
@@ -28,6 +40,13 @@ void TForm1::MenuFileSaveClick()
         if (HasFileName) {
             // An unmodified document is not written, so no backup either.
             if (RichEdit->Modified()) {
+                if (changedOnDisk(*this, FileName) &&
+                    ask::messageBox(QStringLiteral("このファイルは、開いた後（または最後に保存した後）に"
+                                                   "他のプログラムによって変更されています。\r\n上書き保存しますか。"),
+                                    AppTitle, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+                    UpdateModifiedPanel();
+                    return;
+                }
                 writeDocument(*this, FileName, backupWanted(*this));
                 RichEdit->SetModified(false);
                 TeXProcessed = false;

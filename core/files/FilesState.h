@@ -11,6 +11,7 @@
 
 struct TForm1::DocumentState {
     docfile::Layout layout;             // line breaks of the file on disk
+    docfile::DiskStamp stamp;           // the file as last loaded or saved
     std::unique_ptr<QPrinter> printer;  // kept between printer set-up and print
 };
 

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "app/Form1.h"
+#include "app/WindowHooks.h"
 #include "core/outline/Outline.h"
 #include "platform/Cp932.h"
 
@@ -24,7 +25,7 @@ const char kOutlineDragFormat[] = "application/x-quillmark-outline-node";
 // handlers.
 class TreeViewEvents : public QObject {
 public:
-    TreeViewEvents(TForm1* form, QObject* parent) : QObject(parent), form_(form) {}
+    TreeViewEvents(TForm1* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

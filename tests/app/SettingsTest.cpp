@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 
 #include "tests/app/AppFixture.h"
 
@@ -164,4 +166,72 @@ TEST_F(SettingsTest, CorruptStoreIsKeptAsideAndTheUserTold) {
     const QStringList aside = QDir(QFileInfo(storeFile()).absolutePath())
                                   .entryList({"settings.ini.corrupt*"}, QDir::Files);
     EXPECT_EQ(aside.size(), 1);
+}
+
+TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsStillReadAndTheUserToldOnce) {
+    writeInt("", "TabSpaceNo", 8);
+    writeString("\\Recent", "RecentFile1", "/tmp/a.tex");
+    const QByteArray before = [&] {
+        QFile file(storeFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    // The lock cannot be taken, as in a folder the user may not write (a
+    // folder in the lock's place fails even for the administrator).
+    QFile::remove(storeFile() + ".lock");
+    ASSERT_TRUE(QDir().mkpath(storeFile() + ".lock"));
+    script().expectMessage({.caption = "Quillmark", .flags = MB_OK | MB_ICONEXCLAMATION});
+    TForm1& f = start();
+    f.FormShow();
+    closeForm();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains("Is a directory")) << messages()[0].text.toStdString();
+    // What the store holds was read; the defaults a first start adds and the
+    // session's own changes are seen while the program runs.
+    EXPECT_EQ(f.TabSpaceNo, 8);
+    EXPECT_EQ(f.RecentFile[0], "/tmp/a.tex");
+    EXPECT_EQ(readInt("", "Tab"), 24);
+    writeInt("", "Tab", 32);
+    EXPECT_EQ(readInt("", "Tab"), 32);
+    QFile file(storeFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    QDir(storeFile() + ".lock").removeRecursively();
+}
+
+TEST_F(SettingsTest, AReadOnlyStoreKeepsItsContentsAndItsMode) {
+    writeInt("", "TabSpaceNo", 8);
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(storeFile(), readOnly));
+    script().expectMessage({.caption = "Quillmark", .flags = MB_OK | MB_ICONEXCLAMATION});
+    TForm1& f = start();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(f.TabSpaceNo, 8);
+    EXPECT_FALSE(exists("", "NoSuchValue"));
+    EXPECT_FALSE(QFileInfo(storeFile()).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+    QFile file(storeFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("ColMaxSize"));  // no default was written into it
+    QFile::setPermissions(storeFile(), readOnly | QFile::WriteOwner);
+}
+
+TEST_F(SettingsTest, AFirstStartOnALargeStoreWritesItsDefaultsAtOnce) {
+    // Another program's many values make every write of the store costly; a
+    // first start must not pay that once per missing default.
+    {
+        settings::Batch batch;
+        TRegistry reg;
+        reg.OpenKey("\\Software\\Other", true);
+        for (int i = 0; i < 60000; ++i)
+            reg.WriteString("Value" + QString::number(i), QString(50, QChar('x')));
+    }
+    ASSERT_GT(QFileInfo(storeFile()).size(), 3'000'000);
+    QElapsedTimer timer;
+    timer.start();
+    start();
+    EXPECT_LT(timer.elapsed(), 8000);
+    EXPECT_EQ(readInt("", "Tab"), 24);
+    EXPECT_EQ(readString("\\UserDefine", "Title48"), "Not Defined");
 }

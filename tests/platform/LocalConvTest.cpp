@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLocalSocket>
+#include <memory>
+#include <thread>
 #include <sys/stat.h>
 
 #include "platform/LocalConv.h"
@@ -78,3 +80,37 @@ TEST(LocalConv, MalformedAndOversizedMessagesAreDropped)
     EXPECT_FALSE(client.execute(std::string(conv::kMaxMessage, 'x')));  // refused before sending
 }
 
+
+TEST(LocalConv, HeldConnectionsAreCappedAndIdleOnesDropped)
+{
+    PrivateRuntime runtime;
+    conv::Server server("Flooded", "T");
+    server.maxConnections = 8;
+    server.idleTimeoutMs = 400;
+    std::vector<std::string> poked;
+    server.onPoke = [&](const QString&, const std::string& data) { poked.push_back(data); };
+    ASSERT_TRUE(server.listen());
+    // A flood of connections that never say anything.
+    std::vector<std::unique_ptr<QLocalSocket>> flood;
+    for (int i = 0; i < 40; ++i) {
+        flood.push_back(std::make_unique<QLocalSocket>());
+        flood.back()->connectToServer(conv::socketPath("Flooded"));
+        ASSERT_TRUE(flood.back()->waitForConnected(2000));
+        QCoreApplication::processEvents();
+        EXPECT_LE(server.connectionCount(), 8);
+    }
+    textest::waitUntil([&] { return server.connectionCount() > 0; }, 2000);
+    EXPECT_LE(server.connectionCount(), 8);
+    // Quiet for longer than the time-out: all of them are dropped.
+    EXPECT_TRUE(textest::waitUntil([&] { return server.connectionCount() == 0; }, 5000));
+    // The server still answers a client that talks.
+    std::thread companion([] {
+        conv::Client client;
+        if (client.openLink("Flooded", "T"))
+            client.poke("item", "hello");
+    });
+    EXPECT_TRUE(textest::waitUntil([&] { return !poked.empty(); }, 5000));
+    companion.join();
+    ASSERT_EQ(poked.size(), 1u);
+    EXPECT_EQ(poked[0], "hello");
+}

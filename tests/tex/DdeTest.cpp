@@ -72,7 +72,10 @@ TEST(ErrorJump, PokedFileNameAgainstTheOpenDocument)
     EXPECT_FALSE(pokeNamesDocument("main.tex", dir.path(), ch1));
     EXPECT_FALSE(pokeNamesDocument("sub/ch1.tex", dir.path(), main));
     EXPECT_TRUE(pokeNamesDocument("", dir.path(), main));
-    EXPECT_TRUE(pokeNamesDocument("gone.tex", dir.path(), main));
+    // A file that is not there, or any file while no document is open, is
+    // not the open document (another instance's run, perhaps).
+    EXPECT_FALSE(pokeNamesDocument("gone.tex", dir.path(), main));
+    EXPECT_FALSE(pokeNamesDocument("main.tex", dir.path(), ""));
 }
 
 namespace {

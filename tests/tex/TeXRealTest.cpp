@@ -45,6 +45,8 @@ protected:
         setting("MendexFile", wrap("mendex", "/usr/bin/mendex"));
         setting("DvipdfFile", wrap("dvipdfmx", "/usr/bin/dvipdfmx"));
     }
+    void runAnsweringE(TForm1& runner, const QString& documentPath, const QString& companion);
+    QString installCompanion(const QString& folderName);
 };
 
 TEST_F(RealTeXTest, PlainDocumentTakesOnePass)
@@ -113,23 +115,11 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(RealTeXTest, ErrorJumpThroughTheCompanion)
+// Runs TeX on a document whose error the console answers with "e", the
+// companion being reached as an editor's run reaches it.
+void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, const QString& companion)
 {
-    // The companion sits in a folder with blanks, as an installed one may.
-    QString companionDir = folder + "/../bin with blanks";
-    QDir().mkpath(companionDir);
-    QString companion = QDir(companionDir).absoluteFilePath("quilldde");
-    ASSERT_TRUE(QFile::copy(QString(QUILL_TEST_BINARY_DIR) + "/quilldde", companion));
-    QFile::setPermissions(companion, QFile::permissions(companion) | QFile::ExeOwner);
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark"));
-
-    QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n" + kJapanese + "\r\n" + kJapanese +
-                      "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
-    QString doc = document("jump.tex", text);
-    form->RichEdit->SetText(text.toStdString());
-    form->FileName = doc;
-    form->HasFileName = true;
-    TeXConsole* console = form->TeXConsoleView();
+    TeXConsole* console = runner.TeXConsoleView();
     console->clear();
     bool answered = false;
     QTimer answer;
@@ -138,29 +128,109 @@ TEST_F(RealTeXTest, ErrorJumpThroughTheCompanion)
             answered = true;
     });
     answer.start(20);
-
     auto* worker = new TTeXEXE;
-    worker->form = form.get();
+    worker->form = &runner;
     worker->console = console;
     worker->companionPath = companion;
-    worker->settingsKey = form->RegKey;
-    worker->documentPath = doc;
+    worker->editorService = runner.DdeServer->service();
+    worker->settingsKey = runner.RegKey;
+    worker->documentPath = documentPath;
     worker->mode = 1;
     worker->passes = 3;
-    form->TeXThread = worker;
+    runner.TeXThread = worker;
     worker->Resume();
     finish(worker);
     EXPECT_TRUE(answered);
     EXPECT_TRUE(worker->Terminated());  // the poke told the worker to stop
-    form->TeXThread = nullptr;
+    runner.TeXThread = nullptr;
     delete worker;
+}
+
+QString RealTeXTest::installCompanion(const QString& folderName)
+{
+    QString companionDir = folder + "/../" + folderName;
+    QDir().mkpath(companionDir);
+    QString companion = QDir(companionDir).absoluteFilePath("quilldde");
+    QFile::remove(companion);
+    EXPECT_TRUE(QFile::copy(QString(QUILL_TEST_BINARY_DIR) + "/quilldde", companion));
+    QFile::setPermissions(companion, QFile::permissions(companion) | QFile::ExeOwner);
+    return companion;
+}
+
+TEST_F(RealTeXTest, ErrorJumpReachesTheInstanceWhoseRunItIs)
+{
+    // The companion sits in a folder with blanks and shell characters.
+    QString companion = installCompanion("bin with blanks $HOME 'q' `touch PWNED`;x");
+    // Two editors: the first holds another document with the same lines.
+    TForm1* second = nullptr;
+    form->StartDdeServer();
+    auto other = std::make_unique<TForm1>();
+    other->RegKey = form->RegKey;
+    other->StartDdeServer();
+    second = other.get();
+    ASSERT_TRUE(form->DdeServer->isListening());
+    ASSERT_TRUE(second->DdeServer->isListening());
+    EXPECT_NE(form->DdeServer->service(), second->DdeServer->service());
+
+    QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n" + kJapanese + "\r\n" + kJapanese +
+                      "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
+    QString doc = document("jump.tex", text);
+    for (TForm1* f : {form.get(), second}) {
+        f->RichEdit->SetText(text.toStdString());
+        f->RichEdit->Select(0, 0);
+        f->HasFileName = true;
+    }
+    form->FileName = document("other.tex", text);
+    second->FileName = doc;
+    runAnsweringE(*second, doc, companion);
 
     EXPECT_EQ(order(), QStringList{"platex"});
-    EXPECT_FALSE(form->TeXProcessed);
+    EXPECT_FALSE(second->TeXProcessed);
     int line4 = 2 * int(strlen("\r\n")) + int(strlen("\\documentclass{jarticle}")) + int(strlen("\\begin{document}")) +
                 kJapanese.size() + 2;
-    EXPECT_EQ(form->RichEdit->SelStart(), line4);
-    EXPECT_EQ(form->RichEdit->SelText(), (kJapanese + "\\undefinedcommand").toStdString());
+    EXPECT_EQ(second->RichEdit->SelStart(), line4);
+    EXPECT_EQ(second->RichEdit->SelText(), (kJapanese + "\\undefinedcommand").toStdString());
+    EXPECT_EQ(form->RichEdit->SelStart(), 0);
+    EXPECT_EQ(form->RichEdit->SelLength(), 0);
+    EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED"));
+    EXPECT_TRUE(messages.empty());
+    other.reset();
+    Form1 = form.get();
+}
+
+TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
+{
+    QString companion = installCompanion("bin");
+    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-crafted"));
+    // Names TeX hands over in %s.  The last is Japanese: the document names
+    // it in Shift-JIS, TeX passes it on in EUC-JP.
+    const QByteArray japaneseName = "\x93\xfa\x96\x7b";  // 日本 in Shift-JIS
+    struct Case {
+        QString onDisk;     // the included file's name
+        QByteArray inTeX;   // as the document writes it
+    } cases[] = {
+        {"x';id>PWNED;'", "x';id>PWNED;'"},
+        {"a$(touch PWNED)b", "a$(touch PWNED)b"},
+        {"q`touch PWNED`", "q`touch PWNED`"},
+        {"sp ace;touch PWNED", "sp ace;touch PWNED"},
+        {QString::fromUtf8("日本"), japaneseName},
+    };
+    const QByteArray included = "one\r\n\\undefinedcommand two\r\nthree\r\n";
+    for (const Case& c : cases) {
+        QString sub = document(c.onDisk + ".tex", included);
+        QString main = document("main.tex", "\\documentclass{jarticle}\r\n\\begin{document}\r\n\\input{" + c.inTeX +
+                                                ".tex}\r\n\\end{document}\r\n");
+        // The included file is the open document, its parent is run.
+        form->RichEdit->SetText(included.toStdString());
+        form->RichEdit->Select(0, 0);
+        form->FileName = sub;
+        form->HasFileName = true;
+        QFile::remove(orderLog());
+        runAnsweringE(*form, main, companion);
+        EXPECT_EQ(form->RichEdit->SelStart(), 5) << c.onDisk.toStdString();
+        EXPECT_EQ(form->RichEdit->SelText(), "\\undefinedcommand two") << c.onDisk.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED")) << c.onDisk.toStdString();
+    }
     EXPECT_TRUE(messages.empty());
 }
 

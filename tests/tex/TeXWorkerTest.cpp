@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "platform/Cp932.h"
 #include "tex/TeXCommands.h"
@@ -48,7 +49,9 @@ TEST_F(TeXWorkerTest, FullRunOrderArgumentsFolderAndEnvironment)
     EXPECT_FALSE(form->TeXBusy);
     EXPECT_TRUE(messages.empty());
     QString texEdit = QString::fromLocal8Bit(textest::readFile(folder + "/texedit.txt"));
-    EXPECT_EQ(texEdit, "'" + QString(QUILL_TEST_BINARY_DIR) + "/quilldde' /j%d '%s'\n\n");
+    EXPECT_TRUE(texEdit.startsWith(companionCommandPath(QString(QUILL_TEST_BINARY_DIR) + "/quilldde") + " /j%d - <<'"))
+        << texEdit.toStdString();
+    EXPECT_FALSE(texEdit.contains(folder));
 }
 
 TEST_F(TeXWorkerTest, StoppedRunLeavesTheRestUndone)
@@ -162,12 +165,29 @@ TEST_F(TeXWorkerTest, ProgramsThatCannotStart)
     EXPECT_EQ(messages[0], "Quillmark|Can't make processs!!");
 }
 
-TEST(TeXEdit, QuotesThePathAndTheFileName)
+TEST(TeXEdit, NothingNamedByTheUserBecomesShellText)
 {
-    EXPECT_EQ(texEditValue("/opt/my dir/quilldde", "a.tex"), "'/opt/my dir/quilldde' /j%d '%s'\n");
-    EXPECT_EQ(texEditValue("/o'k/quilldde", "a.tex"), "'/o'\\''k/quilldde' /j%d '%s'\n");
-    // A name that could leave the quotes is not handed to the shell at all.
-    EXPECT_EQ(texEditValue("/q/quilldde", "it's.tex"), "'/q/quilldde' /j%d\n");
+    // The file name only ever stands in a quoted here-document's body.
+    EXPECT_EQ(texEditValue("/opt/q/quilldde", "QUILLMARK_AB12"),
+              "/opt/q/quilldde /j%d - <<'QUILLMARK_AB12'\n%s\nQUILLMARK_AB12\n");
+    QString d1 = texEditDelimiter(), d2 = texEditDelimiter();
+    EXPECT_NE(d1, d2);
+    EXPECT_TRUE(isPlainCommandText(d1));
+    // A plain companion path is used as it is; any other is reached through
+    // a link of plain name that leads to the same program.
+    EXPECT_EQ(companionCommandPath("/usr/lib/quillmark/quilldde"), "/usr/lib/quillmark/quilldde");
+    QTemporaryDir dir;
+    for (QString folderName : {"my dir", "$HOME", "a'b\"c", "`id`;x", "new\nline", "日本語"}) {
+        QString real = dir.path() + "/" + folderName + "/quilldde";
+        QDir().mkpath(QFileInfo(real).path());
+        textest::writeScript(real, "exit 0\n");
+        QString command = companionCommandPath(real);
+        EXPECT_TRUE(isPlainCommandText(command)) << command.toStdString();
+        EXPECT_EQ(QFileInfo(command).canonicalFilePath(), QFileInfo(real).canonicalFilePath());
+    }
+    for (QString text : {"", "a b", "a$b", "a'b", "a;b", "a`b", "a\nb", "a%b", "日"})
+        EXPECT_FALSE(isPlainCommandText(text)) << text.toStdString();
+
     EXPECT_TRUE(logShowsStop("a\r\n? X\r\nb"));
     EXPECT_TRUE(logShowsStop("! emergency STOP."));
     EXPECT_FALSE(logShowsStop("?  e\n? ee\n! Emergency stop"));

@@ -131,6 +131,18 @@ TEST(ColorFile, OlderVersionsKeepWhatTheyDoNotCarry)
     EXPECT_TRUE(v1.rows[0].bold);
 }
 
+namespace {
+std::string withVersion(std::string bytes, const std::string& version)
+{
+    return bytes.replace(bytes.find("\r\n3\r\n"), 5, "\r\n" + version + "\r\n");
+}
+// The first row ("\section" in the sample) renamed.
+std::string withRowName(std::string bytes, const std::string& name)
+{
+    return bytes.replace(bytes.find("\r\n\\section\r\n"), 12, "\r\n" + name + "\r\n");
+}
+}  // namespace
+
 TEST(ColorFile, RefusedAndDamagedFilesLeaveTheSettingsAlone)
 {
     struct Case { const char* what; std::string bytes; colorfile::ReadStatus status; };
@@ -145,11 +157,17 @@ TEST(ColorFile, RefusedAndDamagedFilesLeaveTheSettingsAlone)
         {"empty", "", colorfile::ReadStatus::NotQuillmark},
         {"other program", lines({"Other", "Color Struct File", "3"}), colorfile::ReadStatus::NotQuillmark},
         {"other file", lines({"Quillmark", "Settings", "3"}), colorfile::ReadStatus::NotColorFile},
-        {"newer", lines({"Quillmark", "Color Struct File", "4"}), colorfile::ReadStatus::NewerVersion},
+        {"newer", lines({"Quillmark", "Color Struct File", "4"}), colorfile::ReadStatus::UnsupportedVersion},
+        {"version 0", withVersion(good, "0"), colorfile::ReadStatus::UnsupportedVersion},
+        {"version -1", withVersion(good, "-1"), colorfile::ReadStatus::UnsupportedVersion},
+        {"row without backslash", withRowName(good, "section"), colorfile::ReadStatus::BadRow},
+        {"row of a backslash alone", withRowName(good, "\\"), colorfile::ReadStatus::BadRow},
+        {"row without a name", withRowName(good, ""), colorfile::ReadStatus::BadRow},
+        {"row given twice", withRowName(good, "\\verb"), colorfile::ReadStatus::BadRow},
         {"version not a number", lines({"Quillmark", "Color Struct File", "x"}), colorfile::ReadStatus::Malformed},
         {"truncated", truncated, colorfile::ReadStatus::Malformed},
         {"bad colour", badNumber, colorfile::ReadStatus::Malformed},
-        {"huge count", hugeCount, colorfile::ReadStatus::Malformed},
+        {"huge count", hugeCount, colorfile::ReadStatus::TooManyRows},
         {"negative count", lines({"Quillmark", "Color Struct File", "1", "1", "2", "3", "true", "-1"}),
          colorfile::ReadStatus::Malformed},
     };
@@ -159,14 +177,15 @@ TEST(ColorFile, RefusedAndDamagedFilesLeaveTheSettingsAlone)
         s.FontColor = 42;
         const auto r = colorfile::read(c.bytes, s);
         EXPECT_EQ(r.status, c.status) << c.what;
-        if (c.status == colorfile::ReadStatus::Malformed) EXPECT_FALSE(r.error.isEmpty()) << c.what;
+        if (c.status == colorfile::ReadStatus::Malformed || c.status == colorfile::ReadStatus::BadRow)
+            EXPECT_FALSE(r.error.isEmpty()) << c.what;
         ASSERT_EQ(s.rows.size(), 1u) << c.what;
         EXPECT_EQ(s.rows[0].name, "\\keep") << c.what;
         EXPECT_EQ(s.FontColor, 42u) << c.what;
     }
 }
 
-TEST(ColorFile, EmptyNamesAreDroppedAndTheTableStopsAt2048)
+TEST(ColorFile, TheTableStopsAt2048AndALongerFileIsRefused)
 {
     ColorSettings big;
     for (int i = 0; i < 2050; ++i) big.rows.push_back({QString("\\c%1").arg(i), unsigned(i), false, false, false});
@@ -175,18 +194,22 @@ TEST(ColorFile, EmptyNamesAreDroppedAndTheTableStopsAt2048)
     ASSERT_EQ(colorfile::read(bytes, back).status, colorfile::ReadStatus::Ok);
     EXPECT_EQ(back.rows.size(), 2048u);
 
-    // A file from elsewhere may claim more rows than the table holds.
+    // A file from elsewhere may claim more rows than the table holds: it is
+    // refused, not cut.
     std::string over = lines({"Quillmark", "Color Struct File", "2", "0", "0", "0", "false", "0", "false", "0",
-                              "false", "0", "false", "2050"});
-    for (int i = 0; i < 2050; ++i) {
-        const std::string name = i == 0 ? "" : "\\c" + std::to_string(i);
-        over += name + "\r\n0x0000001\r\nfalse\r\nfalse\r\nfalse\r\n";
-    }
+                              "false", "0", "false", "2049"});
+    for (int i = 0; i < 2049; ++i) over += "\\c" + std::to_string(i) + "\r\n0x0000001\r\nfalse\r\nfalse\r\nfalse\r\n";
     ColorSettings s;
-    ASSERT_EQ(colorfile::read(over, s).status, colorfile::ReadStatus::Ok);
-    ASSERT_EQ(s.rows.size(), 2048u);
-    EXPECT_EQ(s.rows.front().name, "\\c1");
-    EXPECT_EQ(s.rows.back().name, "\\c2048");
+    s.rows = {{"\\keep", 1, false, false, false}};
+    EXPECT_EQ(colorfile::read(over, s).status, colorfile::ReadStatus::TooManyRows);
+    ASSERT_EQ(s.rows.size(), 1u);
+
+    // The reason a file cannot be read is handed back.
+    QTemporaryDir dir;
+    std::string ignored;
+    QString why;
+    EXPECT_FALSE(colorfile::loadFileBytes(dir.path(), ignored, &why));
+    EXPECT_FALSE(why.isEmpty());
 }
 
 TEST(ColorFile, NewRowNamesAreChecked)

@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QPrinter>
+#include <QFileInfo>
+#include <QThread>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -138,6 +140,17 @@ TEST_F(FilesForm, ATooLargeFileIsRefusedAndTheDocumentStays)
     EXPECT_EQ(form.RichEdit->Text(), "mine\r\nx");
     EXPECT_TRUE(form.RichEdit->Modified());
     EXPECT_EQ(form.windowTitle(), doc + " - Quillmark");
+
+    // Under the limit on disk, past it with CR LF: the message gives both
+    // sizes for what they are, never the editor's size as the file's.
+    std::string lf;
+    while (lf.size() + 10 <= 500000) lf += "123456789\n";
+    EXPECT_FALSE(form.LoadFile(file("lf.tex", lf)));
+    ASSERT_EQ(answers.messages.size(), 2u);
+    const QString text = answers.messages[1].text;
+    EXPECT_TRUE(text.contains("500000 バイトですが")) << text.toStdString();
+    EXPECT_TRUE(text.contains("CR LF にすると 550000 バイト")) << text.toStdString();
+    EXPECT_EQ(form.RichEdit->Text(), "mine\r\nx");
 }
 
 TEST_F(FilesForm, SaveWritesOnlyAModifiedDocument)
@@ -149,10 +162,13 @@ TEST_F(FilesForm, SaveWritesOnlyAModifiedDocument)
     EXPECT_EQ(readBytes(doc), "changed outside");
     EXPECT_EQ(entries(dir.path()), QStringList({"paper.tex"}));
 
-    // With "Backup" 0 the second save's backup holds the first save.
+    // With "Backup" 0 the second save's backup holds the first save.  The
+    // file was changed outside: the save asks first.
     edit("two\r\n");
     form.TeXProcessed = true;
+    answers.messageReplies = {IDYES};
     form.MenuFileSaveClick();
+    EXPECT_EQ(answers.messages.size(), 1u);
     EXPECT_FALSE(form.TeXProcessed);
     EXPECT_FALSE(form.RichEdit->Modified());
     EXPECT_EQ(readBytes(path("paper.BAK")), "changed outside");
@@ -218,9 +234,8 @@ TEST_F(FilesForm, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     ASSERT_TRUE(form.LoadFile(doc));
     edit(std::string(4000, 'z'));
 
-    struct sigaction ignore{}, previous{};
-    ignore.sa_handler = SIG_IGN;
-    sigaction(SIGXFSZ, &ignore, &previous);
+    // Past the file-size limit the write fails; the editor itself must not
+    // be ended by the signal the kernel sends with that failure.
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit small = saved;
@@ -228,14 +243,81 @@ TEST_F(FilesForm, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     setrlimit(RLIMIT_FSIZE, &small);
     form.MenuFileSaveClick();
     setrlimit(RLIMIT_FSIZE, &saved);
-    sigaction(SIGXFSZ, &previous, nullptr);
 
     ASSERT_EQ(answers.messages.size(), 1u);
     EXPECT_EQ(answers.messages[0].caption, "Error Message");
     EXPECT_TRUE(answers.messages[0].text.contains("paper.tex"));
     EXPECT_TRUE(form.RichEdit->Modified());
+    EXPECT_EQ(form.RichEdit->Text(), "safe\r\n" + std::string(4000, 'z'));
     EXPECT_EQ(readBytes(doc), "safe\r\n");
     EXPECT_EQ(entries(dir.path()), QStringList({"paper.tex"}));
+}
+
+TEST_F(FilesForm, AReadOnlyDocumentIsNotReplaced)
+{
+    const QString doc = file("paper.tex", "fixed\r\n");
+    ASSERT_TRUE(form.LoadFile(doc));
+    QFile::setPermissions(doc, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    edit("more");
+    form.MenuFileSaveClick();
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].caption, "Error Message");
+    EXPECT_EQ(answers.messages[0].flags, MB_OK | MB_ICONERROR);
+    EXPECT_TRUE(answers.messages[0].text.contains("paper.tex"));
+    EXPECT_TRUE(form.RichEdit->Modified());
+    EXPECT_EQ(form.RichEdit->Text(), "fixed\r\nmore");
+    EXPECT_EQ(readBytes(doc), "fixed\r\n");
+    EXPECT_FALSE(QFileInfo(doc).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+    EXPECT_EQ(entries(dir.path()), QStringList({"paper.tex"}));
+
+    // Save As onto it, after saying yes to the overwrite question, is
+    // refused the same way.
+    answers.messageReplies = {IDYES};
+    answers.choose(doc, 1);
+    form.MenuFileSaveAsClick();
+    ASSERT_EQ(answers.messages.size(), 3u);
+    EXPECT_EQ(answers.messages[2].caption, "Error Message");
+    EXPECT_EQ(readBytes(doc), "fixed\r\n");
+    QFile::setPermissions(doc, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(FilesForm, AFileChangedByAnotherProgramIsOverwrittenOnlyOnYes)
+{
+    const QString doc = file("paper.tex", "mine\r\n");
+    ASSERT_TRUE(form.LoadFile(doc));
+    edit("x");
+    // Another program writes the file (same size, so only the time and the
+    // contents tell).
+    QThread::msleep(20);
+    writeBytes(doc, "ours\r\n");
+    answers.messageReplies = {IDNO};
+    form.MenuFileSaveClick();
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].caption, "Quillmark");
+    EXPECT_EQ(answers.messages[0].flags, MB_YESNO | MB_ICONEXCLAMATION);
+    EXPECT_TRUE(answers.messages[0].text.contains("上書き保存しますか"));
+    EXPECT_EQ(readBytes(doc), "ours\r\n");
+    EXPECT_TRUE(form.RichEdit->Modified());
+
+    answers.messageReplies = {IDYES};
+    form.MenuFileSaveClick();
+    ASSERT_EQ(answers.messages.size(), 2u);
+    EXPECT_EQ(readBytes(doc), "mine\r\nx");
+    EXPECT_FALSE(form.RichEdit->Modified());
+
+    // Our own saves are not another program's: no question.
+    edit("y");
+    form.MenuFileSaveClick();
+    edit("z");
+    form.MenuFileSaveClick();
+    EXPECT_EQ(answers.messages.size(), 2u);
+    EXPECT_EQ(readBytes(doc), "mine\r\nxyz");
+    // A file that has gone is written again without a question.
+    QFile::remove(doc);
+    edit("!");
+    form.MenuFileSaveClick();
+    EXPECT_EQ(answers.messages.size(), 2u);
+    EXPECT_EQ(readBytes(doc), "mine\r\nxyz!");
 }
 
 TEST_F(FilesForm, NewAsksFirstAndEmptiesTheDocument)

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <random>
+#include <set>
 
 #include "tests/core/FormFixture.h"
 
@@ -118,5 +119,73 @@ TEST_F(UndoPropertyForm, RandomSessionsUndoAndRedoExactly)
         for (int i = 0; i < 5; ++i) randomEdit();
         while (undoOne() && ++guard < 8000) {}
         ASSERT_EQ(text(), original);
+    }
+}
+
+TEST_F(UndoPropertyForm, EverySingleUndoLandsOnAnEarlierStatePastTheHistoryLimit)
+{
+    // The Enter key's "\item" continuation and the colouring of changed
+    // lines both act inside the edits; the sessions run past the 256 steps
+    // the history keeps.
+    form->AutoCommand = true;
+    form->AutoColor = true;
+    const std::string starts[] = {"\\begin{itemize}\r\n\\item one", "\x93\xfa\x96\x7b\x8c\xea\r\n% note\r\n$x$ & y"};
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
+        rng.seed(seed * 7919);
+        const std::string& original = starts[seed % 2];
+        load(original);
+        // Every text the editor held at some moment of the session, as its
+        // change event saw it; an Undo or Redo must land on one of those.
+        std::set<std::string> seen{original};
+        bool recording = true;
+        const auto handler = ed->OnChange;
+        ed->OnChange = [&, handler] {
+            if (handler) handler();
+            if (recording) seen.insert(ed->Text());
+        };
+        // Replacing a selection is two steps of the history, its removal
+        // and the new text, so the text without the selection counts too.
+        const auto selectionHandler = ed->OnSelectionChange;
+        ed->OnSelectionChange = [&, selectionHandler] {
+            if (selectionHandler) selectionHandler();
+            if (recording && ed->SelLength() > 0) {
+                std::string without = ed->Text();
+                without.erase(size_t(ed->SelStart()), size_t(ed->SelLength()));
+                seen.insert(without);
+            }
+        };
+        auto undoChecked = [&] {
+            recording = false;
+            const bool undone = undoOne();
+            recording = true;
+            return undone;
+        };
+        auto redoChecked = [&] {
+            recording = false;
+            const bool redone = redoOne();
+            recording = true;
+            return redone;
+        };
+        for (int i = 0; i < 300; ++i) {
+            randomEdit();
+            if (pick(12) == 0 && undoChecked()) {
+                ASSERT_TRUE(seen.count(text())) << "undo in the session, edit " << i;
+            }
+        }
+        const std::string newest = text();
+        int steps = 0;
+        while (undoChecked()) {
+            ASSERT_TRUE(seen.count(text())) << "undo " << steps << " from the end";
+            ASSERT_LT(++steps, 1000);
+        }
+        EXPECT_LE(steps, 256);
+        while (redoChecked()) {
+            ASSERT_TRUE(seen.count(text())) << "redo";
+            ASSERT_GT(steps--, -1000);
+        }
+        EXPECT_EQ(text(), newest);
+        ed->OnChange = handler;
+        ed->OnSelectionChange = selectionHandler;
     }
 }
