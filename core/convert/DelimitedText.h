@@ -24,7 +24,7 @@ struct CellRows {
     int firstRowColumns = 1;
     // Cells on the line that holds the most.  An alignment that declares
     // fewer columns than a row uses stops TeX with "Extra alignment tab", so
-    // the column specification is built from this count.
+    // the alignment's column letters are built from this count.
     int widestRowColumns = 1;
 };
 
