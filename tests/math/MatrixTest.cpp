@@ -23,11 +23,7 @@ wrap::Insertion caretText(const std::string& marked)
     return wrap::Insertion{split.text, int(split.text.size()) - split.caret};
 }
 
-}  // namespace
-
-namespace {
-
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 }  // namespace
 
@@ -95,34 +91,7 @@ TEST(MatrixConversion, WholeText)
 
 namespace {
 
-class MatrixCommands : public apptest::AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        start();
-    }
-    template <class Dialog>
-    void answer(int result, std::function<void(Dialog&)> act = {})
-    {
-        script().onDialog([this, result, act](QDialog& d) {
-            auto* dialog = dynamic_cast<Dialog*>(&d);
-            EXPECT_TRUE(dialog) << d.metaObject()->className();
-            if (!dialog) return int(mrCancel);
-            help = dialog->HelpContext;
-            if (act) act(*dialog);
-            return result;
-        });
-    }
-    void setText(const std::string& text, int start, int length = 0)
-    {
-        form->RichEdit->SetText(text);
-        form->RichEdit->Select(start, length);
-    }
-    std::string text() const { return form->RichEdit->Text(); }
-    int caret() const { return form->RichEdit->SelStart(); }
-    int help = 0;
-};
+using MatrixCommands = apptest::WindowTest;
 
 }  // namespace
 
