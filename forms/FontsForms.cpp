@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "forms/SearchToolForms.h"  // makeItemGroup
+#include "forms/FormParts.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void FormFontUi::setupUi(QDialog* dialog)
     ComboBoxFont = new QComboBox(dialog);
     ComboBoxFont->setObjectName("ComboBoxFont");
     ComboBoxFont->setEditable(false);
-    RadioGroupSelect = makeItemGroup(dialog, "RadioGroupSelect", u("適用範囲"),
+    RadioGroupSelect = formparts::radioGroup(dialog, "RadioGroupSelect", u("適用範囲"),
                                      {u("選択範囲のみ／一部の範囲のみ(&A)"), u("カーソル以降全部に適用(&B)")});
     layout->addWidget(ComboBoxFont);
     layout->addWidget(RadioGroupSelect.box);

@@ -25,44 +25,9 @@ const std::array<const char*, 7> kInstallKindCaptions = {
     "解説書『日本語TeX活用術』付録CD-ROM（platex使用）",
 };
 
-int RadioGroup::ItemIndex() const { return buttons ? buttons->checkedId() : -1; }
-
-void RadioGroup::SetItemIndex(int index)
-{
-    if (!buttons)
-        return;
-    if (QAbstractButton* b = buttons->button(index)) {
-        b->setChecked(true);
-    } else if (QAbstractButton* checked = buttons->checkedButton()) {
-        buttons->setExclusive(false);
-        checked->setChecked(false);
-        buttons->setExclusive(true);
-    }
-}
-
-QString RadioGroup::ItemText(int index) const
-{
-    QAbstractButton* b = buttons ? buttons->button(index) : nullptr;
-    return b ? b->text() : QString();
-}
-
 namespace {
 
 using formparts::named;
-
-RadioGroup makeRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items)
-{
-    RadioGroup group;
-    group.box = named(new QGroupBox(title, parent), name);
-    group.buttons = new QButtonGroup(group.box);
-    auto* layout = new QVBoxLayout(group.box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* radio = new QRadioButton(items[i], group.box);
-        group.buttons->addButton(radio, i);
-        layout->addWidget(radio);
-    }
-    return group;
-}
 
 struct ProgramPage {
     QLineEdit* file;
@@ -134,9 +99,9 @@ void FormInitUi::setupUi(QDialog* dialog)
     TeXExeFileName = p.file, sbTeX1 = p.browse, EditTeXCommand = p.option;
     p = addProgramPage(rgMakeIndexExe, "DVI Reader", "TeXDVIFileName", "SpeedButton1", "EditDVIOption");
     TeXDVIFileName = p.file, SpeedButton1 = p.browse, EditDVIOption = p.option;
-    rgDVIExe = makeRadioGroup(p.file->parentWidget(), "rgDVIExe", QString(),
+    rgDVIExe = formparts::radioGroup(p.file->parentWidget(), "rgDVIExe", QString(),
                               {"DDE接続により実行する （通常はこちらを選択してください）",
-                               "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"});
+                               "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"}, 1, -1);
     p.layout->addWidget(rgDVIExe.box);
     p = addProgramPage(rgMakeIndexExe, "MakeIndex", "EditMendexFile", "sbMendex", "EditMendexOption");
     EditMendexFile = p.file, sbMendex = p.browse, EditMendexOption = p.option;
@@ -175,7 +140,7 @@ void FormAutoSettingUi::setupUi(QDialog* dialog)
     QStringList kinds;
     for (const char* caption : kInstallKindCaptions)
         kinds << QString::fromUtf8(caption);
-    RadioGroup1 = makeRadioGroup(dialog, "RadioGroup1", "TeXをインストールした書籍の選択", kinds);
+    RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", "TeXをインストールした書籍の選択", kinds, 1, -1);
     RadioGroup1.SetItemIndex(0);
     layout->addWidget(RadioGroup1.box);
     GroupBox1 = named(new QGroupBox("TeXがインストールされているドライブ名", dialog), "GroupBox1");

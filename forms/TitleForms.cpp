@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "forms/SearchToolForms.h"  // makeItemGroup
-
 namespace {
 
 using formparts::u;
@@ -96,7 +94,7 @@ void FormPageStyleUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormPageStyle");
     dialog->setWindowTitle(u("ページ番号スタイル指定"));
     auto* layout = new QVBoxLayout(dialog);
-    RadioGroup1 = makeItemGroup(dialog, "RadioGroup1", "Page Style",
+    RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", "Page Style",
                                 {u("ページの下部にページ番号を出力する"), u("ページ番号なし"),
                                  u("ページの上部にページ番号を出力する"), u("自分でカスタマイズした頁番号を用いる")});
     layout->addWidget(RadioGroup1.box);

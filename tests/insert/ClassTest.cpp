@@ -254,7 +254,7 @@ TEST_F(ClassFixture, OddLinesLoseNoText)
 {
     setText("\\documentclass{jarticle}% see [1]\r\nbody", 37);
     runClass([](TFormTexClass& d) {
-        d.ui.RadioGroupColumn->SetItemIndex(1);
+        d.ui.RadioGroupColumn.SetItemIndex(1);
         return int(mrOk);
     });
     expectEditor("\\documentclass[a4j,10pt,twocolumn,oneside,notitlepage,final]{jarticle}% see [1]\r\nbo|dy");

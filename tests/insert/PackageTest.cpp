@@ -34,7 +34,7 @@ struct PackageFixture : testsupport::CommandFixture {
     {
         ask.onDialog([=](QDialog& dialog) {
             auto& d = dynamic_cast<TFormUsepackage&>(dialog);
-            d.ui.RadioGroup->SetItemIndex(group);
+            d.ui.RadioGroup.SetItemIndex(group);
             d.FillPackageList();
             const auto found = d.ui.ListBox->findItems(file, Qt::MatchExactly);
             EXPECT_EQ(found.size(), 1) << file.toStdString();
@@ -146,7 +146,7 @@ TEST_F(PackageFixture, UserListIsEditedAndKept)
     setMarked("|");
     ask.onDialog([this](QDialog& dialog) {
         auto& d = dynamic_cast<TFormUsepackage&>(dialog);
-        d.ui.RadioGroup->SetItemIndex(package::kUserGroup);
+        d.ui.RadioGroup.SetItemIndex(package::kUserGroup);
         d.FillPackageList();
         EXPECT_EQ(d.ui.ListBox->count(), 0);
         EXPECT_EQ(d.GetCommand(), "");

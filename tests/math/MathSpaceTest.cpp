@@ -45,11 +45,11 @@ struct SpaceRun {
             dialog.show();
             help = dialog.HelpContext;
             caption = dialog.windowTitle();
-            shown = dialog.RadioGroup->ItemIndex();
-            count = dialog.RadioGroup->Count();
+            shown = dialog.RadioGroup.ItemIndex();
+            count = dialog.RadioGroup.Count();
             if (QScreen* s = QGuiApplication::primaryScreen())
                 offCentre = (dialog.geometry().center() - s->availableGeometry().center()).manhattanLength();
-            if (pick >= 0) dialog.RadioGroup->Button(pick)->setChecked(true);
+            if (pick >= 0) dialog.RadioGroup.Button(pick)->setChecked(true);
             dialog.hide();
             return result;
         });
