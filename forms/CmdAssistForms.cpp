@@ -224,13 +224,7 @@ TFormCmdEdit::TFormCmdEdit(QWidget* owner) : TDialogForm(owner)
     row->addWidget(Label1);
     row->addWidget(Edit1, 1);
     outer->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    BitBtn1 = named(new QPushButton("OK", this), "BitBtn1");
-    BitBtn2 = named(new QPushButton(u("キャンセル"), this), "BitBtn2");
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    outer->addLayout(buttons);
+    outer->addLayout(formparts::buttonRow(this, {"BitBtn1", "BitBtn2", nullptr}).keep(BitBtn1, BitBtn2));
     WireButtons();
 }
 

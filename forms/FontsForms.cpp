@@ -13,13 +13,6 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-QPushButton* button(QDialog* dialog, const QString& text, const char* name)
-{
-    auto* b = new QPushButton(text, dialog);
-    b->setObjectName(name);
-    return b;
-}
-
 }  // namespace
 
 void FormFontUi::setupUi(QDialog* dialog)
@@ -34,10 +27,5 @@ void FormFontUi::setupUi(QDialog* dialog)
                                      {u("選択範囲のみ／一部の範囲のみ(&A)"), u("カーソル以降全部に適用(&B)")});
     layout->addWidget(ComboBoxFont);
     layout->addWidget(RadioGroupSelect.box);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(button(dialog, "OK", "BitBtn1"));
-    row->addWidget(button(dialog, u("キャンセル"), "BitBtn2"));
-    row->addWidget(button(dialog, u("ヘルプ(&H)"), "BitBtn3"));
-    layout->addLayout(row);
+    formparts::addButtons(dialog, layout);
 }

@@ -70,6 +70,7 @@ struct ButtonNames {
 inline constexpr ButtonNames kRoadButtons{"BitBtn1", "BitBtn2", "BitBtn3"};
 // The names of the dialogs that close themselves.
 inline constexpr ButtonNames kPlainButtons{"OkButton", "CancelButton", "HelpButton"};
+inline constexpr ButtonNames kPlainButtonsWithoutHelp{"OkButton", "CancelButton", nullptr};
 
 enum ButtonRowFlag {
     OkIsDefault = 1,
@@ -82,6 +83,20 @@ struct ButtonRow {
     QPushButton* cancel = nullptr;
     QPushButton* help = nullptr;
     QBoxLayout* layout = nullptr;
+    // Hands the buttons to a dialog's own members; returns the layout.
+    QBoxLayout* keep(QPushButton*& okMember, QPushButton*& cancelMember, QPushButton*& helpMember) const
+    {
+        okMember = ok;
+        cancelMember = cancel;
+        helpMember = help;
+        return layout;
+    }
+    QBoxLayout* keep(QPushButton*& okMember, QPushButton*& cancelMember) const
+    {
+        okMember = ok;
+        cancelMember = cancel;
+        return layout;
+    }
 };
 
 ButtonRow buttonRow(QWidget* dialog, const ButtonNames& names = kRoadButtons, int flags = 0);

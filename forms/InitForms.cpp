@@ -58,24 +58,6 @@ ProgramPage addProgramPage(QTabWidget* tabs, const char* title, const char* file
     return p;
 }
 
-QHBoxLayout* buttonRow(QDialog* dialog, QPushButton** ok, QPushButton** cancel, QPushButton** help)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    *ok = named(new QPushButton("OK", dialog), "OkButton");
-    (*ok)->setDefault(true);
-    *cancel = named(new QPushButton("キャンセル", dialog), "CancelButton");
-    row->addWidget(*ok);
-    row->addWidget(*cancel);
-    if (help) {
-        *help = named(new QPushButton("ヘルプ(&H)", dialog), "HelpButton");
-        row->addWidget(*help);
-    }
-    QObject::connect(*ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return row;
-}
-
 }  // namespace
 
 void FormInitUi::setupUi(QDialog* dialog)
@@ -120,7 +102,8 @@ void FormInitUi::setupUi(QDialog* dialog)
     for (int i = 1; i < rgMakeIndexExe->count(); ++i)
         static_cast<QVBoxLayout*>(rgMakeIndexExe->widget(i)->layout())->addStretch();
 
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, &HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
     dialog->resize(680, 340);
 }
 
@@ -153,7 +136,8 @@ void FormAutoSettingUi::setupUi(QDialog* dialog)
     driveRow->addWidget(EditDrive);
     driveRow->addStretch();
     layout->addWidget(GroupBox1);
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, &HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormFileSiteiUi::setupUi(QDialog* dialog)
@@ -172,7 +156,8 @@ void FormFileSiteiUi::setupUi(QDialog* dialog)
     row->addWidget(Edit1);
     row->addWidget(SpeedButton1);
     layout->addLayout(row);
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, nullptr));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton));
     dialog->resize(480, 140);
 }
 
@@ -202,6 +187,7 @@ void FormFileSitei2Ui::setupUi(QDialog* dialog)
     layout->addWidget(new QLabel("起動時オプション（必要なら指定する）", dialog));
     Edit2 = named(new QLineEdit(dialog), "Edit2");
     layout->addWidget(Edit2);
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, nullptr));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton));
     dialog->resize(480, 300);
 }

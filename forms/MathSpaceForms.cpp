@@ -16,23 +16,6 @@ namespace {
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
-QVBoxLayout* addButtons(TDialogForm& form, QPushButton*& ok, QPushButton*& cancel, QPushButton*& helpButton)
-{
-    ok = new QPushButton("OK", &form);
-    ok->setObjectName("BitBtn1");
-    ok->setDefault(true);
-    cancel = new QPushButton(utf8("キャンセル"), &form);
-    cancel->setObjectName("BitBtn2");
-    helpButton = new QPushButton(utf8("ヘルプ(&H)"), &form);
-    helpButton->setObjectName("BitBtn3");
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton);
-    buttons->addStretch();
-    return buttons;
-}
-
 }  // namespace
 
 TFormSpace::TFormSpace(QWidget* owner) : TDialogForm(owner)
@@ -42,7 +25,8 @@ TFormSpace::TFormSpace(QWidget* owner) : TDialogForm(owner)
     RadioGroup = formparts::radioGroup(this, "RadioGroup", utf8("空白の種類"), {}, 2, -1);
     auto* main = new QHBoxLayout(this);
     main->addWidget(RadioGroup.box);
-    main->addLayout(addButtons(*this, BitBtn1, BitBtn2, BitBtn3));
+    main->addLayout(formparts::buttonRow(this, formparts::kRoadButtons, formparts::OkIsDefault | formparts::Vertical)
+                        .keep(BitBtn1, BitBtn2, BitBtn3));
     WireButtons();
 }
 
@@ -66,7 +50,8 @@ TFormMathFont::TFormMathFont(QWidget* owner) : TDialogForm(owner)
     fields->addStretch();
     auto* main = new QHBoxLayout(this);
     main->addLayout(fields);
-    main->addLayout(addButtons(*this, BitBtn1, BitBtn2, BitBtn3));
+    main->addLayout(formparts::buttonRow(this, formparts::kRoadButtons, formparts::OkIsDefault | formparts::Vertical)
+                        .keep(BitBtn1, BitBtn2, BitBtn3));
     WireButtons();
     FormCreate();
 }

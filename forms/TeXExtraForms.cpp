@@ -36,22 +36,6 @@ namespace {
 
 using formparts::named;
 
-QHBoxLayout* buttonRow(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel, QPushButton*& help)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    ok = named(new QPushButton("OK", dialog), "OkButton");
-    ok->setDefault(true);
-    cancel = named(new QPushButton("キャンセル", dialog), "CancelButton");
-    help = named(new QPushButton("ヘルプ(&H)", dialog), "HelpButton");
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addWidget(help);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return row;
-}
-
 QWidget* pageWith(QTabWidget* tabs, int index, QWidget* content)
 {
     auto* page = new QWidget(tabs);
@@ -93,7 +77,8 @@ void FormParentUi::setupUi(QDialog* dialog)
     row->addWidget(ComboParent, 1);
     row->addWidget(sbOpenDlg);
     layout->addWidget(GroupBox1);
-    layout->addLayout(buttonRow(dialog, OkButton, CancelButton, HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormPreferenceUi::setupUi(QDialog* dialog)
@@ -133,7 +118,8 @@ void FormPreferenceUi::setupUi(QDialog* dialog)
     pageWith(Tab, 5, rgHowTex.box);
 
     Tab->setCurrentIndex(kPreferenceFrontPage);
-    layout->addLayout(buttonRow(dialog, OkButton, CancelButton, HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormSpellCheck2Ui::setupUi(QDialog* dialog)

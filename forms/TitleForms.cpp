@@ -18,23 +18,6 @@ using formparts::u;
 
 using formparts::named;
 
-// OK, Cancel and Help under the names the dialog road wires; returns OK.
-QPushButton* addButtons(QDialog* dialog, QBoxLayout* into, QPushButton** cancel = nullptr, QPushButton** help = nullptr)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    auto* ok = named(new QPushButton("OK", dialog), "BitBtn1");
-    auto* c = named(new QPushButton(u("キャンセル"), dialog), "BitBtn2");
-    auto* h = named(new QPushButton(u("ヘルプ(&H)"), dialog), "BitBtn3");
-    row->addWidget(ok);
-    row->addWidget(c);
-    row->addWidget(h);
-    into->addLayout(row);
-    if (cancel) *cancel = c;
-    if (help) *help = h;
-    return ok;
-}
-
 // Enter in the memo adds no line: it presses the dialog's OK button instead.
 class EnterPressesOk : public QObject {
 public:
@@ -68,7 +51,7 @@ void FormTitleUi::setupUi(QDialog* dialog)
     Label1->setBuddy(Memo1);
     layout->addWidget(Label1);
     layout->addWidget(Memo1);
-    addButtons(dialog, layout);
+    formparts::addButtons(dialog, layout);
 }
 
 void FormDateInsertUi::setupUi(QDialog* dialog)
@@ -86,7 +69,7 @@ void FormDateInsertUi::setupUi(QDialog* dialog)
     row->addWidget(Label1);
     row->addWidget(ComboBox1, 1);
     layout->addLayout(row);
-    BitBtnOk = addButtons(dialog, layout);
+    BitBtnOk = formparts::addButtons(dialog, layout).ok;
 }
 
 void FormPageStyleUi::setupUi(QDialog* dialog)
@@ -99,5 +82,5 @@ void FormPageStyleUi::setupUi(QDialog* dialog)
                                  u("ページの上部にページ番号を出力する"), u("自分でカスタマイズした頁番号を用いる")});
     layout->addWidget(RadioGroup1.box);
     RadioGroup1.SetItemIndex(0);
-    BitBtnOk = addButtons(dialog, layout, &BitBtnCancel, &BitBtn1);
+    formparts::addButtons(dialog, layout).keep(BitBtnOk, BitBtnCancel, BitBtn1);
 }
