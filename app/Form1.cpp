@@ -23,6 +23,7 @@
 #include "app/CommandLine.h"
 #include "core/settings/Layout.h"
 #include "app/Splash.h"
+#include "platform/Thread.h"
 #include "app/WindowHooks.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
@@ -65,6 +66,9 @@ TForm1::~TForm1() {
         StopTeXWorker();
         StopExplorer();
     }
+    // A run that ended just before waits for a free the event loop may
+    // never serve again.
+    TThread::FreeEnded();
     // The children are taken down after this body has run, when this object
     // is no longer a TForm1; what they send then (focus changes, the last
     // selection change of the editor) must not reach its handlers.

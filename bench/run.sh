@@ -4,9 +4,9 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$here/build-bench"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUILL_TESTS=ON >/dev/null
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUILL_TESTS=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 targets=(bench_keystroke bench_outline bench_replace bench_texrun bench_load bench_colour bench_adapter platform_bench)
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
+cmake --build "$build" -j3 --target "${targets[@]}" >/dev/null
 export QT_QPA_PLATFORM=offscreen
 for t in "${targets[@]}"; do
   echo "== $t"

@@ -13,6 +13,11 @@ TDocumentExplorer::TDocumentExplorer(bool createSuspended, TForm1* owner)
 
 QTreeWidget* TDocumentExplorer::Tree() const { return owner_ ? owner_->TreeView : nullptr; }
 
+void TDocumentExplorer::SetText(std::string text) {
+    std::lock_guard lock(textMutex_);
+    nextText_ = std::move(text);
+}
+
 QTreeWidgetItem* TDocumentExplorer::NodeFromIndex(QTreeWidget* tree, int index) {
     if (!tree || index < 0) return nullptr;
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
@@ -44,55 +49,51 @@ int TDocumentExplorer::GetDepth(int i) const {
     FinalDataStruct e;
     return GetEntry(i, e) ? e.depth : -1;
 }
-int TDocumentExplorer::GetLastIndex() const {
-    std::lock_guard lock(mirrorMutex_);
-    return int(mirror.size()) - 1;
-}
+int TDocumentExplorer::GetLastIndex() const { return int(mirror.size()) - 1; }
 bool TDocumentExplorer::GetEntry(int i, FinalDataStruct& entry) const {
-    std::lock_guard lock(mirrorMutex_);
     if (i < 0 || i >= int(mirror.size())) return false;
-    entry = mirror[i];
+    entry = mirror[size_t(i)];
     return true;
 }
-std::vector<FinalDataStruct> TDocumentExplorer::MirrorSnapshot() const {
-    std::lock_guard lock(mirrorMutex_);
-    return mirror;
-}
-int TDocumentExplorer::PassCount() const {
-    std::lock_guard lock(mirrorMutex_);
-    return passes_;
-}
+std::vector<FinalDataStruct> TDocumentExplorer::MirrorSnapshot() const { return mirror; }
+int TDocumentExplorer::PassCount() const { return passes_; }
 
 void TDocumentExplorer::Execute() {
-    {
-        std::lock_guard lock(mirrorMutex_);
-        mirror.clear();
-        mirror.reserve(outline::kMaxHeadings);
-    }
     while (!Terminated()) {
         Scan();
         Suspend();
     }
-    std::lock_guard lock(mirrorMutex_);
-    mirror.clear();
-    mirror.shrink_to_fit();
 }
 
 void TDocumentExplorer::Scan() {
-    Synchronize([this] { text = owner_ && owner_->RichEdit ? owner_->RichEdit->Text() : std::string(); });
-    count = 0;
+    {
+        std::lock_guard lock(textMutex_);
+        text.swap(nextText_);
+        nextText_.clear();
+    }
     bool stopped = false;
     const std::vector<FinalDataStruct> headings =
         outline::ScanHeadings(text, [this] { return Terminated(); }, &stopped);
+    text.clear();
     if (stopped || Terminated()) return;
-    count = int(headings.size());
-    for (int i = 0; i < count; ++i) UpdateNode(i, headings[i]);
-    // Only the worker changes the mirror's length, so reading it unlocked
-    // here is safe.
-    while (!Terminated() && int(mirror.size()) > count) DeleteNode(int(mirror.size()) - 1);
+    // The one round trip of the pass.
+    Synchronize([&] { Apply(headings); });
+}
+
+void TDocumentExplorer::Apply(const std::vector<FinalDataStruct>& headings) {
+    // Stopping at shutdown: the tree is left as it is.
     if (Terminated()) return;
+    nodes_.clear();
+    if (QTreeWidget* tree = Tree())
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) nodes_.push_back(*it);
+    // Only this pass changes the tree; should it ever disagree, the missing
+    // nodes are simply not touched.
+    nodes_.resize(mirror.size(), nullptr);
+    const int count = int(headings.size());
+    for (int i = 0; i < count; ++i) UpdateNode(i, headings[size_t(i)]);
+    while (int(mirror.size()) > count) DeleteNode(int(mirror.size()) - 1);
     SelectCaretNode();
-    std::lock_guard lock(mirrorMutex_);
+    nodes_.clear();
     ++passes_;
 }
 
@@ -102,14 +103,11 @@ bool TDocumentExplorer::HasChildren(int i) const {
 
 void TDocumentExplorer::UpdateNode(int i, const FinalDataStruct& heading) {
     for (;;) {
-        if (Terminated()) return;
         if (i < int(mirror.size()) && mirror[i].depth == heading.depth) {
-            if (mirror[i].title == heading.title && mirror[i].kind == heading.kind) {
-                std::lock_guard lock(mirrorMutex_);
+            if (mirror[i].title == heading.title && mirror[i].kind == heading.kind)
                 mirror[i] = heading;
-            } else {
+            else
                 RenameNode(i, heading);
-            }
             return;
         }
         if (i < int(mirror.size()) && mirror[i].depth > heading.depth) {
@@ -124,7 +122,7 @@ void TDocumentExplorer::UpdateNode(int i, const FinalDataStruct& heading) {
 
 namespace {
 // Sets a node's label and images; the tree's own signals are quiet, so no
-// handler takes the worker's change for the user's.
+// handler takes the pass's change for the user's.
 void describeNode(TForm1* form, QTreeWidgetItem* node, const std::string& title, int kind) {
     node->setText(0, cp932::decode(title));
     node->setData(0, Qt::UserRole, kind);
@@ -147,58 +145,42 @@ void forgetDragNode(TForm1* form, const QTreeWidgetItem* node, bool childrenOnly
 }  // namespace
 
 void TDocumentExplorer::RenameNode(int i, const FinalDataStruct& heading) {
-    nodeIndex = i;
-    nodeText = heading.title;
-    nodeKind = heading.kind;
-    Synchronize([&] {
-        if (QTreeWidget* tree = Tree()) {
-            const QSignalBlocker quiet(tree);
-            if (QTreeWidgetItem* node = NodeFromIndex(tree, nodeIndex)) describeNode(owner_, node, nodeText, nodeKind);
-        }
-        std::lock_guard lock(mirrorMutex_);
-        mirror[i] = heading;
-    });
+    if (QTreeWidgetItem* node = nodes_[size_t(i)]) {
+        const QSignalBlocker quiet(Tree());
+        describeNode(owner_, node, heading.title, heading.kind);
+    }
+    mirror[size_t(i)] = heading;
 }
 
 void TDocumentExplorer::DeleteChildren(int i) {
-    nodeIndex = i;
-    Synchronize([&] {
-        if (QTreeWidget* tree = Tree()) {
-            const QSignalBlocker quiet(tree);
-            if (QTreeWidgetItem* node = NodeFromIndex(tree, nodeIndex)) {
-                forgetDragNode(owner_, node, true);
-                qDeleteAll(node->takeChildren());
-            }
-        }
-        std::lock_guard lock(mirrorMutex_);
-        int end = i + 1;
-        while (end < int(mirror.size()) && mirror[end].depth > mirror[i].depth) ++end;
-        mirror.erase(mirror.begin() + i + 1, mirror.begin() + end);
-    });
+    if (QTreeWidgetItem* node = nodes_[size_t(i)]) {
+        const QSignalBlocker quiet(Tree());
+        forgetDragNode(owner_, node, true);
+        qDeleteAll(node->takeChildren());
+    }
+    int end = i + 1;
+    while (end < int(mirror.size()) && mirror[size_t(end)].depth > mirror[size_t(i)].depth) ++end;
+    mirror.erase(mirror.begin() + i + 1, mirror.begin() + end);
+    nodes_.erase(nodes_.begin() + i + 1, nodes_.begin() + end);
 }
 
 void TDocumentExplorer::DeleteNode(int i) {
-    nodeIndex = i;
-    Synchronize([&] {
-        if (QTreeWidget* tree = Tree()) {
-            const QSignalBlocker quiet(tree);
-            if (QTreeWidgetItem* node = NodeFromIndex(tree, nodeIndex)) {
-                forgetDragNode(owner_, node, false);
-                delete node;
-            }
-        }
-        std::lock_guard lock(mirrorMutex_);
-        mirror.erase(mirror.begin() + i);
-    });
+    if (QTreeWidgetItem* node = nodes_[size_t(i)]) {
+        const QSignalBlocker quiet(Tree());
+        forgetDragNode(owner_, node, false);
+        delete node;
+    }
+    mirror.erase(mirror.begin() + i);
+    nodes_.erase(nodes_.begin() + i);
 }
 
 void TDocumentExplorer::InsertNode(int i, const FinalDataStruct& heading) {
     if (int(mirror.size()) >= outline::kMaxHeadings) return;
     if (heading.depth > 0) {
         for (int parent = std::min(i, int(mirror.size())) - 1; parent >= 0; --parent) {
-            if (mirror[parent].depth == heading.depth - 1) {
+            if (mirror[size_t(parent)].depth == heading.depth - 1) {
                 int at = parent + 1;
-                while (at < int(mirror.size()) && mirror[at].depth > mirror[parent].depth) ++at;
+                while (at < int(mirror.size()) && mirror[size_t(at)].depth > mirror[size_t(parent)].depth) ++at;
                 AddChildNode(parent, at, heading);
                 return;
             }
@@ -208,53 +190,41 @@ void TDocumentExplorer::InsertNode(int i, const FinalDataStruct& heading) {
 }
 
 void TDocumentExplorer::AddRootNode(const FinalDataStruct& heading) {
-    nodeText = heading.title;
-    nodeKind = heading.kind;
-    Synchronize([&] {
-        if (QTreeWidget* tree = Tree()) {
-            const QSignalBlocker quiet(tree);
-            describeNode(owner_, new QTreeWidgetItem(tree), nodeText, nodeKind);
-        }
-        std::lock_guard lock(mirrorMutex_);
-        mirror.push_back(heading);
-    });
+    QTreeWidgetItem* node = nullptr;
+    if (QTreeWidget* tree = Tree()) {
+        const QSignalBlocker quiet(tree);
+        node = new QTreeWidgetItem(tree);
+        describeNode(owner_, node, heading.title, heading.kind);
+    }
+    mirror.push_back(heading);
+    nodes_.push_back(node);
 }
 
 void TDocumentExplorer::AddChildNode(int parent, int at, const FinalDataStruct& heading) {
-    nodeIndex = parent;
-    nodeText = heading.title;
-    nodeKind = heading.kind;
-    Synchronize([&] {
-        if (QTreeWidget* tree = Tree()) {
-            const QSignalBlocker quiet(tree);
-            if (QTreeWidgetItem* node = NodeFromIndex(tree, nodeIndex)) {
-                describeNode(owner_, new QTreeWidgetItem(node), nodeText, nodeKind);
-                node->setExpanded(true);
-            }
-        }
-        std::lock_guard lock(mirrorMutex_);
-        mirror.insert(mirror.begin() + at, heading);
-    });
+    QTreeWidgetItem* node = nullptr;
+    if (QTreeWidgetItem* above = nodes_[size_t(parent)]) {
+        const QSignalBlocker quiet(Tree());
+        node = new QTreeWidgetItem(above);
+        describeNode(owner_, node, heading.title, heading.kind);
+        above->setExpanded(true);
+    }
+    mirror.insert(mirror.begin() + at, heading);
+    nodes_.insert(nodes_.begin() + at, node);
 }
 
 void TDocumentExplorer::SelectCaretNode() {
-    Synchronize([this] {
-        QTreeWidget* tree = Tree();
-        if (!tree || !owner_->RichEdit) return;
-        const int caret = owner_->RichEdit->SelStart();
-        int found = -1;
-        {
-            std::lock_guard lock(mirrorMutex_);
-            for (int i = 0; i < int(mirror.size()); ++i)
-                if (mirror[i].start <= caret) found = i;
-        }
-        const QSignalBlocker quiet(tree);
-        if (QTreeWidgetItem* node = NodeFromIndex(tree, found)) {
-            tree->setCurrentItem(node);
-            tree->scrollToItem(node);
-        } else {
-            tree->clearSelection();
-            tree->setCurrentItem(nullptr);
-        }
-    });
+    QTreeWidget* tree = Tree();
+    if (!tree || !owner_->RichEdit) return;
+    const int caret = owner_->RichEdit->SelStart();
+    int found = -1;
+    for (int i = 0; i < int(mirror.size()); ++i)
+        if (mirror[size_t(i)].start <= caret) found = i;
+    const QSignalBlocker quiet(tree);
+    if (QTreeWidgetItem* node = found >= 0 ? nodes_[size_t(found)] : nullptr) {
+        tree->setCurrentItem(node);
+        tree->scrollToItem(node);
+    } else {
+        tree->clearSelection();
+        tree->setCurrentItem(nullptr);
+    }
 }

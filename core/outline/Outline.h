@@ -1,15 +1,14 @@
 #pragma once
-// The outline pane's background thread.  Each pass scans a copy of the
-// editor text and brings the tree in line with it node by node, so expanded
-// nodes and the selection survive; then it selects the heading that holds
-// the caret.  The editor and the tree are touched only inside synchronised
-// calls.
+// The outline pane's background thread.  Each pass scans a text the main
+// thread handed over when it resumed the thread, so the worker never reads
+// the editor; its whole heading list then goes back to the main thread in a
+// single synchronised call, which brings the tree in line with it node by
+// node (expanded nodes and the selection survive) and selects the heading
+// that holds the caret.
 //
-// The mirror describes the tree's nodes in absolute (depth-first) order.
-// Every change of the tree and of the mirror happens together inside one
-// synchronised call, and the few changes that need no tree change are made
-// under the mirror's lock, so the main thread always sees the mirror and the
-// tree agree.
+// The mirror describes the tree's nodes in absolute (depth-first) order.  It
+// belongs to the main thread: only that one synchronised call changes it, so
+// the pane's handlers never see it half-changed.
 #include <mutex>
 #include <string>
 #include <vector>
@@ -25,8 +24,12 @@ class TDocumentExplorer : public TThread {
 public:
     explicit TDocumentExplorer(bool createSuspended, TForm1* owner = nullptr);
 
-    // Main-thread readers of the mirror (each under the lock).  An index
-    // outside the mirror answers -1.
+    // Main thread, while the thread is suspended: the text the next pass
+    // scans.
+    void SetText(std::string text);
+
+    // Main-thread readers of the mirror.  An index outside the mirror
+    // answers -1.
     int GetStart(int i) const;
     int GetBracePos(int i) const;
     int GetClosePos(int i) const;
@@ -46,6 +49,8 @@ protected:
 
 private:
     void Scan();
+    // The main thread's half of a pass.
+    void Apply(const std::vector<FinalDataStruct>& headings);
     void UpdateNode(int i, const FinalDataStruct& heading);
     bool HasChildren(int i) const;
     void RenameNode(int i, const FinalDataStruct& heading);
@@ -58,13 +63,12 @@ private:
     QTreeWidget* Tree() const;
 
     TForm1* owner_;
-    std::string text;
-    int count = 0;
-    int nodeIndex = 0;
-    std::string nodeText;
-    int nodeKind = 0;
+    mutable std::mutex textMutex_;
+    std::string nextText_;  // handed over by the main thread
+    std::string text;       // the worker's copy for the pass under way
 
-    mutable std::mutex mirrorMutex_;
     std::vector<FinalDataStruct> mirror;
+    // The tree's nodes in the mirror's order, valid while a pass is applied.
+    std::vector<QTreeWidgetItem*> nodes_;
     int passes_ = 0;
 };

@@ -163,7 +163,11 @@ void TForm1::StopExplorer() {
 }
 
 void TForm1::ResumeExplorer() {
-    if (DocumentExplorer && DocumentExplorer->Suspended()) DocumentExplorer->Resume();
+    if (!DocumentExplorer || !DocumentExplorer->Suspended()) return;
+    // The pass gets its text now, so the thread never has to come back for
+    // it.
+    DocumentExplorer->SetText(RichEdit ? RichEdit->Text() : std::string());
+    DocumentExplorer->Resume();
 }
 
 void TForm1::TimerTreeViewTimer() {
@@ -171,7 +175,7 @@ void TForm1::TimerTreeViewTimer() {
     // A change made while a pass runs stays pending until the thread can
     // take it; clearing it now would leave the tree behind the text.
     if (!DocumentExplorer->Suspended()) return;
-    DocumentExplorer->Resume();
+    ResumeExplorer();
     TextChanged = false;
 }
 
