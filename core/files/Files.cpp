@@ -11,11 +11,6 @@
 
 namespace {
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 QString messageOf(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 QString tooLargeMessage(const QString& path, const docfile::ReadResult& read)
@@ -117,7 +112,7 @@ void TForm1::OpenDocument()
     const ask::FileAnswer answer = ask::fileDialog(request);
     if (!answer.accepted) return;
     {
-        WaitCursor wait;
+        scope::WaitCursor wait;
         LoadFile(answer.fileName);
     }
     FilterIndex = answer.filterIndex;
