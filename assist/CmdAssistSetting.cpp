@@ -50,11 +50,12 @@ bool editCommand(QWidget* owner, const QString& text, QString& result)
 
 void TFormCmdAssistSetting::runGuarded(void (TFormCmdAssistSetting::*handler)())
 {
-    try {
+    // The dialog's list-file buttons fail as a command of the window does,
+    // behind its one boundary, and the dialog stays open.
+    if (Form1)
+        Form1->Guard([&] { (this->*handler)(); });
+    else
         (this->*handler)();
-    } catch (const std::exception& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
-    }
 }
 
 void TFormCmdAssistSetting::SetRegInfo(const QString& programDir, unsigned long rootKey, const QString& regKey)

@@ -25,8 +25,9 @@ private:
     F f_;
 };
 
-// Sets a busy flag for the scope and puts back what it held before, so a
-// flag that was clear is clear again even when the work throws.
+// Sets a busy flag (the window's, or the one that says the input method's
+// text is being taken in) for the scope and puts back what it held before,
+// so a flag that was clear is clear again even when the work throws.
 class Busy {
 public:
     explicit Busy(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
