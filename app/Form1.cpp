@@ -23,9 +23,11 @@
 #include "app/CommandLine.h"
 #include "core/settings/Layout.h"
 #include "app/Splash.h"
+#include "platform/Thread.h"
 #include "app/WindowHooks.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
+#include "platform/Scope.h"
 
 TForm1* Form1 = nullptr;
 
@@ -39,8 +41,6 @@ void installFontSubstitutions() {
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAexGothic");
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ 明朝"), "IPAexMincho");
 }
-
-QString messageOf(const std::exception& e) { return QString::fromUtf8(e.what()); }
 
 // A write past the user's file-size limit must fail with EFBIG, which the
 // save reports, rather than end the editor with the unsaved text in it.
@@ -66,6 +66,9 @@ TForm1::~TForm1() {
         StopTeXWorker();
         StopExplorer();
     }
+    // A run that ended just before waits for a free the event loop may
+    // never serve again.
+    TThread::FreeEnded();
     // The children are taken down after this body has run, when this object
     // is no longer a TForm1; what they send then (focus changes, the last
     // selection change of the editor) must not reach its handlers.
@@ -113,13 +116,9 @@ void TForm1::Form1Create() {
     CreateExplorer();
 
     reportSettingsWriteFailures();
-    try {
-        LoadSettings();
-    } catch (const std::exception& e) {
-        // A store that cannot be read or written must not keep the editor
-        // from coming up; the values not yet applied keep their defaults.
-        ask::errorMessage(messageOf(e));
-    }
+    // A store that cannot be read or written must not keep the editor from
+    // coming up; the values not yet applied keep their defaults.
+    Guard([this] { LoadSettings(); });
 
     TimerTreeView->start(100);
     SetStatusPanel(2, QString::fromUtf8("挿入"));
@@ -139,7 +138,7 @@ void TForm1::WireEditor() {
     RichEdit->OnMouseUp = [this] { Guard([this] { ResumeExplorer(); }); };
     RichEdit->OnImeStartComposition = [this] { Guard([this] { RichEditImeStartComposition(); }); };
     RichEdit->OnImeEndComposition = [this] { Guard([this] { RichEditImeEndComposition(); }); };
-    RichEdit->OnDropFiles = [this](const QStringList& files) { WMDropFiles(files); };
+    RichEdit->OnDropFiles = [this](const QStringList& files) { Guard([&] { WMDropFiles(files); }); };
 }
 
 void TForm1::FormShow() {
@@ -148,27 +147,21 @@ void TForm1::FormShow() {
     // up with the rest of the show step done.
     if (!CommandLine.isEmpty()) {
         const QString path = cmdline::documentPath(CommandLine.back());
-        try {
-            LoadFile(path);
-        } catch (const std::exception& e) {
-            ask::errorMessage(messageOf(e));
-        }
-        try {
+        Guard([&] { LoadFile(path); });
+        Guard([&] {
             SetFilterIndexFromExt(path);
             QDir::setCurrent(QFileInfo(path).absolutePath());
-        } catch (const std::exception& e) {
-            ask::errorMessage(messageOf(e));
-        }
-        if (auto line = cmdline::jumpLine(CommandLine)) SelectLineForJump(*line);
+        });
+        Guard([this] {
+            if (auto line = cmdline::jumpLine(CommandLine)) SelectLineForJump(*line);
+        });
     }
     setAcceptDrops(true);
 
-    try {
+    Guard([this] {
         ApplyWordWrap();
         ApplyWindowPlacement();
-    } catch (const std::exception& e) {
-        ask::errorMessage(messageOf(e));
-    }
+    });
 
     Guard([this] {
         UpdateModifiedPanel();
@@ -197,8 +190,7 @@ bool TForm1::SelectLineForJump(int line) {
 }
 
 void TForm1::ApplyWordWrap() {
-    const int selStart = RichEdit->SelStart();
-    const int selLength = RichEdit->SelLength();
+    scope::ViewKeeper keep(*RichEdit);
     const settings::Store store = Settings();
     // Colouring needs wrapped lines, so it switches wrapping on.
     if (AutoColor) store.write(key::WordWrap, true);
@@ -209,7 +201,6 @@ void TForm1::ApplyWordWrap() {
         item->setChecked(wrap);
         item->setEnabled(!AutoColor);
     }
-    RichEdit->Select(selStart, selLength);
 }
 
 void TForm1::ApplyWindowPlacement() {
@@ -247,7 +238,7 @@ void TForm1::WMDropFiles(const QStringList& files) {
         ask::messageBox(QString::fromUtf8("Drag&Dropで２つ以上のファイルを開くことはできません。"),
                         "Drag&Drop", MB_OK | MB_ICONERROR);
     } else if (files.size() == 1) {
-        try {
+        Guard([&] {
             const bool discard =
                 !RichEdit->Modified() ||
                 ask::messageBox(QString::fromUtf8("現在編集中の文書は保存されていません。\r\n"
@@ -260,17 +251,16 @@ void TForm1::WMDropFiles(const QStringList& files) {
                 SetFilterIndexFromExt(dropped);
                 QDir::setCurrent(QFileInfo(dropped).absolutePath());
             }
-        } catch (const std::exception& e) {
-            ask::errorMessage(messageOf(e));
-        }
+        });
     }
     Guard([this] { UpdateModifiedPanel(); });
 }
 
 void TForm1::FormCloseQuery(bool& CanClose) {
     // The question comes before any settings access, so a failing store can
-    // never close a modified document unasked.
-    try {
+    // never close a modified document unasked, and a question that fails
+    // keeps the window open.
+    const bool asked = Guard([&] {
         if (RichEdit->Modified()) {
             const int answer = ask::messageBox(QString::fromUtf8("変更されています。保存しますか。"),
                                                QString::fromUtf8("Quillmarkの終了"),
@@ -282,25 +272,16 @@ void TForm1::FormCloseQuery(bool& CanClose) {
                 CanClose = answer == IDNO;
             }
         }
-    } catch (const std::exception& e) {
-        CanClose = false;
-        ask::errorMessage(messageOf(e));
-        return;
-    }
+    });
+    if (!asked) CanClose = false;
     if (!CanClose) return;
 
-    try {
-        AutoDeleteTeXFiles(FileName);
-    } catch (const std::exception& e) {
-        ask::errorMessage(messageOf(e));
-    }
-    try {
+    Guard([this] { AutoDeleteTeXFiles(FileName); });
+    Guard([this] {
         WriteWindowPlacement();
         const settings::Store store = Settings();
         for (int i = 1; i <= layout::RecentCount; ++i) store.write(key::RecentFile, i, RecentFile[i - 1]);
-    } catch (const std::exception& e) {
-        ask::errorMessage(messageOf(e));
-    }
+    });
 }
 
 void TForm1::WriteWindowPlacement() {
@@ -333,7 +314,7 @@ void TForm1::Form1CloseClick() {
     Guard([this] { StopExplorer(); });
     Guard([this] { StopTeXWorker(); });
 
-    try {
+    Guard([this] {
         const settings::Store store = Settings();
         store.write(key::AutoColor, AutoColor);
         store.write(key::AutoCommand, AutoCommand);
@@ -341,9 +322,7 @@ void TForm1::Form1CloseClick() {
         store.write(key::CurrentDir, CurrentDir);
         WriteViewSettings();
         WriteParentTable();
-    } catch (const std::exception& e) {
-        ask::errorMessage(messageOf(e));
-    }
+    });
 
     delete UndoManager;
     UndoManager = nullptr;
@@ -402,5 +381,5 @@ void TForm1::dropEvent(QDropEvent* event) {
     const QStringList files = localFilesOf(event->mimeData());
     if (files.isEmpty()) return;
     event->acceptProposedAction();
-    WMDropFiles(files);
+    Guard([&] { WMDropFiles(files); });
 }

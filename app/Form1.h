@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "core/colour/ColorTable.h"
 #include "core/settings/Settings.h"
 #include "insert/LastUsed.h"
 #include "platform/Ask.h"
@@ -134,9 +135,10 @@ public:
     QAction* AddToolButton(QToolBar* bar, const QString& name, const QString& hint,
                            const QString& iconText, std::function<void()> handler,
                            bool checkable = false);
-    // Runs a handler behind the exception boundary: an escaping exception is
-    // shown in an "Error Message" box instead of crossing a Qt signal.
-    void Guard(const std::function<void()>& handler);
+    // Runs a handler behind the window's one exception boundary: whatever it
+    // throws is shown in an "Error Message" box instead of crossing a Qt
+    // signal.  True when the handler ran to its end.
+    bool Guard(const std::function<void()>& handler);
     int HelpContextOf(const QString& itemName) const;
 
     // ==== settings store (app/Settings.cpp) ====
@@ -229,15 +231,7 @@ public:
     std::array<bool, 2048> CmdItalic{};
     std::array<bool, 2048> CmdAst{};
     int ComNum = 0;
-    unsigned GenTeXColor = 0xB07000;
-    unsigned RemColor = 0x808040;
-    bool RemItalic = true;
-    unsigned DollerColor = 0x4080FF;
-    bool DollerItalic = false;
-    unsigned AndColor = 0x0000FF;
-    bool AndItalic = false;
-    unsigned ZenColor = 0x0000FF;
-    bool ZenOn = true;
+    ColorClassSettings ColorClasses;  // colours of the token classes other than the table's
     std::string EditText;  // the copy of the editor text the scanner reads
     void LoadColorSettings();
     void ColorTableChanged();
@@ -289,7 +283,6 @@ public:
     QTreeWidgetItem* DragNode = nullptr;  // node under the last left press in the tree
     bool DragPressed = false;
     int DragStartX = 0, DragStartY = 0;
-    short LastJumpLine = 1;  // last line entered in the go-to-line dialog
     void TimerTreeViewTimer();
     void TreeViewClick();
     void TreeViewEdited(QTreeWidgetItem* node, const QString& label);

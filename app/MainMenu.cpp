@@ -165,12 +165,14 @@ QAction* TForm1::AddToolButton(QToolBar* bar, const QString& name, const QString
     return button;
 }
 
-void TForm1::Guard(const std::function<void()>& handler) {
-    if (!handler) return;
+bool TForm1::Guard(const std::function<void()>& handler) {
+    if (!handler) return true;
     try {
         handler();
-    } catch (const std::exception& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
+        return true;
+    } catch (...) {
+        ask::exceptionMessage(std::current_exception());
+        return false;
     }
 }
 

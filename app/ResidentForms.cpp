@@ -42,8 +42,10 @@ int runQuillmark(QApplication& application) {
         main->StartDdeServer();
         main->show();
         application.exec();
-    } catch (const std::exception& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
+    } catch (...) {
+        // Only a window that could not be made gets here: once it stands,
+        // every handler runs behind its own boundary.
+        ask::exceptionMessage(std::current_exception());
     }
     ask::setMainWindow(nullptr);
     delete main;

@@ -119,8 +119,10 @@ void TForm1::BuildMainWindow() {
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     connect(Splitter1, &QSplitter::splitterMoved, this, [this](int, int) {
-        const QList<int> sizes = Splitter1->sizes();
-        if (!sizes.isEmpty() && sizes.front() > 0) docuExpWidth_ = sizes.front();
+        Guard([this] {
+            const QList<int> sizes = Splitter1->sizes();
+            if (!sizes.isEmpty() && sizes.front() > 0) docuExpWidth_ = sizes.front();
+        });
     });
     column->addWidget(Splitter1, 1);
     setCentralWidget(central);
@@ -131,7 +133,9 @@ void TForm1::BuildMainWindow() {
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { Guard([this] { PopupMenu1Popup(); }); });
     connect(RichEdit, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (!PopupMenu1->isEmpty()) PopupMenu1->popup(RichEdit->viewport()->mapToGlobal(at));
+        Guard([&] {
+            if (!PopupMenu1->isEmpty()) PopupMenu1->popup(RichEdit->viewport()->mapToGlobal(at));
+        });
     });
     WireEditor();
 

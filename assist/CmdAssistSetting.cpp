@@ -11,7 +11,6 @@
 #include "assist/CommandList.h"
 #include "core/files/DocumentFile.h"
 #include "forms/CmdAssistForms.h"
-#include "forms/MathSpaceForms.h"  // TRadioGroup
 #include "platform/Ask.h"
 
 namespace {
@@ -51,11 +50,12 @@ bool editCommand(QWidget* owner, const QString& text, QString& result)
 
 void TFormCmdAssistSetting::runGuarded(void (TFormCmdAssistSetting::*handler)())
 {
-    try {
+    // The dialog's list-file buttons fail as a command of the window does,
+    // behind its one boundary, and the dialog stays open.
+    if (Form1)
+        Form1->Guard([&] { (this->*handler)(); });
+    else
         (this->*handler)();
-    } catch (const std::exception& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
-    }
 }
 
 void TFormCmdAssistSetting::SetRegInfo(const QString& programDir, unsigned long rootKey, const QString& regKey)
@@ -83,7 +83,7 @@ cmdassist::Settings TFormCmdAssistSetting::Chosen() const
 {
     cmdassist::Settings s;
     s.commands = Commands();
-    const auto index = [](const TRadioGroup* g) { return std::max(g->ItemIndex(), 0); };
+    const auto index = [](const RadioGroup& g) { return std::max(g.ItemIndex(), 0); };
     s.space = index(rgSpace);
     s.kigou = index(rgKigou);
     s.kakutei = index(rgKakutei);
@@ -97,10 +97,10 @@ void TFormCmdAssistSetting::FormShow()
     const cmdassist::Settings s = cmdassist::readSettings(RootKey, RegKey);
     SetCommands(s.commands);
     selectRow(*ListBox1, 0);
-    rgSpace->SetItemIndex(s.space);
-    rgKigou->SetItemIndex(s.kigou);
-    rgKakutei->SetItemIndex(s.kakutei);
-    rgList->SetItemIndex(s.list);
+    rgSpace.SetItemIndex(s.space);
+    rgKigou.SetItemIndex(s.kigou);
+    rgKakutei.SetItemIndex(s.kakutei);
+    rgList.SetItemIndex(s.list);
     cbGakusyuu->setChecked(s.gakusyuu);
 }
 

@@ -13,6 +13,7 @@
 #include "core/settings/Keys.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
+#include "platform/Scope.h"
 
 namespace {
 
@@ -153,11 +154,7 @@ void TForm1::sbUserClick()
 
 void TForm1::MenuUserDefineClick()
 {
-    const QString currentDir = QDir::currentPath();
-    struct RestoreDir {
-        QString dir;
-        ~RestoreDir() { QDir::setCurrent(dir); }
-    } restore{currentDir};
+    scope::CurrentFolder folder;
 
     road::Steps steps;
     steps.helpItem = "MenuInsertUserSetting";

@@ -14,33 +14,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "forms/SearchToolForms.h"  // makeItemGroup
-
 namespace {
 
 using formparts::addButtons;
 using formparts::named;
 using formparts::u;
-
-
-
-
-RadioGroup group(QDialog* dialog, const char* name, const char* title, std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* item : items) list << u(item);
-    return makeItemGroup(dialog, name, u(title), list);
-}
-
-// Two-column radio group: the items are moved into a grid, filled row by row.
-void twoColumns(RadioGroup& g)
-{
-    auto* old = g.box->layout();
-    QList<QAbstractButton*> buttons = g.buttons->buttons();
-    delete old;
-    auto* grid = new QGridLayout(g.box);
-    for (int i = 0; i < buttons.size(); ++i) grid->addWidget(buttons[i], i / 2, i % 2);
-}
 
 // Enter in the memo adds no line: it presses the dialog's OK button instead.
 class EnterPressesOk : public QObject {
@@ -75,7 +53,7 @@ void FormDanrakuUi::setupUi(QDialog* dialog, const QStringList& captions)
     dialog->setObjectName("FormDanraku");
     dialog->setWindowTitle(u("段落・改行・改ページ"));
     auto* layout = new QVBoxLayout(dialog);
-    RadioGroup1 = makeItemGroup(dialog, "RadioGroup1", u("段落・改行・改ページ"), captions);
+    RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", u("段落・改行・改ページ"), captions);
     layout->addWidget(RadioGroup1.box);
     addButtons(dialog, layout);
 }
@@ -85,7 +63,7 @@ void FormMeijiSpaceUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormMeijiSpace");
     dialog->setWindowTitle(u("明示的な空白"));
     auto* layout = new QVBoxLayout(dialog);
-    rgSpaceKind = group(dialog, "rgSpaceKind", "空白の種類",
+    rgSpaceKind = formparts::radioGroup(dialog, "rgSpaceKind", "空白の種類",
                         {"垂直方向に間隔を空ける（ページを超えた部分は空けない）(&V)",
                          "垂直方向に間隔を空ける（ページを超えた部分も空ける）(&W)",
                          "水平方向に間隔を空ける（次の行を超えた部分は空けない）(&H)",
@@ -113,8 +91,8 @@ void FormSpaceFillUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormSpaceFill");
     dialog->setWindowTitle(u("可変長空白"));
     auto* layout = new QVBoxLayout(dialog);
-    rgSpaceKind = group(dialog, "rgSpaceKind", "可変長空白の種類", {"縦に空白を空ける(&T)", "横に空白を空ける(&Y)"});
-    rgMusi = group(dialog, "rgMusi", "命令が無視される場合", {"無視される場合なし(&N)", "無視される場合あり(&A)"});
+    rgSpaceKind = formparts::radioGroup(dialog, "rgSpaceKind", "可変長空白の種類", {"縦に空白を空ける(&T)", "横に空白を空ける(&Y)"});
+    rgMusi = formparts::radioGroup(dialog, "rgMusi", "命令が無視される場合", {"無視される場合なし(&N)", "無視される場合あり(&A)"});
     layout->addWidget(rgSpaceKind.box);
     layout->addWidget(rgMusi.box);
     addButtons(dialog, layout);
@@ -125,7 +103,7 @@ void FormDanrakuSpaceUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormDanrakuSpace");
     dialog->setWindowTitle(u("段落間の空白"));
     auto* layout = new QVBoxLayout(dialog);
-    rgDanrakuSpace = group(dialog, "rgDanrakuSpace", "空白の幅",
+    rgDanrakuSpace = formparts::radioGroup(dialog, "rgDanrakuSpace", "空白の幅",
                            {"小（２～４ポイント） : \\smallskip(&S)", "中（４～８ポイント） : \\medskip(&M)",
                             "大（８～１６ポイント） : \\bigskip(&B)"});
     layout->addWidget(rgDanrakuSpace.box);
@@ -153,8 +131,8 @@ void FormMarginparUi::setupUi(QDialog* dialog)
     Label1 = named(new QLabel(u("傍注の内容(&M):"), dialog), "Label1");
     Memo1 = memo(dialog);
     Label1->setBuddy(Memo1);
-    rgSize = group(dialog, "rgSize", "傍注の文字サイズ", {"本文と同じサイズ(&H)", "脚注と同じサイズ(&F)"});
-    twoColumns(rgSize);
+    rgSize = formparts::radioGroup(dialog, "rgSize", "傍注の文字サイズ", {"本文と同じサイズ(&H)", "脚注と同じサイズ(&F)"},
+                                 2, 0, formparts::Fill::AcrossRows);
     layout->addWidget(Label1);
     layout->addWidget(Memo1);
     layout->addWidget(rgSize.box);

@@ -4,7 +4,7 @@
 // dialogs insert is built in insert/.
 #include <QStringList>
 
-#include "forms/InitForms.h"  // RadioGroup
+#include "forms/FormParts.h"  // RadioGroup
 
 class QDialog;
 class QLabel;

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "forms/FormParts.h"
-#include "forms/MathSpaceForms.h"  // TRadioGroup
 
 using formparts::named;
 using formparts::u;
@@ -165,7 +164,7 @@ TFormCmdAssistSetting::TFormCmdAssistSetting(QWidget* owner) : TDialogForm(owner
     outer->addWidget(GroupBox4);
 
     struct Group {
-        TRadioGroup* TFormCmdAssistSetting::*member;
+        RadioGroup TFormCmdAssistSetting::*member;
         const char* name;
         const char* caption;
         const char* item0;
@@ -186,14 +185,13 @@ TFormCmdAssistSetting::TFormCmdAssistSetting(QWidget* owner) : TDialogForm(owner
     auto* grid = new QGridLayout;
     int at = 0;
     for (const Group& g : groups) {
-        auto* group = named(new TRadioGroup(u(g.caption), 1, this), g.name);
-        group->SetItems({u(g.item0), u(g.item1)});
+        const RadioGroup group = formparts::radioGroup(this, g.name, g.caption, {g.item0, g.item1}, 1, -1);
         this->*g.member = group;
         // The two short groups share a row; the long texts get a row each.
         if (at < 2)
-            grid->addWidget(group, 0, at);
+            grid->addWidget(group.box, 0, at);
         else
-            grid->addWidget(group, at - 1, 0, 1, 2);
+            grid->addWidget(group.box, at - 1, 0, 1, 2);
         ++at;
     }
     outer->addLayout(grid);
@@ -226,13 +224,7 @@ TFormCmdEdit::TFormCmdEdit(QWidget* owner) : TDialogForm(owner)
     row->addWidget(Label1);
     row->addWidget(Edit1, 1);
     outer->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    BitBtn1 = named(new QPushButton("OK", this), "BitBtn1");
-    BitBtn2 = named(new QPushButton(u("キャンセル"), this), "BitBtn2");
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    outer->addLayout(buttons);
+    outer->addLayout(formparts::buttonRow(this, {"BitBtn1", "BitBtn2", nullptr}).keep(BitBtn1, BitBtn2));
     WireButtons();
 }
 

@@ -10,13 +10,13 @@
 
 #include "assist/CommandList.h"
 #include "core/insertion/DialogRoad.h"
+#include "forms/FormParts.h"  // RadioGroup
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class TRadioGroup;
 
 class TFormCmdAssist;
 
@@ -142,10 +142,10 @@ public:
     QPushButton* BtnSave = nullptr;
     QGroupBox* GroupBox4 = nullptr;
     QCheckBox* cbGakusyuu = nullptr;
-    TRadioGroup* rgSpace = nullptr;
-    TRadioGroup* rgKigou = nullptr;
-    TRadioGroup* rgKakutei = nullptr;
-    TRadioGroup* rgList = nullptr;
+    RadioGroup rgSpace;
+    RadioGroup rgKigou;
+    RadioGroup rgKakutei;
+    RadioGroup rgList;
     QPushButton* BitBtn1 = nullptr;  // OK
     QPushButton* BitBtn2 = nullptr;  // Cancel
     QPushButton* BitBtn3 = nullptr;  // Help

@@ -1,4 +1,5 @@
 #include "forms/ColorStructForms.h"
+#include "forms/FormParts.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -115,16 +116,8 @@ void FormColorStructUi::setupUi(QDialog* d)
     top->addLayout(classes);
     column->addLayout(top);
 
-    auto* buttons = new QHBoxLayout;
-    OkButton = button(d, "OkButton", QStringLiteral("OK"));
-    OkButton->setDefault(true);
-    CancelButton = button(d, "CancelButton", QStringLiteral("キャンセル"));
-    HelpButton = button(d, "HelpButton", QStringLiteral("ヘルプ(&H)"));
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    column->addLayout(buttons);
+    column->addLayout(formparts::buttonRow(d, formparts::kPlainButtons, formparts::OkIsDefault)
+                          .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormColorSetUi::setupUi(QDialog* d)
@@ -148,12 +141,6 @@ void FormColorSetUi::setupUi(QDialog* d)
     colour->addWidget(CPanel2, 1);
     colour->addWidget(BtnColChange);
     column->addLayout(colour);
-    auto* buttons = new QHBoxLayout;
-    OkButton = button(d, "OkButton", QStringLiteral("OK"));
-    OkButton->setDefault(true);
-    CancelButton = button(d, "CancelButton", QStringLiteral("キャンセル"));
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    column->addLayout(buttons);
+    column->addLayout(formparts::buttonRow(d, formparts::kPlainButtonsWithoutHelp, formparts::OkIsDefault)
+                          .keep(OkButton, CancelButton));
 }

@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include "forms/FormParts.h"
-#include "forms/SearchToolForms.h"  // makeItemGroup
 
 namespace {
 
@@ -46,9 +45,9 @@ void FormZuinsertUi::setupUi(QDialog* dialog)
 
     auto* left = new QVBoxLayout;
     left->addWidget(makePlacementGroup(dialog, "図の配置場所", "CheckBox", place));
-    RGZuIchi = makeItemGroup(dialog, "RGZuIchi", u("配置場所中の図の位置"),
-                             {u("指定しない(&N)"), u("左(&L)"), u("中央(&C)"), u("右(&R)")});
-    arrangeInColumns(RGZuIchi, 2);
+    RGZuIchi = formparts::radioGroup(dialog, "RGZuIchi", "配置場所中の図の位置",
+                                     {"指定しない(&N)", "左(&L)", "中央(&C)", "右(&R)"}, 2, 0,
+                                     formparts::Fill::AcrossRows);
     left->addWidget(RGZuIchi.box);
 
     auto* right = new QVBoxLayout;
@@ -110,9 +109,8 @@ void FormInputIncludeUi::setupUi(QDialog* dialog)
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(wrapped(dialog, "指定のファイルを \\input で読み込みますか？それとも \\include で読み込みますか？"));
     layout->addWidget(wrapped(dialog, "\\include で読み込むと、読み込んだ原稿は、新しいページから開始されます。"));
-    rgInputInclude = makeItemGroup(dialog, "rgInputInclude", u("\\input or \\include?"),
-                                   {u("\\input(&I)"), u("\\include(&C)")});
-    arrangeInColumns(rgInputInclude, 2);
+    rgInputInclude = formparts::radioGroup(dialog, "rgInputInclude", "\\input or \\include?",
+                                           {"\\input(&I)", "\\include(&C)"}, 2, 0, formparts::Fill::AcrossRows);
     layout->addWidget(rgInputInclude.box);
     addButtons(dialog, layout);
 }

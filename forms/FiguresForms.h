@@ -1,7 +1,7 @@
 #pragma once
 // Layouts of the figure dialog and the \input or \include question: the
 // widgets, their names and texts.  What they insert is built in insert/.
-#include "forms/InitForms.h"     // RadioGroup
+#include "forms/FormParts.h"     // RadioGroup
 #include "forms/TablesForms.h"   // PlacementBoxes
 
 class QCheckBox;

@@ -7,18 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "forms/SearchToolForms.h"  // makeItemGroup
+#include "forms/FormParts.h"
 
 namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
-
-QPushButton* button(QDialog* dialog, const QString& text, const char* name)
-{
-    auto* b = new QPushButton(text, dialog);
-    b->setObjectName(name);
-    return b;
-}
 
 }  // namespace
 
@@ -30,14 +23,9 @@ void FormFontUi::setupUi(QDialog* dialog)
     ComboBoxFont = new QComboBox(dialog);
     ComboBoxFont->setObjectName("ComboBoxFont");
     ComboBoxFont->setEditable(false);
-    RadioGroupSelect = makeItemGroup(dialog, "RadioGroupSelect", u("適用範囲"),
+    RadioGroupSelect = formparts::radioGroup(dialog, "RadioGroupSelect", u("適用範囲"),
                                      {u("選択範囲のみ／一部の範囲のみ(&A)"), u("カーソル以降全部に適用(&B)")});
     layout->addWidget(ComboBoxFont);
     layout->addWidget(RadioGroupSelect.box);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(button(dialog, "OK", "BitBtn1"));
-    row->addWidget(button(dialog, u("キャンセル"), "BitBtn2"));
-    row->addWidget(button(dialog, u("ヘルプ(&H)"), "BitBtn3"));
-    layout->addLayout(row);
+    formparts::addButtons(dialog, layout);
 }

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/insertion/GlyphPicture.h"
+#include "forms/FormParts.h"
 #include "math/Brackets.h"
 #include "platform/Cp932.h"
 
@@ -19,23 +20,6 @@ QPointer<TFormKakko> FormKakko;
 namespace {
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
-
-RadioGroup makeGroup(QWidget* parent, const char* name, const char* title, const QStringList& items, int columns)
-{
-    RadioGroup group;
-    group.box = new QGroupBox(utf8(title), parent);
-    group.box->setObjectName(name);
-    group.buttons = new QButtonGroup(group.box);
-    auto* grid = new QGridLayout(group.box);
-    const int rows = (int(items.size()) + columns - 1) / columns;
-    for (int i = 0; i < items.size(); ++i) {
-        auto* radio = new QRadioButton(items[i], group.box);
-        group.buttons->addButton(radio, i);
-        grid->addWidget(radio, i % rows, i / rows);
-    }
-    group.SetItemIndex(0);
-    return group;
-}
 
 // The picture of a list item: the delimiter on a white 24 by 24 cell; "no
 // delimiter" is the painter's empty frame.
@@ -69,33 +53,24 @@ TFormKakko::TFormKakko(QWidget* owner) : TDialogForm(owner)
     for (int i = 0; i < brackets::kDelimiterCount; ++i)
         new QListWidgetItem(picture(i), cp932::decode(brackets::delimiterCaption(i)), ListViewKind);
 
-    RadioGroupSize = makeGroup(this, "RadioGroupSize", "大きさ",
-                               {utf8("自動（開き括弧）"), utf8("自動（閉じ括弧）"), utf8("標準"), utf8("大きい"),
-                                utf8("より大きい"), utf8("さらに大きい"), utf8("すごく大きい")},
-                               3);
-    RadioGroupSizeKind = makeGroup(this, "RadioGroupSizeKind", "大きさの種類",
-                                   {utf8("開き括弧（前に空白を空ける）"), utf8("閉じ括弧（後ろに空白を空ける）"),
-                                    utf8("関係子（前後に空白を空ける）"), utf8("数式記号（前後に空白を空けない）")},
-                                   1);
+    RadioGroupSize = formparts::radioGroup(this, "RadioGroupSize", "大きさ",
+                                           {"自動（開き括弧）", "自動（閉じ括弧）", "標準", "大きい", "より大きい",
+                                            "さらに大きい", "すごく大きい"},
+                                           3);
+    RadioGroupSizeKind = formparts::radioGroup(this, "RadioGroupSizeKind", "大きさの種類",
+                                               {"開き括弧（前に空白を空ける）", "閉じ括弧（後ろに空白を空ける）",
+                                                "関係子（前後に空白を空ける）", "数式記号（前後に空白を空けない）"});
 
-    BitBtn1 = new QPushButton("OK", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(utf8("キャンセル"), this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn3 = new QPushButton(utf8("ヘルプ(&H)"), this);
-    BitBtn3->setObjectName("BitBtn3");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
+    const formparts::ButtonRow buttons = formparts::buttonRow(this, formparts::kRoadButtons, formparts::OkIsDefault);
+    BitBtn1 = buttons.ok;
+    BitBtn2 = buttons.cancel;
+    BitBtn3 = buttons.help;
     auto* main = new QVBoxLayout(this);
     main->addWidget(Label1);
     main->addWidget(ListViewKind);
     main->addWidget(RadioGroupSize.box);
     main->addWidget(RadioGroupSizeKind.box);
-    main->addLayout(buttons);
+    main->addLayout(buttons.layout);
     WireButtons();
 
     FormCreate();

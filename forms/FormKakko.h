@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/insertion/DialogRoad.h"
-#include "forms/InitForms.h"  // RadioGroup
+#include "forms/FormParts.h"  // RadioGroup
 
 class QLabel;
 class QListWidget;

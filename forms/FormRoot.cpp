@@ -1,4 +1,5 @@
 #include "forms/FormRoot.h"
+#include "forms/FormParts.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -78,21 +79,10 @@ TFormRoot::TFormRoot(QWidget* owner) : TDialogForm(owner)
     group->addWidget(RadioButtonRoot2);
     group->addLayout(nthRow);
 
-    BitBtn1 = new QPushButton("OK", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QString::fromUtf8("キャンセル"), this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn3 = new QPushButton(QString::fromUtf8("ヘルプ(&H)"), this);
-    BitBtn3->setObjectName("BitBtn3");
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
-    buttons->addStretch();
     auto* main = new QHBoxLayout(this);
     main->addWidget(GroupBox1);
-    main->addLayout(buttons);
+    main->addLayout(formparts::buttonRow(this, formparts::kRoadButtons, formparts::OkIsDefault | formparts::Vertical)
+                        .keep(BitBtn1, BitBtn2, BitBtn3));
     WireButtons();
 
     connect(MaskEditRoot, &QLineEdit::textChanged, this, [this] { MaskEditRootChange(); });

@@ -25,44 +25,9 @@ const std::array<const char*, 7> kInstallKindCaptions = {
     "解説書『日本語TeX活用術』付録CD-ROM（platex使用）",
 };
 
-int RadioGroup::ItemIndex() const { return buttons ? buttons->checkedId() : -1; }
-
-void RadioGroup::SetItemIndex(int index)
-{
-    if (!buttons)
-        return;
-    if (QAbstractButton* b = buttons->button(index)) {
-        b->setChecked(true);
-    } else if (QAbstractButton* checked = buttons->checkedButton()) {
-        buttons->setExclusive(false);
-        checked->setChecked(false);
-        buttons->setExclusive(true);
-    }
-}
-
-QString RadioGroup::ItemText(int index) const
-{
-    QAbstractButton* b = buttons ? buttons->button(index) : nullptr;
-    return b ? b->text() : QString();
-}
-
 namespace {
 
 using formparts::named;
-
-RadioGroup makeRadioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items)
-{
-    RadioGroup group;
-    group.box = named(new QGroupBox(title, parent), name);
-    group.buttons = new QButtonGroup(group.box);
-    auto* layout = new QVBoxLayout(group.box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* radio = new QRadioButton(items[i], group.box);
-        group.buttons->addButton(radio, i);
-        layout->addWidget(radio);
-    }
-    return group;
-}
 
 struct ProgramPage {
     QLineEdit* file;
@@ -93,24 +58,6 @@ ProgramPage addProgramPage(QTabWidget* tabs, const char* title, const char* file
     return p;
 }
 
-QHBoxLayout* buttonRow(QDialog* dialog, QPushButton** ok, QPushButton** cancel, QPushButton** help)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    *ok = named(new QPushButton("OK", dialog), "OkButton");
-    (*ok)->setDefault(true);
-    *cancel = named(new QPushButton("キャンセル", dialog), "CancelButton");
-    row->addWidget(*ok);
-    row->addWidget(*cancel);
-    if (help) {
-        *help = named(new QPushButton("ヘルプ(&H)", dialog), "HelpButton");
-        row->addWidget(*help);
-    }
-    QObject::connect(*ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return row;
-}
-
 }  // namespace
 
 void FormInitUi::setupUi(QDialog* dialog)
@@ -134,9 +81,9 @@ void FormInitUi::setupUi(QDialog* dialog)
     TeXExeFileName = p.file, sbTeX1 = p.browse, EditTeXCommand = p.option;
     p = addProgramPage(rgMakeIndexExe, "DVI Reader", "TeXDVIFileName", "SpeedButton1", "EditDVIOption");
     TeXDVIFileName = p.file, SpeedButton1 = p.browse, EditDVIOption = p.option;
-    rgDVIExe = makeRadioGroup(p.file->parentWidget(), "rgDVIExe", QString(),
+    rgDVIExe = formparts::radioGroup(p.file->parentWidget(), "rgDVIExe", QString(),
                               {"DDE接続により実行する （通常はこちらを選択してください）",
-                               "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"});
+                               "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"}, 1, -1);
     p.layout->addWidget(rgDVIExe.box);
     p = addProgramPage(rgMakeIndexExe, "MakeIndex", "EditMendexFile", "sbMendex", "EditMendexOption");
     EditMendexFile = p.file, sbMendex = p.browse, EditMendexOption = p.option;
@@ -155,7 +102,8 @@ void FormInitUi::setupUi(QDialog* dialog)
     for (int i = 1; i < rgMakeIndexExe->count(); ++i)
         static_cast<QVBoxLayout*>(rgMakeIndexExe->widget(i)->layout())->addStretch();
 
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, &HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
     dialog->resize(680, 340);
 }
 
@@ -175,7 +123,7 @@ void FormAutoSettingUi::setupUi(QDialog* dialog)
     QStringList kinds;
     for (const char* caption : kInstallKindCaptions)
         kinds << QString::fromUtf8(caption);
-    RadioGroup1 = makeRadioGroup(dialog, "RadioGroup1", "TeXをインストールした書籍の選択", kinds);
+    RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", "TeXをインストールした書籍の選択", kinds, 1, -1);
     RadioGroup1.SetItemIndex(0);
     layout->addWidget(RadioGroup1.box);
     GroupBox1 = named(new QGroupBox("TeXがインストールされているドライブ名", dialog), "GroupBox1");
@@ -188,7 +136,8 @@ void FormAutoSettingUi::setupUi(QDialog* dialog)
     driveRow->addWidget(EditDrive);
     driveRow->addStretch();
     layout->addWidget(GroupBox1);
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, &HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormFileSiteiUi::setupUi(QDialog* dialog)
@@ -207,7 +156,8 @@ void FormFileSiteiUi::setupUi(QDialog* dialog)
     row->addWidget(Edit1);
     row->addWidget(SpeedButton1);
     layout->addLayout(row);
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, nullptr));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton));
     dialog->resize(480, 140);
 }
 
@@ -237,6 +187,7 @@ void FormFileSitei2Ui::setupUi(QDialog* dialog)
     layout->addWidget(new QLabel("起動時オプション（必要なら指定する）", dialog));
     Edit2 = named(new QLineEdit(dialog), "Edit2");
     layout->addWidget(Edit2);
-    layout->addLayout(buttonRow(dialog, &OkButton, &CancelButton, nullptr));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton));
     dialog->resize(480, 300);
 }

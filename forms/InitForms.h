@@ -4,6 +4,8 @@
 #include <QString>
 #include <array>
 
+#include "forms/FormParts.h"  // RadioGroup
+
 class QButtonGroup;
 class QDialog;
 class QGroupBox;
@@ -13,15 +15,6 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
-
-// A group of radio buttons addressed by index, as the dialogs use them.
-struct RadioGroup {
-    QGroupBox* box = nullptr;
-    QButtonGroup* buttons = nullptr;
-    int ItemIndex() const;
-    void SetItemIndex(int index);
-    QString ItemText(int index) const;
-};
 
 struct FormInitUi {
     QTabWidget* rgMakeIndexExe = nullptr;

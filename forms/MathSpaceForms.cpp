@@ -16,88 +16,21 @@ namespace {
 
 QString utf8(const char* text) { return QString::fromUtf8(text); }
 
-QVBoxLayout* addButtons(TDialogForm& form, QPushButton*& ok, QPushButton*& cancel, QPushButton*& helpButton)
-{
-    ok = new QPushButton("OK", &form);
-    ok->setObjectName("BitBtn1");
-    ok->setDefault(true);
-    cancel = new QPushButton(utf8("キャンセル"), &form);
-    cancel->setObjectName("BitBtn2");
-    helpButton = new QPushButton(utf8("ヘルプ(&H)"), &form);
-    helpButton->setObjectName("BitBtn3");
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(helpButton);
-    buttons->addStretch();
-    return buttons;
-}
-
 }  // namespace
-
-TRadioGroup::TRadioGroup(const QString& caption, int columns, QWidget* parent)
-    : QWidget(parent), columns_(columns < 1 ? 1 : columns)
-{
-    box_ = new QGroupBox(caption, this);
-    grid_ = new QGridLayout(box_);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(box_);
-}
-
-void TRadioGroup::SetItems(const QStringList& items)
-{
-    for (QRadioButton* b : buttons_) delete b;
-    buttons_.clear();
-    // Items run down the first column, then the next, as in a columned
-    // radio group.
-    const int count = int(items.size());
-    const int rows = (count + columns_ - 1) / columns_;
-    for (int i = 0; i < count; ++i) {
-        auto* b = new QRadioButton(items[i], box_);
-        b->setObjectName(QString("RadioGroupItem%1").arg(i));
-        grid_->addWidget(b, rows ? i % rows : 0, rows ? i / rows : 0);
-        buttons_.push_back(b);
-    }
-}
-
-int TRadioGroup::ItemIndex() const
-{
-    for (size_t i = 0; i < buttons_.size(); ++i)
-        if (buttons_[i]->isChecked()) return int(i);
-    return -1;
-}
-
-void TRadioGroup::SetItemIndex(int index)
-{
-    // Exclusive buttons cannot all be unchecked one by one; lift the
-    // exclusivity while clearing.
-    for (QRadioButton* b : buttons_) {
-        b->setAutoExclusive(false);
-        b->setChecked(false);
-        b->setAutoExclusive(true);
-    }
-    if (QRadioButton* b = Button(index)) b->setChecked(true);
-}
-
-QRadioButton* TRadioGroup::Button(int index) const
-{
-    return index >= 0 && size_t(index) < buttons_.size() ? buttons_[size_t(index)] : nullptr;
-}
 
 TFormSpace::TFormSpace(QWidget* owner) : TDialogForm(owner)
 {
     setObjectName("FormSpace");
     setWindowTitle(utf8("空白"));
-    RadioGroup = new TRadioGroup(utf8("空白の種類"), 2, this);
-    RadioGroup->setObjectName("RadioGroup");
+    RadioGroup = formparts::radioGroup(this, "RadioGroup", utf8("空白の種類"), {}, 2, -1);
     auto* main = new QHBoxLayout(this);
-    main->addWidget(RadioGroup);
-    main->addLayout(addButtons(*this, BitBtn1, BitBtn2, BitBtn3));
+    main->addWidget(RadioGroup.box);
+    main->addLayout(formparts::buttonRow(this, formparts::kRoadButtons, formparts::OkIsDefault | formparts::Vertical)
+                        .keep(BitBtn1, BitBtn2, BitBtn3));
     WireButtons();
 }
 
-std::string TFormSpace::GetCommand() const { return mathspace::spaceCommand(RadioGroup->ItemIndex()); }
+std::string TFormSpace::GetCommand() const { return mathspace::spaceCommand(RadioGroup.ItemIndex()); }
 
 TFormMathFont::TFormMathFont(QWidget* owner) : TDialogForm(owner)
 {
@@ -117,7 +50,8 @@ TFormMathFont::TFormMathFont(QWidget* owner) : TDialogForm(owner)
     fields->addStretch();
     auto* main = new QHBoxLayout(this);
     main->addLayout(fields);
-    main->addLayout(addButtons(*this, BitBtn1, BitBtn2, BitBtn3));
+    main->addLayout(formparts::buttonRow(this, formparts::kRoadButtons, formparts::OkIsDefault | formparts::Vertical)
+                        .keep(BitBtn1, BitBtn2, BitBtn3));
     WireButtons();
     FormCreate();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/insertion/DialogRoad.h"
+#include "forms/FormParts.h"  // RadioGroup
 
 class QComboBox;
 class QGridLayout;
@@ -16,30 +17,11 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-// A group of radio buttons in columns, addressed by item index as one
-// control; -1 means no item is chosen.
-class TRadioGroup : public QWidget {
-    Q_OBJECT
-public:
-    TRadioGroup(const QString& caption, int columns, QWidget* parent);
-    void SetItems(const QStringList& items);
-    int Count() const { return int(buttons_.size()); }
-    int ItemIndex() const;
-    void SetItemIndex(int index);
-    QRadioButton* Button(int index) const;
-
-private:
-    QGroupBox* box_ = nullptr;
-    QGridLayout* grid_ = nullptr;
-    int columns_ = 1;
-    std::vector<QRadioButton*> buttons_;
-};
-
 class TFormSpace : public TDialogForm {
     Q_OBJECT
 public:
     explicit TFormSpace(QWidget* owner);
-    TRadioGroup* RadioGroup = nullptr;
+    ::RadioGroup RadioGroup;
     QPushButton* BitBtn1 = nullptr;  // OK
     QPushButton* BitBtn2 = nullptr;  // Cancel
     QPushButton* BitBtn3 = nullptr;  // Help

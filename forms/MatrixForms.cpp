@@ -12,23 +12,11 @@
 
 #include "forms/FormParts.h"
 #include "forms/FormRoot.h"  // TUpDown
-#include "forms/MathSpaceForms.h"  // TRadioGroup
 
 using formparts::named;
 using formparts::u;
 
 namespace {
-
-TRadioGroup* radioGroup(QWidget* parent, const char* name, const char* caption, int columns,
-                        std::initializer_list<const char*> items)
-{
-    auto* group = named(new TRadioGroup(u(caption), columns, parent), name);
-    QStringList captions;
-    for (const char* item : items) captions << u(item);
-    group->SetItems(captions);
-    group->SetItemIndex(0);
-    return group;
-}
 
 QGroupBox* ruleBox(QWidget* parent, const char* name, QCheckBox*& vertical, const char* verticalName,
                    const char* verticalCaption, QCheckBox*& horizontal, const char* horizontalName,
@@ -69,9 +57,9 @@ TFormArray::TFormArray(QWidget* owner) : TDialogForm(owner)
     setWindowTitle(u("行列"));
     HelpContext = matrix::kArrayHelpContext;
 
-    RadioGroupKakko = radioGroup(this, "RadioGroupKakko", "括弧の種類", 2,
-                                 {"（：：）", "［：：］", "｜：：｜", "∥：：∥", "｛：：", "：：｝"});
-    RadioGroupHaiti = radioGroup(this, "RadioGroupHaiti", "文字の配置位置", 1, {"左揃え", "中央揃え", "右揃え"});
+    RadioGroupKakko = formparts::radioGroup(this, "RadioGroupKakko", "括弧の種類",
+                                            {"（：：）", "［：：］", "｜：：｜", "∥：：∥", "｛：：", "：：｝"}, 2);
+    RadioGroupHaiti = formparts::radioGroup(this, "RadioGroupHaiti", "文字の配置位置", {"左揃え", "中央揃え", "右揃え"});
     GroupBox1 = ruleBox(this, "GroupBox1", CheckBoxTate, "CheckBoxTate", "縦罫線", CheckBoxYoko, "CheckBoxYoko",
                         "横罫線");
 
@@ -95,8 +83,8 @@ TFormArray::TFormArray(QWidget* owner) : TDialogForm(owner)
     right->addWidget(GroupBox1);
     right->addWidget(GroupBox2);
     auto* groups = new QHBoxLayout;
-    groups->addWidget(RadioGroupKakko);
-    groups->addWidget(RadioGroupHaiti);
+    groups->addWidget(RadioGroupKakko.box);
+    groups->addWidget(RadioGroupHaiti.box);
     groups->addLayout(right);
     auto* main = new QVBoxLayout(this);
     main->addLayout(groups);
@@ -107,8 +95,8 @@ TFormArray::TFormArray(QWidget* owner) : TDialogForm(owner)
 matrix::Skeleton TFormArray::Choices() const
 {
     matrix::Skeleton c;
-    c.bracket = RadioGroupKakko->ItemIndex();
-    c.align = RadioGroupHaiti->ItemIndex();
+    c.bracket = RadioGroupKakko.ItemIndex();
+    c.align = RadioGroupHaiti.ItemIndex();
     c.rows = UpDownGyou->Position();
     c.columns = UpDownRetu->Position();
     c.vrules = CheckBoxTate->isChecked();
@@ -118,8 +106,8 @@ matrix::Skeleton TFormArray::Choices() const
 
 void TFormArray::SetChoices(const matrix::Skeleton& c)
 {
-    RadioGroupKakko->SetItemIndex(c.bracket);
-    RadioGroupHaiti->SetItemIndex(c.align);
+    RadioGroupKakko.SetItemIndex(c.bracket);
+    RadioGroupHaiti.SetItemIndex(c.align);
     UpDownGyou->SetPosition(c.rows);
     UpDownRetu->SetPosition(c.columns);
     CheckBoxTate->setChecked(c.vrules);
@@ -144,18 +132,18 @@ TFormArrayChange::TFormArrayChange(QWidget* owner) : TDialogForm(owner)
     setWindowTitle(u("行列変換"));
     HelpContext = matrix::kConvertHelpContext;
 
-    rgKind = radioGroup(this, "rgKind", "括弧の種類", 2,
-                        {"（：：）", "［：：］", "｜：：｜", "|| ：： ||", "｛：：", "：：｝"});
-    rgHaiti = radioGroup(this, "rgHaiti", "文字の配置位置", 1, {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
-    rgKugiri = radioGroup(this, "rgKugiri", "区切り文字", 1, {"タブ(&U)", "カンマ(&C)", "スペース(&S)"});
+    rgKind = formparts::radioGroup(this, "rgKind", "括弧の種類",
+                                   {"（：：）", "［：：］", "｜：：｜", "|| ：： ||", "｛：：", "：：｝"}, 2);
+    rgHaiti = formparts::radioGroup(this, "rgHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
+    rgKugiri = formparts::radioGroup(this, "rgKugiri", "区切り文字", {"タブ(&U)", "カンマ(&C)", "スペース(&S)"});
     GroupBox2 = ruleBox(this, "GroupBox2", cbTate, "cbTate", "縦罫線(&K)", cbYoko, "cbYoko", "横罫線(&Y)");
 
     auto* right = new QVBoxLayout;
-    right->addWidget(rgKugiri);
+    right->addWidget(rgKugiri.box);
     right->addWidget(GroupBox2);
     auto* groups = new QHBoxLayout;
-    groups->addWidget(rgKind);
-    groups->addWidget(rgHaiti);
+    groups->addWidget(rgKind.box);
+    groups->addWidget(rgHaiti.box);
     groups->addLayout(right);
     auto* main = new QVBoxLayout(this);
     main->addLayout(groups);
@@ -166,9 +154,9 @@ TFormArrayChange::TFormArrayChange(QWidget* owner) : TDialogForm(owner)
 matrix::Conversion TFormArrayChange::Choices() const
 {
     matrix::Conversion c;
-    c.bracket = rgKind->ItemIndex();
-    c.align = rgHaiti->ItemIndex();
-    c.separator = rgKugiri->ItemIndex();
+    c.bracket = rgKind.ItemIndex();
+    c.align = rgHaiti.ItemIndex();
+    c.separator = rgKugiri.ItemIndex();
     c.vrules = cbTate->isChecked();
     c.hrules = cbYoko->isChecked();
     return c;
@@ -176,9 +164,9 @@ matrix::Conversion TFormArrayChange::Choices() const
 
 void TFormArrayChange::SetChoices(const matrix::Conversion& c)
 {
-    rgKind->SetItemIndex(c.bracket);
-    rgHaiti->SetItemIndex(c.align);
-    rgKugiri->SetItemIndex(c.separator);
+    rgKind.SetItemIndex(c.bracket);
+    rgHaiti.SetItemIndex(c.align);
+    rgKugiri.SetItemIndex(c.separator);
     cbTate->setChecked(c.vrules);
     cbYoko->setChecked(c.hrules);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/insertion/DialogRoad.h"
+#include "forms/FormParts.h"  // RadioGroup
 #include "math/Matrix.h"
 
 class QCheckBox;
@@ -12,7 +13,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TRadioGroup;
 class TUpDown;
 
 class TFormArray : public TDialogForm {
@@ -20,8 +20,8 @@ class TFormArray : public TDialogForm {
 public:
     explicit TFormArray(QWidget* owner);
 
-    TRadioGroup* RadioGroupKakko = nullptr;
-    TRadioGroup* RadioGroupHaiti = nullptr;
+    RadioGroup RadioGroupKakko;
+    RadioGroup RadioGroupHaiti;
     QGroupBox* GroupBox1 = nullptr;  // 罫線
     QCheckBox* CheckBoxTate = nullptr;
     QCheckBox* CheckBoxYoko = nullptr;
@@ -49,9 +49,9 @@ class TFormArrayChange : public TDialogForm {
 public:
     explicit TFormArrayChange(QWidget* owner);
 
-    TRadioGroup* rgKind = nullptr;
-    TRadioGroup* rgHaiti = nullptr;
-    TRadioGroup* rgKugiri = nullptr;
+    RadioGroup rgKind;
+    RadioGroup rgHaiti;
+    RadioGroup rgKugiri;
     QGroupBox* GroupBox2 = nullptr;  // 罫線
     QCheckBox* cbTate = nullptr;
     QCheckBox* cbYoko = nullptr;

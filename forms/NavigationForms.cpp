@@ -1,4 +1,5 @@
 #include "forms/NavigationForms.h"
+#include "forms/FormParts.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -49,17 +50,6 @@ void FormLineJumpUi::setupUi(QDialog* dialog) {
     row->addWidget(Label1);
     row->addWidget(UpDown1, 1);
     column->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    OkButton = new QPushButton("OK", dialog);
-    OkButton->setObjectName("OkButton");
-    OkButton->setDefault(true);
-    CancelButton = new QPushButton(QString::fromUtf8("キャンセル"), dialog);
-    CancelButton->setObjectName("CancelButton");
-    HelpButton = new QPushButton(QString::fromUtf8("ヘルプ(&H)"), dialog);
-    HelpButton->setObjectName("HelpButton");
-    buttons->addStretch(1);
-    buttons->addWidget(OkButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    column->addLayout(buttons);
+    column->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault)
+                          .keep(OkButton, CancelButton, HelpButton));
 }

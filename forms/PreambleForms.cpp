@@ -19,17 +19,6 @@ namespace {
 using formparts::named;
 using formparts::u;
 
-TRadioGroup* group(QDialog* dialog, const char* name, const char* caption, std::initializer_list<const char*> items,
-                   int columns = 1)
-{
-    auto* g = named(new TRadioGroup(u(caption), columns, dialog), name);
-    QStringList texts;
-    for (const char* item : items) texts << u(item);
-    g->SetItems(texts);
-    g->SetItemIndex(0);
-    return g;
-}
-
 }  // namespace
 
 void FormTexClassUi::setupUi(QDialog* dialog)
@@ -50,17 +39,17 @@ void FormTexClassUi::setupUi(QDialog* dialog)
     top->addWidget(ComboBox1, 1);
     layout->addLayout(top);
 
-    RadioGroupPaperSize = group(dialog, "RadioGroupPaperSize", "用紙サイズ", {"A4(&A)", "A5(&5)", "B4(&4)", "B5(&B)"}, 2);
-    RadioGroupCharSize = group(dialog, "RadioGroupCharSize", "文字サイズ", {"10ポイント(&0)", "11ポイント(&1)", "12ポイント(&2)"});
-    RadioGroupDir = group(dialog, "RadioGroupDir", "印刷の向き", {"縦(&T)", "横(&Y)"});
-    RadioGroupColumn = group(dialog, "RadioGroupColumn", "段組み", {"一段組み", "二段組み"});
-    RadioGroupSide = group(dialog, "RadioGroupSide", "印刷面", {"片面印刷", "両面印刷"});
-    RadioGroupHyoudai = group(dialog, "RadioGroupHyoudai", "タイトル・概要", {"本文と同じ", "独立したページ"});
-    RadioGroupMathPos = group(dialog, "RadioGroupMathPos", "数式の配置", {"中央揃え", "左揃え"});
-    RadioGroupMathNoPos = group(dialog, "RadioGroupMathNoPos", "数式番号の位置", {"用紙の右端", "数式の左側"});
-    RadioGroupKumiMode = group(dialog, "RadioGroupKumiMode", "組みモード", {"横", "縦"});
-    RadioGroupBunken = group(dialog, "RadioGroupBunken", "文献の出力形式", {"クローズ(&C)", "オープン(&O)"});
-    RadioGroupTest = group(dialog, "RadioGroupTest", "試し刷り", {"しない(&Y)", "する(&N)"});
+    RadioGroupPaperSize = formparts::radioGroup(dialog, "RadioGroupPaperSize", "用紙サイズ", {"A4(&A)", "A5(&5)", "B4(&4)", "B5(&B)"}, 2);
+    RadioGroupCharSize = formparts::radioGroup(dialog, "RadioGroupCharSize", "文字サイズ", {"10ポイント(&0)", "11ポイント(&1)", "12ポイント(&2)"});
+    RadioGroupDir = formparts::radioGroup(dialog, "RadioGroupDir", "印刷の向き", {"縦(&T)", "横(&Y)"});
+    RadioGroupColumn = formparts::radioGroup(dialog, "RadioGroupColumn", "段組み", {"一段組み", "二段組み"});
+    RadioGroupSide = formparts::radioGroup(dialog, "RadioGroupSide", "印刷面", {"片面印刷", "両面印刷"});
+    RadioGroupHyoudai = formparts::radioGroup(dialog, "RadioGroupHyoudai", "タイトル・概要", {"本文と同じ", "独立したページ"});
+    RadioGroupMathPos = formparts::radioGroup(dialog, "RadioGroupMathPos", "数式の配置", {"中央揃え", "左揃え"});
+    RadioGroupMathNoPos = formparts::radioGroup(dialog, "RadioGroupMathNoPos", "数式番号の位置", {"用紙の右端", "数式の左側"});
+    RadioGroupKumiMode = formparts::radioGroup(dialog, "RadioGroupKumiMode", "組みモード", {"横", "縦"});
+    RadioGroupBunken = formparts::radioGroup(dialog, "RadioGroupBunken", "文献の出力形式", {"クローズ(&C)", "オープン(&O)"});
+    RadioGroupTest = formparts::radioGroup(dialog, "RadioGroupTest", "試し刷り", {"しない(&Y)", "する(&N)"});
 
     GroupBox1 = named(new QGroupBox(u("章を開始する頁"), dialog), "GroupBox1");
     auto* chapter = new QVBoxLayout(GroupBox1);
@@ -71,9 +60,9 @@ void FormTexClassUi::setupUi(QDialog* dialog)
     chapter->addWidget(rbBothPage);
 
     auto* grid = new QGridLayout;
-    QWidget* cells[] = {RadioGroupPaperSize, RadioGroupCharSize, RadioGroupDir,      RadioGroupColumn,
-                        RadioGroupSide,      RadioGroupHyoudai,  RadioGroupMathPos,  RadioGroupMathNoPos,
-                        RadioGroupKumiMode,  RadioGroupBunken,   RadioGroupTest,     GroupBox1};
+    QWidget* cells[] = {RadioGroupPaperSize.box, RadioGroupCharSize.box, RadioGroupDir.box,      RadioGroupColumn.box,
+                        RadioGroupSide.box,      RadioGroupHyoudai.box,  RadioGroupMathPos.box,  RadioGroupMathNoPos.box,
+                        RadioGroupKumiMode.box,  RadioGroupBunken.box,   RadioGroupTest.box,     GroupBox1};
     for (int i = 0; i < 12; ++i) grid->addWidget(cells[i], i / 3, i % 3);
     layout->addLayout(grid);
     formparts::addButtons(dialog, layout);
@@ -93,10 +82,8 @@ void FormUsepackageUi::setupUi(QDialog* dialog, const QStringList& groups)
     ListBox->setGridSize(QSize(170, 20));
     ListBox->setMinimumSize(360, 160);
     layout->addWidget(ListBox);
-    RadioGroup = named(new TRadioGroup(u("パッケージの種類"), 2, dialog), "RadioGroup");
-    RadioGroup->SetItems(groups);
-    RadioGroup->SetItemIndex(0);
-    layout->addWidget(RadioGroup);
+    RadioGroup = formparts::radioGroup(dialog, "RadioGroup", u("パッケージの種類"), groups, 2);
+    layout->addWidget(RadioGroup.box);
     auto* row = new QHBoxLayout;
     BitBtn4 = named(new QPushButton(u("ﾕｰｻﾞｰ定義"), dialog), "BitBtn4");
     BitBtn4->setAutoDefault(false);

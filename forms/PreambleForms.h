@@ -2,7 +2,7 @@
 // Layouts of the document-class, package and user-package dialogs: the
 // widgets, their names and texts.  What the dialogs insert is built in
 // insert/.
-#include "forms/MathSpaceForms.h"  // TRadioGroup
+#include "forms/FormParts.h"  // RadioGroup
 
 class QComboBox;
 class QDialog;
@@ -16,17 +16,17 @@ class QRadioButton;
 struct FormTexClassUi {
     QLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
-    TRadioGroup* RadioGroupPaperSize = nullptr;
-    TRadioGroup* RadioGroupCharSize = nullptr;
-    TRadioGroup* RadioGroupDir = nullptr;
-    TRadioGroup* RadioGroupColumn = nullptr;
-    TRadioGroup* RadioGroupSide = nullptr;
-    TRadioGroup* RadioGroupHyoudai = nullptr;
-    TRadioGroup* RadioGroupMathPos = nullptr;
-    TRadioGroup* RadioGroupMathNoPos = nullptr;
-    TRadioGroup* RadioGroupKumiMode = nullptr;
-    TRadioGroup* RadioGroupBunken = nullptr;
-    TRadioGroup* RadioGroupTest = nullptr;
+    RadioGroup RadioGroupPaperSize;
+    RadioGroup RadioGroupCharSize;
+    RadioGroup RadioGroupDir;
+    RadioGroup RadioGroupColumn;
+    RadioGroup RadioGroupSide;
+    RadioGroup RadioGroupHyoudai;
+    RadioGroup RadioGroupMathPos;
+    RadioGroup RadioGroupMathNoPos;
+    RadioGroup RadioGroupKumiMode;
+    RadioGroup RadioGroupBunken;
+    RadioGroup RadioGroupTest;
     QGroupBox* GroupBox1 = nullptr;
     QRadioButton* rbOddPage = nullptr;
     QRadioButton* rbBothPage = nullptr;
@@ -35,7 +35,7 @@ struct FormTexClassUi {
 
 struct FormUsepackageUi {
     QListWidget* ListBox = nullptr;
-    TRadioGroup* RadioGroup = nullptr;
+    ::RadioGroup RadioGroup;
     QPushButton* BitBtn4 = nullptr;  // the user's list
     void setupUi(QDialog* dialog, const QStringList& groups);
 };

@@ -1,4 +1,5 @@
 #include "forms/ReferencesForms.h"
+#include "forms/FormParts.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -53,14 +54,5 @@ void FormLabelRefUi::setupUi(QDialog* dialog, const char* objectName, const QStr
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(ComboBox1),
                        static_cast<QWidget*>(Label2), static_cast<QWidget*>(cbKind)})
         layout->addWidget(w);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    const char* names[] = {"BitBtn1", "BitBtn2", "BitBtn3"};
-    const QString texts[] = {"OK", QString::fromUtf8("キャンセル"), QString::fromUtf8("ヘルプ(&H)")};
-    for (int i = 0; i < 3; ++i) {
-        auto* button = new QPushButton(texts[i], dialog);
-        button->setObjectName(names[i]);
-        row->addWidget(button);
-    }
-    layout->addLayout(row);
+    formparts::addButtons(dialog, layout);
 }

@@ -40,20 +40,6 @@ QWidget* page(QTabWidget* tabs, const char* title, QVBoxLayout*& layout) {
 }
 }  // namespace
 
-RadioGroup makeItemGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items) {
-    RadioGroup group;
-    group.box = named(new QGroupBox(title, parent), name);
-    group.buttons = new QButtonGroup(group.box);
-    auto* layout = new QVBoxLayout(group.box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* radio = new QRadioButton(items[i], group.box);
-        group.buttons->addButton(radio, i);
-        layout->addWidget(radio);
-    }
-    group.SetItemIndex(0);
-    return group;
-}
-
 void FormSearchUi::setupUi(QDialog* dialog) {
     dialog->setObjectName("FormSearch");
     dialog->setWindowTitle(QString::fromUtf8("検索"));
@@ -137,7 +123,7 @@ void FormZenSpaceUi::setupUi(QDialog* dialog) {
     dialog->setWindowTitle(QString::fromUtf8("全角空白置換"));
     auto* layout = new QVBoxLayout(dialog);
     Label1 = named(wrappedLabel("　文書中の全角空白文字全部を、以下の設定に従って置換します。", dialog), "Label1");
-    rgKind = makeItemGroup(dialog, "rgKind", QString::fromUtf8("置換方法"),
+    rgKind = formparts::radioGroup(dialog, "rgKind", QString::fromUtf8("置換方法"),
                            {QString::fromUtf8("全角空白 → 半角空白１個に置換(&H)"),
                             QString::fromUtf8("全角空白 → 半角空白２個に置換(&T)"),
                             QString::fromUtf8("全角空白 → TeX命令全角空白(\\qquad)(&Q)"),
@@ -170,7 +156,7 @@ void FormDelLineSpaceUi::setupUi(QDialog* dialog) {
                                 "削除の方法を以下から選んでください。",
                                 dialog),
                    "Label1");
-    RadioGroup1 = makeItemGroup(dialog, "RadioGroup1", QString::fromUtf8("削除方法"),
+    RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", QString::fromUtf8("削除方法"),
                                 {QString::fromUtf8("文書全ての行末の空白を削除する(&A)"),
                                  QString::fromUtf8("カーソルのある行の行末の空白を削除する(&C)"),
                                  QString::fromUtf8("選択されている範囲の行の行末の空白を削除する(&S)")});
@@ -205,7 +191,7 @@ void FormEditUi::setupUi(QDialog* dialog) {
     p->addWidget(wrappedLabel("　ファイルを開いて、変更後、上書き保存をした時に、前のファイルの拡張子を'BAK'に変更して、"
                               "バックアップファイルを作成するか、作成しないかを指定します。",
                               w));
-    RadioGroupBackup = makeItemGroup(w, "RadioGroupBackup", QString::fromUtf8("上書き保存でバックアップするか"),
+    RadioGroupBackup = formparts::radioGroup(w, "RadioGroupBackup", QString::fromUtf8("上書き保存でバックアップするか"),
                                      {QString::fromUtf8("バックアップファイルを作成する(&Y)"),
                                       QString::fromUtf8("バックアップしない(&N)")});
     p->addWidget(RadioGroupBackup.box);
@@ -232,7 +218,7 @@ void FormEditUi::setupUi(QDialog* dialog) {
                               "隔設定」で指定します。",
                               w));
     auto* tabSpaceRow = new QHBoxLayout;
-    rgTabSpace = makeItemGroup(w, "rgTabSpace", "Tab or Space",
+    rgTabSpace = formparts::radioGroup(w, "rgTabSpace", "Tab or Space",
                                {QString::fromUtf8("Tabコードを挿入する(&I)"), QString::fromUtf8("半角スペースを挿入する(&S)")});
     auto* blanks = new QGroupBox(QString::fromUtf8("Tab間隔（半角スペース）"), w);
     auto* blanksRow = new QHBoxLayout(blanks);
@@ -258,13 +244,13 @@ void FormEditUi::setupUi(QDialog* dialog) {
     p->addWidget(wrappedLabel("　開くファイルの拡張子が、tex, sty, bibのときに、自動的にカラー構文をオンにするかどうかを指"
                               "定します。",
                               w));
-    rgAutoOn = makeItemGroup(w, "rgAutoOn", "Auto on",
+    rgAutoOn = formparts::radioGroup(w, "rgAutoOn", "Auto on",
                              {QString::fromUtf8("自動でオンにする(&O)"), QString::fromUtf8("自動でオンにしない(&P)")});
     p->addWidget(rgAutoOn.box);
     p->addWidget(wrappedLabel("　開くファイルの拡張子が、tex, sty, bibではないときに、自動的にカラー構文をオフにするかど"
                               "うかを指定します。",
                               w));
-    rgAutoOff = makeItemGroup(w, "rgAutoOff", "Auto off",
+    rgAutoOff = formparts::radioGroup(w, "rgAutoOff", "Auto off",
                               {QString::fromUtf8("自動でオフにする(&F)"), QString::fromUtf8("自動でオフにしない(&N)")});
     p->addWidget(rgAutoOff.box);
 

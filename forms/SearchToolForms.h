@@ -4,19 +4,17 @@
 // behaviour lives with the dialogs in core/.
 #include <QStringList>
 
-#include "forms/InitForms.h"  // RadioGroup
+#include "forms/FormParts.h"  // RadioGroup
 
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTabWidget;
 class QLayout;
 class QRadioButton;
-
-// A radio group with the given items, the first one checked.
-RadioGroup makeItemGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items);
 
 struct FormSearchUi {
     QLabel* LabelFind = nullptr;

@@ -13,20 +13,12 @@
 #include <QVBoxLayout>
 
 #include "forms/FormParts.h"
-#include "forms/SearchToolForms.h"  // makeItemGroup
 
 namespace {
 
 using formparts::addButtons;
 using formparts::named;
 using formparts::u;
-
-RadioGroup group(QWidget* parent, const char* name, const char* title, std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* item : items) list << u(item);
-    return makeItemGroup(parent, name, u(title), list);
-}
 
 // A number field with its up-down control; typed text is taken too.
 QSpinBox* upDown(QWidget* parent, const char* name, int min, int max)
@@ -54,14 +46,6 @@ QGroupBox* ruleGroup(QDialog* dialog, const char* vName, const char* hName, QChe
 }
 
 }  // namespace
-
-void arrangeInColumns(RadioGroup& g, int columns)
-{
-    const QList<QAbstractButton*> buttons = g.buttons->buttons();
-    delete g.box->layout();
-    auto* grid = new QGridLayout(g.box);
-    for (int i = 0; i < buttons.size(); ++i) grid->addWidget(buttons[i], i / columns, i % columns);
-}
 
 QGroupBox* makePlacementGroup(QDialog* dialog, const char* title, const char* prefix, PlacementBoxes& boxes)
 {
@@ -104,7 +88,7 @@ void FormTableUi::setupUi(QDialog* dialog)
     auto* left = new QVBoxLayout;
     left->addWidget(size);
     left->addWidget(ruleGroup(dialog, "CheckBoxTate", "CheckBoxYoko", CheckBoxTate, CheckBoxYoko));
-    RadioGroupHaiti = group(dialog, "RadioGroupHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
+    RadioGroupHaiti = formparts::radioGroup(dialog, "RadioGroupHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
     auto* right = new QVBoxLayout;
     right->addWidget(RadioGroupHaiti.box);
     right->addWidget(makePlacementGroup(dialog, "表の配置場所", "CheckBox", place));
@@ -142,10 +126,10 @@ void FormCellUi::setupUi(QDialog* dialog)
     UpDown1 = upDown(count, "UpDown1", 1, 100);
     countRow->addWidget(UpDown1);
     countRow->addStretch();
-    rgHaiti = group(dialog, "rgHaiti", "文字列の配置位置", {"左(&L)", "中央(&C)", "右(&R)"});
-    arrangeInColumns(rgHaiti, 3);
-    rgLeftLine = group(dialog, "rgLeftLine", "左に縦罫線を", {"引く", "引かない"});
-    rgRightLine = group(dialog, "rgRightLine", "右に縦罫線を", {"引く", "引かない"});
+    rgHaiti = formparts::radioGroup(dialog, "rgHaiti", "文字列の配置位置", {"左(&L)", "中央(&C)", "右(&R)"}, 3, 0,
+                                    formparts::Fill::AcrossRows);
+    rgLeftLine = formparts::radioGroup(dialog, "rgLeftLine", "左に縦罫線を", {"引く", "引かない"});
+    rgRightLine = formparts::radioGroup(dialog, "rgRightLine", "右に縦罫線を", {"引く", "引かない"});
     auto* lines = new QHBoxLayout;
     lines->addWidget(rgLeftLine.box);
     lines->addWidget(rgRightLine.box);
@@ -168,11 +152,11 @@ void FormTableChangeUi::setupUi(QDialog* dialog)
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(makePlacementGroup(dialog, "表の配置位置", "cb", place));
-    rgHaiti = group(dialog, "rgHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
+    rgHaiti = formparts::radioGroup(dialog, "rgHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
     left->addWidget(rgHaiti.box);
     auto* right = new QVBoxLayout;
     right->addWidget(ruleGroup(dialog, "cbTate", "cbYoko", cbTate, cbYoko));
-    rgKugiri = group(dialog, "rgKugiri", "区切り文字", {"タブ(&U)", "カンマ(&C)", "スペース(&S)"});
+    rgKugiri = formparts::radioGroup(dialog, "rgKugiri", "区切り文字", {"タブ(&U)", "カンマ(&C)", "スペース(&S)"});
     right->addWidget(rgKugiri.box);
     right->addStretch();
     columns->addLayout(left);

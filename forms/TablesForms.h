@@ -2,7 +2,7 @@
 // Layouts of the table dialog, the partial-rule and merged-cell dialogs and
 // the text-to-table conversion dialog: the widgets, their names and texts.
 // What they insert is built in insert/.
-#include "forms/InitForms.h"  // RadioGroup
+#include "forms/FormParts.h"  // RadioGroup
 
 class QCheckBox;
 class QDialog;
@@ -51,6 +51,3 @@ struct FormTableChangeUi {
 // The placement group: "Here その場所(&H)" ... "Page 独立したページ(&P)",
 // the boxes named prefix + Here, Top, Bottom, Page.
 QGroupBox* makePlacementGroup(QDialog* dialog, const char* title, const char* prefix, PlacementBoxes& boxes);
-// Moves a radio group's items into a grid of the given number of columns,
-// filled row by row.
-void arrangeInColumns(RadioGroup& group, int columns);

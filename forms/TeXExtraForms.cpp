@@ -36,36 +36,6 @@ namespace {
 
 using formparts::named;
 
-RadioGroup radioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items)
-{
-    RadioGroup group;
-    group.box = named(new QGroupBox(title, parent), name);
-    group.buttons = new QButtonGroup(group.box);
-    auto* layout = new QVBoxLayout(group.box);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* radio = new QRadioButton(items[i], group.box);
-        group.buttons->addButton(radio, i);
-        layout->addWidget(radio);
-    }
-    return group;
-}
-
-QHBoxLayout* buttonRow(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel, QPushButton*& help)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    ok = named(new QPushButton("OK", dialog), "OkButton");
-    ok->setDefault(true);
-    cancel = named(new QPushButton("キャンセル", dialog), "CancelButton");
-    help = named(new QPushButton("ヘルプ(&H)", dialog), "HelpButton");
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addWidget(help);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    return row;
-}
-
 QWidget* pageWith(QTabWidget* tabs, int index, QWidget* content)
 {
     auto* page = new QWidget(tabs);
@@ -107,7 +77,8 @@ void FormParentUi::setupUi(QDialog* dialog)
     row->addWidget(ComboParent, 1);
     row->addWidget(sbOpenDlg);
     layout->addWidget(GroupBox1);
-    layout->addLayout(buttonRow(dialog, OkButton, CancelButton, HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormPreferenceUi::setupUi(QDialog* dialog)
@@ -118,16 +89,16 @@ void FormPreferenceUi::setupUi(QDialog* dialog)
     Tab = named(new QTabWidget(dialog), "Tab");
     layout->addWidget(Tab);
 
-    RadioGroupZu = radioGroup(Tab, "RadioGroupZu", "ファイルの拡張子を小文字に変換するか",
-                              {"小文字に変換する(&Y)", "小文字に変換しない(&N)"});
+    RadioGroupZu = formparts::radioGroup(Tab, "RadioGroupZu", "ファイルの拡張子を小文字に変換するか",
+                              {"小文字に変換する(&Y)", "小文字に変換しない(&N)"}, 1, -1);
     pageWith(Tab, 0, RadioGroupZu.box);
-    RadioGroupDir = radioGroup(Tab, "RadioGroupDir", "ディレクトリ名を付加するか",
-                               {"ファイル名のみ(&F)", "ドライブ名、ディレクトリ名あり(&D)"});
+    RadioGroupDir = formparts::radioGroup(Tab, "RadioGroupDir", "ディレクトリ名を付加するか",
+                               {"ファイル名のみ(&F)", "ドライブ名、ディレクトリ名あり(&D)"}, 1, -1);
     pageWith(Tab, 1, RadioGroupDir.box);
-    rgJPaper = radioGroup(Tab, "rgJPaper", "どちらの命令を使うか", {"a4j", "a4paper"});
+    rgJPaper = formparts::radioGroup(Tab, "rgJPaper", "どちらの命令を使うか", {"a4j", "a4paper"}, 1, -1);
     pageWith(Tab, 2, rgJPaper.box);
-    rgTexClass = radioGroup(Tab, "rgTexClass", "文書クラスのクラスオプション",
-                            {"デフォルトのクラス･オプションも挿入する(&Y)", "デフォルトのクラス･オプションは挿入しない(&N)"});
+    rgTexClass = formparts::radioGroup(Tab, "rgTexClass", "文書クラスのクラスオプション",
+                            {"デフォルトのクラス･オプションも挿入する(&Y)", "デフォルトのクラス･オプションは挿入しない(&N)"}, 1, -1);
     pageWith(Tab, 3, rgTexClass.box);
 
     QWidget* deletion = pageWith(Tab, 4, nullptr);
@@ -141,13 +112,14 @@ void FormPreferenceUi::setupUi(QDialog* dialog)
     }
     deletionLayout->insertLayout(1, grid);
 
-    rgHowTex = radioGroup(Tab, "rgHowTex", "TeXの処理方法",
+    rgHowTex = formparts::radioGroup(Tab, "rgHowTex", "TeXの処理方法",
                           {"１回だけTeXで処理する(&O)", "TeXで処理 → TeXで処理 → mendexで処理 → TeXで処理(&M)",
-                           "処理回数を自動判別する(&A)"});
+                           "処理回数を自動判別する(&A)"}, 1, -1);
     pageWith(Tab, 5, rgHowTex.box);
 
     Tab->setCurrentIndex(kPreferenceFrontPage);
-    layout->addLayout(buttonRow(dialog, OkButton, CancelButton, HelpButton));
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+                          .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormSpellCheck2Ui::setupUi(QDialog* dialog)

@@ -12,30 +12,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "forms/SearchToolForms.h"  // makeItemGroup
-
 namespace {
 
 using formparts::u;
 
 using formparts::named;
-
-// OK, Cancel and Help under the names the dialog road wires; returns OK.
-QPushButton* addButtons(QDialog* dialog, QBoxLayout* into, QPushButton** cancel = nullptr, QPushButton** help = nullptr)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    auto* ok = named(new QPushButton("OK", dialog), "BitBtn1");
-    auto* c = named(new QPushButton(u("キャンセル"), dialog), "BitBtn2");
-    auto* h = named(new QPushButton(u("ヘルプ(&H)"), dialog), "BitBtn3");
-    row->addWidget(ok);
-    row->addWidget(c);
-    row->addWidget(h);
-    into->addLayout(row);
-    if (cancel) *cancel = c;
-    if (help) *help = h;
-    return ok;
-}
 
 // Enter in the memo adds no line: it presses the dialog's OK button instead.
 class EnterPressesOk : public QObject {
@@ -70,7 +51,7 @@ void FormTitleUi::setupUi(QDialog* dialog)
     Label1->setBuddy(Memo1);
     layout->addWidget(Label1);
     layout->addWidget(Memo1);
-    addButtons(dialog, layout);
+    formparts::addButtons(dialog, layout);
 }
 
 void FormDateInsertUi::setupUi(QDialog* dialog)
@@ -88,7 +69,7 @@ void FormDateInsertUi::setupUi(QDialog* dialog)
     row->addWidget(Label1);
     row->addWidget(ComboBox1, 1);
     layout->addLayout(row);
-    BitBtnOk = addButtons(dialog, layout);
+    BitBtnOk = formparts::addButtons(dialog, layout).ok;
 }
 
 void FormPageStyleUi::setupUi(QDialog* dialog)
@@ -96,10 +77,10 @@ void FormPageStyleUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormPageStyle");
     dialog->setWindowTitle(u("ページ番号スタイル指定"));
     auto* layout = new QVBoxLayout(dialog);
-    RadioGroup1 = makeItemGroup(dialog, "RadioGroup1", "Page Style",
+    RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", "Page Style",
                                 {u("ページの下部にページ番号を出力する"), u("ページ番号なし"),
                                  u("ページの上部にページ番号を出力する"), u("自分でカスタマイズした頁番号を用いる")});
     layout->addWidget(RadioGroup1.box);
     RadioGroup1.SetItemIndex(0);
-    BitBtnOk = addButtons(dialog, layout, &BitBtnCancel, &BitBtn1);
+    formparts::addButtons(dialog, layout).keep(BitBtnOk, BitBtnCancel, BitBtn1);
 }

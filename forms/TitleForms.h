@@ -1,7 +1,7 @@
 #pragma once
 // Layouts of the title, date and page-style dialogs: the widgets, their names
 // and texts.  What the dialogs insert is built in insert/.
-#include "forms/InitForms.h"  // RadioGroup
+#include "forms/FormParts.h"  // RadioGroup
 
 class QCalendarWidget;
 class QComboBox;

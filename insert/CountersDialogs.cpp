@@ -23,20 +23,6 @@ QLabel* label(QWidget* dialog, const char* name, const char* text)
     return l;
 }
 
-void addButtons(QWidget* dialog, QBoxLayout* into)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    const char* names[] = {"BitBtn1", "BitBtn2", "BitBtn3"};
-    const char* texts[] = {"OK", "キャンセル", "ヘルプ(&H)"};
-    for (int i = 0; i < 3; ++i) {
-        auto* button = new QPushButton(u(texts[i]), dialog);
-        button->setObjectName(names[i]);
-        row->addWidget(button);
-    }
-    into->addLayout(row);
-}
-
 }  // namespace
 
 TFormCounter::TFormCounter(QWidget* owner) : TDialogForm(owner)
@@ -63,7 +49,7 @@ TFormCounter::TFormCounter(QWidget* owner) : TDialogForm(owner)
     layout->addWidget(UpDown1);
     layout->addWidget(label(this, "Label4", "初期値：０"));
     layout->addWidget(label(this, "Label5", "pageカウンタの場合だけ初期値：１"));
-    addButtons(this, layout);
+    formparts::addButtons(this, layout);
     WireButtons();
     ComboBox1->setCurrentIndex(0);
 }
@@ -89,7 +75,7 @@ TFormMojiHenkou::TFormMojiHenkou(QWidget* owner) : TDialogForm(owner)
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(ComboBox1),
                        static_cast<QWidget*>(Label2), static_cast<QWidget*>(Edit1)})
         layout->addWidget(w);
-    addButtons(this, layout);
+    formparts::addButtons(this, layout);
     WireButtons();
     ComboBox1->setCurrentIndex(0);
     Edit1->setText(u("第"));

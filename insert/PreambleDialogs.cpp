@@ -28,8 +28,8 @@ TFormTexClass::TFormTexClass(QWidget* owner) : TDialogForm(owner)
 void TFormTexClass::FormCreate()
 {
     ui.ComboBox1->setCurrentIndex(0);
-    ui.RadioGroupSide->SetItemIndex(0);
-    ui.RadioGroupHyoudai->SetItemIndex(0);
+    ui.RadioGroupSide.SetItemIndex(0);
+    ui.RadioGroupHyoudai.SetItemIndex(0);
     enableChapterStart();
 }
 
@@ -51,17 +51,17 @@ docclass::Choices TFormTexClass::Choices() const
 {
     docclass::Choices c;
     c.classIndex = std::max(0, ui.ComboBox1->currentIndex());
-    c.paper = ui.RadioGroupPaperSize->ItemIndex();
-    c.charSize = ui.RadioGroupCharSize->ItemIndex();
-    c.direction = ui.RadioGroupDir->ItemIndex();
-    c.columns = ui.RadioGroupColumn->ItemIndex();
-    c.side = ui.RadioGroupSide->ItemIndex();
-    c.title = ui.RadioGroupHyoudai->ItemIndex();
-    c.mathPos = ui.RadioGroupMathPos->ItemIndex();
-    c.mathNoPos = ui.RadioGroupMathNoPos->ItemIndex();
-    c.kumi = ui.RadioGroupKumiMode->ItemIndex();
-    c.bunken = ui.RadioGroupBunken->ItemIndex();
-    c.test = ui.RadioGroupTest->ItemIndex();
+    c.paper = ui.RadioGroupPaperSize.ItemIndex();
+    c.charSize = ui.RadioGroupCharSize.ItemIndex();
+    c.direction = ui.RadioGroupDir.ItemIndex();
+    c.columns = ui.RadioGroupColumn.ItemIndex();
+    c.side = ui.RadioGroupSide.ItemIndex();
+    c.title = ui.RadioGroupHyoudai.ItemIndex();
+    c.mathPos = ui.RadioGroupMathPos.ItemIndex();
+    c.mathNoPos = ui.RadioGroupMathNoPos.ItemIndex();
+    c.kumi = ui.RadioGroupKumiMode.ItemIndex();
+    c.bunken = ui.RadioGroupBunken.ItemIndex();
+    c.test = ui.RadioGroupTest.ItemIndex();
     c.oddPage = ui.rbOddPage->isChecked();
     return c;
 }
@@ -69,17 +69,17 @@ docclass::Choices TFormTexClass::Choices() const
 void TFormTexClass::SetChoices(const docclass::Choices& c)
 {
     ui.ComboBox1->setCurrentIndex(c.classIndex);
-    ui.RadioGroupPaperSize->SetItemIndex(c.paper);
-    ui.RadioGroupCharSize->SetItemIndex(c.charSize);
-    ui.RadioGroupDir->SetItemIndex(c.direction);
-    ui.RadioGroupColumn->SetItemIndex(c.columns);
-    ui.RadioGroupSide->SetItemIndex(c.side);
-    ui.RadioGroupHyoudai->SetItemIndex(c.title);
-    ui.RadioGroupMathPos->SetItemIndex(c.mathPos);
-    ui.RadioGroupMathNoPos->SetItemIndex(c.mathNoPos);
-    ui.RadioGroupKumiMode->SetItemIndex(c.kumi);
-    ui.RadioGroupBunken->SetItemIndex(c.bunken);
-    ui.RadioGroupTest->SetItemIndex(c.test);
+    ui.RadioGroupPaperSize.SetItemIndex(c.paper);
+    ui.RadioGroupCharSize.SetItemIndex(c.charSize);
+    ui.RadioGroupDir.SetItemIndex(c.direction);
+    ui.RadioGroupColumn.SetItemIndex(c.columns);
+    ui.RadioGroupSide.SetItemIndex(c.side);
+    ui.RadioGroupHyoudai.SetItemIndex(c.title);
+    ui.RadioGroupMathPos.SetItemIndex(c.mathPos);
+    ui.RadioGroupMathNoPos.SetItemIndex(c.mathNoPos);
+    ui.RadioGroupKumiMode.SetItemIndex(c.kumi);
+    ui.RadioGroupBunken.SetItemIndex(c.bunken);
+    ui.RadioGroupTest.SetItemIndex(c.test);
     (c.oddPage ? ui.rbOddPage : ui.rbBothPage)->setChecked(true);
 }
 
@@ -88,8 +88,8 @@ TFormUsepackage::TFormUsepackage(QWidget* owner) : TDialogForm(owner)
     ui.setupUi(this, package::groupCaptions());
     HelpContext = 8050;
     WireButtons();
-    for (int i = 0; i < ui.RadioGroup->Count(); ++i)
-        connect(ui.RadioGroup->Button(i), &QRadioButton::clicked, this, [this] { FillPackageList(); });
+    for (int i = 0; i < ui.RadioGroup.Count(); ++i)
+        connect(ui.RadioGroup.Button(i), &QRadioButton::clicked, this, [this] { FillPackageList(); });
     connect(ui.ListBox, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
     connect(ui.BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
     FormCreate();
@@ -110,11 +110,11 @@ void TFormUsepackage::FillPackageList()
     if (ui.ListBox->count() > 0) ui.ListBox->setCurrentRow(0);
 }
 
-int TFormUsepackage::Group() const { return ui.RadioGroup->ItemIndex(); }
+int TFormUsepackage::Group() const { return ui.RadioGroup.ItemIndex(); }
 
 void TFormUsepackage::SetGroup(int group)
 {
-    ui.RadioGroup->SetItemIndex(group >= 0 && group < package::kGroupCount ? group : 0);
+    ui.RadioGroup.SetItemIndex(group >= 0 && group < package::kGroupCount ? group : 0);
     FillPackageList();
 }
 

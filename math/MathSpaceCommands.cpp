@@ -28,12 +28,12 @@ void TForm1::MenuMathSpaceClick()
     const int result = road::show(*this, d, kSpaceSteps, [this, &d] {
         QStringList items;
         for (const mathspace::Item& item : mathspace::spaces()) items << utf8(item.caption);
-        d.RadioGroup->SetItems(items);
-        d.RadioGroup->SetItemIndex(Last.LastMathSpace);
+        d.RadioGroup.SetItems(items);
+        d.RadioGroup.SetItemIndex(Last.LastMathSpace);
         d.setWindowTitle(utf8("空白（数式モード用）"));
     });
     if (result == mrOk) road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
-    Last.LastMathSpace = d.RadioGroup->ItemIndex();
+    Last.LastMathSpace = d.RadioGroup.ItemIndex();
 }
 
 void TForm1::MenuMathFontClick()

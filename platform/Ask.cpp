@@ -154,6 +154,18 @@ int messageBox(const QString& text, const QString& caption, int flags) {
 
 void errorMessage(const QString& text) { messageBox(text, QStringLiteral("Error Message"), MB_OK | MB_ICONERROR); }
 
+QString exceptionText(std::exception_ptr error) {
+    try {
+        if (error) std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+    }
+    return QStringLiteral("予期しないエラーが発生したため、処理を中止しました。");
+}
+
+void exceptionMessage(std::exception_ptr error) { errorMessage(exceptionText(error)); }
+
 int execModal(QDialog& dialog) {
     int result = mrCancel;
     runInMainThread([&] {

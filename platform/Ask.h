@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <exception>
 #include <functional>
 
 class QDialog;
@@ -41,6 +42,11 @@ using MessageAnswerer = std::function<int(const MessageRequest&)>;
 int messageBox(const QString& text, const QString& caption, int flags);
 // Shows an exception's message captioned "Error Message" with the error icon.
 void errorMessage(const QString& text);
+// The text an exception is shown with: its own message, or a plain
+// sentence for one that carries none.
+QString exceptionText(std::exception_ptr error);
+// Shows an exception as errorMessage does.
+void exceptionMessage(std::exception_ptr error);
 
 // Runs a dialog modally and returns its result (mrOk, mrCancel, ...).
 // With an answerer installed the dialog is shown without blocking, handed to

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <exception>
+#include <set>
 
 namespace {
 
@@ -221,6 +222,16 @@ std::atomic<long> synchronizedCalls{0};
 
 long TThread::SynchronizedCalls() { return synchronizedCalls.load(); }
 
+namespace {
+// Self-freeing threads that have ended and wait for their queued free.
+std::mutex endedMutex;
+std::set<TThread*>& endedThreads()
+{
+    static std::set<TThread*> threads;
+    return threads;
+}
+}  // namespace
+
 void TThread::Synchronize(const std::function<void()>& f)
 {
     ++synchronizedCalls;
@@ -254,6 +265,31 @@ void TThread::run() {
     calls.changed.notify_all();
     if (freeSelf && QCoreApplication::instance()) {
         // Deleting waits for this QThread to finish, which it does right after.
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [this] { delete this; }, Qt::QueuedConnection);
+        // The queued free is bound to the runner, so that a free done sooner
+        // by FreeEnded takes the queued one with it.
+        {
+            std::lock_guard lock(endedMutex);
+            endedThreads().insert(this);
+        }
+        QMetaObject::invokeMethod(
+            runner_,
+            [this] {
+                {
+                    std::lock_guard lock(endedMutex);
+                    endedThreads().erase(this);
+                }
+                delete this;
+            },
+            Qt::QueuedConnection);
     }
+}
+
+void TThread::FreeEnded()
+{
+    std::set<TThread*> ended;
+    {
+        std::lock_guard lock(endedMutex);
+        ended.swap(endedThreads());
+    }
+    for (TThread* thread : ended) delete thread;
 }

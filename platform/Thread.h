@@ -47,6 +47,10 @@ public:
     int WaitFor();
     // Round trips to the main thread made so far by every thread (for measuring).
     static long SynchronizedCalls();
+    // Frees, in the main thread, every self-freeing thread that has ended but
+    // whose free still waits in the event queue; the owner of the threads
+    // calls it when it goes, since the queue may not be served again.
+    static void FreeEnded();
 
     // When set, the object deletes itself (in the main thread) once Execute
     // has returned.

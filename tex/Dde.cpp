@@ -133,7 +133,7 @@ void TForm1::DdeServerItem1PokeData(const std::string& data)
         return;
     QString texFolder = QFileInfo(ParentExecute && !ParentFile.isEmpty() ? ParentFile : FileName).absolutePath();
     if (TeXBusy && TeXThread) {
-        texFolder = QFileInfo(TeXThread->documentPath).absolutePath();
+        texFolder = QFileInfo(TeXThread->job.documentPath).absolutePath();
         TeXThread->Terminate();
     }
     std::optional<PokeFields> fields = pokeFields(text);

@@ -11,6 +11,7 @@
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
+#include "platform/Scope.h"
 #include "core/settings/Keys.h"
 
 namespace {
@@ -257,13 +258,10 @@ void TFormInit::BitBtnSettingWizardClick()
 
 void TForm1::MenuOptionInitClick()
 {
-    QString folder = QDir::currentPath();
-    {
-        TFormInit form(this);
-        form.HelpContext = HelpContextOf("MenuOptionInit");
-        form.SetRegKey(RegKey);
-        if (ask::execModal(form) == mrOk)
-            TeXProcessed = false;
-    }
-    QDir::setCurrent(folder);
+    scope::CurrentFolder folder;
+    TFormInit form(this);
+    form.HelpContext = HelpContextOf("MenuOptionInit");
+    form.SetRegKey(RegKey);
+    if (ask::execModal(form) == mrOk)
+        TeXProcessed = false;
 }

@@ -161,33 +161,29 @@ void TForm1::AutoDeleteTeXFiles(const QString& fileName)
 
 void TForm1::MenuTexLogDispClick()
 {
-    try {
-        const QString source = ParentExecute ? ParentFile : FileName;
-        const QString caption = QStringLiteral("Logファイル表示");
-        if (!HasFileName) {
-            ask::messageBox(QStringLiteral("まだTeX処理していないので、Logファイルを表示できません。"), caption,
-                            MB_OK | MB_ICONERROR);
-            return;
-        }
-        const QString logPath = byproducts::findBeside(source, QStringLiteral(".log"));
-        if (logPath.isEmpty()) {
-            ask::messageBox(QStringLiteral("Logファイルが存在しません。"), caption, MB_OK | MB_ICONERROR);
-            return;
-        }
-        TFormLogDisp form(this);
-        form.setProperty("HelpContext", HelpContextOf("MenuTexLog"));
-        form.move(DialogLeft(form.width()), DialogTop(form.height()));
-        QFile file(logPath);
-        if (!file.open(QIODevice::ReadOnly))
-            throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2").arg(logPath, file.errorString()).toStdString());
-        form.SetLog(file.readAll().toStdString());
-        form.SetColors(BackColor, FontColor);
-        ask::execModal(form);
-        StoreDialogTop(form.y(), form.height());
-        StoreDialogLeft(form.x(), form.width());
-    } catch (const std::exception& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
+    const QString source = ParentExecute ? ParentFile : FileName;
+    const QString caption = QStringLiteral("Logファイル表示");
+    if (!HasFileName) {
+        ask::messageBox(QStringLiteral("まだTeX処理していないので、Logファイルを表示できません。"), caption,
+                        MB_OK | MB_ICONERROR);
+        return;
     }
+    const QString logPath = byproducts::findBeside(source, QStringLiteral(".log"));
+    if (logPath.isEmpty()) {
+        ask::messageBox(QStringLiteral("Logファイルが存在しません。"), caption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    TFormLogDisp form(this);
+    form.setProperty("HelpContext", HelpContextOf("MenuTexLog"));
+    form.move(DialogLeft(form.width()), DialogTop(form.height()));
+    QFile file(logPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2").arg(logPath, file.errorString()).toStdString());
+    form.SetLog(file.readAll().toStdString());
+    form.SetColors(BackColor, FontColor);
+    ask::execModal(form);
+    StoreDialogTop(form.y(), form.height());
+    StoreDialogLeft(form.x(), form.width());
 }
 
 void TForm1::BuildLogCommands()

@@ -10,6 +10,7 @@
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
+#include "platform/Scope.h"
 
 const std::array<const char*, 11> kExtensionValueNames = [] {
     std::array<const char*, 11> names{};
@@ -98,13 +99,10 @@ PreferenceValues TFormPreference::Values() const
 
 void TForm1::MenuOptionPreferenceClick()
 {
-    const QString folder = QDir::currentPath();
-    {
-        TFormPreference form(this);
-        form.HelpContext = HelpContextOf("MenuOptionPreference");
-        form.SetValues(readPreferences(Settings()));
-        if (ask::execModal(form) == mrOk)
-            writePreferences(Settings(), form.Values());
-    }
-    QDir::setCurrent(folder);
+    scope::CurrentFolder folder;
+    TFormPreference form(this);
+    form.HelpContext = HelpContextOf("MenuOptionPreference");
+    form.SetValues(readPreferences(Settings()));
+    if (ask::execModal(form) == mrOk)
+        writePreferences(Settings(), form.Values());
 }

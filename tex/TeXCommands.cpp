@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QToolBar>
+#include <optional>
 
 #include "app/Form1.h"
 #include "platform/Cp932.h"
@@ -109,37 +110,29 @@ TeXConsole* TForm1::TeXConsoleView()
 
 namespace {
 
-// The common road of the processing commands up to a worker that is ready
-// to be filled; null when the command stops.
-TTeXEXE* prepareWorker(TForm1& form)
+// The common road of the processing commands up to the job of the run;
+// nothing when the command stops.
+std::optional<TeXJob> prepareJob(TForm1& form)
 {
     if (form.Busy || form.TeXBusy)
-        return nullptr;
+        return std::nullopt;
     form.MenuFileSaveClick();
     if (!form.HasFileName || form.RichEdit->Modified())
-        return nullptr;
+        return std::nullopt;
     // A parent flag without a parent name processes the document itself.
     QString target = form.ParentExecute && !form.ParentFile.isEmpty() ? form.ParentFile : form.FileName;
     QString error = teXTargetError(form.FileName);
     if (!error.isEmpty()) {
         ask::messageBox(error, "エラー", MB_OK | MB_ICONERROR);
-        return nullptr;
+        return std::nullopt;
     }
-    auto* worker = new TTeXEXE;
-    form.TeXThread = worker;
-    worker->form = &form;
-    worker->console = form.TeXConsoleView();
-    worker->companionPath = form.CompanionPath;
-    if (form.DdeServer && form.DdeServer->isListening())
-        worker->editorService = form.DdeServer->service();
-    worker->settingsKey = form.RegKey;
-    worker->programDir = form.ProgramDir;
-    worker->documentPath = target;
-    return worker;
+    return teXJobFor(form, target);
 }
 
-void startWorker(TForm1& form, TTeXEXE* worker)
+void startWorker(TForm1& form, TeXJob job)
 {
+    auto* worker = new TTeXEXE(std::move(job), &form, form.TeXConsoleView());
+    form.TeXThread = worker;
     // The worker sets the busy flag in its first step; setting it here as
     // well refuses a command that comes before that step has run.
     form.TeXBusy = true;
@@ -156,42 +149,43 @@ void startWorker(TForm1& form, TTeXEXE* worker)
     worker->Resume();
 }
 
+void usePasses(TeXJob& job, const PassDecision& d)
+{
+    job.passes = d.passes;
+    job.runMendex = d.runMendex;
+    job.runBibTeX = d.runBibTeX;
+}
+
 }  // namespace
 
 void TForm1::MenuTexOneClick()
 {
-    TTeXEXE* worker = prepareWorker(*this);
-    if (!worker)
+    std::optional<TeXJob> job = prepareJob(*this);
+    if (!job)
         return;
-    worker->mode = 0;
-    startWorker(*this, worker);
+    job->mode = 0;
+    startWorker(*this, std::move(*job));
 }
 
 void TForm1::MenuTexExeClick()
 {
-    TTeXEXE* worker = prepareWorker(*this);
-    if (!worker)
+    std::optional<TeXJob> job = prepareJob(*this);
+    if (!job)
         return;
-    PassDecision d = decidePasses(RichEdit->Text(), false);
-    worker->passes = d.passes;
-    worker->runMendex = d.runMendex;
-    worker->runBibTeX = d.runBibTeX;
-    worker->mode = 1;
-    startWorker(*this, worker);
+    usePasses(*job, decidePasses(RichEdit->Text(), false));
+    job->mode = 1;
+    startWorker(*this, std::move(*job));
 }
 
 void TForm1::MenuTexDVIClick(int tag)
 {
-    TTeXEXE* worker = prepareWorker(*this);
-    if (!worker)
+    std::optional<TeXJob> job = prepareJob(*this);
+    if (!job)
         return;
-    PassDecision d = decidePasses(RichEdit->Text(), true);
-    worker->passes = d.passes;
-    worker->runMendex = d.runMendex;
-    worker->runBibTeX = d.runBibTeX;
-    worker->mode = 2;
-    worker->outputKind = tag;
-    startWorker(*this, worker);
+    usePasses(*job, decidePasses(RichEdit->Text(), true));
+    job->mode = 2;
+    job->outputKind = tag;
+    startWorker(*this, std::move(*job));
 }
 
 void TForm1::StopTeXWorker()

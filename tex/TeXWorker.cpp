@@ -16,7 +16,9 @@
 #include "core/settings/Keys.h"
 #include "tex/DdeClient.h"
 #include "tex/ProgramRunner.h"
+#include "tex/Dde.h"
 #include "tex/TeXConsole.h"
+#include "platform/Scope.h"
 
 TeXSettings readTeXSettings(const settings::Store& store)
 {
@@ -159,7 +161,24 @@ bool logShowsStop(const std::string& logBytes)
     return false;
 }
 
-TTeXEXE::TTeXEXE() : TThread(true) {}
+TeXJob teXJobFor(TForm1& form, const QString& documentPath)
+{
+    TeXJob job;
+    job.settings = readTeXSettings(form.Settings());
+    job.documentPath = documentPath;
+    job.programDir = form.ProgramDir;
+    job.companionPath = form.CompanionPath;
+    if (form.DdeServer && form.DdeServer->isListening())
+        job.editorService = form.DdeServer->service();
+    job.caption = form.AppTitle;
+    return job;
+}
+
+TTeXEXE::TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console)
+    : TThread(true), job(std::move(job)), form_(form), console_(console)
+{
+}
+
 TTeXEXE::~TTeXEXE() = default;
 
 void TTeXEXE::EndRunningProgram()
@@ -170,15 +189,26 @@ void TTeXEXE::EndRunningProgram()
 
 void TTeXEXE::Execute()
 {
+    std::exception_ptr failure;
+    try {
+        runJob();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    // The run ends here either way; what ended it is shown by the window,
+    // as the failure of a command would be.
+    if (failure && form_)
+        Synchronize([this, failure] { form_->Guard([failure] { std::rethrow_exception(failure); }); });
+}
+
+void TTeXEXE::runJob()
+{
     // The output window shows this run alone, every program of it.
-    if (console)
-        console->runStarted();
+    if (console_)
+        console_->runStarted();
     SetBusy();
-    struct BusyGuard {
-        TTeXEXE* worker;
-        ~BusyGuard() { worker->ClearBusy(); }
-    } guard{this};
-    switch (mode) {
+    scope::Exit notBusy([this] { ClearBusy(); });
+    switch (job.mode) {
     case 0:
         RunTeXOnce();
         break;
@@ -200,13 +230,13 @@ void TTeXEXE::Execute()
 
 QString TTeXEXE::withExtension(const QString& extension) const
 {
-    QFileInfo info(documentPath);
+    QFileInfo info(job.documentPath);
     return info.path() + "/" + info.completeBaseName() + extension;
 }
 
-QString TTeXEXE::documentFolder() const { return QFileInfo(documentPath).absolutePath(); }
+QString TTeXEXE::documentFolder() const { return QFileInfo(job.documentPath).absolutePath(); }
 
-QString TTeXEXE::documentFileName() const { return QFileInfo(documentPath).fileName(); }
+QString TTeXEXE::documentFileName() const { return QFileInfo(job.documentPath).fileName(); }
 
 QStringList TTeXEXE::childEnvironment() const
 {
@@ -215,71 +245,78 @@ QStringList TTeXEXE::childEnvironment() const
     QStringList env{"PTEX_KANJI_ENC=sjis", "LC_ALL=C.UTF-8"};
     if (!texEdit_.isEmpty())
         env << "TEXEDIT=" + texEdit_;
-    if (!editorService.isEmpty())
-        env << "QUILLMARK_SERVICE=" + editorService;
+    if (!job.editorService.isEmpty())
+        env << "QUILLMARK_SERVICE=" + job.editorService;
     return env;
 }
 
 void TTeXEXE::prepareTeXEdit()
 {
-    QString command = companionCommandPath(companionPath.isEmpty() ? programDir + "/quilldde" : companionPath);
+    QString command = companionCommandPath(job.companionPath.isEmpty() ? job.programDir + "/quilldde" : job.companionPath);
     texEdit_ = command.isEmpty() ? QString() : texEditValue(command, texEditDelimiter());
+}
+
+// The opening steps of both runs: the processed flag goes, the TeX program
+// must be named and present (a full run deletes the stale output before it
+// looks), and TEXEDIT is made for the error jump.  False: the run stops.
+bool TTeXEXE::openTeXRun(bool fullRun)
+{
+    ClearProcessed();
+    const TeXSettings& s = job.settings;
+    if (s.TeXFile.isEmpty()) {
+        ask::messageBox("起動するTeXプログラムが指定されていません。", kCaption, MB_ICONERROR);
+        return false;
+    }
+    if (fullRun) {
+        QFile::remove(withExtension(".dvi"));
+        if (job.outputKind == 1)
+            QFile::remove(withExtension(".pdf"));
+        else if (job.outputKind == 2)
+            QFile::remove(withExtension(".ps"));
+    }
+    if (!QFileInfo::exists(s.TeXFile)) {
+        // The full run's message is padded as the user has always seen it.
+        const QString gap = fullRun ? "\t\t\t\t\t\t\t\t \n" : "\n";
+        ask::messageBox("TeXを処理するプログラム・ファイル" + s.TeXFile + "が存在しません。" + gap +
+                            "Quillmarkの初期設定を確認してください。",
+                        "エラー", MB_ICONERROR);
+        return false;
+    }
+    prepareTeXEdit();
+    return true;
+}
+
+bool TTeXEXE::runTeX()
+{
+    return RunProgram(job.settings.TeXFile, proc::splitArguments(job.settings.TeXOption) << documentFileName(), true);
 }
 
 void TTeXEXE::RunTeXOnce()
 {
-    ClearProcessed();
-    settings_ = readTeXSettings(settings::Store(settingsKey));
-    if (settings_.TeXFile.isEmpty()) {
-        ask::messageBox("起動するTeXプログラムが指定されていません。", kCaption, MB_ICONERROR);
-        return;
-    }
-    if (!QFileInfo::exists(settings_.TeXFile)) {
-        ask::messageBox("TeXを処理するプログラム・ファイル" + settings_.TeXFile +
-                            "が存在しません。\nQuillmarkの初期設定を確認してください。",
-                        "エラー", MB_ICONERROR);
-        return;
-    }
-    prepareTeXEdit();
-    RunProgram(settings_.TeXFile, proc::splitArguments(settings_.TeXOption) << documentFileName(), true);
+    if (openTeXRun(false))
+        runTeX();
 }
 
 void TTeXEXE::RunTeXFull()
 {
-    ClearProcessed();
-    settings_ = readTeXSettings(settings::Store(settingsKey));
-    if (settings_.TeXFile.isEmpty()) {
-        ask::messageBox("起動するTeXプログラムが指定されていません。", kCaption, MB_ICONERROR);
+    if (!openTeXRun(true))
         return;
-    }
-    QFile::remove(withExtension(".dvi"));
-    if (outputKind == 1)
-        QFile::remove(withExtension(".pdf"));
-    else if (outputKind == 2)
-        QFile::remove(withExtension(".ps"));
-    if (!QFileInfo::exists(settings_.TeXFile)) {
-        ask::messageBox("TeXを処理するプログラム・ファイル" + settings_.TeXFile +
-                            "が存在しません。\t\t\t\t\t\t\t\t \nQuillmarkの初期設定を確認してください。",
-                        "エラー", MB_ICONERROR);
-        return;
-    }
-    prepareTeXEdit();
-    QString baseName = QFileInfo(documentPath).completeBaseName();
-    for (int pass = 1; pass <= passes; ++pass) {
-        if (!RunProgram(settings_.TeXFile, proc::splitArguments(settings_.TeXOption) << documentFileName(), true))
+    const TeXSettings& s = job.settings;
+    QString baseName = QFileInfo(job.documentPath).completeBaseName();
+    for (int pass = 1; pass <= job.passes; ++pass) {
+        if (!runTeX())
             return;
         if (CheckLog() == 1)
             return;
         if (Terminated())
             return;
-        if (outputKind == 0 && !QFileInfo::exists(withExtension(".dvi")))
+        if (job.outputKind == 0 && !QFileInfo::exists(withExtension(".dvi")))
             return;
-        if (pass == 1 && runBibTeX &&
-            !RunProgram(settings_.BibTeXFile, proc::splitArguments(settings_.BibTeXOption) << baseName, true))
+        if (pass == 1 && job.runBibTeX &&
+            !RunProgram(s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << baseName, true))
             return;
-        if (pass == 2 && runMendex &&
-            !RunProgram(settings_.MendexFile, proc::splitArguments(settings_.MendexOption) << baseName + ".idx",
-                        true))
+        if (pass == 2 && job.runMendex &&
+            !RunProgram(s.MendexFile, proc::splitArguments(s.MendexOption) << baseName + ".idx", true))
             return;
     }
     SetProcessed();
@@ -287,17 +324,17 @@ void TTeXEXE::RunTeXFull()
 
 void TTeXEXE::ShowOutput()
 {
-    settings_ = readTeXSettings(settings::Store(settingsKey));
+    const TeXSettings& s = job.settings;
     QString dvi = withExtension(".dvi");
     QString dviName = QFileInfo(dvi).fileName();
     auto fail = [](const char* text) { ask::messageBox(QString::fromUtf8(text), kCaption, MB_ICONERROR); };
-    switch (outputKind) {
+    switch (job.outputKind) {
     case 0:
-        if (settings_.DviFile.isEmpty())
+        if (s.DviFile.isEmpty())
             return fail("起動するDVIドライバが指定されていません。");
         if (!QFileInfo::exists(dvi))
             return fail("拡張子が.dvi のファイルが存在しないので、\nビューアを起動できませんでした。");
-        if (settings_.DviDde == 0) {
+        if (s.DviDde == 0) {
             ddeService = "WinDvi";
             ddeTopic = "WinDvi";
             WorkerViewerLink link(*this);
@@ -305,34 +342,34 @@ void TTeXEXE::ShowOutput()
             // that does is running; otherwise the viewer is started on the
             // file by command line, as with the direct start.
             runViewerConversation(link, cp932::encode(QFileInfo(dvi).absoluteFilePath()), [&] {
-                RunProgram(settings_.DviFile, proc::splitArguments(settings_.DviOption) << dvi, false);
+                RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false);
             });
-        } else if (settings_.DviDde == 1) {
-            RunProgram(settings_.DviFile, proc::splitArguments(settings_.DviOption) << dvi, false);
+        } else if (s.DviDde == 1) {
+            RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false);
         }
         return;
     case 1:
-        if (settings_.DvipdfFile.isEmpty())
+        if (s.DvipdfFile.isEmpty())
             return fail("起動するDVI→PDFプログラムが指定されていません。");
-        if (!RunProgram(settings_.DvipdfFile, proc::splitArguments(settings_.DvipdfOption) << dviName, true))
+        if (!RunProgram(s.DvipdfFile, proc::splitArguments(s.DvipdfOption) << dviName, true))
             return;
-        if (settings_.PDFReaderFile.isEmpty())
+        if (s.PDFReaderFile.isEmpty())
             return fail("起動するPDF Readerプログラムが指定されていません。");
-        RunProgram(settings_.PDFReaderFile,
-                   proc::splitArguments(settings_.PDFReaderOption) << QFileInfo(withExtension(".pdf")).absoluteFilePath(),
+        RunProgram(s.PDFReaderFile,
+                   proc::splitArguments(s.PDFReaderOption) << QFileInfo(withExtension(".pdf")).absoluteFilePath(),
                    false);
         return;
     case 2:
-        if (settings_.DvipsFile.isEmpty())
+        if (s.DvipsFile.isEmpty())
             return fail("起動するDVI→PSプログラムが指定されていません。");
-        if (!RunProgram(settings_.DvipsFile, proc::splitArguments(settings_.DvipsOption) << dviName, true))
+        if (!RunProgram(s.DvipsFile, proc::splitArguments(s.DvipsOption) << dviName, true))
             return;
-        if (settings_.PSViewerFile.isEmpty())
+        if (s.PSViewerFile.isEmpty())
             return fail("起動するPS Viewerが指定されていません。");
         if (!QFileInfo::exists(withExtension(".ps")))
             return fail("拡張子が.ps のファイルが存在しないので、\nビューアを起動できませんでした。");
-        RunProgram(settings_.PSViewerFile,
-                   proc::splitArguments(settings_.PSViewerOption) << QFileInfo(withExtension(".ps")).absoluteFilePath(),
+        RunProgram(s.PSViewerFile,
+                   proc::splitArguments(s.PSViewerOption) << QFileInfo(withExtension(".ps")).absoluteFilePath(),
                    false);
         return;
     default:
@@ -362,19 +399,19 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
         launch.environment = childEnvironment();
         QString commandLine = (QStringList{program} + arguments).join(' ');
         proc::Io io;
-        if (console) {
+        if (console_) {
             io.started = [this, commandLine](int fd, pid_t) {
-                console->processStarted(commandLine, fd, [this] { cancel_ = true; });
+                console_->processStarted(commandLine, fd, [this] { cancel_ = true; });
             };
-            io.output = [this](const QByteArray& bytes) { console->processOutput(bytes); };
-            io.ended = [this](int code) { console->processEnded(code); };
+            io.output = [this](const QByteArray& bytes) { console_->processOutput(bytes); };
+            io.ended = [this](int code) { console_->processEnded(code); };
         }
         started = proc::runAndWait(launch, io, &cancel_).started;
     } else {
         started = proc::startDetached(launch);
     }
     if (!started)
-        ask::messageBox("Can't make processs!!", form ? form->AppTitle : QString(kCaption), MB_OK);
+        ask::messageBox("Can't make processs!!", job.caption, MB_OK);
     return started;
 }
 
@@ -390,32 +427,32 @@ int TTeXEXE::CheckLog()
 void TTeXEXE::SetBusy()
 {
     Synchronize([this] {
-        if (form)
-            form->TeXBusy = true;
+        if (form_)
+            form_->TeXBusy = true;
     });
 }
 
 void TTeXEXE::ClearBusy()
 {
     Synchronize([this] {
-        if (form)
-            form->TeXBusy = false;
+        if (form_)
+            form_->TeXBusy = false;
     });
 }
 
 void TTeXEXE::ReadProcessed()
 {
     Synchronize([this] {
-        if (form)
-            processed = form->TeXProcessed;
+        if (form_)
+            processed = form_->TeXProcessed;
     });
 }
 
 void TTeXEXE::SetProcessed()
 {
     Synchronize([this] {
-        if (form)
-            form->TeXProcessed = true;
+        if (form_)
+            form_->TeXProcessed = true;
         processed = true;
     });
 }
@@ -423,31 +460,31 @@ void TTeXEXE::SetProcessed()
 void TTeXEXE::ClearProcessed()
 {
     Synchronize([this] {
-        if (form)
-            form->TeXProcessed = false;
+        if (form_)
+            form_->TeXProcessed = false;
         processed = false;
     });
 }
 
 void TTeXEXE::SyncDdeOpen()
 {
-    Synchronize([this] { ddeResult = form ? form->DdeOpenViewer(ddeService, ddeTopic, viewerCommand) : 0; });
+    Synchronize([this] { ddeResult = form_ ? form_->DdeOpenViewer(ddeService, ddeTopic, viewerCommand) : 0; });
 }
 
 void TTeXEXE::SyncDdeRequest()
 {
-    Synchronize([this] { ddeReply = form ? form->DdeRequest(ddeItem) : std::string(); });
+    Synchronize([this] { ddeReply = form_ ? form_->DdeRequest(ddeItem) : std::string(); });
 }
 
 void TTeXEXE::SyncDdeExecute()
 {
-    Synchronize([this] { ddeResult = form ? form->DdeExecute(ddeMacro) : 0; });
+    Synchronize([this] { ddeResult = form_ ? form_->DdeExecute(ddeMacro) : 0; });
 }
 
 void TTeXEXE::SyncDdeClose()
 {
     Synchronize([this] {
-        if (form)
-            form->DdeCloseViewer();
+        if (form_)
+            form_->DdeCloseViewer();
     });
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The worker that runs the TeX programs on one document and shows the
-// result.  It reads the program settings afresh when it runs, talks to the
-// main window only through synchronised calls, and shows its messages
-// through the message seam (which carries them to the main thread).
+// result.  It is given everything it needs when it is made, talks to the
+// main window only through synchronised calls, shows its messages through
+// the message seam (which carries them to the main thread), and hands an
+// exception that ends it back to the window's exception boundary.
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -44,10 +45,38 @@ bool isPlainCommandText(const QString& text);
 // Whether a log holds one of the lines TeX writes when a run was stopped.
 bool logShowsStop(const std::string& logBytes);
 
+// Everything one run needs, taken in the main thread when the command is
+// given: the worker reads nothing of the window from its own thread, so a
+// setting changed or a window member written while TeX runs cannot reach a
+// run halfway.
+struct TeXJob {
+    TeXSettings settings;        // the program settings as they were then
+    QString documentPath;        // full path of the file to process (the document or its parent)
+    QString programDir;          // folder of the executable, no trailing slash
+    QString companionPath;       // empty: programDir + "/quilldde"
+    // The conversation service of the editor that started the run; the
+    // companion pokes that one (it reads it from QUILLMARK_SERVICE).
+    QString editorService;
+    QString caption = "Quillmark";  // the application's title
+    int mode = 0;                // 0 TeX once; 1 full run; 2 full run unless processed, then show
+    int outputKind = 0;          // 0 DVI, 1 PDF, 2 PostScript
+    int passes = 0;              // 1 or 3
+    bool runMendex = false;      // after pass 2
+    bool runBibTeX = false;      // after pass 1
+};
+
+// The job of a run on documentPath started from this window: its settings,
+// program folder, companion, conversation service and title.  Main thread.
+TeXJob teXJobFor(TForm1& form, const QString& documentPath);
+
 class TTeXEXE : public TThread {
 public:
-    TTeXEXE();
+    // form is reached only through synchronised calls; console takes the
+    // programs' output from any thread.
+    TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console);
     ~TTeXEXE() override;
+
+    const TeXJob job;
 
     // The viewer conversation.
     QString viewerCommand;
@@ -57,24 +86,8 @@ public:
     std::string ddeReply;
     QString ddeItem;
     int ddeResult = 0;
-    // The run.
-    QString settingsKey;
-    QString programDir;
-    QString documentPath;
-    int passes = 0;
-    bool runMendex = false;
-    bool runBibTeX = false;
-    int mode = 0;
-    int outputKind = 0;
+    // The worker's copy of the window's processed flag.
     bool processed = false;
-
-    // Wiring, filled by the creator.
-    TForm1* form = nullptr;
-    TeXConsole* console = nullptr;
-    QString companionPath;  // empty: programDir + "/quilldde"
-    // The conversation service of the editor that started the run; the
-    // companion pokes that one (it reads it from QUILLMARK_SERVICE).
-    QString editorService;
 
     // Ends the program being waited for and keeps any further one from
     // starting (used when the editor closes).  Callable from any thread.
@@ -100,12 +113,16 @@ protected:
     void Execute() override;
 
 private:
+    void runJob();
+    bool openTeXRun(bool fullRun);
+    bool runTeX();
     QString withExtension(const QString& extension) const;
     QString documentFolder() const;
     QString documentFileName() const;
     QStringList childEnvironment() const;
     void prepareTeXEdit();
-    TeXSettings settings_;
+    TForm1* const form_;
+    TeXConsole* const console_;
     QString texEdit_;
     std::atomic<bool> cancel_{false};
 };

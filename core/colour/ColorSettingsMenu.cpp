@@ -3,33 +3,17 @@
 #include "app/Form1.h"
 #include "core/colour/ColorSettings.h"
 #include "core/settings/Keys.h"
+#include "platform/Scope.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QTreeWidget>
 
-namespace {
-
-template <class F>
-class Finally {
-public:
-    explicit Finally(F f) : f_(std::move(f)) {}
-    ~Finally() { f_(); }
-    Finally(const Finally&) = delete;
-    Finally& operator=(const Finally&) = delete;
-
-private:
-    F f_;
-};
-
-}  // namespace
-
 void TForm1::MenuOptionColorStructClick()
 {
     // The file dialogs move the process's current folder; put it back.
-    const QString currentDir = QDir::currentPath();
-    Finally restoreDir([&] { QDir::setCurrent(currentDir); });
+    scope::CurrentFolder folder;
 
     TFormColorStruct dialog(this);
     const int context = HelpContextOf("MenuOptionColorStruct");
@@ -42,8 +26,7 @@ void TForm1::MenuOptionColorStructClick()
                           CmdAst[size_t(i)]});
     d.FontColor = FontColor;
     d.BackColor = BackColor;
-    d.classes = {GenTeXColor, RemColor, RemItalic, DollerColor, DollerItalic,
-                 AndColor,    AndItalic, ZenColor, ZenOn};
+    d.classes = ColorClasses;
     dialog.SetFlagBoxes();
     if (ask::execModal(dialog) != mrOk) return;
 
@@ -59,16 +42,7 @@ void TForm1::MenuOptionColorStructClick()
         CmdItalic[i] = r.italic;
         CmdAst[i] = r.ast;
     }
-    const ColorClassSettings& c = d.classes;
-    GenTeXColor = c.GenTeXColor;
-    RemColor = c.RemColor;
-    RemItalic = c.RemItalic;
-    DollerColor = c.DollerColor;
-    DollerItalic = c.DollerItalic;
-    AndColor = c.AndColor;
-    AndItalic = c.AndItalic;
-    ZenColor = c.ZenColor;
-    ZenOn = c.ZenOn;
+    ColorClasses = d.classes;
     FontColor = d.FontColor;
     BackColor = d.BackColor;
 
@@ -86,8 +60,8 @@ void TForm1::MenuOptionColorStructClick()
     {
         settings::Batch batch;
         const settings::Store store = Settings();
-        store.write(key::RemColor, int(RemColor));
-        store.write(key::RemItalic, RemItalic);
+        store.write(key::RemColor, int(ColorClasses.RemColor));
+        store.write(key::RemItalic, ColorClasses.RemItalic);
         store.write(key::ColorCount, ComNum);
         for (int i = 0; i < ComNum; ++i) {
             const int n = i + 1;
@@ -97,13 +71,13 @@ void TForm1::MenuOptionColorStructClick()
             store.write(key::ColorBold, n, CmdBold[size_t(i)]);
             store.write(key::ColorItalic, n, CmdItalic[size_t(i)]);
         }
-        store.write(key::DollerColor, int(DollerColor));
-        store.write(key::AndColor, int(AndColor));
-        store.write(key::ZenColor, int(ZenColor));
-        store.write(key::GenTeXColor, int(GenTeXColor));
-        store.write(key::DollerItalic, DollerItalic);
-        store.write(key::AndItalic, AndItalic);
-        store.write(key::ZenOn, ZenOn);
+        store.write(key::DollerColor, int(ColorClasses.DollerColor));
+        store.write(key::AndColor, int(ColorClasses.AndColor));
+        store.write(key::ZenColor, int(ColorClasses.ZenColor));
+        store.write(key::GenTeXColor, int(ColorClasses.GenTeXColor));
+        store.write(key::DollerItalic, ColorClasses.DollerItalic);
+        store.write(key::AndItalic, ColorClasses.AndItalic);
+        store.write(key::ZenOn, ColorClasses.ZenOn);
         store.write(key::FontColor, int(FontColor));
         store.write(key::BackColor, int(BackColor));
         batch.commit();
@@ -114,16 +88,8 @@ void TForm1::MenuOptionColorStructClick()
     QAction* button = Item("ToolButtonColorStructure");
     if (button) button->setChecked(false);
     {
-        Busy = true;
-        Finally notBusy([&] { Busy = false; });
-        const bool modified = RichEdit->Modified();
-        const int selStart = RichEdit->SelStart();
-        RichEdit->HideSelection(true);
-        Finally restore([&] {
-            RichEdit->SetSelStart(selStart);
-            RichEdit->HideSelection(false);
-            RichEdit->SetModified(modified);
-        });
+        scope::Busy busy(Busy);
+        scope::ViewKeeper keep(*RichEdit, scope::ViewKeeper::Caret::CollapseToStart);
         RichEdit->ClearFormats();
     }
     RichEdit->EmptyUndoBuffer();

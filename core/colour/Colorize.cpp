@@ -4,6 +4,7 @@
 #include "core/colour/ColorTable.h"
 #include "forms/FormProgBar.h"
 #include "platform/Cp932.h"
+#include "platform/Scope.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,71 +16,8 @@
 
 namespace {
 
-// Runs `f` when the scope ends, however it ends.
-template <class F>
-class ScopeExit {
-public:
-    explicit ScopeExit(F f) : f_(std::move(f)) {}
-    ~ScopeExit() { f_(); }
-    ScopeExit(const ScopeExit&) = delete;
-    ScopeExit& operator=(const ScopeExit&) = delete;
-
-private:
-    F f_;
-};
-
-// Sets the busy flag for the scope.
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
-
-// Hourglass on the application and the given widgets for the scope.
-class WaitCursorScope {
-public:
-    WaitCursorScope(QWidget* a, QWidget* b) : a_(a), b_(b)
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        if (a_) a_->setCursor(Qt::WaitCursor);
-        if (b_) b_->setCursor(Qt::WaitCursor);
-    }
-    ~WaitCursorScope()
-    {
-        if (b_) b_->unsetCursor();
-        if (a_) a_->unsetCursor();
-        QApplication::restoreOverrideCursor();
-    }
-    WaitCursorScope(const WaitCursorScope&) = delete;
-    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-
-private:
-    QWidget* a_;
-    QWidget* b_;
-};
-
 // Ranges at least this long show the progress window.
 constexpr int kProgressThreshold = 4097;
-
-ColorClassSettings classesOf(const TForm1& f)
-{
-    ColorClassSettings c;
-    c.GenTeXColor = f.GenTeXColor;
-    c.RemColor = f.RemColor;
-    c.RemItalic = f.RemItalic;
-    c.DollerColor = f.DollerColor;
-    c.DollerItalic = f.DollerItalic;
-    c.AndColor = f.AndColor;
-    c.AndItalic = f.AndItalic;
-    c.ZenColor = f.ZenColor;
-    c.ZenOn = f.ZenOn;
-    return c;
-}
 
 // Applies runs whose byte 0 is editor position `base` to the editor range
 // [from, to), with the editor's events masked; the modified flag, the caret
@@ -89,29 +27,15 @@ void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, 
                bool showProgress)
 {
     TRichEdit* edit = f.RichEdit;
-    const int savedMask = edit->EventMask();
-    const bool modified = edit->Modified();
-    const int selStart = edit->SelStart();
+    scope::EventMask quiet(*edit, ENM_NONE);
     std::unique_ptr<TFormProgBar> bar;
-    ScopeExit restore([&] {
-        edit->SetModified(modified);
-        // A caret that stayed where it was needs neither placing nor scrolling.
-        const bool moved = edit->SelStart() != selStart || edit->SelLength() != 0;
-        edit->SetSelStart(selStart);
-        edit->HideSelection(false);
-        if (moved) edit->ScrollCaret();
-        bar.reset();
-        edit->SetEventMask(savedMask);
-    });
-
-    edit->SetEventMask(ENM_NONE);
     if (showProgress && to - from >= kProgressThreshold) {
         bar = std::make_unique<TFormProgBar>(&f);
         bar->setWindowTitle("Now analyzing...");
         bar->PlaceOver(&f);
         bar->Start();
     }
-    edit->HideSelection(true);
+    scope::ViewKeeper keep(*edit, scope::ViewKeeper::Caret::CollapseAndScroll);
 
     // The runs go to the editor in slices, so that the gauge can move
     // between them; a slice is a hundredth of the range.  The editor
@@ -155,22 +79,13 @@ void TForm1::LoadColorSettings()
         CmdItalic[size_t(i)] = row.italic;
         CmdAst[size_t(i)] = row.ast;
     }
-    const ColorClassSettings& c = stored.classes;
-    GenTeXColor = c.GenTeXColor;
-    RemColor = c.RemColor;
-    RemItalic = c.RemItalic;
-    DollerColor = c.DollerColor;
-    DollerItalic = c.DollerItalic;
-    AndColor = c.AndColor;
-    AndItalic = c.AndItalic;
-    ZenColor = c.ZenColor;
-    ZenOn = c.ZenOn;
+    ColorClasses = stored.classes;
     ColorTableChanged();
 }
 
 int TForm1::FindNextTokenStart(int from, int to, int& kind)
 {
-    return colour::FindNextTokenStart(EditText, from, to, ZenOn, kind);
+    return colour::FindNextTokenStart(EditText, from, to, ColorClasses.ZenOn, kind);
 }
 
 int TForm1::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold,
@@ -178,7 +93,7 @@ int TForm1::FindNextColoredToken(int from, int to, int textLength, int& kind, bo
 {
     if (!ColorScannerTable) ColorTableChanged();
     const std::string_view text = std::string_view(EditText).substr(0, size_t(std::max(textLength, 0)));
-    return colour::FindNextColoredToken(text, from, to, *ColorScannerTable, classesOf(*this), kind, italic, bold,
+    return colour::FindNextColoredToken(text, from, to, *ColorScannerTable, ColorClasses, kind, italic, bold,
                                         color, length);
 }
 
@@ -210,14 +125,14 @@ void TForm1::ColorizeRange(int from, int to, bool showProgress)
     to = std::min(to, int(EditText.size()));
     if (from >= to || !AutoColor || !RichEdit) return;
     if (!ColorScannerTable) ColorTableChanged();
-    const auto runs = colour::ColorizeRuns(EditText, from, to, *ColorScannerTable, classesOf(*this), FontColor);
+    const auto runs = colour::ColorizeRuns(EditText, from, to, *ColorScannerTable, ColorClasses, FontColor);
     applyRuns(*this, runs, 0, from, to, showProgress);
 }
 
 void TForm1::ColorizeCurrentLine()
 {
     if (Busy || !RichEdit) return;
-    BusyScope busy(Busy);
+    scope::Busy busy(Busy);
     const int caret = RichEdit->SelStart();
     RichEdit->SetSelStart(caret);
     if (!AutoColor) return;
@@ -233,14 +148,14 @@ void TForm1::ColorizeCurrentLine()
     if (lineStart < 0 || lineText.empty()) return;
     const std::string scanned = line + 1 < RichEdit->LineCount() ? lineText + "\r\n" : lineText;
     const int length = int(lineText.size());
-    const auto runs = colour::ColorizeRuns(scanned, 0, length, *ColorScannerTable, classesOf(*this), FontColor);
+    const auto runs = colour::ColorizeRuns(scanned, 0, length, *ColorScannerTable, ColorClasses, FontColor);
     applyRuns(*this, runs, lineStart, lineStart, lineStart + length, false);
 }
 
 void TForm1::ColorizeLines(int start, int end)
 {
     if (Busy || !RichEdit) return;
-    BusyScope busy(Busy);
+    scope::Busy busy(Busy);
     EditText = RichEdit->Text();
     if (!AutoColor) return;
     const int from = colour::LineStartOf(EditText, std::min(start, end));
@@ -251,8 +166,8 @@ void TForm1::ColorizeLines(int start, int end)
 void TForm1::ColorizeAll()
 {
     if (Busy || !RichEdit) return;
-    BusyScope busy(Busy);
-    WaitCursorScope wait(RichEdit, this);
+    scope::Busy busy(Busy);
+    scope::WaitCursor wait(RichEdit, this);
     QApplication::processEvents();
     EditText = RichEdit->Text();
     // The colour dialog and the loaders end here after changing the table.
@@ -293,16 +208,9 @@ void TForm1::ToggleAutoColor()
     if (button) button->setChecked(false);
     if (menuItem) menuItem->setChecked(false);
     if (!RichEdit) return;
-    BusyScope busy(Busy);
-    const bool modified = RichEdit->Modified();
-    const int selStart = RichEdit->SelStart();
-    RichEdit->HideSelection(true);
+    scope::Busy busy(Busy);
     {
-        ScopeExit restore([&] {
-            RichEdit->SetSelStart(selStart);
-            RichEdit->HideSelection(false);
-            RichEdit->SetModified(modified);
-        });
+        scope::ViewKeeper keep(*RichEdit, scope::ViewKeeper::Caret::CollapseToStart);
         RichEdit->SetDefaultFormat(CharFormat{FontColor});
         RichEdit->ClearFormats();
     }
@@ -327,7 +235,7 @@ void TForm1::BuildColorCommands()
     item->setCheckable(true);
     item->setChecked(AutoColor);
     if (autoMenu)
-        connect(autoMenu, &QMenu::aboutToShow, item, [this, item] { item->setChecked(AutoColor); });
+        connect(autoMenu, &QMenu::aboutToShow, item, [this, item] { Guard([&] { item->setChecked(AutoColor); }); });
 
     QAction* button = AddToolButton(ToolBarFile, "ToolButtonColorStructure", "カラー構文", "カラー構文",
                                     [this] { sbAutoColorClick(); }, true);

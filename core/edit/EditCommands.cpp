@@ -14,6 +14,7 @@
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
+#include "platform/Scope.h"
 
 namespace {
 
@@ -152,22 +153,13 @@ void TForm1::MenuOptionFontClick()
     if (answer.font.pointSize() > 0) chosen.setPointSize(answer.font.pointSize());
 
     if (AutoColor) {
-        struct BusyScope {
-            bool& flag;
-            explicit BusyScope(bool& f) : flag(f) { flag = true; }
-            ~BusyScope() { flag = false; }
-        } busy(Busy);
-        const bool modified = RichEdit->Modified();
-        const int caret = RichEdit->SelStart();
-        RichEdit->HideSelection(true);
+        scope::Busy busy(Busy);
+        scope::ViewKeeper keep(*RichEdit, scope::ViewKeeper::Caret::CollapseToStart);
         CharFormat plain;
         plain.color = FontColor;
         RichEdit->SetFormat(0, RichEdit->GetTextLen(), plain);
         RichEdit->SetEditorFont(chosen);
         RichEdit->SetDefaultFormat(plain);
-        RichEdit->SetSelStart(caret);
-        RichEdit->HideSelection(false);
-        RichEdit->SetModified(modified);
     }
     if (AutoColor) RichEdit->EmptyUndoBuffer();
     RichEdit->SetEditorFont(chosen);

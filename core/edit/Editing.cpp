@@ -7,6 +7,7 @@
 #include "core/settings/Keys.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
+#include "platform/Scope.h"
 
 namespace editing {
 
@@ -227,28 +228,29 @@ void TForm1::RichEditImeEndComposition()
     const int n = ImeCompositionEnd - start;
     if (n <= 0) return;
 
-    ImeComposing = true;
-    RichEdit->HideSelection(true);
-    RichEdit->Select(start, n);
-    const RangeFormat f = RichEdit->GetFormat(start, n);
-    const bool plain = f.colorUniform && f.format.color == FontColor && f.boldUniform && f.italicUniform &&
-                       f.underlineUniform && f.strikeOutUniform && !f.format.bold && !f.format.italic &&
-                       !f.format.underline && !f.format.strikeOut;
-    if (!plain) {
-        // Inserted afresh, so the change event recolours its line.
-        RichEdit->SetSelText(RichEdit->SelText());
-    } else {
-        const std::string composed = RichEdit->SelText();
-        for (size_t i = 0; i < composed.size(); i += size_t(cp932::charLength(composed, i))) {
-            if (i + 1 < composed.size() && composed[i] == '\x81' && composed[i + 1] == '\x40') {
-                RichEdit->Select(start, n);
-                RichEdit->SetSelText(RichEdit->SelText());
-                break;
+    {
+        scope::Busy composing(ImeComposing);
+        RichEdit->HideSelection(true);
+        scope::Exit showSelection([this] { RichEdit->HideSelection(false); });
+        RichEdit->Select(start, n);
+        const RangeFormat f = RichEdit->GetFormat(start, n);
+        const bool plain = f.colorUniform && f.format.color == FontColor && f.boldUniform && f.italicUniform &&
+                           f.underlineUniform && f.strikeOutUniform && !f.format.bold && !f.format.italic &&
+                           !f.format.underline && !f.format.strikeOut;
+        if (!plain) {
+            // Inserted afresh, so the change event recolours its line.
+            RichEdit->SetSelText(RichEdit->SelText());
+        } else {
+            const std::string composed = RichEdit->SelText();
+            for (size_t i = 0; i < composed.size(); i += size_t(cp932::charLength(composed, i))) {
+                if (i + 1 < composed.size() && composed[i] == '\x81' && composed[i + 1] == '\x40') {
+                    RichEdit->Select(start, n);
+                    RichEdit->SetSelText(RichEdit->SelText());
+                    break;
+                }
             }
+            RichEdit->Select(ImeCompositionEnd, 0);
         }
-        RichEdit->Select(ImeCompositionEnd, 0);
     }
-    RichEdit->HideSelection(false);
-    ImeComposing = false;
     if (UndoManager) UndoManager->SyncSelection();
 }

@@ -11,13 +11,6 @@
 
 namespace {
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-QString messageOf(const std::exception& e) { return QString::fromUtf8(e.what()); }
-
 QString tooLargeMessage(const QString& path, const docfile::ReadResult& read)
 {
     // A file within the limit on disk can still pass it once its lone line
@@ -64,11 +57,7 @@ bool TForm1::AskSaveChanges(const QString& question)
 void TForm1::MenuFileNewClick()
 {
     if (Busy) return;
-    try {
-        if (AskSaveChanges(QStringLiteral("変更されています。保存しますか"))) NewDocument();
-    } catch (const std::exception& e) {
-        ask::errorMessage(messageOf(e));
-    }
+    if (AskSaveChanges(QStringLiteral("変更されています。保存しますか"))) NewDocument();
 }
 
 void TForm1::NewDocument()
@@ -98,11 +87,7 @@ void TForm1::ClearDocument()
 void TForm1::MenuFileOpenClick()
 {
     if (Busy) return;
-    try {
-        if (AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) OpenDocument();
-    } catch (const std::exception& e) {
-        ask::errorMessage(messageOf(e));
-    }
+    if (AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) OpenDocument();
 }
 
 void TForm1::OpenDocument()
@@ -117,7 +102,7 @@ void TForm1::OpenDocument()
     const ask::FileAnswer answer = ask::fileDialog(request);
     if (!answer.accepted) return;
     {
-        WaitCursor wait;
+        scope::WaitCursor wait;
         LoadFile(answer.fileName);
     }
     FilterIndex = answer.filterIndex;
@@ -223,15 +208,11 @@ void TForm1::MenuFileRec1Click(int tag)
     if (Busy || tag < 1 || tag > 5) return;
     const QString entry = RecentFile[size_t(tag - 1)];  // a copy: loading reorders the list
     if (entry.isEmpty()) return;
-    try {
-        if (!AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) return;
-        AutoDeleteTeXFiles(FileName);
-        LoadFile(entry);
-        SetFilterIndexFromExt(entry);
-        QDir::setCurrent(docfile::extractFileDir(entry));
-    } catch (const std::exception& e) {
-        ask::errorMessage(messageOf(e));
-    }
+    if (!AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) return;
+    AutoDeleteTeXFiles(FileName);
+    LoadFile(entry);
+    SetFilterIndexFromExt(entry);
+    QDir::setCurrent(docfile::extractFileDir(entry));
 }
 
 void TForm1::MenuFileQuitClick() { close(); }

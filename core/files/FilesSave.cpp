@@ -36,72 +36,64 @@ bool backupWanted(TForm1& form) { return form.Settings().read(key::Backup) == 0;
 void TForm1::MenuFileSaveClick()
 {
     if (Busy) return;
-    try {
-        if (HasFileName) {
-            // An unmodified document is not written, so no backup either.
-            if (RichEdit->Modified()) {
-                if (changedOnDisk(*this, FileName) &&
-                    ask::messageBox(QStringLiteral("このファイルは、開いた後（または最後に保存した後）に"
-                                                   "他のプログラムによって変更されています。\r\n上書き保存しますか。"),
-                                    AppTitle, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
-                    UpdateModifiedPanel();
-                    return;
-                }
-                writeDocument(*this, FileName, backupWanted(*this));
-                RichEdit->SetModified(false);
-                TeXProcessed = false;
-                CurrentDir = docfile::extractFileDir(FileName);
+    if (HasFileName) {
+        // An unmodified document is not written, so no backup either.
+        if (RichEdit->Modified()) {
+            if (changedOnDisk(*this, FileName) &&
+                ask::messageBox(QStringLiteral("このファイルは、開いた後（または最後に保存した後）に"
+                                               "他のプログラムによって変更されています。\r\n上書き保存しますか。"),
+                                AppTitle, MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+                UpdateModifiedPanel();
+                return;
             }
-        } else {
-            MenuFileSaveAsClick();
+            writeDocument(*this, FileName, backupWanted(*this));
+            RichEdit->SetModified(false);
+            TeXProcessed = false;
+            CurrentDir = docfile::extractFileDir(FileName);
         }
-        UpdateModifiedPanel();
-    } catch (const std::exception& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
+    } else {
+        MenuFileSaveAsClick();
     }
+    UpdateModifiedPanel();
 }
 
 void TForm1::MenuFileSaveAsClick()
 {
     if (Busy) return;
-    try {
-        QString name;
-        {
-            CurrentFolderGuard folder;
-            ask::FileRequest request;
-            request.save = true;
-            request.caption = QStringLiteral("名前を付けて保存");
-            request.directory = CurrentDir;
-            request.fileName = HasFileName ? FileName : QStringLiteral("*.tex");
-            request.filters = files::dialogFilters();
+    QString name;
+    {
+        CurrentFolderGuard folder;
+        ask::FileRequest request;
+        request.save = true;
+        request.caption = QStringLiteral("名前を付けて保存");
+        request.directory = CurrentDir;
+        request.fileName = HasFileName ? FileName : QStringLiteral("*.tex");
+        request.filters = files::dialogFilters();
+        request.filterIndex = FilterIndex;
+        for (;;) {
+            const ask::FileAnswer answer = ask::fileDialog(request);
+            if (!answer.accepted) return;
+            FilterIndex = answer.filterIndex;
+            name = files::forceExtension(answer.fileName, FilterIndex);
+            if (!QFileInfo::exists(name)) break;
+            const int overwrite = ask::messageBox(QStringLiteral("同名のファイルが存在します。\r\n上書き保存しますか。"),
+                                                  QStringLiteral("ファイル名を付けて保存"),
+                                                  MB_YESNO | MB_ICONEXCLAMATION);
+            if (overwrite == IDYES) break;
+            request.fileName = answer.fileName;
             request.filterIndex = FilterIndex;
-            for (;;) {
-                const ask::FileAnswer answer = ask::fileDialog(request);
-                if (!answer.accepted) return;
-                FilterIndex = answer.filterIndex;
-                name = files::forceExtension(answer.fileName, FilterIndex);
-                if (!QFileInfo::exists(name)) break;
-                const int overwrite = ask::messageBox(QStringLiteral("同名のファイルが存在します。\r\n上書き保存しますか。"),
-                                                      QStringLiteral("ファイル名を付けて保存"),
-                                                      MB_YESNO | MB_ICONEXCLAMATION);
-                if (overwrite == IDYES) break;
-                request.fileName = answer.fileName;
-                request.filterIndex = FilterIndex;
-            }
         }
-        name = QDir::cleanPath(QFileInfo(name).absoluteFilePath());
-        const bool backup = name == FileName && backupWanted(*this);
-        writeDocument(*this, name, backup);
-        AddRecentFile(name);
-        FileName = name;
-        RichEdit->SetModified(false);
-        setWindowTitle(FileName + CaptionSuffix);
-        setWindowIconText(docfile::extractFileName(FileName) + CaptionSuffix);
-        HasFileName = true;
-        TeXProcessed = false;
-        CurrentDir = docfile::extractFileDir(FileName);
-        UpdateModifiedPanel();
-    } catch (const std::exception& e) {
-        ask::errorMessage(QString::fromUtf8(e.what()));
     }
+    name = QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+    const bool backup = name == FileName && backupWanted(*this);
+    writeDocument(*this, name, backup);
+    AddRecentFile(name);
+    FileName = name;
+    RichEdit->SetModified(false);
+    setWindowTitle(FileName + CaptionSuffix);
+    setWindowIconText(docfile::extractFileName(FileName) + CaptionSuffix);
+    HasFileName = true;
+    TeXProcessed = false;
+    CurrentDir = docfile::extractFileDir(FileName);
+    UpdateModifiedPanel();
 }

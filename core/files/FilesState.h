@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "core/files/DocumentFile.h"
 #include "core/settings/Keys.h"
+#include "platform/Scope.h"
 
 #include <QDir>
 #include <QPrinter>
@@ -16,7 +17,4 @@ struct TForm1::DocumentState {
 };
 
 // The process's current folder, put back when a file dialog is done.
-struct CurrentFolderGuard {
-    QString saved = QDir::currentPath();
-    ~CurrentFolderGuard() { QDir::setCurrent(saved); }
-};
+using CurrentFolderGuard = scope::CurrentFolder;

@@ -68,7 +68,7 @@ PickerFamily::PickerFamily(TForm1& form, Options options, int* lastUsed, std::fu
         bind(item);
         entries_.append(item);
     }
-    connect(popup_, &QMenu::aboutToShow, this, [this] { AboutToShow(); });
+    connect(popup_, &QMenu::aboutToShow, this, [this, &form] { form.Guard([this] { AboutToShow(); }); });
 }
 
 QAction* PickerFamily::EntryItem(int tag) const

@@ -139,7 +139,7 @@ void TForm1::MenuSearchLineJumpClick() {
     if (Busy) return;
     TFormLineJump dialog(this);
     if (const int context = HelpContextOf("MenuSearchLineJump")) dialog.HelpContext = context;
-    dialog.ui.UpDown1->setValue(LastJumpLine);
+    dialog.ui.UpDown1->setValue(Last.LastJumpLine);
     if (ask::execModal(dialog) == mrOk) {
         const int line = dialog.ui.UpDown1->value();
         int start = RichEdit->LineIndex(line - 1);
@@ -150,5 +150,5 @@ void TForm1::MenuSearchLineJumpClick() {
             RichEdit->ScrollCaret();
         }
     }
-    LastJumpLine = static_cast<short>(dialog.ui.UpDown1->value());
+    Last.LastJumpLine = static_cast<int16_t>(dialog.ui.UpDown1->value());
 }

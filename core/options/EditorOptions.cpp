@@ -12,6 +12,7 @@
 #include "forms/FormProgBar.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
+#include "platform/Scope.h"
 
 namespace editoptions {
 namespace {
@@ -43,7 +44,7 @@ int TFormEdit::GetColMaxSize() const { return editoptions::colSizeOfItem(ui.cbCo
 
 void TForm1::MenuOptionEditClick() {
     if (Busy) return;
-    const QString folder = QDir::currentPath();
+    scope::CurrentFolder folder;
     const int context = HelpContextOf("MenuOptionEdit");
     TFormEdit form(this, context ? context : 9110);
     const settings::Store store = Settings();
@@ -72,12 +73,9 @@ void TForm1::MenuOptionEditClick() {
         // distance for all of them, so the gauge walks the 32 stops while
         // that one call does the work.
         const int distance = store.read(key::Tab);
-        Busy = true;
-        const bool modified = RichEdit->Modified();
-        const int caret = RichEdit->SelStart();
-        const int selection = RichEdit->SelLength();
-        RichEdit->HideSelection(true);
         {
+            scope::Busy busy(Busy);
+            scope::ViewKeeper keep(*RichEdit);
             TFormProgBar progress(this);
             progress.setWindowTitle(QString::fromUtf8("編集設定変更中"));
             progress.PlaceOver(this);
@@ -85,11 +83,6 @@ void TForm1::MenuOptionEditClick() {
             RichEdit->SetTabStops(distance);
             for (int i = 0; i < 32; ++i) progress.SetProgress((i + 1) * 100 / 32);
         }
-        RichEdit->Select(caret, selection);
-        RichEdit->HideSelection(false);
-        RichEdit->SetModified(modified);
-        Busy = false;
         RichEdit->EmptyUndoBuffer();
     }
-    QDir::setCurrent(folder);
 }

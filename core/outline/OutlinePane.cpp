@@ -136,10 +136,12 @@ void TForm1::CreateExplorer() {
     // had for when it is shown again.
     Splitter1->setCollapsible(0, true);
     connect(Splitter1, &QSplitter::splitterMoved, this, [this](int, int) {
-        const QList<int> sizes = Splitter1->sizes();
-        if (sizes.isEmpty() || sizes.front() > 0 || PanelDocumentExplorer->isHidden()) return;
-        PanelDocumentExplorer->hide();
-        SetDocuExpWidth(DocuExpWidth());
+        Guard([this] {
+            const QList<int> sizes = Splitter1->sizes();
+            if (sizes.isEmpty() || sizes.front() > 0 || PanelDocumentExplorer->isHidden()) return;
+            PanelDocumentExplorer->hide();
+            SetDocuExpWidth(DocuExpWidth());
+        });
     });
 
     OnTimerTreeView = [this] { TimerTreeViewTimer(); };

@@ -15,6 +15,7 @@
 #include "core/search/SearchForms.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
+#include "platform/Scope.h"
 
 namespace {
 
@@ -119,13 +120,13 @@ ReplaceAllResult replaceAllAtOnce(TForm1& main, const std::string& s, const std:
 
     if (!hits.empty()) {
         if (main.UndoManager) main.UndoManager->CatchUp();
-        const int mask = edit->EventMask();
-        edit->SetEventMask(ENM_NONE);
-        edit->ReplaceRanges(hits, sLength, r);
-        const int last = hits.back() + static_cast<int>(hits.size() - 1) * shift;
-        edit->Select(last + rLength, 0, BreakSide::AfterLF);
-        if (main.UndoManager) main.UndoManager->RecordReplacements(hits, sLength, r);
-        edit->SetEventMask(mask);
+        {
+            scope::EventMask quiet(*edit, ENM_NONE);
+            edit->ReplaceRanges(hits, sLength, r);
+            const int last = hits.back() + static_cast<int>(hits.size() - 1) * shift;
+            edit->Select(last + rLength, 0, BreakSide::AfterLF);
+            if (main.UndoManager) main.UndoManager->RecordReplacements(hits, sLength, r);
+        }
         main.TextChanged = true;
         main.UpdateModifiedPanel();
 

@@ -7,12 +7,15 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/Form1.h"
+#include "core/insertion/DialogRoad.h"
 #include "platform/Ask.h"
 #include "platform/Registry.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace apptest {
@@ -93,6 +96,33 @@ private:
     QTemporaryDir dir_;
     QByteArray previousStore_;
     std::unique_ptr<testsupport::ScriptedAsk> script_;
+};
+
+// A started window whose commands run on a document the test sets up; each
+// modal dialog is answered by its type, its help context kept in help.
+class WindowTest : public AppTest, public testsupport::WindowCommands {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        start();
+    }
+    TForm1& window() override { return *form; }
+
+    // Answers the next dialog of the command after letting act work on it.
+    template <class Dialog>
+    void answer(int result, std::function<void(Dialog&)> act = {})
+    {
+        script().onDialog([this, result, act](QDialog& d) {
+            auto* dialog = dynamic_cast<Dialog*>(&d);
+            EXPECT_TRUE(dialog) << d.metaObject()->className();
+            if (!dialog) return int(mrCancel);
+            if (auto* form = dynamic_cast<TDialogForm*>(&d)) help = form->HelpContext;
+            if (act) act(*dialog);
+            return result;
+        });
+    }
+    int help = 0;
 };
 
 }  // namespace apptest

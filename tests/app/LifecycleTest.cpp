@@ -1,10 +1,13 @@
 // What the close writes and the next start reads back; the close query;
 // window placement.
 #include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QScreen>
 #include <QToolBar>
 
 #include "app/ResidentForms.h"
+#include "app/WindowHooks.h"
 #include "tests/app/AppFixture.h"
 
 using namespace apptest;
@@ -177,4 +180,29 @@ TEST_F(LifecycleTest, ResidentFormsComeUpInTheirOrder) {
     EXPECT_EQ(created, std::vector<int>({1, 7}));
     registerResidentForm(ResidentForm::Kakko, {});
     registerResidentForm(ResidentForm::EditDialog, {});
+}
+
+// The window's children go down after its own destructor has run, when the
+// object is no longer a main window; an event reaching the editor then must
+// find no filter or handler of the window still reading its members.
+TEST_F(LifecycleTest, NothingOfTheWindowIsReachedOnceItsDestructionHasBegun) {
+    TForm1& f = start();
+    f.Busy = true;  // the input filter reads this on every event
+    QPointer<QPlainTextEdit> editor = f.RichEdit;
+    ASSERT_FALSE(f.children().isEmpty());
+    QObject* firstChild = f.children().first();
+    int hooksLeft = -1;
+    bool editorAlive = false;
+    QObject::connect(firstChild, &QObject::destroyed, [&] {
+        editorAlive = !editor.isNull();
+        if (!editorAlive) return;
+        hooksLeft = int(editor->findChildren<QObject*>(kWindowHookName).size() +
+                        editor->viewport()->findChildren<QObject*>(kWindowHookName).size());
+        QEvent nudge(QEvent::User);
+        QCoreApplication::sendEvent(editor, &nudge);
+        QCoreApplication::sendEvent(editor->viewport(), &nudge);
+    });
+    form.reset();
+    ASSERT_TRUE(editorAlive) << "the editor went down before the window's first child";
+    EXPECT_EQ(hooksLeft, 0);
 }

@@ -11,6 +11,7 @@
 #include "platform/Registry.h"
 #include "app/About.h"
 #include "platform/Help.h"
+#include "platform/Scope.h"
 #include "tests/app/AppFixture.h"
 
 using namespace apptest;
@@ -67,6 +68,28 @@ TEST_F(MainMenuTest, ItemsAreFoundByNameAndRunBehindTheBoundary) {
     script().expectMessage({.text = "disk full", .caption = "Error Message"});
     f.Guard([] { throw std::runtime_error("disk full"); });
     EXPECT_EQ(script().pending(), 0);
+}
+
+TEST_F(MainMenuTest, AnyExceptionStopsAtTheBoundaryAndTheWindowGoesOn) {
+    TForm1& f = start();
+    QAction* odd = f.AddItem(f.MenuOption, "MenuOptionOdd", "odd", [] { throw 42; });
+    // Busy work that fails leaves the window free, not stuck busy.
+    QAction* busyWork = f.AddItem(f.MenuOption, "MenuOptionBusyWork", "busy", [&f] {
+        scope::Busy busy(f.Busy);
+        throw std::runtime_error("disk full");
+    });
+    script().expectMessage({.text = "予期しないエラーが発生したため、処理を中止しました。",
+                            .caption = "Error Message",
+                            .flags = MB_OK | MB_ICONERROR});
+    odd->trigger();
+    script().expectMessage({.text = "disk full", .caption = "Error Message"});
+    busyWork->trigger();
+    EXPECT_EQ(script().pending(), 0);
+    EXPECT_FALSE(f.Busy);
+
+    f.RichEdit->SetText("abc");
+    f.Item("MenuEditSelAll")->trigger();
+    EXPECT_EQ(f.RichEdit->SelLength(), 3);
 }
 
 TEST_F(MainMenuTest, ToolButtonsAreItemsWithHints) {

@@ -64,15 +64,15 @@ TEST_F(SettingTest, ShowsTheStoredSettingsAndInstallsThemOnOk)
         EXPECT_EQ(d.HelpContext, 10100);
         EXPECT_EQ(d.Commands(), QStringList({"\\a", "\\b"}));
         EXPECT_EQ(row(d), 0);
-        EXPECT_EQ(d.rgSpace->ItemIndex(), 1);
-        EXPECT_EQ(d.rgKigou->ItemIndex(), 0);
-        EXPECT_EQ(d.rgKakutei->ItemIndex(), 1);
-        EXPECT_EQ(d.rgList->ItemIndex(), 0);
+        EXPECT_EQ(d.rgSpace.ItemIndex(), 1);
+        EXPECT_EQ(d.rgKigou.ItemIndex(), 0);
+        EXPECT_EQ(d.rgKakutei.ItemIndex(), 1);
+        EXPECT_EQ(d.rgList.ItemIndex(), 0);
         EXPECT_FALSE(d.cbGakusyuu->isChecked());
         d.SetCommands({"\\x", "", "\\y"});
-        d.rgSpace->SetItemIndex(0);
-        d.rgKigou->SetItemIndex(1);
-        d.rgList->SetItemIndex(1);
+        d.rgSpace.SetItemIndex(0);
+        d.rgKigou.SetItemIndex(1);
+        d.rgList.SetItemIndex(1);
         d.cbGakusyuu->setChecked(true);
         return int(mrOk);
     });
@@ -90,7 +90,7 @@ TEST_F(SettingTest, ShowsTheStoredSettingsAndInstallsThemOnOk)
     // Cancel after editing changes nothing.
     runDialog([](TFormCmdAssistSetting& d) {
         d.SetCommands({"\\gone"});
-        d.rgSpace->SetItemIndex(1);
+        d.rgSpace.SetItemIndex(1);
         return int(mrCancel);
     });
     EXPECT_EQ(cmdassist::readSettings(HKEY_CURRENT_USER_ROOT, apptest::kRoot), want);

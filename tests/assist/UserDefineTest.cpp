@@ -16,11 +16,12 @@
 #include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 // A definition written one line per element.
 std::string lines(std::initializer_list<const char*> ls)

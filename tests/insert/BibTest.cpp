@@ -11,32 +11,20 @@
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
 using testsupport::splitCaret;
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
-struct BibFixture : ::testing::Test {
+struct BibFixture : testsupport::CommandFixture {
     BibFixture()
     {
-        if (!form.Item("MenuBibRef")) form.BuildBibCommands();
+        build("MenuBibRef", &TForm1::BuildBibCommands);
     }
-    void setMarked(const std::string& marked)
-    {
-        const testsupport::CaretText t = splitCaret(marked);
-        form.RichEdit->SetText(t.text);
-        form.RichEdit->Select(t.caret, 0);
-    }
-    void expectEditor(const std::string& marked)
-    {
-        const testsupport::CaretText want = splitCaret(marked);
-        EXPECT_EQ(form.RichEdit->Text(), want.text);
-        EXPECT_EQ(form.RichEdit->SelStart(), want.caret);
-    }
-    TForm1 form;
     testsupport::ScriptedAsk ask;
 };
 

@@ -12,32 +12,19 @@
 #include "insert/BreaksBuilder.h"
 #include "insert/BreaksDialogs.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
-struct BreaksFixture : ::testing::Test {
+struct BreaksFixture : testsupport::CommandFixture {
     BreaksFixture()
     {
-        if (!form.Item("MenuInsertDanraku")) form.BuildBreakCommands();
+        build("MenuInsertDanraku", &TForm1::BuildBreakCommands);
     }
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
-    void trigger(const char* name)
-    {
-        QAction* item = form.Item(name);
-        ASSERT_NE(item, nullptr) << name;
-        item->trigger();
-    }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
     QAction* popupItem(const char* name) const { return form.PopupMenuDanraku->findChild<QAction*>(name); }
-    TForm1 form;
 };
 
 // Scripts one dialog of class D: sets its controls, records what it was

@@ -12,6 +12,7 @@
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
@@ -20,7 +21,7 @@ using docclass::Choices;
 using docclass::Settings;
 using testsupport::splitCaret;
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 void writeRoot(const QString& name, int value)
 {
@@ -30,20 +31,15 @@ void writeRoot(const QString& name, int value)
     reg.CloseKey();
 }
 
-struct ClassFixture : ::testing::Test {
+struct ClassFixture : testsupport::CommandFixture {
     ClassFixture()
     {
-        if (!form.Item("MenuFormatClass")) form.BuildPreambleCommands();
+        build("MenuFormatClass", &TForm1::BuildPreambleCommands);
     }
     ~ClassFixture() override
     {
         writeRoot("JPaper", 0);
         writeRoot("DefOption", 0);
-    }
-    void setText(const std::string& text, int caret)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(caret, 0);
     }
     // Runs the class command, the dialog answered by f.
     void runClass(const std::function<int(TFormTexClass&)>& f)
@@ -52,13 +48,6 @@ struct ClassFixture : ::testing::Test {
         ask.onDialog([&](QDialog& dialog) { return f(dynamic_cast<TFormTexClass&>(dialog)); });
         form.Item("MenuFormatClass")->trigger();
     }
-    void expectEditor(const std::string& marked)
-    {
-        const testsupport::CaretText want = splitCaret(marked);
-        EXPECT_EQ(form.RichEdit->Text(), want.text);
-        EXPECT_EQ(form.RichEdit->SelStart(), want.caret);
-    }
-    TForm1 form;
 };
 
 }  // namespace
@@ -265,7 +254,7 @@ TEST_F(ClassFixture, OddLinesLoseNoText)
 {
     setText("\\documentclass{jarticle}% see [1]\r\nbody", 37);
     runClass([](TFormTexClass& d) {
-        d.ui.RadioGroupColumn->SetItemIndex(1);
+        d.ui.RadioGroupColumn.SetItemIndex(1);
         return int(mrOk);
     });
     expectEditor("\\documentclass[a4j,10pt,twocolumn,oneside,notitlepage,final]{jarticle}% see [1]\r\nbo|dy");

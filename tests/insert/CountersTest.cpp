@@ -9,28 +9,25 @@
 #include "insert/CountersBuilder.h"
 #include "insert/CountersDialogs.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
-struct CountersFixture : ::testing::Test {
+struct CountersFixture : testsupport::CommandFixture {
     CountersFixture()
     {
-        if (!form.Item("MenuFormatSetcounter")) form.BuildReferenceCommands();
-        form.RichEdit->SetText("ab");
-        form.RichEdit->Select(1, 0);
+        build("MenuFormatSetcounter", &TForm1::BuildReferenceCommands);
+        setText("ab", 1);
     }
     void run(const char* item, std::function<int(QDialog&)> answer)
     {
         testsupport::ScriptedAsk ask;
         ask.onDialog(std::move(answer));
-        ASSERT_NE(form.Item(item), nullptr) << item;
-        form.Item(item)->trigger();
+        trigger(item);
     }
-    std::string text() const { return form.RichEdit->Text(); }
-    TForm1 form;
 };
 
 }  // namespace

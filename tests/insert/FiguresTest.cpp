@@ -23,7 +23,7 @@ std::string marked(const wrap::Insertion& ins)
     return testsupport::markCaret(ins.text, int(ins.text.size()) - ins.caretBack, kCaret);
 }
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 class FiguresTest : public apptest::AppTest {
 protected:

@@ -8,24 +8,18 @@
 #include "insert/FontsBuilder.h"
 #include "insert/FontsDialog.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
-struct FontsFixture : ::testing::Test {
+struct FontsFixture : testsupport::CommandFixture {
     FontsFixture()
     {
-        if (!form.Item("MenuFormatFontFamily")) form.BuildFontCommands();
+        build("MenuFormatFontFamily", &TForm1::BuildFontCommands);
     }
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
 
     // What the dialog showed when it opened.
     struct Seen {
@@ -59,7 +53,6 @@ struct FontsFixture : ::testing::Test {
         if (action) action->trigger();
         return seen;
     }
-    TForm1 form;
 };
 
 }  // namespace

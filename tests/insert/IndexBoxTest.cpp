@@ -8,31 +8,18 @@
 #include "insert/IndexBoxBuilder.h"
 #include "insert/IndexBoxDialogs.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
-struct IndexBoxFixture : ::testing::Test {
+struct IndexBoxFixture : testsupport::CommandFixture {
     IndexBoxFixture()
     {
-        if (!form.Item("MenuTexSakuin")) form.BuildIndexBoxCommands();
+        build("MenuTexSakuin", &TForm1::BuildIndexBoxCommands);
     }
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
-    void trigger(const char* name)
-    {
-        QAction* item = form.Item(name);
-        ASSERT_NE(item, nullptr) << name;
-        item->trigger();
-    }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
-    TForm1 form;
 };
 
 }  // namespace

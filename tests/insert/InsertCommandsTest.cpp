@@ -12,11 +12,12 @@
 #include "insert/EditDialog.h"
 #include "insert/StructureBuilder.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 // Answers the one-line dialog and records how it was set up.
 struct OneLineScript {
@@ -36,25 +37,11 @@ struct OneLineScript {
     int help = 0;
 };
 
-struct InsertFixture : ::testing::Test {
+struct InsertFixture : testsupport::CommandFixture {
     InsertFixture()
     {
-        if (!form.Item("MenuInsTitle")) form.BuildInsertCommands();
+        build("MenuInsTitle", &TForm1::BuildInsertCommands);
     }
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
-    void trigger(const char* name)
-    {
-        QAction* item = form.Item(name);
-        ASSERT_NE(item, nullptr) << name;
-        item->trigger();
-    }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
-    TForm1 form;
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
@@ -20,32 +21,20 @@ using testsupport::splitCaret;
 
 const QString kRegKey = "\\Software\\Kestrelwood\\Quillmark";
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
-struct PackageFixture : ::testing::Test {
+struct PackageFixture : testsupport::CommandFixture {
     PackageFixture()
     {
-        if (!form.Item("MenuTexPreUsepackage")) form.BuildPreambleCommands();
+        build("MenuTexPreUsepackage", &TForm1::BuildPreambleCommands);
     }
     ~PackageFixture() override { preamble::writeUserPackages(settings::Store(kRegKey), ""); }
-    void setMarked(const std::string& marked)
-    {
-        const testsupport::CaretText t = splitCaret(marked);
-        form.RichEdit->SetText(t.text);
-        form.RichEdit->Select(t.caret, 0);
-    }
-    void expectEditor(const std::string& marked)
-    {
-        const testsupport::CaretText want = splitCaret(marked);
-        EXPECT_EQ(form.RichEdit->Text(), want.text);
-        EXPECT_EQ(form.RichEdit->SelStart(), want.caret);
-    }
     // Runs the command choosing the named file of the group.
     void choose(int group, const QString& file, int result = mrOk)
     {
         ask.onDialog([=](QDialog& dialog) {
             auto& d = dynamic_cast<TFormUsepackage&>(dialog);
-            d.ui.RadioGroup->SetItemIndex(group);
+            d.ui.RadioGroup.SetItemIndex(group);
             d.FillPackageList();
             const auto found = d.ui.ListBox->findItems(file, Qt::MatchExactly);
             EXPECT_EQ(found.size(), 1) << file.toStdString();
@@ -54,7 +43,6 @@ struct PackageFixture : ::testing::Test {
         });
         form.Item("MenuTexPreUsepackage")->trigger();
     }
-    TForm1 form;
     testsupport::ScriptedAsk ask;
 };
 
@@ -158,7 +146,7 @@ TEST_F(PackageFixture, UserListIsEditedAndKept)
     setMarked("|");
     ask.onDialog([this](QDialog& dialog) {
         auto& d = dynamic_cast<TFormUsepackage&>(dialog);
-        d.ui.RadioGroup->SetItemIndex(package::kUserGroup);
+        d.ui.RadioGroup.SetItemIndex(package::kUserGroup);
         d.FillPackageList();
         EXPECT_EQ(d.ui.ListBox->count(), 0);
         EXPECT_EQ(d.GetCommand(), "");

@@ -26,13 +26,13 @@ TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
         auto& d = dynamic_cast<TFormTexClass&>(dialog);
         d.ui.ComboBox1->setCurrentIndex(1);  // jreport
         emit d.ui.ComboBox1->activated(1);
-        d.ui.RadioGroupPaperSize->SetItemIndex(1);
-        d.ui.RadioGroupCharSize->SetItemIndex(1);
-        d.ui.RadioGroupSide->SetItemIndex(1);
-        d.ui.RadioGroupHyoudai->SetItemIndex(1);
-        d.ui.RadioGroupMathPos->SetItemIndex(1);
-        d.ui.RadioGroupMathNoPos->SetItemIndex(1);
-        d.ui.RadioGroupBunken->SetItemIndex(1);
+        d.ui.RadioGroupPaperSize.SetItemIndex(1);
+        d.ui.RadioGroupCharSize.SetItemIndex(1);
+        d.ui.RadioGroupSide.SetItemIndex(1);
+        d.ui.RadioGroupHyoudai.SetItemIndex(1);
+        d.ui.RadioGroupMathPos.SetItemIndex(1);
+        d.ui.RadioGroupMathNoPos.SetItemIndex(1);
+        d.ui.RadioGroupBunken.SetItemIndex(1);
         d.ui.rbOddPage->setChecked(true);
         return int(mrOk);
     });

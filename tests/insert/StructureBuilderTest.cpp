@@ -2,6 +2,7 @@
 
 #include "insert/StructureBuilder.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 
 using structure::environments;
 using structure::headingText;
@@ -20,7 +21,7 @@ EditorState selection(const std::string& text, bool midLine = false)
 }
 EditorState caretOnly(bool midLine) { return {0, {}, midLine}; }
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 }  // namespace
 

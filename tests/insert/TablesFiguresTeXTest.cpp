@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 // A one-page PDF holding a filled rectangle, with a correct cross-reference
 // table so that the driver reads it without repair.

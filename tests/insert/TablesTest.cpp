@@ -11,6 +11,7 @@
 #include "insert/TablesDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
@@ -24,7 +25,7 @@ std::string marked(const wrap::Insertion& ins)
     return testsupport::markCaret(ins.text, int(ins.text.size()) - ins.caretBack, kCaret);
 }
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 wrap::EditorState lineStart() { return {}; }
 
@@ -33,22 +34,7 @@ const char* const kSkeleton =
     "  \\begin{tabular}{|c|c|}\r\n    \\hline\r\n     <|>  &    \\\\\r\n    \\hline\r\n"
     "       &    \\\\\r\n    \\hline\r\n  \\end{tabular}\r\n \\end{center}\r\n\\end{table}\r\n";
 
-struct TablesFixture : ::testing::Test {
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
-    void trigger(const char* name)
-    {
-        QAction* item = form.Item(name);
-        ASSERT_NE(item, nullptr) << name;
-        item->trigger();
-    }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
-    TForm1 form;
-};
+using TablesFixture = testsupport::CommandFixture;
 
 }  // namespace
 

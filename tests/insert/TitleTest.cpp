@@ -11,31 +11,18 @@
 #include "insert/TitleBuilder.h"
 #include "insert/TitleDialogs.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
-struct TitleFixture : ::testing::Test {
+struct TitleFixture : testsupport::CommandFixture {
     TitleFixture()
     {
-        if (!form.Item("MenuTexPreTitle")) form.BuildTitleCommands();
+        build("MenuTexPreTitle", &TForm1::BuildTitleCommands);
     }
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
-    void trigger(const char* name)
-    {
-        QAction* item = form.Item(name);
-        ASSERT_NE(item, nullptr) << name;
-        item->trigger();
-    }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
-    TForm1 form;
 };
 
 }  // namespace

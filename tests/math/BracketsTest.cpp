@@ -9,6 +9,7 @@
 #include "app/Form1.h"
 #include "forms/FormKakko.h"
 #include "math/Brackets.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 TEST(BracketText, SizeKindAndDelimiter)
@@ -39,7 +40,7 @@ TEST(BracketPresets, AutomaticSizeAndKindFollowTheirOwnTables)
 
 namespace {
 
-struct BracketFixture : ::testing::Test {
+struct BracketFixture : testsupport::CommandFixture {
     // Runs the command with the dialog answered by act and result.
     void run(int result, const std::function<void(TFormKakko&)>& act = {})
     {
@@ -55,8 +56,6 @@ struct BracketFixture : ::testing::Test {
         form.Item("MenuMathKakko")->trigger();
     }
     static void size(TFormKakko& d, int index) { d.RadioGroupSize.buttons->button(index)->click(); }
-    std::string text() const { return form.RichEdit->Text(); }
-    TForm1 form;
     int help = 0;
 };
 

@@ -10,6 +10,7 @@
 #include "app/Form1.h"
 #include "forms/FormRoot.h"
 #include "math/Fractions.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
@@ -60,16 +61,8 @@ struct RootScript {
     QString shownDegree;
 };
 
-struct RootFixture : ::testing::Test {
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
+struct RootFixture : testsupport::CommandFixture {
     QAction* popupItem(int index) { return form.PopupMenuMathRoot->actions().value(index); }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
-    TForm1 form;
 };
 
 }  // namespace

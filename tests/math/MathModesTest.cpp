@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "math/MathModes.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/EditorTestUtil.h"
 #include "tests/support/ScriptedAsk.h"
 
@@ -64,22 +65,12 @@ TEST(MathModeText, ToolHints)
 
 namespace {
 
-struct MathFormFixture : ::testing::Test {
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
+struct MathFormFixture : testsupport::CommandFixture {
     void trigger(const char* name)
     {
-        QAction* item = form.Item(name);
-        ASSERT_NE(item, nullptr) << name;
         testsupport::ScriptedAsk noDialog;  // none of these asks anything
-        item->trigger();
+        CommandFixture::trigger(name);
     }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
-    TForm1 form;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/Form1.h"
 #include "forms/MathSpaceForms.h"
 #include "math/MathSpace.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 TEST(MathSpaceText, TablesAndFontWrapping)
@@ -32,16 +33,7 @@ TEST(MathSpaceText, TablesAndFontWrapping)
 
 namespace {
 
-struct MathSpaceFixture : ::testing::Test {
-    void setText(const std::string& text, int selStart, int selLength = 0)
-    {
-        form.RichEdit->SetText(text);
-        form.RichEdit->Select(selStart, selLength);
-    }
-    std::string text() const { return form.RichEdit->Text(); }
-    int caret() const { return form.RichEdit->SelStart(); }
-    TForm1 form;
-};
+using MathSpaceFixture = testsupport::CommandFixture;
 
 // Runs a dialog once: records what it showed, picks item pick (a negative
 // pick leaves the preselection) and answers with result.
@@ -53,11 +45,11 @@ struct SpaceRun {
             dialog.show();
             help = dialog.HelpContext;
             caption = dialog.windowTitle();
-            shown = dialog.RadioGroup->ItemIndex();
-            count = dialog.RadioGroup->Count();
+            shown = dialog.RadioGroup.ItemIndex();
+            count = dialog.RadioGroup.Count();
             if (QScreen* s = QGuiApplication::primaryScreen())
                 offCentre = (dialog.geometry().center() - s->availableGeometry().center()).manhattanLength();
-            if (pick >= 0) dialog.RadioGroup->Button(pick)->setChecked(true);
+            if (pick >= 0) dialog.RadioGroup.Button(pick)->setChecked(true);
             dialog.hide();
             return result;
         });

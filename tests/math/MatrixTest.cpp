@@ -23,11 +23,7 @@ wrap::Insertion caretText(const std::string& marked)
     return wrap::Insertion{split.text, int(split.text.size()) - split.caret};
 }
 
-}  // namespace
-
-namespace {
-
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 }  // namespace
 
@@ -95,34 +91,7 @@ TEST(MatrixConversion, WholeText)
 
 namespace {
 
-class MatrixCommands : public apptest::AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        start();
-    }
-    template <class Dialog>
-    void answer(int result, std::function<void(Dialog&)> act = {})
-    {
-        script().onDialog([this, result, act](QDialog& d) {
-            auto* dialog = dynamic_cast<Dialog*>(&d);
-            EXPECT_TRUE(dialog) << d.metaObject()->className();
-            if (!dialog) return int(mrCancel);
-            help = dialog->HelpContext;
-            if (act) act(*dialog);
-            return result;
-        });
-    }
-    void setText(const std::string& text, int start, int length = 0)
-    {
-        form->RichEdit->SetText(text);
-        form->RichEdit->Select(start, length);
-    }
-    std::string text() const { return form->RichEdit->Text(); }
-    int caret() const { return form->RichEdit->SelStart(); }
-    int help = 0;
-};
+using MatrixCommands = apptest::WindowTest;
 
 }  // namespace
 
@@ -131,7 +100,7 @@ TEST_F(MatrixCommands, SkeletonWithTheCaretInItsFirstCellAndChoicesKept)
     setText("x", 1);
     answer<TFormArray>(mrOk, [](TFormArray& d) {
         EXPECT_EQ(d.MaskEditGyou->text(), "2");
-        EXPECT_EQ(d.RadioGroupHaiti->ItemIndex(), 1);
+        EXPECT_EQ(d.RadioGroupHaiti.ItemIndex(), 1);
         EXPECT_TRUE(d.MaskEditGyou->isReadOnly());
     });
     form->Item("MenuMathArray")->trigger();
@@ -145,7 +114,7 @@ TEST_F(MatrixCommands, SkeletonWithTheCaretInItsFirstCellAndChoicesKept)
     // Cancel inserts nothing but the next dialog opens with the choices made.
     setText("", 0);
     answer<TFormArray>(mrCancel, [](TFormArray& d) {
-        d.RadioGroupKakko->SetItemIndex(5);
+        d.RadioGroupKakko.SetItemIndex(5);
         d.UpDownGyou->Step(-1);
         d.UpDownGyou->Step(-1);  // held at 1
         for (int i = 0; i < 150; ++i) d.UpDownRetu->Step(1);  // held at 99
@@ -182,9 +151,9 @@ TEST_F(MatrixCommands, ConversionReplacesTheSelectionAndRemembersItsChoices)
     const std::string cells = sjis("表,ソ\r\n能,１\r\n");
     setText("[" + cells + "]", 1, int(cells.size()));
     answer<TFormArrayChange>(mrOk, [](TFormArrayChange& d) {
-        EXPECT_EQ(d.rgKugiri->ItemIndex(), 0);
-        d.rgKugiri->SetItemIndex(1);
-        d.rgKind->SetItemIndex(1);
+        EXPECT_EQ(d.rgKugiri.ItemIndex(), 0);
+        d.rgKugiri.SetItemIndex(1);
+        d.rgKind.SetItemIndex(1);
     });
     form->Item("MenuMathArrayChange")->trigger();
     const std::string matrixText =
@@ -196,8 +165,8 @@ TEST_F(MatrixCommands, ConversionReplacesTheSelectionAndRemembersItsChoices)
     // Cancel changes nothing in the text but keeps what was chosen.
     setText("a b", 0, 3);
     answer<TFormArrayChange>(mrCancel, [](TFormArrayChange& d) {
-        EXPECT_EQ(d.rgKugiri->ItemIndex(), 1);
-        d.rgKugiri->SetItemIndex(2);
+        EXPECT_EQ(d.rgKugiri.ItemIndex(), 1);
+        d.rgKugiri.SetItemIndex(2);
         d.cbTate->setChecked(true);
     });
     form->Item("MenuMathArrayChange")->trigger();

@@ -67,26 +67,8 @@ TEST(ScriptTexts, QuickCommandsAndPairs)
 
 namespace {
 
-class ScriptCommands : public apptest::AppTest {
+class ScriptCommands : public apptest::WindowTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        start();
-    }
-    // Answers the next dialog of the command after letting act work on it.
-    template <class Dialog>
-    void answer(int result, std::function<void(Dialog&)> act = {})
-    {
-        script().onDialog([this, result, act](QDialog& d) {
-            auto* dialog = dynamic_cast<Dialog*>(&d);
-            EXPECT_TRUE(dialog) << d.metaObject()->className();
-            if (!dialog) return int(mrCancel);
-            if (auto* form = dynamic_cast<TDialogForm*>(&d)) help = form->HelpContext;
-            if (act) act(*dialog);
-            return result;
-        });
-    }
     // Answers the list editor: the memo is given text, then the result.
     void answerEditor(int result, const QString& text)
     {
@@ -98,11 +80,6 @@ protected:
             return result;
         });
     }
-    void setText(const std::string& text, int start, int length = 0)
-    {
-        form->RichEdit->SetText(text);
-        form->RichEdit->Select(start, length);
-    }
     // Menu items and tool buttons by name; the drop-down items by their
     // object name in the window.
     void trigger(const char* name)
@@ -112,9 +89,6 @@ protected:
         ASSERT_TRUE(item) << name;
         item->trigger();
     }
-    std::string text() const { return form->RichEdit->Text(); }
-    int caret() const { return form->RichEdit->SelStart(); }
-    int help = 0;
     QString shownMemo, editorCaption;
 };
 

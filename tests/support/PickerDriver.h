@@ -18,11 +18,12 @@
 #include "core/insertion/PickerDialog.h"
 #include "core/insertion/PickerFamily.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace pickertest {
 
-inline std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 struct PickerDriver {
     TForm1& form;

@@ -174,6 +174,7 @@ int ScriptedAsk::answerMessage(const ask::MessageRequest& request) {
                       << e.caption.value_or(QStringLiteral("(any)")).toStdString() << "\" flags "
                       << (e.flags ? std::to_string(*e.flags) : std::string("(any)"));
     }
+    if (e.raise) e.raise();
     return e.answer;
 }
 

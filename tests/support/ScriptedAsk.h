@@ -22,6 +22,9 @@ struct ExpectedMessage {
     std::optional<QString> caption;   // exact caption when set
     std::optional<int> flags;         // exact flags when set
     int answer = IDOK;
+    // When set, called instead of answering: a box that fails to show (the
+    // exception travels to whoever asked, from any thread).
+    std::function<void()> raise;
 };
 
 class ScriptedAsk {

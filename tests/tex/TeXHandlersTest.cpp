@@ -3,6 +3,10 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <stdexcept>
+
+#include "tests/support/ScriptedAsk.h"
+
 namespace {
 
 QByteArray countingTeX(const QString& log, const QByteArray& extra = "")
@@ -140,4 +144,48 @@ TEST_F(TeXHandlersTest, ClosingTheConsoleEndsTheProgramThatTalksInIt)
     ASSERT_TRUE(textest::waitUntil([&] { return form->TeXConsoleView()->programRunning(); }, 10000));
     form->TeXConsoleView()->close();
     EXPECT_TRUE(waitIdle());
+}
+
+TEST_F(TeXHandlersTest, ARunKeepsTheSettingsItWasStartedWith)
+{
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog(), "sleep 0.2\n")));
+    open(document("doc.tex", "x"), "\\label{a}");
+    form->MenuTexExeClick();
+    // Set up anew while the first pass runs: the later passes of this run
+    // still use the program it started with.
+    setting("TeXFile", fake("other.sh", "echo other >> '" + orderLog().toLocal8Bit() + "'\n"));
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(order(), (QStringList{"tex doc.tex", "tex doc.tex", "tex doc.tex"}));
+}
+
+TEST_F(TeXHandlersTest, FailuresOfARunReachTheUser)
+{
+    testsupport::ScriptedAsk script;
+    open(document("doc.tex", "x"), "x");
+
+    // A program setting of the wrong type reads as its default (none), which
+    // is said, and the store holds the default from then on.
+    settingInt("TeXFile", 5);
+    script.expectMessage("起動するTeXプログラムが指定されていません。", "Quillmark", MB_ICONERROR, IDOK);
+    form->Item("MenuTexOne")->trigger();
+    ASSERT_TRUE(waitIdle());
+    {
+        TRegistry reg;
+        reg.OpenKey(form->RegKey + "\\TeXSetting", false);
+        EXPECT_EQ(reg.ReadString("TeXFile"), "");
+    }
+
+    // Whatever ends a run early is shown by the window as the Error Message
+    // box, and the window takes the next command.
+    script.expectMessage({.text = "起動するTeXプログラムが指定されていません。",
+                          .raise = [] { throw std::runtime_error("cannot show the message"); }});
+    script.expectMessage("cannot show the message", "Error Message", MB_OK | MB_ICONERROR, IDOK);
+    form->Item("MenuTexOne")->trigger();
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(script.pending(), 0);
+
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog())));
+    form->Item("MenuTexOne")->trigger();
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(order(), QStringList{"tex doc.tex"});
 }

@@ -68,17 +68,13 @@ protected:
     // Runs one worker to its end with the console attached.
     void run(const QString& path, int mode, int outputKind = 0, int passes = 1, bool mendex = false, bool bibtex = false)
     {
-        auto* worker = new TTeXEXE;
-        worker->form = form.get();
-        worker->console = form->TeXConsoleView();
-        worker->settingsKey = form->RegKey;
-        worker->programDir = form->ProgramDir;
-        worker->documentPath = path;
-        worker->mode = mode;
-        worker->outputKind = outputKind;
-        worker->passes = passes;
-        worker->runMendex = mendex;
-        worker->runBibTeX = bibtex;
+        TeXJob job = teXJobFor(*form, path);
+        job.mode = mode;
+        job.outputKind = outputKind;
+        job.passes = passes;
+        job.runMendex = mendex;
+        job.runBibTeX = bibtex;
+        auto* worker = new TTeXEXE(std::move(job), form.get(), form->TeXConsoleView());
         worker->Resume();
         finish(worker);
         delete worker;

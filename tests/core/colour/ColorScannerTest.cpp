@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/CaseName.h"
+
 namespace {
 
 using colour::ColorCommand;
@@ -75,6 +77,9 @@ struct Case {
     std::vector<Span> spans;
 };
 
+// What gtest prints for a case: its description, not its bytes.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.what; }
+
 class ColoringCase : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ColoringCase, GivesEachByteItsFormat)
@@ -113,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"at sign in other commands", "\\@ifnextchar[", {{0, 12, kOther}}},
         Case{"dollar inside a comment", "%$x$", {{0, 4, kRemark}}},
         Case{"double-byte character inside math", "$" + kHyo + "$x", {{0, 4, kMath}}},
-        Case{"lone backslash at the end", "ab\\", {}}));
+        Case{"lone backslash at the end", "ab\\", {}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return testsupport::caseName(info.param.what); });
 
 TEST(ColorScanner, FullWidthBlankIsPlainWhenMarkingIsOff)
 {

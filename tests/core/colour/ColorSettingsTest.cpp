@@ -271,7 +271,7 @@ TEST_F(ColorSettingsMenu, OkStoresTheTableAndColoursAnewKeepingTheDocumentState)
     EXPECT_EQ(QDir::currentPath(), before);
     EXPECT_EQ(form->ComNum, 1);
     EXPECT_EQ(form->CmdName[0], "\\foo");
-    EXPECT_FALSE(form->ZenOn);
+    EXPECT_FALSE(form->ColorClasses.ZenOn);
     EXPECT_EQ(form->FontColor, 0x222222u);
     EXPECT_TRUE(ed->Modified());
     EXPECT_EQ(ed->SelStart(), 2);
@@ -303,7 +303,7 @@ TEST_F(ColorSettingsMenu, CancelDiscardsEverything)
         form->MenuOptionColorStructClick();
     }
     EXPECT_EQ(form->ComNum, kBuiltInColorCommands);
-    EXPECT_TRUE(form->ZenOn);
+    EXPECT_TRUE(form->ColorClasses.ZenOn);
 }
 
 }  // namespace

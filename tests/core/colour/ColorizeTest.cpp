@@ -61,10 +61,10 @@ TEST_F(Colorize, WholeTextGetsTheScannersFormatsAndKeepsTheDocumentState)
     }
     EXPECT_TRUE(uniform(0, 9, kHeading));
     EXPECT_TRUE(uniform(9, 3, CharFormat{form.FontColor}));
-    EXPECT_TRUE(uniform(14, 3, CharFormat{form.DollerColor, false, form.DollerItalic}));
-    EXPECT_EQ(edit->FormatAt(18), (CharFormat{form.AndColor, false, form.AndItalic}));
-    EXPECT_TRUE(uniform(22, 6, CharFormat{form.RemColor, false, form.RemItalic}));
-    EXPECT_TRUE(uniform(30, 7, CharFormat{form.GenTeXColor}));
+    EXPECT_TRUE(uniform(14, 3, CharFormat{form.ColorClasses.DollerColor, false, form.ColorClasses.DollerItalic}));
+    EXPECT_EQ(edit->FormatAt(18), (CharFormat{form.ColorClasses.AndColor, false, form.ColorClasses.AndItalic}));
+    EXPECT_TRUE(uniform(22, 6, CharFormat{form.ColorClasses.RemColor, false, form.ColorClasses.RemItalic}));
+    EXPECT_TRUE(uniform(30, 7, CharFormat{form.ColorClasses.GenTeXColor}));
 }
 
 TEST_F(Colorize, EditedLinesOnlyAreRecoloured)
@@ -159,7 +159,7 @@ TEST_F(Colorize, LongTextIsColouredWholeAndTheProgressWindowIsGone)
     form.ColorizeAll();
     const int last = int(text.size()) - 20;  // start of the last line
     EXPECT_TRUE(uniform(last, 5, CharFormat{0x66AA77}));
-    EXPECT_TRUE(uniform(last + 11, 3, CharFormat{form.DollerColor, false, form.DollerItalic}));
+    EXPECT_TRUE(uniform(last + 11, 3, CharFormat{form.ColorClasses.DollerColor, false, form.ColorClasses.DollerItalic}));
     EXPECT_TRUE(form.findChildren<TFormProgBar*>().isEmpty());
     EXPECT_FALSE(edit->Modified());
     EXPECT_FALSE(form.Busy);

@@ -2,10 +2,11 @@
 
 #include "core/convert/DelimitedText.h"
 #include "platform/Cp932.h"
+#include "tests/support/CommandFixture.h"
 
 namespace {
 
-std::string sjis(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
+using testsupport::sjis;
 
 }  // namespace
 

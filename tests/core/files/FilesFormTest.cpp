@@ -241,7 +241,7 @@ TEST_F(FilesForm, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     rlimit small = saved;
     small.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &small);
-    form.MenuFileSaveClick();
+    form.Item("MenuFileSave")->trigger();
     setrlimit(RLIMIT_FSIZE, &saved);
 
     ASSERT_EQ(answers.messages.size(), 1u);
@@ -259,7 +259,7 @@ TEST_F(FilesForm, AReadOnlyDocumentIsNotReplaced)
     ASSERT_TRUE(form.LoadFile(doc));
     QFile::setPermissions(doc, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     edit("more");
-    form.MenuFileSaveClick();
+    form.Item("MenuFileSave")->trigger();
     ASSERT_EQ(answers.messages.size(), 1u);
     EXPECT_EQ(answers.messages[0].caption, "Error Message");
     EXPECT_EQ(answers.messages[0].flags, MB_OK | MB_ICONERROR);
@@ -274,7 +274,7 @@ TEST_F(FilesForm, AReadOnlyDocumentIsNotReplaced)
     // refused the same way.
     answers.messageReplies = {IDYES};
     answers.choose(doc, 1);
-    form.MenuFileSaveAsClick();
+    form.Item("MenuFileSaveAs")->trigger();
     ASSERT_EQ(answers.messages.size(), 3u);
     EXPECT_EQ(answers.messages[2].caption, "Error Message");
     EXPECT_EQ(readBytes(doc), "fixed\r\n");
