@@ -80,6 +80,7 @@ void TRichEdit::Impl::flush()
             if ((q->eventMask_ & ENM_CHANGE) && q->OnChange) {
                 // A masked change stays pending, to be reported with the next.
                 reportedSpan = spanPending ? pendingSpan : TRichEdit::ChangedSpan{revision, 0, 0};
+                reportedAt = revision;
                 spanPending = false;
                 q->OnChange();
             }
@@ -136,7 +137,13 @@ std::string_view TRichEdit::TextView() const { return d->wholeText(); }
 
 long TRichEdit::Revision() const { return d->revision; }
 
-TRichEdit::ChangedSpan TRichEdit::LastChange() const { return d->reportedSpan; }
+TRichEdit::ChangedSpan TRichEdit::LastChange() const
+{
+    // Asked after further changes, the report no longer holds them: all of
+    // the text is then named.
+    if (d->revision != d->reportedAt) return {d->reportedSpan.base, 0, 0};
+    return d->reportedSpan;
+}
 
 void TRichEdit::Impl::noteChange(int start, int tail)
 {

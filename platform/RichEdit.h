@@ -100,7 +100,8 @@ public:
     };
     // The changes reported by the change event being raised (or by the last
     // one): read from an OnChange handler, it tells the handler which bytes
-    // to look at instead of the whole text.
+    // to look at instead of the whole text.  Once the text has changed again
+    // it names the whole text.
     ChangedSpan LastChange() const;
 
     // ---- lines (logical, between CR LF) ----

@@ -50,6 +50,7 @@ struct TRichEdit::Impl {
     bool spanPending = false;            // changes not yet reported by OnChange
     TRichEdit::ChangedSpan pendingSpan;  // those changes, against their base
     TRichEdit::ChangedSpan reportedSpan; // what the last OnChange reported
+    long reportedAt = 0;                 // the revision it reported
     // Notes a change that kept the first `start` and the last `tail` bytes.
     void noteChange(int start, int tail);
 

@@ -70,6 +70,14 @@ TEST(RichEditChange, TheReportedStretchHoldsEverythingThatChanged)
         }
     }
     EXPECT_GT(reports, 100);
+
+    // Asked after a change it has not reported, the editor names the whole
+    // text rather than a stretch that misses it.
+    e.SetEventMask(ENM_NONE);
+    e.Select(e.GetTextLen(), 0);
+    e.SetSelText("q");
+    EXPECT_EQ(e.LastChange().start, 0);
+    EXPECT_EQ(e.LastChange().tail, 0);
 }
 
 }  // namespace
