@@ -18,10 +18,9 @@
 #include "insert/FiguresBuilder.h"
 #include "insert/FiguresDialogs.h"
 #include "platform/Cp932.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
 
 const char* const kFigureCaption = "図挿入";
 const char* const kInputCaption = "TeXファイルの挿入";
@@ -133,7 +132,7 @@ void keepFigureChoices(LastUsed& l, const figures::FigureChoices& c)
 bool refuse(const QString& problem, const char* caption)
 {
     if (problem.isEmpty()) return false;
-    ask::messageBox(problem, u(caption), MB_OK | MB_ICONEXCLAMATION);
+    ask::messageBox(problem, utf8(caption), MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 
@@ -144,7 +143,7 @@ void TForm1::MenuInsertFigureClick()
     CurrentFolderGuard folder;
     const bool fullPath = dirOnOff(*this) == 1;
     const bool lowerExtension = zuSmall(*this) == 0;
-    const QString chosen = chooseFile(*this, u("開く"), filters(kPictureFilters), FigureFilterIndex);
+    const QString chosen = chooseFile(*this, utf8("開く"), filters(kPictureFilters), FigureFilterIndex);
     if (chosen.isEmpty()) return;
 
     QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
@@ -168,7 +167,7 @@ void TForm1::MenuInsertFigureClick()
         },
         [&](TFormZuinsert& d) {
             const wrap::Insertion figure = figures::figure(d.Choices(), referenceBytes, nameBytes, editor);
-            if (road::fitsOrWarn(*this, figure.text.size(), u(kFigureCaption))) road::apply(*this, figure);
+            if (road::fitsOrWarn(*this, figure.text.size(), utf8(kFigureCaption))) road::apply(*this, figure);
         },
         [this](TFormZuinsert& d) { keepFigureChoices(Last, d.Choices()); });
 }
@@ -177,7 +176,7 @@ void TForm1::MenuInsertInputClick()
 {
     CurrentFolderGuard folder;
     const bool fullPath = dirOnOff(*this) == 1;
-    const QString chosen = chooseFile(*this, u("TeXﾌｧｲﾙを挿入する"), filters(kTeXFilters), InputFilterIndex);
+    const QString chosen = chooseFile(*this, utf8("TeXﾌｧｲﾙを挿入する"), filters(kTeXFilters), InputFilterIndex);
     if (chosen.isEmpty()) return;
     const QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
     if (refuse(figures::referenceProblem(reference, figures::Use::Input), kInputCaption)) return;
@@ -193,16 +192,16 @@ void TForm1::MenuInsertInputClick()
     if (result != mrOk) return;
     if (kind == 1 && refuse(figures::referenceProblem(reference, figures::Use::Include), kInputCaption)) return;
     const std::string text = figures::inclusion(kind, cp932::encode(reference));
-    if (road::fitsOrWarn(*this, text.size(), u(kInputCaption))) InsertText(text);
+    if (road::fitsOrWarn(*this, text.size(), utf8(kInputCaption))) InsertText(text);
 }
 
 void TForm1::BuildFigureCommands()
 {
     if (MenuInsert) MenuInsert->addSeparator();
-    AddItem(MenuInsert, "MenuInsertFigure", u("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
+    AddItem(MenuInsert, "MenuInsertFigure", utf8("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
             5140);
-    AddItem(MenuInsert, "MenuInsertInput", u("TeXファイルの挿入(&I)... / \\input \\include"),
+    AddItem(MenuInsert, "MenuInsertInput", utf8("TeXファイルの挿入(&I)... / \\input \\include"),
             [this] { MenuInsertInputClick(); }, {}, 5150);
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", u("図挿入 / figure環境"), u("図"),
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", utf8("図挿入 / figure環境"), utf8("図"),
                   [this] { MenuInsertFigureClick(); });
 }

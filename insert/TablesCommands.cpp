@@ -12,10 +12,9 @@
 #include "core/insertion/PickerFamily.h"
 #include "insert/TablesBuilder.h"
 #include "insert/TablesDialogs.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
 
 tables::TableChoices tableChoices(const LastUsed& l)
 {
@@ -69,7 +68,7 @@ void keepConversionChoices(LastUsed& l, const tables::ConversionChoices& c)
 // as the insertion says.
 void insertChecked(TForm1& form, const wrap::Insertion& insertion, const char* caption)
 {
-    if (road::fitsOrWarn(form, insertion.text.size(), u(caption))) road::apply(form, insertion);
+    if (road::fitsOrWarn(form, insertion.text.size(), utf8(caption))) road::apply(form, insertion);
 }
 
 }  // namespace
@@ -123,7 +122,7 @@ void TForm1::PopupMulticolumnClick()
         },
         [this](TFormCell& d) {
             const std::string text = tables::multicolumn(d.Choices());
-            if (road::fitsOrWarn(*this, text.size(), u("セル結合"))) InsertText(text);
+            if (road::fitsOrWarn(*this, text.size(), utf8("セル結合"))) InsertText(text);
         },
         [this](TFormCell& d) {
             const tables::MergedCellChoices c = d.Choices();
@@ -138,11 +137,11 @@ void TForm1::MenuTableChangeClick()
 {
     const wrap::EditorState editor = road::editorState(*this);
     if (!editor.hasSelection()) {
-        ask::messageBox(u("タブ文字等で区切られたテキストを元に、TeXの表を作成する機能です。\r\n"
+        ask::messageBox(utf8("タブ文字等で区切られたテキストを元に、TeXの表を作成する機能です。\r\n"
                           "通常は、表計算ソフトからコピー＆ペーストして、\r\n"
                           "それをTeXの表にしたい時にこの機能を使用します。\r\n"
                           "表に変換したい部分を選択して、このコマンドを実行して下さい。"),
-                        u("表変換"), MB_OK | MB_ICONINFORMATION);
+                        utf8("表変換"), MB_OK | MB_ICONINFORMATION);
         return;
     }
     road::ask<TFormTableChange>(
@@ -182,7 +181,7 @@ void TForm1::BuildTableCommands()
          &TForm1::MenuTableChangeClick, 5200},
     };
 
-    MenuTexinHyou = new QMenu(u("表(&H)"), this);
+    MenuTexinHyou = new QMenu(utf8("表(&H)"), this);
     MenuTexinHyou->setObjectName("MenuTexinHyou");
     if (MenuInsert) MenuInsert->addSeparator();
     QAction* sub = AddItem(MenuInsert, "MenuTexinHyou", MenuTexinHyou->title(), nullptr);
@@ -191,8 +190,8 @@ void TForm1::BuildTableCommands()
     PopupMenuTable->setObjectName("PopupMenuTable");
     for (const TableItem& item : kItems) {
         auto handler = [this, h = item.handler] { (this->*h)(); };
-        AddItem(MenuTexinHyou, item.menuItem, u(item.menuCaption), handler, {}, item.helpContext);
-        AddItem(PopupMenuTable, item.popupItem, u(item.popupCaption), handler, {}, item.helpContext);
+        AddItem(MenuTexinHyou, item.menuItem, utf8(item.menuCaption), handler, {}, item.helpContext);
+        AddItem(PopupMenuTable, item.popupItem, utf8(item.popupCaption), handler, {}, item.helpContext);
     }
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInTable", u("表を挿入する"), u("表"), [this] { sbTableClick(); });
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInTable", utf8("表を挿入する"), utf8("表"), [this] { sbTableClick(); });
 }
