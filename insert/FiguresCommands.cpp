@@ -100,35 +100,6 @@ QString lowerExtensionIfSameFile(const QString& reference, const QString& chosen
     return same && !error ? lowered : reference;
 }
 
-figures::FigureChoices figureChoices(const LastUsed& l)
-{
-    figures::FigureChoices c;
-    c.placement = {l.FigurePlaceHere, l.FigurePlaceTop, l.FigurePlaceBottom, l.FigurePlacePage};
-    c.align = l.FigureAlign;
-    c.sizeOn = l.FigureSizeOn;
-    c.graphics = l.FigureGraphics;
-    c.aspect = l.FigureAspect;
-    c.label = l.FigureLabel;
-    c.width = l.FigureWidth;
-    c.height = l.FigureHeight;
-    return c;
-}
-
-void keepFigureChoices(LastUsed& l, const figures::FigureChoices& c)
-{
-    l.FigurePlaceHere = c.placement.here;
-    l.FigurePlaceTop = c.placement.top;
-    l.FigurePlaceBottom = c.placement.bottom;
-    l.FigurePlacePage = c.placement.page;
-    l.FigureAlign = c.align;
-    l.FigureSizeOn = c.sizeOn;
-    l.FigureGraphics = c.graphics;
-    l.FigureAspect = c.aspect;
-    l.FigureLabel = c.label;
-    l.FigureWidth = c.width;
-    l.FigureHeight = c.height;
-}
-
 bool refuse(const QString& problem, const char* caption)
 {
     if (problem.isEmpty()) return false;
@@ -159,7 +130,7 @@ void TForm1::MenuInsertFigureClick()
     road::ask<TFormZuinsert>(
         *this, {"MenuInsertFigure"},
         [&](TFormZuinsert& d) {
-            figures::FigureChoices c = figureChoices(Last);
+            figures::FigureChoices c = Last.Figure;
             if (package == figures::Package::Graphics) c.graphics = true;
             if (package == figures::Package::Graphicx) c.graphics = false;
             d.SetChoices(c);
@@ -169,7 +140,7 @@ void TForm1::MenuInsertFigureClick()
             const wrap::Insertion figure = figures::figure(d.Choices(), referenceBytes, nameBytes, editor);
             if (road::fitsOrWarn(*this, figure.text.size(), utf8(kFigureCaption))) road::apply(*this, figure);
         },
-        [this](TFormZuinsert& d) { keepFigureChoices(Last, d.Choices()); });
+        [this](TFormZuinsert& d) { Last.Figure = d.Choices(); });
 }
 
 void TForm1::MenuInsertInputClick()

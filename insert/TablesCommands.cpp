@@ -16,54 +16,6 @@
 
 namespace {
 
-tables::TableChoices tableChoices(const LastUsed& l)
-{
-    tables::TableChoices c;
-    c.placement = {l.TablePlaceHere, l.TablePlaceTop, l.TablePlaceBottom, l.TablePlacePage};
-    c.align = l.TableAlign;
-    c.rows = l.TableRows;
-    c.columns = l.TableColumns;
-    c.verticalRules = l.TableVRules;
-    c.horizontalRules = l.TableHRules;
-    return c;
-}
-
-void keepTableChoices(LastUsed& l, const tables::TableChoices& c)
-{
-    l.TablePlaceHere = c.placement.here;
-    l.TablePlaceTop = c.placement.top;
-    l.TablePlaceBottom = c.placement.bottom;
-    l.TablePlacePage = c.placement.page;
-    l.TableAlign = c.align;
-    l.TableRows = c.rows;
-    l.TableColumns = c.columns;
-    l.TableVRules = c.verticalRules;
-    l.TableHRules = c.horizontalRules;
-}
-
-tables::ConversionChoices conversionChoices(const LastUsed& l)
-{
-    tables::ConversionChoices c;
-    c.placement = {l.TableChangeHere, l.TableChangeTop, l.TableChangeBottom, l.TableChangePage};
-    c.align = l.TableChangeAlign;
-    c.separator = l.TableChangeSeparator;
-    c.verticalRules = l.TableChangeVRules;
-    c.horizontalRules = l.TableChangeHRules;
-    return c;
-}
-
-void keepConversionChoices(LastUsed& l, const tables::ConversionChoices& c)
-{
-    l.TableChangeHere = c.placement.here;
-    l.TableChangeTop = c.placement.top;
-    l.TableChangeBottom = c.placement.bottom;
-    l.TableChangePage = c.placement.page;
-    l.TableChangeAlign = c.align;
-    l.TableChangeSeparator = c.separator;
-    l.TableChangeVRules = c.verticalRules;
-    l.TableChangeHRules = c.horizontalRules;
-}
-
 // Inserts over the selection when it fits the editor; the caret moves back
 // as the insertion says.
 void insertChecked(TForm1& form, const wrap::Insertion& insertion, const char* caption)
@@ -77,9 +29,9 @@ void TForm1::MenuTexTableClick()
 {
     const wrap::EditorState editor = road::editorState(*this);
     road::ask<TFormTable>(
-        *this, {"MenuTexTable"}, [this](TFormTable& d) { d.SetChoices(tableChoices(Last)); },
+        *this, {"MenuTexTable"}, [this](TFormTable& d) { d.SetChoices(Last.Table); },
         [&](TFormTable& d) { insertChecked(*this, tables::tableSkeleton(d.Choices(), editor), "作表"); },
-        [this](TFormTable& d) { keepTableChoices(Last, d.Choices()); });
+        [this](TFormTable& d) { Last.Table = d.Choices(); });
 }
 
 void TForm1::PopupHlineClick() { InsertText("\\hline "); }
@@ -145,11 +97,11 @@ void TForm1::MenuTableChangeClick()
         return;
     }
     road::ask<TFormTableChange>(
-        *this, {}, [this](TFormTableChange& d) { d.SetChoices(conversionChoices(Last)); },
+        *this, {}, [this](TFormTableChange& d) { d.SetChoices(Last.TableChange); },
         [&](TFormTableChange& d) {
             insertChecked(*this, {tables::convertedTable(editor.selText, d.Choices()), 0}, "表変換");
         },
-        [this](TFormTableChange& d) { keepConversionChoices(Last, d.Choices()); });
+        [this](TFormTableChange& d) { Last.TableChange = d.Choices(); });
 }
 
 void TForm1::sbTableClick()
