@@ -77,7 +77,12 @@ void TRichEdit::Impl::flush()
             pendingChange = false;
             modified = true;
             raised = true;
-            if ((q->eventMask_ & ENM_CHANGE) && q->OnChange) q->OnChange();
+            if ((q->eventMask_ & ENM_CHANGE) && q->OnChange) {
+                // A masked change stays pending, to be reported with the next.
+                reportedSpan = spanPending ? pendingSpan : TRichEdit::ChangedSpan{revision, 0, 0};
+                spanPending = false;
+                q->OnChange();
+            }
         }
         if (!raised) break;
     }
@@ -127,6 +132,25 @@ bool TRichEdit::Impl::insertTyped(const QString& text)
 
 std::string TRichEdit::Text() const { return d->wholeText(); }
 
+std::string_view TRichEdit::TextView() const { return d->wholeText(); }
+
+long TRichEdit::Revision() const { return d->revision; }
+
+TRichEdit::ChangedSpan TRichEdit::LastChange() const { return d->reportedSpan; }
+
+void TRichEdit::Impl::noteChange(int start, int tail)
+{
+    if (!spanPending) {
+        pendingSpan = {revision, start, tail};
+        spanPending = true;
+    } else {
+        // Both edits kept what lies outside both of them.
+        pendingSpan.start = std::min(pendingSpan.start, start);
+        pendingSpan.tail = std::min(pendingSpan.tail, tail);
+    }
+    ++revision;
+}
+
 void TRichEdit::SetText(const std::string& text)
 {
     {
@@ -135,6 +159,7 @@ void TRichEdit::SetText(const std::string& text)
         setPlainText(cp932::decode(text));
         --d->ignoreDocument;
         d->rebuildFrom(text);
+        d->noteChange(0, 0);
         moveCursor(QTextCursor::Start);
     }
     d->pendingChange = true;

@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Character format of a range, as the colouring and the IME hook use it.
@@ -84,6 +85,23 @@ public:
     void SetText(const std::string& text);
     int GetTextLen() const;                // bytes
     std::string TextRange(int start, int end) const;
+    // The whole text without a copy; valid until the text next changes.
+    std::string_view TextView() const;
+
+    // ---- what changed ----
+    // Counts the changes of the text, starting from 0.
+    long Revision() const;
+    // Where the text changed since the revision `base`: its first `start`
+    // bytes and its last `tail` bytes are still those of that revision.
+    struct ChangedSpan {
+        long base = 0;
+        int start = 0;
+        int tail = 0;
+    };
+    // The changes reported by the change event being raised (or by the last
+    // one): read from an OnChange handler, it tells the handler which bytes
+    // to look at instead of the whole text.
+    ChangedSpan LastChange() const;
 
     // ---- lines (logical, between CR LF) ----
     int LineCount() const;

@@ -158,6 +158,7 @@ void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, const 
         whole.append(d->whole, copied, std::string::npos);
         d->whole.swap(whole);
     }
+    d->noteChange(starts.front(), d->totalBytes - starts.back() - length);
     d->totalBytes += delta * int(starts.size());
     d->startsValid = std::min(d->startsValid, size_t(touched.front().line) + 1);
     d->pendingChange = true;

@@ -45,6 +45,14 @@ struct TRichEdit::Impl {
     mutable std::string whole;         // the whole text, when wholeValid
     mutable bool wholeValid = false;
 
+    // ---- change tracking ----
+    long revision = 0;
+    bool spanPending = false;            // changes not yet reported by OnChange
+    TRichEdit::ChangedSpan pendingSpan;  // those changes, against their base
+    TRichEdit::ChangedSpan reportedSpan; // what the last OnChange reported
+    // Notes a change that kept the first `start` and the last `tail` bytes.
+    void noteChange(int start, int tail);
+
     void rebuildFrom(const std::string& text);   // after setPlainText of its decoded form
     void rebuildFromDocument();                  // re-encodes every block (fallback)
     int lineStart(int line) const;

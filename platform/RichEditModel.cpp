@@ -262,6 +262,7 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
     const int oldLast = newLast - delta;
     if (first < 0 || newLast < first || oldLast < first || oldLast >= oldCount) {
         rebuildFromDocument();
+        noteChange(0, 0);
         pendingChange = true;
         return;
     }
@@ -345,6 +346,7 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         newSpan += fresh[size_t(k)].bytes;
     }
     if (wholeValid) whole.replace(size_t(regionStart), size_t(oldSpan), newSpan);
+    noteChange(regionStart, totalBytes - regionStart - oldSpan);
     totalBytes += int(newSpan.size()) - oldSpan;
 
     // Lines waiting for a layout refresh move with the lines after the region.
@@ -355,8 +357,13 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
     }
     staleLines.swap(stale);
 
-    lines.erase(lines.begin() + first, lines.begin() + oldLast + 1);
-    lines.insert(lines.begin() + first, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+    if (oldLast - first + 1 == count) {
+        // The usual keystroke: the lines after the region stay where they are.
+        std::move(fresh.begin(), fresh.end(), lines.begin() + first);
+    } else {
+        lines.erase(lines.begin() + first, lines.begin() + oldLast + 1);
+        lines.insert(lines.begin() + first, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+    }
     startsValid = std::min(startsValid, size_t(first) + 1);
     pendingChange = true;
 

@@ -13,9 +13,12 @@ TDocumentExplorer::TDocumentExplorer(bool createSuspended, TForm1* owner)
 
 QTreeWidget* TDocumentExplorer::Tree() const { return owner_ ? owner_->TreeView : nullptr; }
 
-void TDocumentExplorer::SetText(std::string text) {
-    std::lock_guard lock(textMutex_);
-    nextText_ = std::move(text);
+void TDocumentExplorer::SetText(std::string_view next, long revision) {
+    if (revision >= 0 && revision == textRevision_) return;
+    // Assigned into the same buffer, so a long text costs a copy but no new
+    // allocation.
+    text.assign(next);
+    textRevision_ = revision;
 }
 
 QTreeWidgetItem* TDocumentExplorer::NodeFromIndex(QTreeWidget* tree, int index) {
@@ -66,15 +69,9 @@ void TDocumentExplorer::Execute() {
 }
 
 void TDocumentExplorer::Scan() {
-    {
-        std::lock_guard lock(textMutex_);
-        text.swap(nextText_);
-        nextText_.clear();
-    }
     bool stopped = false;
     const std::vector<FinalDataStruct> headings =
         outline::ScanHeadings(text, [this] { return Terminated(); }, &stopped);
-    text.clear();
     if (stopped || Terminated()) return;
     // The one round trip of the pass.
     Synchronize([&] { Apply(headings); });

@@ -9,8 +9,8 @@
 // The mirror describes the tree's nodes in absolute (depth-first) order.  It
 // belongs to the main thread: only that one synchronised call changes it, so
 // the pane's handlers never see it half-changed.
-#include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/outline/OutlineScan.h"
@@ -25,8 +25,9 @@ public:
     explicit TDocumentExplorer(bool createSuspended, TForm1* owner = nullptr);
 
     // Main thread, while the thread is suspended: the text the next pass
-    // scans.
-    void SetText(std::string text);
+    // scans, as of the editor's revision given (the same revision again
+    // costs no copy).
+    void SetText(std::string_view text, long revision = -1);
 
     // Main-thread readers of the mirror.  An index outside the mirror
     // answers -1.
@@ -63,9 +64,10 @@ private:
     QTreeWidget* Tree() const;
 
     TForm1* owner_;
-    mutable std::mutex textMutex_;
-    std::string nextText_;  // handed over by the main thread
-    std::string text;       // the worker's copy for the pass under way
+    // The text of the next or current pass: written by the main thread
+    // only while the thread is suspended, read by the pass.
+    std::string text;
+    long textRevision_ = -1;
 
     std::vector<FinalDataStruct> mirror;
     // The tree's nodes in the mirror's order, valid while a pass is applied.

@@ -166,7 +166,10 @@ void TForm1::ResumeExplorer() {
     if (!DocumentExplorer || !DocumentExplorer->Suspended()) return;
     // The pass gets its text now, so the thread never has to come back for
     // it.
-    DocumentExplorer->SetText(RichEdit ? RichEdit->Text() : std::string());
+    if (RichEdit)
+        DocumentExplorer->SetText(RichEdit->TextView(), RichEdit->Revision());
+    else
+        DocumentExplorer->SetText({});
     DocumentExplorer->Resume();
 }
 

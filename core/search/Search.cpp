@@ -143,6 +143,19 @@ std::vector<int> replaceAllHits(const std::string& text, const std::string& patt
     while (p + length <= text.size()) {
         const unsigned char b = static_cast<unsigned char>(text[p]);
         const bool maybe = b == first || (firstFolds && fold(b) == fold(first));
+        if (!maybe && !cp932::isLeadByte(b)) {
+            // A run of one-byte characters none of which can start a hit is
+            // passed in one go: most of a long text is such a run.
+            size_t q = p + 1;
+            while (q + length <= text.size()) {
+                const unsigned char c = static_cast<unsigned char>(text[q]);
+                if (c == first || (firstFolds && fold(c) == fold(first)) || cp932::isLeadByte(c)) break;
+                ++q;
+            }
+            prev = {true, true, static_cast<unsigned char>(text[q - 1])};
+            p = q;
+            continue;
+        }
         if (maybe && matchesAt(text, pattern, p, options.matchCase)) {
             const size_t after = p + length;
             const bool bounded = !options.wholeWord ||

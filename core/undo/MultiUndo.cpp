@@ -16,6 +16,17 @@ public:
     int SelLength() const override { return e_->SelLength(); }
     void Select(int start, int length) override { e_->Select(start, length); }
     bool SetSelText(const std::string& text) override { return e_->SetSelText(text); }
+    long Revision() const override { return e_->Revision(); }
+    bool LastChange(long& base, int& start, int& tail) const override
+    {
+        const TRichEdit::ChangedSpan span = e_->LastChange();
+        base = span.base;
+        start = span.start;
+        tail = span.tail;
+        return true;
+    }
+    int TextLength() const override { return e_->GetTextLen(); }
+    std::string TextRange(int start, int end) const override { return e_->TextRange(start, end); }
 
 private:
     TRichEdit* e_;
@@ -60,6 +71,57 @@ bool isCharBoundary(const std::string& t, size_t pos)
 
 }  // namespace
 
+bool MultiUndo::Edited::holds(int pos, const char* s, int n) const
+{
+    if (pos < 0 || n < 0 || pos + n > size()) return false;
+    const int addedEnd = start + int(added.size());
+    while (n > 0) {
+        const char* from;
+        int take;
+        if (pos < start) {
+            from = before.data() + pos;
+            take = std::min(n, start - pos);
+        } else if (pos < addedEnd) {
+            from = added.data() + (pos - start);
+            take = std::min(n, addedEnd - pos);
+        } else {
+            from = before.data() + (pos - addedEnd + start + removed);
+            take = n;
+        }
+        if (std::memcmp(from, s, size_t(take)) != 0) return false;
+        pos += take;
+        s += take;
+        n -= take;
+    }
+    return true;
+}
+
+std::string MultiUndo::Edited::substr(int pos, int n) const
+{
+    std::string out;
+    n = std::max(0, std::min(n, size() - pos));
+    out.reserve(size_t(n));
+    const int addedEnd = start + int(added.size());
+    for (; n > 0;) {
+        int take;
+        if (pos < start) {
+            take = std::min(n, start - pos);
+            out.append(before, size_t(pos), size_t(take));
+        } else if (pos < addedEnd) {
+            take = std::min(n, addedEnd - pos);
+            out.append(added, size_t(pos - start), size_t(take));
+        } else {
+            take = n;
+            out.append(before, size_t(pos - addedEnd + start + removed), size_t(take));
+        }
+        pos += take;
+        n -= take;
+    }
+    return out;
+}
+
+std::string MultiUndo::Edited::whole() const { return substr(0, size()); }
+
 MultiUndo::MultiUndo(TRichEdit* e)
     : queue(std::make_unique<UndoQueue>()), ownedEdit(std::make_unique<RichEditUndoEditor>(e)), edit(ownedEdit.get())
 {
@@ -74,6 +136,7 @@ void MultiUndo::Reset()
     queue->Reset();
     lastKey = KeyOther;
     prevText = edit->Text();
+    prevRevision = edit->Revision();
     // The actual selection, so that typing over a selection made before the
     // reset (a jump to a line, say) is recorded as a replacement.
     selStart = edit->SelStart();
@@ -130,33 +193,59 @@ void MultiUndo::OnSelectionChange()
 
 void MultiUndo::OnChange()
 {
-    std::string text = edit->Text();
+    // A keystroke changes a few bytes of a text of up to half a megabyte:
+    // when the editor says where, only those bytes are read and compared.
+    const long revision = edit->Revision();
+    const int P = int(prevText.size());
+    long base = 0;
+    int start = 0, tail = 0;
+    if (revision >= 0 && prevRevision >= 0 && edit->LastChange(base, start, tail) && base <= prevRevision) {
+        const int N = edit->TextLength();
+        if (start >= 0 && tail >= 0 && start + tail <= std::min(P, N)) {
+            Edited text{prevText, start, P - start - tail, edit->TextRange(start, N - tail)};
+            if (!busy && record(text)) lastWasUndo = lastWasRedo = false;
+            prevText.replace(size_t(start), size_t(text.removed), text.added);
+            prevRevision = revision;
+            return;
+        }
+    }
+    Edited text{prevText, 0, P, edit->Text()};
     if (!busy && record(text)) lastWasUndo = lastWasRedo = false;
-    prevText = std::move(text);
+    prevText = std::move(text.added);
+    prevRevision = revision;
 }
 
-bool MultiUndo::explains(const std::string& text, int pos, int del, int ins) const
+bool MultiUndo::explains(const Edited& text, int pos, int del, int ins) const
 {
-    const long long P = static_cast<long long>(prevText.size()), N = static_cast<long long>(text.size());
+    const long long P = static_cast<long long>(prevText.size()), N = text.size();
     if (pos < 0 || del < 0 || ins < 0 || pos + del > P || pos + ins > N) return false;
     const long long tail = P - pos - del;
     if (tail != N - pos - ins) return false;
-    return std::memcmp(prevText.data(), text.data(), size_t(pos)) == 0 &&
-           std::memcmp(prevText.data() + pos + del, text.data() + pos + ins, size_t(tail)) == 0;
+    // Before the edited stretch and after it the two texts agree already.
+    const int same = text.start;
+    const long long sameTail = P - text.start - text.removed;
+    if (pos > same && !text.holds(same, prevText.data() + same, pos - same)) return false;
+    const long long check = tail - sameTail;
+    return check <= 0 || text.holds(pos + ins, prevText.data() + pos + del, int(check));
 }
 
-bool MultiUndo::record(const std::string& text)
+bool MultiUndo::record(const Edited& text)
 {
-    if (text == prevText) {
+    if (text.removed == int(text.added.size()) &&
+        prevText.compare(size_t(text.start), size_t(text.removed), text.added) == 0) {
         dragMove = 0;
         prevSelLength = 0;
         return false;
     }
-    if (!recordInferred(text)) recordDifference(text);
+    if (recordInferred(text)) return true;
+    if (text.start == 0 && text.removed == int(prevText.size()))
+        recordDifference(text.added);
+    else
+        recordDifference(text.whole());
     return true;
 }
 
-bool MultiUndo::recordInferred(const std::string& T)
+bool MultiUndo::recordInferred(const Edited& T)
 {
     const int c = edit->SelStart();
     const int N = int(T.size()), P = int(prevText.size());
@@ -172,7 +261,7 @@ bool MultiUndo::recordInferred(const std::string& T)
             if (deleted == pl && inserted >= 0 && explains(T, ps, deleted, inserted)) {
                 queue->BreakGroup();
                 queue->AddDelete(ps, ps + deleted, prevText.substr(size_t(ps), size_t(deleted)));
-                if (inserted > 0) queue->AddInsert(ps, c, T.substr(size_t(ps), size_t(inserted)));
+                if (inserted > 0) queue->AddInsert(ps, c, T.substr(ps, inserted));
                 return true;
             }
         } else {
@@ -182,7 +271,7 @@ bool MultiUndo::recordInferred(const std::string& T)
                 const std::string moved = prevText.substr(size_t(os), size_t(ol));
                 if (N == P + ol) {
                     // A copy: the text stays where it was and appears again.
-                    if (explains(T, ns, 0, ol) && T.compare(size_t(ns), size_t(ol), moved) == 0) {
+                    if (explains(T, ns, 0, ol) && T.holds(ns, moved.data(), ol)) {
                         queue->BreakGroup();
                         queue->AddInsert(ns, ns + ol, moved);
                         return true;
@@ -191,7 +280,7 @@ bool MultiUndo::recordInferred(const std::string& T)
                     std::string expected = prevText;
                     expected.erase(size_t(os), size_t(ol));
                     expected.insert(size_t(ns), moved);
-                    if (expected == T) {
+                    if (int(expected.size()) == N && T.holds(0, expected.data(), N)) {
                         queue->AddDelete(os, os + ol, moved);
                         queue->AddInsert(ns, ns + nl, moved);
                         return true;
@@ -207,7 +296,7 @@ bool MultiUndo::recordInferred(const std::string& T)
         if (!explains(T, c - I, 0, I)) return false;
         if (lastKey == KeyEnter) queue->BreakGroup();
         lastKey = KeyOther;
-        queue->AddInsert(c - I, c, T.substr(size_t(c - I), size_t(I)));
+        queue->AddInsert(c - I, c, T.substr(c - I, I));
         return true;
     }
     const int D = P - N;
@@ -240,6 +329,7 @@ void MultiUndo::recordDifference(const std::string& T)
 void MultiUndo::catchUp()
 {
     std::string text = edit->Text();
+    prevRevision = edit->Revision();
     if (text == prevText) return;
     recordDifference(text);
     prevText = std::move(text);
@@ -265,6 +355,7 @@ void MultiUndo::RecordReplacements(const std::vector<int>& hits, int hitLength, 
     if (length > 0) lastKey = KeyOther;
     lastWasUndo = lastWasRedo = false;
     prevText = edit->Text();
+    prevRevision = edit->Revision();
     SyncSelection();
 }
 
@@ -363,6 +454,7 @@ bool MultiUndo::replay(int k, bool undoing, std::pair<int, int>& range)
     range = removing ? std::pair<int, int>{start, start} : std::pair<int, int>{start, start + int(text.size())};
     busy = false;
     prevText = edit->Text();
+    prevRevision = edit->Revision();
     SyncSelection();
     if (!ok) {
         queue->current = savedCurrent;

@@ -29,6 +29,16 @@ struct UndoEditor {
     virtual void Select(int start, int length) = 0;
     // False, changing nothing, when the editor refuses the text.
     virtual bool SetSelText(const std::string& text) = 0;
+
+    // An editor that knows where its text changed saves the recorder from
+    // copying and comparing the whole text on every change.  Revision()
+    // counts the text's changes (-1: not counted).  LastChange, asked from
+    // the change event, gives the revision `base` since which only the bytes
+    // between the first `start` and the last `tail` ones have changed.
+    virtual long Revision() const { return -1; }
+    virtual bool LastChange(long& base, int& start, int& tail) const { return false; }
+    virtual int TextLength() const { return int(Text().size()); }
+    virtual std::string TextRange(int start, int end) const { return Text().substr(size_t(start), size_t(end - start)); }
 };
 
 class MultiUndo {
@@ -68,13 +78,27 @@ public:
 private:
     enum : int { KeyOther = 0, KeyDelete = 1, KeyBack = 2, KeyEnter = 3 };
 
+    // The new text, told as what replaced which bytes of prevText: the
+    // `removed` bytes at `start` became `added`.  The whole text is the case
+    // start 0, removed all.
+    struct Edited {
+        const std::string& before;
+        int start = 0;
+        int removed = 0;
+        std::string added;
+        int size() const { return int(before.size()) - removed + int(added.size()); }
+        // Whether the n bytes of s are those of the new text at pos.
+        bool holds(int pos, const char* s, int n) const;
+        std::string substr(int pos, int n) const;
+        std::string whole() const;
+    };
     // Records the change from prevText to text; false when nothing changed.
-    bool record(const std::string& text);
-    bool recordInferred(const std::string& text);
+    bool record(const Edited& text);
+    bool recordInferred(const Edited& text);
     void recordDifference(const std::string& text);
-    // Whether replacing len bytes of prevText at pos by ins bytes of text at
+    // Whether replacing del bytes of prevText at pos by ins bytes of text at
     // pos turns prevText into text.
-    bool explains(const std::string& text, int pos, int del, int ins) const;
+    bool explains(const Edited& text, int pos, int del, int ins) const;
     // Brings the baseline up to the editor's text, recording any change that
     // arrived without a change event.
     void catchUp();
@@ -85,6 +109,7 @@ private:
     int dragNewStart = 0, dragNewLength = 0;
     int lastKey = KeyOther;
     std::string prevText;
+    long prevRevision = -1;  // the editor's revision that prevText is
     int selStart = 0, selLength = 0;
     int prevSelStart = 0, prevSelLength = 0;
     bool lastWasUndo = false, lastWasRedo = false;
