@@ -4,6 +4,7 @@
 #include "bench/BenchSupport.h"
 #include "core/search/SearchForms.h"
 #include "core/undo/MultiUndo.h"
+#include "forms/SearchToolForms.h"
 #include "platform/Ask.h"
 
 #include <QCheckBox>

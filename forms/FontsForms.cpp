@@ -11,7 +11,7 @@
 
 namespace {
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+using formparts::u;
 
 }  // namespace
 

@@ -14,12 +14,11 @@
 #include "forms/FormParts.h"
 #include "math/Brackets.h"
 #include "platform/Cp932.h"
+#include "platform/Utf8.h"
 
 QPointer<TFormKakko> FormKakko;
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 // The picture of a list item: the delimiter on a white 24 by 24 cell; "no
 // delimiter" is the painter's empty frame.

@@ -9,6 +9,8 @@
 
 #include <initializer_list>
 
+#include "platform/Utf8.h"
+
 class QButtonGroup;
 class QGroupBox;
 class QRadioButton;
@@ -31,7 +33,7 @@ struct RadioGroup {
 
 namespace formparts {
 
-inline QString u(const char* text) { return QString::fromUtf8(text); }
+inline QString u(const char* text) { return utf8(text); }
 
 inline QStringList texts(std::initializer_list<const char*> items)
 {

@@ -11,12 +11,7 @@
 #include <QVBoxLayout>
 
 #include "math/MathSpace.h"
-
-namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
-
-}  // namespace
+#include "platform/Utf8.h"
 
 TFormSpace::TFormSpace(QWidget* owner) : TDialogForm(owner)
 {

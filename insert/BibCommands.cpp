@@ -10,12 +10,7 @@
 #include "insert/BibBuilder.h"
 #include "insert/PreambleDialogs.h"
 #include "platform/Ask.h"
-
-namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
-
-}  // namespace
+#include "platform/Utf8.h"
 
 void TForm1::MenuTexBiblioClick()
 {

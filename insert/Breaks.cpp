@@ -11,10 +11,9 @@
 #include "core/insertion/PickerFamily.h"
 #include "insert/BreaksBuilder.h"
 #include "insert/BreaksDialogs.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 void insert(TForm1& form, const std::string& text) { road::apply(form, wrap::Insertion{text}); }
 

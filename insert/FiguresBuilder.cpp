@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "platform/Cp932.h"
+#include "platform/Utf8.h"
 
 namespace figures {
 
@@ -58,8 +59,6 @@ void packageNames(std::string_view text, size_t pos, bool& graphics, bool& graph
         list.remove_prefix(comma + 1);
     }
 }
-
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
@@ -165,28 +164,28 @@ QString referenceProblem(const QString& reference, Use use)
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) lossy = true;
     }
     if (lossy)
-        return u("ファイル名「%1」には、文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれています。\r\n"
+        return utf8("ファイル名「%1」には、文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれています。\r\n"
                  "ファイル名を変えてから、もう一度実行して下さい。")
             .arg(reference);
 
-    QString forbidden = use == Use::Figure ? u("\"'#%{}\\~") : u("\"%{}\\");
-    if (use == Use::Include) forbidden += u("^");
+    QString forbidden = use == Use::Figure ? utf8("\"'#%{}\\~") : utf8("\"%{}\\");
+    if (use == Use::Include) forbidden += utf8("^");
     bool bad = false;
     for (QChar ch : reference) {
         if (forbidden.contains(ch)) bad = true;
         if (use == Use::Figure && (ch == ' ' || ch.unicode() >= 0x80)) bad = true;
     }
     if (bad && use == Use::Figure)
-        return u("図のファイル名「%1」には、pLaTeX や dvipdfmx が読めない文字（空白、全角文字、"
+        return utf8("図のファイル名「%1」には、pLaTeX や dvipdfmx が読めない文字（空白、全角文字、"
                  "\" ' # % { } \\ ~ のいずれか）が含まれています。\r\n"
                  "ファイル名やフォルダ名を半角英数字に変えてから、もう一度実行して下さい。")
             .arg(reference);
     if (bad)
-        return u("ファイル名「%1」には、pLaTeX が読めない文字（%2 のいずれか）が含まれています。\r\n"
+        return utf8("ファイル名「%1」には、pLaTeX が読めない文字（%2 のいずれか）が含まれています。\r\n"
                  "ファイル名やフォルダ名を変えてから、もう一度実行して下さい。")
-            .arg(reference, use == Use::Include ? u("\" % { } \\ ^") : u("\" % { } \\"));
+            .arg(reference, use == Use::Include ? utf8("\" % { } \\ ^") : utf8("\" % { } \\"));
     if (use == Use::Include && !reference.endsWith(".tex"))
-        return u("\\include で読み込めるのは、拡張子が .tex のファイルだけです（「%1」）。\r\n"
+        return utf8("\\include で読み込めるのは、拡張子が .tex のファイルだけです（「%1」）。\r\n"
                  "\\input を選んで下さい。")
             .arg(reference);
     return {};

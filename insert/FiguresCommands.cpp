@@ -18,10 +18,9 @@
 #include "insert/FiguresBuilder.h"
 #include "insert/FiguresDialogs.h"
 #include "platform/Cp932.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
 
 const char* const kFigureCaption = "図挿入";
 const char* const kInputCaption = "TeXファイルの挿入";
@@ -101,39 +100,10 @@ QString lowerExtensionIfSameFile(const QString& reference, const QString& chosen
     return same && !error ? lowered : reference;
 }
 
-figures::FigureChoices figureChoices(const LastUsed& l)
-{
-    figures::FigureChoices c;
-    c.placement = {l.FigurePlaceHere, l.FigurePlaceTop, l.FigurePlaceBottom, l.FigurePlacePage};
-    c.align = l.FigureAlign;
-    c.sizeOn = l.FigureSizeOn;
-    c.graphics = l.FigureGraphics;
-    c.aspect = l.FigureAspect;
-    c.label = l.FigureLabel;
-    c.width = l.FigureWidth;
-    c.height = l.FigureHeight;
-    return c;
-}
-
-void keepFigureChoices(LastUsed& l, const figures::FigureChoices& c)
-{
-    l.FigurePlaceHere = c.placement.here;
-    l.FigurePlaceTop = c.placement.top;
-    l.FigurePlaceBottom = c.placement.bottom;
-    l.FigurePlacePage = c.placement.page;
-    l.FigureAlign = c.align;
-    l.FigureSizeOn = c.sizeOn;
-    l.FigureGraphics = c.graphics;
-    l.FigureAspect = c.aspect;
-    l.FigureLabel = c.label;
-    l.FigureWidth = c.width;
-    l.FigureHeight = c.height;
-}
-
 bool refuse(const QString& problem, const char* caption)
 {
     if (problem.isEmpty()) return false;
-    ask::messageBox(problem, u(caption), MB_OK | MB_ICONEXCLAMATION);
+    ask::messageBox(problem, utf8(caption), MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 
@@ -144,7 +114,7 @@ void TForm1::MenuInsertFigureClick()
     CurrentFolderGuard folder;
     const bool fullPath = dirOnOff(*this) == 1;
     const bool lowerExtension = zuSmall(*this) == 0;
-    const QString chosen = chooseFile(*this, u("開く"), filters(kPictureFilters), FigureFilterIndex);
+    const QString chosen = chooseFile(*this, utf8("開く"), filters(kPictureFilters), FigureFilterIndex);
     if (chosen.isEmpty()) return;
 
     QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
@@ -160,7 +130,7 @@ void TForm1::MenuInsertFigureClick()
     road::ask<TFormZuinsert>(
         *this, {"MenuInsertFigure"},
         [&](TFormZuinsert& d) {
-            figures::FigureChoices c = figureChoices(Last);
+            figures::FigureChoices c = Last.Figure;
             if (package == figures::Package::Graphics) c.graphics = true;
             if (package == figures::Package::Graphicx) c.graphics = false;
             d.SetChoices(c);
@@ -168,16 +138,16 @@ void TForm1::MenuInsertFigureClick()
         },
         [&](TFormZuinsert& d) {
             const wrap::Insertion figure = figures::figure(d.Choices(), referenceBytes, nameBytes, editor);
-            if (road::fitsOrWarn(*this, figure.text.size(), u(kFigureCaption))) road::apply(*this, figure);
+            if (road::fitsOrWarn(*this, figure.text.size(), utf8(kFigureCaption))) road::apply(*this, figure);
         },
-        [this](TFormZuinsert& d) { keepFigureChoices(Last, d.Choices()); });
+        [this](TFormZuinsert& d) { Last.Figure = d.Choices(); });
 }
 
 void TForm1::MenuInsertInputClick()
 {
     CurrentFolderGuard folder;
     const bool fullPath = dirOnOff(*this) == 1;
-    const QString chosen = chooseFile(*this, u("TeXﾌｧｲﾙを挿入する"), filters(kTeXFilters), InputFilterIndex);
+    const QString chosen = chooseFile(*this, utf8("TeXﾌｧｲﾙを挿入する"), filters(kTeXFilters), InputFilterIndex);
     if (chosen.isEmpty()) return;
     const QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
     if (refuse(figures::referenceProblem(reference, figures::Use::Input), kInputCaption)) return;
@@ -193,16 +163,16 @@ void TForm1::MenuInsertInputClick()
     if (result != mrOk) return;
     if (kind == 1 && refuse(figures::referenceProblem(reference, figures::Use::Include), kInputCaption)) return;
     const std::string text = figures::inclusion(kind, cp932::encode(reference));
-    if (road::fitsOrWarn(*this, text.size(), u(kInputCaption))) InsertText(text);
+    if (road::fitsOrWarn(*this, text.size(), utf8(kInputCaption))) InsertText(text);
 }
 
 void TForm1::BuildFigureCommands()
 {
     if (MenuInsert) MenuInsert->addSeparator();
-    AddItem(MenuInsert, "MenuInsertFigure", u("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
+    AddItem(MenuInsert, "MenuInsertFigure", utf8("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
             5140);
-    AddItem(MenuInsert, "MenuInsertInput", u("TeXファイルの挿入(&I)... / \\input \\include"),
+    AddItem(MenuInsert, "MenuInsertInput", utf8("TeXファイルの挿入(&I)... / \\input \\include"),
             [this] { MenuInsertInputClick(); }, {}, 5150);
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", u("図挿入 / figure環境"), u("図"),
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", utf8("図挿入 / figure環境"), utf8("図"),
                   [this] { MenuInsertFigureClick(); });
 }

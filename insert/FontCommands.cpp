@@ -10,10 +10,9 @@
 #include "core/insertion/DialogRoad.h"
 #include "insert/FontsBuilder.h"
 #include "insert/FontsDialog.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 void runFontDialog(TForm1& form, fonts::Kind kind, int& entry, int& scope)
 {

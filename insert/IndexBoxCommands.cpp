@@ -16,13 +16,12 @@
 #include "insert/IndexBoxDialogs.h"
 #include "platform/Cp932.h"
 #include "platform/RichEdit.h"
+#include "platform/Utf8.h"
 
 using indexbox::fieldText;
 using indexbox::setFieldText;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
 
 // The anchor dialog under one of its two guises.
 struct AnchorGuise {
@@ -40,9 +39,9 @@ void askAnchor(TForm1& form, const AnchorGuise& guise,
     road::ask<TFormHyperTexName>(
         form, {QString(), road::Placement::ScreenCentre},
         [&](TFormHyperTexName& d) {
-            d.setWindowTitle(u(guise.caption));
-            d.ui.GroupBox1->setTitle(u(guise.group));
-            d.ui.Label1->setText(u(guise.label));
+            d.setWindowTitle(utf8(guise.caption));
+            d.ui.GroupBox1->setTitle(utf8(guise.group));
+            d.ui.Label1->setText(utf8(guise.label));
             d.HelpContext = guise.helpContext;
         },
         [&](TFormHyperTexName& d) { form.InsertText(build(fieldText(d.ui.EditLabel), fieldText(d.ui.EditTitle))); },
@@ -133,37 +132,37 @@ void TForm1::sbVerbClick()
 void TForm1::BuildIndexBoxCommands()
 {
     // ---- preamble and insert menus: the index ----
-    AddItem(MenuPreamble, "MenuTexPreIndex", u("索引作成宣言(I)"), [this] { MenuTexPreIndexClick(); });
+    AddItem(MenuPreamble, "MenuTexPreIndex", utf8("索引作成宣言(I)"), [this] { MenuTexPreIndexClick(); });
     if (MenuInsert) MenuInsert->addSeparator();
-    AddItem(MenuInsert, "MenuTexPrtIdx", u("索引を出力する(&O) / \\printindex"), [this] { MenuTexPrtIdxClick(); });
-    AddItem(MenuInsert, "MenuTexSakuin", u("索引語を指定する(S)... / \\index"), [this] { MenuTexSakuinClick(); },
+    AddItem(MenuInsert, "MenuTexPrtIdx", utf8("索引を出力する(&O) / \\printindex"), [this] { MenuTexPrtIdxClick(); });
+    AddItem(MenuInsert, "MenuTexSakuin", utf8("索引語を指定する(S)... / \\index"), [this] { MenuTexSakuinClick(); },
             {}, 5124);
-    AddItem(MenuInsert, "MenuTexSakuin2", u("入れ子の索引語を指定する(&I)... / \\index"),
+    AddItem(MenuInsert, "MenuTexSakuin2", utf8("入れ子の索引語を指定する(&I)... / \\index"),
             [this] { MenuTexSakuin2Click(); }, {}, 5180);
 
     // ---- the HyperTeX sub-menu ----
-    MenuTexinHyper = new QMenu(u("HyperTeX(&X)"), this);
+    MenuTexinHyper = new QMenu(utf8("HyperTeX(&X)"), this);
     MenuTexinHyper->setObjectName("MenuTexinHyper");
     QAction* hyper = AddItem(MenuInsert, "MenuTexinHyper", MenuTexinHyper->title(), nullptr);
     if (hyper) hyper->setMenu(MenuTexinHyper);
-    AddItem(MenuTexinHyper, "MenuTexinHyperName", u("ラベル貼付(&N)..."), [this] { MenuTexinHyperNameClick(); }, {},
+    AddItem(MenuTexinHyper, "MenuTexinHyperName", utf8("ラベル貼付(&N)..."), [this] { MenuTexinHyperNameClick(); }, {},
             5126);
-    AddItem(MenuTexinHyper, "MenuTexinHyperRef", u("ラベル参照(&R)..."), [this] { MenuTexinHyperRefClick(); }, {},
+    AddItem(MenuTexinHyper, "MenuTexinHyperRef", utf8("ラベル参照(&R)..."), [this] { MenuTexinHyperRefClick(); }, {},
             5127);
-    AddItem(MenuTexinHyper, "MenuTexinHypRefURL", u("URL参照(&U)..."), [this] { MenuTexinHypRefURLClick(); }, {},
+    AddItem(MenuTexinHyper, "MenuTexinHypRefURL", utf8("URL参照(&U)..."), [this] { MenuTexinHypRefURLClick(); }, {},
             5128);
 
     // ---- format menu: the box, and inline verbatim beside the verbatim environment ----
-    AddItem(MenuFormat, "MenuFormatFbox", u("枠で囲む(&W) / \\fbox"), [this] { MenuFormatFboxClick(); });
-    InsertItem(MenuFormat, Item("MenuFormatVerbVerbatim"), "MenuFormatVerbVerb", u("文中に挿入(&V) / \\verb"),
+    AddItem(MenuFormat, "MenuFormatFbox", utf8("枠で囲む(&W) / \\fbox"), [this] { MenuFormatFboxClick(); });
+    InsertItem(MenuFormat, Item("MenuFormatVerbVerbatim"), "MenuFormatVerbVerb", utf8("文中に挿入(&V) / \\verb"),
                [this] { MenuFormatVerbVerbClick(); });
 
     // ---- the verbatim pop-up and its tool button ----
     PopupMenuVerb = new QMenu(this);
     PopupMenuVerb->setObjectName("PopupMenuVerb");
-    AddItem(PopupMenuVerb, "PopupVerb", u("文中に挿入 / \\verb"), [this] { MenuFormatVerbVerbClick(); });
-    AddItem(PopupMenuVerb, "PopupVerbatim", u("複数行出力 / \\verbatim環境"),
+    AddItem(PopupMenuVerb, "PopupVerb", utf8("文中に挿入 / \\verb"), [this] { MenuFormatVerbVerbClick(); });
+    AddItem(PopupMenuVerb, "PopupVerbatim", utf8("複数行出力 / \\verbatim環境"),
             [this] { OnMenuTexHaiti(Item("PopupVerbatim")); });
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonShoVerb", u("文中に挿入 / \\verb"), u("verb"),
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonShoVerb", utf8("文中に挿入 / \\verb"), utf8("verb"),
                   [this] { sbVerbClick(); });
 }

@@ -9,6 +9,7 @@
 #include "core/insertion/PickerFamily.h"
 #include "insert/EditDialog.h"
 #include "insert/StructureBuilder.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -19,8 +20,6 @@ constexpr const char* kTableOfContents = "\\tableofcontents\r\n";
 constexpr const char* kListOfFigures = "\\listoffigures\r\n";
 constexpr const char* kListOfTables = "\\listoftables\r\n";
 constexpr const char* kAppendix = "\\appendix\r\n";
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 

@@ -6,6 +6,9 @@
 #include <QString>
 #include <cstdint>
 
+#include "insert/FiguresBuilder.h"
+#include "insert/TablesBuilder.h"
+
 struct LastUsed {
     // citation style, math space, math font
     int LastCiteKind = 0;
@@ -26,31 +29,14 @@ struct LastUsed {
     // line of the go-to-line dialog
     int16_t LastJumpLine = 1;
     // figure
-    bool FigurePlaceHere = false;
-    bool FigurePlaceTop = true;
-    bool FigurePlaceBottom = true;
-    bool FigurePlacePage = false;
-    int FigureAlign = 2;
-    bool FigureSizeOn = false;
-    bool FigureGraphics = true;
-    bool FigureAspect = false;
-    bool FigureLabel = true;
-    int FigureWidth = 100;
-    int FigureHeight = 100;
+    figures::FigureChoices Figure;
     // marginal note size, breaks (dialog and pop-up share it), label and page references
     int LastMarginparSize = 0;
     int LastBreakIndex = 0;
     int LastRefKind = 0;
     int LastPageRefKind = 0;
     // text-to-table conversion
-    int TableChangeAlign = 1;
-    int TableChangeSeparator = 0;
-    bool TableChangeHere = true;
-    bool TableChangeTop = true;
-    bool TableChangeBottom = true;
-    bool TableChangePage = true;
-    bool TableChangeVRules = true;
-    bool TableChangeHRules = true;
+    tables::ConversionChoices TableChange;
     // text-to-matrix conversion
     int ArrayConvBracket = 0;
     int ArrayConvAlign = 1;
@@ -78,15 +64,7 @@ struct LastUsed {
     // special characters
     int LastSpecialChar = 0;
     // table
-    bool TablePlaceHere = false;
-    bool TablePlaceTop = true;
-    bool TablePlaceBottom = true;
-    bool TablePlacePage = false;
-    int TableAlign = 1;
-    int TableRows = 2;
-    int TableColumns = 2;
-    bool TableVRules = true;
-    bool TableHRules = true;
+    tables::TableChoices Table;
     // package group and the math picker families
     int LastPackageGroup = 0;
     int LastMathInt = 0;

@@ -14,10 +14,9 @@
 #include "insert/PreambleStore.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 const char* const kDocumentStyleQuestion =
     "文書中に\\documentstyleを発見しました。\r\n"

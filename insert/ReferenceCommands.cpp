@@ -11,12 +11,7 @@
 #include "insert/ReferencesDialogs.h"
 #include "platform/Cp932.h"
 #include "platform/RichEdit.h"
-
-namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
-
-}  // namespace
+#include "platform/Utf8.h"
 
 void TForm1::MenuInsertLabelClick()
 {

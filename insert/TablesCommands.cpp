@@ -12,64 +12,15 @@
 #include "core/insertion/PickerFamily.h"
 #include "insert/TablesBuilder.h"
 #include "insert/TablesDialogs.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-tables::TableChoices tableChoices(const LastUsed& l)
-{
-    tables::TableChoices c;
-    c.placement = {l.TablePlaceHere, l.TablePlaceTop, l.TablePlaceBottom, l.TablePlacePage};
-    c.align = l.TableAlign;
-    c.rows = l.TableRows;
-    c.columns = l.TableColumns;
-    c.verticalRules = l.TableVRules;
-    c.horizontalRules = l.TableHRules;
-    return c;
-}
-
-void keepTableChoices(LastUsed& l, const tables::TableChoices& c)
-{
-    l.TablePlaceHere = c.placement.here;
-    l.TablePlaceTop = c.placement.top;
-    l.TablePlaceBottom = c.placement.bottom;
-    l.TablePlacePage = c.placement.page;
-    l.TableAlign = c.align;
-    l.TableRows = c.rows;
-    l.TableColumns = c.columns;
-    l.TableVRules = c.verticalRules;
-    l.TableHRules = c.horizontalRules;
-}
-
-tables::ConversionChoices conversionChoices(const LastUsed& l)
-{
-    tables::ConversionChoices c;
-    c.placement = {l.TableChangeHere, l.TableChangeTop, l.TableChangeBottom, l.TableChangePage};
-    c.align = l.TableChangeAlign;
-    c.separator = l.TableChangeSeparator;
-    c.verticalRules = l.TableChangeVRules;
-    c.horizontalRules = l.TableChangeHRules;
-    return c;
-}
-
-void keepConversionChoices(LastUsed& l, const tables::ConversionChoices& c)
-{
-    l.TableChangeHere = c.placement.here;
-    l.TableChangeTop = c.placement.top;
-    l.TableChangeBottom = c.placement.bottom;
-    l.TableChangePage = c.placement.page;
-    l.TableChangeAlign = c.align;
-    l.TableChangeSeparator = c.separator;
-    l.TableChangeVRules = c.verticalRules;
-    l.TableChangeHRules = c.horizontalRules;
-}
 
 // Inserts over the selection when it fits the editor; the caret moves back
 // as the insertion says.
 void insertChecked(TForm1& form, const wrap::Insertion& insertion, const char* caption)
 {
-    if (road::fitsOrWarn(form, insertion.text.size(), u(caption))) road::apply(form, insertion);
+    if (road::fitsOrWarn(form, insertion.text.size(), utf8(caption))) road::apply(form, insertion);
 }
 
 }  // namespace
@@ -78,9 +29,9 @@ void TForm1::MenuTexTableClick()
 {
     const wrap::EditorState editor = road::editorState(*this);
     road::ask<TFormTable>(
-        *this, {"MenuTexTable"}, [this](TFormTable& d) { d.SetChoices(tableChoices(Last)); },
+        *this, {"MenuTexTable"}, [this](TFormTable& d) { d.SetChoices(Last.Table); },
         [&](TFormTable& d) { insertChecked(*this, tables::tableSkeleton(d.Choices(), editor), "作表"); },
-        [this](TFormTable& d) { keepTableChoices(Last, d.Choices()); });
+        [this](TFormTable& d) { Last.Table = d.Choices(); });
 }
 
 void TForm1::PopupHlineClick() { InsertText("\\hline "); }
@@ -123,7 +74,7 @@ void TForm1::PopupMulticolumnClick()
         },
         [this](TFormCell& d) {
             const std::string text = tables::multicolumn(d.Choices());
-            if (road::fitsOrWarn(*this, text.size(), u("セル結合"))) InsertText(text);
+            if (road::fitsOrWarn(*this, text.size(), utf8("セル結合"))) InsertText(text);
         },
         [this](TFormCell& d) {
             const tables::MergedCellChoices c = d.Choices();
@@ -138,19 +89,19 @@ void TForm1::MenuTableChangeClick()
 {
     const wrap::EditorState editor = road::editorState(*this);
     if (!editor.hasSelection()) {
-        ask::messageBox(u("タブ文字等で区切られたテキストを元に、TeXの表を作成する機能です。\r\n"
+        ask::messageBox(utf8("タブ文字等で区切られたテキストを元に、TeXの表を作成する機能です。\r\n"
                           "通常は、表計算ソフトからコピー＆ペーストして、\r\n"
                           "それをTeXの表にしたい時にこの機能を使用します。\r\n"
                           "表に変換したい部分を選択して、このコマンドを実行して下さい。"),
-                        u("表変換"), MB_OK | MB_ICONINFORMATION);
+                        utf8("表変換"), MB_OK | MB_ICONINFORMATION);
         return;
     }
     road::ask<TFormTableChange>(
-        *this, {}, [this](TFormTableChange& d) { d.SetChoices(conversionChoices(Last)); },
+        *this, {}, [this](TFormTableChange& d) { d.SetChoices(Last.TableChange); },
         [&](TFormTableChange& d) {
             insertChecked(*this, {tables::convertedTable(editor.selText, d.Choices()), 0}, "表変換");
         },
-        [this](TFormTableChange& d) { keepConversionChoices(Last, d.Choices()); });
+        [this](TFormTableChange& d) { Last.TableChange = d.Choices(); });
 }
 
 void TForm1::sbTableClick()
@@ -182,7 +133,7 @@ void TForm1::BuildTableCommands()
          &TForm1::MenuTableChangeClick, 5200},
     };
 
-    MenuTexinHyou = new QMenu(u("表(&H)"), this);
+    MenuTexinHyou = new QMenu(utf8("表(&H)"), this);
     MenuTexinHyou->setObjectName("MenuTexinHyou");
     if (MenuInsert) MenuInsert->addSeparator();
     QAction* sub = AddItem(MenuInsert, "MenuTexinHyou", MenuTexinHyou->title(), nullptr);
@@ -191,8 +142,8 @@ void TForm1::BuildTableCommands()
     PopupMenuTable->setObjectName("PopupMenuTable");
     for (const TableItem& item : kItems) {
         auto handler = [this, h = item.handler] { (this->*h)(); };
-        AddItem(MenuTexinHyou, item.menuItem, u(item.menuCaption), handler, {}, item.helpContext);
-        AddItem(PopupMenuTable, item.popupItem, u(item.popupCaption), handler, {}, item.helpContext);
+        AddItem(MenuTexinHyou, item.menuItem, utf8(item.menuCaption), handler, {}, item.helpContext);
+        AddItem(PopupMenuTable, item.popupItem, utf8(item.popupCaption), handler, {}, item.helpContext);
     }
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInTable", u("表を挿入する"), u("表"), [this] { sbTableClick(); });
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInTable", utf8("表を挿入する"), utf8("表"), [this] { sbTableClick(); });
 }

@@ -8,10 +8,9 @@
 #include "insert/EditDialog.h"
 #include "insert/TitleBuilder.h"
 #include "insert/TitleDialogs.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 // Selects the old command, when there is one, and puts the new one there.
 void applyEdit(TForm1& form, const title::Edit& edit)

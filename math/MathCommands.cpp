@@ -7,10 +7,9 @@
 #include "core/insertion/PickerFamily.h"
 #include "math/Fractions.h"
 #include "math/MathModes.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 QMenu* addSubMenu(TForm1& form, QMenu* parent, const char* name, const char* caption, int helpContext)
 {

@@ -11,10 +11,9 @@
 #include "core/insertion/DialogRoad.h"
 #include "forms/MathSpaceForms.h"
 #include "math/MathSpace.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 const road::Steps kSpaceSteps{"MenuMathSpace", road::Placement::ScreenCentre};
 const road::Steps kFontSteps{"MenuMathFont", road::Placement::ScreenCentre};

@@ -7,10 +7,9 @@
 #include "core/insertion/DialogRoad.h"
 #include "forms/MatrixForms.h"
 #include "math/Matrix.h"
+#include "platform/Utf8.h"
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 // The editor refuses a text that would take it past its length limit; the
 // user hears why instead of seeing nothing happen.

@@ -14,12 +14,11 @@
 #include "core/insertion/PickerFamily.h"
 #include "forms/ScriptForms.h"
 #include "math/Scripts.h"
+#include "platform/Utf8.h"
 
 using scripts::Script;
 
 namespace {
-
-QString utf8(const char* text) { return QString::fromUtf8(text); }
 
 // The resident dialog of a script, made anew when the one kept belongs to
 // another main window (it would insert into that one).

@@ -1,5 +1,6 @@
 // The colour settings dialog: table editing, class colours, colour files.
 #include "core/colour/ColorSettings.h"
+#include "forms/ColorStructForms.h"
 
 #include "platform/Ask.h"
 #include "platform/Help.h"
@@ -37,13 +38,16 @@ QString changeFileExt(const QString& path, const QString& extension)
 
 // ---- row dialog ----
 
-TFormColorSet::TFormColorSet(QWidget* parent) : QDialog(parent)
+TFormColorSet::TFormColorSet(QWidget* parent)
+    : QDialog(parent), layout_(std::make_unique<FormColorSetUi>()), ui(*layout_)
 {
     ui.setupUi(this);
     connect(ui.OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui.BtnColChange, &QPushButton::clicked, this, [this] { BtnColChangeClick(); });
 }
+
+TFormColorSet::~TFormColorSet() = default;
 
 void TFormColorSet::SetColor(unsigned color)
 {
@@ -59,7 +63,8 @@ void TFormColorSet::BtnColChangeClick()
 
 // ---- settings dialog ----
 
-TFormColorStruct::TFormColorStruct(QWidget* parent) : QDialog(parent)
+TFormColorStruct::TFormColorStruct(QWidget* parent)
+    : QDialog(parent), layout_(std::make_unique<FormColorStructUi>()), ui(*layout_)
 {
     ui.setupUi(this);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -92,6 +97,8 @@ TFormColorStruct::TFormColorStruct(QWidget* parent) : QDialog(parent)
     flag(ui.cbZen, &ColorClassSettings::ZenOn);
     flag(ui.cbRemItalic, &ColorClassSettings::RemItalic);
 }
+
+TFormColorStruct::~TFormColorStruct() = default;
 
 void TFormColorStruct::showEvent(QShowEvent* event)
 {

@@ -2,14 +2,24 @@
 // The colour settings dialog and its row dialog.  The dialog edits its own
 // copy (Data); nothing reaches the main window before OK.
 #include "core/colour/ColorFile.h"
-#include "forms/ColorStructForms.h"
 
 #include <QDialog>
+#include <memory>
+
+// The widgets of each dialog, laid out in forms/.
+struct FormColorSetUi;
+struct FormColorStructUi;
 
 class TFormColorSet : public QDialog {
 public:
     explicit TFormColorSet(QWidget* parent = nullptr);
-    FormColorSetUi ui;
+    ~TFormColorSet() override;
+
+private:
+    std::unique_ptr<FormColorSetUi> layout_;
+
+public:
+    FormColorSetUi& ui;
     unsigned Color = 0;  // what CPanel2 shows
     void SetColor(unsigned color);
     void BtnColChangeClick();
@@ -18,7 +28,13 @@ public:
 class TFormColorStruct : public QDialog {
 public:
     explicit TFormColorStruct(QWidget* parent = nullptr);
-    FormColorStructUi ui;
+    ~TFormColorStruct() override;
+
+private:
+    std::unique_ptr<FormColorStructUi> layout_;
+
+public:
+    FormColorStructUi& ui;
     ColorSettings Data;
     int HelpContext = 9100;
     QString ProgramDir;  // the colour files' folder is ProgramDir + "/QuillColor"

@@ -11,14 +11,13 @@
 #include "core/insertion/PickerDialog.h"
 #include "core/insertion/PickerFamily.h"
 #include "platform/Ask.h"
+#include "platform/Utf8.h"
 
 namespace picker {
 
 namespace {
 
 constexpr int kPopupPictureSize = 24;
-
-QString utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
 int* lastOf(TForm1& form, const Family& family) { return family.last ? &(form.Last.*family.last) : nullptr; }
 

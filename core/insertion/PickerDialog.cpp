@@ -12,12 +12,11 @@
 
 #include "core/insertion/GlyphPicture.h"
 #include "platform/Cp932.h"
+#include "platform/Utf8.h"
 
 namespace {
 
 constexpr int kRowsPerColumn = 5;
-
-QString utf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // Heading, label and line navigation.
 #include "core/navigation/Navigation.h"
+#include "forms/NavigationForms.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,7 +20,8 @@ TFormMidasiSearch* FormMidasiSearch = nullptr;
 TFormLabelSearch* FormLabelSearch = nullptr;
 
 TSearchListForm::TSearchListForm(TForm1* owner, const QString& caption, const QString& hint, int helpContext)
-    : QDialog(owner), HelpContext(helpContext), owner_(owner) {
+    : QDialog(owner), layout_(std::make_unique<FormSearchListUi>()), ui(*layout_), HelpContext(helpContext),
+      owner_(owner) {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
@@ -28,6 +30,8 @@ TSearchListForm::TSearchListForm(TForm1* owner, const QString& caption, const QS
     connect(ui.BitBtn1, &QPushButton::clicked, this, [this] { close(); });
     connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
 }
+
+TSearchListForm::~TSearchListForm() = default;
 
 void TSearchListForm::ShowForm() {
     if (isVisible()) {
@@ -92,7 +96,8 @@ std::vector<navigation::NavEntry> TFormLabelSearch::Scan(const std::string& text
     return navigation::FindLabels(text);
 }
 
-TFormLineJump::TFormLineJump(QWidget* owner) : QDialog(owner) {
+TFormLineJump::TFormLineJump(QWidget* owner)
+    : QDialog(owner), layout_(std::make_unique<FormLineJumpUi>()), ui(*layout_) {
     setObjectName("FormLineJump");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui.setupUi(this);
@@ -100,6 +105,8 @@ TFormLineJump::TFormLineJump(QWidget* owner) : QDialog(owner) {
     connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
 }
+
+TFormLineJump::~TFormLineJump() = default;
 
 void TFormLineJump::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -2,10 +2,14 @@
 // The heading list, the label list (resident, modeless, above the main
 // window) and the go-to-line dialog.
 #include <QDialog>
+#include <memory>
 #include <vector>
 
 #include "core/navigation/NavigationScan.h"
-#include "forms/NavigationForms.h"
+
+// The widgets of each dialog, laid out in forms/.
+struct FormSearchListUi;
+struct FormLineJumpUi;
 
 class TForm1;
 
@@ -14,7 +18,13 @@ class TSearchListForm : public QDialog {
     Q_OBJECT
 public:
     TSearchListForm(TForm1* owner, const QString& caption, const QString& hint, int helpContext);
-    FormSearchListUi ui;
+    ~TSearchListForm() override;
+
+private:
+    std::unique_ptr<FormSearchListUi> layout_;
+
+public:
+    FormSearchListUi& ui;
     int HelpContext;
     // The entries of the last scan, in list order.
     const std::vector<navigation::NavEntry>& Entries() const { return entries_; }
@@ -56,7 +66,13 @@ class TFormLineJump : public QDialog {
     Q_OBJECT
 public:
     explicit TFormLineJump(QWidget* owner);
-    FormLineJumpUi ui;
+    ~TFormLineJump() override;
+
+private:
+    std::unique_ptr<FormLineJumpUi> layout_;
+
+public:
+    FormLineJumpUi& ui;
     int HelpContext = 3050;
 
 protected:

@@ -1,4 +1,5 @@
 #include "core/options/EditorOptions.h"
+#include "forms/SearchToolForms.h"
 
 #include <QComboBox>
 #include <QCheckBox>
@@ -33,10 +34,13 @@ int colSizeOfItem(int item) {
 }
 }  // namespace editoptions
 
-TFormEdit::TFormEdit(QWidget* owner, int helpContext) : QDialog(owner), HelpContext(helpContext) {
+TFormEdit::TFormEdit(QWidget* owner, int helpContext)
+    : QDialog(owner), layout_(std::make_unique<FormEditUi>()), ui(*layout_), HelpContext(helpContext) {
     ui.setupUi(this);
     connect(ui.buttons.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
 }
+
+TFormEdit::~TFormEdit() = default;
 
 void TFormEdit::SetColMaxSize(int kilobytes) { ui.cbColSize->setCurrentIndex(editoptions::colSizeItemFor(kilobytes)); }
 

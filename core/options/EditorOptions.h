@@ -2,8 +2,10 @@
 // The editor settings dialog: auto indent, backup, tab stops, the Tab key's
 // blanks and the rules that switch colour syntax on and off at loading.
 #include <QDialog>
+#include <memory>
 
-#include "forms/SearchToolForms.h"
+// The widgets of each dialog, laid out in forms/.
+struct FormEditUi;
 
 namespace editoptions {
 // The size list's item for a stored "ColMaxSize" in KB: -1 is the last item
@@ -17,7 +19,13 @@ int colSizeOfItem(int item);
 class TFormEdit : public QDialog {
 public:
     TFormEdit(QWidget* owner, int helpContext);
-    FormEditUi ui;
+    ~TFormEdit() override;
+
+private:
+    std::unique_ptr<FormEditUi> layout_;
+
+public:
+    FormEditUi& ui;
     int HelpContext;
     void SetColMaxSize(int kilobytes);
     int GetColMaxSize() const;

@@ -13,6 +13,7 @@
 #include "core/undo/MultiUndo.h"
 #include "core/search/Search.h"
 #include "core/search/SearchForms.h"
+#include "forms/SearchToolForms.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "platform/Scope.h"

@@ -1,5 +1,6 @@
 // The find and replace dialogs.
 #include "core/search/SearchForms.h"
+#include "forms/SearchToolForms.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,7 +71,8 @@ void SearchDialogBase::placeOnFirstShow() {
 
 // ---- TFormSearch ----
 
-TFormSearch::TFormSearch(QWidget* owner) : SearchDialogBase(owner) {
+TFormSearch::TFormSearch(QWidget* owner)
+    : SearchDialogBase(owner), layout_(std::make_unique<FormSearchUi>()), ui(*layout_) {
     ui.setupUi(this);
     HelpContext = 3010;
     setFixedSize(sizeHint());
@@ -80,6 +82,8 @@ TFormSearch::TFormSearch(QWidget* owner) : SearchDialogBase(owner) {
     connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     connect(ui.BtnHelp, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
 }
+
+TFormSearch::~TFormSearch() = default;
 
 void TFormSearch::showEvent(QShowEvent* event) {
     placeOnFirstShow();
@@ -101,7 +105,8 @@ void TFormSearch::BtnFindClick() {
 
 // ---- TFormReplace ----
 
-TFormReplace::TFormReplace(QWidget* owner) : SearchDialogBase(owner) {
+TFormReplace::TFormReplace(QWidget* owner)
+    : SearchDialogBase(owner), layout_(std::make_unique<FormReplaceUi>()), ui(*layout_) {
     ui.setupUi(this);
     HelpContext = 3040;
     addEditingActions();
@@ -112,6 +117,8 @@ TFormReplace::TFormReplace(QWidget* owner) : SearchDialogBase(owner) {
     connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     connect(ui.BtnHelp, &QPushButton::clicked, this, [] { help::showContext(3030); });
 }
+
+TFormReplace::~TFormReplace() = default;
 
 void TFormReplace::showEvent(QShowEvent* event) {
     placeOnFirstShow();

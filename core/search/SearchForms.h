@@ -4,8 +4,12 @@
 // every search to the main window, which reads the editor afresh each time.
 #include <QDialog>
 #include <QPointer>
+#include <memory>
 
-#include "forms/SearchToolForms.h"
+class QLineEdit;
+// The widgets of each dialog, laid out in forms/.
+struct FormSearchUi;
+struct FormReplaceUi;
 
 class TForm1;
 
@@ -37,7 +41,13 @@ class TFormSearch : public SearchDialogBase {
     Q_OBJECT
 public:
     explicit TFormSearch(QWidget* owner);
-    FormSearchUi ui;
+    ~TFormSearch() override;
+
+private:
+    std::unique_ptr<FormSearchUi> layout_;
+
+public:
+    FormSearchUi& ui;
     void FormShow();
     void EditFindChange();
     void BtnFindClick();
@@ -51,7 +61,13 @@ class TFormReplace : public SearchDialogBase {
     Q_OBJECT
 public:
     explicit TFormReplace(QWidget* owner);
-    FormReplaceUi ui;
+    ~TFormReplace() override;
+
+private:
+    std::unique_ptr<FormReplaceUi> layout_;
+
+public:
+    FormReplaceUi& ui;
     void FormShow();
     void EditFindChange();
     void BtnFindClick();

@@ -202,9 +202,9 @@ TEST_F(FiguresTest, BitmapFigureWithThePreamblesPackage)
     EXPECT_EQ(text(), expected.text);
     EXPECT_EQ(f.RichEdit->SelStart(), expected.caret);
     EXPECT_EQ(f.FigureFilterIndex, 10);
-    EXPECT_TRUE(f.Last.FigureSizeOn);
-    EXPECT_FALSE(f.Last.FigureGraphics);
-    EXPECT_EQ(f.Last.FigureHeight, 50);
+    EXPECT_TRUE(f.Last.Figure.sizeOn);
+    EXPECT_FALSE(f.Last.Figure.graphics);
+    EXPECT_EQ(f.Last.Figure.height, 50);
 }
 
 TEST_F(FiguresTest, EncapsulatedPostScriptNeedsNoSize)

@@ -36,15 +36,15 @@ TEST(LastUsed, StartValuesFollowTheTable)
          (v() << l.LastSmallGreek << l.LastLargeGreek << l.LastAccent).text, "0, 0, 0"},
         {"MenuSearchLineJumpClick", (v() << int(l.LastJumpLine)).text, "1"},
         {"MenuInsertFigureClick",
-         (v() << l.FigurePlaceHere << l.FigurePlaceTop << l.FigurePlaceBottom << l.FigurePlacePage << l.FigureAlign
-              << l.FigureSizeOn << l.FigureGraphics << l.FigureAspect << l.FigureLabel << l.FigureWidth
-              << l.FigureHeight).text,
+         (v() << l.Figure.placement.here << l.Figure.placement.top << l.Figure.placement.bottom << l.Figure.placement.page << l.Figure.align
+              << l.Figure.sizeOn << l.Figure.graphics << l.Figure.aspect << l.Figure.label << l.Figure.width
+              << l.Figure.height).text,
          "false, true, true, false, 2, false, true, false, true, 100, 100"},
         {"MenuInsertMarginparClick, MenuInsertDanrakuClick, MenuInsertRefClick, MenuInsertPageRefClick",
          (v() << l.LastMarginparSize << l.LastBreakIndex << l.LastRefKind << l.LastPageRefKind).text, "0, 0, 0, 0"},
         {"MenuTableChangeClick",
-         (v() << l.TableChangeAlign << l.TableChangeSeparator << l.TableChangeHere << l.TableChangeTop
-              << l.TableChangeBottom << l.TableChangePage << l.TableChangeVRules << l.TableChangeHRules).text,
+         (v() << l.TableChange.align << l.TableChange.separator << l.TableChange.placement.here << l.TableChange.placement.top
+              << l.TableChange.placement.bottom << l.TableChange.placement.page << l.TableChange.verticalRules << l.TableChange.horizontalRules).text,
          "1, 0, true, true, true, true, true, true"},
         {"MenuMathArrayChangeClick",
          (v() << l.ArrayConvBracket << l.ArrayConvAlign << l.ArrayConvSeparator << l.ArrayConvVRules
@@ -61,8 +61,8 @@ TEST(LastUsed, StartValuesFollowTheTable)
          "0, 1, 2, 2, false, false"},
         {"MenuInsTokusyuClick", (v() << l.LastSpecialChar).text, "0"},
         {"MenuTexTableClick",
-         (v() << l.TablePlaceHere << l.TablePlaceTop << l.TablePlaceBottom << l.TablePlacePage << l.TableAlign
-              << l.TableRows << l.TableColumns << l.TableVRules << l.TableHRules).text,
+         (v() << l.Table.placement.here << l.Table.placement.top << l.Table.placement.bottom << l.Table.placement.page << l.Table.align
+              << l.Table.rows << l.Table.columns << l.Table.verticalRules << l.Table.horizontalRules).text,
          "false, true, true, false, 1, 2, 2, true, true"},
         {"MenuTexPreUsepackageClick and the math pickers",
          (v() << l.LastPackageGroup << l.LastMathInt << l.LastMathKigou << l.LastMathEnzansi << l.LastMathKankeisi

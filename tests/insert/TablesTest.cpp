@@ -154,7 +154,7 @@ TEST_F(TablesFixture, TableDialogRemembersItsChoicesAndPutsTheCaretInTheFirstCel
         trigger("MenuTexTable");
     }
     EXPECT_EQ(text(), "xy");
-    EXPECT_EQ(form.Last.TableColumns, 3);
+    EXPECT_EQ(form.Last.Table.columns, 3);
     testsupport::ScriptedAsk ask;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormTable&>(dialog);
@@ -268,8 +268,8 @@ TEST_F(TablesFixture, ConversionReplacesTheSelection)
                                  " \\\\\r\n\\end{tabular}\r\n\\end{center}\r\n\\end{table}\r\n\r\nafter";
     EXPECT_EQ(text(), expected);
     EXPECT_EQ(caret(), int(expected.size()) - 7);
-    EXPECT_EQ(form.Last.TableChangeSeparator, 2);
-    EXPECT_FALSE(form.Last.TableChangeHRules);
+    EXPECT_EQ(form.Last.TableChange.separator, 2);
+    EXPECT_FALSE(form.Last.TableChange.horizontalRules);
 }
 
 TEST_F(TablesFixture, ConversionPastTheLengthLimitChangesNothing)

@@ -12,6 +12,7 @@
 
 #include "app/Form1.h"
 #include "core/colour/ColorSettings.h"
+#include "forms/ColorStructForms.h"
 #include "platform/Registry.h"
 #include "tests/support/ScriptedAsk.h"
 

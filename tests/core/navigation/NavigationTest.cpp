@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 
+#include "forms/NavigationForms.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/options/EditorOptions.h"
+#include "forms/SearchToolForms.h"
 #include "tests/app/AppFixture.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "core/search/Search.h"
 #include "core/search/SearchForms.h"
 #include "core/undo/MultiUndo.h"
+#include "forms/SearchToolForms.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 

@@ -7,6 +7,7 @@
 
 #include "core/search/Search.h"
 #include "core/search/SearchForms.h"
+#include "forms/SearchToolForms.h"
 #include "tests/app/AppFixture.h"
 
 namespace {
