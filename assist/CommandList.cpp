@@ -5,8 +5,8 @@
 #include <QSaveFile>
 #include <stdexcept>
 
+#include "core/settings/Keys.h"
 #include "platform/Cp932.h"
-#include "platform/Registry.h"
 
 static void initAssistResources() { Q_INIT_RESOURCE(assist); }
 
@@ -128,60 +128,44 @@ QStringList splitLines(const QString& text)
 }
 
 // The one place that knows how "\CmdAssist" is laid out in the store.
-Settings readSettings(unsigned long rootKey, const QString& regKey)
+Settings readSettings(unsigned long, const QString& regKey)
 {
+    const settings::Store store(regKey);
     Settings s;
-    TRegistry reg;
-    reg.RootKey = rootKey;
-    reg.OpenKey(regKey + "\\CmdAssist", true);
+    // An option outside 0 and 1 reads as 0.
+    const auto option = [&store](const settings::Integer& v) {
+        const int value = store.read(v);
+        return value == 0 || value == 1 ? value : 0;
+    };
     {
+        // The reads write the missing options' defaults; the batch puts them
+        // into the file together with the list.
         settings::Batch batch;
-        if (!reg.ValueExists("Command")) reg.WriteString("Command", joinLines(builtinCommands()));
-        for (const char* name : {"Space", "Kigou", "Kakutei", "List"})
-            if (!reg.ValueExists(name)) reg.WriteInteger(name, 0);
-        if (!reg.ValueExists("Gakusyuu")) reg.WriteBool("Gakusyuu", true);
+        if (!store.exists(key::CmdAssistCommand.value))
+            store.write(key::CmdAssistCommand, joinLines(builtinCommands()));
+        s.space = option(key::CmdAssistSpace);
+        s.kigou = option(key::CmdAssistKigou);
+        s.kakutei = option(key::CmdAssistKakutei);
+        s.list = option(key::CmdAssistList);
+        s.gakusyuu = store.read(key::CmdAssistGakusyuu);
         batch.commit();
     }
-    try {
-        s.commands = splitLines(reg.ReadString("Command"));
-    } catch (const ERegistryException&) {
-        s.commands = builtinCommands();
-    }
-    const auto option = [&reg](const char* name) {
-        try {
-            const int v = reg.ReadInteger(name);
-            return v == 0 || v == 1 ? v : 0;
-        } catch (const ERegistryException&) {
-            return 0;
-        }
-    };
-    s.space = option("Space");
-    s.kigou = option("Kigou");
-    s.kakutei = option("Kakutei");
-    s.list = option("List");
-    try {
-        s.gakusyuu = reg.ReadBool("Gakusyuu");
-    } catch (const ERegistryException&) {
-        s.gakusyuu = true;
-    }
-    reg.CloseKey();
+    const std::optional<QString> commands = store.find(key::CmdAssistCommand);
+    s.commands = commands ? splitLines(*commands) : builtinCommands();
     return s;
 }
 
-void writeSettings(unsigned long rootKey, const QString& regKey, const Settings& s)
+void writeSettings(unsigned long, const QString& regKey, const Settings& s)
 {
-    TRegistry reg;
-    reg.RootKey = rootKey;
-    reg.OpenKey(regKey + "\\CmdAssist", true);
+    const settings::Store store(regKey);
     settings::Batch batch;
-    reg.WriteString("Command", joinLines(s.commands));
-    reg.WriteInteger("Space", s.space);
-    reg.WriteInteger("Kigou", s.kigou);
-    reg.WriteInteger("Kakutei", s.kakutei);
-    reg.WriteInteger("List", s.list);
-    reg.WriteBool("Gakusyuu", s.gakusyuu);
+    store.write(key::CmdAssistCommand, joinLines(s.commands));
+    store.write(key::CmdAssistSpace, s.space);
+    store.write(key::CmdAssistKigou, s.kigou);
+    store.write(key::CmdAssistKakutei, s.kakutei);
+    store.write(key::CmdAssistList, s.list);
+    store.write(key::CmdAssistGakusyuu, s.gakusyuu);
     batch.commit();
-    reg.CloseKey();
 }
 
 namespace qma {

@@ -2,14 +2,14 @@
 
 #include <QRegularExpression>
 
+#include "core/settings/Keys.h"
 #include "platform/Cp932.h"
-#include "platform/Registry.h"
 
 namespace scripts {
 
 namespace {
 
-QString valueName(Script script) { return script == Script::Up ? "Up" : "Down"; }
+const settings::Text& listKey(Script script) { return script == Script::Up ? key::MathSoejiUp : key::MathSoejiDown; }
 
 bool usable(const QString& text)
 {
@@ -61,28 +61,18 @@ QString storedText(const QString& memoText)
 
 QString defaultList(Script script) { return script == Script::Up ? "\\infty" : "-\\infty"; }
 
-// The one place that reads the stored lists.
+// The one place that reads the stored lists: a missing, unreadable or
+// unusable list is the default one.
 QString readList(const QString& settingsKey, Script script)
 {
-    try {
-        TRegistry reg;
-        reg.OpenKey(settingsKey + "\\MathSoeji", true);
-        const QString name = valueName(script);
-        QString text = reg.ValueExists(name) ? reg.ReadString(name) : defaultList(script);
-        reg.CloseKey();
-        return usable(text) ? text : defaultList(script);
-    } catch (const ERegistryException&) {
-        return defaultList(script);
-    }
+    const std::optional<QString> text = settings::Store(settingsKey).find(listKey(script));
+    return text && usable(*text) ? *text : defaultList(script);
 }
 
 // The one place that writes them.
 void writeList(const QString& settingsKey, Script script, const QString& text)
 {
-    TRegistry reg;
-    reg.OpenKey(settingsKey + "\\MathSoeji", true);
-    reg.WriteString(valueName(script), text);
-    reg.CloseKey();
+    settings::Store(settingsKey).write(listKey(script), text);
 }
 
 }  // namespace scripts

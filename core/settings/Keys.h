@@ -86,6 +86,14 @@ inline constexpr Text SpellOption = text("TeXSetting", "SpellOption", "");
 inline constexpr Text MathSoejiUp = text("MathSoeji", "Up", "\\infty");
 inline constexpr Text MathSoejiDown = text("MathSoeji", "Down", "-\\infty");
 inline constexpr Text UserPackage = text("UserPackage", "Package", "");
+// Command assist: its list (the built-in one when missing, written by its
+// reader) and its options.
+inline constexpr Text CmdAssistCommand = text("CmdAssist", "Command", "");
+inline constexpr Integer CmdAssistSpace = integer("CmdAssist", "Space", 0);
+inline constexpr Integer CmdAssistKigou = integer("CmdAssist", "Kigou", 0);
+inline constexpr Integer CmdAssistKakutei = integer("CmdAssist", "Kakutei", 0);
+inline constexpr Integer CmdAssistList = integer("CmdAssist", "List", 0);
+inline constexpr Boolean CmdAssistGakusyuu = boolean("CmdAssist", "Gakusyuu", true);
 inline constexpr TextRows RecentFile = textRows("Recent", "RecentFile", "");      // 1..RecentCount
 inline constexpr TextRows UserDefineTitle = textRows("UserDefine", "Title", "Not Defined");  // 1..48
 inline constexpr TextRows UserDefineText = textRows("UserDefine", "Define", "");

@@ -161,6 +161,14 @@ std::optional<QString> Store::find(const TextRows& rows, int n) const
     return s.value;
 }
 
+std::optional<QString> Store::find(const Text& v) const
+{
+    String s = readString(pathOf(root_, v.value), QString::fromLatin1(v.value.name));
+    if (s.found != Found::Readable)
+        return std::nullopt;
+    return s.value;
+}
+
 void Store::write(const IntegerRows& rows, int n, int value) const
 {
     writeNumber(pathOf(root_, rows.value), rowName(rows.value, n), rows.value, value);

@@ -96,6 +96,7 @@ public:
     // A row that has no default: nothing when missing or of the wrong type,
     // and nothing is written.
     std::optional<QString> find(const TextRows& rows, int n) const;
+    std::optional<QString> find(const Text& v) const;
     void write(const IntegerRows& rows, int n, int value) const;
     void write(const BooleanRows& rows, int n, bool value) const;
     void write(const TextRows& rows, int n, const QString& value) const;

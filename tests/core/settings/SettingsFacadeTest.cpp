@@ -106,6 +106,16 @@ TEST_F(SettingsFacade, MissingValuesAreWrittenUnlessTheWindowSavesThemAtClose)
     EXPECT_EQ(rawValue(kTestRoot + "\\View", "Bar"), "missing");
     EXPECT_FALSE(store.find(rows, 1).has_value());
     EXPECT_EQ(rawValue(kTestRoot + "\\List", "Entry1"), "missing") << "a row without a default is not invented";
+    // A single text found or not, never repaired: a missing or wrong-typed
+    // one stays as it is for its reader to decide.
+    static constexpr Text single = text("List", "Single", "x");
+    EXPECT_FALSE(store.find(single).has_value());
+    EXPECT_EQ(rawValue(kTestRoot + "\\List", "Single"), "missing");
+    writeRaw(kTestRoot + "\\List", "Single", "dword:5");
+    EXPECT_FALSE(store.find(single).has_value());
+    EXPECT_EQ(rawValue(kTestRoot + "\\List", "Single"), "dword:5");
+    store.write(single, "");
+    EXPECT_EQ(store.find(single), QString(""));
 
     store.write(atClose, false);
     EXPECT_EQ(rawValue(kTestRoot + "\\View", "Bar"), "sz:0");
