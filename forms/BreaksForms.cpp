@@ -20,27 +20,10 @@ using formparts::addButtons;
 using formparts::named;
 using formparts::u;
 
-// Enter in the memo adds no line: it presses the dialog's OK button instead.
-class EnterPressesOk : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (auto* ok = parent()->findChild<QPushButton*>("BitBtn1")) ok->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 QPlainTextEdit* memo(QDialog* dialog)
 {
     auto* m = named(new QPlainTextEdit(dialog), "Memo1");
-    m->installEventFilter(new EnterPressesOk(dialog));
+    formparts::enterPressesOk(m, dialog);
     m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m->setTabChangesFocus(true);
     return m;

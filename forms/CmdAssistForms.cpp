@@ -196,10 +196,7 @@ TFormCmdAssistSetting::TFormCmdAssistSetting(QWidget* owner) : TDialogForm(owner
     }
     outer->addLayout(grid);
 
-    formparts::addButtons(this, outer);
-    BitBtn1 = findChild<QPushButton*>("BitBtn1");
-    BitBtn2 = findChild<QPushButton*>("BitBtn2");
-    BitBtn3 = findChild<QPushButton*>("BitBtn3");
+    formparts::addButtons(this, outer).keep(BitBtn1, BitBtn2, BitBtn3);
     WireButtons();
 
     connect(BtnAdd, &QPushButton::clicked, this, [this] { runGuarded(&TFormCmdAssistSetting::BtnAddClick); });

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 int RadioGroup::ItemIndex() const { return buttons ? buttons->checkedId() : -1; }
@@ -55,6 +56,28 @@ void RadioGroup::SetItems(const QStringList& items)
 }
 
 namespace formparts {
+
+namespace {
+
+class EnterPressesOk : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (auto* ok = parent()->findChild<QPushButton*>(kRoadButtons.ok)) ok->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void enterPressesOk(QWidget* memo, QDialog* dialog) { memo->installEventFilter(new EnterPressesOk(dialog)); }
 
 RadioGroup radioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
                       int columns, int checked, Fill fill)

@@ -103,6 +103,10 @@ struct ButtonRow {
 
 ButtonRow buttonRow(QWidget* dialog, const ButtonNames& names = kRoadButtons, int flags = 0);
 
+// Enter in a one-line memo adds no line: it presses the dialog's OK button
+// (the one the dialog road wires) instead.
+void enterPressesOk(QWidget* memo, QDialog* dialog);
+
 // OK, Cancel and Help under the names the dialog road wires, below the rest.
 inline ButtonRow addButtons(QDialog* dialog, QBoxLayout* into)
 {

@@ -23,8 +23,6 @@ using scripts::Script;
 
 namespace {
 
-QPushButton* button(QDialog* dialog, const char* name) { return dialog->findChild<QPushButton*>(name); }
-
 void centreOnScreen(QWidget& widget)
 {
     widget.adjustSize();
@@ -77,10 +75,10 @@ TFormMathSetting::TFormMathSetting(Script script, QWidget* owner) : TDialogForm(
     auto* main = new QVBoxLayout(this);
     main->addWidget(Label1);
     main->addWidget(Memo);
-    formparts::addButtons(this, main);
+    const formparts::ButtonRow buttons = formparts::addButtons(this, main);
     WireButtons();
     // A line break in the memo belongs to the text, not to the OK button.
-    if (QPushButton* ok = button(this, "BitBtn1")) ok->setAutoDefault(false);
+    buttons.ok->setAutoDefault(false);
 }
 
 void fillScriptList(QListWidget& list, const QString& text)
@@ -153,10 +151,7 @@ TFormMathUp::TFormMathUp(const QString& settingsKey, Script script, QWidget* own
     main->addWidget(RadioButton1);
     main->addWidget(RadioButton2);
     main->addLayout(listRow);
-    formparts::addButtons(this, main);
-    BitBtn1 = button(this, "BitBtn1");
-    BitBtn2 = button(this, "BitBtn2");
-    BitBtn3 = button(this, "BitBtn3");
+    formparts::addButtons(this, main).keep(BitBtn1, BitBtn2, BitBtn3);
     WireButtons();
 
     FormCreate();
@@ -224,10 +219,7 @@ TFormMathUpDown::TFormMathUpDown(const QString& settingsKey, QWidget* owner)
     sides->addWidget(GroupBox1);
     auto* main = new QVBoxLayout(this);
     main->addLayout(sides);
-    formparts::addButtons(this, main);
-    BitBtn1 = button(this, "BitBtn1");
-    BitBtn2 = button(this, "BitBtn2");
-    BitBtn3 = button(this, "BitBtn3");
+    formparts::addButtons(this, main).keep(BitBtn1, BitBtn2, BitBtn3);
     WireButtons();
 
     FormCreate();

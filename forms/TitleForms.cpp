@@ -18,23 +18,6 @@ using formparts::u;
 
 using formparts::named;
 
-// Enter in the memo adds no line: it presses the dialog's OK button instead.
-class EnterPressesOk : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (auto* ok = parent()->findChild<QPushButton*>("BitBtn1")) ok->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 }  // namespace
 
 void FormTitleUi::setupUi(QDialog* dialog)
@@ -45,7 +28,7 @@ void FormTitleUi::setupUi(QDialog* dialog)
     auto* layout = new QVBoxLayout(dialog);
     Label1 = named(new QLabel(u("タイトル："), dialog), "Label1");
     Memo1 = named(new QPlainTextEdit(dialog), "Memo1");
-    Memo1->installEventFilter(new EnterPressesOk(dialog));
+    formparts::enterPressesOk(Memo1, dialog);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setTabChangesFocus(false);  // Tab is typed into the title
     Label1->setBuddy(Memo1);

@@ -14,14 +14,9 @@
 
 namespace {
 
-// The caret marker of these tests: "|" is LaTeX's column rule.
-constexpr const char* kCaret = "<|>";
-
-testsupport::CaretText caretText(const std::string& marked) { return testsupport::splitCaret(marked, kCaret); }
-std::string marked(const wrap::Insertion& ins)
-{
-    return testsupport::markCaret(ins.text, int(ins.text.size()) - ins.caretBack, kCaret);
-}
+using testsupport::kTableCaret;
+testsupport::CaretText caretText(const std::string& marked) { return testsupport::splitCaret(marked, kTableCaret); }
+std::string marked(const wrap::Insertion& ins) { return testsupport::markInsertion(ins, kTableCaret); }
 
 using testsupport::sjis;
 

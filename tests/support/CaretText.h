@@ -51,4 +51,15 @@ inline std::string markCaret(const std::string& text, int caret, const std::stri
     return out;
 }
 
+// A builder's insertion (its text, and the caret counted back from the end)
+// with the marker at the caret.
+template <class Insertion>
+std::string markInsertion(const Insertion& ins, const std::string& marker = "|")
+{
+    return markCaret(ins.text, int(ins.text.size()) - ins.caretBack, marker);
+}
+
+// The caret marker of table and figure texts, where "|" is a column rule.
+inline constexpr const char* kTableCaret = "<|>";
+
 }  // namespace testsupport
