@@ -171,6 +171,8 @@ void TForm1::ResumeExplorer() {
     else
         DocumentExplorer->SetText({});
     DocumentExplorer->Resume();
+    // The pass has the text as it is now; the timer need not run another.
+    TextChanged = false;
 }
 
 void TForm1::TimerTreeViewTimer() {
