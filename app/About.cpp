@@ -18,14 +18,16 @@ public:
     using QLabel::QLabel;
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
         QLabel::mouseReleaseEvent(event);
         help::openHomePage();
     }
 };
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
+TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
+{
     setObjectName("AboutBox");
     setWindowTitle(QString::fromUtf8("バージョン情報"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -83,7 +85,8 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-void TAboutBox::keyPressEvent(QKeyEvent* event) {
+void TAboutBox::keyPressEvent(QKeyEvent* event)
+{
     if (event->key() == Qt::Key_F1) {
         help::showContext(HelpContext);
         return;

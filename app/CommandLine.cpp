@@ -4,13 +4,15 @@
 #include <algorithm>
 
 namespace cmdline {
-QString documentPath(const QString& parameter) {
+QString documentPath(const QString& parameter)
+{
     if (parameter == "~") return QDir::homePath();
     if (parameter.startsWith("~/")) return QDir::homePath() + parameter.mid(1);
     return parameter;
 }
 
-std::optional<int> jumpSwitchLine(const QString& parameter) {
+std::optional<int> jumpSwitchLine(const QString& parameter)
+{
     if (parameter.size() < 3 || parameter[0] != '/' || (parameter[1] != 'j' && parameter[1] != 'J'))
         return std::nullopt;
     const QString digits = parameter.mid(2);
@@ -22,14 +24,16 @@ std::optional<int> jumpSwitchLine(const QString& parameter) {
     return line;
 }
 
-std::optional<int> jumpLine(const QStringList& parameters) {
+std::optional<int> jumpLine(const QStringList& parameters)
+{
     if (parameters.size() < 2) return std::nullopt;
     return jumpSwitchLine(parameters.front());
 }
 }  // namespace cmdline
 
 namespace placement {
-QRect clampToScreen(const QRect& wanted, const QRect& available) {
+QRect clampToScreen(const QRect& wanted, const QRect& available)
+{
     QRect r = wanted;
     if (r.width() <= 0) r.setWidth(875);
     if (r.height() <= 0) r.setHeight(600);

@@ -34,7 +34,8 @@ TForm1* Form1 = nullptr;
 namespace {
 // The Windows font names the settings carry resolve to the Japanese fonts
 // installed here, so a stored "ＭＳ ゴシック" renders Japanese text.
-void installFontSubstitutions() {
+void installFontSubstitutions()
+{
     static bool done = false;
     if (done) return;
     done = true;
@@ -47,7 +48,8 @@ void installFontSubstitutions() {
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 }  // namespace
 
-TForm1::TForm1(QWidget* owner) : QMainWindow(owner) {
+TForm1::TForm1(QWidget* owner) : QMainWindow(owner)
+{
     Form1 = this;
     installFontSubstitutions();
     ignoreFileSizeSignal();
@@ -58,7 +60,8 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner) {
     Form1Create();
 }
 
-TForm1::~TForm1() {
+TForm1::~TForm1()
+{
     // A window destroyed without being closed (tests, a failed start) still
     // has to stop its threads before the widgets they read go away.
     if (!closing_) {
@@ -91,7 +94,8 @@ TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
 }
 
-void TForm1::Form1Create() {
+void TForm1::Form1Create()
+{
     // Owned here so that a failing step never leaves it on top of the screen.
     auto splash = std::make_unique<TForm3>();
     splash->show();
@@ -127,7 +131,8 @@ void TForm1::Form1Create() {
     RichEdit->SetMaxLength(512000);
 }
 
-void TForm1::WireEditor() {
+void TForm1::WireEditor()
+{
     // Every editor event reaches its handler behind the exception boundary.
     RichEdit->OnChange = [this] { Guard([this] { RichEditChange(); }); };
     RichEdit->OnSelectionChange = [this] { Guard([this] { RichEditSelectionChange(); }); };
@@ -141,7 +146,8 @@ void TForm1::WireEditor() {
     RichEdit->OnDropFiles = [this](const QStringList& files) { Guard([&] { WMDropFiles(files); }); };
 }
 
-void TForm1::FormShow() {
+void TForm1::FormShow()
+{
     shownOnce_ = true;
     // A document that cannot be read is reported and the window still comes
     // up with the rest of the show step done.
@@ -171,11 +177,13 @@ void TForm1::FormShow() {
     });
 }
 
-void TForm1::JumpToLineParameter(const QString& parameter) {
+void TForm1::JumpToLineParameter(const QString& parameter)
+{
     if (auto line = cmdline::jumpSwitchLine(parameter)) SelectLineForJump(*line);
 }
 
-bool TForm1::SelectLineForJump(int line) {
+bool TForm1::SelectLineForJump(int line)
+{
     if (line < 1) return false;
     const int start = RichEdit->LineIndex(line - 1);
     if (start < 0) return false;
@@ -189,7 +197,8 @@ bool TForm1::SelectLineForJump(int line) {
     return true;
 }
 
-void TForm1::ApplyWordWrap() {
+void TForm1::ApplyWordWrap()
+{
     scope::ViewKeeper keep(*RichEdit);
     const settings::Store store = Settings();
     // Colouring needs wrapped lines, so it switches wrapping on.
@@ -203,7 +212,8 @@ void TForm1::ApplyWordWrap() {
     }
 }
 
-void TForm1::ApplyWindowPlacement() {
+void TForm1::ApplyWindowPlacement()
+{
     const settings::Store store = Settings();
     const int state = store.read(key::WindowState);
     WindowTop = store.read(key::WindowTop);
@@ -215,8 +225,7 @@ void TForm1::ApplyWindowPlacement() {
     // that is gone: keep the window reachable.
     QRect available;
     if (QScreen* screen = QGuiApplication::primaryScreen()) available = screen->availableGeometry();
-    const QRect normal = placement::clampToScreen(
-        QRect(WindowLeft, WindowTop, WindowWidth, WindowHeight), available);
+    const QRect normal = placement::clampToScreen(QRect(WindowLeft, WindowTop, WindowWidth, WindowHeight), available);
     // Placed even when maximised, so that restoring returns to the stored
     // normal geometry.
     move(normal.topLeft());
@@ -227,16 +236,18 @@ void TForm1::ApplyWindowPlacement() {
     store.write(key::WindowLeft, normal.left() + 16);
 }
 
-void TForm1::Form1OnActivate() {
+void TForm1::Form1OnActivate()
+{
     if (RichEdit) RichEdit->setFocus();
 }
 
-void TForm1::WMDropFiles(const QStringList& files) {
+void TForm1::WMDropFiles(const QStringList& files)
+{
     activateWindow();
     raise();
     if (files.size() >= 2) {
-        ask::messageBox(QString::fromUtf8("Drag&Dropで２つ以上のファイルを開くことはできません。"),
-                        "Drag&Drop", MB_OK | MB_ICONERROR);
+        ask::messageBox(QString::fromUtf8("Drag&Dropで２つ以上のファイルを開くことはできません。"), "Drag&Drop",
+                        MB_OK | MB_ICONERROR);
     } else if (files.size() == 1) {
         Guard([&] {
             const bool discard =
@@ -256,15 +267,15 @@ void TForm1::WMDropFiles(const QStringList& files) {
     Guard([this] { UpdateModifiedPanel(); });
 }
 
-void TForm1::FormCloseQuery(bool& CanClose) {
+void TForm1::FormCloseQuery(bool& CanClose)
+{
     // The question comes before any settings access, so a failing store can
     // never close a modified document unasked, and a question that fails
     // keeps the window open.
     const bool asked = Guard([&] {
         if (RichEdit->Modified()) {
             const int answer = ask::messageBox(QString::fromUtf8("変更されています。保存しますか。"),
-                                               QString::fromUtf8("Quillmarkの終了"),
-                                               MB_YESNOCANCEL | MB_ICONQUESTION);
+                                               QString::fromUtf8("Quillmarkの終了"), MB_YESNOCANCEL | MB_ICONQUESTION);
             if (answer == IDYES) {
                 MenuFileSaveClick();
                 CanClose = !RichEdit->Modified();
@@ -284,7 +295,8 @@ void TForm1::FormCloseQuery(bool& CanClose) {
     });
 }
 
-void TForm1::WriteWindowPlacement() {
+void TForm1::WriteWindowPlacement()
+{
     const settings::Store store = Settings();
     const Qt::WindowStates states = windowState();
     // A maximised or minimised window stores the geometry it returns to.
@@ -305,7 +317,8 @@ void TForm1::WriteWindowPlacement() {
     store.write(key::WindowState, state);
 }
 
-void TForm1::Form1CloseClick() {
+void TForm1::Form1CloseClick()
+{
     closing_ = true;
     hide();
     TimerTreeView->stop();
@@ -328,7 +341,8 @@ void TForm1::Form1CloseClick() {
     UndoManager = nullptr;
 }
 
-bool TForm1::event(QEvent* event) {
+bool TForm1::event(QEvent* event)
+{
     // Status tips of menu items and tool buttons are the application's hints:
     // they go to the hint panel, not over the whole status bar.
     if (event->type() == QEvent::StatusTip) {
@@ -338,7 +352,8 @@ bool TForm1::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void TForm1::closeEvent(QCloseEvent* event)
+{
     if (closing_) {
         event->accept();
         return;
@@ -353,18 +368,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void TForm1::showEvent(QShowEvent* event)
+{
     QMainWindow::showEvent(event);
     if (!shownOnce_) FormShow();
 }
 
-void TForm1::changeEvent(QEvent* event) {
+void TForm1::changeEvent(QEvent* event)
+{
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form1OnActivate();
 }
 
 namespace {
-QStringList localFilesOf(const QMimeData* mime) {
+QStringList localFilesOf(const QMimeData* mime)
+{
     QStringList files;
     if (!mime || !mime->hasUrls()) return files;
     for (const QUrl& url : mime->urls())
@@ -373,11 +391,13 @@ QStringList localFilesOf(const QMimeData* mime) {
 }
 }  // namespace
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
     if (!localFilesOf(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void TForm1::dropEvent(QDropEvent* event) {
+void TForm1::dropEvent(QDropEvent* event)
+{
     const QStringList files = localFilesOf(event->mimeData());
     if (files.isEmpty()) return;
     event->acceptProposedAction();

@@ -56,7 +56,7 @@ public:
     QString RegKey = settings::programKey();
     // The settings below RegKey, through the typed facade.
     settings::Store Settings() const { return settings::Store(RegKey); }
-    QString ProgramDir;       // folder of the executable, no trailing slash
+    QString ProgramDir;  // folder of the executable, no trailing slash
     QString AppTitle = "Quillmark";
     QString CaptionSuffix = " - Quillmark";
     bool StartingUp = true;   // set while Form1Create runs
@@ -125,16 +125,13 @@ public:
 
     // Menu items, tool buttons and pop-up items by their component name.
     QAction* Item(const QString& name) const;
-    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
-                     std::function<void()> handler, const QKeySequence& shortcut = {},
-                     int helpContext = 0);
+    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler,
+                     const QKeySequence& shortcut = {}, int helpContext = 0);
     // Inserts before another action of the same menu (nullptr appends).
     QAction* InsertItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                        std::function<void()> handler, const QKeySequence& shortcut = {},
-                        int helpContext = 0);
-    QAction* AddToolButton(QToolBar* bar, const QString& name, const QString& hint,
-                           const QString& iconText, std::function<void()> handler,
-                           bool checkable = false);
+                        std::function<void()> handler, const QKeySequence& shortcut = {}, int helpContext = 0);
+    QAction* AddToolButton(QToolBar* bar, const QString& name, const QString& hint, const QString& iconText,
+                           std::function<void()> handler, bool checkable = false);
     // Runs a handler behind the window's one exception boundary: whatever it
     // throws is shown in an "Error Message" box instead of crossing a Qt
     // signal.  True when the handler ran to its end.
@@ -149,7 +146,7 @@ public:
     QString CurrentDir;
     bool AutoCommand = true;
     bool AutoColor = true;
-    unsigned FontColor = 0;        // 0x00BBGGRR
+    unsigned FontColor = 0;  // 0x00BBGGRR
     unsigned BackColor = 0xFFFFFF;
     std::array<ParentFileEntry, 128> ParentTable{};
     std::array<QString, 5> RecentFile{};
@@ -211,7 +208,7 @@ public:
     void MenuFilePrintClick();
     void MenuFileQuitClick();
     void MenuFileRec1Click(int index);  // index: the item's Tag, 1..5
-    void BuildFileCommands();  // File menu items before "Quillmarkの終了(&X)"
+    void BuildFileCommands();           // File menu items before "Quillmarkの終了(&X)"
     void NewDocument();
     void ClearDocument();  // the no-document state, by-products left alone
     void OpenDocument();
@@ -232,14 +229,14 @@ public:
     std::array<bool, 2048> CmdAst{};
     int ComNum = 0;
     ColorClassSettings ColorClasses;  // colours of the token classes other than the table's
-    std::string EditText;  // the copy of the editor text the scanner reads
+    std::string EditText;             // the copy of the editor text the scanner reads
     void LoadColorSettings();
     void ColorTableChanged();
     void ColorizeRange(int from, int to, bool showProgress);
     void SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color);
     int FindNextTokenStart(int from, int to, int& kind);
-    int FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold,
-                             unsigned& color, int& length);
+    int FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
+                             int& length);
     bool MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
                            const std::string& name);
     bool TeXCommandLength(int& length, const std::string& window);

@@ -18,16 +18,11 @@ struct TopMenu {
     const char* caption;
 };
 const TopMenu kTopMenus[] = {
-    {&TForm1::MenuFile, "MenuFile", "ファイル(&F)"},
-    {&TForm1::MenuEdit, "MenuEdit", "編集(&E)"},
-    {&TForm1::MenuSearch, "MenuSearch", "検索(&S)"},
-    {&TForm1::MenuView, "MenuView", "表示(&V)"},
-    {&TForm1::MenuInsert, "MenuInsert", "TeX挿入(&I)"},
-    {&TForm1::MenuFormat, "MenuFormat", "TeX書式(&T)"},
-    {&TForm1::MenuMath, "MenuMath", "TeX数式(&M)"},
-    {&TForm1::MenuPreamble, "MenuPreamble", "TeXプリアンブル(&P)"},
-    {&TForm1::MenuTex, "MenuTex", "TeX処理(&X)"},
-    {&TForm1::MenuOption, "MenuOption", "設定(&O)"},
+    {&TForm1::MenuFile, "MenuFile", "ファイル(&F)"},    {&TForm1::MenuEdit, "MenuEdit", "編集(&E)"},
+    {&TForm1::MenuSearch, "MenuSearch", "検索(&S)"},    {&TForm1::MenuView, "MenuView", "表示(&V)"},
+    {&TForm1::MenuInsert, "MenuInsert", "TeX挿入(&I)"}, {&TForm1::MenuFormat, "MenuFormat", "TeX書式(&T)"},
+    {&TForm1::MenuMath, "MenuMath", "TeX数式(&M)"},     {&TForm1::MenuPreamble, "MenuPreamble", "TeXプリアンブル(&P)"},
+    {&TForm1::MenuTex, "MenuTex", "TeX処理(&X)"},       {&TForm1::MenuOption, "MenuOption", "設定(&O)"},
     {&TForm1::MenuHelp, "MenuHelp", "ヘルプ(&H)"},
 };
 
@@ -35,28 +30,20 @@ const TopMenu kTopMenus[] = {
 // them; a new subsystem adds its line here.
 using Builder = void (TForm1::*)();
 const Builder kCommandBuilders[] = {
-    &TForm1::BuildFileCommands,   &TForm1::BuildEditCommands, &TForm1::BuildColorCommands,
-    &TForm1::BuildColorSettingsCommands,
-    &TForm1::BuildSearchToolsCommands,
-    &TForm1::BuildInsertCommands, &TForm1::BuildMathCommands, &TForm1::BuildTeXCommands,
-    &TForm1::BuildLogCommands,    &TForm1::BuildTeXExtraCommands, &TForm1::BuildAssistCommands,
-    &TForm1::BuildCmdAssistCommands,
-    &TForm1::BuildBreakCommands,
-    &TForm1::BuildSearchNavigationCommands,
-    &TForm1::BuildTitleCommands,
-    &TForm1::BuildReferenceCommands,
-    &TForm1::BuildIndexBoxCommands,
-    &TForm1::BuildFontCommands,
-    &TForm1::BuildMathSpaceFontCommands,
-    &TForm1::BuildBracketCommands,
-    &TForm1::BuildMathPickerCommands,
-    &TForm1::BuildTextPickerCommands,
-    &TForm1::BuildTableCommands,
-    &TForm1::BuildFigureCommands,
-    &TForm1::BuildScriptCommands,
-    &TForm1::BuildMatrixCommands,
-    &TForm1::BuildPreambleCommands,
-    &TForm1::BuildBibCommands,
+    &TForm1::BuildFileCommands,          &TForm1::BuildEditCommands,
+    &TForm1::BuildColorCommands,         &TForm1::BuildColorSettingsCommands,
+    &TForm1::BuildSearchToolsCommands,   &TForm1::BuildInsertCommands,
+    &TForm1::BuildMathCommands,          &TForm1::BuildTeXCommands,
+    &TForm1::BuildLogCommands,           &TForm1::BuildTeXExtraCommands,
+    &TForm1::BuildAssistCommands,        &TForm1::BuildCmdAssistCommands,
+    &TForm1::BuildBreakCommands,         &TForm1::BuildSearchNavigationCommands,
+    &TForm1::BuildTitleCommands,         &TForm1::BuildReferenceCommands,
+    &TForm1::BuildIndexBoxCommands,      &TForm1::BuildFontCommands,
+    &TForm1::BuildMathSpaceFontCommands, &TForm1::BuildBracketCommands,
+    &TForm1::BuildMathPickerCommands,    &TForm1::BuildTextPickerCommands,
+    &TForm1::BuildTableCommands,         &TForm1::BuildFigureCommands,
+    &TForm1::BuildScriptCommands,        &TForm1::BuildMatrixCommands,
+    &TForm1::BuildPreambleCommands,      &TForm1::BuildBibCommands,
     &TForm1::BuildUserCommands,
 };
 
@@ -73,7 +60,8 @@ const ViewItem kViewItems[] = {
     {"MenuViewStatusBar", "ステータスバー(&S)", &TForm1::MenuViewStatusBarClick},
 };
 
-QString plainCaption(const QString& caption) {
+QString plainCaption(const QString& caption)
+{
     QString text = caption;
     const int amp = text.indexOf("(&");
     if (amp >= 0 && text.indexOf(')', amp) == amp + 3) text.remove(amp, 4);
@@ -83,7 +71,8 @@ QString plainCaption(const QString& caption) {
 }
 }  // namespace
 
-void TForm1::BuildMenus() {
+void TForm1::BuildMenus()
+{
     for (const TopMenu& top : kTopMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(top.caption));
         menu->setObjectName(top.name);
@@ -91,21 +80,24 @@ void TForm1::BuildMenus() {
     }
 
     for (const ViewItem& v : kViewItems) {
-        QAction* item = AddItem(MenuView, v.name, QString::fromUtf8(v.caption), [this, h = v.handler] { (this->*h)(); });
+        QAction* item =
+            AddItem(MenuView, v.name, QString::fromUtf8(v.caption), [this, h = v.handler] { (this->*h)(); });
         item->setCheckable(true);
     }
     connect(MenuView, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuViewClick(); }); });
 
-    AddItem(MenuHelp, "MenuHelpContents", QString::fromUtf8("目次(&C)"), [this] { MenuHelpContentsClick(); },
-            QKeySequence(Qt::Key_F1));
+    AddItem(
+        MenuHelp, "MenuHelpContents", QString::fromUtf8("目次(&C)"), [this] { MenuHelpContentsClick(); },
+        QKeySequence(Qt::Key_F1));
     AddItem(MenuHelp, "MenuHelpKeyword", QString::fromUtf8("キーワード検索(&K)"), [this] { MenuHelpKeywordClick(); });
     MenuHelp->addSeparator();
     AddItem(MenuHelp, "MenuHelpHomepage", QString::fromUtf8("Quillmarkのホームページ(&H)"),
             [this] { MenuHelpHomepageClick(); });
-    AddItem(MenuHelp, "MenuHelpVersion", QString::fromUtf8("バージョン情報(&A)..."), [this] { MenuHelpVersionClick(); });
+    AddItem(MenuHelp, "MenuHelpVersion", QString::fromUtf8("バージョン情報(&A)..."),
+            [this] { MenuHelpVersionClick(); });
 
-    MenuFileQuit = AddItem(MenuFile, "MenuFileQuit", QString::fromUtf8("Quillmarkの終了(&X)"),
-                           [this] { MenuFileQuitClick(); });
+    MenuFileQuit =
+        AddItem(MenuFile, "MenuFileQuit", QString::fromUtf8("Quillmarkの終了(&X)"), [this] { MenuFileQuitClick(); });
 
     for (Builder build : kCommandBuilders) Guard([this, build] { (this->*build)(); });
 
@@ -127,12 +119,14 @@ QAction* TForm1::Item(const QString& name) const { return items_.value(name, nul
 int TForm1::HelpContextOf(const QString& itemName) const { return helpContexts_.value(itemName, 0); }
 
 QAction* TForm1::AddItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler,
-                         const QKeySequence& shortcut, int helpContext) {
+                         const QKeySequence& shortcut, int helpContext)
+{
     return InsertItem(menu, nullptr, name, caption, std::move(handler), shortcut, helpContext);
 }
 
 QAction* TForm1::InsertItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                            std::function<void()> handler, const QKeySequence& shortcut, int helpContext) {
+                            std::function<void()> handler, const QKeySequence& shortcut, int helpContext)
+{
     auto* item = new QAction(caption, menu ? static_cast<QObject*>(menu) : this);
     item->setObjectName(name);
     if (!shortcut.isEmpty()) {
@@ -151,7 +145,8 @@ QAction* TForm1::InsertItem(QMenu* menu, QAction* before, const QString& name, c
 }
 
 QAction* TForm1::AddToolButton(QToolBar* bar, const QString& name, const QString& hint, const QString& iconText,
-                               std::function<void()> handler, bool checkable) {
+                               std::function<void()> handler, bool checkable)
+{
     auto* button = new QAction(iconText.isEmpty() ? plainCaption(hint) : iconText, bar);
     button->setObjectName(name);
     button->setToolTip(hint);
@@ -165,7 +160,8 @@ QAction* TForm1::AddToolButton(QToolBar* bar, const QString& name, const QString
     return button;
 }
 
-bool TForm1::Guard(const std::function<void()>& handler) {
+bool TForm1::Guard(const std::function<void()>& handler)
+{
     if (!handler) return true;
     try {
         handler();
@@ -184,7 +180,8 @@ void TForm1::N47Click() { help::showContext(4010); }
 
 void TForm1::MenuHelpHomepageClick() { help::openHomePage(); }
 
-void TForm1::MenuHelpVersionClick() {
+void TForm1::MenuHelpVersionClick()
+{
     TAboutBox about(this);
     if (const int context = HelpContextOf("MenuHelpVersion")) about.HelpContext = context;
     ask::execModal(about);

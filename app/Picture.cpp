@@ -6,7 +6,8 @@
 
 namespace {
 // The feather in a 100 x 100 box, tip of the nib at the lower left.
-QPainterPath featherPath() {
+QPainterPath featherPath()
+{
     QPainterPath vane;
     vane.moveTo(12, 92);
     vane.cubicTo(22, 60, 48, 22, 92, 6);
@@ -16,7 +17,8 @@ QPainterPath featherPath() {
 }
 }  // namespace
 
-void paintQuillPicture(QPainter& painter, const QRect& area, bool withTitle) {
+void paintQuillPicture(QPainter& painter, const QRect& area, bool withTitle)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -76,7 +78,8 @@ void paintQuillPicture(QPainter& painter, const QRect& area, bool withTitle) {
     painter.restore();
 }
 
-QPixmap quillPicture(const QSize& size, bool withTitle) {
+QPixmap quillPicture(const QSize& size, bool withTitle)
+{
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

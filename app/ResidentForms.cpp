@@ -8,17 +8,20 @@
 #include "platform/Translations.h"
 
 namespace {
-std::map<int, ResidentFormFactory>& factories() {
+std::map<int, ResidentFormFactory>& factories()
+{
     static std::map<int, ResidentFormFactory> table;
     return table;
 }
 }  // namespace
 
-void registerResidentForm(ResidentForm order, ResidentFormFactory factory) {
+void registerResidentForm(ResidentForm order, ResidentFormFactory factory)
+{
     factories()[static_cast<int>(order)] = std::move(factory);
 }
 
-int createResidentForms(TForm1& main) {
+int createResidentForms(TForm1& main)
+{
     int created = 0;
     for (auto& [order, factory] : factories()) {
         if (!factory) continue;
@@ -28,7 +31,8 @@ int createResidentForms(TForm1& main) {
     return created;
 }
 
-int runQuillmark(QApplication& application) {
+int runQuillmark(QApplication& application)
+{
     application.setApplicationName("Quillmark");
     translations::installQtJapanese(application);
     TForm1* main = nullptr;

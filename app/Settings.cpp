@@ -26,7 +26,8 @@ constexpr int kFormatBarWidth = kOsMajorVersion == 5 ? 784 : 838;
 constexpr int kMathBarWidth = kOsMajorVersion == 5 ? 734 : 822;
 constexpr int kMinExplorerWidth = 30;
 
-void tellAboutQuarantine(const QString& movedTo) {
+void tellAboutQuarantine(const QString& movedTo)
+{
     ask::messageBox(QString::fromUtf8("設定ファイルを読み込めませんでした。\r\n"
                                       "元のファイルを %1 に移し，既定の設定で起動します。")
                         .arg(movedTo),
@@ -34,7 +35,8 @@ void tellAboutQuarantine(const QString& movedTo) {
 }
 }  // namespace
 
-void reportSettingsWriteFailures() {
+void reportSettingsWriteFailures()
+{
     // Told once, from the event loop: the store calls this with itself locked.
     settings::setWriteFailureReporter([](const QString& reason) {
         QMetaObject::invokeMethod(
@@ -49,7 +51,8 @@ void reportSettingsWriteFailures() {
     });
 }
 
-void TForm1::SetDocuExpWidth(int width) {
+void TForm1::SetDocuExpWidth(int width)
+{
     docuExpWidth_ = std::max(width, kMinExplorerWidth);
     if (!Splitter1) return;
     QList<int> sizes = Splitter1->sizes();
@@ -59,7 +62,8 @@ void TForm1::SetDocuExpWidth(int width) {
     Splitter1->setSizes({docuExpWidth_, std::max(total - docuExpWidth_, 1)});
 }
 
-void TForm1::ReadViewSettings() {
+void TForm1::ReadViewSettings()
+{
     const settings::Store store = Settings();
     ToolBarFile->setHidden(!store.read(key::ViewEdit));
     ToolBarTeXShosiki->setMinimumWidth(kFormatBarWidth);
@@ -74,7 +78,8 @@ void TForm1::ReadViewSettings() {
     StatusBar->setHidden(!store.read(key::ViewStatusBar));
 }
 
-void TForm1::WriteViewSettings() {
+void TForm1::WriteViewSettings()
+{
     // The window is hidden by now, so what counts is whether each bar or pane was
     // switched off, not whether it is on screen.
     const settings::Store store = Settings();
@@ -86,7 +91,8 @@ void TForm1::WriteViewSettings() {
     store.write(key::ViewStatusBar, !StatusBar->isHidden());
 }
 
-void TForm1::ReadParentTable() {
+void TForm1::ReadParentTable()
+{
     const settings::Store store = Settings();
     for (int i = 0; i < layout::ParentCount; ++i) {
         ParentTable[i].Child = store.read(key::ParentChild, i);
@@ -95,7 +101,8 @@ void TForm1::ReadParentTable() {
     }
 }
 
-void TForm1::WriteParentTable() {
+void TForm1::WriteParentTable()
+{
     const settings::Store store = Settings();
     settings::Batch batch;
     for (int i = 0; i < layout::ParentCount; ++i) {
@@ -106,7 +113,8 @@ void TForm1::WriteParentTable() {
     batch.commit();
 }
 
-void TForm1::LoadSettings() {
+void TForm1::LoadSettings()
+{
     // A store that cannot be parsed is moved aside; the user hears of it
     // and the program starts with defaults instead of failing.
     QString movedTo;

@@ -6,8 +6,8 @@
 
 #include "app/Picture.h"
 
-TForm3::TForm3(QWidget* owner)
-    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+TForm3::TForm3(QWidget* owner) : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
     setObjectName("Form3");
     setFixedSize(288, 302);
     setCursor(Qt::WaitCursor);
@@ -18,7 +18,8 @@ TForm3::TForm3(QWidget* owner)
     }
 }
 
-void TForm3::paintEvent(QPaintEvent*) {
+void TForm3::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     paintQuillPicture(painter, rect(), true);
 }

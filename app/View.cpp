@@ -26,7 +26,8 @@ public:
     QSize minimumSizeHint() const override { return {QToolBar::minimumSizeHint().width(), kToolBarHeight}; }
 };
 
-QToolBar* makeToolBar(QWidget* parent, const char* name) {
+QToolBar* makeToolBar(QWidget* parent, const char* name)
+{
     auto* bar = new FixedHeightToolBar(parent);
     bar->setObjectName(name);
     bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -50,7 +51,8 @@ constexpr PanelLayout kStatusPanels[4] = {
 };
 }  // namespace
 
-void TForm1::BuildMainWindow() {
+void TForm1::BuildMainWindow()
+{
     setObjectName("Form1");
     resize(875, 600);
     auto* central = new QWidget(this);
@@ -168,18 +170,21 @@ void TForm1::BuildMainWindow() {
     });
 }
 
-void TForm1::SetStatusPanel(int index, const QString& text) {
+void TForm1::SetStatusPanel(int index, const QString& text)
+{
     if (index >= 0 && index < 4 && StatusPanels[index]) StatusPanels[index]->setText(text);
 }
 
-QString TForm1::StatusPanelText(int index) const {
+QString TForm1::StatusPanelText(int index) const
+{
     if (index >= 0 && index < 4 && StatusPanels[index]) return StatusPanels[index]->text();
     return {};
 }
 
 void TForm1::ApplicationHint(const QString& hint) { SetStatusPanel(3, hint); }
 
-void TForm1::MenuViewClick() {
+void TForm1::MenuViewClick()
+{
     auto mark = [this](const char* name, QWidget* target) {
         if (QAction* item = Item(name)) item->setChecked(!target->isHidden());
     };
@@ -190,22 +195,26 @@ void TForm1::MenuViewClick() {
     mark("MenuViewStatusBar", StatusBar);
 }
 
-void TForm1::MenuViewStandardClick() {
+void TForm1::MenuViewStandardClick()
+{
     ToolBarFile->setHidden(!ToolBarFile->isHidden());
     ArrangeToolBars();
 }
 
-void TForm1::MenuViewFormPreambClick() {
+void TForm1::MenuViewFormPreambClick()
+{
     ToolBarTeXShosiki->setHidden(!ToolBarTeXShosiki->isHidden());
     ArrangeToolBars();
 }
 
-void TForm1::MenuViewMathClick() {
+void TForm1::MenuViewMathClick()
+{
     ToolBarTeXMath->setHidden(!ToolBarTeXMath->isHidden());
     ArrangeToolBars();
 }
 
-void TForm1::ArrangeToolBars() {
+void TForm1::ArrangeToolBars()
+{
     // The layout keeps the order from the top; it only has to be told that
     // the set of shown bars changed.
     auto* bars = static_cast<QVBoxLayout*>(Panel2->layout());
@@ -220,7 +229,8 @@ void TForm1::ArrangeToolBars() {
     bars->activate();
 }
 
-void TForm1::MenuViewDocExplrClick() {
+void TForm1::MenuViewDocExplrClick()
+{
     const bool show = PanelDocumentExplorer->isHidden();
     PanelDocumentExplorer->setHidden(!show);
     if (show) SetDocuExpWidth(docuExpWidth_);

@@ -2,7 +2,8 @@
 
 #include "app/ResidentForms.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication application(argc, argv);
     return runQuillmark(application);
 }

@@ -25,13 +25,13 @@ namespace {
 int keyCode(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Space: return ' ';
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Down: return VK_DOWN;
-    default: return 0;
+        case Qt::Key_Space: return ' ';
+        case Qt::Key_Escape: return VK_ESCAPE;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return VK_RETURN;
+        case Qt::Key_Up: return VK_UP;
+        case Qt::Key_Down: return VK_DOWN;
+        default: return 0;
     }
 }
 
@@ -75,8 +75,7 @@ void TFormCmdAssist::FormCreate(unsigned long rootKey, const QString& regKey)
     });
 }
 
-void TFormCmdAssist::SetSetting(const QString& commandList, int space, int kigou, int kakutei, int list,
-                                bool gakusyuu)
+void TFormCmdAssist::SetSetting(const QString& commandList, int space, int kigou, int kakutei, int list, bool gakusyuu)
 {
     items_ = cmdassist::splitLines(commandList);
     fillList();
@@ -127,10 +126,7 @@ void TFormCmdAssist::setMemoText(const QString& text)
     if (MemoCmd->text() != text) MemoCmd->setText(text);
 }
 
-void TFormCmdAssist::Close()
-{
-    ModalResult = mrCancel;
-}
+void TFormCmdAssist::Close() { ModalResult = mrCancel; }
 
 void TFormCmdAssist::FormShow()
 {
@@ -196,45 +192,44 @@ void TFormCmdAssist::MemoCmdKeyDown(int& key, int shift)
     const bool shifted = shift & ssShift;
     const int length = int(MemoCmd->text().size());
     switch (key) {
-    case ' ':
-        if (Space == 1) {
-            setMemoText(MemoCmd->text() + ' ');
-            ModalResult = mrOk;
-        } else if (!shifted) {
-            if (TopIndex() != 0 && ItemIndex() < 0)
-                selectNear(length);
+        case ' ':
+            if (Space == 1) {
+                setMemoText(MemoCmd->text() + ' ');
+                ModalResult = mrOk;
+            } else if (!shifted) {
+                if (TopIndex() != 0 && ItemIndex() < 0)
+                    selectNear(length);
+                else
+                    moveSelection(+1);
+            } else if (ItemIndex() > 0) {
+                moveSelection(-1);
+            }
+            break;
+        case VK_ESCAPE:
+            setMemoText(QString());
+            Close();
+            break;
+        case VK_RETURN: {
+            const bool typed = Kakutei == 1 ? !ctrl : ctrl;
+            if (typed || ItemIndex() < 0)
+                ModalResult = mrOk;
+            else
+                acceptSelected();
+            break;
+        }
+        case VK_DOWN:
+            if (ItemIndex() < 0)
+                selectNear(length - 1);
             else
                 moveSelection(+1);
-        } else if (ItemIndex() > 0) {
-            moveSelection(-1);
-        }
-        break;
-    case VK_ESCAPE:
-        setMemoText(QString());
-        Close();
-        break;
-    case VK_RETURN: {
-        const bool typed = Kakutei == 1 ? !ctrl : ctrl;
-        if (typed || ItemIndex() < 0)
-            ModalResult = mrOk;
-        else
-            acceptSelected();
-        break;
-    }
-    case VK_DOWN:
-        if (ItemIndex() < 0)
-            selectNear(length - 1);
-        else
-            moveSelection(+1);
-        break;
-    case VK_UP:
-        if (ItemIndex() < 0)
-            selectNear(length - 1);
-        else
-            moveSelection(-1);
-        break;
-    default:
-        return;
+            break;
+        case VK_UP:
+            if (ItemIndex() < 0)
+                selectNear(length - 1);
+            else
+                moveSelection(-1);
+            break;
+        default: return;
     }
     key = 0;
 }
@@ -355,13 +350,10 @@ bool TFormCmdAssist::eventFilter(QObject* watched, QEvent* event)
     }
     if (open_ && watched == parentWidget() && ownerAlive()) {
         switch (event->type()) {
-        case QEvent::Close:
-        case QEvent::Hide:
-        case QEvent::WindowDeactivate:
-            Dismiss();
-            break;
-        default:
-            break;
+            case QEvent::Close:
+            case QEvent::Hide:
+            case QEvent::WindowDeactivate: Dismiss(); break;
+            default: break;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -416,15 +408,16 @@ void TForm1::BuildCmdAssistCommands()
         QAction* sub = AddItem(MenuOption, "MenuAuto", "入力アシスト(&A)", nullptr);
         sub->setMenu(autoMenu);
     }
-    QAction* item = AddItem(autoMenu, "MenuOptionAutoCommand", "コマンド入力支援(&A)", [this] { sbAutoCommandClick(); },
-                            QKeySequence(Qt::Key_F7));
+    QAction* item = AddItem(
+        autoMenu, "MenuOptionAutoCommand", "コマンド入力支援(&A)", [this] { sbAutoCommandClick(); },
+        QKeySequence(Qt::Key_F7));
     item->setCheckable(true);
     item->setChecked(AutoCommand);
     if (autoMenu) connect(autoMenu, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuAutoClick(); }); });
 
-    QAction* button = AddToolButton(ToolBarFile, "ToolButtonCommandAssist",
-                                    "コマンド入力支援機能のオン／オフを設定します  F7", "コマンド入力支援",
-                                    [this] { sbAutoCommandClick(); }, true);
+    QAction* button = AddToolButton(
+        ToolBarFile, "ToolButtonCommandAssist", "コマンド入力支援機能のオン／オフを設定します  F7", "コマンド入力支援",
+        [this] { sbAutoCommandClick(); }, true);
     button->setChecked(AutoCommand);
     // Beside the colour-syntax switch, the other on/off button of the bar.
     if (QAction* colour = Item("ToolButtonColorStructure"); colour && ToolBarFile) {
@@ -436,7 +429,8 @@ void TForm1::BuildCmdAssistCommands()
         }
     }
 
-    AddItem(MenuOption, "MenuOptionCmdAssistSet", "コマンド入力支援設定(&B)...",
-            [this] { MenuOptionCmdAssistSetClick(); }, {}, 10100);
+    AddItem(
+        MenuOption, "MenuOptionCmdAssistSet", "コマンド入力支援設定(&B)...", [this] { MenuOptionCmdAssistSetClick(); },
+        {}, 10100);
     if (QAction* set = Item("MenuOptionCmdAssistSet")) set->setStatusTip("コマンド入力支援の動作を設定します");
 }

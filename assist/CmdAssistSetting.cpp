@@ -104,10 +104,7 @@ void TFormCmdAssistSetting::FormShow()
     cbGakusyuu->setChecked(s.gakusyuu);
 }
 
-void TFormCmdAssistSetting::FormClose()
-{
-    cmdassist::writeSettings(RootKey, RegKey, Chosen());
-}
+void TFormCmdAssistSetting::FormClose() { cmdassist::writeSettings(RootKey, RegKey, Chosen()); }
 
 void TFormCmdAssistSetting::BtnAddClick()
 {

@@ -84,11 +84,23 @@ bool isKigouChar(char c)
 {
     if (c >= '0' && c <= '9') return true;
     switch (c) {
-    case '(': case ')': case '{': case '}': case '[': case ']': case '|': case '\\':
-    case '<': case '>': case '/': case ';': case ',': case '.': case '^': case '_':
-        return true;
-    default:
-        return false;
+        case '(':
+        case ')':
+        case '{':
+        case '}':
+        case '[':
+        case ']':
+        case '|':
+        case '\\':
+        case '<':
+        case '>':
+        case '/':
+        case ';':
+        case ',':
+        case '.':
+        case '^':
+        case '_': return true;
+        default: return false;
     }
 }
 
@@ -192,15 +204,12 @@ bool looksLikeText(std::string_view bytes)
 QStringList load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw fileError(path, "このファイルを開けませんでした。", file.errorString());
-    if (file.size() > kMaxBytes)
-        throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
+    if (!file.open(QIODevice::ReadOnly)) throw fileError(path, "このファイルを開けませんでした。", file.errorString());
+    if (file.size() > kMaxBytes) throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
     const QByteArray data = file.read(kMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         throw fileError(path, "このファイルを読み込めませんでした。", file.errorString());
-    if (data.size() > kMaxBytes)
-        throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
+    if (data.size() > kMaxBytes) throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
     const std::string_view bytes(data.constData(), size_t(data.size()));
     if (!looksLikeText(bytes))
         throw fileError(path, "このファイルはコマンド入力支援ファイルではないため、読み込みできませんでした。");

@@ -43,10 +43,7 @@ bool isBlank(char c) { return c == ' '; }
 
 }  // namespace
 
-int FindCellSeparator(std::string_view s)
-{
-    return separatorFrom(s, 0, false) + 1;
-}
+int FindCellSeparator(std::string_view s) { return separatorFrom(s, 0, false) + 1; }
 
 int FindCellOrRowEnd(std::string_view s)
 {
@@ -65,8 +62,8 @@ CellMove NextCell(std::string_view line, int col)
     col = int(cp932::charStart(line, 0, size_t(std::clamp(col, 0, int(line.size())))));
     // Searched in the whole line, so that a caret just after a backslash
     // still sees the "\&" it belongs to.
-    const bool prevBackslash = col > 0 && line[size_t(col) - 1] == '\\' &&
-                               cp932::charStart(line, 0, size_t(col) - 1) == size_t(col) - 1;
+    const bool prevBackslash =
+        col > 0 && line[size_t(col) - 1] == '\\' && cp932::charStart(line, 0, size_t(col) - 1) == size_t(col) - 1;
     const int sep = separatorFrom(line, size_t(col), prevBackslash);
     if (sep < 0) return m;
     m.moves = true;
@@ -98,15 +95,9 @@ int BlanksToTabStop(std::string_view text, int caret, int tabWidth)
 
 }  // namespace tablecells
 
-int TForm1::FindCellSeparator(const std::string& s)
-{
-    return tablecells::FindCellSeparator(s);
-}
+int TForm1::FindCellSeparator(const std::string& s) { return tablecells::FindCellSeparator(s); }
 
-int TForm1::FindCellOrRowEnd(const std::string& s)
-{
-    return tablecells::FindCellOrRowEnd(s);
-}
+int TForm1::FindCellOrRowEnd(const std::string& s) { return tablecells::FindCellOrRowEnd(s); }
 
 bool TForm1::HandleTabKey()
 {

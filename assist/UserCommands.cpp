@@ -40,8 +40,7 @@ userdef::Slots readSlots(TForm1& form)
         userdef::Slot& slot = table[size_t(n - 1)];
         slot.title = cp932::encode(store.read(key::UserDefineTitle, n));
         // The store keeps each line followed by CR LF; the field shows lines.
-        const std::vector<std::string> lines =
-            userdef::splitLines(cp932::encode(store.read(key::UserDefineText, n)));
+        const std::vector<std::string> lines = userdef::splitLines(cp932::encode(store.read(key::UserDefineText, n)));
         for (size_t i = 0; i < lines.size(); ++i) slot.definition += (i ? "\r\n" : "") + lines[i];
     }
     return table;
@@ -97,8 +96,8 @@ void TForm1::BuildUserCommands()
 
     for (int n = 1; n <= userdef::kSlotCount; ++n) {
         const QString caption = QString::number(n) + " ";
-        QAction* item = AddItem(MenuUser, QStringLiteral("MenuUser%1").arg(n), caption, {}, slotKey(n),
-                                kUserHelpContext);
+        QAction* item =
+            AddItem(MenuUser, QStringLiteral("MenuUser%1").arg(n), caption, {}, slotKey(n), kUserHelpContext);
         // The pop-up shows the key but does not own it: one key, one action.
         QAction* popupItem =
             AddItem(PopupMenuUser, QStringLiteral("PMenuUser%1").arg(n), caption, {}, {}, kUserHelpContext);
@@ -114,8 +113,9 @@ void TForm1::BuildUserCommands()
     }
     AddItem(MenuUser, "MenuUserDefine", QStringLiteral("定義内容設定(&C)..."), [this] { MenuUserDefineClick(); });
     AddItem(PopupMenuUser, "PUserDefine", QStringLiteral("定義内容設定(&C)..."), [this] { MenuUserDefineClick(); });
-    AddItem(MenuInsert, "MenuInsertUserSetting", QStringLiteral("ユーザー定義内容設定(&V)"),
-            [this] { MenuUserDefineClick(); }, {}, 5400);
+    AddItem(
+        MenuInsert, "MenuInsertUserSetting", QStringLiteral("ユーザー定義内容設定(&V)"),
+        [this] { MenuUserDefineClick(); }, {}, 5400);
     connect(MenuUser, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuUserClick(); }); });
     connect(PopupMenuUser, &QMenu::aboutToShow, this, [this] { Guard([this] { PopupMenuUserPopup(); }); });
 
@@ -189,7 +189,8 @@ void TForm1::MenuUser1Click(QObject* sender)
     EditorTarget target(*this);
     const userdef::RunResult result = userdef::run(definition, hasSelection, selected, target);
     if (result.status == userdef::RunStatus::BadBackCursor)
-        ask::messageBox(QStringLiteral("\\QmComBackCursorの指定が間違えています"), QStringLiteral("エラー"), MB_ICONERROR);
+        ask::messageBox(QStringLiteral("\\QmComBackCursorの指定が間違えています"), QStringLiteral("エラー"),
+                        MB_ICONERROR);
     else if (result.status == userdef::RunStatus::BadCount)
         ask::errorMessage(QStringLiteral("'%1' は有効な整数値ではありません。").arg(cp932::decode(result.badCount)));
 }

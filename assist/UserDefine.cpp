@@ -34,10 +34,7 @@ public:
 
 }  // namespace
 
-std::string slotNumber(int n)
-{
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
+std::string slotNumber(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 std::vector<std::string> splitLines(std::string_view text)
 {
@@ -81,8 +78,7 @@ std::string writeFile(const Slots& table)
 
 namespace {
 // The text between a start and an end marker; false unless both are there.
-bool between(const std::string& text, const std::string& startMarker, const std::string& endMarker,
-             std::string& out)
+bool between(const std::string& text, const std::string& startMarker, const std::string& endMarker, std::string& out)
 {
     out.clear();
     const size_t start = text.find(startMarker);

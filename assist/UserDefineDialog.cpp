@@ -96,7 +96,8 @@ void TFormUserDefine::sbUserDefExportClick()
     try {
         docfile::write(path, bytes, false);
     } catch (const std::exception& e) {
-        ask::errorMessage(path + QStringLiteral("\r\nこのファイルに保存できませんでした。\r\n") + QString::fromUtf8(e.what()));
+        ask::errorMessage(path + QStringLiteral("\r\nこのファイルに保存できませんでした。\r\n") +
+                          QString::fromUtf8(e.what()));
         return;
     }
     ask::messageBox(QStringLiteral("保存完了！"), QStringLiteral("ユーザー定義命令Save"), MB_ICONINFORMATION);
@@ -131,33 +132,36 @@ void TFormUserDefine::sbUserDefImportClick()
     userdef::Slots table = SlotsFromFields();
     const userdef::ReadResult result = userdef::readFile(std::string(data.constData(), size_t(data.size())), table);
     switch (result.status) {
-    case userdef::ReadStatus::Ok:
-        SetFields(table);
-        ask::messageBox(QStringLiteral("インポート完了！"), QStringLiteral("ユーザー定義命令Load"), MB_ICONINFORMATION);
-        return;
-    case userdef::ReadStatus::NotQuillmark:
-        ask::messageBox(QStringLiteral("このファイルはQuillmarkのファイルではありません"), kCaption, MB_ICONERROR);
-        return;
-    case userdef::ReadStatus::NotDefinitionFile:
-        ask::messageBox(QStringLiteral("このファイルはユーザー定義命令設定ファイルではありません。"), kCaption,
-                        MB_ICONERROR);
-        return;
-    case userdef::ReadStatus::NewerVersion:
-        ask::messageBox(QStringLiteral("このバージョンのユーザー定義命令設定ファイルは読み込めません。"), kCaption,
-                        MB_ICONERROR);
-        return;
-    case userdef::ReadStatus::TooLarge:
-        ask::messageBox(path + QStringLiteral("\nこのファイルは大きすぎるため、読み込みできませんでした。"), kCaption,
-                        MB_ICONERROR);
-        return;
-    case userdef::ReadStatus::InvalidBytes:
-        ask::errorMessage(path + QStringLiteral("\r\nShift-JISとして読めない文字が含まれているため、読み込みできませんでした。"));
-        return;
-    case userdef::ReadStatus::TooShort:
-        ask::errorMessage(path + QStringLiteral("\r\nファイルが途中で切れているため、読み込みできませんでした。"));
-        return;
-    case userdef::ReadStatus::BadVersion:
-        ask::errorMessage(path + QStringLiteral("\r\nバージョンの値が数値ではないため、読み込みできませんでした。"));
-        return;
+        case userdef::ReadStatus::Ok:
+            SetFields(table);
+            ask::messageBox(QStringLiteral("インポート完了！"), QStringLiteral("ユーザー定義命令Load"),
+                            MB_ICONINFORMATION);
+            return;
+        case userdef::ReadStatus::NotQuillmark:
+            ask::messageBox(QStringLiteral("このファイルはQuillmarkのファイルではありません"), kCaption, MB_ICONERROR);
+            return;
+        case userdef::ReadStatus::NotDefinitionFile:
+            ask::messageBox(QStringLiteral("このファイルはユーザー定義命令設定ファイルではありません。"), kCaption,
+                            MB_ICONERROR);
+            return;
+        case userdef::ReadStatus::NewerVersion:
+            ask::messageBox(QStringLiteral("このバージョンのユーザー定義命令設定ファイルは読み込めません。"), kCaption,
+                            MB_ICONERROR);
+            return;
+        case userdef::ReadStatus::TooLarge:
+            ask::messageBox(path + QStringLiteral("\nこのファイルは大きすぎるため、読み込みできませんでした。"),
+                            kCaption, MB_ICONERROR);
+            return;
+        case userdef::ReadStatus::InvalidBytes:
+            ask::errorMessage(
+                path + QStringLiteral("\r\nShift-JISとして読めない文字が含まれているため、読み込みできませんでした。"));
+            return;
+        case userdef::ReadStatus::TooShort:
+            ask::errorMessage(path + QStringLiteral("\r\nファイルが途中で切れているため、読み込みできませんでした。"));
+            return;
+        case userdef::ReadStatus::BadVersion:
+            ask::errorMessage(path +
+                              QStringLiteral("\r\nバージョンの値が数値ではないため、読み込みできませんでした。"));
+            return;
     }
 }

@@ -45,8 +45,9 @@ inline void report(const char* figure, double value, const char* unit, const cha
 }
 
 // A LaTeX document of Japanese and ASCII lines, `bytes` long, CR LF.
-inline std::string documentOf(size_t bytes, const std::string& line =
-    "\\textbf{\x93\xfa\x96\x7b\x8c\xea} text \x82\xa0\x82\xa2\x82\xa4 and $x^2$ words here\r\n")
+inline std::string documentOf(
+    size_t bytes, const std::string& line =
+                      "\\textbf{\x93\xfa\x96\x7b\x8c\xea} text \x82\xa0\x82\xa2\x82\xa4 and $x^2$ words here\r\n")
 {
     std::string t;
     while (t.size() + line.size() <= bytes) t += line;

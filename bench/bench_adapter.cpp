@@ -14,11 +14,16 @@ namespace {
 std::string makeDocument(int targetBytes)
 {
     const QString prose[] = {
-        QString::fromUtf8("日本語の文章をここに書きます。"), QString::fromUtf8("数式は$x^2+y^2=z^2$のように書く。"),
-        QString::fromUtf8("　段落の始めは全角空白で字下げする。"), QString::fromUtf8("参照は図~\\ref{fig:a}を見よ。"),
+        QString::fromUtf8("日本語の文章をここに書きます。"),
+        QString::fromUtf8("数式は$x^2+y^2=z^2$のように書く。"),
+        QString::fromUtf8("　段落の始めは全角空白で字下げする。"),
+        QString::fromUtf8("参照は図~\\ref{fig:a}を見よ。"),
     };
     const QString latex[] = {
-        "\\section{Introduction}", "\\begin{itemize}", "  \\item first point % comment", "\\end{itemize}",
+        "\\section{Introduction}",
+        "\\begin{itemize}",
+        "  \\item first point % comment",
+        "\\end{itemize}",
         "\\begin{equation} a & b \\\\ c \\end{equation}",
     };
     std::string text;
@@ -64,13 +69,13 @@ int main(int argc, char** argv)
     double bareLoad = 1e300, ourLoad = 1e300;
     for (int run = 0; run < 7; ++run) {
         bareLoad = std::min(bareLoad, microseconds(1, [&](int) {
-            bare.setPlainText(decoded);
-            QApplication::processEvents();
-        }));
+                                bare.setPlainText(decoded);
+                                QApplication::processEvents();
+                            }));
         ourLoad = std::min(ourLoad, microseconds(1, [&](int) {
-            edit.SetText(doc);
-            QApplication::processEvents();
-        }));
+                               edit.SetText(doc);
+                               QApplication::processEvents();
+                           }));
     }
     std::printf("document: %d bytes, %d lines\n", edit.GetTextLen(), edit.LineCount());
     std::printf("load: QPlainTextEdit::setPlainText %.0f us, TRichEdit::SetText %.0f us, ratio %.2f (goal <= 1.5)\n",
@@ -98,8 +103,9 @@ int main(int argc, char** argv)
         edit.SetFormat(lineStart, 20, formats[i % 2]);
         QApplication::processEvents();  // layout refresh and a repaint of the view
     });
-    std::printf("one-line SetFormat at the end: %.2f us; with its relayout %.2f us; with relayout and repaint %.0f us\n",
-                format, formatRelayout, formatPaint);
+    std::printf(
+        "one-line SetFormat at the end: %.2f us; with its relayout %.2f us; with relayout and repaint %.0f us\n",
+        format, formatRelayout, formatPaint);
 
     const double text = microseconds(200, [&](int) { sink = sink + int(edit.Text().size()); });
     std::printf("Text() of the whole document: %.2f us\n", text);
@@ -118,8 +124,9 @@ int main(int argc, char** argv)
     std::string copy;
     edit.OnChange = [&] { copy = edit.Text(); };
     const double key = microseconds(500, [&](int i) { typeAt(&edit, i); });
-    std::printf("keystroke in the middle: QPlainTextEdit %.0f us, TRichEdit with OnChange copying Text() %.0f us, "
-                "ratio %.2f\n",
-                bareKey, key, key / bareKey);
+    std::printf(
+        "keystroke in the middle: QPlainTextEdit %.0f us, TRichEdit with OnChange copying Text() %.0f us, "
+        "ratio %.2f\n",
+        bareKey, key, key / bareKey);
     return sink == 42 ? 1 : 0;
 }

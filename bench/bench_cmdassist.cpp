@@ -118,8 +118,8 @@ int main(int argc, char** argv)
     std::printf("document %zu bytes\n", text.size());
     std::printf("backslash to pop-up shown and filled: median %.3f ms, worst %.3f ms (%zu runs)\n", open.median(),
                 open.worst(), open.ms.size());
-    std::printf("per typed character, 1158 commands:   median %.3f ms, worst %.3f ms (%zu keys)\n",
-                builtin.median(), builtin.worst(), builtin.ms.size());
+    std::printf("per typed character, 1158 commands:   median %.3f ms, worst %.3f ms (%zu keys)\n", builtin.median(),
+                builtin.worst(), builtin.ms.size());
     std::printf("per typed character, %lld commands:  median %.3f ms, worst %.3f ms (%zu keys)\n",
                 static_cast<long long>(big.size()), large.median(), large.worst(), large.ms.size());
     return 0;

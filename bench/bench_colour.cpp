@@ -41,23 +41,23 @@ QString paragraphBlock(int n)
 {
     const QString k = QString::number(n);
     return QString(
-        "\\section{第%1節 実験の概要}\\label{sec:%1}\r\n"
-        "本節では，測定の手順と結果を述べる．試料の温度を$T_%1 = 300\\,\\mathrm{K}$に保ち，"
-        "磁場$B$を変化させながら抵抗率$\\rho(B)$を測った．図\\ref{fig:%1}に結果を示す．\r\n"
-        "% 測定条件は付録を参照のこと．\r\n"
-        "\\begin{equation}\r\n"
-        "  \\rho(B) = \\rho_0 \\left( 1 + \\frac{\\mu^2 B^2}{1 + \\alpha B} \\right) \\label{eq:%1}\r\n"
-        "\\end{equation}\r\n"
-        "ここで$\\mu$は移動度，$\\alpha$は補正係数である．　式(\\ref{eq:%1})から分かるように，"
-        "強磁場では$\\rho \\propto B$となる．\\\\[2mm]\r\n"
-        "\\begin{tabular}{|c|c|}\\hline\r\n"
-        "  $B$ [T] & $\\rho$ [$\\Omega$m] \\\\ \\hline\r\n"
-        "  0.5 & 1.2 \\\\ 1.0 & 1.9 \\\\ \\hline\r\n"
-        "\\end{tabular}\r\n"
-        "$$E = mc^2 + \\sum_{i=1}^{n} a_i$$\r\n"
-        "\\subsection*{考察}\r\n"
-        "以上の結果は理論とよく一致する\\cite{ref%1}．50\\%%程度の誤差を見込んでも結論は変わらない．\r\n"
-        "\r\n")
+               "\\section{第%1節 実験の概要}\\label{sec:%1}\r\n"
+               "本節では，測定の手順と結果を述べる．試料の温度を$T_%1 = 300\\,\\mathrm{K}$に保ち，"
+               "磁場$B$を変化させながら抵抗率$\\rho(B)$を測った．図\\ref{fig:%1}に結果を示す．\r\n"
+               "% 測定条件は付録を参照のこと．\r\n"
+               "\\begin{equation}\r\n"
+               "  \\rho(B) = \\rho_0 \\left( 1 + \\frac{\\mu^2 B^2}{1 + \\alpha B} \\right) \\label{eq:%1}\r\n"
+               "\\end{equation}\r\n"
+               "ここで$\\mu$は移動度，$\\alpha$は補正係数である．　式(\\ref{eq:%1})から分かるように，"
+               "強磁場では$\\rho \\propto B$となる．\\\\[2mm]\r\n"
+               "\\begin{tabular}{|c|c|}\\hline\r\n"
+               "  $B$ [T] & $\\rho$ [$\\Omega$m] \\\\ \\hline\r\n"
+               "  0.5 & 1.2 \\\\ 1.0 & 1.9 \\\\ \\hline\r\n"
+               "\\end{tabular}\r\n"
+               "$$E = mc^2 + \\sum_{i=1}^{n} a_i$$\r\n"
+               "\\subsection*{考察}\r\n"
+               "以上の結果は理論とよく一致する\\cite{ref%1}．50\\%%程度の誤差を見込んでも結論は変わらない．\r\n"
+               "\r\n")
         .arg(k);
 }
 
@@ -138,8 +138,7 @@ int main(int argc, char** argv)
 
     // A second ColorizeAll over unchanged formats only reads them back.
     const double again = millisOf([&] { form.ColorizeAll(); });
-    std::printf("ColorizeAll again, formats already in place: %.1f ms; ratio to bare load %.2f\n", again,
-                again / load);
+    std::printf("ColorizeAll again, formats already in place: %.1f ms; ratio to bare load %.2f\n", again, again / load);
 
     // ---- one keystroke ----
     const std::string lines = linesOf(10000);
@@ -164,8 +163,9 @@ int main(int argc, char** argv)
         currentLine.push_back(millisOf([&] { form.ColorizeCurrentLine(); }));
     }
     const double key = median(bareKey), line = median(currentLine);
-    std::printf("ColorizeCurrentLine after a keystroke, line %d of 10000: %.3f ms (goal < 1 ms); "
-                "bare keystroke %.3f ms; ratio %.2f\n",
-                middleLine + 1, line, key, line / key);
+    std::printf(
+        "ColorizeCurrentLine after a keystroke, line %d of 10000: %.3f ms (goal < 1 ms); "
+        "bare keystroke %.3f ms; ratio %.2f\n",
+        middleLine + 1, line, key, line / key);
     return 0;
 }

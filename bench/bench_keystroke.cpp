@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     std::printf("keystroke on a %zu-byte document: bare QPlainTextEdit %.1f us median\n", text.size(), b);
     bench::report("keystroke with undo and panels / bare keystroke", bench::median(plain) / b, "x", "<= 2",
                   bench::median(plain) / b <= 2);
-    bench::report("keystroke with the caret line recoloured / bare keystroke", bench::median(coloured) / b, "x",
-                  "<= 2", bench::median(coloured) / b <= 2);
+    bench::report("keystroke with the caret line recoloured / bare keystroke", bench::median(coloured) / b, "x", "<= 2",
+                  bench::median(coloured) / b <= 2);
     return 0;
 }

@@ -39,7 +39,8 @@ int main(int argc, char** argv)
     std::string expected = text;
     for (size_t at = expected.find("hit"); at != std::string::npos; at = expected.find("hit", at))
         expected.replace(at, 3, "HT");
-    std::printf("replace all: %zu bytes, text %s\n", text.size(), form.RichEdit->Text() == expected ? "right" : "WRONG");
+    std::printf("replace all: %zu bytes, text %s\n", text.size(),
+                form.RichEdit->Text() == expected ? "right" : "WRONG");
     bench::report("Replace All of 10,000 hits in 512000 bytes", ms, "ms", "< 100", ms < 100);
 
     // Each replacement is two steps of the undo history, as through the

@@ -22,13 +22,14 @@ void write(const QString& path, const std::string& bytes)
     if (f.open(QIODevice::WriteOnly)) f.write(bytes.data(), qint64(bytes.size()));
 }
 
-const char* kScript = "set -e\n"
-                      "export PTEX_KANJI_ENC=sjis\n"
-                      "platex -interaction=nonstopmode doc.tex >/dev/null\n"
-                      "pbibtex doc >/dev/null\n"
-                      "platex -interaction=nonstopmode doc.tex >/dev/null\n"
-                      "mendex doc.idx >/dev/null 2>&1\n"
-                      "platex -interaction=nonstopmode doc.tex >/dev/null\n";
+const char* kScript =
+    "set -e\n"
+    "export PTEX_KANJI_ENC=sjis\n"
+    "platex -interaction=nonstopmode doc.tex >/dev/null\n"
+    "pbibtex doc >/dev/null\n"
+    "platex -interaction=nonstopmode doc.tex >/dev/null\n"
+    "mendex doc.idx >/dev/null 2>&1\n"
+    "platex -interaction=nonstopmode doc.tex >/dev/null\n";
 
 }  // namespace
 
@@ -46,11 +47,13 @@ int main(int argc, char** argv)
     });
     const QString folder = dir.path() + "/run";
     QDir().mkpath(folder);
-    write(folder + "/doc.tex", cp932::encode(QString::fromUtf8(
-        "\\documentclass{jarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n"
-        "日本語の文書です\\index{にほんご@日本語}。文献\\cite{knuth}を見よ。\r\n"
-        "\\bibliographystyle{jplain}\r\n\\bibliography{refs}\r\n\\printindex\r\n\\end{document}\r\n")));
-    write(folder + "/refs.bib", "@book{knuth, author={Donald Knuth}, title={The TeXbook}, publisher={AW}, year=1984}\n");
+    write(folder + "/doc.tex",
+          cp932::encode(QString::fromUtf8(
+              "\\documentclass{jarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n"
+              "日本語の文書です\\index{にほんご@日本語}。文献\\cite{knuth}を見よ。\r\n"
+              "\\bibliographystyle{jplain}\r\n\\bibliography{refs}\r\n\\printindex\r\n\\end{document}\r\n")));
+    write(folder + "/refs.bib",
+          "@book{knuth, author={Donald Knuth}, title={The TeXbook}, publisher={AW}, year=1984}\n");
     write(folder + "/run.sh", kScript);
 
     TForm1 form;

@@ -22,13 +22,10 @@ namespace {
 std::string eucToCp932(const std::string& name)
 {
     bool ascii = true;
-    for (unsigned char c : name)
-        ascii = ascii && c < 0x80;
-    if (ascii)
-        return name;
+    for (unsigned char c : name) ascii = ascii && c < 0x80;
+    if (ascii) return name;
     iconv_t cd = iconv_open("CP932", "EUC-JP");
-    if (cd == iconv_t(-1))
-        return name;
+    if (cd == iconv_t(-1)) return name;
     std::string in = name;
     std::string out(name.size() * 2 + 8, '\0');
     char* inPtr = in.data();
@@ -37,8 +34,7 @@ std::string eucToCp932(const std::string& name)
     size_t outLeft = out.size();
     size_t done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     iconv_close(cd);
-    if (done == size_t(-1) || inLeft != 0)
-        return name;
+    if (done == size_t(-1) || inLeft != 0) return name;
     out.resize(out.size() - outLeft);
     return out;
 }
@@ -62,12 +58,10 @@ int main(int argc, char** argv)
     }
     if (file == "-") {
         file.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        if (!file.empty() && file.back() == '\n')
-            file.pop_back();  // the here-document's own line end
+        if (!file.empty() && file.back() == '\n') file.pop_back();  // the here-document's own line end
     }
     QString service = qEnvironmentVariable("QUILLMARK_SERVICE");
-    if (service.isEmpty())
-        service = kDefaultDdeService;
+    if (service.isEmpty()) service = kDefaultDdeService;
     conv::Client client;
     if (!client.openLink(service, kDdeTopic)) {
         std::fprintf(stderr, "quilldde: Quillmark is not running\n");

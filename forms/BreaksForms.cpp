@@ -47,10 +47,10 @@ void FormMeijiSpaceUi::setupUi(QDialog* dialog)
     dialog->setWindowTitle(u("明示的な空白"));
     auto* layout = new QVBoxLayout(dialog);
     rgSpaceKind = formparts::radioGroup(dialog, "rgSpaceKind", "空白の種類",
-                        {"垂直方向に間隔を空ける（ページを超えた部分は空けない）(&V)",
-                         "垂直方向に間隔を空ける（ページを超えた部分も空ける）(&W)",
-                         "水平方向に間隔を空ける（次の行を超えた部分は空けない）(&H)",
-                         "水平方向に間隔を空ける（次の行を超えた部分も空ける）(&I)"});
+                                        {"垂直方向に間隔を空ける（ページを超えた部分は空けない）(&V)",
+                                         "垂直方向に間隔を空ける（ページを超えた部分も空ける）(&W)",
+                                         "水平方向に間隔を空ける（次の行を超えた部分は空けない）(&H)",
+                                         "水平方向に間隔を空ける（次の行を超えた部分も空ける）(&I)"});
     layout->addWidget(rgSpaceKind.box);
     auto* gap = named(new QGroupBox(u("間隔"), dialog), "GroupBox1");
     auto* row = new QHBoxLayout(gap);
@@ -74,8 +74,10 @@ void FormSpaceFillUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormSpaceFill");
     dialog->setWindowTitle(u("可変長空白"));
     auto* layout = new QVBoxLayout(dialog);
-    rgSpaceKind = formparts::radioGroup(dialog, "rgSpaceKind", "可変長空白の種類", {"縦に空白を空ける(&T)", "横に空白を空ける(&Y)"});
-    rgMusi = formparts::radioGroup(dialog, "rgMusi", "命令が無視される場合", {"無視される場合なし(&N)", "無視される場合あり(&A)"});
+    rgSpaceKind = formparts::radioGroup(dialog, "rgSpaceKind", "可変長空白の種類",
+                                        {"縦に空白を空ける(&T)", "横に空白を空ける(&Y)"});
+    rgMusi = formparts::radioGroup(dialog, "rgMusi", "命令が無視される場合",
+                                   {"無視される場合なし(&N)", "無視される場合あり(&A)"});
     layout->addWidget(rgSpaceKind.box);
     layout->addWidget(rgMusi.box);
     addButtons(dialog, layout);
@@ -86,9 +88,10 @@ void FormDanrakuSpaceUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormDanrakuSpace");
     dialog->setWindowTitle(u("段落間の空白"));
     auto* layout = new QVBoxLayout(dialog);
-    rgDanrakuSpace = formparts::radioGroup(dialog, "rgDanrakuSpace", "空白の幅",
-                           {"小（２～４ポイント） : \\smallskip(&S)", "中（４～８ポイント） : \\medskip(&M)",
-                            "大（８～１６ポイント） : \\bigskip(&B)"});
+    rgDanrakuSpace =
+        formparts::radioGroup(dialog, "rgDanrakuSpace", "空白の幅",
+                              {"小（２～４ポイント） : \\smallskip(&S)", "中（４～８ポイント） : \\medskip(&M)",
+                               "大（８～１６ポイント） : \\bigskip(&B)"});
     layout->addWidget(rgDanrakuSpace.box);
     addButtons(dialog, layout);
 }
@@ -114,8 +117,8 @@ void FormMarginparUi::setupUi(QDialog* dialog)
     Label1 = named(new QLabel(u("傍注の内容(&M):"), dialog), "Label1");
     Memo1 = memo(dialog);
     Label1->setBuddy(Memo1);
-    rgSize = formparts::radioGroup(dialog, "rgSize", "傍注の文字サイズ", {"本文と同じサイズ(&H)", "脚注と同じサイズ(&F)"},
-                                 2, 0, formparts::Fill::AcrossRows);
+    rgSize = formparts::radioGroup(dialog, "rgSize", "傍注の文字サイズ",
+                                   {"本文と同じサイズ(&H)", "脚注と同じサイズ(&F)"}, 2, 0, formparts::Fill::AcrossRows);
     layout->addWidget(Label1);
     layout->addWidget(Memo1);
     layout->addWidget(rgSize.box);

@@ -45,9 +45,9 @@ void FormZuinsertUi::setupUi(QDialog* dialog)
 
     auto* left = new QVBoxLayout;
     left->addWidget(makePlacementGroup(dialog, "図の配置場所", "CheckBox", place));
-    RGZuIchi = formparts::radioGroup(dialog, "RGZuIchi", "配置場所中の図の位置",
-                                     {"指定しない(&N)", "左(&L)", "中央(&C)", "右(&R)"}, 2, 0,
-                                     formparts::Fill::AcrossRows);
+    RGZuIchi =
+        formparts::radioGroup(dialog, "RGZuIchi", "配置場所中の図の位置",
+                              {"指定しない(&N)", "左(&L)", "中央(&C)", "右(&R)"}, 2, 0, formparts::Fill::AcrossRows);
     left->addWidget(RGZuIchi.box);
 
     auto* right = new QVBoxLayout;
@@ -107,7 +107,8 @@ void FormInputIncludeUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormInputInclude");
     dialog->setWindowTitle(u("\\input or \\include ?"));
     auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(wrapped(dialog, "指定のファイルを \\input で読み込みますか？それとも \\include で読み込みますか？"));
+    layout->addWidget(
+        wrapped(dialog, "指定のファイルを \\input で読み込みますか？それとも \\include で読み込みますか？"));
     layout->addWidget(wrapped(dialog, "\\include で読み込むと、読み込んだ原稿は、新しいページから開始されます。"));
     rgInputInclude = formparts::radioGroup(dialog, "rgInputInclude", "\\input or \\include?",
                                            {"\\input(&I)", "\\include(&C)"}, 2, 0, formparts::Fill::AcrossRows);

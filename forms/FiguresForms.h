@@ -1,8 +1,8 @@
 #pragma once
 // Layouts of the figure dialog and the \input or \include question: the
 // widgets, their names and texts.  What they insert is built in insert/.
-#include "forms/FormParts.h"     // RadioGroup
-#include "forms/TablesForms.h"   // PlacementBoxes
+#include "forms/FormParts.h"    // RadioGroup
+#include "forms/TablesForms.h"  // PlacementBoxes
 
 class QCheckBox;
 class QDialog;

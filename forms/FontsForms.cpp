@@ -24,7 +24,7 @@ void FormFontUi::setupUi(QDialog* dialog)
     ComboBoxFont->setObjectName("ComboBoxFont");
     ComboBoxFont->setEditable(false);
     RadioGroupSelect = formparts::radioGroup(dialog, "RadioGroupSelect", u("適用範囲"),
-                                     {u("選択範囲のみ／一部の範囲のみ(&A)"), u("カーソル以降全部に適用(&B)")});
+                                             {u("選択範囲のみ／一部の範囲のみ(&A)"), u("カーソル以降全部に適用(&B)")});
     layout->addWidget(ComboBoxFont);
     layout->addWidget(RadioGroupSelect.box);
     formparts::addButtons(dialog, layout);

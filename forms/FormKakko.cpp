@@ -25,8 +25,8 @@ namespace {
 QIcon picture(int index)
 {
     static const char* const glyphs[brackets::kDelimiterCount] = {
-        "(", ")", "[", "]", "{", "}", "\u230A", "\u230B", "\u2308", "\u2309", "\u27E8", "\u27E9", "/", "\\", "|",
-        "\u2016", ""};
+        "(",      ")",      "[",      "]", "{",  "}", "\u230A", "\u230B", "\u2308",
+        "\u2309", "\u27E8", "\u27E9", "/", "\\", "|", "\u2016", ""};
     return glyph::picture(utf8(glyphs[index]), 24);
 }
 
@@ -52,10 +52,9 @@ TFormKakko::TFormKakko(QWidget* owner) : TDialogForm(owner)
     for (int i = 0; i < brackets::kDelimiterCount; ++i)
         new QListWidgetItem(picture(i), cp932::decode(brackets::delimiterCaption(i)), ListViewKind);
 
-    RadioGroupSize = formparts::radioGroup(this, "RadioGroupSize", "大きさ",
-                                           {"自動（開き括弧）", "自動（閉じ括弧）", "標準", "大きい", "より大きい",
-                                            "さらに大きい", "すごく大きい"},
-                                           3);
+    RadioGroupSize = formparts::radioGroup(
+        this, "RadioGroupSize", "大きさ",
+        {"自動（開き括弧）", "自動（閉じ括弧）", "標準", "大きい", "より大きい", "さらに大きい", "すごく大きい"}, 3);
     RadioGroupSizeKind = formparts::radioGroup(this, "RadioGroupSizeKind", "大きさの種類",
                                                {"開き括弧（前に空白を空ける）", "閉じ括弧（後ろに空白を空ける）",
                                                 "関係子（前後に空白を空ける）", "数式記号（前後に空白を空けない）"});

@@ -79,8 +79,8 @@ public:
 
 void enterPressesOk(QWidget* memo, QDialog* dialog) { memo->installEventFilter(new EnterPressesOk(dialog)); }
 
-RadioGroup radioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items,
-                      int columns, int checked, Fill fill)
+RadioGroup radioGroup(QWidget* parent, const char* name, const QString& title, const QStringList& items, int columns,
+                      int checked, Fill fill)
 {
     RadioGroup group;
     group.box = named(new QGroupBox(title, parent), name);

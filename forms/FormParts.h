@@ -76,8 +76,8 @@ inline constexpr ButtonNames kPlainButtonsWithoutHelp{"OkButton", "CancelButton"
 
 enum ButtonRowFlag {
     OkIsDefault = 1,
-    Vertical = 2,       // a column beside the dialog, buttons at its top
-    ClosesDialog = 4,   // OK accepts and Cancel rejects the dialog
+    Vertical = 2,      // a column beside the dialog, buttons at its top
+    ClosesDialog = 4,  // OK accepts and Cancel rejects the dialog
 };
 
 struct ButtonRow {

@@ -95,10 +95,7 @@ std::string TFormRoot::GetCommand() const
     return fractions::rootCommand(RadioButtonRoot2->isChecked(), cp932::encode(MaskEditRoot->text()));
 }
 
-void TFormRoot::FormShow()
-{
-    (SquareChosen ? RadioButtonRoot2 : RadioButtonRootN)->setChecked(true);
-}
+void TFormRoot::FormShow() { (SquareChosen ? RadioButtonRoot2 : RadioButtonRootN)->setChecked(true); }
 
 void TFormRoot::MaskEditRootChange() { RadioButtonRootN->setChecked(true); }
 void TFormRoot::UpDown1Click() { RadioButtonRootN->setChecked(true); }

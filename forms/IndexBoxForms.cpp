@@ -17,12 +17,8 @@ using formparts::addButtons;
 using formparts::named;
 using formparts::u;
 
-
-
-
 // A labelled line edit in a form layout; the label's accelerator focuses it.
-QLineEdit* field(QFormLayout* form, QWidget* parent, const char* name, const char* caption,
-                 QLabel** label = nullptr)
+QLineEdit* field(QFormLayout* form, QWidget* parent, const char* name, const char* caption, QLabel** label = nullptr)
 {
     auto* edit = named(new QLineEdit(parent), name);
     auto* text = new QLabel(u(caption), parent);

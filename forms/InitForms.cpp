@@ -82,8 +82,9 @@ void FormInitUi::setupUi(QDialog* dialog)
     p = addProgramPage(rgMakeIndexExe, "DVI Reader", "TeXDVIFileName", "SpeedButton1", "EditDVIOption");
     TeXDVIFileName = p.file, SpeedButton1 = p.browse, EditDVIOption = p.option;
     rgDVIExe = formparts::radioGroup(p.file->parentWidget(), "rgDVIExe", QString(),
-                              {"DDE接続により実行する （通常はこちらを選択してください）",
-                               "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"}, 1, -1);
+                                     {"DDE接続により実行する （通常はこちらを選択してください）",
+                                      "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"},
+                                     1, -1);
     p.layout->addWidget(rgDVIExe.box);
     p = addProgramPage(rgMakeIndexExe, "MakeIndex", "EditMendexFile", "sbMendex", "EditMendexOption");
     EditMendexFile = p.file, sbMendex = p.browse, EditMendexOption = p.option;
@@ -102,8 +103,9 @@ void FormInitUi::setupUi(QDialog* dialog)
     for (int i = 1; i < rgMakeIndexExe->count(); ++i)
         static_cast<QVBoxLayout*>(rgMakeIndexExe->widget(i)->layout())->addStretch();
 
-    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
-                          .keep(OkButton, CancelButton, HelpButton));
+    layout->addLayout(
+        formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+            .keep(OkButton, CancelButton, HelpButton));
     dialog->resize(680, 340);
 }
 
@@ -112,17 +114,19 @@ void FormAutoSettingUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormAutoSetting");
     dialog->setWindowTitle("自動初期設定");
     auto* layout = new QVBoxLayout(dialog);
-    Label1 = named(new QLabel("　TeXをQuillTeX Installerや以下の書籍等でインストールしている場合、TeX関連の初期設定を、自動で行います。",
-                              dialog),
-                   "Label1");
+    Label1 = named(
+        new QLabel(
+            "　TeXをQuillTeX Installerや以下の書籍等でインストールしている場合、TeX関連の初期設定を、自動で行います。",
+            dialog),
+        "Label1");
     Label1->setWordWrap(true);
-    Label2 = named(new QLabel("　TeXのインストール方法を以下より選び、［ＯＫ］をクリックして下さい。", dialog), "Label2");
+    Label2 =
+        named(new QLabel("　TeXのインストール方法を以下より選び、［ＯＫ］をクリックして下さい。", dialog), "Label2");
     Label2->setWordWrap(true);
     layout->addWidget(Label1);
     layout->addWidget(Label2);
     QStringList kinds;
-    for (const char* caption : kInstallKindCaptions)
-        kinds << QString::fromUtf8(caption);
+    for (const char* caption : kInstallKindCaptions) kinds << QString::fromUtf8(caption);
     RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", "TeXをインストールした書籍の選択", kinds, 1, -1);
     RadioGroup1.SetItemIndex(0);
     layout->addWidget(RadioGroup1.box);
@@ -136,8 +140,9 @@ void FormAutoSettingUi::setupUi(QDialog* dialog)
     driveRow->addWidget(EditDrive);
     driveRow->addStretch();
     layout->addWidget(GroupBox1);
-    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
-                          .keep(OkButton, CancelButton, HelpButton));
+    layout->addLayout(
+        formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+            .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormFileSiteiUi::setupUi(QDialog* dialog)
@@ -156,7 +161,8 @@ void FormFileSiteiUi::setupUi(QDialog* dialog)
     row->addWidget(Edit1);
     row->addWidget(SpeedButton1);
     layout->addLayout(row);
-    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp, formparts::OkIsDefault | formparts::ClosesDialog)
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp,
+                                           formparts::OkIsDefault | formparts::ClosesDialog)
                           .keep(OkButton, CancelButton));
     dialog->resize(480, 140);
 }
@@ -187,7 +193,8 @@ void FormFileSitei2Ui::setupUi(QDialog* dialog)
     layout->addWidget(new QLabel("起動時オプション（必要なら指定する）", dialog));
     Edit2 = named(new QLineEdit(dialog), "Edit2");
     layout->addWidget(Edit2);
-    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp, formparts::OkIsDefault | formparts::ClosesDialog)
+    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp,
+                                           formparts::OkIsDefault | formparts::ClosesDialog)
                           .keep(OkButton, CancelButton));
     dialog->resize(480, 300);
 }

@@ -18,8 +18,8 @@ class QWidget;
 
 struct FormInitUi {
     QTabWidget* rgMakeIndexExe = nullptr;
-    QPushButton* BitBtn4 = nullptr;                 // 自動初期設定実行
-    QPushButton* BitBtnSettingWizard = nullptr;     // 初期設定ウィザード
+    QPushButton* BitBtn4 = nullptr;              // 自動初期設定実行
+    QPushButton* BitBtnSettingWizard = nullptr;  // 初期設定ウィザード
     QLineEdit *TeXExeFileName = nullptr, *EditTeXCommand = nullptr;
     QLineEdit *TeXDVIFileName = nullptr, *EditDVIOption = nullptr;
     RadioGroup rgDVIExe;
@@ -31,8 +31,8 @@ struct FormInitUi {
     QLineEdit *EditPSViewer = nullptr, *EditPSViewerOption = nullptr;
     QLineEdit *EditSpellProg = nullptr, *EditSpellOpt = nullptr;
     QToolButton *sbTeX1 = nullptr, *SpeedButton1 = nullptr, *sbMendex = nullptr, *SpeedButton3 = nullptr,
-                *SpeedButton8 = nullptr, *SpeedButton12 = nullptr, *SpeedButton10 = nullptr,
-                *SpeedButton11 = nullptr, *sbSpell = nullptr;
+                *SpeedButton8 = nullptr, *SpeedButton12 = nullptr, *SpeedButton10 = nullptr, *SpeedButton11 = nullptr,
+                *sbSpell = nullptr;
     QPushButton *OkButton = nullptr, *CancelButton = nullptr, *HelpButton = nullptr;
     void setupUi(QDialog* dialog);
 };

@@ -59,9 +59,10 @@ TFormArray::TFormArray(QWidget* owner) : TDialogForm(owner)
 
     RadioGroupKakko = formparts::radioGroup(this, "RadioGroupKakko", "括弧の種類",
                                             {"（：：）", "［：：］", "｜：：｜", "∥：：∥", "｛：：", "：：｝"}, 2);
-    RadioGroupHaiti = formparts::radioGroup(this, "RadioGroupHaiti", "文字の配置位置", {"左揃え", "中央揃え", "右揃え"});
-    GroupBox1 = ruleBox(this, "GroupBox1", CheckBoxTate, "CheckBoxTate", "縦罫線", CheckBoxYoko, "CheckBoxYoko",
-                        "横罫線");
+    RadioGroupHaiti =
+        formparts::radioGroup(this, "RadioGroupHaiti", "文字の配置位置", {"左揃え", "中央揃え", "右揃え"});
+    GroupBox1 =
+        ruleBox(this, "GroupBox1", CheckBoxTate, "CheckBoxTate", "縦罫線", CheckBoxYoko, "CheckBoxYoko", "横罫線");
 
     GroupBox2 = named(new QGroupBox(u("行列数"), this), "GroupBox2");
     Label1 = named(new QLabel(u("行："), GroupBox2), "Label1");

@@ -9,7 +9,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-void FormSearchListUi::setupUi(QDialog* dialog, const QString& caption, const QString& hint) {
+void FormSearchListUi::setupUi(QDialog* dialog, const QString& caption, const QString& hint)
+{
     dialog->setWindowTitle(caption);
     dialog->resize(420, 320);
     auto* column = new QVBoxLayout(dialog);
@@ -36,7 +37,8 @@ void FormSearchListUi::setupUi(QDialog* dialog, const QString& caption, const QS
     column->addLayout(buttons);
 }
 
-void FormLineJumpUi::setupUi(QDialog* dialog) {
+void FormLineJumpUi::setupUi(QDialog* dialog)
+{
     dialog->setWindowTitle(QString::fromUtf8("指定行に移動"));
     auto* column = new QVBoxLayout(dialog);
     auto* row = new QHBoxLayout;

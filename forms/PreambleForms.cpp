@@ -39,16 +39,21 @@ void FormTexClassUi::setupUi(QDialog* dialog)
     top->addWidget(ComboBox1, 1);
     layout->addLayout(top);
 
-    RadioGroupPaperSize = formparts::radioGroup(dialog, "RadioGroupPaperSize", "用紙サイズ", {"A4(&A)", "A5(&5)", "B4(&4)", "B5(&B)"}, 2);
-    RadioGroupCharSize = formparts::radioGroup(dialog, "RadioGroupCharSize", "文字サイズ", {"10ポイント(&0)", "11ポイント(&1)", "12ポイント(&2)"});
+    RadioGroupPaperSize =
+        formparts::radioGroup(dialog, "RadioGroupPaperSize", "用紙サイズ", {"A4(&A)", "A5(&5)", "B4(&4)", "B5(&B)"}, 2);
+    RadioGroupCharSize = formparts::radioGroup(dialog, "RadioGroupCharSize", "文字サイズ",
+                                               {"10ポイント(&0)", "11ポイント(&1)", "12ポイント(&2)"});
     RadioGroupDir = formparts::radioGroup(dialog, "RadioGroupDir", "印刷の向き", {"縦(&T)", "横(&Y)"});
     RadioGroupColumn = formparts::radioGroup(dialog, "RadioGroupColumn", "段組み", {"一段組み", "二段組み"});
     RadioGroupSide = formparts::radioGroup(dialog, "RadioGroupSide", "印刷面", {"片面印刷", "両面印刷"});
-    RadioGroupHyoudai = formparts::radioGroup(dialog, "RadioGroupHyoudai", "タイトル・概要", {"本文と同じ", "独立したページ"});
+    RadioGroupHyoudai =
+        formparts::radioGroup(dialog, "RadioGroupHyoudai", "タイトル・概要", {"本文と同じ", "独立したページ"});
     RadioGroupMathPos = formparts::radioGroup(dialog, "RadioGroupMathPos", "数式の配置", {"中央揃え", "左揃え"});
-    RadioGroupMathNoPos = formparts::radioGroup(dialog, "RadioGroupMathNoPos", "数式番号の位置", {"用紙の右端", "数式の左側"});
+    RadioGroupMathNoPos =
+        formparts::radioGroup(dialog, "RadioGroupMathNoPos", "数式番号の位置", {"用紙の右端", "数式の左側"});
     RadioGroupKumiMode = formparts::radioGroup(dialog, "RadioGroupKumiMode", "組みモード", {"横", "縦"});
-    RadioGroupBunken = formparts::radioGroup(dialog, "RadioGroupBunken", "文献の出力形式", {"クローズ(&C)", "オープン(&O)"});
+    RadioGroupBunken =
+        formparts::radioGroup(dialog, "RadioGroupBunken", "文献の出力形式", {"クローズ(&C)", "オープン(&O)"});
     RadioGroupTest = formparts::radioGroup(dialog, "RadioGroupTest", "試し刷り", {"しない(&Y)", "する(&N)"});
 
     GroupBox1 = named(new QGroupBox(u("章を開始する頁"), dialog), "GroupBox1");
@@ -60,9 +65,9 @@ void FormTexClassUi::setupUi(QDialog* dialog)
     chapter->addWidget(rbBothPage);
 
     auto* grid = new QGridLayout;
-    QWidget* cells[] = {RadioGroupPaperSize.box, RadioGroupCharSize.box, RadioGroupDir.box,      RadioGroupColumn.box,
-                        RadioGroupSide.box,      RadioGroupHyoudai.box,  RadioGroupMathPos.box,  RadioGroupMathNoPos.box,
-                        RadioGroupKumiMode.box,  RadioGroupBunken.box,   RadioGroupTest.box,     GroupBox1};
+    QWidget* cells[] = {RadioGroupPaperSize.box, RadioGroupCharSize.box, RadioGroupDir.box,     RadioGroupColumn.box,
+                        RadioGroupSide.box,      RadioGroupHyoudai.box,  RadioGroupMathPos.box, RadioGroupMathNoPos.box,
+                        RadioGroupKumiMode.box,  RadioGroupBunken.box,   RadioGroupTest.box,    GroupBox1};
     for (int i = 0; i < 12; ++i) grid->addWidget(cells[i], i / 3, i % 3);
     layout->addLayout(grid);
     formparts::addButtons(dialog, layout);
@@ -104,7 +109,8 @@ void FormUserPackageUi::setupUi(QDialog* dialog)
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Label1->setBuddy(Memo1);
-    Label2 = named(new QLabel(u("name.sty という形式で入力して下さい。また、空行は入力しないで下さい。"), dialog), "Label2");
+    Label2 =
+        named(new QLabel(u("name.sty という形式で入力して下さい。また、空行は入力しないで下さい。"), dialog), "Label2");
     layout->addWidget(Label1);
     layout->addWidget(Memo1);
     layout->addWidget(Label2);

@@ -34,8 +34,8 @@ void SimpleComboBox::AddItem(const QString& item) { List->addItem(item); }
 int SimpleComboBox::Count() const { return List->count(); }
 QString SimpleComboBox::ItemAt(int index) const { return List->item(index)->text(); }
 
-void FormLabelRefUi::setupUi(QDialog* dialog, const char* objectName, const QString& caption,
-                             const QString& nameLabel, const QStringList& kinds)
+void FormLabelRefUi::setupUi(QDialog* dialog, const char* objectName, const QString& caption, const QString& nameLabel,
+                             const QStringList& kinds)
 {
     dialog->setObjectName(objectName);
     dialog->setWindowTitle(caption);
@@ -51,8 +51,8 @@ void FormLabelRefUi::setupUi(QDialog* dialog, const char* objectName, const QStr
     cbKind->setObjectName("cbKind");
     cbKind->addItems(kinds);
     Label2->setBuddy(cbKind);
-    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(ComboBox1),
-                       static_cast<QWidget*>(Label2), static_cast<QWidget*>(cbKind)})
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(Label2),
+                       static_cast<QWidget*>(cbKind)})
         layout->addWidget(w);
     formparts::addButtons(dialog, layout);
 }

@@ -60,10 +60,11 @@ TFormMathSetting::TFormMathSetting(Script script, QWidget* owner) : TDialogForm(
     HelpContext = scripts::kHelpContext;
     const bool up = script == Script::Up;
     setWindowTitle(up ? u("数式上添え設定変更") : u("数式下添え設定変更"));
-    Label1 = named(new QLabel(up ? u("あらかじめ、上添えで良く使用する内容を、記述します。各項目は、改行で区切って下さい。")
-                                 : u("あらかじめ、下添えで良く使用する内容を、記述します。各項目は、改行で区切って下さい。"),
-                              this),
-                   "Label1");
+    Label1 =
+        named(new QLabel(up ? u("あらかじめ、上添えで良く使用する内容を、記述します。各項目は、改行で区切って下さい。")
+                            : u("あらかじめ、下添えで良く使用する内容を、記述します。各項目は、改行で区切って下さい。"),
+                         this),
+              "Label1");
     Label1->setWordWrap(true);
     Memo = named(new QPlainTextEdit(this), "Memo");
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -117,10 +118,7 @@ void editScriptList(QWidget& owner, const QString& settingsKey, Script script, Q
 
 // ---- one script ----
 
-TFormMathUp::TFormMathUp(const QString& settingsKey, QWidget* owner)
-    : TFormMathUp(settingsKey, Script::Up, owner)
-{
-}
+TFormMathUp::TFormMathUp(const QString& settingsKey, QWidget* owner) : TFormMathUp(settingsKey, Script::Up, owner) {}
 
 TFormMathUp::TFormMathUp(const QString& settingsKey, Script script, QWidget* owner)
     : TDialogForm(owner), settingsKey_(settingsKey), script_(script)
@@ -131,10 +129,9 @@ TFormMathUp::TFormMathUp(const QString& settingsKey, Script script, QWidget* own
     HelpContext = scripts::kHelpContext;
 
     RadioButton1 = named(new QRadioButton(u("命令のみ挿入する(&M)"), this), "RadioButton1");
-    RadioButton2 = named(new QRadioButton(up ? u("下で指定した命令を上添えする(&S)")
-                                             : u("下で指定した命令を下添えする(&S)"),
-                                          this),
-                         "RadioButton2");
+    RadioButton2 = named(
+        new QRadioButton(up ? u("下で指定した命令を上添えする(&S)") : u("下で指定した命令を下添えする(&S)"), this),
+        "RadioButton2");
     RadioButton2->setChecked(true);
     ListBox = makeList(this, "ListBox");
     BitBtn4 = named(new QPushButton(u("設定変更"), this), "BitBtn4");
@@ -182,8 +179,7 @@ void TFormMathUp::showEvent(QShowEvent* event)
     FormShow();
 }
 
-TFormMathDown::TFormMathDown(const QString& settingsKey, QWidget* owner)
-    : TFormMathUp(settingsKey, Script::Down, owner)
+TFormMathDown::TFormMathDown(const QString& settingsKey, QWidget* owner) : TFormMathUp(settingsKey, Script::Down, owner)
 {
 }
 
@@ -243,10 +239,7 @@ void TFormMathUpDown::FormShow() { BitBtn1->setFocus(Qt::OtherFocusReason); }
 
 void TFormMathUpDown::BitBtnUpClick() { editScriptList(*this, settingsKey_, Script::Up, *ListBox1, *BitBtn1); }
 
-void TFormMathUpDown::BitBtnDownClick()
-{
-    editScriptList(*this, settingsKey_, Script::Down, *ListBox2, *BitBtn1);
-}
+void TFormMathUpDown::BitBtnDownClick() { editScriptList(*this, settingsKey_, Script::Down, *ListBox2, *BitBtn1); }
 
 void TFormMathUpDown::showEvent(QShowEvent* event)
 {

@@ -20,19 +20,22 @@
 namespace {
 using formparts::named;
 
-QLabel* wrappedLabel(const char* text, QWidget* parent) {
+QLabel* wrappedLabel(const char* text, QWidget* parent)
+{
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setWordWrap(true);
     return label;
 }
 
-QSpinBox* spin(QWidget* parent, const char* name, int min, int max) {
+QSpinBox* spin(QWidget* parent, const char* name, int min, int max)
+{
     auto* box = named(new QSpinBox(parent), name);
     box->setRange(min, max);
     return box;
 }
 
-QWidget* page(QTabWidget* tabs, const char* title, QVBoxLayout*& layout) {
+QWidget* page(QTabWidget* tabs, const char* title, QVBoxLayout*& layout)
+{
     auto* w = new QWidget(tabs);
     layout = new QVBoxLayout(w);
     tabs->addTab(w, QString::fromUtf8(title));
@@ -40,7 +43,8 @@ QWidget* page(QTabWidget* tabs, const char* title, QVBoxLayout*& layout) {
 }
 }  // namespace
 
-void FormSearchUi::setupUi(QDialog* dialog) {
+void FormSearchUi::setupUi(QDialog* dialog)
+{
     dialog->setObjectName("FormSearch");
     dialog->setWindowTitle(QString::fromUtf8("検索"));
     auto* grid = new QGridLayout(dialog);
@@ -73,7 +77,8 @@ void FormSearchUi::setupUi(QDialog* dialog) {
     grid->addLayout(side, 0, 3, 3, 1);
 }
 
-void FormReplaceUi::setupUi(QDialog* dialog) {
+void FormReplaceUi::setupUi(QDialog* dialog)
+{
     dialog->setObjectName("FormReplace");
     dialog->setWindowTitle(QString::fromUtf8("置換"));
     auto* grid = new QGridLayout(dialog);
@@ -103,7 +108,8 @@ void FormReplaceUi::setupUi(QDialog* dialog) {
     grid->addLayout(side, 0, 2, 4, 1);
 }
 
-void DialogButtons::setupUi(QDialog* dialog, QLayout* into) {
+void DialogButtons::setupUi(QDialog* dialog, QLayout* into)
+{
     auto* row = new QHBoxLayout;
     row->addStretch();
     OkButton = named(new QPushButton("OK", dialog), "OkButton");
@@ -118,22 +124,23 @@ void DialogButtons::setupUi(QDialog* dialog, QLayout* into) {
     QObject::connect(CancelButton, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
-void FormZenSpaceUi::setupUi(QDialog* dialog) {
+void FormZenSpaceUi::setupUi(QDialog* dialog)
+{
     dialog->setObjectName("FormZenSpace");
     dialog->setWindowTitle(QString::fromUtf8("全角空白置換"));
     auto* layout = new QVBoxLayout(dialog);
     Label1 = named(wrappedLabel("　文書中の全角空白文字全部を、以下の設定に従って置換します。", dialog), "Label1");
-    rgKind = formparts::radioGroup(dialog, "rgKind", QString::fromUtf8("置換方法"),
-                           {QString::fromUtf8("全角空白 → 半角空白１個に置換(&H)"),
-                            QString::fromUtf8("全角空白 → 半角空白２個に置換(&T)"),
-                            QString::fromUtf8("全角空白 → TeX命令全角空白(\\qquad)(&Q)"),
-                            QString::fromUtf8("全角空白削除(&D)")});
+    rgKind = formparts::radioGroup(
+        dialog, "rgKind", QString::fromUtf8("置換方法"),
+        {QString::fromUtf8("全角空白 → 半角空白１個に置換(&H)"), QString::fromUtf8("全角空白 → 半角空白２個に置換(&T)"),
+         QString::fromUtf8("全角空白 → TeX命令全角空白(\\qquad)(&Q)"), QString::fromUtf8("全角空白削除(&D)")});
     layout->addWidget(Label1);
     layout->addWidget(rgKind.box);
     buttons.setupUi(dialog, layout);
 }
 
-void FormTabChangeUi::setupUi(QDialog* dialog) {
+void FormTabChangeUi::setupUi(QDialog* dialog)
+{
     dialog->setObjectName("FormTabChange");
     dialog->setWindowTitle(QString::fromUtf8("タブ→空白変換"));
     auto* layout = new QVBoxLayout(dialog);
@@ -148,7 +155,8 @@ void FormTabChangeUi::setupUi(QDialog* dialog) {
     buttons.setupUi(dialog, layout);
 }
 
-void FormDelLineSpaceUi::setupUi(QDialog* dialog) {
+void FormDelLineSpaceUi::setupUi(QDialog* dialog)
+{
     dialog->setObjectName("FormDelLineSpace");
     dialog->setWindowTitle(QString::fromUtf8("行末の半角空白を削除する"));
     auto* layout = new QVBoxLayout(dialog);
@@ -157,15 +165,16 @@ void FormDelLineSpaceUi::setupUi(QDialog* dialog) {
                                 dialog),
                    "Label1");
     RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", QString::fromUtf8("削除方法"),
-                                {QString::fromUtf8("文書全ての行末の空白を削除する(&A)"),
-                                 QString::fromUtf8("カーソルのある行の行末の空白を削除する(&C)"),
-                                 QString::fromUtf8("選択されている範囲の行の行末の空白を削除する(&S)")});
+                                        {QString::fromUtf8("文書全ての行末の空白を削除する(&A)"),
+                                         QString::fromUtf8("カーソルのある行の行末の空白を削除する(&C)"),
+                                         QString::fromUtf8("選択されている範囲の行の行末の空白を削除する(&S)")});
     layout->addWidget(Label1);
     layout->addWidget(RadioGroup1.box);
     buttons.setupUi(dialog, layout);
 }
 
-void FormEditUi::setupUi(QDialog* dialog) {
+void FormEditUi::setupUi(QDialog* dialog)
+{
     dialog->setObjectName("FormEdit");
     dialog->setWindowTitle(QString::fromUtf8("編集設定"));
     dialog->setMinimumWidth(660);
@@ -188,18 +197,20 @@ void FormEditUi::setupUi(QDialog* dialog) {
     p->addWidget(indent);
 
     QWidget* w = page(PageControl1, "Backup", p);
-    p->addWidget(wrappedLabel("　ファイルを開いて、変更後、上書き保存をした時に、前のファイルの拡張子を'BAK'に変更して、"
-                              "バックアップファイルを作成するか、作成しないかを指定します。",
-                              w));
-    RadioGroupBackup = formparts::radioGroup(w, "RadioGroupBackup", QString::fromUtf8("上書き保存でバックアップするか"),
-                                     {QString::fromUtf8("バックアップファイルを作成する(&Y)"),
-                                      QString::fromUtf8("バックアップしない(&N)")});
+    p->addWidget(
+        wrappedLabel("　ファイルを開いて、変更後、上書き保存をした時に、前のファイルの拡張子を'BAK'に変更して、"
+                     "バックアップファイルを作成するか、作成しないかを指定します。",
+                     w));
+    RadioGroupBackup = formparts::radioGroup(
+        w, "RadioGroupBackup", QString::fromUtf8("上書き保存でバックアップするか"),
+        {QString::fromUtf8("バックアップファイルを作成する(&Y)"), QString::fromUtf8("バックアップしない(&N)")});
     p->addWidget(RadioGroupBackup.box);
 
     w = page(PageControl1, "Tab間隔設定", p);
-    p->addWidget(wrappedLabel("　Tabコードの表示間隔をピクセル単位で指定します。ここでの設定は表示のみに影響し、テキスト"
-                              "自体には影響しません。",
-                              w));
+    p->addWidget(
+        wrappedLabel("　Tabコードの表示間隔をピクセル単位で指定します。ここでの設定は表示のみに影響し、テキスト"
+                     "自体には影響しません。",
+                     w));
     auto* tabRow = new QHBoxLayout;
     auto* tabLabel = new QLabel(QString::fromUtf8("タブ間隔(&T):"), w);
     UpDownTab = spin(w, "UpDownTab", 0, 9999);
@@ -211,15 +222,18 @@ void FormEditUi::setupUi(QDialog* dialog) {
     p->addLayout(tabRow);
 
     w = page(PageControl1, "Tab / Space", p);
-    p->addWidget(wrappedLabel("　Tabキーが押されたとき、文書中にTabコードを挿入するか、それとも半角スペースを指定個挿入"
-                              "するかを指定します。",
-                              w));
-    p->addWidget(wrappedLabel("　半角スペースの時のTab間隔の文字数は、右下で指定します。Tabコードの時のTab間隔は、「Tab間"
-                              "隔設定」で指定します。",
-                              w));
+    p->addWidget(
+        wrappedLabel("　Tabキーが押されたとき、文書中にTabコードを挿入するか、それとも半角スペースを指定個挿入"
+                     "するかを指定します。",
+                     w));
+    p->addWidget(
+        wrappedLabel("　半角スペースの時のTab間隔の文字数は、右下で指定します。Tabコードの時のTab間隔は、「Tab間"
+                     "隔設定」で指定します。",
+                     w));
     auto* tabSpaceRow = new QHBoxLayout;
-    rgTabSpace = formparts::radioGroup(w, "rgTabSpace", "Tab or Space",
-                               {QString::fromUtf8("Tabコードを挿入する(&I)"), QString::fromUtf8("半角スペースを挿入する(&S)")});
+    rgTabSpace = formparts::radioGroup(
+        w, "rgTabSpace", "Tab or Space",
+        {QString::fromUtf8("Tabコードを挿入する(&I)"), QString::fromUtf8("半角スペースを挿入する(&S)")});
     auto* blanks = new QGroupBox(QString::fromUtf8("Tab間隔（半角スペース）"), w);
     auto* blanksRow = new QHBoxLayout(blanks);
     UpDownTabSpace = spin(blanks, "UpDownTabSpace", 0, 9999);
@@ -230,27 +244,32 @@ void FormEditUi::setupUi(QDialog* dialog) {
     p->addLayout(tabSpaceRow);
 
     w = page(PageControl1, "カラー構文サイズ・オフ", p);
-    p->addWidget(wrappedLabel("　ファイルを開くとき、ファイルサイズが以下のサイズを超えている時には、カラー構文の解析に時"
-                              "間がかかるため、自動的にカラー構文をオフにします。",
-                              w));
+    p->addWidget(
+        wrappedLabel("　ファイルを開くとき、ファイルサイズが以下のサイズを超えている時には、カラー構文の解析に時"
+                     "間がかかるため、自動的にカラー構文をオフにします。",
+                     w));
     p->addWidget(wrappedLabel("　開くファイルのサイズに関係無く、自動的にオフにしないようにすることもできます。", w));
     cbColSize = named(new QComboBox(w), "cbColSize");
-    for (const char* item : {"32KB", "64KB", "96KB", "128KB", "192KB", "256KB", "384KB", "512KB", "768KB", "1024KB",
-                             "2048KB", "常にオン"})
+    for (const char* item :
+         {"32KB", "64KB", "96KB", "128KB", "192KB", "256KB", "384KB", "512KB", "768KB", "1024KB", "2048KB", "常にオン"})
         cbColSize->addItem(QString::fromUtf8(item));
     p->addWidget(cbColSize);
 
     w = page(PageControl1, "カラー構文拡張子オン／オフ", p);
-    p->addWidget(wrappedLabel("　開くファイルの拡張子が、tex, sty, bibのときに、自動的にカラー構文をオンにするかどうかを指"
-                              "定します。",
-                              w));
-    rgAutoOn = formparts::radioGroup(w, "rgAutoOn", "Auto on",
-                             {QString::fromUtf8("自動でオンにする(&O)"), QString::fromUtf8("自動でオンにしない(&P)")});
+    p->addWidget(
+        wrappedLabel("　開くファイルの拡張子が、tex, sty, bibのときに、自動的にカラー構文をオンにするかどうかを指"
+                     "定します。",
+                     w));
+    rgAutoOn =
+        formparts::radioGroup(w, "rgAutoOn", "Auto on",
+                              {QString::fromUtf8("自動でオンにする(&O)"), QString::fromUtf8("自動でオンにしない(&P)")});
     p->addWidget(rgAutoOn.box);
-    p->addWidget(wrappedLabel("　開くファイルの拡張子が、tex, sty, bibではないときに、自動的にカラー構文をオフにするかど"
-                              "うかを指定します。",
-                              w));
-    rgAutoOff = formparts::radioGroup(w, "rgAutoOff", "Auto off",
+    p->addWidget(
+        wrappedLabel("　開くファイルの拡張子が、tex, sty, bibではないときに、自動的にカラー構文をオフにするかど"
+                     "うかを指定します。",
+                     w));
+    rgAutoOff =
+        formparts::radioGroup(w, "rgAutoOff", "Auto off",
                               {QString::fromUtf8("自動でオフにする(&F)"), QString::fromUtf8("自動でオフにしない(&N)")});
     p->addWidget(rgAutoOff.box);
 

@@ -66,7 +66,7 @@ struct FormEditUi {
     QTabWidget* PageControl1 = nullptr;
     QCheckBox* cbAutoIndent = nullptr;
     RadioGroup RadioGroupBackup;
-    QSpinBox* UpDownTab = nullptr;       // Edit2 with UpDownTab
+    QSpinBox* UpDownTab = nullptr;  // Edit2 with UpDownTab
     RadioGroup rgTabSpace;
     QSpinBox* UpDownTabSpace = nullptr;  // Edit1 with UpDownTabSpace
     QComboBox* cbColSize = nullptr;

@@ -88,7 +88,8 @@ void FormTableUi::setupUi(QDialog* dialog)
     auto* left = new QVBoxLayout;
     left->addWidget(size);
     left->addWidget(ruleGroup(dialog, "CheckBoxTate", "CheckBoxYoko", CheckBoxTate, CheckBoxYoko));
-    RadioGroupHaiti = formparts::radioGroup(dialog, "RadioGroupHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
+    RadioGroupHaiti = formparts::radioGroup(dialog, "RadioGroupHaiti", "文字の配置位置",
+                                            {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
     auto* right = new QVBoxLayout;
     right->addWidget(RadioGroupHaiti.box);
     right->addWidget(makePlacementGroup(dialog, "表の配置場所", "CheckBox", place));

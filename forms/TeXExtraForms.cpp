@@ -27,9 +27,17 @@ const std::array<PreferencePage, 6> kPreferencePages = {{
 }};
 
 const std::array<ExtensionBox, 11> kExtensionBoxes = {{
-    {"cbDVI", ".dvi"}, {"cbLOG", ".log"}, {"cbAUX", ".aux"}, {"cbTOC", ".toc"},
-    {"cbLOF", ".lof"}, {"cbLOT", ".lot"}, {"cbIDX", ".idx"}, {"cbIND", ".ind"},
-    {"cbILG", ".ilg"}, {"cbBBL", ".bbl"}, {"cbBLG", ".blg"},
+    {"cbDVI", ".dvi"},
+    {"cbLOG", ".log"},
+    {"cbAUX", ".aux"},
+    {"cbTOC", ".toc"},
+    {"cbLOF", ".lof"},
+    {"cbLOT", ".lot"},
+    {"cbIDX", ".idx"},
+    {"cbIND", ".ind"},
+    {"cbILG", ".ilg"},
+    {"cbBBL", ".bbl"},
+    {"cbBLG", ".blg"},
 }};
 
 namespace {
@@ -77,8 +85,9 @@ void FormParentUi::setupUi(QDialog* dialog)
     row->addWidget(ComboParent, 1);
     row->addWidget(sbOpenDlg);
     layout->addWidget(GroupBox1);
-    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
-                          .keep(OkButton, CancelButton, HelpButton));
+    layout->addLayout(
+        formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+            .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormPreferenceUi::setupUi(QDialog* dialog)
@@ -90,15 +99,16 @@ void FormPreferenceUi::setupUi(QDialog* dialog)
     layout->addWidget(Tab);
 
     RadioGroupZu = formparts::radioGroup(Tab, "RadioGroupZu", "ファイルの拡張子を小文字に変換するか",
-                              {"小文字に変換する(&Y)", "小文字に変換しない(&N)"}, 1, -1);
+                                         {"小文字に変換する(&Y)", "小文字に変換しない(&N)"}, 1, -1);
     pageWith(Tab, 0, RadioGroupZu.box);
     RadioGroupDir = formparts::radioGroup(Tab, "RadioGroupDir", "ディレクトリ名を付加するか",
-                               {"ファイル名のみ(&F)", "ドライブ名、ディレクトリ名あり(&D)"}, 1, -1);
+                                          {"ファイル名のみ(&F)", "ドライブ名、ディレクトリ名あり(&D)"}, 1, -1);
     pageWith(Tab, 1, RadioGroupDir.box);
     rgJPaper = formparts::radioGroup(Tab, "rgJPaper", "どちらの命令を使うか", {"a4j", "a4paper"}, 1, -1);
     pageWith(Tab, 2, rgJPaper.box);
-    rgTexClass = formparts::radioGroup(Tab, "rgTexClass", "文書クラスのクラスオプション",
-                            {"デフォルトのクラス･オプションも挿入する(&Y)", "デフォルトのクラス･オプションは挿入しない(&N)"}, 1, -1);
+    rgTexClass = formparts::radioGroup(
+        Tab, "rgTexClass", "文書クラスのクラスオプション",
+        {"デフォルトのクラス･オプションも挿入する(&Y)", "デフォルトのクラス･オプションは挿入しない(&N)"}, 1, -1);
     pageWith(Tab, 3, rgTexClass.box);
 
     QWidget* deletion = pageWith(Tab, 4, nullptr);
@@ -112,14 +122,17 @@ void FormPreferenceUi::setupUi(QDialog* dialog)
     }
     deletionLayout->insertLayout(1, grid);
 
-    rgHowTex = formparts::radioGroup(Tab, "rgHowTex", "TeXの処理方法",
-                          {"１回だけTeXで処理する(&O)", "TeXで処理 → TeXで処理 → mendexで処理 → TeXで処理(&M)",
-                           "処理回数を自動判別する(&A)"}, 1, -1);
+    rgHowTex =
+        formparts::radioGroup(Tab, "rgHowTex", "TeXの処理方法",
+                              {"１回だけTeXで処理する(&O)", "TeXで処理 → TeXで処理 → mendexで処理 → TeXで処理(&M)",
+                               "処理回数を自動判別する(&A)"},
+                              1, -1);
     pageWith(Tab, 5, rgHowTex.box);
 
     Tab->setCurrentIndex(kPreferenceFrontPage);
-    layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
-                          .keep(OkButton, CancelButton, HelpButton));
+    layout->addLayout(
+        formparts::buttonRow(dialog, formparts::kPlainButtons, formparts::OkIsDefault | formparts::ClosesDialog)
+            .keep(OkButton, CancelButton, HelpButton));
 }
 
 void FormSpellCheck2Ui::setupUi(QDialog* dialog)

@@ -60,9 +60,10 @@ void FormPageStyleUi::setupUi(QDialog* dialog)
     dialog->setObjectName("FormPageStyle");
     dialog->setWindowTitle(u("ページ番号スタイル指定"));
     auto* layout = new QVBoxLayout(dialog);
-    RadioGroup1 = formparts::radioGroup(dialog, "RadioGroup1", "Page Style",
-                                {u("ページの下部にページ番号を出力する"), u("ページ番号なし"),
-                                 u("ページの上部にページ番号を出力する"), u("自分でカスタマイズした頁番号を用いる")});
+    RadioGroup1 =
+        formparts::radioGroup(dialog, "RadioGroup1", "Page Style",
+                              {u("ページの下部にページ番号を出力する"), u("ページ番号なし"),
+                               u("ページの上部にページ番号を出力する"), u("自分でカスタマイズした頁番号を用いる")});
     layout->addWidget(RadioGroup1.box);
     RadioGroup1.SetItemIndex(0);
     formparts::addButtons(dialog, layout).keep(BitBtnOk, BitBtnCancel, BitBtn1);

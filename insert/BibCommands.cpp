@@ -47,15 +47,17 @@ void TForm1::sbBibClick()
 
 void TForm1::BuildBibCommands()
 {
-    AddItem(MenuInsert, "MenuTexBiblio", utf8("参考文献リスト作成(&L)... / thebibliography環境"),
-            [this] { MenuTexBiblioClick(); }, {}, 5100);
-    AddItem(MenuInsert, "MenuBibRef", utf8("参考文献参照(&R)... / \\cite"), [this] { MenuBibRefClick(); }, {}, 5105);
+    AddItem(
+        MenuInsert, "MenuTexBiblio", utf8("参考文献リスト作成(&L)... / thebibliography環境"),
+        [this] { MenuTexBiblioClick(); }, {}, 5100);
+    AddItem(
+        MenuInsert, "MenuBibRef", utf8("参考文献参照(&R)... / \\cite"), [this] { MenuBibRefClick(); }, {}, 5105);
     PopupMenuBib = new QMenu(this);
     PopupMenuBib->setObjectName("PopupMenuBib");
     AddItem(PopupMenuBib, "PopupCite", utf8("参考文献参照(&R)... / \\cite"), [this] { MenuBibRefClick(); });
     PopupMenuBib->addSeparator();
     AddItem(PopupMenuBib, "PopupThebibliography", utf8("参考文献リスト作成(&L)... / thebibliography環境"),
             [this] { MenuTexBiblioClick(); });
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInBib", utf8("参考文献 / \\cite, thebibliography環境"),
-                  utf8("献"), [this] { sbBibClick(); });
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInBib", utf8("参考文献 / \\cite, thebibliography環境"), utf8("献"),
+                  [this] { sbBibClick(); });
 }

@@ -103,8 +103,9 @@ void TForm1::MenuInsSpcDanrakuClick()
 void TForm1::BuildBreakCommands()
 {
     // ---- break chooser: dialog in the insert menu, family on the tool button ----
-    AddItem(MenuInsert, "MenuInsertDanraku", utf8("段落・改行・改ページ(&D)..."), [this] { MenuInsertDanrakuClick(); },
-            QKeySequence("Ctrl+P"), 5120);
+    AddItem(
+        MenuInsert, "MenuInsertDanraku", utf8("段落・改行・改ページ(&D)..."), [this] { MenuInsertDanrakuClick(); },
+        QKeySequence("Ctrl+P"), 5120);
     PickerFamily::Options breakOptions;
     breakOptions.popupName = "PopupMenuDanraku";
     breakOptions.repeatItemName = "PMDanrakuPrev";
@@ -145,20 +146,24 @@ void TForm1::BuildBreakCommands()
     };
     for (const SpaceDialog& d : dialogs) {
         auto handler = d.handler;
-        AddItem(spaces, d.menuItem, utf8(d.caption), [this, handler] { (this->*handler)(); }, {}, d.help);
+        AddItem(
+            spaces, d.menuItem, utf8(d.caption), [this, handler] { (this->*handler)(); }, {}, d.help);
         InsertItem(PopupMenuSpace, nullptr, d.popupItem, utf8(d.caption), [this, handler] { (this->*handler)(); });
     }
 
     // ---- footnotes and marginal notes ----
-    AddItem(MenuInsert, "MenuInsertFootnote", utf8("脚注(&K)... / \\footnote"), [this] { MenuInsertFootnoteClick(); },
-            {}, 5070);
-    AddItem(MenuInsert, "MenuInsertMarginpar", utf8("傍注(&C)... / \\marginpar"),
-            [this] { MenuInsertMarginparClick(); }, {}, 5075);
+    AddItem(
+        MenuInsert, "MenuInsertFootnote", utf8("脚注(&K)... / \\footnote"), [this] { MenuInsertFootnoteClick(); }, {},
+        5070);
+    AddItem(
+        MenuInsert, "MenuInsertMarginpar", utf8("傍注(&C)... / \\marginpar"), [this] { MenuInsertMarginparClick(); },
+        {}, 5075);
 
     // ---- tool buttons ----
-    addDropDownButton(*this, ToolBarTeXShosiki, "ToolButtonTeXInKaigyou",
-                      utf8("段落･改行･改ﾍﾟｰｼﾞ関連の命令を挿入します  Ctrl+P"), utf8("改"),
-                      [this] { MenuInsertDanrakuClick(); }, PopupMenuDanraku);
-    addDropDownButton(*this, ToolBarTeXShosiki, "ToolButtonTeXInSpace", utf8("空白を挿入する"), utf8("空"),
-                      [this] { sbSpaceClick(); }, PopupMenuSpace);
+    addDropDownButton(
+        *this, ToolBarTeXShosiki, "ToolButtonTeXInKaigyou", utf8("段落･改行･改ﾍﾟｰｼﾞ関連の命令を挿入します  Ctrl+P"),
+        utf8("改"), [this] { MenuInsertDanrakuClick(); }, PopupMenuDanraku);
+    addDropDownButton(
+        *this, ToolBarTeXShosiki, "ToolButtonTeXInSpace", utf8("空白を挿入する"), utf8("空"),
+        [this] { sbSpaceClick(); }, PopupMenuSpace);
 }

@@ -37,7 +37,8 @@ const std::array<FixedSpace, kFixedSpaceCount>& fixedSpaces()
 {
     static const std::array<FixedSpace, kFixedSpaceCount> table = {{
         {"\\ ", "MenuInsSpcHankaku", "半角空白(&H)", "PopupHankakuSpace", "半角空白 / \\ (&H)"},
-        {"\\quad ", "MenuInsSpcZenkaku", "全角空白（クワタ）(&Z)", "PopupZenkakuSpace", "全角空白（クワタ） / \\quad(&Z)"},
+        {"\\quad ", "MenuInsSpcZenkaku", "全角空白（クワタ）(&Z)", "PopupZenkakuSpace",
+         "全角空白（クワタ） / \\quad(&Z)"},
         {"\\qquad ", "MenuInsSpcQuad2", "クワタ２個分(&T)", "PopupQquad", "クワタ２個分 / \\qquad(&T)"},
         {"\\,", "MenuInsSpcQuad6", "クワタの１／６(&S)", "PopupQuad6", "クワタの１／６ / \\,(&S)"},
     }};

@@ -48,7 +48,4 @@ TFormDanrakuSpace::TFormDanrakuSpace(QWidget* owner) : TDialogForm(owner)
     WireButtons();
 }
 
-std::string TFormDanrakuSpace::MakeCommand() const
-{
-    return breaks::paragraphSpace(ui.rgDanrakuSpace.ItemIndex());
-}
+std::string TFormDanrakuSpace::MakeCommand() const { return breaks::paragraphSpace(ui.rgDanrakuSpace.ItemIndex()); }

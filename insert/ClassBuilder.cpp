@@ -10,8 +10,8 @@ namespace docclass {
 
 namespace {
 
-constexpr const char* kClassNames[kClassCount] = {"jarticle", "jreport",   "jbook",  "tarticle",
-                                                  "treport",  "tbook", "jsarticle", "jsbook"};
+constexpr const char* kClassNames[kClassCount] = {"jarticle", "jreport", "jbook",     "tarticle",
+                                                  "treport",  "tbook",   "jsarticle", "jsbook"};
 constexpr const char* kPapers[] = {"a4", "a5", "b4", "b5"};
 
 bool isBook(int k) { return k == 2 || k == 5; }
@@ -197,17 +197,23 @@ Choices detect(const std::string& text, const ClassLine& line, Choices c)
     }
     if (has("landscape")) c.direction = 1;
     if (has("twocolumn")) c.columns = 1;
-    if (has("oneside")) c.side = 0;
-    else if (has("twoside")) c.side = 1;
-    if (has("notitlepage")) c.title = 0;
-    else if (has("titlepage")) c.title = 1;
+    if (has("oneside"))
+        c.side = 0;
+    else if (has("twoside"))
+        c.side = 1;
+    if (has("notitlepage"))
+        c.title = 0;
+    else if (has("titlepage"))
+        c.title = 1;
     if (has("fleqn")) c.mathPos = 1;
     if (has("leqno")) c.mathNoPos = 1;
     if (has("draft")) c.test = 1;
     if (has("tate")) c.kumi = 1;
     if (has("openbib")) c.bunken = 1;
-    if (has("openright")) c.oddPage = true;
-    else if (has("openany")) c.oddPage = false;
+    if (has("openright"))
+        c.oddPage = true;
+    else if (has("openany"))
+        c.oddPage = false;
     return c;
 }
 
@@ -224,9 +230,12 @@ Replacement rewrite(const std::string& text, const ClassLine& line, const std::s
     r.start = line.start;
     r.length = line.end - line.start + 1;
     r.text = newLine;
-    if (caret <= line.start) r.caretAfter = caret;
-    else if (caret > line.end) r.caretAfter = caret + newLength - r.length;
-    else r.caretAfter = line.start + newLength;
+    if (caret <= line.start)
+        r.caretAfter = caret;
+    else if (caret > line.end)
+        r.caretAfter = caret + newLength - r.length;
+    else
+        r.caretAfter = line.start + newLength;
     return r;
 }
 

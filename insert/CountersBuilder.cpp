@@ -5,9 +5,9 @@ namespace counters {
 const std::vector<const char*>& counterNames()
 {
     static const std::vector<const char*> list = {
-        "part",   "chapter", "section",  "subsection", "subsubsection", "paragraph", "subparagraph", "page",
-        "equation", "figure", "table",   "footnote",   "enumi",         "enumii",    "enumiii",      "enumiv",
-        "mpfootnote",
+        "part",         "chapter", "section",  "subsection", "subsubsection", "paragraph",
+        "subparagraph", "page",    "equation", "figure",     "table",         "footnote",
+        "enumi",        "enumii",  "enumiii",  "enumiv",     "mpfootnote",
     };
     return list;
 }

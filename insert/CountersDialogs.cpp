@@ -54,7 +54,10 @@ TFormCounter::TFormCounter(QWidget* owner) : TDialogForm(owner)
     ComboBox1->setCurrentIndex(0);
 }
 
-std::string TFormCounter::GetCommand() const { return counters::setCounter(ComboBox1->currentIndex(), UpDown1->value()); }
+std::string TFormCounter::GetCommand() const
+{
+    return counters::setCounter(ComboBox1->currentIndex(), UpDown1->value());
+}
 
 TFormMojiHenkou::TFormMojiHenkou(QWidget* owner) : TDialogForm(owner)
 {
@@ -72,8 +75,8 @@ TFormMojiHenkou::TFormMojiHenkou(QWidget* owner) : TDialogForm(owner)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
     Label2->setBuddy(Edit1);
-    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(ComboBox1),
-                       static_cast<QWidget*>(Label2), static_cast<QWidget*>(Edit1)})
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(Label2),
+                       static_cast<QWidget*>(Edit1)})
         layout->addWidget(w);
     formparts::addButtons(this, layout);
     WireButtons();

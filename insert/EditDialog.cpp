@@ -30,10 +30,7 @@ TFormEditDialog::~TFormEditDialog()
     if (FormEditDialog == this) FormEditDialog = nullptr;
 }
 
-void TFormEditDialog::FormShow()
-{
-    Edit1->setFocus(Qt::OtherFocusReason);
-}
+void TFormEditDialog::FormShow() { Edit1->setFocus(Qt::OtherFocusReason); }
 
 void TFormEditDialog::showEvent(QShowEvent* event)
 {
@@ -49,8 +46,8 @@ TFormEditDialog& ResidentEditDialog(TForm1& form)
 
 namespace road {
 
-std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt,
-                                      int helpContext, const std::string& prefill)
+std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt, int helpContext,
+                                      const std::string& prefill)
 {
     TFormEditDialog& dialog = ResidentEditDialog(form);
     dialog.setWindowTitle(caption);

@@ -11,7 +11,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-namespace Ui { class TFormEditDialog; }
+namespace Ui {
+class TFormEditDialog;
+}
 
 class TFormEditDialog : public TDialogForm {
     Q_OBJECT
@@ -45,7 +47,7 @@ namespace road {
 // centred over the main window.  Returns the typed line as document bytes on
 // OK (an empty line is a valid answer), nothing on any other result.  Nothing
 // is remembered either way.
-std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt,
-                                      int helpContext, const std::string& prefill = {});
+std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt, int helpContext,
+                                      const std::string& prefill = {});
 
 }  // namespace road

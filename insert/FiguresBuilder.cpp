@@ -164,8 +164,9 @@ QString referenceProblem(const QString& reference, Use use)
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) lossy = true;
     }
     if (lossy)
-        return utf8("ファイル名「%1」には、文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれています。\r\n"
-                 "ファイル名を変えてから、もう一度実行して下さい。")
+        return utf8(
+                   "ファイル名「%1」には、文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれています。\r\n"
+                   "ファイル名を変えてから、もう一度実行して下さい。")
             .arg(reference);
 
     QString forbidden = use == Use::Figure ? utf8("\"'#%{}\\~") : utf8("\"%{}\\");
@@ -176,17 +177,20 @@ QString referenceProblem(const QString& reference, Use use)
         if (use == Use::Figure && (ch == ' ' || ch.unicode() >= 0x80)) bad = true;
     }
     if (bad && use == Use::Figure)
-        return utf8("図のファイル名「%1」には、pLaTeX や dvipdfmx が読めない文字（空白、全角文字、"
-                 "\" ' # % { } \\ ~ のいずれか）が含まれています。\r\n"
-                 "ファイル名やフォルダ名を半角英数字に変えてから、もう一度実行して下さい。")
+        return utf8(
+                   "図のファイル名「%1」には、pLaTeX や dvipdfmx が読めない文字（空白、全角文字、"
+                   "\" ' # % { } \\ ~ のいずれか）が含まれています。\r\n"
+                   "ファイル名やフォルダ名を半角英数字に変えてから、もう一度実行して下さい。")
             .arg(reference);
     if (bad)
-        return utf8("ファイル名「%1」には、pLaTeX が読めない文字（%2 のいずれか）が含まれています。\r\n"
-                 "ファイル名やフォルダ名を変えてから、もう一度実行して下さい。")
+        return utf8(
+                   "ファイル名「%1」には、pLaTeX が読めない文字（%2 のいずれか）が含まれています。\r\n"
+                   "ファイル名やフォルダ名を変えてから、もう一度実行して下さい。")
             .arg(reference, use == Use::Include ? utf8("\" % { } \\ ^") : utf8("\" % { } \\"));
     if (use == Use::Include && !reference.endsWith(".tex"))
-        return utf8("\\include で読み込めるのは、拡張子が .tex のファイルだけです（「%1」）。\r\n"
-                 "\\input を選んで下さい。")
+        return utf8(
+                   "\\include で読み込めるのは、拡張子が .tex のファイルだけです（「%1」）。\r\n"
+                   "\\input を選んで下さい。")
             .arg(reference);
     return {};
 }

@@ -36,9 +36,9 @@ QString fileReference(const QString& chosenPath, bool fullPath, const QString& d
 
 struct FigureChoices {
     tables::Placement placement{false, true, true, false};
-    int align = 2;             // 0 none, 1 left, 2 centre, 3 right
+    int align = 2;  // 0 none, 1 left, 2 centre, 3 right
     bool sizeOn = false;
-    bool graphics = true;      // else graphicx
+    bool graphics = true;  // else graphicx
     bool aspect = false;
     bool label = true;
     int width = 100, height = 100;  // mm

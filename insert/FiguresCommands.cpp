@@ -35,22 +35,14 @@ struct FileFilter {
     const char* patterns;
 };
 const FileFilter kPictureFilters[] = {
-    {"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)", "*.bmp"},
-    {"EPS(*.ps;*.eps)", "*.ps;*.eps"},
-    {"PBM(*.pbm)", "*.pbm"},
-    {"Monochrome GIF(*.gif)", "*.gif"},
-    {"Pi 16,256色(*.pi)", "*.pi"},
-    {"MAG 16,256色(*.mag)", "*.mag"},
-    {"XLD4 16色(*.q4)", "*.q4"},
-    {"Pic 8,15,16Bit(*.pic)", "*.pic"},
-    {"Pic2 8,15,16Bit(*.p2)", "*.p2"},
-    {"JPEG(*.jpg;*.jpeg)", "*.jpg;*jpeg"},
-    {"GIF(*.gif)", "*.gif"},
-    {"TIFF(*.tif)", "*.tif"},
-    {"MAKI(*.mki)", "*.mki"},
-    {"ｱｲｺﾝ (*.ico)", "*.ico"},
-    {"ｴﾝﾊﾝｽ ﾒﾀﾌｧｲﾙ (*.emf)", "*.emf"},
-    {"ﾒﾀﾌｧｲﾙ (*.wmf)", "*.wmf"},
+    {"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)", "*.bmp"},     {"EPS(*.ps;*.eps)", "*.ps;*.eps"},
+    {"PBM(*.pbm)", "*.pbm"},           {"Monochrome GIF(*.gif)", "*.gif"},
+    {"Pi 16,256色(*.pi)", "*.pi"},     {"MAG 16,256色(*.mag)", "*.mag"},
+    {"XLD4 16色(*.q4)", "*.q4"},       {"Pic 8,15,16Bit(*.pic)", "*.pic"},
+    {"Pic2 8,15,16Bit(*.p2)", "*.p2"}, {"JPEG(*.jpg;*.jpeg)", "*.jpg;*jpeg"},
+    {"GIF(*.gif)", "*.gif"},           {"TIFF(*.tif)", "*.tif"},
+    {"MAKI(*.mki)", "*.mki"},          {"ｱｲｺﾝ (*.ico)", "*.ico"},
+    {"ｴﾝﾊﾝｽ ﾒﾀﾌｧｲﾙ (*.emf)", "*.emf"}, {"ﾒﾀﾌｧｲﾙ (*.wmf)", "*.wmf"},
     {"全てのファイル(*.*)", "*.*"},
 };
 const FileFilter kTeXFilters[] = {
@@ -125,8 +117,7 @@ void TForm1::MenuInsertFigureClick()
 
     const wrap::EditorState editor = road::editorState(*this);
     const bool sizeRequired = !figures::sizeOptional(reference);
-    const figures::Package package =
-        sizeRequired ? figures::loadedPackage(RichEdit->Text()) : figures::Package::None;
+    const figures::Package package = sizeRequired ? figures::loadedPackage(RichEdit->Text()) : figures::Package::None;
     road::ask<TFormZuinsert>(
         *this, {"MenuInsertFigure"},
         [&](TFormZuinsert& d) {
@@ -169,10 +160,12 @@ void TForm1::MenuInsertInputClick()
 void TForm1::BuildFigureCommands()
 {
     if (MenuInsert) MenuInsert->addSeparator();
-    AddItem(MenuInsert, "MenuInsertFigure", utf8("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
-            5140);
-    AddItem(MenuInsert, "MenuInsertInput", utf8("TeXファイルの挿入(&I)... / \\input \\include"),
-            [this] { MenuInsertInputClick(); }, {}, 5150);
+    AddItem(
+        MenuInsert, "MenuInsertFigure", utf8("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
+        5140);
+    AddItem(
+        MenuInsert, "MenuInsertInput", utf8("TeXファイルの挿入(&I)... / \\input \\include"),
+        [this] { MenuInsertInputClick(); }, {}, 5150);
     AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", utf8("図挿入 / figure環境"), utf8("図"),
                   [this] { MenuInsertFigureClick(); });
 }

@@ -11,10 +11,18 @@ TFormZuinsert::TFormZuinsert(QWidget* owner) : TDialogForm(owner)
 {
     ui.setupUi(this);
     WireButtons();
-    connect(ui.RBSizeOff, &QRadioButton::toggled, this, [this](bool on) { if (on) RBSizeOffClick(); });
-    connect(ui.RBSizeOn, &QRadioButton::toggled, this, [this](bool on) { if (on) RBSizeOnClick(); });
-    connect(ui.rbGraphics, &QRadioButton::toggled, this, [this](bool on) { if (on) rbGraphicsClick(); });
-    connect(ui.rbGraphicx, &QRadioButton::toggled, this, [this](bool on) { if (on) rbGraphicxClick(); });
+    connect(ui.RBSizeOff, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RBSizeOffClick();
+    });
+    connect(ui.RBSizeOn, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RBSizeOnClick();
+    });
+    connect(ui.rbGraphics, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) rbGraphicsClick();
+    });
+    connect(ui.rbGraphicx, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) rbGraphicxClick();
+    });
     connect(ui.cbAspect, &QCheckBox::toggled, this, [this] { cbAspectClick(); });
     SetChoices({});
 }

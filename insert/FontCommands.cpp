@@ -57,10 +57,7 @@ void TForm1::MenuFormatFontShapeClick()
     runFontDialog(*this, fonts::Shape, Last.LastFontShape, Last.LastFontShapeScope);
 }
 
-void TForm1::MenuFormatFontSizeClick()
-{
-    runFontDialog(*this, fonts::Size, Last.LastFontSize, Last.LastFontSizeScope);
-}
+void TForm1::MenuFormatFontSizeClick() { runFontDialog(*this, fonts::Size, Last.LastFontSize, Last.LastFontSizeScope); }
 
 void TForm1::BuildFontCommands()
 {
@@ -71,8 +68,9 @@ void TForm1::BuildFontCommands()
     for (int k = 0; k < fonts::kKindCount; ++k) {
         const fonts::KindRow& row = fonts::kindRow(fonts::Kind(k));
         auto handler = handlers[k];
-        QAction* item = AddItem(MenuFormat, row.menuItem, utf8(row.menuCaption), [this, handler] { (this->*handler)(); },
-                                {}, row.helpContext);
+        QAction* item = AddItem(
+            MenuFormat, row.menuItem, utf8(row.menuCaption), [this, handler] { (this->*handler)(); }, {},
+            row.helpContext);
         if (item) item->setStatusTip(utf8(row.hint));
     }
     for (int k = 0; k < fonts::kKindCount; ++k) {

@@ -18,13 +18,13 @@ constexpr int kKindCount = 4;
 enum Scope { CommandScope = 0, DeclarationScope = 1 };
 
 struct KindRow {
-    const char* menuItem;     // component name of the format menu item
+    const char* menuItem;  // component name of the format menu item
     int helpContext;
     const char* menuCaption;
-    const char* toolButton;   // component name of the tool button
-    const char* toolText;     // the button's short face
+    const char* toolButton;  // component name of the tool button
+    const char* toolText;    // the button's short face
     const char* dialogCaption;
-    const char* hint;         // menu item and tool button alike
+    const char* hint;                       // menu item and tool button alike
     std::vector<const char*> entries;       // combo box items, UTF-8
     std::vector<const char*> commands;      // "\textrm" ...; sizes use declarations for both
     std::vector<const char*> declarations;  // "\rmfamily" ...

@@ -2,10 +2,7 @@
 
 namespace footnotes {
 
-wrap::Insertion footnote(const std::string& text)
-{
-    return {"\\footnote{" + text + "}", text.empty() ? 1 : 0};
-}
+wrap::Insertion footnote(const std::string& text) { return {"\\footnote{" + text + "}", text.empty() ? 1 : 0}; }
 
 wrap::Insertion marginpar(const std::string& text, int size)
 {

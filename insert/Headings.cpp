@@ -16,9 +16,8 @@ void TForm1::MenuInsMidPartClick(QObject* sender)
         road::apply(*this, structure::headingText(*heading, editor.selText, true));
         return;
     }
-    const std::optional<std::string> title =
-        road::askOneLine(*this, QString::fromUtf8(heading->caption), QString::fromUtf8(heading->prompt),
-                         HelpContextOf("MenuTexMidasi"));
+    const std::optional<std::string> title = road::askOneLine(
+        *this, QString::fromUtf8(heading->caption), QString::fromUtf8(heading->prompt), HelpContextOf("MenuTexMidasi"));
     if (!title) return;
     road::apply(*this, structure::headingText(*heading, *title, false));
 }

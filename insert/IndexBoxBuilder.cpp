@@ -63,10 +63,7 @@ std::string anchor(const std::string& label, const std::string& title)
 {
     return "\\name{" + label + "}{" + title + "}";
 }
-std::string urlLink(const std::string& url, const std::string& title)
-{
-    return "\\href{" + url + "}{" + title + "}";
-}
+std::string urlLink(const std::string& url, const std::string& title) { return "\\href{" + url + "}{" + title + "}"; }
 std::string anchorLink(const std::string& label, const std::string& title)
 {
     return "\\href{#" + label + "}{" + title + "}";

@@ -33,8 +33,7 @@ struct AnchorGuise {
 constexpr AnchorGuise kAnchor{"HyperTex ラベル貼り付け", "\\name{Label}{Title}", "ラベル名：", 5126};
 constexpr AnchorGuise kUrl{"HyperTex URL参照", "\\href{URL}{Title}", "ＵＲＬ：", 5128};
 
-void askAnchor(TForm1& form, const AnchorGuise& guise,
-               std::string (*build)(const std::string&, const std::string&))
+void askAnchor(TForm1& form, const AnchorGuise& guise, std::string (*build)(const std::string&, const std::string&))
 {
     road::ask<TFormHyperTexName>(
         form, {QString(), road::Placement::ScreenCentre},
@@ -84,9 +83,8 @@ void TForm1::MenuTexSakuin2Click()
             setFieldText(d.ui.EditCS, prefix);
         },
         [&](TFormSakuin2& d) {
-            const indexbox::NestedEntry entry{fieldText(d.ui.EditPS1), fieldText(d.ui.EditPK1),
-                                              fieldText(d.ui.EditPS2), fieldText(d.ui.EditPK2),
-                                              fieldText(d.ui.EditCS),  fieldText(d.ui.EditCK)};
+            const indexbox::NestedEntry entry{fieldText(d.ui.EditPS1), fieldText(d.ui.EditPK1), fieldText(d.ui.EditPS2),
+                                              fieldText(d.ui.EditPK2), fieldText(d.ui.EditCS),  fieldText(d.ui.EditCK)};
             InsertText(indexbox::nestedIndexEntry(prefix, entry));
         },
         [this](TFormSakuin2& d) {
@@ -135,22 +133,25 @@ void TForm1::BuildIndexBoxCommands()
     AddItem(MenuPreamble, "MenuTexPreIndex", utf8("索引作成宣言(I)"), [this] { MenuTexPreIndexClick(); });
     if (MenuInsert) MenuInsert->addSeparator();
     AddItem(MenuInsert, "MenuTexPrtIdx", utf8("索引を出力する(&O) / \\printindex"), [this] { MenuTexPrtIdxClick(); });
-    AddItem(MenuInsert, "MenuTexSakuin", utf8("索引語を指定する(S)... / \\index"), [this] { MenuTexSakuinClick(); },
-            {}, 5124);
-    AddItem(MenuInsert, "MenuTexSakuin2", utf8("入れ子の索引語を指定する(&I)... / \\index"),
-            [this] { MenuTexSakuin2Click(); }, {}, 5180);
+    AddItem(
+        MenuInsert, "MenuTexSakuin", utf8("索引語を指定する(S)... / \\index"), [this] { MenuTexSakuinClick(); }, {},
+        5124);
+    AddItem(
+        MenuInsert, "MenuTexSakuin2", utf8("入れ子の索引語を指定する(&I)... / \\index"),
+        [this] { MenuTexSakuin2Click(); }, {}, 5180);
 
     // ---- the HyperTeX sub-menu ----
     MenuTexinHyper = new QMenu(utf8("HyperTeX(&X)"), this);
     MenuTexinHyper->setObjectName("MenuTexinHyper");
     QAction* hyper = AddItem(MenuInsert, "MenuTexinHyper", MenuTexinHyper->title(), nullptr);
     if (hyper) hyper->setMenu(MenuTexinHyper);
-    AddItem(MenuTexinHyper, "MenuTexinHyperName", utf8("ラベル貼付(&N)..."), [this] { MenuTexinHyperNameClick(); }, {},
-            5126);
-    AddItem(MenuTexinHyper, "MenuTexinHyperRef", utf8("ラベル参照(&R)..."), [this] { MenuTexinHyperRefClick(); }, {},
-            5127);
-    AddItem(MenuTexinHyper, "MenuTexinHypRefURL", utf8("URL参照(&U)..."), [this] { MenuTexinHypRefURLClick(); }, {},
-            5128);
+    AddItem(
+        MenuTexinHyper, "MenuTexinHyperName", utf8("ラベル貼付(&N)..."), [this] { MenuTexinHyperNameClick(); }, {},
+        5126);
+    AddItem(
+        MenuTexinHyper, "MenuTexinHyperRef", utf8("ラベル参照(&R)..."), [this] { MenuTexinHyperRefClick(); }, {}, 5127);
+    AddItem(
+        MenuTexinHyper, "MenuTexinHypRefURL", utf8("URL参照(&U)..."), [this] { MenuTexinHypRefURLClick(); }, {}, 5128);
 
     // ---- format menu: the box, and inline verbatim beside the verbatim environment ----
     AddItem(MenuFormat, "MenuFormatFbox", utf8("枠で囲む(&W) / \\fbox"), [this] { MenuFormatFboxClick(); });

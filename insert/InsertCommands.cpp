@@ -39,14 +39,17 @@ void TForm1::BuildInsertCommands()
     ResidentEditDialog(*this);
 
     // ---- insert menu ----
-    AddItem(MenuInsert, "MenuInsTitle", utf8("タイトル出力(&T) / \\maketitle"), [this] { MenuInsTitleClick(); },
-            {}, 5020);
-    AddItem(MenuInsert, "MenuInsContOut", utf8("目次出力(&E) / \\tableofcontents"),
-            [this] { MenuInsContOutClick(); }, {}, 5040);
-    AddItem(MenuInsert, "MenuInsContFig", utf8("図の目次出力(&F) / \\listoffigures"),
-            [this] { MenuInsContFigClick(); }, {}, 5040);
-    AddItem(MenuInsert, "MenuInsContTbl", utf8("表の目次出力(&T) / \\listoftables"),
-            [this] { MenuInsContTblClick(); }, {}, 5040);
+    AddItem(
+        MenuInsert, "MenuInsTitle", utf8("タイトル出力(&T) / \\maketitle"), [this] { MenuInsTitleClick(); }, {}, 5020);
+    AddItem(
+        MenuInsert, "MenuInsContOut", utf8("目次出力(&E) / \\tableofcontents"), [this] { MenuInsContOutClick(); }, {},
+        5040);
+    AddItem(
+        MenuInsert, "MenuInsContFig", utf8("図の目次出力(&F) / \\listoffigures"), [this] { MenuInsContFigClick(); }, {},
+        5040);
+    AddItem(
+        MenuInsert, "MenuInsContTbl", utf8("表の目次出力(&T) / \\listoftables"), [this] { MenuInsContTblClick(); }, {},
+        5040);
     if (MenuInsert) MenuInsert->addSeparator();
 
     // Headings: the submenu, the tool button's pop-up, both bound by Tag.
@@ -72,12 +75,14 @@ void TForm1::BuildInsertCommands()
         connect(item, &QAction::triggered, this, [this, item] { Guard([&] { MenuInsMidPartClick(item); }); });
     }
     if (MenuInsert) MenuInsert->addSeparator();
-    AddItem(MenuInsert, "MenuInsertAppendix", utf8("付録(&A) / \\appendix"), [this] { MenuInsertAppendixClick(); },
-            {}, 5180);
+    AddItem(
+        MenuInsert, "MenuInsertAppendix", utf8("付録(&A) / \\appendix"), [this] { MenuInsertAppendixClick(); }, {},
+        5180);
 
     // ---- format menu ----
-    QAction* underline = AddItem(MenuFormat, "MenuFormatUnderline", utf8("下線(&U) / \\underline"),
-                                 [this] { MenuFormatUnderlineClick(); }, QKeySequence("Ctrl+U"));
+    QAction* underline = AddItem(
+        MenuFormat, "MenuFormatUnderline", utf8("下線(&U) / \\underline"), [this] { MenuFormatUnderlineClick(); },
+        QKeySequence("Ctrl+U"));
     underline->setStatusTip(utf8("\\underline{} / 選択範囲に下線を引きます。"));
     if (MenuFormat) MenuFormat->addSeparator();
     for (const structure::Environment& env : structure::environments()) {
@@ -85,15 +90,17 @@ void TForm1::BuildInsertCommands()
         AddItem(MenuFormat, name, utf8(env.menuCaption), [this, name] { OnMenuTexHaiti(Item(name)); });
     }
     if (MenuFormat) MenuFormat->addSeparator();
-    AddItem(MenuFormat, structure::list(structure::Itemize).menuItem,
-            utf8(structure::list(structure::Itemize).menuCaption), [this] { MenuFormatItemizeClick(); }, {},
-            structure::kListHelpContext);
-    AddItem(MenuFormat, structure::list(structure::Enumerate).menuItem,
-            utf8(structure::list(structure::Enumerate).menuCaption), [this] { MenuFormatEnumerateClick(); }, {},
-            structure::kListHelpContext);
-    AddItem(MenuFormat, structure::list(structure::Description).menuItem,
-            utf8(structure::list(structure::Description).menuCaption), [this] { MenuFormatDescriptionClick(); },
-            {}, structure::kListHelpContext);
+    AddItem(
+        MenuFormat, structure::list(structure::Itemize).menuItem, utf8(structure::list(structure::Itemize).menuCaption),
+        [this] { MenuFormatItemizeClick(); }, {}, structure::kListHelpContext);
+    AddItem(
+        MenuFormat, structure::list(structure::Enumerate).menuItem,
+        utf8(structure::list(structure::Enumerate).menuCaption), [this] { MenuFormatEnumerateClick(); }, {},
+        structure::kListHelpContext);
+    AddItem(
+        MenuFormat, structure::list(structure::Description).menuItem,
+        utf8(structure::list(structure::Description).menuCaption), [this] { MenuFormatDescriptionClick(); }, {},
+        structure::kListHelpContext);
 
     // ---- tool buttons ----
     AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInMidashi", utf8("見出しを挿入する"), utf8("見出し"),
@@ -104,8 +111,8 @@ void TForm1::BuildInsertCommands()
                   [this] { OnMenuTexHaiti(Item("ToolButtonShoCenter")); });
     AddToolButton(ToolBarTeXShosiki, "ToolButtonShoRight", utf8("右揃え / flushright環境"), utf8("右"),
                   [this] { OnMenuTexHaiti(Item("ToolButtonShoRight")); });
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonShoKajyou1", utf8("見出し記号付き箇条書き / itemize環境"),
-                  utf8("・"), [this] { MenuFormatItemizeClick(); });
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonShoKajyou2", utf8("見出し番号付き箇条書き / enumerate環境"),
-                  utf8("1."), [this] { MenuFormatEnumerateClick(); });
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonShoKajyou1", utf8("見出し記号付き箇条書き / itemize環境"), utf8("・"),
+                  [this] { MenuFormatItemizeClick(); });
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonShoKajyou2", utf8("見出し番号付き箇条書き / enumerate環境"), utf8("1."),
+                  [this] { MenuFormatEnumerateClick(); });
 }

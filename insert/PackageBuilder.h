@@ -40,8 +40,8 @@ bool isLoaded(const std::string& text, const std::string& name);
 // the caret, after a line break when the caret is inside a line.
 struct Placement {
     bool atBeginDocument = false;
-    int at = 0;           // where the text goes when atBeginDocument
-    std::string text;     // with its leading line break, if any
+    int at = 0;        // where the text goes when atBeginDocument
+    std::string text;  // with its leading line break, if any
     int caretAfter = 0;
     bool operator==(const Placement&) const = default;
 };

@@ -47,8 +47,8 @@ void TForm1::MenuFormatClassClick()
                             docclass::newDocument(d.Choices(), settings, today.year(), today.month(), today.day()));
                 return;
             }
-            const docclass::Replacement r = docclass::rewrite(
-                text, *line, docclass::classLine(d.Choices(), settings), RichEdit->SelStart());
+            const docclass::Replacement r =
+                docclass::rewrite(text, *line, docclass::classLine(d.Choices(), settings), RichEdit->SelStart());
             RichEdit->HideSelection(true);
             RichEdit->Select(r.start, r.length);
             InsertText(r.text);
@@ -91,11 +91,13 @@ void TForm1::MenuTexPreUsepackageClick()
 void TForm1::BuildPreambleCommands()
 {
     QAction* first = MenuFormat->actions().isEmpty() ? nullptr : MenuFormat->actions().first();
-    InsertItem(MenuFormat, first, "MenuFormatClass", utf8("文書クラス(&C)... / \\documentclass"),
-               [this] { MenuFormatClassClick(); }, {}, 6020);
+    InsertItem(
+        MenuFormat, first, "MenuFormatClass", utf8("文書クラス(&C)... / \\documentclass"),
+        [this] { MenuFormatClassClick(); }, {}, 6020);
     if (first) MenuFormat->insertSeparator(first);
-    AddItem(MenuPreamble, "MenuTexPreUsepackage", utf8("パッケージ使用(&U)... / \\usepackage"),
-            [this] { MenuTexPreUsepackageClick(); }, {}, 8120);
+    AddItem(
+        MenuPreamble, "MenuTexPreUsepackage", utf8("パッケージ使用(&U)... / \\usepackage"),
+        [this] { MenuTexPreUsepackageClick(); }, {}, 8120);
     QAction* button = AddToolButton(ToolBarTeXShosiki, "ToolButtonShoClass", utf8("文書クラス / \\documentclass"),
                                     utf8("類"), [this] { MenuFormatClassClick(); });
     // The class comes first on the bar, as it comes first in a document.

@@ -100,9 +100,8 @@ void TFormUsepackage::FormCreate() { FillPackageList(); }
 void TFormUsepackage::FillPackageList()
 {
     const int group = Group();
-    QStringList files = group == package::kUserGroup
-                            ? package::userFiles(ReadUserList ? ReadUserList() : QString())
-                            : package::groupFiles(group);
+    QStringList files = group == package::kUserGroup ? package::userFiles(ReadUserList ? ReadUserList() : QString())
+                                                     : package::groupFiles(group);
     std::stable_sort(files.begin(), files.end(),
                      [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     ui.ListBox->clear();

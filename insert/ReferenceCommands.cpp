@@ -76,15 +76,20 @@ void TForm1::MenuInsertPageRefClick()
 
 void TForm1::BuildReferenceCommands()
 {
-    AddItem(MenuFormat, "MenuFormatSetcounter", utf8("カウンタ設定(&Q)... / \\setcounter"),
-            [this] { MenuFormatSetcounterClick(); }, {}, 6280);
-    AddItem(MenuFormat, "MenuFormatRenewcommand", utf8("定義済文字列変更(&T)... / \\renewcommand"),
-            [this] { MenuFormatRenewcommandClick(); }, {}, 6300);
-    AddItem(MenuInsert, "MenuInsertLabel", utf8("ラベル貼付(&L)... / \\label"), [this] { MenuInsertLabelClick(); }, {},
-            5118);
-    AddItem(MenuInsert, "MenuInsertRef", utf8("ラベル参照(&R)... / \\ref"), [this] { MenuInsertRefClick(); }, {}, 5120);
-    AddItem(MenuInsert, "MenuInsertPageRef", utf8("ページ参照(&P)... / pageref"), [this] { MenuInsertPageRefClick(); },
-            {}, 5122);
+    AddItem(
+        MenuFormat, "MenuFormatSetcounter", utf8("カウンタ設定(&Q)... / \\setcounter"),
+        [this] { MenuFormatSetcounterClick(); }, {}, 6280);
+    AddItem(
+        MenuFormat, "MenuFormatRenewcommand", utf8("定義済文字列変更(&T)... / \\renewcommand"),
+        [this] { MenuFormatRenewcommandClick(); }, {}, 6300);
+    AddItem(
+        MenuInsert, "MenuInsertLabel", utf8("ラベル貼付(&L)... / \\label"), [this] { MenuInsertLabelClick(); }, {},
+        5118);
+    AddItem(
+        MenuInsert, "MenuInsertRef", utf8("ラベル参照(&R)... / \\ref"), [this] { MenuInsertRefClick(); }, {}, 5120);
+    AddItem(
+        MenuInsert, "MenuInsertPageRef", utf8("ページ参照(&P)... / pageref"), [this] { MenuInsertPageRefClick(); }, {},
+        5122);
     AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInLabel", utf8("ラベルを貼り付ける"), utf8("ラ"),
                   [this] { MenuInsertLabelClick(); });
     AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInLabelRef", utf8("ラベルを参照する"), utf8("参"),

@@ -110,7 +110,10 @@ const std::vector<Style>& pageRefStyles()
     return styles;
 }
 
-wrap::Insertion reference(const std::string& name, int style) { return wrapped("\\ref{", name, at(refStyles(), style)); }
+wrap::Insertion reference(const std::string& name, int style)
+{
+    return wrapped("\\ref{", name, at(refStyles(), style));
+}
 
 wrap::Insertion pageReference(const std::string& name, int style)
 {

@@ -11,12 +11,12 @@ const std::array<Heading, kHeadingCount>& headings()
         {"\\chapter", "chapter", "章の見出し：", "MenuInsMidChapter", "PopupChapter", "章 / \\chapter", ""},
         {"\\section", "section", "節の見出し：", "MenuInsMidSection", "PopupSection", "節 / \\section", "Ctrl+Q"},
         // This prompt alone ends in an ASCII colon.
-        {"\\subsection", "subsection", "小節の見出し:", "MenuInsMidSubsec", "PopupSubsection",
-         "小節 / \\subsection", "Ctrl+W"},
+        {"\\subsection", "subsection", "小節の見出し:", "MenuInsMidSubsec", "PopupSubsection", "小節 / \\subsection",
+         "Ctrl+W"},
         {"\\subsubsection", "subsubsection", "小々節の見出し：", "MenuInsMidSubSubSec", "PopupSubsubsection",
          "小々節 / \\subsubsection", ""},
-        {"\\paragraph", "paragraph", "段落の見出し：", "MenuInsMidParagraph", "PopupParagraph",
-         "段落 / \\paragraph", ""},
+        {"\\paragraph", "paragraph", "段落の見出し：", "MenuInsMidParagraph", "PopupParagraph", "段落 / \\paragraph",
+         ""},
         {"\\subparagraph", "subparagraph", "小段落の見出し：", "MenuInsMidSubParag", "PopupSubparagraph",
          "小段落 / \\subparagraph", ""},
         {"\\part*", "part*", "（見出し番号なし）部の見出し：", "MenuTexMidPart2", "PopupPart2",
@@ -29,8 +29,8 @@ const std::array<Heading, kHeadingCount>& headings()
          "PopupSubsection2", "小節（見出し番号なし） / \\subsection*", ""},
         {"\\subsubsection*", "subsubsection*", "（見出し番号なし）小々節の見出し：", "MenuTexMidSubsubsection2",
          "PopupSubsubsection2", "小々節（見出し番号なし） / \\subsubsection*", ""},
-        {"\\paragraph*", "paragraph*", "（見出し番号なし）段落の見出し：", "MenuTexMidParagraph2",
-         "PopupParagraph2", "段落（見出し番号なし） / \\paragraph*", ""},
+        {"\\paragraph*", "paragraph*", "（見出し番号なし）段落の見出し：", "MenuTexMidParagraph2", "PopupParagraph2",
+         "段落（見出し番号なし） / \\paragraph*", ""},
         {"\\subparagraph*", "subparagraph*", "（見出し番号なし）小段落の見出し：", "MenuTexMidSubparagraph2",
          "PopupSubparagraph2", "小段落（見出し番号なし） / \\subparagraph*", ""},
     }};
@@ -54,22 +54,21 @@ wrap::Insertion headingText(const Heading& heading, const std::string& body, boo
 const std::array<Environment, kEnvironmentCount>& environments()
 {
     static const std::array<Environment, kEnvironmentCount> table{{
-        {"MenuFormatHaitiLeft", "左揃え(&L) / flashleft環境", "ToolButtonShoLeft", "",
-         "\\begin{flushleft}\r\n", "\r\n\\end{flushleft}", 18},
-        {"MenuFormatHaitiCenter", "中央揃え(&C) / center環境", "ToolButtonShoCenter", "",
-         "\\begin{center}\r\n", "\r\n\\end{center}", 15},
-        {"MenuFormatHaitiRight", "右揃え(&R) / flashright環境", "ToolButtonShoRight", "",
-         "\\begin{flushright}\r\n", "\r\n\\end{flushright}", 19},
-        {"MenuFormatHaitiQuote", "引用（段落１つ）(&Q) / quote環境", "", "",
-         "\\begin{quote}\r\n", "\r\n\\end{quote}", 14},
-        {"MenuFormatHaitiQuotation", "引用（段落２つ以上）(&O) / quotation環境", "", "",
-         "\\begin{quotation}\r\n", "\r\n\\end{quotation}", 18},
-        {"MenuFormatVerbVerbatim", "複数行出力(&B) / verbatim環境", "", "PopupVerbatim",
-         "\\begin{verbatim}\r\n", "\r\n\\end{verbatim}", 17},
-        {"MenuFormatAbstract", "概要用の出力形式(&G) / abstract環境", "", "",
-         "\\begin{abstract}\r\n", "\r\n\\end{abstract}", 17},
-        {"MenuFormatVerse", "詩用の出力形式(&E) / verse環境", "", "",
-         "\\begin{verse}\r\n", "\r\n\\end{verse}", 14},
+        {"MenuFormatHaitiLeft", "左揃え(&L) / flashleft環境", "ToolButtonShoLeft", "", "\\begin{flushleft}\r\n",
+         "\r\n\\end{flushleft}", 18},
+        {"MenuFormatHaitiCenter", "中央揃え(&C) / center環境", "ToolButtonShoCenter", "", "\\begin{center}\r\n",
+         "\r\n\\end{center}", 15},
+        {"MenuFormatHaitiRight", "右揃え(&R) / flashright環境", "ToolButtonShoRight", "", "\\begin{flushright}\r\n",
+         "\r\n\\end{flushright}", 19},
+        {"MenuFormatHaitiQuote", "引用（段落１つ）(&Q) / quote環境", "", "", "\\begin{quote}\r\n", "\r\n\\end{quote}",
+         14},
+        {"MenuFormatHaitiQuotation", "引用（段落２つ以上）(&O) / quotation環境", "", "", "\\begin{quotation}\r\n",
+         "\r\n\\end{quotation}", 18},
+        {"MenuFormatVerbVerbatim", "複数行出力(&B) / verbatim環境", "", "PopupVerbatim", "\\begin{verbatim}\r\n",
+         "\r\n\\end{verbatim}", 17},
+        {"MenuFormatAbstract", "概要用の出力形式(&G) / abstract環境", "", "", "\\begin{abstract}\r\n",
+         "\r\n\\end{abstract}", 17},
+        {"MenuFormatVerse", "詩用の出力形式(&E) / verse環境", "", "", "\\begin{verse}\r\n", "\r\n\\end{verse}", 14},
     }};
     return table;
 }
@@ -78,8 +77,7 @@ const Environment* environmentBySender(const QString& senderName)
 {
     if (senderName.isEmpty()) return nullptr;
     for (const Environment& env : environments()) {
-        if (senderName == env.menuItem || senderName == env.toolButton || senderName == env.otherSender)
-            return &env;
+        if (senderName == env.menuItem || senderName == env.toolButton || senderName == env.otherSender) return &env;
     }
     return nullptr;
 }
@@ -92,14 +90,12 @@ wrap::Insertion environmentText(const Environment& env, const wrap::EditorState&
 const List& list(ListKind kind)
 {
     static const std::array<List, 3> table{{
-        {"MenuFormatItemize", "見出し記号付き(&I) / itemize環境", "ToolButtonShoKajyou1",
-         "\\begin{itemize}\r\n", "  \\item ", "\\end{itemize}",
-         "\\begin{itemize}\r\n  \\item %ここに項目を書く\r\n\\end{itemize}", 32},
-        {"MenuFormatEnumerate", "見出し番号付き(&E) / enumerate環境", "ToolButtonShoKajyou2",
-         "\\begin{enumerate}\r\n", "  \\item ", "\\end{enumerate}",
-         "\\begin{enumerate}\r\n  \\item %ここに項目を書く\r\n\\end{enumerate}", 34},
-        {"MenuFormatDescription", "見出し語指定(&D) / description環境", "",
-         "\\begin{description}\r\n", "  \\item[] ", "\\end{description}",
+        {"MenuFormatItemize", "見出し記号付き(&I) / itemize環境", "ToolButtonShoKajyou1", "\\begin{itemize}\r\n",
+         "  \\item ", "\\end{itemize}", "\\begin{itemize}\r\n  \\item %ここに項目を書く\r\n\\end{itemize}", 32},
+        {"MenuFormatEnumerate", "見出し番号付き(&E) / enumerate環境", "ToolButtonShoKajyou2", "\\begin{enumerate}\r\n",
+         "  \\item ", "\\end{enumerate}", "\\begin{enumerate}\r\n  \\item %ここに項目を書く\r\n\\end{enumerate}", 34},
+        {"MenuFormatDescription", "見出し語指定(&D) / description環境", "", "\\begin{description}\r\n", "  \\item[] ",
+         "\\end{description}",
          "\\begin{description}\r\n  \\item[] %[]内に見出し語を書き、ここに項目を書く\r\n\\end{description}", 60},
     }};
     return table[size_t(kind)];

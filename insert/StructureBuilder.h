@@ -12,13 +12,13 @@ namespace structure {
 
 // ---- headings, by the Tag of the clicked item ----
 struct Heading {
-    const char* command;       // "\section"
-    const char* caption;       // caption of the one-line dialog
-    const char* prompt;        // UTF-8
+    const char* command;  // "\section"
+    const char* caption;  // caption of the one-line dialog
+    const char* prompt;   // UTF-8
     const char* menuItem;
     const char* popupItem;
-    const char* itemCaption;   // UTF-8, caption of both menu items
-    const char* shortcut;      // "" for none
+    const char* itemCaption;  // UTF-8, caption of both menu items
+    const char* shortcut;     // "" for none
 };
 constexpr int kHeadingCount = 14;
 const std::array<Heading, kHeadingCount>& headings();
@@ -32,9 +32,9 @@ wrap::Insertion headingText(const Heading& heading, const std::string& body, boo
 // ---- text environments ----
 struct Environment {
     const char* menuItem;
-    const char* menuCaption;   // UTF-8
-    const char* toolButton;    // "" when there is none
-    const char* otherSender;   // a pop-up item bound to it, "" when none
+    const char* menuCaption;  // UTF-8
+    const char* toolButton;   // "" when there is none
+    const char* otherSender;  // a pop-up item bound to it, "" when none
     const char* opening;
     const char* closing;
     int caretBack;
@@ -48,8 +48,8 @@ wrap::Insertion environmentText(const Environment& env, const wrap::EditorState&
 // ---- lists ----
 struct List {
     const char* menuItem;
-    const char* menuCaption;   // UTF-8
-    const char* toolButton;    // "" when there is none
+    const char* menuCaption;  // UTF-8
+    const char* toolButton;   // "" when there is none
     const char* opening;
     const char* itemPrefix;
     const char* closing;

@@ -53,9 +53,9 @@ std::string Placement::letters() const
 char alignLetter(int align)
 {
     switch (align) {
-    case 0: return 'l';
-    case 2: return 'r';
-    default: return 'c';
+        case 0: return 'l';
+        case 2: return 'r';
+        default: return 'c';
     }
 }
 
@@ -127,8 +127,7 @@ std::string multicolumn(const MergedCellChoices& c)
 
 std::string convertedTable(std::string_view text, const ConversionChoices& c)
 {
-    const convert::CellRows rows =
-        convert::cellRows(text, convert::separatorByte(c.separator), c.horizontalRules);
+    const convert::CellRows rows = convert::cellRows(text, convert::separatorByte(c.separator), c.horizontalRules);
     std::string placement = c.placement.letters();
     if (placement.empty()) placement = "h";
     std::string t = sj("% 表\r\n");

@@ -47,7 +47,7 @@ MergedCellPreset mergedCellPreset(std::string_view selection);
 struct MergedCellChoices {
     int count = 1;
     int align = 1;
-    bool leftRule = true;   // the radio group's item 0 "引く"
+    bool leftRule = true;  // the radio group's item 0 "引く"
     bool rightRule = true;
     std::string heading;
 };

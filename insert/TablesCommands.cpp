@@ -90,9 +90,9 @@ void TForm1::MenuTableChangeClick()
     const wrap::EditorState editor = road::editorState(*this);
     if (!editor.hasSelection()) {
         ask::messageBox(utf8("タブ文字等で区切られたテキストを元に、TeXの表を作成する機能です。\r\n"
-                          "通常は、表計算ソフトからコピー＆ペーストして、\r\n"
-                          "それをTeXの表にしたい時にこの機能を使用します。\r\n"
-                          "表に変換したい部分を選択して、このコマンドを実行して下さい。"),
+                             "通常は、表計算ソフトからコピー＆ペーストして、\r\n"
+                             "それをTeXの表にしたい時にこの機能を使用します。\r\n"
+                             "表に変換したい部分を選択して、このコマンドを実行して下さい。"),
                         utf8("表変換"), MB_OK | MB_ICONINFORMATION);
         return;
     }
@@ -124,11 +124,11 @@ void TForm1::BuildTableCommands()
         {"MenuTexTable", "作表(&H)... / tabular環境", "PopupTabular", "作表(&H)... / tabular環境",
          &TForm1::MenuTexTableClick, 5130},
         {"hlineK2", "横罫線/\\hline(&K)", "PopupHline", "横罫線 / \\hline(&K)", &TForm1::PopupHlineClick, 0},
-        {"clineB2", "横部分罫線/\\cline(&B)...", "PopupCline", "横部分罫線 / \\cline(&B)...",
-         &TForm1::PopupClineClick, 5220},
+        {"clineB2", "横部分罫線/\\cline(&B)...", "PopupCline", "横部分罫線 / \\cline(&B)...", &TForm1::PopupClineClick,
+         5220},
         {"vlineV2", "縦罫線/\\vline(&V)", "PopupVline", "縦罫線 / \\vline(&V)", &TForm1::PopupVlineClick, 0},
-        {"MenuInsertMultiCol", "セル結合(M)... / \\multicolumn", "PopupMulticolumn",
-         "セル結合(&M)... / \\multicolumn", &TForm1::PopupMulticolumnClick, 5210},
+        {"MenuInsertMultiCol", "セル結合(M)... / \\multicolumn", "PopupMulticolumn", "セル結合(&M)... / \\multicolumn",
+         &TForm1::PopupMulticolumnClick, 5210},
         {"MenuTableChange", "表変換(&C)... / tabular環境", "PopupTableChange", "表変換(&C)... / tabular環境",
          &TForm1::MenuTableChangeClick, 5200},
     };
@@ -145,5 +145,6 @@ void TForm1::BuildTableCommands()
         AddItem(MenuTexinHyou, item.menuItem, utf8(item.menuCaption), handler, {}, item.helpContext);
         AddItem(PopupMenuTable, item.popupItem, utf8(item.popupCaption), handler, {}, item.helpContext);
     }
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInTable", utf8("表を挿入する"), utf8("表"), [this] { sbTableClick(); });
+    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInTable", utf8("表を挿入する"), utf8("表"),
+                  [this] { sbTableClick(); });
 }

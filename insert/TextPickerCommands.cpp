@@ -16,7 +16,6 @@ void TForm1::BuildTextPickerCommands()
 {
     picker::bind(*this, textpickers::kAccent, MenuFormat, ToolBarTeXShosiki);
     picker::bind(*this, textpickers::kSpecialChar, MenuInsert, ToolBarTeXShosiki);
-    registerResidentForm(ResidentForm::TMoji, [](TForm1& main) {
-        FormTMoji = new TPickerDialog(&main, textpickers::kSpecialChar);
-    });
+    registerResidentForm(ResidentForm::TMoji,
+                         [](TForm1& main) { FormTMoji = new TPickerDialog(&main, textpickers::kSpecialChar); });
 }

@@ -89,9 +89,9 @@ wrap::Insertion fromSelection(std::string_view command, std::string_view selecti
 
 std::string MonthName(int month)
 {
-    static const std::array<const char*, 12> names = {"January", "February", "March",     "April",
-                                                      "May",     "June",     "July",      "August",
-                                                      "September", "October", "November", "December"};
+    static const std::array<const char*, 12> names = {"January",   "February", "March",    "April",
+                                                      "May",       "June",     "July",     "August",
+                                                      "September", "October",  "November", "December"};
     if (month < 1 || month > 12) return {};
     return names[size_t(month - 1)];
 }
@@ -101,14 +101,15 @@ std::string dateText(int format, int year, int month, int day)
     const std::string y = std::to_string(year), m = std::to_string(month), d = std::to_string(day);
     const std::string name = MonthName(month);
     switch (format) {
-    case 0: return y + cp932::encode(QString::fromUtf8("年")) + m + cp932::encode(QString::fromUtf8("月")) + d +
+        case 0:
+            return y + cp932::encode(QString::fromUtf8("年")) + m + cp932::encode(QString::fromUtf8("月")) + d +
                    cp932::encode(QString::fromUtf8("日"));
-    case 1: return y + "/" + m + "/" + d;
-    case 2: return d + " " + name + ", " + y;
-    case 3: return d + " " + name + " " + y;
-    case 4: return name + " " + d + ", " + y;
-    case 5: return d + "-" + name.substr(0, 3) + "-" + (y.size() >= 4 ? y.substr(2, 2) : y);
-    default: return {};
+        case 1: return y + "/" + m + "/" + d;
+        case 2: return d + " " + name + ", " + y;
+        case 3: return d + " " + name + " " + y;
+        case 4: return name + " " + d + ", " + y;
+        case 5: return d + "-" + name.substr(0, 3) + "-" + (y.size() >= 4 ? y.substr(2, 2) : y);
+        default: return {};
     }
 }
 

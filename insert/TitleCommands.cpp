@@ -33,7 +33,9 @@ void TForm1::MenuTexPreTitleClick()
     road::ask<TFormTitle>(
         *this, {"MenuTexPreTitle"},
         [&](TFormTitle& d) { d.SetMemoText(old ? title::argument(text, *old) : std::string()); },
-        [&](TFormTitle& d) { applyEdit(*this, title::commandEdit("\\title", d.MemoText(), old, notAtLineStart, true)); },
+        [&](TFormTitle& d) {
+            applyEdit(*this, title::commandEdit("\\title", d.MemoText(), old, notAtLineStart, true));
+        },
         nullptr);
 }
 
@@ -46,8 +48,8 @@ void TForm1::MenuTexPreAuthorClick()
     const bool notAtLineStart = CaretNotAtLineStart();
     const std::string text = RichEdit->Text();
     const std::optional<title::Found> old = title::findBraced(text, "\\author");
-    const std::optional<std::string> author = road::askOneLine(
-        *this, utf8("著者指定"), utf8("著者(&A)："), 8020, old ? title::argument(text, *old) : std::string());
+    const std::optional<std::string> author = road::askOneLine(*this, utf8("著者指定"), utf8("著者(&A)："), 8020,
+                                                               old ? title::argument(text, *old) : std::string());
     if (author) applyEdit(*this, title::commandEdit("\\author", *author, old, notAtLineStart, true));
 }
 
@@ -88,14 +90,17 @@ void TForm1::MenuTexPrePageStyleClick()
 void TForm1::BuildTitleCommands()
 {
     ResidentEditDialog(*this);
-    AddItem(MenuPreamble, "MenuTexPreTitle", utf8("タイトル指定(&T)... / \\title"), [this] { MenuTexPreTitleClick(); },
-            {}, 8020);
-    AddItem(MenuPreamble, "MenuTexPreAuthor", utf8("著者指定(&A)... / \\author"), [this] { MenuTexPreAuthorClick(); },
-            {}, 8040);
-    AddItem(MenuPreamble, "MenuTexPreDate", utf8("日付指定(&D)... / \\date"), [this] { MenuTexPreDateClick(); }, {},
-            8060);
-    AddItem(MenuPreamble, "MenuTexPrePageStyle", utf8("ページ番号スタイル指定(&P)... / \\pagestyle"),
-            [this] { MenuTexPrePageStyleClick(); }, {}, 8080);
+    AddItem(
+        MenuPreamble, "MenuTexPreTitle", utf8("タイトル指定(&T)... / \\title"), [this] { MenuTexPreTitleClick(); }, {},
+        8020);
+    AddItem(
+        MenuPreamble, "MenuTexPreAuthor", utf8("著者指定(&A)... / \\author"), [this] { MenuTexPreAuthorClick(); }, {},
+        8040);
+    AddItem(
+        MenuPreamble, "MenuTexPreDate", utf8("日付指定(&D)... / \\date"), [this] { MenuTexPreDateClick(); }, {}, 8060);
+    AddItem(
+        MenuPreamble, "MenuTexPrePageStyle", utf8("ページ番号スタイル指定(&P)... / \\pagestyle"),
+        [this] { MenuTexPrePageStyleClick(); }, {}, 8080);
     AddToolButton(ToolBarTeXShosiki, "ToolButtonShoTitle", utf8("タイトル指定 / \\title"), utf8("題"),
                   [this] { MenuTexPreTitleClick(); });
     AddToolButton(ToolBarTeXShosiki, "ToolButtonShoAuthor", utf8("著者指定 / \\author"), utf8("著"),

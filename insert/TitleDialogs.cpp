@@ -45,8 +45,7 @@ void TFormDateInsert::FormCreate(const QDate& today)
     ui.MonthCalendar1->setSelectedDate(today);
     ui.ComboBox1->clear();
     for (int format = 0; format < title::kDateFormatCount; ++format)
-        ui.ComboBox1->addItem(
-            cp932::decode(title::dateText(format, today.year(), today.month(), today.day())));
+        ui.ComboBox1->addItem(cp932::decode(title::dateText(format, today.year(), today.month(), today.day())));
     ui.ComboBox1->setCurrentIndex(0);
 }
 

@@ -15,8 +15,9 @@ void TForm1::BuildBracketCommands()
     registerResidentForm(ResidentForm::Kakko, [](TForm1& main) {
         if (!FormKakko) FormKakko = new TFormKakko(&main);
     });
-    QAction* item = AddItem(MenuMath, "MenuMathKakko", QString::fromUtf8("括弧(&K)..."), [this] { MenuMathKakkoClick(); },
-                            QKeySequence("Ctrl+K"), brackets::kHelpContext);
+    QAction* item = AddItem(
+        MenuMath, "MenuMathKakko", QString::fromUtf8("括弧(&K)..."), [this] { MenuMathKakkoClick(); },
+        QKeySequence("Ctrl+K"), brackets::kHelpContext);
     item->setStatusTip(QString::fromUtf8("数学用の括弧を挿入します。"));
     if (ToolBarTeXMath) {
         AddToolButton(ToolBarTeXMath, "ToolButtonMathKakko", QString::fromUtf8("数学用の括弧を挿入します  Ctrl+K"),

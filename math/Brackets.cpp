@@ -8,16 +8,15 @@ namespace {
 
 const std::array<std::string, kDelimiterCount>& captions()
 {
-    static const std::array<std::string, kDelimiterCount> table = {
-        "(",       ")",       "[",       "]",      "\\{",        "\\}", "\\lfloor", "\\rfloor", "\\lceil",
-        "\\rceil", "\\langle", "\\rangle", "/", "\\backslash", "|",   "\\|",
-        // "出力なし" in CP932
-        "\x8f\x6f\x97\xcd\x82\xc8\x82\xb5"};
+    static const std::array<std::string, kDelimiterCount> table = {"(", ")", "[", "]", "\\{", "\\}", "\\lfloor",
+                                                                   "\\rfloor", "\\lceil", "\\rceil", "\\langle",
+                                                                   "\\rangle", "/", "\\backslash", "|", "\\|",
+                                                                   // "出力なし" in CP932
+                                                                   "\x8f\x6f\x97\xcd\x82\xc8\x82\xb5"};
     return table;
 }
 
-constexpr std::array<const char*, kSizeCount> kSizes = {"\\left", "\\right", "", "\\big", "\\Big", "\\bigg",
-                                                          "\\Bigg"};
+constexpr std::array<const char*, kSizeCount> kSizes = {"\\left", "\\right", "", "\\big", "\\Big", "\\bigg", "\\Bigg"};
 constexpr std::array<const char*, kKindCount> kKinds = {"l", "r", "m", ""};
 
 int clamp(int index, int count) { return index >= 0 && index < count ? index : 0; }

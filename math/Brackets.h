@@ -6,7 +6,7 @@
 namespace brackets {
 
 constexpr int kDelimiterCount = 17;
-constexpr int kNoOutput = 16;     // the list's "出力なし", the empty delimiter "."
+constexpr int kNoOutput = 16;  // the list's "出力なし", the empty delimiter "."
 constexpr int kSizeCount = 7;
 constexpr int kKindCount = 4;
 constexpr int kFirstFixedSize = 3;  // "\big" and larger take a kind letter

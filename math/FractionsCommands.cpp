@@ -22,9 +22,7 @@ void TForm1::MenuMathRootClick()
             d.UpDown1->SetPosition(Last.LastRootDegree);
             d.SquareChosen = Last.LastRootSquare;
         },
-        [this](TFormRoot& d) {
-            road::apply(*this, fractions::rootText(d.GetCommand(), road::editorState(*this)));
-        },
+        [this](TFormRoot& d) { road::apply(*this, fractions::rootText(d.GetCommand(), road::editorState(*this))); },
         [this](TFormRoot& d) {
             Last.LastRootDegree = int16_t(d.UpDown1->Position());
             Last.LastRootSquare = d.RadioButtonRoot2->isChecked();

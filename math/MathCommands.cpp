@@ -37,8 +37,9 @@ void TForm1::BuildMathCommands()
         const Mode& m = modes()[size_t(i)];
         if (i == OneLine || i == EqnArrayStar) MenuTexMathMode->addSeparator();
         const Handler handler = modeHandlers[i];
-        QAction* item = AddItem(MenuTexMathMode, m.menuItem, utf8(m.menuCaption), [this, handler] { (this->*handler)(); },
-                                QKeySequence(m.shortcut));
+        QAction* item = AddItem(
+            MenuTexMathMode, m.menuItem, utf8(m.menuCaption), [this, handler] { (this->*handler)(); },
+            QKeySequence(m.shortcut));
         item->setStatusTip(utf8(m.hint));
         if (ToolBarTeXMath) {
             AddToolButton(ToolBarTeXMath, m.toolButton, utf8(toolHint(m).c_str()), utf8(modeIcons[i]),
@@ -48,8 +49,8 @@ void TForm1::BuildMathCommands()
 
     // ---- math styles ----
     static constexpr Handler styleHandlers[kStyleCount] = {
-        &TForm1::MenuMathSizeTextstyleClick, &TForm1::MenuMathSizeDispstyClick,
-        &TForm1::MenuMathSizeScriptstyClick, &TForm1::MenuMathSizeSSScrStyClick};
+        &TForm1::MenuMathSizeTextstyleClick, &TForm1::MenuMathSizeDispstyClick, &TForm1::MenuMathSizeScriptstyClick,
+        &TForm1::MenuMathSizeSSScrStyClick};
     MenuMathSize = addSubMenu(*this, MenuMath, "MenuMathSize", "数式サイズ(&O)", kStyleMenuHelpContext);
     for (int i = 0; i < kStyleCount; ++i) {
         const Style& s = styles()[size_t(i)];
@@ -60,12 +61,14 @@ void TForm1::BuildMathCommands()
 
     // ---- fractions and roots ----
     if (MenuMath) MenuMath->addSeparator();
-    QAction* frac = AddItem(MenuMath, "MenuMathFrac", utf8("分数(&B) / \\frac"), [this] { MenuMathFracClick(); },
-                            QKeySequence("Ctrl+B"), fractions::kFracHelpContext);
+    QAction* frac = AddItem(
+        MenuMath, "MenuMathFrac", utf8("分数(&B) / \\frac"), [this] { MenuMathFracClick(); }, QKeySequence("Ctrl+B"),
+        fractions::kFracHelpContext);
     frac->setStatusTip(utf8("\\frac{}{} / 分数を挿入します。"));
     const QString rootHint = utf8("\\sqrt{} / 根号を挿入します。");
-    QAction* root = AddItem(MenuMath, "MenuMathRoot", utf8("根号(&R)... / \\sqrt"), [this] { MenuMathRootClick(); },
-                            {}, fractions::kRootHelpContext);
+    QAction* root = AddItem(
+        MenuMath, "MenuMathRoot", utf8("根号(&R)... / \\sqrt"), [this] { MenuMathRootClick(); }, {},
+        fractions::kRootHelpContext);
     root->setStatusTip(rootHint);
 
     PickerFamily::Options popup;
@@ -83,7 +86,8 @@ void TForm1::BuildMathCommands()
     if (ToolBarTeXMath) {
         AddToolButton(ToolBarTeXMath, "ToolButtonMathFrac", utf8("\\frac{}{} / 分数を挿入します。"), utf8("frac"),
                       [this] { MenuMathFracClick(); });
-        addDropDownButton(*this, ToolBarTeXMath, "ToolButtonMathRoot", rootHint, utf8("sqrt"),
-                          [this] { PMMathRootClick(); }, PopupMenuMathRoot);
+        addDropDownButton(
+            *this, ToolBarTeXMath, "ToolButtonMathRoot", rootHint, utf8("sqrt"), [this] { PMMathRootClick(); },
+            PopupMenuMathRoot);
     }
 }

@@ -10,14 +10,14 @@ const std::array<Mode, kModeCount>& modes()
         {"MenuMathMode1Line", "１行出力(&D) / \\[", "Shift+F2", "ToolButtonMath2",
          "\\[ , displaymath環境 / １行の数式を出力します｡", "\\[\r\n", "\r\n\\]\r\n", true, 5},
         {"MenuMathModeEquation", "１行出力番号付き(&T) / equation環境", "Shift+F3", "ToolButtonMath3",
-         "equation環境 / １行の数式を番号付きで出力します｡", "\\begin{equation}\r\n", "\r\n\\end{equation}\r\n",
-         true, 17},
+         "equation環境 / １行の数式を番号付きで出力します｡", "\\begin{equation}\r\n", "\r\n\\end{equation}\r\n", true,
+         17},
         {"MenuMathModeEqnAsta", "複数行番号なし(&N) / eqnarray*環境", "Shift+F4", "ToolButtonMath4",
          "eqnarray*環境 / 数式を別行（複数行番号なし）で出力します｡", "\\begin{eqnarray*}\r\n",
          "\r\n\\end{eqnarray*}\r\n", true, 18},
         {"MenuMathModeEqn", "複数行番号付き(&E) / eqnarray環境", "Shift+F5", "ToolButtonMath5",
-         "eqnarray環境 / 数式を別行（複数行番号付き）で出力します｡", "\\begin{eqnarray}\r\n",
-         "\r\n\\end{eqnarray}\r\n", true, 17},
+         "eqnarray環境 / 数式を別行（複数行番号付き）で出力します｡", "\\begin{eqnarray}\r\n", "\r\n\\end{eqnarray}\r\n",
+         true, 17},
     }};
     return table;
 }
@@ -52,8 +52,7 @@ const std::array<Style, kStyleCount>& styles()
         {"MenuMathSizeScriptsty", "添え字の数式のサイズ(&S) / \\scriptstyle",
          "\\scriptstyle / 添え字の時の数式と同じサイズにします。", "\\scriptstyle "},
         {"MenuMathSizeSSScrSty", "添え字の添え字の数式のサイズ(&Z) / \\scriptscriptstyle",
-         "\\scriptscriptstyle / 添え字に、さらに添え字にした時の数式と同じサイズにします。",
-         "\\scriptscriptstyle "},
+         "\\scriptscriptstyle / 添え字に、さらに添え字にした時の数式と同じサイズにします。", "\\scriptscriptstyle "},
     }};
     return table;
 }

@@ -14,11 +14,11 @@ struct Mode {
     const char* menuCaption;  // UTF-8
     const char* shortcut;
     const char* toolButton;
-    const char* hint;         // UTF-8, status-bar hint of the menu item
+    const char* hint;  // UTF-8, status-bar hint of the menu item
     const char* opening;
     const char* closing;
-    bool ownLine;             // starts a line of its own
-    int caretBack;            // without a selection, from the end of the text
+    bool ownLine;   // starts a line of its own
+    int caretBack;  // without a selection, from the end of the text
 };
 constexpr int kModeCount = 5;
 const std::array<Mode, kModeCount>& modes();

@@ -39,9 +39,8 @@ void TForm1::MenuMathFontClick()
 {
     auto dialog = std::make_unique<TFormMathFont>(road::mainWidget(*this));
     TFormMathFont& d = *dialog;
-    const int result = road::show(*this, d, kFontSteps, [this, &d] {
-        d.ComboBoxFont->setCurrentIndex(Last.LastMathFont);
-    });
+    const int result =
+        road::show(*this, d, kFontSteps, [this, &d] { d.ComboBoxFont->setCurrentIndex(Last.LastMathFont); });
     if (result == mrOk) road::apply(*this, mathspace::fontText(d.GetCommand(), road::editorState(*this)));
     Last.LastMathFont = d.ComboBoxFont->currentIndex();
 }
@@ -49,10 +48,12 @@ void TForm1::MenuMathFontClick()
 void TForm1::BuildMathSpaceFontCommands()
 {
     if (MenuMath) MenuMath->addSeparator();
-    QAction* space = AddItem(MenuMath, "MenuMathSpace", utf8("数式用空白(&S)..."), [this] { MenuMathSpaceClick(); },
-                             {}, mathspace::kSpaceHelpContext);
+    QAction* space = AddItem(
+        MenuMath, "MenuMathSpace", utf8("数式用空白(&S)..."), [this] { MenuMathSpaceClick(); }, {},
+        mathspace::kSpaceHelpContext);
     space->setStatusTip(utf8("数式用の空白を挿入します。"));
-    QAction* font = AddItem(MenuMath, "MenuMathFont", utf8("数式フォント(&T)..."), [this] { MenuMathFontClick(); },
-                            {}, mathspace::kFontHelpContext);
+    QAction* font = AddItem(
+        MenuMath, "MenuMathFont", utf8("数式フォント(&T)..."), [this] { MenuMathFontClick(); }, {},
+        mathspace::kFontHelpContext);
     font->setStatusTip(utf8("数式モードのフォントを指定します。"));
 }

@@ -18,9 +18,9 @@ bool fitsOrSay(TForm1& main, size_t bytes, const char* caption)
     const TRichEdit& editor = *main.RichEdit;
     const size_t after = size_t(editor.GetTextLen() - editor.SelLength()) + bytes;
     if (after <= size_t(editor.MaxLength())) return true;
-    ask::messageBox(utf8("行列がエディタに入る文字数（%1バイト）を超えるため、挿入しませんでした。")
-                        .arg(editor.MaxLength()),
-                    utf8(caption), MB_OK | MB_ICONEXCLAMATION);
+    ask::messageBox(
+        utf8("行列がエディタに入る文字数（%1バイト）を超えるため、挿入しませんでした。").arg(editor.MaxLength()),
+        utf8(caption), MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 
@@ -29,11 +29,13 @@ bool fitsOrSay(TForm1& main, size_t bytes, const char* caption)
 void TForm1::BuildMatrixCommands()
 {
     if (MenuMath) MenuMath->addSeparator();
-    AddItem(MenuMath, "MenuMathArray", utf8("行列(&W)... / array環境"), [this] { MenuMathArrayClick(); }, {},
-            matrix::kArrayHelpContext)
+    AddItem(
+        MenuMath, "MenuMathArray", utf8("行列(&W)... / array環境"), [this] { MenuMathArrayClick(); }, {},
+        matrix::kArrayHelpContext)
         ->setStatusTip(utf8("array環境 / 行列を挿入します。"));
-    AddItem(MenuMath, "MenuMathArrayChange", utf8("行列変換..."), [this] { MenuMathArrayChangeClick(); }, {},
-            matrix::kConvertHelpContext);
+    AddItem(
+        MenuMath, "MenuMathArrayChange", utf8("行列変換..."), [this] { MenuMathArrayChangeClick(); }, {},
+        matrix::kConvertHelpContext);
 }
 
 void TForm1::MenuMathArrayClick()
@@ -62,8 +64,7 @@ void TForm1::MenuMathArrayClick()
 void TForm1::MenuMathArrayChangeClick()
 {
     if (RichEdit->SelLength() < 1) {
-        ask::messageBox(utf8(matrix::kConvertExplanation), utf8(matrix::kConvertCaption),
-                        MB_OK | MB_ICONINFORMATION);
+        ask::messageBox(utf8(matrix::kConvertExplanation), utf8(matrix::kConvertCaption), MB_OK | MB_ICONINFORMATION);
         return;
     }
     road::ask<TFormArrayChange>(

@@ -66,8 +66,8 @@ struct ScriptButton {
 const ScriptButton kButtons[] = {
     {"PopupMenuMathUp", "PMMathUp", "上添え字の命令の挿入をする", "N126", "ダイアログで上添え字するものを指定する",
      "ToolButtonMathUp", "^{} / 上添え字にします  Ctrl+H", "x^"},
-    {"PopupMenuMathDown", "PMMathDown", "下添え字の命令の挿入をする", "N128",
-     "ダイアログで下添え字するものを指定する", "ToolButtonMathDown", "_{} / 下添え字にします  Ctrl+M", "x_"},
+    {"PopupMenuMathDown", "PMMathDown", "下添え字の命令の挿入をする", "N128", "ダイアログで下添え字するものを指定する",
+     "ToolButtonMathDown", "_{} / 下添え字にします  Ctrl+M", "x_"},
     {"PopupMenuMathUpDown", "PMMathUpDown", "前回ダイアログで選択した上添え字・下添え字命令を挿入する", "N127",
      "ダイアログで上・下添え字するものを指定する", "ToolButtonMathUpDown",
      "_{}^{} / 上・下添え字を一括で挿入します  Ctrl+J", "x_^"},
@@ -84,22 +84,24 @@ void TForm1::BuildScriptCommands()
     MenuTexMathUD->setObjectName("MenuTexMathUD");
     AddItem(MenuMath, "MenuTexMathUD", MenuTexMathUD->title(), nullptr, {}, scripts::kHelpContext)
         ->setMenu(MenuTexMathUD);
-    AddItem(MenuTexMathUD, "MenuMathUpper", utf8("上添え字(&U)..."), [this] { MenuMathUpperClick(); },
-            QKeySequence("Ctrl+H"), scripts::kHelpContext)
+    AddItem(
+        MenuTexMathUD, "MenuMathUpper", utf8("上添え字(&U)..."), [this] { MenuMathUpperClick(); },
+        QKeySequence("Ctrl+H"), scripts::kHelpContext)
         ->setStatusTip(utf8("^{} / 上添え字にします。"));
-    AddItem(MenuTexMathUD, "MenuMathLower", utf8("下添え字(&L)..."), [this] { MenuMathLowerClick(); },
-            QKeySequence("Ctrl+M"), scripts::kHelpContext)
+    AddItem(
+        MenuTexMathUD, "MenuMathLower", utf8("下添え字(&L)..."), [this] { MenuMathLowerClick(); },
+        QKeySequence("Ctrl+M"), scripts::kHelpContext)
         ->setStatusTip(utf8("_{} / 下添え字にします。"));
     MenuTexMathUD->addSeparator();
-    AddItem(MenuTexMathUD, "MenuMathUpDown", utf8("上下添え字一括挿入(&D)..."), [this] { MenuMathUpDownClick(); },
-            QKeySequence("Ctrl+J"), scripts::kHelpContext)
+    AddItem(
+        MenuTexMathUD, "MenuMathUpDown", utf8("上下添え字一括挿入(&D)..."), [this] { MenuMathUpDownClick(); },
+        QKeySequence("Ctrl+J"), scripts::kHelpContext)
         ->setStatusTip(utf8("_{}^{} / 上・下添え字を一括で挿入します"));
 
     // Each tool button inserts at once; its drop-down offers the quick
     // command first and the dialog second.
     using Handler = void (TForm1::*)();
-    static constexpr Handler quick[] = {&TForm1::PMMathUpClick, &TForm1::PMMathDownClick,
-                                        &TForm1::PMMathUpDownClick};
+    static constexpr Handler quick[] = {&TForm1::PMMathUpClick, &TForm1::PMMathDownClick, &TForm1::PMMathUpDownClick};
     static constexpr Handler dialog[] = {&TForm1::MenuMathUpperClick, &TForm1::MenuMathLowerClick,
                                          &TForm1::MenuMathUpDownClick};
     QMenu** popups[] = {&PopupMenuMathUp, &PopupMenuMathDown, &PopupMenuMathUpDown};

@@ -26,53 +26,57 @@ struct Answerers {
     QPointer<QWidget> mainWindow;
 };
 
-Answerers& answerers() {
+Answerers& answerers()
+{
     static Answerers a;
     return a;
 }
 
 template <class F>
-F installed(F Answerers::*member) {
+F installed(F Answerers::*member)
+{
     Answerers& a = answerers();
     std::lock_guard lock(a.mutex);
     return a.*member;
 }
 
 template <class F>
-void install(F Answerers::*member, F f) {
+void install(F Answerers::*member, F f)
+{
     Answerers& a = answerers();
     std::lock_guard lock(a.mutex);
     a.*member = std::move(f);
 }
 
-int showMessageBox(const MessageRequest& request) {
+int showMessageBox(const MessageRequest& request)
+{
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (request.flags & 0xF0) {
-    case MB_ICONERROR: icon = QMessageBox::Critical; break;
-    case MB_ICONQUESTION: icon = QMessageBox::Question; break;
-    case MB_ICONEXCLAMATION: icon = QMessageBox::Warning; break;
-    case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
-    default: break;
+        case MB_ICONERROR: icon = QMessageBox::Critical; break;
+        case MB_ICONQUESTION: icon = QMessageBox::Question; break;
+        case MB_ICONEXCLAMATION: icon = QMessageBox::Warning; break;
+        case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
+        default: break;
     }
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton first = QMessageBox::Ok;
     QMessageBox::StandardButton escape = QMessageBox::Ok;
     switch (request.flags & 0x0F) {
-    case MB_OKCANCEL:
-        buttons = QMessageBox::Ok | QMessageBox::Cancel;
-        escape = QMessageBox::Cancel;
-        break;
-    case MB_YESNOCANCEL:
-        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        first = QMessageBox::Yes;
-        escape = QMessageBox::Cancel;
-        break;
-    case MB_YESNO:
-        buttons = QMessageBox::Yes | QMessageBox::No;
-        first = QMessageBox::Yes;
-        escape = QMessageBox::No;
-        break;
-    default: buttons = QMessageBox::Ok; break;
+        case MB_OKCANCEL:
+            buttons = QMessageBox::Ok | QMessageBox::Cancel;
+            escape = QMessageBox::Cancel;
+            break;
+        case MB_YESNOCANCEL:
+            buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            first = QMessageBox::Yes;
+            escape = QMessageBox::Cancel;
+            break;
+        case MB_YESNO:
+            buttons = QMessageBox::Yes | QMessageBox::No;
+            first = QMessageBox::Yes;
+            escape = QMessageBox::No;
+            break;
+        default: buttons = QMessageBox::Ok; break;
     }
     QString text = request.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -80,11 +84,11 @@ int showMessageBox(const MessageRequest& request) {
     box.setDefaultButton(first);
     box.setEscapeButton(escape);
     switch (box.exec()) {
-    case QMessageBox::Ok: return IDOK;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Cancel: return IDCANCEL;
-    default: return escape == QMessageBox::No ? IDNO : escape == QMessageBox::Ok ? IDOK : IDCANCEL;
+        case QMessageBox::Ok: return IDOK;
+        case QMessageBox::Yes: return IDYES;
+        case QMessageBox::No: return IDNO;
+        case QMessageBox::Cancel: return IDCANCEL;
+        default: return escape == QMessageBox::No ? IDNO : escape == QMessageBox::Ok ? IDOK : IDCANCEL;
     }
 }
 
@@ -94,53 +98,49 @@ FileAnswer showFileDialog(const FileRequest& request);
 
 // The file system's names are case-sensitive, and files made on other
 // systems often carry upper-case extensions.
-QString bothCases(const QString& filter) {
+QString bothCases(const QString& filter)
+{
     static const QRegularExpression patterns(QStringLiteral("\\(([^()]*)\\)\\s*$"));
     QRegularExpressionMatch m = patterns.match(filter);
-    if (!m.hasMatch())
-        return filter;
+    if (!m.hasMatch()) return filter;
     QStringList out;
     for (const QString& p : m.captured(1).split(u' ', Qt::SkipEmptyParts)) {
         for (const QString& variant : {p, p.toLower(), p.toUpper()})
-            if (!out.contains(variant))
-                out << variant;
+            if (!out.contains(variant)) out << variant;
     }
     return filter.left(m.capturedStart(0)) + u'(' + out.join(u' ') + u')';
 }
 
 namespace {
 
-FileAnswer showFileDialog(const FileRequest& request) {
+FileAnswer showFileDialog(const FileRequest& request)
+{
     QFileDialog dialog(mainWindow(), request.caption, request.directory);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;
-    for (const QString& f : request.filters)
-        filters << bothCases(f);
+    for (const QString& f : request.filters) filters << bothCases(f);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         int index = request.filterIndex - 1;
-        if (index >= 0 && index < filters.size())
-            dialog.selectNameFilter(filters[index]);
+        if (index >= 0 && index < filters.size()) dialog.selectNameFilter(filters[index]);
     }
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     FileAnswer answer;
     answer.filterIndex = request.filterIndex;
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return answer;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return answer;
     answer.accepted = true;
     answer.fileName = dialog.selectedFiles().first();
     int chosen = filters.indexOf(dialog.selectedNameFilter());
-    if (chosen >= 0)
-        answer.filterIndex = chosen + 1;
+    if (chosen >= 0) answer.filterIndex = chosen + 1;
     return answer;
 }
 
 }  // namespace
 
-int messageBox(const QString& text, const QString& caption, int flags) {
+int messageBox(const QString& text, const QString& caption, int flags)
+{
     MessageRequest request{text, caption, flags};
     int result = IDCANCEL;
     runInMainThread([&] {
@@ -154,7 +154,8 @@ int messageBox(const QString& text, const QString& caption, int flags) {
 
 void errorMessage(const QString& text) { messageBox(text, QStringLiteral("Error Message"), MB_OK | MB_ICONERROR); }
 
-QString exceptionText(std::exception_ptr error) {
+QString exceptionText(std::exception_ptr error)
+{
     try {
         if (error) std::rethrow_exception(error);
     } catch (const std::exception& e) {
@@ -166,7 +167,8 @@ QString exceptionText(std::exception_ptr error) {
 
 void exceptionMessage(std::exception_ptr error) { errorMessage(exceptionText(error)); }
 
-int execModal(QDialog& dialog) {
+int execModal(QDialog& dialog)
+{
     int result = mrCancel;
     runInMainThread([&] {
         if (DialogAnswerer answer = installed(&Answerers::dialog)) {
@@ -183,7 +185,8 @@ int execModal(QDialog& dialog) {
     return result;
 }
 
-FileAnswer fileDialog(const FileRequest& request) {
+FileAnswer fileDialog(const FileRequest& request)
+{
     FileAnswer answer;
     runInMainThread([&] {
         if (FileAnswerer answerer = installed(&Answerers::file))
@@ -194,7 +197,8 @@ FileAnswer fileDialog(const FileRequest& request) {
     return answer;
 }
 
-FontAnswer fontDialog(const QFont& initial, QWidget* parent) {
+FontAnswer fontDialog(const QFont& initial, QWidget* parent)
+{
     FontAnswer answer;
     runInMainThread([&] {
         if (FontAnswerer answerer = installed(&Answerers::font)) {
@@ -209,7 +213,8 @@ FontAnswer fontDialog(const QFont& initial, QWidget* parent) {
     return answer;
 }
 
-ColorAnswer colorDialog(unsigned initial, QWidget* parent) {
+ColorAnswer colorDialog(unsigned initial, QWidget* parent)
+{
     ColorAnswer answer;
     runInMainThread([&] {
         if (ColorAnswerer answerer = installed(&Answerers::color)) {
@@ -219,14 +224,15 @@ ColorAnswer colorDialog(unsigned initial, QWidget* parent) {
         QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
         QColor chosen = QColorDialog::getColor(start, parent ? parent : mainWindow());
         answer.accepted = chosen.isValid();
-        answer.color = answer.accepted ? static_cast<unsigned>(chosen.red() | (chosen.green() << 8) |
-                                                               (chosen.blue() << 16))
-                                       : initial;
+        answer.color = answer.accepted
+                           ? static_cast<unsigned>(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16))
+                           : initial;
     });
     return answer;
 }
 
-DirAnswer directoryDialog(const QString& caption, const QString& start, QWidget* parent) {
+DirAnswer directoryDialog(const QString& caption, const QString& start, QWidget* parent)
+{
     DirAnswer answer;
     runInMainThread([&] {
         if (DirAnswerer answerer = installed(&Answerers::directory)) {
@@ -247,12 +253,14 @@ void setFontAnswerer(FontAnswerer answerer) { install(&Answerers::font, std::mov
 void setColorAnswerer(ColorAnswerer answerer) { install(&Answerers::color, std::move(answerer)); }
 void setDirectoryAnswerer(DirAnswerer answerer) { install(&Answerers::directory, std::move(answerer)); }
 
-void setMainWindow(QWidget* window) {
+void setMainWindow(QWidget* window)
+{
     std::lock_guard lock(answerers().mutex);
     answerers().mainWindow = window;
 }
 
-QWidget* mainWindow() {
+QWidget* mainWindow()
+{
     std::lock_guard lock(answerers().mutex);
     return answerers().mainWindow.data();
 }

@@ -61,9 +61,9 @@ struct FileRequest {
     bool save = false;
     QString caption;
     QString directory;
-    QString fileName;            // preset name
-    QStringList filters;         // "TeX文書 (*.tex)" ...; patterns match both cases
-    int filterIndex = 1;         // 1-based, as the program counts
+    QString fileName;     // preset name
+    QStringList filters;  // "TeX文書 (*.tex)" ...; patterns match both cases
+    int filterIndex = 1;  // 1-based, as the program counts
 };
 struct FileAnswer {
     bool accepted = false;
@@ -76,15 +76,24 @@ FileAnswer fileDialog(const FileRequest& request);
 // case ("TeX文書 (*.tex)" -> "TeX文書 (*.tex *.TEX)").
 QString bothCases(const QString& filter);
 
-struct FontAnswer { bool accepted = false; QFont font; };
+struct FontAnswer {
+    bool accepted = false;
+    QFont font;
+};
 using FontAnswerer = std::function<FontAnswer(const QFont& initial)>;
 FontAnswer fontDialog(const QFont& initial, QWidget* parent = nullptr);
 
-struct ColorAnswer { bool accepted = false; unsigned color = 0; };  // 0x00BBGGRR
+struct ColorAnswer {
+    bool accepted = false;
+    unsigned color = 0;
+};  // 0x00BBGGRR
 using ColorAnswerer = std::function<ColorAnswer(unsigned initial)>;
 ColorAnswer colorDialog(unsigned initial, QWidget* parent = nullptr);
 
-struct DirAnswer { bool accepted = false; QString directory; };
+struct DirAnswer {
+    bool accepted = false;
+    QString directory;
+};
 using DirAnswerer = std::function<DirAnswer(const QString& caption, const QString& start)>;
 DirAnswer directoryDialog(const QString& caption, const QString& start, QWidget* parent = nullptr);
 

@@ -30,22 +30,22 @@ constexpr char16_t kNoChar = 0xFFFF;
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("iconv cannot convert CP932");
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
+    {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert CP932");
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
     // Converts one whole input; returns the number of output bytes or -1.
-    long run(const char* in, size_t inLength, char* out, size_t outCapacity) {
+    long run(const char* in, size_t inLength, char* out, size_t outCapacity)
+    {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char* inPtr = const_cast<char*>(in);
         char* outPtr = out;
         size_t inLeft = inLength, outLeft = outCapacity;
-        if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
-            return -1;
+        if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0) return -1;
         return static_cast<long>(outCapacity - outLeft);
     }
 
@@ -54,46 +54,41 @@ private:
 };
 
 // UTF-16LE output of one decoded byte sequence, when it is exactly one BMP character.
-char16_t decodeOne(Converter& conv, const char* bytes, size_t length) {
+char16_t decodeOne(Converter& conv, const char* bytes, size_t length)
+{
     char out[8];
-    if (conv.run(bytes, length, out, sizeof out) != 2)
-        return 0;
-    char16_t c = static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                       (static_cast<unsigned char>(out[1]) << 8));
+    if (conv.run(bytes, length, out, sizeof out) != 2) return 0;
+    char16_t c = static_cast<char16_t>(static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8));
     return c == 0 && length > 1 ? 0 : c;
 }
 
-uint16_t encodeOne(Converter& conv, char16_t c) {
+uint16_t encodeOne(Converter& conv, char16_t c)
+{
     char in[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
     unsigned char out[8];
     long n = conv.run(in, 2, reinterpret_cast<char*>(out), sizeof out);
-    if (n == 1)
-        return static_cast<uint16_t>(0x0100 | out[0]);
-    if (n == 2)
-        return static_cast<uint16_t>((out[0] << 8) | out[1]);
+    if (n == 1) return static_cast<uint16_t>(0x0100 | out[0]);
+    if (n == 2) return static_cast<uint16_t>((out[0] << 8) | out[1]);
     return 0;
 }
 
-std::unique_ptr<Tables> buildTables() {
+std::unique_ptr<Tables> buildTables()
+{
     auto t = std::make_unique<Tables>();
     Converter toUnicode("UTF-16LE", "CP932");
     Converter fromUnicode("CP932", "UTF-16LE");
 
     for (int b = 0; b < 256; ++b) {
         t->single[b] = kNoChar;
-        if (isLeadByte(static_cast<unsigned char>(b)))
-            continue;
+        if (isLeadByte(static_cast<unsigned char>(b))) continue;
         char byte = static_cast<char>(b);
         char16_t c = decodeOne(toUnicode, &byte, 1);
-        if (c != 0 || b == 0)
-            t->single[b] = c;
+        if (c != 0 || b == 0) t->single[b] = c;
     }
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (!isLeadByte(static_cast<unsigned char>(lead)))
-            continue;
+        if (!isLeadByte(static_cast<unsigned char>(lead))) continue;
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            if (trail == 0x7F)
-                continue;
+            if (trail == 0x7F) continue;
             char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
             t->pair[lead * 256 + trail] = decodeOne(toUnicode, bytes, 2);
         }
@@ -102,27 +97,24 @@ std::unique_ptr<Tables> buildTables() {
     // Every character the code page decodes to is encoded by iconv itself,
     // so the duplicate codes re-encode to the canonical one iconv chooses.
     auto addEncoding = [&](char16_t c) {
-        if (t->encode[c] == 0)
-            t->encode[c] = encodeOne(fromUnicode, c);
+        if (t->encode[c] == 0) t->encode[c] = encodeOne(fromUnicode, c);
     };
     for (int b = 0; b < 256; ++b)
-        if (t->single[b] != kNoChar)
-            addEncoding(t->single[b]);
+        if (t->single[b] != kNoChar) addEncoding(t->single[b]);
     for (size_t i = 0; i < t->pair.size(); ++i)
-        if (t->pair[i] != 0)
-            addEncoding(t->pair[i]);
+        if (t->pair[i] != 0) addEncoding(t->pair[i]);
     // Characters that Linux input methods and clipboards produce where the
     // code page has the same sign under another code point.
-    for (char16_t c : {u'\u301C', u'\u2016', u'\u2212', u'\u2014', u'\u00A2', u'\u00A3',
-                       u'\u00AC', u'\u00A5', u'\u203E'})
+    for (char16_t c :
+         {u'\u301C', u'\u2016', u'\u2212', u'\u2014', u'\u00A2', u'\u00A3', u'\u00AC', u'\u00A5', u'\u203E'})
         addEncoding(c);
     // Invalid bytes carried through a load/save cycle.
-    for (int b = 0; b < 256; ++b)
-        t->encode[kRawByteBase + b] = static_cast<uint16_t>(0x0100 | b);
+    for (int b = 0; b < 256; ++b) t->encode[kRawByteBase + b] = static_cast<uint16_t>(0x0100 | b);
     return t;
 }
 
-const Tables& tables() {
+const Tables& tables()
+{
     static std::once_flag once;
     static std::unique_ptr<Tables> instance;
     std::call_once(once, [] { instance = buildTables(); });
@@ -131,7 +123,8 @@ const Tables& tables() {
 
 // Code point of the character at pos and its length in bytes; an invalid
 // byte is one character of length 1.
-inline char16_t charAt(const Tables& t, std::string_view s, size_t pos, int* length) {
+inline char16_t charAt(const Tables& t, std::string_view s, size_t pos, int* length)
+{
     unsigned char b = static_cast<unsigned char>(s[pos]);
     if (isLeadByte(b) && pos + 1 < s.size()) {
         char16_t c = t.pair[b * 256 + static_cast<unsigned char>(s[pos + 1])];
@@ -147,28 +140,29 @@ inline char16_t charAt(const Tables& t, std::string_view s, size_t pos, int* len
 
 }  // namespace
 
-int charLength(std::string_view text, size_t pos) {
-    if (pos >= text.size())
-        return 1;
+int charLength(std::string_view text, size_t pos)
+{
+    if (pos >= text.size()) return 1;
     int length;
     charAt(tables(), text, pos, &length);
     return length;
 }
 
-size_t charStart(std::string_view text, size_t lineStart, size_t pos) {
+size_t charStart(std::string_view text, size_t lineStart, size_t pos)
+{
     const Tables& t = tables();
     size_t i = lineStart;
     while (i < pos && i < text.size()) {
         int length;
         charAt(t, text, i, &length);
-        if (i + length > pos)
-            return i;
+        if (i + length > pos) return i;
         i += length;
     }
     return pos;
 }
 
-QString decode(std::string_view bytes) {
+QString decode(std::string_view bytes)
+{
     const Tables& t = tables();
     QString result(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(result.data());
@@ -188,7 +182,8 @@ QString decode(std::string_view bytes) {
     return result;
 }
 
-Bytes encode(const QString& text, bool* lossy) {
+Bytes encode(const QString& text, bool* lossy)
+{
     const Tables& t = tables();
     bool replaced = false;
     Bytes result(static_cast<size_t>(text.size()) * 2, '\0');
@@ -205,27 +200,25 @@ Bytes encode(const QString& text, bool* lossy) {
             *out++ = static_cast<char>(code & 0xFF);
         } else {
             // A character outside the code page; a surrogate pair is one character.
-            if (QChar::isHighSurrogate(c) && p + 1 < end && QChar::isLowSurrogate(p[1]))
-                ++p;
+            if (QChar::isHighSurrogate(c) && p + 1 < end && QChar::isLowSurrogate(p[1])) ++p;
             *out++ = '?';
             replaced = true;
         }
     }
     result.resize(static_cast<size_t>(out - result.data()));
-    if (lossy)
-        *lossy = replaced;
+    if (lossy) *lossy = replaced;
     return result;
 }
 
 Bytes encode(const QString& text) { return encode(text, nullptr); }
 
-bool isValid(std::string_view bytes) {
+bool isValid(std::string_view bytes)
+{
     const Tables& t = tables();
     for (size_t pos = 0; pos < bytes.size();) {
         int length;
         charAt(t, bytes, pos, &length);
-        if (length == 1 && t.single[static_cast<unsigned char>(bytes[pos])] == kNoChar)
-            return false;
+        if (length == 1 && t.single[static_cast<unsigned char>(bytes[pos])] == kNoChar) return false;
         pos += length;
     }
     return true;

@@ -20,19 +20,20 @@ struct HelpState {
     QPointer<QTextBrowser> window;
 };
 
-HelpState& state() {
+HelpState& state()
+{
     static HelpState s;
     return s;
 }
 
 // One help window for the whole program; it stays open beside the editor.
-void showPage(const QString& page, const QString& keyword = QString()) {
+void showPage(const QString& page, const QString& keyword = QString())
+{
     static bool resourcesReady = (initHelpResources(), true);
     (void)resourcesReady;
     HelpState& s = state();
     s.lastOpened = kPageRoot + page;
-    if (s.silent)
-        return;
+    if (s.silent) return;
     if (!s.window) {
         s.window = new QTextBrowser;
         s.window->setAttribute(Qt::WA_DeleteOnClose);
@@ -41,8 +42,7 @@ void showPage(const QString& page, const QString& keyword = QString()) {
         s.window->resize(640, 560);
     }
     s.window->setSource(QUrl(s.lastOpened));
-    if (!keyword.isEmpty())
-        s.window->find(keyword);
+    if (!keyword.isEmpty()) s.window->find(keyword);
     s.window->show();
     s.window->raise();
     s.window->activateWindow();
@@ -50,12 +50,12 @@ void showPage(const QString& page, const QString& keyword = QString()) {
 
 }  // namespace
 
-void showContext(int context) {
+void showContext(int context)
+{
     static bool resourcesReady = (initHelpResources(), true);
     (void)resourcesReady;
     QString page = QStringLiteral("context-%1.html").arg(context);
-    if (context == 0 || !QFile::exists(QStringLiteral(":/help/") + page))
-        page = QStringLiteral("index.html");
+    if (context == 0 || !QFile::exists(QStringLiteral(":/help/") + page)) page = QStringLiteral("index.html");
     showPage(page);
 }
 
@@ -63,11 +63,11 @@ void showContents() { showPage(QStringLiteral("index.html")); }
 
 void showKeywordSearch(const QString& keyword) { showPage(QStringLiteral("keyword.html"), keyword); }
 
-void openHomePage() {
+void openHomePage()
+{
     HelpState& s = state();
     s.lastOpened = kHomePage;
-    if (!s.silent)
-        QDesktopServices::openUrl(QUrl(kHomePage));
+    if (!s.silent) QDesktopServices::openUrl(QUrl(kHomePage));
 }
 
 QString lastOpened() { return state().lastOpened; }

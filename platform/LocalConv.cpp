@@ -56,17 +56,13 @@ enum class Parse { Incomplete, Bad, Done };
 // Takes one message off the front of the buffer.
 Parse takeMessage(QByteArray& buffer, Message& message)
 {
-    if (buffer.size() < kHeader)
-        return Parse::Incomplete;
+    if (buffer.size() < kHeader) return Parse::Incomplete;
     uint32_t length = getU32(buffer.constData());
-    if (length < 3 || length > uint32_t(kMaxMessage))
-        return Parse::Bad;
-    if (buffer.size() < qsizetype(kHeader + length))
-        return Parse::Incomplete;
+    if (length < 3 || length > uint32_t(kMaxMessage)) return Parse::Bad;
+    if (buffer.size() < qsizetype(kHeader + length)) return Parse::Incomplete;
     const char* body = buffer.constData() + kHeader;
     auto itemLength = (uint32_t(uint8_t(body[1])) << 8) | uint8_t(body[2]);
-    if (3 + itemLength > length)
-        return Parse::Bad;
+    if (3 + itemLength > length) return Parse::Bad;
     message.op = body[0];
     message.item.assign(body + 3, itemLength);
     message.data.assign(body + 3 + itemLength, length - 3 - itemLength);
@@ -105,21 +101,17 @@ QString runtimeFolder()
     else
         folder = QStringLiteral("/tmp/quillmark-%1").arg(getuid());
     QByteArray path = QFile::encodeName(folder);
-    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
-        return {};
+    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) return {};
     struct stat st {};
-    if (lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid())
-        return {};
-    if ((st.st_mode & 0077) != 0 && chmod(path.constData(), 0700) != 0)
-        return {};
+    if (lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid()) return {};
+    if ((st.st_mode & 0077) != 0 && chmod(path.constData(), 0700) != 0) return {};
     return folder;
 }
 
 QString socketPath(const QString& service)
 {
     QString folder = runtimeFolder();
-    if (folder.isEmpty())
-        return {};
+    if (folder.isEmpty()) return {};
     return folder + "/" + service.toLower() + ".conv";
 }
 
@@ -136,8 +128,7 @@ bool Server::listen()
 {
     close();
     QString path = socketPath(service_);
-    if (path.isEmpty())
-        return false;
+    if (path.isEmpty()) return false;
     if (QFile::exists(path)) {
         // A socket file left by a server that is gone is taken over; a live
         // one belongs to another instance and is left alone.
@@ -167,8 +158,7 @@ bool Server::listen()
 
 void Server::close()
 {
-    if (!server_)
-        return;
+    if (!server_) return;
     QString path = server_->fullServerName();
     server_->close();
     delete server_;
@@ -186,11 +176,9 @@ namespace {
 QList<QLocalSocket*> openConnections(QLocalServer* server)
 {
     QList<QLocalSocket*> open;
-    if (!server)
-        return open;
+    if (!server) return open;
     for (QLocalSocket* socket : server->findChildren<QLocalSocket*>(QString(), Qt::FindDirectChildrenOnly))
-        if (socket->state() == QLocalSocket::ConnectedState && !socket->property("dropped").toBool())
-            open << socket;
+        if (socket->state() == QLocalSocket::ConnectedState && !socket->property("dropped").toBool()) open << socket;
     return open;
 }
 
@@ -230,8 +218,7 @@ void Server::dropIdle()
 {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     for (QLocalSocket* socket : openConnections(server_))
-        if (now - lastActive(socket) >= idleTimeoutMs)
-            dropConnection(socket);
+        if (now - lastActive(socket) >= idleTimeoutMs) dropConnection(socket);
 }
 
 void Server::readFrom(QLocalSocket* socket)
@@ -250,40 +237,31 @@ void Server::readFrom(QLocalSocket* socket)
     for (;;) {
         Message message;
         Parse result = takeMessage(buffer, message);
-        if (result == Parse::Bad)
-            return drop();
-        if (result == Parse::Incomplete)
-            break;
+        if (result == Parse::Bad) return drop();
+        if (result == Parse::Incomplete) break;
         bool linked = socket->property("linked").toBool();
         if (!linked) {
-            if (message.op != kConnect || !sameName(topic_, message.item))
-                return drop();
+            if (message.op != kConnect || !sameName(topic_, message.item)) return drop();
             socket->setProperty("linked", true);
             answer(true, {});
             continue;
         }
         QString item = QString::fromUtf8(message.item.data(), qsizetype(message.item.size()));
         switch (message.op) {
-        case kRequest: {
-            std::optional<std::string> reply;
-            if (onRequest)
-                reply = onRequest(item);
-            answer(reply.has_value(), reply.value_or(std::string()));
-            break;
+            case kRequest: {
+                std::optional<std::string> reply;
+                if (onRequest) reply = onRequest(item);
+                answer(reply.has_value(), reply.value_or(std::string()));
+                break;
+            }
+            case kExecute: answer(onExecute && onExecute(message.data), {}); break;
+            case kPoke:
+                if (onPoke) onPoke(item, message.data);
+                answer(bool(onPoke), {});
+                break;
+            default: return drop();
         }
-        case kExecute:
-            answer(onExecute && onExecute(message.data), {});
-            break;
-        case kPoke:
-            if (onPoke)
-                onPoke(item, message.data);
-            answer(bool(onPoke), {});
-            break;
-        default:
-            return drop();
-        }
-        if (socket->state() != QLocalSocket::ConnectedState)
-            return;
+        if (socket->state() != QLocalSocket::ConnectedState) return;
     }
     socket->setProperty("buffer", buffer);
 }
@@ -297,8 +275,7 @@ bool Client::openLink(const QString& service, const QString& topic, int timeout)
 {
     closeLink();
     QString path = socketPath(service);
-    if (path.isEmpty())
-        return false;
+    if (path.isEmpty()) return false;
     socket_ = std::make_unique<QLocalSocket>();
     socket_->connectToServer(path);
     if (!socket_->waitForConnected(timeout)) {
@@ -315,11 +292,9 @@ bool Client::openLink(const QString& service, const QString& topic, int timeout)
 
 void Client::closeLink()
 {
-    if (!socket_)
-        return;
+    if (!socket_) return;
     socket_->disconnectFromServer();
-    if (socket_->state() != QLocalSocket::UnconnectedState)
-        socket_->waitForDisconnected(100);
+    if (socket_->state() != QLocalSocket::UnconnectedState) socket_->waitForDisconnected(100);
     socket_.reset();
 }
 
@@ -327,8 +302,7 @@ bool Client::isOpen() const { return socket_ && socket_->state() == QLocalSocket
 
 bool Client::transact(char op, const QString& item, const std::string& data, std::string* reply)
 {
-    if (!isOpen())
-        return false;
+    if (!isOpen()) return false;
     QByteArray itemBytes = item.toUtf8();
     if (size_t(itemBytes.size()) > 0xFFFF || data.size() + size_t(itemBytes.size()) + 3 > size_t(kMaxMessage))
         return false;
@@ -350,8 +324,7 @@ bool Client::transact(char op, const QString& item, const std::string& data, std
                 closeLink();
                 return false;
             }
-            if (reply)
-                *reply = message.data;
+            if (reply) *reply = message.data;
             return message.op == kAck;
         }
         if (result == Parse::Bad || deadline.hasExpired() ||
@@ -366,8 +339,7 @@ bool Client::transact(char op, const QString& item, const std::string& data, std
 std::optional<std::string> Client::request(const QString& item)
 {
     std::string reply;
-    if (!transact(kRequest, item, {}, &reply))
-        return std::nullopt;
+    if (!transact(kRequest, item, {}, &reply)) return std::nullopt;
     return reply;
 }
 

@@ -35,7 +35,8 @@ struct StoredValue {
     bool isDword = false;
     qint32 dword = 0;
     QString text;
-    bool operator==(const StoredValue& o) const {
+    bool operator==(const StoredValue& o) const
+    {
         return isDword == o.isDword && (isDword ? dword == o.dword : text == o.text);
     }
 };
@@ -45,16 +46,17 @@ struct KeyData {
     std::vector<std::pair<QString, StoredValue>> values;
     QHash<QString, size_t> index;  // folded name -> position in values
 
-    const StoredValue* find(const QString& name) const {
+    const StoredValue* find(const QString& name) const
+    {
         auto it = index.constFind(name.toCaseFolded());
         return it == index.constEnd() ? nullptr : &values[*it].second;
     }
-    bool set(const QString& name, const StoredValue& value) {
+    bool set(const QString& name, const StoredValue& value)
+    {
         QString folded = name.toCaseFolded();
         auto it = index.constFind(folded);
         if (it != index.constEnd()) {
-            if (values[*it].second == value)
-                return false;
+            if (values[*it].second == value) return false;
             values[*it].second = value;
             return true;
         }
@@ -66,14 +68,15 @@ struct KeyData {
 
 using Tree = std::map<QString, KeyData>;  // folded path -> key
 
-QString normalisePath(const QString& path) {
+QString normalisePath(const QString& path)
+{
     QString result;
-    for (const QString& part : path.split(u'\\', Qt::SkipEmptyParts))
-        result += u'\\' + part;
+    for (const QString& part : path.split(u'\\', Qt::SkipEmptyParts)) result += u'\\' + part;
     return result;
 }
 
-void appendEscaped(QString& out, const QString& text, bool isName) {
+void appendEscaped(QString& out, const QString& text, bool isName)
+{
     for (qsizetype i = 0; i < text.size(); ++i) {
         QChar c = text[i];
         char16_t u = c.unicode();
@@ -89,8 +92,7 @@ void appendEscaped(QString& out, const QString& text, bool isName) {
             out += QStringLiteral("\\x%1").arg(u, 2, 16, QChar(u'0'));
         else if (u < 0x20 || u == 0x7F)
             out += QStringLiteral("\\x%1").arg(u, 2, 16, QChar(u'0'));
-        else if (c.isSurrogate() &&
-                 !(c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) &&
+        else if (c.isSurrogate() && !(c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) &&
                  !(c.isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
             out += QStringLiteral("\\u%1").arg(u, 4, 16, QChar(u'0'));
         else
@@ -98,7 +100,8 @@ void appendEscaped(QString& out, const QString& text, bool isName) {
     }
 }
 
-std::optional<QString> unescape(QStringView text) {
+std::optional<QString> unescape(QStringView text)
+{
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -106,35 +109,33 @@ std::optional<QString> unescape(QStringView text) {
             out += text[i];
             continue;
         }
-        if (++i >= text.size())
-            return std::nullopt;
+        if (++i >= text.size()) return std::nullopt;
         char16_t e = text[i].unicode();
         switch (e) {
-        case u'\\': out += u'\\'; break;
-        case u'r': out += u'\r'; break;
-        case u'n': out += u'\n'; break;
-        case u't': out += u'\t'; break;
-        case u'=': out += u'='; break;
-        case u'x':
-        case u'u': {
-            int digits = e == u'x' ? 2 : 4;
-            if (i + digits >= text.size())
-                return std::nullopt;
-            bool ok = false;
-            uint code = text.mid(i + 1, digits).toUInt(&ok, 16);
-            if (!ok)
-                return std::nullopt;
-            out += QChar(static_cast<char16_t>(code));
-            i += digits;
-            break;
-        }
-        default: return std::nullopt;
+            case u'\\': out += u'\\'; break;
+            case u'r': out += u'\r'; break;
+            case u'n': out += u'\n'; break;
+            case u't': out += u'\t'; break;
+            case u'=': out += u'='; break;
+            case u'x':
+            case u'u': {
+                int digits = e == u'x' ? 2 : 4;
+                if (i + digits >= text.size()) return std::nullopt;
+                bool ok = false;
+                uint code = text.mid(i + 1, digits).toUInt(&ok, 16);
+                if (!ok) return std::nullopt;
+                out += QChar(static_cast<char16_t>(code));
+                i += digits;
+                break;
+            }
+            default: return std::nullopt;
         }
     }
     return out;
 }
 
-QByteArray serialise(const Tree& tree) {
+QByteArray serialise(const Tree& tree)
+{
     QString out = QStringLiteral("; Quillmark settings\n");
     for (const auto& [folded, key] : tree) {
         out += u'\n';
@@ -155,33 +156,29 @@ QByteArray serialise(const Tree& tree) {
     return out.toUtf8();
 }
 
-KeyData& keyFor(Tree& tree, const QString& path) {
+KeyData& keyFor(Tree& tree, const QString& path)
+{
     KeyData& key = tree[path.toCaseFolded()];
-    if (key.path.isEmpty())
-        key.path = path;
+    if (key.path.isEmpty()) key.path = path;
     return key;
 }
 
-std::optional<Tree> parse(const QByteArray& bytes) {
+std::optional<Tree> parse(const QByteArray& bytes)
+{
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
+    if (decoder.hasError()) return std::nullopt;
     Tree tree;
     KeyData* current = nullptr;
     for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty() || line.startsWith(u';'))
-            continue;
+        if (line.endsWith(u'\r')) line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(u';')) continue;
         if (line.startsWith(u'[')) {
-            if (!line.endsWith(u']'))
-                return std::nullopt;
+            if (!line.endsWith(u']')) return std::nullopt;
             current = &keyFor(tree, normalisePath(line.mid(1, line.size() - 2).toString()));
             continue;
         }
-        if (!current)
-            return std::nullopt;
+        if (!current) return std::nullopt;
         // The first unescaped '=' ends the name ('=' in names is always escaped).
         qsizetype eq = -1;
         for (qsizetype i = 0; i < line.size(); ++i) {
@@ -192,23 +189,19 @@ std::optional<Tree> parse(const QByteArray& bytes) {
                 break;
             }
         }
-        if (eq < 0)
-            return std::nullopt;
+        if (eq < 0) return std::nullopt;
         auto name = unescape(line.left(eq));
         QStringView data = line.mid(eq + 1);
-        if (!name)
-            return std::nullopt;
+        if (!name) return std::nullopt;
         StoredValue value;
         if (data.startsWith(u"dword:")) {
             bool ok = false;
             value.isDword = true;
             value.dword = data.mid(6).toInt(&ok);
-            if (!ok)
-                return std::nullopt;
+            if (!ok) return std::nullopt;
         } else if (data.startsWith(u"sz:")) {
             auto unescaped = unescape(data.mid(3));
-            if (!unescaped)
-                return std::nullopt;
+            if (!unescaped) return std::nullopt;
             value.text = *unescaped;
         } else {
             return std::nullopt;
@@ -224,13 +217,15 @@ struct FileStamp {
     ino_t ino = 0;
     off_t size = 0;
     timespec mtime{};
-    bool operator==(const FileStamp& o) const {
-        return exists == o.exists && dev == o.dev && ino == o.ino && size == o.size &&
-               mtime.tv_sec == o.mtime.tv_sec && mtime.tv_nsec == o.mtime.tv_nsec;
+    bool operator==(const FileStamp& o) const
+    {
+        return exists == o.exists && dev == o.dev && ino == o.ino && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
+               mtime.tv_nsec == o.mtime.tv_nsec;
     }
 };
 
-FileStamp stampOf(const QString& path) {
+FileStamp stampOf(const QString& path)
+{
     FileStamp s;
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
@@ -243,29 +238,31 @@ FileStamp stampOf(const QString& path) {
     return s;
 }
 
-QString quarantinePath(const QString& path) {
-    QString base = path + QStringLiteral(".corrupt-") +
-                   QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+QString quarantinePath(const QString& path)
+{
+    QString base =
+        path + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString candidate = base;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = base + u'-' + QString::number(n);
+    for (int n = 2; QFileInfo::exists(candidate); ++n) candidate = base + u'-' + QString::number(n);
     return candidate;
 }
 
 // Holds the exclusive lock on the store's lock file for one read-modify-write.
 class FileLock {
 public:
-    explicit FileLock(const QString& storeFile) {
+    explicit FileLock(const QString& storeFile)
+    {
         QDir().mkpath(QFileInfo(storeFile).absolutePath());
-        fd_ = ::open(QFile::encodeName(storeFile + QStringLiteral(".lock")).constData(),
-                     O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        fd_ = ::open(QFile::encodeName(storeFile + QStringLiteral(".lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC,
+                     0600);
         if (fd_ < 0)
             throw ERegistryException("Cannot lock the settings file " + storeFile.toStdString() + ": " +
                                      std::strerror(errno));
         while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
         }
     }
-    ~FileLock() {
+    ~FileLock()
+    {
         ::flock(fd_, LOCK_UN);
         ::close(fd_);
     }
@@ -276,48 +273,41 @@ private:
     int fd_ = -1;
 };
 
-void writeAtomically(const QString& path, const QByteArray& data) {
+void writeAtomically(const QString& path, const QByteArray& data)
+{
     // A store the user made read-only stays as it is: the rename below needs
     // only the folder's permission and would replace it.
     const QByteArray target = QFile::encodeName(path);
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && (::access(target.constData(), W_OK) != 0 || (old.st_mode & 0222) == 0)) {
-        if (errno == 0 || (old.st_mode & 0222) == 0)
-            errno = EACCES;
+        if (errno == 0 || (old.st_mode & 0222) == 0) errno = EACCES;
         throw ERegistryException("Cannot write the settings file " + path.toStdString() + ": " + std::strerror(errno));
     }
     QByteArray templ = QFile::encodeName(path + QStringLiteral(".tmp-XXXXXX"));
     int fd = ::mkostemp(templ.data(), O_CLOEXEC);
     auto fail = [&](const char* what) {
-        std::string message = std::string(what) + " the settings file " + path.toStdString() +
-                              ": " + std::strerror(errno);
-        if (fd >= 0)
-            ::close(fd);
+        std::string message =
+            std::string(what) + " the settings file " + path.toStdString() + ": " + std::strerror(errno);
+        if (fd >= 0) ::close(fd);
         ::unlink(templ.constData());
         throw ERegistryException(message);
     };
-    if (fd < 0)
-        fail("Cannot write");
-    if (exists)
-        ::fchmod(fd, old.st_mode & 07777);
+    if (fd < 0) fail("Cannot write");
+    if (exists) ::fchmod(fd, old.st_mode & 07777);
     for (qsizetype done = 0; done < data.size();) {
         ssize_t n = ::write(fd, data.constData() + done, static_cast<size_t>(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail("Cannot write");
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) fail("Cannot write");
         done += n;
     }
-    if (::fdatasync(fd) != 0)
-        fail("Cannot write");
+    if (::fdatasync(fd) != 0) fail("Cannot write");
     if (::close(fd) != 0) {
         fd = -1;
         fail("Cannot write");
     }
     fd = -1;
-    if (::rename(templ.constData(), QFile::encodeName(path).constData()) != 0)
-        fail("Cannot replace");
+    if (::rename(templ.constData(), QFile::encodeName(path).constData()) != 0) fail("Cannot replace");
 }
 
 // One change to the tree: a value set, or (without a name) a key created.
@@ -326,7 +316,8 @@ struct Change {
     std::optional<QString> name;
     StoredValue value;
 
-    bool applyTo(Tree& tree) const {
+    bool applyTo(Tree& tree) const
+    {
         if (!name) {
             bool existed = tree.count(path.toCaseFolded()) != 0;
             keyFor(tree, path);
@@ -343,7 +334,8 @@ struct Change {
 // whenever the file is re-read) until the batch ends.
 class Store {
 public:
-    static Store& instance() {
+    static Store& instance()
+    {
         static Store store;
         return store;
     }
@@ -352,13 +344,12 @@ public:
 
     // Re-reads the file when it is not the one parsed last.  A file that
     // cannot be parsed reads as empty (start-up quarantines it first).
-    void refresh() {
+    void refresh()
+    {
         QString path = settings::storePath();
         FileStamp stamp = stampOf(path);
-        if (path == path_ && stamp == stamp_ && loaded_)
-            return;
-        if (path != path_)
-            unsaved_.clear();  // they belong to the store they were meant for
+        if (path == path_ && stamp == stamp_ && loaded_) return;
+        if (path != path_) unsaved_.clear();  // they belong to the store they were meant for
         path_ = path;
         stamp_ = stamp;
         loaded_ = true;
@@ -373,17 +364,15 @@ public:
             else
                 corrupt_ = true;
         }
-        for (const Change& c : unsaved_)
-            c.applyTo(tree_);
-        for (const Change& c : pending_)
-            c.applyTo(tree_);
+        for (const Change& c : unsaved_) c.applyTo(tree_);
+        for (const Change& c : pending_) c.applyTo(tree_);
     }
 
-    void change(const Change& c) {
+    void change(const Change& c)
+    {
         if (batchDepth_ > 0) {
             refresh();
-            if (c.applyTo(tree_))
-                pending_.push_back(c);
+            if (c.applyTo(tree_)) pending_.push_back(c);
             return;
         }
         commit({c}, false);
@@ -391,25 +380,25 @@ public:
 
     void beginBatch() { ++batchDepth_; }
 
-    void endBatch() {
-        if (--batchDepth_ > 0 || pending_.empty())
-            return;
+    void endBatch()
+    {
+        if (--batchDepth_ > 0 || pending_.empty()) return;
         std::vector<Change> changes;
         changes.swap(pending_);
         commit(changes, true);
     }
 
-    bool keyExists(const QString& path) const {
-        if (path.isEmpty())
-            return true;
+    bool keyExists(const QString& path) const
+    {
+        if (path.isEmpty()) return true;
         QString folded = path.toCaseFolded();
         auto it = tree_.lower_bound(folded);
-        if (it == tree_.end())
-            return false;
+        if (it == tree_.end()) return false;
         return it->first == folded || it->first.startsWith(folded + u'\\');
     }
 
-    const StoredValue* value(const QString& path, const QString& name) const {
+    const StoredValue* value(const QString& path, const QString& name) const
+    {
         auto it = tree_.find(path.toCaseFolded());
         return it == tree_.end() ? nullptr : it->second.find(name);
     }
@@ -423,7 +412,8 @@ private:
     // or folder, a full disk) keeps them in memory for this session, where
     // every reader sees them, and tries again with the next change.  The
     // user is told once, with the reason.
-    void commit(const std::vector<Change>& changes, bool alreadyApplied) {
+    void commit(const std::vector<Change>& changes, bool alreadyApplied)
+    {
         try {
             write(changes, alreadyApplied);
             unsaved_.clear();
@@ -431,8 +421,7 @@ private:
             loaded_ = false;
             refresh();
             for (const Change& c : changes)
-                if (c.applyTo(tree_) || alreadyApplied)
-                    unsaved_.push_back(c);
+                if (c.applyTo(tree_) || alreadyApplied) unsaved_.push_back(c);
             if (!failureReported) {
                 failureReported = true;
                 if (onWriteFailure)
@@ -445,7 +434,8 @@ private:
 
     // Applies the changes to the freshest tree under the lock and writes the
     // file when something changed (or always, for changes already in tree_).
-    void write(const std::vector<Change>& changes, bool alreadyApplied) {
+    void write(const std::vector<Change>& changes, bool alreadyApplied)
+    {
         QString path = settings::storePath();
         FileLock lock(path);
         // Under the lock the file is always read afresh: a rename can reuse
@@ -460,10 +450,8 @@ private:
             refresh();
         }
         bool changed = alreadyApplied || !unsaved_.empty();
-        for (const Change& c : changes)
-            changed = c.applyTo(tree_) || changed;
-        if (!changed)
-            return;
+        for (const Change& c : changes) changed = c.applyTo(tree_) || changed;
+        if (!changed) return;
         writeAtomically(path, serialise(tree_));
         stamp_ = stampOf(path);
     }
@@ -483,20 +471,23 @@ public:
 
 std::string quoted(const QString& name) { return "'" + name.toStdString() + "'"; }
 
-void writeValue(const QString& path, const QString& name, const StoredValue& value) {
+void writeValue(const QString& path, const QString& name, const StoredValue& value)
+{
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.change(Change{path, name, value});
 }
 
-StoredValue dword(qint32 v) {
+StoredValue dword(qint32 v)
+{
     StoredValue s;
     s.isDword = true;
     s.dword = v;
     return s;
 }
 
-StoredValue string(const QString& text) {
+StoredValue string(const QString& text)
+{
     StoredValue s;
     s.text = text;
     return s;
@@ -506,20 +497,19 @@ StoredValue string(const QString& text) {
 
 namespace settings {
 
-QString storePath() {
+QString storePath()
+{
     QString named = qEnvironmentVariable("QUILLMARK_SETTINGS");
-    if (!named.isEmpty())
-        return named;
+    if (!named.isEmpty()) return named;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
+    if (config.isEmpty() || !QDir::isAbsolutePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
     return config + QStringLiteral("/quillmark/settings.ini");
 }
 
-bool quarantineIfCorrupt(QString* movedTo) {
+bool quarantineIfCorrupt(QString* movedTo)
+{
     QString path = storePath();
-    if (!QFileInfo::exists(path))
-        return false;
+    if (!QFileInfo::exists(path)) return false;
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     std::optional<FileLock> lock;
@@ -529,41 +519,41 @@ bool quarantineIfCorrupt(QString* movedTo) {
         return false;  // a store that cannot be written is not moved aside either
     }
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && parse(file.readAll()))
-        return false;
+    if (file.open(QIODevice::ReadOnly) && parse(file.readAll())) return false;
     file.close();
     QString target = quarantinePath(path);
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0)
-        return false;
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0) return false;
     store.invalidate();
-    if (movedTo)
-        *movedTo = target;
+    if (movedTo) *movedTo = target;
     return true;
 }
 
-void setWriteFailureReporter(std::function<void(const QString& reason)> report) {
+void setWriteFailureReporter(std::function<void(const QString& reason)> report)
+{
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.onWriteFailure = std::move(report);
     store.failureReported = false;
 }
 
-Batch::Batch() {
+Batch::Batch()
+{
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.beginBatch();
 }
 
-void Batch::commit() {
-    if (committed_)
-        return;
+void Batch::commit()
+{
+    if (committed_) return;
     committed_ = true;
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.endBatch();
 }
 
-Batch::~Batch() {
+Batch::~Batch()
+{
     try {
         commit();
     } catch (const std::exception& e) {
@@ -576,20 +566,20 @@ Batch::~Batch() {
 TRegistry::TRegistry() = default;
 TRegistry::~TRegistry() = default;
 
-static QString resolveKey(const QString& key, const QString& current, bool open) {
-    if (key.startsWith(u'\\') || !open)
-        return normalisePath(key);
+static QString resolveKey(const QString& key, const QString& current, bool open)
+{
+    if (key.startsWith(u'\\') || !open) return normalisePath(key);
     return normalisePath(current + u'\\' + key);
 }
 
-bool TRegistry::OpenKey(const QString& key, bool canCreate) {
+bool TRegistry::OpenKey(const QString& key, bool canCreate)
+{
     QString path = resolveKey(key, current_, open_);
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.refresh();
     if (!store.keyExists(path)) {
-        if (!canCreate)
-            return false;
+        if (!canCreate) return false;
         store.change(Change{path, std::nullopt, {}});
     }
     current_ = path;
@@ -597,12 +587,14 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
     return true;
 }
 
-void TRegistry::CloseKey() {
+void TRegistry::CloseKey()
+{
     current_.clear();
     open_ = false;
 }
 
-bool TRegistry::KeyExists(const QString& key) {
+bool TRegistry::KeyExists(const QString& key)
+{
     QString path = resolveKey(key, current_, open_);
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
@@ -610,36 +602,35 @@ bool TRegistry::KeyExists(const QString& key) {
     return store.keyExists(path);
 }
 
-bool TRegistry::ValueExists(const QString& name) {
+bool TRegistry::ValueExists(const QString& name)
+{
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.refresh();
     return store.value(current_, name) != nullptr;
 }
 
-int TRegistry::ReadInteger(const QString& name) {
+int TRegistry::ReadInteger(const QString& name)
+{
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.refresh();
     const StoredValue* v = store.value(current_, name);
-    if (!v)
-        throw ERegistryException("Value " + quoted(name) + " does not exist");
-    if (!v->isDword)
-        throw ERegistryException("Invalid data type for " + quoted(name));
+    if (!v) throw ERegistryException("Value " + quoted(name) + " does not exist");
+    if (!v->isDword) throw ERegistryException("Invalid data type for " + quoted(name));
     return v->dword;
 }
 
 bool TRegistry::ReadBool(const QString& name) { return ReadInteger(name) != 0; }
 
-QString TRegistry::ReadString(const QString& name) {
+QString TRegistry::ReadString(const QString& name)
+{
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.refresh();
     const StoredValue* v = store.value(current_, name);
-    if (!v)
-        throw ERegistryException("Value " + quoted(name) + " does not exist");
-    if (v->isDword)
-        throw ERegistryException("Invalid data type for " + quoted(name));
+    if (!v) throw ERegistryException("Value " + quoted(name) + " does not exist");
+    if (v->isDword) throw ERegistryException("Invalid data type for " + quoted(name));
     return v->text;
 }
 
@@ -651,38 +642,44 @@ TRegIniFile::TRegIniFile(const QString& key) : key_(normalisePath(key)) {}
 
 void TRegIniFile::OpenKey(const QString& key) { key_ = resolveKey(key, key_, true); }
 
-static QString sectionPath(const QString& key, const QString& section) {
+static QString sectionPath(const QString& key, const QString& section)
+{
     return section.isEmpty() ? key : normalisePath(key + u'\\' + section);
 }
 
-QString TRegIniFile::ReadString(const QString& section, const QString& ident, const QString& def) {
+QString TRegIniFile::ReadString(const QString& section, const QString& ident, const QString& def)
+{
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
     store.refresh();
     const StoredValue* v = store.value(sectionPath(key_, section), ident);
-    if (!v)
-        return def;
+    if (!v) return def;
     return v->isDword ? QString::number(v->dword) : v->text;
 }
 
-int TRegIniFile::ReadInteger(const QString& section, const QString& ident, int def) {
+int TRegIniFile::ReadInteger(const QString& section, const QString& ident, int def)
+{
     bool ok = false;
     int value = ReadString(section, ident, QString()).trimmed().toInt(&ok, 10);
     return ok ? value : def;
 }
 
-bool TRegIniFile::ReadBool(const QString& section, const QString& ident, bool def) {
+bool TRegIniFile::ReadBool(const QString& section, const QString& ident, bool def)
+{
     return ReadInteger(section, ident, def ? 1 : 0) != 0;
 }
 
-void TRegIniFile::WriteString(const QString& section, const QString& ident, const QString& value) {
+void TRegIniFile::WriteString(const QString& section, const QString& ident, const QString& value)
+{
     writeValue(sectionPath(key_, section), ident, string(value));
 }
 
-void TRegIniFile::WriteInteger(const QString& section, const QString& ident, int value) {
+void TRegIniFile::WriteInteger(const QString& section, const QString& ident, int value)
+{
     WriteString(section, ident, QString::number(value));
 }
 
-void TRegIniFile::WriteBool(const QString& section, const QString& ident, bool value) {
+void TRegIniFile::WriteBool(const QString& section, const QString& ident, bool value)
+{
     WriteString(section, ident, value ? QStringLiteral("1") : QStringLiteral("0"));
 }

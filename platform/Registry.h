@@ -24,7 +24,6 @@ public:
 
 constexpr unsigned long HKEY_CURRENT_USER_ROOT = 0x80000001UL;
 
-
 class TRegistry {
 public:
     TRegistry();

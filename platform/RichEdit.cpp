@@ -12,10 +12,7 @@
 
 using richedit::InternalEdit;
 
-TRichEdit::Impl::Impl(TRichEdit* owner) : q(owner), doc(owner->document())
-{
-    lines.resize(1);
-}
+TRichEdit::Impl::Impl(TRichEdit* owner) : q(owner), doc(owner->document()) { lines.resize(1); }
 
 TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_unique<Impl>(this))
 {
@@ -30,7 +27,9 @@ TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_uniq
         d->onContentsChange(position, removed, added);
         // An edit made straight on the document, outside our handlers, is
         // reported once the cursor has settled.
-        if (!d->internalEdit && d->pendingChange) QMetaObject::invokeMethod(this, [this] { d->flush(); }, Qt::QueuedConnection);
+        if (!d->internalEdit && d->pendingChange)
+            QMetaObject::invokeMethod(
+                this, [this] { d->flush(); }, Qt::QueuedConnection);
     });
     // Cursor moves that no handler of ours wraps (programmatic changes made
     // straight on the widget) are reported as they come.

@@ -57,9 +57,24 @@ struct FormatSpan {
 
 // Key codes handed to OnKeyDown, as the program counts them.
 enum : int {
-    VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_ESCAPE = 27,
-    VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39,
-    VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112, VK_F12 = 123,
+    VK_BACK = 8,
+    VK_TAB = 9,
+    VK_RETURN = 13,
+    VK_SHIFT = 16,
+    VK_CONTROL = 17,
+    VK_ESCAPE = 27,
+    VK_PRIOR = 33,
+    VK_NEXT = 34,
+    VK_END = 35,
+    VK_HOME = 36,
+    VK_LEFT = 37,
+    VK_UP = 38,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
+    VK_INSERT = 45,
+    VK_DELETE = 46,
+    VK_F1 = 112,
+    VK_F12 = 123,
 };
 // Shift state bits.
 enum : int { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
@@ -77,13 +92,13 @@ public:
     ~TRichEdit() override;
 
     // ---- text ----
-    std::string Text() const;              // whole text, CP932, CR LF
+    std::string Text() const;  // whole text, CP932, CR LF
     // Replaces everything and raises the events; sets the modified flag (the
     // loader clears it).  The bytes of each line are kept as given, so a
     // line never edited comes back from Text() byte for byte.  A lone CR or
     // LF also breaks the line and comes back as CR LF.  Not cut at MaxLength.
     void SetText(const std::string& text);
-    int GetTextLen() const;                // bytes
+    int GetTextLen() const;  // bytes
     std::string TextRange(int start, int end) const;
     // The whole text without a copy; valid until the text next changes.
     std::string_view TextView() const;
@@ -117,8 +132,8 @@ public:
     // ---- selection ----
     int SelStart() const;
     int SelLength() const;
-    void SetSelStart(int pos);         // collapses the selection
-    void SetSelLength(int length);     // from SelStart
+    void SetSelStart(int pos);      // collapses the selection
+    void SetSelLength(int length);  // from SelStart
     void Select(int start, int length, BreakSide side = BreakSide::BeforeCR);
     void SetCaret(int pos, BreakSide side);
     std::string SelText() const;
@@ -160,8 +175,8 @@ public:
     void SetWordWrap(bool on);
     void SetEditorFont(const QFont& font);
     void SetBackColor(unsigned bgr);
-    void SetTabStops(int distance);   // pixels between stops
-    bool CanUndo() const;             // the control's own one-step undo (always off here)
+    void SetTabStops(int distance);  // pixels between stops
+    bool CanUndo() const;            // the control's own one-step undo (always off here)
     void EmptyUndoBuffer();
 
     // ---- input method ----

@@ -66,7 +66,7 @@ void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, const 
     // document before any of it changes.
     struct LineCuts {
         int line = 0;
-        std::vector<int> byteStarts;   // offsets in the line's bytes
+        std::vector<int> byteStarts;  // offsets in the line's bytes
         std::vector<Cut> cuts;
         int blockPosition = 0;
     };

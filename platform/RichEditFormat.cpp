@@ -59,7 +59,8 @@ void TRichEdit::Impl::setLineFormat(int line, int from, int to, const CharFormat
         }
     }
     place();
-    if (out.size() == spans.size() && std::equal(out.begin(), out.end(), spans.begin(), [](const Span& a, const Span& b) {
+    if (out.size() == spans.size() &&
+        std::equal(out.begin(), out.end(), spans.begin(), [](const Span& a, const Span& b) {
             return a.start == b.start && a.length == b.length && a.format == b.format;
         }))
         return;

@@ -18,7 +18,7 @@
 namespace richedit {
 // A run of characters of one line whose format is not the default one.
 struct Span {
-    int start = 0, length = 0;   // QChar offsets in the block
+    int start = 0, length = 0;  // QChar offsets in the block
     CharFormat format;
 };
 }  // namespace richedit
@@ -28,10 +28,10 @@ struct TRichEdit::Impl {
 
     using Span = richedit::Span;
     struct Line {
-        std::string bytes;   // CP932, without the break
-        int chars = 0;       // QChars in the block's text
-        std::vector<Span> spans;     // sorted and disjoint
-        bool layoutStale = false;    // spans not yet handed to the block's layout
+        std::string bytes;         // CP932, without the break
+        int chars = 0;             // QChars in the block's text
+        std::vector<Span> spans;   // sorted and disjoint
+        bool layoutStale = false;  // spans not yet handed to the block's layout
     };
 
     TRichEdit* q;
@@ -39,25 +39,25 @@ struct TRichEdit::Impl {
     std::vector<Line> lines;
 
     // ---- byte positions ----
-    mutable std::vector<int> starts;   // starts[i] valid for i < startsValid
+    mutable std::vector<int> starts;  // starts[i] valid for i < startsValid
     mutable size_t startsValid = 0;
     int totalBytes = 0;
-    mutable std::string whole;         // the whole text, when wholeValid
+    mutable std::string whole;  // the whole text, when wholeValid
     mutable bool wholeValid = false;
 
     // ---- change tracking ----
     long revision = 0;
-    bool spanPending = false;            // changes not yet reported by OnChange
-    TRichEdit::ChangedSpan pendingSpan;  // those changes, against their base
-    TRichEdit::ChangedSpan reportedSpan; // what the last OnChange reported
-    long reportedAt = 0;                 // the revision it reported
+    bool spanPending = false;             // changes not yet reported by OnChange
+    TRichEdit::ChangedSpan pendingSpan;   // those changes, against their base
+    TRichEdit::ChangedSpan reportedSpan;  // what the last OnChange reported
+    long reportedAt = 0;                  // the revision it reported
     // Notes a change that kept the first `start` and the last `tail` bytes.
     void noteChange(int start, int tail);
 
-    void rebuildFrom(const std::string& text);   // after setPlainText of its decoded form
-    void rebuildFromDocument();                  // re-encodes every block (fallback)
+    void rebuildFrom(const std::string& text);  // after setPlainText of its decoded form
+    void rebuildFromDocument();                 // re-encodes every block (fallback)
     int lineStart(int line) const;
-    int lineOfByte(int pos) const;               // pos clamped to the text
+    int lineOfByte(int pos) const;  // pos clamped to the text
     int charsToBytes(int line, const QTextBlock& block, int charOffset) const;
     // Byte offset inside the line -> QChar offset; snaps back to a character start.
     int bytesToChars(int line, const QTextBlock& block, int byteOffset) const;
@@ -67,24 +67,24 @@ struct TRichEdit::Impl {
     const std::string& wholeText() const;
 
     // ---- following Qt's document ----
-    int ignoreDocument = 0;    // our own setPlainText and format refreshes
+    int ignoreDocument = 0;  // our own setPlainText and format refreshes
     // Bytes we are inserting, so that the codes of the inserted text are kept
     // exactly as given rather than re-encoded (CP932 has duplicate codes).
     struct Injection {
         int qtPos = -1;
         int chars = 0;
-        std::string bytes;   // breaks as CR LF
+        std::string bytes;  // breaks as CR LF
     };
     const Injection* injection = nullptr;
     void onContentsChange(int position, int removed, int added);
 
     // ---- events ----
-    int internalEdit = 0;      // >0 while we or Qt change the document on our behalf
+    int internalEdit = 0;  // >0 while we or Qt change the document on our behalf
     bool pendingChange = false;
     int lastSelStart = 0, lastSelEnd = 0;
     bool modified = false;
     void currentSelection(int* start, int* end) const;
-    void flush();              // raise the pending selection-change and change events
+    void flush();  // raise the pending selection-change and change events
     bool replaceSelection(const std::string& normalisedBytes);
     // Puts the bytes in place of the cursor's selection, with no limit and no events.
     void rawInsert(QTextCursor& cursor, const std::string& normalisedBytes);
@@ -92,21 +92,21 @@ struct TRichEdit::Impl {
 
     // ---- formats ----
     CharFormat defaultFormat;
-    std::vector<int> staleLines;   // lines whose layouts wait for refreshLayouts
+    std::vector<int> staleLines;  // lines whose layouts wait for refreshLayouts
     bool refreshQueued = false;
     bool selectionHidden = false;
     bool paletteSwapped = false;  // the selection colours are the hidden ones
-    QPalette savedPalette;   // selection colours while hidden
+    QPalette savedPalette;        // selection colours while hidden
     QTextCharFormat toQt(const CharFormat& f) const;
     void setLineFormat(int line, int from, int to, const CharFormat& f);
     void markStale(int line);
-    void refreshLayouts();     // hands pending formats to the block layouts
+    void refreshLayouts();  // hands pending formats to the block layouts
     void applyLayout(int line, const QTextBlock& block);
     void applyDefaultFormat();
 
     // ---- input method ----
-    int preeditLine = -1;                               // the line showing preedit text
-    QList<QTextLayout::FormatRange> preeditRanges;      // the preedit's own formats
+    int preeditLine = -1;                           // the line showing preedit text
+    QList<QTextLayout::FormatRange> preeditRanges;  // the preedit's own formats
 };
 
 // Helpers shared by the adapter's files.

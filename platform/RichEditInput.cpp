@@ -43,25 +43,66 @@ int virtualKey(int key)
         int qt, vk;
     };
     static constexpr Pair table[] = {
-        {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB}, {Qt::Key_Backtab, VK_TAB},
-        {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Shift, VK_SHIFT},
-        {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, 18}, {Qt::Key_Pause, 19}, {Qt::Key_CapsLock, 20},
-        {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, 32}, {Qt::Key_PageUp, VK_PRIOR},
-        {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_End, VK_END}, {Qt::Key_Home, VK_HOME},
-        {Qt::Key_Left, VK_LEFT}, {Qt::Key_Up, VK_UP}, {Qt::Key_Right, VK_RIGHT}, {Qt::Key_Down, VK_DOWN},
-        {Qt::Key_Insert, VK_INSERT}, {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Menu, 93},
-        {Qt::Key_Kanji, 25}, {Qt::Key_Henkan, 28}, {Qt::Key_Muhenkan, 29},
+        {Qt::Key_Backspace, VK_BACK},
+        {Qt::Key_Tab, VK_TAB},
+        {Qt::Key_Backtab, VK_TAB},
+        {Qt::Key_Return, VK_RETURN},
+        {Qt::Key_Enter, VK_RETURN},
+        {Qt::Key_Shift, VK_SHIFT},
+        {Qt::Key_Control, VK_CONTROL},
+        {Qt::Key_Alt, 18},
+        {Qt::Key_Pause, 19},
+        {Qt::Key_CapsLock, 20},
+        {Qt::Key_Escape, VK_ESCAPE},
+        {Qt::Key_Space, 32},
+        {Qt::Key_PageUp, VK_PRIOR},
+        {Qt::Key_PageDown, VK_NEXT},
+        {Qt::Key_End, VK_END},
+        {Qt::Key_Home, VK_HOME},
+        {Qt::Key_Left, VK_LEFT},
+        {Qt::Key_Up, VK_UP},
+        {Qt::Key_Right, VK_RIGHT},
+        {Qt::Key_Down, VK_DOWN},
+        {Qt::Key_Insert, VK_INSERT},
+        {Qt::Key_Delete, VK_DELETE},
+        {Qt::Key_Menu, 93},
+        {Qt::Key_Kanji, 25},
+        {Qt::Key_Henkan, 28},
+        {Qt::Key_Muhenkan, 29},
         {Qt::Key_Zenkaku_Hankaku, 243},
         // Punctuation by the key that carries it on a US layout.
-        {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186}, {Qt::Key_Equal, 187}, {Qt::Key_Plus, 187},
-        {Qt::Key_Comma, 188}, {Qt::Key_Less, 188}, {Qt::Key_Minus, 189}, {Qt::Key_Underscore, 189},
-        {Qt::Key_Period, 190}, {Qt::Key_Greater, 190}, {Qt::Key_Slash, 191}, {Qt::Key_Question, 191},
-        {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
-        {Qt::Key_BraceLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220}, {Qt::Key_yen, 220},
-        {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
-        {Qt::Key_QuoteDbl, 222}, {Qt::Key_Exclam, '1'}, {Qt::Key_At, '2'}, {Qt::Key_NumberSign, '3'},
-        {Qt::Key_Dollar, '4'}, {Qt::Key_Percent, '5'}, {Qt::Key_AsciiCircum, '6'},
-        {Qt::Key_Ampersand, '7'}, {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
+        {Qt::Key_Semicolon, 186},
+        {Qt::Key_Colon, 186},
+        {Qt::Key_Equal, 187},
+        {Qt::Key_Plus, 187},
+        {Qt::Key_Comma, 188},
+        {Qt::Key_Less, 188},
+        {Qt::Key_Minus, 189},
+        {Qt::Key_Underscore, 189},
+        {Qt::Key_Period, 190},
+        {Qt::Key_Greater, 190},
+        {Qt::Key_Slash, 191},
+        {Qt::Key_Question, 191},
+        {Qt::Key_QuoteLeft, 192},
+        {Qt::Key_AsciiTilde, 192},
+        {Qt::Key_BracketLeft, 219},
+        {Qt::Key_BraceLeft, 219},
+        {Qt::Key_Backslash, 220},
+        {Qt::Key_Bar, 220},
+        {Qt::Key_yen, 220},
+        {Qt::Key_BracketRight, 221},
+        {Qt::Key_BraceRight, 221},
+        {Qt::Key_Apostrophe, 222},
+        {Qt::Key_QuoteDbl, 222},
+        {Qt::Key_Exclam, '1'},
+        {Qt::Key_At, '2'},
+        {Qt::Key_NumberSign, '3'},
+        {Qt::Key_Dollar, '4'},
+        {Qt::Key_Percent, '5'},
+        {Qt::Key_AsciiCircum, '6'},
+        {Qt::Key_Ampersand, '7'},
+        {Qt::Key_Asterisk, '8'},
+        {Qt::Key_ParenLeft, '9'},
         {Qt::Key_ParenRight, '0'},
     };
     for (const Pair& p : table)
@@ -118,37 +159,36 @@ void TRichEdit::keyPressEvent(QKeyEvent* e)
         }
     }
     switch (e->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        // Shift+Tab takes the Tab key's road.  Left unhandled it would travel
-        // up to the window, which moves the focus out of the editor and
-        // loses the keys typed next.
-        if (!(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-            char c = '\t';
-            if (OnKeyPress) OnKeyPress(c);
-            if (c != 0) d->insertTyped(QString(QChar(char16_t(static_cast<unsigned char>(c)))));
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            // Shift+Tab takes the Tab key's road.  Left unhandled it would travel
+            // up to the window, which moves the focus out of the editor and
+            // loses the keys typed next.
+            if (!(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+                char c = '\t';
+                if (OnKeyPress) OnKeyPress(c);
+                if (c != 0) d->insertTyped(QString(QChar(char16_t(static_cast<unsigned char>(c)))));
+                e->accept();
+                d->flush();
+                return;
+            }
+            break;
+        case Qt::Key_Insert:
+            // Never into overwrite mode.
+            if (!(mods & (Qt::ShiftModifier | Qt::ControlModifier))) {
+                e->accept();
+                return;
+            }
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A plain Enter is the key-down handler's to act on; Ctrl+Enter is a
+            // bare line break.
+            if (mods & Qt::ControlModifier) d->replaceSelection("\r\n");
             e->accept();
             d->flush();
             return;
-        }
-        break;
-    case Qt::Key_Insert:
-        // Never into overwrite mode.
-        if (!(mods & (Qt::ShiftModifier | Qt::ControlModifier))) {
-            e->accept();
-            return;
-        }
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // A plain Enter is the key-down handler's to act on; Ctrl+Enter is a
-        // bare line break.
-        if (mods & Qt::ControlModifier) d->replaceSelection("\r\n");
-        e->accept();
-        d->flush();
-        return;
-    default:
-        break;
+        default: break;
     }
     if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo) || e->matches(QKeySequence::Cut) ||
         e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Paste) || e->matches(QKeySequence::SelectAll)) {

@@ -162,8 +162,7 @@ int TRichEdit::Impl::lineStart(int line) const
         starts[0] = 0;
         startsValid = 1;
     }
-    for (size_t i = startsValid; i <= size_t(line); ++i)
-        starts[i] = starts[i - 1] + int(lines[i - 1].bytes.size()) + 2;
+    for (size_t i = startsValid; i <= size_t(line); ++i) starts[i] = starts[i - 1] + int(lines[i - 1].bytes.size()) + 2;
     startsValid = std::max(startsValid, size_t(line) + 1);
     return starts[line];
 }
@@ -283,8 +282,8 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         for (int k = 0; k < count; ++k) {
             const Line& old = lines[size_t(first + k)];
             const QString& text = texts[size_t(k)];
-            kept[size_t(k)] = old.chars == text.size() &&
-                              (cp932::encode(text) == old.bytes || cp932::decode(old.bytes) == text);
+            kept[size_t(k)] =
+                old.chars == text.size() && (cp932::encode(text) == old.bytes || cp932::decode(old.bytes) == text);
             anyChanged = anyChanged || !kept[size_t(k)];
         }
         if (!anyChanged) return;
@@ -304,7 +303,8 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
     bool spliceable = head <= oldFirst.chars && tail <= oldLastLine.chars &&
                       prefixBytes <= int(oldFirst.bytes.size()) && suffixBytes <= int(oldLastLine.bytes.size());
     if (first == oldLast)
-        spliceable = spliceable && head + tail <= oldFirst.chars && prefixBytes + suffixBytes <= int(oldFirst.bytes.size());
+        spliceable =
+            spliceable && head + tail <= oldFirst.chars && prefixBytes + suffixBytes <= int(oldFirst.bytes.size());
 
     std::vector<Line> fresh(static_cast<size_t>(count));
     for (int k = 0; k < count; ++k) {
@@ -328,7 +328,8 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
             line.bytes += injected[size_t(k)];
         else
             line.bytes += cp932::encode(text.mid(h, line.chars - h - t));
-        if (isLast) line.bytes.append(oldLastLine.bytes, oldLastLine.bytes.size() - size_t(suffixBytes), std::string::npos);
+        if (isLast)
+            line.bytes.append(oldLastLine.bytes, oldLastLine.bytes.size() - size_t(suffixBytes), std::string::npos);
         if (isFirst) line.spans = richedit::spansBefore(oldFirst.spans, head);
         if (isLast) {
             auto moved = richedit::spansFrom(oldLastLine.spans, oldLastLine.chars - tail, line.chars - tail);
@@ -352,8 +353,10 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
     // Lines waiting for a layout refresh move with the lines after the region.
     std::vector<int> stale;
     for (int i : staleLines) {
-        if (i < first) stale.push_back(i);
-        else if (i > oldLast) stale.push_back(i + delta);
+        if (i < first)
+            stale.push_back(i);
+        else if (i > oldLast)
+            stale.push_back(i + delta);
     }
     staleLines.swap(stale);
 
@@ -362,7 +365,8 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         std::move(fresh.begin(), fresh.end(), lines.begin() + first);
     } else {
         lines.erase(lines.begin() + first, lines.begin() + oldLast + 1);
-        lines.insert(lines.begin() + first, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+        lines.insert(lines.begin() + first, std::make_move_iterator(fresh.begin()),
+                     std::make_move_iterator(fresh.end()));
     }
     startsValid = std::min(startsValid, size_t(first) + 1);
     pendingChange = true;

@@ -28,18 +28,19 @@ public:
     std::condition_variable changed;
     std::deque<Call*> queue;
 
-    static MainThreadCalls& instance() {
+    static MainThreadCalls& instance()
+    {
         static MainThreadCalls calls;
         return calls;
     }
 
-    void serve() {
+    void serve()
+    {
         for (;;) {
             Call* call;
             {
                 std::lock_guard lock(mutex);
-                if (queue.empty())
-                    return;
+                if (queue.empty()) return;
                 call = queue.front();
                 queue.pop_front();
             }
@@ -57,27 +58,30 @@ public:
     }
 };
 
-bool inMainThread() {
+bool inMainThread()
+{
     QCoreApplication* app = QCoreApplication::instance();
     return !app || QThread::currentThread() == app->thread();
 }
 
-QThread::Priority qtPriority(TThreadPriority p) {
+QThread::Priority qtPriority(TThreadPriority p)
+{
     switch (p) {
-    case TThreadPriority::tpIdle: return QThread::IdlePriority;
-    case TThreadPriority::tpLowest: return QThread::LowestPriority;
-    case TThreadPriority::tpLower: return QThread::LowPriority;
-    case TThreadPriority::tpNormal: return QThread::NormalPriority;
-    case TThreadPriority::tpHigher: return QThread::HighPriority;
-    case TThreadPriority::tpHighest: return QThread::HighestPriority;
-    case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
+        case TThreadPriority::tpIdle: return QThread::IdlePriority;
+        case TThreadPriority::tpLowest: return QThread::LowestPriority;
+        case TThreadPriority::tpLower: return QThread::LowPriority;
+        case TThreadPriority::tpNormal: return QThread::NormalPriority;
+        case TThreadPriority::tpHigher: return QThread::HighPriority;
+        case TThreadPriority::tpHighest: return QThread::HighestPriority;
+        case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
     }
     return QThread::NormalPriority;
 }
 
 }  // namespace
 
-void runInMainThread(const std::function<void()>& f) {
+void runInMainThread(const std::function<void()>& f)
+{
     if (inMainThread()) {
         f();
         return;
@@ -90,14 +94,13 @@ void runInMainThread(const std::function<void()>& f) {
         calls.queue.push_back(&call);
     }
     calls.changed.notify_all();
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [] { MainThreadCalls::instance().serve(); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { MainThreadCalls::instance().serve(); }, Qt::QueuedConnection);
     {
         std::unique_lock lock(calls.mutex);
         calls.changed.wait(lock, [&] { return call.done; });
     }
-    if (call.error)
-        std::rethrow_exception(call.error);
+    if (call.error) std::rethrow_exception(call.error);
 }
 
 class TThread::Runner : public QThread {
@@ -111,14 +114,17 @@ private:
     TThread* owner_;
 };
 
-TThread::TThread(bool createSuspended) : runner_(new Runner(this)) {
+TThread::TThread(bool createSuspended) : runner_(new Runner(this))
+{
     if (!createSuspended && QCoreApplication::instance()) {
         // Execute is not callable until the derived constructor has finished.
-        QMetaObject::invokeMethod(runner_, [this] { start(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            runner_, [this] { start(); }, Qt::QueuedConnection);
     }
 }
 
-TThread::~TThread() {
+TThread::~TThread()
+{
     bool running;
     {
         std::lock_guard lock(mutex_);
@@ -136,24 +142,24 @@ TThread::~TThread() {
     delete runner_;
 }
 
-void TThread::start() {
+void TThread::start()
+{
     {
         std::lock_guard lock(mutex_);
-        if (started_)
-            return;
+        if (started_) return;
         started_ = true;
         suspended_ = false;
     }
     runner_->start(qtPriority(priority_));
 }
 
-void TThread::Resume() {
+void TThread::Resume()
+{
     bool first;
     {
         std::lock_guard lock(mutex_);
         first = !started_;
-        if (!first)
-            suspended_ = false;
+        if (!first) suspended_ = false;
     }
     if (first)
         start();
@@ -161,46 +167,51 @@ void TThread::Resume() {
         wake_.notify_all();
 }
 
-void TThread::Suspend() {
+void TThread::Suspend()
+{
     std::unique_lock lock(mutex_);
-    if (terminated_ || QThread::currentThread() != runner_)
-        return;
+    if (terminated_ || QThread::currentThread() != runner_) return;
     suspended_ = true;
     wake_.wait(lock, [this] { return !suspended_; });
 }
 
-void TThread::Terminate() {
+void TThread::Terminate()
+{
     std::lock_guard lock(mutex_);
     terminated_ = true;
 }
 
-bool TThread::Terminated() const {
+bool TThread::Terminated() const
+{
     std::lock_guard lock(mutex_);
     return terminated_;
 }
 
-bool TThread::Suspended() const {
+bool TThread::Suspended() const
+{
     std::lock_guard lock(mutex_);
     return suspended_;
 }
 
-bool TThread::Finished() const {
+bool TThread::Finished() const
+{
     std::lock_guard lock(mutex_);
     return finished_;
 }
 
-void TThread::SetPriority(TThreadPriority priority) {
+void TThread::SetPriority(TThreadPriority priority)
+{
     bool running;
     {
         std::lock_guard lock(mutex_);
         priority_ = priority;
         running = started_ && !finished_;
     }
-    if (running)
-        runner_->setPriority(qtPriority(priority));
+    if (running) runner_->setPriority(qtPriority(priority));
 }
 
-int TThread::WaitFor() {
+int TThread::WaitFor()
+{
     start();  // a thread that was never resumed would otherwise be waited for forever
     if (inMainThread() && QThread::currentThread() != runner_) {
         MainThreadCalls& calls = MainThreadCalls::instance();
@@ -208,8 +219,7 @@ int TThread::WaitFor() {
             calls.serve();
             std::unique_lock lock(calls.mutex);
             calls.changed.wait(lock, [&] { return !calls.queue.empty() || Finished(); });
-            if (calls.queue.empty() && Finished())
-                break;
+            if (calls.queue.empty() && Finished()) break;
         }
     }
     runner_->wait();
@@ -238,7 +248,8 @@ void TThread::Synchronize(const std::function<void()>& f)
     runInMainThread(f);
 }
 
-void TThread::run() {
+void TThread::run()
+{
     try {
         Execute();
     } catch (const std::exception& e) {

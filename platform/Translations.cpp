@@ -13,8 +13,7 @@ bool installQtJapanese(QCoreApplication& application)
     // strings and is what an older layout ships.
     for (const char* catalogue : {"qt_ja", "qtbase_ja"}) {
         auto* translator = new QTranslator(&application);
-        if (translator->load(QString::fromLatin1(catalogue), folder) &&
-            QCoreApplication::installTranslator(translator))
+        if (translator->load(QString::fromLatin1(catalogue), folder) && QCoreApplication::installTranslator(translator))
             return true;
         delete translator;
     }

@@ -18,7 +18,8 @@ namespace {
 // before it.
 class CurrentFolderKeeper : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override { saved_ = QDir::currentPath(); }
-    void OnTestEnd(const testing::TestInfo&) override {
+    void OnTestEnd(const testing::TestInfo&) override
+    {
         if (QDir::currentPath() != saved_) QDir::setCurrent(saved_);
     }
     QString saved_;
@@ -26,16 +27,15 @@ class CurrentFolderKeeper : public testing::EmptyTestEventListener {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     // A child process started by a test shares its parent's store on purpose.
     std::unique_ptr<QTemporaryDir> settingsDir;
     if (qEnvironmentVariableIsEmpty("QUILLMARK_SETTINGS")) {
         settingsDir = std::make_unique<QTemporaryDir>();
-        if (!settingsDir->isValid())
-            return 2;
+        if (!settingsDir->isValid()) return 2;
         qputenv("QUILLMARK_SETTINGS", settingsDir->filePath(QStringLiteral("settings.ini")).toLocal8Bit());
     }
 

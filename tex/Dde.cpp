@@ -41,27 +41,22 @@ std::optional<PokeFields> pokeFields(std::string_view text)
     size_t quote2 = text.find('"', quote + 1);
     PokeFields fields;
     fields.line = std::string(text.substr(paren + 1, comma - paren - 1));
-    fields.file = std::string(text.substr(quote + 1, quote2 == std::string_view::npos ? std::string_view::npos
-                                                                                     : quote2 - quote - 1));
+    fields.file = std::string(
+        text.substr(quote + 1, quote2 == std::string_view::npos ? std::string_view::npos : quote2 - quote - 1));
     return fields;
 }
 
 std::optional<int> pokeLineNumber(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    if (text.empty() || text.size() > 9)
-        return std::nullopt;
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (text.empty() || text.size() > 9) return std::nullopt;
     int value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
     }
-    if (value < 1)
-        return std::nullopt;
+    if (value < 1) return std::nullopt;
     return value;
 }
 
@@ -72,18 +67,14 @@ std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int
     size_t offset = 0;
     int counter = 1;
     while (counter != line) {
-        if (offset >= n)
-            return std::nullopt;  // the text has fewer lines
-        if (!cp932::isLeadByte(text[offset]) && text[offset] == '\n')
-            ++counter;
+        if (offset >= n) return std::nullopt;  // the text has fewer lines
+        if (!cp932::isLeadByte(text[offset]) && text[offset] == '\n') ++counter;
         offset = step(offset);
     }
-    if (offset > n)
-        return std::nullopt;
+    if (offset > n) return std::nullopt;
     size_t start = offset;
     size_t end = start < n ? step(start) : n;
-    while (end < n && text[end] != '\n')
-        end = step(end);
+    while (end < n && text[end] != '\n') end = step(end);
     end = std::min(end, n);
     // The line ends before its LF; an empty line has only its CR.
     return std::make_pair(int(start), int(end - start));
@@ -91,15 +82,11 @@ std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int
 
 bool pokeNamesDocument(const QString& pokedFile, const QString& texFolder, const QString& document)
 {
-    if (pokedFile.isEmpty())
-        return true;
-    if (document.isEmpty())
-        return false;
+    if (pokedFile.isEmpty()) return true;
+    if (document.isEmpty()) return false;
     QString candidate = QDir::isAbsolutePath(pokedFile) ? pokedFile : texFolder + "/" + pokedFile;
-    if (!QFileInfo::exists(candidate) && QFileInfo::exists(candidate + ".tex"))
-        candidate += ".tex";
-    if (!QFileInfo::exists(candidate))
-        return false;
+    if (!QFileInfo::exists(candidate) && QFileInfo::exists(candidate + ".tex")) candidate += ".tex";
+    if (!QFileInfo::exists(candidate)) return false;
     return QFileInfo(candidate).canonicalFilePath() == QFileInfo(document).canonicalFilePath();
 }
 
@@ -120,8 +107,7 @@ bool TForm1::StartDdeServerNamed(const QString& service)
     delete DdeServer;
     DdeServer = new TDdeServerConv(service, kDdeTopic, this);
     DdeServer->onPoke = [this](const QString& item, const std::string& data) {
-        if (item.compare(kDdeItem, Qt::CaseInsensitive) == 0)
-            Guard([&] { DdeServerItem1PokeData(data); });
+        if (item.compare(kDdeItem, Qt::CaseInsensitive) == 0) Guard([&] { DdeServerItem1PokeData(data); });
     };
     return DdeServer->listen();
 }
@@ -129,31 +115,25 @@ bool TForm1::StartDdeServerNamed(const QString& service)
 void TForm1::DdeServerItem1PokeData(const std::string& data)
 {
     std::string_view text = firstLineOf(data);
-    if (!isTeXErrorPoke(text))
-        return;
+    if (!isTeXErrorPoke(text)) return;
     QString texFolder = QFileInfo(ParentExecute && !ParentFile.isEmpty() ? ParentFile : FileName).absolutePath();
     if (TeXBusy && TeXThread) {
         texFolder = QFileInfo(TeXThread->job.documentPath).absolutePath();
         TeXThread->Terminate();
     }
     std::optional<PokeFields> fields = pokeFields(text);
-    if (!fields)
-        return;
+    if (!fields) return;
     std::optional<int> line = pokeLineNumber(fields->line);
-    if (!line)
-        return;
+    if (!line) return;
     // An error in another file (a parent or an included file) is not jumped
     // to in the open document, where that line means something else.
-    if (!pokeNamesDocument(cp932::decode(fields->file), texFolder, HasFileName ? FileName : QString()))
-        return;
+    if (!pokeNamesDocument(cp932::decode(fields->file), texFolder, HasFileName ? FileName : QString())) return;
     std::string editorText = RichEdit->Text();
     std::optional<std::pair<int, int>> selection = errorLineSelection(editorText, *line);
-    if (!selection)
-        return;
+    if (!selection) return;
     RichEdit->Select(selection->first, selection->second);
     RichEdit->ScrollCaret();
-    if (isMinimized())
-        showNormal();
+    if (isMinimized()) showNormal();
     raise();
     activateWindow();
     RichEdit->setFocus();
@@ -163,21 +143,17 @@ void TForm1::DdeServerItem1PokeData(const std::string& data)
 
 int TForm1::DdeOpenViewer(const QString& service, const QString& topic, const QString& viewerCommand)
 {
-    if (!DdeClientConv)
-        DdeClientConv = new TDdeClientConv(this);
-    if (DdeClientConv->client.openLink(service, topic))
-        return 1;
+    if (!DdeClientConv) DdeClientConv = new TDdeClientConv(this);
+    if (DdeClientConv->client.openLink(service, topic)) return 1;
     proc::Launch launch;
     launch.program = viewerCommand;
-    if (!viewerCommand.isEmpty())
-        proc::startDetached(launch);
+    if (!viewerCommand.isEmpty()) proc::startDetached(launch);
     return DdeClientConv->client.openLink(service, topic) ? 1 : 0;
 }
 
 void TForm1::DdeCloseViewer()
 {
-    if (DdeClientConv)
-        DdeClientConv->client.closeLink();
+    if (DdeClientConv) DdeClientConv->client.closeLink();
 }
 
 int TForm1::DdeExecute(const std::string& macro)
@@ -187,7 +163,6 @@ int TForm1::DdeExecute(const std::string& macro)
 
 std::string TForm1::DdeRequest(const QString& item)
 {
-    if (!DdeClientConv)
-        return {};
+    if (!DdeClientConv) return {};
     return DdeClientConv->client.request(item).value_or(std::string());
 }

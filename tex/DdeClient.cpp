@@ -30,13 +30,11 @@ void runViewerConversation(ViewerLink& link, const std::string& dvi, const std::
         link.sleepMs(70);
         int moved = link.execute("[PageMove(" + page + ")]");
         link.sleepMs(50);
-        if (!moved)
-            link.message(QString::fromUtf8(kViewerLinkFailed));
+        if (!moved) link.message(QString::fromUtf8(kViewerLinkFailed));
     } else {
         int opened = link.execute("[WinNormal][FileOpen(" + dvi + ")]");
         link.sleepMs(70);
-        if (!opened)
-            link.message(QString::fromUtf8(kViewerLinkFailed));
+        if (!opened) link.message(QString::fromUtf8(kViewerLinkFailed));
     }
     link.close();
 }

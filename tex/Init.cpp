@@ -25,15 +25,15 @@ struct FieldBinding {
     QLineEdit* FormInitUi::*field;
 };
 constexpr FieldBinding kBindings[] = {
-    {&key::TeXFile, &FormInitUi::TeXExeFileName},   {&key::TeXOption, &FormInitUi::EditTeXCommand},
-    {&key::DviFile, &FormInitUi::TeXDVIFileName},   {&key::DviOption, &FormInitUi::EditDVIOption},
-    {&key::MendexFile, &FormInitUi::EditMendexFile}, {&key::MendexOption, &FormInitUi::EditMendexOption},
-    {&key::BibTeXFile, &FormInitUi::EditBibFile},   {&key::BibTeXOption, &FormInitUi::EditBibOption},
-    {&key::DvipsFile, &FormInitUi::EditDvips},      {&key::DvipsOption, &FormInitUi::EditDvipsOption},
-    {&key::DvipdfFile, &FormInitUi::EditDVIPDF},    {&key::DvipdfOption, &FormInitUi::EditDVIPDFOption},
+    {&key::TeXFile, &FormInitUi::TeXExeFileName},      {&key::TeXOption, &FormInitUi::EditTeXCommand},
+    {&key::DviFile, &FormInitUi::TeXDVIFileName},      {&key::DviOption, &FormInitUi::EditDVIOption},
+    {&key::MendexFile, &FormInitUi::EditMendexFile},   {&key::MendexOption, &FormInitUi::EditMendexOption},
+    {&key::BibTeXFile, &FormInitUi::EditBibFile},      {&key::BibTeXOption, &FormInitUi::EditBibOption},
+    {&key::DvipsFile, &FormInitUi::EditDvips},         {&key::DvipsOption, &FormInitUi::EditDvipsOption},
+    {&key::DvipdfFile, &FormInitUi::EditDVIPDF},       {&key::DvipdfOption, &FormInitUi::EditDVIPDFOption},
     {&key::PDFReaderFile, &FormInitUi::EditPDFReader}, {&key::PDFReaderOption, &FormInitUi::EditPDFReaderOption},
-    {&key::PSViewerFile, &FormInitUi::EditPSViewer}, {&key::PSViewerOption, &FormInitUi::EditPSViewerOption},
-    {&key::SpellFile, &FormInitUi::EditSpellProg},  {&key::SpellOption, &FormInitUi::EditSpellOpt},
+    {&key::PSViewerFile, &FormInitUi::EditPSViewer},   {&key::PSViewerOption, &FormInitUi::EditPSViewerOption},
+    {&key::SpellFile, &FormInitUi::EditSpellProg},     {&key::SpellOption, &FormInitUi::EditSpellOpt},
 };
 
 // Executables on Linux carry no extension, so the filters go by name.
@@ -58,8 +58,7 @@ TFormFileSitei::TFormFileSitei(QWidget* owner) : QDialog(owner), fileExists(real
         ask::FileRequest request;
         request.filters = {"実行ファイル (*)"};
         ask::FileAnswer answer = ask::fileDialog(request);
-        if (answer.accepted)
-            ui.Edit1->setText(answer.fileName);
+        if (answer.accepted) ui.Edit1->setText(answer.fileName);
     });
 }
 
@@ -91,8 +90,7 @@ TFormFileSitei2::TFormFileSitei2(QWidget* owner) : QDialog(owner)
         ask::FileRequest request;
         request.filters = kProgramFilters;
         ask::FileAnswer answer = ask::fileDialog(request);
-        if (answer.accepted)
-            ui.Edit1->setText(answer.fileName);
+        if (answer.accepted) ui.Edit1->setText(answer.fileName);
     });
 }
 
@@ -105,9 +103,9 @@ TFormInit::TFormInit(QWidget* owner) : QDialog(owner), fileExists(realFileExists
     connect(ui.BitBtnSettingWizard, &QPushButton::clicked, this, [this] { BitBtnSettingWizardClick(); });
     connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
     const std::pair<QToolButton*, QLineEdit*> browse[] = {
-        {ui.sbTeX1, ui.TeXExeFileName}, {ui.SpeedButton1, ui.TeXDVIFileName}, {ui.sbMendex, ui.EditMendexFile},
-        {ui.SpeedButton3, ui.EditBibFile}, {ui.SpeedButton8, ui.EditDvips}, {ui.SpeedButton12, ui.EditDVIPDF},
-        {ui.SpeedButton10, ui.EditPDFReader}, {ui.SpeedButton11, ui.EditPSViewer}, {ui.sbSpell, ui.EditSpellProg},
+        {ui.sbTeX1, ui.TeXExeFileName},       {ui.SpeedButton1, ui.TeXDVIFileName}, {ui.sbMendex, ui.EditMendexFile},
+        {ui.SpeedButton3, ui.EditBibFile},    {ui.SpeedButton8, ui.EditDvips},      {ui.SpeedButton12, ui.EditDVIPDF},
+        {ui.SpeedButton10, ui.EditPDFReader}, {ui.SpeedButton11, ui.EditPSViewer},  {ui.sbSpell, ui.EditSpellProg},
     };
     for (auto [button, field] : browse)
         connect(button, &QToolButton::clicked, this, [this, field = field] { browseInto(field); });
@@ -119,35 +117,30 @@ void TFormInit::browseInto(QLineEdit* field)
     request.filters = kProgramFilters;
     request.fileName = field->text();
     ask::FileAnswer answer = ask::fileDialog(request);
-    if (answer.accepted)
-        field->setText(answer.fileName);
+    if (answer.accepted) field->setText(answer.fileName);
 }
 
 void TFormInit::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (!event->spontaneous()) FormShow();
 }
 
 void TFormInit::FormShow()
 {
     stored_ = false;
     const settings::Store store(RegKey);
-    for (const FieldBinding& b : kBindings)
-        (ui.*b.field)->setText(store.read(*b.value));
+    for (const FieldBinding& b : kBindings) (ui.*b.field)->setText(store.read(*b.value));
     ui.rgDVIExe.SetItemIndex(store.read(key::DviDde));
 }
 
 void TFormInit::FormClose(int modalResult)
 {
-    if (modalResult != mrOk || stored_)
-        return;
+    if (modalResult != mrOk || stored_) return;
     stored_ = true;
     const settings::Store store(RegKey);
     settings::Batch batch;
-    for (const FieldBinding& b : kBindings)
-        store.write(*b.value, (ui.*b.field)->text());
+    for (const FieldBinding& b : kBindings) store.write(*b.value, (ui.*b.field)->text());
     store.write(key::DviDde, ui.rgDVIExe.ItemIndex());
     batch.commit();
 }
@@ -166,8 +159,7 @@ void TFormInit::runViewerProbes()
     ProbeResult pdf = detectPDFReader(fileExists);
     ui.EditPDFReader->setText(pdf.file);
     ui.EditPDFReaderOption->setText(pdf.option);
-    if (!pdf.preferredFound)
-        ask::messageBox(QString::fromUtf8(kNoPreferredPdfReader), "Warning", MB_OK);
+    if (!pdf.preferredFound) ask::messageBox(QString::fromUtf8(kNoPreferredPdfReader), "Warning", MB_OK);
 }
 
 void TFormInit::BitBtn4Click()
@@ -175,8 +167,7 @@ void TFormInit::BitBtn4Click()
     AutoSetupValues v;
     {
         TFormAutoSetting setting(this);
-        if (ask::execModal(setting) != mrOk)
-            return;
+        if (ask::execModal(setting) != mrOk) return;
         v = autoSetupValues(setting.ui.RadioGroup1.ItemIndex(), setting.ui.EditDrive->text());
     }
     runViewerProbes();
@@ -184,8 +175,7 @@ void TFormInit::BitBtn4Click()
     bool failed = false;
     QString* checked[] = {&v.TeXFile, &v.DviFile, &v.MendexFile, &v.BibTeXFile, &v.DvipsFile};
     for (QString* file : checked) {
-        if (fileExists(*file))
-            continue;
+        if (fileExists(*file)) continue;
         QApplication::beep();
         TFormFileSitei prompt(this);
         prompt.fileExists = fileExists;
@@ -216,9 +206,10 @@ void TFormInit::BitBtn4Click()
         settings::Store(RegKey).write(key::TeXBAT, 1);
         ask::messageBox("Quillmarkの初期設定が完了しました。", "確認", MB_OK | MB_ICONINFORMATION);
     } else {
-        ask::messageBox("TeXプログラム等が見つかりませんでした。\r\nTeXが正しくインストールされていない可能性があります。\r\n"
-                        "書籍に記載されている通りに添付CDからTeXをインストールしてから、もう一度やり直してみてください。",
-                        "自動初期設定エラー", MB_OK | MB_ICONERROR);
+        ask::messageBox(
+            "TeXプログラム等が見つかりませんでした。\r\nTeXが正しくインストールされていない可能性があります。\r\n"
+            "書籍に記載されている通りに添付CDからTeXをインストールしてから、もう一度やり直してみてください。",
+            "自動初期設定エラー", MB_OK | MB_ICONERROR);
     }
     done(mrOk);
 }
@@ -262,6 +253,5 @@ void TForm1::MenuOptionInitClick()
     TFormInit form(this);
     form.HelpContext = HelpContextOf("MenuOptionInit");
     form.SetRegKey(RegKey);
-    if (ask::execModal(form) == mrOk)
-        TeXProcessed = false;
+    if (ask::execModal(form) == mrOk) TeXProcessed = false;
 }

@@ -32,12 +32,10 @@ constexpr std::array<InstallKind, 7> kKinds = {{
      "/usr/bin/dvipdfmx", "", ""},
     {"/tex/bin/platex", "", "/tex/dviout/xdvi", "/tex/bin/mendex", "/tex/bin/pbibtex", "/tex/bin/dvips",
      "/tex/bin/dvipdfmx", "", ""},
-    {"/ptex/bin/platex", "", "/ptex/bin/xdvi", "/ptex/bin/mendex", "/ptex/bin/pbibtex", "/ptex/bin/dvips", "", "",
-     ""},
-    {"/ptex/bin/eptex", "\"&platex\"", "/ptex/bin/xdvi", "/ptex/bin/mendex", "/ptex/bin/pbibtex",
-     "/ptex/bin/dvips", "", "", ""},
-    {"/ptex/bin/platex", "", "/ptex/bin/xdvi", "/ptex/bin/mendex", "/ptex/bin/pbibtex", "/ptex/bin/dvips", "", "",
-     ""},
+    {"/ptex/bin/platex", "", "/ptex/bin/xdvi", "/ptex/bin/mendex", "/ptex/bin/pbibtex", "/ptex/bin/dvips", "", "", ""},
+    {"/ptex/bin/eptex", "\"&platex\"", "/ptex/bin/xdvi", "/ptex/bin/mendex", "/ptex/bin/pbibtex", "/ptex/bin/dvips", "",
+     "", ""},
+    {"/ptex/bin/platex", "", "/ptex/bin/xdvi", "/ptex/bin/mendex", "/ptex/bin/pbibtex", "/ptex/bin/dvips", "", "", ""},
 }};
 
 struct ProbeEntry {
@@ -78,16 +76,14 @@ const WizardPage kWizardPages[4] = {
 QString driveRoot(const QString& drive)
 {
     QString d = drive.trimmed();
-    if (d.isEmpty() || d.compare("c", Qt::CaseInsensitive) == 0)
-        return {};
+    if (d.isEmpty() || d.compare("c", Qt::CaseInsensitive) == 0) return {};
     return "/" + d;
 }
 
 AutoSetupValues autoSetupValues(int kind, const QString& drive)
 {
     AutoSetupValues v;
-    if (kind < 0 || kind >= int(kKinds.size()))
-        kind = 0;
+    if (kind < 0 || kind >= int(kKinds.size())) kind = 0;
     const InstallKind& k = kKinds[size_t(kind)];
     QString root = driveRoot(drive);
     auto path = [&root](const char* p) { return *p ? root + QString::fromUtf8(p) : QString(); };
@@ -109,19 +105,16 @@ AutoSetupValues autoSetupValues(int kind, const QString& drive)
 ProbeResult detectPSViewer(const FileExists& exists)
 {
     for (const ProbeEntry& e : kPSViewers)
-        if (exists(e.file))
-            return {e.file, e.option, false};
+        if (exists(e.file)) return {e.file, e.option, false};
     return {};
 }
 
 ProbeResult detectPDFReader(const FileExists& exists)
 {
     for (const char* reader : kPreferredPdfReaders)
-        if (exists(reader))
-            return {reader, "", true};
+        if (exists(reader)) return {reader, "", true};
     for (const ProbeEntry& e : kPSViewers)
-        if (exists(e.file))
-            return {e.file, "", false};
+        if (exists(e.file)) return {e.file, "", false};
     return {};
 }
 
@@ -133,8 +126,7 @@ QString expectedNameOf(const QString& missingPath)
 
 QString fileSiteiError(const QString& chosen, const QString& expectedName, const FileExists& exists)
 {
-    if (!exists(chosen))
-        return "指定したファイルは存在しません。\r\nもう一度正しく指定してください。";
+    if (!exists(chosen)) return "指定したファイルは存在しません。\r\nもう一度正しく指定してください。";
     if (expectedNameOf(chosen) != expectedName)
         return "指定したファイルは " + expectedName + " ではありません。\r\nもう一度正しく指定してください。";
     return {};

@@ -47,7 +47,9 @@ void TFormLogDisp::SetLog(const std::string& bytes)
 
 void TFormLogDisp::SetColors(unsigned backBgr, unsigned textBgr)
 {
-    const auto colour = [](unsigned bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); };
+    const auto colour = [](unsigned bgr) {
+        return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    };
     QPalette palette = Memo1->palette();
     palette.setColor(QPalette::Base, colour(backBgr));
     palette.setColor(QPalette::Text, colour(textBgr));
@@ -89,7 +91,10 @@ Beside split(const QString& documentPath)
     return b;
 }
 
-QString join(const QString& folder, const QString& name) { return folder.isEmpty() ? name : folder == "/" ? "/" + name : folder + "/" + name; }
+QString join(const QString& folder, const QString& name)
+{
+    return folder.isEmpty() ? name : folder == "/" ? "/" + name : folder + "/" + name;
+}
 
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
@@ -121,14 +126,14 @@ QStringList deleteBeside(const QString& documentPath, const QStringList& exts)
 {
     QStringList deleted;
     const Beside b = split(documentPath);
-    struct stat doc{};
+    struct stat doc {};
     const bool docExists = ::stat(QFile::encodeName(documentPath).constData(), &doc) == 0;
     for (const QString& ext : exts) {
         for (const QString& name : candidates(b, ext)) {
             if (name == b.name) continue;
             const QString path = join(b.folder, name);
             const QByteArray native = QFile::encodeName(path);
-            struct stat st{};
+            struct stat st {};
             if (::lstat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
             if (docExists && sameFile(st, doc)) continue;
             if (::unlink(native.constData()) == 0) deleted << path;
@@ -178,7 +183,8 @@ void TForm1::MenuTexLogDispClick()
     form.move(DialogLeft(form.width()), DialogTop(form.height()));
     QFile file(logPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2").arg(logPath, file.errorString()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(logPath, file.errorString()).toStdString());
     form.SetLog(file.readAll().toStdString());
     form.SetColors(BackColor, FontColor);
     ask::execModal(form);

@@ -4,11 +4,9 @@ namespace parents {
 
 int findChild(const Table& table, const QString& path)
 {
-    if (path.isEmpty())
-        return -1;
+    if (path.isEmpty()) return -1;
     for (int i = 0; i < int(table.size()); ++i) {
-        if (table[i].Child == path)
-            return i;
+        if (table[i].Child == path) return i;
     }
     return -1;
 }
@@ -30,10 +28,8 @@ QStringList knownParents(const Table& table)
 {
     QStringList list;
     for (const ParentFileEntry& e : table) {
-        if (e.Parent.isEmpty())
-            break;
-        if (!list.contains(e.Parent, Qt::CaseSensitive))
-            list.append(e.Parent);
+        if (e.Parent.isEmpty()) break;
+        if (!list.contains(e.Parent, Qt::CaseSensitive)) list.append(e.Parent);
     }
     return list;
 }
@@ -50,21 +46,18 @@ void registerParent(Table& table, const QString& child, const QString& parent, b
             return;
         }
         for (ParentFileEntry& e : table) {
-            if (e.Parent == old)
-                e.Parent = parent;
+            if (e.Parent == old) e.Parent = parent;
         }
         return;
     }
-    for (int k = int(table.size()) - 1; k > 0; --k)
-        table[k] = table[k - 1];
+    for (int k = int(table.size()) - 1; k > 0; --k) table[k] = table[k - 1];
     table[0] = ParentFileEntry{child, parent, execute};
 }
 
 bool setExecute(Table& table, const QString& child, bool execute)
 {
     int i = findChild(table, child);
-    if (i < 0)
-        return false;
+    if (i < 0) return false;
     table[i].Execute = execute;
     return true;
 }

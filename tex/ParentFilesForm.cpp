@@ -49,20 +49,17 @@ void TFormParent::sbOpenDlgClick()
     request.filters = {"TeXファイル (*.tex)"};
     request.fileName = ParentText();
     ask::FileAnswer answer = ask::fileDialog(request);
-    if (!answer.accepted || answer.fileName.isEmpty())
-        return;
+    if (!answer.accepted || answer.fileName.isEmpty()) return;
     QString name = answer.fileName;
     // A typed name without an extension means the .tex file of that name.
-    if (!QFileInfo::exists(name) && QFileInfo(name).suffix().isEmpty())
-        name += ".tex";
+    if (!QFileInfo::exists(name) && QFileInfo(name).suffix().isEmpty()) name += ".tex";
     SetParentText(name);
 }
 
 QString parentFileError(const QString& text)
 {
     // A folder is not a document TeX could process.
-    if (text.isEmpty() || !QFileInfo(text).isFile())
-        return "指定されているファイルは存在しません。";
+    if (text.isEmpty() || !QFileInfo(text).isFile()) return "指定されているファイルは存在しません。";
     return {};
 }
 
@@ -81,16 +78,13 @@ void TForm1::MenuTexParentClick() { EditParentFile(); }
 bool TForm1::EditParentFile()
 {
     MenuFileSaveClick();
-    if (!HasFileName || FileName.isEmpty() || RichEdit->Modified())
-        return false;
+    if (!HasFileName || FileName.isEmpty() || RichEdit->Modified()) return false;
 
     TFormParent form(this);
     form.HelpContext = HelpContextOf("MenuTexParent");
     form.SetParents(parents::knownParents(ParentTable));
-    if (HasParent)
-        form.SetParentText(ParentFile);
-    if (ask::execModal(form) != mrOk)
-        return false;
+    if (HasParent) form.SetParentText(ParentFile);
+    if (ask::execModal(form) != mrOk) return false;
 
     // The table holds full paths: a name typed relative to the current
     // folder would name another file once that folder changes.
@@ -104,14 +98,12 @@ bool TForm1::EditParentFile()
 void TForm1::MenuTexParentExeClick()
 {
     if (!HasParent && !EditParentFile()) {
-        if (QAction* item = Item("MenuTexParentExe"))
-            item->setChecked(ParentExecute);
+        if (QAction* item = Item("MenuTexParentExe")) item->setChecked(ParentExecute);
         return;
     }
     ParentExecute = !ParentExecute;
     parents::setExecute(ParentTable, FileName, ParentExecute);
-    if (QAction* item = Item("MenuTexParentExe"))
-        item->setChecked(ParentExecute);
+    if (QAction* item = Item("MenuTexParentExe")) item->setChecked(ParentExecute);
 }
 
 void TForm1::BuildTeXExtraCommands()
@@ -125,15 +117,17 @@ void TForm1::BuildTeXExtraCommands()
                           [this] { MenuTexParentExeClick(); });
         exe->setCheckable(true);
         MenuTex->addSeparator();
-        AddItem(MenuTex, "MenuTeXSpell", "スペルチェックする(&S)", [this] { MenuTeXSpellClick(); },
-                QKeySequence(Qt::Key_F8));
+        AddItem(
+            MenuTex, "MenuTeXSpell", "スペルチェックする(&S)", [this] { MenuTeXSpellClick(); },
+            QKeySequence(Qt::Key_F8));
     }
     if (MenuFile) {
         // Kept hidden and disabled: nothing offers them.
-        QAction* list = AddItem(MenuFile, "MenuFileSpellList", "スペルチェックする(&C)...",
-                                [this] { runWordListCheck(*this); });
-        QAction* file = AddItem(MenuFile, "MenuFileSpell", "スペルチェックする(&C)",
-                                [this] { runExternalChecker(*this, {&key::SpellProg, &key::SpellProgOption}); });
+        QAction* list =
+            AddItem(MenuFile, "MenuFileSpellList", "スペルチェックする(&C)...", [this] { runWordListCheck(*this); });
+        QAction* file = AddItem(MenuFile, "MenuFileSpell", "スペルチェックする(&C)", [this] {
+            runExternalChecker(*this, {&key::SpellProg, &key::SpellProgOption});
+        });
         for (QAction* item : {list, file}) {
             item->setVisible(false);
             item->setEnabled(false);

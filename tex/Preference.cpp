@@ -36,11 +36,9 @@ constexpr IntegerValue kIntegers[] = {
 PreferenceValues readPreferences(const settings::Store& store)
 {
     PreferenceValues v;
-    for (const IntegerValue& i : kIntegers)
-        v.*i.field = store.read(*i.value);
+    for (const IntegerValue& i : kIntegers) v.*i.field = store.read(*i.value);
     v.adAutoDelete = store.read(key::adAutoDelete);
-    for (size_t i = 0; i < kExtensionValues.size(); ++i)
-        v.extensions[i] = store.read(*kExtensionValues[i]);
+    for (size_t i = 0; i < kExtensionValues.size(); ++i) v.extensions[i] = store.read(*kExtensionValues[i]);
     v.HowTex = store.read(key::HowTex);
     return v;
 }
@@ -49,10 +47,8 @@ void writePreferences(const settings::Store& store, const PreferenceValues& valu
 {
     settings::Batch batch;
     store.write(key::adAutoDelete, values.adAutoDelete);
-    for (size_t i = 0; i < kExtensionValues.size(); ++i)
-        store.write(*kExtensionValues[i], values.extensions[i]);
-    for (const IntegerValue& i : kIntegers)
-        store.write(*i.value, values.*i.field);
+    for (size_t i = 0; i < kExtensionValues.size(); ++i) store.write(*kExtensionValues[i], values.extensions[i]);
+    for (const IntegerValue& i : kIntegers) store.write(*i.value, values.*i.field);
     store.write(key::HowTex, values.HowTex);
     batch.commit();
 }
@@ -66,8 +62,7 @@ TFormPreference::TFormPreference(QWidget* owner) : QDialog(owner)
 int TFormPreference::CurrentHelpContext() const
 {
     const int page = ui.Tab->currentIndex();
-    if (page < 0 || page >= int(kPreferencePages.size()))
-        return HelpContext;
+    if (page < 0 || page >= int(kPreferencePages.size())) return HelpContext;
     return kPreferencePages[size_t(page)].helpContext;
 }
 
@@ -79,8 +74,7 @@ void TFormPreference::SetValues(const PreferenceValues& v)
     ui.rgTexClass.SetItemIndex(v.DefOption);
     ui.rgHowTex.SetItemIndex(v.HowTex);
     ui.cbAutoDelete->setChecked(v.adAutoDelete);
-    for (size_t i = 0; i < v.extensions.size(); ++i)
-        ui.cbExtensions[i]->setChecked(v.extensions[i]);
+    for (size_t i = 0; i < v.extensions.size(); ++i) ui.cbExtensions[i]->setChecked(v.extensions[i]);
 }
 
 PreferenceValues TFormPreference::Values() const
@@ -92,8 +86,7 @@ PreferenceValues TFormPreference::Values() const
     v.DefOption = ui.rgTexClass.ItemIndex();
     v.HowTex = ui.rgHowTex.ItemIndex();
     v.adAutoDelete = ui.cbAutoDelete->isChecked();
-    for (size_t i = 0; i < v.extensions.size(); ++i)
-        v.extensions[i] = ui.cbExtensions[i]->isChecked();
+    for (size_t i = 0; i < v.extensions.size(); ++i) v.extensions[i] = ui.cbExtensions[i]->isChecked();
     return v;
 }
 
@@ -103,6 +96,5 @@ void TForm1::MenuOptionPreferenceClick()
     TFormPreference form(this);
     form.HelpContext = HelpContextOf("MenuOptionPreference");
     form.SetValues(readPreferences(Settings()));
-    if (ask::execModal(form) == mrOk)
-        writePreferences(Settings(), form.Values());
+    if (ask::execModal(form) == mrOk) writePreferences(Settings(), form.Values());
 }

@@ -28,45 +28,43 @@ QStringList splitArguments(const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         QChar c = text[i];
         switch (state) {
-        case Plain:
-            if (c == ' ' || c == '\t') {
-                if (inArgument)
-                    arguments << current;
-                current.clear();
-                inArgument = false;
-            } else if (c == '\'') {
-                state = Single;
-                inArgument = true;
-            } else if (c == '"') {
-                state = Double;
-                inArgument = true;
-            } else if (c == '\\' && i + 1 < text.size()) {
-                current += text[++i];
-                inArgument = true;
-            } else {
-                current += c;
-                inArgument = true;
-            }
-            break;
-        case Single:
-            if (c == '\'')
-                state = Plain;
-            else
-                current += c;
-            break;
-        case Double:
-            if (c == '"') {
-                state = Plain;
-            } else if (c == '\\' && i + 1 < text.size() && QStringLiteral("\\\"$`").contains(text[i + 1])) {
-                current += text[++i];
-            } else {
-                current += c;
-            }
-            break;
+            case Plain:
+                if (c == ' ' || c == '\t') {
+                    if (inArgument) arguments << current;
+                    current.clear();
+                    inArgument = false;
+                } else if (c == '\'') {
+                    state = Single;
+                    inArgument = true;
+                } else if (c == '"') {
+                    state = Double;
+                    inArgument = true;
+                } else if (c == '\\' && i + 1 < text.size()) {
+                    current += text[++i];
+                    inArgument = true;
+                } else {
+                    current += c;
+                    inArgument = true;
+                }
+                break;
+            case Single:
+                if (c == '\'')
+                    state = Plain;
+                else
+                    current += c;
+                break;
+            case Double:
+                if (c == '"') {
+                    state = Plain;
+                } else if (c == '\\' && i + 1 < text.size() && QStringLiteral("\\\"$`").contains(text[i + 1])) {
+                    current += text[++i];
+                } else {
+                    current += c;
+                }
+                break;
         }
     }
-    if (inArgument)
-        arguments << current;
+    if (inArgument) arguments << current;
     return arguments;
 }
 
@@ -83,8 +81,7 @@ void ignoreBrokenPipes()
 std::vector<std::string> mergedEnvironment(const QStringList& extra)
 {
     std::vector<std::string> entries;
-    for (char** e = environ; e && *e; ++e)
-        entries.emplace_back(*e);
+    for (char** e = environ; e && *e; ++e) entries.emplace_back(*e);
     for (const QString& add : extra) {
         QByteArray bytes = add.toLocal8Bit();
         std::string entry(bytes.constData(), size_t(bytes.size()));
@@ -103,21 +100,17 @@ Result runAndWait(const Launch& launch, const Io& io, const std::atomic<bool>* c
     Result result;
     QByteArray program = QFile::encodeName(QFileInfo(launch.program).absoluteFilePath());
     std::vector<QByteArray> argBytes{program};
-    for (const QString& a : launch.arguments)
-        argBytes.push_back(a.toLocal8Bit());
+    for (const QString& a : launch.arguments) argBytes.push_back(a.toLocal8Bit());
     std::vector<char*> argv;
-    for (QByteArray& a : argBytes)
-        argv.push_back(a.data());
+    for (QByteArray& a : argBytes) argv.push_back(a.data());
     argv.push_back(nullptr);
     std::vector<std::string> envEntries = mergedEnvironment(launch.environment);
     std::vector<char*> envp;
-    for (std::string& e : envEntries)
-        envp.push_back(e.data());
+    for (std::string& e : envEntries) envp.push_back(e.data());
     envp.push_back(nullptr);
 
     int input[2], output[2];
-    if (pipe2(input, O_CLOEXEC) != 0)
-        return result;
+    if (pipe2(input, O_CLOEXEC) != 0) return result;
     if (pipe2(output, O_CLOEXEC) != 0) {
         close(input[0]);
         close(input[1]);
@@ -129,8 +122,7 @@ Result runAndWait(const Launch& launch, const Io& io, const std::atomic<bool>* c
     posix_spawn_file_actions_adddup2(&actions, output[1], 1);
     posix_spawn_file_actions_adddup2(&actions, output[1], 2);
     QByteArray folder = QFile::encodeName(launch.workingDirectory);
-    if (!folder.isEmpty())
-        posix_spawn_file_actions_addchdir_np(&actions, folder.constData());
+    if (!folder.isEmpty()) posix_spawn_file_actions_addchdir_np(&actions, folder.constData());
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t defaults, none;
@@ -154,8 +146,7 @@ Result runAndWait(const Launch& launch, const Io& io, const std::atomic<bool>* c
         return result;
     }
     result.started = true;
-    if (io.started)
-        io.started(input[1], pid);
+    if (io.started) io.started(input[1], pid);
 
     int cancelTicks = -1;  // poll rounds since the group was asked to end
     bool reaped = false;
@@ -174,12 +165,10 @@ Result runAndWait(const Launch& launch, const Io& io, const std::atomic<bool>* c
         if (ready > 0) {
             ssize_t n = read(output[0], buffer, sizeof buffer);
             if (n > 0) {
-                if (io.output)
-                    io.output(QByteArray(buffer, qsizetype(n)));
+                if (io.output) io.output(QByteArray(buffer, qsizetype(n)));
                 continue;
             }
-            if (n == 0 || errno != EINTR)
-                break;  // every writer has gone
+            if (n == 0 || errno != EINTR) break;  // every writer has gone
         }
         // A program may leave a child behind that keeps the pipe open, so the
         // end of the program itself also ends the wait.
@@ -188,10 +177,8 @@ Result runAndWait(const Launch& launch, const Io& io, const std::atomic<bool>* c
             reaped = true;
             while (poll(&p, 1, 0) > 0) {
                 ssize_t n = read(output[0], buffer, sizeof buffer);
-                if (n <= 0)
-                    break;
-                if (io.output)
-                    io.output(QByteArray(buffer, qsizetype(n)));
+                if (n <= 0) break;
+                if (io.output) io.output(QByteArray(buffer, qsizetype(n)));
             }
             break;
         }
@@ -205,8 +192,7 @@ Result runAndWait(const Launch& launch, const Io& io, const std::atomic<bool>* c
         result.exitCode = WEXITSTATUS(status);
     else if (WIFSIGNALED(status))
         result.exitCode = 128 + WTERMSIG(status);
-    if (io.ended)
-        io.ended(result.exitCode);
+    if (io.ended) io.ended(result.exitCode);
     close(input[1]);
     return result;
 }
@@ -216,8 +202,7 @@ bool startDetached(const Launch& launch)
     QProcess process;
     process.setProgram(QFileInfo(launch.program).absoluteFilePath());
     process.setArguments(launch.arguments);
-    if (!launch.workingDirectory.isEmpty())
-        process.setWorkingDirectory(launch.workingDirectory);
+    if (!launch.workingDirectory.isEmpty()) process.setWorkingDirectory(launch.workingDirectory);
     if (!launch.environment.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString& entry : launch.environment) {

@@ -19,10 +19,10 @@ namespace proc {
 QStringList splitArguments(const QString& text);
 
 struct Launch {
-    QString program;              // a path; relative ones count from the editor's folder
+    QString program;  // a path; relative ones count from the editor's folder
     QStringList arguments;
-    QString workingDirectory;     // empty: the editor's current folder
-    QStringList environment;      // "NAME=value" entries added to (or replacing in) ours
+    QString workingDirectory;  // empty: the editor's current folder
+    QStringList environment;   // "NAME=value" entries added to (or replacing in) ours
 };
 
 // What a waited program does, reported from the waiting thread.
@@ -37,7 +37,7 @@ struct Io {
 
 struct Result {
     bool started = false;
-    int exitCode = -1;   // 128 + signal for a program ended by a signal
+    int exitCode = -1;  // 128 + signal for a program ended by a signal
 };
 
 // Starts the program in a process group of its own and waits for it.  When

@@ -22,8 +22,7 @@ proc::Launch checkerLaunch(const QString& program, const QString& options, const
     launch.program = program;
     if (!program.contains('/')) {
         const QString found = QStandardPaths::findExecutable(program);
-        if (!found.isEmpty())
-            launch.program = found;
+        if (!found.isEmpty()) launch.program = found;
     }
     launch.arguments = proc::splitArguments(options);
     launch.arguments.append(document.absoluteFilePath());
@@ -35,8 +34,7 @@ QString terminalEmulator()
 {
     for (const char* name : {"x-terminal-emulator", "xterm"}) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!found.isEmpty())
-            return found;
+        if (!found.isEmpty()) return found;
     }
     return {};
 }
@@ -47,7 +45,8 @@ proc::Launch inTerminal(const QString& terminal, const proc::Launch& checker)
     // emulator Debian offers as x-terminal-emulator understands.
     proc::Launch launch;
     launch.program = terminal;
-    launch.arguments = QStringList{"-T", QString::fromUtf8("スペルチェック"), "-e", checker.program} + checker.arguments;
+    launch.arguments =
+        QStringList{"-T", QString::fromUtf8("スペルチェック"), "-e", checker.program} + checker.arguments;
     launch.workingDirectory = checker.workingDirectory;
     return launch;
 }
@@ -74,8 +73,7 @@ void TForm1::MenuTeXSpellClick() { runExternalChecker(*this, {&key::SpellFile, &
 
 void runExternalChecker(TForm1& form, const CheckerValues& values)
 {
-    if (form.Busy)
-        return;
+    if (form.Busy) return;
     auto& RichEdit = form.RichEdit;
     const QString& AppTitle = form.AppTitle;
     if (readChecker(form, values).program.isEmpty()) {
@@ -84,8 +82,7 @@ void runExternalChecker(TForm1& form, const CheckerValues& values)
     }
     const int caret = RichEdit->SelStart();
     form.MenuFileSaveClick();
-    if (!form.HasFileName || form.FileName.isEmpty() || RichEdit->Modified())
-        return;
+    if (!form.HasFileName || form.FileName.isEmpty() || RichEdit->Modified()) return;
 
     const CheckerSetting checker = readChecker(form, values);
     const proc::Launch launch = spell::checkerLaunch(checker.program, checker.options, form.FileName);
@@ -97,9 +94,10 @@ void runExternalChecker(TForm1& form, const CheckerValues& values)
         ask::messageBox(checker.program + "\r\n\r\nスペルチェック・ソフトウェアを起動できませんでした。", AppTitle,
                         MB_OK | MB_ICONERROR);
     } else if (terminal.isEmpty()) {
-        ask::messageBox(QString::fromUtf8("スペルチェック・ソフトウェアを実行する端末エミュレータ（x-terminal-emulator）が"
-                                          "見つかりません。"),
-                        AppTitle, MB_OK | MB_ICONERROR);
+        ask::messageBox(
+            QString::fromUtf8("スペルチェック・ソフトウェアを実行する端末エミュレータ（x-terminal-emulator）が"
+                              "見つかりません。"),
+            AppTitle, MB_OK | MB_ICONERROR);
     } else if (!proc::runAndWait(spell::inTerminal(terminal, launch)).started) {
         ask::messageBox(terminal + "\r\n\r\n端末エミュレータを起動できませんでした。", AppTitle, MB_OK | MB_ICONERROR);
     }
@@ -111,8 +109,7 @@ void runExternalChecker(TForm1& form, const CheckerValues& values)
 
 void runWordListCheck(TForm1& form)
 {
-    if (form.Busy)
-        return;
+    if (form.Busy) return;
     spell::WordList list;
     const QString path = spell::wordListPath(form.ProgramDir);
     if (!list.load(path)) {

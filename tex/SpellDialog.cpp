@@ -29,8 +29,7 @@ void TFormSpellCheck2::SetWord(const std::string& word)
 void TFormSpellCheck2::SetCandidates(const std::vector<std::string>& candidates)
 {
     const QString text = ui.ComboBox1->currentText();
-    for (const std::string& c : candidates)
-        ui.ComboBox1->addItem(cp932::decode(c));
+    for (const std::string& c : candidates) ui.ComboBox1->addItem(cp932::decode(c));
     ui.ComboBox1->setEditText(candidates.empty() ? text : ui.ComboBox1->itemText(0));
 }
 
@@ -47,13 +46,11 @@ void runBuiltInCheck(TForm1& form, const spell::WordList& list)
     int pos = 0;
     for (;;) {
         const spell::WordSpan span = spell::nextWord(text, pos);
-        if (span.length == 0)
-            break;
+        if (span.length == 0) break;
         pos = span.start + span.length;
         const std::string word = text.substr(size_t(span.start), size_t(span.length));
         const std::string looked = spell::lookupForm(word);
-        if (looked.empty() || list.contains(looked))
-            continue;
+        if (looked.empty() || list.contains(looked)) continue;
         bar.Label1->setText(cp932::decode(word));
         bar.ProgressBar1->setValue(text.empty() ? 100 : int(qint64(span.start) * 100 / qint64(text.size())));
 

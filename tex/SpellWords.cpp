@@ -16,8 +16,7 @@ std::string folded(std::string_view word)
 {
     std::string s(word);
     for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
     return s;
 }
 
@@ -30,8 +29,7 @@ WordSpan nextWord(std::string_view text, int from)
         const int len = cp932::charLength(text, i);
         if (len == 1 && startsWord(text[i])) {
             size_t end = i + 1;
-            while (end < text.size() && continuesWord(text[end]))
-                ++end;
+            while (end < text.size() && continuesWord(text[end])) ++end;
             return {int(i), int(end - i)};
         }
         i += size_t(std::max(len, 1));
@@ -54,14 +52,11 @@ std::string lookupForm(std::string_view word)
 bool WordList::load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    if (!file.open(QIODevice::ReadOnly)) return false;
     std::vector<std::string> words;
     for (QByteArray line : file.readAll().split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            words.push_back(line.toStdString());
+        if (line.endsWith('\r')) line.chop(1);
+        if (!line.isEmpty()) words.push_back(line.toStdString());
     }
     setWords(std::move(words));
     return true;
@@ -71,8 +66,7 @@ void WordList::setWords(std::vector<std::string> words)
 {
     words_ = std::move(words);
     folded_.clear();
-    for (const std::string& w : words_)
-        folded_.insert(folded(w));
+    for (const std::string& w : words_) folded_.insert(folded(w));
 }
 
 bool WordList::contains(std::string_view word) const { return folded_.count(folded(word)) != 0; }
@@ -80,16 +74,12 @@ bool WordList::contains(std::string_view word) const { return folded_.count(fold
 std::vector<std::string> WordList::candidates(std::string_view word) const
 {
     std::vector<std::string> result;
-    if (word.size() < 2)
-        return result;
+    if (word.size() < 2) return result;
     for (const std::string& w : words_) {
-        if (w.size() != word.size())
-            continue;
+        if (w.size() != word.size()) continue;
         int differing = 0;
-        for (size_t i = 0; i < w.size() && differing <= 1; ++i)
-            differing += w[i] != word[i];
-        if (differing <= 1)
-            result.push_back(w);
+        for (size_t i = 0; i < w.size() && differing <= 1; ++i) differing += w[i] != word[i];
+        if (differing <= 1) result.push_back(w);
     }
     return result;
 }

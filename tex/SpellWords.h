@@ -12,7 +12,7 @@ namespace spell {
 // A run of single-byte characters that starts with an ASCII letter, "@",
 // "*", "\" or "'" and goes on with letters, "@", "*" or "'".
 struct WordSpan {
-    int start = 0;   // byte offset
+    int start = 0;  // byte offset
     int length = 0;
 };
 // The next word at or after from, or a span of length 0 when there is none.

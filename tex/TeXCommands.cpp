@@ -16,25 +16,21 @@
 
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase)
 {
-    if (!ignoreCase)
-        return text.find(what) != std::string_view::npos;
+    if (!ignoreCase) return text.find(what) != std::string_view::npos;
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (what.empty())
-        return true;
+    if (what.empty()) return true;
     for (size_t i = 0; i + what.size() <= text.size(); i += size_t(cp932::charLength(text, i))) {
         size_t k = 0;
-        while (k < what.size() && lower(text[i + k]) == lower(what[k]))
-            ++k;
-        if (k == what.size())
-            return true;
+        while (k < what.size() && lower(text[i + k]) == lower(what[k])) ++k;
+        if (k == what.size()) return true;
     }
     return false;
 }
 
 PassDecision decidePasses(std::string_view text, bool triggersIgnoreCase)
 {
-    static constexpr std::string_view triggers[] = {"\\label", "\\ref", "\\pageref", "\\tableofcontents",
-                                                    "thebibliography", "\\cite"};
+    static constexpr std::string_view triggers[] = {"\\label",           "\\ref",           "\\pageref",
+                                                    "\\tableofcontents", "thebibliography", "\\cite"};
     PassDecision d;
     if (containsText(text, "\\makeindex", false)) {
         d.passes = 3;
@@ -70,18 +66,21 @@ QString teXTargetError(const QString& fileName)
 
 void TForm1::BuildTeXCommands()
 {
-    AddItem(MenuTex, "MenuTexOne", "TeXで１回だけ処理する(&U)", [this] { MenuTexOneClick(); }, QKeySequence(Qt::Key_F9));
-    AddItem(MenuTex, "MenuTexExe", "TeXで処理する(&T)", [this] { MenuTexExeClick(); }, QKeySequence(Qt::Key_F10));
-    AddItem(MenuTex, "MenuTexDviDisp", "TeX処理＆DVIファイルを表示(&D)", [this] { MenuTexDVIClick(0); },
-            QKeySequence(Qt::Key_F11));
-    AddItem(MenuTex, "MenuTexPdfDisp", "TeX処理＆PDFファイルを表示(&P)", [this] { MenuTexDVIClick(1); },
-            QKeySequence(Qt::Key_F12));
-    AddItem(MenuTex, "MenuTexPsDisp", "TeX処理＆PSファイルを表示(&K)", [this] { MenuTexDVIClick(2); },
-            QKeySequence(Qt::CTRL | Qt::Key_F12));
-    if (MenuTex)
-        connect(MenuTex, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuTexProcessClick(); }); });
-    if (MenuOption)
-        AddItem(MenuOption, "MenuOptionInit", "初期設定(&I)...", [this] { MenuOptionInitClick(); });
+    AddItem(
+        MenuTex, "MenuTexOne", "TeXで１回だけ処理する(&U)", [this] { MenuTexOneClick(); }, QKeySequence(Qt::Key_F9));
+    AddItem(
+        MenuTex, "MenuTexExe", "TeXで処理する(&T)", [this] { MenuTexExeClick(); }, QKeySequence(Qt::Key_F10));
+    AddItem(
+        MenuTex, "MenuTexDviDisp", "TeX処理＆DVIファイルを表示(&D)", [this] { MenuTexDVIClick(0); },
+        QKeySequence(Qt::Key_F11));
+    AddItem(
+        MenuTex, "MenuTexPdfDisp", "TeX処理＆PDFファイルを表示(&P)", [this] { MenuTexDVIClick(1); },
+        QKeySequence(Qt::Key_F12));
+    AddItem(
+        MenuTex, "MenuTexPsDisp", "TeX処理＆PSファイルを表示(&K)", [this] { MenuTexDVIClick(2); },
+        QKeySequence(Qt::CTRL | Qt::Key_F12));
+    if (MenuTex) connect(MenuTex, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuTexProcessClick(); }); });
+    if (MenuOption) AddItem(MenuOption, "MenuOptionInit", "初期設定(&I)...", [this] { MenuOptionInitClick(); });
     if (ToolBarFile) {
         ToolBarFile->addSeparator();
         AddToolButton(ToolBarFile, "ToolButtonTeXOne", "TeXで１回だけ処理する", "TeX1", [this] { MenuTexOneClick(); });
@@ -95,8 +94,7 @@ void TForm1::BuildTeXCommands()
 
 void TForm1::MenuTexProcessClick()
 {
-    if (QAction* parent = Item("MenuTexParentExe"))
-        parent->setChecked(ParentExecute);
+    if (QAction* parent = Item("MenuTexParentExe")) parent->setChecked(ParentExecute);
 }
 
 TeXConsole* TForm1::TeXConsoleView()
@@ -114,11 +112,9 @@ namespace {
 // nothing when the command stops.
 std::optional<TeXJob> prepareJob(TForm1& form)
 {
-    if (form.Busy || form.TeXBusy)
-        return std::nullopt;
+    if (form.Busy || form.TeXBusy) return std::nullopt;
     form.MenuFileSaveClick();
-    if (!form.HasFileName || form.RichEdit->Modified())
-        return std::nullopt;
+    if (!form.HasFileName || form.RichEdit->Modified()) return std::nullopt;
     // A parent flag without a parent name processes the document itself.
     QString target = form.ParentExecute && !form.ParentFile.isEmpty() ? form.ParentFile : form.FileName;
     QString error = teXTargetError(form.FileName);
@@ -141,8 +137,7 @@ void startWorker(TForm1& form, TeXJob job)
     // busy flag, so a command may already have started the next run; only
     // the run in force clears the flag, or two runs would share a folder.
     worker->OnTerminate = [&form, worker] {
-        if (form.TeXThread != worker)
-            return;
+        if (form.TeXThread != worker) return;
         form.TeXThread = nullptr;
         form.TeXBusy = false;
     };
@@ -161,8 +156,7 @@ void usePasses(TeXJob& job, const PassDecision& d)
 void TForm1::MenuTexOneClick()
 {
     std::optional<TeXJob> job = prepareJob(*this);
-    if (!job)
-        return;
+    if (!job) return;
     job->mode = 0;
     startWorker(*this, std::move(*job));
 }
@@ -170,8 +164,7 @@ void TForm1::MenuTexOneClick()
 void TForm1::MenuTexExeClick()
 {
     std::optional<TeXJob> job = prepareJob(*this);
-    if (!job)
-        return;
+    if (!job) return;
     usePasses(*job, decidePasses(RichEdit->Text(), false));
     job->mode = 1;
     startWorker(*this, std::move(*job));
@@ -180,8 +173,7 @@ void TForm1::MenuTexExeClick()
 void TForm1::MenuTexDVIClick(int tag)
 {
     std::optional<TeXJob> job = prepareJob(*this);
-    if (!job)
-        return;
+    if (!job) return;
     usePasses(*job, decidePasses(RichEdit->Text(), true));
     job->mode = 2;
     job->outputKind = tag;
@@ -191,8 +183,7 @@ void TForm1::MenuTexDVIClick(int tag)
 void TForm1::StopTeXWorker()
 {
     TTeXEXE* worker = TeXThread;
-    if (!worker)
-        return;
+    if (!worker) return;
     // The program being waited for is ended rather than waited for; the
     // worker then stops at its next check and is waited for here, serving
     // the calls it still makes into this thread.

@@ -27,8 +27,7 @@ TeXConsole::TeXConsole(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(input_, &QLineEdit::returnPressed, this, [this] {
         QString line = input_->text();
         input_->clear();
-        if (sendLine(line))
-            append(line + "\n");
+        if (sendLine(line)) append(line + "\n");
     });
     resize(640, 400);
     tick_ = new QTimer(this);
@@ -53,20 +52,21 @@ void TeXConsole::processStarted(const QString& commandLine, int stdinFd, std::fu
         stop_ = std::move(stop);
         queue_.push_back({Queued::Program, commandLine, {}, 0});
     }
-    QMetaObject::invokeMethod(this, [this] {
-        flush();
-        if (!isVisible())
-            show();
-        raise();
-        input_->setFocus();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            flush();
+            if (!isVisible()) show();
+            raise();
+            input_->setFocus();
+        },
+        Qt::QueuedConnection);
 }
 
 void TeXConsole::processOutput(const QByteArray& bytes)
 {
     std::lock_guard lock(mutex_);
-    if (queue_.empty() || queue_.back().kind != Queued::Output)
-        queue_.push_back({Queued::Output, {}, {}, 0});
+    if (queue_.empty() || queue_.back().kind != Queued::Output) queue_.push_back({Queued::Output, {}, {}, 0});
     Queued& out = queue_.back();
     out.bytes += bytes;
     queuedBytes_ += bytes.size();
@@ -90,30 +90,26 @@ void TeXConsole::flush()
     }
     for (Queued& item : taken) {
         switch (item.kind) {
-        case Queued::Run:
-            transcript_.clear();
-            break;
-        case Queued::Program:
-            decoder_.resetState();
-            transcript_.startProgram(item.commandLine);
-            break;
-        case Queued::Output:
-            if (item.dropped > 0) {
-                // Cut mid-character perhaps: start decoding afresh at the
-                // next character's first byte.
+            case Queued::Run: transcript_.clear(); break;
+            case Queued::Program:
                 decoder_.resetState();
-                qsizetype skip = 0;
-                while (skip < item.bytes.size() && (uchar(item.bytes[skip]) & 0xC0) == 0x80)
-                    ++skip;
-                item.bytes.remove(0, skip);
-                transcript_.dropped(item.dropped + skip);
-            }
-            transcript_.append(QString(decoder_.decode(item.bytes)));
-            break;
+                transcript_.startProgram(item.commandLine);
+                break;
+            case Queued::Output:
+                if (item.dropped > 0) {
+                    // Cut mid-character perhaps: start decoding afresh at the
+                    // next character's first byte.
+                    decoder_.resetState();
+                    qsizetype skip = 0;
+                    while (skip < item.bytes.size() && (uchar(item.bytes[skip]) & 0xC0) == 0x80) ++skip;
+                    item.bytes.remove(0, skip);
+                    transcript_.dropped(item.dropped + skip);
+                }
+                transcript_.append(QString(decoder_.decode(item.bytes)));
+                break;
         }
     }
-    if (!taken.empty())
-        showChange();
+    if (!taken.empty()) showChange();
 }
 
 void TeXConsole::showChange()
@@ -142,16 +138,13 @@ bool TeXConsole::sendLine(const QString& line)
 {
     QByteArray bytes = line.toUtf8() + '\n';
     std::lock_guard lock(mutex_);
-    if (stdinFd_ < 0)
-        return false;
+    if (stdinFd_ < 0) return false;
     const char* p = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
         ssize_t n = write(stdinFd_, p, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
         p += n;
         left -= n;
     }
@@ -184,16 +177,14 @@ void TeXConsole::closeEvent(QCloseEvent* event)
     // lock, so the worker it points into is still there.
     {
         std::lock_guard lock(mutex_);
-        if (stop_)
-            stop_();
+        if (stop_) stop_();
     }
     event->accept();
 }
 
 void TeXConsole::append(const QString& text)
 {
-    if (text.isEmpty())
-        return;
+    if (text.isEmpty()) return;
     flush();
     transcript_.append(text);
     showChange();

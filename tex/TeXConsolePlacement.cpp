@@ -22,7 +22,6 @@ QRect clampInto(QRect r, const QRect& area)
     return r;
 }
 
-
 // Stores the window's geometry when the user closes it, and when the main
 // window goes (which takes the output window with it, shown or not).
 class Keeper : public QObject {
@@ -69,7 +68,8 @@ QRect firstPlace(const QRect& mainFrame, const QRect& menuBar, const QRect& care
     // Over the main window: the screen's bottom, or the room just below the
     // menu bar, whichever keeps off the caret.
     const QRect area = available.isValid() ? available : mainFrame;
-    const QRect bottom = clampInto(at.translated(area.right() - size.width() + 1, area.bottom() - size.height() + 1), area);
+    const QRect bottom =
+        clampInto(at.translated(area.right() - size.width() + 1, area.bottom() - size.height() + 1), area);
     const QRect top = clampInto(at.translated(area.right() - size.width() + 1, menuBar.bottom() + 1), area);
     for (const QRect& r : {bottom, top})
         if (!r.intersects(menuBar) && !r.intersects(caret)) return r;
@@ -113,8 +113,7 @@ void placeAndRemember(TForm1& form, QWidget& window)
         // main window's stand in for them.
         const QRect g = form.geometry(), f = form.frameGeometry();
         const QMargins frame(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
-        const QRect place =
-            firstPlace(f, menuBar, caret, window.size().grownBy(frame), available);
+        const QRect place = firstPlace(f, menuBar, caret, window.size().grownBy(frame), available);
         window.setGeometry(place.marginsRemoved(frame));
     }
     new Keeper(form, window);

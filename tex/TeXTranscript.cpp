@@ -6,8 +6,7 @@ const QString kCut = QStringLiteral("…");
 // Parts stand apart by an empty line.
 QString separatorAfter(const QString& previous)
 {
-    if (previous.isEmpty())
-        return {};
+    if (previous.isEmpty()) return {};
     return previous.endsWith('\n') ? QStringLiteral("\n") : QStringLiteral("\n\n");
 }
 }  // namespace
@@ -21,8 +20,7 @@ void TeXTranscript::clear()
 
 TeXTranscript::Part& TeXTranscript::current()
 {
-    if (parts_.empty())
-        parts_.emplace_back();
+    if (parts_.empty()) parts_.emplace_back();
     return parts_.back();
 }
 
@@ -50,22 +48,19 @@ void TeXTranscript::append(QStringView text)
         qsizetype end = text.indexOf(u'\n', start);
         QStringView piece = text.mid(start, end < 0 ? text.size() - start : end - start);
         part.partial += piece;
-        if (!rebuild_)
-            appended_ += piece;
+        if (!rebuild_) appended_ += piece;
         if (part.partial.size() > limits_.maxLineChars) {
             part.partial = part.partial.right(limits_.maxLineChars);
             part.cutLine = true;
             rebuild_ = true;
         }
-        if (end < 0)
-            break;
+        if (end < 0) break;
         QString line = part.cutLine ? kCut + part.partial : part.partial;
         part.partial.clear();
         part.cutLine = false;
         part.chars += line.size();
         part.lines.push_back(std::move(line));
-        if (!rebuild_)
-            appended_ += u'\n';
+        if (!rebuild_) appended_ += u'\n';
         trim(part);
         start = end + 1;
     }
@@ -73,8 +68,7 @@ void TeXTranscript::append(QStringView text)
 
 void TeXTranscript::dropped(qint64 bytes)
 {
-    if (bytes <= 0)
-        return;
+    if (bytes <= 0) return;
     // Where the reader cut, the line in progress lost its beginning.
     Part& part = current();
     part.cutLine = true;
@@ -83,8 +77,7 @@ void TeXTranscript::dropped(qint64 bytes)
 
 void TeXTranscript::trim(Part& part)
 {
-    while (!part.lines.empty() &&
-           (int(part.lines.size()) > limits_.maxLines || part.chars > limits_.maxChars)) {
+    while (!part.lines.empty() && (int(part.lines.size()) > limits_.maxLines || part.chars > limits_.maxChars)) {
         part.chars -= part.lines.front().size();
         part.lines.pop_front();
         ++part.omittedLines;
@@ -95,14 +88,10 @@ void TeXTranscript::trim(Part& part)
 QString TeXTranscript::partText(const Part& part) const
 {
     QString out;
-    if (!part.heading.isEmpty())
-        out += part.heading + "\n";
-    if (part.omittedLines > 0)
-        out += QStringLiteral("…（この前の出力 %1 行を省略しました）\n").arg(part.omittedLines);
-    for (const QString& line : part.lines)
-        out += line + "\n";
-    if (part.cutLine)
-        out += kCut;
+    if (!part.heading.isEmpty()) out += part.heading + "\n";
+    if (part.omittedLines > 0) out += QStringLiteral("…（この前の出力 %1 行を省略しました）\n").arg(part.omittedLines);
+    for (const QString& line : part.lines) out += line + "\n";
+    if (part.cutLine) out += kCut;
     out += part.partial;
     return out;
 }
@@ -125,8 +114,7 @@ TeXTranscript::Change TeXTranscript::takeChange()
 {
     Change change;
     change.rebuild = rebuild_;
-    if (!rebuild_)
-        change.appended = appended_;
+    if (!rebuild_) change.appended = appended_;
     rebuild_ = false;
     appended_.clear();
     return change;

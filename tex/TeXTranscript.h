@@ -11,10 +11,10 @@
 class TeXTranscript {
 public:
     struct Limits {
-        int maxLines = 2000;         // kept lines of one program's output
-        int maxChars = 200000;       // kept characters of one program's output
-        int maxLineChars = 4000;     // kept characters of one line
-        int maxPrograms = 16;        // kept programs of one run
+        int maxLines = 2000;      // kept lines of one program's output
+        int maxChars = 200000;    // kept characters of one program's output
+        int maxLineChars = 4000;  // kept characters of one line
+        int maxPrograms = 16;     // kept programs of one run
     };
     TeXTranscript() = default;
     explicit TeXTranscript(Limits limits) : limits_(limits) {}
@@ -39,12 +39,12 @@ public:
 
 private:
     struct Part {
-        QString heading;                 // "> command line", empty for text before any program
-        std::deque<QString> lines;       // complete lines
-        QString partial;                 // the line being written
-        qint64 chars = 0;                // characters in lines
+        QString heading;            // "> command line", empty for text before any program
+        std::deque<QString> lines;  // complete lines
+        QString partial;            // the line being written
+        qint64 chars = 0;           // characters in lines
         qint64 omittedLines = 0;
-        bool cutLine = false;            // the partial line lost its beginning
+        bool cutLine = false;  // the partial line lost its beginning
         bool omitted() const { return omittedLines > 0 || cutLine; }
     };
     QString partText(const Part& part) const;

@@ -84,14 +84,12 @@ private:
 
 bool isPlainCommandText(const QString& text)
 {
-    if (text.isEmpty())
-        return false;
+    if (text.isEmpty()) return false;
     for (QChar c : text) {
         ushort u = c.unicode();
         bool plain = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '/' ||
                      u == '.' || u == '_' || u == '-' || u == '+';
-        if (!plain)
-            return false;
+        if (!plain) return false;
     }
     return true;
 }
@@ -99,8 +97,7 @@ bool isPlainCommandText(const QString& text)
 QString companionCommandPath(const QString& companionPath)
 {
     QString absolute = QFileInfo(companionPath).absoluteFilePath();
-    if (isPlainCommandText(absolute))
-        return absolute;
+    if (isPlainCommandText(absolute)) return absolute;
     // A folder made once per editor, under /tmp itself (not $TMPDIR, which
     // may hold anything), named by mkdtemp with letters and digits only.
     static struct LinkFolder {
@@ -117,15 +114,13 @@ QString companionCommandPath(const QString& companionPath)
     std::lock_guard lock(mutex);
     if (folder.path.isEmpty()) {
         QByteArray pattern = "/tmp/quillmark-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            return {};
+        if (!mkdtemp(pattern.data())) return {};
         folder.path = pattern;
     }
     QByteArray link = folder.path + "/quilldde";
     QByteArray target = QFile::encodeName(absolute);
     unlink(link.constData());
-    if (symlink(target.constData(), link.constData()) != 0)
-        return {};
+    if (symlink(target.constData(), link.constData()) != 0) return {};
     return QString::fromLatin1(link);
 }
 
@@ -133,8 +128,7 @@ QString texEditDelimiter()
 {
     static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString delimiter = "QUILLMARK_";
-    for (int i = 0; i < 24; ++i)
-        delimiter += QChar(digits[QRandomGenerator::system()->bounded(36)]);
+    for (int i = 0; i < 24; ++i) delimiter += QChar(digits[QRandomGenerator::system()->bounded(36)]);
     return delimiter;
 }
 
@@ -148,14 +142,11 @@ bool logShowsStop(const std::string& logBytes)
     size_t start = 0;
     while (start <= logBytes.size()) {
         size_t end = logBytes.find('\n', start);
-        if (end == std::string::npos)
-            end = logBytes.size();
+        if (end == std::string::npos) end = logBytes.size();
         QByteArray line(logBytes.data() + start, qsizetype(end - start));
-        if (line.endsWith('\r'))
-            line.chop(1);
+        if (line.endsWith('\r')) line.chop(1);
         line = line.toLower();
-        if (line == "? e" || line == "? x" || line == "! emergency stop.")
-            return true;
+        if (line == "? e" || line == "? x" || line == "! emergency stop.") return true;
         start = end + 1;
     }
     return false;
@@ -168,8 +159,7 @@ TeXJob teXJobFor(TForm1& form, const QString& documentPath)
     job.documentPath = documentPath;
     job.programDir = form.ProgramDir;
     job.companionPath = form.CompanionPath;
-    if (form.DdeServer && form.DdeServer->isListening())
-        job.editorService = form.DdeServer->service();
+    if (form.DdeServer && form.DdeServer->isListening()) job.editorService = form.DdeServer->service();
     job.caption = form.AppTitle;
     return job;
 }
@@ -204,27 +194,19 @@ void TTeXEXE::Execute()
 void TTeXEXE::runJob()
 {
     // The output window shows this run alone, every program of it.
-    if (console_)
-        console_->runStarted();
+    if (console_) console_->runStarted();
     SetBusy();
     scope::Exit notBusy([this] { ClearBusy(); });
     switch (job.mode) {
-    case 0:
-        RunTeXOnce();
-        break;
-    case 1:
-        RunTeXFull();
-        break;
-    case 2:
-        ReadProcessed();
-        if (!processed)
-            RunTeXFull();
-        ReadProcessed();
-        if (processed)
-            ShowOutput();
-        break;
-    default:
-        break;
+        case 0: RunTeXOnce(); break;
+        case 1: RunTeXFull(); break;
+        case 2:
+            ReadProcessed();
+            if (!processed) RunTeXFull();
+            ReadProcessed();
+            if (processed) ShowOutput();
+            break;
+        default: break;
     }
 }
 
@@ -243,16 +225,15 @@ QStringList TTeXEXE::childEnvironment() const
     // The documents are Shift-JIS; the pTeX tools read UTF-8 unless told.
     // The terminal output is decoded by the console as the locale says.
     QStringList env{"PTEX_KANJI_ENC=sjis", "LC_ALL=C.UTF-8"};
-    if (!texEdit_.isEmpty())
-        env << "TEXEDIT=" + texEdit_;
-    if (!job.editorService.isEmpty())
-        env << "QUILLMARK_SERVICE=" + job.editorService;
+    if (!texEdit_.isEmpty()) env << "TEXEDIT=" + texEdit_;
+    if (!job.editorService.isEmpty()) env << "QUILLMARK_SERVICE=" + job.editorService;
     return env;
 }
 
 void TTeXEXE::prepareTeXEdit()
 {
-    QString command = companionCommandPath(job.companionPath.isEmpty() ? job.programDir + "/quilldde" : job.companionPath);
+    QString command =
+        companionCommandPath(job.companionPath.isEmpty() ? job.programDir + "/quilldde" : job.companionPath);
     texEdit_ = command.isEmpty() ? QString() : texEditValue(command, texEditDelimiter());
 }
 
@@ -293,25 +274,19 @@ bool TTeXEXE::runTeX()
 
 void TTeXEXE::RunTeXOnce()
 {
-    if (openTeXRun(false))
-        runTeX();
+    if (openTeXRun(false)) runTeX();
 }
 
 void TTeXEXE::RunTeXFull()
 {
-    if (!openTeXRun(true))
-        return;
+    if (!openTeXRun(true)) return;
     const TeXSettings& s = job.settings;
     QString baseName = QFileInfo(job.documentPath).completeBaseName();
     for (int pass = 1; pass <= job.passes; ++pass) {
-        if (!runTeX())
-            return;
-        if (CheckLog() == 1)
-            return;
-        if (Terminated())
-            return;
-        if (job.outputKind == 0 && !QFileInfo::exists(withExtension(".dvi")))
-            return;
+        if (!runTeX()) return;
+        if (CheckLog() == 1) return;
+        if (Terminated()) return;
+        if (job.outputKind == 0 && !QFileInfo::exists(withExtension(".dvi"))) return;
         if (pass == 1 && job.runBibTeX &&
             !RunProgram(s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << baseName, true))
             return;
@@ -329,58 +304,48 @@ void TTeXEXE::ShowOutput()
     QString dviName = QFileInfo(dvi).fileName();
     auto fail = [](const char* text) { ask::messageBox(QString::fromUtf8(text), kCaption, MB_ICONERROR); };
     switch (job.outputKind) {
-    case 0:
-        if (s.DviFile.isEmpty())
-            return fail("起動するDVIドライバが指定されていません。");
-        if (!QFileInfo::exists(dvi))
-            return fail("拡張子が.dvi のファイルが存在しないので、\nビューアを起動できませんでした。");
-        if (s.DviDde == 0) {
-            ddeService = "WinDvi";
-            ddeTopic = "WinDvi";
-            WorkerViewerLink link(*this);
-            // No viewer on this system answers the conversation unless one
-            // that does is running; otherwise the viewer is started on the
-            // file by command line, as with the direct start.
-            runViewerConversation(link, cp932::encode(QFileInfo(dvi).absoluteFilePath()), [&] {
+        case 0:
+            if (s.DviFile.isEmpty()) return fail("起動するDVIドライバが指定されていません。");
+            if (!QFileInfo::exists(dvi))
+                return fail("拡張子が.dvi のファイルが存在しないので、\nビューアを起動できませんでした。");
+            if (s.DviDde == 0) {
+                ddeService = "WinDvi";
+                ddeTopic = "WinDvi";
+                WorkerViewerLink link(*this);
+                // No viewer on this system answers the conversation unless one
+                // that does is running; otherwise the viewer is started on the
+                // file by command line, as with the direct start.
+                runViewerConversation(link, cp932::encode(QFileInfo(dvi).absoluteFilePath()),
+                                      [&] { RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false); });
+            } else if (s.DviDde == 1) {
                 RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false);
-            });
-        } else if (s.DviDde == 1) {
-            RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false);
-        }
-        return;
-    case 1:
-        if (s.DvipdfFile.isEmpty())
-            return fail("起動するDVI→PDFプログラムが指定されていません。");
-        if (!RunProgram(s.DvipdfFile, proc::splitArguments(s.DvipdfOption) << dviName, true))
+            }
             return;
-        if (s.PDFReaderFile.isEmpty())
-            return fail("起動するPDF Readerプログラムが指定されていません。");
-        RunProgram(s.PDFReaderFile,
-                   proc::splitArguments(s.PDFReaderOption) << QFileInfo(withExtension(".pdf")).absoluteFilePath(),
-                   false);
-        return;
-    case 2:
-        if (s.DvipsFile.isEmpty())
-            return fail("起動するDVI→PSプログラムが指定されていません。");
-        if (!RunProgram(s.DvipsFile, proc::splitArguments(s.DvipsOption) << dviName, true))
+        case 1:
+            if (s.DvipdfFile.isEmpty()) return fail("起動するDVI→PDFプログラムが指定されていません。");
+            if (!RunProgram(s.DvipdfFile, proc::splitArguments(s.DvipdfOption) << dviName, true)) return;
+            if (s.PDFReaderFile.isEmpty()) return fail("起動するPDF Readerプログラムが指定されていません。");
+            RunProgram(s.PDFReaderFile,
+                       proc::splitArguments(s.PDFReaderOption) << QFileInfo(withExtension(".pdf")).absoluteFilePath(),
+                       false);
             return;
-        if (s.PSViewerFile.isEmpty())
-            return fail("起動するPS Viewerが指定されていません。");
-        if (!QFileInfo::exists(withExtension(".ps")))
-            return fail("拡張子が.ps のファイルが存在しないので、\nビューアを起動できませんでした。");
-        RunProgram(s.PSViewerFile,
-                   proc::splitArguments(s.PSViewerOption) << QFileInfo(withExtension(".ps")).absoluteFilePath(),
-                   false);
-        return;
-    default:
-        return;
+        case 2:
+            if (s.DvipsFile.isEmpty()) return fail("起動するDVI→PSプログラムが指定されていません。");
+            if (!RunProgram(s.DvipsFile, proc::splitArguments(s.DvipsOption) << dviName, true)) return;
+            if (s.PSViewerFile.isEmpty()) return fail("起動するPS Viewerが指定されていません。");
+            if (!QFileInfo::exists(withExtension(".ps")))
+                return fail("拡張子が.ps のファイルが存在しないので、\nビューアを起動できませんでした。");
+            RunProgram(s.PSViewerFile,
+                       proc::splitArguments(s.PSViewerOption) << QFileInfo(withExtension(".ps")).absoluteFilePath(),
+                       false);
+            return;
+        default: return;
     }
 }
 
 bool TTeXEXE::RunProgram(const QString& program, const QStringList& arguments, bool wait)
 {
-    if (cancel_)
-        return false;
+    if (cancel_) return false;
     if (!QFileInfo::exists(program)) {
         ask::messageBox("ファイル：" + program + "が存在しません！", "Error", MB_ICONERROR);
         return false;
@@ -410,16 +375,14 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
     } else {
         started = proc::startDetached(launch);
     }
-    if (!started)
-        ask::messageBox("Can't make processs!!", job.caption, MB_OK);
+    if (!started) ask::messageBox("Can't make processs!!", job.caption, MB_OK);
     return started;
 }
 
 int TTeXEXE::CheckLog()
 {
     QFile log(withExtension(".log"));
-    if (!log.open(QIODevice::ReadOnly))
-        return 0;
+    if (!log.open(QIODevice::ReadOnly)) return 0;
     QByteArray bytes = log.readAll();
     return logShowsStop(std::string(bytes.constData(), size_t(bytes.size()))) ? 1 : 0;
 }
@@ -427,32 +390,28 @@ int TTeXEXE::CheckLog()
 void TTeXEXE::SetBusy()
 {
     Synchronize([this] {
-        if (form_)
-            form_->TeXBusy = true;
+        if (form_) form_->TeXBusy = true;
     });
 }
 
 void TTeXEXE::ClearBusy()
 {
     Synchronize([this] {
-        if (form_)
-            form_->TeXBusy = false;
+        if (form_) form_->TeXBusy = false;
     });
 }
 
 void TTeXEXE::ReadProcessed()
 {
     Synchronize([this] {
-        if (form_)
-            processed = form_->TeXProcessed;
+        if (form_) processed = form_->TeXProcessed;
     });
 }
 
 void TTeXEXE::SetProcessed()
 {
     Synchronize([this] {
-        if (form_)
-            form_->TeXProcessed = true;
+        if (form_) form_->TeXProcessed = true;
         processed = true;
     });
 }
@@ -460,8 +419,7 @@ void TTeXEXE::SetProcessed()
 void TTeXEXE::ClearProcessed()
 {
     Synchronize([this] {
-        if (form_)
-            form_->TeXProcessed = false;
+        if (form_) form_->TeXProcessed = false;
         processed = false;
     });
 }
@@ -484,7 +442,6 @@ void TTeXEXE::SyncDdeExecute()
 void TTeXEXE::SyncDdeClose()
 {
     Synchronize([this] {
-        if (form_)
-            form_->DdeCloseViewer();
+        if (form_) form_->DdeCloseViewer();
     });
 }

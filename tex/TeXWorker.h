@@ -50,19 +50,19 @@ bool logShowsStop(const std::string& logBytes);
 // setting changed or a window member written while TeX runs cannot reach a
 // run halfway.
 struct TeXJob {
-    TeXSettings settings;        // the program settings as they were then
-    QString documentPath;        // full path of the file to process (the document or its parent)
-    QString programDir;          // folder of the executable, no trailing slash
-    QString companionPath;       // empty: programDir + "/quilldde"
+    TeXSettings settings;   // the program settings as they were then
+    QString documentPath;   // full path of the file to process (the document or its parent)
+    QString programDir;     // folder of the executable, no trailing slash
+    QString companionPath;  // empty: programDir + "/quilldde"
     // The conversation service of the editor that started the run; the
     // companion pokes that one (it reads it from QUILLMARK_SERVICE).
     QString editorService;
     QString caption = "Quillmark";  // the application's title
-    int mode = 0;                // 0 TeX once; 1 full run; 2 full run unless processed, then show
-    int outputKind = 0;          // 0 DVI, 1 PDF, 2 PostScript
-    int passes = 0;              // 1 or 3
-    bool runMendex = false;      // after pass 2
-    bool runBibTeX = false;      // after pass 1
+    int mode = 0;                   // 0 TeX once; 1 full run; 2 full run unless processed, then show
+    int outputKind = 0;             // 0 DVI, 1 PDF, 2 PostScript
+    int passes = 0;                 // 1 or 3
+    bool runMendex = false;         // after pass 2
+    bool runBibTeX = false;         // after pass 1
 };
 
 // The job of a run on documentPath started from this window: its settings,

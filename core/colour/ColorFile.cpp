@@ -116,12 +116,11 @@ std::string write(const ColorSettings& s)
 {
     QStringList lines;
     const ColorClassSettings& c = s.classes;
-    lines << "Quillmark" << "Color Struct File" << QString::number(kCurrentVersion)
-          << QString::number(int(s.FontColor)) << QString::number(int(s.BackColor))
-          << QString::number(int(c.RemColor)) << boolText(c.RemItalic)
-          << QString::number(int(c.DollerColor)) << boolText(c.DollerItalic)
-          << QString::number(int(c.AndColor)) << boolText(c.AndItalic)
-          << QString::number(int(c.ZenColor)) << boolText(c.ZenOn);
+    lines << "Quillmark"
+          << "Color Struct File" << QString::number(kCurrentVersion) << QString::number(int(s.FontColor))
+          << QString::number(int(s.BackColor)) << QString::number(int(c.RemColor)) << boolText(c.RemItalic)
+          << QString::number(int(c.DollerColor)) << boolText(c.DollerItalic) << QString::number(int(c.AndColor))
+          << boolText(c.AndItalic) << QString::number(int(c.ZenColor)) << boolText(c.ZenOn);
     const size_t count = std::min(s.rows.size(), size_t(kMaxColorCommands));
     lines << QString::number(count);
     for (size_t i = 0; i < count; ++i) {
@@ -251,7 +250,8 @@ QString refuseNewName(const std::vector<ColorCommandRow>& rows, const QString& n
         return name + QStringLiteral("\r\nカラー構文用の命令は、必ず\r\n\\で始まる命令を指定してください。");
     if (name == QLatin1String("\\")) return QStringLiteral("\\だけでは命令として追加できません。");
     for (const ColorCommandRow& r : rows)
-        if (r.name == name) return name + QStringLiteral("\r\nすでに同じ命令が定義されていますので\r\n追加できません。");
+        if (r.name == name)
+            return name + QStringLiteral("\r\nすでに同じ命令が定義されていますので\r\n追加できません。");
     return {};
 }
 

@@ -24,12 +24,12 @@ std::string write(const ColorSettings& settings);
 
 enum class ReadStatus {
     Ok,
-    NotQuillmark,     // line 0 is not "Quillmark"
-    NotColorFile,     // line 1 is not "Color Struct File"
+    NotQuillmark,        // line 0 is not "Quillmark"
+    NotColorFile,        // line 1 is not "Color Struct File"
     UnsupportedVersion,  // version 4 or more, or 0 and below
-    TooManyRows,      // more rows than the table holds
-    BadRow,           // a row the dialog would refuse to add (error says which and why)
-    Malformed,        // a number that is not one, or too few lines
+    TooManyRows,         // more rows than the table holds
+    BadRow,              // a row the dialog would refuse to add (error says which and why)
+    Malformed,           // a number that is not one, or too few lines
 };
 
 struct ReadResult {

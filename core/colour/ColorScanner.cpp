@@ -23,10 +23,7 @@ inline bool isCommandLetter(unsigned char c) { return isLetterOrDigit(c) || c ==
 inline bool isBreak(unsigned char c) { return c == kCR || c == kLF; }
 
 // Length of the character at i, never reaching past `end`.
-inline int step(std::string_view text, int i, int end)
-{
-    return cp932::isLeadByte(at(text, i)) && i + 1 < end ? 2 : 1;
-}
+inline int step(std::string_view text, int i, int end) { return cp932::isLeadByte(at(text, i)) && i + 1 < end ? 2 : 1; }
 
 // A name whose last byte is a lead byte would leave the scan on the trail
 // byte that follows it in the text.
@@ -86,11 +83,11 @@ int FindNextTokenStart(std::string_view text, int from, int to, bool zenOn, int&
             return pos;
         }
         switch (c) {
-        case '%': kind = kComment; return pos;
-        case '\\': kind = kCommand; return pos;
-        case '$': kind = kInlineMath; return pos;
-        case '&': kind = kAmpersand; return pos;
-        default: ++pos;
+            case '%': kind = kComment; return pos;
+            case '\\': kind = kCommand; return pos;
+            case '$': kind = kInlineMath; return pos;
+            case '&': kind = kAmpersand; return pos;
+            default: ++pos;
         }
     }
     return -1;
@@ -197,45 +194,45 @@ std::vector<FormatRun> ColorizeRuns(std::string_view text, int from, int to, con
         add(cur, p, plain);
         int q = p;
         switch (kind) {
-        case kCommand:
-            q = p + length;
-            add(p, q, CharFormat{color, bold, italic});
-            break;
-        case kInlineMath:
-            q = p + 1;
-            while (q < to && !isBreak(at(text, q))) {
-                if (at(text, q) == '$') {
-                    ++q;
-                    break;
+            case kCommand:
+                q = p + length;
+                add(p, q, CharFormat{color, bold, italic});
+                break;
+            case kInlineMath:
+                q = p + 1;
+                while (q < to && !isBreak(at(text, q))) {
+                    if (at(text, q) == '$') {
+                        ++q;
+                        break;
+                    }
+                    q += step(text, q, to);
                 }
-                q += step(text, q, to);
-            }
-            add(p, q, math);
-            break;
-        case kDisplayMath:
-            q = p + 2;
-            while (q < to && !isBreak(at(text, q))) {
-                if (at(text, q) == '$' && q + 1 < to && at(text, q + 1) == '$') {
-                    q += 2;
-                    break;
+                add(p, q, math);
+                break;
+            case kDisplayMath:
+                q = p + 2;
+                while (q < to && !isBreak(at(text, q))) {
+                    if (at(text, q) == '$' && q + 1 < to && at(text, q + 1) == '$') {
+                        q += 2;
+                        break;
+                    }
+                    q += step(text, q, to);
                 }
-                q += step(text, q, to);
-            }
-            add(p, q, math);
-            break;
-        case kComment:
-            q = p + 1;
-            while (q < to && !isBreak(at(text, q))) q += step(text, q, to);
-            add(p, q, CharFormat{c.RemColor, false, c.RemItalic});
-            break;
-        case kAmpersand:
-            q = p + 1;
-            add(p, q, CharFormat{c.AndColor, false, c.AndItalic});
-            break;
-        case kFullWidthBlank:
-            q = p + 2;
-            add(p, q, CharFormat{c.ZenColor, false, false, true});
-            break;
+                add(p, q, math);
+                break;
+            case kComment:
+                q = p + 1;
+                while (q < to && !isBreak(at(text, q))) q += step(text, q, to);
+                add(p, q, CharFormat{c.RemColor, false, c.RemItalic});
+                break;
+            case kAmpersand:
+                q = p + 1;
+                add(p, q, CharFormat{c.AndColor, false, c.AndItalic});
+                break;
+            case kFullWidthBlank:
+                q = p + 2;
+                add(p, q, CharFormat{c.ZenColor, false, false, true});
+                break;
         }
         cur = q;
     }

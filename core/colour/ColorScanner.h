@@ -14,12 +14,12 @@ namespace colour {
 
 // Token kinds, as FindNextTokenStart reports them.
 enum TokenKind : int {
-    kComment = 0,       // "%"
-    kCommand = 1,       // "\"
-    kInlineMath = 2,    // "$"
-    kAmpersand = 3,     // "&"
+    kComment = 0,         // "%"
+    kCommand = 1,         // "\"
+    kInlineMath = 2,      // "$"
+    kAmpersand = 3,       // "&"
     kFullWidthBlank = 4,  // 0x81 0x40
-    kDisplayMath = 5,   // "$$"
+    kDisplayMath = 5,     // "$$"
 };
 
 // Window for commands that are not in the table.

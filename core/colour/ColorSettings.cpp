@@ -170,8 +170,8 @@ void TFormColorStruct::BtnAddClick()
         ask::messageBox(refusal, caption, MB_ICONERROR);
         return;
     }
-    Data.rows.push_back({name, set.Color, set.ui.cbBold->isChecked(), set.ui.cbItalic->isChecked(),
-                         set.ui.cbAst->isChecked()});
+    Data.rows.push_back(
+        {name, set.Color, set.ui.cbBold->isChecked(), set.ui.cbItalic->isChecked(), set.ui.cbAst->isChecked()});
     fillList(int(Data.rows.size()) - 1);
 }
 
@@ -259,43 +259,43 @@ void TFormColorStruct::BtnImportClick()
     if (answer.filterIndex == 1) path = changeFileExt(path, QStringLiteral(".qmc"));
     std::string bytes;
     if (!QFileInfo(path).isFile()) {
-        ask::messageBox(path + QStringLiteral("\r\nこのファイルが存在しませんので、読み込みできませんでした。"), caption,
-                        MB_ICONERROR);
+        ask::messageBox(path + QStringLiteral("\r\nこのファイルが存在しませんので、読み込みできませんでした。"),
+                        caption, MB_ICONERROR);
         return;
     }
     QString why;
     if (!colorfile::loadFileBytes(path, bytes, &why)) {
         // It is there but cannot be read: say so, not that it is missing.
-        ask::messageBox(path + QStringLiteral("\r\nこのファイルを読み込めませんでした。\r\n") + why, caption, MB_ICONERROR);
+        ask::messageBox(path + QStringLiteral("\r\nこのファイルを読み込めませんでした。\r\n") + why, caption,
+                        MB_ICONERROR);
         return;
     }
     const colorfile::ReadResult result = colorfile::read(bytes, Data);
     switch (result.status) {
-    case colorfile::ReadStatus::NotQuillmark:
-        ask::messageBox(QStringLiteral("このファイルはQuillmarkのファイルではありません"), caption, MB_ICONERROR);
-        return;
-    case colorfile::ReadStatus::NotColorFile:
-        ask::messageBox(QStringLiteral("このファイルはカラー構文設定ファイルではありません。"), caption, MB_ICONERROR);
-        return;
-    case colorfile::ReadStatus::UnsupportedVersion:
-        ask::messageBox(QStringLiteral("このバージョンのカラー構文設定ファイルは読み込めません。"), caption,
-                        MB_ICONERROR);
-        return;
-    case colorfile::ReadStatus::TooManyRows:
-        ask::messageBox(QStringLiteral("カラー構文では、２０４８個以上命令を設定できません。"), caption, MB_ICONERROR);
-        return;
-    case colorfile::ReadStatus::BadRow:
-        ask::messageBox(result.error, caption, MB_ICONERROR);
-        return;
-    case colorfile::ReadStatus::Malformed:
-        ask::errorMessage(result.error);
-        return;
-    case colorfile::ReadStatus::Ok:
-        break;
+        case colorfile::ReadStatus::NotQuillmark:
+            ask::messageBox(QStringLiteral("このファイルはQuillmarkのファイルではありません"), caption, MB_ICONERROR);
+            return;
+        case colorfile::ReadStatus::NotColorFile:
+            ask::messageBox(QStringLiteral("このファイルはカラー構文設定ファイルではありません。"), caption,
+                            MB_ICONERROR);
+            return;
+        case colorfile::ReadStatus::UnsupportedVersion:
+            ask::messageBox(QStringLiteral("このバージョンのカラー構文設定ファイルは読み込めません。"), caption,
+                            MB_ICONERROR);
+            return;
+        case colorfile::ReadStatus::TooManyRows:
+            ask::messageBox(QStringLiteral("カラー構文では、２０４８個以上命令を設定できません。"), caption,
+                            MB_ICONERROR);
+            return;
+        case colorfile::ReadStatus::BadRow: ask::messageBox(result.error, caption, MB_ICONERROR); return;
+        case colorfile::ReadStatus::Malformed: ask::errorMessage(result.error); return;
+        case colorfile::ReadStatus::Ok: break;
     }
     if (result.version < 2)
-        ask::messageBox(QStringLiteral("カラー構文設定ファイルのバージョンが古いので、\r\n＄、＆、全角空白の設定は変更されません。"),
-                        kLoadCaption, MB_ICONINFORMATION);
+        ask::messageBox(
+            QStringLiteral(
+                "カラー構文設定ファイルのバージョンが古いので、\r\n＄、＆、全角空白の設定は変更されません。"),
+            kLoadCaption, MB_ICONINFORMATION);
     SetFlagBoxes();
     fillList(0);
     paintPanels();

@@ -22,8 +22,8 @@ void TForm1::MenuOptionColorStructClick()
     ColorSettings& d = dialog.Data;
     const int count = std::clamp(ComNum, 0, kMaxColorCommands);
     for (int i = 0; i < count; ++i)
-        d.rows.push_back({CmdName[size_t(i)], CmdColor[size_t(i)], CmdBold[size_t(i)], CmdItalic[size_t(i)],
-                          CmdAst[size_t(i)]});
+        d.rows.push_back(
+            {CmdName[size_t(i)], CmdColor[size_t(i)], CmdBold[size_t(i)], CmdItalic[size_t(i)], CmdAst[size_t(i)]});
     d.FontColor = FontColor;
     d.BackColor = BackColor;
     d.classes = ColorClasses;
@@ -52,8 +52,10 @@ void TForm1::MenuOptionColorStructClick()
     }
     if (TreeView) {
         QPalette p = TreeView->palette();
-        p.setColor(QPalette::Base, QColor(int(BackColor & 0xFF), int((BackColor >> 8) & 0xFF), int((BackColor >> 16) & 0xFF)));
-        p.setColor(QPalette::Text, QColor(int(FontColor & 0xFF), int((FontColor >> 8) & 0xFF), int((FontColor >> 16) & 0xFF)));
+        p.setColor(QPalette::Base,
+                   QColor(int(BackColor & 0xFF), int((BackColor >> 8) & 0xFF), int((BackColor >> 16) & 0xFF)));
+        p.setColor(QPalette::Text,
+                   QColor(int(FontColor & 0xFF), int((FontColor >> 8) & 0xFF), int((FontColor >> 16) & 0xFF)));
         TreeView->setPalette(p);
     }
 
@@ -100,6 +102,7 @@ void TForm1::MenuOptionColorStructClick()
 void TForm1::BuildColorSettingsCommands()
 {
     if (!MenuOption) return;
-    AddItem(MenuOption, "MenuOptionColorStruct", "カラー構文設定(&C)...", [this] { MenuOptionColorStructClick(); }, {},
-            9100);
+    AddItem(
+        MenuOption, "MenuOptionColorStruct", "カラー構文設定(&C)...", [this] { MenuOptionColorStructClick(); }, {},
+        9100);
 }

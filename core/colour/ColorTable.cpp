@@ -1,7 +1,6 @@
 // The built-in colour table and its loading from "\Color".
 #include "core/colour/ColorTable.h"
 
-
 #include <algorithm>
 
 namespace {
@@ -16,7 +15,9 @@ struct BuiltInGroup {
 // Grouped as they share colour and style; expanded in this order.
 const BuiltInGroup kGroups[] = {
     {{"\\part", "\\chapter", "\\section", "\\subsection", "\\subsubsection", "\\paragraph", "\\subparagraph"},
-     0x000080, true, true},
+     0x000080,
+     true,
+     true},
     {{"\\vspace", "\\hspace"}, 0xCC4444, false, false},
     {{"\\begin", "\\end"}, 0x800000, true, false},
     {{"\\documentclass", "\\documentstyle"}, 0x8080FF, true, false},
@@ -34,9 +35,9 @@ const BuiltInGroup kGroups[] = {
 };
 
 const settings::Value* const kClassValues[] = {
-    &key::GenTeXColor.value, &key::RemColor.value, &key::RemItalic.value, &key::DollerColor.value,
-    &key::DollerItalic.value, &key::AndColor.value, &key::AndItalic.value, &key::ZenColor.value,
-    &key::ZenOn.value,
+    &key::GenTeXColor.value, &key::RemColor.value,     &key::RemItalic.value,
+    &key::DollerColor.value, &key::DollerItalic.value, &key::AndColor.value,
+    &key::AndItalic.value,   &key::ZenColor.value,     &key::ZenOn.value,
 };
 
 }  // namespace

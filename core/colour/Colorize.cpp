@@ -23,8 +23,7 @@ constexpr int kProgressThreshold = 4097;
 // [from, to), with the editor's events masked; the modified flag, the caret
 // (the selection collapses to its start) and the event mask come back however
 // this ends.
-void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, int from, int to,
-               bool showProgress)
+void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, int from, int to, bool showProgress)
 {
     TRichEdit* edit = f.RichEdit;
     scope::EventMask quiet(*edit, ENM_NONE);
@@ -88,13 +87,13 @@ int TForm1::FindNextTokenStart(int from, int to, int& kind)
     return colour::FindNextTokenStart(EditText, from, to, ColorClasses.ZenOn, kind);
 }
 
-int TForm1::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold,
-                                 unsigned& color, int& length)
+int TForm1::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
+                                 int& length)
 {
     if (!ColorScannerTable) ColorTableChanged();
     const std::string_view text = std::string_view(EditText).substr(0, size_t(std::max(textLength, 0)));
-    return colour::FindNextColoredToken(text, from, to, *ColorScannerTable, ColorClasses, kind, italic, bold,
-                                        color, length);
+    return colour::FindNextColoredToken(text, from, to, *ColorScannerTable, ColorClasses, kind, italic, bold, color,
+                                        length);
 }
 
 bool TForm1::MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
@@ -108,14 +107,13 @@ bool TForm1::TeXCommandLength(int& length, const std::string& window)
     return colour::TeXCommandLength(length, window);
 }
 
-void TForm1::SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold,
-                            unsigned color)
+void TForm1::SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color)
 {
     if (to <= from || !RichEdit) return;
     const CharFormat wanted{color, bold, italic, underline, strikeOut};
     const RangeFormat have = RichEdit->GetFormat(from, to - from);
-    if (have.colorUniform && have.boldUniform && have.italicUniform && have.underlineUniform &&
-        have.strikeOutUniform && have.format == wanted)
+    if (have.colorUniform && have.boldUniform && have.italicUniform && have.underlineUniform && have.strikeOutUniform &&
+        have.format == wanted)
         return;
     RichEdit->SetFormat(from, to - from, wanted);
 }
@@ -237,7 +235,7 @@ void TForm1::BuildColorCommands()
     if (autoMenu)
         connect(autoMenu, &QMenu::aboutToShow, item, [this, item] { Guard([&] { item->setChecked(AutoColor); }); });
 
-    QAction* button = AddToolButton(ToolBarFile, "ToolButtonColorStructure", "カラー構文", "カラー構文",
-                                    [this] { sbAutoColorClick(); }, true);
+    QAction* button = AddToolButton(
+        ToolBarFile, "ToolButtonColorStructure", "カラー構文", "カラー構文", [this] { sbAutoColorClick(); }, true);
     button->setChecked(AutoColor);
 }

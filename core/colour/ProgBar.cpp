@@ -32,8 +32,9 @@ TFormProgBar::TFormProgBar(QWidget* owner)
     CGauge->setValue(0);
     CGauge->setTextVisible(false);
     CGauge->setGeometry(Panel1->contentsRect());
-    CGauge->setStyleSheet("QProgressBar { border: none; background: white; }"
-                          "QProgressBar::chunk { background: navy; }");
+    CGauge->setStyleSheet(
+        "QProgressBar { border: none; background: white; }"
+        "QProgressBar::chunk { background: navy; }");
 }
 
 void TFormProgBar::PlaceOver(const QWidget* mainWindow)

@@ -14,9 +14,9 @@ constexpr std::string_view kRule = "\\hline\r\n";
 char separatorByte(int choice)
 {
     switch (choice) {
-    case 1: return ',';
-    case 2: return ' ';
-    default: return '\t';
+        case 1: return ',';
+        case 2: return ' ';
+        default: return '\t';
     }
 }
 
@@ -30,7 +30,7 @@ CellRows cellRows(std::string_view text, char separator, bool horizontalRules)
     body.reserve(text.size() + text.size() / 2 + rowEnd.size() + kRule.size());
     if (horizontalRules) body += kRule;
 
-    int cells = 1;          // on the line being scanned
+    int cells = 1;  // on the line being scanned
     bool firstDone = false;
     bool endedWithBreak = false;
     auto endRow = [&] {

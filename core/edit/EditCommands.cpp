@@ -36,25 +36,23 @@ protected:
     {
         if (!form_->Busy) return QObject::eventFilter(watched, event);
         switch (event->type()) {
-        case QEvent::ShortcutOverride:
-            // Claimed, so that no window shortcut fires from the editor
-            // either; the key press that follows is dropped below.
-            event->accept();
-            return true;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::InputMethod:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop:
-        case QEvent::ContextMenu:
-            return true;
-        default:
-            return QObject::eventFilter(watched, event);
+            case QEvent::ShortcutOverride:
+                // Claimed, so that no window shortcut fires from the editor
+                // either; the key press that follows is dropped below.
+                event->accept();
+                return true;
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::InputMethod:
+            case QEvent::DragEnter:
+            case QEvent::DragMove:
+            case QEvent::Drop:
+            case QEvent::ContextMenu: return true;
+            default: return QObject::eventFilter(watched, event);
         }
     }
 
@@ -191,17 +189,16 @@ void TForm1::BuildEditCommands()
     AddItem(MenuEdit, "MenuEditCut", "切り取り(&T)", guarded(&TForm1::MenuEditCutClick), QKeySequence("Ctrl+X"));
     AddItem(MenuEdit, "MenuEditCopy", "コピー(&C)", guarded(&TForm1::MenuEditCopyClick), QKeySequence("Ctrl+C"));
     AddItem(MenuEdit, "MenuEditPaste", "貼り付け(&P)", guarded(&TForm1::MenuEditPasteClick), QKeySequence("Ctrl+V"));
-    AddItem(MenuEdit, "MenuEditDelete", "削除(&D)", guarded(&TForm1::MenuEditDeleteClick),
-            QKeySequence("Ctrl+Del"));
+    AddItem(MenuEdit, "MenuEditDelete", "削除(&D)", guarded(&TForm1::MenuEditDeleteClick), QKeySequence("Ctrl+Del"));
     if (MenuEdit) MenuEdit->addSeparator();
     AddItem(MenuEdit, "MenuEditSelAll", "すべて選択(&A)", guarded(&TForm1::MenuEditSelAllClick),
             QKeySequence("Ctrl+A"));
     if (MenuEdit) MenuEdit->addSeparator();
-    QAction* wrap = AddItem(MenuEdit, "MenuEditWordWrap", "右端で折り返す(&W)", guarded(&TForm1::MenuEditWordWrapClick));
+    QAction* wrap =
+        AddItem(MenuEdit, "MenuEditWordWrap", "右端で折り返す(&W)", guarded(&TForm1::MenuEditWordWrapClick));
     wrap->setCheckable(true);
     wrap->setChecked(RichEdit->WordWrap());
-    if (MenuEdit)
-        connect(MenuEdit, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuEditClick(); }); });
+    if (MenuEdit) connect(MenuEdit, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuEditClick(); }); });
 
     AddToolButton(ToolBarFile, "ToolButtonUndo", "元に戻す", "元に戻す", guarded(&TForm1::MenuEditUndoClick));
     AddToolButton(ToolBarFile, "ToolButtonCut", "切り取り", "切り取り", guarded(&TForm1::MenuEditCutClick));

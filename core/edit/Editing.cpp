@@ -29,8 +29,7 @@ std::string enterText(std::string_view text, int caret, bool autoIndent, bool au
         std::string w = "\\";
         for (int j = i + 1; j < caret; ++j) {
             const char ch = text[j];
-            if (ch == '\\' || ch == ']' || ch == '(' || ch == ')' || ch == '{' || ch == '}' || ch == '\r' ||
-                ch == '\n')
+            if (ch == '\\' || ch == ']' || ch == '(' || ch == ')' || ch == '{' || ch == '}' || ch == '\r' || ch == '\n')
                 break;
             w += ch;
         }
@@ -54,10 +53,7 @@ std::string enterText(std::string_view text, int caret, bool autoIndent, bool au
     return t;
 }
 
-QString caretPanelText(int line, int column)
-{
-    return QStringLiteral(" %1: %2").arg(line).arg(column);
-}
+QString caretPanelText(int line, int column) { return QStringLiteral(" %1: %2").arg(line).arg(column); }
 
 std::string documentTextFromClipboard(const QString& text)
 {
@@ -120,10 +116,7 @@ void TForm1::UpdateCaretPosPanel()
     SetStatusPanel(0, editing::caretPanelText(line + 1, RichEdit->SelStart() - first + 1));
 }
 
-void TForm1::UpdateModifiedPanel()
-{
-    SetStatusPanel(1, RichEdit->Modified() ? QStringLiteral("変更あり") : QString());
-}
+void TForm1::UpdateModifiedPanel() { SetStatusPanel(1, RichEdit->Modified() ? QStringLiteral("変更あり") : QString()); }
 
 // The input method draws its own composition underline and colours on this
 // platform; there is no per-editor composition colour table to set.
@@ -167,13 +160,13 @@ void TForm1::RichEditKeyDown(int& key, int shift)
     if ((shift & ssCtrl) && !(shift & (ssAlt | ssShift))) {
         void (TForm1::*command)() = nullptr;
         switch (key) {
-        case 'Z': command = &TForm1::MenuEditUndoClick; break;
-        case 'X': command = &TForm1::MenuEditCutClick; break;
-        case 'C': command = &TForm1::MenuEditCopyClick; break;
-        case 'V': command = &TForm1::MenuEditPasteClick; break;
-        case 'A': command = &TForm1::MenuEditSelAllClick; break;
-        case VK_DELETE: command = &TForm1::MenuEditDeleteClick; break;
-        default: break;
+            case 'Z': command = &TForm1::MenuEditUndoClick; break;
+            case 'X': command = &TForm1::MenuEditCutClick; break;
+            case 'C': command = &TForm1::MenuEditCopyClick; break;
+            case 'V': command = &TForm1::MenuEditPasteClick; break;
+            case 'A': command = &TForm1::MenuEditSelAllClick; break;
+            case VK_DELETE: command = &TForm1::MenuEditDeleteClick; break;
+            default: break;
         }
         if (command) {
             key = 0;

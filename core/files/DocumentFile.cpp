@@ -56,9 +56,9 @@ namespace {
 const char* breakBytes(Break b)
 {
     switch (b) {
-    case Break::LF: return "\n";
-    case Break::CR: return "\r";
-    case Break::CRLF: break;
+        case Break::LF: return "\n";
+        case Break::CR: return "\r";
+        case Break::CRLF: break;
     }
     return "\r\n";
 }
@@ -156,8 +156,16 @@ QString osError(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 struct Fd {
     int fd = -1;
-    ~Fd() { if (fd >= 0) ::close(fd); }
-    int release() { int f = fd; fd = -1; return f; }
+    ~Fd()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+    int release()
+    {
+        int f = fd;
+        fd = -1;
+        return f;
+    }
 };
 
 DiskStamp stampFrom(const struct stat& st)
@@ -176,7 +184,7 @@ DiskStamp stampFrom(const struct stat& st)
 
 DiskStamp stampOf(const QString& path)
 {
-    struct stat st{};
+    struct stat st {};
     if (::stat(native(path).c_str(), &st) != 0) return {};
     return stampFrom(st);
 }
@@ -192,7 +200,7 @@ ReadResult read(const QString& path, size_t limit)
     Fd f;
     f.fd = ::open(native(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (f.fd < 0) return fail(errno);
-    struct stat st{};
+    struct stat st {};
     if (::fstat(f.fd, &st) != 0) return fail(errno);
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
     r.stamp = stampFrom(st);
@@ -303,7 +311,7 @@ void makeBackup(const std::string& doc, const std::string& bak)
         Fd src;
         src.fd = ::open(doc.c_str(), O_RDONLY | O_CLOEXEC);
         if (src.fd < 0) throwCreate(bak, errno);
-        struct stat st{};
+        struct stat st {};
         if (::fstat(src.fd, &st) != 0) throwCreate(bak, errno);
         tmp.f.fd = ::open(tmp.name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777);
         if (tmp.f.fd < 0) throwCreate(bak, errno);
@@ -335,7 +343,7 @@ mode_t currentUmask()
 bool write(const QString& path, std::string_view bytes, bool backup)
 {
     std::string target = native(path);
-    struct stat st{};
+    struct stat st {};
     bool exists = ::lstat(target.c_str(), &st) == 0;
     if (exists && S_ISLNK(st.st_mode)) {
         // Write through a symbolic link to the file it names, so the link
@@ -353,7 +361,8 @@ bool write(const QString& path, std::string_view bytes, bool backup)
     TempFile tmp(target);
     writeAll(tmp.f.fd, bytes, target);
     if (exists) {
-        if (::fchown(tmp.f.fd, st.st_uid, st.st_gid) != 0) { /* keeps our own ownership */ }
+        if (::fchown(tmp.f.fd, st.st_uid, st.st_gid) != 0) { /* keeps our own ownership */
+        }
         ::fchmod(tmp.f.fd, st.st_mode & 07777);
     } else {
         ::fchmod(tmp.f.fd, 0666 & ~currentUmask());
@@ -363,7 +372,7 @@ bool write(const QString& path, std::string_view bytes, bool backup)
     bool backedUp = false;
     if (backup && exists) {
         const std::string bak = native(backupPathFor(fromNative(target)));
-        struct stat bst{};
+        struct stat bst {};
         const bool sameFile =
             bak == target || (::stat(bak.c_str(), &bst) == 0 && bst.st_dev == st.st_dev && bst.st_ino == st.st_ino);
         if (!sameFile) {

@@ -67,8 +67,8 @@ struct ReadResult {
     EditorText content;
     size_t fileSize = 0;  // bytes of the file read (for TooLarge, at least limit + 1 when the file passes it)
     size_t textSize = 0;  // bytes of the editor text, its breaks made CR LF (0 when the file itself passes)
-    QString error;     // for Failed
-    DiskStamp stamp;   // of the file as it was read
+    QString error;        // for Failed
+    DiskStamp stamp;      // of the file as it was read
 };
 // Reads a whole file.  Nothing beyond `limit` bytes is ever handed back:
 // such a file (or one whose CR LF text would pass the limit) is TooLarge.

@@ -17,13 +17,15 @@ QString tooLargeMessage(const QString& path, const docfile::ReadResult& read)
     // feeds become CR LF in the editor; the message then names the size the
     // editor would hold, not the file's.
     if (read.fileSize > docfile::kMaxTextBytes)
-        return QStringLiteral("ファイル \"%1\" は %2 バイトあり、開ける大きさ（%3 バイト）を超えているので開けません。\r\n"
-                              "編集中の文書はそのままです。")
+        return QStringLiteral(
+                   "ファイル \"%1\" は %2 バイトあり、開ける大きさ（%3 バイト）を超えているので開けません。\r\n"
+                   "編集中の文書はそのままです。")
             .arg(docfile::extractFileName(path))
             .arg(qulonglong(read.fileSize))
             .arg(qulonglong(docfile::kMaxTextBytes));
-    return QStringLiteral("ファイル \"%1\" は %2 バイトですが、改行を CR LF にすると %3 バイトになり、"
-                          "編集できる大きさ（%4 バイト）を超えるので開けません。\r\n編集中の文書はそのままです。")
+    return QStringLiteral(
+               "ファイル \"%1\" は %2 バイトですが、改行を CR LF にすると %3 バイトになり、"
+               "編集できる大きさ（%4 バイト）を超えるので開けません。\r\n編集中の文書はそのままです。")
         .arg(docfile::extractFileName(path))
         .arg(qulonglong(read.fileSize))
         .arg(qulonglong(read.textSize))
@@ -159,18 +161,16 @@ bool TForm1::LoadFile(const QString& givenPath)
     const files::ColorAction action = files::decideColor(colour);
     const QString caption = QStringLiteral("開く");
     switch (action) {
-    case files::ColorAction::SizeOff:
-    case files::ColorAction::ExtensionOff:
-        ToggleAutoColor();
-        ask::messageBox(files::colorMessage(action, colour), caption, MB_OK | MB_ICONINFORMATION);
-        break;
-    case files::ColorAction::ExtensionOn:
-        ask::messageBox(files::colorMessage(action, colour), caption, MB_OK | MB_ICONINFORMATION);
-        ToggleAutoColor();
-        break;
-    case files::ColorAction::Recolor:
-        ColorizeAll();
-        break;
+        case files::ColorAction::SizeOff:
+        case files::ColorAction::ExtensionOff:
+            ToggleAutoColor();
+            ask::messageBox(files::colorMessage(action, colour), caption, MB_OK | MB_ICONINFORMATION);
+            break;
+        case files::ColorAction::ExtensionOn:
+            ask::messageBox(files::colorMessage(action, colour), caption, MB_OK | MB_ICONINFORMATION);
+            ToggleAutoColor();
+            break;
+        case files::ColorAction::Recolor: ColorizeAll(); break;
     }
 
     if (UndoManager) UndoManager->Reset();
@@ -223,9 +223,12 @@ void TForm1::BuildFileCommands()
     const auto separator = [&] {
         if (MenuFile) MenuFile->insertSeparator(quit);
     };
-    InsertItem(MenuFile, quit, "MenuFileNew", "新規作成(&N)", [this] { MenuFileNewClick(); }, QKeySequence::New);
-    InsertItem(MenuFile, quit, "MenuFileOpen", "開く(&O)...", [this] { MenuFileOpenClick(); }, QKeySequence::Open);
-    InsertItem(MenuFile, quit, "MenuFileSave", "上書き保存(&S)", [this] { MenuFileSaveClick(); }, QKeySequence::Save);
+    InsertItem(
+        MenuFile, quit, "MenuFileNew", "新規作成(&N)", [this] { MenuFileNewClick(); }, QKeySequence::New);
+    InsertItem(
+        MenuFile, quit, "MenuFileOpen", "開く(&O)...", [this] { MenuFileOpenClick(); }, QKeySequence::Open);
+    InsertItem(
+        MenuFile, quit, "MenuFileSave", "上書き保存(&S)", [this] { MenuFileSaveClick(); }, QKeySequence::Save);
     InsertItem(MenuFile, quit, "MenuFileSaveAs", "名前を付けて保存(&A)...", [this] { MenuFileSaveAsClick(); });
     separator();
     InsertItem(MenuFile, quit, "MenuFilePrintSetup", "プリンタの設定(&R)...", [this] { MenuFilePrintSetupClick(); });

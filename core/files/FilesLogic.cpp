@@ -37,9 +37,12 @@ QStringList dialogFilters()
 
 int filterIndexForExt(const QString& path)
 {
-    static const struct { const char* ext; int index; } table[] = {
-        {".tex", 1}, {".txt", 2}, {".bib", 3}, {".sty", 4}, {".f", 5}, {".for", 5},
-        {".c", 6}, {".cp", 6}, {".cpp", 6}, {".plt", 7}, {".bak", 8},
+    static const struct {
+        const char* ext;
+        int index;
+    } table[] = {
+        {".tex", 1}, {".txt", 2}, {".bib", 3}, {".sty", 4}, {".f", 5},   {".for", 5},
+        {".c", 6},   {".cp", 6},  {".cpp", 6}, {".plt", 7}, {".bak", 8},
     };
     const QString ext = docfile::extractFileExt(path).toLower();
     for (const auto& row : table)
@@ -90,16 +93,18 @@ ColorAction decideColor(const ColorInputs& in)
 QString colorMessage(ColorAction action, const ColorInputs& in)
 {
     switch (action) {
-    case ColorAction::SizeOff:
-        return QStringLiteral("開くファイルのサイズが") + QString::number(in.maxSizeKB) +
-               QStringLiteral("KByteより大きいので、\r\n解析に時間がかかるため、カラー構文を自動的にオフにしました。");
-    case ColorAction::ExtensionOff:
-        return QStringLiteral("開くファイルの拡張子が tex, sty, bib, dtx, ins のどれでもなかったので、\r\n"
-                              "カラー構文を自動的にオフにしました。");
-    case ColorAction::ExtensionOn:
-        return QStringLiteral("開くファイルの拡張子が ") + docfile::extractFileExt(in.path).toUpper() +
-               QStringLiteral(" だったので、\r\nカラー構文を自動的にオンにしました。");
-    case ColorAction::Recolor: break;
+        case ColorAction::SizeOff:
+            return QStringLiteral("開くファイルのサイズが") + QString::number(in.maxSizeKB) +
+                   QStringLiteral(
+                       "KByteより大きいので、\r\n解析に時間がかかるため、カラー構文を自動的にオフにしました。");
+        case ColorAction::ExtensionOff:
+            return QStringLiteral(
+                "開くファイルの拡張子が tex, sty, bib, dtx, ins のどれでもなかったので、\r\n"
+                "カラー構文を自動的にオフにしました。");
+        case ColorAction::ExtensionOn:
+            return QStringLiteral("開くファイルの拡張子が ") + docfile::extractFileExt(in.path).toUpper() +
+                   QStringLiteral(" だったので、\r\nカラー構文を自動的にオンにしました。");
+        case ColorAction::Recolor: break;
     }
     return QString();
 }

@@ -76,9 +76,9 @@ void TForm1::MenuFileSaveAsClick()
             FilterIndex = answer.filterIndex;
             name = files::forceExtension(answer.fileName, FilterIndex);
             if (!QFileInfo::exists(name)) break;
-            const int overwrite = ask::messageBox(QStringLiteral("同名のファイルが存在します。\r\n上書き保存しますか。"),
-                                                  QStringLiteral("ファイル名を付けて保存"),
-                                                  MB_YESNO | MB_ICONEXCLAMATION);
+            const int overwrite =
+                ask::messageBox(QStringLiteral("同名のファイルが存在します。\r\n上書き保存しますか。"),
+                                QStringLiteral("ファイル名を付けて保存"), MB_YESNO | MB_ICONEXCLAMATION);
             if (overwrite == IDYES) break;
             request.fileName = answer.fileName;
             request.filterIndex = FilterIndex;

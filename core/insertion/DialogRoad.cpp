@@ -99,8 +99,10 @@ static QSize finalSize(QWidget& dialog)
 {
     dialog.ensurePolished();
     if (QLayout* layout = dialog.layout()) layout->activate();
-    if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
-    else dialog.resize(dialog.size().expandedTo(dialog.minimumSizeHint()).expandedTo(dialog.minimumSize()));
+    if (!dialog.testAttribute(Qt::WA_Resized))
+        dialog.adjustSize();
+    else
+        dialog.resize(dialog.size().expandedTo(dialog.minimumSizeHint()).expandedTo(dialog.minimumSize()));
     return dialog.size();
 }
 
@@ -110,15 +112,13 @@ void place(TForm1& form, QWidget& dialog, Placement placement)
     const QSize size = dialog.size();
     QRect client(QPoint(0, 0), size);
     switch (placement) {
-    case Placement::RememberedCentre:
-        client.moveTopLeft(QPoint(form.DialogLeft(size.width()), form.DialogTop(size.height())));
-        break;
-    case Placement::ScreenCentre:
-        client.moveCenter(availableFor(form, form.frameGeometry().center()).center());
-        break;
-    case Placement::MainWindowCentre:
-        client.moveCenter(form.frameGeometry().center());
-        break;
+        case Placement::RememberedCentre:
+            client.moveTopLeft(QPoint(form.DialogLeft(size.width()), form.DialogTop(size.height())));
+            break;
+        case Placement::ScreenCentre:
+            client.moveCenter(availableFor(form, form.frameGeometry().center()).center());
+            break;
+        case Placement::MainWindowCentre: client.moveCenter(form.frameGeometry().center()); break;
     }
     dialog.setGeometry(keepOnScreen(client, frameEstimate(form), availableFor(form, client.center())));
 }

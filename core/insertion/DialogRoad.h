@@ -77,9 +77,13 @@ bool ask(TForm1& form, const Steps& steps, const std::function<void(Dialog&)>& p
 {
     auto dialog = std::make_unique<Dialog>(mainWidget(form));
     Dialog& d = *dialog;
-    const int result = show(form, d, steps, [&] { if (preload) preload(d); });
+    const int result = show(form, d, steps, [&] {
+        if (preload) preload(d);
+    });
     if (result == mrOk && onOk) onOk(d);
-    finish(form, d, steps, [&] { if (keep) keep(d); });
+    finish(form, d, steps, [&] {
+        if (keep) keep(d);
+    });
     return result == mrOk;
 }
 

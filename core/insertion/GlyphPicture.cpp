@@ -61,8 +61,8 @@ Shape decorated(const QString& base, const QString& mark, bool over, int size)
     if (markInk.isEmpty() || baseInk.isEmpty()) return s;
     const qreal height = qMax(markInk.height(), size * 0.12);
     const qreal gap = size * 0.06;
-    const QRectF target(baseInk.left(), over ? baseInk.top() - gap - height : baseInk.bottom() + gap,
-                        baseInk.width(), height);
+    const QRectF target(baseInk.left(), over ? baseInk.top() - gap - height : baseInk.bottom() + gap, baseInk.width(),
+                        height);
     QTransform t;
     t.translate(target.left(), target.top());
     t.scale(target.width() / markInk.width(), height / markInk.height());

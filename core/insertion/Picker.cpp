@@ -19,12 +19,9 @@ wrap::Insertion finish(const Family& family, const std::string& command, const w
 {
     if (command.empty()) return {};
     switch (family.finish) {
-    case Finish::AsIs:
-        return {command};
-    case Finish::Blank:
-        return {command + " "};
-    case Finish::Accent:
-        return wrap::inlineCommand(editor, command + "{", "}");
+        case Finish::AsIs: return {command};
+        case Finish::Blank: return {command + " "};
+        case Finish::Accent: return wrap::inlineCommand(editor, command + "{", "}");
     }
     return {};
 }

@@ -45,25 +45,25 @@ enum class Finish {
 
 struct Family {
     // ---- the dialog ----
-    const char* dialogName;   // object name of the dialog: TFormMathEnzansi
-    const char* caption;      // window title, and the radio group's title
+    const char* dialogName;  // object name of the dialog: TFormMathEnzansi
+    const char* caption;     // window title, and the radio group's title
     Kind kind = Kind::List;
     Choice choice = Choice::Selected;
     Finish finish = Finish::Blank;
-    int helpContext = 0;      // the dialog's own, replaced by the menu item's unless keepHelp
+    int helpContext = 0;  // the dialog's own, replaced by the menu item's unless keepHelp
     bool keepHelp = false;
     int width = 0, height = 0;  // client size the layout asks for (a minimum)
     int pictureSize = 32;
-    bool editable = false;      // list captions can be edited in place
-    bool closeButton = true;    // the title bar has a close box
-    int layoutChecked = -1;     // radio button checked by the layout itself, or -1
+    bool editable = false;    // list captions can be edited in place
+    bool closeButton = true;  // the title bar has a close box
+    int layoutChecked = -1;   // radio button checked by the layout itself, or -1
     road::Placement placement = road::Placement::RememberedCentre;
-    bool preload = true;        // the dialog opens on the remembered entry
+    bool preload = true;  // the dialog opens on the remembered entry
 
     // ---- messages ----
     const char* emptyMessage = nullptr;  // shown when OK comes with nothing chosen
     const char* messageCaption = nullptr;
-    const char* notice = nullptr;        // text of the latexsym notice
+    const char* notice = nullptr;  // text of the latexsym notice
 
     // ---- the remembered entry, shared by the dialog and the pop-up ----
     int LastUsed::*last = nullptr;
@@ -78,8 +78,8 @@ struct Family {
     // ---- the drop-down tool button and its pop-up ----
     const char* toolButton = nullptr;  // none when null
     const char* toolHint = nullptr;
-    const char* toolFace = nullptr;    // the text the button shows
-    const char* popupName = nullptr;   // none when null
+    const char* toolFace = nullptr;   // the text the button shows
+    const char* popupName = nullptr;  // none when null
     const char* repeatItem = nullptr;
     const char* itemPrefix = nullptr;  // pop-up entry items are named prefix + index
     bool popupImages = true;

@@ -25,8 +25,7 @@ TPickerDialog::TPickerDialog(QWidget* owner, const picker::Family& family) : TDi
     setObjectName(family.dialogName);
     setWindowTitle(utf8(family.caption));
     HelpContext = family.helpContext;
-    if (!family.closeButton)
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    if (!family.closeButton) setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     auto* column = new QVBoxLayout(this);
     if (family.kind == picker::Kind::Radio)
@@ -61,9 +60,8 @@ void TPickerDialog::buildList(QVBoxLayout* column)
     ListView->setResizeMode(QListView::Adjust);
     ListView->setWrapping(true);
     ListView->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView->setEditTriggers(family_.editable
-                                  ? QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
-                                  : QAbstractItemView::NoEditTriggers);
+    ListView->setEditTriggers(family_.editable ? QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
+                                               : QAbstractItemView::NoEditTriggers);
     const int size = family_.pictureSize;
     ListView->setIconSize(QSize(size, size));
     // Every caption is shown whole: the grid is as wide as the widest one.
@@ -139,8 +137,7 @@ void TPickerDialog::FormShow()
     if (!family_.preload) return;
     const int index = picker::validIndex(family_, SelectedIndex);
     ListView->setCurrentRow(index);
-    if (QListWidgetItem* item = ListView->item(index))
-        ListView->scrollToItem(item, QAbstractItemView::EnsureVisible);
+    if (QListWidgetItem* item = ListView->item(index)) ListView->scrollToItem(item, QAbstractItemView::EnsureVisible);
 }
 
 void TPickerDialog::ListViewChange()
@@ -172,13 +169,11 @@ int TPickerDialog::chosenRow() const
 {
     if (!ListView) return GetSelectedIndex();
     switch (family_.choice) {
-    case picker::Choice::AtIndex:
-        return picker::validIndex(family_, SelectedIndex);
-    case picker::Choice::Focused:
-        if (ListView->selectedItems().isEmpty()) return -1;
-        return ListView->currentRow();
-    case picker::Choice::Selected:
-        break;
+        case picker::Choice::AtIndex: return picker::validIndex(family_, SelectedIndex);
+        case picker::Choice::Focused:
+            if (ListView->selectedItems().isEmpty()) return -1;
+            return ListView->currentRow();
+        case picker::Choice::Selected: break;
     }
     const QList<QListWidgetItem*> chosen = ListView->selectedItems();
     return chosen.isEmpty() ? -1 : ListView->row(chosen.first());

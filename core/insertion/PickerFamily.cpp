@@ -17,7 +17,9 @@ namespace {
 // needs more room than that to stay legible.
 class MenuImageStyle : public QProxyStyle {
 public:
-    explicit MenuImageStyle(int size) : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), size_(size) {}
+    explicit MenuImageStyle(int size) : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), size_(size)
+    {
+    }
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_SmallIconSize) return size_;
@@ -30,10 +32,7 @@ private:
 
 }  // namespace
 
-int tagOf(const QObject* item)
-{
-    return item ? item->property("Tag").toInt() : 0;
-}
+int tagOf(const QObject* item) { return item ? item->property("Tag").toInt() : 0; }
 
 void setTag(QObject* item, int tag)
 {
@@ -71,10 +70,7 @@ PickerFamily::PickerFamily(TForm1& form, Options options, int* lastUsed, std::fu
     connect(popup_, &QMenu::aboutToShow, this, [this, &form] { form.Guard([this] { AboutToShow(); }); });
 }
 
-QAction* PickerFamily::EntryItem(int tag) const
-{
-    return tag >= 0 && tag < entries_.size() ? entries_[tag] : nullptr;
-}
+QAction* PickerFamily::EntryItem(int tag) const { return tag >= 0 && tag < entries_.size() ? entries_[tag] : nullptr; }
 
 void PickerFamily::Click(int tag)
 {
@@ -108,8 +104,8 @@ void dropDown(QMenu& menu, const QToolBar& bar, const QAction& button)
     menu.popup(dropDownPoint(bar, button));
 }
 
-QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint,
-                           const QString& face, std::function<void()> onFace, QMenu* menu)
+QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint, const QString& face,
+                           std::function<void()> onFace, QMenu* menu)
 {
     if (!bar) return nullptr;
     QAction* button = form.AddToolButton(bar, name, hint, face, std::move(onFace));

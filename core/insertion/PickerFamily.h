@@ -24,11 +24,11 @@ class PickerFamily : public QObject {
     Q_OBJECT
 public:
     struct Options {
-        QString popupName;        // PopupMenuDanraku
-        QString repeatItemName;   // PMDanrakuPrev; empty for a family without one
-        QStringList itemNames;    // component names of the entry items; may be empty
-        QStringList captions;     // one per entry, in Tag order
-        QList<QIcon> images;      // one per entry, or empty
+        QString popupName;       // PopupMenuDanraku
+        QString repeatItemName;  // PMDanrakuPrev; empty for a family without one
+        QStringList itemNames;   // component names of the entry items; may be empty
+        QStringList captions;    // one per entry, in Tag order
+        QList<QIcon> images;     // one per entry, or empty
         // Whether the repeat item shows the entry's image too.
         bool repeatShowsImage = true;
         // Side of the images in the menu; 0 keeps the style's small icon size.
@@ -67,5 +67,5 @@ void dropDown(QMenu& menu, const QToolBar& bar, const QAction& button);
 // A drop-down tool button: the face runs onFace, the arrow opens menu (a
 // button without a menu is a plain one).  Registered under name like every
 // tool button.
-QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint,
-                           const QString& face, std::function<void()> onFace, QMenu* menu);
+QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint, const QString& face,
+                           std::function<void()> onFace, QMenu* menu);

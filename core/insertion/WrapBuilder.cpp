@@ -2,10 +2,7 @@
 
 namespace wrap {
 
-std::string lineStartBreak(const EditorState& editor)
-{
-    return editor.caretNotAtLineStart ? "\r\n" : "";
-}
+std::string lineStartBreak(const EditorState& editor) { return editor.caretNotAtLineStart ? "\r\n" : ""; }
 
 Insertion inlineCommand(const EditorState& editor, std::string_view prefix, std::string_view suffix)
 {
@@ -20,8 +17,8 @@ Insertion inlineCommand(const EditorState& editor, std::string_view prefix, std:
     return out;
 }
 
-Insertion environment(const EditorState& editor, std::string_view opening, std::string_view closing,
-                      int caretBack, BreakSide side)
+Insertion environment(const EditorState& editor, std::string_view opening, std::string_view closing, int caretBack,
+                      BreakSide side)
 {
     Insertion out;
     out.text = lineStartBreak(editor);

@@ -35,8 +35,8 @@ Insertion inlineCommand(const EditorState& editor, std::string_view prefix, std:
 // the caret moves back caretBack positions; for the text environments that
 // lands between the CR and LF after the opening line, and the user is to type
 // on the empty line that follows, hence AfterLF by default.
-Insertion environment(const EditorState& editor, std::string_view opening, std::string_view closing,
-                      int caretBack, BreakSide side = BreakSide::AfterLF);
+Insertion environment(const EditorState& editor, std::string_view opening, std::string_view closing, int caretBack,
+                      BreakSide side = BreakSide::AfterLF);
 
 // A multi-line template with a placeholder, on a line of its own, the caret
 // caretBack positions from its end.

@@ -20,20 +20,26 @@ TFormMidasiSearch* FormMidasiSearch = nullptr;
 TFormLabelSearch* FormLabelSearch = nullptr;
 
 TSearchListForm::TSearchListForm(TForm1* owner, const QString& caption, const QString& hint, int helpContext)
-    : QDialog(owner), layout_(std::make_unique<FormSearchListUi>()), ui(*layout_), HelpContext(helpContext),
-      owner_(owner) {
+    : QDialog(owner),
+      layout_(std::make_unique<FormSearchListUi>()),
+      ui(*layout_),
+      HelpContext(helpContext),
+      owner_(owner)
+{
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
     ui.setupUi(this, caption, hint);
-    connect(ui.ListBox, &QListWidget::itemDoubleClicked, this, [this] { owner_->Guard([this] { ListBoxDblClick(); }); });
+    connect(ui.ListBox, &QListWidget::itemDoubleClicked, this,
+            [this] { owner_->Guard([this] { ListBoxDblClick(); }); });
     connect(ui.BitBtn1, &QPushButton::clicked, this, [this] { close(); });
     connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
 }
 
 TSearchListForm::~TSearchListForm() = default;
 
-void TSearchListForm::ShowForm() {
+void TSearchListForm::ShowForm()
+{
     if (isVisible()) {
         raise();
         activateWindow();
@@ -43,7 +49,8 @@ void TSearchListForm::ShowForm() {
     show();
 }
 
-void TSearchListForm::FormShow() {
+void TSearchListForm::FormShow()
+{
     ui.ListBox->clear();
     const std::string text = owner_->RichEdit->Text();
     entries_ = Scan(text);
@@ -52,17 +59,20 @@ void TSearchListForm::FormShow() {
     if (!entries_.empty()) ui.ListBox->setCurrentRow(0);
 }
 
-void TSearchListForm::FormClose() {
+void TSearchListForm::FormClose()
+{
     ui.ListBox->clear();
     entries_.clear();
 }
 
-void TSearchListForm::closeEvent(QCloseEvent* event) {
+void TSearchListForm::closeEvent(QCloseEvent* event)
+{
     FormClose();
     QDialog::closeEvent(event);
 }
 
-void TSearchListForm::ListBoxDblClick() {
+void TSearchListForm::ListBoxDblClick()
+{
     const int row = ui.ListBox->currentRow();
     if (row < 0 || row >= int(entries_.size())) return;
     const navigation::NavEntry& e = entries_[row];
@@ -74,30 +84,38 @@ void TSearchListForm::ListBoxDblClick() {
 
 TFormMidasiSearch::TFormMidasiSearch(TForm1* owner)
     : TSearchListForm(owner, QString::fromUtf8("見出し検索"),
-                      QString::fromUtf8("　上の項目をダブルクリックすると、その見出しのポイントへジャンプします。"), 3060) {
+                      QString::fromUtf8("　上の項目をダブルクリックすると、その見出しのポイントへジャンプします。"),
+                      3060)
+{
     setObjectName("FormMidasiSearch");
 }
-TFormMidasiSearch::~TFormMidasiSearch() {
+TFormMidasiSearch::~TFormMidasiSearch()
+{
     if (FormMidasiSearch == this) FormMidasiSearch = nullptr;
 }
-std::vector<navigation::NavEntry> TFormMidasiSearch::Scan(const std::string& text) const {
+std::vector<navigation::NavEntry> TFormMidasiSearch::Scan(const std::string& text) const
+{
     return navigation::ScanHeadingList(text);
 }
 
 TFormLabelSearch::TFormLabelSearch(TForm1* owner)
     : TSearchListForm(owner, QString::fromUtf8("ラベル検索"),
-                      QString::fromUtf8("　上の項目をダブルクリックすると、そのラベルのポイントへジャンプします。"), 3070) {
+                      QString::fromUtf8("　上の項目をダブルクリックすると、そのラベルのポイントへジャンプします。"),
+                      3070)
+{
     setObjectName("FormLabelSearch");
 }
-TFormLabelSearch::~TFormLabelSearch() {
+TFormLabelSearch::~TFormLabelSearch()
+{
     if (FormLabelSearch == this) FormLabelSearch = nullptr;
 }
-std::vector<navigation::NavEntry> TFormLabelSearch::Scan(const std::string& text) const {
+std::vector<navigation::NavEntry> TFormLabelSearch::Scan(const std::string& text) const
+{
     return navigation::FindLabels(text);
 }
 
-TFormLineJump::TFormLineJump(QWidget* owner)
-    : QDialog(owner), layout_(std::make_unique<FormLineJumpUi>()), ui(*layout_) {
+TFormLineJump::TFormLineJump(QWidget* owner) : QDialog(owner), layout_(std::make_unique<FormLineJumpUi>()), ui(*layout_)
+{
     setObjectName("FormLineJump");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui.setupUi(this);
@@ -108,26 +126,33 @@ TFormLineJump::TFormLineJump(QWidget* owner)
 
 TFormLineJump::~TFormLineJump() = default;
 
-void TFormLineJump::showEvent(QShowEvent* event) {
+void TFormLineJump::showEvent(QShowEvent* event)
+{
     QDialog::showEvent(event);
     ui.UpDown1->setFocus();
     ui.UpDown1->selectAll();
 }
 
-void TForm1::BuildSearchNavigationCommands() {
+void TForm1::BuildSearchNavigationCommands()
+{
     if (!MenuSearch->isEmpty()) MenuSearch->addSeparator();
-    AddItem(MenuSearch, "MenuSearchMidasi", QString::fromUtf8("見出し検索(&M)..."), [this] { MenuSearchMidasiClick(); },
-            {}, 3060);
-    AddItem(MenuSearch, "MenuSearchLabel", QString::fromUtf8("ラベル検索(&L)..."), [this] { MenuSearchLabelClick(); },
-            {}, 3070);
-    AddItem(MenuSearch, "MenuSearchLineJump", QString::fromUtf8("指定行に移動(&G)..."),
-            [this] { MenuSearchLineJumpClick(); }, {}, 3050);
-    registerResidentForm(ResidentForm::LabelSearch, [](TForm1& main) { FormLabelSearch = new TFormLabelSearch(&main); });
+    AddItem(
+        MenuSearch, "MenuSearchMidasi", QString::fromUtf8("見出し検索(&M)..."), [this] { MenuSearchMidasiClick(); }, {},
+        3060);
+    AddItem(
+        MenuSearch, "MenuSearchLabel", QString::fromUtf8("ラベル検索(&L)..."), [this] { MenuSearchLabelClick(); }, {},
+        3070);
+    AddItem(
+        MenuSearch, "MenuSearchLineJump", QString::fromUtf8("指定行に移動(&G)..."),
+        [this] { MenuSearchLineJumpClick(); }, {}, 3050);
+    registerResidentForm(ResidentForm::LabelSearch,
+                         [](TForm1& main) { FormLabelSearch = new TFormLabelSearch(&main); });
     registerResidentForm(ResidentForm::MidasiSearch,
                          [](TForm1& main) { FormMidasiSearch = new TFormMidasiSearch(&main); });
 }
 
-void TForm1::MenuSearchMidasiClick() {
+void TForm1::MenuSearchMidasiClick()
+{
     if (Busy) return;
     // A window started without the resident forms (tests) makes its own.
     if (!FormMidasiSearch || FormMidasiSearch->parent() != this) FormMidasiSearch = new TFormMidasiSearch(this);
@@ -135,14 +160,16 @@ void TForm1::MenuSearchMidasiClick() {
     FormMidasiSearch->ShowForm();
 }
 
-void TForm1::MenuSearchLabelClick() {
+void TForm1::MenuSearchLabelClick()
+{
     if (Busy) return;
     if (!FormLabelSearch || FormLabelSearch->parent() != this) FormLabelSearch = new TFormLabelSearch(this);
     if (const int context = HelpContextOf("MenuSearchLabel")) FormLabelSearch->HelpContext = context;
     FormLabelSearch->ShowForm();
 }
 
-void TForm1::MenuSearchLineJumpClick() {
+void TForm1::MenuSearchLineJumpClick()
+{
     if (Busy) return;
     TFormLineJump dialog(this);
     if (const int context = HelpContextOf("MenuSearchLineJump")) dialog.HelpContext = context;

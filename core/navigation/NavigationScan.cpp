@@ -11,7 +11,8 @@ namespace {
 // First match of the pattern at or after `from`, on a character boundary
 // (`from` is one), as the editor's own text search finds it: a trail byte
 // 0x5C is never taken for a backslash.  -1 when there is none.
-int findFrom(std::string_view text, std::string_view pattern, int from) {
+int findFrom(std::string_view text, std::string_view pattern, int from)
+{
     const int length = int(text.size());
     for (int p = std::max(from, 0); p + int(pattern.size()) <= length;) {
         if (text.compare(p, pattern.size(), pattern) == 0) return p;
@@ -26,7 +27,8 @@ const std::string_view kHeadingCommands[] = {
 
 }  // namespace
 
-std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view command) {
+std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view command)
+{
     std::vector<NavEntry> found;
     int s = 0;
     while (int(found.size()) < kMaxScanHits) {
@@ -36,14 +38,14 @@ std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view comma
         // very last byte is found too.
         const int brace = braces::findOpen(text, p, p + 31);
         const int close = brace >= 0 ? braces::findClose(text, brace, p + 511) : -1;
-        if (brace >= 0 && close >= 0)
-            found.push_back({p, close - p + 1, std::string(text.substr(p, close - p + 1))});
+        if (brace >= 0 && close >= 0) found.push_back({p, close - p + 1, std::string(text.substr(p, close - p + 1))});
         s = brace >= 0 ? brace : p + 1;
     }
     return found;
 }
 
-std::vector<NavEntry> ScanHeadingList(std::string_view text) {
+std::vector<NavEntry> ScanHeadingList(std::string_view text)
+{
     std::vector<NavEntry> all;
     for (std::string_view command : kHeadingCommands) {
         for (NavEntry& e : FindHeadings(text, command)) {
@@ -51,11 +53,13 @@ std::vector<NavEntry> ScanHeadingList(std::string_view text) {
             all.push_back(std::move(e));
         }
     }
-    std::stable_sort(all.begin(), all.end(), [](const NavEntry& a, const NavEntry& b) { return a.position < b.position; });
+    std::stable_sort(all.begin(), all.end(),
+                     [](const NavEntry& a, const NavEntry& b) { return a.position < b.position; });
     return all;
 }
 
-std::vector<NavEntry> FindLabels(std::string_view text) {
+std::vector<NavEntry> FindLabels(std::string_view text)
+{
     std::vector<NavEntry> found;
     int s = 0;
     while (int(found.size()) < kMaxScanHits) {
@@ -73,12 +77,14 @@ std::vector<NavEntry> FindLabels(std::string_view text) {
     return found;
 }
 
-int LineOfPosition(std::string_view text, int position) {
+int LineOfPosition(std::string_view text, int position)
+{
     position = std::clamp(position, 0, int(text.size()));
     return int(std::count(text.begin(), text.begin() + position, '\n')) + 1;
 }
 
-std::string EntryCaption(std::string_view text, const NavEntry& entry) {
+std::string EntryCaption(std::string_view text, const NavEntry& entry)
+{
     return std::to_string(LineOfPosition(text, entry.position)) + "\x8d\x73 : " + entry.text;
 }
 

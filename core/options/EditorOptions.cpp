@@ -21,21 +21,24 @@ constexpr std::array<int, 11> kSizes = {32, 64, 96, 128, 192, 256, 384, 512, 768
 constexpr int kAlwaysOnItem = 11;
 }  // namespace
 
-int colSizeItemFor(int kilobytes) {
+int colSizeItemFor(int kilobytes)
+{
     if (kilobytes == -1) return kAlwaysOnItem;
     for (size_t i = 0; i < kSizes.size(); ++i)
         if (kSizes[i] >= kilobytes) return static_cast<int>(i);
     return -1;
 }
 
-int colSizeOfItem(int item) {
+int colSizeOfItem(int item)
+{
     if (item < 0 || item >= static_cast<int>(kSizes.size())) return -1;
     return kSizes[static_cast<size_t>(item)];
 }
 }  // namespace editoptions
 
 TFormEdit::TFormEdit(QWidget* owner, int helpContext)
-    : QDialog(owner), layout_(std::make_unique<FormEditUi>()), ui(*layout_), HelpContext(helpContext) {
+    : QDialog(owner), layout_(std::make_unique<FormEditUi>()), ui(*layout_), HelpContext(helpContext)
+{
     ui.setupUi(this);
     connect(ui.buttons.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
 }
@@ -46,7 +49,8 @@ void TFormEdit::SetColMaxSize(int kilobytes) { ui.cbColSize->setCurrentIndex(edi
 
 int TFormEdit::GetColMaxSize() const { return editoptions::colSizeOfItem(ui.cbColSize->currentIndex()); }
 
-void TForm1::MenuOptionEditClick() {
+void TForm1::MenuOptionEditClick()
+{
     if (Busy) return;
     scope::CurrentFolder folder;
     const int context = HelpContextOf("MenuOptionEdit");

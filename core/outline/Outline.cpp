@@ -9,11 +9,14 @@
 #include "platform/Cp932.h"
 
 TDocumentExplorer::TDocumentExplorer(bool createSuspended, TForm1* owner)
-    : TThread(createSuspended), owner_(owner ? owner : Form1) {}
+    : TThread(createSuspended), owner_(owner ? owner : Form1)
+{
+}
 
 QTreeWidget* TDocumentExplorer::Tree() const { return owner_ ? owner_->TreeView : nullptr; }
 
-void TDocumentExplorer::SetText(std::string_view next, long revision) {
+void TDocumentExplorer::SetText(std::string_view next, long revision)
+{
     if (revision >= 0 && revision == textRevision_) return;
     // Assigned into the same buffer, so a long text costs a copy but no new
     // allocation.
@@ -21,14 +24,16 @@ void TDocumentExplorer::SetText(std::string_view next, long revision) {
     textRevision_ = revision;
 }
 
-QTreeWidgetItem* TDocumentExplorer::NodeFromIndex(QTreeWidget* tree, int index) {
+QTreeWidgetItem* TDocumentExplorer::NodeFromIndex(QTreeWidget* tree, int index)
+{
     if (!tree || index < 0) return nullptr;
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         if (index-- == 0) return *it;
     return nullptr;
 }
 
-int TDocumentExplorer::IndexOfNode(QTreeWidget* tree, const QTreeWidgetItem* node) {
+int TDocumentExplorer::IndexOfNode(QTreeWidget* tree, const QTreeWidgetItem* node)
+{
     if (!tree || !node) return -1;
     int index = 0;
     for (QTreeWidgetItemIterator it(tree); *it; ++it, ++index)
@@ -36,24 +41,29 @@ int TDocumentExplorer::IndexOfNode(QTreeWidget* tree, const QTreeWidgetItem* nod
     return -1;
 }
 
-int TDocumentExplorer::GetStart(int i) const {
+int TDocumentExplorer::GetStart(int i) const
+{
     FinalDataStruct e;
     return GetEntry(i, e) ? e.start : -1;
 }
-int TDocumentExplorer::GetBracePos(int i) const {
+int TDocumentExplorer::GetBracePos(int i) const
+{
     FinalDataStruct e;
     return GetEntry(i, e) ? e.bracePos : -1;
 }
-int TDocumentExplorer::GetClosePos(int i) const {
+int TDocumentExplorer::GetClosePos(int i) const
+{
     FinalDataStruct e;
     return GetEntry(i, e) ? e.closePos : -1;
 }
-int TDocumentExplorer::GetDepth(int i) const {
+int TDocumentExplorer::GetDepth(int i) const
+{
     FinalDataStruct e;
     return GetEntry(i, e) ? e.depth : -1;
 }
 int TDocumentExplorer::GetLastIndex() const { return int(mirror.size()) - 1; }
-bool TDocumentExplorer::GetEntry(int i, FinalDataStruct& entry) const {
+bool TDocumentExplorer::GetEntry(int i, FinalDataStruct& entry) const
+{
     if (i < 0 || i >= int(mirror.size())) return false;
     entry = mirror[size_t(i)];
     return true;
@@ -61,23 +71,26 @@ bool TDocumentExplorer::GetEntry(int i, FinalDataStruct& entry) const {
 std::vector<FinalDataStruct> TDocumentExplorer::MirrorSnapshot() const { return mirror; }
 int TDocumentExplorer::PassCount() const { return passes_; }
 
-void TDocumentExplorer::Execute() {
+void TDocumentExplorer::Execute()
+{
     while (!Terminated()) {
         Scan();
         Suspend();
     }
 }
 
-void TDocumentExplorer::Scan() {
+void TDocumentExplorer::Scan()
+{
     bool stopped = false;
-    const std::vector<FinalDataStruct> headings =
-        outline::ScanHeadings(text, [this] { return Terminated(); }, &stopped);
+    const std::vector<FinalDataStruct> headings = outline::ScanHeadings(
+        text, [this] { return Terminated(); }, &stopped);
     if (stopped || Terminated()) return;
     // The one round trip of the pass.
     Synchronize([&] { Apply(headings); });
 }
 
-void TDocumentExplorer::Apply(const std::vector<FinalDataStruct>& headings) {
+void TDocumentExplorer::Apply(const std::vector<FinalDataStruct>& headings)
+{
     // Stopping at shutdown: the tree is left as it is.
     if (Terminated()) return;
     nodes_.clear();
@@ -94,11 +107,13 @@ void TDocumentExplorer::Apply(const std::vector<FinalDataStruct>& headings) {
     ++passes_;
 }
 
-bool TDocumentExplorer::HasChildren(int i) const {
+bool TDocumentExplorer::HasChildren(int i) const
+{
     return i + 1 < int(mirror.size()) && mirror[i + 1].depth > mirror[i].depth;
 }
 
-void TDocumentExplorer::UpdateNode(int i, const FinalDataStruct& heading) {
+void TDocumentExplorer::UpdateNode(int i, const FinalDataStruct& heading)
+{
     for (;;) {
         if (i < int(mirror.size()) && mirror[i].depth == heading.depth) {
             if (mirror[i].title == heading.title && mirror[i].kind == heading.kind)
@@ -120,28 +135,32 @@ void TDocumentExplorer::UpdateNode(int i, const FinalDataStruct& heading) {
 namespace {
 // Sets a node's label and images; the tree's own signals are quiet, so no
 // handler takes the pass's change for the user's.
-void describeNode(TForm1* form, QTreeWidgetItem* node, const std::string& title, int kind) {
+void describeNode(TForm1* form, QTreeWidgetItem* node, const std::string& title, int kind)
+{
     node->setText(0, cp932::decode(title));
     node->setData(0, Qt::UserRole, kind);
     if (form) node->setIcon(0, form->OutlineImage(kind));
     node->setFlags(node->flags() | Qt::ItemIsEditable);
 }
 
-bool holds(const QTreeWidgetItem* node, const QTreeWidgetItem* inner) {
+bool holds(const QTreeWidgetItem* node, const QTreeWidgetItem* inner)
+{
     for (const QTreeWidgetItem* p = inner; p; p = p->parent())
         if (p == node) return true;
     return false;
 }
 
 // A node about to be deleted may be the one the user started to drag.
-void forgetDragNode(TForm1* form, const QTreeWidgetItem* node, bool childrenOnly) {
+void forgetDragNode(TForm1* form, const QTreeWidgetItem* node, bool childrenOnly)
+{
     if (!form || !form->DragNode) return;
     if (childrenOnly ? (form->DragNode != node && holds(node, form->DragNode)) : holds(node, form->DragNode))
         form->DragNode = nullptr;
 }
 }  // namespace
 
-void TDocumentExplorer::RenameNode(int i, const FinalDataStruct& heading) {
+void TDocumentExplorer::RenameNode(int i, const FinalDataStruct& heading)
+{
     if (QTreeWidgetItem* node = nodes_[size_t(i)]) {
         const QSignalBlocker quiet(Tree());
         describeNode(owner_, node, heading.title, heading.kind);
@@ -149,7 +168,8 @@ void TDocumentExplorer::RenameNode(int i, const FinalDataStruct& heading) {
     mirror[size_t(i)] = heading;
 }
 
-void TDocumentExplorer::DeleteChildren(int i) {
+void TDocumentExplorer::DeleteChildren(int i)
+{
     if (QTreeWidgetItem* node = nodes_[size_t(i)]) {
         const QSignalBlocker quiet(Tree());
         forgetDragNode(owner_, node, true);
@@ -161,7 +181,8 @@ void TDocumentExplorer::DeleteChildren(int i) {
     nodes_.erase(nodes_.begin() + i + 1, nodes_.begin() + end);
 }
 
-void TDocumentExplorer::DeleteNode(int i) {
+void TDocumentExplorer::DeleteNode(int i)
+{
     if (QTreeWidgetItem* node = nodes_[size_t(i)]) {
         const QSignalBlocker quiet(Tree());
         forgetDragNode(owner_, node, false);
@@ -171,7 +192,8 @@ void TDocumentExplorer::DeleteNode(int i) {
     nodes_.erase(nodes_.begin() + i);
 }
 
-void TDocumentExplorer::InsertNode(int i, const FinalDataStruct& heading) {
+void TDocumentExplorer::InsertNode(int i, const FinalDataStruct& heading)
+{
     if (int(mirror.size()) >= outline::kMaxHeadings) return;
     if (heading.depth > 0) {
         for (int parent = std::min(i, int(mirror.size())) - 1; parent >= 0; --parent) {
@@ -186,7 +208,8 @@ void TDocumentExplorer::InsertNode(int i, const FinalDataStruct& heading) {
     AddRootNode(heading);
 }
 
-void TDocumentExplorer::AddRootNode(const FinalDataStruct& heading) {
+void TDocumentExplorer::AddRootNode(const FinalDataStruct& heading)
+{
     QTreeWidgetItem* node = nullptr;
     if (QTreeWidget* tree = Tree()) {
         const QSignalBlocker quiet(tree);
@@ -197,7 +220,8 @@ void TDocumentExplorer::AddRootNode(const FinalDataStruct& heading) {
     nodes_.push_back(node);
 }
 
-void TDocumentExplorer::AddChildNode(int parent, int at, const FinalDataStruct& heading) {
+void TDocumentExplorer::AddChildNode(int parent, int at, const FinalDataStruct& heading)
+{
     QTreeWidgetItem* node = nullptr;
     if (QTreeWidgetItem* above = nodes_[size_t(parent)]) {
         const QSignalBlocker quiet(Tree());
@@ -209,7 +233,8 @@ void TDocumentExplorer::AddChildNode(int parent, int at, const FinalDataStruct& 
     nodes_.insert(nodes_.begin() + at, node);
 }
 
-void TDocumentExplorer::SelectCaretNode() {
+void TDocumentExplorer::SelectCaretNode()
+{
     QTreeWidget* tree = Tree();
     if (!tree || !owner_->RichEdit) return;
     const int caret = owner_->RichEdit->SelStart();

@@ -28,42 +28,44 @@ public:
     TreeViewEvents(TForm1* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            form_->Guard([&] { form_->TreeViewMouseDown(e->button(), e->position().toPoint()); });
-            break;
-        }
-        case QEvent::MouseMove: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            form_->Guard([&] { form_->TreeViewMouseMove(e->position().toPoint()); });
-            break;
-        }
-        case QEvent::MouseButtonRelease: {
-            auto* e = static_cast<QMouseEvent*>(event);
-            form_->Guard([&] { form_->TreeViewMouseUp(e->button()); });
-            break;
-        }
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* e = static_cast<QDragMoveEvent*>(event);
-            if (form_->TreeViewDragOver(e->source())) e->acceptProposedAction();
-            else e->ignore();
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* e = static_cast<QDropEvent*>(event);
-            if (!form_->TreeViewDragOver(e->source())) return true;
-            e->acceptProposedAction();
-            // Acted on at once: a pass may delete the node under the drop
-            // point as soon as the drag's own event loop serves it.
-            QTreeWidgetItem* target = form_->TreeView->itemAt(e->position().toPoint());
-            form_->Guard([&] { form_->TreeViewDragDrop(e->source(), target); });
-            return true;
-        }
-        default:
-            break;
+            case QEvent::MouseButtonPress: {
+                auto* e = static_cast<QMouseEvent*>(event);
+                form_->Guard([&] { form_->TreeViewMouseDown(e->button(), e->position().toPoint()); });
+                break;
+            }
+            case QEvent::MouseMove: {
+                auto* e = static_cast<QMouseEvent*>(event);
+                form_->Guard([&] { form_->TreeViewMouseMove(e->position().toPoint()); });
+                break;
+            }
+            case QEvent::MouseButtonRelease: {
+                auto* e = static_cast<QMouseEvent*>(event);
+                form_->Guard([&] { form_->TreeViewMouseUp(e->button()); });
+                break;
+            }
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                auto* e = static_cast<QDragMoveEvent*>(event);
+                if (form_->TreeViewDragOver(e->source()))
+                    e->acceptProposedAction();
+                else
+                    e->ignore();
+                return true;
+            }
+            case QEvent::Drop: {
+                auto* e = static_cast<QDropEvent*>(event);
+                if (!form_->TreeViewDragOver(e->source())) return true;
+                e->acceptProposedAction();
+                // Acted on at once: a pass may delete the node under the drop
+                // point as soon as the drag's own event loop serves it.
+                QTreeWidgetItem* target = form_->TreeView->itemAt(e->position().toPoint());
+                form_->Guard([&] { form_->TreeViewDragDrop(e->source(), target); });
+                return true;
+            }
+            default: break;
         }
         return QObject::eventFilter(watched, event);
     }
@@ -73,7 +75,8 @@ private:
 };
 
 // The node images: a letter per kind, inverted while selected.
-QPixmap nodeImage(int kind, bool selected) {
+QPixmap nodeImage(int kind, bool selected)
+{
     static const char* const letters[] = {"P", "C", "S", "s", "3", "4", "5"};
     QPixmap image(16, 16);
     image.fill(Qt::transparent);
@@ -93,18 +96,19 @@ QPixmap nodeImage(int kind, bool selected) {
 
 // The text at a mirror entry must still be that heading, or the tree is
 // behind an edit and its positions must not be used to change the text.
-bool headingStillAt(const std::string& text, const FinalDataStruct& h) {
+bool headingStillAt(const std::string& text, const FinalDataStruct& h)
+{
     const std::string_view command = outline::kOutlineCommands[h.kind];
     if (h.start < 0 || h.closePos >= int(text.size()) || h.bracePos <= h.start || h.closePos <= h.bracePos)
         return false;
-    return text.compare(h.start, command.size(), command) == 0 && text[h.bracePos] == '{' &&
-           text[h.closePos] == '}' &&
+    return text.compare(h.start, command.size(), command) == 0 && text[h.bracePos] == '{' && text[h.closePos] == '}' &&
            text.compare(h.bracePos + 1, h.closePos - h.bracePos - 1, h.title) == 0;
 }
 
 }  // namespace
 
-QIcon TForm1::OutlineImage(int kind) const {
+QIcon TForm1::OutlineImage(int kind) const
+{
     static const std::vector<QIcon> icons = [] {
         std::vector<QIcon> list;
         for (int k = 0; k < int(outline::kOutlineCommands.size()); ++k) {
@@ -117,7 +121,8 @@ QIcon TForm1::OutlineImage(int kind) const {
     return kind >= 0 && kind < int(icons.size()) ? icons[kind] : QIcon();
 }
 
-void TForm1::CreateExplorer() {
+void TForm1::CreateExplorer()
+{
     TreeView->setIndentation(19);
     TreeView->setFocusPolicy(Qt::ClickFocus);
     QFont font(QString::fromUtf8("ＭＳ ゴシック"));
@@ -128,9 +133,8 @@ void TForm1::CreateExplorer() {
     TreeView->viewport()->setAcceptDrops(true);
     TreeView->viewport()->installEventFilter(new TreeViewEvents(this, TreeView));
     connect(TreeView, &QTreeWidget::itemClicked, this, [this] { Guard([this] { TreeViewClick(); }); });
-    connect(TreeView, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* node, int) {
-        Guard([&] { TreeViewEdited(node, node->text(0)); });
-    });
+    connect(TreeView, &QTreeWidget::itemChanged, this,
+            [this](QTreeWidgetItem* node, int) { Guard([&] { TreeViewEdited(node, node->text(0)); }); });
 
     // The pane may be dragged shut: it is hidden then and keeps the width it
     // had for when it is shown again.
@@ -149,7 +153,8 @@ void TForm1::CreateExplorer() {
     DocumentExplorer->SetPriority(TThreadPriority::tpLower);
 }
 
-void TForm1::StopExplorer() {
+void TForm1::StopExplorer()
+{
     if (!DocumentExplorer) return;
     if (TimerTreeView) TimerTreeView->stop();
     DocumentExplorer->SetPriority(TThreadPriority::tpTimeCritical);
@@ -162,7 +167,8 @@ void TForm1::StopExplorer() {
     DocumentExplorer = nullptr;
 }
 
-void TForm1::ResumeExplorer() {
+void TForm1::ResumeExplorer()
+{
     if (!DocumentExplorer || !DocumentExplorer->Suspended()) return;
     // The pass gets its text now, so the thread never has to come back for
     // it.
@@ -175,7 +181,8 @@ void TForm1::ResumeExplorer() {
     TextChanged = false;
 }
 
-void TForm1::TimerTreeViewTimer() {
+void TForm1::TimerTreeViewTimer()
+{
     if (!DocumentExplorer || !TextChanged || PanelDocumentExplorer->isHidden()) return;
     // A change made while a pass runs stays pending until the thread can
     // take it; clearing it now would leave the tree behind the text.
@@ -184,11 +191,13 @@ void TForm1::TimerTreeViewTimer() {
     TextChanged = false;
 }
 
-void TForm1::ScrollCaretLineToTop() {
+void TForm1::ScrollCaretLineToTop()
+{
     RichEdit->LineScroll(RichEdit->LineFromChar(RichEdit->SelStart()) - RichEdit->FirstVisibleLine());
 }
 
-void TForm1::TreeViewClick() {
+void TForm1::TreeViewClick()
+{
     if (!DocumentExplorer) return;
     QTreeWidgetItem* node = TreeView->currentItem();
     if (!node || !node->isSelected()) return;
@@ -211,7 +220,8 @@ void TForm1::TreeViewClick() {
     RichEdit->LineScroll(RichEdit->LineFromChar(h.start) - RichEdit->FirstVisibleLine());
 }
 
-void TForm1::TreeViewEdited(QTreeWidgetItem* node, const QString& label) {
+void TForm1::TreeViewEdited(QTreeWidgetItem* node, const QString& label)
+{
     if (!DocumentExplorer) return;
     FinalDataStruct h;
     if (!DocumentExplorer->GetEntry(TDocumentExplorer::IndexOfNode(TreeView, node), h)) return;
@@ -228,7 +238,8 @@ void TForm1::TreeViewEdited(QTreeWidgetItem* node, const QString& label) {
     RichEdit->SetSelText(cp932::encode(label));
 }
 
-void TForm1::TreeViewMouseDown(Qt::MouseButton button, const QPoint& at) {
+void TForm1::TreeViewMouseDown(Qt::MouseButton button, const QPoint& at)
+{
     if (button != Qt::LeftButton) return;
     DragNode = TreeView->itemAt(at);
     DragPressed = true;
@@ -236,11 +247,13 @@ void TForm1::TreeViewMouseDown(Qt::MouseButton button, const QPoint& at) {
     DragStartY = at.y();
 }
 
-void TForm1::TreeViewMouseUp(Qt::MouseButton button) {
+void TForm1::TreeViewMouseUp(Qt::MouseButton button)
+{
     if (button == Qt::LeftButton) DragPressed = false;
 }
 
-void TForm1::TreeViewMouseMove(const QPoint& at) {
+void TForm1::TreeViewMouseMove(const QPoint& at)
+{
     if (!DragPressed || !DragNode) return;
     if (std::abs(at.x() - DragStartX) + std::abs(at.y() - DragStartY) <= 10) return;
     DragPressed = false;
@@ -251,11 +264,13 @@ void TForm1::TreeViewMouseMove(const QPoint& at) {
     drag->exec(Qt::MoveAction);
 }
 
-bool TForm1::TreeViewDragOver(const QObject* source) const {
+bool TForm1::TreeViewDragOver(const QObject* source) const
+{
     return source && qobject_cast<const QTreeWidget*>(source) != nullptr;
 }
 
-void TForm1::TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target) {
+void TForm1::TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target)
+{
     if (!DocumentExplorer || !TreeViewDragOver(source) || !DragNode || !target || target == DragNode) return;
     const std::vector<FinalDataStruct> mirror = DocumentExplorer->MirrorSnapshot();
     const int s = TDocumentExplorer::IndexOfNode(TreeView, DragNode);

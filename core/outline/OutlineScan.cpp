@@ -8,9 +8,7 @@
 namespace outline {
 namespace {
 
-bool isAsciiAlnum(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
+bool isAsciiAlnum(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
 
 constexpr int kBraceReach = 128;  // from the end of the command to "{"
 constexpr int kTitleReach = 257;  // from "{" to "}" (exclusive)
@@ -85,14 +83,16 @@ std::vector<FindDataStruct> findAmong(std::string_view text, const std::vector<i
 
 }  // namespace
 
-std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view command, const StopRequested& stop) {
+std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view command, const StopRequested& stop)
+{
     bool stopped = false;
     const std::vector<int> backslashes = backslashesOf(text, stop, &stopped);
     if (stopped) return {};
     return findAmong(text, backslashes, command);
 }
 
-void AssignDepths(std::vector<FinalDataStruct>& headings) {
+void AssignDepths(std::vector<FinalDataStruct>& headings)
+{
     std::array<bool, kOutlineCommands.size()> open{};
     for (FinalDataStruct& h : headings) {
         open[h.kind] = true;
@@ -101,7 +101,8 @@ void AssignDepths(std::vector<FinalDataStruct>& headings) {
     }
 }
 
-std::vector<FinalDataStruct> ScanHeadings(std::string_view text, const StopRequested& stop, bool* stopped) {
+std::vector<FinalDataStruct> ScanHeadings(std::string_view text, const StopRequested& stop, bool* stopped)
+{
     if (stopped) *stopped = false;
     std::vector<FinalDataStruct> headings;
     bool halted = false;

@@ -10,10 +10,10 @@
 
 // One hit of one sectioning command.
 struct FindDataStruct {
-    int start = 0;     // the command's backslash
-    int bracePos = 0;  // the title's opening brace
-    int closePos = 0;  // its matching closing brace
-    std::string title; // the bytes strictly between the braces
+    int start = 0;      // the command's backslash
+    int bracePos = 0;   // the title's opening brace
+    int closePos = 0;   // its matching closing brace
+    std::string title;  // the bytes strictly between the braces
 };
 
 // One heading of the outline tree.

@@ -12,14 +12,16 @@ namespace {
 
 unsigned char fold(unsigned char b) { return (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + 32) : b; }
 
-bool isWordByte(unsigned char b) {
+bool isWordByte(unsigned char b)
+{
     return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_';
 }
 
 // Compares pattern with the text at p, which is a character boundary.  Case
 // folding applies to single-byte characters only: the second byte of a
 // double-byte character is compared as it is.
-bool matchesAt(const std::string& text, const std::string& pattern, size_t p, bool matchCase) {
+bool matchesAt(const std::string& text, const std::string& pattern, size_t p, bool matchCase)
+{
     size_t i = 0;
     while (i < pattern.size()) {
         const auto t = static_cast<unsigned char>(text[p + i]);
@@ -37,7 +39,8 @@ bool matchesAt(const std::string& text, const std::string& pattern, size_t p, bo
 
 // A word hit has no letter, digit or underscore right before or after it.
 // prevSingle tells whether the character before p is a single byte.
-bool wordBounded(const std::string& text, size_t p, size_t length, bool prevSingle) {
+bool wordBounded(const std::string& text, size_t p, size_t length, bool prevSingle)
+{
     if (p > 0 && prevSingle && isWordByte(static_cast<unsigned char>(text[p - 1]))) return false;
     const size_t after = p + length;
     if (after < text.size() && isWordByte(static_cast<unsigned char>(text[after]))) return false;
@@ -46,7 +49,8 @@ bool wordBounded(const std::string& text, size_t p, size_t length, bool prevSing
 
 // Steps to the next character boundary.  Only a lead byte can open a
 // double-byte character, so the tables are asked about lead bytes alone.
-size_t nextBoundary(const std::string& text, size_t p) {
+size_t nextBoundary(const std::string& text, size_t p)
+{
     if (p < text.size() && !cp932::isLeadByte(static_cast<unsigned char>(text[p]))) return p + 1;
     return p + static_cast<size_t>(cp932::charLength(text, p));
 }
@@ -57,7 +61,8 @@ namespace {
 // The character boundary at or after pos, walking from the start of its
 // line (a byte after LF is always a boundary: LF is never a second byte).
 // prevSingle tells whether the character before the result is one byte.
-size_t boundaryAtOrAfter(const std::string& text, size_t pos, bool& prevSingle) {
+size_t boundaryAtOrAfter(const std::string& text, size_t pos, bool& prevSingle)
+{
     size_t q = pos;
     while (q > 0 && text[q - 1] != '\n') --q;
     prevSingle = true;
@@ -69,7 +74,8 @@ size_t boundaryAtOrAfter(const std::string& text, size_t pos, bool& prevSingle) 
     return q;
 }
 
-bool lastCharSingle(const std::string& pattern) {
+bool lastCharSingle(const std::string& pattern)
+{
     bool single = true;
     for (size_t i = 0; i < pattern.size();) {
         const size_t n = static_cast<size_t>(cp932::charLength(pattern, i));
@@ -80,7 +86,8 @@ bool lastCharSingle(const std::string& pattern) {
 }
 }  // namespace
 
-int findDown(const std::string& text, const std::string& pattern, int from, int end, const Options& options) {
+int findDown(const std::string& text, const std::string& pattern, int from, int end, const Options& options)
+{
     if (pattern.empty() || from < 0) return -1;
     const size_t limit = std::min<size_t>(end < 0 ? 0 : static_cast<size_t>(end), text.size());
     const size_t length = pattern.size();
@@ -97,7 +104,8 @@ int findDown(const std::string& text, const std::string& pattern, int from, int 
     return -1;
 }
 
-int findUp(const std::string& text, const std::string& pattern, int before, const Options& options) {
+int findUp(const std::string& text, const std::string& pattern, int before, const Options& options)
+{
     if (pattern.empty() || before <= 0) return -1;
     const size_t limit = std::min<size_t>(static_cast<size_t>(before), text.size());
     const size_t length = pattern.size();
@@ -158,9 +166,9 @@ std::vector<int> replaceAllHits(const std::string& text, const std::string& patt
         }
         if (maybe && matchesAt(text, pattern, p, options.matchCase)) {
             const size_t after = p + length;
-            const bool bounded = !options.wholeWord ||
-                                 (!(prev.any && prev.single && isWordByte(prev.byte)) &&
-                                  !(after < text.size() && isWordByte(static_cast<unsigned char>(text[after]))));
+            const bool bounded =
+                !options.wholeWord || (!(prev.any && prev.single && isWordByte(prev.byte)) &&
+                                       !(after < text.size() && isWordByte(static_cast<unsigned char>(text[after]))));
             if (bounded) {
                 hits.push_back(static_cast<int>(p));
                 // An empty replacement leaves in front of the next search
@@ -178,7 +186,8 @@ std::vector<int> replaceAllHits(const std::string& text, const std::string& patt
 }
 
 std::string replaceAll(const std::string& text, const std::string& pattern, const std::string& replacement,
-                       const Options& options, int* count) {
+                       const Options& options, int* count)
+{
     std::string out;
     int n = 0;
     size_t copied = 0;

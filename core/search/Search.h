@@ -35,9 +35,9 @@ std::string replaceAll(const std::string& text, const std::string& pattern, cons
 // over, where that differs from `text` (Replace All searches on behind each
 // replacement, so the character before the next hit may be one it put in).
 struct Preceding {
-    bool any = false;       // a character precedes at all
-    bool single = true;     // it is one byte
-    unsigned char byte = 0; // its last byte
+    bool any = false;        // a character precedes at all
+    bool single = true;      // it is one byte
+    unsigned char byte = 0;  // its last byte
 };
 
 // The hits Replace All replaces one after another, as positions in `text`

@@ -20,23 +20,27 @@
 
 namespace {
 
-textsearch::Options optionsOf(const QCheckBox* wholeWord, const QCheckBox* matchCase) {
+textsearch::Options optionsOf(const QCheckBox* wholeWord, const QCheckBox* matchCase)
+{
     return {wholeWord->isChecked(), matchCase->isChecked()};
 }
 
-void notFound(const QString& text) {
+void notFound(const QString& text)
+{
     ask::messageBox(QString::fromUtf8("検索文字列 '") + text + QString::fromUtf8("' は見つかりませんでした。"),
                     QString::fromUtf8("検索"), MB_OK | MB_ICONINFORMATION);
 }
 
-void selectHit(TRichEdit* edit, int hit, int length) {
+void selectHit(TRichEdit* edit, int hit, int length)
+{
     edit->Select(hit, length);
     edit->ScrollCaret();
 }
 
 // Down from the selection start, passing over the hit the previous search
 // selected.  Selects the hit, or says nothing was found.
-bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Options& options) {
+bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Options& options)
+{
     const std::string s = cp932::encode(searchText);
     const std::string text = edit->Text();
     int from = edit->SelStart();
@@ -50,7 +54,8 @@ bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Op
     return true;
 }
 
-bool searchUp(TRichEdit* edit, const QString& searchText, const textsearch::Options& options) {
+bool searchUp(TRichEdit* edit, const QString& searchText, const textsearch::Options& options)
+{
     const std::string s = cp932::encode(searchText);
     const int hit = textsearch::findUp(edit->Text(), s, edit->SelStart(), options);
     if (hit < 0) {
@@ -77,7 +82,8 @@ bool holdsBreak(const std::string& s) { return s.find_first_of("\r\n") != std::s
 // and the caret ends where the one-by-one road leaves it.  Neither text may
 // hold a line break.
 ReplaceAllResult replaceAllAtOnce(TForm1& main, const std::string& s, const std::string& r,
-                                  const textsearch::Options& options) {
+                                  const textsearch::Options& options)
+{
     TRichEdit* edit = main.RichEdit;
     const int sLength = static_cast<int>(s.size());
     const int rLength = static_cast<int>(r.size());
@@ -87,14 +93,15 @@ ReplaceAllResult replaceAllAtOnce(TForm1& main, const std::string& s, const std:
     // Only a selection that is itself a hit is replaced, so a selection the
     // user made by hand never turns into the replacement text.
     std::vector<int> hits;
-    if (edit->SelLength() == sLength && textsearch::findDown(text, s, selStart, selStart + sLength, options) == selStart) {
+    if (edit->SelLength() == sLength &&
+        textsearch::findDown(text, s, selStart, selStart + sLength, options) == selStart) {
         textsearch::Preceding before;
         if (rLength > 0) {
             before = {true, cp932::charStart(r, 0, r.size() - 1) == r.size() - 1, static_cast<unsigned char>(r.back())};
         } else if (selStart > 0) {
             const size_t lineStart = text.rfind('\n', size_t(selStart) - 1);
-            const size_t previous = cp932::charStart(text, lineStart == std::string::npos ? 0 : lineStart + 1,
-                                                     size_t(selStart) - 1);
+            const size_t previous =
+                cp932::charStart(text, lineStart == std::string::npos ? 0 : lineStart + 1, size_t(selStart) - 1);
             before = {true, size_t(selStart) - previous == 1, static_cast<unsigned char>(text[size_t(selStart) - 1])};
         }
         hits = textsearch::replaceAllHits(text, s, r, selStart + sLength, &before, options);
@@ -161,13 +168,15 @@ ReplaceAllResult replaceAllAtOnce(TForm1& main, const std::string& s, const std:
     return result;
 }
 
-void ensureSearchForms(TForm1& main) {
+void ensureSearchForms(TForm1& main)
+{
     if (!FormSearch) FormSearch = new TFormSearch(&main);
     if (!FormReplace) FormReplace = new TFormReplace(&main);
 }
 
 template <class Form>
-void showResident(TForm1& main, Form* form, const QString& itemName) {
+void showResident(TForm1& main, Form* form, const QString& itemName)
+{
     if (!main.SearchText.isEmpty()) form->ui.EditFind->setText(main.SearchText);
     if (const int context = main.HelpContextOf(itemName)) form->HelpContext = context;
     form->SetMainForm(&main);
@@ -179,18 +188,21 @@ void showResident(TForm1& main, Form* form, const QString& itemName) {
 
 }  // namespace
 
-void TForm1::BuildSearchToolsCommands() {
+void TForm1::BuildSearchToolsCommands()
+{
     registerResidentForm(ResidentForm::Search, [](TForm1& main) { FormSearch = new TFormSearch(&main); });
     registerResidentForm(ResidentForm::Replace, [](TForm1& main) { FormReplace = new TFormReplace(&main); });
 
-    AddItem(MenuSearch, "MenuSearchSearch", QString::fromUtf8("検索(&F)..."), [this] { MenuSearchSearchClick(); },
-            {}, 3010);
+    AddItem(
+        MenuSearch, "MenuSearchSearch", QString::fromUtf8("検索(&F)..."), [this] { MenuSearchSearchClick(); }, {},
+        3010);
     AddItem(MenuSearch, "MenuSearchSearchDown", QString::fromUtf8("下方向に次を検索(&S)"),
             [this] { MenuSearchSearchDownClick(); });
     AddItem(MenuSearch, "MenuSearchSearchUp", QString::fromUtf8("上方向に次を検索(&U)"),
             [this] { MenuSearchSearchUpClick(); });
-    AddItem(MenuSearch, "MenuSearchReplace", QString::fromUtf8("置換(&R)..."), [this] { MenuSearchReplaceClick(); },
-            {}, 3040);
+    AddItem(
+        MenuSearch, "MenuSearchReplace", QString::fromUtf8("置換(&R)..."), [this] { MenuSearchReplaceClick(); }, {},
+        3040);
     connect(MenuSearch, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuSearchClick(); }); });
 
     AddToolButton(ToolBarFile, "ToolButtonSearch", QString::fromUtf8("検索"), QString(),
@@ -201,50 +213,60 @@ void TForm1::BuildSearchToolsCommands() {
                   [this] { MenuSearchSearchUpClick(); });
 
     MenuEdit->addSeparator();
-    AddItem(MenuEdit, "MenuEditZenSpace", QString::fromUtf8("全角空白置換(&Z)..."),
-            [this] { MenuSearchZenSpaceClick(); }, {}, 2080);
-    AddItem(MenuEdit, "MenuEditTabSpace", QString::fromUtf8("タブ→空白変換(&H)..."),
-            [this] { MenuEditTabSpaceClick(); }, {}, 2090);
-    AddItem(MenuEdit, "MenuEditEndSpaceCut", QString::fromUtf8("行末半角空白削除(&D)..."),
-            [this] { MenuEditEndSpaceCutClick(); }, {}, 2100);
+    AddItem(
+        MenuEdit, "MenuEditZenSpace", QString::fromUtf8("全角空白置換(&Z)..."), [this] { MenuSearchZenSpaceClick(); },
+        {}, 2080);
+    AddItem(
+        MenuEdit, "MenuEditTabSpace", QString::fromUtf8("タブ→空白変換(&H)..."), [this] { MenuEditTabSpaceClick(); },
+        {}, 2090);
+    AddItem(
+        MenuEdit, "MenuEditEndSpaceCut", QString::fromUtf8("行末半角空白削除(&D)..."),
+        [this] { MenuEditEndSpaceCutClick(); }, {}, 2100);
     AddItem(MenuEdit, "MenuEditLineNum", QString::fromUtf8("行頭に番号を付加(&B)..."),
             [this] { MenuEditLineNumClick(); });
 
-    AddItem(MenuOption, "MenuOptionEdit", QString::fromUtf8("編集設定(&E)..."), [this] { MenuOptionEditClick(); }, {},
-            9110);
+    AddItem(
+        MenuOption, "MenuOptionEdit", QString::fromUtf8("編集設定(&E)..."), [this] { MenuOptionEditClick(); }, {},
+        9110);
 }
 
-void TForm1::MenuSearchClick() {
+void TForm1::MenuSearchClick()
+{
     const bool any = !SearchText.isEmpty();
     if (QAction* down = Item("MenuSearchSearchDown")) down->setEnabled(any);
     if (QAction* up = Item("MenuSearchSearchUp")) up->setEnabled(any);
 }
 
-void TForm1::MenuSearchSearchClick() {
+void TForm1::MenuSearchSearchClick()
+{
     if (Busy) return;
     ensureSearchForms(*this);
     showResident(*this, FormSearch.data(), "MenuSearchSearch");
 }
 
-void TForm1::MenuSearchReplaceClick() {
+void TForm1::MenuSearchReplaceClick()
+{
     if (Busy) return;
     ensureSearchForms(*this);
     showResident(*this, FormReplace.data(), "MenuSearchReplace");
 }
 
-void TForm1::MenuSearchSearchDownClick() {
+void TForm1::MenuSearchSearchDownClick()
+{
     if (Busy || SearchText.isEmpty()) return;
     ensureSearchForms(*this);
     searchDown(RichEdit, SearchText, optionsOf(FormSearch->ui.cbWholeWord, FormSearch->ui.cbMatchCase));
 }
 
-void TForm1::MenuSearchSearchUpClick() {
+void TForm1::MenuSearchSearchUpClick()
+{
     if (Busy || SearchText.isEmpty()) return;
     ensureSearchForms(*this);
     searchUp(RichEdit, SearchText, optionsOf(FormSearch->ui.cbWholeWord, FormSearch->ui.cbMatchCase));
 }
 
-void TForm1::FindNext() {
+void TForm1::FindNext()
+{
     if (Busy) return;
     ensureSearchForms(*this);
     SearchText = FormSearch->ui.EditFind->text();
@@ -256,7 +278,8 @@ void TForm1::FindNext() {
         searchDown(RichEdit, SearchText, options);
 }
 
-void TForm1::ReplaceFindNext() {
+void TForm1::ReplaceFindNext()
+{
     if (Busy) return;
     ensureSearchForms(*this);
     SearchText = FormReplace->ui.EditFind->text();
@@ -264,7 +287,8 @@ void TForm1::ReplaceFindNext() {
     searchDown(RichEdit, SearchText, optionsOf(FormReplace->ui.cbWholeWord, FormReplace->ui.cbMatchCase));
 }
 
-void TForm1::ReplaceText(bool all) {
+void TForm1::ReplaceText(bool all)
+{
     if (Busy) return;
     ensureSearchForms(*this);
     SearchText = FormReplace->ui.EditFind->text();
@@ -282,36 +306,37 @@ void TForm1::ReplaceText(bool all) {
         const ReplaceAllResult result = replaceAllAtOnce(*this, s, r, options);
         count = result.count;
         refused = result.refused;
-    }
-    else while (true) {
-        // Only a selection that is itself a hit is replaced, so a selection
-        // the user made by hand never turns into the replacement text.
-        const int start = RichEdit->SelStart();
-        if (RichEdit->SelLength() == sLength &&
-            textsearch::findDown(RichEdit->Text(), s, start, start + sLength, options) == start) {
-            // A replacement the length limit would refuse ends the command
-            // here, its hit still selected, and the user is told.
-            if (!editing::fitsWithin(RichEdit->GetTextLen(), sLength, rLength, RichEdit->MaxLength())) {
-                refused = true;
+    } else
+        while (true) {
+            // Only a selection that is itself a hit is replaced, so a selection
+            // the user made by hand never turns into the replacement text.
+            const int start = RichEdit->SelStart();
+            if (RichEdit->SelLength() == sLength &&
+                textsearch::findDown(RichEdit->Text(), s, start, start + sLength, options) == start) {
+                // A replacement the length limit would refuse ends the command
+                // here, its hit still selected, and the user is told.
+                if (!editing::fitsWithin(RichEdit->GetTextLen(), sLength, rLength, RichEdit->MaxLength())) {
+                    refused = true;
+                    break;
+                }
+                ++count;
+                position = start + rLength;
+                InsertText(r);
+            }
+            const std::string text = RichEdit->Text();
+            const int hit = textsearch::findDown(text, s, position, static_cast<int>(text.size()), options);
+            if (hit < 0) {
+                if (!all) notFound(SearchText);
                 break;
             }
-            ++count;
-            position = start + rLength;
-            InsertText(r);
+            selectHit(RichEdit, hit, sLength);
+            position = hit + rLength;
+            if (!all) break;
         }
-        const std::string text = RichEdit->Text();
-        const int hit = textsearch::findDown(text, s, position, static_cast<int>(text.size()), options);
-        if (hit < 0) {
-            if (!all) notFound(SearchText);
-            break;
-        }
-        selectHit(RichEdit, hit, sLength);
-        position = hit + rLength;
-        if (!all) break;
-    }
     if (refused) {
         QString message = editing::overLimitMessage(QString::fromUtf8("置換すると"), RichEdit->MaxLength());
-        if (all && count > 0) message = QString::number(count) + QString::fromUtf8(" 個置換しました。\r\n残りは、") + message;
+        if (all && count > 0)
+            message = QString::number(count) + QString::fromUtf8(" 個置換しました。\r\n残りは、") + message;
         ask::messageBox(message, QString::fromUtf8("置換"), MB_OK | MB_ICONEXCLAMATION);
         return;
     }

@@ -17,28 +17,35 @@ QPointer<TFormReplace> FormReplace;
 
 SearchDialogBase::SearchDialogBase(QWidget* owner) : QDialog(owner) { setModal(false); }
 
-QLineEdit* SearchDialogBase::focusedEdit() const {
+QLineEdit* SearchDialogBase::focusedEdit() const
+{
     auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     return edit && isAncestorOf(edit) ? edit : nullptr;
 }
 
-void SearchDialogBase::EditCut1Execute() {
+void SearchDialogBase::EditCut1Execute()
+{
     if (QLineEdit* e = focusedEdit()) e->cut();
 }
-void SearchDialogBase::EditCopy1Execute() {
+void SearchDialogBase::EditCopy1Execute()
+{
     if (QLineEdit* e = focusedEdit()) e->copy();
 }
-void SearchDialogBase::EditPaste1Execute() {
+void SearchDialogBase::EditPaste1Execute()
+{
     if (QLineEdit* e = focusedEdit()) e->paste();
 }
-void SearchDialogBase::EditSelectAll1Execute() {
+void SearchDialogBase::EditSelectAll1Execute()
+{
     if (QLineEdit* e = focusedEdit()) e->selectAll();
 }
-void SearchDialogBase::EditUndo1Execute() {
+void SearchDialogBase::EditUndo1Execute()
+{
     if (QLineEdit* e = focusedEdit()) e->undo();
 }
 
-void SearchDialogBase::addEditingActions() {
+void SearchDialogBase::addEditingActions()
+{
     // An edit box with the focus takes these keys itself; the actions catch
     // them elsewhere in the dialog, where they do nothing.
     const std::pair<QKeySequence, void (SearchDialogBase::*)()> actions[] = {
@@ -57,7 +64,8 @@ void SearchDialogBase::addEditingActions() {
     }
 }
 
-void SearchDialogBase::placeOnFirstShow() {
+void SearchDialogBase::placeOnFirstShow()
+{
     // Centred on the main window where it is when first shown; after that
     // the dialog stays where the user puts it.
     if (placed_) return;
@@ -72,7 +80,8 @@ void SearchDialogBase::placeOnFirstShow() {
 // ---- TFormSearch ----
 
 TFormSearch::TFormSearch(QWidget* owner)
-    : SearchDialogBase(owner), layout_(std::make_unique<FormSearchUi>()), ui(*layout_) {
+    : SearchDialogBase(owner), layout_(std::make_unique<FormSearchUi>()), ui(*layout_)
+{
     ui.setupUi(this);
     HelpContext = 3010;
     setFixedSize(sizeHint());
@@ -85,13 +94,15 @@ TFormSearch::TFormSearch(QWidget* owner)
 
 TFormSearch::~TFormSearch() = default;
 
-void TFormSearch::showEvent(QShowEvent* event) {
+void TFormSearch::showEvent(QShowEvent* event)
+{
     placeOnFirstShow();
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TFormSearch::FormShow() {
+void TFormSearch::FormShow()
+{
     EditFindChange();
     ui.EditFind->setFocus();
     ui.EditFind->selectAll();
@@ -99,14 +110,16 @@ void TFormSearch::FormShow() {
 
 void TFormSearch::EditFindChange() { ui.BtnFind->setEnabled(!ui.EditFind->text().isEmpty()); }
 
-void TFormSearch::BtnFindClick() {
+void TFormSearch::BtnFindClick()
+{
     if (mainForm) mainForm->Guard([this] { mainForm->FindNext(); });
 }
 
 // ---- TFormReplace ----
 
 TFormReplace::TFormReplace(QWidget* owner)
-    : SearchDialogBase(owner), layout_(std::make_unique<FormReplaceUi>()), ui(*layout_) {
+    : SearchDialogBase(owner), layout_(std::make_unique<FormReplaceUi>()), ui(*layout_)
+{
     ui.setupUi(this);
     HelpContext = 3040;
     addEditingActions();
@@ -120,33 +133,39 @@ TFormReplace::TFormReplace(QWidget* owner)
 
 TFormReplace::~TFormReplace() = default;
 
-void TFormReplace::showEvent(QShowEvent* event) {
+void TFormReplace::showEvent(QShowEvent* event)
+{
     placeOnFirstShow();
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TFormReplace::FormShow() {
+void TFormReplace::FormShow()
+{
     EditFindChange();
     ui.EditFind->setFocus();
     ui.EditFind->selectAll();
 }
 
-void TFormReplace::EditFindChange() {
+void TFormReplace::EditFindChange()
+{
     const bool any = !ui.EditFind->text().isEmpty();
     ui.BtnFind->setEnabled(any);
     ui.BtnReplace->setEnabled(any);
     ui.BtnReplaceAll->setEnabled(any);
 }
 
-void TFormReplace::BtnFindClick() {
+void TFormReplace::BtnFindClick()
+{
     if (mainForm) mainForm->Guard([this] { mainForm->ReplaceFindNext(); });
 }
 
-void TFormReplace::BtnReplaceClick() {
+void TFormReplace::BtnReplaceClick()
+{
     if (mainForm) mainForm->Guard([this] { mainForm->ReplaceText(false); });
 }
 
-void TFormReplace::BtnReplaceAllClick() {
+void TFormReplace::BtnReplaceAllClick()
+{
     if (mainForm) mainForm->Guard([this] { mainForm->ReplaceText(true); });
 }

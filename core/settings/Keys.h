@@ -94,7 +94,7 @@ inline constexpr Integer CmdAssistKigou = integer("CmdAssist", "Kigou", 0);
 inline constexpr Integer CmdAssistKakutei = integer("CmdAssist", "Kakutei", 0);
 inline constexpr Integer CmdAssistList = integer("CmdAssist", "List", 0);
 inline constexpr Boolean CmdAssistGakusyuu = boolean("CmdAssist", "Gakusyuu", true);
-inline constexpr TextRows RecentFile = textRows("Recent", "RecentFile", "");      // 1..RecentCount
+inline constexpr TextRows RecentFile = textRows("Recent", "RecentFile", "");                 // 1..RecentCount
 inline constexpr TextRows UserDefineTitle = textRows("UserDefine", "Title", "Not Defined");  // 1..48
 inline constexpr TextRows UserDefineText = textRows("UserDefine", "Define", "");
 

@@ -30,11 +30,9 @@ struct String {
 Number readNumber(const QString& path, const QString& name, bool asText)
 {
     TRegistry reg;
-    if (!reg.OpenKey(path, false) || !reg.ValueExists(name))
-        return {};
+    if (!reg.OpenKey(path, false) || !reg.ValueExists(name)) return {};
     try {
-        if (!asText)
-            return {Found::Readable, reg.ReadInteger(name)};
+        if (!asText) return {Found::Readable, reg.ReadInteger(name)};
         bool ok = false;
         const int value = reg.ReadString(name).trimmed().toInt(&ok, 10);
         return ok ? Number{Found::Readable, value} : Number{Found::WrongType, 0};
@@ -46,8 +44,7 @@ Number readNumber(const QString& path, const QString& name, bool asText)
 String readString(const QString& path, const QString& name)
 {
     TRegistry reg;
-    if (!reg.OpenKey(path, false) || !reg.ValueExists(name))
-        return {};
+    if (!reg.OpenKey(path, false) || !reg.ValueExists(name)) return {};
     try {
         return {Found::Readable, reg.ReadString(name)};
     } catch (const ERegistryException&) {
@@ -59,8 +56,7 @@ void writeNumber(const QString& path, const QString& name, const Value& v, int v
 {
     TRegistry reg;
     reg.OpenKey(path, true);
-    if (v.kind == Kind::Bool)
-        value = value != 0 ? 1 : 0;
+    if (v.kind == Kind::Bool) value = value != 0 ? 1 : 0;
     if (v.asText)
         reg.WriteString(name, QString::number(value));
     else
@@ -79,20 +75,16 @@ void writeString(const QString& path, const QString& name, const QString& value)
 int number(const QString& path, const QString& name, const Value& v, int def)
 {
     const Number n = readNumber(path, name, v.asText);
-    if (n.found == Found::Readable)
-        return v.kind == Kind::Bool ? int(n.value != 0) : n.value;
-    if (n.found == Found::WrongType || !v.savedAtClose)
-        writeNumber(path, name, v, def);
+    if (n.found == Found::Readable) return v.kind == Kind::Bool ? int(n.value != 0) : n.value;
+    if (n.found == Found::WrongType || !v.savedAtClose) writeNumber(path, name, v, def);
     return def;
 }
 
 QString string(const QString& path, const QString& name, const Value& v, const QString& def)
 {
     String s = readString(path, name);
-    if (s.found == Found::Readable)
-        return s.value;
-    if (s.found == Found::WrongType || !v.savedAtClose)
-        writeString(path, name, def);
+    if (s.found == Found::Readable) return s.value;
+    if (s.found == Found::WrongType || !v.savedAtClose) writeString(path, name, def);
     return def;
 }
 
@@ -156,16 +148,14 @@ QString Store::read(const TextRows& rows, int n, const QString& def) const
 std::optional<QString> Store::find(const TextRows& rows, int n) const
 {
     String s = readString(pathOf(root_, rows.value), rowName(rows.value, n));
-    if (s.found != Found::Readable)
-        return std::nullopt;
+    if (s.found != Found::Readable) return std::nullopt;
     return s.value;
 }
 
 std::optional<QString> Store::find(const Text& v) const
 {
     String s = readString(pathOf(root_, v.value), QString::fromLatin1(v.value.name));
-    if (s.found != Found::Readable)
-        return std::nullopt;
+    if (s.found != Found::Readable) return std::nullopt;
     return s.value;
 }
 
@@ -199,8 +189,7 @@ bool Store::exists(const Value& rows, int n) const
 void Store::writeMissing(std::span<const Value* const> table) const
 {
     for (const Value* v : table) {
-        if (exists(*v))
-            continue;
+        if (exists(*v)) continue;
         const QString path = pathOf(root_, *v);
         const QString name = QString::fromLatin1(v->name);
         if (v->kind == Kind::String)

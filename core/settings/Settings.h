@@ -26,10 +26,10 @@ struct Value {
     const char* key;
     const char* name;
     Kind kind;
-    int number;          // default of integers and booleans
-    const char* text;    // default of strings (UTF-8)
-    bool asText = false;       // an integer or boolean kept as its decimal text
-    bool savedAtClose = false; // a missing one is left missing when read
+    int number;                 // default of integers and booleans
+    const char* text;           // default of strings (UTF-8)
+    bool asText = false;        // an integer or boolean kept as its decimal text
+    bool savedAtClose = false;  // a missing one is left missing when read
 };
 
 // A value with its C++ type, so that a read gives the right type.
@@ -52,12 +52,27 @@ using IntegerRows = Rows<int>;
 using BooleanRows = Rows<bool>;
 using TextRows = Rows<QString>;
 
-constexpr Integer integer(const char* key, const char* name, int def) { return {{key, name, Kind::Integer, def, nullptr}}; }
-constexpr Boolean boolean(const char* key, const char* name, bool def) { return {{key, name, Kind::Bool, def ? 1 : 0, nullptr}}; }
+constexpr Integer integer(const char* key, const char* name, int def)
+{
+    return {{key, name, Kind::Integer, def, nullptr}};
+}
+constexpr Boolean boolean(const char* key, const char* name, bool def)
+{
+    return {{key, name, Kind::Bool, def ? 1 : 0, nullptr}};
+}
 constexpr Text text(const char* key, const char* name, const char* def) { return {{key, name, Kind::String, 0, def}}; }
-constexpr IntegerRows integerRows(const char* key, const char* prefix, int def) { return {{key, prefix, Kind::Integer, def, nullptr}}; }
-constexpr BooleanRows booleanRows(const char* key, const char* prefix, bool def) { return {{key, prefix, Kind::Bool, def ? 1 : 0, nullptr}}; }
-constexpr TextRows textRows(const char* key, const char* prefix, const char* def) { return {{key, prefix, Kind::String, 0, def}}; }
+constexpr IntegerRows integerRows(const char* key, const char* prefix, int def)
+{
+    return {{key, prefix, Kind::Integer, def, nullptr}};
+}
+constexpr BooleanRows booleanRows(const char* key, const char* prefix, bool def)
+{
+    return {{key, prefix, Kind::Bool, def ? 1 : 0, nullptr}};
+}
+constexpr TextRows textRows(const char* key, const char* prefix, const char* def)
+{
+    return {{key, prefix, Kind::String, 0, def}};
+}
 
 // The same, kept as text (sections of the "name=1" kind the window writes).
 template <class T>

@@ -4,7 +4,8 @@
 
 namespace texttools {
 
-std::vector<int> fullWidthBlankPositions(const std::string& text) {
+std::vector<int> fullWidthBlankPositions(const std::string& text)
+{
     std::vector<int> hits;
     for (size_t p = 0; p < text.size();) {
         const int length = cp932::charLength(text, p);
@@ -14,16 +15,18 @@ std::vector<int> fullWidthBlankPositions(const std::string& text) {
     return hits;
 }
 
-std::string fullWidthReplacement(int item) {
+std::string fullWidthReplacement(int item)
+{
     switch (item) {
-    case 0: return " ";
-    case 1: return "  ";
-    case 2: return "\\qquad ";
-    default: return "";
+        case 0: return " ";
+        case 1: return "  ";
+        case 2: return "\\qquad ";
+        default: return "";
     }
 }
 
-std::string replaceFullWidthBlanks(const std::string& text, const std::string& replacement, int* count) {
+std::string replaceFullWidthBlanks(const std::string& text, const std::string& replacement, int* count)
+{
     const std::vector<int> hits = fullWidthBlankPositions(text);
     std::string out;
     out.reserve(text.size());
@@ -38,7 +41,8 @@ std::string replaceFullWidthBlanks(const std::string& text, const std::string& r
     return out;
 }
 
-std::string replaceTabs(const std::string& text, int n, int* count) {
+std::string replaceTabs(const std::string& text, int n, int* count)
+{
     std::string out;
     int tabs = 0;
     for (char c : text) {
@@ -54,13 +58,15 @@ std::string replaceTabs(const std::string& text, int n, int* count) {
     return out;
 }
 
-int trimmedLength(const std::string& line) {
+int trimmedLength(const std::string& line)
+{
     size_t end = line.size();
     while (end > 0 && static_cast<unsigned char>(line[end - 1]) <= 32) --end;
     return static_cast<int>(end);
 }
 
-int digitCount(int n) {
+int digitCount(int n)
+{
     int digits = 1;
     while (n >= 10) {
         n /= 10;
@@ -69,7 +75,8 @@ int digitCount(int n) {
     return digits;
 }
 
-std::string lineNumberPrefix(int number, int width) {
+std::string lineNumberPrefix(int number, int width)
+{
     std::string digits = std::to_string(number);
     if (static_cast<int>(digits.size()) < width) digits.insert(0, static_cast<size_t>(width) - digits.size(), ' ');
     return digits + " ";

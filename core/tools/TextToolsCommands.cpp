@@ -18,7 +18,8 @@ namespace {
 template <class Ui>
 class ToolDialog : public QDialog {
 public:
-    ToolDialog(QWidget* owner, int helpContext) : QDialog(owner), context(helpContext) {
+    ToolDialog(QWidget* owner, int helpContext) : QDialog(owner), context(helpContext)
+    {
         ui.setupUi(this);
         QObject::connect(ui.buttons.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(context); });
     }
@@ -26,17 +27,20 @@ public:
     int context;
 };
 
-void resetUndo(TForm1& main) {
+void resetUndo(TForm1& main)
+{
     if (main.UndoManager) main.UndoManager->Reset();
 }
 
-void information(const QString& text, const char* caption) {
+void information(const QString& text, const char* caption)
+{
     ask::messageBox(text, QString::fromUtf8(caption), MB_OK | MB_ICONINFORMATION);
 }
 
 // Replaces each of the given ranges (ascending, in the text as it was) by
 // the same text through the insertion primitive.
-void replaceEach(TForm1& main, const std::vector<int>& starts, int length, const std::string& replacement) {
+void replaceEach(TForm1& main, const std::vector<int>& starts, int length, const std::string& replacement)
+{
     int shift = 0;
     for (int start : starts) {
         main.RichEdit->Select(start + shift, length);
@@ -48,21 +52,24 @@ void replaceEach(TForm1& main, const std::vector<int>& starts, int length, const
 // A whole-text rewrite that would pass the length limit is refused before
 // anything changes: the undo history is reset after these commands, so a
 // rewrite cut short half-way could not be taken back.
-bool refusedAtLimit(TForm1& main, long long growth, const QString& action, const char* caption) {
+bool refusedAtLimit(TForm1& main, long long growth, const QString& action, const char* caption)
+{
     if (editing::fitsWithin(main.RichEdit->GetTextLen(), 0, growth, main.RichEdit->MaxLength())) return false;
     ask::messageBox(editing::overLimitMessage(action, main.RichEdit->MaxLength()), QString::fromUtf8(caption),
                     MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 
-int helpOr(const TForm1& main, const char* item, int fallback) {
+int helpOr(const TForm1& main, const char* item, int fallback)
+{
     const int context = main.HelpContextOf(item);
     return context ? context : fallback;
 }
 
 }  // namespace
 
-void TForm1::MenuSearchZenSpaceClick() {
+void TForm1::MenuSearchZenSpaceClick()
+{
     if (Busy) return;
     ToolDialog<FormZenSpaceUi> form(this, helpOr(*this, "MenuEditZenSpace", 2080));
     if (ask::execModal(form) != mrOk) return;
@@ -75,7 +82,8 @@ void TForm1::MenuSearchZenSpaceClick() {
     resetUndo(*this);
 }
 
-void TForm1::MenuEditTabSpaceClick() {
+void TForm1::MenuEditTabSpaceClick()
+{
     if (Busy) return;
     ToolDialog<FormTabChangeUi> form(this, helpOr(*this, "MenuEditTabSpace", 2090));
     if (ask::execModal(form) != mrOk) return;
@@ -90,11 +98,13 @@ void TForm1::MenuEditTabSpaceClick() {
         return;
     replaceEach(*this, tabs, 1, std::string(static_cast<size_t>(n), ' '));
     RichEdit->SetSelStart(caret);
-    information(QString::number(tabs.size()) + QString::fromUtf8("個のタブを半角空白に置換しました。"), "タブ→空白変換");
+    information(QString::number(tabs.size()) + QString::fromUtf8("個のタブを半角空白に置換しました。"),
+                "タブ→空白変換");
     resetUndo(*this);
 }
 
-void TForm1::MenuEditEndSpaceCutClick() {
+void TForm1::MenuEditEndSpaceCutClick()
+{
     if (Busy || RichEdit->GetTextLen() == 0) return;
     ToolDialog<FormDelLineSpaceUi> form(this, helpOr(*this, "MenuEditEndSpaceCut", 2100));
     const int start = RichEdit->SelStart();
@@ -112,26 +122,24 @@ void TForm1::MenuEditEndSpaceCutClick() {
         RichEdit->SetSelText("");
     };
     switch (form.ui.RadioGroup1.ItemIndex()) {
-    case 0:
-        for (int line = 0; line < RichEdit->LineCount(); ++line) trimLine(line);
-        break;
-    case 1:
-        trimLine(RichEdit->LineFromChar(start));
-        break;
-    case 2: {
-        const int first = RichEdit->LineFromChar(start);
-        const int last = RichEdit->LineFromChar(start + length);
-        for (int line = first; line <= last; ++line) trimLine(line);
-        break;
-    }
-    default:
-        break;
+        case 0:
+            for (int line = 0; line < RichEdit->LineCount(); ++line) trimLine(line);
+            break;
+        case 1: trimLine(RichEdit->LineFromChar(start)); break;
+        case 2: {
+            const int first = RichEdit->LineFromChar(start);
+            const int last = RichEdit->LineFromChar(start + length);
+            for (int line = first; line <= last; ++line) trimLine(line);
+            break;
+        }
+        default: break;
     }
     RichEdit->SetSelStart(start);
     resetUndo(*this);
 }
 
-void TForm1::MenuEditLineNumClick() {
+void TForm1::MenuEditLineNumClick()
+{
     if (Busy || RichEdit->GetTextLen() == 0) return;
     const int start = RichEdit->SelStart();
     const int length = RichEdit->SelLength();

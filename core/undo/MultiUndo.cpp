@@ -151,10 +151,10 @@ void MultiUndo::Reset()
 void MultiUndo::OnKeyDown(int key)
 {
     switch (key) {
-    case VK_DELETE: lastKey = KeyDelete; break;
-    case VK_BACK: lastKey = KeyBack; break;
-    case VK_RETURN: lastKey = KeyEnter; break;
-    default: lastKey = KeyOther; break;
+        case VK_DELETE: lastKey = KeyDelete; break;
+        case VK_BACK: lastKey = KeyBack; break;
+        case VK_RETURN: lastKey = KeyEnter; break;
+        default: lastKey = KeyOther; break;
     }
 }
 
@@ -430,10 +430,9 @@ bool MultiUndo::replay(int k, bool undoing, std::pair<int, int>& range)
     const bool isInsertion = entry->mode == UndoQueue::ModeAdd;
     const bool removing = isInsertion == undoing;
     const size_t len = entry->text.size();
-    const bool fits = entry->start >= 0 &&
-                      (removing ? size_t(entry->start) + len <= prevText.size() &&
-                                      prevText.compare(size_t(entry->start), len, entry->text) == 0
-                                : size_t(entry->start) <= prevText.size());
+    const bool fits = entry->start >= 0 && (removing ? size_t(entry->start) + len <= prevText.size() &&
+                                                           prevText.compare(size_t(entry->start), len, entry->text) == 0
+                                                     : size_t(entry->start) <= prevText.size());
     if (!fits) {
         Reset();
         return false;

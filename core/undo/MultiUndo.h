@@ -38,7 +38,10 @@ struct UndoEditor {
     virtual long Revision() const { return -1; }
     virtual bool LastChange(long& base, int& start, int& tail) const { return false; }
     virtual int TextLength() const { return int(Text().size()); }
-    virtual std::string TextRange(int start, int end) const { return Text().substr(size_t(start), size_t(end - start)); }
+    virtual std::string TextRange(int start, int end) const
+    {
+        return Text().substr(size_t(start), size_t(end - start));
+    }
 };
 
 class MultiUndo {

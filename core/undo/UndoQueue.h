@@ -14,7 +14,7 @@ public:
     struct undoData {
         int mode = ModeAdd;
         int start = 0;
-        int end = 0;   // for a deletion: in the text before the deletion
+        int end = 0;  // for a deletion: in the text before the deletion
         std::string text;
     };
 
@@ -39,8 +39,8 @@ public:
     // Drops the redo range: the newest entry in effect becomes the newest one.
     void TruncateRedo() { top = current; }
 
-    int current = 0;   // newest entry in effect; 0 = none
-    int top = 0;       // newest recorded entry, the end of the redo range
+    int current = 0;  // newest entry in effect; 0 = none
+    int top = 0;      // newest recorded entry, the end of the redo range
     bool breakFlag = false;
 
 private:

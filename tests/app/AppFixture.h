@@ -1,5 +1,6 @@
 #pragma once
-// A fresh settings store per test, every message box answered from a script, and a helper to read back what the store holds.
+// A fresh settings store per test, every message box answered from a script, and a helper to read back what the store
+// holds.
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,13 +25,15 @@ inline const QString kRoot = "\\Software\\Kestrelwood\\Quillmark";
 
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(dir_.isValid());
         previousStore_ = qgetenv("QUILLMARK_SETTINGS");
         qputenv("QUILLMARK_SETTINGS", storeFile().toLocal8Bit());
         script_ = std::make_unique<testsupport::ScriptedAsk>();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         form.reset();
         script_.reset();
         qputenv("QUILLMARK_SETTINGS", previousStore_);
@@ -44,47 +47,55 @@ protected:
     QString storeFile() const { return dir_.filePath("settings.ini"); }
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
     // A small document on disk.
-    QString document(const QString& name, const QByteArray& text = "\\documentclass{jarticle}\r\n") const {
+    QString document(const QString& name, const QByteArray& text = "\\documentclass{jarticle}\r\n") const
+    {
         const QString path = dir_.filePath(name);
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) file.write(text);
         return path;
     }
 
-    TForm1& start() {
+    TForm1& start()
+    {
         form.reset();
         form = std::make_unique<TForm1>();
         return *form;
     }
     // The close as the window runs it: the query, then the close itself.
-    bool closeForm() {
+    bool closeForm()
+    {
         bool canClose = true;
         form->FormCloseQuery(canClose);
         if (canClose) form->Form1CloseClick();
         return canClose;
     }
 
-    bool exists(const QString& key, const QString& name) {
+    bool exists(const QString& key, const QString& name)
+    {
         TRegistry reg;
         reg.OpenKey(kRoot + key, true);
         return reg.ValueExists(name);
     }
-    int readInt(const QString& key, const QString& name) {
+    int readInt(const QString& key, const QString& name)
+    {
         TRegistry reg;
         reg.OpenKey(kRoot + key, true);
         return reg.ReadInteger(name);
     }
-    QString readString(const QString& key, const QString& name) {
+    QString readString(const QString& key, const QString& name)
+    {
         TRegistry reg;
         reg.OpenKey(kRoot + key, true);
         return reg.ReadString(name);
     }
-    void writeInt(const QString& key, const QString& name, int value) {
+    void writeInt(const QString& key, const QString& name, int value)
+    {
         TRegistry reg;
         reg.OpenKey(kRoot + key, true);
         reg.WriteInteger(name, value);
     }
-    void writeString(const QString& key, const QString& name, const QString& value) {
+    void writeString(const QString& key, const QString& name, const QString& value)
+    {
         TRegistry reg;
         reg.OpenKey(kRoot + key, true);
         reg.WriteString(name, value);

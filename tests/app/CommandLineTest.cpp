@@ -8,16 +8,16 @@
 
 using namespace apptest;
 
-TEST(JumpSwitch, OnlyDigitsAfterTheSwitchMakeALine) {
+TEST(JumpSwitch, OnlyDigitsAfterTheSwitchMakeALine)
+{
     struct Case {
         const char* parameter;
         int line;  // 0: no jump
     };
     const Case cases[] = {
-        {"/j3", 3},        {"/J12", 12},     {"/j007", 7},   {"/j0", 0},
-        {"/j", 0},         {"/J", 0},        {"/jobs/x.tex", 0}, {"/j-2", 0},
-        {"/j+2", 0},       {"/j 2", 0},      {"/j2x", 0},    {"/j99999999999", 0},
-        {"/k3", 0},        {"j3", 0},        {"", 0},        {"/j１２", 0},
+        {"/j3", 3},         {"/J12", 12}, {"/j007", 7}, {"/j0", 0},    {"/j", 0},   {"/J", 0},
+        {"/jobs/x.tex", 0}, {"/j-2", 0},  {"/j+2", 0},  {"/j 2", 0},   {"/j2x", 0}, {"/j99999999999", 0},
+        {"/k3", 0},         {"j3", 0},    {"", 0},      {"/j１２", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.parameter);
@@ -26,7 +26,8 @@ TEST(JumpSwitch, OnlyDigitsAfterTheSwitchMakeALine) {
     }
 }
 
-TEST(JumpSwitch, NeedsAFileAfterIt) {
+TEST(JumpSwitch, NeedsAFileAfterIt)
+{
     EXPECT_FALSE(cmdline::jumpLine({"/j3"}));
     EXPECT_FALSE(cmdline::jumpLine({}));
     EXPECT_EQ(cmdline::jumpLine({"/J3", "a.tex"}).value_or(0), 3);
@@ -34,7 +35,8 @@ TEST(JumpSwitch, NeedsAFileAfterIt) {
     EXPECT_FALSE(cmdline::jumpLine({"a.tex", "/j3"}));
 }
 
-TEST(DocumentPath, LeadingTildeIsTheHomeFolder) {
+TEST(DocumentPath, LeadingTildeIsTheHomeFolder)
+{
     EXPECT_EQ(cmdline::documentPath("~/doc/a.tex"), QDir::homePath() + "/doc/a.tex");
     EXPECT_EQ(cmdline::documentPath("~"), QDir::homePath());
     EXPECT_EQ(cmdline::documentPath("/tmp/a~1.tex"), "/tmp/a~1.tex");
@@ -42,18 +44,16 @@ TEST(DocumentPath, LeadingTildeIsTheHomeFolder) {
     EXPECT_EQ(cmdline::documentPath("/jobs/x.tex"), "/jobs/x.tex");
 }
 
-TEST(WindowClamp, KeepsTheWindowOnTheScreen) {
+TEST(WindowClamp, KeepsTheWindowOnTheScreen)
+{
     const QRect screen(0, 0, 1280, 800);
     struct Case {
         QRect wanted, placed;
     };
     const Case cases[] = {
-        {{10, 20, 875, 600}, {10, 20, 875, 600}},
-        {{1000, 20, 875, 600}, {405, 20, 875, 600}},
-        {{-300, -50, 875, 600}, {0, 0, 875, 600}},
-        {{0, 0, 3000, 2000}, {0, 0, 1280, 800}},
-        {{5000, 5000, 100, 100}, {1180, 700, 100, 100}},
-        {{10, 10, 0, -4}, {10, 10, 875, 600}},
+        {{10, 20, 875, 600}, {10, 20, 875, 600}},        {{1000, 20, 875, 600}, {405, 20, 875, 600}},
+        {{-300, -50, 875, 600}, {0, 0, 875, 600}},       {{0, 0, 3000, 2000}, {0, 0, 1280, 800}},
+        {{5000, 5000, 100, 100}, {1180, 700, 100, 100}}, {{10, 10, 0, -4}, {10, 10, 875, 600}},
     };
     for (const Case& c : cases) EXPECT_EQ(placement::clampToScreen(c.wanted, screen), c.placed);
     const QRect second(1280, 0, 1024, 768);
@@ -64,7 +64,8 @@ namespace {
 class LineJumpTest : public AppTest {};
 }  // namespace
 
-TEST_F(LineJumpTest, SelectsTheLineWithoutItsBreak) {
+TEST_F(LineJumpTest, SelectsTheLineWithoutItsBreak)
+{
     TForm1& f = start();
     f.RichEdit->SetText("first\r\nsecond\r\n\r\nlast");
     struct Case {
@@ -74,8 +75,8 @@ TEST_F(LineJumpTest, SelectsTheLineWithoutItsBreak) {
         std::string text;
     };
     const Case cases[] = {
-        {1, true, 0, "first"},  {2, true, 7, "second"}, {3, true, 15, ""},
-        {4, true, 17, "last"},  {5, false, 0, ""},      {0, false, 0, ""},
+        {1, true, 0, "first"}, {2, true, 7, "second"}, {3, true, 15, ""},
+        {4, true, 17, "last"}, {5, false, 0, ""},      {0, false, 0, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -91,7 +92,8 @@ TEST_F(LineJumpTest, SelectsTheLineWithoutItsBreak) {
     }
 }
 
-TEST_F(LineJumpTest, ParameterThatIsNoSwitchChangesNothing) {
+TEST_F(LineJumpTest, ParameterThatIsNoSwitchChangesNothing)
+{
     TForm1& f = start();
     f.RichEdit->SetText("ab\r\ncd\r\nef");
     f.RichEdit->Select(1, 0);
@@ -103,7 +105,8 @@ TEST_F(LineJumpTest, ParameterThatIsNoSwitchChangesNothing) {
     EXPECT_EQ(f.RichEdit->SelText(), "cd");
 }
 
-TEST_F(LineJumpTest, UnreadableDocumentStillCompletesTheShowStep) {
+TEST_F(LineJumpTest, UnreadableDocumentStillCompletesTheShowStep)
+{
     // Whatever the loader says about the missing file is answered with OK.
     script().allowUnscripted();
     TForm1& f = start();

@@ -12,7 +12,8 @@ const char* kTwoFiles = "Drag&Dropで２つ以上のファイルを開くこと�
 const char* kDiscard = "現在編集中の文書は保存されていません。\r\nこれを破棄して，Drag&Dropファイルを読み込みますか。";
 }  // namespace
 
-TEST_F(DropTest, TwoFilesAreRefusedAndTheDocumentUntouched) {
+TEST_F(DropTest, TwoFilesAreRefusedAndTheDocumentUntouched)
+{
     TForm1& f = start();
     f.RichEdit->SetText("keep");
     f.RichEdit->SetModified(true);
@@ -22,7 +23,8 @@ TEST_F(DropTest, TwoFilesAreRefusedAndTheDocumentUntouched) {
     EXPECT_TRUE(f.RichEdit->Modified());
 }
 
-TEST_F(DropTest, ModifiedDocumentIsReplacedOnlyAfterYes) {
+TEST_F(DropTest, ModifiedDocumentIsReplacedOnlyAfterYes)
+{
     TForm1& f = start();
     f.RichEdit->SetText("unsaved");
     f.RichEdit->SetModified(true);
@@ -32,7 +34,8 @@ TEST_F(DropTest, ModifiedDocumentIsReplacedOnlyAfterYes) {
     EXPECT_EQ(f.RichEdit->Text(), "unsaved");
 }
 
-TEST_F(DropTest, FilesDroppedOnTheEditorReachTheWindow) {
+TEST_F(DropTest, FilesDroppedOnTheEditorReachTheWindow)
+{
     TForm1& f = start();
     ASSERT_TRUE(f.RichEdit->OnDropFiles);
     script().expectMessage(QString::fromUtf8(kTwoFiles), "Drag&Drop", MB_OK | MB_ICONERROR, IDOK);

@@ -20,7 +20,8 @@ const QString kQuitCaption = QString::fromUtf8("Quillmarkの終了");
 QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 }  // namespace
 
-TEST_F(LifecycleTest, CloseWritesWhatTheNextStartReadsBack) {
+TEST_F(LifecycleTest, CloseWritesWhatTheNextStartReadsBack)
+{
     TForm1& f = start();
     f.MenuViewMathClick();
     f.MenuViewStatusBarClick();
@@ -74,7 +75,8 @@ TEST_F(LifecycleTest, CloseWritesWhatTheNextStartReadsBack) {
     EXPECT_EQ(g.RecentFile[4], "/a/five.tex");
 }
 
-TEST_F(LifecycleTest, ShowPlacesTheWindowAndTheNextInstanceSixteenPixelsFurther) {
+TEST_F(LifecycleTest, ShowPlacesTheWindowAndTheNextInstanceSixteenPixelsFurther)
+{
     writeInt("", "WindowTop", 40);
     writeInt("", "WindowLeft", 50);
     writeInt("", "WindowWidth", 700);
@@ -93,7 +95,8 @@ TEST_F(LifecycleTest, ShowPlacesTheWindowAndTheNextInstanceSixteenPixelsFurther)
     EXPECT_EQ(second->pos(), QPoint(66, 56));
 }
 
-TEST_F(LifecycleTest, StoredPlacementOffTheScreenIsBroughtBack) {
+TEST_F(LifecycleTest, StoredPlacementOffTheScreenIsBroughtBack)
+{
     const QRect area = screenArea();
     writeInt("", "WindowTop", area.bottom() + 3000);
     writeInt("", "WindowLeft", -5000);
@@ -106,7 +109,8 @@ TEST_F(LifecycleTest, StoredPlacementOffTheScreenIsBroughtBack) {
     EXPECT_EQ(placed.height(), 300);
 }
 
-TEST_F(LifecycleTest, MaximisedSessionKeepsTheNormalGeometry) {
+TEST_F(LifecycleTest, MaximisedSessionKeepsTheNormalGeometry)
+{
     writeInt("", "WindowState", 2);
     writeInt("", "WindowTop", 30);
     writeInt("", "WindowLeft", 20);
@@ -123,7 +127,8 @@ TEST_F(LifecycleTest, MaximisedSessionKeepsTheNormalGeometry) {
     EXPECT_EQ(readInt("", "WindowLeft"), 20);
 }
 
-TEST_F(LifecycleTest, ModifiedDocumentAsksBeforeClosing) {
+TEST_F(LifecycleTest, ModifiedDocumentAsksBeforeClosing)
+{
     struct Case {
         int answer;
         bool closes;
@@ -148,7 +153,8 @@ TEST_F(LifecycleTest, ModifiedDocumentAsksBeforeClosing) {
     }
 }
 
-TEST_F(LifecycleTest, ClosingTheWindowRunsQueryAndClose) {
+TEST_F(LifecycleTest, ClosingTheWindowRunsQueryAndClose)
+{
     TForm1& f = start();
     f.show();
     QCoreApplication::processEvents();
@@ -163,11 +169,13 @@ TEST_F(LifecycleTest, ClosingTheWindowRunsQueryAndClose) {
     EXPECT_EQ(f.UndoManager, nullptr);
 }
 
-TEST_F(LifecycleTest, ResidentFormsComeUpInTheirOrder) {
+TEST_F(LifecycleTest, ResidentFormsComeUpInTheirOrder)
+{
     TForm1& f = start();
     // Only this test's factories count: drop those the subsystems registered
     // while the window was built (the next window registers them again).
-    for (int order = static_cast<int>(ResidentForm::EditDialog); order <= static_cast<int>(ResidentForm::TMoji); ++order)
+    for (int order = static_cast<int>(ResidentForm::EditDialog); order <= static_cast<int>(ResidentForm::TMoji);
+         ++order)
         registerResidentForm(static_cast<ResidentForm>(order), {});
     std::vector<int> created;
     registerResidentForm(ResidentForm::Kakko, [&](TForm1& main) {
@@ -185,7 +193,8 @@ TEST_F(LifecycleTest, ResidentFormsComeUpInTheirOrder) {
 // The window's children go down after its own destructor has run, when the
 // object is no longer a main window; an event reaching the editor then must
 // find no filter or handler of the window still reading its members.
-TEST_F(LifecycleTest, NothingOfTheWindowIsReachedOnceItsDestructionHasBegun) {
+TEST_F(LifecycleTest, NothingOfTheWindowIsReachedOnceItsDestructionHasBegun)
+{
     TForm1& f = start();
     f.Busy = true;  // the input filter reads this on every event
     QPointer<QPlainTextEdit> editor = f.RichEdit;

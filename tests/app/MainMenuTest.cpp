@@ -19,7 +19,8 @@ using namespace apptest;
 namespace {
 class MainMenuTest : public AppTest {};
 
-QStringList captionsOf(const QList<QAction*>& actions) {
+QStringList captionsOf(const QList<QAction*>& actions)
+{
     QStringList captions;
     for (QAction* a : actions)
         if (!a->isSeparator()) captions << a->text();
@@ -27,17 +28,18 @@ QStringList captionsOf(const QList<QAction*>& actions) {
 }
 }  // namespace
 
-TEST_F(MainMenuTest, MenuBarHasTheElevenMenusInOrder) {
+TEST_F(MainMenuTest, MenuBarHasTheElevenMenusInOrder)
+{
     TForm1& f = start();
     const QStringList expected = {
-        "ファイル(&F)", "編集(&E)", "検索(&S)", "表示(&V)", "TeX挿入(&I)", "TeX書式(&T)",
-        "TeX数式(&M)", "TeXプリアンブル(&P)", "TeX処理(&X)", "設定(&O)", "ヘルプ(&H)",
+        "ファイル(&F)",        "編集(&E)",    "検索(&S)", "表示(&V)",   "TeX挿入(&I)", "TeX書式(&T)", "TeX数式(&M)",
+        "TeXプリアンブル(&P)", "TeX処理(&X)", "設定(&O)", "ヘルプ(&H)",
     };
     EXPECT_EQ(captionsOf(f.menuBar()->actions()), expected);
     EXPECT_EQ(f.windowTitle(), "Quillmark");
     EXPECT_EQ(captionsOf(f.MenuView->actions()),
-              QStringList({"標準ツールバー(&H)", "TeXツールバー(&T)", "TeX数式ツールバー(&M)",
-                           "Document Explorer(&D)", "ステータスバー(&S)"}));
+              QStringList({"標準ツールバー(&H)", "TeXツールバー(&T)", "TeX数式ツールバー(&M)", "Document Explorer(&D)",
+                           "ステータスバー(&S)"}));
     EXPECT_EQ(captionsOf(f.MenuHelp->actions()),
               QStringList({"目次(&C)", "キーワード検索(&K)", "Quillmarkのホームページ(&H)", "バージョン情報(&A)..."}));
     EXPECT_EQ(f.Item("MenuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
@@ -46,13 +48,14 @@ TEST_F(MainMenuTest, MenuBarHasTheElevenMenusInOrder) {
     EXPECT_EQ(f.MenuFileQuit->text(), "Quillmarkの終了(&X)");
 }
 
-TEST_F(MainMenuTest, ItemsAreFoundByNameAndRunBehindTheBoundary) {
+TEST_F(MainMenuTest, ItemsAreFoundByNameAndRunBehindTheBoundary)
+{
     TForm1& f = start();
     int runs = 0;
-    QAction* item = f.AddItem(f.MenuOption, "MenuOptionProbe", "probe", [&] { ++runs; }, {}, 1234);
-    QAction* first = f.InsertItem(f.MenuOption, item, "MenuOptionFirst", "first", [] {
-        throw ERegistryException("value of the wrong type");
-    });
+    QAction* item = f.AddItem(
+        f.MenuOption, "MenuOptionProbe", "probe", [&] { ++runs; }, {}, 1234);
+    QAction* first = f.InsertItem(f.MenuOption, item, "MenuOptionFirst", "first",
+                                  [] { throw ERegistryException("value of the wrong type"); });
     EXPECT_EQ(f.Item("MenuOptionProbe"), item);
     EXPECT_EQ(item->objectName(), "MenuOptionProbe");
     EXPECT_EQ(f.HelpContextOf("MenuOptionProbe"), 1234);
@@ -70,7 +73,8 @@ TEST_F(MainMenuTest, ItemsAreFoundByNameAndRunBehindTheBoundary) {
     EXPECT_EQ(script().pending(), 0);
 }
 
-TEST_F(MainMenuTest, AnyExceptionStopsAtTheBoundaryAndTheWindowGoesOn) {
+TEST_F(MainMenuTest, AnyExceptionStopsAtTheBoundaryAndTheWindowGoesOn)
+{
     TForm1& f = start();
     QAction* odd = f.AddItem(f.MenuOption, "MenuOptionOdd", "odd", [] { throw 42; });
     // Busy work that fails leaves the window free, not stuck busy.
@@ -92,10 +96,12 @@ TEST_F(MainMenuTest, AnyExceptionStopsAtTheBoundaryAndTheWindowGoesOn) {
     EXPECT_EQ(f.RichEdit->SelLength(), 3);
 }
 
-TEST_F(MainMenuTest, ToolButtonsAreItemsWithHints) {
+TEST_F(MainMenuTest, ToolButtonsAreItemsWithHints)
+{
     TForm1& f = start();
     bool pressed = false;
-    QAction* button = f.AddToolButton(f.ToolBarFile, "sbProbe", "探す", "", [&] { pressed = true; }, true);
+    QAction* button = f.AddToolButton(
+        f.ToolBarFile, "sbProbe", "探す", "", [&] { pressed = true; }, true);
     EXPECT_EQ(f.Item("sbProbe"), button);
     EXPECT_TRUE(button->isCheckable());
     EXPECT_TRUE(f.ToolBarFile->actions().contains(button));
@@ -107,7 +113,8 @@ TEST_F(MainMenuTest, ToolButtonsAreItemsWithHints) {
     EXPECT_EQ(f.StatusPanelText(3), "探す");
 }
 
-TEST_F(MainMenuTest, ViewTogglesFollowTheirPartsAndKeepTheBarsInOrder) {
+TEST_F(MainMenuTest, ViewTogglesFollowTheirPartsAndKeepTheBarsInOrder)
+{
     TForm1& f = start();
     f.show();
     QCoreApplication::processEvents();
@@ -137,7 +144,8 @@ TEST_F(MainMenuTest, ViewTogglesFollowTheirPartsAndKeepTheBarsInOrder) {
     EXPECT_TRUE(f.PanelDocumentExplorer->isHidden());
 }
 
-TEST_F(MainMenuTest, HelpCommandsOpenTheirPages) {
+TEST_F(MainMenuTest, HelpCommandsOpenTheirPages)
+{
     TForm1& f = start();
     help::setSilent(true);
     // The editor's context menu offers the help page, last.

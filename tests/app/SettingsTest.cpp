@@ -25,34 +25,67 @@ struct ExpectedString {
     const char* value;
 };
 const ExpectedInt kInts[] = {
-    {"", "ZuSmall", 0},     {"", "DirOnOff", 0},      {"", "Backup", 0},        {"", "FontSize", 12},
-    {"", "FontColor", 0},   {"", "BackColor", 0xFFFFFF}, {"", "adAutoDelete", 0}, {"", "adDVI", 0},
-    {"", "adLOG", 1},       {"", "adAUX", 1},         {"", "adTOC", 1},         {"", "adLOF", 1},
-    {"", "adLOT", 1},       {"", "adIDX", 1},         {"", "adIND", 1},         {"", "adILG", 1},
-    {"", "adBBL", 1},       {"", "adBLG", 1},         {"", "WindowState", 0},   {"", "Tab", 24},
-    {"", "TabSpace", 1},    {"", "TabSpaceNo", 4},    {"", "ColMaxSize", 256},  {"", "ColAutoOn", 1},
-    {"", "ColAutoOff", 1},  {"", "JPaper", 0},        {"", "DefOption", 0},     {"", "AutoIndent", 1},
-    {"", "AutoCommand", 1}, {"", "AutoColor", 1},     {"", "WindowTop", 0},     {"", "WindowLeft", 0},
-    {"", "WindowWidth", 875}, {"", "WindowHeight", 600}, {"\\TeXSetting", "DviDde", 0},
+    {"", "ZuSmall", 0},
+    {"", "DirOnOff", 0},
+    {"", "Backup", 0},
+    {"", "FontSize", 12},
+    {"", "FontColor", 0},
+    {"", "BackColor", 0xFFFFFF},
+    {"", "adAutoDelete", 0},
+    {"", "adDVI", 0},
+    {"", "adLOG", 1},
+    {"", "adAUX", 1},
+    {"", "adTOC", 1},
+    {"", "adLOF", 1},
+    {"", "adLOT", 1},
+    {"", "adIDX", 1},
+    {"", "adIND", 1},
+    {"", "adILG", 1},
+    {"", "adBBL", 1},
+    {"", "adBLG", 1},
+    {"", "WindowState", 0},
+    {"", "Tab", 24},
+    {"", "TabSpace", 1},
+    {"", "TabSpaceNo", 4},
+    {"", "ColMaxSize", 256},
+    {"", "ColAutoOn", 1},
+    {"", "ColAutoOff", 1},
+    {"", "JPaper", 0},
+    {"", "DefOption", 0},
+    {"", "AutoIndent", 1},
+    {"", "AutoCommand", 1},
+    {"", "AutoColor", 1},
+    {"", "WindowTop", 0},
+    {"", "WindowLeft", 0},
+    {"", "WindowWidth", 875},
+    {"", "WindowHeight", 600},
+    {"\\TeXSetting", "DviDde", 0},
     {"\\TeXSetting", "HowTex", 2},
 };
 const ExpectedString kStrings[] = {
-    {"", "FontName", "ＭＳ ゴシック"}, {"", "CurrentDir", ""},
-    {"\\Recent", "RecentFile1", ""}, {"\\Recent", "RecentFile5", ""},
-    {"\\UserDefine", "Title1", "Not Defined"}, {"\\UserDefine", "Define1", ""},
-    {"\\UserDefine", "Title48", "Not Defined"}, {"\\UserDefine", "Define48", ""},
-    {"\\UserPackage", "Package", ""}, {"\\MathSoeji", "Up", "\\infty"}, {"\\MathSoeji", "Down", "-\\infty"},
+    {"", "FontName", "ＭＳ ゴシック"},
+    {"", "CurrentDir", ""},
+    {"\\Recent", "RecentFile1", ""},
+    {"\\Recent", "RecentFile5", ""},
+    {"\\UserDefine", "Title1", "Not Defined"},
+    {"\\UserDefine", "Define1", ""},
+    {"\\UserDefine", "Title48", "Not Defined"},
+    {"\\UserDefine", "Define48", ""},
+    {"\\UserPackage", "Package", ""},
+    {"\\MathSoeji", "Up", "\\infty"},
+    {"\\MathSoeji", "Down", "-\\infty"},
 };
 const char* const kTeXStrings[] = {
-    "TeXFile",  "TeXOption",  "DviFile",       "DviOption",       "MendexFile",   "MendexOption",
-    "BibTeXFile", "BibTeXOption", "DvipsFile", "DvipsOption",     "DvipdfFile",   "DvipdfOption",
+    "TeXFile",       "TeXOption",       "DviFile",      "DviOption",      "MendexFile", "MendexOption",
+    "BibTeXFile",    "BibTeXOption",    "DvipsFile",    "DvipsOption",    "DvipdfFile", "DvipdfOption",
     "PDFReaderFile", "PDFReaderOption", "PSViewerFile", "PSViewerOption",
 };
 
 class SettingsTest : public AppTest {};
 }  // namespace
 
-TEST_F(SettingsTest, FirstStartWritesEveryDefault) {
+TEST_F(SettingsTest, FirstStartWritesEveryDefault)
+{
     TForm1& f = start();
     for (const ExpectedInt& e : kInts) {
         SCOPED_TRACE(e.name);
@@ -86,7 +119,8 @@ TEST_F(SettingsTest, FirstStartWritesEveryDefault) {
     EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8("ＭＳ ゴシック"))).family(), "IPAexGothic");
 }
 
-TEST_F(SettingsTest, ExistingValuesAreKept) {
+TEST_F(SettingsTest, ExistingValuesAreKept)
+{
     writeInt("", "FontSize", 20);
     writeInt("", "TabSpaceNo", 8);
     writeInt("", "AutoColor", 0);
@@ -109,7 +143,8 @@ TEST_F(SettingsTest, ExistingValuesAreKept) {
     EXPECT_EQ(f.RecentFile[1], "/tmp/b.tex");
 }
 
-TEST_F(SettingsTest, ExistingUserDefineTitleKeepsItsDefinitionUntouched) {
+TEST_F(SettingsTest, ExistingUserDefineTitleKeepsItsDefinitionUntouched)
+{
     writeString("\\UserDefine", "Title5", "Mine");
     writeString("\\UserDefine", "Title7", "Other");
     writeString("\\UserDefine", "Define7", "\\textbf{}");
@@ -121,7 +156,8 @@ TEST_F(SettingsTest, ExistingUserDefineTitleKeepsItsDefinitionUntouched) {
     EXPECT_EQ(readString("\\UserDefine", "Define6"), "");
 }
 
-TEST_F(SettingsTest, ViewSectionFallsBackOnTextThatIsNoNumber) {
+TEST_F(SettingsTest, ViewSectionFallsBackOnTextThatIsNoNumber)
+{
     {
         TRegIniFile ini(kRoot);
         ini.WriteString("View", "DocuExpWidth", "wide");
@@ -137,7 +173,8 @@ TEST_F(SettingsTest, ViewSectionFallsBackOnTextThatIsNoNumber) {
     EXPECT_EQ(start().DocuExpWidth(), 30);
 }
 
-TEST_F(SettingsTest, WrongTypedValuesAreRepairedAndTheStartGoesOn) {
+TEST_F(SettingsTest, WrongTypedValuesAreRepairedAndTheStartGoesOn)
+{
     writeString("", "TabSpace", "many");
     writeString("", "FontSize", "big");
     writeInt("", "FontName", 3);
@@ -152,7 +189,8 @@ TEST_F(SettingsTest, WrongTypedValuesAreRepairedAndTheStartGoesOn) {
     EXPECT_FALSE(f.StartingUp);
 }
 
-TEST_F(SettingsTest, CorruptStoreIsKeptAsideAndTheUserTold) {
+TEST_F(SettingsTest, CorruptStoreIsKeptAsideAndTheUserTold)
+{
     {
         QFile file(storeFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -163,12 +201,13 @@ TEST_F(SettingsTest, CorruptStoreIsKeptAsideAndTheUserTold) {
     EXPECT_EQ(script().pending(), 0);
     EXPECT_EQ(f.TabSpaceNo, 4);
     EXPECT_EQ(readInt("", "Tab"), 24);
-    const QStringList aside = QDir(QFileInfo(storeFile()).absolutePath())
-                                  .entryList({"settings.ini.corrupt*"}, QDir::Files);
+    const QStringList aside =
+        QDir(QFileInfo(storeFile()).absolutePath()).entryList({"settings.ini.corrupt*"}, QDir::Files);
     EXPECT_EQ(aside.size(), 1);
 }
 
-TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsStillReadAndTheUserToldOnce) {
+TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsStillReadAndTheUserToldOnce)
+{
     writeInt("", "TabSpaceNo", 8);
     writeString("\\Recent", "RecentFile1", "/tmp/a.tex");
     const QByteArray before = [&] {
@@ -200,7 +239,8 @@ TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsStillReadAndTheUserToldOnce) {
     QDir(storeFile() + ".lock").removeRecursively();
 }
 
-TEST_F(SettingsTest, AReadOnlyStoreKeepsItsContentsAndItsMode) {
+TEST_F(SettingsTest, AReadOnlyStoreKeepsItsContentsAndItsMode)
+{
     writeInt("", "TabSpaceNo", 8);
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     ASSERT_TRUE(QFile::setPermissions(storeFile(), readOnly));
@@ -217,15 +257,15 @@ TEST_F(SettingsTest, AReadOnlyStoreKeepsItsContentsAndItsMode) {
     QFile::setPermissions(storeFile(), readOnly | QFile::WriteOwner);
 }
 
-TEST_F(SettingsTest, AFirstStartOnALargeStoreWritesItsDefaultsAtOnce) {
+TEST_F(SettingsTest, AFirstStartOnALargeStoreWritesItsDefaultsAtOnce)
+{
     // Another program's many values make every write of the store costly; a
     // first start must not pay that once per missing default.
     {
         settings::Batch batch;
         TRegistry reg;
         reg.OpenKey("\\Software\\Other", true);
-        for (int i = 0; i < 60000; ++i)
-            reg.WriteString("Value" + QString::number(i), QString(50, QChar('x')));
+        for (int i = 0; i < 60000; ++i) reg.WriteString("Value" + QString::number(i), QString(50, QChar('x')));
     }
     ASSERT_GT(QFileInfo(storeFile()).size(), 3'000'000);
     QElapsedTimer timer;

@@ -22,7 +22,8 @@ namespace {
 // Whether Qt would offer the action's window shortcut in this window: it is
 // shown by a widget of the window, or sits in a menu that is itself reachable
 // from one (a pop-up that hangs nowhere never fires its keys).
-bool reachesWindow(QAction* action, QWidget* window, QSet<QAction*>& seen) {
+bool reachesWindow(QAction* action, QWidget* window, QSet<QAction*>& seen)
+{
     if (seen.contains(action)) return false;
     seen.insert(action);
     for (QObject* object : action->associatedObjects()) {
@@ -40,7 +41,8 @@ bool reachesWindow(QAction* action, QWidget* window, QSet<QAction*>& seen) {
 // Every action the window can reach: menu bar and its sub-menus, tool bars
 // and their drop-downs, actions added to any widget of the window, and the
 // pop-up menus it owns.
-QList<QAction*> allActions(QWidget* window) {
+QList<QAction*> allActions(QWidget* window)
+{
     QList<QAction*> found;
     QSet<QAction*> known;
     std::function<void(QAction*)> visit = [&](QAction* a) {
@@ -57,15 +59,14 @@ QList<QAction*> allActions(QWidget* window) {
     return found;
 }
 
-QString describe(QAction* a) {
-    return (a->objectName().isEmpty() ? a->text() : a->objectName());
-}
+QString describe(QAction* a) { return (a->objectName().isEmpty() ? a->text() : a->objectName()); }
 
 class ShortcutsTest : public AppTest {};
 
 }  // namespace
 
-TEST_F(ShortcutsTest, NoTwoEnabledActionsShareAKeyInOneContext) {
+TEST_F(ShortcutsTest, NoTwoEnabledActionsShareAKeyInOneContext)
+{
     TForm1& f = start();
     f.show();
     QCoreApplication::processEvents();
@@ -77,17 +78,17 @@ TEST_F(ShortcutsTest, NoTwoEnabledActionsShareAKeyInOneContext) {
         if (!a->isEnabled() || a->shortcuts().isEmpty()) continue;
         QString context;
         switch (a->shortcutContext()) {
-        case Qt::ApplicationShortcut:
-        case Qt::WindowShortcut: {
-            QSet<QAction*> seen;
-            if (!reachesWindow(a, &f, seen)) continue;
-            context = "window";
-            break;
-        }
-        default:
-            for (QObject* o : a->associatedObjects())
-                context += QString::number(reinterpret_cast<quintptr>(o), 16) + ";";
-            break;
+            case Qt::ApplicationShortcut:
+            case Qt::WindowShortcut: {
+                QSet<QAction*> seen;
+                if (!reachesWindow(a, &f, seen)) continue;
+                context = "window";
+                break;
+            }
+            default:
+                for (QObject* o : a->associatedObjects())
+                    context += QString::number(reinterpret_cast<quintptr>(o), 16) + ";";
+                break;
         }
         ++withKeys;
         for (const QKeySequence& key : a->shortcuts())
@@ -97,11 +98,11 @@ TEST_F(ShortcutsTest, NoTwoEnabledActionsShareAKeyInOneContext) {
 
     for (const auto& [context, byKey] : keys)
         for (const auto& [key, names] : byKey)
-            EXPECT_EQ(names.size(), 1) << key.toStdString() << " is shared by "
-                                       << names.join(", ").toStdString();
+            EXPECT_EQ(names.size(), 1) << key.toStdString() << " is shared by " << names.join(", ").toStdString();
 }
 
-TEST_F(ShortcutsTest, CtrlPReachesTheBreakItemAndPrintHasNoKey) {
+TEST_F(ShortcutsTest, CtrlPReachesTheBreakItemAndPrintHasNoKey)
+{
     TForm1& f = start();
     f.show();
     QApplication::setActiveWindow(&f);

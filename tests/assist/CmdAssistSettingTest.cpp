@@ -182,7 +182,7 @@ TEST_F(SettingTest, ChangeAndDelete)
         d.BtnDelClick();
         EXPECT_EQ(d.ListBox1->count(), 0);
         EXPECT_EQ(row(d), -1);
-        d.BtnDelClick();     // an empty list: nothing asked
+        d.BtnDelClick();  // an empty list: nothing asked
         d.BtnChangeClick();
         return int(mrCancel);
     });
@@ -228,8 +228,9 @@ TEST_F(SettingTest, BadFilesLeaveTheListAsItWas)
         const QStringList before = {"\\keep", "\\me"};
         d.SetCommands(before);
         script().onFile(ask::FileAnswer{true, missing, 1});
-        script().expectMessage(missing + QString::fromUtf8("\r\nこのファイルが存在しませんので、読み込みできませんでした。"),
-                               QString::fromUtf8("コマンド入力支援"), MB_ICONERROR, IDOK);
+        script().expectMessage(
+            missing + QString::fromUtf8("\r\nこのファイルが存在しませんので、読み込みできませんでした。"),
+            QString::fromUtf8("コマンド入力支援"), MB_ICONERROR, IDOK);
         d.BtnLoad->click();
         for (const QString& path : {binary, big}) {
             script().onFile(ask::FileAnswer{true, path, 1});

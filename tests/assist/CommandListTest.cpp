@@ -35,15 +35,12 @@ TEST(CommandList, FindStringIsACaseBlindPrefixSearchThatWraps)
         int found;
     };
     const Row rows[] = {
-        {-1, "\\al", 0},   // from the first item, case ignored
-        {-1, "\\AL", 0},
-        {0, "\\al", 1},    // start 0 begins at item 1
-        {1, "\\al", 0},    // ... and wraps to the items before the start
-        {2, "\\b", 3},
-        {4, "\\b", 2},     // start at the last item wraps to the first
-        {-1, "\\gamma", -1},
-        {-1, "\\alphabet", -1},  // longer than every item
-        {99, "\\al", 0},   // a start past the list searches from the top
+        {-1, "\\al", 0},                              // from the first item, case ignored
+        {-1, "\\AL", 0},     {0, "\\al", 1},          // start 0 begins at item 1
+        {1, "\\al", 0},                               // ... and wraps to the items before the start
+        {2, "\\b", 3},       {4, "\\b", 2},           // start at the last item wraps to the first
+        {-1, "\\gamma", -1}, {-1, "\\alphabet", -1},  // longer than every item
+        {99, "\\al", 0},                              // a start past the list searches from the top
         {-1, "", 0},
     };
     for (const Row& r : rows)
@@ -60,9 +57,9 @@ TEST(CommandList, PrefixSearchKeepsTheLongestLeadingPartFound)
     EXPECT_EQ(prefixSearch(items, "\\sec", 3), 2);  // "\se" only
     EXPECT_EQ(prefixSearch(items, "\\sec", 2), 1);  // "\s" only
     EXPECT_EQ(prefixSearch(items, "\\sex", 4), 2);  // "\sex" misses, "\se" found
-    EXPECT_EQ(prefixSearch(items, "\\", 0), -1);     // nothing tried
+    EXPECT_EQ(prefixSearch(items, "\\", 0), -1);    // nothing tried
     EXPECT_EQ(prefixSearch(items, "x", 1), -1);
-    EXPECT_EQ(prefixSearch(items, "\\s", 99), 1);    // the limit is the text at most
+    EXPECT_EQ(prefixSearch(items, "\\s", 99), 1);  // the limit is the text at most
 }
 
 TEST(CommandList, LearningMovesAPickUpToTheFirstMatch)

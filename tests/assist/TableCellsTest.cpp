@@ -27,10 +27,10 @@ TEST(TableCells, FindsSeparatorsAndRowEnds)
         {"\\& x & y", 6, 6},
         {"\\&\\&", 0, 0},
         {"a \\\\", 0, 3},
-        {kHyo + "&", 3, 3},          // the trail byte is no backslash
-        {kSo + "\\ x", 0, 0},        // nor the first half of a row end
+        {kHyo + "&", 3, 3},    // the trail byte is no backslash
+        {kSo + "\\ x", 0, 0},  // nor the first half of a row end
         {kSo + "\\\\", 0, 3},
-        {kWideAmp + " x", 0, 0},     // a full-width ampersand separates nothing
+        {kWideAmp + " x", 0, 0},  // a full-width ampersand separates nothing
         {kNichi + kHon + " & a", 6, 6},
     };
     for (const Row& r : rows) {
@@ -53,7 +53,7 @@ TEST(TableCells, NextCellSelectsTheTrimmedTextOfTheFollowingCell)
         {three, 0, true, true, 5, 2},
         {three, 5, true, true, 10, 2},
         {three, 10, true, false, 0, 0},
-        {three, 4, true, true, 10, 2},    // just after it
+        {three, 4, true, true, 10, 2},       // just after it
         {"a &   & b", 0, true, true, 3, 0},  // blank cell: caret after the separator
         {"x\\&y & z & w", 0, true, true, 7, 1},
         {"a & b " + kNichi + "  ", 0, true, true, 4, 4},  // last cell ends at a wide character
@@ -85,13 +85,9 @@ TEST(TableCells, BlanksReachTheNextTabStop)
         int caret, width, blanks;
     };
     const Row rows[] = {
-        {"", 0, 4, 4},
-        {"abcde", 5, 4, 3},
-        {"abcdefgh", 8, 4, 4},
-        {"x\r\nabc", 6, 4, 1},
-        {kNichi + "a", 3, 4, 1},  // a wide character counts two
-        {"abc", 3, 0, 0},
-        {"abc", -5, 4, 4},
+        {"", 0, 4, 4},         {"abcde", 5, 4, 3},      {"abcdefgh", 8, 4, 4},
+        {"x\r\nabc", 6, 4, 1}, {kNichi + "a", 3, 4, 1},  // a wide character counts two
+        {"abc", 3, 0, 0},      {"abc", -5, 4, 4},
     };
     for (const Row& r : rows)
         EXPECT_EQ(tablecells::BlanksToTabStop(r.text, r.caret, r.width), r.blanks) << r.text << " @" << r.caret;

@@ -40,7 +40,10 @@ std::string lines(std::initializer_list<const char*> ls)
 // replaces the selection, every insert leaves the caret after its text.
 class FakeEditor : public userdef::RunTarget {
 public:
-    FakeEditor(std::string text, int selStart, int selLength) : text_(std::move(text)), caret_(selStart), sel_(selLength) {}
+    FakeEditor(std::string text, int selStart, int selLength)
+        : text_(std::move(text)), caret_(selStart), sel_(selLength)
+    {
+    }
     void insert(const std::string& bytes) override
     {
         text_.replace(size_t(caret_), size_t(sel_), bytes);
@@ -104,13 +107,13 @@ TEST(UserDefineRun, DefinitionsInExactBytesAndCaretOut)
          "a\\begin{itemize}\r\n\\item \r\n\\end{itemize}|b"},
         {"plain, nothing selected", lines({"x", "y"}), "ab|", "abx\r\ny|"},
         {"empty definition leaves the selection", "", "a[xy]b", "a|xyb"},
-        {"directive lines joined", lines({"\\begin{itemize}", "\\QmComReturn", "\\item ", "\\QmComReturn", "\\end{itemize}"}),
-         "|", "\\begin{itemize}\r\n\\item \r\n\\end{itemize}|"},
+        {"directive lines joined",
+         lines({"\\begin{itemize}", "\\QmComReturn", "\\item ", "\\QmComReturn", "\\end{itemize}"}), "|",
+         "\\begin{itemize}\r\n\\item \r\n\\end{itemize}|"},
         {"directives without returns run together", lines({"\\QmComNothing", "a", "b"}), "|", "ab|"},
         {"wrap with a selection", kWrap, "a[" + word + "]b", "a\\fbox{" + word + "}|b"},
         {"wrap without a selection", kWrap, "a|b", "a\\fbox{|}b"},
-        {"two blocks with a selection",
-         kWrap + "\r\n" + kWrap, "[s]", "\\fbox{s}\\fbox{s}|"},
+        {"two blocks with a selection", kWrap + "\r\n" + kWrap, "[s]", "\\fbox{s}\\fbox{s}|"},
         {"if without else still inserts", lines({"\\QmComIfSelected", "x", "y"}), "|", "xy|"},
         {"back cursor 0 keeps the caret", lines({"ab", "\\QmComBackCursor{0}"}), "|", "ab|"},
         {"back cursor equal to the caret keeps it", lines({"ab", "\\QmComBackCursor{2}"}), "|", "ab|"},
@@ -296,8 +299,9 @@ struct UserCommandWindow : ::testing::Test {
 
 TEST_F(UserCommandWindow, DefinedInTheDialogRunByItsKeyAndUndoneStepByStep)
 {
-    const QString def = QString::fromUtf8("\\QmComIfSelected\n\\textbf{\n\\QmComInsertSelected\n}\n"
-                                          "\\QmComElseSelected\n\\textbf{}\n\\QmComBackCursor{1}\n\\QmComElseSelectedEnd");
+    const QString def = QString::fromUtf8(
+        "\\QmComIfSelected\n\\textbf{\n\\QmComInsertSelected\n}\n"
+        "\\QmComElseSelected\n\\textbf{}\n\\QmComBackCursor{1}\n\\QmComElseSelectedEnd");
     {
         testsupport::ScriptedAsk ask;
         ask.onDialog([&](QDialog& d) {
@@ -339,7 +343,8 @@ TEST_F(UserCommandWindow, DefinedInTheDialogRunByItsKeyAndUndoneStepByStep)
     emit form->MenuUser->aboutToShow();
     EXPECT_EQ(form->Item("MenuUser1")->text(), QString::fromUtf8("1 太字"));
     emit form->PopupMenuUser->aboutToShow();
-    EXPECT_TRUE(form->Item("PMenuUser2")->text().startsWith("2 Not Defined\t")) << form->Item("PMenuUser2")->text().toStdString();
+    EXPECT_TRUE(form->Item("PMenuUser2")->text().startsWith("2 Not Defined\t"))
+        << form->Item("PMenuUser2")->text().toStdString();
 }
 
 TEST_F(UserCommandWindow, CancelWritesNothingAndTheKeysAreAssigned)
@@ -401,8 +406,8 @@ TEST_F(UserCommandWindow, DialogSavesAndLoadsDefinitionFiles)
     ask.onDialog([&](QDialog& d) {
         auto& dialog = dynamic_cast<TFormUserDefine&>(d);
         ask.onFile(ask::FileAnswer{true, dir.filePath("mine.txt"), 1});
-        ask.expectMessage(QString::fromUtf8("保存完了！"), QString::fromUtf8("ユーザー定義命令Save"), MB_ICONINFORMATION,
-                          IDOK);
+        ask.expectMessage(QString::fromUtf8("保存完了！"), QString::fromUtf8("ユーザー定義命令Save"),
+                          MB_ICONINFORMATION, IDOK);
         dialog.sbUserDefExportClick();  // the extension is forced to .qmd
         dialog.ui.Edit[1]->setText("gone");
         ask.onFile(ask::FileAnswer{true, dir.filePath("mine"), 1});

@@ -70,8 +70,8 @@ public:
             if (c == u'\r' || c == u'\n') continue;
             const ushort u = c.unicode();
             const Qt::Key k = u >= 'a' && u <= 'z' ? Qt::Key(Qt::Key_A + (u - 'a'))
-                              : u < 0x80          ? Qt::Key(u)
-                                                  : Qt::Key_unknown;
+                              : u < 0x80           ? Qt::Key(u)
+                                                   : Qt::Key_unknown;
             key(k, Qt::NoModifier, QString(c));
         }
     }

@@ -21,10 +21,7 @@ using testsupport::splitCaret;
 using testsupport::sjis;
 
 struct BibFixture : testsupport::CommandFixture {
-    BibFixture()
-    {
-        build("MenuBibRef", &TForm1::BuildBibCommands);
-    }
+    BibFixture() { build("MenuBibRef", &TForm1::BuildBibCommands); }
     testsupport::ScriptedAsk ask;
 };
 
@@ -37,8 +34,7 @@ TEST(BibBuilder, CollectsBibitemLabels)
     const std::string text = "\\bibitem{a}\r\n\\BibItem [opt] {b c}\r\n" + far + "\r\n\\bibitem{" +
                              std::string(256, 'y') + "}\r\n\\bibitem{a}\r\n" + hyou + "bibitem{no}\r\n\\bibitem{" +
                              sjis("日本") + "}\r\n\\bibitem{}";
-    EXPECT_EQ(bib::bibitemNames(text),
-              (std::vector<std::string>{"a", "b c", "a", sjis("日本"), ""}));
+    EXPECT_EQ(bib::bibitemNames(text), (std::vector<std::string>{"a", "b c", "a", sjis("日本"), ""}));
     // A label of 255 characters is still taken; a missing brace ends the scan.
     EXPECT_EQ(bib::bibitemNames("\\bibitem{" + std::string(255, 'z') + "}").size(), 1u);
     EXPECT_TRUE(bib::bibitemNames("\\bibitem{open").empty());
@@ -103,7 +99,8 @@ TEST_F(BibFixture, DialogOffersTheDocumentsEntries)
         return int(mrOk);
     });
     form.Item("PopupCite")->trigger();
-    expectEditor("x" + sjis("（文献") + "\\cite{lamport}" + sjis("）") + "|\r\n\\bibitem{knuth}\r\n\\bibitem{lamport}\r\n");
+    expectEditor("x" + sjis("（文献") + "\\cite{lamport}" + sjis("）") +
+                 "|\r\n\\bibitem{knuth}\r\n\\bibitem{lamport}\r\n");
 
     // Cancel inserts nothing but keeps the style; an empty name is cited all the same.
     ask.onDialog([](QDialog& dialog) {

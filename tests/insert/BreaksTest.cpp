@@ -20,10 +20,7 @@ namespace {
 using testsupport::sjis;
 
 struct BreaksFixture : testsupport::CommandFixture {
-    BreaksFixture()
-    {
-        build("MenuInsertDanraku", &TForm1::BuildBreakCommands);
-    }
+    BreaksFixture() { build("MenuInsertDanraku", &TForm1::BuildBreakCommands); }
     QAction* popupItem(const char* name) const { return form.PopupMenuDanraku->findChild<QAction*>(name); }
 };
 
@@ -117,8 +114,7 @@ TEST_F(BreaksFixture, BreakDialogInsertsAloneAndRemembersEvenOnCancel)
     // The next dialog opens on the remembered choice.
     {
         int preloaded = -1;
-        DialogScript<TFormDanraku> script(mrCancel,
-                                          [&](TFormDanraku& d) { preloaded = d.RadioGroup1.ItemIndex(); });
+        DialogScript<TFormDanraku> script(mrCancel, [&](TFormDanraku& d) { preloaded = d.RadioGroup1.ItemIndex(); });
         trigger("MenuInsertDanraku");
         EXPECT_EQ(preloaded, 5);
     }
@@ -154,8 +150,10 @@ TEST_F(BreaksFixture, FixedSpacesFromMenuAndPopup)
         const char* item;
         std::string inserted;
     } cases[] = {
-        {"MenuInsSpcHankaku", "\\ "}, {"PopupZenkakuSpace", "\\quad "},
-        {"MenuInsSpcQuad2", "\\qquad "}, {"PopupQuad6", "\\,"},
+        {"MenuInsSpcHankaku", "\\ "},
+        {"PopupZenkakuSpace", "\\quad "},
+        {"MenuInsSpcQuad2", "\\qquad "},
+        {"PopupQuad6", "\\,"},
     };
     for (const auto& c : cases) {
         setText(word + word, int(word.size()), int(word.size()));
@@ -229,7 +227,8 @@ TEST_F(BreaksFixture, StretchableAndParagraphSpaces)
     }
     EXPECT_EQ(text(), "a\\bigskip\r\nb");
     {
-        DialogScript<TFormDanrakuSpace> script(mrCancel, [](TFormDanrakuSpace& d) { d.rgDanrakuSpace.SetItemIndex(1); });
+        DialogScript<TFormDanrakuSpace> script(mrCancel,
+                                               [](TFormDanrakuSpace& d) { d.rgDanrakuSpace.SetItemIndex(1); });
         trigger("PopupDanrakuSpace");
     }
     EXPECT_EQ(text(), "a\\bigskip\r\nb");

@@ -32,10 +32,7 @@ void writeRoot(const QString& name, int value)
 }
 
 struct ClassFixture : testsupport::CommandFixture {
-    ClassFixture()
-    {
-        build("MenuFormatClass", &TForm1::BuildPreambleCommands);
-    }
+    ClassFixture() { build("MenuFormatClass", &TForm1::BuildPreambleCommands); }
     ~ClassFixture() override
     {
         writeRoot("JPaper", 0);
@@ -79,11 +76,13 @@ TEST(ClassBuilder, OptionsFollowTheChoicesAndPreferences)
         {{}, {0, 1}, "\\documentclass[a4j]{jarticle}"},
         {jbook, {0, 0}, "\\documentclass[a4j,12pt,onecolumn,twoside,notitlepage,openany,final]{jbook}"},
         {bookOdd, {0, 1}, "\\documentclass[a4j,12pt,notitlepage,openright]{jbook}"},
-        {everything, {1, 0},
+        {everything,
+         {1, 0},
          "\\documentclass[b5paper,11pt,landscape,twocolumn,twoside,titlepage,fleqn,leqno,tate,openbib,openany,draft]"
          "{treport}"},
         // Defaults left out: a vertical class is already vertical, a report opens on any page.
-        {everything, {1, 1},
+        {everything,
+         {1, 1},
          "\\documentclass[b5paper,11pt,landscape,twocolumn,twoside,titlepage,fleqn,leqno,openbib,openany,draft]"
          "{treport}"},
         {jsarticle, {0, 0}, "\\documentclass[a5j,10pt,onecolumn,oneside,notitlepage,openany,final]{jsarticle}"},
@@ -178,9 +177,9 @@ TEST(ClassBuilder, RewriteKeepsTheCaretInItsPlace)
         int caret, after;
     };
     const Case cases[] = {
-        {0, 0},                              // before the line: stays, never negative
-        {10, int(shorter.size())},           // inside it: after the new line
-        {line.end + 3, line.end + 3 + grow}, // after it: moves with the text
+        {0, 0},                               // before the line: stays, never negative
+        {10, int(shorter.size())},            // inside it: after the new line
+        {line.end + 3, line.end + 3 + grow},  // after it: moves with the text
     };
     for (const Case& c : cases) {
         const auto r = docclass::rewrite(text, line, shorter, c.caret);
@@ -207,11 +206,12 @@ TEST_F(ClassFixture, NewDocumentGetsTheTemplate)
     const QDate today = QDate::currentDate();
     const std::string date = cp932::encode(
         QString::fromUtf8("\\date{%1年%2月%3日}\r\n").arg(today.year()).arg(today.month()).arg(today.day()));
-    expectEditor("\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n%Preamble\r\n\r\n"
-                 "\\title{}\r\n\\author{}\r\n" +
-                 date +
-                 "\\pagestyle{plain}\r\n\\usepackage{graphicx}\r\n\r\n\\begin{document}\r\n|\r\n"
-                 "\\end{document}\r\n");
+    expectEditor(
+        "\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n%Preamble\r\n\r\n"
+        "\\title{}\r\n\\author{}\r\n" +
+        date +
+        "\\pagestyle{plain}\r\n\\usepackage{graphicx}\r\n\r\n\\begin{document}\r\n|\r\n"
+        "\\end{document}\r\n");
 }
 
 TEST_F(ClassFixture, PreferencesShapeTheLine)
@@ -241,8 +241,9 @@ TEST_F(ClassFixture, ExistingLineIsReadAndRewrittenInPlace)
         EXPECT_EQ(d.Choices(), want);  // the jbook presets did not run
         return int(mrOk);
     });
-    expectEditor("\\documentclass[a4j,12pt,onecolumn,twoside,notitlepage,openany,final]{jbook}\r\n"
-                 "\\begin{document}\r\nx|y");
+    expectEditor(
+        "\\documentclass[a4j,12pt,onecolumn,twoside,notitlepage,openany,final]{jbook}\r\n"
+        "\\begin{document}\r\nx|y");
 
     // Cancel changes nothing.
     const std::string before = form.RichEdit->Text();
@@ -261,8 +262,9 @@ TEST_F(ClassFixture, OddLinesLoseNoText)
 
     setText("\\documentclass[opt={x}]{jsarticle}\r\nbody", 0);
     runClass([](TFormTexClass&) { return int(mrOk); });
-    expectEditor("\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n"
-                 "|\\documentclass[opt={x}]{jsarticle}\r\nbody");
+    expectEditor(
+        "\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n"
+        "|\\documentclass[opt={x}]{jsarticle}\r\nbody");
 }
 
 TEST_F(ClassFixture, OldStyleAsksFirst)

@@ -138,27 +138,17 @@ TEST(FiguresBuilder, InclusionAndNamesTeXCannotRead)
         Use use;
         bool refused;
     } cases[] = {
-        {"fig_1-a.pdf", Use::Figure, false},
-        {"fig.v2.pdf", Use::Figure, false},
-        {"my pic.pdf", Use::Figure, true},
-        {"図.pdf", Use::Figure, true},
-        {"a'b.pdf", Use::Figure, true},
-        {"a~b.pdf", Use::Figure, true},
-        {"a#b.pdf", Use::Figure, true},
-        {"my chap.tex", Use::Input, false},
-        {"章.tex", Use::Input, false},
-        {"a#b.tex", Use::Input, false},
-        {"a\"b.tex", Use::Input, true},
-        {"a%b.tex", Use::Input, true},
-        {"a{b.tex", Use::Input, true},
-        {"a\\b.tex", Use::Input, true},
+        {"fig_1-a.pdf", Use::Figure, false}, {"fig.v2.pdf", Use::Figure, false},
+        {"my pic.pdf", Use::Figure, true},   {"図.pdf", Use::Figure, true},
+        {"a'b.pdf", Use::Figure, true},      {"a~b.pdf", Use::Figure, true},
+        {"a#b.pdf", Use::Figure, true},      {"my chap.tex", Use::Input, false},
+        {"章.tex", Use::Input, false},       {"a#b.tex", Use::Input, false},
+        {"a\"b.tex", Use::Input, true},      {"a%b.tex", Use::Input, true},
+        {"a{b.tex", Use::Input, true},       {"a\\b.tex", Use::Input, true},
         {"😀.tex", Use::Input, true},  // not in Shift-JIS
-        {"a\nb.tex", Use::Input, true},
-        {"my chap.tex", Use::Include, false},
-        {"a^b.tex", Use::Include, true},
-        {"notes.txt", Use::Include, true},
-        {"chapter", Use::Include, true},
-        {"chapter", Use::Input, false},
+        {"a\nb.tex", Use::Input, true},      {"my chap.tex", Use::Include, false},
+        {"a^b.tex", Use::Include, true},     {"notes.txt", Use::Include, true},
+        {"chapter", Use::Include, true},     {"chapter", Use::Input, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(figures::referenceProblem(QString::fromUtf8(c.name), c.use).isEmpty(), !c.refused) << c.name;
@@ -237,9 +227,9 @@ TEST_F(FiguresTest, ExtensionIsLoweredOnlyWhereThatStillNamesTheFile)
         return int(mrOk);
     });
     f.MenuInsertFigureClick();
-    EXPECT_NE(text().find("\\includegraphics[100mm,100mm]{" + QDir(tempPath("")).absolutePath().toStdString() +
-                          "/A.EPS}"),
-              std::string::npos);
+    EXPECT_NE(
+        text().find("\\includegraphics[100mm,100mm]{" + QDir(tempPath("")).absolutePath().toStdString() + "/A.EPS}"),
+        std::string::npos);
     EXPECT_NE(text().find("\\label{fig:A.EPS}"), std::string::npos);
 }
 
@@ -266,8 +256,8 @@ TEST_F(FiguresTest, InputOrIncludeRemembersTheKind)
     const QString chapter = file("chap/one.tex");
     script().onFile([&](const ask::FileRequest& r) {
         EXPECT_EQ(r.caption, QString::fromUtf8("TeXﾌｧｲﾙを挿入する"));
-        EXPECT_EQ(r.filters, (QStringList{QString::fromUtf8("TeXﾌｧｲﾙ(*.tex)"),
-                                          QString::fromUtf8("すべてのﾌｧｲﾙ(*.*) (*)")}));
+        EXPECT_EQ(r.filters,
+                  (QStringList{QString::fromUtf8("TeXﾌｧｲﾙ(*.tex)"), QString::fromUtf8("すべてのﾌｧｲﾙ(*.*) (*)")}));
         return ask::FileAnswer{true, chapter, 1};
     });
     script().onDialog([](QDialog& dialog) {

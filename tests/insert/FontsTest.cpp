@@ -16,10 +16,7 @@ namespace {
 using testsupport::sjis;
 
 struct FontsFixture : testsupport::CommandFixture {
-    FontsFixture()
-    {
-        build("MenuFormatFontFamily", &TForm1::BuildFontCommands);
-    }
+    FontsFixture() { build("MenuFormatFontFamily", &TForm1::BuildFontCommands); }
 
     // What the dialog showed when it opened.
     struct Seen {
@@ -63,13 +60,29 @@ TEST(FontsBuilder, CommandsOfEveryKindAndForm)
         int kind, index;
         const char* command;
     } cases[] = {
-        {0, 0, "\\rmfamily"}, {0, 4, "\\gtfamily"}, {1, 1, "\\mdseries"}, {2, 2, "\\scshape"},
-        {3, 0, "\\tiny"},     {3, 4, "\\normalsize"}, {3, 6, "\\Large"}, {3, 9, "\\Huge"},
-        {4, 2, "\\texttt"},   {4, 3, "\\textmc"},   {5, 0, "\\textbf"},  {6, 1, "\\textsl"},
+        {0, 0, "\\rmfamily"},
+        {0, 4, "\\gtfamily"},
+        {1, 1, "\\mdseries"},
+        {2, 2, "\\scshape"},
+        {3, 0, "\\tiny"},
+        {3, 4, "\\normalsize"},
+        {3, 6, "\\Large"},
+        {3, 9, "\\Huge"},
+        {4, 2, "\\texttt"},
+        {4, 3, "\\textmc"},
+        {5, 0, "\\textbf"},
+        {6, 1, "\\textsl"},
         // Indices without an entry in their kind, and unknown kinds.
-        {0, 5, ""}, {1, 2, ""}, {6, 3, ""}, {3, 10, ""}, {3, -1, ""}, {7, 0, ""}, {-1, 0, ""},
+        {0, 5, ""},
+        {1, 2, ""},
+        {6, 3, ""},
+        {3, 10, ""},
+        {3, -1, ""},
+        {7, 0, ""},
+        {-1, 0, ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(fonts::makeFontCommand(c.kind, c.index), c.command) << c.kind << "/" << c.index;
+    for (const auto& c : cases)
+        EXPECT_EQ(fonts::makeFontCommand(c.kind, c.index), c.command) << c.kind << "/" << c.index;
     for (int k = 0; k < fonts::kKindCount; ++k) {
         const fonts::KindRow& row = fonts::kindRow(fonts::Kind(k));
         EXPECT_EQ(row.entries.size(), row.commands.size()) << k;

@@ -16,10 +16,7 @@ namespace {
 using testsupport::sjis;
 
 struct FootnotesFixture : testsupport::CommandFixture {
-    FootnotesFixture()
-    {
-        build("MenuInsertFootnote", &TForm1::BuildBreakCommands);
-    }
+    FootnotesFixture() { build("MenuInsertFootnote", &TForm1::BuildBreakCommands); }
 };
 
 }  // namespace

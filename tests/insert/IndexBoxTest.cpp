@@ -16,10 +16,7 @@ namespace {
 using testsupport::sjis;
 
 struct IndexBoxFixture : testsupport::CommandFixture {
-    IndexBoxFixture()
-    {
-        build("MenuTexSakuin", &TForm1::BuildIndexBoxCommands);
-    }
+    IndexBoxFixture() { build("MenuTexSakuin", &TForm1::BuildIndexBoxCommands); }
 };
 
 }  // namespace
@@ -31,11 +28,9 @@ TEST(IndexBoxBuilder, NestedEntryParts)
         NestedEntry entry;
         const char* expected;
     } cases[] = {
-        {{"p", "", "", "", "c", ""}, "\\index{p!c}"},
-        {{"p", "P", "q", "Q", "c", "C"}, "\\index{P@p!Q@q!C@c}"},
+        {{"p", "", "", "", "c", ""}, "\\index{p!c}"},  {{"p", "P", "q", "Q", "c", "C"}, "\\index{P@p!Q@q!C@c}"},
         {{"p", "", "", "Q", "c", ""}, "\\index{p!c}"},  // reading without its word
-        {{"", "P", "q", "", "c", ""}, "\\index{q!c}"},
-        {{"", "", "", "", "", ""}, "\\index{}"},
+        {{"", "P", "q", "", "c", ""}, "\\index{q!c}"}, {{"", "", "", "", "", ""}, "\\index{}"},
     };
     for (const Case& c : cases) EXPECT_EQ(indexbox::nestedIndexEntry("", c.entry), c.expected);
     EXPECT_EQ(indexbox::indexEntry("w", "w", "r"), "w\\index{r@w}");

@@ -38,10 +38,7 @@ struct OneLineScript {
 };
 
 struct InsertFixture : testsupport::CommandFixture {
-    InsertFixture()
-    {
-        build("MenuInsTitle", &TForm1::BuildInsertCommands);
-    }
+    InsertFixture() { build("MenuInsTitle", &TForm1::BuildInsertCommands); }
 };
 
 }  // namespace

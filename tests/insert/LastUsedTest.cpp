@@ -25,7 +25,11 @@ TEST(LastUsed, StartValuesFollowTheTable)
 {
     const LastUsed l;
     auto v = [] { return Values{}; };
-    struct Row { const char* handler; std::string actual; const char* expected; };
+    struct Row {
+        const char* handler;
+        std::string actual;
+        const char* expected;
+    };
     const Row rows[] = {
         {"MenuBibRefClick, MenuMathSpaceClick, MenuMathFontClick",
          (v() << l.LastCiteKind << l.LastMathSpace << l.LastMathFont).text, "0, 0, 0"},
@@ -36,19 +40,23 @@ TEST(LastUsed, StartValuesFollowTheTable)
          (v() << l.LastSmallGreek << l.LastLargeGreek << l.LastAccent).text, "0, 0, 0"},
         {"MenuSearchLineJumpClick", (v() << int(l.LastJumpLine)).text, "1"},
         {"MenuInsertFigureClick",
-         (v() << l.Figure.placement.here << l.Figure.placement.top << l.Figure.placement.bottom << l.Figure.placement.page << l.Figure.align
-              << l.Figure.sizeOn << l.Figure.graphics << l.Figure.aspect << l.Figure.label << l.Figure.width
-              << l.Figure.height).text,
+         (v() << l.Figure.placement.here << l.Figure.placement.top << l.Figure.placement.bottom
+              << l.Figure.placement.page << l.Figure.align << l.Figure.sizeOn << l.Figure.graphics << l.Figure.aspect
+              << l.Figure.label << l.Figure.width << l.Figure.height)
+             .text,
          "false, true, true, false, 2, false, true, false, true, 100, 100"},
         {"MenuInsertMarginparClick, MenuInsertDanrakuClick, MenuInsertRefClick, MenuInsertPageRefClick",
          (v() << l.LastMarginparSize << l.LastBreakIndex << l.LastRefKind << l.LastPageRefKind).text, "0, 0, 0, 0"},
         {"MenuTableChangeClick",
-         (v() << l.TableChange.align << l.TableChange.separator << l.TableChange.placement.here << l.TableChange.placement.top
-              << l.TableChange.placement.bottom << l.TableChange.placement.page << l.TableChange.verticalRules << l.TableChange.horizontalRules).text,
+         (v() << l.TableChange.align << l.TableChange.separator << l.TableChange.placement.here
+              << l.TableChange.placement.top << l.TableChange.placement.bottom << l.TableChange.placement.page
+              << l.TableChange.verticalRules << l.TableChange.horizontalRules)
+             .text,
          "1, 0, true, true, true, true, true, true"},
         {"MenuMathArrayChangeClick",
          (v() << l.ArrayConvBracket << l.ArrayConvAlign << l.ArrayConvSeparator << l.ArrayConvVRules
-              << l.ArrayConvHRules).text,
+              << l.ArrayConvHRules)
+             .text,
          "0, 1, 0, false, false"},
         {"PopupClineClick", (v() << l.ClineFrom << l.ClineTo).text, "1, 2"},
         {"PopupMulticolumnClick",
@@ -57,21 +65,25 @@ TEST(LastUsed, StartValuesFollowTheTable)
         {"MenuMathRootClick", (v() << int(l.LastRootDegree) << l.LastRootSquare).text, "3, true"},
         {"MenuMathArrayClick",
          (v() << l.ArrayBracket << l.ArrayAlign << int(l.ArrayRows) << int(l.ArrayColumns) << l.ArrayVRules
-              << l.ArrayHRules).text,
+              << l.ArrayHRules)
+             .text,
          "0, 1, 2, 2, false, false"},
         {"MenuInsTokusyuClick", (v() << l.LastSpecialChar).text, "0"},
         {"MenuTexTableClick",
-         (v() << l.Table.placement.here << l.Table.placement.top << l.Table.placement.bottom << l.Table.placement.page << l.Table.align
-              << l.Table.rows << l.Table.columns << l.Table.verticalRules << l.Table.horizontalRules).text,
+         (v() << l.Table.placement.here << l.Table.placement.top << l.Table.placement.bottom << l.Table.placement.page
+              << l.Table.align << l.Table.rows << l.Table.columns << l.Table.verticalRules << l.Table.horizontalRules)
+             .text,
          "false, true, true, false, 1, 2, 2, true, true"},
         {"MenuTexPreUsepackageClick and the math pickers",
          (v() << l.LastPackageGroup << l.LastMathInt << l.LastMathKigou << l.LastMathEnzansi << l.LastMathKankeisi
               << l.LastMathArrow << l.LastMathOmission << l.LastMathFunction << l.LastMathSmallAccent
-              << l.LastMathBigAccent).text,
+              << l.LastMathBigAccent)
+             .text,
          "0, 0, 0, 0, 0, 0, 0, 0, 0, 0"},
         {"MenuFormatFontFamilyClick, MenuFormatFontSeriesClick, MenuFormatFontShapeClick",
          (v() << l.LastFontFamily << l.LastFontFamilyScope << l.LastFontSeries << l.LastFontSeriesScope
-              << l.LastFontShape << l.LastFontShapeScope).text,
+              << l.LastFontShape << l.LastFontShapeScope)
+             .text,
          "0, 0, 0, 0, 0, 0"},
         {"MenuFormatFontSizeClick", (v() << l.LastFontSize << l.LastFontSizeScope).text, "4, 0"},
         {"MenuMathUpDownClick, PMMathUpDownClick", (v() << l.LastUpDownSub << l.LastUpDownSup).text, "0, 0"},

@@ -24,10 +24,7 @@ const QString kRegKey = "\\Software\\Kestrelwood\\Quillmark";
 using testsupport::sjis;
 
 struct PackageFixture : testsupport::CommandFixture {
-    PackageFixture()
-    {
-        build("MenuTexPreUsepackage", &TForm1::BuildPreambleCommands);
-    }
+    PackageFixture() { build("MenuTexPreUsepackage", &TForm1::BuildPreambleCommands); }
     ~PackageFixture() override { preamble::writeUserPackages(settings::Store(kRegKey), ""); }
     // Runs the command choosing the named file of the group.
     void choose(int group, const QString& file, int result = mrOk)
@@ -75,13 +72,15 @@ TEST(PackageBuilder, UserListSurvivesDamage)
 TEST(PackageBuilder, FindsLoadedPackages)
 {
     const std::string hyou = sjis("表");  // its second byte is a backslash
-    const std::string text = "\\usepackage[dvips]{graphicx}\r\n"
-                             "\\usepackage{amsmath, amssymb}\r\n"
-                             "%\\usepackage{color}\r\n"
-                             "\\verb|50\\%|\\usepackage {ascmac}\r\n"
-                             "\\usepackagex{no}\r\n" +
-                             hyou + "usepackage{kanji}\r\n"
-                             "\\usepackage{last}";
+    const std::string text =
+        "\\usepackage[dvips]{graphicx}\r\n"
+        "\\usepackage{amsmath, amssymb}\r\n"
+        "%\\usepackage{color}\r\n"
+        "\\verb|50\\%|\\usepackage {ascmac}\r\n"
+        "\\usepackagex{no}\r\n" +
+        hyou +
+        "usepackage{kanji}\r\n"
+        "\\usepackage{last}";
     EXPECT_EQ(package::loadedPackages(text),
               (std::vector<std::string>{"graphicx", "amsmath", "amssymb", "ascmac", "last"}));
     EXPECT_TRUE(package::isLoaded(text, "last"));
@@ -96,8 +95,9 @@ TEST_F(PackageFixture, GoesInFrontOfBeginDocument)
 {
     setMarked("\\documentclass{jarticle}\r\n\\begin{document}\r\nbo|dy\r\n\\end{document}\r\n");
     choose(1, "amsmath.sty");
-    expectEditor("\\documentclass{jarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\nbo|dy\r\n"
-                 "\\end{document}\r\n");
+    expectEditor(
+        "\\documentclass{jarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\nbo|dy\r\n"
+        "\\end{document}\r\n");
     EXPECT_EQ(form.Last.LastPackageGroup, 1);
 }
 

@@ -37,7 +37,8 @@ TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
         return int(mrOk);
     });
     form.Item("MenuFormatClass")->trigger();
-    form.InsertText(cp932::encode(QString::fromUtf8("日本語の本文 $\\alpha$ と式 \\begin{equation}a=b\\end{equation}")));
+    form.InsertText(
+        cp932::encode(QString::fromUtf8("日本語の本文 $\\alpha$ と式 \\begin{equation}a=b\\end{equation}")));
     for (const auto& [group, file] : {std::pair{1, "amsmath.sty"}, std::pair{3, "color.sty"}}) {
         ask.onDialog([group, file](QDialog& dialog) {
             auto& d = dynamic_cast<TFormUsepackage&>(dialog);

@@ -20,10 +20,7 @@ using testsupport::sjis;
 using Names = std::vector<std::string>;
 
 struct ReferencesFixture : testsupport::CommandFixture {
-    ReferencesFixture()
-    {
-        build("MenuInsertRef", &TForm1::BuildReferenceCommands);
-    }
+    ReferencesFixture() { build("MenuInsertRef", &TForm1::BuildReferenceCommands); }
 };
 
 }  // namespace
@@ -62,7 +59,7 @@ TEST(ReferencesBuilder, StylesWrapTheReference)
     const struct {
         int style;
         const char* text;
-    } refCases[] = {{0, "\\ref{n}"}, {1, "第\\ref{n}部"}, {3, "第\\ref{n}節"}, {4, "式(\\ref{n})"},
+    } refCases[] = {{0, "\\ref{n}"},        {1, "第\\ref{n}部"},   {3, "第\\ref{n}節"}, {4, "式(\\ref{n})"},
                     {6, "Figure \\ref{n}"}, {9, "Table \\ref{n}"}, {42, "\\ref{n}"}};
     for (const auto& c : refCases)
         EXPECT_EQ(refs::reference("n", c.style), (wrap::Insertion{sjis(c.text), 0})) << c.style;
@@ -82,9 +79,9 @@ TEST_F(ReferencesFixture, SelectionIsWrappedWithoutADialog)
     form.Last.LastRefKind = 3;
     form.Last.LastPageRefKind = 2;
     testsupport::ScriptedAsk ask;  // any dialog would fail the test
-    for (const auto& [item, wrapped] : {std::pair{"MenuInsertLabel", "x\\label{ab}y"},
-                                        std::pair{"MenuInsertRef", "x\\ref{ab}y"},
-                                        std::pair{"MenuInsertPageRef", "x\\pageref{ab}y"}}) {
+    for (const auto& [item, wrapped] :
+         {std::pair{"MenuInsertLabel", "x\\label{ab}y"}, std::pair{"MenuInsertRef", "x\\ref{ab}y"},
+          std::pair{"MenuInsertPageRef", "x\\pageref{ab}y"}}) {
         setText("xaby", 1, 2);
         trigger(item);
         EXPECT_EQ(text(), wrapped);
@@ -106,9 +103,10 @@ TEST_F(ReferencesFixture, LabelDialogRefusesAnExactDuplicate)
     {
         testsupport::ScriptedAsk ask;
         ask.onDialog(typeName("fig"));
-        ask.expectMessage(QString::fromUtf8("\\label{fig}\r\n同名のラベルがすでに文書中に存在していますので、貼り付けできません。"
-                                            "\r\n違うラベル名を指定してください。"),
-                          QString::fromUtf8("ラベル貼り付け"), MB_ICONERROR | MB_OK, IDOK);
+        ask.expectMessage(
+            QString::fromUtf8("\\label{fig}\r\n同名のラベルがすでに文書中に存在していますので、貼り付けできません。"
+                              "\r\n違うラベル名を指定してください。"),
+            QString::fromUtf8("ラベル貼り付け"), MB_ICONERROR | MB_OK, IDOK);
         trigger("MenuInsertLabel");
     }
     EXPECT_EQ(text(), doc);

@@ -15,10 +15,7 @@ namespace {
 // backslash, which no builder may take for a command.
 const std::string kHyouji = "\x95\x5c\x8e\xa6";
 
-EditorState selection(const std::string& text, bool midLine = false)
-{
-    return {int(text.size()), text, midLine};
-}
+EditorState selection(const std::string& text, bool midLine = false) { return {int(text.size()), text, midLine}; }
 EditorState caretOnly(bool midLine) { return {0, {}, midLine}; }
 
 using testsupport::sjis;
@@ -37,10 +34,10 @@ TEST(ListBuilder, SelectedLinesBecomeItemsWithoutTrailingBreak)
               "\\begin{itemize}\r\n  \\item a\r\n  \\item b\r\n\\end{itemize}");
     // An empty line in between gives an empty item; mid-line a break comes first.
     EXPECT_EQ(listText(structure::list(structure::Description), selection(kHyouji + "\r\n\r\nb", true)).text,
-              "\r\n\\begin{description}\r\n  \\item[] " + kHyouji + "\r\n  \\item[] \r\n  \\item[] b\r\n"
-              "\\end{description}");
+              "\r\n\\begin{description}\r\n  \\item[] " + kHyouji +
+                  "\r\n  \\item[] \r\n  \\item[] b\r\n"
+                  "\\end{description}");
 }
-
 
 TEST(ListBuilder, TemplatesPutTheCaretAtThePlaceholder)
 {
@@ -87,13 +84,17 @@ TEST(EnvironmentBuilder, EveryEnvironmentLeavesTheCaretOnTheEmptyLine)
     }
 }
 
-
 TEST(EnvironmentBuilder, SendersChooseTheirRow)
 {
-    struct Case { const char* sender; const char* opening; };
+    struct Case {
+        const char* sender;
+        const char* opening;
+    };
     const Case cases[] = {
-        {"ToolButtonShoLeft", "\\begin{flushleft}\r\n"}, {"ToolButtonShoRight", "\\begin{flushright}\r\n"},
-        {"PopupVerbatim", "\\begin{verbatim}\r\n"}, {"MenuFormatVerse", "\\begin{verse}\r\n"},
+        {"ToolButtonShoLeft", "\\begin{flushleft}\r\n"},
+        {"ToolButtonShoRight", "\\begin{flushright}\r\n"},
+        {"PopupVerbatim", "\\begin{verbatim}\r\n"},
+        {"MenuFormatVerse", "\\begin{verse}\r\n"},
     };
     for (const Case& c : cases) {
         const auto* env = structure::environmentBySender(c.sender);
@@ -123,5 +124,3 @@ TEST(HeadingBuilder, TypedSelectedAndEmptyTitles)
     EXPECT_EQ(structure::headingByTag(-1), nullptr);
     EXPECT_EQ(structure::headingByTag(14), nullptr);
 }
-
-

@@ -72,8 +72,9 @@ TEST_F(TablesFiguresTeX, ConvertedTableAndFigureRunThroughPLaTeXAndDvipdfmx)
     // 表 and ソ end in the byte of a backslash; the cells come as a
     // spreadsheet copies them, tab-separated with a final line break.
     const std::string cells = sjis("名前\t点数\t備考\r\n山田\t90\t表\r\n鈴木\t85\tソ\r\n");
-    const std::string preamble = "\\documentclass{jarticle}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n"
-                                 "\\begin{document}\r\n";
+    const std::string preamble =
+        "\\documentclass{jarticle}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n"
+        "\\begin{document}\r\n";
     const std::string ending = "\\end{document}\r\n";
     const QString path = document("real.tex", QByteArray::fromStdString(preamble + cells + ending));
     QFile pdf(tempPath("graph.pdf"));
@@ -103,8 +104,8 @@ TEST_F(TablesFiguresTeX, ConvertedTableAndFigureRunThroughPLaTeXAndDvipdfmx)
     out.close();
 
     const QString folder = QFileInfo(path).absolutePath();
-    const Finished tex = run(folder, "/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error",
-                                                    "real.tex"});
+    const Finished tex =
+        run(folder, "/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "real.tex"});
     EXPECT_EQ(tex.exitCode, 0) << tex.output.toStdString();
     EXPECT_FALSE(tex.output.contains("\n!")) << tex.output.toStdString();
     const Finished driver = run(folder, "/usr/bin/dvipdfmx", {"real.dvi"});

@@ -44,9 +44,10 @@ TEST(TablesBuilder, SkeletonTextAndCaret)
     one.verticalRules = false;
     one.horizontalRules = false;
     one.placement = {};
-    EXPECT_EQ(marked(tables::tableSkeleton(one, {0, {}, true})),
-              sjis("\r\n% 表の挿入\r\n\\begin{table}[]\r\n \\caption{}% {}内に表題を書く\r\n \\begin{center}\r\n"
-                   "  \\begin{tabular}{l}\r\n     <|>  \\\\\r\n  \\end{tabular}\r\n \\end{center}\r\n\\end{table}\r\n"));
+    EXPECT_EQ(
+        marked(tables::tableSkeleton(one, {0, {}, true})),
+        sjis("\r\n% 表の挿入\r\n\\begin{table}[]\r\n \\caption{}% {}内に表題を書く\r\n \\begin{center}\r\n"
+             "  \\begin{tabular}{l}\r\n     <|>  \\\\\r\n  \\end{tabular}\r\n \\end{center}\r\n\\end{table}\r\n"));
 
     // The caret always lands five positions into the first row, whatever
     // the size: 51 + 11(R-1) + 5R(C-1) + 12RH from the end.
@@ -111,7 +112,8 @@ TEST(TablesBuilder, MergedCellFromSelection)
 
 TEST(TablesBuilder, ConvertedTable)
 {
-    const std::string head = sjis("% 表\r\n\\begin{table}[htbp]\r\n\\caption{}%{}内に表題を書く\r\n\\begin{center}\r\n");
+    const std::string head =
+        sjis("% 表\r\n\\begin{table}[htbp]\r\n\\caption{}%{}内に表題を書く\r\n\\begin{center}\r\n");
     const std::string tail = "\\end{tabular}\r\n\\end{center}\r\n\\end{table}\r\n";
     EXPECT_EQ(tables::convertedTable("a\tb\r\nc\td\r\n", {}),
               head + "\\begin{tabular}{|c|c|}\r\n\\hline\r\na & b \\\\\r\n\\hline\r\nc & d \\\\\r\n\\hline\r\n" + tail);
@@ -258,7 +260,8 @@ TEST_F(TablesFixture, ConversionReplacesTheSelection)
         return int(mrOk);
     });
     trigger("PopupTableChange");
-    const std::string expected = "before\r\n" + sjis("% 表\r\n\\begin{table}[htbp]\r\n\\caption{}%{}内に表題を書く\r\n") +
+    const std::string expected = "before\r\n" +
+                                 sjis("% 表\r\n\\begin{table}[htbp]\r\n\\caption{}%{}内に表題を書く\r\n") +
                                  "\\begin{center}\r\n\\begin{tabular}{cc}\r\n" + hyou + " & 1 \\\\\r\n2 & " + hyou +
                                  " \\\\\r\n\\end{tabular}\r\n\\end{center}\r\n\\end{table}\r\n\r\nafter";
     EXPECT_EQ(text(), expected);
@@ -288,8 +291,8 @@ TEST_F(TablesFixture, MenuPopupAndToolButton)
     QStringList menu, popup;
     for (QAction* a : form.MenuTexinHyou->actions()) menu << a->objectName();
     for (QAction* a : form.PopupMenuTable->actions()) popup << a->objectName();
-    EXPECT_EQ(menu, (QStringList{"MenuTexTable", "hlineK2", "clineB2", "vlineV2", "MenuInsertMultiCol",
-                                 "MenuTableChange"}));
+    EXPECT_EQ(menu,
+              (QStringList{"MenuTexTable", "hlineK2", "clineB2", "vlineV2", "MenuInsertMultiCol", "MenuTableChange"}));
     EXPECT_EQ(popup, (QStringList{"PopupTabular", "PopupHline", "PopupCline", "PopupVline", "PopupMulticolumn",
                                   "PopupTableChange"}));
     EXPECT_NE(form.Item("ToolButtonTeXInTable"), nullptr);

@@ -22,8 +22,21 @@ struct TextPickerTest : ::testing::Test {
 TEST_F(TextPickerTest, EveryAccentWrapsAndEveryCharacterInsertsWithItsBlank)
 {
     checkEveryEntry(form, kAccent,
-                    {{"\\`"}, {"\\'"}, {"\\^"}, {"\\~"}, {"\\="}, {"\\."}, {"\\\""}, {"\\v"}, {"\\H"}, {"\\u"},
-                     {"\\r"}, {"\\d"}, {"\\b"}, {"\\c"}, {"\\t"}});
+                    {{"\\`"},
+                     {"\\'"},
+                     {"\\^"},
+                     {"\\~"},
+                     {"\\="},
+                     {"\\."},
+                     {"\\\""},
+                     {"\\v"},
+                     {"\\H"},
+                     {"\\u"},
+                     {"\\r"},
+                     {"\\d"},
+                     {"\\b"},
+                     {"\\c"},
+                     {"\\t"}});
     checkEveryEntry(form, kSpecialChar,
                     {{"\\# "},
                      {"\\$ "},
@@ -88,7 +101,8 @@ TEST_F(TextPickerTest, MenuCaptionsWriteAmpersandAndDashTheMenuWay)
     EXPECT_EQ(tagOf(repeat), 3);
     // The dialog lists the command as it is written.
     QString caption;
-    drive.viaMenu(kSpecialChar, [&](TPickerDialog& d) { caption = d.ListView->item(3)->text(); }, mrCancel);
+    drive.viaMenu(
+        kSpecialChar, [&](TPickerDialog& d) { caption = d.ListView->item(3)->text(); }, mrCancel);
     EXPECT_EQ(caption, "\\&");
 }
 
@@ -114,7 +128,8 @@ TEST_F(TextPickerTest, RepeatItemFollowsTheLastChoiceOfEitherRoad)
     repeat = drive.repeatItem(kSpecialChar);
     EXPECT_EQ(repeat->text(), "\\textbackslash");
     int preselected = -1;
-    drive.viaMenu(kSpecialChar, [&](TPickerDialog& d) { preselected = d.ListView->currentRow(); }, mrCancel);
+    drive.viaMenu(
+        kSpecialChar, [&](TPickerDialog& d) { preselected = d.ListView->currentRow(); }, mrCancel);
     EXPECT_EQ(preselected, 30);
 }
 
@@ -124,8 +139,9 @@ TEST_F(TextPickerTest, EmptyChoiceWarnsAndLeavesTheSelection)
         const picker::Family* family;
         const char* message;
     };
-    for (const Case& c : {Case{&kAccent, "アクセント記号が選択されていなかったので\r\nコマンドを作成出来ませんでした。"},
-                          Case{&kSpecialChar, "文字が選択されていなかったので\r\nコマンドを作成出来ませんでした。"}}) {
+    for (const Case& c :
+         {Case{&kAccent, "アクセント記号が選択されていなかったので\r\nコマンドを作成出来ませんでした。"},
+          Case{&kSpecialChar, "文字が選択されていなかったので\r\nコマンドを作成出来ませんでした。"}}) {
         drive.load("[@" + sjis("選択") + "]", 4);
         testsupport::ScriptedAsk ask;
         ask.onDialog([](QDialog& d) {
@@ -156,9 +172,11 @@ TEST_F(TextPickerTest, MenusShortcutsAndToolButtons)
         EXPECT_NE(button->menu(), nullptr) << name;
     }
     int help = 0;
-    drive.viaMenu(kSpecialChar, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
+    drive.viaMenu(
+        kSpecialChar, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
     EXPECT_EQ(help, 5060);
-    drive.viaMenu(kAccent, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
+    drive.viaMenu(
+        kAccent, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
     EXPECT_EQ(help, 6160);
 }
 

@@ -19,10 +19,7 @@ namespace {
 using testsupport::sjis;
 
 struct TitleFixture : testsupport::CommandFixture {
-    TitleFixture()
-    {
-        build("MenuTexPreTitle", &TForm1::BuildTitleCommands);
-    }
+    TitleFixture() { build("MenuTexPreTitle", &TForm1::BuildTitleCommands); }
 };
 
 }  // namespace
@@ -38,13 +35,13 @@ TEST(TitleBuilder, FindsTheBracedArgument)
     const std::string plus = sjis("＋");  // second byte is an opening brace
     const Case cases[] = {
         {"x\\title{A {B} C}\r\nrest", true, "A {B} C"},
-        {"\\title  {end}", true, "end"},                  // closing brace is the last byte
+        {"\\title  {end}", true, "end"},  // closing brace is the last byte
         {"\\title[s]{long}", true, "long"},
-        {"\\title{open {never closed}", false, ""},       // unbalanced
-        {"\\title\r\n\\begin{document}", false, ""},      // brace of another command
+        {"\\title{open {never closed}", false, ""},   // unbalanced
+        {"\\title\r\n\\begin{document}", false, ""},  // brace of another command
         {"\\title" + std::string(30, ' ') + "{late}", false, ""},
         {"\\title{" + std::string(300, 'a') + "}", false, ""},
-        {hyou + "title{no}", false, ""},                  // the backslash is half of a character
+        {hyou + "title{no}", false, ""},  // the backslash is half of a character
         {"\\title{" + plus + "}", true, plus},
     };
     for (const Case& c : cases) {
@@ -71,7 +68,7 @@ TEST(TitleBuilder, FirstBraceFormAndPageStyles)
 
 TEST(TitleBuilder, DateFormats)
 {
-    const char* expected[] = {"2008年11月10日", "2008/11/10", "10 November, 2008",
+    const char* expected[] = {"2008年11月10日",   "2008/11/10",        "10 November, 2008",
                               "10 November 2008", "November 10, 2008", "10-Nov-08"};
     for (int f = 0; f < title::kDateFormatCount; ++f)
         EXPECT_EQ(title::dateText(f, 2008, 11, 10), sjis(expected[f])) << f;

@@ -19,9 +19,9 @@ TEST(BracketText, SizeKindAndDelimiter)
         const char* text;
     };
     const Case cases[] = {
-        {0, 0, 0, "\\left("},       {16, 1, 0, "\\right."},   {4, 3, 0, "\\bigl\\{"},
-        {14, 4, 2, "\\Bigm|"},      {10, 2, 1, "\\langle"},   {13, 6, 3, "\\Bigg\\backslash"},
-        {15, 5, 1, "\\biggr\\|"},   {3, 1, 2, "\\right]"},    {16, 2, 0, "."},
+        {0, 0, 0, "\\left("},     {16, 1, 0, "\\right."}, {4, 3, 0, "\\bigl\\{"},
+        {14, 4, 2, "\\Bigm|"},    {10, 2, 1, "\\langle"}, {13, 6, 3, "\\Bigg\\backslash"},
+        {15, 5, 1, "\\biggr\\|"}, {3, 1, 2, "\\right]"},  {16, 2, 0, "."},
     };
     for (const Case& c : cases)
         EXPECT_EQ(brackets::bracketText(c.delimiter, c.size, c.kind), c.text) << c.delimiter << " " << c.size;

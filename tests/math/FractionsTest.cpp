@@ -98,9 +98,7 @@ TEST_F(RootFixture, DialogRemembersDegreeAndChoiceAlsoOnCancel)
 {
     setText("ab", 1);
     {
-        RootScript script(mrOk, [](TFormRoot& d) {
-            d.RadioButtonRootN->setChecked(true);
-        });
+        RootScript script(mrOk, [](TFormRoot& d) { d.RadioButtonRootN->setChecked(true); });
         form.Item("MenuMathRoot")->trigger();
         EXPECT_EQ(script.help, 7140);
         EXPECT_TRUE(script.shownSquare) << "square root at start";

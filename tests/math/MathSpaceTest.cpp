@@ -16,7 +16,7 @@ TEST(MathSpaceText, TablesAndFontWrapping)
 {
     const char* const spaces[] = {"\\ ", "\\quad ", "\\qquad ", "\\,", "\\>", "\\;", "\\!"};
     for (int i = 0; i < mathspace::kSpaceCount; ++i) EXPECT_EQ(mathspace::spaceCommand(i), spaces[i]) << i;
-    const char* const fonts[] = {"\\mathrm{", "\\mathsf{", "\\mathtt{", "\\mathbf{", "\\mathit{",
+    const char* const fonts[] = {"\\mathrm{",  "\\mathsf{", "\\mathtt{", "\\mathbf{",    "\\mathit{",
                                  "\\mathcal{", "\\mathmc{", "\\mathgt{", "\\mathnormal{"};
     for (int i = 0; i < mathspace::kFontCount; ++i) EXPECT_EQ(mathspace::fontCommand(i), fonts[i]) << i;
     for (int bad : {-1, 7, 100}) EXPECT_EQ(mathspace::spaceCommand(bad), "") << bad;
@@ -96,7 +96,9 @@ TEST_F(MathSpaceFixture, SpaceReplacesSelectionAndRemembersEvenOnCancel)
     EXPECT_EQ(caret(), 3);
 
     setText("a[xyz]b", 2, 3);
-    { SpaceRun run(form, mrOk, 6); }
+    {
+        SpaceRun run(form, mrOk, 6);
+    }
     EXPECT_EQ(text(), "a[\\!]b");
     EXPECT_EQ(caret(), 4);
 
@@ -107,7 +109,10 @@ TEST_F(MathSpaceFixture, SpaceReplacesSelectionAndRemembersEvenOnCancel)
     }
     EXPECT_EQ(text(), "keep");
     EXPECT_EQ(form.Last.LastMathSpace, 2);
-    { SpaceRun run(form, mrOk, -1); EXPECT_EQ(run.shown, 2); }
+    {
+        SpaceRun run(form, mrOk, -1);
+        EXPECT_EQ(run.shown, 2);
+    }
     EXPECT_EQ(text(), "\\qquad ");
 }
 
@@ -144,9 +149,14 @@ TEST_F(MathSpaceFixture, FontWrapsOrOpensEmptyBraces)
     EXPECT_EQ(caret(), 13);
 
     setText("z", 0, 1);
-    { FontRun run(form, mrCancel, 8); }
+    {
+        FontRun run(form, mrCancel, 8);
+    }
     EXPECT_EQ(text(), "z");
     EXPECT_EQ(form.Last.LastMathFont, 8);
-    { FontRun run(form, mrOk, -1); EXPECT_EQ(run.shown, 8); }
+    {
+        FontRun run(form, mrOk, -1);
+        EXPECT_EQ(run.shown, 8);
+    }
     EXPECT_EQ(text(), "\\mathnormal{z}");
 }

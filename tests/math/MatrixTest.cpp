@@ -35,16 +35,20 @@ TEST(MatrixSkeleton, TextAndCaretInTheFirstCell)
     };
     const Case cases[] = {
         {{0, 1, 2, 2, false, false},
-         "\\left(\r\n  \\begin{array}{cc}\r\n    [*]   &    \\\\\r\n       &    \\\\\r\n  \\end{array}\r\n\\right)\r\n"},
+         "\\left(\r\n  \\begin{array}{cc}\r\n    [*]   &    \\\\\r\n       &    \\\\\r\n  "
+         "\\end{array}\r\n\\right)\r\n"},
         // Rules only between columns and between rows.
         {{1, 0, 3, 1, true, true},
          "\\left[\r\n  \\begin{array}{l}\r\n    [*]   \\\\\r\n    \\hline\r\n       \\\\\r\n    \\hline\r\n"
          "       \\\\\r\n  \\end{array}\r\n\\right]\r\n"},
         {{5, 2, 1, 3, true, false},
          "\\left.\r\n  \\begin{array}{r|r|r}\r\n    [*]   &    &    \\\\\r\n  \\end{array}\r\n\\right\\}\r\n"},
-        {{3, 1, 1, 1, false, true}, "\\left\\|\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right\\|\r\n"},
-        {{4, 1, 1, 1, false, false}, "\\left\\{\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right.\r\n"},
-        {{2, 1, 1, 1, false, false}, "\\left|\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right|\r\n"},
+        {{3, 1, 1, 1, false, true},
+         "\\left\\|\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right\\|\r\n"},
+        {{4, 1, 1, 1, false, false},
+         "\\left\\{\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right.\r\n"},
+        {{2, 1, 1, 1, false, false},
+         "\\left|\r\n  \\begin{array}{c}\r\n    [*]   \\\\\r\n  \\end{array}\r\n\\right|\r\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(matrix::skeletonText(c.choices), caretText(c.expected)) << c.expected;
 }
@@ -70,8 +74,9 @@ TEST(MatrixSkeleton, CaretAgreesWithTheLengthOfEverythingBehindTheFirstCell)
 
 TEST(MatrixConversion, WholeText)
 {
-    EXPECT_EQ(matrix::conversionText("1\t2\r\n3\t4\r\n", {}),
-              sjis("% 行列\r\n\\left(\r\n\\begin{array}{cc}\r\n1 & 2 \\\\\r\n3 & 4 \\\\\r\n\\end{array}\r\n\\right)\r\n"));
+    EXPECT_EQ(
+        matrix::conversionText("1\t2\r\n3\t4\r\n", {}),
+        sjis("% 行列\r\n\\left(\r\n\\begin{array}{cc}\r\n1 & 2 \\\\\r\n3 & 4 \\\\\r\n\\end{array}\r\n\\right)\r\n"));
     EXPECT_EQ(matrix::conversionText("1\t2\r\n3\t4", {}), matrix::conversionText("1\t2\r\n3\t4\r\n", {}));
     // Vertical rules at both edges and between all columns; horizontal ones
     // above the first row and below every row.
@@ -80,13 +85,15 @@ TEST(MatrixConversion, WholeText)
                    "c & d \\\\\r\n\\hline\r\n\\end{array}\r\n\\right\\|\r\n"));
     // Ragged rows: the array is as wide as its widest row, so TeX takes every row.
     EXPECT_EQ(matrix::conversionText("a,b\r\nc,d,e", {0, 0, 1, false, false}),
-              sjis("% 行列\r\n\\left(\r\n\\begin{array}{lll}\r\na & b \\\\\r\nc & d & e \\\\\r\n\\end{array}\r\n\\right)\r\n"));
+              sjis("% 行列\r\n\\left(\r\n\\begin{array}{lll}\r\na & b \\\\\r\nc & d & e "
+                   "\\\\\r\n\\end{array}\r\n\\right)\r\n"));
     // Nothing but separators: empty cells, one row.
     EXPECT_EQ(matrix::conversionText("\t\t", {}),
               sjis("% 行列\r\n\\left(\r\n\\begin{array}{ccc}\r\n &  &  \\\\\r\n\\end{array}\r\n\\right)\r\n"));
     // Japanese cells, 0x5C trail bytes among them, stay whole.
     EXPECT_EQ(matrix::conversionText(sjis("表 能\r\nソ 　"), {5, 2, 2, false, false}),
-              sjis("% 行列\r\n\\left.\r\n\\begin{array}{rr}\r\n表 & 能 \\\\\r\nソ & 　 \\\\\r\n\\end{array}\r\n\\right\\}\r\n"));
+              sjis("% 行列\r\n\\left.\r\n\\begin{array}{rr}\r\n表 & 能 \\\\\r\nソ & 　 "
+                   "\\\\\r\n\\end{array}\r\n\\right\\}\r\n"));
 }
 
 namespace {
@@ -116,7 +123,7 @@ TEST_F(MatrixCommands, SkeletonWithTheCaretInItsFirstCellAndChoicesKept)
     answer<TFormArray>(mrCancel, [](TFormArray& d) {
         d.RadioGroupKakko.SetItemIndex(5);
         d.UpDownGyou->Step(-1);
-        d.UpDownGyou->Step(-1);  // held at 1
+        d.UpDownGyou->Step(-1);                               // held at 1
         for (int i = 0; i < 150; ++i) d.UpDownRetu->Step(1);  // held at 99
         d.CheckBoxYoko->setChecked(true);
     });

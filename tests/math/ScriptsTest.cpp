@@ -269,8 +269,7 @@ TEST_F(ScriptCommands, EditedListsSurviveARestart)
         EXPECT_EQ(listed(*d.ListBox), (QStringList{"\\alpha", u("表"), "", u("ソ")}));
     });
     trigger("MenuMathUpper");
-    answer<TFormMathDown>(mrCancel,
-                          [](TFormMathDown& d) { EXPECT_EQ(listed(*d.ListBox), (QStringList{"i", "j"})); });
+    answer<TFormMathDown>(mrCancel, [](TFormMathDown& d) { EXPECT_EQ(listed(*d.ListBox), (QStringList{"i", "j"})); });
     trigger("MenuMathLower");
 }
 

@@ -24,21 +24,21 @@ struct MathPickerTest : ::testing::Test {
 TEST_F(MathPickerTest, GreekLettersAndFunctionsInsertExactlyTheirText)
 {
     checkEveryEntry(form, kSmallGreek,
-                    {{"\\alpha "}, {"\\beta "},  {"\\gamma "}, {"\\delta "},   {"\\epsilon "}, {"\\zeta "},
-                     {"\\eta "},   {"\\theta "}, {"\\iota "},  {"\\kappa "},   {"\\lambda "},  {"\\mu "},
-                     {"\\nu "},    {"\\xi "},    {"o"},        {"\\pi "},      {"\\rho "},     {"\\sigma "},
-                     {"\\tau "},   {"\\upsilon "}, {"\\phi "}, {"\\chi "},     {"\\psi "},     {"\\omega "}});
-    checkEveryEntry(form, kLargeGreek,
-                    {{"A"},       {"B"}, {"\\Gamma "}, {"\\Delta "}, {"E"},         {"Z"},       {"H"},     {"\\Theta "},
-                     {"I"},       {"K"}, {"\\Lambda "}, {"M"},       {"N"},         {"\\Xi "},   {"O"},     {"\\Pi "},
-                     {"P"},       {"\\Sigma "}, {"T"},  {"\\Upsilon "}, {"\\Phi "}, {"X"},       {"\\Psi "}, {"\\Omega "}});
+                    {{"\\alpha "}, {"\\beta "},    {"\\gamma "}, {"\\delta "}, {"\\epsilon "}, {"\\zeta "},
+                     {"\\eta "},   {"\\theta "},   {"\\iota "},  {"\\kappa "}, {"\\lambda "},  {"\\mu "},
+                     {"\\nu "},    {"\\xi "},      {"o"},        {"\\pi "},    {"\\rho "},     {"\\sigma "},
+                     {"\\tau "},   {"\\upsilon "}, {"\\phi "},   {"\\chi "},   {"\\psi "},     {"\\omega "}});
+    checkEveryEntry(
+        form, kLargeGreek,
+        {{"A"}, {"B"},        {"\\Gamma "},  {"\\Delta "},   {"E"},      {"Z"},     {"H"},      {"\\Theta "},
+         {"I"}, {"K"},        {"\\Lambda "}, {"M"},          {"N"},      {"\\Xi "}, {"O"},      {"\\Pi "},
+         {"P"}, {"\\Sigma "}, {"T"},         {"\\Upsilon "}, {"\\Phi "}, {"X"},     {"\\Psi "}, {"\\Omega "}});
     checkEveryEntry(form, kMathFunction,
-                    {{"\\arccos "}, {"\\arcsin "}, {"\\arctan "}, {"\\arg "},    {"\\cos "},    {"\\cosh "},
-                     {"\\cot "},    {"\\coth "},   {"\\csc "},    {"\\deg "},    {"\\det "},    {"\\dim "},
-                     {"\\exp "},    {"\\gcd "},    {"\\hom "},    {"\\inf "},    {"\\ker "},    {"\\lg "},
-                     {"\\lim "},    {"\\liminf "}, {"\\limsup "}, {"\\ln "},     {"\\log "},    {"\\max "},
-                     {"\\min "},    {"\\Pr "},     {"\\sec "},    {"\\sin "},    {"\\sinh "},   {"\\sup "},
-                     {"\\tan "},    {"\\tanh "}});
+                    {{"\\arccos "}, {"\\arcsin "}, {"\\arctan "}, {"\\arg "}, {"\\cos "}, {"\\cosh "},   {"\\cot "},
+                     {"\\coth "},   {"\\csc "},    {"\\deg "},    {"\\det "}, {"\\dim "}, {"\\exp "},    {"\\gcd "},
+                     {"\\hom "},    {"\\inf "},    {"\\ker "},    {"\\lg "},  {"\\lim "}, {"\\liminf "}, {"\\limsup "},
+                     {"\\ln "},     {"\\log "},    {"\\max "},    {"\\min "}, {"\\Pr "},  {"\\sec "},    {"\\sin "},
+                     {"\\sinh "},   {"\\sup "},    {"\\tan "},    {"\\tanh "}});
     checkEveryEntry(form, kVariantGreek,
                     {{"\\varepsilon "}, {"\\vartheta "}, {"\\varpi "}, {"\\varrho "}, {"\\varsigma "}, {"\\varphi "}});
 }
@@ -71,14 +71,17 @@ TEST_F(MathPickerTest, RadioDialogsOpenOnTheRememberedLetterInColumnsOfFive)
     QAction* repeat = drive.repeatItem(kLargeGreek);
     EXPECT_EQ(repeat->text(), "\\Delta");
     EXPECT_EQ(tagOf(repeat), 3);
-    drive.viaMenu(kLargeGreek, [&](TPickerDialog& d) {
-        checked = d.GetSelectedIndex();
-        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
-                        Qt::NoModifier);
-        QApplication::sendEvent(d.RadioButtons[0], &dbl);
-        EXPECT_EQ(d.result(), mrOk);
-        d.RadioButtons[7]->setChecked(true);
-    }, mrCancel);
+    drive.viaMenu(
+        kLargeGreek,
+        [&](TPickerDialog& d) {
+            checked = d.GetSelectedIndex();
+            QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
+                            Qt::NoModifier);
+            QApplication::sendEvent(d.RadioButtons[0], &dbl);
+            EXPECT_EQ(d.result(), mrOk);
+            d.RadioButtons[7]->setChecked(true);
+        },
+        mrCancel);
     EXPECT_EQ(checked, 3);
     // Cancel inserts nothing but the choice is kept.
     EXPECT_EQ(drive.state(), "\\Delta @");
@@ -96,9 +99,11 @@ TEST_F(MathPickerTest, FunctionPopupRepeatsTheCaptionWithoutPicture)
     EXPECT_EQ(drive.state(), "\\limsup \\limsup @");
     // The function dialog keeps its own help context; the Greek ones take the menu item's.
     int help = 0;
-    drive.viaMenu(kMathFunction, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
+    drive.viaMenu(
+        kMathFunction, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
     EXPECT_EQ(help, 7100);
-    drive.viaMenu(kLargeGreek, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
+    drive.viaMenu(
+        kLargeGreek, [&](TPickerDialog& d) { help = d.HelpContext; }, mrCancel);
     EXPECT_EQ(help, 7080);
 }
 
@@ -116,7 +121,8 @@ TEST_F(MathPickerTest, StaleRememberedIndexFallsBackToTheFirstEntry)
     EXPECT_EQ(checked, 0);
     EXPECT_EQ(drive.state(), "[A@]");
     form.Last.LastSmallGreek = -5;
-    drive.viaMenu(kSmallGreek, [&](TPickerDialog& d) { checked = d.GetSelectedIndex(); }, mrCancel);
+    drive.viaMenu(
+        kSmallGreek, [&](TPickerDialog& d) { checked = d.GetSelectedIndex(); }, mrCancel);
     EXPECT_EQ(checked, 0);
     EXPECT_EQ(form.Last.LastSmallGreek, 0);
 }
@@ -127,10 +133,13 @@ TEST_F(MathPickerTest, VariantGreekOpensOnItsFirstEntryAtTheScreenCentreAndStore
     form.DialogCenterY = 100;
     QString selected;
     drive.load("@");
-    drive.viaMenu(kVariantGreek, [&](TPickerDialog& d) {
-        selected = d.ListView->currentItem()->text();
-        d.ListView->setCurrentRow(5);
-    }, mrCancel);
+    drive.viaMenu(
+        kVariantGreek,
+        [&](TPickerDialog& d) {
+            selected = d.ListView->currentItem()->text();
+            d.ListView->setCurrentRow(5);
+        },
+        mrCancel);
     EXPECT_EQ(selected, "\\varepsilon");
     drive.viaMenu(kVariantGreek, [&](TPickerDialog& d) { selected = d.ListView->currentItem()->text(); });
     EXPECT_EQ(selected, "\\varepsilon");
@@ -140,7 +149,10 @@ TEST_F(MathPickerTest, VariantGreekOpensOnItsFirstEntryAtTheScreenCentreAndStore
 
     // The list is editable: what the user typed is what goes in.
     drive.load("@");
-    drive.viaMenu(kVariantGreek, [](TPickerDialog& d) { d.ListView->item(2)->setText("\\varkappa"); PickerDriver::choose(d, 2); });
+    drive.viaMenu(kVariantGreek, [](TPickerDialog& d) {
+        d.ListView->item(2)->setText("\\varkappa");
+        PickerDriver::choose(d, 2);
+    });
     EXPECT_EQ(drive.state(), "\\varkappa @");
 
     // Nothing selected: the message, and the selection stays.
@@ -174,8 +186,8 @@ TEST_F(MathPickerTest, MenuItemsShortcutsAndDropDownButtons)
     QMenu* greek = form.findChild<QMenu*>("MenuTexMathGreece");
     ASSERT_NE(greek, nullptr);
     EXPECT_EQ(greek->actions().size(), 3);
-    for (const char* name : {"ToolButtonMathGreekSmall", "ToolButtonMathGreekLarge", "ToolButtonMathFunction",
-                             "ToolButtonMathRoot"}) {
+    for (const char* name :
+         {"ToolButtonMathGreekSmall", "ToolButtonMathGreekLarge", "ToolButtonMathFunction", "ToolButtonMathRoot"}) {
         QAction* button = form.Item(name);
         ASSERT_NE(button, nullptr) << name;
         ASSERT_NE(button->menu(), nullptr) << name;
@@ -185,7 +197,8 @@ TEST_F(MathPickerTest, MenuItemsShortcutsAndDropDownButtons)
     }
     // The face runs the dialog.
     int dialogs = 0;
-    drive.viaMenu(kSmallGreek, [&](TPickerDialog&) { ++dialogs; }, mrCancel);
+    drive.viaMenu(
+        kSmallGreek, [&](TPickerDialog&) { ++dialogs; }, mrCancel);
     testsupport::ScriptedAsk ask;
     ask.onDialog([&](QDialog& d) {
         dialogs += d.objectName() == "TFormMathSGreece";
@@ -203,59 +216,167 @@ TEST_F(MathPickerTest, EveryEntryWithAPictureHasOne)
 TEST_F(MathPickerTest, OperatorsRelationsAndSymbolsInsertTheirCommandWithABlank)
 {
     checkEveryEntry(form, kBinaryOperator,
-                    {{"\\times"},   {"\\div"},      {"\\ast"},      {"\\star"},          {"\\pm"},
-                     {"\\mp"},      {"\\circ"},     {"\\bullet"},   {"\\cdot"},          {"\\cap"},
-                     {"\\cup"},     {"\\uplus"},    {"\\sqcap"},    {"\\sqcup"},         {"\\vee"},
-                     {"\\wedge"},   {"\\setminus"}, {"\\wr"},       {"\\diamond"},       {"\\bigtriangleup"},
-                     {"\\bigtriangledown"}, {"\\triangleleft"}, {"\\triangleright"}, {"\\oplus"}, {"\\ominus"},
-                     {"\\otimes"},  {"\\oslash"},   {"\\odot"},     {"\\bigcirc"},       {"\\dagger"},
-                     {"\\ddagger"}, {"\\amalg"},    {"\\lhd", true}, {"\\rhd", true},    {"\\unlhd", true},
+                    {{"\\times"},
+                     {"\\div"},
+                     {"\\ast"},
+                     {"\\star"},
+                     {"\\pm"},
+                     {"\\mp"},
+                     {"\\circ"},
+                     {"\\bullet"},
+                     {"\\cdot"},
+                     {"\\cap"},
+                     {"\\cup"},
+                     {"\\uplus"},
+                     {"\\sqcap"},
+                     {"\\sqcup"},
+                     {"\\vee"},
+                     {"\\wedge"},
+                     {"\\setminus"},
+                     {"\\wr"},
+                     {"\\diamond"},
+                     {"\\bigtriangleup"},
+                     {"\\bigtriangledown"},
+                     {"\\triangleleft"},
+                     {"\\triangleright"},
+                     {"\\oplus"},
+                     {"\\ominus"},
+                     {"\\otimes"},
+                     {"\\oslash"},
+                     {"\\odot"},
+                     {"\\bigcirc"},
+                     {"\\dagger"},
+                     {"\\ddagger"},
+                     {"\\amalg"},
+                     {"\\lhd", true},
+                     {"\\rhd", true},
+                     {"\\unlhd", true},
                      {"\\unrhd", true}},
                     " ");
     checkEveryEntry(form, kRelation,
-                    {{"\\le"},       {"\\ge"},         {"\\ll"},       {"\\gg"},        {"\\subset"},
-                     {"\\supset"},   {"\\subseteq"},   {"\\supseteq"}, {"\\sqsubseteq"}, {"\\sqsupseteq"},
-                     {"\\prec"},     {"\\succ"},       {"\\preceq"},   {"\\succeq"},    {"\\in"},
-                     {"\\notin"},    {"\\ni"},         {"\\vdash"},    {"\\dashv"},     {"\\smile"},
-                     {"\\frown"},    {"\\neq"},        {"\\doteq"},    {"\\propto"},    {"\\equiv"},
-                     {"\\sim"},      {"\\simeq"},      {"\\asymp"},    {"\\approx"},    {"\\cong"},
-                     {"\\models"},   {"\\perp"},       {"\\mid"},      {"\\parallel"},  {"\\bowtie"},
-                     {"\\Join", true}, {"\\sqsubset", true}, {"\\sqsupset", true}},
+                    {{"\\le"},
+                     {"\\ge"},
+                     {"\\ll"},
+                     {"\\gg"},
+                     {"\\subset"},
+                     {"\\supset"},
+                     {"\\subseteq"},
+                     {"\\supseteq"},
+                     {"\\sqsubseteq"},
+                     {"\\sqsupseteq"},
+                     {"\\prec"},
+                     {"\\succ"},
+                     {"\\preceq"},
+                     {"\\succeq"},
+                     {"\\in"},
+                     {"\\notin"},
+                     {"\\ni"},
+                     {"\\vdash"},
+                     {"\\dashv"},
+                     {"\\smile"},
+                     {"\\frown"},
+                     {"\\neq"},
+                     {"\\doteq"},
+                     {"\\propto"},
+                     {"\\equiv"},
+                     {"\\sim"},
+                     {"\\simeq"},
+                     {"\\asymp"},
+                     {"\\approx"},
+                     {"\\cong"},
+                     {"\\models"},
+                     {"\\perp"},
+                     {"\\mid"},
+                     {"\\parallel"},
+                     {"\\bowtie"},
+                     {"\\Join", true},
+                     {"\\sqsubset", true},
+                     {"\\sqsupset", true}},
                     " ");
-    checkEveryEntry(form, kMathSymbol,
-                    {{"\\aleph"},   {"\\hbar"},      {"\\imath"},    {"\\jmath"},     {"\\ell"},
-                     {"\\wp"},      {"\\Re"},        {"\\Im"},       {"\\partial"},   {"\\infty"},
-                     {"\\prime"},   {"\\emptyset"},  {"\\nabla"},    {"\\surd"},      {"\\|"},
-                     {"\\top"},     {"\\bot"},       {"\\angle"},    {"\\triangle"},  {"\\forall"},
-                     {"\\exists"},  {"\\neg"},       {"\\backslash"}, {"\\flat"},     {"\\natural"},
-                     {"\\sharp"},   {"\\clubsuit"},  {"\\diamondsuit"}, {"\\heartsuit"}, {"\\spadesuit"},
-                     {"\\Box", true}, {"\\Diamond", true}, {"\\mho", true}},
+    checkEveryEntry(form, kMathSymbol, {{"\\aleph"},     {"\\hbar"},      {"\\imath"},     {"\\jmath"},
+                                        {"\\ell"},       {"\\wp"},        {"\\Re"},        {"\\Im"},
+                                        {"\\partial"},   {"\\infty"},     {"\\prime"},     {"\\emptyset"},
+                                        {"\\nabla"},     {"\\surd"},      {"\\|"},         {"\\top"},
+                                        {"\\bot"},       {"\\angle"},     {"\\triangle"},  {"\\forall"},
+                                        {"\\exists"},    {"\\neg"},       {"\\backslash"}, {"\\flat"},
+                                        {"\\natural"},   {"\\sharp"},     {"\\clubsuit"},  {"\\diamondsuit"},
+                                        {"\\heartsuit"}, {"\\spadesuit"}, {"\\Box", true}, {"\\Diamond", true},
+                                        {"\\mho", true}},
                     " ");
 }
 
 TEST_F(MathPickerTest, LargeOperatorsAccentsDotsAndArrows)
 {
     checkEveryEntry(form, kLargeOperator,
-                    {{"\\int"}, {"\\oint"}, {"\\sum"}, {"\\prod"}, {"\\coprod"}, {"\\bigcap"}, {"\\bigcup"},
-                     {"\\bigwedge"}, {"\\bigvee"}, {"\\bigsqcup"}, {"\\bigodot"}, {"\\bigotimes"}, {"\\bigoplus"},
+                    {{"\\int"},
+                     {"\\oint"},
+                     {"\\sum"},
+                     {"\\prod"},
+                     {"\\coprod"},
+                     {"\\bigcap"},
+                     {"\\bigcup"},
+                     {"\\bigwedge"},
+                     {"\\bigvee"},
+                     {"\\bigsqcup"},
+                     {"\\bigodot"},
+                     {"\\bigotimes"},
+                     {"\\bigoplus"},
                      {"\\biguplus"}},
                     " ");
     checkEveryEntry(form, kSmallAccent,
-                    {{"\\vec"}, {"\\dot"}, {"\\ddot"}, {"\\acute"}, {"\\grave"}, {"\\bar"}, {"\\hat"}, {"\\check"},
-                     {"\\breve"}, {"\\tilde"}});
+                    {{"\\vec"},
+                     {"\\dot"},
+                     {"\\ddot"},
+                     {"\\acute"},
+                     {"\\grave"},
+                     {"\\bar"},
+                     {"\\hat"},
+                     {"\\check"},
+                     {"\\breve"},
+                     {"\\tilde"}});
     checkEveryEntry(form, kBigAccent,
-                    {{"\\overrightarrow"}, {"\\overleftarrow"}, {"\\overline"}, {"\\underline"}, {"\\overbrace"},
-                     {"\\underbrace"}, {"\\widehat"}, {"\\widetilde"}});
+                    {{"\\overrightarrow"},
+                     {"\\overleftarrow"},
+                     {"\\overline"},
+                     {"\\underline"},
+                     {"\\overbrace"},
+                     {"\\underbrace"},
+                     {"\\widehat"},
+                     {"\\widetilde"}});
     checkEveryEntry(form, kDots, {{"\\ldots"}, {"\\cdots"}, {"\\vdots"}, {"\\ddots"}}, " ");
     checkEveryEntry(form, kArrow,
-                    {{"\\gets"},           {"\\longleftarrow"},      {"\\Leftarrow"},      {"\\Longleftarrow"},
-                     {"\\to"},             {"\\longrightarrow"},     {"\\Rightarrow"},     {"\\Longrightarrow"},
-                     {"\\leftrightarrow"}, {"\\longleftrightarrow"}, {"\\Leftrightarrow"}, {"\\Longleftrightarrow"},
-                     {"\\mapsto"},         {"\\longmapsto"},         {"\\hookleftarrow"},  {"\\hookrightarrow"},
-                     {"\\leftharpoonup"},  {"\\rightharpoonup"},     {"\\leftharpoondown"}, {"\\rightharpoondown"},
-                     {"\\rightleftharpoons"}, {"\\uparrow"},         {"\\Uparrow"},        {"\\downarrow"},
-                     {"\\Downarrow"},      {"\\updownarrow"},        {"\\Updownarrow"},    {"\\nearrow"},
-                     {"\\searrow"},        {"\\swarrow"},            {"\\nwarrow"},        {"\\leadsto", true}},
+                    {{"\\gets"},
+                     {"\\longleftarrow"},
+                     {"\\Leftarrow"},
+                     {"\\Longleftarrow"},
+                     {"\\to"},
+                     {"\\longrightarrow"},
+                     {"\\Rightarrow"},
+                     {"\\Longrightarrow"},
+                     {"\\leftrightarrow"},
+                     {"\\longleftrightarrow"},
+                     {"\\Leftrightarrow"},
+                     {"\\Longleftrightarrow"},
+                     {"\\mapsto"},
+                     {"\\longmapsto"},
+                     {"\\hookleftarrow"},
+                     {"\\hookrightarrow"},
+                     {"\\leftharpoonup"},
+                     {"\\rightharpoonup"},
+                     {"\\leftharpoondown"},
+                     {"\\rightharpoondown"},
+                     {"\\rightleftharpoons"},
+                     {"\\uparrow"},
+                     {"\\Uparrow"},
+                     {"\\downarrow"},
+                     {"\\Downarrow"},
+                     {"\\updownarrow"},
+                     {"\\Updownarrow"},
+                     {"\\nearrow"},
+                     {"\\searrow"},
+                     {"\\swarrow"},
+                     {"\\nwarrow"},
+                     {"\\leadsto", true}},
                     " ");
 }
 
@@ -293,10 +414,9 @@ TEST_F(MathPickerTest, MathMenuOrderShortcutsAndButtons)
     for (QAction* a : form.MenuMath->actions()) names << (a->isSeparator() ? "-" : a->objectName());
     const int frac = int(names.indexOf("MenuMathFrac"));
     ASSERT_GE(frac, 0);
-    EXPECT_EQ(names.mid(frac, 11),
-              QStringList({"MenuMathFrac", "MenuMathSmallAccent", "MenuMathBigAcc", "-", "MenuMathIntegral",
-                           "MenuMathKigou", "MenuMathEnzansi", "MenuMathKankeisi", "MenuMathArrow", "MenuMathOmi",
-                           "-"}));
+    EXPECT_EQ(names.mid(frac, 11), QStringList({"MenuMathFrac", "MenuMathSmallAccent", "MenuMathBigAcc", "-",
+                                                "MenuMathIntegral", "MenuMathKigou", "MenuMathEnzansi",
+                                                "MenuMathKankeisi", "MenuMathArrow", "MenuMathOmi", "-"}));
     struct Key {
         const char* item;
         const char* shortcut;
@@ -305,15 +425,15 @@ TEST_F(MathPickerTest, MathMenuOrderShortcutsAndButtons)
                          Key{"MenuMathEnzansi", "Shift+F11"}, Key{"MenuMathKankeisi", "Shift+F12"},
                          Key{"MenuMathArrow", ""}, Key{"MenuMathOmi", ""}, Key{"MenuMathSmallAccent", ""}})
         EXPECT_EQ(form.Item(k.item)->shortcut(), QKeySequence(k.shortcut)) << k.item;
-    for (const char* name : {"ToolButtonMathInt", "ToolButtonMathArrow", "ToolButtonMathOmit",
-                             "ToolButtonMathAccent1", "ToolButtonMathAccent2", "ToolButtonMathInfty",
-                             "ToolButtonMathTimes", "ToolButtonMathKankei"}) {
+    for (const char* name :
+         {"ToolButtonMathInt", "ToolButtonMathArrow", "ToolButtonMathOmit", "ToolButtonMathAccent1",
+          "ToolButtonMathAccent2", "ToolButtonMathInfty", "ToolButtonMathTimes", "ToolButtonMathKankei"}) {
         QAction* button = form.Item(name);
         ASSERT_NE(button, nullptr) << name;
         EXPECT_NE(button->menu(), nullptr) << name;
         EXPECT_NE(form.ToolBarTeXMath->widgetForAction(button), nullptr) << name;
     }
-    for (const picker::Family* f : {&kMathSymbol, &kBinaryOperator, &kRelation, &kLargeOperator, &kSmallAccent,
-                                    &kBigAccent, &kDots, &kArrow})
+    for (const picker::Family* f :
+         {&kMathSymbol, &kBinaryOperator, &kRelation, &kLargeOperator, &kSmallAccent, &kBigAccent, &kDots, &kArrow})
         expectPictures(*f);
 }

@@ -14,10 +14,12 @@ namespace {
 using testsupport::ExpectedMessage;
 using testsupport::ScriptedAsk;
 
-TEST(DialogSeam, ScriptedMessagesAreAnsweredInOrderAndRecorded) {
+TEST(DialogSeam, ScriptedMessagesAreAnsweredInOrderAndRecorded)
+{
     ScriptedAsk script;
-    script.expectMessage(QStringLiteral("変更されています。保存しますか。"), QStringLiteral("Quillmarkの終了"),
-                         MB_YESNOCANCEL | MB_ICONQUESTION, IDNO)
+    script
+        .expectMessage(QStringLiteral("変更されています。保存しますか。"), QStringLiteral("Quillmarkの終了"),
+                       MB_YESNOCANCEL | MB_ICONQUESTION, IDNO)
         .answerNextMessage(IDOK);
     EXPECT_EQ(ask::messageBox(QStringLiteral("変更されています。保存しますか。"), QStringLiteral("Quillmarkの終了"),
                               MB_YESNOCANCEL | MB_ICONQUESTION),
@@ -29,7 +31,8 @@ TEST(DialogSeam, ScriptedMessagesAreAnsweredInOrderAndRecorded) {
     EXPECT_EQ(script.pending(), 0);
 }
 
-TEST(DialogSeam, UnscriptedOrMismatchedRequestsFailWithoutBlocking) {
+TEST(DialogSeam, UnscriptedOrMismatchedRequestsFailWithoutBlocking)
+{
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedAsk script;
@@ -43,7 +46,12 @@ TEST(DialogSeam, UnscriptedOrMismatchedRequestsFailWithoutBlocking) {
             EXPECT_EQ(ask::messageBox(QStringLiteral("other"), QStringLiteral("c"), MB_YESNO), IDYES);
         },
         "unexpected message");
-    EXPECT_NONFATAL_FAILURE({ ScriptedAsk script; script.answerNextMessage(IDOK); }, "never shown");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedAsk script;
+            script.answerNextMessage(IDOK);
+        },
+        "never shown");
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedAsk script;
@@ -59,12 +67,14 @@ public:
     int answer = 0;
 
 protected:
-    void Execute() override {
+    void Execute() override
+    {
         answer = ask::messageBox(QStringLiteral("TeX処理中です"), QStringLiteral("Quillmark"), MB_OKCANCEL);
     }
 };
 
-TEST(DialogSeam, WorkerThreadWaitsForTheAnswerFromTheMainThread) {
+TEST(DialogSeam, WorkerThreadWaitsForTheAnswerFromTheMainThread)
+{
     ScriptedAsk script;
     script.expectMessage(QStringLiteral("TeX処理中です"), QStringLiteral("Quillmark"), MB_OKCANCEL, IDCANCEL);
     AskingThread t;
@@ -73,7 +83,8 @@ TEST(DialogSeam, WorkerThreadWaitsForTheAnswerFromTheMainThread) {
     EXPECT_EQ(t.answer, IDCANCEL);
 }
 
-TEST(DialogSeam, ModalDialogGetsTheScriptedWidgetsAndResult) {
+TEST(DialogSeam, ModalDialogGetsTheScriptedWidgetsAndResult)
+{
     ScriptedAsk script;
     script.onDialog([](QDialog& d) {
         EXPECT_TRUE(d.isVisible());
@@ -93,8 +104,12 @@ TEST(DialogSeam, ModalDialogGetsTheScriptedWidgetsAndResult) {
     EXPECT_EQ(script.dialogs(), std::vector<QString>{QStringLiteral("QDialog")});
 }
 
-TEST(DialogSeam, FilterPatternsMatchBothCases) {
-    struct Case { const char* in; const char* out; };
+TEST(DialogSeam, FilterPatternsMatchBothCases)
+{
+    struct Case {
+        const char* in;
+        const char* out;
+    };
     const Case cases[] = {
         {"TeX文書 (*.tex)", "TeX文書 (*.tex *.TEX)"},
         {"TeX (*.tex *.dtx)", "TeX (*.tex *.TEX *.dtx *.DTX)"},
@@ -102,8 +117,7 @@ TEST(DialogSeam, FilterPatternsMatchBothCases) {
         {"Image (*.EPS)", "Image (*.EPS *.eps)"},
         {"no patterns", "no patterns"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ask::bothCases(QString::fromUtf8(c.in)), QString::fromUtf8(c.out));
+    for (const Case& c : cases) EXPECT_EQ(ask::bothCases(QString::fromUtf8(c.in)), QString::fromUtf8(c.out));
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ const RoundTrip kRoundTrips[] = {
     {"mixed text", "\\section{\x8f\x98\x98\x5f}", u"\\section{序論}"},
 };
 
-TEST(Cp932Codec, CharactersDecodeAndEncodeBack) {
+TEST(Cp932Codec, CharactersDecodeAndEncodeBack)
+{
     for (const RoundTrip& c : kRoundTrips) {
         SCOPED_TRACE(c.what);
         QString decoded = cp932::decode(c.bytes);
@@ -42,8 +43,11 @@ TEST(Cp932Codec, CharactersDecodeAndEncodeBack) {
 
 // The code page holds 398 characters twice; both codes decode to one
 // character, which encodes to the canonical code.
-TEST(Cp932Codec, DuplicateCodesDecodeAlikeAndEncodeCanonically) {
-    struct Duplicate { Bytes canonical, other; };
+TEST(Cp932Codec, DuplicateCodesDecodeAlikeAndEncodeCanonically)
+{
+    struct Duplicate {
+        Bytes canonical, other;
+    };
     const Duplicate duplicates[] = {
         {"\x81\xe6", "\x87\x9a"},  // ∵ in row 2 and NEC row 13
         {"\x81\xe0", "\x87\x90"},  // ≒
@@ -61,8 +65,13 @@ TEST(Cp932Codec, DuplicateCodesDecodeAlikeAndEncodeCanonically) {
     }
 }
 
-TEST(Cp932Codec, InvalidBytesSurviveOneCodePointEach) {
-    struct Invalid { const char* what; Bytes bytes; std::u16string text; };
+TEST(Cp932Codec, InvalidBytesSurviveOneCodePointEach)
+{
+    struct Invalid {
+        const char* what;
+        Bytes bytes;
+        std::u16string text;
+    };
     const Invalid cases[] = {
         {"unassigned single bytes", "\x80\xa0\xfd\xfe\xff", u"\uF780\uF7A0\uF7FD\uF7FE\uF7FF"},
         {"lone lead byte at the end", "A\x82", u"A\uF782"},
@@ -81,8 +90,12 @@ TEST(Cp932Codec, InvalidBytesSurviveOneCodePointEach) {
     }
 }
 
-TEST(Cp932Codec, CharactersStoredUnderOtherCodePointsMapOneWay) {
-    struct OneWay { char16_t from; Bytes to; };
+TEST(Cp932Codec, CharactersStoredUnderOtherCodePointsMapOneWay)
+{
+    struct OneWay {
+        char16_t from;
+        Bytes to;
+    };
     const OneWay mappings[] = {
         {u'\u301C', "\x81\x60"}, {u'\u2016', "\x81\x61"}, {u'\u2212', "\x81\x7c"},
         {u'\u2014', "\x81\x5c"}, {u'\u00A2', "\x81\x91"}, {u'\u00A3', "\x81\x92"},
@@ -95,7 +108,8 @@ TEST(Cp932Codec, CharactersStoredUnderOtherCodePointsMapOneWay) {
     }
 }
 
-TEST(Cp932Codec, UnencodableCharactersBecomeOneQuestionMarkEach) {
+TEST(Cp932Codec, UnencodableCharactersBecomeOneQuestionMarkEach)
+{
     bool lossy = false;
     // Hangul, a character outside the BMP (a surrogate pair), a lone surrogate.
     QString text = QStringLiteral("a한b") + QString::fromUcs4(U"\U0001F600") + QChar(0xD800) + u'c';
@@ -103,42 +117,42 @@ TEST(Cp932Codec, UnencodableCharactersBecomeOneQuestionMarkEach) {
     EXPECT_TRUE(lossy);
 }
 
-TEST(Cp932Codec, CharacterBoundariesFollowTheDecoder) {
-    const Bytes text = "a\x95\x5c" "b\x81\r\n";
+TEST(Cp932Codec, CharacterBoundariesFollowTheDecoder)
+{
+    const Bytes text =
+        "a\x95\x5c"
+        "b\x81\r\n";
     EXPECT_EQ(cp932::charLength(text, 0), 1);
-    EXPECT_EQ(cp932::charLength(text, 1), 2);   // 表
-    EXPECT_EQ(cp932::charLength(text, 4), 1);   // stray lead byte does not swallow CR
-    EXPECT_EQ(cp932::charLength(text, 7), 1);   // past the end
+    EXPECT_EQ(cp932::charLength(text, 1), 2);     // 表
+    EXPECT_EQ(cp932::charLength(text, 4), 1);     // stray lead byte does not swallow CR
+    EXPECT_EQ(cp932::charLength(text, 7), 1);     // past the end
     EXPECT_EQ(cp932::charStart(text, 0, 2), 1u);  // inside 表
     EXPECT_EQ(cp932::charStart(text, 0, 3), 3u);
     EXPECT_EQ(cp932::charStart(text, 0, 5), 5u);  // the CR after the stray byte
     EXPECT_EQ(cp932::charLength(Bytes("\x82"), 0), 1);
 }
 
-TEST(Cp932Codec, WholeDocumentRoundTrip) {
+TEST(Cp932Codec, WholeDocumentRoundTrip)
+{
     // Every valid two-byte code, then every single byte, in one document.
     Bytes all;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        if (!cp932::isLeadByte(static_cast<unsigned char>(lead)))
-            continue;
+        if (!cp932::isLeadByte(static_cast<unsigned char>(lead))) continue;
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
             Bytes pair{static_cast<char>(lead), static_cast<char>(trail)};
-            if (cp932::isValid(pair) && cp932::charLength(pair, 0) == 2)
-                all += pair;
+            if (cp932::isValid(pair) && cp932::charLength(pair, 0) == 2) all += pair;
         }
     }
     size_t pairs = all.size() / 2;
     for (int b = 0; b < 256; ++b)
-        if (!cp932::isLeadByte(static_cast<unsigned char>(b)))
-            all.push_back(static_cast<char>(b));
+        if (!cp932::isLeadByte(static_cast<unsigned char>(b))) all.push_back(static_cast<char>(b));
     QString decoded = cp932::decode(all);
     EXPECT_EQ(static_cast<size_t>(decoded.size()), pairs + (256 - 60));
     // Only the 398 duplicates re-encode differently, and they re-decode alike.
     Bytes again = cp932::encode(decoded);
     EXPECT_EQ(cp932::decode(again), decoded);
     size_t differing = 0;
-    for (size_t i = 0; i + 1 < pairs * 2; i += 2)
-        differing += all.compare(i, 2, again, i, 2) != 0;
+    for (size_t i = 0; i + 1 < pairs * 2; i += 2) differing += all.compare(i, 2, again, i, 2) != 0;
     EXPECT_EQ(differing, 398u);
 }
 

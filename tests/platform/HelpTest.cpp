@@ -7,8 +7,12 @@
 
 namespace {
 
-TEST(Help, ContextsOpenTheirPageOrTheContents) {
-    struct Case { int context; const char* page; };
+TEST(Help, ContextsOpenTheirPageOrTheContents)
+{
+    struct Case {
+        int context;
+        const char* page;
+    };
     const Case cases[] = {
         {4010, "qrc:/help/context-4010.html"},
         {0, "qrc:/help/index.html"},
@@ -26,7 +30,8 @@ TEST(Help, ContextsOpenTheirPageOrTheContents) {
     EXPECT_TRUE(help::lastOpened().startsWith(QStringLiteral("https://")));
 }
 
-TEST(Help, EveryLinkOfThePagesIsShipped) {
+TEST(Help, EveryLinkOfThePagesIsShipped)
+{
     help::showContents();  // makes the pages available
     const QString pages[] = {QStringLiteral("index.html"), QStringLiteral("keyword.html"),
                              QStringLiteral("context-4010.html")};

@@ -80,7 +80,6 @@ TEST(LocalConv, MalformedAndOversizedMessagesAreDropped)
     EXPECT_FALSE(client.execute(std::string(conv::kMaxMessage, 'x')));  // refused before sending
 }
 
-
 TEST(LocalConv, HeldConnectionsAreCappedAndIdleOnesDropped)
 {
     PrivateRuntime runtime;
@@ -106,8 +105,7 @@ TEST(LocalConv, HeldConnectionsAreCappedAndIdleOnesDropped)
     // The server still answers a client that talks.
     std::thread companion([] {
         conv::Client client;
-        if (client.openLink("Flooded", "T"))
-            client.poke("item", "hello");
+        if (client.openLink("Flooded", "T")) client.poke("item", "hello");
     });
     EXPECT_TRUE(textest::waitUntil([&] { return !poked.empty(); }, 5000));
     companion.join();

@@ -15,7 +15,8 @@ const QString kKey = QStringLiteral("\\Software\\Kestrelwood\\Quillmark");
 // Each test gets a store file of its own in a fresh folder.
 class SettingsStore : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(dir_.isValid());
         saved_ = qgetenv("QUILLMARK_SETTINGS");
         path_ = dir_.filePath(QStringLiteral("settings.ini"));
@@ -23,18 +24,21 @@ protected:
     }
     void TearDown() override { qputenv("QUILLMARK_SETTINGS", saved_); }
 
-    void writeFile(const QByteArray& contents) {
+    void writeFile(const QByteArray& contents)
+    {
         QFile f(path_);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(contents);
     }
-    QByteArray fileContents() const {
+    QByteArray fileContents() const
+    {
         QFile f(path_);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // Points the store at a copy of the file, so that what follows reads
     // only what was written to disk.
-    void rereadFromCopy() {
+    void rereadFromCopy()
+    {
         QString copy = dir_.filePath(QStringLiteral("copy.ini"));
         QFile::remove(copy);
         ASSERT_TRUE(QFile::copy(path_, copy));
@@ -46,7 +50,8 @@ protected:
     QByteArray saved_;
 };
 
-TEST_F(SettingsStore, ValuesKeepTheirTypeAndTextThroughTheFile) {
+TEST_F(SettingsStore, ValuesKeepTheirTypeAndTextThroughTheFile)
+{
     const QString texts[] = {
         QString(),
         QStringLiteral("ＭＳ ゴシック"),
@@ -65,8 +70,7 @@ TEST_F(SettingsStore, ValuesKeepTheirTypeAndTextThroughTheFile) {
         reg.WriteBool(QStringLiteral("AutoColor"), true);
         reg.WriteBool(QStringLiteral("adDVI"), false);
         reg.WriteInteger(QStringLiteral("NonZero"), 5);
-        for (int i = 0; i < int(std::size(texts)); ++i)
-            reg.WriteString(QStringLiteral("Text%1").arg(i), texts[i]);
+        for (int i = 0; i < int(std::size(texts)); ++i) reg.WriteString(QStringLiteral("Text%1").arg(i), texts[i]);
         reg.WriteString(QStringLiteral("=odd;[name\\\r\n"), QStringLiteral("x"));
         reg.CloseKey();
     }
@@ -85,7 +89,8 @@ TEST_F(SettingsStore, ValuesKeepTheirTypeAndTextThroughTheFile) {
     EXPECT_EQ(reg.ReadString(QStringLiteral("=odd;[name\\\r\n")), QStringLiteral("x"));
 }
 
-TEST_F(SettingsStore, MissingOrWrongTypedValuesThrow) {
+TEST_F(SettingsStore, MissingOrWrongTypedValuesThrow)
+{
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\TeXSetting"), true));
     reg.WriteString(QStringLiteral("TeXFile"), QStringLiteral("platex"));
@@ -101,7 +106,8 @@ TEST_F(SettingsStore, MissingOrWrongTypedValuesThrow) {
     EXPECT_THROW(reg.ReadInteger(QStringLiteral("HowTex")), ERegistryException);
 }
 
-TEST_F(SettingsStore, KeysAreCreatedOnlyWhenAsked) {
+TEST_F(SettingsStore, KeysAreCreatedOnlyWhenAsked)
+{
     TRegistry reg;
     EXPECT_FALSE(reg.OpenKey(kKey + QStringLiteral("\\Recent"), false));
     EXPECT_FALSE(reg.KeyExists(kKey));
@@ -117,7 +123,8 @@ TEST_F(SettingsStore, KeysAreCreatedOnlyWhenAsked) {
     EXPECT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\Recent"), false));
 }
 
-TEST_F(SettingsStore, IniSectionsFallBackToTheirDefaults) {
+TEST_F(SettingsStore, IniSectionsFallBackToTheirDefaults)
+{
     {
         TRegistry reg;
         ASSERT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\View"), true));
@@ -148,16 +155,17 @@ TEST_F(SettingsStore, IniSectionsFallBackToTheirDefaults) {
     EXPECT_EQ(ini.ReadString(QStringLiteral("Child"), QStringLiteral("0"), {}), QStringLiteral("/doc/ch1.tex"));
 }
 
-TEST_F(SettingsStore, WritesLeaveOnlyTheStoreAndItsLock) {
+TEST_F(SettingsStore, WritesLeaveOnlyTheStoreAndItsLock)
+{
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(kKey, true));
-    for (int i = 0; i < 50; ++i)
-        reg.WriteInteger(QStringLiteral("V%1").arg(i), i);
+    for (int i = 0; i < 50; ++i) reg.WriteInteger(QStringLiteral("V%1").arg(i), i);
     QStringList names = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(names, QStringList({QStringLiteral("settings.ini"), QStringLiteral("settings.ini.lock")}));
 }
 
-TEST_F(SettingsStore, SeesChangesMadeToTheFileByOthers) {
+TEST_F(SettingsStore, SeesChangesMadeToTheFileByOthers)
+{
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(kKey, true));
     reg.WriteInteger(QStringLiteral("Tab"), 24);
@@ -175,7 +183,8 @@ TEST_F(SettingsStore, SeesChangesMadeToTheFileByOthers) {
     EXPECT_EQ(reg.ReadInteger(QStringLiteral("TabSpaceNo")), 4);
 }
 
-TEST_F(SettingsStore, CorruptFileIsMovedAsideAndNeverOverwritten) {
+TEST_F(SettingsStore, CorruptFileIsMovedAsideAndNeverOverwritten)
+{
     const QByteArray garbage = "[\\Software\\Kestrelwood\\Quillmark]\nFontSize=twelve\n";
     writeFile(garbage);
     QString movedTo;
@@ -199,7 +208,8 @@ TEST_F(SettingsStore, CorruptFileIsMovedAsideAndNeverOverwritten) {
     EXPECT_EQ(asides, 2);
 }
 
-TEST_F(SettingsStore, BatchWritesOnceAndMergesWithTheFile) {
+TEST_F(SettingsStore, BatchWritesOnceAndMergesWithTheFile)
+{
     TRegistry reg;
     {
         settings::Batch batch;
@@ -223,7 +233,8 @@ TEST_F(SettingsStore, BatchWritesOnceAndMergesWithTheFile) {
     EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 8);
 }
 
-TEST_F(SettingsStore, StorePathFollowsTheEnvironment) {
+TEST_F(SettingsStore, StorePathFollowsTheEnvironment)
+{
     EXPECT_EQ(settings::storePath(), path_);
     QByteArray home = qgetenv("XDG_CONFIG_HOME");
     qunsetenv("QUILLMARK_SETTINGS");
@@ -231,19 +242,19 @@ TEST_F(SettingsStore, StorePathFollowsTheEnvironment) {
     EXPECT_EQ(settings::storePath(), QStringLiteral("/config/elsewhere/quillmark/settings.ini"));
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(settings::storePath(), QDir::homePath() + QStringLiteral("/.config/quillmark/settings.ini"));
-    if (!home.isNull())
-        qputenv("XDG_CONFIG_HOME", home);
+    if (!home.isNull()) qputenv("XDG_CONFIG_HOME", home);
 }
 
 // Run only as the second instance started by the test below.
-TEST(SettingsStoreSecondInstance, DISABLED_WriteValues) {
+TEST(SettingsStoreSecondInstance, DISABLED_WriteValues)
+{
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\Shared"), true));
-    for (int i = 0; i < 40; ++i)
-        reg.WriteInteger(QStringLiteral("Child%1").arg(i), i);
+    for (int i = 0; i < 40; ++i) reg.WriteInteger(QStringLiteral("Child%1").arg(i), i);
 }
 
-TEST_F(SettingsStore, TwoInstancesWritingAtOnceLoseNothing) {
+TEST_F(SettingsStore, TwoInstancesWritingAtOnceLoseNothing)
+{
     QProcess child;
     child.setProgram(QCoreApplication::applicationFilePath());
     child.setArguments({QStringLiteral("--gtest_also_run_disabled_tests"),
@@ -255,8 +266,7 @@ TEST_F(SettingsStore, TwoInstancesWritingAtOnceLoseNothing) {
     ASSERT_TRUE(child.waitForStarted());
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(kKey + QStringLiteral("\\Shared"), true));
-    for (int i = 0; i < 40; ++i)
-        reg.WriteInteger(QStringLiteral("Parent%1").arg(i), i);
+    for (int i = 0; i < 40; ++i) reg.WriteInteger(QStringLiteral("Parent%1").arg(i), i);
     ASSERT_TRUE(child.waitForFinished(60000));
     ASSERT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
 

@@ -40,33 +40,34 @@ TEST(RichEditChange, TheReportedStretchHoldsEverythingThatChanged)
         const int length = e.GetTextLen();
         const int at = pick(length + 1);
         switch (pick(5)) {
-        case 0:  // typed at a place
-            e.Select(at, 0);
-            edtest::typeText(&e, "k");
-            break;
-        case 1:  // a replacement through the primitive
-            e.Select(at, pick(std::min(8, length - at) + 1));
-            e.SetSelText(pieces[pick(5)]);
-            break;
-        case 2: {  // unreported edits, reported with the next one
-            e.SetEventMask(ENM_NONE);
-            e.Select(at, std::min(2, length - at));
-            e.SetSelText("m");
-            e.Select(0, 0);
-            e.SetSelText("z");
-            e.SetEventMask(ENM_ALL);
-            break;
-        }
-        case 3: {  // a batch of one-line replacements
-            const std::string text = e.Text();
-            std::vector<int> hits;
-            for (size_t p = text.find('i'); p != std::string::npos; p = text.find('i', p + 1)) hits.push_back(int(p));
-            if (!hits.empty()) e.ReplaceRanges(hits, 1, pick(2) ? "I" : "ii");
-            break;
-        }
-        default:
-            if (pick(20) == 0) e.SetText("new\r\ntext");
-            break;
+            case 0:  // typed at a place
+                e.Select(at, 0);
+                edtest::typeText(&e, "k");
+                break;
+            case 1:  // a replacement through the primitive
+                e.Select(at, pick(std::min(8, length - at) + 1));
+                e.SetSelText(pieces[pick(5)]);
+                break;
+            case 2: {  // unreported edits, reported with the next one
+                e.SetEventMask(ENM_NONE);
+                e.Select(at, std::min(2, length - at));
+                e.SetSelText("m");
+                e.Select(0, 0);
+                e.SetSelText("z");
+                e.SetEventMask(ENM_ALL);
+                break;
+            }
+            case 3: {  // a batch of one-line replacements
+                const std::string text = e.Text();
+                std::vector<int> hits;
+                for (size_t p = text.find('i'); p != std::string::npos; p = text.find('i', p + 1))
+                    hits.push_back(int(p));
+                if (!hits.empty()) e.ReplaceRanges(hits, 1, pick(2) ? "I" : "ii");
+                break;
+            }
+            default:
+                if (pick(20) == 0) e.SetText("new\r\ntext");
+                break;
         }
     }
     EXPECT_GT(reports, 100);

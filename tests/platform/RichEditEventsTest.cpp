@@ -153,7 +153,9 @@ TEST_F(RichEditEvents, InputMethodCommitIsOneInsertion)
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("仮名"));
     QApplication::sendEvent(&e, &commit);
-    EXPECT_EQ(e.Text(), "a\x89\xbc\x96\xbc" "b");
+    EXPECT_EQ(e.Text(),
+              "a\x89\xbc\x96\xbc"
+              "b");
     EXPECT_EQ(log.entries, (Log{"sel 5,0", "change 6"}));
     EXPECT_EQ(ime, (std::vector<std::string>{"start 1", "end 5"}));
     EXPECT_FALSE(e.Composing());

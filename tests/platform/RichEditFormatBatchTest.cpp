@@ -25,10 +25,11 @@ void expectSameFormats(const TRichEdit& a, const TRichEdit& b, const std::string
 
 TEST(RichEditFormatBatch, MatchesRangeByRangeFormatting)
 {
-    const std::string text = cp932::encode(
-        "\\section{見出し}\r\n本文の$x$と\\ref{a}．\r\n\r\nabc def\r\n漢字かな交じり\\\\\r\n最後の行");
+    const std::string text =
+        cp932::encode("\\section{見出し}\r\n本文の$x$と\\ref{a}．\r\n\r\nabc def\r\n漢字かな交じり\\\\\r\n最後の行");
     const std::vector<int> starts = boundaries(text);
-    const CharFormat palette[] = {{0x000000}, {0x000080, true}, {0x4080FF, false, true}, {0x0000FF, false, false, true}};
+    const CharFormat palette[] = {
+        {0x000000}, {0x000080, true}, {0x4080FF, false, true}, {0x0000FF, false, false, true}};
     std::mt19937 random(7);
     for (int round = 0; round < 40; ++round) {
         TRichEdit one, many;

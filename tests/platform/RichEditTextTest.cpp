@@ -9,9 +9,9 @@
 
 namespace {
 
-const std::string A = "\x82\xa0";   // あ
-const std::string I = "\x82\xa2";   // い
-const std::string KAN = "\x8a\xbf"; // 漢
+const std::string A = "\x82\xa0";    // あ
+const std::string I = "\x82\xa2";    // い
+const std::string KAN = "\x8a\xbf";  // 漢
 
 // "a" あ CR LF い : a=0, あ=1..2, CR=3, LF=4, い=5..6, end=7
 const std::string kSmall = "a" + A + "\r\n" + I;
@@ -118,8 +118,8 @@ TEST(RichEditText, SelectionGetSetAndReplace)
 // did not touch must come back as they were read.
 TEST(RichEditText, DuplicateCodesAndInvalidBytesSurviveEdits)
 {
-    const std::string nec = "\x87\x90";   // NEC row 13 duplicate of 81 E0
-    const std::string ibm = "\xed\x40";   // NEC-selected IBM duplicate of FA 5C
+    const std::string nec = "\x87\x90";  // NEC row 13 duplicate of 81 E0
+    const std::string ibm = "\xed\x40";  // NEC-selected IBM duplicate of FA 5C
     const std::string bad = "\x85\x40\xa0\xfd";
     const std::string line1 = "a" + nec + "b" + ibm;
     const std::string line3 = bad + nec;

@@ -10,9 +10,7 @@
 
 namespace {
 
-bool waitUntil(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, 10000);
-}
+bool waitUntil(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 10000); }
 
 // Counts passes and suspends itself after each, as the outline thread does.
 class PassThread : public TThread {
@@ -21,7 +19,8 @@ public:
     std::atomic<int> passes{0};
 
 protected:
-    void Execute() override {
+    void Execute() override
+    {
         while (!Terminated()) {
             ++passes;
             Suspend();
@@ -30,7 +29,8 @@ protected:
     }
 };
 
-TEST(WorkerThread, RunsOnlyWhenResumedAndSuspendsItself) {
+TEST(WorkerThread, RunsOnlyWhenResumedAndSuspendsItself)
+{
     PassThread t;
     QTest::qWait(20);
     EXPECT_EQ(t.passes, 0);
@@ -46,8 +46,7 @@ TEST(WorkerThread, RunsOnlyWhenResumedAndSuspendsItself) {
     t.Terminate();
     QTest::qWait(20);
     EXPECT_FALSE(t.Finished());
-    while (t.Suspended())
-        t.Resume();
+    while (t.Suspended()) t.Resume();
     EXPECT_EQ(t.WaitFor(), 2);  // the last resume ends the loop without another pass
     EXPECT_TRUE(t.Finished());
 }
@@ -59,14 +58,15 @@ public:
     std::atomic<bool> go{false};
 
 protected:
-    void Execute() override {
-        while (!go)
-            QThread::msleep(1);
+    void Execute() override
+    {
+        while (!go) QThread::msleep(1);
         Suspend();
     }
 };
 
-TEST(WorkerThread, TerminatedThreadDoesNotFallAsleep) {
+TEST(WorkerThread, TerminatedThreadDoesNotFallAsleep)
+{
     LateSuspender t;
     t.Resume();
     t.Terminate();
@@ -84,11 +84,10 @@ public:
     std::string caught;
 
 protected:
-    void Execute() override {
+    void Execute() override
+    {
         for (int i = 0; i < calls_; ++i) {
-            Synchronize([this] {
-                (QThread::currentThread() == qApp->thread() ? inMainThread : elsewhere)++;
-            });
+            Synchronize([this] { (QThread::currentThread() == qApp->thread() ? inMainThread : elsewhere)++; });
         }
         try {
             Synchronize([] { throw std::runtime_error("raised in the main thread"); });
@@ -101,7 +100,8 @@ private:
     int calls_;
 };
 
-TEST(WorkerThread, WaitForServesSynchronisedCalls) {
+TEST(WorkerThread, WaitForServesSynchronisedCalls)
+{
     SyncThread t(200);
     t.Resume();
     t.WaitFor();
@@ -110,7 +110,8 @@ TEST(WorkerThread, WaitForServesSynchronisedCalls) {
     EXPECT_EQ(t.caught, "raised in the main thread");
 }
 
-TEST(WorkerThread, EventLoopServesSynchronisedCalls) {
+TEST(WorkerThread, EventLoopServesSynchronisedCalls)
+{
     SyncThread t(50);
     t.Resume();
     ASSERT_TRUE(waitUntil([&] { return t.Finished(); }));
@@ -130,7 +131,8 @@ private:
     bool* deleted_;
 };
 
-TEST(WorkerThread, FreeOnTerminateCallsOnTerminateThenDeletesInTheMainThread) {
+TEST(WorkerThread, FreeOnTerminateCallsOnTerminateThenDeletesInTheMainThread)
+{
     bool deleted = false;
     bool terminatedInMain = false;
     auto* t = new SelfFreeing(&deleted, true);
@@ -140,7 +142,8 @@ TEST(WorkerThread, FreeOnTerminateCallsOnTerminateThenDeletesInTheMainThread) {
     EXPECT_TRUE(terminatedInMain);
 }
 
-TEST(WorkerThread, ThreadCreatedRunningStartsFromTheEventLoop) {
+TEST(WorkerThread, ThreadCreatedRunningStartsFromTheEventLoop)
+{
     bool deleted = false;
     new SelfFreeing(&deleted, false);
     ASSERT_TRUE(waitUntil([&] { return deleted; }));

@@ -105,7 +105,8 @@ struct PickerDriver {
     }
     void viaDialog(const picker::Family& family, int index, bool notice = false)
     {
-        viaMenu(family, [index](TPickerDialog& d) { choose(d, index); }, mrOk, notice);
+        viaMenu(
+            family, [index](TPickerDialog& d) { choose(d, index); }, mrOk, notice);
     }
 };
 

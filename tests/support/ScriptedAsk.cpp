@@ -7,24 +7,27 @@
 namespace testsupport {
 namespace {
 
-std::string describe(const ask::MessageRequest& r) {
-    return "message \"" + r.text.toStdString() + "\" captioned \"" + r.caption.toStdString() +
-           "\" flags " + std::to_string(r.flags);
+std::string describe(const ask::MessageRequest& r)
+{
+    return "message \"" + r.text.toStdString() + "\" captioned \"" + r.caption.toStdString() + "\" flags " +
+           std::to_string(r.flags);
 }
 
 // What a user who only wants the box gone would press.
-int defaultAnswer(int flags) {
+int defaultAnswer(int flags)
+{
     switch (flags & 0x0F) {
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL: return IDCANCEL;
-    case MB_YESNO: return IDNO;
-    default: return IDOK;
+        case MB_OKCANCEL:
+        case MB_YESNOCANCEL: return IDCANCEL;
+        case MB_YESNO: return IDNO;
+        default: return IDOK;
     }
 }
 
 }  // namespace
 
-ScriptedAsk::ScriptedAsk() {
+ScriptedAsk::ScriptedAsk()
+{
     ask::setMessageAnswerer([this](const ask::MessageRequest& r) { return answerMessage(r); });
     ask::setDialogAnswerer([this](QDialog& d) { return answerDialog(d); });
     ask::setFileAnswerer([this](const ask::FileRequest& r) { return answerFile(r); });
@@ -63,7 +66,8 @@ ScriptedAsk::ScriptedAsk() {
     });
 }
 
-ScriptedAsk::~ScriptedAsk() {
+ScriptedAsk::~ScriptedAsk()
+{
     ask::setMessageAnswerer({});
     ask::setDialogAnswerer({});
     ask::setFileAnswerer({});
@@ -73,89 +77,101 @@ ScriptedAsk::~ScriptedAsk() {
     for (const ExpectedMessage& e : expectedMessages_)
         ADD_FAILURE() << "expected message never shown: \"" << e.text.value_or(QStringLiteral("(any)")).toStdString()
                       << "\"";
-    if (!dialogScript_.empty())
-        ADD_FAILURE() << dialogScript_.size() << " scripted dialog answer(s) never used";
-    if (!fileScript_.empty())
-        ADD_FAILURE() << fileScript_.size() << " scripted file dialog answer(s) never used";
+    if (!dialogScript_.empty()) ADD_FAILURE() << dialogScript_.size() << " scripted dialog answer(s) never used";
+    if (!fileScript_.empty()) ADD_FAILURE() << fileScript_.size() << " scripted file dialog answer(s) never used";
     if (!fontScript_.empty() || !colorScript_.empty() || !dirScript_.empty())
         ADD_FAILURE() << "scripted font, colour or directory answers never used";
 }
 
-ScriptedAsk& ScriptedAsk::expectMessage(ExpectedMessage expected) {
+ScriptedAsk& ScriptedAsk::expectMessage(ExpectedMessage expected)
+{
     std::lock_guard lock(mutex_);
     expectedMessages_.push_back(std::move(expected));
     return *this;
 }
 
-ScriptedAsk& ScriptedAsk::expectMessage(const QString& text, const QString& caption, int flags, int answer) {
+ScriptedAsk& ScriptedAsk::expectMessage(const QString& text, const QString& caption, int flags, int answer)
+{
     return expectMessage(ExpectedMessage{text, caption, flags, answer});
 }
 
-ScriptedAsk& ScriptedAsk::answerNextMessage(int answer) {
+ScriptedAsk& ScriptedAsk::answerNextMessage(int answer)
+{
     return expectMessage(ExpectedMessage{std::nullopt, std::nullopt, std::nullopt, answer});
 }
 
-ScriptedAsk& ScriptedAsk::onDialog(std::function<int(QDialog&)> f) {
+ScriptedAsk& ScriptedAsk::onDialog(std::function<int(QDialog&)> f)
+{
     std::lock_guard lock(mutex_);
     dialogScript_.push_back(std::move(f));
     return *this;
 }
 
-ScriptedAsk& ScriptedAsk::onFile(std::function<ask::FileAnswer(const ask::FileRequest&)> f) {
+ScriptedAsk& ScriptedAsk::onFile(std::function<ask::FileAnswer(const ask::FileRequest&)> f)
+{
     std::lock_guard lock(mutex_);
     fileScript_.push_back(std::move(f));
     return *this;
 }
 
-ScriptedAsk& ScriptedAsk::onFile(ask::FileAnswer answer) {
+ScriptedAsk& ScriptedAsk::onFile(ask::FileAnswer answer)
+{
     return onFile([answer](const ask::FileRequest&) { return answer; });
 }
 
-ScriptedAsk& ScriptedAsk::onFont(ask::FontAnswer answer) {
+ScriptedAsk& ScriptedAsk::onFont(ask::FontAnswer answer)
+{
     std::lock_guard lock(mutex_);
     fontScript_.push_back(std::move(answer));
     return *this;
 }
 
-ScriptedAsk& ScriptedAsk::onColor(ask::ColorAnswer answer) {
+ScriptedAsk& ScriptedAsk::onColor(ask::ColorAnswer answer)
+{
     std::lock_guard lock(mutex_);
     colorScript_.push_back(answer);
     return *this;
 }
 
-ScriptedAsk& ScriptedAsk::onDirectory(ask::DirAnswer answer) {
+ScriptedAsk& ScriptedAsk::onDirectory(ask::DirAnswer answer)
+{
     std::lock_guard lock(mutex_);
     dirScript_.push_back(std::move(answer));
     return *this;
 }
 
-std::vector<ask::MessageRequest> ScriptedAsk::messages() const {
+std::vector<ask::MessageRequest> ScriptedAsk::messages() const
+{
     std::lock_guard lock(mutex_);
     return messages_;
 }
 
-std::vector<QString> ScriptedAsk::dialogs() const {
+std::vector<QString> ScriptedAsk::dialogs() const
+{
     std::lock_guard lock(mutex_);
     return dialogs_;
 }
 
-std::vector<ask::FileRequest> ScriptedAsk::fileRequests() const {
+std::vector<ask::FileRequest> ScriptedAsk::fileRequests() const
+{
     std::lock_guard lock(mutex_);
     return files_;
 }
 
-int ScriptedAsk::pending() const {
+int ScriptedAsk::pending() const
+{
     std::lock_guard lock(mutex_);
-    return static_cast<int>(expectedMessages_.size() + dialogScript_.size() + fileScript_.size() +
-                            fontScript_.size() + colorScript_.size() + dirScript_.size());
+    return static_cast<int>(expectedMessages_.size() + dialogScript_.size() + fileScript_.size() + fontScript_.size() +
+                            colorScript_.size() + dirScript_.size());
 }
 
-void ScriptedAsk::unscripted(const QString& what) {
-    if (!allowUnscripted_)
-        ADD_FAILURE() << "unscripted " << what.toStdString();
+void ScriptedAsk::unscripted(const QString& what)
+{
+    if (!allowUnscripted_) ADD_FAILURE() << "unscripted " << what.toStdString();
 }
 
-int ScriptedAsk::answerMessage(const ask::MessageRequest& request) {
+int ScriptedAsk::answerMessage(const ask::MessageRequest& request)
+{
     std::unique_lock lock(mutex_);
     messages_.push_back(request);
     if (expectedMessages_.empty()) {
@@ -178,7 +194,8 @@ int ScriptedAsk::answerMessage(const ask::MessageRequest& request) {
     return e.answer;
 }
 
-int ScriptedAsk::answerDialog(QDialog& dialog) {
+int ScriptedAsk::answerDialog(QDialog& dialog)
+{
     std::unique_lock lock(mutex_);
     dialogs_.push_back(QString::fromLatin1(dialog.metaObject()->className()));
     if (dialogScript_.empty()) {
@@ -192,7 +209,8 @@ int ScriptedAsk::answerDialog(QDialog& dialog) {
     return f(dialog);
 }
 
-ask::FileAnswer ScriptedAsk::answerFile(const ask::FileRequest& request) {
+ask::FileAnswer ScriptedAsk::answerFile(const ask::FileRequest& request)
+{
     std::unique_lock lock(mutex_);
     files_.push_back(request);
     if (fileScript_.empty()) {

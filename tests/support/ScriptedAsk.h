@@ -18,9 +18,9 @@
 namespace testsupport {
 
 struct ExpectedMessage {
-    std::optional<QString> text;      // exact text when set
-    std::optional<QString> caption;   // exact caption when set
-    std::optional<int> flags;         // exact flags when set
+    std::optional<QString> text;     // exact text when set
+    std::optional<QString> caption;  // exact caption when set
+    std::optional<int> flags;        // exact flags when set
     int answer = IDOK;
     // When set, called instead of answering: a box that fails to show (the
     // exception travels to whoever asked, from any thread).

@@ -23,18 +23,23 @@ TEST(ErrorJump, PokeFieldsAndLineNumbers)
     ASSERT_TRUE(f);
     EXPECT_EQ(f->line, "12");
     EXPECT_EQ(f->file, "sub/\x82\xa0.tex");
-    EXPECT_FALSE(pokeFields("#TeXError(12\"a.tex\")"));   // no comma
-    EXPECT_FALSE(pokeFields("#TeXError12,\"a.tex\""));    // no parenthesis
-    EXPECT_FALSE(pokeFields("#TeXError(12,a.tex)"));      // no quote
-    EXPECT_FALSE(pokeFields("#TeXError,\"a\"(12"));       // comma before the parenthesis
+    EXPECT_FALSE(pokeFields("#TeXError(12\"a.tex\")"));  // no comma
+    EXPECT_FALSE(pokeFields("#TeXError12,\"a.tex\""));   // no parenthesis
+    EXPECT_FALSE(pokeFields("#TeXError(12,a.tex)"));     // no quote
+    EXPECT_FALSE(pokeFields("#TeXError,\"a\"(12"));      // comma before the parenthesis
 
     struct {
         const char* text;
         std::optional<int> line;
-    } lines[] = {{"1", 1}, {" 42 ", 42}, {"", std::nullopt}, {"0", std::nullopt}, {"-3", std::nullopt},
-                 {"3a", std::nullopt}, {"1e3", std::nullopt}, {"99999999999", std::nullopt}};
-    for (auto& c : lines)
-        EXPECT_EQ(pokeLineNumber(c.text), c.line) << c.text;
+    } lines[] = {{"1", 1},
+                 {" 42 ", 42},
+                 {"", std::nullopt},
+                 {"0", std::nullopt},
+                 {"-3", std::nullopt},
+                 {"3a", std::nullopt},
+                 {"1e3", std::nullopt},
+                 {"99999999999", std::nullopt}};
+    for (auto& c : lines) EXPECT_EQ(pokeLineNumber(c.text), c.line) << c.text;
 }
 
 TEST(ErrorJump, LineSelectionCoversTheTextAndItsCR)
@@ -44,15 +49,11 @@ TEST(ErrorJump, LineSelectionCoversTheTextAndItsCR)
         int line;
         std::optional<std::pair<int, int>> selection;
     } cases[] = {
-        {1, std::make_pair(0, 3)},
-        {2, std::make_pair(4, 5)},
-        {3, std::make_pair(10, 1)},
-        {4, std::make_pair(12, 4)},  // the last line without a break runs to the end
-        {5, std::nullopt},
-        {0, std::nullopt},
+        {1, std::make_pair(0, 3)},  {2, std::make_pair(4, 5)},
+        {3, std::make_pair(10, 1)}, {4, std::make_pair(12, 4)},  // the last line without a break runs to the end
+        {5, std::nullopt},          {0, std::nullopt},
     };
-    for (auto& c : cases)
-        EXPECT_EQ(errorLineSelection(text, c.line), c.selection) << c.line;
+    for (auto& c : cases) EXPECT_EQ(errorLineSelection(text, c.line), c.selection) << c.line;
     EXPECT_EQ(errorLineSelection("a\r\n", 2), std::make_pair(3, 0));
     EXPECT_EQ(errorLineSelection("", 1), std::make_pair(0, 0));
     EXPECT_EQ(errorLineSelection("", 2), std::nullopt);

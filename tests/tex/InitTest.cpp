@@ -172,8 +172,7 @@ TEST_F(InitDialogTest, AutomaticSetupCancelledAtAMissingProgram)
     form.fileExists = existsIn({"/usr/bin/gv", "/opt/PLATEX"});
     int prompts = 0;
     dialogs = [&](QDialog& d) {
-        if (d.objectName() == "FormAutoSetting")
-            return int(mrOk);
+        if (d.objectName() == "FormAutoSetting") return int(mrOk);
         EXPECT_EQ(d.objectName(), "FormFileSitei");
         ++prompts;
         auto& prompt = static_cast<TFormFileSitei&>(d);
@@ -228,4 +227,3 @@ TEST_F(InitDialogTest, WizardCancelledOnThePageTwoKeepsPageOne)
     EXPECT_EQ(form.result(), mrNone);  // the dialog stays open
     EXPECT_EQ(stored("TeXFile"), "") << "only the default the dialog read is stored";
 }
-

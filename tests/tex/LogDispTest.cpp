@@ -49,15 +49,14 @@ protected:
 TEST(ByProducts, OnlyThisDocumentsFilesGoWhateverTheCase)
 {
     QTemporaryDir dir;
-    for (const char* f : {"paper.tex", "paper.LOG.tex", "paper.aux", "paper.LOG", "paper.toc", "paper.dvi", "Paper.aux", "paper2.aux",
-                          "paper.aux.bak", "xpaper.aux", "other.log"})
+    for (const char* f : {"paper.tex", "paper.LOG.tex", "paper.aux", "paper.LOG", "paper.toc", "paper.dvi", "Paper.aux",
+                          "paper2.aux", "paper.aux.bak", "xpaper.aux", "other.log"})
         writeBytes(dir.filePath(f), "x");
     QDir(dir.path()).mkdir("paper.toc.d");
     const QStringList gone = byproducts::deleteBeside(dir.filePath("paper.tex"), {".AUX", ".log", ".toc", ".bbl"});
     EXPECT_EQ(names(gone), QStringList({"paper.LOG", "paper.aux", "paper.toc"}));
-    EXPECT_EQ(entries(dir.path()),
-              QStringList({"Paper.aux", "other.log", "paper.LOG.tex", "paper.aux.bak", "paper.dvi", "paper.tex",
-                           "paper2.aux", "xpaper.aux"}));
+    EXPECT_EQ(entries(dir.path()), QStringList({"Paper.aux", "other.log", "paper.LOG.tex", "paper.aux.bak", "paper.dvi",
+                                                "paper.tex", "paper2.aux", "xpaper.aux"}));
     // A document whose own extension is a by-product's is never deleted.
     EXPECT_EQ(names(byproducts::deleteBeside(dir.filePath("paper.LOG.tex"), {".tex"})), QStringList());
     writeBytes(dir.filePath("notes.log"), "my notes");
@@ -77,8 +76,8 @@ TEST(ByProducts, TheLogIsFoundInTheCaseTeXWroteIt)
 
 TEST_F(LogForm, DeletionFollowsTheSettings)
 {
-    const QStringList all{"paper.tex", "paper.dvi", "paper.log", "paper.aux", "paper.toc", "paper.lof", "paper.lot",
-                          "paper.idx", "paper.ind", "paper.ilg", "paper.bbl", "paper.blg"};
+    const QStringList all{"paper.tex", "paper.dvi", "paper.log", "paper.aux", "paper.toc", "paper.lof",
+                          "paper.lot", "paper.idx", "paper.ind", "paper.ilg", "paper.bbl", "paper.blg"};
     make(all);
     openDocument("paper.tex");
     form.AutoDeleteTeXFiles(form.FileName);  // "adAutoDelete" is off by default

@@ -12,8 +12,7 @@ parents::Table tableOf(std::initializer_list<ParentFileEntry> records)
 {
     parents::Table t{};
     size_t i = 0;
-    for (const ParentFileEntry& r : records)
-        t[i++] = r;
+    for (const ParentFileEntry& r : records) t[i++] = r;
     return t;
 }
 
@@ -21,8 +20,8 @@ parents::Table tableOf(std::initializer_list<ParentFileEntry> records)
 
 TEST(ParentTable, RegistrationMovesGroupsAndShiftsNewChildrenIn)
 {
-    parents::Table t = tableOf({{"/d/a.tex", "/d/m.tex", true}, {"/d/x.tex", "/d/o.tex", false},
-                                {"/d/b.tex", "/d/m.tex", false}});
+    parents::Table t =
+        tableOf({{"/d/a.tex", "/d/m.tex", true}, {"/d/x.tex", "/d/o.tex", false}, {"/d/b.tex", "/d/m.tex", false}});
     // Changing A's parent re-points B, which shared it; nothing moves.
     parents::registerParent(t, "/d/a.tex", "/d/n.tex", false);
     EXPECT_EQ(t[0].Parent, "/d/n.tex");
@@ -43,8 +42,7 @@ TEST(ParentTable, RegistrationMovesGroupsAndShiftsNewChildrenIn)
 TEST(ParentTable, FullTableDropsTheOldest)
 {
     parents::Table t{};
-    for (int i = 0; i < 128; ++i)
-        t[size_t(i)] = {QString("/c/%1.tex").arg(i), "/m.tex", false};
+    for (int i = 0; i < 128; ++i) t[size_t(i)] = {QString("/c/%1.tex").arg(i), "/m.tex", false};
     parents::registerParent(t, "/new.tex", "/p.tex", false);
     EXPECT_EQ(t[0].Child, "/new.tex");
     EXPECT_EQ(t[1].Child, "/c/0.tex");
@@ -55,7 +53,9 @@ TEST(ParentTable, FullTableDropsTheOldest)
 TEST(ParentTable, LookupAndDamagedRecords)
 {
     // The list ends at the first free record; later records are not offered.
-    parents::Table t = tableOf({{"/a.tex", "/m.tex", true}, {"/b.tex", "/m.tex", false}, {"/lost.tex", "", true},
+    parents::Table t = tableOf({{"/a.tex", "/m.tex", true},
+                                {"/b.tex", "/m.tex", false},
+                                {"/lost.tex", "", true},
                                 {"/c.tex", "/z.tex", false}});
     EXPECT_EQ(parents::knownParents(t), QStringList{"/m.tex"});
     parents::DocumentParent a = parents::parentOf(t, "/a.tex");

@@ -21,8 +21,7 @@ protected:
         writeInt("", "JPaper", 1);
         writeInt("", "DefOption", 1);
         writeInt("\\TeXSetting", "HowTex", 0);
-        for (const char* flag : kAllFlags)
-            writeInt("", flag, 1);
+        for (const char* flag : kAllFlags) writeInt("", flag, 1);
         writeInt("", "adLOF", 0);
     }
 };
@@ -70,8 +69,7 @@ TEST_F(PreferenceTest, OkStoresEveryControl)
     f.MenuOptionPreferenceClick();
     EXPECT_EQ(readInt("", "adAutoDelete"), 0);
     for (const char* flag : kAllFlags)
-        if (QString(flag) != "adAutoDelete")
-            EXPECT_EQ(readInt("", flag), QString(flag) == "adLOF" ? 0 : 1) << flag;
+        if (QString(flag) != "adAutoDelete") EXPECT_EQ(readInt("", flag), QString(flag) == "adLOF" ? 0 : 1) << flag;
     EXPECT_EQ(readInt("", "ZuSmall"), 1);
     EXPECT_EQ(readInt("", "DirOnOff"), 1);
     EXPECT_EQ(readInt("", "JPaper"), 1);

@@ -25,8 +25,7 @@ TEST(ProgramRunner, SplitsOptionsWithTheUsualQuoting)
         {"x;rm -rf ~ `id` $(id)", {"x;rm", "-rf", "~", "`id`", "$(id)"}},
         {"\ta\tb", {"a", "b"}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(proc::splitArguments(QString::fromUtf8(c.text)), c.arguments) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(proc::splitArguments(QString::fromUtf8(c.text)), c.arguments) << c.text;
 }
 
 TEST(ProgramRunner, RunsInTheGivenFolderWithArgumentsUntouched)
@@ -51,8 +50,7 @@ TEST(ProgramRunner, RunsInTheGivenFolderWithArgumentsUntouched)
     EXPECT_EQ(endedCode, 3);
     EXPECT_GE(startedFd, 0);
     EXPECT_EQ(QDir::currentPath(), before);
-    EXPECT_EQ(QString::fromLocal8Bit(output),
-              work + "\n[`touch pwned`]\n[$(id)]\n[a'b\"c]\n[x;y]\nE=v=1\nerr\n");
+    EXPECT_EQ(QString::fromLocal8Bit(output), work + "\n[`touch pwned`]\n[$(id)]\n[a'b\"c]\n[x;y]\nE=v=1\nerr\n");
     EXPECT_FALSE(QFile::exists(work + "/pwned"));
 }
 
@@ -68,7 +66,8 @@ TEST(ProgramRunner, MissingProgramIsNotStarted)
 TEST(ProgramRunner, CancelEndsAHangingProgramAndItsChildren)
 {
     QTemporaryDir dir;
-    QString script = textest::writeScript(dir.path() + "/hang.sh", "sleep 60 &\necho $! > child.pid\necho ready\nsleep 60\n");
+    QString script =
+        textest::writeScript(dir.path() + "/hang.sh", "sleep 60 &\necho $! > child.pid\necho ready\nsleep 60\n");
     std::atomic<bool> cancel{false};
     proc::Io io;
     io.output = [&](const QByteArray&) { cancel = true; };
@@ -78,9 +77,11 @@ TEST(ProgramRunner, CancelEndsAHangingProgramAndItsChildren)
     EXPECT_TRUE(r.started);
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_GE(r.exitCode, 128);
-    bool childGone = textest::waitUntil([&] {
-        pid_t child = textest::readFile(dir.path() + "/child.pid").trimmed().toInt();
-        return child > 0 && kill(child, 0) != 0;
-    }, 3000);
+    bool childGone = textest::waitUntil(
+        [&] {
+            pid_t child = textest::readFile(dir.path() + "/child.pid").trimmed().toInt();
+            return child > 0 && kill(child, 0) != 0;
+        },
+        3000);
     EXPECT_TRUE(childGone);
 }

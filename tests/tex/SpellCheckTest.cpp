@@ -22,7 +22,8 @@ TEST(SpellCheckLaunch, OptionsThenTheWholePathInTheDocumentFolder)
     // Answered in a terminal window that ends with the checker.
     const proc::Launch wrapped = spell::inTerminal("/usr/bin/x-terminal-emulator", options);
     EXPECT_EQ(wrapped.program, "/usr/bin/x-terminal-emulator");
-    EXPECT_EQ(wrapped.arguments, (QStringList{"-T", "スペルチェック", "-e", "/usr/bin/chk", "-j", "-d", "en us", "/d/a.tex"}));
+    EXPECT_EQ(wrapped.arguments,
+              (QStringList{"-T", "スペルチェック", "-e", "/usr/bin/chk", "-j", "-d", "en us", "/d/a.tex"}));
     EXPECT_EQ(wrapped.workingDirectory, "/d");
 }
 
@@ -86,13 +87,13 @@ TEST_F(SpellCommandTest, CheckerEditsTheSavedFileInItsFolderAndEndsAtOnce)
     const QString log = tempPath("args.log");
     // Reads its input to the end, so it would hang on an open pipe.
     const QString checker = textest::writeScript(
-        tempPath("chk.sh"), "cat >/dev/null\npwd > '" + log.toLocal8Bit() +
-                                "'\nfor a; do echo \"[$a]\" >> '" + log.toLocal8Bit() +
-                                "'; done\nfor last; do :; done\nsed -i 's/teh/the/' \"$last\"\n");
+        tempPath("chk.sh"), "cat >/dev/null\npwd > '" + log.toLocal8Bit() + "'\nfor a; do echo \"[$a]\" >> '" +
+                                log.toLocal8Bit() + "'; done\nfor last; do :; done\nsed -i 's/teh/the/' \"$last\"\n");
     setChecker(checker, "");
     f.RichEdit->SetSelStart(4);
     f.MenuTeXSpellClick();
-    EXPECT_EQ(textest::readFile(log), (QFileInfo(f.FileName).absolutePath() + "\n[" + f.FileName + "]\n").toLocal8Bit());
+    EXPECT_EQ(textest::readFile(log),
+              (QFileInfo(f.FileName).absolutePath() + "\n[" + f.FileName + "]\n").toLocal8Bit());
     EXPECT_EQ(textest::readFile(f.FileName), "the cat\r\n");
     EXPECT_EQ(f.RichEdit->Text(), "the cat\r\n");
     EXPECT_EQ(f.RichEdit->SelStart(), 4);
@@ -125,8 +126,9 @@ TEST_F(SpellCommandTest, NoTerminalToAnswerTheCheckerIn)
     setChecker(textest::writeScript(tempPath("chk.sh"), "for last; do :; done\nprintf changed > \"$last\"\n"), "");
     QDir().mkpath(tempPath("empty"));
     qputenv("PATH", tempPath("empty").toLocal8Bit());
-    script().expectMessage("スペルチェック・ソフトウェアを実行する端末エミュレータ（x-terminal-emulator）が見つかりません。",
-                           "Quillmark", MB_OK | MB_ICONERROR, IDOK);
+    script().expectMessage(
+        "スペルチェック・ソフトウェアを実行する端末エミュレータ（x-terminal-emulator）が見つかりません。", "Quillmark",
+        MB_OK | MB_ICONERROR, IDOK);
     f.MenuTeXSpellClick();
     EXPECT_EQ(textest::readFile(f.FileName), "teh\r\n");
     EXPECT_EQ(f.RichEdit->Text(), "teh\r\n");
@@ -139,8 +141,9 @@ TEST_F(SpellCommandTest, RealCheckerAsTheAutomaticSetupFillsItIsAnsweredInATermi
 {
     if (!QFileInfo::exists("/usr/bin/ispell") || QStandardPaths::findExecutable("script").isEmpty())
         GTEST_SKIP() << "ispell or script is not installed";
-    useTerminal("cmd=''; for a; do cmd=\"$cmd '$a'\"; done\n"
-                "(sleep 1; printf 0; sleep 3) | TERM=xterm script -qfec \"$cmd\" /dev/null >/dev/null 2>&1\n");
+    useTerminal(
+        "cmd=''; for a; do cmd=\"$cmd '$a'\"; done\n"
+        "(sleep 1; printf 0; sleep 3) | TERM=xterm script -qfec \"$cmd\" /dev/null >/dev/null 2>&1\n");
     TForm1& f = openDocument("paper.tex", "\\section{Intro}\r\nThis is a helo world.\r\n");
     setChecker("/usr/bin/ispell", "-t");
     f.RichEdit->SetSelStart(5);

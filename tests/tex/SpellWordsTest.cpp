@@ -20,7 +20,8 @@ std::vector<std::string> wordsOf(const std::string& text)
 TEST(SpellWords, ScannerStepsOverDoubleByteCharactersAndDigits)
 {
     // "表" is 95 5C: its trail byte is a backslash that must not start a word.
-    EXPECT_EQ(wordsOf("\\section*{Cat's 2nd} \x95\x5C" "abc e-mail @x 'tis"),
+    EXPECT_EQ(wordsOf("\\section*{Cat's 2nd} \x95\x5C"
+                      "abc e-mail @x 'tis"),
               (std::vector<std::string>{"\\section*", "Cat's", "nd", "abc", "e", "mail", "@x", "'tis"}));
     EXPECT_EQ(spell::nextWord("123 ", 0).length, 0);
 }
@@ -31,11 +32,10 @@ TEST(SpellWords, LookupForms)
         const char* word;
         const char* form;
     } cases[] = {
-        {"\\section", ""}, {"make@title", ""}, {"it''s", ""}, {"Cat's", "Cat"}, {"dogs'", "dogs"},
-        {"'tis", "'tis"},  {"plain", "plain"}, {"s'", "s"},
+        {"\\section", ""}, {"make@title", ""}, {"it''s", ""},      {"Cat's", "Cat"},
+        {"dogs'", "dogs"}, {"'tis", "'tis"},   {"plain", "plain"}, {"s'", "s"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(spell::lookupForm(c.word), c.form) << c.word;
+    for (const Case& c : cases) EXPECT_EQ(spell::lookupForm(c.word), c.form) << c.word;
 }
 
 TEST(SpellWords, ListIgnoresCaseAndOffersOneByteNeighbours)

@@ -17,7 +17,11 @@ TEST(TeXConsolePlacement, BesideTheMainWindowElseAwayFromMenuBarAndCaret)
 {
     const QRect screen(0, 0, 1280, 800);
     const QSize size(640, 400);
-    struct Case { const char* what; QRect main, caret; QRect expected; };
+    struct Case {
+        const char* what;
+        QRect main, caret;
+        QRect expected;
+    };
     const Case cases[] = {
         {"room below", {100, 50, 800, 300}, {150, 150, 2, 16}, {100, 350, 640, 400}},
         {"below clamped to the screen's right edge", {700, 50, 560, 300}, {750, 150, 2, 16}, {640, 350, 640, 400}},

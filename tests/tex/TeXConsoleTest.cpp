@@ -21,8 +21,7 @@ TEST(TeXTranscript, KeepsEveryProgramsHeadingAndABoundedTailOfItsOutput)
     limits.maxLineChars = 20;
     TeXTranscript t(limits);
     t.startProgram("platex doc.tex");
-    for (int i = 1; i <= 12; ++i)
-        t.append(QStringLiteral("line %1\n").arg(i));
+    for (int i = 1; i <= 12; ++i) t.append(QStringLiteral("line %1\n").arg(i));
     t.append(QString(100, 'x'));  // a line without end, longer than a line may be
     t.startProgram("mendex doc.idx");
     t.append(QStringLiteral("Error: bad entry\n"));
@@ -31,9 +30,11 @@ TEST(TeXTranscript, KeepsEveryProgramsHeadingAndABoundedTailOfItsOutput)
               "> platex doc.tex\n"
               "…（この前の出力 7 行を省略しました）\n"
               "line 8\nline 9\nline 10\nline 11\nline 12\n"
-              "…" + QString(20, 'x') + "\n\n"
-              "> mendex doc.idx\n"
-              "Error: bad entry\n");
+              "…" +
+                  QString(20, 'x') +
+                  "\n\n"
+                  "> mendex doc.idx\n"
+                  "Error: bad entry\n");
     // A new run forgets the last.
     t.clear();
     t.startProgram("platex doc.tex");
@@ -70,8 +71,7 @@ TEST(TeXTranscript, ChangesAddUpToTheText)
         else {
             QString piece;
             int n = random.bounded(15);
-            for (int i = 0; i < n; ++i)
-                piece += random.bounded(4) == 0 ? QChar('\n') : QChar('a' + random.bounded(26));
+            for (int i = 0; i < n; ++i) piece += random.bounded(4) == 0 ? QChar('\n') : QChar('a' + random.bounded(26));
             t.append(piece);
         }
         if (random.bounded(3) == 0) {
@@ -102,8 +102,7 @@ TEST(TeXConsole, AFloodStaysBoundedAndTheWindowResponsive)
         console.runStarted();
         console.processStarted("platex big.tex", -1, nullptr);
         QByteArray chunk(4096, 'a');
-        for (qint64 sent = 0; sent < 150'000'000; sent += chunk.size())
-            console.processOutput(chunk);
+        for (qint64 sent = 0; sent < 150'000'000; sent += chunk.size()) console.processOutput(chunk);
         console.processOutput("\nend of platex\n");
         console.processEnded(1);
         console.processStarted("mendex big.idx", -1, nullptr);

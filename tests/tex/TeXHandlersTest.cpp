@@ -26,7 +26,10 @@ protected:
         form->FileName = path;
         form->HasFileName = true;
     }
-    bool waitIdle() { return textest::waitUntil([&] { return !form->TeXBusy && !form->TeXThread; }, 20000); }
+    bool waitIdle()
+    {
+        return textest::waitUntil([&] { return !form->TeXBusy && !form->TeXThread; }, 20000);
+    }
 };
 
 TEST_F(TeXHandlersTest, RefusedDocumentsAndBusyWindow)
@@ -35,7 +38,8 @@ TEST_F(TeXHandlersTest, RefusedDocumentsAndBusyWindow)
     open(document("notes.txt", "x"), "x");
     form->MenuTexExeClick();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "エラー|" + folder + "/notes.txt\r\n\r\n拡張子が tex, dtx, ins 以外のファイルは、TeX処理できません。");
+    EXPECT_EQ(messages[0],
+              "エラー|" + folder + "/notes.txt\r\n\r\n拡張子が tex, dtx, ins 以外のファイルは、TeX処理できません。");
     EXPECT_EQ(form->TeXThread, nullptr);
     // Parent processing does not lift the test on the open document.
     form->ParentExecute = true;

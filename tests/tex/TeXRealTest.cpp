@@ -17,8 +17,7 @@ namespace {
 bool haveTeX()
 {
     for (const char* p : {"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"})
-        if (!QFileInfo::exists(p))
-            return false;
+        if (!QFileInfo::exists(p)) return false;
     return true;
 }
 
@@ -34,8 +33,7 @@ protected:
     void SetUp() override
     {
         TeXWorkerTest::SetUp();
-        if (!haveTeX())
-            GTEST_SKIP() << "pLaTeX is not installed";
+        if (!haveTeX()) GTEST_SKIP() << "pLaTeX is not installed";
         auto wrap = [this](const char* name, const char* real) {
             return fake(QString(name) + ".sh", "echo " + QByteArray(name) + " >> '" + orderLog().toLocal8Bit() +
                                                    "'\nexec " + real + " \"$@\"\n");
@@ -68,8 +66,9 @@ TEST_F(RealTeXTest, IndexAndBibliographyRunInOrder)
 {
     textest::writeFile(folder + "/refs.bib",
                        "@book{key,\n author={" + kJapanese + "},\n title={T},\n publisher={P},\n year={2000}\n}\n");
-    QByteArray text = "\\documentclass{jarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n" + kJapanese +
-                      "\\index{" + kKana + "}\\cite{key}\r\n\\bibliographystyle{jplain}\r\n"
+    QByteArray text = "\\documentclass{jarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n" +
+                      kJapanese + "\\index{" + kKana +
+                      "}\\cite{key}\r\n\\bibliographystyle{jplain}\r\n"
                       "\\bibliography{refs}\r\n\\printindex\r\n\\end{document}\r\n";
     PassDecision d = decidePasses(text.toStdString(), true);
     ASSERT_EQ(d.passes, 3);
@@ -101,8 +100,7 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
     bool answered = false;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (!answered && console->text().contains("\n? ") && console->sendLine("x"))
-            answered = true;
+        if (!answered && console->text().contains("\n? ") && console->sendLine("x")) answered = true;
     });
     answer.start(20);
     run(document("err.tex", text), 1, 0, 3);
@@ -124,8 +122,7 @@ void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, con
     bool answered = false;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (!answered && console->text().contains("\n? ") && console->sendLine("e"))
-            answered = true;
+        if (!answered && console->text().contains("\n? ") && console->sendLine("e")) answered = true;
     });
     answer.start(20);
     TeXJob job = teXJobFor(runner, documentPath);
@@ -203,13 +200,11 @@ TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
     // it in Shift-JIS, TeX passes it on in EUC-JP.
     const QByteArray japaneseName = "\x93\xfa\x96\x7b";  // 日本 in Shift-JIS
     struct Case {
-        QString onDisk;     // the included file's name
-        QByteArray inTeX;   // as the document writes it
+        QString onDisk;    // the included file's name
+        QByteArray inTeX;  // as the document writes it
     } cases[] = {
-        {"x';id>PWNED;'", "x';id>PWNED;'"},
-        {"a$(touch PWNED)b", "a$(touch PWNED)b"},
-        {"q`touch PWNED`", "q`touch PWNED`"},
-        {"sp ace;touch PWNED", "sp ace;touch PWNED"},
+        {"x';id>PWNED;'", "x';id>PWNED;'"},        {"a$(touch PWNED)b", "a$(touch PWNED)b"},
+        {"q`touch PWNED`", "q`touch PWNED`"},      {"sp ace;touch PWNED", "sp ace;touch PWNED"},
         {QString::fromUtf8("日本"), japaneseName},
     };
     const QByteArray included = "one\r\n\\undefinedcommand two\r\nthree\r\n";

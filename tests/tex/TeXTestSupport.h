@@ -55,8 +55,7 @@ inline bool waitUntil(const std::function<bool()>& condition, int ms = 10000)
 {
     QDeadlineTimer deadline(ms);
     while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
+        if (deadline.hasExpired()) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
@@ -72,26 +71,28 @@ public:
     {
         thread_.start();
         context_.moveToThread(&thread_);
-        QMetaObject::invokeMethod(&context_, [this] {
-            server_ = new conv::Server("WinDvi", "WinDvi");
-            server_->onRequest = [this](const QString& item) -> std::optional<std::string> {
-                if (item == "dvifile")
-                    return shown_;
-                if (item == "current_page")
-                    return page_;
-                return std::nullopt;
-            };
-            server_->onExecute = [this](const std::string& macro) {
-                std::lock_guard lock(mutex_);
-                macros_.push_back(macro);
-                return true;
-            };
-            listening_ = server_->listen();
-        }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &context_,
+            [this] {
+                server_ = new conv::Server("WinDvi", "WinDvi");
+                server_->onRequest = [this](const QString& item) -> std::optional<std::string> {
+                    if (item == "dvifile") return shown_;
+                    if (item == "current_page") return page_;
+                    return std::nullopt;
+                };
+                server_->onExecute = [this](const std::string& macro) {
+                    std::lock_guard lock(mutex_);
+                    macros_.push_back(macro);
+                    return true;
+                };
+                listening_ = server_->listen();
+            },
+            Qt::BlockingQueuedConnection);
     }
     ~FakeViewerPeer()
     {
-        QMetaObject::invokeMethod(&context_, [this] { delete server_; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &context_, [this] { delete server_; }, Qt::BlockingQueuedConnection);
         thread_.quit();
         thread_.wait();
     }

@@ -66,7 +66,8 @@ protected:
         return path;
     }
     // Runs one worker to its end with the console attached.
-    void run(const QString& path, int mode, int outputKind = 0, int passes = 1, bool mendex = false, bool bibtex = false)
+    void run(const QString& path, int mode, int outputKind = 0, int passes = 1, bool mendex = false,
+             bool bibtex = false)
     {
         TeXJob job = teXJobFor(*form, path);
         job.mode = mode;

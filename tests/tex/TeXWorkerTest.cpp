@@ -13,22 +13,22 @@ namespace {
 // and a log whose last line the test chooses.
 QByteArray fakeTeX(const QString& orderLog, const QByteArray& logLine = "", bool writesDvi = true)
 {
-    QByteArray body = "log='" + orderLog.toLocal8Bit() + "'\n"
+    QByteArray body = "log='" + orderLog.toLocal8Bit() +
+                      "'\n"
                       "printf 'tex' >> \"$log\"; for a in \"$@\"; do printf ' [%s]' \"$a\" >> \"$log\"; done\n"
                       "echo \" cwd=$(pwd) enc=$PTEX_KANJI_ENC\" >> \"$log\"\n"
                       "for last; do :; done; base=\"${last%.tex}\"\n"
                       "echo \"$TEXEDIT\" > texedit.txt\n"
-                      "printf 'This is fake TeX\\n" + logLine + "\\n' > \"$base.log\"\n";
-    if (writesDvi)
-        body += "echo dvi > \"$base.dvi\"\n";
+                      "printf 'This is fake TeX\\n" +
+                      logLine + "\\n' > \"$base.log\"\n";
+    if (writesDvi) body += "echo dvi > \"$base.dvi\"\n";
     return body;
 }
 
 QByteArray logger(const QString& orderLog, const QByteArray& name)
 {
-    return "printf '" + name + "' >> '" + orderLog.toLocal8Bit() +
-           "'; for a in \"$@\"; do printf ' [%s]' \"$a\" >> '" + orderLog.toLocal8Bit() + "'; done; echo >> '" +
-           orderLog.toLocal8Bit() + "'\n";
+    return "printf '" + name + "' >> '" + orderLog.toLocal8Bit() + "'; for a in \"$@\"; do printf ' [%s]' \"$a\" >> '" +
+           orderLog.toLocal8Bit() + "'; done; echo >> '" + orderLog.toLocal8Bit() + "'\n";
 }
 
 }  // namespace
@@ -94,16 +94,18 @@ TEST_F(TeXWorkerTest, MissingTeXProgramMessages)
     textest::writeFile(folder + "/doc.pdf", "old");
     run(doc, 2, 1);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "エラー|TeXを処理するプログラム・ファイル/nonexistent/platexが存在しません。"
-                           "\t\t\t\t\t\t\t\t \nQuillmarkの初期設定を確認してください。");
+    EXPECT_EQ(messages[0],
+              "エラー|TeXを処理するプログラム・ファイル/nonexistent/platexが存在しません。"
+              "\t\t\t\t\t\t\t\t \nQuillmarkの初期設定を確認してください。");
     EXPECT_FALSE(QFile::exists(folder + "/doc.dvi"));
     EXPECT_FALSE(QFile::exists(folder + "/doc.pdf"));
 
     messages.clear();
     run(doc, 0);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "エラー|TeXを処理するプログラム・ファイル/nonexistent/platexが存在しません。"
-                           "\nQuillmarkの初期設定を確認してください。");
+    EXPECT_EQ(messages[0],
+              "エラー|TeXを処理するプログラム・ファイル/nonexistent/platexが存在しません。"
+              "\nQuillmarkの初期設定を確認してください。");
 }
 
 TEST_F(TeXWorkerTest, OutputStepMessagesAndViewers)

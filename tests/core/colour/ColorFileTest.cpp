@@ -56,19 +56,35 @@ TEST(ColorFile, WritesTheLinesInOrderWithCrLf)
 {
     ColorSettings s = sample();
     s.rows.resize(1);
-    EXPECT_EQ(colorfile::write(s),
-              lines({"Quillmark", "Color Struct File", "3", "1122867", "16448250", "8421441", "false", "4227326", "true",
-                     "253", "true", "252", "false", "1", "\\section", "0x0000080", "true", "true", "false",
-                     "0x0B07001"}));
+    EXPECT_EQ(colorfile::write(s), lines({"Quillmark", "Color Struct File",
+                                          "3",         "1122867",
+                                          "16448250",  "8421441",
+                                          "false",     "4227326",
+                                          "true",      "253",
+                                          "true",      "252",
+                                          "false",     "1",
+                                          "\\section", "0x0000080",
+                                          "true",      "true",
+                                          "false",     "0x0B07001"}));
 }
 
 TEST(ColorFile, ParseIntTakesDecimalAndHexLikeTheWriter)
 {
-    struct Case { const char* text; bool ok; int value; };
-    const Case cases[] = {{"123", true, 123},         {"-5", true, -5},       {"0x0ABCDEF", true, 0xABCDEF},
-                          {"$1F", true, 31},          {"0x0FF000005", true, int(0xFF000005u)},
-                          {"", false, 0},             {"12a", false, 0},      {"0x", false, 0},
-                          {"99999999999", false, 0},  {"true", false, 0}};
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    };
+    const Case cases[] = {{"123", true, 123},
+                          {"-5", true, -5},
+                          {"0x0ABCDEF", true, 0xABCDEF},
+                          {"$1F", true, 31},
+                          {"0x0FF000005", true, int(0xFF000005u)},
+                          {"", false, 0},
+                          {"12a", false, 0},
+                          {"0x", false, 0},
+                          {"99999999999", false, 0},
+                          {"true", false, 0}};
     for (const Case& c : cases) {
         int v = 0;
         EXPECT_EQ(colorfile::parseInt(c.text, v), c.ok) << c.text;
@@ -145,7 +161,11 @@ std::string withRowName(std::string bytes, const std::string& name)
 
 TEST(ColorFile, RefusedAndDamagedFilesLeaveTheSettingsAlone)
 {
-    struct Case { const char* what; std::string bytes; colorfile::ReadStatus status; };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        colorfile::ReadStatus status;
+    };
     const std::string good = colorfile::write(sample());
     std::string truncated = good.substr(0, good.size() / 2);
     std::string badNumber = good;
@@ -196,8 +216,8 @@ TEST(ColorFile, TheTableStopsAt2048AndALongerFileIsRefused)
 
     // A file from elsewhere may claim more rows than the table holds: it is
     // refused, not cut.
-    std::string over = lines({"Quillmark", "Color Struct File", "2", "0", "0", "0", "false", "0", "false", "0",
-                              "false", "0", "false", "2049"});
+    std::string over = lines({"Quillmark", "Color Struct File", "2", "0", "0", "0", "false", "0", "false", "0", "false",
+                              "0", "false", "2049"});
     for (int i = 0; i < 2049; ++i) over += "\\c" + std::to_string(i) + "\r\n0x0000001\r\nfalse\r\nfalse\r\nfalse\r\n";
     ColorSettings s;
     s.rows = {{"\\keep", 1, false, false, false}};
@@ -215,7 +235,10 @@ TEST(ColorFile, TheTableStopsAt2048AndALongerFileIsRefused)
 TEST(ColorFile, NewRowNamesAreChecked)
 {
     const std::vector<ColorCommandRow> rows = {{"\\section", 0, false, false, false}};
-    struct Case { const char* name; QString expected; };
+    struct Case {
+        const char* name;
+        QString expected;
+    };
     const Case cases[] = {
         {"", QString::fromUtf8("命令が指定されていません。")},
         {"section", QString::fromUtf8("section\r\nカラー構文用の命令は、必ず\r\n\\で始まる命令を指定してください。")},
@@ -224,5 +247,6 @@ TEST(ColorFile, NewRowNamesAreChecked)
         {"\\subsection", QString()},
         {"\\Section", QString()},
     };
-    for (const Case& c : cases) EXPECT_EQ(colorfile::refuseNewName(rows, QString::fromUtf8(c.name)), c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(colorfile::refuseNewName(rows, QString::fromUtf8(c.name)), c.expected) << c.name;
 }

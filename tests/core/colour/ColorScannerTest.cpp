@@ -96,29 +96,28 @@ TEST_P(ColoringCase, GivesEachByteItsFormat)
 
 INSTANTIATE_TEST_SUITE_P(
     Scanner, ColoringCase,
-    ::testing::Values(
-        Case{"starred heading", "\\section*{A}", {{0, 9, kHeading}}},
-        Case{"unstarred row takes no star", "\\begin*{x}", {{0, 6, CharFormat{0x800000, true}}}},
-        Case{"table name before a letter", "\\parbox{x}", {{0, 7, kOther}}},
-        Case{"table name twice", "\\par\\par", {{0, 8, kBreak}}},
-        Case{"line break with option", "\\\\[2mm]", {{0, 2, kBreak}}},
-        Case{"line break before a letter", "\\\\a", {{0, 2, kBreak}}},
-        Case{"escaped percent", "50\\% off", {{2, 2, kOther}}},
-        Case{"comment takes the rest of its line", "a% \\section x\r\nb", {{1, 12, kRemark}}},
-        Case{"inline math and ampersand", "$x$ & y", {{0, 3, kMath}, {4, 1, kAnd}}},
-        Case{"unclosed math stops at the break", "$x+y\r\nz", {{0, 4, kMath}}},
-        Case{"display math with a dollar inside", "$$a$b$$ c", {{0, 7, kMath}}},
-        Case{"full-width blank", "a" + kZenBlank + "b", {{1, 2, kZen}}},
-        Case{"trail byte 0x5C is no command", kHyo + "section", {}},
-        Case{"backslash before a double-byte character", "\\" + kHyo + "section", {}},
-        Case{"backslash before a blank", "\\ \\par", {{2, 4, kBreak}}},
-        Case{"accent before a letter", "\\'e", {{0, 2, kOther}}},
-        Case{"accent before a double-byte character", "\\'" + kKanji, {}},
-        Case{"long name is cut at the window", "\\" + std::string(30, 'a') + " x", {{0, 28, kOther}}},
-        Case{"at sign in other commands", "\\@ifnextchar[", {{0, 12, kOther}}},
-        Case{"dollar inside a comment", "%$x$", {{0, 4, kRemark}}},
-        Case{"double-byte character inside math", "$" + kHyo + "$x", {{0, 4, kMath}}},
-        Case{"lone backslash at the end", "ab\\", {}}),
+    ::testing::Values(Case{"starred heading", "\\section*{A}", {{0, 9, kHeading}}},
+                      Case{"unstarred row takes no star", "\\begin*{x}", {{0, 6, CharFormat{0x800000, true}}}},
+                      Case{"table name before a letter", "\\parbox{x}", {{0, 7, kOther}}},
+                      Case{"table name twice", "\\par\\par", {{0, 8, kBreak}}},
+                      Case{"line break with option", "\\\\[2mm]", {{0, 2, kBreak}}},
+                      Case{"line break before a letter", "\\\\a", {{0, 2, kBreak}}},
+                      Case{"escaped percent", "50\\% off", {{2, 2, kOther}}},
+                      Case{"comment takes the rest of its line", "a% \\section x\r\nb", {{1, 12, kRemark}}},
+                      Case{"inline math and ampersand", "$x$ & y", {{0, 3, kMath}, {4, 1, kAnd}}},
+                      Case{"unclosed math stops at the break", "$x+y\r\nz", {{0, 4, kMath}}},
+                      Case{"display math with a dollar inside", "$$a$b$$ c", {{0, 7, kMath}}},
+                      Case{"full-width blank", "a" + kZenBlank + "b", {{1, 2, kZen}}},
+                      Case{"trail byte 0x5C is no command", kHyo + "section", {}},
+                      Case{"backslash before a double-byte character", "\\" + kHyo + "section", {}},
+                      Case{"backslash before a blank", "\\ \\par", {{2, 4, kBreak}}},
+                      Case{"accent before a letter", "\\'e", {{0, 2, kOther}}},
+                      Case{"accent before a double-byte character", "\\'" + kKanji, {}},
+                      Case{"long name is cut at the window", "\\" + std::string(30, 'a') + " x", {{0, 28, kOther}}},
+                      Case{"at sign in other commands", "\\@ifnextchar[", {{0, 12, kOther}}},
+                      Case{"dollar inside a comment", "%$x$", {{0, 4, kRemark}}},
+                      Case{"double-byte character inside math", "$" + kHyo + "$x", {{0, 4, kMath}}},
+                      Case{"lone backslash at the end", "ab\\", {}}),
     [](const ::testing::TestParamInfo<Case>& info) { return testsupport::caseName(info.param.what); });
 
 TEST(ColorScanner, FullWidthBlankIsPlainWhenMarkingIsOff)
@@ -132,8 +131,7 @@ TEST(ColorScanner, FullWidthBlankIsPlainWhenMarkingIsOff)
 TEST(ColorScanner, EmptyAndForeignNamesInTheTableAreSkipped)
 {
     // An empty name would match everywhere with length 0 and stall the scan.
-    ColorCommandTable table(
-        {{"", 0x111111}, {"section", 0x222222}, {"\\x\x95", 0x444444}, {"\\section", 0x333333}});
+    ColorCommandTable table({{"", 0x111111}, {"section", 0x222222}, {"\\x\x95", 0x444444}, {"\\section", 0x333333}});
     const std::string text = "\\section x \\foo";
     EXPECT_EQ(formatsOf(text, table), expected(text.size(), {{0, 8, CharFormat{0x333333}}, {11, 4, kOther}}));
     EXPECT_EQ(table.window(), 9);
@@ -153,7 +151,8 @@ TEST(ColorScanner, BracketRowsMatchBeforeLetters)
 {
     ColorCommandTable table({{"\\[", 0x0000AA}, {"\\]", 0x0000BB}});
     const std::string text = "\\[x\\]";
-    EXPECT_EQ(formatsOf(text, table), expected(text.size(), {{0, 2, CharFormat{0x0000AA}}, {3, 2, CharFormat{0x0000BB}}}));
+    EXPECT_EQ(formatsOf(text, table),
+              expected(text.size(), {{0, 2, CharFormat{0x0000AA}}, {3, 2, CharFormat{0x0000BB}}}));
 }
 
 TEST(ColorScanner, RangeInsideTheTextSeesBytesBeyondIt)
@@ -173,7 +172,10 @@ TEST(ColorScanner, CommandLengthAtTheWindowsEdges)
         bool command;
         int length;
     } cases[] = {
-        {"\\", false, 1}, {"\\'", true, 2}, {"\\\\", false, 1}, {"\\a@b1 ", true, 5},
+        {"\\", false, 1},
+        {"\\'", true, 2},
+        {"\\\\", false, 1},
+        {"\\a@b1 ", true, 5},
         {"\\" + std::string(27, 'z'), true, 28},
     };
     for (const auto& c : cases) {

@@ -94,8 +94,8 @@ TEST_F(ColorSettingsDialog, AFullTableOnlyShowsTheLimit)
 {
     dialog.Data.rows.resize(kMaxColorCommands, {"\\x", 0, false, false, false});
     ScriptedAsk ask;  // no row dialog scripted: opening one would fail
-    ask.expectMessage(QString::fromUtf8("カラー構文では、２０４８個以上命令を設定できません。"), QString::fromUtf8("追加"),
-                      MB_ICONERROR, IDOK);
+    ask.expectMessage(QString::fromUtf8("カラー構文では、２０４８個以上命令を設定できません。"),
+                      QString::fromUtf8("追加"), MB_ICONERROR, IDOK);
     dialog.BtnAddClick();
     EXPECT_EQ(dialog.Data.rows.size(), size_t(kMaxColorCommands));
 }
@@ -207,7 +207,10 @@ TEST_F(ColorSettingsDialog, RefusedLoadsChangeNothing)
     std::string truncated = colorfile::write(other);
     truncated.resize(truncated.size() - 12);
     const QString missing = dir.filePath("none.qmc");
-    struct Case { QString path; std::optional<QString> text; };
+    struct Case {
+        QString path;
+        std::optional<QString> text;
+    };
     const Case cases[] = {
         {missing, missing + QString::fromUtf8("\r\nこのファイルが存在しませんので、読み込みできませんでした。")},
         {file("v4.qmc", "Quillmark\r\nColor Struct File\r\n4\r\n"),

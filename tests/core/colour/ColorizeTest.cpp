@@ -159,7 +159,8 @@ TEST_F(Colorize, LongTextIsColouredWholeAndTheProgressWindowIsGone)
     form.ColorizeAll();
     const int last = int(text.size()) - 20;  // start of the last line
     EXPECT_TRUE(uniform(last, 5, CharFormat{0x66AA77}));
-    EXPECT_TRUE(uniform(last + 11, 3, CharFormat{form.ColorClasses.DollerColor, false, form.ColorClasses.DollerItalic}));
+    EXPECT_TRUE(
+        uniform(last + 11, 3, CharFormat{form.ColorClasses.DollerColor, false, form.ColorClasses.DollerItalic}));
     EXPECT_TRUE(form.findChildren<TFormProgBar*>().isEmpty());
     EXPECT_FALSE(edit->Modified());
     EXPECT_FALSE(form.Busy);

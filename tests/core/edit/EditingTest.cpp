@@ -48,8 +48,8 @@ TEST(DialogPlacement, CentresOverTheWindowThenAtTheRememberedCentre)
     EXPECT_EQ(form.DialogTop(h + 50), top);
     EXPECT_EQ(form.DialogLeft(w + 1), left);
 
-    form.StoreDialogTop(300, 201);   // centre 400
-    form.StoreDialogLeft(-7, 5);     // centre -5: halving truncates toward zero
+    form.StoreDialogTop(300, 201);  // centre 400
+    form.StoreDialogLeft(-7, 5);    // centre -5: halving truncates toward zero
     EXPECT_EQ(form.DialogCenterY, 400);
     EXPECT_EQ(form.DialogCenterX, -5);
     EXPECT_EQ(form.DialogTop(101), 350);

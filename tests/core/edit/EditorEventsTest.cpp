@@ -18,7 +18,7 @@ TEST_F(EditorEvents, RunsOfTypingAndDeletingAreOneStepEach)
     EXPECT_EQ(text(), "ab");  // the break and what followed it
     EXPECT_EQ(undo(), "");
     EXPECT_EQ(redo(), "ab");
-    EXPECT_EQ(undo(), "");    // undoes again what the redo reapplied
+    EXPECT_EQ(undo(), "");  // undoes again what the redo reapplied
     EXPECT_EQ(redo(), "ab");
     EXPECT_EQ(redo(), "ab\r\ncd");
     EXPECT_FALSE(form->UndoManager->CanRedo());
@@ -29,7 +29,9 @@ TEST_F(EditorEvents, RunsOfTypingAndDeletingAreOneStepEach)
     key(Qt::Key_Backspace);
     key(Qt::Key_Delete);  // the break
     key(Qt::Key_Delete);
-    EXPECT_EQ(text(), "\x93\xfa" "bc");
+    EXPECT_EQ(text(),
+              "\x93\xfa"
+              "bc");
     EXPECT_EQ(undo(), "\x93\xfa\x96\x7b\x8c\xea\r\nabc");
     EXPECT_FALSE(form->UndoManager->CanUndo());
 }
@@ -95,7 +97,9 @@ TEST_F(EditorEvents, InputMethodCommitIsOneStepAndBlanksGoInAfresh)
     changes = 0;
     commitIme("\x93\xfa\x81\x40\x96\x7b");  // 日　本: inserted again for the blank's mark
     EXPECT_EQ(changes, 2);
-    EXPECT_EQ(text(), "a\x93\xfa\x81\x40\x96\x7b" "b");
+    EXPECT_EQ(text(),
+              "a\x93\xfa\x81\x40\x96\x7b"
+              "b");
     EXPECT_EQ(ed->SelStart(), 7);
     EXPECT_EQ(undo(), "ab");
     EXPECT_FALSE(form->UndoManager->CanUndo());

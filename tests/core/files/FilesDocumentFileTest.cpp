@@ -126,7 +126,7 @@ TEST(DocumentFile, WritingKeepsModeAndLinks)
     writeBytes(doc, "x");
     ::chmod(QFile::encodeName(doc).constData(), 0640);
     docfile::write(doc, "y", false);
-    struct stat st{};
+    struct stat st {};
     ::stat(QFile::encodeName(doc).constData(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 
@@ -137,4 +137,3 @@ TEST(DocumentFile, WritingKeepsModeAndLinks)
     EXPECT_EQ(readBytes(doc), "z");
     EXPECT_EQ(readBytes(dir.filePath("paper.BAK")), "y");
 }
-

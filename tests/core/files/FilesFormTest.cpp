@@ -374,7 +374,12 @@ TEST_F(FilesForm, OpenAndRecentFiles)
 
 TEST_F(FilesForm, ColourSyntaxMessagesOnOpening)
 {
-    struct Case { const char* name; size_t size; bool colourOn; const char* start; } cases[] = {
+    struct Case {
+        const char* name;
+        size_t size;
+        bool colourOn;
+        const char* start;
+    } cases[] = {
         {"big.tex", 300000, true, "開くファイルのサイズが256KByte"},
         {"notes.txt", 10, true, "開くファイルの拡張子が tex, sty"},
         {"paper.tex", 10, false, "開くファイルの拡張子が .TEX だったので"},
@@ -390,7 +395,8 @@ TEST_F(FilesForm, ColourSyntaxMessagesOnOpening)
             continue;
         }
         ASSERT_EQ(answers.messages.size(), 1u);
-        EXPECT_TRUE(answers.messages[0].text.startsWith(QString::fromUtf8(c.start))) << answers.messages[0].text.toStdString();
+        EXPECT_TRUE(answers.messages[0].text.startsWith(QString::fromUtf8(c.start)))
+            << answers.messages[0].text.toStdString();
         EXPECT_EQ(answers.messages[0].caption, "開く");
         EXPECT_EQ(answers.messages[0].flags, MB_OK | MB_ICONINFORMATION);
     }

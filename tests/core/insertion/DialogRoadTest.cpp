@@ -55,9 +55,8 @@ struct RoadFixture : ::testing::Test {
     bool runRoad(int& inserted)
     {
         return road::ask<D>(
-            form, {"MenuTest", road::Placement::RememberedCentre},
-            [this](D& d) { d.choice->setValue(last); }, [&](D& d) { inserted = d.choice->value(); },
-            [this](D& d) { last = d.choice->value(); });
+            form, {"MenuTest", road::Placement::RememberedCentre}, [this](D& d) { d.choice->setValue(last); },
+            [&](D& d) { inserted = d.choice->value(); }, [this](D& d) { last = d.choice->value(); });
     }
     TForm1 form;
     int last = 3;
@@ -69,7 +68,10 @@ TEST(DialogPlacement, KeepOnScreen)
 {
     const QRect area(0, 0, 1280, 800);
     const QMargins frame(4, 30, 4, 4);
-    struct Case { QRect in; QPoint expectedTopLeft; };
+    struct Case {
+        QRect in;
+        QPoint expectedTopLeft;
+    };
     const Case cases[] = {
         {{100, 100, 200, 100}, {100, 100}},    // inside: unchanged
         {{1200, 100, 200, 100}, {1076, 100}},  // off the right edge, frame included

@@ -92,20 +92,21 @@ TEST(RoadDialogs, OpenWhereTheyBelongAndStayThereOverTenCancels)
 
         const QPoint centre = centreOf(seen.front());
         switch (row.where) {
-        case Where::Remembered: {
-            EXPECT_LE((centre - remembered).manhattanLength(), 1) << "opened at " << centre.x() << "," << centre.y();
-            EXPECT_EQ(QPoint(form.DialogCenterX, form.DialogCenterY), remembered);
-            break;
-        }
-        case Where::Screen:
-            EXPECT_LE((centre - screen.center()).manhattanLength(), 2)
-                << "opened at " << centre.x() << "," << centre.y();
-            EXPECT_EQ(QPoint(form.DialogCenterX, form.DialogCenterY), remembered);
-            break;
-        case Where::MainWindow:
-            EXPECT_LE((seen.front().center() - form.frameGeometry().center()).manhattanLength(), 2);
-            EXPECT_EQ(QPoint(form.DialogCenterX, form.DialogCenterY), remembered);
-            break;
+            case Where::Remembered: {
+                EXPECT_LE((centre - remembered).manhattanLength(), 1)
+                    << "opened at " << centre.x() << "," << centre.y();
+                EXPECT_EQ(QPoint(form.DialogCenterX, form.DialogCenterY), remembered);
+                break;
+            }
+            case Where::Screen:
+                EXPECT_LE((centre - screen.center()).manhattanLength(), 2)
+                    << "opened at " << centre.x() << "," << centre.y();
+                EXPECT_EQ(QPoint(form.DialogCenterX, form.DialogCenterY), remembered);
+                break;
+            case Where::MainWindow:
+                EXPECT_LE((seen.front().center() - form.frameGeometry().center()).manhattanLength(), 2);
+                EXPECT_EQ(QPoint(form.DialogCenterX, form.DialogCenterY), remembered);
+                break;
         }
     }
 }

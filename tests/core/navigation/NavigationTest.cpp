@@ -14,15 +14,17 @@ using navigation::NavEntry;
 
 std::string sj(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
 
-std::vector<std::string> textsOf(const std::vector<NavEntry>& entries) {
+std::vector<std::string> textsOf(const std::vector<NavEntry>& entries)
+{
     std::vector<std::string> texts;
     for (const NavEntry& e : entries) texts.push_back(e.text);
     return texts;
 }
 
-TEST(NavigationScan, HeadingReach) {
-    const std::string far = "\\section" + std::string(23, ' ') + "{A}";   // "{" 31 after the backslash
-    const std::string near = "\\section" + std::string(22, ' ') + "{A}";  // 30 after it
+TEST(NavigationScan, HeadingReach)
+{
+    const std::string far = "\\section" + std::string(23, ' ') + "{A}";        // "{" 31 after the backslash
+    const std::string near = "\\section" + std::string(22, ' ') + "{A}";       // 30 after it
     const std::string longTitle = "\\section{" + std::string(502, 'x') + "}";  // "}" at 511
     const std::string fitting = "\\section{" + std::string(501, 'x') + "}";    // "}" at 510
     EXPECT_TRUE(navigation::FindHeadings(far, "\\section").empty());
@@ -31,18 +33,21 @@ TEST(NavigationScan, HeadingReach) {
     EXPECT_EQ(navigation::FindHeadings(fitting, "\\section").size(), 1u);
 }
 
-TEST(NavigationScan, HeadingListInTextOrder) {
-    const std::string text = sj("\\subsection{a}\r\n\\chapter{b{c}d}\r\n\\section*{ソ}\r\n"
-                                "表section{x}\r\n\\part{e}");
+TEST(NavigationScan, HeadingListInTextOrder)
+{
+    const std::string text =
+        sj("\\subsection{a}\r\n\\chapter{b{c}d}\r\n\\section*{ソ}\r\n"
+           "表section{x}\r\n\\part{e}");
     const auto entries = navigation::ScanHeadingList(text);
-    EXPECT_EQ(textsOf(entries), (std::vector<std::string>{"\\subsection{a}", "\\chapter{b{c}d}",
-                                                          sj("\\section*{ソ}"), "\\part{e}"}));
+    EXPECT_EQ(textsOf(entries),
+              (std::vector<std::string>{"\\subsection{a}", "\\chapter{b{c}d}", sj("\\section*{ソ}"), "\\part{e}"}));
     // The last heading closes on the text's last byte.
     EXPECT_EQ(entries.back().position + entries.back().length, int(text.size()));
     EXPECT_EQ(navigation::EntryCaption(text, entries[2]), sj("3行 : \\section*{ソ}"));
 }
 
-TEST(NavigationScan, Labels) {
+TEST(NavigationScan, Labels)
+{
     EXPECT_EQ(textsOf(navigation::FindLabels("\\label{a} \\label{b:c}")), (std::vector<std::string>{"a", "b:c"}));
     EXPECT_EQ(navigation::FindLabels("x\\label{ab}")[0].length, 10);
     EXPECT_EQ(textsOf(navigation::FindLabels("\\label{a} \\label{b \\label{c}")),
@@ -54,7 +59,8 @@ TEST(NavigationScan, Labels) {
 
 class NavigationForms : public apptest::AppTest {};
 
-TEST_F(NavigationForms, DoubleClickSelectsTheCommandAndPutsItsLineOnTop) {
+TEST_F(NavigationForms, DoubleClickSelectsTheCommandAndPutsItsLineOnTop)
+{
     TForm1& f = start();
     f.resize(600, 300);
     std::string text;
@@ -81,7 +87,8 @@ TEST_F(NavigationForms, DoubleClickSelectsTheCommandAndPutsItsLineOnTop) {
     FormLabelSearch->close();
 }
 
-TEST_F(NavigationForms, GoToLineRemembersTheLineWhetherOkOrCancel) {
+TEST_F(NavigationForms, GoToLineRemembersTheLineWhetherOkOrCancel)
+{
     TForm1& f = start();
     f.RichEdit->SetText("one\r\ntwo\r\nthree");
     EXPECT_EQ(f.Last.LastJumpLine, 1);

@@ -13,11 +13,12 @@
 
 namespace {
 
-TEST(EditorOptionsTest, SizeListMapsStoredKilobytes) {
+TEST(EditorOptionsTest, SizeListMapsStoredKilobytes)
+{
     const struct {
         int stored, item, written;
     } rows[] = {
-        {-1, 11, -1}, {-5, 0, 32}, {0, 0, 32},      {32, 0, 32},     {33, 1, 64},    {100, 3, 128},
+        {-1, 11, -1},  {-5, 0, 32},   {0, 0, 32},     {32, 0, 32},      {33, 1, 64},    {100, 3, 128},
         {128, 3, 128}, {129, 4, 192}, {769, 9, 1024}, {2048, 10, 2048}, {2049, -1, -1},
     };
     for (const auto& r : rows) {
@@ -29,7 +30,8 @@ TEST(EditorOptionsTest, SizeListMapsStoredKilobytes) {
 
 class EditorOptionsCommandTest : public apptest::AppTest {};
 
-TEST_F(EditorOptionsCommandTest, DialogShowsTheStoreAndWritesItBack) {
+TEST_F(EditorOptionsCommandTest, DialogShowsTheStoreAndWritesItBack)
+{
     TForm1& f = start();
     writeInt("", "ColMaxSize", 100);
     writeInt("", "Backup", 1);
@@ -66,7 +68,8 @@ TEST_F(EditorOptionsCommandTest, DialogShowsTheStoreAndWritesItBack) {
     EXPECT_FALSE(f.Busy);
 }
 
-TEST_F(EditorOptionsCommandTest, AlwaysOnRoundTripsAndCancelWritesNothing) {
+TEST_F(EditorOptionsCommandTest, AlwaysOnRoundTripsAndCancelWritesNothing)
+{
     TForm1& f = start();
     writeInt("", "ColMaxSize", -1);
     script().onDialog([](QDialog& d) {
@@ -90,10 +93,9 @@ TEST_F(EditorOptionsCommandTest, AlwaysOnRoundTripsAndCancelWritesNothing) {
     EXPECT_EQ(f.RichEdit->tabStopDistance(), before);
 }
 
-
-
 // Each page explains its settings; every tab is in view, none behind arrows.
-TEST_F(EditorOptionsCommandTest, PagesCarryTheirExplanations) {
+TEST_F(EditorOptionsCommandTest, PagesCarryTheirExplanations)
+{
     TForm1& f = start();
     const std::map<QString, QStringList> expected = {
         {"Auto Indent",
@@ -102,13 +104,16 @@ TEST_F(EditorOptionsCommandTest, PagesCarryTheirExplanations) {
           "　スペースやタブで、字下げを行っている時、「自動インデントする」をチェックしておくと便利です。",
           "　文頭にある、半角スペースとタブを対象としています。全角文字は対象外です。"}},
         {"Backup",
-         {"　ファイルを開いて、変更後、上書き保存をした時に、前のファイルの拡張子を'BAK'に変更して、バックアップファイル"
+         {"　ファイルを開いて、変更後、上書き保存をした時に、前のファイルの拡張子を'BAK'"
+          "に変更して、バックアップファイル"
           "を作成するか、作成しないかを指定します。"}},
         {"Tab間隔設定",
-         {"　Tabコードの表示間隔をピクセル単位で指定します。ここでの設定は表示のみに影響し、テキスト自体には影響しません。",
+         {"　Tabコードの表示間隔をピクセル単位で指定します。ここでの設定は表示のみに影響し、テキスト自体には影響しませ"
+          "ん。",
           "タブ間隔(&T):", "pixels"}},
         {"Tab / Space",
-         {"　Tabキーが押されたとき、文書中にTabコードを挿入するか、それとも半角スペースを指定個挿入するかを指定します。",
+         {"　Tabキーが押されたとき、文書中にTabコードを挿入するか、それとも半角スペースを指定個挿入するかを指定します"
+          "。",
           "　半角スペースの時のTab間隔の文字数は、右下で指定します。Tabコードの時のTab間隔は、「Tab間隔設定」で指定"
           "します。",
           "文字"}},
@@ -118,7 +123,8 @@ TEST_F(EditorOptionsCommandTest, PagesCarryTheirExplanations) {
           "　開くファイルのサイズに関係無く、自動的にオフにしないようにすることもできます。"}},
         {"カラー構文拡張子オン／オフ",
          {"　開くファイルの拡張子が、tex, sty, bibのときに、自動的にカラー構文をオンにするかどうかを指定します。",
-          "　開くファイルの拡張子が、tex, sty, bibではないときに、自動的にカラー構文をオフにするかどうかを指定します。"}},
+          "　開くファイルの拡張子が、tex, sty, "
+          "bibではないときに、自動的にカラー構文をオフにするかどうかを指定します。"}},
     };
     script().onDialog([&](QDialog& d) -> int {
         auto& form = dynamic_cast<TFormEdit&>(d);

@@ -17,11 +17,13 @@ namespace {
 class OutlinePane : public apptest::AppTest {
 protected:
     // Sets the text and waits for one full pass over it.
-    void pass(TForm1& f, const std::string& text) {
+    void pass(TForm1& f, const std::string& text)
+    {
         f.RichEdit->SetText(text);
         runPass(f);
     }
-    void runPass(TForm1& f) {
+    void runPass(TForm1& f)
+    {
         const int before = f.DocumentExplorer->PassCount();
         ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->Suspended(); }, 10000));
         f.ResumeExplorer();
@@ -29,7 +31,8 @@ protected:
             [&] { return f.DocumentExplorer->PassCount() > before && f.DocumentExplorer->Suspended(); }, 10000));
     }
     // The tree as depth-prefixed labels in absolute order: "A", "-B", ...
-    static std::vector<QString> treeOf(TForm1& f) {
+    static std::vector<QString> treeOf(TForm1& f)
+    {
         std::vector<QString> rows;
         for (QTreeWidgetItemIterator it(f.TreeView); *it; ++it) {
             int depth = 0;
@@ -40,7 +43,8 @@ protected:
     }
     static QTreeWidgetItem* node(TForm1& f, int index) { return TDocumentExplorer::NodeFromIndex(f.TreeView, index); }
     // The mirror must describe the tree node for node.
-    static void expectMirrorMatchesTree(TForm1& f) {
+    static void expectMirrorMatchesTree(TForm1& f)
+    {
         const auto mirror = f.DocumentExplorer->MirrorSnapshot();
         const auto rows = treeOf(f);
         ASSERT_EQ(mirror.size(), rows.size());
@@ -51,7 +55,8 @@ protected:
 
 using Rows = std::vector<QString>;
 
-TEST_F(OutlinePane, TreeFollowsTheTextNodeByNode) {
+TEST_F(OutlinePane, TreeFollowsTheTextNodeByNode)
+{
     TForm1& f = start();
     pass(f, "\\section{A}\r\n\\subsection{a1}\r\n\\section{B}\r\n\\subsection{b1}\r\n");
     EXPECT_EQ(treeOf(f), (Rows{"A", "-a1", "B", "-b1"}));
@@ -61,7 +66,8 @@ TEST_F(OutlinePane, TreeFollowsTheTextNodeByNode) {
     EXPECT_EQ(a->data(0, Qt::UserRole).toInt(), 2);
 
     // A rename keeps the node object and its expansion.
-    pass(f, cp932::encode(QString::fromUtf8("\\section{始め}\r\n\\subsection{a1}\r\n\\section{B}\r\n\\subsection{b1}\r\n")));
+    pass(f, cp932::encode(
+                QString::fromUtf8("\\section{始め}\r\n\\subsection{a1}\r\n\\section{B}\r\n\\subsection{b1}\r\n")));
     EXPECT_EQ(node(f, 0), a);
     EXPECT_TRUE(a->isExpanded());
     EXPECT_EQ(treeOf(f), (Rows{QString::fromUtf8("始め"), "-a1", "B", "-b1"}));
@@ -85,7 +91,8 @@ TEST_F(OutlinePane, TreeFollowsTheTextNodeByNode) {
     EXPECT_EQ(f.DocumentExplorer->GetStart(0), -1);
 }
 
-TEST_F(OutlinePane, PassSelectsTheHeadingThatHoldsTheCaret) {
+TEST_F(OutlinePane, PassSelectsTheHeadingThatHoldsTheCaret)
+{
     TForm1& f = start();
     const std::string text = "intro\r\n\\section{A}\r\ntext\r\n\\section{B}\r\nmore\r\n";
     f.RichEdit->SetText(text);
@@ -97,7 +104,8 @@ TEST_F(OutlinePane, PassSelectsTheHeadingThatHoldsTheCaret) {
     EXPECT_TRUE(f.TreeView->selectedItems().isEmpty());
 }
 
-TEST_F(OutlinePane, ClickAndLabelEditActOnTheHeading) {
+TEST_F(OutlinePane, ClickAndLabelEditActOnTheHeading)
+{
     TForm1& f = start();
     const std::string text = "x\r\n\\section{Old}\r\nbody\r\n";
     pass(f, text);
@@ -132,7 +140,8 @@ TEST_F(OutlinePane, ClickAndLabelEditActOnTheHeading) {
     EXPECT_EQ(f.RichEdit->Text(), "x\r\n\\section{again}\r\nbody\r\n");
 }
 
-TEST_F(OutlinePane, DroppingMovesTheWholeSectionBeforeTheTarget) {
+TEST_F(OutlinePane, DroppingMovesTheWholeSectionBeforeTheTarget)
+{
     TForm1& f = start();
     const std::string a = "\\section{A}\r\na\r\n\\subsection{a1}\r\n";
     const std::string b = "\\section{B}\r\nb\r\n";
@@ -162,7 +171,8 @@ TEST_F(OutlinePane, DroppingMovesTheWholeSectionBeforeTheTarget) {
     EXPECT_EQ(f.DragNode, nullptr);
 }
 
-TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown) {
+TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown)
+{
     TForm1& f = start();
     f.TimerTreeView->stop();
     f.RichEdit->SetText("\\section{A}\r\n");
@@ -179,7 +189,8 @@ TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown) {
     EXPECT_EQ(treeOf(f), Rows{"A"});
 }
 
-TEST_F(OutlinePane, DraggedShutThePaneHidesAndKeepsItsWidth) {
+TEST_F(OutlinePane, DraggedShutThePaneHidesAndKeepsItsWidth)
+{
     TForm1& f = start();
     f.SetDocuExpWidth(180);
     f.Splitter1->setSizes({0, 700});
@@ -190,7 +201,8 @@ TEST_F(OutlinePane, DraggedShutThePaneHidesAndKeepsItsWidth) {
     EXPECT_EQ(f.DocuExpWidth(), 180);
 }
 
-TEST_F(OutlinePane, StopsWhileAPassStillNeedsTheMainThread) {
+TEST_F(OutlinePane, StopsWhileAPassStillNeedsTheMainThread)
+{
     std::string big;
     for (int i = 0; i < 3000; ++i) big += "\\section{s" + std::to_string(i) + "}\r\n\\subsection{t}\r\n";
     {

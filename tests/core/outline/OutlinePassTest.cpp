@@ -13,7 +13,8 @@ namespace {
 
 class OutlinePass : public apptest::AppTest {};
 
-TEST_F(OutlinePass, OnePassIsOneRoundTripWhateverTheTreeNeeds) {
+TEST_F(OutlinePass, OnePassIsOneRoundTripWhateverTheTreeNeeds)
+{
     TForm1& f = start();
     f.TimerTreeView->stop();
     std::string text;

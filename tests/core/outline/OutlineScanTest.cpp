@@ -19,7 +19,8 @@ struct Heading {
     bool operator==(const Heading&) const = default;
 };
 
-std::vector<Heading> outlineOf(const std::string& text) {
+std::vector<Heading> outlineOf(const std::string& text)
+{
     std::vector<Heading> result;
     for (const FinalDataStruct& h : outline::ScanHeadings(text)) result.push_back({h.kind, h.depth, h.title});
     return result;
@@ -31,14 +32,18 @@ struct Case {
     std::vector<Heading> expected;
 };
 
-TEST(OutlineScan, HeadingsKindsAndLevels) {
+TEST(OutlineScan, HeadingsKindsAndLevels)
+{
     const std::string longTitle(256, 'x');
     const Case cases[] = {
-        {"siblings with a child", "\\section{A}\r\n\\subsection{B}\r\n\\section{C}\r\n",
+        {"siblings with a child",
+         "\\section{A}\r\n\\subsection{B}\r\n\\section{C}\r\n",
          {{2, 0, "A"}, {3, 1, "B"}, {2, 0, "C"}}},
-        {"skipped levels take no room", "\\subsection{X}\r\n\\chapter{Y}\r\n\\section{Z}\r\n",
+        {"skipped levels take no room",
+         "\\subsection{X}\r\n\\chapter{Y}\r\n\\section{Z}\r\n",
          {{3, 0, "X"}, {1, 0, "Y"}, {2, 1, "Z"}}},
-        {"a part keeps a later chapter below it", "\\part{P}\r\n\\subsection{X}\r\n\\chapter{Y}\r\n\\paragraph{Q}",
+        {"a part keeps a later chapter below it",
+         "\\part{P}\r\n\\subsection{X}\r\n\\chapter{Y}\r\n\\paragraph{Q}",
          {{0, 0, "P"}, {3, 1, "X"}, {1, 1, "Y"}, {5, 2, "Q"}}},
         {"starred form", "\\section*{S}\r\n", {{2, 0, "S"}}},
         {"longer command passed over", "\\sectionmark{M}\\section2{N}\r\n", {}},
@@ -62,14 +67,21 @@ TEST(OutlineScan, HeadingsKindsAndLevels) {
 
 // The scan walks the text once for all seven commands; it must find exactly
 // what a walk per command finds.  This is that walk, kept as the reference.
-std::vector<FindDataStruct> findByOwnWalk(std::string_view text, std::string_view command) {
+std::vector<FindDataStruct> findByOwnWalk(std::string_view text, std::string_view command)
+{
     std::vector<FindDataStruct> hits;
     const int length = int(text.size()), commandLength = int(command.size());
     int p = 0;
     while (p < length) {
         const char c = text[p];
-        if (cp932::isLeadByte(c)) { p += 2; continue; }
-        if (c != '\\') { ++p; continue; }
+        if (cp932::isLeadByte(c)) {
+            p += 2;
+            continue;
+        }
+        if (c != '\\') {
+            ++p;
+            continue;
+        }
         if (p + commandLength > length) break;
         if (text.substr(p, commandLength) != command) {
             p += 1 + (p + 1 < length && cp932::isLeadByte(text[p + 1]) ? 2 : 1);
@@ -78,22 +90,42 @@ std::vector<FindDataStruct> findByOwnWalk(std::string_view text, std::string_vie
         const int end = p + commandLength;
         if (end >= length) break;
         const char next = text[end];
-        if ((next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') || (next >= '0' && next <= '9')) { p = end; continue; }
+        if ((next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') || (next >= '0' && next <= '9')) {
+            p = end;
+            continue;
+        }
         const int brace = braces::findOpen(text, end, end + 128, true);
         const int close = brace < 0 ? -1 : braces::findClose(text, brace, brace + 257);
-        if (close < 0) { p = end; continue; }
+        if (close < 0) {
+            p = end;
+            continue;
+        }
         hits.push_back({p, brace, close, std::string(text.substr(brace + 1, close - brace - 1))});
         p = close + 1;
     }
     return hits;
 }
 
-TEST(OutlineScan, OneWalkFindsWhatAWalkPerCommandFinds) {
+TEST(OutlineScan, OneWalkFindsWhatAWalkPerCommandFinds)
+{
     // Pieces that stress the walk: escapes, double-byte characters with a
     // 0x5C trail byte, titles holding other commands, unclosed braces.
-    const std::vector<std::string> pieces = {
-        "\\section{A}", "\\part{", "}", "\\\\", "\\", "\x95\\", sj("表"), "\\subsection{\\part{x}}",
-        "\\chapter*{", "\\sectionx", "{", " ", "\r\n", "\\paragraph{\x83\x7d}", "\\subparagraph", "a"};
+    const std::vector<std::string> pieces = {"\\section{A}",
+                                             "\\part{",
+                                             "}",
+                                             "\\\\",
+                                             "\\",
+                                             "\x95\\",
+                                             sj("表"),
+                                             "\\subsection{\\part{x}}",
+                                             "\\chapter*{",
+                                             "\\sectionx",
+                                             "{",
+                                             " ",
+                                             "\r\n",
+                                             "\\paragraph{\x83\x7d}",
+                                             "\\subparagraph",
+                                             "a"};
     unsigned seed = 12345;
     for (int round = 0; round < 300; ++round) {
         std::string text;
@@ -111,7 +143,8 @@ TEST(OutlineScan, OneWalkFindsWhatAWalkPerCommandFinds) {
     }
 }
 
-TEST(OutlineScan, PositionsAreByteOffsets) {
+TEST(OutlineScan, PositionsAreByteOffsets)
+{
     const std::string text = sj("日本\r\n\\chapter*{章}");
     const auto hits = outline::FindCommand(text, "\\chapter");
     ASSERT_EQ(hits.size(), 1u);
@@ -121,7 +154,8 @@ TEST(OutlineScan, PositionsAreByteOffsets) {
     EXPECT_EQ(hits[0].title, sj("章"));
 }
 
-TEST(OutlineScan, LimitsAndStop) {
+TEST(OutlineScan, LimitsAndStop)
+{
     std::string many;
     for (int i = 0; i < 1100; ++i) many += "\\section{s}\r\n";
     EXPECT_EQ(outline::FindCommand(many, "\\section").size(), size_t(outline::kMaxCommandHits));
@@ -131,7 +165,9 @@ TEST(OutlineScan, LimitsAndStop) {
     EXPECT_EQ(outline::ScanHeadings(all).size(), size_t(outline::kMaxHeadings));
 
     bool stopped = false;
-    EXPECT_TRUE(outline::ScanHeadings(many, [] { return true; }, &stopped).empty());
+    EXPECT_TRUE(outline::ScanHeadings(
+                    many, [] { return true; }, &stopped)
+                    .empty());
     EXPECT_TRUE(stopped);
 }
 

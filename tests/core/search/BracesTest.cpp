@@ -10,17 +10,18 @@ const std::string kTe = "\x83\x65", kBar = "\x81\x5b", kMa = "\x83\x7d", kBo = "
 
 TEST(Braces, OpeningBraceIsACharacterOfItsOwn)
 {
-    struct Case { std::string text; int from, limit; bool lineEnd; int expected; };
-    const Case cases[] = {
-        {"\\x{a}", 0, 10, false, 2},
-        {"\\x" + kBo + "{a}", 0, 10, false, 4},  // 7B inside ボ is passed over
-        {"\\x" + kBo, 0, 10, false, -1},
-        {"\\x \r\n{a}", 0, 10, true, -1},        // the brace must stand on the line
-        {"\\x \r\n{a}", 0, 10, false, 5},
-        {"\\x   {a}", 0, 5, false, -1},          // beyond reach
+    struct Case {
+        std::string text;
+        int from, limit;
+        bool lineEnd;
+        int expected;
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(braces::findOpen(c.text, c.from, c.limit, c.lineEnd), c.expected) << c.text;
+    const Case cases[] = {
+        {"\\x{a}", 0, 10, false, 2},      {"\\x" + kBo + "{a}", 0, 10, false, 4},  // 7B inside ボ is passed over
+        {"\\x" + kBo, 0, 10, false, -1},  {"\\x \r\n{a}", 0, 10, true, -1},        // the brace must stand on the line
+        {"\\x \r\n{a}", 0, 10, false, 5}, {"\\x   {a}", 0, 5, false, -1},          // beyond reach
+    };
+    for (const Case& c : cases) EXPECT_EQ(braces::findOpen(c.text, c.from, c.limit, c.lineEnd), c.expected) << c.text;
 }
 
 TEST(Braces, ClosingBraceCountsNestingAndSkipsTrailBytes)

@@ -26,7 +26,8 @@ struct Road {
     int caret = -1;
 };
 
-Road oneByOne(std::string text, const std::string& s, const std::string& r, int from, const textsearch::Options& o) {
+Road oneByOne(std::string text, const std::string& s, const std::string& r, int from, const textsearch::Options& o)
+{
     Road road;
     road.states.push_back(text);
     for (int hit; (hit = textsearch::findDown(text, s, from, int(text.size()), o)) >= 0;) {
@@ -50,14 +51,16 @@ struct Case {
 
 class ReplaceAllTest : public apptest::AppTest {
 protected:
-    TForm1& open(const std::string& text, int caret) {
+    TForm1& open(const std::string& text, int caret)
+    {
         TForm1& f = start();
         f.RichEdit->SetText(text);
         f.RichEdit->SetSelStart(caret);
         if (f.UndoManager) f.UndoManager->Reset();
         return f;
     }
-    void replaceAll(const Case& c, int count) {
+    void replaceAll(const Case& c, int count)
+    {
         form->MenuSearchReplaceClick();
         FormReplace->ui.EditFind->setText(cp932::decode(c.find));
         FormReplace->ui.EditReplace->setText(cp932::decode(c.replacement));
@@ -71,18 +74,19 @@ protected:
     }
 };
 
-std::string lines(const std::string& line, int n) {
+std::string lines(const std::string& line, int n)
+{
     std::string out;
     for (int i = 0; i < n; ++i) out += line;
     return out;
 }
 
-TEST_F(ReplaceAllTest, TextCaretAndEveryUndoStepFollowTheOneByOneRoad) {
+TEST_F(ReplaceAllTest, TextCaretAndEveryUndoStepFollowTheOneByOneRoad)
+{
     const Case cases[] = {
-        {"japanese around hits, longer replacement",
-         lines(kHyo + "\\a" + kSo + " \\a" + kNo + "a\\" + "a\r\n", 20), "\\a", kSo + "\\alpha{" + kNo + "}"},
-        {"one byte backslash never inside a character", lines(kHyo + "\\" + kSo + "x\\" + kNo + "\r\n", 15), "\\",
-         "/"},
+        {"japanese around hits, longer replacement", lines(kHyo + "\\a" + kSo + " \\a" + kNo + "a\\" + "a\r\n", 20),
+         "\\a", kSo + "\\alpha{" + kNo + "}"},
+        {"one byte backslash never inside a character", lines(kHyo + "\\" + kSo + "x\\" + kNo + "\r\n", 15), "\\", "/"},
         {"empty replacement", lines("a" + kHyo + "xx" + kNo + "x\r\n", 10), "x", ""},
         {"case folded", "Abc aBC abc " + kNo + "ABC", "abc", "d"},
         {"case kept", "Abc aBC abc " + kNo + "ABC", "abc", "d", false, true},
@@ -119,7 +123,8 @@ TEST_F(ReplaceAllTest, TextCaretAndEveryUndoStepFollowTheOneByOneRoad) {
 
 // A selection that is itself a hit is replaced first, and the search goes on
 // behind its replacement; an edit afterwards is recorded on the new text.
-TEST_F(ReplaceAllTest, SelectedHitIsReplacedFirstAndEditingGoesOn) {
+TEST_F(ReplaceAllTest, SelectedHitIsReplacedFirstAndEditingGoesOn)
+{
     const std::string text = "ab " + kSo + "ab ab";
     TForm1& f = open(text, 0);
     f.RichEdit->Select(5, 2);
@@ -140,12 +145,13 @@ TEST_F(ReplaceAllTest, SelectedHitIsReplacedFirstAndEditingGoesOn) {
 
 // The history keeps its newest 256 steps: a long Replace All can be taken
 // back that far and no further, and nothing older comes back.
-TEST_F(ReplaceAllTest, LongRunKeepsTheNewestStepsOfTheHistory) {
+TEST_F(ReplaceAllTest, LongRunKeepsTheNewestStepsOfTheHistory)
+{
     const std::string text = lines(kHyo + "hit" + kNo + "\r\n", 300);
     const Case c{"", text, "hit", "HIT!"};
     const Road road = oneByOne(text, c.find, c.replacement, 0, {});
     TForm1& f = open(text, 0);
-    f.RichEdit->SetSelText("x");   // a step of its own, older than the run
+    f.RichEdit->SetSelText("x");  // a step of its own, older than the run
     f.RichEdit->Select(0, 1);
     f.RichEdit->SetSelText("");
     replaceAll(c, 300);
@@ -162,7 +168,8 @@ TEST_F(ReplaceAllTest, LongRunKeepsTheNewestStepsOfTheHistory) {
 
 // The touched lines come out coloured as a full recolouring colours them, and
 // the lines between keep their colours.
-TEST_F(ReplaceAllTest, TouchedLinesAreRecoloured) {
+TEST_F(ReplaceAllTest, TouchedLinesAreRecoloured)
+{
     const std::string text = "\\section{" + kHyo + "x}\r\n% x " + kSo + "\r\nplain\r\n$x$ and x\r\n\\x";
     TForm1& f = open(text, 0);
     f.ColorizeAll();

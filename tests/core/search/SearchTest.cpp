@@ -16,10 +16,10 @@ using textsearch::findDown;
 using textsearch::findUp;
 using textsearch::Options;
 
-const std::string kHyo = "\x95\x5C";    // 表: second byte is a backslash
-const std::string kSo = "\x83\x5C";     // ソ
-const std::string kA = "\x82\xA0";      // あ
-const std::string kI = "\x82\xA2";      // い
+const std::string kHyo = "\x95\x5C";  // 表: second byte is a backslash
+const std::string kSo = "\x83\x5C";   // ソ
+const std::string kA = "\x82\xA0";    // あ
+const std::string kI = "\x82\xA2";    // い
 
 struct DownCase {
     const char* name;
@@ -29,7 +29,8 @@ struct DownCase {
     int expected;
 };
 
-TEST(SearchTest, FindDownTakesOnlyHitsOnCharacterBoundaries) {
+TEST(SearchTest, FindDownTakesOnlyHitsOnCharacterBoundaries)
+{
     const DownCase cases[] = {
         {"backslash inside double-byte characters", kHyo + kSo + kHyo, "\\", 0, {}, -1},
         {"backslash after them", kHyo + "\\x", "\\", 0, {}, 2},
@@ -49,15 +50,17 @@ TEST(SearchTest, FindDownTakesOnlyHitsOnCharacterBoundaries) {
             << c.name;
 }
 
-TEST(SearchTest, FindDownHonoursTheWindowEnd) {
+TEST(SearchTest, FindDownHonoursTheWindowEnd)
+{
     EXPECT_EQ(findDown("abcabc", "bc", 0, 2, {}), -1);
     EXPECT_EQ(findDown("abcabc", "bc", 0, 3, {}), 1);
     EXPECT_EQ(findDown("abc", "", 0, 3, {}), -1);
 }
 
-TEST(SearchTest, FindUpTakesTheLastHitEndingBeforeTheCaret) {
+TEST(SearchTest, FindUpTakesTheLastHitEndingBeforeTheCaret)
+{
     const std::string text = "word word word";
-    EXPECT_EQ(findUp(text, "word", 7, {}), 0);   // caret inside the second word
+    EXPECT_EQ(findUp(text, "word", 7, {}), 0);  // caret inside the second word
     EXPECT_EQ(findUp(text, "word", 9, {}), 5);
     EXPECT_EQ(findUp(text, "word", 3, {}), -1);
     EXPECT_EQ(findUp(kHyo + kHyo, "\\", 4, {}), -1);
@@ -65,7 +68,8 @@ TEST(SearchTest, FindUpTakesTheLastHitEndingBeforeTheCaret) {
     EXPECT_EQ(findUp("aaa", "aa", 3, {}), 0);
 }
 
-TEST(SearchTest, ReplaceAllGoesOnBehindEachReplacement) {
+TEST(SearchTest, ReplaceAllGoesOnBehindEachReplacement)
+{
     int count = 0;
     EXPECT_EQ(textsearch::replaceAll("aaa", "a", "ab", {}, &count), "ababab");
     EXPECT_EQ(count, 3);
@@ -75,7 +79,8 @@ TEST(SearchTest, ReplaceAllGoesOnBehindEachReplacement) {
 
 class SearchCommandTest : public apptest::AppTest {
 protected:
-    TForm1& open(const std::string& text) {
+    TForm1& open(const std::string& text)
+    {
         TForm1& f = start();
         f.RichEdit->SetText(text);
         f.RichEdit->SetSelStart(0);
@@ -84,7 +89,8 @@ protected:
     static QString info(const char* text) { return QString::fromUtf8(text); }
 };
 
-TEST_F(SearchCommandTest, RepeatSearchGoesOnBehindTheSelectedHit) {
+TEST_F(SearchCommandTest, RepeatSearchGoesOnBehindTheSelectedHit)
+{
     TForm1& f = open("ab ab ab");
     f.MenuSearchClick();
     EXPECT_FALSE(f.Item("MenuSearchSearchDown")->isEnabled());
@@ -105,7 +111,8 @@ TEST_F(SearchCommandTest, RepeatSearchGoesOnBehindTheSelectedHit) {
     EXPECT_EQ(f.RichEdit->SelStart(), 3);
 }
 
-TEST_F(SearchCommandTest, FindDialogSearchesInItsDirection) {
+TEST_F(SearchCommandTest, FindDialogSearchesInItsDirection)
+{
     TForm1& f = open(kHyo + "\\" + kHyo + "\\");
     f.MenuSearchSearchClick();
     ASSERT_TRUE(FormSearch);
@@ -125,7 +132,8 @@ TEST_F(SearchCommandTest, FindDialogSearchesInItsDirection) {
     EXPECT_FALSE(FormSearch->isVisible());
 }
 
-TEST_F(SearchCommandTest, ReplaceAllCountsAndReports) {
+TEST_F(SearchCommandTest, ReplaceAllCountsAndReports)
+{
     TForm1& f = open("aaa");
     f.MenuSearchReplaceClick();
     ASSERT_TRUE(FormReplace);
@@ -144,7 +152,8 @@ TEST_F(SearchCommandTest, ReplaceAllCountsAndReports) {
 
 // At the length limit a replacement is refused, the user is told, and the
 // count says what was done.
-TEST_F(SearchCommandTest, ReplacementsPastTheLengthLimitAreRefusedAndSaid) {
+TEST_F(SearchCommandTest, ReplacementsPastTheLengthLimitAreRefusedAndSaid)
+{
     TForm1& f = open("aaa");
     f.RichEdit->SetMaxLength(5);
     f.MenuSearchReplaceClick();
@@ -167,7 +176,8 @@ TEST_F(SearchCommandTest, ReplacementsPastTheLengthLimitAreRefusedAndSaid) {
     EXPECT_EQ(script().pending(), 0);
 }
 
-TEST_F(SearchCommandTest, ReplaceLeavesASelectionThatIsNoHit) {
+TEST_F(SearchCommandTest, ReplaceLeavesASelectionThatIsNoHit)
+{
     TForm1& f = open("keep x x");
     f.RichEdit->Select(0, 4);
     f.MenuSearchReplaceClick();

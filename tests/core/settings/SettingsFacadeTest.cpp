@@ -64,7 +64,8 @@ TEST_F(SettingsFacade, WrongTypedValueOfEveryKindGivesTheDefaultAndIsWrittenBack
         std::function<QString()> read;
         QString expected;
     } cases[] = {
-        {"integer", kTestRoot, "Count", "sz:seven", "dword:7", [&] { return QString::number(store.read(anInteger)); }, "7"},
+        {"integer", kTestRoot, "Count", "sz:seven", "dword:7", [&] { return QString::number(store.read(anInteger)); },
+         "7"},
         {"boolean", kTestRoot, "Flag", "sz:yes", "dword:1", [&] { return QString::number(store.read(aBoolean)); }, "1"},
         {"text", kTestRoot + "\\Sub", "Name", "dword:3", "sz:既定", [&] { return store.read(aText); }, "既定"},
         {"integer as text", kTestRoot + "\\View", "Width", "sz:wide", "sz:130",
@@ -79,7 +80,8 @@ TEST_F(SettingsFacade, WrongTypedValueOfEveryKindGivesTheDefaultAndIsWrittenBack
          [&] { return QString::number(store.read(integerRows_, 3, 9)); }, "9"},
         {"boolean row", kTestRoot + "\\Rows", "On1", "sz:x", "dword:0",
          [&] { return QString::number(store.read(booleanRows_, 1)); }, "0"},
-        {"text row", kTestRoot + "\\Rows", "Item4", "dword:1", "sz:none", [&] { return store.read(textRows_, 4); }, "none"},
+        {"text row", kTestRoot + "\\Rows", "Item4", "dword:1", "sz:none", [&] { return store.read(textRows_, 4); },
+         "none"},
         {"text row with its own default", kTestRoot + "\\Rows", "Item5", "dword:1", "sz:\\section",
          [&] { return store.read(textRows_, 5, "\\section"); }, "\\section"},
     };
@@ -147,14 +149,17 @@ TEST_F(SettingsFacade, EveryReaderOfTheProgramRepairsAWrongTypedValue)
         {"preferences", "", "ZuSmall", "sz:small", "dword:0", [&] { readPreferences(form->Settings()); }},
         {"TeX settings of a run", "\\TeXSetting", "DviDde", "sz:dde", "dword:0",
          [&] { readTeXSettings(form->Settings()); }},
-        {"TeX program dialog", "\\TeXSetting", "PSViewerFile", "dword:2", "sz:", [&] {
+        {"TeX program dialog", "\\TeXSetting", "PSViewerFile", "dword:2", "sz:",
+         [&] {
              TFormInit init;
              init.SetRegKey(form->RegKey);
              init.FormShow();
          }},
         {"colour table", "\\Color", "ZenOn", "sz:on", "dword:1", [&] { LoadColorTable(form->Settings()); }},
-        {"colour table row", "\\Color", "Command3", "dword:5", "sz:\\section", [&] { LoadColorTable(form->Settings()); }},
-        {"auto indent on Enter", "", "AutoIndent", "sz:on", "dword:1", [&] {
+        {"colour table row", "\\Color", "Command3", "dword:5", "sz:\\section",
+         [&] { LoadColorTable(form->Settings()); }},
+        {"auto indent on Enter", "", "AutoIndent", "sz:on", "dword:1",
+         [&] {
              int key = VK_RETURN;
              form->AutoIndentOnEnter(key, 0);
          }},

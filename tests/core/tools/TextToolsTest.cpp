@@ -11,11 +11,12 @@
 
 namespace {
 
-const std::string kZen = "\x81\x40";   // full-width blank
-const std::string kEq = "\x81\x81";    // ＝: second byte 0x81
-const std::string kA = "\x82\xA0";     // あ
+const std::string kZen = "\x81\x40";  // full-width blank
+const std::string kEq = "\x81\x81";   // ＝: second byte 0x81
+const std::string kA = "\x82\xA0";    // あ
 
-TEST(TextToolsTest, FullWidthBlanksAreFoundOnlyAsWholeCharacters) {
+TEST(TextToolsTest, FullWidthBlanksAreFoundOnlyAsWholeCharacters)
+{
     // ＝ followed by "@" forms the bytes 81 81 40: no blank there.
     EXPECT_TRUE(texttools::fullWidthBlankPositions(kEq + "@").empty());
     EXPECT_EQ(texttools::fullWidthBlankPositions(kA + kZen + "a" + kZen), (std::vector<int>{2, 5}));
@@ -26,19 +27,19 @@ TEST(TextToolsTest, FullWidthBlanksAreFoundOnlyAsWholeCharacters) {
     } kinds[] = {{0, kA + " x "}, {1, kA + "  x  "}, {2, kA + "\\qquad x\\qquad "}, {3, kA + "x"}};
     for (const auto& k : kinds) {
         int count = 0;
-        EXPECT_EQ(texttools::replaceFullWidthBlanks(kA + kZen + "x" + kZen, texttools::fullWidthReplacement(k.item),
-                                                    &count),
-                  k.expected)
+        EXPECT_EQ(
+            texttools::replaceFullWidthBlanks(kA + kZen + "x" + kZen, texttools::fullWidthReplacement(k.item), &count),
+            k.expected)
             << k.item;
         EXPECT_EQ(count, 2);
     }
     int count = 0;
-    EXPECT_EQ(texttools::replaceFullWidthBlanks(kZen + kZen + kZen, "\\qquad ", &count),
-              "\\qquad \\qquad \\qquad ");
+    EXPECT_EQ(texttools::replaceFullWidthBlanks(kZen + kZen + kZen, "\\qquad ", &count), "\\qquad \\qquad \\qquad ");
     EXPECT_EQ(count, 3);
 }
 
-TEST(TextToolsTest, TabsTrailingBlanksAndNumbers) {
+TEST(TextToolsTest, TabsTrailingBlanksAndNumbers)
+{
     int count = 0;
     EXPECT_EQ(texttools::replaceTabs("\t\t\t", 4, &count), std::string(12, ' '));
     EXPECT_EQ(count, 3);
@@ -55,7 +56,8 @@ TEST(TextToolsTest, TabsTrailingBlanksAndNumbers) {
 }
 
 // Picks item `index` of the radio group named `group` in a dialog.
-void pick(QDialog& dialog, const char* group, int index) {
+void pick(QDialog& dialog, const char* group, int index)
+{
     auto* box = dialog.findChild<QGroupBox*>(group);
     ASSERT_NE(box, nullptr) << group;
     const QList<QRadioButton*> radios = box->findChildren<QRadioButton*>();
@@ -65,7 +67,8 @@ void pick(QDialog& dialog, const char* group, int index) {
 
 class TextToolsCommandTest : public apptest::AppTest {
 protected:
-    TForm1& open(const std::string& text) {
+    TForm1& open(const std::string& text)
+    {
         TForm1& f = start();
         f.RichEdit->SetText(text);
         f.RichEdit->SetSelStart(0);
@@ -74,7 +77,8 @@ protected:
     static QString u(const char* text) { return QString::fromUtf8(text); }
 };
 
-TEST_F(TextToolsCommandTest, FullWidthBlankCommandReplacesThroughTheEditor) {
+TEST_F(TextToolsCommandTest, FullWidthBlankCommandReplacesThroughTheEditor)
+{
     TForm1& f = open(kEq + "@" + kZen + "x" + kZen);
     script().onDialog([](QDialog& d) {
         pick(d, "rgKind", 2);
@@ -85,7 +89,8 @@ TEST_F(TextToolsCommandTest, FullWidthBlankCommandReplacesThroughTheEditor) {
     EXPECT_EQ(f.RichEdit->Text(), kEq + "@\\qquad x\\qquad ");
 }
 
-TEST_F(TextToolsCommandTest, TabCommandPutsTheCaretBack) {
+TEST_F(TextToolsCommandTest, TabCommandPutsTheCaretBack)
+{
     TForm1& f = open("\t\t\tx");
     f.RichEdit->SetSelStart(3);
     script().onDialog([](QDialog& d) {
@@ -103,7 +108,8 @@ TEST_F(TextToolsCommandTest, TabCommandPutsTheCaretBack) {
 
 // A rewrite of the whole text that would pass the length limit is refused
 // before anything changes, and the undo history is kept.
-TEST_F(TextToolsCommandTest, RewritesPastTheLengthLimitChangeNothing) {
+TEST_F(TextToolsCommandTest, RewritesPastTheLengthLimitChangeNothing)
+{
     const std::string text = kZen + "\t" + kZen + "\t\r\nab";
     TForm1& f = open(text);
     f.RichEdit->SetMaxLength(static_cast<int>(text.size()) + 5);
@@ -130,9 +136,10 @@ TEST_F(TextToolsCommandTest, RewritesPastTheLengthLimitChangeNothing) {
 
     f.RichEdit->Select(0, static_cast<int>(before.size()));  // two lines: 4 bytes more
     f.RichEdit->SetMaxLength(static_cast<int>(before.size()) + 3);
-    script().expectMessage(u("行番号を付加すると") +
-                               u("文書の大きさが上限の %1 バイトを超えるので、実行しませんでした。").arg(before.size() + 3),
-                           u("行番号付加"), MB_OK | MB_ICONEXCLAMATION, IDOK);
+    script().expectMessage(
+        u("行番号を付加すると") +
+            u("文書の大きさが上限の %1 バイトを超えるので、実行しませんでした。").arg(before.size() + 3),
+        u("行番号付加"), MB_OK | MB_ICONEXCLAMATION, IDOK);
     f.MenuEditLineNumClick();
 
     EXPECT_EQ(f.RichEdit->Text(), before);
@@ -140,7 +147,8 @@ TEST_F(TextToolsCommandTest, RewritesPastTheLengthLimitChangeNothing) {
     EXPECT_TRUE(f.UndoManager->CanUndo());
 }
 
-TEST_F(TextToolsCommandTest, TrailingBlanksGoFromTheChosenLines) {
+TEST_F(TextToolsCommandTest, TrailingBlanksGoFromTheChosenLines)
+{
     const std::string text = "a \r\n" + kA + " \t\r\nc  \r\nd ";
     {
         TForm1& f = open(text);
@@ -162,7 +170,8 @@ TEST_F(TextToolsCommandTest, TrailingBlanksGoFromTheChosenLines) {
     }
 }
 
-TEST_F(TextToolsCommandTest, LineNumbersLineUpAndIncludeALineTheSelectionJustReaches) {
+TEST_F(TextToolsCommandTest, LineNumbersLineUpAndIncludeALineTheSelectionJustReaches)
+{
     std::string text;
     for (int i = 0; i < 11; ++i) text += "L\r\n";
     TForm1& f = open(text);
@@ -174,8 +183,8 @@ TEST_F(TextToolsCommandTest, LineNumbersLineUpAndIncludeALineTheSelectionJustRea
     EXPECT_EQ(f.RichEdit->Line(10), "L");
 
     TForm1& g = open("a\r\nb");
-    script().expectMessage(u("行番号を付加したい範囲を選択してから、\r\nこのメニューを実行して下さい。"), u("行番号付加"),
-                           MB_OK | MB_ICONINFORMATION, IDOK);
+    script().expectMessage(u("行番号を付加したい範囲を選択してから、\r\nこのメニューを実行して下さい。"),
+                           u("行番号付加"), MB_OK | MB_ICONINFORMATION, IDOK);
     g.MenuEditLineNumClick();
     EXPECT_EQ(g.RichEdit->Text(), "a\r\nb");
 }

@@ -123,8 +123,8 @@ TEST_F(MultiUndoTest, RefusedReplayLeavesTheWalkWhereItWas)
 
 TEST_F(MultiUndoTest, RecordedDifferenceNeverSplitsADoubleByteCharacter)
 {
-    load("\x82\xa0\x82\xa2");                  // あい
-    ed.replaceSilently(0, 2, "\x82\xa2", 2);   // あ -> い: only the trail byte differs
+    load("\x82\xa0\x82\xa2");                 // あい
+    ed.replaceSilently(0, 2, "\x82\xa2", 2);  // あ -> い: only the trail byte differs
     for (int k = 1; k <= mu.Queue().top; ++k) EXPECT_EQ(mu.Queue().Entry(k)->start, 0);
     undoAll();
     EXPECT_EQ(ed.text, "\x82\xa0\x82\xa2");

@@ -48,27 +48,43 @@ protected:
     void randomEdit()
     {
         static const char* const fragments[] = {
-            "a", "xy", "\\item ", "\x93\xfa\x96\x7b", "\x95\x5c" /* trail byte 5C */, "\x81\x40",
-            "ab\r\ncd", "\x83\x5c\r\n",
+            "a",        "xy",       "\\item ",      "\x93\xfa\x96\x7b", "\x95\x5c" /* trail byte 5C */,
+            "\x81\x40", "ab\r\ncd", "\x83\x5c\r\n",
         };
         const std::string t = text();
         const std::string fragment = fragments[pick(int(std::size(fragments)))];
         switch (pick(8)) {
-        case 0: ed->Select(anywhere(t), 0); typeWithBreaks(fragment); break;
-        case 1: key(Qt::Key_Return); break;
-        case 2: ed->Select(anywhere(t), 0); key(Qt::Key_Backspace); key(Qt::Key_Backspace); break;
-        case 3: ed->Select(anywhere(t), 0); key(Qt::Key_Delete); break;
-        case 4: selectSome(t); typeWithBreaks(fragment); break;
-        case 5: selectSome(t); form->InsertText(fragment); break;
-        case 6:
-            selectSome(t);
-            QGuiApplication::clipboard()->setText(cp932::decode(fragment));
-            form->MenuEditPasteClick();
-            break;
-        default:
-            selectSome(t);
-            if (ed->SelLength() > 0) dropSelection(anywhere(t), false);
-            break;
+            case 0:
+                ed->Select(anywhere(t), 0);
+                typeWithBreaks(fragment);
+                break;
+            case 1: key(Qt::Key_Return); break;
+            case 2:
+                ed->Select(anywhere(t), 0);
+                key(Qt::Key_Backspace);
+                key(Qt::Key_Backspace);
+                break;
+            case 3:
+                ed->Select(anywhere(t), 0);
+                key(Qt::Key_Delete);
+                break;
+            case 4:
+                selectSome(t);
+                typeWithBreaks(fragment);
+                break;
+            case 5:
+                selectSome(t);
+                form->InsertText(fragment);
+                break;
+            case 6:
+                selectSome(t);
+                QGuiApplication::clipboard()->setText(cp932::decode(fragment));
+                form->MenuEditPasteClick();
+                break;
+            default:
+                selectSome(t);
+                if (ed->SelLength() > 0) dropSelection(anywhere(t), false);
+                break;
         }
     }
     bool undoOne()
@@ -106,18 +122,22 @@ TEST_F(UndoPropertyForm, RandomSessionsUndoAndRedoExactly)
                 randomEdit();
         }
         int guard = 0;
-        while (redoOne() && ++guard < 2000) {}
+        while (redoOne() && ++guard < 2000) {
+        }
         const std::string newest = text();
-        while (undoOne() && ++guard < 4000) {}
+        while (undoOne() && ++guard < 4000) {
+        }
         ASSERT_EQ(text(), original);
-        while (redoOne() && ++guard < 6000) {}
+        while (redoOne() && ++guard < 6000) {
+        }
         ASSERT_EQ(text(), newest);
 
         // A partial walk back, new edits on top of it, and the walk back to
         // the start still lands on the original.
         for (int i = 0; i < 5; ++i) undoOne();
         for (int i = 0; i < 5; ++i) randomEdit();
-        while (undoOne() && ++guard < 8000) {}
+        while (undoOne() && ++guard < 8000) {
+        }
         ASSERT_EQ(text(), original);
     }
 }

@@ -14,10 +14,10 @@ void play(UndoQueue& q, std::initializer_list<Rec> recs)
 {
     for (const Rec& r : recs) {
         switch (r.kind) {
-        case 'i': q.AddInsert(r.start, r.end, r.text); break;
-        case 'd': q.AddDelete(r.start, r.end, r.text); break;
-        case 'b': q.AddBackDelete(r.start, r.end, r.text); break;
-        default: q.BreakGroup(); break;
+            case 'i': q.AddInsert(r.start, r.end, r.text); break;
+            case 'd': q.AddDelete(r.start, r.end, r.text); break;
+            case 'b': q.AddBackDelete(r.start, r.end, r.text); break;
+            default: q.BreakGroup(); break;
         }
     }
 }
