@@ -159,8 +159,10 @@ TEST_F(FiguresTest, BitmapFigureWithThePreamblesPackage)
     TForm1& f = open("\\documentclass{jarticle}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n");
     const QString picture = file("figs/cat.bmp");
     script().onFile([&](const ask::FileRequest& r) {
-        EXPECT_EQ(r.filters.size(), 17);
-        EXPECT_EQ(r.filters.first(), QString::fromUtf8("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)"));
+        EXPECT_EQ(r.filters.size(), 20);
+        EXPECT_EQ(r.filters.first(),
+                  QString::fromUtf8("PDF・PNG・JPEG(*.pdf;*.png;*.jpg;*.jpeg) (*.pdf *.png *.jpg *.jpeg)"));
+        EXPECT_EQ(r.filters[3], QString::fromUtf8("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)"));
         EXPECT_EQ(r.filters.last(), QString::fromUtf8("全てのファイル(*.*) (*)"));
         EXPECT_EQ(r.filterIndex, 1);
         return ask::FileAnswer{true, picture, 10};
