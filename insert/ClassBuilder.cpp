@@ -201,13 +201,18 @@ std::string classLine(const Choices& c, const Settings& settings, const std::vec
     return line;
 }
 
+// graphicx takes its driver from the distribution's graphics.cfg, which is
+// dvips: PDF, PNG and JPEG figures then have no size for pLaTeX.  The PDF is
+// made by dvipdfmx, so the driver is named.
+constexpr const char* kGraphicsLine = "\\usepackage[dvipdfmx]{graphicx}\r\n\r\n";
+
 wrap::Insertion newDocument(const Choices& choices, const Settings& settings, int year, int month, int day)
 {
     const QString date = QString::fromUtf8("\\date{%1年%2月%3日}\r\n").arg(year).arg(month).arg(day);
     wrap::Insertion out;
     out.text = classLine(choices, settings) + "\r\n%Preamble\r\n\r\n" + "\\title{}\r\n" + "\\author{}\r\n" +
-               cp932::encode(date) + "\\pagestyle{plain}\r\n" + "\\usepackage{graphicx}\r\n\r\n" +
-               "\\begin{document}\r\n" + "\r\n" + "\\end{document}\r\n";
+               cp932::encode(date) + "\\pagestyle{plain}\r\n" + kGraphicsLine + "\\begin{document}\r\n" + "\r\n" +
+               "\\end{document}\r\n";
     // Back to the empty line of the body, where the user starts writing.
     out.caretBack = 17;
     out.side = BreakSide::BeforeCR;

@@ -130,7 +130,9 @@ void TForm1::MenuInsertFigureClick()
 
     const wrap::EditorState editor = road::editorState(*this);
     const bool sizeRequired = !figures::sizeOptional(reference);
-    const figures::Package package = sizeRequired ? figures::loadedPackage(RichEdit->Text()) : figures::Package::None;
+    // Looked up for every picture: a size asked for an EPS file must be
+    // written in the syntax of the package the document loads.
+    const figures::Package package = figures::loadedPackage(RichEdit->Text());
     road::ask<TFormZuinsert>(
         *this, {"MenuInsertFigure"},
         [&](TFormZuinsert& d) {

@@ -253,7 +253,7 @@ TEST_F(ClassFixture, NewDocumentGetsTheTemplate)
         "\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n%Preamble\r\n\r\n"
         "\\title{}\r\n\\author{}\r\n" +
         date +
-        "\\pagestyle{plain}\r\n\\usepackage{graphicx}\r\n\r\n\\begin{document}\r\n|\r\n"
+        "\\pagestyle{plain}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n\r\n\\begin{document}\r\n|\r\n"
         "\\end{document}\r\n");
 }
 

@@ -214,6 +214,22 @@ TEST_F(FiguresTest, EncapsulatedPostScriptNeedsNoSize)
     EXPECT_EQ(text().find("\\label"), std::string::npos);
 }
 
+TEST_F(FiguresTest, SizedPostScriptFollowsThePreamblesPackage)
+{
+    TForm1& f = open("\\documentclass{jarticle}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n");
+    const QString eps = file("plot.eps");
+    script().onFile(ask::FileAnswer{true, eps, 5});
+    script().onDialog([](QDialog& dialog) {
+        auto& d = dynamic_cast<TFormZuinsert&>(dialog);
+        EXPECT_TRUE(d.ui.RBSizeOff->isChecked());
+        EXPECT_TRUE(d.ui.rbGraphicx->isChecked());
+        d.ui.RBSizeOn->click();
+        return int(mrOk);
+    });
+    f.MenuInsertFigureClick();
+    EXPECT_NE(text().find("    \\includegraphics[width=100mm,height=100mm]{plot.eps}\r\n"), std::string::npos);
+}
+
 TEST_F(FiguresTest, ExtensionIsLoweredOnlyWhereThatStillNamesTheFile)
 {
     // Two files that differ in the case of their extension: lowering the
