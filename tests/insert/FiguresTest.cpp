@@ -138,17 +138,25 @@ TEST(FiguresBuilder, InclusionAndNamesTeXCannotRead)
         Use use;
         bool refused;
     } cases[] = {
-        {"fig_1-a.pdf", Use::Figure, false}, {"fig.v2.pdf", Use::Figure, false},
-        {"my pic.pdf", Use::Figure, true},   {"図.pdf", Use::Figure, true},
-        {"a'b.pdf", Use::Figure, true},      {"a~b.pdf", Use::Figure, true},
-        {"a#b.pdf", Use::Figure, true},      {"my chap.tex", Use::Input, false},
-        {"章.tex", Use::Input, false},       {"a#b.tex", Use::Input, false},
-        {"a\"b.tex", Use::Input, true},      {"a%b.tex", Use::Input, true},
-        {"a{b.tex", Use::Input, true},       {"a\\b.tex", Use::Input, true},
-        {"😀.tex", Use::Input, true},  // not in Shift-JIS
-        {"a\nb.tex", Use::Input, true},      {"my chap.tex", Use::Include, false},
-        {"a^b.tex", Use::Include, true},     {"notes.txt", Use::Include, true},
-        {"chapter", Use::Include, true},     {"chapter", Use::Input, false},
+        {"fig_1-a.pdf", Use::Figure, false},
+        {"fig.v2.pdf", Use::Figure, false},
+        {"my pic.pdf", Use::Figure, true},
+        {"図.pdf", Use::Figure, true},
+        {"a'b.pdf", Use::Figure, true},
+        {"a~b.pdf", Use::Figure, true},
+        {"a#b.pdf", Use::Figure, true},
+        {"a^^41.pdf", Use::Figure, true},
+        {"|fig.pdf", Use::Figure, true},
+        // Not in Shift-JIS, a control character, a character whose code
+        // reads back as another one (U+301C as U+FF5E).
+        {"😀.tex", Use::Input, true},
+        {"a\nb.tex", Use::Input, true},
+        {"〜.tex", Use::Input, true},
+        // \include wants a .tex file it can write an .aux beside.
+        {"chapter", Use::Include, true},
+        {"chapter", Use::Input, false},
+        {"/abs/ch.tex", Use::Input, false},
+        {"/abs/ch.tex", Use::Include, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(figures::referenceProblem(QString::fromUtf8(c.name), c.use).isEmpty(), !c.refused) << c.name;
