@@ -4,6 +4,7 @@
 // holds.  Texts are CP932 bytes with CR LF; positions are byte offsets.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/insertion/WrapBuilder.h"
 
@@ -44,16 +45,19 @@ void applyClassPresets(Choices& choices);
 // Whether the chapter-start buttons mean anything for the class.
 bool chapterStartApplies(int classIndex);
 
-// \documentclass[...]{class}, with no line break.
-std::string classLine(const Choices& choices, const Settings& settings);
+// \documentclass[...]{class}, with no line break.  kept are options the
+// dialog has no control for, written after the dialog's own.
+std::string classLine(const Choices& choices, const Settings& settings, const std::vector<std::string>& kept = {});
 // The class line and the template of a new document, the caret on the empty
 // line of the body.
 wrap::Insertion newDocument(const Choices& choices, const Settings& settings, int year, int month, int day);
 
 // A class line found in the document: the backslash and the last byte that a
-// rewrite replaces.  rewritable is false when the command is not written as
-// \documentclass[options]{class}, with nothing but blanks between the parts
-// and no comment, brace or backslash inside them: such a line is left alone.
+// rewrite replaces.  The command is read as TeX reads it: blanks, line
+// breaks and comments may stand between its parts, braces nest inside them
+// and a "%" comments out the rest of its line.  rewritable is false when the
+// command has no class argument or a part that never closes: such a line is
+// left alone.
 struct ClassLine {
     int start = 0;
     int end = 0;
@@ -64,7 +68,19 @@ struct ClassLine {
 // The first \documentclass, or when there is none the first \documentstyle.
 std::optional<ClassLine> findClassLine(const std::string& text);
 
-// The class and options that the line names, over the given choices.
+// The words of the line's option list, as TeX takes them: split at the
+// commas outside braces, comments dropped, blanks around each word trimmed
+// and line breaks inside a word read as one blank.
+std::vector<std::string> optionWords(const std::string& text, const ClassLine& line);
+// Whether the dialog has a control for the option word.
+bool ownedOption(const std::string& word);
+// The option words of a \documentclass line that the dialog does not own
+// (a driver such as dvipdfmx, an engine such as uplatex, a key=value
+// option), in the line's order: a rewrite keeps them.
+std::vector<std::string> keptOptions(const std::string& text, const ClassLine& line);
+
+// The class and options that the line names, over the given choices.  An
+// option counts only as a whole word: "10ptj" is not "10pt".
 Choices detect(const std::string& text, const ClassLine& line, Choices choices);
 
 // An edit of the document: select start over length, insert text there,

@@ -156,10 +156,75 @@ std::string inclusion(int kind, const std::string& reference)
     return "\\include{" + base + "}\r\n";
 }
 
+// What pLaTeX makes of a file name in \input{...}, \include{...} and
+// \includegraphics{...}, as Debian's TeX Live reads it:
+// - the name reaches the file system through JIS X 0208: a half-width kana
+//   is read as a byte of its own ("^^b1"), and NEC or IBM extension
+//   characters and user-defined characters name no file;
+// - a character Shift-JIS holds only under another code (such as U+301C for
+//   81 60) comes back as that code's character, another file;
+// - TeX reads "^^" and what follows as one character code, drops a blank at
+//   the start of the name and reads two blanks as one;
+// - the file finder takes a leading "~" for the home folder, a leading "|"
+//   for a command to run, and "$" followed by a letter, digit or "_" for a
+//   variable;
+// - \include writes name.aux and reads it back: a "~" there is a space,
+//   and TeX writes no file by a full path or through a folder or file name
+//   that starts with "." (".." included).
+namespace {
+
+// A double-byte CP932 character of JIS X 0208 (rows 1 to 8 and the kanji
+// rows); NEC row 13 (87), the IBM extensions (ED, EE, FA-FC) and the
+// user-defined area (F0-F9) are not.
+bool isJisX0208Lead(unsigned char lead) { return lead <= 0x84 || (lead >= 0x88 && lead <= 0xEA); }
+
+// Whether every character of the name reaches the file system as itself.
+bool readsAsJisName(const std::string& bytes)
+{
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        const int n = cp932::charLength(bytes, i);
+        if (n == 2 && !isJisX0208Lead(c)) return false;
+        if (n == 1 && c >= 0x80) return false;  // half-width kana
+        i += size_t(n);
+    }
+    return true;
+}
+
+// The file finder's variable names are ASCII letters, digits and "_".
+bool isVariableChar(QChar c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// A way of writing the name that TeX or its file finder reads as something
+// else.
+bool readAsSomethingElse(const QString& reference)
+{
+    if (reference.startsWith(' ') || reference.startsWith('~') || reference.startsWith('|')) return true;
+    if (reference.contains("  ") || reference.contains("^^")) return true;
+    for (qsizetype i = reference.indexOf('$'); i >= 0; i = reference.indexOf('$', i + 1))
+        if (i + 1 < reference.size() && isVariableChar(reference[i + 1])) return true;
+    return false;
+}
+
+// A full path, or a folder or file name that starts with ".": TeX writes
+// no .aux file there.
+bool auxNotWritable(const QString& reference)
+{
+    if (reference.startsWith('/')) return true;
+    for (const QString& part : reference.split('/'))
+        if (part.startsWith('.') && part != ".") return true;
+    return false;
+}
+
+}  // namespace
+
 QString referenceProblem(const QString& reference, Use use)
 {
     bool lossy = false;
-    cp932::encode(reference, &lossy);
+    const std::string bytes = cp932::encode(reference, &lossy);
+    if (!lossy && cp932::decode(bytes) != reference) lossy = true;
     for (QChar ch : reference) {
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) lossy = true;
     }
@@ -169,25 +234,43 @@ QString referenceProblem(const QString& reference, Use use)
                    "ファイル名を変えてから、もう一度実行して下さい。")
             .arg(reference);
 
-    QString forbidden = use == Use::Figure ? utf8("\"'#%{}\\~") : utf8("\"%{}\\");
-    if (use == Use::Include) forbidden += utf8("^");
-    bool bad = false;
-    for (QChar ch : reference) {
-        if (forbidden.contains(ch)) bad = true;
-        if (use == Use::Figure && (ch == ' ' || ch.unicode() >= 0x80)) bad = true;
+    if (use == Use::Figure) {
+        const QString forbidden = utf8("\"'#%{}\\~");
+        bool bad = false;
+        for (QChar ch : reference)
+            if (forbidden.contains(ch) || ch == ' ' || ch.unicode() >= 0x80) bad = true;
+        if (bad)
+            return utf8(
+                       "図のファイル名「%1」には、pLaTeX や dvipdfmx が読めない文字（空白、全角文字、"
+                       "\" ' # % { } \\ ~ のいずれか）が含まれています。\r\n"
+                       "ファイル名やフォルダ名を半角英数字に変えてから、もう一度実行して下さい。")
+                .arg(reference);
+    } else {
+        const QString forbidden = use == Use::Include ? utf8("\"%{}\\~") : utf8("\"%{}\\");
+        bool bad = !readsAsJisName(bytes);
+        for (QChar ch : reference)
+            if (forbidden.contains(ch)) bad = true;
+        if (bad)
+            return utf8(
+                       "ファイル名「%1」には、pLaTeX が読めない文字（%2 のいずれか、半角カナ、機種依存文字）が"
+                       "含まれています。\r\n"
+                       "ファイル名やフォルダ名を変えてから、もう一度実行して下さい。")
+                .arg(reference, use == Use::Include ? utf8("\" % { } \\ ~") : utf8("\" % { } \\"));
     }
-    if (bad && use == Use::Figure)
+    if (readAsSomethingElse(reference))
         return utf8(
-                   "図のファイル名「%1」には、pLaTeX や dvipdfmx が読めない文字（空白、全角文字、"
-                   "\" ' # % { } \\ ~ のいずれか）が含まれています。\r\n"
-                   "ファイル名やフォルダ名を半角英数字に変えてから、もう一度実行して下さい。")
-            .arg(reference);
-    if (bad)
-        return utf8(
-                   "ファイル名「%1」には、pLaTeX が読めない文字（%2 のいずれか）が含まれています。\r\n"
+                   "ファイル名「%1」は、pLaTeX が別の名前に読み替えてしまいます（先頭の空白・~・|、二つ続いた空白、"
+                   "^^、$ の後に英数字が続くものは使えません）。\r\n"
                    "ファイル名やフォルダ名を変えてから、もう一度実行して下さい。")
-            .arg(reference, use == Use::Include ? utf8("\" % { } \\ ^") : utf8("\" % { } \\"));
-    if (use == Use::Include && !reference.endsWith(".tex"))
+            .arg(reference);
+    if (use != Use::Include) return {};
+    if (auxNotWritable(reference))
+        return utf8(
+                   "\\include で読み込むファイル「%1」の .aux ファイルを、TeX が書き出せません"
+                   "（フルパスや、「.」で始まるフォルダ名・ファイル名は使えません）。\r\n"
+                   "ファイルを文書のフォルダの中に置くか、\\input を選んで下さい。")
+            .arg(reference);
+    if (!reference.endsWith(".tex"))
         return utf8(
                    "\\include で読み込めるのは、拡張子が .tex のファイルだけです（「%1」）。\r\n"
                    "\\input を選んで下さい。")

@@ -34,15 +34,28 @@ struct FileFilter {
     const char* text;
     const char* patterns;
 };
+// The formats dvipdfmx reads as they are come first; the dialog opens on
+// them.
 const FileFilter kPictureFilters[] = {
-    {"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)", "*.bmp"},     {"EPS(*.ps;*.eps)", "*.ps;*.eps"},
-    {"PBM(*.pbm)", "*.pbm"},           {"Monochrome GIF(*.gif)", "*.gif"},
-    {"Pi 16,256色(*.pi)", "*.pi"},     {"MAG 16,256色(*.mag)", "*.mag"},
-    {"XLD4 16色(*.q4)", "*.q4"},       {"Pic 8,15,16Bit(*.pic)", "*.pic"},
-    {"Pic2 8,15,16Bit(*.p2)", "*.p2"}, {"JPEG(*.jpg;*.jpeg)", "*.jpg;*jpeg"},
-    {"GIF(*.gif)", "*.gif"},           {"TIFF(*.tif)", "*.tif"},
-    {"MAKI(*.mki)", "*.mki"},          {"ｱｲｺﾝ (*.ico)", "*.ico"},
-    {"ｴﾝﾊﾝｽ ﾒﾀﾌｧｲﾙ (*.emf)", "*.emf"}, {"ﾒﾀﾌｧｲﾙ (*.wmf)", "*.wmf"},
+    {"PDF・PNG・JPEG(*.pdf;*.png;*.jpg;*.jpeg)", "*.pdf;*.png;*.jpg;*.jpeg"},
+    {"PDF(*.pdf)", "*.pdf"},
+    {"PNG(*.png)", "*.png"},
+    {"ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)", "*.bmp"},
+    {"EPS(*.ps;*.eps)", "*.ps;*.eps"},
+    {"PBM(*.pbm)", "*.pbm"},
+    {"Monochrome GIF(*.gif)", "*.gif"},
+    {"Pi 16,256色(*.pi)", "*.pi"},
+    {"MAG 16,256色(*.mag)", "*.mag"},
+    {"XLD4 16色(*.q4)", "*.q4"},
+    {"Pic 8,15,16Bit(*.pic)", "*.pic"},
+    {"Pic2 8,15,16Bit(*.p2)", "*.p2"},
+    {"JPEG(*.jpg;*.jpeg)", "*.jpg;*jpeg"},
+    {"GIF(*.gif)", "*.gif"},
+    {"TIFF(*.tif)", "*.tif"},
+    {"MAKI(*.mki)", "*.mki"},
+    {"ｱｲｺﾝ (*.ico)", "*.ico"},
+    {"ｴﾝﾊﾝｽ ﾒﾀﾌｧｲﾙ (*.emf)", "*.emf"},
+    {"ﾒﾀﾌｧｲﾙ (*.wmf)", "*.wmf"},
     {"全てのファイル(*.*)", "*.*"},
 };
 const FileFilter kTeXFilters[] = {
@@ -117,7 +130,9 @@ void TForm1::MenuInsertFigureClick()
 
     const wrap::EditorState editor = road::editorState(*this);
     const bool sizeRequired = !figures::sizeOptional(reference);
-    const figures::Package package = sizeRequired ? figures::loadedPackage(RichEdit->Text()) : figures::Package::None;
+    // Looked up for every picture: a size asked for an EPS file must be
+    // written in the syntax of the package the document loads.
+    const figures::Package package = figures::loadedPackage(RichEdit->Text());
     road::ask<TFormZuinsert>(
         *this, {"MenuInsertFigure"},
         [&](TFormZuinsert& d) {

@@ -47,8 +47,8 @@ void TForm1::MenuFormatClassClick()
                             docclass::newDocument(d.Choices(), settings, today.year(), today.month(), today.day()));
                 return;
             }
-            const docclass::Replacement r =
-                docclass::rewrite(text, *line, docclass::classLine(d.Choices(), settings), RichEdit->SelStart());
+            const std::string newLine = docclass::classLine(d.Choices(), settings, docclass::keptOptions(text, *line));
+            const docclass::Replacement r = docclass::rewrite(text, *line, newLine, RichEdit->SelStart());
             RichEdit->HideSelection(true);
             RichEdit->Select(r.start, r.length);
             InsertText(r.text);

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what Quillmark needs on Debian 12: the compiler tool chain, Qt 6,
 # GoogleTest, Japanese fonts, Qt's own Japanese strings, TeX Live's pLaTeX
-# tools and viewers, a spell checker with a terminal to answer it in, and the
-# tools the tests use to look at the window.
+# tools and viewers (Ghostscript for dvipdfmx to convert EPS figures, which
+# Debian only suggests, and gv to show PostScript), a spell checker with a
+# terminal to answer it in, and the tools the tests use to look at the window.
 set -euo pipefail
 
 packages=(
   build-essential cmake qt6-base-dev libgl-dev libgtest-dev googletest
   fonts-ipaexfont-gothic fonts-ipaexfont-mincho qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
-  texlive-lang-japanese xdvik-ja xpdf poppler-utils
+  texlive-lang-japanese ghostscript xdvik-ja xpdf gv poppler-utils
   ispell iamerican xterm
   xvfb x11-apps imagemagick xdotool xauth
 )

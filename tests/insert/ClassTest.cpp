@@ -123,11 +123,17 @@ TEST(ClassBuilder, FindsTheLineAndWhatCanBeRewritten)
         {"\\documentclass{jarticle}% see [1]\r\n\\begin{document}", true, 0, 23, false, true},
         {"x\r\n\\documentclass [a4j, 12pt]\r\n  {jsbook}\r\n", true, 3, 40, false, true},
         {"\\documentstyle[12pt]{jarticle}", true, 0, 29, true, true},
-        // Left alone: unclosed, braces inside the options, a comment inside.
+        // Read as TeX reads it: braces nest, comments hide brackets, and
+        // comments and line breaks may stand between the parts.
+        {"\\documentclass[key={a}]{jsarticle}", true, 0, 33, false, true},
+        {"\\documentclass[a4j,%paper\r\n12pt]{jarticle}", true, 0, 41, false, true},
+        {"\\documentclass[a4j,% ] and }\r\n12pt]{jarticle}", true, 0, 44, false, true},
+        {"\\documentclass % class\r\n  [a4j]\r\n{jsbook}% [x]", true, 0, 40, false, true},
+        {"\\documentclass[a4j]{jarticle}[2001/01/01]", true, 0, 28, false, true},
+        // Left alone: no class argument, a part that never closes.
         {"\\documentclass\r\n\\begin{document}", true, 0, 7, false, false},
-        {"\\documentclass[key={a}]{jsarticle}", true, 0, 22, false, false},
-        {"\\documentclass[a4j,%paper\r\n12pt]{jarticle}", true, 0, 41, false, false},
         {"\\documentclass[a4j]{jarticle", true, 0, 18, false, false},
+        {"\\documentclass[a4j{]}{jarticle}", true, 0, 20, false, false},
         {hyou + "documentclass{jarticle}", false, 0, 0, false, false},
         {"", false, 0, 0, false, false},
     };
@@ -167,6 +173,43 @@ TEST(ClassBuilder, DetectsClassAndOptions)
     EXPECT_EQ(docclass::detect(other, *docclass::findClassLine(other), Choices{}).classIndex, 0);
 }
 
+TEST(ClassBuilder, OptionsTheDialogDoesNotOwnAreKept)
+{
+    struct Case {
+        std::string text;
+        std::vector<std::string> words, kept;
+    };
+    const Case cases[] = {
+        {"\\documentclass[dvipdfmx,a4j, 12pt ,uplatex]{jsarticle}",
+         {"dvipdfmx", "a4j", "12pt", "uplatex"},
+         {"dvipdfmx", "uplatex"}},
+        {"\\documentclass[a4j,% paper, size\r\n  12pt,%\r\ndraft]{jarticle}", {"a4j", "12pt", "draft"}, {}},
+        {"\\documentclass[key={a,b},x=\\y,,10ptj]{jsarticle}",
+         {"key={a,b}", "x=\\y", "10ptj"},
+         {"key={a,b}", "x=\\y", "10ptj"}},
+        {"\\documentclass[a\r\n  b]{jarticle}", {"a b"}, {"a b"}},
+        {"\\documentclass{jarticle}", {}, {}},
+        // The old style's options are style files: the line is made anew.
+        {"\\documentstyle[epsf,12pt]{jarticle}", {"epsf", "12pt"}, {}},
+    };
+    for (const Case& c : cases) {
+        const docclass::ClassLine line = *docclass::findClassLine(c.text);
+        EXPECT_EQ(docclass::optionWords(c.text, line), c.words) << c.text;
+        EXPECT_EQ(docclass::keptOptions(c.text, line), c.kept) << c.text;
+    }
+    EXPECT_EQ(docclass::classLine({}, {0, 1}, {"dvipdfmx", "key={a,b}"}),
+              "\\documentclass[a4j,dvipdfmx,key={a,b}]{jarticle}");
+
+    // An option counts as a whole word.
+    const std::string js = "\\documentclass[10ptj,b5var,titlepage]{jsarticle}";
+    Choices start;
+    start.charSize = 2;
+    const Choices found = docclass::detect(js, *docclass::findClassLine(js), start);
+    EXPECT_EQ(found.charSize, 2);
+    EXPECT_EQ(found.paper, 0);
+    EXPECT_EQ(found.title, 1);
+}
+
 TEST(ClassBuilder, RewriteKeepsTheCaretInItsPlace)
 {
     const std::string text = "\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\nbody";
@@ -189,7 +232,7 @@ TEST(ClassBuilder, RewriteKeepsTheCaretInItsPlace)
     }
 
     // A line that cannot be rewritten stays; the new one goes above it.
-    const std::string odd = "x\r\n  \\documentclass[key={a}]{jsarticle}\r\nbody";
+    const std::string odd = "x\r\n  \\documentclass[key={a}]{jsarticle\r\nbody";
     const auto r = docclass::rewrite(odd, *docclass::findClassLine(odd), shorter, 40);
     EXPECT_EQ(r, (docclass::Replacement{3, 0, shorter + "\r\n", 40 + int(shorter.size()) + 2}));
 }
@@ -210,7 +253,7 @@ TEST_F(ClassFixture, NewDocumentGetsTheTemplate)
         "\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n%Preamble\r\n\r\n"
         "\\title{}\r\n\\author{}\r\n" +
         date +
-        "\\pagestyle{plain}\r\n\\usepackage{graphicx}\r\n\r\n\\begin{document}\r\n|\r\n"
+        "\\pagestyle{plain}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n\r\n\\begin{document}\r\n|\r\n"
         "\\end{document}\r\n");
 }
 
@@ -260,11 +303,30 @@ TEST_F(ClassFixture, OddLinesLoseNoText)
     });
     expectEditor("\\documentclass[a4j,10pt,twocolumn,oneside,notitlepage,final]{jarticle}% see [1]\r\nbo|dy");
 
-    setText("\\documentclass[opt={x}]{jsarticle}\r\nbody", 0);
+    // A comment inside the options: the whole command is replaced, so the
+    // document keeps a single class line.
+    setText("\\documentclass[a4j,% paper\r\n12pt]{jarticle}\r\nbody", 46);
+    runClass([](TFormTexClass& d) {
+        EXPECT_EQ(d.Choices().charSize, 2);
+        return int(mrOk);
+    });
+    expectEditor("\\documentclass[a4j,12pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\nb|ody");
+
+    // Options the dialog cannot show stay on the line.
+    setText("\\documentclass[dvipdfmx,a4paper,draft,opt={x}]{jsarticle}\r\nbody", 0);
+    runClass([](TFormTexClass& d) {
+        EXPECT_EQ(d.Choices().test, 1);
+        return int(mrOk);
+    });
+    expectEditor(
+        "|\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,openany,draft,dvipdfmx,opt={x}]{jsarticle}\r\nbody");
+
+    // A part that never closes: the old line stays below the new one.
+    setText("\\documentclass[a4j]{jarticle\r\nbody", 0);
     runClass([](TFormTexClass&) { return int(mrOk); });
     expectEditor(
         "\\documentclass[a4j,10pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n"
-        "|\\documentclass[opt={x}]{jsarticle}\r\nbody");
+        "|\\documentclass[a4j]{jarticle\r\nbody");
 }
 
 TEST_F(ClassFixture, OldStyleAsksFirst)

@@ -138,17 +138,25 @@ TEST(FiguresBuilder, InclusionAndNamesTeXCannotRead)
         Use use;
         bool refused;
     } cases[] = {
-        {"fig_1-a.pdf", Use::Figure, false}, {"fig.v2.pdf", Use::Figure, false},
-        {"my pic.pdf", Use::Figure, true},   {"図.pdf", Use::Figure, true},
-        {"a'b.pdf", Use::Figure, true},      {"a~b.pdf", Use::Figure, true},
-        {"a#b.pdf", Use::Figure, true},      {"my chap.tex", Use::Input, false},
-        {"章.tex", Use::Input, false},       {"a#b.tex", Use::Input, false},
-        {"a\"b.tex", Use::Input, true},      {"a%b.tex", Use::Input, true},
-        {"a{b.tex", Use::Input, true},       {"a\\b.tex", Use::Input, true},
-        {"😀.tex", Use::Input, true},  // not in Shift-JIS
-        {"a\nb.tex", Use::Input, true},      {"my chap.tex", Use::Include, false},
-        {"a^b.tex", Use::Include, true},     {"notes.txt", Use::Include, true},
-        {"chapter", Use::Include, true},     {"chapter", Use::Input, false},
+        {"fig_1-a.pdf", Use::Figure, false},
+        {"fig.v2.pdf", Use::Figure, false},
+        {"my pic.pdf", Use::Figure, true},
+        {"図.pdf", Use::Figure, true},
+        {"a'b.pdf", Use::Figure, true},
+        {"a~b.pdf", Use::Figure, true},
+        {"a#b.pdf", Use::Figure, true},
+        {"a^^41.pdf", Use::Figure, true},
+        {"|fig.pdf", Use::Figure, true},
+        // Not in Shift-JIS, a control character, a character whose code
+        // reads back as another one (U+301C as U+FF5E).
+        {"😀.tex", Use::Input, true},
+        {"a\nb.tex", Use::Input, true},
+        {"〜.tex", Use::Input, true},
+        // \include wants a .tex file it can write an .aux beside.
+        {"chapter", Use::Include, true},
+        {"chapter", Use::Input, false},
+        {"/abs/ch.tex", Use::Input, false},
+        {"/abs/ch.tex", Use::Include, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(figures::referenceProblem(QString::fromUtf8(c.name), c.use).isEmpty(), !c.refused) << c.name;
@@ -159,8 +167,10 @@ TEST_F(FiguresTest, BitmapFigureWithThePreamblesPackage)
     TForm1& f = open("\\documentclass{jarticle}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n");
     const QString picture = file("figs/cat.bmp");
     script().onFile([&](const ask::FileRequest& r) {
-        EXPECT_EQ(r.filters.size(), 17);
-        EXPECT_EQ(r.filters.first(), QString::fromUtf8("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)"));
+        EXPECT_EQ(r.filters.size(), 20);
+        EXPECT_EQ(r.filters.first(),
+                  QString::fromUtf8("PDF・PNG・JPEG(*.pdf;*.png;*.jpg;*.jpeg) (*.pdf *.png *.jpg *.jpeg)"));
+        EXPECT_EQ(r.filters[3], QString::fromUtf8("ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)"));
         EXPECT_EQ(r.filters.last(), QString::fromUtf8("全てのファイル(*.*) (*)"));
         EXPECT_EQ(r.filterIndex, 1);
         return ask::FileAnswer{true, picture, 10};
@@ -210,6 +220,22 @@ TEST_F(FiguresTest, EncapsulatedPostScriptNeedsNoSize)
     f.MenuInsertFigureClick();
     EXPECT_NE(text().find("\r\n    \\includegraphics{plot.eps}\r\n"), std::string::npos);
     EXPECT_EQ(text().find("\\label"), std::string::npos);
+}
+
+TEST_F(FiguresTest, SizedPostScriptFollowsThePreamblesPackage)
+{
+    TForm1& f = open("\\documentclass{jarticle}\r\n\\usepackage[dvipdfmx]{graphicx}\r\n");
+    const QString eps = file("plot.eps");
+    script().onFile(ask::FileAnswer{true, eps, 5});
+    script().onDialog([](QDialog& dialog) {
+        auto& d = dynamic_cast<TFormZuinsert&>(dialog);
+        EXPECT_TRUE(d.ui.RBSizeOff->isChecked());
+        EXPECT_TRUE(d.ui.rbGraphicx->isChecked());
+        d.ui.RBSizeOn->click();
+        return int(mrOk);
+    });
+    f.MenuInsertFigureClick();
+    EXPECT_NE(text().find("    \\includegraphics[width=100mm,height=100mm]{plot.eps}\r\n"), std::string::npos);
 }
 
 TEST_F(FiguresTest, ExtensionIsLoweredOnlyWhereThatStillNamesTheFile)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -162,6 +163,23 @@ TEST_F(InitDialogTest, AutomaticSetupWithEverythingPresent)
     EXPECT_EQ(storedInt("TeXBAT", kKey), 1);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "確認|Quillmarkの初期設定が完了しました。");
+}
+
+TEST_F(InitDialogTest, AutomaticSetupOnThisMachineFindsBothViewers)
+{
+    // The machine as the set-up script leaves it: every program of the
+    // first installation kind and a viewer for each output the TeX menu
+    // shows.
+    TFormInit form;
+    prepare(form);
+    dialogs = [](QDialog& d) { return d.objectName() == "FormAutoSetting" ? int(mrOk) : int(mrCancel); };
+    form.BitBtn4Click();
+    ASSERT_EQ(messages, std::vector<QString>{"確認|Quillmarkの初期設定が完了しました。"});
+    for (const char* viewer : {"PDFReaderFile", "PSViewerFile"}) {
+        const QString file = stored(viewer);
+        EXPECT_FALSE(file.isEmpty()) << viewer;
+        EXPECT_TRUE(QFileInfo(file).isExecutable()) << viewer << " " << file.toStdString();
+    }
 }
 
 TEST_F(InitDialogTest, AutomaticSetupCancelledAtAMissingProgram)

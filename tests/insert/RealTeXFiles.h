@@ -1,0 +1,103 @@
+#pragma once
+// Picture files of every kind the figure command offers for the PDF road,
+// each a filled rectangle of one colour, and a way to run Debian's real TeX
+// programs on a Shift-JIS document in a folder.
+#include <QByteArray>
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace realtex {
+
+inline bool installed(const QStringList& programs)
+{
+    for (const QString& p : programs)
+        if (!QFileInfo::exists(p)) return false;
+    return true;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// A one-page PDF, width by height points, filled with the colour, with a
+// correct cross-reference table so that the driver reads it without repair.
+inline QByteArray pdfPicture(const QColor& colour, int width = 100, int height = 50)
+{
+    const QByteArray size = QByteArray::number(width) + " " + QByteArray::number(height);
+    const QByteArray content = QByteArray::number(colour.redF()) + " " + QByteArray::number(colour.greenF()) + " " +
+                               QByteArray::number(colour.blueF()) + " rg 0 0 " + size + " re f\n";
+    const QList<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + size + "] /Contents 4 0 R /Resources << >> >>",
+        "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "endstream",
+    };
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<int> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const int xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (int offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+           QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+// Encapsulated PostScript of the same kind.
+inline QByteArray epsPicture(const QColor& colour, int width = 100, int height = 50)
+{
+    const QByteArray size = QByteArray::number(width) + " " + QByteArray::number(height);
+    return "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 " + size + "\n" + QByteArray::number(colour.redF()) + " " +
+           QByteArray::number(colour.greenF()) + " " + QByteArray::number(colour.blueF()) + " setrgbcolor\n0 0 " +
+           size + " rectfill\nshowpage\n%%EOF\n";
+}
+
+// A bitmap in the format Qt writes for the extension ("png", "jpg").
+inline bool writeBitmap(const QString& path, const QColor& colour, const char* format)
+{
+    QImage image(80, 40, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, format, 95);
+}
+
+struct Finished {
+    int exitCode = -1;
+    QByteArray output;
+};
+
+// One program in the folder, reading Shift-JIS, never waiting for input.
+inline Finished run(const QString& folder, const QString& program, const QStringList& arguments)
+{
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PTEX_KANJI_ENC", "sjis");
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(program, arguments);
+    Finished r;
+    if (!p.waitForFinished(120000)) return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.output = p.readAll();
+    return r;
+}
+
+// pLaTeX until it stops on the first error.
+inline Finished platex(const QString& folder, const QString& document)
+{
+    return run(folder, "/usr/bin/platex", {"-interaction=nonstopmode", "-halt-on-error", document});
+}
+
+}  // namespace realtex
