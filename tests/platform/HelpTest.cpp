@@ -129,13 +129,14 @@ TEST_F(HelpContexts, EveryContextOfTheWindowOpensAPageOfItsOwn)
 {
     std::vector<std::pair<int, std::string>> contexts;
     for (QAction* item : form->findChildren<QAction*>())
-        if (const int c = form->HelpContextOf(item->objectName())) contexts.emplace_back(c, item->objectName().toStdString());
+        if (const int c = form->HelpContextOf(item->objectName()))
+            contexts.emplace_back(c, item->objectName().toStdString());
     const picker::Family* families[] = {
-        &mathpickers::kSmallGreek,     &mathpickers::kVariantGreek, &mathpickers::kLargeGreek,
-        &mathpickers::kMathFunction,   &mathpickers::kMathSymbol,   &mathpickers::kBinaryOperator,
-        &mathpickers::kRelation,       &mathpickers::kLargeOperator, &mathpickers::kSmallAccent,
-        &mathpickers::kBigAccent,      &mathpickers::kDots,         &mathpickers::kArrow,
-        &textpickers::kAccent,         &textpickers::kSpecialChar,
+        &mathpickers::kSmallGreek,   &mathpickers::kVariantGreek,  &mathpickers::kLargeGreek,
+        &mathpickers::kMathFunction, &mathpickers::kMathSymbol,    &mathpickers::kBinaryOperator,
+        &mathpickers::kRelation,     &mathpickers::kLargeOperator, &mathpickers::kSmallAccent,
+        &mathpickers::kBigAccent,    &mathpickers::kDots,          &mathpickers::kArrow,
+        &textpickers::kAccent,       &textpickers::kSpecialChar,
     };
     for (const picker::Family* family : families) {
         contexts.emplace_back(family->helpContext, family->dialogName);
@@ -176,6 +177,10 @@ TEST_F(HelpContexts, EveryDialogsHelpOpensItsOwnPage)
             presses.push_back({current, d.windowTitle().toStdString(), help::lastContext(), help::lastOpened()});
         }
     };
+    // Everything the commands ask is answered the way that goes furthest
+    // without changing a file: boxes are cancelled or denied, dialogs are
+    // cancelled after their Help, and an open-file dialog picks a picture so
+    // that the figure and inclusion dialogs come up.
     const QString picture = tempPath(QStringLiteral("figure.eps"));
     QFile(picture).open(QIODevice::WriteOnly);
     ask::setMessageAnswerer([](const ask::MessageRequest& r) { return (r.flags & 0xF) == MB_YESNO ? IDNO : IDCANCEL; });
@@ -188,6 +193,8 @@ TEST_F(HelpContexts, EveryDialogsHelpOpensItsOwnPage)
     ask::setColorAnswerer([](unsigned color) { return ask::ColorAnswer{false, color}; });
     ask::setDirectoryAnswerer([](const QString&, const QString&) { return ask::DirAnswer{}; });
 
+    // Each command runs once with the caret in the body and once with two
+    // lines of comma-separated cells selected, which the conversions need.
     const std::string text = "\\documentclass{jarticle}\r\n\\begin{document}\r\na,b\r\nc,d\r\n\\end{document}\r\n";
     for (const int selection : {0, 8}) {
         for (QAction* item : form->findChildren<QAction*>()) {
