@@ -17,6 +17,7 @@ const QString kPageRoot = QStringLiteral("qrc:/help/");
 struct HelpState {
     bool silent = false;
     QString lastOpened;
+    int lastContext = 0;
     QPointer<QTextBrowser> window;
 };
 
@@ -54,6 +55,9 @@ void showContext(int context)
 {
     static bool resourcesReady = (initHelpResources(), true);
     (void)resourcesReady;
+    state().lastContext = context;
+    // Each context is an alias in the help resources for the page that
+    // explains its dialog; one without a page falls back to the contents.
     QString page = QStringLiteral("context-%1.html").arg(context);
     if (context == 0 || !QFile::exists(QStringLiteral(":/help/") + page)) page = QStringLiteral("index.html");
     showPage(page);
@@ -71,6 +75,8 @@ void openHomePage()
 }
 
 QString lastOpened() { return state().lastOpened; }
+
+int lastContext() { return state().lastContext; }
 
 void setSilent(bool silent) { state().silent = silent; }
 

@@ -10,8 +10,10 @@ void showContext(int context);
 void showContents();
 void showKeywordSearch(const QString& keyword);
 void openHomePage();
-// For tests: what the last call would have opened, and a switch that keeps
-// real windows and browsers from opening.
+// For tests: what the last call would have opened, the context the last
+// showContext asked for, and a switch that keeps real windows and browsers
+// from opening.
 QString lastOpened();
+int lastContext();
 void setSilent(bool silent);
 }  // namespace help
