@@ -169,6 +169,26 @@ TEST_F(MathPickerTest, VariantGreekOpensOnItsFirstEntryAtTheScreenCentreAndStore
     EXPECT_EQ(form.RichEdit->SelLength(), 4);
 }
 
+TEST_F(MathPickerTest, AnEditedVariantCaptionTheDocumentCannotTakeIsRefused)
+{
+    // A character outside Shift-JIS would go in as "?": the user is told, and
+    // the selection stays.
+    drive.load("[@" + sjis("選択") + "]", 4);
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& d) {
+        auto& dialog = static_cast<TPickerDialog&>(d);
+        dialog.ListView->item(1)->setText(QString::fromUtf8("\\varö"));
+        PickerDriver::choose(dialog, 1);
+        return mrOk;
+    });
+    ask.expectMessage({std::nullopt, QString::fromUtf8("ギリシャ小文字異体"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    form.Item("MenuMathGreeceSmall2")->trigger();
+    EXPECT_EQ(form.RichEdit->Text(), "[" + sjis("選択") + "]");
+    EXPECT_EQ(form.RichEdit->SelLength(), 4);
+    ASSERT_EQ(ask.messages().size(), 1u);
+    EXPECT_TRUE(ask.messages()[0].text.contains("Shift-JIS")) << ask.messages()[0].text.toStdString();
+}
+
 TEST_F(MathPickerTest, MenuItemsShortcutsAndDropDownButtons)
 {
     struct Item {
