@@ -95,6 +95,12 @@ int scriptListIndex(const QListWidget& list)
     return item && item->isSelected() ? list.row(item) : -1;
 }
 
+QString scriptListEntry(const QListWidget& list)
+{
+    QString entry;
+    return chosen(list, entry) ? entry : QString();
+}
+
 void setScriptListIndex(QListWidget& list, int index)
 {
     if (index >= 0 && index < list.count()) {
@@ -110,8 +116,14 @@ void editScriptList(QWidget& owner, const QString& settingsKey, Script script, Q
     TFormMathSetting editor(script, &owner);
     editor.Memo->setPlainText(scripts::readList(settingsKey, script));
     centreOnScreen(editor);
-    if (ask::execModal(editor) == mrOk)
-        scripts::writeList(settingsKey, script, scripts::storedText(editor.Memo->toPlainText()));
+    while (ask::execModal(editor) == mrOk) {
+        const QString unwritable = scripts::unwritableCharacters(editor.Memo->toPlainText());
+        if (unwritable.isEmpty()) {
+            scripts::writeList(settingsKey, script, scripts::storedText(editor.Memo->toPlainText()));
+            break;
+        }
+        ask::messageBox(scripts::listRefusal(unwritable), editor.windowTitle(), MB_OK | MB_ICONEXCLAMATION);
+    }
     fillScriptList(list, editor.Memo->toPlainText());
     ok.setFocus(Qt::OtherFocusReason);
 }

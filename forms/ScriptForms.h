@@ -26,14 +26,18 @@ public:
 };
 
 // What the list buttons of every script dialog do: the stored list goes into
-// the memo; OK writes the memo back; whatever the answer the list box shows
-// the memo's lines with the first chosen, and the focus goes to ok.
+// the memo; OK writes the memo back, unless it holds characters the document
+// cannot take, which the user is told of before the memo comes back as typed;
+// whatever the answer the list box shows the memo's lines with the first
+// chosen, and the focus goes to ok.
 void editScriptList(QWidget& owner, const QString& settingsKey, scripts::Script script, QListWidget& list,
                     QPushButton& ok);
 // Fills a list box from a list's text and chooses its first entry.
 void fillScriptList(QListWidget& list, const QString& text);
 // The chosen entry's index, -1 for none; an index out of range chooses none.
 int scriptListIndex(const QListWidget& list);
+// The chosen entry's text, "" for none.
+QString scriptListEntry(const QListWidget& list);
 void setScriptListIndex(QListWidget& list, int index);
 
 class TFormMathUp : public TDialogForm {

@@ -127,7 +127,8 @@ std::string multicolumn(const MergedCellChoices& c)
 
 std::string convertedTable(std::string_view text, const ConversionChoices& c)
 {
-    const convert::CellRows rows = convert::cellRows(text, convert::separatorByte(c.separator), c.horizontalRules);
+    const convert::CellRows rows =
+        convert::cellRows(text, convert::separatorByte(c.separator), c.horizontalRules, convert::Cells::Text);
     std::string placement = c.placement.letters();
     if (placement.empty()) placement = "h";
     std::string t = sj("% 表\r\n");

@@ -37,7 +37,17 @@ char alignLetter(int index)
     return index >= 0 && index < 3 ? letters[index] : 'c';
 }
 
-wrap::Insertion skeletonText(const Skeleton& choices)
+bool lineBreakFollows(std::string_view selection, std::string_view following)
+{
+    if (following.empty() || (following.front() != '\r' && following.front() != '\n')) return false;
+    if (selection.empty()) return true;
+    const char last = selection.back();
+    // A selection that ends between the CR and the LF of one break leaves the
+    // LF, which then ends the matrix's last line.
+    return last != '\n' && !(last == '\r' && following.front() != '\n');
+}
+
+wrap::Insertion skeletonText(const Skeleton& choices, bool breakFollows)
 {
     const int rows = std::clamp(choices.rows, kMinSize, kMaxSize);
     const int columns = std::clamp(choices.columns, kMinSize, kMaxSize);
@@ -58,13 +68,14 @@ wrap::Insertion skeletonText(const Skeleton& choices)
         text += "   \\\\\r\n";
         if (choices.hrules && r < rows) text += "    \\hline\r\n";
     }
-    text += "  \\end{array}\r\n\\right" + rightDelimiter(choices.bracket) + "\r\n";
+    text += "  \\end{array}\r\n\\right" + rightDelimiter(choices.bracket);
+    if (!breakFollows) text += "\r\n";
     // The caret goes back to the first cell, counted from the text itself
     // rather than from a formula in the sizes.
     return wrap::Insertion{text, int(text.size() - firstCell)};
 }
 
-std::string conversionText(std::string_view selection, const Conversion& choices)
+std::string conversionText(std::string_view selection, const Conversion& choices, bool breakFollows)
 {
     const convert::CellRows rows =
         convert::cellRows(selection, convert::separatorByte(choices.separator), choices.hrules);
@@ -83,7 +94,7 @@ std::string conversionText(std::string_view selection, const Conversion& choices
     text += rows.body;
     text += "\\end{array}\r\n";
     text += "\\right" + rightDelimiter(choices.bracket);
-    text += "\r\n";
+    if (!breakFollows) text += "\r\n";
     return text;
 }
 

@@ -31,9 +31,17 @@ struct Skeleton {
     bool hrules = false;
 };
 
+// Whether the document goes on with a line break of its own right after the
+// selection (or the caret), one that does not merely end the selection's last
+// line.  following is the document's text after the selection; its first byte
+// is enough.  A matrix put there leaves out its own final line break, since a
+// second one would make an empty line: a paragraph end, which stops TeX
+// inside display maths.
+bool lineBreakFollows(std::string_view selection, std::string_view following);
+
 // The empty matrix, with the caret moved back to stand in front of the first
 // cell of the first row.  Rows and columns are held to 1..99.
-wrap::Insertion skeletonText(const Skeleton& choices);
+wrap::Insertion skeletonText(const Skeleton& choices, bool breakFollows = false);
 
 struct Conversion {
     int bracket = 0;
@@ -46,7 +54,7 @@ struct Conversion {
 // The matrix made from a selected block of delimited text: one row per line,
 // as many columns declared as the row with the most cells holds.  The caret
 // stays behind it.
-std::string conversionText(std::string_view selection, const Conversion& choices);
+std::string conversionText(std::string_view selection, const Conversion& choices, bool breakFollows = false);
 
 // The explanation shown when the conversion is asked for without a selection.
 extern const char* const kConvertExplanation;  // UTF-8

@@ -24,6 +24,13 @@ bool fitsOrSay(TForm1& main, size_t bytes, const char* caption)
     return false;
 }
 
+// The byte after the selection, where the inserted matrix will end.
+std::string following(const TForm1& main)
+{
+    const int end = main.RichEdit->SelStart() + main.RichEdit->SelLength();
+    return main.RichEdit->TextRange(end, end + 1);
+}
+
 }  // namespace
 
 void TForm1::BuildMatrixCommands()
@@ -47,7 +54,8 @@ void TForm1::MenuMathArrayClick()
                           Last.ArrayHRules});
         },
         [this](TFormArray& d) {
-            const wrap::Insertion insertion = d.MakeArrayText();
+            const wrap::Insertion insertion =
+                matrix::skeletonText(d.Choices(), matrix::lineBreakFollows(RichEdit->SelText(), following(*this)));
             if (fitsOrSay(*this, insertion.text.size(), "行列")) road::apply(*this, insertion);
         },
         [this](TFormArray& d) {
@@ -74,7 +82,9 @@ void TForm1::MenuMathArrayChangeClick()
                           Last.ArrayConvHRules});
         },
         [this](TFormArrayChange& d) {
-            const std::string text = matrix::conversionText(RichEdit->SelText(), d.Choices());
+            const std::string selection = RichEdit->SelText();
+            const std::string text =
+                matrix::conversionText(selection, d.Choices(), matrix::lineBreakFollows(selection, following(*this)));
             if (fitsOrSay(*this, text.size(), matrix::kConvertCaption)) InsertText(text);
         },
         [this](TFormArrayChange& d) {

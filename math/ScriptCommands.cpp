@@ -14,6 +14,7 @@
 #include "core/insertion/PickerFamily.h"
 #include "forms/ScriptForms.h"
 #include "math/Scripts.h"
+#include "platform/Ask.h"
 #include "platform/Utf8.h"
 
 using scripts::Script;
@@ -31,6 +32,19 @@ Form& resident(TForm1& main, QPointer<Form>& kept)
     return *kept;
 }
 
+// An entry holding a character the document cannot take would go in with
+// "?" in its place: the user is told which characters instead, and nothing
+// is inserted.
+bool entriesWritable(const QString& caption, std::initializer_list<const QListWidget*> lists)
+{
+    QString entries;
+    for (const QListWidget* list : lists) entries += scriptListEntry(*list);
+    const QString unwritable = scripts::unwritableCharacters(entries);
+    if (unwritable.isEmpty()) return true;
+    ask::messageBox(scripts::entryRefusal(unwritable), caption, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
 // Both single-script commands: a selection is wrapped at once; otherwise the
 // dialog gives the empty command or the chosen list entry.  The dialog is
 // placed and its centre stored back whichever way the command went.
@@ -46,7 +60,7 @@ void runScriptDialog(TForm1& main, TFormMathUp& dialog, Script script, const QSt
     } else if (ask::execModal(dialog) == mrOk) {
         if (dialog.RadioButton1->isChecked())
             road::apply(main, scripts::quickText(script, editor));
-        else
+        else if (entriesWritable(dialog.windowTitle(), {dialog.ListBox}))
             road::apply(main, wrap::Insertion{chosenText(), 0});
     }
     road::storeCentre(main, dialog);
@@ -150,7 +164,8 @@ void TForm1::MenuMathUpDownClick()
         setScriptListIndex(*d.ListBox2, Last.LastUpDownSub);
         setScriptListIndex(*d.ListBox1, Last.LastUpDownSup);
     });
-    if (result == mrOk) road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
+    if (result == mrOk && entriesWritable(d.windowTitle(), {d.ListBox2, d.ListBox1}))
+        road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
     road::finish(*this, d, steps, [this, &d] {
         Last.LastUpDownSub = scriptListIndex(*d.ListBox2);
         Last.LastUpDownSup = scriptListIndex(*d.ListBox1);
@@ -162,5 +177,6 @@ void TForm1::PMMathUpDownClick()
     TFormMathUpDown d(RegKey, road::mainWidget(*this));
     setScriptListIndex(*d.ListBox2, Last.LastUpDownSub);
     setScriptListIndex(*d.ListBox1, Last.LastUpDownSup);
-    road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
+    if (entriesWritable(d.windowTitle(), {d.ListBox2, d.ListBox1}))
+        road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
 }

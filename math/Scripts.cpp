@@ -11,18 +11,6 @@ namespace {
 
 const settings::Text& listKey(Script script) { return script == Script::Up ? key::MathSoejiUp : key::MathSoejiDown; }
 
-bool usable(const QString& text)
-{
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') return false;
-        if (u == 0x7F) return false;
-    }
-    bool lossy = false;
-    cp932::encode(text, &lossy);
-    return !lossy;
-}
-
 }  // namespace
 
 std::string opening(Script script) { return script == Script::Up ? "^{" : "_{"; }
@@ -59,14 +47,47 @@ QString storedText(const QString& memoText)
     return text.replace(lineBreak, "\r\n");
 }
 
+QString unwritableCharacters(const QString& text)
+{
+    QStringList named;
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        bool lossy = false;
+        cp932::encode(one, &lossy);
+        const bool control = (c < 0x20 && c != U'\t' && c != U'\r' && c != U'\n') || c == 0x7F;
+        if (!lossy && !control) continue;
+        const QString name = control ? QString("U+%1").arg(uint(c), 4, 16, QChar('0')).toUpper() : one;
+        if (!named.contains(name)) named << name;
+    }
+    return named.join(QString::fromUtf8("、"));
+}
+
+QString listRefusal(const QString& characters)
+{
+    return QString::fromUtf8(
+               "文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれているため、"
+               "保存しませんでした：%1\r\n"
+               "その文字を直すか消してから、もう一度 OK を押して下さい。")
+        .arg(characters);
+}
+
+QString entryRefusal(const QString& characters)
+{
+    return QString::fromUtf8(
+               "この項目には、文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれているため、"
+               "挿入しませんでした：%1\r\n"
+               "「設定変更」で項目を直して下さい。")
+        .arg(characters);
+}
+
 QString defaultList(Script script) { return script == Script::Up ? "\\infty" : "-\\infty"; }
 
-// The one place that reads the stored lists: a missing, unreadable or
-// unusable list is the default one.
+// The one place that reads the stored lists: a missing or wrong-typed list
+// is the default one.
 QString readList(const QString& settingsKey, Script script)
 {
     const std::optional<QString> text = settings::Store(settingsKey).find(listKey(script));
-    return text && usable(*text) ? *text : defaultList(script);
+    return text ? *text : defaultList(script);
 }
 
 // The one place that writes them.

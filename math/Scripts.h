@@ -32,10 +32,20 @@ QStringList entries(const QString& text);
 // its text with LF breaks.
 QString storedText(const QString& memoText);
 
+// The characters of a text that a document cannot take: those CP932 lacks,
+// and control characters other than tab and the line breaks.  Each is named
+// once, in the order met, joined by "、"; a control character as U+XXXX.
+// Empty when the whole text can go in.
+QString unwritableCharacters(const QString& text);
+// The list editor's refusal of such a text, and the refusal to insert an
+// entry that holds such characters (named as above).
+QString listRefusal(const QString& characters);
+QString entryRefusal(const QString& characters);
+
 // The stored lists, in the "\MathSoeji" subkey below the settings key.  A
-// value that is missing, is not a string or holds characters a document
-// cannot take (control characters other than tab and line breaks, or
-// characters outside CP932) reads as its default.
+// value that is missing or is not a string reads as its default; a string is
+// kept whatever it holds, so that no entry of the user's is ever lost (an
+// entry the document cannot take is refused when it is chosen).
 QString defaultList(Script script);
 QString readList(const QString& settingsKey, Script script);
 void writeList(const QString& settingsKey, Script script, const QString& text);

@@ -34,12 +34,19 @@ void runDialog(TForm1& form, const Family& family)
         if (family.preload && last) dialog.SetSelectedIndex(validIndex(family, *last));
     });
     if (result == mrOk) {
-        const std::string command = dialog.GetCommand();
+        bool lossy = false;
+        const std::string command = dialog.GetCommand(&lossy);
         if (command.empty()) {
             // Nothing chosen: say so where the family has words for it, and
             // never let an empty insertion take the selection away.
             if (family.emptyMessage)
                 ask::messageBox(utf8(family.emptyMessage), utf8(family.messageCaption), MB_ICONEXCLAMATION | MB_OK);
+        } else if (lossy) {
+            // A typed caption that would reach the document with "?" in it
+            // is not put in at all.
+            if (family.unwritableMessage)
+                ask::messageBox(utf8(family.unwritableMessage), utf8(family.messageCaption),
+                                MB_ICONEXCLAMATION | MB_OK);
         } else {
             if (family.notice && dialog.ChosenNeedsLatexsym())
                 ask::messageBox(utf8(family.notice), utf8(family.messageCaption), MB_ICONINFORMATION | MB_OK);

@@ -179,14 +179,15 @@ int TPickerDialog::chosenRow() const
     return chosen.isEmpty() ? -1 : ListView->row(chosen.first());
 }
 
-std::string TPickerDialog::GetCommand() const
+std::string TPickerDialog::GetCommand(bool* lossy) const
 {
+    if (lossy) *lossy = false;
     const int row = chosenRow();
     if (row < 0 || row >= family_.count()) return {};
     if (!ListView) return picker::entryCommand(family_, row);
     // The caption as the list holds it: in an editable list, what the user typed.
     const QListWidgetItem* item = ListView->item(row);
-    return item ? cp932::encode(item->text()) : std::string();
+    return item ? cp932::encode(item->text(), lossy) : std::string();
 }
 
 bool TPickerDialog::ChosenNeedsLatexsym() const

@@ -2,9 +2,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include "app/Form1.h"
 #include "insert/TablesBuilder.h"
@@ -30,6 +34,26 @@ const char* const kSkeleton =
     "       &    \\\\\r\n    \\hline\r\n  \\end{tabular}\r\n \\end{center}\r\n\\end{table}\r\n";
 
 using TablesFixture = testsupport::CommandFixture;
+
+// What pLaTeX makes of a document: empty when it runs without an error,
+// else its output.
+std::string platexErrors(const std::string& document)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("table.tex"));
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly)) return "cannot write the document";
+    file.write(document.data(), qint64(document.size()));
+    file.close();
+    QProcess tex;
+    tex.setWorkingDirectory(dir.path());
+    tex.setProcessChannelMode(QProcess::MergedChannels);
+    tex.setStandardInputFile(QProcess::nullDevice());
+    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "table.tex"});
+    if (!tex.waitForFinished(120000)) return "platex did not finish";
+    const QByteArray output = tex.readAll();
+    if (tex.exitStatus() == QProcess::NormalExit && tex.exitCode() == 0 && !output.contains("\n!")) return {};
+    return output.toStdString();
+}
 
 }  // namespace
 
@@ -268,6 +292,38 @@ TEST_F(TablesFixture, ConversionReplacesTheSelection)
     EXPECT_EQ(caret(), int(expected.size()) - 7);
     EXPECT_EQ(form.Last.TableChange.separator, 2);
     EXPECT_FALSE(form.Last.TableChange.horizontalRules);
+}
+
+TEST(TablesBuilder, ConvertedCellsStayCellsAndEveryRowEnds)
+{
+    tables::ConversionChoices comma;
+    comma.separator = 1;
+    const std::string text = tables::convertedTable(sjis("売上,50%\r\nR&D,5\r\n"), comma);
+    EXPECT_NE(text.find("\\begin{tabular}{|c|c|}\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(sjis("\\hline\r\n売上 & 50\\% \\\\\r\n\\hline\r\nR\\&D & 5 \\\\\r\n\\hline\r\n")),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(TablesFixture, ConvertedSpreadsheetCellsRunThroughPLaTeX)
+{
+    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    // Cells as a spreadsheet writes them, and cells already written in LaTeX.
+    const std::string cells = sjis(
+        "売上,50%\r\nR&D,5\r\n#1,$100\r\nfile_name,x^2\r\n{a,b}}\r\n~,C:\\\r\n"
+        "$x^2_1$,\\textbf{表}\r\n50\\%,\\ref{tab_1}\r\n");
+    const std::string head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
+    const std::string tail = "\\end{document}\r\n";
+    setText(head + cells + tail, int(head.size()), int(cells.size()));
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& dialog) {
+        dynamic_cast<TFormTableChange&>(dialog).ui.rgKugiri.SetItemIndex(1);
+        return int(mrOk);
+    });
+    trigger("MenuTableChange");
+    const std::string converted = text();
+    EXPECT_NE(converted.find("\\begin{tabular}{|c|c|}"), std::string::npos);
+    EXPECT_EQ(platexErrors(converted), "") << converted;
 }
 
 TEST_F(TablesFixture, ConversionPastTheLengthLimitChangesNothing)

@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QString>
 
@@ -24,6 +27,25 @@ wrap::Insertion caretText(const std::string& marked)
 }
 
 using testsupport::sjis;
+
+// What pLaTeX makes of a document: empty when it runs without an error,
+// else its output.
+std::string platexErrors(const QString& folder, const std::string& document)
+{
+    QFile file(folder + "/matrix.tex");
+    if (!file.open(QIODevice::WriteOnly)) return "cannot write the document";
+    file.write(document.data(), qint64(document.size()));
+    file.close();
+    QProcess tex;
+    tex.setWorkingDirectory(folder);
+    tex.setProcessChannelMode(QProcess::MergedChannels);
+    tex.setStandardInputFile(QProcess::nullDevice());
+    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "matrix.tex"});
+    if (!tex.waitForFinished(120000)) return "platex did not finish";
+    const QByteArray output = tex.readAll();
+    if (tex.exitStatus() == QProcess::NormalExit && tex.exitCode() == 0 && !output.contains("\n!")) return {};
+    return output.toStdString();
+}
 
 }  // namespace
 
@@ -204,4 +226,82 @@ TEST_F(MatrixCommands, AResultPastTheEditorsLimitIsRefusedWhole)
     form->Item("MenuMathArray")->trigger();
     EXPECT_EQ(text().size(), 511990u);
     EXPECT_EQ(caret(), 5);
+}
+
+TEST(MatrixText, NoEmptyLineWhereTheDocumentGoesOnWithALineBreak)
+{
+    using matrix::lineBreakFollows;
+    // Rows selected up to the end of the last one, or a caret at a line's end:
+    // the document's own break ends the \right line.
+    EXPECT_TRUE(lineBreakFollows("1,2\r\n3,4", "\r\n"));
+    EXPECT_TRUE(lineBreakFollows("1,2\r\n3,4", "\n"));
+    EXPECT_TRUE(lineBreakFollows("", "\r"));
+    // A selection ending between the CR and the LF of one break leaves the LF.
+    EXPECT_TRUE(lineBreakFollows("3,4\r", "\n"));
+    // A selection that ends with its break, text that goes on in the line, or
+    // the document's end: the matrix keeps its own break.
+    EXPECT_FALSE(lineBreakFollows("1,2\r\n3,4\r\n", "\r\n"));
+    EXPECT_FALSE(lineBreakFollows("1,2\r\n3,4\n", "\r"));
+    EXPECT_FALSE(lineBreakFollows("3,4\r", "\r"));
+    EXPECT_FALSE(lineBreakFollows("1,2\r\n3,4", " "));
+    EXPECT_FALSE(lineBreakFollows("1,2\r\n3,4", ""));
+    EXPECT_FALSE(lineBreakFollows("", "x"));
+
+    const std::string converted =
+        "% " + sjis("行列") +
+        "\r\n\\left(\r\n\\begin{array}{cc}\r\n1 & 2 \\\\\r\n3 & 4 \\\\\r\n\\end{array}\r\n\\right)";
+    EXPECT_EQ(matrix::conversionText("1,2\r\n3,4", {0, 1, 1, false, false}, true), converted);
+    EXPECT_EQ(matrix::conversionText("1,2\r\n3,4", {0, 1, 1, false, false}, false), converted + "\r\n");
+    // The skeleton's caret still lands in its first cell.
+    EXPECT_EQ(matrix::skeletonText({}, true),
+              caretText("\\left(\r\n  \\begin{array}{cc}\r\n    [*]   &    \\\\\r\n       &    \\\\\r\n  "
+                        "\\end{array}\r\n\\right)"));
+}
+
+TEST_F(MatrixCommands, MatricesInsideDisplayMathRunThroughPLaTeX)
+{
+    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    const std::string head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
+    const std::string tail = "\\end{document}\r\n";
+    struct Case {
+        const char* opening;
+        const char* rows;
+        int selected;  // bytes of rows, from its start
+        const char* closing;
+    };
+    const Case cases[] = {
+        // Up to the end of the last row, without its line break.
+        {"\\[\r\n", "1,2\r\n3,4\r\n", 8, "\\]\r\n"},
+        {"\\begin{equation}\r\n", "1,2\r\n3,4\r\n", 8, "\\end{equation}\r\n"},
+        // With the line break, and rows that end in the closing line.
+        {"\\[\r\n", "1,2\r\n3,4\r\n", 10, "\\]\r\n"},
+        {"\\[\r\n", "1,2\r\n3,4", 8, " \\]\r\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string body = std::string(c.opening) + c.rows + c.closing;
+        const int start = int(head.size() + strlen(c.opening));
+        setText(head + body + tail, start, c.selected);
+        answer<TFormArrayChange>(mrOk, [](TFormArrayChange& d) { d.rgKugiri.SetItemIndex(1); });
+        form->Item("MenuMathArrayChange")->trigger();
+        const std::string converted = text();
+        const size_t open = converted.find(c.opening), close = converted.find(c.closing, open);
+        ASSERT_NE(close, std::string::npos) << body;
+        const std::string display = converted.substr(open, close - open);
+        EXPECT_EQ(display.find("\r\n\r\n"), std::string::npos) << display;
+        EXPECT_EQ(platexErrors(QFileInfo(tempPath("x")).absolutePath(), converted), "") << display;
+    }
+
+    // The empty matrix put on the empty line that the display command leaves
+    // for its body.
+    setText(head + tail, int(head.size()));
+    form->Item("MenuMathMode1Line")->trigger();
+    answer<TFormArray>(mrOk);
+    form->Item("MenuMathArray")->trigger();
+    const std::string skeleton = text();
+    const size_t open = skeleton.find("\\["), close = skeleton.find("\\]");
+    ASSERT_LT(open, close);
+    const std::string display = skeleton.substr(open, close - open);
+    EXPECT_EQ(display.find("\r\n\r\n"), std::string::npos) << display;
+    EXPECT_EQ(skeleton.substr(size_t(caret()) - 4, 7), "       ") << "the caret stands in the first cell";
+    EXPECT_EQ(platexErrors(QFileInfo(tempPath("x")).absolutePath(), skeleton), "") << display;
 }

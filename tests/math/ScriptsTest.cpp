@@ -52,6 +52,16 @@ TEST(ScriptLists, OneEntryPerLineTakenAsItStands)
     EXPECT_EQ(scripts::storedText("a\r\nb"), "a\r\nb");
 }
 
+TEST(ScriptLists, CharactersADocumentCannotTakeAreNamedOnce)
+{
+    EXPECT_EQ(scripts::unwritableCharacters(QString::fromUtf8("\\alpha\r\n能\t-\\infty\n表")), "");
+    EXPECT_EQ(scripts::unwritableCharacters(QString::fromUtf8("xö\r\nyö\U0001F600")),
+              QString::fromUtf8("ö、\U0001F600"));
+    EXPECT_EQ(scripts::unwritableCharacters(QString("a\x01" "b") + QChar(0x7F)), QString::fromUtf8("U+0001、U+007F"));
+    EXPECT_TRUE(scripts::entryRefusal(QString::fromUtf8("ö")).contains(QString::fromUtf8("ö")));
+    EXPECT_TRUE(scripts::listRefusal(QString::fromUtf8("ö")).contains(QString::fromUtf8("ö")));
+}
+
 TEST(ScriptTexts, QuickCommandsAndPairs)
 {
     wrap::EditorState none;
@@ -273,18 +283,17 @@ TEST_F(ScriptCommands, EditedListsSurviveARestart)
     trigger("MenuMathLower");
 }
 
-TEST_F(ScriptCommands, UnusableStoredListsReadAsTheirDefaults)
+TEST_F(ScriptCommands, StoredListsAreKeptWholeAndOnlyAWrongTypeReadsAsTheDefault)
 {
     EXPECT_EQ(scripts::readList(apptest::kRoot, Script::Up), "\\infty");
     writeInt("\\MathSoeji", "Up", 5);
     EXPECT_EQ(scripts::readList(apptest::kRoot, Script::Up), "\\infty");
-    writeString("\\MathSoeji", "Down", QString("a") + QChar(0) + "b");
-    EXPECT_EQ(scripts::readList(apptest::kRoot, Script::Down), "-\\infty");
-    writeString("\\MathSoeji", "Down", u("\U0001F600"));
-    EXPECT_EQ(scripts::readList(apptest::kRoot, Script::Down), "-\\infty");
     EXPECT_EQ(scripts::readList("\\Software\\Nowhere", Script::Down), "-\\infty");
-    writeString("\\MathSoeji", "Down", u("能\t\\\\"));
-    EXPECT_EQ(scripts::readList(apptest::kRoot, Script::Down), u("能\t\\\\"));
+    // Whatever a stored text holds, none of the user's entries is lost.
+    for (const QString& stored : {u("能\t\\\\"), u("\\alpha\r\nxö\r\n\\beta"), u("\U0001F600"), QString("a\x01" "b")}) {
+        writeString("\\MathSoeji", "Down", stored);
+        EXPECT_EQ(scripts::readList(apptest::kRoot, Script::Down), stored);
+    }
 
     // A wrong-typed value at start-up gives the default list, not a failure.
     form.reset();
@@ -302,4 +311,79 @@ TEST_F(ScriptCommands, UnusableStoredListsReadAsTheirDefaults)
     trigger("MenuMathUpper");
     EXPECT_EQ(text(), "z");
     EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ScriptCommands, AnEntryTheDocumentCannotTakeIsRefusedWithAMessage)
+{
+    // A list stored with a character outside Shift-JIS shows every entry.
+    writeString("\\MathSoeji", "Up", u("\\alpha\r\nxö\r\n\\beta"));
+    form.reset();
+    start();
+    answer<TFormMathUp>(mrOk, [](TFormMathUp& d) {
+        EXPECT_EQ(listed(*d.ListBox), (QStringList{"\\alpha", u("xö"), "\\beta"}));
+        d.ListBox->setCurrentRow(1);
+    });
+    // Choosing that entry puts no "?" in the document: the user is told.
+    script().expectMessage({std::nullopt, u("上添え字"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    setText("ab", 1);
+    trigger("MenuMathUpper");
+    EXPECT_EQ(text(), "ab");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(u("ö"))) << messages()[0].text.toStdString();
+    // The other entries go in as before.
+    answer<TFormMathUp>(mrOk, [](TFormMathUp& d) { d.ListBox->setCurrentRow(2); });
+    trigger("MenuMathUpper");
+    EXPECT_EQ(text(), "a^{\\beta}b");
+
+    // Both at once, through the dialog and through the repeat item.
+    setText("", 0);
+    answer<TFormMathUpDown>(mrOk, [](TFormMathUpDown& d) { d.ListBox1->setCurrentRow(1); });
+    script().expectMessage({std::nullopt, u("上･下添え一括挿入"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    trigger("MenuMathUpDown");
+    EXPECT_EQ(text(), "");
+    script().expectMessage({std::nullopt, u("上･下添え一括挿入"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    trigger("PMMathUpDown");
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(messages().size(), 3u);
+}
+
+TEST_F(ScriptCommands, TheListEditorRefusesWhatTheDocumentCannotTake)
+{
+    // OK with such a character: the message names it, the memo comes back
+    // as typed, and the store is not touched until the text can be kept.
+    int shown = 0;
+    QString memoAgain;
+    answer<TFormMathUp>(mrCancel, [&](TFormMathUp& d) {
+        script().onDialog([&](QDialog& e) {
+            ++shown;
+            dynamic_cast<TFormMathSetting&>(e).Memo->setPlainText(u("\\alpha\nxö\n\\beta"));
+            return int(mrOk);
+        });
+        script().expectMessage({std::nullopt, u("数式上添え設定変更"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+        script().onDialog([&](QDialog& e) {
+            ++shown;
+            auto& editor = dynamic_cast<TFormMathSetting&>(e);
+            memoAgain = editor.Memo->toPlainText();
+            editor.Memo->setPlainText(u("\\alpha\nxo\n\\beta"));
+            return int(mrOk);
+        });
+        d.BitBtn4->click();
+        EXPECT_EQ(listed(*d.ListBox), (QStringList{"\\alpha", "xo", "\\beta"}));
+    });
+    trigger("MenuMathUpper");
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(memoAgain, u("\\alpha\nxö\n\\beta"));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_TRUE(messages()[0].text.contains(u("ö"))) << messages()[0].text.toStdString();
+    EXPECT_EQ(readString("\\MathSoeji", "Up"), u("\\alpha\r\nxo\r\n\\beta"));
+
+    // Cancel after the message: the stored list stays as it was.
+    answer<TFormMathDown>(mrCancel, [&](TFormMathDown& d) {
+        answerEditor(mrOk, u("y\U0001F600"));
+        script().expectMessage({std::nullopt, u("数式下添え設定変更"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+        script().onDialog([](QDialog&) { return int(mrCancel); });
+        d.BitBtn4->click();
+    });
+    trigger("MenuMathLower");
+    EXPECT_EQ(readString("\\MathSoeji", "Down"), "-\\infty");
 }

@@ -61,3 +61,53 @@ TEST(DelimitedText, DoubleByteCharactersStayWhole)
     const std::string stray = std::string("\x81") + "\t" + "x" + "\x82" + "\r\n";
     EXPECT_EQ(convert::cellRows(stray, '\t', false).body, std::string("\x81") + " & x\x82 \\\\\r\n");
 }
+
+TEST(DelimitedText, TextCellsStayCellsAndTeXTakesThem)
+{
+    struct Case {
+        const char* cell;
+        const char* text;
+    } cases[] = {
+        // Always escaped: a comment would eat the row end, "&" would add a cell.
+        {"50%", "50\\%"},
+        {"R&D", "R\\&D"},
+        {"#1", "\\#1"},
+        // Dollars: an odd number is money, pairs are maths.
+        {"$100", "\\$100"},
+        {"$x$ costs $", "\\$x\\$ costs \\$"},
+        {"$x^2_1$ and $y$", "$x^2_1$ and $y$"},
+        // Scripts outside maths and groups.
+        {"file_name", "file\\_name"},
+        {"x^2", "x\\^{}2"},
+        {"\\(x^2\\) a_b", "\\(x^2\\) a\\_b"},
+        {"\\ref{tab_1}", "\\ref{tab_1}"},
+        // Braces that do not pair up are text; pairs are groups.
+        {"{a", "\\{a"},
+        {"b}}", "b\\}\\}"},
+        {"}{", "\\}\\{"},
+        {"\\textbf{a}", "\\textbf{a}"},
+        // What a backslash already escapes stays, once.
+        {"50\\%", "50\\%"},
+        {"\\{x", "\\{x"},
+        {"\\\\%", "\\\\\\%"},
+        // Untouched: ties, commands, a backslash at the end, plain text.
+        {"Fig.~1", "Fig.~1"},
+        {"C:\\", "C:\\"},
+        {"\\alpha", "\\alpha"},
+        {"", ""},
+        {"abc 123", "abc 123"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(convert::textCell(c.cell), c.text) << c.cell;
+
+    // 表 and ソ end in the byte of a backslash: that byte escapes nothing.
+    EXPECT_EQ(convert::textCell(sjis("表_ソ%")), sjis("表\\_ソ\\%"));
+    EXPECT_EQ(convert::textCell(sjis("\\表%")), sjis("\\表\\%"));
+
+    // Cell by cell: escaped characters do not count as cells, and matrix
+    // cells stay as they were typed.
+    const convert::CellRows rows = convert::cellRows("a&b,c%\r\n{,}", ',', false, convert::Cells::Text);
+    EXPECT_EQ(rows.body, "a\\&b & c\\% \\\\\r\n\\{ & \\} \\\\\r\n");
+    EXPECT_EQ(rows.firstRowColumns, 2);
+    EXPECT_EQ(rows.widestRowColumns, 2);
+    EXPECT_EQ(convert::cellRows("x_1,{y\r\n", ',', false).body, "x_1 & {y \\\\\r\n");
+}
