@@ -10,6 +10,15 @@
 // Writing is atomic: the new contents go to a temporary file in the same
 // folder, which is flushed to disk and then renamed over the document.  A
 // failure at any step leaves the old file as it was.
+//
+// Links stay what they were.  A symbolic link is written through: the file
+// it names (in whatever folder) is the one replaced, and a link whose file
+// has gone gets a new file under the name it points at.  The temporary file
+// and the ".BAK" backup then lie beside that file, named after it: the
+// rename must stay in one folder, and the backup belongs to the file, not to
+// one of the names leading to it.  A file that has other names (hard links)
+// is rewritten in place after its backup is made, so every name keeps
+// showing it; should that write fail, the old contents are put back.
 #include <QString>
 #include <stdexcept>
 #include <string>
