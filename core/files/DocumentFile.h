@@ -83,12 +83,14 @@ struct ReadResult {
 // such a file (or one whose CR LF text would pass the limit) is TooLarge.
 ReadResult read(const QString& path, size_t limit = kMaxTextBytes);
 
-// Writes the bytes to the path atomically.  A file the user may not write
-// (no write permission for him, or none at all: a read-only document stays
-// read-only even for the administrator) is not replaced.  With `backup`, the file's
-// previous contents are kept under backupPathFor(path), made only once the
-// new contents are safely on disk; a document whose own name is that backup
-// name is never backed up onto itself.  Throws FileError.
+// Writes the bytes to the path, as described above.  A file the user may not
+// write (no write permission for him, or none at all: a read-only document
+// stays read-only even for the administrator) is not replaced.  With
+// `backup`, the file's previous contents are kept under backupPathFor() of
+// the file the path leads to, made before that file changes (and, where it
+// is replaced, once the new contents are safely on disk); a document whose
+// own name is that backup name is never backed up onto itself.  Throws
+// FileError.
 // Returns whether a backup was made.
 bool write(const QString& path, std::string_view bytes, bool backup);
 

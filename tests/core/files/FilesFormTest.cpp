@@ -340,6 +340,18 @@ TEST_F(FilesForm, SavingKeepsTheDocumentsOtherNames)
     EXPECT_EQ(readBytes(path("hard.tex")), "one\r\ntwo\r\nthree\r\n");
     EXPECT_EQ(readBytes(path("paper.BAK")), "one\r\ntwo\r\n");
     EXPECT_EQ(entries(dir.path()), QStringList({"hard.tex", "link.tex", "paper.BAK", "paper.tex"}));
+
+    // Save As onto a link whose file has gone asks first, then brings the
+    // file back through the link.
+    ASSERT_TRUE(QFile::link(path("gone.tex"), path("dangling.tex")));
+    answers.choose(path("dangling.tex"), 1);
+    answers.messageReplies = {IDYES};
+    edit("four\r\n");
+    form.MenuFileSaveAsClick();
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].caption, "ファイル名を付けて保存");
+    EXPECT_TRUE(QFileInfo(path("dangling.tex")).isSymLink());
+    EXPECT_EQ(readBytes(path("gone.tex")), "one\r\ntwo\r\nthree\r\nfour\r\n");
 }
 
 TEST_F(FilesForm, NewAsksFirstAndEmptiesTheDocument)
