@@ -182,7 +182,9 @@ QString decode(std::string_view bytes)
     return result;
 }
 
-Bytes encode(const QString& text, bool* lossy)
+namespace {
+
+Bytes encodeWith(const QString& text, bool* lossy, bool rawBytes)
 {
     const Tables& t = tables();
     bool replaced = false;
@@ -193,6 +195,7 @@ Bytes encode(const QString& text, bool* lossy)
     for (; p < end; ++p) {
         char16_t c = *p;
         uint16_t code = t.encode[c];
+        if (!rawBytes && c >= kRawByteBase && c <= kRawByteBase + 0xFF) code = 0;
         if (code >= 0x8140) {
             *out++ = static_cast<char>(code >> 8);
             *out++ = static_cast<char>(code & 0xFF);
@@ -210,7 +213,34 @@ Bytes encode(const QString& text, bool* lossy)
     return result;
 }
 
-Bytes encode(const QString& text) { return encode(text, nullptr); }
+}  // namespace
+
+Bytes encode(const QString& text, bool* lossy) { return encodeWith(text, lossy, true); }
+
+Bytes encode(const QString& text) { return encodeWith(text, nullptr, true); }
+
+Bytes encodeIncoming(const QString& text, bool* lossy) { return encodeWith(text, lossy, false); }
+
+Bytes withoutInvalidBytes(std::string_view bytes)
+{
+    const Tables& t = tables();
+    Bytes out(bytes);
+    for (size_t pos = 0; pos < bytes.size();) {
+        int length;
+        charAt(t, bytes, pos, &length);
+        if (length == 1 && t.single[static_cast<unsigned char>(bytes[pos])] == kNoChar) out[pos] = '?';
+        pos += length;
+    }
+    return out;
+}
+
+QString decodeForExport(std::string_view bytes)
+{
+    QString text = decode(bytes);
+    for (QChar& c : text)
+        if (c.unicode() >= kRawByteBase && c.unicode() <= kRawByteBase + 0xFF) c = QChar::ReplacementCharacter;
+    return text;
+}
 
 bool isValid(std::string_view bytes)
 {

@@ -39,6 +39,19 @@ Bytes encode(const QString& text);
 // Encodes, and reports whether any character had to be replaced by "?".
 Bytes encode(const QString& text, bool* lossy);
 
+// An invalid byte keeps its byte only where it stands in the document.
+// Taken elsewhere it becomes "?", which no neighbour can join into a
+// character, whatever road carries it:
+// - text arriving from outside the document (keyboard, input method,
+//   clipboard, drops) is encoded as encode() does, except that the code
+//   points carrying invalid bytes are characters CP932 cannot hold;
+Bytes encodeIncoming(const QString& text, bool* lossy = nullptr);
+// - document bytes moved or copied to another place keep the exact codes of
+//   their characters (duplicate codes included) and lose their invalid bytes;
+Bytes withoutInvalidBytes(std::string_view bytes);
+// - text handed to other programs shows an invalid byte as U+FFFD.
+QString decodeForExport(std::string_view bytes);
+
 // Whether the bytes are valid CP932 throughout.
 bool isValid(std::string_view bytes);
 

@@ -125,7 +125,7 @@ bool TRichEdit::Impl::replaceSelection(const std::string& bytes)
 bool TRichEdit::Impl::insertTyped(const QString& text)
 {
     // What CP932 cannot hold is mapped by the codec or becomes "?".
-    return replaceSelection(richedit::normaliseBreaks(cp932::encode(text)));
+    return replaceSelection(richedit::normaliseBreaks(cp932::encodeIncoming(text)));
 }
 
 // ---- text ----

@@ -19,7 +19,15 @@
 //
 // Every road that inserts text (typing, paste, drops, the input method,
 // SetSelText) converts it to CP932 and is refused whole when the result would
-// pass MaxLength.  The editor's context menu is left to the owner
+// pass MaxLength.
+//
+// Text copied or dragged out of the editor carries the selection's bytes
+// beside its Unicode text, so that a copy pasted into the editor keeps the
+// exact codes of its characters (CP932's duplicate codes included).  An
+// invalid byte does not travel: pasted or moved elsewhere it becomes "?",
+// and other programs see it as U+FFFD (see cp932::withoutInvalidBytes).
+//
+// The editor's context menu is left to the owner
 // (customContextMenuRequested); Qt's own undo is off.
 #include <QColor>
 #include <QFont>
@@ -149,6 +157,10 @@ public:
     // length limit is applied: the caller has checked it.
     void ReplaceRanges(const std::vector<int>& starts, int length, const std::string& text);
     void HideSelection(bool hide);
+    // What pasting the clipboard's (or a drop's) data inserts: CP932 with
+    // CR LF breaks; empty when it holds no text.  copy() puts the selection
+    // on the clipboard in the form this reads back.
+    static std::string PastedText(const QMimeData* source);
 
     // ---- formats (never touch text, undo, modified flag or events) ----
     void SetFormat(int start, int length, const CharFormat& format);

@@ -23,6 +23,9 @@ using richedit::InternalEdit;
 namespace {
 
 constexpr char kDragMarker[] = "application/x-quillmark-editor";
+// The selection's own bytes, so that text copied inside the editor (or to
+// another of its windows) keeps the exact codes of its characters.
+constexpr char kBytesFormat[] = "application/x-quillmark-cp932";
 
 int shiftState(Qt::KeyboardModifiers m)
 {
@@ -315,23 +318,37 @@ void TRichEdit::inputMethodEvent(QInputMethodEvent* e)
 
 // ---- clipboard and drops ----
 
+std::string TRichEdit::PastedText(const QMimeData* source)
+{
+    if (!source) return {};
+    if (source->hasFormat(kBytesFormat)) {
+        const QByteArray bytes = source->data(kBytesFormat);
+        return richedit::normaliseBreaks(
+            cp932::withoutInvalidBytes(std::string_view(bytes.constData(), size_t(bytes.size()))));
+    }
+    if (!source->hasText()) return {};
+    return richedit::normaliseBreaks(cp932::encodeIncoming(source->text()));
+}
+
 void TRichEdit::insertFromMimeData(const QMimeData* source)
 {
     // Plain text only; no formatting is pasted.
-    if (source && source->hasText()) d->insertTyped(source->text());
+    if (source && (source->hasText() || source->hasFormat(kBytesFormat))) d->replaceSelection(PastedText(source));
 }
 
 bool TRichEdit::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source && (source->hasText() || source->hasUrls());
+    return source && (source->hasText() || source->hasFormat(kBytesFormat) || source->hasUrls());
 }
 
 QMimeData* TRichEdit::createMimeDataFromSelection() const
 {
     auto* m = new QMimeData;
-    QString text = cp932::decode(SelText());
+    const std::string bytes = SelText();
+    QString text = cp932::decodeForExport(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m->setText(text);
+    m->setData(kBytesFormat, QByteArray::fromStdString(bytes));
     m->setData(kDragMarker, QByteArray::number(quintptr(this)));
     return m;
 }
@@ -368,7 +385,7 @@ void TRichEdit::dropEvent(QDropEvent* e)
         if (OnDropFiles) OnDropFiles(files);
         return;
     }
-    if (!m || !m->hasText()) {
+    if (!m || !(m->hasText() || m->hasFormat(kBytesFormat))) {
         e->ignore();
         return;
     }
@@ -388,7 +405,7 @@ void TRichEdit::dropEvent(QDropEvent* e)
             e->ignore();
             return;
         }
-        const std::string moved = SelText();
+        const std::string moved = cp932::withoutInvalidBytes(SelText());
         const int newStart = drop > s ? drop - length : drop;
         {
             QTextCursor c = textCursor();
@@ -408,17 +425,14 @@ void TRichEdit::dropEvent(QDropEvent* e)
 
     // A copy, or text from elsewhere: the caret goes to the drop point, then
     // the text is inserted there as typed text would be.
-    const std::string bytes = internal && length > 0 ? SelText() : std::string();
+    const std::string bytes = internal && length > 0 ? cp932::withoutInvalidBytes(SelText()) : PastedText(m);
     {
         QTextCursor c = textCursor();
         c.setPosition(dropQt);
         setTextCursor(c);
     }
     d->flush();
-    if (internal && length > 0)
-        d->replaceSelection(bytes);
-    else
-        d->insertTyped(m->text());
+    d->replaceSelection(bytes);
     e->setDropAction(copy ? Qt::CopyAction : e->dropAction());
     e->accept();
 }

@@ -13,7 +13,6 @@
 #include "core/settings/Keys.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
-#include "platform/Cp932.h"
 #include "platform/Scope.h"
 
 namespace {
@@ -103,21 +102,21 @@ void TForm1::MenuEditRedoClick()
 void TForm1::MenuEditCutClick()
 {
     if (Busy || RichEdit->SelLength() < 1) return;
-    QGuiApplication::clipboard()->setText(cp932::decode(RichEdit->SelText()));
+    RichEdit->copy();
     InsertText("");
 }
 
 void TForm1::MenuEditCopyClick()
 {
     if (Busy || RichEdit->SelLength() < 1) return;
-    QGuiApplication::clipboard()->setText(cp932::decode(RichEdit->SelText()));
+    RichEdit->copy();
 }
 
 void TForm1::MenuEditPasteClick()
 {
     if (Busy || !clipboardHasText()) return;
     const int s = RichEdit->SelStart();
-    InsertText(editing::documentTextFromClipboard(QGuiApplication::clipboard()->text()));
+    InsertText(TRichEdit::PastedText(QGuiApplication::clipboard()->mimeData()));
     ColorizeLines(s, RichEdit->SelStart());
 }
 

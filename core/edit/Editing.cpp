@@ -55,15 +55,6 @@ std::string enterText(std::string_view text, int caret, bool autoIndent, bool au
 
 QString caretPanelText(int line, int column) { return QStringLiteral(" %1: %2").arg(line).arg(column); }
 
-std::string documentTextFromClipboard(const QString& text)
-{
-    QString t = text;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    t.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return cp932::encode(t);
-}
-
 bool fitsWithin(long long textLength, long long removed, long long added, int maxLength)
 {
     return textLength - removed + added <= maxLength;

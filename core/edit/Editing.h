@@ -22,7 +22,4 @@ bool fitsWithin(long long textLength, long long removed, long long added, int ma
 // the action (given as "置換すると") would pass the limit, so it was not done.
 QString overLimitMessage(const QString& action, int maxLength);
 
-// Clipboard text as the document holds it: CP932 with CR LF breaks.
-std::string documentTextFromClipboard(const QString& text);
-
 }  // namespace editing

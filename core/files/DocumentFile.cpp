@@ -263,6 +263,13 @@ void writeAll(int fd, std::string_view bytes, const std::string& path)
     }
 }
 
+// The folder part of a path with its slash ("" for a bare name).
+std::string folderPrefixOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 // A temporary file beside `path`, removed again unless kept.
 struct TempFile {
     std::string name;
@@ -270,10 +277,8 @@ struct TempFile {
     bool kept = false;
     explicit TempFile(const std::string& path)
     {
-        const size_t slash = path.rfind('/');
-        const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-        const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-        std::string pattern = dir + "." + base + ".XXXXXX";
+        const std::string dir = folderPrefixOf(path);
+        std::string pattern = dir + "." + path.substr(dir.size()) + ".XXXXXX";
         f.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (f.fd < 0) throwCreate(path, errno);
         name = pattern;
@@ -299,22 +304,28 @@ void syncFolderOf(const std::string& path)
 }
 
 // Puts the current contents of `doc` under `bak`, replacing an older backup
-// only once the new one exists.  A hard link costs nothing; where the file
-// system has none, the bytes are copied.
-void makeBackup(const std::string& doc, const std::string& bak)
+// only once the new one exists.  A hard link costs nothing where the document
+// is about to get a new file of its own; a document written in place keeps
+// its file, so its backup must be a copy.  Where the file system has no hard
+// links, the bytes are copied too.
+void makeBackup(const std::string& doc, const std::string& bak, bool mayLink)
 {
     TempFile tmp(bak);
     bool linked = false;
-    // The temporary name is free once unlinked; link() then claims it.
-    if (::unlink(tmp.name.c_str()) == 0 && ::link(doc.c_str(), tmp.name.c_str()) == 0) linked = true;
+    if (mayLink) {
+        // The temporary name is free once unlinked; link() then claims it.
+        ::close(tmp.f.release());
+        if (::unlink(tmp.name.c_str()) == 0 && ::link(doc.c_str(), tmp.name.c_str()) == 0) linked = true;
+    }
     if (!linked) {
         Fd src;
         src.fd = ::open(doc.c_str(), O_RDONLY | O_CLOEXEC);
         if (src.fd < 0) throwCreate(bak, errno);
         struct stat st {};
         if (::fstat(src.fd, &st) != 0) throwCreate(bak, errno);
-        tmp.f.fd = ::open(tmp.name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 07777);
+        if (tmp.f.fd < 0) tmp.f.fd = ::open(tmp.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (tmp.f.fd < 0) throwCreate(bak, errno);
+        ::fchmod(tmp.f.fd, st.st_mode & 07777);
         char buffer[65536];
         for (;;) {
             const ssize_t n = ::read(src.fd, buffer, sizeof buffer);
@@ -338,25 +349,122 @@ mode_t currentUmask()
     return m;
 }
 
+// The name a save writes to: the path itself, or, through every symbolic
+// link on the way, the name the last one points at, which need not exist yet
+// (a link whose file has gone gets the file back).
+std::string followLinks(const std::string& path)
+{
+    std::string at = path;
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+        if (hops == 40) throwCreate(path, ELOOP);
+        std::string target(size_t(st.st_size > 0 ? st.st_size : PATH_MAX), '\0');
+        for (;;) {
+            const ssize_t n = ::readlink(at.c_str(), target.data(), target.size());
+            if (n < 0) throwCreate(path, errno);
+            if (size_t(n) < target.size()) {
+                target.resize(size_t(n));
+                break;
+            }
+            target.resize(target.size() * 2);
+        }
+        if (target.empty()) throwCreate(path, ENOENT);
+        // A relative link names a file of the link's own folder.
+        at = target.front() == '/' ? target : folderPrefixOf(at) + target;
+    }
+}
+
+void writeAt(int fd, std::string_view bytes, const std::string& path)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throwCreate(path, errno);
+        }
+        done += size_t(n);
+    }
+}
+
+std::string readWhole(int fd, const std::string& path)
+{
+    std::string bytes;
+    char buffer[65536];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throwCreate(path, errno);
+        }
+        if (n == 0) return bytes;
+        bytes.append(buffer, size_t(n));
+        at += n;
+    }
+}
+
+// A file with other names (hard links) is rewritten in its own place, so
+// that every name keeps showing the same file.  Its old contents are held
+// until the new ones are on disk; a write that fails part way puts them
+// back, with the old modification time, so the file is as it was.
+bool writeInPlace(const std::string& target, const struct stat& st, std::string_view bytes, bool backup,
+                  const std::string& bak)
+{
+    Fd f;
+    f.fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
+    if (f.fd < 0) throwCreate(target, errno);
+    struct stat now {};
+    if (::fstat(f.fd, &now) != 0) throwCreate(target, errno);
+    if (now.st_dev != st.st_dev || now.st_ino != st.st_ino) throwCreate(target, EAGAIN);
+    const std::string old = readWhole(f.fd, target);
+
+    bool backedUp = false;
+    if (backup && bak != target) {
+        makeBackup(target, bak, false);
+        backedUp = true;
+    }
+    // Room for the new contents first, where the file system can promise it.
+    if (bytes.size() > old.size() && ::fallocate(f.fd, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes.size())) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
+        throwCreate(target, errno);
+    try {
+        writeAt(f.fd, bytes, target);
+        if (::ftruncate(f.fd, off_t(bytes.size())) != 0) throwCreate(target, errno);
+        if (::fsync(f.fd) != 0) throwCreate(target, errno);
+    } catch (const FileError&) {
+        try {
+            writeAt(f.fd, old, target);
+        } catch (const FileError&) {
+        }
+        if (::ftruncate(f.fd, off_t(old.size())) == 0) {
+            const struct timespec times[2] = {{0, UTIME_OMIT}, now.st_mtim};
+            ::futimens(f.fd, times);
+        }
+        ::fsync(f.fd);
+        throw;
+    }
+    if (::close(f.release()) != 0) throwCreate(target, errno);
+    return backedUp;
+}
+
 }  // namespace
 
 bool write(const QString& path, std::string_view bytes, bool backup)
 {
-    std::string target = native(path);
+    const std::string target = followLinks(native(path));
     struct stat st {};
-    bool exists = ::lstat(target.c_str(), &st) == 0;
-    if (exists && S_ISLNK(st.st_mode)) {
-        // Write through a symbolic link to the file it names, so the link
-        // stays a link.
-        char resolved[PATH_MAX];
-        if (::realpath(target.c_str(), resolved)) target = resolved;
-        exists = ::stat(target.c_str(), &st) == 0;
-    }
+    const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) throwCreate(target, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     // The rename below would replace a file that may not be written, since
     // it needs only the folder's permission.
     if (exists && ::access(target.c_str(), W_OK) != 0) throwCreate(target, errno);
     if (exists && (st.st_mode & 0222) == 0) throwCreate(target, EACCES);
+
+    // The backup is the file's: beside it and named after it, also when a
+    // symbolic link from another folder led here.
+    const std::string bak = native(backupPathFor(fromNative(target)));
+    if (exists && st.st_nlink > 1) return writeInPlace(target, st, bytes, backup, bak);
 
     TempFile tmp(target);
     writeAll(tmp.f.fd, bytes, target);
@@ -371,12 +479,11 @@ bool write(const QString& path, std::string_view bytes, bool backup)
 
     bool backedUp = false;
     if (backup && exists) {
-        const std::string bak = native(backupPathFor(fromNative(target)));
         struct stat bst {};
         const bool sameFile =
             bak == target || (::stat(bak.c_str(), &bst) == 0 && bst.st_dev == st.st_dev && bst.st_ino == st.st_ino);
         if (!sameFile) {
-            makeBackup(target, bak);
+            makeBackup(target, bak, true);
             backedUp = true;
         }
     }

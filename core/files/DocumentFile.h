@@ -10,6 +10,15 @@
 // Writing is atomic: the new contents go to a temporary file in the same
 // folder, which is flushed to disk and then renamed over the document.  A
 // failure at any step leaves the old file as it was.
+//
+// Links stay what they were.  A symbolic link is written through: the file
+// it names (in whatever folder) is the one replaced, and a link whose file
+// has gone gets a new file under the name it points at.  The temporary file
+// and the ".BAK" backup then lie beside that file, named after it: the
+// rename must stay in one folder, and the backup belongs to the file, not to
+// one of the names leading to it.  A file that has other names (hard links)
+// is rewritten in place after its backup is made, so every name keeps
+// showing it; should that write fail, the old contents are put back.
 #include <QString>
 #include <stdexcept>
 #include <string>
@@ -74,12 +83,14 @@ struct ReadResult {
 // such a file (or one whose CR LF text would pass the limit) is TooLarge.
 ReadResult read(const QString& path, size_t limit = kMaxTextBytes);
 
-// Writes the bytes to the path atomically.  A file the user may not write
-// (no write permission for him, or none at all: a read-only document stays
-// read-only even for the administrator) is not replaced.  With `backup`, the file's
-// previous contents are kept under backupPathFor(path), made only once the
-// new contents are safely on disk; a document whose own name is that backup
-// name is never backed up onto itself.  Throws FileError.
+// Writes the bytes to the path, as described above.  A file the user may not
+// write (no write permission for him, or none at all: a read-only document
+// stays read-only even for the administrator) is not replaced.  With
+// `backup`, the file's previous contents are kept under backupPathFor() of
+// the file the path leads to, made before that file changes (and, where it
+// is replaced, once the new contents are safely on disk); a document whose
+// own name is that backup name is never backed up onto itself.  Throws
+// FileError.
 // Returns whether a backup was made.
 bool write(const QString& path, std::string_view bytes, bool backup);
 

@@ -75,7 +75,10 @@ void TForm1::MenuFileSaveAsClick()
             if (!answer.accepted) return;
             FilterIndex = answer.filterIndex;
             name = files::forceExtension(answer.fileName, FilterIndex);
-            if (!QFileInfo::exists(name)) break;
+            // A symbolic link whose file has gone still takes the name; the
+            // save would write through it.
+            const QFileInfo taken(name);
+            if (!taken.exists() && !taken.isSymLink()) break;
             const int overwrite =
                 ask::messageBox(QStringLiteral("同名のファイルが存在します。\r\n上書き保存しますか。"),
                                 QStringLiteral("ファイル名を付けて保存"), MB_YESNO | MB_ICONEXCLAMATION);

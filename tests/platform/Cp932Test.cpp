@@ -117,6 +117,41 @@ TEST(Cp932Codec, UnencodableCharactersBecomeOneQuestionMarkEach)
     EXPECT_TRUE(lossy);
 }
 
+TEST(Cp932Codec, InvalidBytesTakenElsewhereBecomeQuestionMarks)
+{
+    struct Case {
+        const char* what;
+        Bytes bytes;           // as they stand in the document
+        Bytes carried;         // moved or copied to another place
+        std::u16string shown;  // handed to other programs
+    };
+    const Case cases[] = {
+        // The lead byte of an unassigned pair would pair with ED, leaving
+        // 40 to stand alone, if it travelled as its own byte.
+        {"stray lead before a duplicate code", "\xee\xed\x40", "?\xed\x40", u"\uFFFD\u7E8A"},
+        {"unassigned single bytes", "\x80\xa0\xfd\xfe\xff", "?????", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"lone lead byte at the end", "A\x81", "A?", u"A\uFFFD"},
+        {"lead byte before a line end", "\x81\r\nB", "?\r\nB", u"\uFFFD\r\nB"},
+        {"valid codes keep their own bytes", "\x87\x90\xed\x40\xfa\x40\x95\x5c", "\x87\x90\xed\x40\xfa\x40\x95\x5c",
+         u"\u2252\u7E8A\u2170表"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(cp932::withoutInvalidBytes(c.bytes), c.carried);
+        EXPECT_TRUE(cp932::isValid(cp932::withoutInvalidBytes(c.bytes)));
+        EXPECT_EQ(cp932::decodeForExport(c.bytes), QString::fromStdU16String(c.shown));
+        // Text that comes back from outside with an invalid byte's code
+        // point in it gets "?" there too; only the document's own decoding
+        // turns it back into the byte.
+        bool lossy = false;
+        const QString decoded = cp932::decode(c.bytes);
+        const Bytes incoming = cp932::encodeIncoming(decoded, &lossy);
+        EXPECT_TRUE(cp932::isValid(incoming));
+        EXPECT_EQ(lossy, !cp932::isValid(c.bytes));
+        EXPECT_EQ(cp932::decode(incoming), cp932::decode(cp932::withoutInvalidBytes(c.bytes)));
+    }
+}
+
 TEST(Cp932Codec, CharacterBoundariesFollowTheDecoder)
 {
     const Bytes text =

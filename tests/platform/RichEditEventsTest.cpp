@@ -180,6 +180,31 @@ TEST_F(RichEditEvents, PasteIsPlainCp932)
     EXPECT_EQ(log.entries, (Log{"sel 8,0", "change 9"}));
 }
 
+TEST_F(RichEditEvents, CopiedTextPastesBackWithItsOwnCodes)
+{
+    // A stray lead byte, NEC row 13 and an NEC-selected IBM code, which no
+    // converter re-encodes to the same bytes.
+    const std::string text = "a\xee\xed\x40\x87\x90\r\n\x95\x5c";
+    start(text + "|", 0);
+    e.Select(0, int(text.size()));
+    e.copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("a\xef\xbf\xbd纊≒\n表"));
+    e.SetCaret(e.GetTextLen(), BreakSide::BeforeCR);
+    e.paste();
+    // The stray byte pasted elsewhere is "?": had it kept its byte, it would
+    // have paired with the next one into a character and left a backslash.
+    EXPECT_EQ(e.Text(), text + "|a?\xed\x40\x87\x90\r\n\x95\x5c");
+
+    // Text from another program that holds an invalid byte's code point.
+    start("xy", 1);
+    auto* m = new QMimeData;
+    m->setText(QString(QChar(char16_t(0xF7EE))) + QString::fromUtf8("纊"));
+    QApplication::clipboard()->setMimeData(m);
+    EXPECT_EQ(TRichEdit::PastedText(QApplication::clipboard()->mimeData()), "?\xfa\x5c");
+    e.paste();
+    EXPECT_EQ(e.Text(), "x?\xfa\x5cy");
+}
+
 struct RichEditDrops : RichEditEvents {
     void SetUp() override
     {
@@ -220,6 +245,22 @@ TEST_F(RichEditDrops, MoveReportsNewPlaceThenOneChange)
     drop(e.createMimeDataFromSelection(), 4);  // inside the selection: nothing
     EXPECT_EQ(e.Text(), "adebcf");
     EXPECT_TRUE(log.entries.empty());
+}
+
+TEST_F(RichEditDrops, DraggedInvalidBytesJoinNoNeighbour)
+{
+    // The stray lead byte moved before "B" would make the character 81 42.
+    start("\x81\r\nAB", 0);
+    e.Select(0, 1);
+    log.clear();
+    drop(e.createMimeDataFromSelection(), 4);
+    EXPECT_EQ(e.Text(), "\r\nA?B");
+    EXPECT_EQ(log.entries, (Log{"sel 3,1", "change 5"}));
+
+    start("\xee\xed\x40\xed\x40|", 0);
+    e.Select(0, 3);
+    drop(e.createMimeDataFromSelection(), 6, Qt::ControlModifier);
+    EXPECT_EQ(e.Text(), "\xee\xed\x40\xed\x40|?\xed\x40");
 }
 
 TEST_F(RichEditDrops, CtrlDragCopiesAsAnInsertion)

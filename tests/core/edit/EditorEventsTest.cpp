@@ -124,6 +124,25 @@ TEST_F(EditorEvents, BusyKeepsInputOutAndItsSelectionChangesAreCaughtUp)
     EXPECT_EQ(undo(), "abcdefgh");
 }
 
+TEST_F(EditorEvents, CutAndPasteKeepCodesButNotInvalidBytes)
+{
+    // A stray lead byte before an NEC-selected IBM code, then NEC row 13.
+    load("\xee\xed\x40\x87\x90|");
+    form->AutoColor = false;
+    ed->Select(0, 5);
+    form->MenuEditCutClick();
+    EXPECT_EQ(text(), "|");
+    ed->Select(1, 0);
+    form->MenuEditPasteClick();
+    EXPECT_EQ(text(), "|?\xed\x40\x87\x90");
+    ed->Select(1, 5);
+    form->MenuEditCopyClick();
+    ed->Select(0, 0);
+    form->MenuEditPasteClick();
+    EXPECT_EQ(text(), "?\xed\x40\x87\x90|?\xed\x40\x87\x90");
+    EXPECT_EQ(undo(), "|?\xed\x40\x87\x90");
+}
+
 TEST_F(EditorEvents, ClipboardCommandsAndTheirMenus)
 {
     load("\x93\xfa\x96\x7b abc");

@@ -1,6 +1,8 @@
 // Reading and writing document files on real files.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -119,21 +121,120 @@ TEST(DocumentFile, ABackupFileIsNeverBackedUpOntoItself)
     EXPECT_EQ(entries(dir.path()).size(), 3);
 }
 
-TEST(DocumentFile, WritingKeepsModeAndLinks)
+namespace {
+
+std::string nativeName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+struct stat statOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(nativeName(path).c_str(), &st);
+    return st;
+}
+
+bool isLink(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(nativeName(path).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+void symlinkTo(const char* text, const QString& link) { ASSERT_EQ(::symlink(text, nativeName(link).c_str()), 0); }
+
+}  // namespace
+
+TEST(DocumentFile, WritingKeepsTheMode)
 {
     QTemporaryDir dir;
     const QString doc = dir.filePath("paper.tex");
     writeBytes(doc, "x");
-    ::chmod(QFile::encodeName(doc).constData(), 0640);
+    ::chmod(nativeName(doc).c_str(), 0640);
     docfile::write(doc, "y", false);
-    struct stat st {};
-    ::stat(QFile::encodeName(doc).constData(), &st);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(statOf(doc).st_mode & 0777, 0640u);
+}
 
-    const QString link = dir.filePath("link.tex");
-    ASSERT_TRUE(QFile::link(doc, link));
-    docfile::write(link, "z", true);
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(readBytes(doc), "z");
-    EXPECT_EQ(readBytes(dir.filePath("paper.BAK")), "y");
+TEST(DocumentFile, SymbolicLinksAreWrittenThrough)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("work") && QDir(dir.path()).mkdir("shared"));
+    const QString work = dir.filePath("work"), shared = dir.filePath("shared");
+    writeBytes(shared + "/paper.tex", "v1");
+
+    // A link from another folder: the file it names is replaced, and the
+    // backup lies beside that file under its name.
+    const QString link = work + "/draft.tex";
+    symlinkTo("../shared/paper.tex", link);
+    EXPECT_TRUE(docfile::write(link, "v2", true));
+    EXPECT_TRUE(isLink(link));
+    EXPECT_EQ(readBytes(shared + "/paper.tex"), "v2");
+    EXPECT_EQ(readBytes(shared + "/paper.BAK"), "v1");
+    EXPECT_EQ(entries(work), QStringList({"draft.tex"}));
+
+    // Through a link to a link.
+    const QString second = work + "/again.tex";
+    symlinkTo("draft.tex", second);
+    docfile::write(second, "v3", false);
+    EXPECT_TRUE(isLink(second) && isLink(link));
+    EXPECT_EQ(readBytes(shared + "/paper.tex"), "v3");
+
+    // A link whose file has gone gets the file back under the name it
+    // points at, and stays a link.
+    const QString dangling = work + "/gone.tex";
+    symlinkTo("../shared/gone.tex", dangling);
+    EXPECT_FALSE(docfile::write(dangling, "back", true));
+    EXPECT_TRUE(isLink(dangling));
+    EXPECT_EQ(readBytes(shared + "/gone.tex"), "back");
+    EXPECT_EQ(readBytes(dangling), "back");
+
+    // Where no file can come of it, the save fails and the links stay.
+    const QString nowhere = work + "/nowhere.tex";
+    symlinkTo("../missing/x.tex", nowhere);
+    EXPECT_THROW(docfile::write(nowhere, "lost", false), docfile::FileError);
+    EXPECT_TRUE(isLink(nowhere));
+    symlinkTo("loop-b.tex", work + "/loop-a.tex");
+    symlinkTo("loop-a.tex", work + "/loop-b.tex");
+    EXPECT_THROW(docfile::write(work + "/loop-a.tex", "lost", false), docfile::FileError);
+    EXPECT_TRUE(isLink(work + "/loop-a.tex") && isLink(work + "/loop-b.tex"));
+}
+
+TEST(DocumentFile, HardLinkedFilesAreRewrittenInPlace)
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("paper.tex"), other = dir.filePath("other.tex");
+    writeBytes(doc, "first version");
+    ::chmod(nativeName(doc).c_str(), 0640);
+    ASSERT_EQ(::link(nativeName(doc).c_str(), nativeName(other).c_str()), 0);
+    const ino_t inode = statOf(doc).st_ino;
+
+    EXPECT_TRUE(docfile::write(doc, "second, longer version", true));
+    EXPECT_EQ(readBytes(other), "second, longer version");
+    EXPECT_EQ(statOf(doc).st_ino, inode);
+    EXPECT_EQ(statOf(doc).st_nlink, 2u);
+    EXPECT_EQ(statOf(doc).st_mode & 0777, 0640u);
+    // The backup is a file of its own that keeps the old text.
+    EXPECT_EQ(readBytes(dir.filePath("paper.BAK")), "first version");
+    EXPECT_NE(statOf(dir.filePath("paper.BAK")).st_ino, inode);
+
+    docfile::write(other, "short", false);
+    EXPECT_EQ(readBytes(doc), "short");
+
+    // A write that fails part way leaves the file as it was, modification
+    // time included, so the next save does not see another program's work.
+    const docfile::DiskStamp before = docfile::stampOf(doc);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(docfile::write(doc, std::string(4000, 'z'), false), docfile::FileError);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(readBytes(other), "short");
+    EXPECT_EQ(docfile::stampOf(doc), before);
+
+    // A read-only file is not written through another name either.
+    ::chmod(nativeName(doc).c_str(), 0440);
+    EXPECT_THROW(docfile::write(other, "no", false), docfile::FileError);
+    EXPECT_EQ(readBytes(doc), "short");
+    ::chmod(nativeName(doc).c_str(), 0640);
 }

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/Registry.h"
 #include "app/Form1.h"
@@ -318,6 +319,39 @@ TEST_F(FilesForm, AFileChangedByAnotherProgramIsOverwrittenOnlyOnYes)
     form.MenuFileSaveClick();
     EXPECT_EQ(answers.messages.size(), 2u);
     EXPECT_EQ(readBytes(doc), "mine\r\nxyz!");
+}
+
+TEST_F(FilesForm, SavingKeepsTheDocumentsOtherNames)
+{
+    setSetting("Backup", 0);
+    const QString doc = file("paper.tex", "one\r\n");
+    ASSERT_TRUE(QFile::link(doc, path("link.tex")));
+    ASSERT_EQ(::link(QFile::encodeName(doc).constData(), QFile::encodeName(path("hard.tex")).constData()), 0);
+    ASSERT_TRUE(form.LoadFile(path("link.tex")));
+    edit("two\r\n");
+    form.MenuFileSaveClick();
+    edit("three\r\n");
+    form.MenuFileSaveClick();
+    // Our own saves in place are not taken for another program's.
+    EXPECT_TRUE(answers.messages.empty());
+    EXPECT_FALSE(form.RichEdit->Modified());
+    EXPECT_EQ(form.FileName, path("link.tex"));
+    EXPECT_TRUE(QFileInfo(path("link.tex")).isSymLink());
+    EXPECT_EQ(readBytes(path("hard.tex")), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(readBytes(path("paper.BAK")), "one\r\ntwo\r\n");
+    EXPECT_EQ(entries(dir.path()), QStringList({"hard.tex", "link.tex", "paper.BAK", "paper.tex"}));
+
+    // Save As onto a link whose file has gone asks first, then brings the
+    // file back through the link.
+    ASSERT_TRUE(QFile::link(path("gone.tex"), path("dangling.tex")));
+    answers.choose(path("dangling.tex"), 1);
+    answers.messageReplies = {IDYES};
+    edit("four\r\n");
+    form.MenuFileSaveAsClick();
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].caption, "ファイル名を付けて保存");
+    EXPECT_TRUE(QFileInfo(path("dangling.tex")).isSymLink());
+    EXPECT_EQ(readBytes(path("gone.tex")), "one\r\ntwo\r\nthree\r\nfour\r\n");
 }
 
 TEST_F(FilesForm, NewAsksFirstAndEmptiesTheDocument)
