@@ -226,6 +226,83 @@ TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
     EXPECT_TRUE(messages.empty());
 }
 
+// A document can read TEXEDIT (kpsewhich is allowed to it) and name its
+// files after it: here a file whose name holds TEXEDIT's own lines and then
+// shell text, \input and stopped in.  Answering "e" runs nothing, and the
+// jump is not made in the open document, which is not that file.
+TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
+{
+    QString companion = installCompanion("bin");
+    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-reader"));
+    const char* tails[] = {
+        "\\char_generate:nn{10}{12}id>PWNED\\char_generate:nn{10}{12}\\c_hash_str",
+        "\\tl_to_str:n{';id>PWNED;'}",
+        "\\tl_to_str:n{$(id>PWNED)}",
+        "\\tl_to_str:n{`id>PWNED`}",
+        "\\tl_to_str:n{;id>PWNED;}",
+    };
+    for (const char* tail : tails) {
+        QByteArray text =
+            "\\documentclass{jarticle}\r\n"
+            "\\newread\\texedit\r\n"
+            "\\immediate\\openin\\texedit=|\"kpsewhich -var-value=TEXEDIT\"\r\n"
+            "\\ExplSyntaxOn\r\n"
+            "\\str_new:N\\crafted\r\n"
+            "\\str_gset:Nn\\crafted{x}\r\n"
+            "\\ior_str_map_inline:Nn\\texedit{\\str_gput_right:Nx\\crafted{\\char_generate:nn{10}{12}#1}}\r\n"
+            "\\str_greplace_all:Nnn\\crafted{/}{-}\r\n"
+            "\\str_gput_right:Nx\\crafted{\\char_generate:nn{10}{12}" +
+            QByteArray(tail) +
+            "}\r\n"
+            "\\ExplSyntaxOff\r\n"
+            "\\immediate\\openout15=\"\\crafted.tex\"\r\n"
+            "\\immediate\\write15{one\\noexpand\\undefinedcommand}\r\n"
+            "\\immediate\\closeout15\r\n"
+            "\\begin{document}\r\n\\input{\"\\crafted.tex\"}\r\n\\end{document}\r\n";
+        QString main = document("reader.tex", text);
+        form->RichEdit->SetText(text.toStdString());
+        form->RichEdit->Select(3, 0);
+        form->FileName = main;
+        form->HasFileName = true;
+        runAnsweringE(*form, main, companion);
+        EXPECT_TRUE(form->TeXConsoleView()->text().contains("l.1 one\\undefinedcommand")) << tail;
+        EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED")) << tail;
+        EXPECT_EQ(form->RichEdit->SelStart(), 3) << tail;
+        EXPECT_EQ(form->RichEdit->SelLength(), 0) << tail;
+        QFile::remove(folder + "/PWNED");
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// The file TeX stopped in decides: an error in an \input file is not
+// jumped to in its parent, one in the parent after the file ended is.
+TEST_F(RealTeXTest, ErrorJumpFollowsTheFileTeXReads)
+{
+    QString companion = installCompanion("bin");
+    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-nesting"));
+    document("ch1.tex", "one\r\n\\undefinedcommand two\r\n");
+    document("ch2.tex", "\\typeout{(1 page, 296 bytes)}\r\n");
+    const QByteArray head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
+    struct Case {
+        QByteArray body;
+        QByteArray selected;  // empty: nothing is selected
+    } cases[] = {
+        {"\\input{ch1}\r\n", ""},
+        {"\\input{ch2}\\typeout{(see}\\message{(}\r\nsecond\\undefinedcommand\r\n", "second\\undefinedcommand"},
+    };
+    for (const Case& c : cases) {
+        QByteArray text = head + c.body + "\\end{document}\r\n";
+        QString main = document("nest.tex", text);
+        form->RichEdit->SetText(text.toStdString());
+        form->RichEdit->Select(0, 0);
+        form->FileName = main;
+        form->HasFileName = true;
+        runAnsweringE(*form, main, companion);
+        EXPECT_EQ(form->RichEdit->SelText(), c.selected.toStdString()) << c.body.toStdString();
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(TeXWorkerTest, PokesSelectTheLineInTheOpenDocument)
 {
     ASSERT_TRUE(form->StartDdeServerNamed("quillmark"));
