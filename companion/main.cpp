@@ -1,15 +1,14 @@
 // The companion program TeX runs when the user answers "e" at an error:
-//   quilldde /j<line> <file>
-//   quilldde /j<line> -        (the file name on standard input)
+//   quilldde /j<line> [<file>]
 // It pokes the editor whose run it belongs to (QUILLMARK_SERVICE names its
 // conversation service), which selects that line.  The editor's TEXEDIT
-// uses the second form, so that no file name is ever shell text.
+// names no file: a document chooses the names of its files, and TEXEDIT goes
+// through the shell, so the editor finds the file from TeX's output itself.
+// A file given by hand is passed on in the poke.
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
 #include <iconv.h>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 #include "platform/LocalConv.h"
@@ -53,12 +52,8 @@ int main(int argc, char** argv)
             file = argv[i];
     }
     if (line.empty()) {
-        std::fprintf(stderr, "usage: quilldde /j<line> <file>\n");
+        std::fprintf(stderr, "usage: quilldde /j<line> [<file>]\n");
         return 1;
-    }
-    if (file == "-") {
-        file.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        if (!file.empty() && file.back() == '\n') file.pop_back();  // the here-document's own line end
     }
     QString service = qEnvironmentVariable("QUILLMARK_SERVICE");
     if (service.isEmpty()) service = kDefaultDdeService;

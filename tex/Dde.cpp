@@ -117,17 +117,25 @@ void TForm1::DdeServerItem1PokeData(const std::string& data)
     std::string_view text = firstLineOf(data);
     if (!isTeXErrorPoke(text)) return;
     QString texFolder = QFileInfo(ParentExecute && !ParentFile.isEmpty() ? ParentFile : FileName).absolutePath();
+    // The companion TeX runs names no file (a document chooses its files'
+    // names, so none reaches the shell): the file is the one the TeX of the
+    // running job reads, as its output shows.
+    std::optional<QString> texFile = QString();
     if (TeXBusy && TeXThread) {
-        texFolder = QFileInfo(TeXThread->job.documentPath).absolutePath();
+        texFolder = TeXThread->texFolder();
+        texFile = TeXThread->fileTeXReads();
         TeXThread->Terminate();
     }
     std::optional<PokeFields> fields = pokeFields(text);
     if (!fields) return;
     std::optional<int> line = pokeLineNumber(fields->line);
     if (!line) return;
+    // A name in the poke (the companion run by hand) says the file itself.
+    if (!fields->file.empty()) texFile = cp932::decode(fields->file);
     // An error in another file (a parent or an included file) is not jumped
-    // to in the open document, where that line means something else.
-    if (!pokeNamesDocument(cp932::decode(fields->file), texFolder, HasFileName ? FileName : QString())) return;
+    // to in the open document, where that line means something else; nor
+    // one whose file TeX's output does not tell.
+    if (!texFile || !pokeNamesDocument(*texFile, texFolder, HasFileName ? FileName : QString())) return;
     std::string editorText = RichEdit->Text();
     std::optional<std::pair<int, int>> selection = errorLineSelection(editorText, *line);
     if (!selection) return;

@@ -50,6 +50,7 @@ std::optional<int> pokeLineNumber(std::string_view text);
 std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int line);
 // Whether a poked file name means the open document.  Relative names count
 // from the folder TeX ran in.  A name that leads to no file, or any name
-// while no document is open, is another file; an empty name (the companion
-// run by hand without one) means the open document.
+// while no document is open, is another file; an empty name (no file known:
+// no TeX of this editor runs and the poke names none) means the open
+// document.
 bool pokeNamesDocument(const QString& pokedFile, const QString& texFolder, const QString& document);

@@ -116,6 +116,8 @@ Result runAndWait(const Launch& launch, const Io& io, const std::atomic<bool>* c
         close(input[1]);
         return result;
     }
+    // Only the editor's end: the program reads its input as usual.
+    fcntl(input[1], F_SETFL, fcntl(input[1], F_GETFL) | O_NONBLOCK);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, input[0], 0);

@@ -27,7 +27,8 @@ struct Launch {
 
 // What a waited program does, reported from the waiting thread.
 struct Io {
-    // The program started; its standard input is the write end of a pipe.
+    // The program started; its standard input is the write end of a pipe,
+    // which never blocks (a write the pipe cannot take now fails with EAGAIN).
     std::function<void(int stdinFd, pid_t pid)> started;
     // Bytes of its standard output and error, as they come.
     std::function<void(const QByteArray& bytes)> output;

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "platform/Ask.h"
+
 TeXConsole::TeXConsole(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName("TeXConsole");
@@ -26,13 +28,20 @@ TeXConsole::TeXConsole(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(input_);
     connect(input_, &QLineEdit::returnPressed, this, [this] {
         QString line = input_->text();
+        // A refused line stays, to be shortened or sent later.
+        Sent sent = send(line);
+        if (sent == Sent::Refused) return;
         input_->clear();
-        if (sendLine(line)) append(line + "\n");
+        if (sent == Sent::Yes) append(line + "\n");
     });
     resize(640, 400);
     tick_ = new QTimer(this);
     tick_->setInterval(50);
-    connect(tick_, &QTimer::timeout, this, &TeXConsole::flush);
+    connect(tick_, &QTimer::timeout, this, [this] {
+        flush();
+        std::lock_guard lock(inputMutex_);
+        writeWaitingInput();
+    });
     tick_->start();
 }
 
@@ -47,9 +56,13 @@ void TeXConsole::runStarted()
 void TeXConsole::processStarted(const QString& commandLine, int stdinFd, std::function<void()> stop)
 {
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(inputMutex_);
         stdinFd_ = stdinFd;
         stop_ = std::move(stop);
+        waitingInput_.clear();
+    }
+    {
+        std::lock_guard lock(mutex_);
         queue_.push_back({Queued::Program, commandLine, {}, 0});
     }
     QMetaObject::invokeMethod(
@@ -129,31 +142,57 @@ void TeXConsole::showChange()
 
 void TeXConsole::processEnded(int)
 {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(inputMutex_);
     stdinFd_ = -1;
     stop_ = nullptr;
+    waitingInput_.clear();
 }
 
-bool TeXConsole::sendLine(const QString& line)
+bool TeXConsole::sendLine(const QString& line) { return send(line) == Sent::Yes; }
+
+TeXConsole::Sent TeXConsole::send(const QString& line)
 {
     QByteArray bytes = line.toUtf8() + '\n';
-    std::lock_guard lock(mutex_);
-    if (stdinFd_ < 0) return false;
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        ssize_t n = write(stdinFd_, p, size_t(left));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        left -= n;
+    QString refusal;
+    {
+        std::lock_guard lock(inputMutex_);
+        if (stdinFd_ < 0) return Sent::NoProgram;
+        if (bytes.size() > kMaxInputLine)
+            refusal =
+                QString("入力した行が長すぎるので、送れませんでした。\n1行は%1バイトまでです。").arg(kMaxInputLine);
+        else if (waitingInput_.size() + bytes.size() > kMaxInputLine)
+            refusal = "プログラムが前に送った入力をまだ読んでいないので、送れませんでした。";
+        if (refusal.isEmpty()) {
+            waitingInput_ += bytes;
+            return writeWaitingInput() ? Sent::Yes : Sent::NoProgram;
+        }
     }
-    return true;
+    // Outside the lock: the message's own event loop runs the timer.
+    ask::messageBox(refusal, "Quillmark", MB_ICONERROR);
+    return Sent::Refused;
+}
+
+bool TeXConsole::writeWaitingInput()
+{
+    while (stdinFd_ >= 0 && !waitingInput_.isEmpty()) {
+        ssize_t n = write(stdinFd_, waitingInput_.constData(), size_t(waitingInput_.size()));
+        if (n > 0) {
+            waitingInput_.remove(0, n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            return true;  // the rest goes on a later tick
+        } else {
+            waitingInput_.clear();
+            return false;
+        }
+    }
+    return stdinFd_ >= 0;
 }
 
 bool TeXConsole::programRunning() const
 {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(inputMutex_);
     return stdinFd_ >= 0;
 }
 
@@ -176,7 +215,7 @@ void TeXConsole::closeEvent(QCloseEvent* event)
     // Called under the lock: the program's end clears it under the same
     // lock, so the worker it points into is still there.
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(inputMutex_);
         if (stop_) stop_();
     }
     event->accept();

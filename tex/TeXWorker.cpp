@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QThread>
 
 #include <cstdlib>
@@ -124,18 +123,7 @@ QString companionCommandPath(const QString& companionPath)
     return QString::fromLatin1(link);
 }
 
-QString texEditDelimiter()
-{
-    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString delimiter = "QUILLMARK_";
-    for (int i = 0; i < 24; ++i) delimiter += QChar(digits[QRandomGenerator::system()->bounded(36)]);
-    return delimiter;
-}
-
-QString texEditValue(const QString& companionCommand, const QString& delimiter)
-{
-    return companionCommand + " /j%d - <<'" + delimiter + "'\n%s\n" + delimiter + "\n";
-}
+QString texEditValue(const QString& companionCommand) { return companionCommand + " /j%d\n"; }
 
 bool logShowsStop(const std::string& logBytes)
 {
@@ -165,7 +153,12 @@ TeXJob teXJobFor(TForm1& form, const QString& documentPath)
 }
 
 TTeXEXE::TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console)
-    : TThread(true), job(std::move(job)), form_(form), console_(console)
+    : TThread(true),
+      job(std::move(job)),
+      form_(form),
+      console_(console),
+      openFiles_(
+          [folder = documentFolder()](const QString& name) { return QFileInfo(QDir(folder).filePath(name)).isFile(); })
 {
 }
 
@@ -175,6 +168,12 @@ void TTeXEXE::EndRunningProgram()
 {
     cancel_ = true;
     Terminate();
+}
+
+std::optional<QString> TTeXEXE::fileTeXReads() const
+{
+    std::lock_guard lock(openFilesMutex_);
+    return openFiles_.current();
 }
 
 void TTeXEXE::Execute()
@@ -234,7 +233,7 @@ void TTeXEXE::prepareTeXEdit()
 {
     QString command =
         companionCommandPath(job.companionPath.isEmpty() ? job.programDir + "/quilldde" : job.companionPath);
-    texEdit_ = command.isEmpty() ? QString() : texEditValue(command, texEditDelimiter());
+    texEdit_ = command.isEmpty() ? QString() : texEditValue(command);
 }
 
 // The opening steps of both runs: the processed flag goes, the TeX program
@@ -269,6 +268,13 @@ bool TTeXEXE::openTeXRun(bool fullRun)
 
 bool TTeXEXE::runTeX()
 {
+    auto follow = [this](bool on) {
+        std::lock_guard lock(openFilesMutex_);
+        if (on) openFiles_.clear();
+        followingTeX_ = on;
+    };
+    follow(true);
+    scope::Exit done([&] { follow(false); });
     return RunProgram(job.settings.TeXFile, proc::splitArguments(job.settings.TeXOption) << documentFileName(), true);
 }
 
@@ -364,11 +370,17 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
         launch.environment = childEnvironment();
         QString commandLine = (QStringList{program} + arguments).join(' ');
         proc::Io io;
+        io.output = [this](const QByteArray& bytes) {
+            {
+                std::lock_guard lock(openFilesMutex_);
+                if (followingTeX_) openFiles_.feed(bytes);
+            }
+            if (console_) console_->processOutput(bytes);
+        };
         if (console_) {
             io.started = [this, commandLine](int fd, pid_t) {
                 console_->processStarted(commandLine, fd, [this] { cancel_ = true; });
             };
-            io.output = [this](const QByteArray& bytes) { console_->processOutput(bytes); };
             io.ended = [this](int code) { console_->processEnded(code); };
         }
         started = proc::runAndWait(launch, io, &cancel_).started;

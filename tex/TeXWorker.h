@@ -7,10 +7,13 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <mutex>
+#include <optional>
 #include <string>
 
 #include "core/settings/Settings.h"
 #include "platform/Thread.h"
+#include "tex/TeXOpenFiles.h"
 
 class TForm1;
 class TeXConsole;
@@ -25,16 +28,15 @@ struct TeXSettings {
 };
 TeXSettings readTeXSettings(const settings::Store& store);
 
-// The TEXEDIT value.  TeX expands "$" in it and then runs it through the
-// shell with %d and %s filled in, so nothing a user or a document can name
-// may stand in it as shell text: the companion is named by a path of plain
-// characters (see companionCommandPath) and the file name TeX fills in is
-// handed to the companion as the body of a quoted here-document, which the
-// shell passes on as data.  The delimiter is drawn afresh for every run, so
-// no file name made beforehand can end the body early.
-QString texEditValue(const QString& companionCommand, const QString& delimiter);
-// A fresh here-document delimiter of letters and digits.
-QString texEditDelimiter();
+// The TEXEDIT value.  A document can read TEXEDIT (the restricted shell
+// escape allows kpsewhich) and choose the names of the files it reads, and
+// TeX runs the value through the shell after expanding "$" in it itself.
+// So it holds no %s, nothing a document names and nothing a user named:
+// the companion by a path of plain characters (see companionCommandPath)
+// and the line, which TeX fills in as digits.  The companion finds the
+// editor whose run it is in the environment (QUILLMARK_SERVICE), and the
+// editor reads the file TeX stopped in from TeX's output itself.
+QString texEditValue(const QString& companionCommand);
 // A path to the companion that holds only characters the shell and TeX's own
 // expansion leave alone: the path itself when it is plain, else a link to it
 // in a private folder of plain name.  Empty when no such path can be made.
@@ -92,6 +94,11 @@ public:
     // Ends the program being waited for and keeps any further one from
     // starting (used when the editor closes).  Callable from any thread.
     void EndRunningProgram();
+    // The file the TeX program that runs (or ran last) reads, as its output
+    // shows it (TeXOpenFiles::current); relative names count from
+    // texFolder().  Callable from any thread.
+    std::optional<QString> fileTeXReads() const;
+    QString texFolder() const { return documentFolder(); }
 
     void RunTeXOnce();
     void RunTeXFull();
@@ -125,4 +132,8 @@ private:
     TeXConsole* const console_;
     QString texEdit_;
     std::atomic<bool> cancel_{false};
+    // Fed by the waiting thread while TeX runs, read by the error jump.
+    mutable std::mutex openFilesMutex_;
+    TeXOpenFiles openFiles_;
+    bool followingTeX_ = false;
 };

@@ -162,12 +162,15 @@ TEST(Companion, PokesTheEditorWithLineAndFile)
     // TeX hands a Japanese name over in EUC-JP; the editor gets CP932.
     EXPECT_EQ(run("/j3 \"$(printf '\\244\\242.tex')\""), 0);
     EXPECT_EQ(run("/j4 \"$(printf '\\377.tex')\""), 0);
+    // As TEXEDIT runs it: the line alone.
+    EXPECT_EQ(run("/j7"), 0);
     EXPECT_EQ(run(""), 1);
-    ASSERT_EQ(pokes.size(), 3u);
+    ASSERT_EQ(pokes.size(), 4u);
     EXPECT_EQ(pokes[0].first, "DdeServerItem1");
     EXPECT_EQ(pokes[0].second, "#TeXError(12,\"sub/a.tex\")");
     EXPECT_EQ(pokes[1].second, "#TeXError(3,\"\x82\xa0.tex\")");
     EXPECT_EQ(pokes[2].second, "#TeXError(4,\"\xff.tex\")");
+    EXPECT_EQ(pokes[3].second, "#TeXError(7,\"\")");
     server.close();
     EXPECT_EQ(run("/j1 a.tex"), 2);
 }

@@ -6,8 +6,13 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <csignal>
 #include <cstring>
+#include <thread>
 
 #include "tex/Dde.h"
 #include "tex/TeXCommands.h"
@@ -224,6 +229,153 @@ TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
         EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED")) << c.onDisk.toStdString();
     }
     EXPECT_TRUE(messages.empty());
+}
+
+// A document can read TEXEDIT (kpsewhich is allowed to it) and name its
+// files after it: here a file whose name holds TEXEDIT's own lines and then
+// shell text, \input and stopped in.  Answering "e" runs nothing, and the
+// jump is not made in the open document, which is not that file.
+TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
+{
+    QString companion = installCompanion("bin");
+    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-reader"));
+    const char* tails[] = {
+        "\\char_generate:nn{10}{12}id>PWNED\\char_generate:nn{10}{12}\\c_hash_str",
+        "\\tl_to_str:n{';id>PWNED;'}",
+        "\\tl_to_str:n{$(id>PWNED)}",
+        "\\tl_to_str:n{`id>PWNED`}",
+        "\\tl_to_str:n{;id>PWNED;}",
+    };
+    for (const char* tail : tails) {
+        QByteArray text =
+            "\\documentclass{jarticle}\r\n"
+            "\\newread\\texedit\r\n"
+            "\\immediate\\openin\\texedit=|\"kpsewhich -var-value=TEXEDIT\"\r\n"
+            "\\ExplSyntaxOn\r\n"
+            "\\str_new:N\\crafted\r\n"
+            "\\str_gset:Nn\\crafted{x}\r\n"
+            "\\ior_str_map_inline:Nn\\texedit{\\str_gput_right:Nx\\crafted{\\char_generate:nn{10}{12}#1}}\r\n"
+            "\\str_greplace_all:Nnn\\crafted{/}{-}\r\n"
+            "\\str_gput_right:Nx\\crafted{\\char_generate:nn{10}{12}" +
+            QByteArray(tail) +
+            "}\r\n"
+            "\\ExplSyntaxOff\r\n"
+            "\\immediate\\openout15=\"\\crafted.tex\"\r\n"
+            "\\immediate\\write15{one\\noexpand\\undefinedcommand}\r\n"
+            "\\immediate\\closeout15\r\n"
+            "\\begin{document}\r\n\\input{\"\\crafted.tex\"}\r\n\\end{document}\r\n";
+        QString main = document("reader.tex", text);
+        form->RichEdit->SetText(text.toStdString());
+        form->RichEdit->Select(3, 0);
+        form->FileName = main;
+        form->HasFileName = true;
+        runAnsweringE(*form, main, companion);
+        EXPECT_TRUE(form->TeXConsoleView()->text().contains("l.1 one\\undefinedcommand")) << tail;
+        EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED")) << tail;
+        EXPECT_EQ(form->RichEdit->SelStart(), 3) << tail;
+        EXPECT_EQ(form->RichEdit->SelLength(), 0) << tail;
+        QFile::remove(folder + "/PWNED");
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// The file TeX stopped in decides: an error in an \input file is not
+// jumped to in its parent, one in the parent after the file ended is.
+TEST_F(RealTeXTest, ErrorJumpFollowsTheFileTeXReads)
+{
+    QString companion = installCompanion("bin");
+    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-nesting"));
+    document("ch1.tex", "one\r\n\\undefinedcommand two\r\n");
+    document("ch2.tex", "\\typeout{(1 page, 296 bytes)}\r\n");
+    const QByteArray head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
+    struct Case {
+        QByteArray body;
+        QByteArray selected;  // empty: nothing is selected
+    } cases[] = {
+        {"\\input{ch1}\r\n", ""},
+        {"\\input{ch2}\\typeout{(see}\\message{(}\r\nsecond\\undefinedcommand\r\n", "second\\undefinedcommand"},
+    };
+    for (const Case& c : cases) {
+        QByteArray text = head + c.body + "\\end{document}\r\n";
+        QString main = document("nest.tex", text);
+        form->RichEdit->SetText(text.toStdString());
+        form->RichEdit->Select(0, 0);
+        form->FileName = main;
+        form->HasFileName = true;
+        runAnsweringE(*form, main, companion);
+        EXPECT_EQ(form->RichEdit->SelText(), c.selected.toStdString()) << c.body.toStdString();
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// Long lines pasted into the TeX window while TeX writes without reading:
+// the window goes on serving events; what TeX's input pipe cannot take
+// waits, and a line beyond that is refused with a message and kept.  Should
+// the window stop, a watchdog ends TeX, so the test fails instead of hanging.
+TEST_F(RealTeXTest, PastingLongLinesWhileTeXFloodsKeepsTheWindowServing)
+{
+    const QString pidFile = folder + "/../tex.pid";
+    setting("TeXFile",
+            fake("platex-pid.sh", "echo $$ > '" + pidFile.toLocal8Bit() + "'\nexec /usr/bin/platex \"$@\"\n"));
+    QString doc = document("flood.tex",
+                           "\\documentclass{jarticle}\r\n\\begin{document}\r\n"
+                           "\\loop\\message{flood flood flood}\\iftrue\\repeat\r\n\\end{document}\r\n");
+    TeXConsole* console = form->TeXConsoleView();
+    auto* input = console->findChild<QLineEdit*>("TeXConsoleInput");
+    ASSERT_TRUE(input);
+    TeXJob job = teXJobFor(*form, doc);
+    job.mode = 0;
+    auto* worker = new TTeXEXE(std::move(job), form.get(), console);
+    worker->Resume();
+    ASSERT_TRUE(textest::waitUntil([&] { return console->text().contains("flood flood"); }, 20000));
+
+    using Clock = std::chrono::steady_clock;
+    std::atomic<Clock::rep> lastBeat{Clock::now().time_since_epoch().count()};
+    std::atomic<bool> over{false};
+    std::thread watchdog([&] {
+        while (!over) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (Clock::now() - Clock::time_point(Clock::duration(lastBeat.load())) > std::chrono::seconds(5)) {
+                pid_t tex = pid_t(textest::readFile(pidFile).trimmed().toInt());
+                if (tex > 0) kill(tex, SIGKILL);
+                return;
+            }
+        }
+    });
+    qint64 worstGap = 0;
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        Clock::time_point now = Clock::now();
+        auto gap = now - Clock::time_point(Clock::duration(lastBeat.load()));
+        worstGap = std::max<qint64>(worstGap, std::chrono::duration_cast<std::chrono::milliseconds>(gap).count());
+        lastBeat = now.time_since_epoch().count();
+    });
+    heartbeat.start(10);
+    const QString pasted(32000, 'a');
+    for (int i = 0; i < 4; ++i) {
+        input->setText(pasted);
+        QTest::keyClick(input, Qt::Key_Return);
+        textest::waitUntil([] { return false; }, 200);
+    }
+    over = true;
+    watchdog.join();
+    EXPECT_LT(worstGap, 1000);
+    EXPECT_TRUE(console->programRunning());
+    ASSERT_FALSE(messages.empty());
+    for (const QString& m : messages)
+        EXPECT_EQ(m, "Quillmark|プログラムが前に送った入力をまだ読んでいないので、送れませんでした。");
+    EXPECT_EQ(input->text(), pasted);
+
+    // One longer than TeX takes is refused whatever waits (Japanese text is
+    // three bytes a character).
+    messages.clear();
+    input->setText(QString(12000, QChar(0x65E5)));
+    QTest::keyClick(input, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Quillmark|入力した行が長すぎるので、送れませんでした。\n1行は32768バイトまでです。");
+    worker->EndRunningProgram();
+    finish(worker);
+    delete worker;
 }
 
 TEST_F(TeXWorkerTest, PokesSelectTheLineInTheOpenDocument)
