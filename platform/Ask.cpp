@@ -56,8 +56,9 @@ void install(F Answerers::*member, F f)
 // pointer, but none of the window's shortcuts fire until it is clicked.
 class ActivationReturn {
 public:
-    // fallback: the window to return to when none was active (a modal window
-    // opened right after another closed, before the first return arrived).
+    // fallback: the window to return to when none is active, as when a box
+    // opens right after a dialog closed, before the window system has given
+    // the keyboard back.
     explicit ActivationReturn(QWidget* fallback)
     {
         QWidget* active = QApplication::activeWindow();
