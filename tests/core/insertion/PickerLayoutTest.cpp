@@ -2,7 +2,7 @@
 // view: nothing to scroll, nothing outside its list or group.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -68,33 +68,6 @@ TEST(PickerLayout, EveryDialogAtItsClientSizeWithEveryEntryInView)
             EXPECT_TRUE(d.rect().contains(button->geometry())) << button->objectName().toStdString();
         expectEveryEntryInView(d, *family);
     }
-}
-
-TEST(PickerLayout, ALargerFontGrowsTheDialogRatherThanHidingEntries)
-{
-    const QFont old = QApplication::font();
-    QFont large = old;
-    large.setPointSizeF(old.pointSizeF() * 1.5);
-    QApplication::setFont(large);
-    for (const picker::Family* family : {&mathpickers::kMathFunction, &mathpickers::kDots, &mathpickers::kRelation}) {
-        SCOPED_TRACE(family->dialogName);
-        TPickerDialog d(nullptr, *family);
-        d.show();
-        QCoreApplication::processEvents();
-        EXPECT_GE(d.width(), family->width);
-        EXPECT_GE(d.height(), family->height);
-        for (auto* button : d.findChildren<QPushButton*>())
-            EXPECT_TRUE(d.rect().contains(button->geometry())) << button->objectName().toStdString();
-        if (d.ListView) {
-            for (int i = 0; i < d.ListView->count(); ++i)
-                EXPECT_TRUE(d.ListView->viewport()->rect().contains(d.ListView->visualItemRect(d.ListView->item(i))))
-                    << "entry " << i;
-        } else {
-            for (QRadioButton* radio : d.RadioButtons)
-                EXPECT_TRUE(d.GroupBox1->contentsRect().contains(radio->geometry()));
-        }
-    }
-    QApplication::setFont(old);
 }
 
 TEST(PickerLayout, GridFillsTheListAndShrinksPicturesOnlyWhereNeeded)
