@@ -82,6 +82,10 @@ constexpr picker::Row kFunctionRows[] = {
     {"tan", nullptr, "\\tan "},       {"tanh", nullptr, "\\tanh "},
 };
 
+// Where the columns of five radio buttons stand in their group.
+constexpr int kGreekColumns[] = {8, 76, 144, 212, 280};
+constexpr int kFunctionColumns[] = {8, 72, 136, 200, 264, 336, 400};
+
 }  // namespace
 
 const picker::Family kSmallGreek{
@@ -92,6 +96,9 @@ const picker::Family kSmallGreek{
     .helpContext = kGreekHelpContext,
     .width = 370,
     .height = 210,
+    .boxWidth = 353,
+    .boxHeight = 153,
+    .columns = kGreekColumns,
     .closeButton = false,
     .layoutChecked = 0,
     .last = &LastUsed::LastSmallGreek,
@@ -118,6 +125,8 @@ const picker::Family kVariantGreek{
     .helpContext = kGreekHelpContext,
     .width = 257,
     .height = 183,
+    .boxWidth = 249,
+    .boxHeight = 145,
     .pictureSize = 32,
     .editable = true,
     .placement = road::Placement::ScreenCentre,
@@ -142,6 +151,9 @@ const picker::Family kLargeGreek{
     .helpContext = kGreekHelpContext,
     .width = 371,
     .height = 209,
+    .boxWidth = 353,
+    .boxHeight = 153,
+    .columns = kGreekColumns,
     .last = &LastUsed::LastLargeGreek,
     .menuItem = "MenuMathGreeceLarge",
     .menuCaption = "ギリシャ大文字(&L)...",
@@ -166,6 +178,9 @@ const picker::Family kMathFunction{
     .keepHelp = true,
     .width = 481,
     .height = 209,
+    .boxWidth = 465,
+    .boxHeight = 153,
+    .columns = kFunctionColumns,
     .last = &LastUsed::LastMathFunction,
     .menuItem = "MenuMathFunction",
     .menuCaption = "数学関数(&F)...",

@@ -2,6 +2,7 @@
 
 #include "platform/Thread.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
@@ -48,6 +49,37 @@ void install(F Answerers::*member, F f)
     a.*member = std::move(f);
 }
 
+// Hands the keyboard back, once a modal window has closed, to the window
+// that had it before.  The toolkit leaves that to the window manager; with
+// none, or with one that only follows the pointer, no window of the program
+// is active afterwards: typed text still reaches the widget under the
+// pointer, but none of the window's shortcuts fire until it is clicked.
+class ActivationReturn {
+public:
+    // fallback: the window to return to when none is active, as when a box
+    // opens right after a dialog closed, before the window system has given
+    // the keyboard back.
+    explicit ActivationReturn(QWidget* fallback)
+    {
+        QWidget* active = QApplication::activeWindow();
+        window_ = active ? active : fallback ? fallback->window() : nullptr;
+        if (window_) focus_ = window_->focusWidget();
+    }
+    ~ActivationReturn()
+    {
+        if (!window_ || !window_->isVisible()) return;
+        if (QApplication::activeWindow() != window_) window_->activateWindow();
+        if (focus_ && focus_->window() == window_ && focus_->isVisible() && focus_->isEnabled())
+            focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    ActivationReturn(const ActivationReturn&) = delete;
+    ActivationReturn& operator=(const ActivationReturn&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QWidget> focus_;
+};
+
 int showMessageBox(const MessageRequest& request)
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -80,6 +112,7 @@ int showMessageBox(const MessageRequest& request)
     }
     QString text = request.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ActivationReturn back(mainWindow());
     QMessageBox box(icon, request.caption, text, buttons, mainWindow());
     box.setDefaultButton(first);
     box.setEscapeButton(escape);
@@ -115,6 +148,7 @@ namespace {
 
 FileAnswer showFileDialog(const FileRequest& request)
 {
+    ActivationReturn back(mainWindow());
     QFileDialog dialog(mainWindow(), request.caption, request.directory);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -171,6 +205,7 @@ int execModal(QDialog& dialog)
 {
     int result = mrCancel;
     runInMainThread([&] {
+        ActivationReturn back(dialog.parentWidget() ? dialog.parentWidget() : mainWindow());
         if (DialogAnswerer answer = installed(&Answerers::dialog)) {
             // Shown, so that what the dialog does on showing has happened
             // before the answerer looks at it; done() then closes it as a
@@ -205,6 +240,7 @@ FontAnswer fontDialog(const QFont& initial, QWidget* parent)
             answer = answerer(initial);
             return;
         }
+        ActivationReturn back(parent ? parent : mainWindow());
         bool ok = false;
         QFont font = QFontDialog::getFont(&ok, initial, parent ? parent : mainWindow());
         answer.accepted = ok;
@@ -221,6 +257,7 @@ ColorAnswer colorDialog(unsigned initial, QWidget* parent)
             answer = answerer(initial);
             return;
         }
+        ActivationReturn back(parent ? parent : mainWindow());
         QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
         QColor chosen = QColorDialog::getColor(start, parent ? parent : mainWindow());
         answer.accepted = chosen.isValid();
@@ -239,6 +276,7 @@ DirAnswer directoryDialog(const QString& caption, const QString& start, QWidget*
             answer = answerer(caption, start);
             return;
         }
+        ActivationReturn back(parent ? parent : mainWindow());
         QString dir = QFileDialog::getExistingDirectory(parent ? parent : mainWindow(), caption, start);
         answer.accepted = !dir.isEmpty();
         answer.directory = dir;

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
+#include "core/insertion/DialogRoad.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "platform/Scope.h"
@@ -39,6 +40,18 @@ constexpr FieldBinding kBindings[] = {
 // Executables on Linux carry no extension, so the filters go by name.
 const QStringList kProgramFilters = {"実行可能ファイル (*)", "シェルスクリプト (*.sh)", "全てのファイル (*)"};
 
+// Each dialog is placed as it shows, once what its caller filled in (the
+// prompt's and the wizard page's texts) has given it its size.
+void centreOnOwner(QDialog& dialog)
+{
+    if (QWidget* owner = dialog.parentWidget()) road::centreOver(dialog, *owner);
+}
+
+void centreOnOwnersScreen(QDialog& dialog)
+{
+    road::centreOnScreen(dialog, dialog.parentWidget() ? *dialog.parentWidget() : dialog);
+}
+
 }  // namespace
 
 // ---- TFormAutoSetting ----
@@ -47,6 +60,12 @@ TFormAutoSetting::TFormAutoSetting(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
     connect(ui.HelpButton, &QPushButton::clicked, this, [] { help::showContext(0); });
+}
+
+void TFormAutoSetting::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) centreOnOwner(*this);
+    QDialog::showEvent(event);
 }
 
 // ---- TFormFileSitei ----
@@ -67,6 +86,7 @@ void TFormFileSitei::showEvent(QShowEvent* event)
     ExpectedName = expectedNameOf(MissingPath);
     ui.Label1->setText("ファイル " + MissingPath + " が存在しません。");
     ui.Label2->setText("ファイル " + ExpectedName + " をフルパスで指定してください。");
+    if (!event->spontaneous()) centreOnOwnersScreen(*this);
     QDialog::showEvent(event);
 }
 
@@ -92,6 +112,12 @@ TFormFileSitei2::TFormFileSitei2(QWidget* owner) : QDialog(owner)
         ask::FileAnswer answer = ask::fileDialog(request);
         if (answer.accepted) ui.Edit1->setText(answer.fileName);
     });
+}
+
+void TFormFileSitei2::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) centreOnOwnersScreen(*this);
+    QDialog::showEvent(event);
 }
 
 // ---- TFormInit ----
@@ -122,6 +148,10 @@ void TFormInit::browseInto(QLineEdit* field)
 
 void TFormInit::showEvent(QShowEvent* event)
 {
+    if (!event->spontaneous()) {
+        // Centred on the main window, which owns it.
+        if (QWidget* owner = parentWidget()) road::centreOver(*this, *owner->window());
+    }
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }

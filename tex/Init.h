@@ -12,6 +12,9 @@ class TFormAutoSetting : public QDialog {
 public:
     explicit TFormAutoSetting(QWidget* owner = nullptr);
     FormAutoSettingUi ui;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 class TFormFileSitei : public QDialog {
@@ -34,6 +37,9 @@ class TFormFileSitei2 : public QDialog {
 public:
     explicit TFormFileSitei2(QWidget* owner = nullptr);
     FormFileSitei2Ui ui;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 class TFormInit : public QDialog {

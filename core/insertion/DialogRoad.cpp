@@ -48,26 +48,26 @@ namespace {
 // that happens to land there is kept one pixel off it.
 constexpr int kNoCentre = 9999;
 
-QScreen* screenFor(TForm1& form, const QPoint& point)
+QScreen* screenFor(const QWidget& near, const QPoint& point)
 {
     if (QScreen* s = QGuiApplication::screenAt(point)) return s;
-    if (QScreen* s = form.screen()) return s;
+    if (QScreen* s = near.screen()) return s;
     return QGuiApplication::primaryScreen();
 }
 
-QRect availableFor(TForm1& form, const QPoint& point)
+QRect availableFor(const QWidget& near, const QPoint& point)
 {
-    QScreen* s = screenFor(form, point);
+    QScreen* s = screenFor(near, point);
     return s ? s->availableGeometry() : QRect();
 }
 
-// The main window's frame stands in for the dialog's, which is not known
-// before it is shown.
-QMargins frameEstimate(TForm1& form)
+// The frame of a window already shown stands in for the dialog's, which is
+// not known before it is shown.
+QMargins frameEstimate(const QWidget& window)
 {
-    if (!form.isVisible()) return {};
-    const QRect g = form.geometry();
-    const QRect f = form.frameGeometry();
+    if (!window.isVisible()) return {};
+    const QRect g = window.geometry();
+    const QRect f = window.frameGeometry();
     return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
 }
 
@@ -92,35 +92,64 @@ QRect keepOnScreen(const QRect& client, const QMargins& frame, const QRect& avai
     return QRect(left + frame.left(), top + frame.top(), client.width(), client.height());
 }
 
+namespace {
+
 // The size the dialog will show at: polishing (fonts and style metrics) and
 // the layout's minimum may still grow a dialog whose contents were just
 // filled, and a dialog placed at a smaller size would open off its centre.
-static QSize finalSize(QWidget& dialog)
+// The minimum leaves out word-wrapped labels, whose height depends on the
+// width they get; without theirs a label of two lines shows one.
+QSize finalSize(QWidget& dialog)
 {
     dialog.ensurePolished();
-    if (QLayout* layout = dialog.layout()) layout->activate();
+    QLayout* layout = dialog.layout();
+    if (layout) layout->activate();
     if (!dialog.testAttribute(Qt::WA_Resized))
         dialog.adjustSize();
     else
         dialog.resize(dialog.size().expandedTo(dialog.minimumSizeHint()).expandedTo(dialog.minimumSize()));
+    if (layout && layout->hasHeightForWidth()) {
+        const int needed = layout->totalHeightForWidth(dialog.width());
+        if (needed > dialog.height()) dialog.resize(dialog.width(), needed);
+    }
     return dialog.size();
+}
+
+// Puts the client rectangle there, its frame kept on the available area.
+void settleAt(QWidget& dialog, const QRect& client, const QWidget& near)
+{
+    const QWidget& frameOf = near.window()->isVisible() ? *near.window() : near;
+    dialog.setGeometry(keepOnScreen(client, frameEstimate(frameOf), availableFor(near, client.center())));
+}
+
+}  // namespace
+
+void centreOver(QWidget& dialog, const QWidget& window)
+{
+    QRect client(QPoint(0, 0), finalSize(dialog));
+    client.moveCenter(window.frameGeometry().center());
+    settleAt(dialog, client, window);
+}
+
+void centreOnScreen(QWidget& dialog, const QWidget& near)
+{
+    QRect client(QPoint(0, 0), finalSize(dialog));
+    client.moveCenter(availableFor(near, near.frameGeometry().center()).center());
+    settleAt(dialog, client, near);
 }
 
 void place(TForm1& form, QWidget& dialog, Placement placement)
 {
-    finalSize(dialog);
-    const QSize size = dialog.size();
-    QRect client(QPoint(0, 0), size);
     switch (placement) {
-        case Placement::RememberedCentre:
-            client.moveTopLeft(QPoint(form.DialogLeft(size.width()), form.DialogTop(size.height())));
+        case Placement::RememberedCentre: {
+            const QSize size = finalSize(dialog);
+            const QRect client(QPoint(form.DialogLeft(size.width()), form.DialogTop(size.height())), size);
+            settleAt(dialog, client, form);
             break;
-        case Placement::ScreenCentre:
-            client.moveCenter(availableFor(form, form.frameGeometry().center()).center());
-            break;
-        case Placement::MainWindowCentre: client.moveCenter(form.frameGeometry().center()); break;
+        }
+        case Placement::ScreenCentre: centreOnScreen(dialog, form); break;
+        case Placement::MainWindowCentre: centreOver(dialog, form); break;
     }
-    dialog.setGeometry(keepOnScreen(client, frameEstimate(form), availableFor(form, client.center())));
 }
 
 void storeCentre(TForm1& form, const QWidget& dialog)

@@ -50,6 +50,11 @@ QRect keepOnScreen(const QRect& client, const QMargins& frame, const QRect& avai
 // Sets the dialog's geometry for the placement.  Placing and storing both use
 // the client geometry, so the remembered centre does not creep by a title bar.
 void place(TForm1& form, QWidget& dialog, Placement placement);
+// The same for dialogs outside the road, each at the size it will show at
+// (what was filled in since it was built included) and kept on the screen:
+// centred over another window, or on the screen that window is on.
+void centreOver(QWidget& dialog, const QWidget& window);
+void centreOnScreen(QWidget& dialog, const QWidget& near);
 // Stores the dialog's centre through StoreDialogTop/StoreDialogLeft.
 void storeCentre(TForm1& form, const QWidget& dialog);
 

@@ -52,8 +52,13 @@ struct Family {
     Finish finish = Finish::Blank;
     int helpContext = 0;  // the dialog's own, replaced by the menu item's unless keepHelp
     bool keepHelp = false;
-    int width = 0, height = 0;  // client size the layout asks for (a minimum)
-    int pictureSize = 32;
+    int width = 0, height = 0;  // client size; only a font too large for it makes it more
+    // The list, or the radio group, at 8, 8 of the client area; none given
+    // leaves 8 on either side of it and room for the buttons below it.
+    int boxWidth = 0, boxHeight = 0;
+    // Radio families: x of each column of five within the group.
+    std::span<const int> columns = {};
+    int pictureSize = 32;     // the largest the pictures are drawn; smaller where the list needs it
     bool editable = false;    // list captions can be edited in place
     bool closeButton = true;  // the title bar has a close box
     int layoutChecked = -1;   // radio button checked by the layout itself, or -1

@@ -2,7 +2,9 @@
 // The one dialog of every symbol picker: a list of pictures with captions, or
 // a group of radio buttons in columns of five, filled from the family's table.
 #include <QList>
+#include <QSize>
 #include <string>
+#include <vector>
 
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/Picker.h"
@@ -10,6 +12,21 @@
 class QGroupBox;
 class QListWidget;
 class QRadioButton;
+
+namespace picker {
+
+// How a list of pictures with captions is cut into cells.
+struct ListGrid {
+    QSize cell;
+    int columns = 1;
+    int picture = 0;  // side of the pictures
+};
+// The cells for a list whose inside is inner, one entry per caption width,
+// the pictures at most picture, the captions lineHeight high with textMargin
+// on either side.
+ListGrid listGrid(QSize inner, const std::vector<int>& captionWidths, int picture, int lineHeight, int textMargin);
+
+}  // namespace picker
 
 class TPickerDialog : public TDialogForm {
     Q_OBJECT
@@ -48,8 +65,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildList(class QVBoxLayout* column);
-    void buildRadio(class QVBoxLayout* column);
+    QWidget* buildList(QSize box);
+    QWidget* buildRadio(QSize box);
     int chosenRow() const;
     const picker::Family& family_;
 };

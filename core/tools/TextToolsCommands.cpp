@@ -6,6 +6,7 @@
 
 #include "app/Form1.h"
 #include "core/edit/Editing.h"
+#include "core/insertion/DialogRoad.h"
 #include "core/undo/MultiUndo.h"
 #include "core/tools/TextTools.h"
 #include "forms/SearchToolForms.h"
@@ -26,6 +27,13 @@ public:
     Ui ui;
     int context;
 };
+
+// The tool dialogs open at the centre of the screen and remember no place.
+int runTool(TForm1& main, QDialog& form)
+{
+    road::place(main, form, road::Placement::ScreenCentre);
+    return ask::execModal(form);
+}
 
 void resetUndo(TForm1& main)
 {
@@ -72,7 +80,7 @@ void TForm1::MenuSearchZenSpaceClick()
 {
     if (Busy) return;
     ToolDialog<FormZenSpaceUi> form(this, helpOr(*this, "MenuEditZenSpace", 2080));
-    if (ask::execModal(form) != mrOk) return;
+    if (runTool(*this, form) != mrOk) return;
     const std::string replacement = texttools::fullWidthReplacement(form.ui.rgKind.ItemIndex());
     const std::vector<int> hits = texttools::fullWidthBlankPositions(RichEdit->Text());
     const long long growth = static_cast<long long>(hits.size()) * (static_cast<long long>(replacement.size()) - 2);
@@ -86,7 +94,7 @@ void TForm1::MenuEditTabSpaceClick()
 {
     if (Busy) return;
     ToolDialog<FormTabChangeUi> form(this, helpOr(*this, "MenuEditTabSpace", 2090));
-    if (ask::execModal(form) != mrOk) return;
+    if (runTool(*this, form) != mrOk) return;
     const int n = form.ui.UpDown1->value();
     const int caret = RichEdit->SelStart();
     const std::string text = RichEdit->Text();
@@ -110,7 +118,7 @@ void TForm1::MenuEditEndSpaceCutClick()
     const int start = RichEdit->SelStart();
     const int length = RichEdit->SelLength();
     if (length > 0) form.ui.RadioGroup1.SetItemIndex(2);
-    if (ask::execModal(form) != mrOk) return;
+    if (runTool(*this, form) != mrOk) return;
 
     // The editor's lines are the text's CR LF lines whatever the wrap, so
     // the blanks go from real lines, never from display lines.

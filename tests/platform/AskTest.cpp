@@ -2,6 +2,7 @@
 #include "platform/Thread.h"
 #include "tests/support/ScriptedAsk.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -118,6 +119,32 @@ TEST(DialogSeam, FilterPatternsMatchBothCases)
         {"no patterns", "no patterns"},
     };
     for (const Case& c : cases) EXPECT_EQ(ask::bothCases(QString::fromUtf8(c.in)), QString::fromUtf8(c.out));
+}
+
+TEST(DialogSeam, ADialogOpenedWhileNoWindowIsActiveGivesTheKeyboardToItsOwner)
+{
+    QWidget main;
+    auto* editor = new QLineEdit(&main);
+    (new QVBoxLayout(&main))->addWidget(editor);
+    main.show();
+    main.activateWindow();
+    editor->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &main);
+
+    // A dialog closed outside the seam leaves no window active, as a dialog
+    // of the seam does until the window system has answered its return.
+    QDialog first(&main);
+    first.show();
+    QCoreApplication::processEvents();
+    first.hide();
+    ScriptedAsk script;
+    script.onDialog([](QDialog&) { return int(mrOk); });
+    QDialog second(&main);
+    EXPECT_EQ(ask::execModal(second), mrOk);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &main);
+    EXPECT_EQ(QApplication::focusWidget(), editor);
 }
 
 }  // namespace
