@@ -60,15 +60,6 @@ const ViewItem kViewItems[] = {
     {"MenuViewStatusBar", "ステータスバー(&S)", &TForm1::MenuViewStatusBarClick},
 };
 
-QString plainCaption(const QString& caption)
-{
-    QString text = caption;
-    const int amp = text.indexOf("(&");
-    if (amp >= 0 && text.indexOf(')', amp) == amp + 3) text.remove(amp, 4);
-    text.remove('&');
-    if (text.endsWith("...")) text.chop(3);
-    return text;
-}
 }  // namespace
 
 void TForm1::BuildMenus()
@@ -77,6 +68,7 @@ void TForm1::BuildMenus()
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(top.caption));
         menu->setObjectName(top.name);
         this->*top.member = menu;
+        commands.setMenu(top.name, menu);
     }
 
     for (const ViewItem& v : kViewItems) {
@@ -112,64 +104,6 @@ void TForm1::BuildMenus()
     const QList<QAction*> rest = MenuFile->actions();
     if (!rest.isEmpty() && !rest.back()->isSeparator()) MenuFile->addSeparator();
     MenuFile->addAction(MenuFileQuit);
-}
-
-QAction* TForm1::Item(const QString& name) const { return items_.value(name, nullptr); }
-
-int TForm1::HelpContextOf(const QString& itemName) const { return helpContexts_.value(itemName, 0); }
-
-QAction* TForm1::AddItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler,
-                         const QKeySequence& shortcut, int helpContext)
-{
-    return InsertItem(menu, nullptr, name, caption, std::move(handler), shortcut, helpContext);
-}
-
-QAction* TForm1::InsertItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                            std::function<void()> handler, const QKeySequence& shortcut, int helpContext)
-{
-    auto* item = new QAction(caption, menu ? static_cast<QObject*>(menu) : this);
-    item->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        item->setShortcut(shortcut);
-        item->setShortcutContext(Qt::WindowShortcut);
-    }
-    if (menu) menu->insertAction(before, item);
-    if (handler) {
-        connect(item, &QAction::triggered, this, [this, h = std::move(handler)](bool) { Guard(h); });
-    }
-    if (!name.isEmpty()) {
-        items_.insert(name, item);
-        if (helpContext) helpContexts_.insert(name, helpContext);
-    }
-    return item;
-}
-
-QAction* TForm1::AddToolButton(QToolBar* bar, const QString& name, const QString& hint, const QString& iconText,
-                               std::function<void()> handler, bool checkable)
-{
-    auto* button = new QAction(iconText.isEmpty() ? plainCaption(hint) : iconText, bar);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    button->setCheckable(checkable);
-    bar->addAction(button);
-    if (handler) {
-        connect(button, &QAction::triggered, this, [this, h = std::move(handler)](bool) { Guard(h); });
-    }
-    if (!name.isEmpty()) items_.insert(name, button);
-    return button;
-}
-
-bool TForm1::Guard(const std::function<void()>& handler)
-{
-    if (!handler) return true;
-    try {
-        handler();
-        return true;
-    } catch (...) {
-        ask::exceptionMessage(std::current_exception());
-        return false;
-    }
 }
 
 void TForm1::MenuHelpContentsClick() { help::showContents(); }
