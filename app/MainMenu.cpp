@@ -28,24 +28,45 @@ const TopMenu kTopMenus[] = {
 
 // The subsystems add their items in menu order.  This is the one list of
 // them; a new subsystem adds its line here.
-using Builder = void (TForm1::*)();
-const Builder kCommandBuilders[] = {
-    &TForm1::BuildFileCommands,          &TForm1::BuildEditCommands,
-    &TForm1::BuildColorCommands,         &TForm1::BuildColorSettingsCommands,
-    &TForm1::BuildSearchToolsCommands,   &TForm1::BuildInsertCommands,
-    &TForm1::BuildMathCommands,          &TForm1::BuildTeXCommands,
-    &TForm1::BuildLogCommands,           &TForm1::BuildTeXExtraCommands,
-    &TForm1::BuildAssistCommands,        &TForm1::BuildCmdAssistCommands,
-    &TForm1::BuildBreakCommands,         &TForm1::BuildSearchNavigationCommands,
-    &TForm1::BuildTitleCommands,         &TForm1::BuildReferenceCommands,
-    &TForm1::BuildIndexBoxCommands,      &TForm1::BuildFontCommands,
-    &TForm1::BuildMathSpaceFontCommands, &TForm1::BuildBracketCommands,
-    &TForm1::BuildMathPickerCommands,    &TForm1::BuildTextPickerCommands,
-    &TForm1::BuildTableCommands,         &TForm1::BuildFigureCommands,
-    &TForm1::BuildScriptCommands,        &TForm1::BuildMatrixCommands,
-    &TForm1::BuildPreambleCommands,      &TForm1::BuildBibCommands,
-    &TForm1::BuildUserCommands,
+// A builder is a member of the window or a function of its subsystem
+// taking the session; one line each.
+struct Builder {
+    void (TForm1::*member)() = nullptr;
+    void (*build)(Session&) = nullptr;
 };
+// clang-format off
+const Builder kCommandBuilders[] = {
+    {&TForm1::BuildFileCommands},
+    {&TForm1::BuildEditCommands},
+    {&TForm1::BuildColorCommands},
+    {&TForm1::BuildColorSettingsCommands},
+    {&TForm1::BuildSearchToolsCommands},
+    {&TForm1::BuildInsertCommands},
+    {&TForm1::BuildMathCommands},
+    {&TForm1::BuildTeXCommands},
+    {&TForm1::BuildLogCommands},
+    {&TForm1::BuildTeXExtraCommands},
+    {&TForm1::BuildAssistCommands},
+    {&TForm1::BuildCmdAssistCommands},
+    {&TForm1::BuildBreakCommands},
+    {&TForm1::BuildSearchNavigationCommands},
+    {&TForm1::BuildTitleCommands},
+    {&TForm1::BuildReferenceCommands},
+    {&TForm1::BuildIndexBoxCommands},
+    {&TForm1::BuildFontCommands},
+    {&TForm1::BuildMathSpaceFontCommands},
+    {&TForm1::BuildBracketCommands},
+    {&TForm1::BuildMathPickerCommands},
+    {&TForm1::BuildTextPickerCommands},
+    {&TForm1::BuildTableCommands},
+    {&TForm1::BuildFigureCommands},
+    {&TForm1::BuildScriptCommands},
+    {&TForm1::BuildMatrixCommands},
+    {&TForm1::BuildPreambleCommands},
+    {&TForm1::BuildBibCommands},
+    {&TForm1::BuildUserCommands},
+};
+// clang-format on
 
 struct ViewItem {
     const char* name;
@@ -91,7 +112,12 @@ void TForm1::BuildMenus()
     MenuFileQuit =
         AddItem(MenuFile, "MenuFileQuit", QString::fromUtf8("Quillmarkの終了(&X)"), [this] { MenuFileQuitClick(); });
 
-    for (Builder build : kCommandBuilders) Guard([this, build] { (this->*build)(); });
+    for (const Builder& b : kCommandBuilders) {
+        Guard([this, &b] {
+            if (b.member) (this->*b.member)();
+            if (b.build) b.build(*this);
+        });
+    }
 
     // The editor's context menu ends with its help page.
     if (PopupMenu1) {
