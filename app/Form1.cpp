@@ -53,8 +53,6 @@ TForm1::TForm1(QWidget* owner) : QMainWindow(owner)
     Form1 = this;
     mainWindow = this;
     commands.setOwner(this);
-    tabKey = [this] { return HandleTabKey(); };
-    backslashKey = [this] { return HandleBackslashKey(); };
     deleteByProducts = [this](const QString& fileName) { AutoDeleteTeXFiles(fileName); };
     installFontSubstitutions();
     ignoreFileSizeSignal();

@@ -167,12 +167,9 @@ public:
     void MenuMathRootClick();
     void PMMathRootClick();
 
-    // ==== Tab key in table rows (assist/TableCells.cpp) ====
+    // ==== Tab key in table rows (assist/TableCells.cpp, app/AssistHandlers.cpp) ====
     static int FindCellSeparator(const std::string& s);
     static int FindCellOrRowEnd(const std::string& s);
-    // The Tab key's work: true when it was handled and the tab character
-    // must not be typed.
-    bool HandleTabKey();
 
     // ==== title, author, date and page style (insert/Title*) ====
     void BuildTitleCommands();
@@ -269,22 +266,11 @@ public:
     void MenuBibRefClick();
     void sbBibClick();
 
-    // ==== command assist and user commands (assist/) ====
-    void BuildAssistCommands();
-
-    // ==== command-assist pop-up and its settings (assist/CmdAssist*.cpp) ====
-    void BuildCmdAssistCommands();  // MenuOptionAutoCommand (F7), ToolButtonCommandAssist, MenuOptionCmdAssistSet
-    // The backslash key's work: true when the pop-up took the key and the
-    // backslash must not be typed.
-    bool HandleBackslashKey();
+    // ==== command assist and user commands (assist/, app/AssistHandlers.cpp) ====
+    // Their menus are assist::UserMenus, a part of the session.
     void sbAutoCommandClick();
     void MenuAutoClick();
     void MenuOptionCmdAssistSetClick();
-
-    // ==== user-defined commands (assist/UserCommands.cpp) ====
-    QMenu* MenuUser = nullptr;
-    QMenu* PopupMenuUser = nullptr;
-    void BuildUserCommands();
     // Runs the slot named by the sender's Tag (1..48).
     void MenuUser1Click(QObject* sender);
     void MenuUserClick();

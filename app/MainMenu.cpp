@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "app/About.h"
+#include "assist/Assist.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 
@@ -46,8 +47,8 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildTeXCommands},
     {&TForm1::BuildLogCommands},
     {&TForm1::BuildTeXExtraCommands},
-    {&TForm1::BuildAssistCommands},
-    {&TForm1::BuildCmdAssistCommands},
+    {nullptr, &assist::buildAssistCommands},
+    {nullptr, &assist::buildCmdAssistCommands},
     {&TForm1::BuildBreakCommands},
     {&TForm1::BuildSearchNavigationCommands},
     {&TForm1::BuildTitleCommands},
@@ -64,7 +65,7 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildMatrixCommands},
     {&TForm1::BuildPreambleCommands},
     {&TForm1::BuildBibCommands},
-    {&TForm1::BuildUserCommands},
+    {nullptr, &assist::buildUserCommands},
 };
 // clang-format on
 

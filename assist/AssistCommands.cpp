@@ -1,4 +1,8 @@
-// Command assist and user-defined commands.
-#include "app/Form1.h"
+// The keys the assist takes over in the editor.
+#include "assist/Assist.h"
+#include "core/session/Session.h"
 
-void TForm1::BuildAssistCommands() {}
+void assist::buildAssistCommands(Session& s)
+{
+    s.tabKey = [&s] { return HandleTabKey(s); };
+}

@@ -12,12 +12,13 @@
 #include <QScrollBar>
 #include <QToolBar>
 
-#include "app/Form1.h"
-#include "platform/Registry.h"
-#include "app/ResidentForms.h"
+#include "assist/Assist.h"
 #include "assist/CommandList.h"
+#include "core/commands/ResidentForms.h"
+#include "core/session/Session.h"
 #include "forms/CmdAssistForms.h"
 #include "platform/Cp932.h"
+#include "platform/Registry.h"
 
 namespace {
 
@@ -45,15 +46,6 @@ int shiftOf(Qt::KeyboardModifiers m)
 }
 
 }  // namespace
-
-TFormCmdAssist& residentCmdAssist(TForm1& main)
-{
-    if (!FormCmdAssist || FormCmdAssist->parentWidget() != &main) {
-        FormCmdAssist = new TFormCmdAssist(&main);
-        FormCmdAssist->FormCreate(HKEY_CURRENT_USER_ROOT, main.RegKey);
-    }
-    return *FormCmdAssist;
-}
 
 // ---- the pop-up ----
 
@@ -359,78 +351,95 @@ bool TFormCmdAssist::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// ---- the main window's side ----
+// ---- the session's side ----
 
-bool TForm1::HandleBackslashKey()
+namespace assist {
+
+TFormCmdAssist& residentCmdAssist(Session& s)
 {
-    if (!AutoCommand || !RichEdit) return false;
+    if (!FormCmdAssist || FormCmdAssist->parentWidget() != s.mainWindow) {
+        FormCmdAssist = new TFormCmdAssist(s.mainWindow);
+        FormCmdAssist->FormCreate(HKEY_CURRENT_USER_ROOT, s.RegKey);
+    }
+    return *FormCmdAssist;
+}
+
+bool HandleBackslashKey(Session& s)
+{
+    TRichEdit* edit = s.RichEdit;
+    if (!s.AutoCommand || !edit) return false;
     // A character coming through the input method is the method's; only a
     // plain key opens the pop-up.
-    if (ImeComposing || RichEdit->Composing()) return false;
-    TFormCmdAssist& popup = residentCmdAssist(*this);
+    if (s.ImeComposing || edit->Composing()) return false;
+    TFormCmdAssist& popup = residentCmdAssist(s);
     if (popup.IsOpen()) return true;
-    const QPoint anchor = RichEdit->mapToGlobal(RichEdit->CaretRect().topLeft());
+    const QPoint anchor = edit->mapToGlobal(edit->CaretRect().topLeft());
     QScreen* screen = QGuiApplication::screenAt(anchor);
-    if (!screen) screen = this->screen();
+    if (!screen && s.mainWindow) screen = s.mainWindow->screen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 800);
-    popup.Popup(cmdAssistPosition(anchor, popup.size(), area), [this](int, const QString& text) {
-        Guard([&] {
+    popup.Popup(cmdAssistPosition(anchor, popup.size(), area), [&s](int, const QString& text) {
+        Session::Guard([&] {
             const std::string bytes = cp932::encode(text);
-            InsertText(bytes);
-            if (cmdassist::caretStepsBack(bytes)) RichEdit->SetSelStart(RichEdit->SelStart() - 1);
+            s.InsertText(bytes);
+            if (cmdassist::caretStepsBack(bytes)) s.RichEdit->SetSelStart(s.RichEdit->SelStart() - 1);
         });
     });
     return true;
 }
 
-void TForm1::sbAutoCommandClick()
+void sbAutoCommandClick(Session& s)
 {
-    AutoCommand = !AutoCommand;
-    if (QAction* button = Item("ToolButtonCommandAssist")) button->setChecked(AutoCommand);
-    if (QAction* item = Item("MenuOptionAutoCommand")) item->setChecked(AutoCommand);
+    s.AutoCommand = !s.AutoCommand;
+    if (QAction* button = s.Item("ToolButtonCommandAssist")) button->setChecked(s.AutoCommand);
+    if (QAction* item = s.Item("MenuOptionAutoCommand")) item->setChecked(s.AutoCommand);
 }
 
-void TForm1::MenuAutoClick()
+void MenuAutoClick(Session& s)
 {
-    if (QAction* item = Item("MenuOptionAutoColor")) item->setChecked(AutoColor);
-    if (QAction* item = Item("MenuOptionAutoCommand")) item->setChecked(AutoCommand);
+    if (QAction* item = s.Item("MenuOptionAutoColor")) item->setChecked(s.AutoColor);
+    if (QAction* item = s.Item("MenuOptionAutoCommand")) item->setChecked(s.AutoCommand);
 }
 
-void TForm1::BuildCmdAssistCommands()
+void buildCmdAssistCommands(Session& s)
 {
-    registerResidentForm(ResidentForm::CmdAssist, [this](Session&) { residentCmdAssist(*this); });
+    s.backslashKey = [&s] { return HandleBackslashKey(s); };
+    registerResidentForm(ResidentForm::CmdAssist, [](Session& session) { residentCmdAssist(session); });
 
     QMenu* autoMenu = nullptr;
-    if (QAction* existing = Item("MenuAuto")) autoMenu = existing->menu();
-    if (!autoMenu && MenuOption) {
-        autoMenu = new QMenu("入力アシスト(&A)", MenuOption);
+    if (QAction* existing = s.Item("MenuAuto")) autoMenu = existing->menu();
+    if (!autoMenu && s.MenuOption) {
+        autoMenu = new QMenu("入力アシスト(&A)", s.MenuOption);
         autoMenu->setObjectName("MenuAuto");
-        QAction* sub = AddItem(MenuOption, "MenuAuto", "入力アシスト(&A)", nullptr);
+        QAction* sub = s.AddItem(s.MenuOption, "MenuAuto", "入力アシスト(&A)", nullptr);
         sub->setMenu(autoMenu);
     }
-    QAction* item = AddItem(
-        autoMenu, "MenuOptionAutoCommand", "コマンド入力支援(&A)", [this] { sbAutoCommandClick(); },
+    QAction* item = s.AddItem(
+        autoMenu, "MenuOptionAutoCommand", "コマンド入力支援(&A)", [&s] { sbAutoCommandClick(s); },
         QKeySequence(Qt::Key_F7));
     item->setCheckable(true);
-    item->setChecked(AutoCommand);
-    if (autoMenu) connect(autoMenu, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuAutoClick(); }); });
+    item->setChecked(s.AutoCommand);
+    if (autoMenu)
+        QObject::connect(autoMenu, &QMenu::aboutToShow, autoMenu, [&s] { Session::Guard([&s] { MenuAutoClick(s); }); });
 
-    QAction* button = AddToolButton(
-        ToolBarFile, "ToolButtonCommandAssist", "コマンド入力支援機能のオン／オフを設定します  F7", "コマンド入力支援",
-        [this] { sbAutoCommandClick(); }, true);
-    button->setChecked(AutoCommand);
+    QToolBar* bar = s.ToolBarFile;
+    QAction* button = s.AddToolButton(
+        bar, "ToolButtonCommandAssist", "コマンド入力支援機能のオン／オフを設定します  F7", "コマンド入力支援",
+        [&s] { sbAutoCommandClick(s); }, true);
+    button->setChecked(s.AutoCommand);
     // Beside the colour-syntax switch, the other on/off button of the bar.
-    if (QAction* colour = Item("ToolButtonColorStructure"); colour && ToolBarFile) {
-        const QList<QAction*> actions = ToolBarFile->actions();
+    if (QAction* colour = s.Item("ToolButtonColorStructure"); colour && bar) {
+        const QList<QAction*> actions = bar->actions();
         const qsizetype at = actions.indexOf(colour);
         if (at >= 0 && at + 1 < actions.size() && actions[at + 1] != button) {
-            ToolBarFile->removeAction(button);
-            ToolBarFile->insertAction(actions[at + 1], button);
+            bar->removeAction(button);
+            bar->insertAction(actions[at + 1], button);
         }
     }
 
-    AddItem(
-        MenuOption, "MenuOptionCmdAssistSet", "コマンド入力支援設定(&B)...", [this] { MenuOptionCmdAssistSetClick(); },
+    s.AddItem(
+        s.MenuOption, "MenuOptionCmdAssistSet", "コマンド入力支援設定(&B)...", [&s] { MenuOptionCmdAssistSetClick(s); },
         {}, 10100);
-    if (QAction* set = Item("MenuOptionCmdAssistSet")) set->setStatusTip("コマンド入力支援の動作を設定します");
+    if (QAction* set = s.Item("MenuOptionCmdAssistSet")) set->setStatusTip("コマンド入力支援の動作を設定します");
 }
+
+}  // namespace assist

@@ -6,12 +6,14 @@
 #include <QListWidget>
 #include <stdexcept>
 
-#include "app/Form1.h"
-#include "platform/Registry.h"
+#include "assist/Assist.h"
 #include "assist/CommandList.h"
 #include "core/files/DocumentFile.h"
+#include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "forms/CmdAssistForms.h"
 #include "platform/Ask.h"
+#include "platform/Registry.h"
 
 namespace {
 
@@ -52,10 +54,7 @@ void TFormCmdAssistSetting::runGuarded(void (TFormCmdAssistSetting::*handler)())
 {
     // The dialog's list-file buttons fail as a command of the window does,
     // behind its one boundary, and the dialog stays open.
-    if (Form1)
-        Form1->Guard([&] { (this->*handler)(); });
-    else
-        (this->*handler)();
+    Session::Guard([&] { (this->*handler)(); });
 }
 
 void TFormCmdAssistSetting::SetRegInfo(const QString& programDir, unsigned long rootKey, const QString& regKey)
@@ -197,24 +196,24 @@ void TFormCmdAssistSetting::BtnSaveClick()
     ask::messageBox(QStringLiteral("保存完了！"), kCaption, MB_ICONINFORMATION);
 }
 
-void TForm1::MenuOptionCmdAssistSetClick()
+void assist::MenuOptionCmdAssistSetClick(Session& s)
 {
     road::Steps steps;
     steps.helpItem = "MenuOptionCmdAssistSet";
     steps.placement = road::Placement::ScreenCentre;
     road::ask<TFormCmdAssistSetting>(
-        *this, steps,
-        [this](TFormCmdAssistSetting& d) {
-            d.SetRegInfo(ProgramDir, HKEY_CURRENT_USER_ROOT, RegKey);
+        s, steps,
+        [&s](TFormCmdAssistSetting& d) {
+            d.SetRegInfo(s.ProgramDir, HKEY_CURRENT_USER_ROOT, s.RegKey);
             d.FormShow();
         },
-        [this](TFormCmdAssistSetting& d) {
+        [&s](TFormCmdAssistSetting& d) {
             // Stored first: a store that cannot be written leaves the pop-up
             // as it was too.
             d.FormClose();
-            const cmdassist::Settings s = d.Chosen();
-            residentCmdAssist(*this).SetSetting(cmdassist::joinLines(s.commands), s.space, s.kigou, s.kakutei, s.list,
-                                                s.gakusyuu);
+            const cmdassist::Settings c = d.Chosen();
+            residentCmdAssist(s).SetSetting(cmdassist::joinLines(c.commands), c.space, c.kigou, c.kakutei, c.list,
+                                            c.gakusyuu);
         },
         nullptr);
 }

@@ -3,8 +3,9 @@
 
 #include <algorithm>
 
-#include "app/Form1.h"
+#include "assist/Assist.h"
 #include "core/colour/ColorScanner.h"
+#include "core/session/Session.h"
 #include "platform/Cp932.h"
 
 namespace tablecells {
@@ -95,25 +96,22 @@ int BlanksToTabStop(std::string_view text, int caret, int tabWidth)
 
 }  // namespace tablecells
 
-int TForm1::FindCellSeparator(const std::string& s) { return tablecells::FindCellSeparator(s); }
-
-int TForm1::FindCellOrRowEnd(const std::string& s) { return tablecells::FindCellOrRowEnd(s); }
-
-bool TForm1::HandleTabKey()
+bool assist::HandleTabKey(Session& s)
 {
+    TRichEdit* RichEdit = s.RichEdit;
     if (!RichEdit) return false;
     const int caret = RichEdit->SelStart();
     const std::string text = RichEdit->Text();
-    const std::string line = GetLineAt(caret);
+    const std::string line = s.GetLineAt(caret);
     const int lineStart = colour::LineStartOf(text, caret);
     const tablecells::CellMove m = tablecells::NextCell(line, caret - lineStart);
     if (m.inTable) {
         if (m.moves) RichEdit->Select(lineStart + m.start, m.length);
         return true;
     }
-    if (TabSpace != 1) return false;
-    const int n = tablecells::BlanksToTabStop(text, caret, TabSpaceNo);
+    if (s.TabSpace != 1) return false;
+    const int n = tablecells::BlanksToTabStop(text, caret, s.TabSpaceNo);
     if (n == 0) return false;
-    InsertText(std::string(size_t(n), ' '));
+    s.InsertText(std::string(size_t(n), ' '));
     return true;
 }

@@ -5,11 +5,12 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/Form1.h"
+#include "assist/Assist.h"
 #include "assist/UserDefine.h"
 #include "assist/UserDefineDialog.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/session/Session.h"
 #include "core/settings/Keys.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
@@ -32,7 +33,7 @@ QKeySequence slotKey(int n)
     return {};
 }
 
-userdef::Slots readSlots(TForm1& form)
+userdef::Slots readSlots(const Session& form)
 {
     userdef::Slots table;
     const settings::Store store = form.Settings();
@@ -46,7 +47,7 @@ userdef::Slots readSlots(TForm1& form)
     return table;
 }
 
-void writeSlots(TForm1& form, const userdef::Slots& table)
+void writeSlots(const Session& form, const userdef::Slots& table)
 {
     settings::Batch batch;
     const settings::Store store = form.Settings();
@@ -62,7 +63,7 @@ void writeSlots(TForm1& form, const userdef::Slots& table)
 // Runs into the main window's editor through the insertion primitive.
 class EditorTarget : public userdef::RunTarget {
 public:
-    explicit EditorTarget(TForm1& form) : form_(form) {}
+    explicit EditorTarget(Session& form) : form_(form) {}
     void insert(const std::string& bytes) override { form_.InsertText(bytes); }
     int caret() const override { return form_.RichEdit->SelStart(); }
     void moveCaretBack(int pos) override
@@ -78,54 +79,56 @@ public:
     }
 
 private:
-    TForm1& form_;
+    Session& form_;
 };
 
 }  // namespace
 
-void TForm1::BuildUserCommands()
+void assist::buildUserCommands(Session& s)
 {
-    if (!MenuInsert) return;
-    MenuInsert->addSeparator();
-    MenuUser = MenuInsert->addMenu(QStringLiteral("ユーザー定義命令(&U)"));
-    MenuUser->setObjectName("MenuUser");
-    MenuUser->menuAction()->setObjectName("MenuUser");
-    MenuUser->menuAction()->setStatusTip(QStringLiteral("ユーザーが定義した命令を挿入したり、定義の設定を行います。"));
-    PopupMenuUser = new QMenu(this);
-    PopupMenuUser->setObjectName("PopupMenuUser");
+    if (!s.MenuInsert) return;
+    UserMenus& menus = s.part<UserMenus>();
+    s.MenuInsert->addSeparator();
+    QMenu* menu = menus.menu = s.MenuInsert->addMenu(QStringLiteral("ユーザー定義命令(&U)"));
+    menu->setObjectName("MenuUser");
+    menu->menuAction()->setObjectName("MenuUser");
+    menu->menuAction()->setStatusTip(QStringLiteral("ユーザーが定義した命令を挿入したり、定義の設定を行います。"));
+    QMenu* popup = menus.popup = new QMenu(s.mainWindow);
+    popup->setObjectName("PopupMenuUser");
 
     for (int n = 1; n <= userdef::kSlotCount; ++n) {
         const QString caption = QString::number(n) + " ";
         QAction* item =
-            AddItem(MenuUser, QStringLiteral("MenuUser%1").arg(n), caption, {}, slotKey(n), kUserHelpContext);
+            s.AddItem(menu, QStringLiteral("MenuUser%1").arg(n), caption, {}, slotKey(n), kUserHelpContext);
         // The pop-up shows the key but does not own it: one key, one action.
         QAction* popupItem =
-            AddItem(PopupMenuUser, QStringLiteral("PMenuUser%1").arg(n), caption, {}, {}, kUserHelpContext);
+            s.AddItem(popup, QStringLiteral("PMenuUser%1").arg(n), caption, {}, {}, kUserHelpContext);
         for (QAction* a : {item, popupItem}) {
             setTag(a, n);
             a->setStatusTip(kItemHint);
-            connect(a, &QAction::triggered, this, [this, a](bool) { Guard([this, a] { MenuUser1Click(a); }); });
+            QObject::connect(a, &QAction::triggered, a,
+                             [&s, a](bool) { Session::Guard([&s, a] { MenuUser1Click(s, a); }); });
         }
         if (n % 12 == 0) {
-            MenuUser->addSeparator();
-            PopupMenuUser->addSeparator();
+            menu->addSeparator();
+            popup->addSeparator();
         }
     }
-    AddItem(MenuUser, "MenuUserDefine", QStringLiteral("定義内容設定(&C)..."), [this] { MenuUserDefineClick(); });
-    AddItem(PopupMenuUser, "PUserDefine", QStringLiteral("定義内容設定(&C)..."), [this] { MenuUserDefineClick(); });
-    AddItem(
-        MenuInsert, "MenuInsertUserSetting", QStringLiteral("ユーザー定義内容設定(&V)"),
-        [this] { MenuUserDefineClick(); }, {}, 5400);
-    connect(MenuUser, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuUserClick(); }); });
-    connect(PopupMenuUser, &QMenu::aboutToShow, this, [this] { Guard([this] { PopupMenuUserPopup(); }); });
+    s.AddItem(menu, "MenuUserDefine", QStringLiteral("定義内容設定(&C)..."), [&s] { MenuUserDefineClick(s); });
+    s.AddItem(popup, "PUserDefine", QStringLiteral("定義内容設定(&C)..."), [&s] { MenuUserDefineClick(s); });
+    s.AddItem(
+        s.MenuInsert, "MenuInsertUserSetting", QStringLiteral("ユーザー定義内容設定(&V)"),
+        [&s] { MenuUserDefineClick(s); }, {}, 5400);
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [&s] { Session::Guard([&s] { MenuUserClick(s); }); });
+    QObject::connect(popup, &QMenu::aboutToShow, popup, [&s] { Session::Guard([&s] { PopupMenuUserPopup(s); }); });
 
-    if (ToolBarTeXShosiki)
-        AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInUser", kCaption, QStringLiteral("ユ"),
-                      [this] { sbUserClick(); });
+    if (s.ToolBarTeXShosiki)
+        s.AddToolButton(s.ToolBarTeXShosiki, "ToolButtonTeXInUser", kCaption, QStringLiteral("ユ"),
+                        [&s] { sbUserClick(s); });
 }
 
 namespace {
-void refreshCaptions(TForm1& form, const QString& prefix)
+void refreshCaptions(Session& form, const QString& prefix)
 {
     const userdef::Slots table = readSlots(form);
     for (int n = 1; n <= userdef::kSlotCount; ++n) {
@@ -142,17 +145,18 @@ void refreshCaptions(TForm1& form, const QString& prefix)
 }
 }  // namespace
 
-void TForm1::MenuUserClick() { refreshCaptions(*this, QStringLiteral("MenuUser")); }
+void assist::MenuUserClick(Session& s) { refreshCaptions(s, QStringLiteral("MenuUser")); }
 
-void TForm1::PopupMenuUserPopup() { refreshCaptions(*this, QStringLiteral("PMenuUser")); }
+void assist::PopupMenuUserPopup(Session& s) { refreshCaptions(s, QStringLiteral("PMenuUser")); }
 
-void TForm1::sbUserClick()
+void assist::sbUserClick(Session& s)
 {
-    QAction* button = Item("ToolButtonTeXInUser");
-    if (PopupMenuUser && button && ToolBarTeXShosiki) dropDown(*PopupMenuUser, *ToolBarTeXShosiki, *button);
+    QAction* button = s.Item("ToolButtonTeXInUser");
+    QMenu* popup = s.part<UserMenus>().popup;
+    if (popup && button && s.ToolBarTeXShosiki) dropDown(*popup, *s.ToolBarTeXShosiki, *button);
 }
 
-void TForm1::MenuUserDefineClick()
+void assist::MenuUserDefineClick(Session& s)
 {
     scope::CurrentFolder folder;
 
@@ -160,19 +164,20 @@ void TForm1::MenuUserDefineClick()
     steps.helpItem = "MenuInsertUserSetting";
     steps.placement = road::Placement::ScreenCentre;
     road::ask<TFormUserDefine>(
-        *this, steps,
-        [this](TFormUserDefine& d) {
-            d.DefinitionDir = ProgramDir + "/QuillUserDef";
-            d.SetFields(readSlots(*this));
+        s, steps,
+        [&s](TFormUserDefine& d) {
+            d.DefinitionDir = s.ProgramDir + "/QuillUserDef";
+            d.SetFields(readSlots(s));
         },
-        [this](TFormUserDefine& d) { writeSlots(*this, d.SlotsFromFields()); }, {});
+        [&s](TFormUserDefine& d) { writeSlots(s, d.SlotsFromFields()); }, {});
 }
 
-void TForm1::MenuUser1Click(QObject* sender)
+void assist::MenuUser1Click(Session& s, QObject* sender)
 {
     const int n = tagOf(sender);
     if (n < 1 || n > userdef::kSlotCount) return;
-    const std::string definition = cp932::encode(Settings().read(key::UserDefineText, n));
+    TRichEdit* RichEdit = s.RichEdit;
+    const std::string definition = cp932::encode(s.Settings().read(key::UserDefineText, n));
     const bool hasSelection = RichEdit->SelLength() > 0;
     const std::string selected = hasSelection ? RichEdit->SelText() : std::string();
 
@@ -186,7 +191,7 @@ void TForm1::MenuUser1Click(QObject* sender)
         return;
     }
 
-    EditorTarget target(*this);
+    EditorTarget target(s);
     const userdef::RunResult result = userdef::run(definition, hasSelection, selected, target);
     if (result.status == userdef::RunStatus::BadBackCursor)
         ask::messageBox(QStringLiteral("\\QmComBackCursorの指定が間違えています"), QStringLiteral("エラー"),

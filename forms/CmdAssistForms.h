@@ -115,11 +115,6 @@ private:
 
 extern QPointer<TFormCmdAssist> FormCmdAssist;
 
-class TForm1;
-// The main window's resident pop-up; made (and loaded from the store) on
-// first use when start-up did not make it, as for a window created alone.
-TFormCmdAssist& residentCmdAssist(TForm1& main);
-
 // Where the pop-up of the given size goes for a caret whose top-left corner
 // is at anchor (screen coordinates) on a screen of the given geometry: 3
 // pixels right of and 2 below that corner, moved up to stay 32 pixels above

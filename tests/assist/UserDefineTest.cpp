@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "app/Form1.h"
+#include "assist/Assist.h"
 #include "assist/UserDefine.h"
 #include "assist/UserDefineDialog.h"
 #include "core/undo/MultiUndo.h"
@@ -253,7 +254,7 @@ struct UserCommandWindow : ::testing::Test {
         qputenv("QUILLMARK_SETTINGS", dir.filePath("settings.ini").toLocal8Bit());
         form = std::make_unique<TForm1>();
         form->ProgramDir = dir.path();
-        if (!form->Item("MenuUser1")) form->BuildUserCommands();
+        if (!form->Item("MenuUser1")) assist::buildUserCommands(*form);
         form->resize(800, 600);
         form->show();
         form->RichEdit->setFocus();
@@ -340,9 +341,9 @@ TEST_F(UserCommandWindow, DefinedInTheDialogRunByItsKeyAndUndoneStepByStep)
     EXPECT_EQ(form->RichEdit->SelStart(), 9);
 
     // The menus show the new title when they open.
-    emit form->MenuUser->aboutToShow();
+    emit form->part<assist::UserMenus>().menu->aboutToShow();
     EXPECT_EQ(form->Item("MenuUser1")->text(), QString::fromUtf8("1 太字"));
-    emit form->PopupMenuUser->aboutToShow();
+    emit form->part<assist::UserMenus>().popup->aboutToShow();
     EXPECT_TRUE(form->Item("PMenuUser2")->text().startsWith("2 Not Defined\t"))
         << form->Item("PMenuUser2")->text().toStdString();
 }
