@@ -14,11 +14,10 @@
 #include "app/WindowHooks.h"
 #include "core/settings/Layout.h"
 #include "platform/Ask.h"
+#include "platform/BgrColor.h"
 #include "platform/SettingsFailures.h"
 
 namespace {
-QColor colorOf(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 // The operating system's major version decides the widths of the TeX tool
 // bars; the narrow ones belong to a major version this platform never has.
 constexpr int kOsMajorVersion = 6;
@@ -159,8 +158,8 @@ void TForm1::LoadSettings()
     BackColor = static_cast<unsigned>(store.read(key::BackColor)) & 0xFFFFFF;
     RichEdit->SetBackColor(BackColor);
     QPalette palette = TreeView->palette();
-    palette.setColor(QPalette::Base, colorOf(BackColor));
-    palette.setColor(QPalette::Text, colorOf(FontColor));
+    palette.setColor(QPalette::Base, bgrColor(BackColor));
+    palette.setColor(QPalette::Text, bgrColor(FontColor));
     TreeView->setPalette(palette);
 
     RichEdit->SetTabStops(store.read(key::Tab));

@@ -1,5 +1,6 @@
 #include "platform/Ask.h"
 
+#include "platform/BgrColor.h"
 #include "platform/Thread.h"
 
 #include <QApplication>
@@ -270,12 +271,10 @@ ColorAnswer colorDialog(unsigned initial, QWidget* parent)
             return;
         }
         ActivationReturn back(parent ? parent : mainWindow());
-        QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+        const QColor start = bgrColor(initial);
         QColor chosen = QColorDialog::getColor(start, parent ? parent : mainWindow());
         answer.accepted = chosen.isValid();
-        answer.color = answer.accepted
-                           ? static_cast<unsigned>(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16))
-                           : initial;
+        answer.color = answer.accepted ? bgrOf(chosen) : initial;
     });
     return answer;
 }

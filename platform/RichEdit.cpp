@@ -3,6 +3,7 @@
 // and drops in RichEditInput.cpp, the byte model in RichEditModel.cpp.
 #include "platform/RichEdit.h"
 
+#include "platform/BgrColor.h"
 #include "platform/Cp932.h"
 #include "platform/RichEditImpl.h"
 
@@ -298,7 +299,7 @@ void TRichEdit::SetWordWrap(bool on)
 void TRichEdit::SetBackColor(unsigned bgr)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Base, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    p.setColor(QPalette::Base, bgrColor(bgr));
     setPalette(p);
 }
 

@@ -5,20 +5,17 @@
 // whole document relayouts each block once rather than once per token.
 #include "platform/RichEdit.h"
 
+#include "platform/BgrColor.h"
 #include "platform/RichEditImpl.h"
 
 #include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 
-namespace {
-QColor colorOf(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-}  // namespace
-
 QTextCharFormat TRichEdit::Impl::toQt(const CharFormat& f) const
 {
     QTextCharFormat q;
-    q.setForeground(colorOf(f.color));
+    q.setForeground(bgrColor(f.color));
     q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
     q.setFontItalic(f.italic);
     q.setFontUnderline(f.underline);
@@ -142,7 +139,7 @@ void TRichEdit::Impl::refreshLayouts()
 void TRichEdit::Impl::applyDefaultFormat()
 {
     QPalette p = q->palette();
-    p.setColor(QPalette::Text, colorOf(defaultFormat.color));
+    p.setColor(QPalette::Text, bgrColor(defaultFormat.color));
     q->setPalette(p);
     QFont font = q->font();
     font.setBold(defaultFormat.bold);

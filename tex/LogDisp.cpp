@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 #include "core/files/FilesState.h"
+#include "platform/BgrColor.h"
 #include "platform/Cp932.h"
 
 #include <QDialogButtonBox>
@@ -48,12 +49,9 @@ void TFormLogDisp::SetLog(const std::string& bytes)
 
 void TFormLogDisp::SetColors(unsigned backBgr, unsigned textBgr)
 {
-    const auto colour = [](unsigned bgr) {
-        return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-    };
     QPalette palette = Memo1->palette();
-    palette.setColor(QPalette::Base, colour(backBgr));
-    palette.setColor(QPalette::Text, colour(textBgr));
+    palette.setColor(QPalette::Base, bgrColor(backBgr));
+    palette.setColor(QPalette::Text, bgrColor(textBgr));
     Memo1->setPalette(palette);
 }
 

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-// Everything the colour settings dialog edits, as one value.
-struct ColorSettings {
-    std::vector<ColorCommandRow> rows;  // at most kMaxColorCommands, table order
-    ColorClassSettings classes;
+// Everything the colour settings dialog edits, as one value: the colour
+// table and the editor's text and background colours.
+struct ColorSettings : ColorTable {
     unsigned FontColor = 0;
     unsigned BackColor = 0xFFFFFF;
 };

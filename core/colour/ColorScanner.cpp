@@ -58,6 +58,17 @@ void ColorCommandTable::assign(std::vector<ColorCommand> rows)
     window_ = longest + 1;
 }
 
+std::vector<ColorCommand> scannerRows(const std::vector<ColorCommandRow>& rows)
+{
+    std::vector<ColorCommand> out;
+    out.reserve(std::min(rows.size(), size_t(kMaxColorCommands)));
+    for (const ColorCommandRow& r : rows) {
+        if (out.size() >= size_t(kMaxColorCommands)) break;
+        out.push_back({cp932::encode(r.name), r.color, r.bold, r.italic, r.ast});
+    }
+    return out;
+}
+
 const std::vector<int>& ColorCommandTable::candidates(int next) const
 {
     return next < 0 ? shortRows_ : byNext_[size_t(next & 0xFF)];

@@ -62,6 +62,9 @@ private:
     std::vector<int> shortRows_;  // names of length 1, candidates everywhere
 };
 
+// The colour table's rows in the scanner's form, names in CP932.
+std::vector<ColorCommand> scannerRows(const std::vector<ColorCommandRow>& rows);
+
 // One run of bytes with its format.
 using FormatRun = FormatSpan;
 

@@ -3,6 +3,7 @@
 #include "forms/ColorStructForms.h"
 
 #include "platform/Ask.h"
+#include "platform/BgrColor.h"
 #include "platform/Help.h"
 
 #include <QCheckBox>
@@ -24,7 +25,7 @@ void paintColorPanel(QWidget* panel, unsigned color)
 {
     if (!panel) return;
     QPalette p = panel->palette();
-    p.setColor(QPalette::Window, QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF)));
+    p.setColor(QPalette::Window, bgrColor(color));
     panel->setPalette(p);
     panel->setAutoFillBackground(true);
 }

@@ -3,6 +3,7 @@
 #include "core/session/Session.h"
 #include "core/colour/ColorSettings.h"
 #include "core/settings/Keys.h"
+#include "platform/BgrColor.h"
 #include "platform/Scope.h"
 
 #include <QAction>
@@ -20,28 +21,17 @@ void Session::MenuOptionColorStructClick()
     if (context) dialog.HelpContext = context;
     dialog.ProgramDir = ProgramDir;
     ColorSettings& d = dialog.Data;
-    const int count = std::clamp(ComNum, 0, kMaxColorCommands);
-    for (int i = 0; i < count; ++i)
-        d.rows.push_back(
-            {CmdName[size_t(i)], CmdColor[size_t(i)], CmdBold[size_t(i)], CmdItalic[size_t(i)], CmdAst[size_t(i)]});
+    static_cast<ColorTable&>(d) = colorTable();
     d.FontColor = FontColor;
     d.BackColor = BackColor;
-    d.classes = ColorClasses;
     dialog.SetFlagBoxes();
     if (ask::execModal(dialog) != mrOk) return;
 
     // Only rows with a name can be coloured or shown; the dialog never makes
-    // others, but the copy back keeps the table consistent regardless.
-    ComNum = 0;
-    for (const ColorCommandRow& r : d.rows) {
-        if (r.name.isEmpty() || ComNum >= kMaxColorCommands) continue;
-        const size_t i = size_t(ComNum++);
-        CmdName[i] = r.name;
-        CmdColor[i] = r.color;
-        CmdBold[i] = r.bold;
-        CmdItalic[i] = r.italic;
-        CmdAst[i] = r.ast;
-    }
+    // others, but the table keeps none regardless.
+    std::erase_if(d.rows, [](const ColorCommandRow& r) { return r.name.isEmpty(); });
+    if (d.rows.size() > size_t(kMaxColorCommands)) d.rows.resize(size_t(kMaxColorCommands));
+    ColorRows = d.rows;
     ColorClasses = d.classes;
     FontColor = d.FontColor;
     BackColor = d.BackColor;
@@ -52,34 +42,15 @@ void Session::MenuOptionColorStructClick()
     }
     if (TreeView) {
         QPalette p = TreeView->palette();
-        p.setColor(QPalette::Base,
-                   QColor(int(BackColor & 0xFF), int((BackColor >> 8) & 0xFF), int((BackColor >> 16) & 0xFF)));
-        p.setColor(QPalette::Text,
-                   QColor(int(FontColor & 0xFF), int((FontColor >> 8) & 0xFF), int((FontColor >> 16) & 0xFF)));
+        p.setColor(QPalette::Base, bgrColor(BackColor));
+        p.setColor(QPalette::Text, bgrColor(FontColor));
         TreeView->setPalette(p);
     }
 
     {
         settings::Batch batch;
         const settings::Store store = Settings();
-        store.write(key::RemColor, int(ColorClasses.RemColor));
-        store.write(key::RemItalic, ColorClasses.RemItalic);
-        store.write(key::ColorCount, ComNum);
-        for (int i = 0; i < ComNum; ++i) {
-            const int n = i + 1;
-            store.write(key::ColorCommand, n, CmdName[size_t(i)]);
-            store.write(key::ColorColor, n, int(CmdColor[size_t(i)]));
-            store.write(key::ColorAst, n, CmdAst[size_t(i)]);
-            store.write(key::ColorBold, n, CmdBold[size_t(i)]);
-            store.write(key::ColorItalic, n, CmdItalic[size_t(i)]);
-        }
-        store.write(key::DollerColor, int(ColorClasses.DollerColor));
-        store.write(key::AndColor, int(ColorClasses.AndColor));
-        store.write(key::ZenColor, int(ColorClasses.ZenColor));
-        store.write(key::GenTeXColor, int(ColorClasses.GenTeXColor));
-        store.write(key::DollerItalic, ColorClasses.DollerItalic);
-        store.write(key::AndItalic, ColorClasses.AndItalic);
-        store.write(key::ZenOn, ColorClasses.ZenOn);
+        SaveColorTable(store, colorTable());
         store.write(key::FontColor, int(FontColor));
         store.write(key::BackColor, int(BackColor));
         batch.commit();

@@ -1,4 +1,5 @@
-// The built-in colour table and its loading from "\Color".
+// The built-in colour table, and the table's loading from "\Color" and
+// saving to it.
 #include "core/colour/ColorTable.h"
 
 #include <algorithm>
@@ -53,7 +54,7 @@ const std::vector<ColorCommandRow>& builtInColorTable()
     return table;
 }
 
-StoredColorTable LoadColorTable(const settings::Store& store)
+ColorTable LoadColorTable(const settings::Store& store)
 {
     const std::vector<ColorCommandRow>& builtIn = builtInColorTable();
 
@@ -74,7 +75,7 @@ StoredColorTable LoadColorTable(const settings::Store& store)
     }
     store.writeMissing(kClassValues);
 
-    StoredColorTable result;
+    ColorTable result;
     const int rows = std::clamp(store.read(key::ColorCount), 0, kMaxColorCommands);
     for (int i = 0; i < rows; ++i) {
         const int n = i + 1;
@@ -108,4 +109,34 @@ StoredColorTable LoadColorTable(const settings::Store& store)
     c.ZenColor = unsigned(store.read(key::ZenColor));
     c.ZenOn = store.read(key::ZenOn);
     return result;
+}
+
+void SaveColorTable(const settings::Store& store, const ColorTable& table)
+{
+    // The order of the writes is the order new keys take in the file.
+    const ColorClassSettings& c = table.classes;
+    settings::Batch batch;
+    store.write(key::RemColor, int(c.RemColor));
+    store.write(key::RemItalic, c.RemItalic);
+    std::vector<const ColorCommandRow*> rows;
+    for (const ColorCommandRow& r : table.rows)
+        if (!r.name.isEmpty() && int(rows.size()) < kMaxColorCommands) rows.push_back(&r);
+    store.write(key::ColorCount, int(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ColorCommandRow& r = *rows[i];
+        const int n = int(i) + 1;
+        store.write(key::ColorCommand, n, r.name);
+        store.write(key::ColorColor, n, int(r.color));
+        store.write(key::ColorAst, n, r.ast);
+        store.write(key::ColorBold, n, r.bold);
+        store.write(key::ColorItalic, n, r.italic);
+    }
+    store.write(key::DollerColor, int(c.DollerColor));
+    store.write(key::AndColor, int(c.AndColor));
+    store.write(key::ZenColor, int(c.ZenColor));
+    store.write(key::GenTeXColor, int(c.GenTeXColor));
+    store.write(key::DollerItalic, c.DollerItalic);
+    store.write(key::AndItalic, c.AndItalic);
+    store.write(key::ZenOn, c.ZenOn);
+    batch.commit();
 }

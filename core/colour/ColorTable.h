@@ -36,8 +36,10 @@ struct ColorClassSettings {
 // The 38 rows a fresh installation starts with, in table order.
 const std::vector<ColorCommandRow>& builtInColorTable();
 
-// What LoadColorTable found in the store.
-struct StoredColorTable {
+// The colour table as one value: the commands coloured by name, in table
+// order, and the colours of the other token classes.  The session keeps one;
+// the settings dialog and the colour files edit copies of it.
+struct ColorTable {
     std::vector<ColorCommandRow> rows;  // at most kMaxColorCommands
     ColorClassSettings classes;
 };
@@ -47,4 +49,9 @@ struct StoredColorTable {
 // to it; a row value that is missing or of the wrong type takes the built-in
 // row's value (or the empty default of an added row) and is written back;
 // an added row without a readable name is left out.
-StoredColorTable LoadColorTable(const settings::Store& store);
+ColorTable LoadColorTable(const settings::Store& store);
+// Writes the table to "\Color": the count, rows 1..count and the class
+// values.  Rows past the count are left as they are; the load never reads
+// them.  Rows without a name are not written (they could be neither
+// coloured nor shown) and at most kMaxColorCommands are.
+void SaveColorTable(const settings::Store& store, const ColorTable& table);

@@ -57,65 +57,21 @@ void applyRuns(Session& f, const std::vector<colour::FormatRun>& runs, int base,
 
 void Session::ColorTableChanged()
 {
-    std::vector<colour::ColorCommand> rows;
-    const int count = std::clamp(ComNum, 0, int(CmdName.size()));
-    rows.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        rows.push_back({cp932::encode(CmdName[size_t(i)]), CmdColor[size_t(i)], CmdBold[size_t(i)],
-                        CmdItalic[size_t(i)], CmdAst[size_t(i)]});
-    ColorScannerTable = std::make_shared<colour::ColorCommandTable>(std::move(rows));
+    ColorScannerTable = std::make_shared<colour::ColorCommandTable>(colour::scannerRows(ColorRows));
 }
 
-void Session::LoadColorSettings()
+void Session::SetColorTable(ColorTable table)
 {
-    const StoredColorTable stored = LoadColorTable(Settings());
-    ComNum = int(stored.rows.size());
-    for (int i = 0; i < ComNum; ++i) {
-        const ColorCommandRow& row = stored.rows[size_t(i)];
-        CmdName[size_t(i)] = row.name;
-        CmdColor[size_t(i)] = row.color;
-        CmdBold[size_t(i)] = row.bold;
-        CmdItalic[size_t(i)] = row.italic;
-        CmdAst[size_t(i)] = row.ast;
-    }
-    ColorClasses = stored.classes;
+    ColorRows = std::move(table.rows);
+    ColorClasses = table.classes;
     ColorTableChanged();
 }
 
-int Session::FindNextTokenStart(int from, int to, int& kind)
-{
-    return colour::FindNextTokenStart(EditText, from, to, ColorClasses.ZenOn, kind);
-}
-
-int Session::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
-                                 int& length)
-{
-    if (!ColorScannerTable) ColorTableChanged();
-    const std::string_view text = std::string_view(EditText).substr(0, size_t(std::max(textLength, 0)));
-    return colour::FindNextColoredToken(text, from, to, *ColorScannerTable, ColorClasses, kind, italic, bold, color,
-                                        length);
-}
-
-bool Session::MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
-                               const std::string& name)
-{
-    return colour::MatchColorCommand(length, nameLength, window, remaining, ast, name);
-}
+void Session::LoadColorSettings() { SetColorTable(LoadColorTable(Settings())); }
 
 bool Session::TeXCommandLength(int& length, const std::string& window)
 {
     return colour::TeXCommandLength(length, window);
-}
-
-void Session::SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color)
-{
-    if (to <= from || !RichEdit) return;
-    const CharFormat wanted{color, bold, italic, underline, strikeOut};
-    const RangeFormat have = RichEdit->GetFormat(from, to - from);
-    if (have.colorUniform && have.boldUniform && have.italicUniform && have.underlineUniform && have.strikeOutUniform &&
-        have.format == wanted)
-        return;
-    RichEdit->SetFormat(from, to - from, wanted);
 }
 
 void Session::ColorizeRange(int from, int to, bool showProgress)

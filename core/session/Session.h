@@ -227,25 +227,17 @@ public:
     DocumentState& documentState();
 
     // ==== syntax colouring (core/Colorize.cpp, core/ColorScanner.cpp, core/ColorTable.cpp) ====
-    // The colour table: rows 0..ComNum-1 are in use, in table order.  Code
-    // that changes these calls ColorTableChanged (ColorizeAll does too).
-    std::array<QString, 2048> CmdName{};
-    std::array<unsigned, 2048> CmdColor{};  // 0x00BBGGRR
-    std::array<bool, 2048> CmdBold{};
-    std::array<bool, 2048> CmdItalic{};
-    std::array<bool, 2048> CmdAst{};
-    int ComNum = 0;
-    ColorClassSettings ColorClasses;  // colours of the token classes other than the table's
+    // The colour table: the commands coloured by name and, in ColorClasses,
+    // the colours of the other token classes.  Code that changes the rows
+    // calls ColorTableChanged (ColorizeAll does too).
+    std::vector<ColorCommandRow> ColorRows;
+    ColorClassSettings ColorClasses;
+    ColorTable colorTable() const { return {ColorRows, ColorClasses}; }
+    void SetColorTable(ColorTable table);
     std::string EditText;             // the copy of the editor text the scanner reads
     void LoadColorSettings();
     void ColorTableChanged();
     void ColorizeRange(int from, int to, bool showProgress);
-    void SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color);
-    int FindNextTokenStart(int from, int to, int& kind);
-    int FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
-                             int& length);
-    bool MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
-                           const std::string& name);
     bool TeXCommandLength(int& length, const std::string& window);
     void ColorizeAll();
     void ColorizeLines(int start, int end);

@@ -273,8 +273,8 @@ TEST_F(ColorSettingsMenu, OkStoresTheTableAndColoursAnewKeepingTheDocumentState)
         form->MenuOptionColorStructClick();
     }
     EXPECT_EQ(QDir::currentPath(), before);
-    EXPECT_EQ(form->ComNum, 1);
-    EXPECT_EQ(form->CmdName[0], "\\foo");
+    ASSERT_EQ(form->ColorRows.size(), 1u);
+    EXPECT_EQ(form->ColorRows[0].name, "\\foo");
     EXPECT_FALSE(form->ColorClasses.ZenOn);
     EXPECT_EQ(form->FontColor, 0x222222u);
     EXPECT_TRUE(ed->Modified());
@@ -306,7 +306,7 @@ TEST_F(ColorSettingsMenu, CancelDiscardsEverything)
         });
         form->MenuOptionColorStructClick();
     }
-    EXPECT_EQ(form->ComNum, kBuiltInColorCommands);
+    EXPECT_EQ(int(form->ColorRows.size()), kBuiltInColorCommands);
     EXPECT_TRUE(form->ColorClasses.ZenOn);
 }
 

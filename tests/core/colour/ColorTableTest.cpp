@@ -1,8 +1,10 @@
-// Loading the colour table from "\Color".
+// Loading the colour table from "\Color" and saving it there.
 #include "app/Form1.h"
 #include "core/colour/ColorScanner.h"
+#include "platform/Cp932.h"
 #include "platform/Registry.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -27,9 +29,9 @@ protected:
         f(reg);
         reg.CloseKey();
     }
-    StoredColorTable load()
+    ColorTable load()
     {
-        StoredColorTable t;
+        ColorTable t;
         t = LoadColorTable(settings::Store());
         return t;
     }
@@ -40,7 +42,7 @@ protected:
 
 TEST_F(ColorStore, FreshStoreGetsTheDefaultsWrittenAndReadBack)
 {
-    const StoredColorTable t = load();
+    const ColorTable t = load();
     ASSERT_EQ(t.rows.size(), 38u);
     EXPECT_EQ(t.rows[2].name, "\\section");
     EXPECT_EQ(t.rows[2].color, 0x000080u);
@@ -71,7 +73,7 @@ TEST_F(ColorStore, StoredValuesWinOverDefaultsAndMistypedOnesDoNot)
         reg.WriteInteger("Color3", 0x00FF00);
         reg.WriteBool("ZenOn", false);
     });
-    const StoredColorTable t = load();
+    const ColorTable t = load();
     ASSERT_EQ(t.rows.size(), 39u);
     EXPECT_EQ(t.rows[38].name, "\\emph");
     EXPECT_EQ(t.rows[38].color, 0x123456u);
@@ -103,11 +105,76 @@ TEST_F(ColorStore, MainWindowTakesTheTable)
     });
     TForm1 form;
     form.LoadColorSettings();
-    EXPECT_EQ(form.ComNum, 39);
-    EXPECT_EQ(form.CmdName[0], "\\part");
-    EXPECT_EQ(form.CmdColor[7], 0xCC4444u);
+    ASSERT_EQ(form.ColorRows.size(), 39u);
+    EXPECT_EQ(form.ColorRows[0].name, "\\part");
+    EXPECT_EQ(form.ColorRows[7].color, 0xCC4444u);
     ASSERT_TRUE(form.ColorScannerTable);
     EXPECT_EQ(form.ColorScannerTable->window(), int(QString("\\cleardoublepage").size()) + 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ColorStore, SavedTableLoadsBackAsItWasAndLaterRowsStay)
+{
+    ColorTable t = load();
+    t.rows.resize(3);
+    t.rows.push_back({"\\emph", 0x123456, true, true, false});
+    t.rows.push_back({"", 0x111111, false, false, false});  // no name: never stored
+    t.classes.DollerColor = 0x00ABCD;
+    t.classes.AndItalic = true;
+    t.classes.ZenOn = false;
+    SaveColorTable(settings::Store(), t);
+
+    const ColorTable back = load();
+    ASSERT_EQ(back.rows.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(back.rows[i].name, t.rows[i].name) << i;
+        EXPECT_EQ(back.rows[i].color, t.rows[i].color) << i;
+        EXPECT_EQ(back.rows[i].bold, t.rows[i].bold) << i;
+        EXPECT_EQ(back.rows[i].italic, t.rows[i].italic) << i;
+        EXPECT_EQ(back.rows[i].ast, t.rows[i].ast) << i;
+    }
+    EXPECT_EQ(back.classes.DollerColor, 0x00ABCDu);
+    EXPECT_TRUE(back.classes.AndItalic);
+    EXPECT_FALSE(back.classes.ZenOn);
+    withKey([](TRegistry& reg) {
+        EXPECT_EQ(reg.ReadInteger("ComNum"), 4);
+        // A shorter table leaves the rows after it; nothing reads them.
+        EXPECT_EQ(reg.ReadString("Command38"), "\\bibitem");
+    });
+}
+
+TEST_F(ColorStore, SaveToAFreshStoreLaysTheKeysOutInItsFixedOrder)
+{
+    ColorTable t;
+    t.rows = {{"\\a", 1, false, false, false}};
+    SaveColorTable(settings::Store(), t);
+    QFile file(dir_.path() + "/settings.ini");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    const char* const order[] = {"RemColor=",    "RemItalic=",   "ComNum=",   "Command1=", "Color1=",
+                                 "Ast1=",        "CmdBold1=",    "CmdItalic1=", "DollerColor=", "AndColor=",
+                                 "ZenColor=",    "GenTeXColor=", "DollerItalic=", "AndItalic=", "ZenOn="};
+    qsizetype last = -1;
+    for (const char* name : order) {
+        const qsizetype at = text.indexOf(QLatin1String(name));
+        EXPECT_GT(at, last) << name << "\n" << text.toStdString();
+        last = std::max(last, at);
+    }
+}
+
+TEST(ColorScannerRows, NamesGoToTheScannerInCp932AndTheTableIsCapped)
+{
+    std::vector<ColorCommandRow> rows(kMaxColorCommands + 5, {"\\x", 7, true, false, true});
+    rows[0] = {QString::fromUtf8("\\表"), 0x010203, false, true, false};
+    const std::vector<colour::ColorCommand> scanned = colour::scannerRows(rows);
+    ASSERT_EQ(scanned.size(), size_t(kMaxColorCommands));
+    EXPECT_EQ(scanned[0].name, "\\" + cp932::encode(QString::fromUtf8("表")));
+    EXPECT_EQ(scanned[0].color, 0x010203u);
+    EXPECT_TRUE(scanned[0].italic);
+    EXPECT_TRUE(scanned[1].bold && scanned[1].ast && !scanned[1].italic);
 }
 
 }  // namespace

@@ -143,9 +143,9 @@ TEST_F(Colorize, SwitchingOffLeavesTheDefaultFormatEverywhere)
 TEST_F(Colorize, TableChangesTakeEffectAfterColorTableChanged)
 {
     load("\\foo");
-    form.CmdName[0] = "\\foo";
-    form.CmdColor[0] = 0x010203;
-    form.CmdBold[0] = false;
+    form.ColorRows[0].name = "\\foo";
+    form.ColorRows[0].color = 0x010203;
+    form.ColorRows[0].bold = false;
     form.ColorTableChanged();
     form.ColorizeLines(0, 0);
     EXPECT_TRUE(uniform(0, 4, CharFormat{0x010203}));
