@@ -97,6 +97,10 @@ void TForm1::StartDdeServer()
     // The first editor takes the executable's own name; one started while
     // it runs serves under that name and its process number, and its runs
     // tell the companion which one to poke.
+    //
+    // Editors that were killed left their sockets behind; those whose server
+    // no longer answers go first, so the runtime folder does not fill up.
+    conv::removeStaleSockets();
     QString service = ddeServiceOf(QCoreApplication::applicationFilePath());
     if (!StartDdeServerNamed(service))
         StartDdeServerNamed(service + "-" + QString::number(QCoreApplication::applicationPid()));

@@ -80,9 +80,15 @@ std::optional<QRect> storedGeometry(TForm1& form) { return storedGeometry(form.S
 
 std::optional<QRect> storedGeometry(const settings::Store& store)
 {
-    // Never stored yet, the geometry reads as an empty rectangle.
-    const QRect r(store.read(key::TeXWindowLeft), store.read(key::TeXWindowTop), store.read(key::TeXWindowWidth),
-                  store.read(key::TeXWindowHeight));
+    // Never stored yet, the geometry reads as an empty rectangle.  Values
+    // far beyond every screen (a damaged file) are no geometry either, and
+    // are refused before a rectangle's edges are reckoned from them.
+    const int left = store.read(key::TeXWindowLeft), top = store.read(key::TeXWindowTop);
+    const int width = store.read(key::TeXWindowWidth), height = store.read(key::TeXWindowHeight);
+    constexpr int kFar = 1 << 20;
+    for (const int v : {left, top, width, height})
+        if (v < -kFar || v > kFar) return std::nullopt;
+    const QRect r(left, top, width, height);
     if (r.width() < 100 || r.height() < 60) return std::nullopt;
     for (QScreen* s : QGuiApplication::screens())
         if (s->availableGeometry().intersects(r)) return r;

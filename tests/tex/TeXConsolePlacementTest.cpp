@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <limits>
 
 #include "tests/app/AppFixture.h"
 #include "tex/TeXConsole.h"
@@ -73,4 +74,20 @@ TEST_F(TeXConsoleWindowTest, OpensOffTheMenuBarAndWhereTheUserLeftIt)
     reopened->setGeometry(last);
     again.hide();
     EXPECT_EQ(consoleplace::storedGeometry(again), last);
+}
+
+TEST_F(TeXConsoleWindowTest, StoredGeometryAtTheEndsOfTheIntRangeIsNone)
+{
+    const int kMax = std::numeric_limits<int>::max();
+    const int kMin = std::numeric_limits<int>::min();
+    TForm1& f = start();
+    const settings::Store store = f.Settings();
+    const int stored[][4] = {{kMax, 0, 500, 300}, {0, kMax, 500, 300}, {10, 10, kMax, kMax}, {kMin, kMin, 500, 300}};
+    for (const auto& s : stored) {
+        writeInt("", "TeXWindowLeft", s[0]);
+        writeInt("", "TeXWindowTop", s[1]);
+        writeInt("", "TeXWindowWidth", s[2]);
+        writeInt("", "TeXWindowHeight", s[3]);
+        EXPECT_FALSE(consoleplace::storedGeometry(store).has_value()) << s[0] << "," << s[1] << " " << s[2];
+    }
 }
