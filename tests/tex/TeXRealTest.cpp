@@ -15,16 +15,10 @@
 #include <thread>
 
 #include "tex/Dde.h"
+#include "tests/support/RealTeX.h"
 #include "tex/TeXCommands.h"
 
 namespace {
-
-bool haveTeX()
-{
-    for (const char* p : {"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"})
-        if (!QFileInfo::exists(p)) return false;
-    return true;
-}
 
 // "あいう" and "日本語" in Shift-JIS.
 const QByteArray kJapanese = "\x82\xa0\x82\xa2\x82\xa4\x93\xfa\x96\x7b\x8c\xea";
@@ -38,7 +32,8 @@ protected:
     void SetUp() override
     {
         TeXWorkerTest::SetUp();
-        if (!haveTeX()) GTEST_SKIP() << "pLaTeX is not installed";
+        if (!realtex::installed({"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"}))
+            GTEST_SKIP() << "pLaTeX is not installed";
         auto wrap = [this](const char* name, const char* real) {
             return fake(QString(name) + ".sh", "echo " + QByteArray(name) + " >> '" + orderLog().toLocal8Bit() +
                                                    "'\nexec " + real + " \"$@\"\n");
