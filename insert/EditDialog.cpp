@@ -7,8 +7,8 @@
 #include <QShowEvent>
 
 #include "app/Form1.h"
+#include "core/insertion/FieldText.h"
 #include "platform/Ask.h"
-#include "platform/Cp932.h"
 #include "ui_EditDialog.h"
 
 TFormEditDialog* FormEditDialog = nullptr;
@@ -53,13 +53,10 @@ std::optional<std::string> askOneLine(TForm1& form, const QString& caption, cons
     dialog.setWindowTitle(caption);
     dialog.Label1->setText(prompt);
     dialog.HelpContext = helpContext;
-    if (prefill.empty())
-        dialog.Edit1->clear();
-    else
-        dialog.Edit1->setText(cp932::decode(prefill));
+    fieldtext::fill(dialog.Edit1, prefill);
     place(form, dialog, Placement::MainWindowCentre);
     if (ask::execModal(dialog) != mrOk) return std::nullopt;
-    return cp932::encode(dialog.Edit1->text());
+    return fieldtext::bytesOf(dialog.Edit1);
 }
 
 }  // namespace road

@@ -11,10 +11,10 @@
 
 #include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/insertion/FieldText.h"
 #include "core/insertion/PickerFamily.h"
 #include "insert/IndexBoxBuilder.h"
 #include "insert/IndexBoxDialogs.h"
-#include "platform/Cp932.h"
 #include "platform/RichEdit.h"
 #include "platform/Utf8.h"
 
@@ -109,11 +109,12 @@ void TForm1::MenuTexinHyperRefClick()
     road::ask<TFormHyperHref>(
         *this, {QString(), road::Placement::ScreenCentre},
         [&](TFormHyperHref& d) {
-            for (const std::string& name : names) d.ui.cbLabel->addItem(cp932::decode(name));
+            for (const std::string& name : names) d.ui.cbLabel->addItem(fieldtext::shown(name));
             d.ui.cbLabel->setEditText(QString());
         },
-        [this](TFormHyperHref& d) {
-            InsertText(indexbox::anchorLink(cp932::encode(d.ui.cbLabel->currentText()), fieldText(d.ui.EditTitle)));
+        [&](TFormHyperHref& d) {
+            InsertText(indexbox::anchorLink(fieldtext::bytesOfChoice(d.ui.cbLabel->currentText(), names),
+                                            fieldText(d.ui.EditTitle)));
         },
         nullptr);
 }

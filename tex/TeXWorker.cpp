@@ -140,6 +140,12 @@ bool logShowsStop(const std::string& logBytes)
     return false;
 }
 
+QString stepFailedMessage(const QString& step, const QString& program, int exitCode, bool viewerNext)
+{
+    return step + "（" + program + "）がエラーで終了したので（終了コード " + QString::number(exitCode) + "）、\n" +
+           (viewerNext ? "ビューアを起動できませんでした。" : "処理を中止しました。");
+}
+
 TeXJob teXJobFor(TForm1& form, const QString& documentPath)
 {
     TeXJob job;
@@ -290,17 +296,45 @@ void TTeXEXE::RunTeXFull()
     QString baseName = QFileInfo(job.documentPath).completeBaseName();
     for (int pass = 1; pass <= job.passes; ++pass) {
         if (!runTeX()) return;
+        // A run the user stopped (an answer at TeX's prompt, the error jump,
+        // the console's stop) ends quietly: the console shows why.
         if (CheckLog() == 1) return;
-        if (Terminated()) return;
-        if (job.outputKind == 0 && !QFileInfo::exists(withExtension(".dvi"))) return;
+        if (Terminated() || cancel_) return;
+        if (lastExitCode_ != 0) {
+            ask::messageBox(stepFailedMessage("TeX", s.TeXFile, lastExitCode_, false), kCaption, MB_ICONERROR);
+            return;
+        }
+        if (job.outputKind == 0 && !QFileInfo::exists(withExtension(".dvi"))) {
+            if (job.mode == 2) outputMissing(".dvi");
+            return;
+        }
         if (pass == 1 && job.runBibTeX &&
-            !RunProgram(s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << baseName, true))
+            !runStep("BibTeX", s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << baseName, false))
             return;
         if (pass == 2 && job.runMendex &&
-            !RunProgram(s.MendexFile, proc::splitArguments(s.MendexOption) << baseName + ".idx", true))
+            !runStep("mendex", s.MendexFile, proc::splitArguments(s.MendexOption) << baseName + ".idx", false))
             return;
     }
     SetProcessed();
+}
+
+// Says that the file the next step needs is not there.
+void TTeXEXE::outputMissing(const QString& extension)
+{
+    ask::messageBox("拡張子が" + extension + " のファイルが存在しないので、\nビューアを起動できませんでした。", kCaption,
+                    MB_ICONERROR);
+}
+
+// Runs one waited program of the run.  False when it did not start (its
+// message was shown), was stopped, or ended with a non-zero code (said
+// here): what comes after it must not run on what it left.
+bool TTeXEXE::runStep(const QString& step, const QString& program, const QStringList& arguments, bool viewerNext)
+{
+    if (!RunProgram(program, arguments, true)) return false;
+    if (Terminated() || cancel_) return false;
+    if (lastExitCode_ == 0) return true;
+    ask::messageBox(stepFailedMessage(step, program, lastExitCode_, viewerNext), kCaption, MB_ICONERROR);
+    return false;
 }
 
 void TTeXEXE::ShowOutput()
@@ -309,6 +343,16 @@ void TTeXEXE::ShowOutput()
     QString dvi = withExtension(".dvi");
     QString dviName = QFileInfo(dvi).fileName();
     auto fail = [](const char* text) { ask::messageBox(QString::fromUtf8(text), kCaption, MB_ICONERROR); };
+    // A converter's output counts only when this run wrote it: what an
+    // earlier run left would be shown as if the conversion had worked.
+    auto convert = [&](const QString& step, const QString& program, const QString& options, const QString& output) {
+        if (!QFileInfo::exists(dvi)) {
+            outputMissing(".dvi");
+            return false;
+        }
+        QFile::remove(output);
+        return runStep(step, program, proc::splitArguments(options) << dviName, true);
+    };
     switch (job.outputKind) {
         case 0:
             if (s.DviFile.isEmpty()) return fail("起動するDVIドライバが指定されていません。");
@@ -327,24 +371,24 @@ void TTeXEXE::ShowOutput()
                 RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false);
             }
             return;
-        case 1:
+        case 1: {
             if (s.DvipdfFile.isEmpty()) return fail("起動するDVI→PDFプログラムが指定されていません。");
-            if (!RunProgram(s.DvipdfFile, proc::splitArguments(s.DvipdfOption) << dviName, true)) return;
+            const QString pdf = QFileInfo(withExtension(".pdf")).absoluteFilePath();
+            if (!convert("DVI→PDFプログラム", s.DvipdfFile, s.DvipdfOption, pdf)) return;
             if (s.PDFReaderFile.isEmpty()) return fail("起動するPDF Readerプログラムが指定されていません。");
-            RunProgram(s.PDFReaderFile,
-                       proc::splitArguments(s.PDFReaderOption) << QFileInfo(withExtension(".pdf")).absoluteFilePath(),
-                       false);
+            if (!QFileInfo::exists(pdf)) return outputMissing(".pdf");
+            RunProgram(s.PDFReaderFile, proc::splitArguments(s.PDFReaderOption) << pdf, false);
             return;
-        case 2:
+        }
+        case 2: {
             if (s.DvipsFile.isEmpty()) return fail("起動するDVI→PSプログラムが指定されていません。");
-            if (!RunProgram(s.DvipsFile, proc::splitArguments(s.DvipsOption) << dviName, true)) return;
+            const QString ps = QFileInfo(withExtension(".ps")).absoluteFilePath();
+            if (!convert("DVI→PSプログラム", s.DvipsFile, s.DvipsOption, ps)) return;
             if (s.PSViewerFile.isEmpty()) return fail("起動するPS Viewerが指定されていません。");
-            if (!QFileInfo::exists(withExtension(".ps")))
-                return fail("拡張子が.ps のファイルが存在しないので、\nビューアを起動できませんでした。");
-            RunProgram(s.PSViewerFile,
-                       proc::splitArguments(s.PSViewerOption) << QFileInfo(withExtension(".ps")).absoluteFilePath(),
-                       false);
+            if (!QFileInfo::exists(ps)) return outputMissing(".ps");
+            RunProgram(s.PSViewerFile, proc::splitArguments(s.PSViewerOption) << ps, false);
             return;
+        }
         default: return;
     }
 }
@@ -383,7 +427,9 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
             };
             io.ended = [this](int code) { console_->processEnded(code); };
         }
-        started = proc::runAndWait(launch, io, &cancel_).started;
+        const proc::Result result = proc::runAndWait(launch, io, &cancel_);
+        started = result.started;
+        lastExitCode_ = result.started ? result.exitCode : -1;
     } else {
         started = proc::startDetached(launch);
     }

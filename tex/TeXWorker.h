@@ -47,6 +47,11 @@ bool isPlainCommandText(const QString& text);
 // Whether a log holds one of the lines TeX writes when a run was stopped.
 bool logShowsStop(const std::string& logBytes);
 
+// The message of a step that ended with a non-zero code: which program of
+// the run failed, and that the run stopped there (or, for the converters,
+// that no viewer was started on what they left).
+QString stepFailedMessage(const QString& step, const QString& program, int exitCode, bool viewerNext);
+
 // Everything one run needs, taken in the main thread when the command is
 // given: the worker reads nothing of the window from its own thread, so a
 // setting changed or a window member written while TeX runs cannot reach a
@@ -123,6 +128,8 @@ private:
     void runJob();
     bool openTeXRun(bool fullRun);
     bool runTeX();
+    bool runStep(const QString& step, const QString& program, const QStringList& arguments, bool viewerNext);
+    void outputMissing(const QString& extension);
     QString withExtension(const QString& extension) const;
     QString documentFolder() const;
     QString documentFileName() const;
@@ -131,6 +138,8 @@ private:
     TForm1* const form_;
     TeXConsole* const console_;
     QString texEdit_;
+    // The exit code of the program waited for last (-1: it did not start).
+    int lastExitCode_ = -1;
     std::atomic<bool> cancel_{false};
     // Fed by the waiting thread while TeX runs, read by the error jump.
     mutable std::mutex openFilesMutex_;

@@ -41,7 +41,7 @@ void selectHit(TRichEdit* edit, int hit, int length)
 // selected.  Selects the hit, or says nothing was found.
 bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Options& options)
 {
-    const std::string s = cp932::encode(searchText);
+    const std::string s = cp932::encodeIncoming(searchText);
     const std::string text = edit->Text();
     int from = edit->SelStart();
     if (edit->SelLength() > 0) from += static_cast<int>(s.size());
@@ -56,7 +56,7 @@ bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Op
 
 bool searchUp(TRichEdit* edit, const QString& searchText, const textsearch::Options& options)
 {
-    const std::string s = cp932::encode(searchText);
+    const std::string s = cp932::encodeIncoming(searchText);
     const int hit = textsearch::findUp(edit->Text(), s, edit->SelStart(), options);
     if (hit < 0) {
         notFound(searchText);
@@ -293,8 +293,8 @@ void Session::ReplaceText(bool all)
     ensureSearchForms(*this);
     SearchText = FormReplace->ui.EditFind->text();
     if (SearchText.isEmpty()) return;
-    const std::string s = cp932::encode(SearchText);
-    const std::string r = cp932::encode(FormReplace->ui.EditReplace->text());
+    const std::string s = cp932::encodeIncoming(SearchText);
+    const std::string r = cp932::encodeIncoming(FormReplace->ui.EditReplace->text());
     const textsearch::Options options = optionsOf(FormReplace->ui.cbWholeWord, FormReplace->ui.cbMatchCase);
     const int sLength = static_cast<int>(s.size());
     const int rLength = static_cast<int>(r.size());

@@ -15,7 +15,7 @@
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
-#include "tests/insert/RealTeXFiles.h"
+#include "tests/support/RealTeX.h"
 #include "tests/tex/TeXTestSupport.h"
 #include "tex/Init.h"
 #include "tex/TeXConsole.h"

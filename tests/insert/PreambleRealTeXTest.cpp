@@ -8,18 +8,17 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "app/Form1.h"
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"
-#include "tests/insert/RealTeXFiles.h"
+#include "tests/support/RealTeX.h"
 #include "tests/support/ScriptedAsk.h"
 
 TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
 {
-    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    if (!realtex::installed({"/usr/bin/platex"})) GTEST_SKIP() << "pLaTeX is not installed";
     TForm1 form;
     form.BuildPreambleCommands();
     testsupport::ScriptedAsk ask;
@@ -58,16 +57,9 @@ TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath("new.tex"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.data(), qint64(text.size()));
-    file.close();
-    QProcess tex;
-    tex.setWorkingDirectory(dir.path());
-    tex.setStandardInputFile(QProcess::nullDevice());
-    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "new.tex"});
-    ASSERT_TRUE(tex.waitForFinished(120000));
-    EXPECT_EQ(tex.exitCode(), 0) << tex.readAllStandardOutput().toStdString();
+    ASSERT_TRUE(realtex::writeFile(dir.filePath("new.tex"), QByteArray::fromStdString(text)));
+    const realtex::Finished tex = realtex::platex(dir.path(), "new.tex");
+    EXPECT_EQ(tex.exitCode, 0) << tex.output.toStdString();
     EXPECT_GT(QFileInfo(dir.filePath("new.dvi")).size(), 0);
 }
 

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -15,6 +14,7 @@
 #include "insert/TablesDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/RealTeX.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
@@ -34,26 +34,6 @@ const char* const kSkeleton =
     "       &    \\\\\r\n    \\hline\r\n  \\end{tabular}\r\n \\end{center}\r\n\\end{table}\r\n";
 
 using TablesFixture = testsupport::CommandFixture;
-
-// What pLaTeX makes of a document: empty when it runs without an error,
-// else its output.
-std::string platexErrors(const std::string& document)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath("table.tex"));
-    if (!dir.isValid() || !file.open(QIODevice::WriteOnly)) return "cannot write the document";
-    file.write(document.data(), qint64(document.size()));
-    file.close();
-    QProcess tex;
-    tex.setWorkingDirectory(dir.path());
-    tex.setProcessChannelMode(QProcess::MergedChannels);
-    tex.setStandardInputFile(QProcess::nullDevice());
-    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "table.tex"});
-    if (!tex.waitForFinished(120000)) return "platex did not finish";
-    const QByteArray output = tex.readAll();
-    if (tex.exitStatus() == QProcess::NormalExit && tex.exitCode() == 0 && !output.contains("\n!")) return {};
-    return output.toStdString();
-}
 
 }  // namespace
 
@@ -307,7 +287,7 @@ TEST(TablesBuilder, ConvertedCellsStayCellsAndEveryRowEnds)
 
 TEST_F(TablesFixture, ConvertedSpreadsheetCellsRunThroughPLaTeX)
 {
-    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    if (!realtex::installed({"/usr/bin/platex"})) GTEST_SKIP() << "pLaTeX is not installed";
     // Cells as a spreadsheet writes them, and cells already written in LaTeX.
     const std::string cells = sjis(
         "売上,50%\r\nR&D,5\r\n#1,$100\r\nfile_name,x^2\r\n{a,b}}\r\n~,C:\\\r\n"
@@ -323,7 +303,7 @@ TEST_F(TablesFixture, ConvertedSpreadsheetCellsRunThroughPLaTeX)
     trigger("MenuTableChange");
     const std::string converted = text();
     EXPECT_NE(converted.find("\\begin{tabular}{|c|c|}"), std::string::npos);
-    EXPECT_EQ(platexErrors(converted), "") << converted;
+    EXPECT_EQ(realtex::platexErrors(converted), "") << converted;
 }
 
 TEST_F(TablesFixture, ConversionPastTheLengthLimitChangesNothing)

@@ -193,3 +193,33 @@ TEST_F(TeXHandlersTest, FailuresOfARunReachTheUser)
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(order(), QStringList{"tex doc.tex"});
 }
+
+// The parent file's road: a conversion that fails starts no viewer, on the
+// first run and on the next one that finds the parent processed.
+TEST_F(TeXHandlersTest, ParentRoadStartsNoViewerAfterAFailedConversion)
+{
+    const QString viewerLog = folder + "/viewer.log";
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog())));
+    const QString dvipdf = fake("dvipdf.sh", "echo \"dvipdfmx $*\" >> '" + orderLog().toLocal8Bit() +
+                                                 "'\necho '%PDF' > main.pdf\nexit 1\n");
+    setting("DvipdfFile", dvipdf);
+    setting("PDFReaderFile", fake("reader.sh", "echo \"$*\" >> '" + viewerLog.toLocal8Bit() + "'\n"));
+    form->ParentExecute = true;
+    form->ParentFile = document("main.tex", "x");
+    open(document("child.tex", "x"), "x");
+    const QString failed = "Quillmark|DVI→PDFプログラム（" + dvipdf +
+                           "）がエラーで終了したので（終了コード 1）、\nビューアを起動できませんでした。";
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        QFile::remove(orderLog());
+        messages.clear();
+        form->MenuTexDVIClick(1);
+        ASSERT_TRUE(waitIdle());
+        const QStringList expected =
+            round == 0 ? QStringList{"tex main.tex", "dvipdfmx main.dvi"} : QStringList{"dvipdfmx main.dvi"};
+        EXPECT_EQ(order(), expected);
+        EXPECT_EQ(messages, std::vector<QString>{failed});
+        textest::waitUntil([] { return false; }, 200);
+        EXPECT_FALSE(QFileInfo::exists(viewerLog));
+    }
+}

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -15,16 +16,10 @@
 #include <thread>
 
 #include "tex/Dde.h"
+#include "tests/support/RealTeX.h"
 #include "tex/TeXCommands.h"
 
 namespace {
-
-bool haveTeX()
-{
-    for (const char* p : {"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"})
-        if (!QFileInfo::exists(p)) return false;
-    return true;
-}
 
 // "あいう" and "日本語" in Shift-JIS.
 const QByteArray kJapanese = "\x82\xa0\x82\xa2\x82\xa4\x93\xfa\x96\x7b\x8c\xea";
@@ -38,7 +33,8 @@ protected:
     void SetUp() override
     {
         TeXWorkerTest::SetUp();
-        if (!haveTeX()) GTEST_SKIP() << "pLaTeX is not installed";
+        if (!realtex::installed({"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"}))
+            GTEST_SKIP() << "pLaTeX is not installed";
         auto wrap = [this](const char* name, const char* real) {
             return fake(QString(name) + ".sh", "echo " + QByteArray(name) + " >> '" + orderLog().toLocal8Bit() +
                                                    "'\nexec " + real + " \"$@\"\n");
@@ -116,6 +112,55 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
     // TeX's terminal output is decoded as the locale it was given says.
     EXPECT_TRUE(console->text().contains(QString::fromUtf8("l.4 あいう日本語\\undefinedcommand")));
     EXPECT_TRUE(messages.empty());
+}
+
+// dvipdfmx that cannot finish (a picture gone since TeX read it) leaves a
+// PDF stub behind and ends with 1: the reader is not started on it and the
+// user is told which program failed.  The same for a converter that fails
+// whatever it is given.
+TEST_F(RealTeXTest, FailedConversionStartsNoReader)
+{
+    const QString shown = folder + "/../shown.txt";
+    setting("PDFReaderFile", fake("reader.sh", "echo \"$@\" >> '" + shown.toLocal8Bit() + "'\n"));
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(folder + "/pic.png", "png"));
+    const QByteArray text = "\\documentclass[dvipdfmx]{jarticle}\r\n\\usepackage{graphicx}\r\n\\begin{document}\r\n" +
+                            kJapanese + "\\includegraphics[width=2cm]{pic.png}\r\n\\end{document}\r\n";
+    const QString doc = document("figure.tex", text);
+    form->TeXProcessed = false;
+    run(doc, 2, 1, 1);
+    EXPECT_TRUE(messages.empty());
+    ASSERT_TRUE(textest::waitUntil([&] { return QFileInfo::exists(shown); }, 10000));
+    EXPECT_EQ(QString::fromLocal8Bit(textest::readFile(shown)).trimmed(), QFileInfo(folder + "/figure.pdf").absoluteFilePath());
+    QFile::remove(shown);
+
+    // The picture goes; the document is unchanged, so only dvipdfmx runs.
+    ASSERT_TRUE(form->TeXProcessed);
+    QFile::remove(folder + "/pic.png");
+    QFile::remove(orderLog());
+    run(doc, 2, 1, 1);
+    EXPECT_EQ(order(), QStringList{"dvipdfmx"});
+    const QString dvipdfmx = readTeXSettings(form->Settings()).DvipdfFile;
+    ASSERT_EQ(messages.size(), 1u) << form->TeXConsoleView()->text().toStdString();
+    EXPECT_EQ(messages[0], "Quillmark|" + stepFailedMessage("DVI→PDFプログラム", dvipdfmx, 1, true));
+    EXPECT_TRUE(messages[0].contains("dvipdfmx") && messages[0].contains("ビューアを起動できませんでした"));
+    EXPECT_TRUE(form->TeXConsoleView()->text().contains("pic.png"));
+    textest::waitUntil([] { return false; }, 300);
+    EXPECT_FALSE(QFileInfo::exists(shown));
+
+    // A converter set in the settings that always fails, after a full run.
+    ASSERT_TRUE(picture.save(folder + "/pic.png", "png"));
+    const QString failing = fake("failing-dvipdfmx.sh", "echo dvipdfmx >> '" + orderLog().toLocal8Bit() + "'\nexit 1\n");
+    setting("DvipdfFile", failing);
+    form->TeXProcessed = false;
+    QFile::remove(orderLog());
+    messages.clear();
+    run(doc, 2, 1, 1);
+    EXPECT_EQ(order(), (QStringList{"platex", "dvipdfmx"}));
+    EXPECT_EQ(messages, std::vector<QString>{"Quillmark|" + stepFailedMessage("DVI→PDFプログラム", failing, 1, true)});
+    textest::waitUntil([] { return false; }, 300);
+    EXPECT_FALSE(QFileInfo::exists(shown));
 }
 
 // Runs TeX on a document whose error the console answers with "e", the
