@@ -31,7 +31,7 @@ int TextDocument::lineStart(int i) const
 int TextDocument::lineOfPosition(int pos) const
 {
     const int last = lineCount() - 1;
-    if (pos <= 0) return 0;
+    if (pos <= 0 || last == 0) return 0;
     if (pos >= length_) return last;
     lineStart(last);
     auto it = std::upper_bound(starts_.begin(), starts_.begin() + lines_.size(), pos);

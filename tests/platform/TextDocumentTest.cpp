@@ -71,6 +71,11 @@ TEST(TextDocument, PositionsAreBytesWithDoubleByteCharacters)
     EXPECT_EQ(d.range(5, 9), A + A);
     EXPECT_EQ(d.range(12, 99), "\nb");
     EXPECT_EQ(d.range(-3, 2), KAN);
+
+    d.setText("one line");
+    EXPECT_EQ(d.lineOfPosition(3), 0);
+    EXPECT_EQ(d.lineOfPosition(8), 0);
+    EXPECT_EQ(d.lineStart(1), 8);
 }
 
 // The same edits on a document whose whole text is read after each one (so
@@ -111,7 +116,7 @@ TEST(TextDocument, EachChangeCountsARevisionAndNamesItsSpan)
     both([](TextDocument& d) { d.replaceLines(1, 1, {"tw" + A + "o"}); });
     check("one\r\ntw" + A + "o\r\nthree\r\nfour");
     EXPECT_EQ(seen.back().start, 5);
-    EXPECT_EQ(seen.back().tail, 11);
+    EXPECT_EQ(seen.back().tail, 13);  // the break after the line is unchanged
 
     both([](TextDocument& d) { d.replaceLines(0, 2, {"x", "y", "z"}); });  // a line more
     check("x\r\ny\r\nz\r\nthree\r\nfour");
@@ -120,13 +125,13 @@ TEST(TextDocument, EachChangeCountsARevisionAndNamesItsSpan)
 
     both([](TextDocument& d) { d.setText("ab\r\nab" + A + "ab\r\nab"); });
     // A hit at the very start and several in one line.
-    both([](TextDocument& d) { d.replaceRanges({0, 4, 8, 11}, 2, KAN + "!"); });
+    both([](TextDocument& d) { d.replaceRanges({0, 4, 8, 12}, 2, KAN + "!"); });
     check(KAN + "!\r\n" + KAN + "!" + A + KAN + "!\r\n" + KAN + "!");
     EXPECT_EQ(spliced.lineLength(1), 8);
-    both([](TextDocument& d) { d.replaceRanges({3}, 3, ""); });
+    both([](TextDocument& d) { d.replaceRanges({5}, 3, ""); });
     check(KAN + "!\r\n" + A + KAN + "!\r\n" + KAN + "!");
-    EXPECT_EQ(seen.back().start, 3);
-    EXPECT_EQ(seen.back().tail, int(spliced.text().size()) - 3);
+    EXPECT_EQ(seen.back().start, 5);
+    EXPECT_EQ(seen.back().tail, int(spliced.text().size()) - 5);
 }
 
 TEST(TextDocument, ListenersMayLeaveWhileBeingTold)
