@@ -8,7 +8,6 @@
 
 #include "core/session/Session.h"
 #include "core/commands/ResidentForms.h"
-#include "core/colour/ColorScanner.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
 #include "core/search/Search.h"
@@ -139,16 +138,15 @@ ReplaceAllResult replaceAllAtOnce(Session& main, const std::string& s, const std
         main.UpdateModifiedPanel();
 
         // Each run of touched lines is coloured once.
-        main.EditText = edit->Text();
         if (main.AutoColor) {
-            // Each walk for a line's ends starts behind the run so far, so
-            // the walks cover the text once however long its lines are.
+            const TextDocument& doc = edit->Document();
             int runFrom = -1, runTo = -1;
             for (size_t k = 0; k < hits.size(); ++k) {
                 const int at = hits[k] + static_cast<int>(k) * shift;
                 if (runTo >= 0 && at + rLength <= runTo) continue;
-                const int lineFrom = runTo >= 0 && at <= runTo ? runFrom : colour::LineStartOf(main.EditText, at);
-                const int lineTo = colour::LineEndOf(main.EditText, at + rLength);
+                const int lineFrom = runTo >= 0 && at <= runTo ? runFrom : doc.lineStart(doc.lineOfPosition(at));
+                const int lastLine = doc.lineOfPosition(at + rLength);
+                const int lineTo = doc.lineStart(lastLine) + doc.lineLength(lastLine);
                 if (runTo >= 0 && lineFrom <= runTo + 2) {
                     runTo = lineTo;
                     continue;
