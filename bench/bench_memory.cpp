@@ -71,7 +71,8 @@ int main(int argc, char** argv)
         const QList<QByteArray> out = bench::runChild(arguments).trimmed().split(' ');
         bool ok = false;
         const double kb = out.first().toDouble(&ok);
-        if (!ok || out.size() < 2) failed = true;
+        // Every key must have gone in (the product's length is in bytes).
+        if (!ok || out.size() < 2 || (product && out[1].toInt() != 510000 + kKeys)) failed = true;
         return kb / 1024.0;
     };
     bench::Series product, bare;

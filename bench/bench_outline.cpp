@@ -53,8 +53,8 @@ int main(int argc, char** argv)
         walk.step = [&] {
             const std::string copy = text;
             size_t n = 0;
-            for (const char* p = copy.data(); (p = static_cast<const char*>(std::memchr(p, '\\', size_t(
-                                                    copy.data() + copy.size() - p)))) != nullptr;
+            for (const char* p = copy.data();
+                 (p = static_cast<const char*>(std::memchr(p, '\\', size_t(copy.data() + copy.size() - p)))) != nullptr;
                  ++p)
                 ++n;
             sink = n;

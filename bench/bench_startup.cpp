@@ -11,21 +11,26 @@
 
 namespace {
 
-// The child: prints the milliseconds from its start to the shown window.
+// The child: prints the milliseconds from its start to the window shown with
+// nothing left queued, then to the application made, to the main window
+// made and to the resident forms made.
 int startOnce(int argc, char** argv, bool product, QElapsedTimer& clock)
 {
+    auto now = [&] { return double(clock.nsecsElapsed()) / 1e6; };
     QApplication app(argc, argv);
     bench::prepareApplication();
+    const double made = now();
     if (product) {
         app.setApplicationName("Quillmark");
         translations::installQtJapanese(app);
         auto* main = new TForm1;
         ask::setMainWindow(main);
+        const double window = now();
         createResidentForms(*main);
+        const double forms = now();
         main->show();
         bench::settle();
-        const double ms = double(clock.nsecsElapsed()) / 1e6;
-        std::printf("%.3f\n", ms);
+        std::printf("%.3f %.3f %.3f %.3f\n", now(), made, window, forms);
         std::fflush(stdout);
         ask::setMainWindow(nullptr);
         delete main;
@@ -33,9 +38,10 @@ int startOnce(int argc, char** argv, bool product, QElapsedTimer& clock)
         QMainWindow window;
         window.setCentralWidget(new QPlainTextEdit);
         window.resize(900, 700);
+        const double built = now();
         window.show();
         bench::settle();
-        std::printf("%.3f\n", double(clock.nsecsElapsed()) / 1e6);
+        std::printf("%.3f %.3f %.3f %.3f\n", now(), made, built, built);
         std::fflush(stdout);
     }
     return 0;
@@ -60,12 +66,20 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     int run = 0;
     bool failed = false;
+    // Phases of each start, bare [0] and product [1]: application made,
+    // window made, resident forms made (the bare window has none).
+    std::vector<double> phases[2][3];
     auto child = [&](bool product) {
         QStringList arguments{"--child", product ? "product" : "bare"};
         if (product) arguments << bench::scratch().filePath(QString("store%1.ini").arg(run++));
+        const QList<QByteArray> figures = bench::runChild(arguments).trimmed().split(' ');
         bool ok = false;
-        const double ms = bench::runChild(arguments).trimmed().toDouble(&ok);
-        if (!ok) failed = true;
+        const double ms = figures.first().toDouble(&ok);
+        if (!ok || figures.size() != 4) {
+            failed = true;
+            return ms;
+        }
+        for (int i = 0; i < 3; ++i) phases[product][i].push_back(figures[i + 1].toDouble());
         return ms;
     };
     bench::Series product, bare;
@@ -76,6 +90,10 @@ int main(int argc, char** argv)
     if (failed) std::printf("  a start-up process failed\n");
     bench::printSeries("product", product.ms, "ms", product.coldMs);
     bench::printSeries("bare QMainWindow+editor", bare.ms, "ms", bare.coldMs);
+    for (int side : {1, 0})
+        std::printf("  %-30s medians from start: application %.1f ms, window %.1f ms, resident forms %.1f ms\n",
+                    side ? "product" : "bare QMainWindow+editor", bench::median(phases[side][0]),
+                    bench::median(phases[side][1]), bench::median(phases[side][2]));
     bench::verdict("start-up / bare start-up", bench::median(product.ms) / bench::median(bare.ms), "x", 1.5);
     return 0;
 }
