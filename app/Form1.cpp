@@ -51,6 +51,11 @@ void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 TForm1::TForm1(QWidget* owner) : QMainWindow(owner)
 {
     Form1 = this;
+    mainWindow = this;
+    commands.setOwner(this);
+    tabKey = [this] { return HandleTabKey(); };
+    backslashKey = [this] { return HandleBackslashKey(); };
+    deleteByProducts = [this](const QString& fileName) { AutoDeleteTeXFiles(fileName); };
     installFontSubstitutions();
     ignoreFileSizeSignal();
     setWindowTitle(AppTitle);

@@ -13,11 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "core/colour/ColorTable.h"
-#include "core/settings/Settings.h"
+#include "core/session/Session.h"
 #include "insert/LastUsed.h"
 #include "platform/Ask.h"
-#include "platform/RichEdit.h"
 
 class QAction;
 class QLabel;
@@ -39,28 +37,13 @@ namespace colour {
 class ColorCommandTable;
 }
 
-// One record of the parent-file table.
-struct ParentFileEntry {
-    QString Child;
-    QString Parent;
-    bool Execute = false;
-};
-
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public Session {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* owner = nullptr);
     ~TForm1() override;
 
     // ==== start-up, main window and shutdown (app/) ====
-    QString RegKey = settings::programKey();
-    // The settings below RegKey, through the typed facade.
-    settings::Store Settings() const { return settings::Store(RegKey); }
-    QString ProgramDir;  // folder of the executable, no trailing slash
-    QString AppTitle = "Quillmark";
-    QString CaptionSuffix = " - Quillmark";
-    bool StartingUp = true;   // set while Form1Create runs
-    QStringList CommandLine;  // parameters after the program name
 
     void Form1Create();
     void FormShow();
@@ -86,224 +69,13 @@ public:
     // Selects line n (1-based) from its first position up to its line break;
     // a line past the last one changes nothing.  Returns whether it selected.
     bool SelectLineForJump(int line);
-    // Called by TimerTreeView every 100 ms; the outline pane installs it.
-    std::function<void()> OnTimerTreeView;
-    // Width the outline pane has when it is shown ("DocuExpWidth").
-    int DocuExpWidth() const { return docuExpWidth_; }
-    void SetDocuExpWidth(int width);
-
-    // Components.
-    QWidget* Panel2 = nullptr;
-    QToolBar* ToolBarFile = nullptr;
-    QToolBar* ToolBarTeXShosiki = nullptr;
-    QToolBar* ToolBarTeXMath = nullptr;
-    QWidget* PanelDocumentExplorer = nullptr;
-    QToolButton* SpeedButtonExplorerClose = nullptr;
-    QTreeWidget* TreeView = nullptr;
-    QSplitter* Splitter1 = nullptr;
-    TRichEdit* RichEdit = nullptr;
-    QWidget* StatusBar = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};
-    QMenu* PopupMenu1 = nullptr;
-    QTimer* TimerTreeView = nullptr;
-    void SetStatusPanel(int index, const QString& text);
-    QString StatusPanelText(int index) const;
-
-    // Top-level menus, in menu-bar order.
-    QMenu* MenuFile = nullptr;
-    QMenu* MenuEdit = nullptr;
-    QMenu* MenuSearch = nullptr;
-    QMenu* MenuView = nullptr;
-    QMenu* MenuInsert = nullptr;
-    QMenu* MenuFormat = nullptr;
-    QMenu* MenuMath = nullptr;
-    QMenu* MenuPreamble = nullptr;
-    QMenu* MenuTex = nullptr;
-    QMenu* MenuOption = nullptr;
-    QMenu* MenuHelp = nullptr;
-    QAction* MenuFileQuit = nullptr;  // last item of the File menu
-
-    // Menu items, tool buttons and pop-up items by their component name.
-    QAction* Item(const QString& name) const;
-    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler,
-                     const QKeySequence& shortcut = {}, int helpContext = 0);
-    // Inserts before another action of the same menu (nullptr appends).
-    QAction* InsertItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                        std::function<void()> handler, const QKeySequence& shortcut = {}, int helpContext = 0);
-    QAction* AddToolButton(QToolBar* bar, const QString& name, const QString& hint, const QString& iconText,
-                           std::function<void()> handler, bool checkable = false);
-    // Runs a handler behind the window's one exception boundary: whatever it
-    // throws is shown in an "Error Message" box instead of crossing a Qt
-    // signal.  True when the handler ran to its end.
-    bool Guard(const std::function<void()>& handler);
-    int HelpContextOf(const QString& itemName) const;
 
     // ==== settings store (app/Settings.cpp) ====
     void LoadSettings();
     int WindowTop = 0, WindowLeft = 0, WindowWidth = 875, WindowHeight = 600;
-    int TabSpace = 1;
-    int TabSpaceNo = 4;
-    QString CurrentDir;
-    bool AutoCommand = true;
-    bool AutoColor = true;
-    unsigned FontColor = 0;  // 0x00BBGGRR
-    unsigned BackColor = 0xFFFFFF;
-    std::array<ParentFileEntry, 128> ParentTable{};
-    std::array<QString, 5> RecentFile{};
-
-    // ==== editing (core/Editing.cpp, core/EditCommands.cpp) ====
-    MultiUndo* UndoManager = nullptr;
-    bool Busy = false;
-    bool ImeComposing = false;
-    bool TextChanged = false;
-    int DialogCenterY = 9999;
-    int DialogCenterX = 9999;
-    // Caret when the input method began composing, and when it committed.
-    int ImeCompositionStart = 0;
-    int ImeCompositionEnd = 0;
-    void InsertText(const std::string& text);
-    bool CaretNotAtLineStart();
-    int DialogTop(int height);
-    int DialogLeft(int width);
-    void StoreDialogTop(int top, int height);
-    void StoreDialogLeft(int left, int width);
-    void UpdateCaretPosPanel();
-    void UpdateModifiedPanel();
-    void SetImeColors();
-    void AutoIndentOnEnter(int& key, int shift);
-    void RichEditChange();
-    void RichEditKeyDown(int& key, int shift);
-    void RichEditKeyPress(char& key);
-    void RichEditSelectionChange();
-    void RichEditMouseDown();
-    void RichEditImeStartComposition();
-    void RichEditImeEndComposition();
-    void MenuEditClick();
-    void MenuEditUndoClick();
-    void MenuEditRedoClick();
-    void MenuEditCutClick();
-    void MenuEditCopyClick();
-    void MenuEditPasteClick();
-    void MenuEditDeleteClick();
-    void MenuEditSelAllClick();
-    void MenuEditWordWrapClick();
-    void MenuOptionFontClick();
-    void PopupMenu1Popup();
-    void BuildEditCommands();  // Edit menu, tool buttons, PopupMenu1
-
-    // ==== document files (core/Files.cpp) ====
-    QString FileName;
-    bool HasFileName = false;
-    int FilterIndex = 1, FigureFilterIndex = 1, InputFilterIndex = 1;
-    QString SearchText;
-    bool LoadFile(const QString& path);
-    void SetFilterIndexFromExt(const QString& path);
-    void AddRecentFile(const QString& path);
-    void MenuFileClick();
-    void MenuFileNewClick();
-    void MenuFileOpenClick();
-    void MenuFileSaveClick();
-    void MenuFileSaveAsClick();
-    void MenuFilePrintSetupClick();
-    void MenuFilePrintClick();
-    void MenuFileQuitClick();
-    void MenuFileRec1Click(int index);  // index: the item's Tag, 1..5
-    void BuildFileCommands();           // File menu items before "Quillmarkの終了(&X)"
-    void NewDocument();
-    void ClearDocument();  // the no-document state, by-products left alone
-    void OpenDocument();
-    // The save question of New, Open and the recent files; false = stop.
-    bool AskSaveChanges(const QString& question);
-    // How the open document's file was laid out on disk, and the printer.
-    struct DocumentState;
-    std::shared_ptr<DocumentState> Document;
-    DocumentState& documentState();
-
-    // ==== syntax colouring (core/Colorize.cpp, core/ColorScanner.cpp, core/ColorTable.cpp) ====
-    // The colour table: rows 0..ComNum-1 are in use, in table order.  Code
-    // that changes these calls ColorTableChanged (ColorizeAll does too).
-    std::array<QString, 2048> CmdName{};
-    std::array<unsigned, 2048> CmdColor{};  // 0x00BBGGRR
-    std::array<bool, 2048> CmdBold{};
-    std::array<bool, 2048> CmdItalic{};
-    std::array<bool, 2048> CmdAst{};
-    int ComNum = 0;
-    ColorClassSettings ColorClasses;  // colours of the token classes other than the table's
-    std::string EditText;             // the copy of the editor text the scanner reads
-    void LoadColorSettings();
-    void ColorTableChanged();
-    void ColorizeRange(int from, int to, bool showProgress);
-    void SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color);
-    int FindNextTokenStart(int from, int to, int& kind);
-    int FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
-                             int& length);
-    bool MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
-                           const std::string& name);
-    bool TeXCommandLength(int& length, const std::string& window);
-    void ColorizeAll();
-    void ColorizeLines(int start, int end);
-    void ColorizeCurrentLine();
-    void ToggleAutoColor();
-    void sbAutoColorClick();
-    std::string GetLineAt(int pos);
-    void BuildColorCommands();  // MenuOptionAutoColor, ToolButtonColorStructure
-    // The scanner's form of the table, rebuilt by ColorTableChanged.
-    std::shared_ptr<const colour::ColorCommandTable> ColorScannerTable;
-
-    // ==== colour settings dialog and colour files (core/ColorSettings*.cpp, core/ColorFile.cpp) ====
-    void MenuOptionColorStructClick();
-    void BuildColorSettingsCommands();  // MenuOptionColorStruct
-
-    // ==== find, replace, text tools, options (core/Search*, core/TextTools*, core/EditorOptions*) ====
-    void BuildSearchToolsCommands();  // Search menu items, Edit menu text tools, MenuOptionEdit
-    void MenuSearchClick();
-    void MenuSearchSearchClick();
-    void MenuSearchSearchDownClick();
-    void MenuSearchSearchUpClick();
-    void MenuSearchReplaceClick();
-    void FindNext();
-    void ReplaceFindNext();
-    void ReplaceText(bool all);
-    void MenuSearchZenSpaceClick();
-    void MenuEditTabSpaceClick();
-    void MenuEditEndSpaceCutClick();
-    void MenuEditLineNumClick();
-    void MenuOptionEditClick();
-
-    // ==== outline pane (core/Outline.cpp) ====
-    TDocumentExplorer* DocumentExplorer = nullptr;
-    void ResumeExplorer();
-    void CreateExplorer();
-    void StopExplorer();
-
-    // ==== outline and navigation (core/Outline*.cpp, core/Navigation*.cpp) ====
-    QTreeWidgetItem* DragNode = nullptr;  // node under the last left press in the tree
-    bool DragPressed = false;
-    int DragStartX = 0, DragStartY = 0;
-    void TimerTreeViewTimer();
-    void TreeViewClick();
-    void TreeViewEdited(QTreeWidgetItem* node, const QString& label);
-    void TreeViewMouseDown(Qt::MouseButton button, const QPoint& at);
-    void TreeViewMouseMove(const QPoint& at);
-    void TreeViewMouseUp(Qt::MouseButton button);
-    bool TreeViewDragOver(const QObject* source) const;
-    void TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target);
-    // Image of a node of the kind (the selected form is the icon's Selected mode).
-    QIcon OutlineImage(int kind) const;
-    // Scrolls the editor so that the caret's line is the first visible one.
-    void ScrollCaretLineToTop();
-    void BuildSearchNavigationCommands();
-    void MenuSearchMidasiClick();
-    void MenuSearchLabelClick();
-    void MenuSearchLineJumpClick();
 
     // ==== TeX processing (tex/) ====
     TTeXEXE* TeXThread = nullptr;
-    bool TeXBusy = false;
-    bool TeXProcessed = false;
-    bool HasParent = false;
-    bool ParentExecute = false;
-    QString ParentFile;
     void BuildTeXCommands();
     // Ends a running worker at shutdown without crashing or hanging.
     void StopTeXWorker();
@@ -344,7 +116,7 @@ public:
     void MenuOptionPreferenceClick();
 
     // ==== text insertion (insert/) ====
-    LastUsed Last;  // remembered choices of the insertion dialogs and pop-ups
+    LastUsed& Last = part<LastUsed>();  // remembered choices of the insertion dialogs and pop-ups
     QMenu* MenuTexMidasi = nullptr;
     QMenu* PopupMenuMidasi = nullptr;
     void BuildInsertCommands();
@@ -535,7 +307,6 @@ private:
     QHash<QString, int> helpContexts_;
     bool shownOnce_ = false;
     bool closing_ = false;
-    int docuExpWidth_ = 130;
     void WireEditor();
     void ApplyWordWrap();
     void ApplyWindowPlacement();

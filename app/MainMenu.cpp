@@ -28,24 +28,45 @@ const TopMenu kTopMenus[] = {
 
 // The subsystems add their items in menu order.  This is the one list of
 // them; a new subsystem adds its line here.
-using Builder = void (TForm1::*)();
-const Builder kCommandBuilders[] = {
-    &TForm1::BuildFileCommands,          &TForm1::BuildEditCommands,
-    &TForm1::BuildColorCommands,         &TForm1::BuildColorSettingsCommands,
-    &TForm1::BuildSearchToolsCommands,   &TForm1::BuildInsertCommands,
-    &TForm1::BuildMathCommands,          &TForm1::BuildTeXCommands,
-    &TForm1::BuildLogCommands,           &TForm1::BuildTeXExtraCommands,
-    &TForm1::BuildAssistCommands,        &TForm1::BuildCmdAssistCommands,
-    &TForm1::BuildBreakCommands,         &TForm1::BuildSearchNavigationCommands,
-    &TForm1::BuildTitleCommands,         &TForm1::BuildReferenceCommands,
-    &TForm1::BuildIndexBoxCommands,      &TForm1::BuildFontCommands,
-    &TForm1::BuildMathSpaceFontCommands, &TForm1::BuildBracketCommands,
-    &TForm1::BuildMathPickerCommands,    &TForm1::BuildTextPickerCommands,
-    &TForm1::BuildTableCommands,         &TForm1::BuildFigureCommands,
-    &TForm1::BuildScriptCommands,        &TForm1::BuildMatrixCommands,
-    &TForm1::BuildPreambleCommands,      &TForm1::BuildBibCommands,
-    &TForm1::BuildUserCommands,
+// A builder is a member of the window or a function of its subsystem
+// taking the session; one line each.
+struct Builder {
+    void (TForm1::*member)() = nullptr;
+    void (*build)(Session&) = nullptr;
 };
+// clang-format off
+const Builder kCommandBuilders[] = {
+    {&TForm1::BuildFileCommands},
+    {&TForm1::BuildEditCommands},
+    {&TForm1::BuildColorCommands},
+    {&TForm1::BuildColorSettingsCommands},
+    {&TForm1::BuildSearchToolsCommands},
+    {&TForm1::BuildInsertCommands},
+    {&TForm1::BuildMathCommands},
+    {&TForm1::BuildTeXCommands},
+    {&TForm1::BuildLogCommands},
+    {&TForm1::BuildTeXExtraCommands},
+    {&TForm1::BuildAssistCommands},
+    {&TForm1::BuildCmdAssistCommands},
+    {&TForm1::BuildBreakCommands},
+    {&TForm1::BuildSearchNavigationCommands},
+    {&TForm1::BuildTitleCommands},
+    {&TForm1::BuildReferenceCommands},
+    {&TForm1::BuildIndexBoxCommands},
+    {&TForm1::BuildFontCommands},
+    {&TForm1::BuildMathSpaceFontCommands},
+    {&TForm1::BuildBracketCommands},
+    {&TForm1::BuildMathPickerCommands},
+    {&TForm1::BuildTextPickerCommands},
+    {&TForm1::BuildTableCommands},
+    {&TForm1::BuildFigureCommands},
+    {&TForm1::BuildScriptCommands},
+    {&TForm1::BuildMatrixCommands},
+    {&TForm1::BuildPreambleCommands},
+    {&TForm1::BuildBibCommands},
+    {&TForm1::BuildUserCommands},
+};
+// clang-format on
 
 struct ViewItem {
     const char* name;
@@ -60,15 +81,6 @@ const ViewItem kViewItems[] = {
     {"MenuViewStatusBar", "ステータスバー(&S)", &TForm1::MenuViewStatusBarClick},
 };
 
-QString plainCaption(const QString& caption)
-{
-    QString text = caption;
-    const int amp = text.indexOf("(&");
-    if (amp >= 0 && text.indexOf(')', amp) == amp + 3) text.remove(amp, 4);
-    text.remove('&');
-    if (text.endsWith("...")) text.chop(3);
-    return text;
-}
 }  // namespace
 
 void TForm1::BuildMenus()
@@ -77,6 +89,7 @@ void TForm1::BuildMenus()
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(top.caption));
         menu->setObjectName(top.name);
         this->*top.member = menu;
+        commands.setMenu(top.name, menu);
     }
 
     for (const ViewItem& v : kViewItems) {
@@ -99,7 +112,12 @@ void TForm1::BuildMenus()
     MenuFileQuit =
         AddItem(MenuFile, "MenuFileQuit", QString::fromUtf8("Quillmarkの終了(&X)"), [this] { MenuFileQuitClick(); });
 
-    for (Builder build : kCommandBuilders) Guard([this, build] { (this->*build)(); });
+    for (const Builder& b : kCommandBuilders) {
+        Guard([this, &b] {
+            if (b.member) (this->*b.member)();
+            if (b.build) b.build(*this);
+        });
+    }
 
     // The editor's context menu ends with its help page.
     if (PopupMenu1) {
@@ -112,64 +130,6 @@ void TForm1::BuildMenus()
     const QList<QAction*> rest = MenuFile->actions();
     if (!rest.isEmpty() && !rest.back()->isSeparator()) MenuFile->addSeparator();
     MenuFile->addAction(MenuFileQuit);
-}
-
-QAction* TForm1::Item(const QString& name) const { return items_.value(name, nullptr); }
-
-int TForm1::HelpContextOf(const QString& itemName) const { return helpContexts_.value(itemName, 0); }
-
-QAction* TForm1::AddItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> handler,
-                         const QKeySequence& shortcut, int helpContext)
-{
-    return InsertItem(menu, nullptr, name, caption, std::move(handler), shortcut, helpContext);
-}
-
-QAction* TForm1::InsertItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
-                            std::function<void()> handler, const QKeySequence& shortcut, int helpContext)
-{
-    auto* item = new QAction(caption, menu ? static_cast<QObject*>(menu) : this);
-    item->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        item->setShortcut(shortcut);
-        item->setShortcutContext(Qt::WindowShortcut);
-    }
-    if (menu) menu->insertAction(before, item);
-    if (handler) {
-        connect(item, &QAction::triggered, this, [this, h = std::move(handler)](bool) { Guard(h); });
-    }
-    if (!name.isEmpty()) {
-        items_.insert(name, item);
-        if (helpContext) helpContexts_.insert(name, helpContext);
-    }
-    return item;
-}
-
-QAction* TForm1::AddToolButton(QToolBar* bar, const QString& name, const QString& hint, const QString& iconText,
-                               std::function<void()> handler, bool checkable)
-{
-    auto* button = new QAction(iconText.isEmpty() ? plainCaption(hint) : iconText, bar);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    button->setCheckable(checkable);
-    bar->addAction(button);
-    if (handler) {
-        connect(button, &QAction::triggered, this, [this, h = std::move(handler)](bool) { Guard(h); });
-    }
-    if (!name.isEmpty()) items_.insert(name, button);
-    return button;
-}
-
-bool TForm1::Guard(const std::function<void()>& handler)
-{
-    if (!handler) return true;
-    try {
-        handler();
-        return true;
-    } catch (...) {
-        ask::exceptionMessage(std::current_exception());
-        return false;
-    }
 }
 
 void TForm1::MenuHelpContentsClick() { help::showContents(); }

@@ -1,35 +1,10 @@
 #include "app/ResidentForms.h"
 
 #include <QApplication>
-#include <map>
 
 #include "app/Form1.h"
 #include "platform/Ask.h"
 #include "platform/Translations.h"
-
-namespace {
-std::map<int, ResidentFormFactory>& factories()
-{
-    static std::map<int, ResidentFormFactory> table;
-    return table;
-}
-}  // namespace
-
-void registerResidentForm(ResidentForm order, ResidentFormFactory factory)
-{
-    factories()[static_cast<int>(order)] = std::move(factory);
-}
-
-int createResidentForms(TForm1& main)
-{
-    int created = 0;
-    for (auto& [order, factory] : factories()) {
-        if (!factory) continue;
-        factory(main);
-        ++created;
-    }
-    return created;
-}
 
 int runQuillmark(QApplication& application)
 {

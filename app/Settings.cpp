@@ -24,7 +24,6 @@ QColor colorOf(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr
 constexpr int kOsMajorVersion = 6;
 constexpr int kFormatBarWidth = kOsMajorVersion == 5 ? 784 : 838;
 constexpr int kMathBarWidth = kOsMajorVersion == 5 ? 734 : 822;
-constexpr int kMinExplorerWidth = 30;
 
 void tellAboutQuarantine(const QString& movedTo)
 {
@@ -49,17 +48,6 @@ void reportSettingsWriteFailures()
             },
             Qt::QueuedConnection);
     });
-}
-
-void TForm1::SetDocuExpWidth(int width)
-{
-    docuExpWidth_ = std::max(width, kMinExplorerWidth);
-    if (!Splitter1) return;
-    QList<int> sizes = Splitter1->sizes();
-    int total = 0;
-    for (int s : sizes) total += s;
-    if (total <= 0) total = docuExpWidth_ + 745;
-    Splitter1->setSizes({docuExpWidth_, std::max(total - docuExpWidth_, 1)});
 }
 
 void TForm1::ReadViewSettings()

@@ -75,6 +75,7 @@ void TForm1::BuildMainWindow()
     ToolBarFile = makeToolBar(Panel2, "ToolBarFile");
     ToolBarTeXShosiki = makeToolBar(Panel2, "ToolBarTeXShosiki");
     ToolBarTeXMath = makeToolBar(Panel2, "ToolBarTeXMath");
+    for (QToolBar* bar : {ToolBarFile, ToolBarTeXShosiki, ToolBarTeXMath}) commands.setToolBar(bar->objectName(), bar);
     bars->addWidget(ToolBarFile);
     bars->addWidget(ToolBarTeXShosiki, 0, Qt::AlignLeft);
     bars->addWidget(ToolBarTeXMath, 0, Qt::AlignLeft);
@@ -131,6 +132,7 @@ void TForm1::BuildMainWindow()
     SetDocuExpWidth(130);
 
     PopupMenu1 = new QMenu(this);
+    commands.setMenu("PopupMenu1", PopupMenu1);
     PopupMenu1->setObjectName("PopupMenu1");
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { Guard([this] { PopupMenu1Popup(); }); });
@@ -168,17 +170,6 @@ void TForm1::BuildMainWindow()
     connect(TimerTreeView, &QTimer::timeout, this, [this] {
         if (OnTimerTreeView) Guard(OnTimerTreeView);
     });
-}
-
-void TForm1::SetStatusPanel(int index, const QString& text)
-{
-    if (index >= 0 && index < 4 && StatusPanels[index]) StatusPanels[index]->setText(text);
-}
-
-QString TForm1::StatusPanelText(int index) const
-{
-    if (index >= 0 && index < 4 && StatusPanels[index]) return StatusPanels[index]->text();
-    return {};
 }
 
 void TForm1::ApplicationHint(const QString& hint) { SetStatusPanel(3, hint); }

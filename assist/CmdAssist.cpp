@@ -398,7 +398,7 @@ void TForm1::MenuAutoClick()
 
 void TForm1::BuildCmdAssistCommands()
 {
-    registerResidentForm(ResidentForm::CmdAssist, [](TForm1& main) { residentCmdAssist(main); });
+    registerResidentForm(ResidentForm::CmdAssist, [this](Session&) { residentCmdAssist(*this); });
 
     QMenu* autoMenu = nullptr;
     if (QAction* existing = Item("MenuAuto")) autoMenu = existing->menu();

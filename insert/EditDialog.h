@@ -14,6 +14,7 @@ class QPushButton;
 namespace Ui {
 class TFormEditDialog;
 }
+class TForm1;
 
 class TFormEditDialog : public TDialogForm {
     Q_OBJECT

@@ -27,7 +27,6 @@ struct LastUsed {
     int LastLargeGreek = 0;
     int LastAccent = 0;
     // line of the go-to-line dialog
-    int16_t LastJumpLine = 1;
     // figure
     figures::FigureChoices Figure;
     // marginal note size, breaks (dialog and pop-up share it), label and page references

@@ -17,5 +17,5 @@ void TForm1::BuildTextPickerCommands()
     picker::bind(*this, textpickers::kAccent, MenuFormat, ToolBarTeXShosiki);
     picker::bind(*this, textpickers::kSpecialChar, MenuInsert, ToolBarTeXShosiki);
     registerResidentForm(ResidentForm::TMoji,
-                         [](TForm1& main) { FormTMoji = new TPickerDialog(&main, textpickers::kSpecialChar); });
+                         [this](Session&) { FormTMoji = new TPickerDialog(this, textpickers::kSpecialChar); });
 }

@@ -1,5 +1,6 @@
 // Text accents and special characters.  Each accent's picture is the accent
 // on an "o" (on a "c" for the cedilla, which only sits under consonants).
+#include "core/session/Session.h"
 #include "insert/LastUsed.h"
 #include "insert/TextSymbolPickers.h"
 
@@ -79,7 +80,7 @@ const picker::Family kAccent{
     .height = 250,
     .emptyMessage = "アクセント記号が選択されていなかったので\r\nコマンドを作成出来ませんでした。",
     .messageCaption = "アクセント記号",
-    .last = &LastUsed::LastAccent,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastAccent; },
     .menuItem = "MenuFormatAccent",
     .menuCaption = "アクセント記号(&A)...",
     .shortcut = "Ctrl+E",
@@ -105,7 +106,7 @@ const picker::Family kSpecialChar{
     .height = 440,
     .emptyMessage = "文字が選択されていなかったので\r\nコマンドを作成出来ませんでした。",
     .messageCaption = "特殊文字",
-    .last = &LastUsed::LastSpecialChar,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastSpecialChar; },
     .menuItem = "MenuInsTokusyu",
     .menuCaption = "特殊文字(&Y)...",
     .shortcut = "Ctrl+T",

@@ -12,8 +12,8 @@
 
 void TForm1::BuildBracketCommands()
 {
-    registerResidentForm(ResidentForm::Kakko, [](TForm1& main) {
-        if (!FormKakko) FormKakko = new TFormKakko(&main);
+    registerResidentForm(ResidentForm::Kakko, [this](Session&) {
+        if (!FormKakko) FormKakko = new TFormKakko(this);
     });
     QAction* item = AddItem(
         MenuMath, "MenuMathKakko", QString::fromUtf8("括弧(&K)..."), [this] { MenuMathKakkoClick(); },

@@ -1,6 +1,7 @@
 // Greek letters and the names of math functions.  Omicron and the capitals
 // that look like Latin letters go in as those Latin letters, with no blank:
 // LaTeX has no commands for them.
+#include "core/session/Session.h"
 #include "insert/LastUsed.h"
 #include "math/SymbolPickers.h"
 
@@ -101,7 +102,7 @@ const picker::Family kSmallGreek{
     .columns = kGreekColumns,
     .closeButton = false,
     .layoutChecked = 0,
-    .last = &LastUsed::LastSmallGreek,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastSmallGreek; },
     .menuItem = "MenuMathGreeceSmall",
     .menuCaption = "ギリシャ小文字(&S)...",
     .shortcut = "Shift+F6",
@@ -154,7 +155,7 @@ const picker::Family kLargeGreek{
     .boxWidth = 353,
     .boxHeight = 153,
     .columns = kGreekColumns,
-    .last = &LastUsed::LastLargeGreek,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastLargeGreek; },
     .menuItem = "MenuMathGreeceLarge",
     .menuCaption = "ギリシャ大文字(&L)...",
     .shortcut = "Shift+F7",
@@ -181,7 +182,7 @@ const picker::Family kMathFunction{
     .boxWidth = 465,
     .boxHeight = 153,
     .columns = kFunctionColumns,
-    .last = &LastUsed::LastMathFunction,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathFunction; },
     .menuItem = "MenuMathFunction",
     .menuCaption = "数学関数(&F)...",
     .shortcut = "Shift+F8",

@@ -1,6 +1,7 @@
 // Operators, relations, symbols, large operators, math accents, dots and
 // arrows.  The entries marked latexsym need that package; the dialog says so
 // before inserting them, the pop-ups do not.
+#include "core/session/Session.h"
 #include "insert/LastUsed.h"
 #include "math/SymbolPickers.h"
 
@@ -185,7 +186,7 @@ const picker::Family kMathSymbol{
     .emptyMessage = kNoSymbol,
     .messageCaption = "数学記号",
     .notice = kLatexsym,
-    .last = &LastUsed::LastMathKigou,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathKigou; },
     .menuItem = "MenuMathKigou",
     .menuCaption = "数学記号(&Z)...",
     .shortcut = "Shift+F10",
@@ -211,7 +212,7 @@ const picker::Family kBinaryOperator{
     .emptyMessage = kNoSymbol,
     .messageCaption = "演算子",
     .notice = kLatexsym,
-    .last = &LastUsed::LastMathEnzansi,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathEnzansi; },
     .menuItem = "MenuMathEnzansi",
     .menuCaption = "演算子(&E)...",
     .shortcut = "Shift+F11",
@@ -237,7 +238,7 @@ const picker::Family kRelation{
     .emptyMessage = kNoSymbol,
     .messageCaption = "関係子",
     .notice = kLatexsym,
-    .last = &LastUsed::LastMathKankeisi,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathKankeisi; },
     .menuItem = "MenuMathKankeisi",
     .menuCaption = "関係子(&X)...",
     .shortcut = "Shift+F12",
@@ -263,7 +264,7 @@ const picker::Family kLargeOperator{
     .boxHeight = 289,
     .emptyMessage = kNoSymbol,
     .messageCaption = "数式記号",
-    .last = &LastUsed::LastMathInt,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathInt; },
     .menuItem = "MenuMathIntegral",
     .menuCaption = "和・積分記号等(&I)...",
     .shortcut = "Shift+F9",
@@ -289,7 +290,7 @@ const picker::Family kSmallAccent{
     .boxHeight = 161,
     .emptyMessage = kNoAccent,
     .messageCaption = "数式アクセント（小）",
-    .last = &LastUsed::LastMathSmallAccent,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathSmallAccent; },
     .menuItem = "MenuMathSmallAccent",
     .menuCaption = "数式アクセント（1文字用）(&A)...",
     .menuHelpContext = 7220,
@@ -315,7 +316,7 @@ const picker::Family kBigAccent{
     .boxHeight = 209,
     .emptyMessage = kNoAccent,
     .messageCaption = "数式アクセント（大）",
-    .last = &LastUsed::LastMathBigAccent,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathBigAccent; },
     .menuItem = "MenuMathBigAcc",
     .menuCaption = "数式アクセント（2文字以上用）(&D)...",
     .menuHelpContext = 7240,
@@ -339,7 +340,7 @@ const picker::Family kDots{
     .boxHeight = 57,
     .emptyMessage = kNoSymbol,
     .messageCaption = "省略記号",
-    .last = &LastUsed::LastMathOmission,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathOmission; },
     .menuItem = "MenuMathOmi",
     .menuCaption = "省略記号(&C)...",
     .menuHelpContext = 7360,
@@ -364,7 +365,7 @@ const picker::Family kArrow{
     .emptyMessage = kNoSymbol,
     .messageCaption = "矢印",
     .notice = kLatexsymArrow,
-    .last = &LastUsed::LastMathArrow,
+    .last = [](Session& s) { return &s.part<LastUsed>().LastMathArrow; },
     .menuItem = "MenuMathArrow",
     .menuCaption = "矢印(&Y)...",
     .menuHelpContext = 7340,

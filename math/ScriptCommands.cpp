@@ -91,8 +91,8 @@ const ScriptButton kButtons[] = {
 
 void TForm1::BuildScriptCommands()
 {
-    registerResidentForm(ResidentForm::MathUp, [](TForm1& main) { resident(main, FormMathUp); });
-    registerResidentForm(ResidentForm::MathDown, [](TForm1& main) { resident(main, FormMathDown); });
+    registerResidentForm(ResidentForm::MathUp, [this](Session&) { resident(*this, FormMathUp); });
+    registerResidentForm(ResidentForm::MathDown, [this](Session&) { resident(*this, FormMathDown); });
 
     MenuTexMathUD = new QMenu(utf8("上／下添え字(&U)"), this);
     MenuTexMathUD->setObjectName("MenuTexMathUD");

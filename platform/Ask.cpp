@@ -201,6 +201,18 @@ QString exceptionText(std::exception_ptr error)
 
 void exceptionMessage(std::exception_ptr error) { errorMessage(exceptionText(error)); }
 
+bool guard(const std::function<void()>& handler)
+{
+    if (!handler) return true;
+    try {
+        handler();
+        return true;
+    } catch (...) {
+        exceptionMessage(std::current_exception());
+        return false;
+    }
+}
+
 int execModal(QDialog& dialog)
 {
     int result = mrCancel;

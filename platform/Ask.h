@@ -47,6 +47,10 @@ void errorMessage(const QString& text);
 QString exceptionText(std::exception_ptr error);
 // Shows an exception as errorMessage does.
 void exceptionMessage(std::exception_ptr error);
+// The one exception boundary of the program's handlers: runs the handler,
+// and whatever it throws is shown in an "Error Message" box instead of
+// crossing a Qt signal.  True when the handler ran to its end.
+bool guard(const std::function<void()>& handler);
 
 // Runs a dialog modally and returns its result (mrOk, mrCancel, ...).
 // With an answerer installed the dialog is shown without blocking, handed to

@@ -1,6 +1,7 @@
 // The TeX log window and deletion of TeX by-products.
 #include "tex/LogDisp.h"
 
+#include "app/Form1.h"
 #include "core/files/FilesState.h"
 #include "platform/Cp932.h"
 

@@ -1,6 +1,6 @@
 // The main window's side of the colour settings dialog: copying the
 // settings in and out, applying them, storing them and colouring anew.
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/colour/ColorSettings.h"
 #include "core/settings/Keys.h"
 #include "platform/Scope.h"
@@ -10,12 +10,12 @@
 #include <QMenu>
 #include <QTreeWidget>
 
-void TForm1::MenuOptionColorStructClick()
+void Session::MenuOptionColorStructClick()
 {
     // The file dialogs move the process's current folder; put it back.
     scope::CurrentFolder folder;
 
-    TFormColorStruct dialog(this);
+    TFormColorStruct dialog(mainWindow);
     const int context = HelpContextOf("MenuOptionColorStruct");
     if (context) dialog.HelpContext = context;
     dialog.ProgramDir = ProgramDir;
@@ -99,7 +99,7 @@ void TForm1::MenuOptionColorStructClick()
     ColorizeAll();
 }
 
-void TForm1::BuildColorSettingsCommands()
+void Session::BuildColorSettingsCommands()
 {
     if (!MenuOption) return;
     AddItem(

@@ -1,5 +1,5 @@
 // Syntax colouring: the main window's entry points over the pure scanner.
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/colour/ColorScanner.h"
 #include "core/colour/ColorTable.h"
 #include "forms/FormProgBar.h"
@@ -23,15 +23,15 @@ constexpr int kProgressThreshold = 4097;
 // [from, to), with the editor's events masked; the modified flag, the caret
 // (the selection collapses to its start) and the event mask come back however
 // this ends.
-void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, int from, int to, bool showProgress)
+void applyRuns(Session& f, const std::vector<colour::FormatRun>& runs, int base, int from, int to, bool showProgress)
 {
     TRichEdit* edit = f.RichEdit;
     scope::EventMask quiet(*edit, ENM_NONE);
     std::unique_ptr<TFormProgBar> bar;
     if (showProgress && to - from >= kProgressThreshold) {
-        bar = std::make_unique<TFormProgBar>(&f);
+        bar = std::make_unique<TFormProgBar>(f.mainWindow);
         bar->setWindowTitle("Now analyzing...");
-        bar->PlaceOver(&f);
+        bar->PlaceOver(f.mainWindow);
         bar->Start();
     }
     scope::ViewKeeper keep(*edit, scope::ViewKeeper::Caret::CollapseAndScroll);
@@ -55,7 +55,7 @@ void applyRuns(TForm1& f, const std::vector<colour::FormatRun>& runs, int base, 
 
 }  // namespace
 
-void TForm1::ColorTableChanged()
+void Session::ColorTableChanged()
 {
     std::vector<colour::ColorCommand> rows;
     const int count = std::clamp(ComNum, 0, int(CmdName.size()));
@@ -66,7 +66,7 @@ void TForm1::ColorTableChanged()
     ColorScannerTable = std::make_shared<colour::ColorCommandTable>(std::move(rows));
 }
 
-void TForm1::LoadColorSettings()
+void Session::LoadColorSettings()
 {
     const StoredColorTable stored = LoadColorTable(Settings());
     ComNum = int(stored.rows.size());
@@ -82,12 +82,12 @@ void TForm1::LoadColorSettings()
     ColorTableChanged();
 }
 
-int TForm1::FindNextTokenStart(int from, int to, int& kind)
+int Session::FindNextTokenStart(int from, int to, int& kind)
 {
     return colour::FindNextTokenStart(EditText, from, to, ColorClasses.ZenOn, kind);
 }
 
-int TForm1::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
+int Session::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
                                  int& length)
 {
     if (!ColorScannerTable) ColorTableChanged();
@@ -96,18 +96,18 @@ int TForm1::FindNextColoredToken(int from, int to, int textLength, int& kind, bo
                                         length);
 }
 
-bool TForm1::MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
+bool Session::MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
                                const std::string& name)
 {
     return colour::MatchColorCommand(length, nameLength, window, remaining, ast, name);
 }
 
-bool TForm1::TeXCommandLength(int& length, const std::string& window)
+bool Session::TeXCommandLength(int& length, const std::string& window)
 {
     return colour::TeXCommandLength(length, window);
 }
 
-void TForm1::SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color)
+void Session::SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color)
 {
     if (to <= from || !RichEdit) return;
     const CharFormat wanted{color, bold, italic, underline, strikeOut};
@@ -118,7 +118,7 @@ void TForm1::SetRangeFormat(int from, int to, bool strikeOut, bool underline, bo
     RichEdit->SetFormat(from, to - from, wanted);
 }
 
-void TForm1::ColorizeRange(int from, int to, bool showProgress)
+void Session::ColorizeRange(int from, int to, bool showProgress)
 {
     to = std::min(to, int(EditText.size()));
     if (from >= to || !AutoColor || !RichEdit) return;
@@ -127,7 +127,7 @@ void TForm1::ColorizeRange(int from, int to, bool showProgress)
     applyRuns(*this, runs, 0, from, to, showProgress);
 }
 
-void TForm1::ColorizeCurrentLine()
+void Session::ColorizeCurrentLine()
 {
     if (Busy || !RichEdit) return;
     scope::Busy busy(Busy);
@@ -150,7 +150,7 @@ void TForm1::ColorizeCurrentLine()
     applyRuns(*this, runs, lineStart, lineStart, lineStart + length, false);
 }
 
-void TForm1::ColorizeLines(int start, int end)
+void Session::ColorizeLines(int start, int end)
 {
     if (Busy || !RichEdit) return;
     scope::Busy busy(Busy);
@@ -161,11 +161,11 @@ void TForm1::ColorizeLines(int start, int end)
     ColorizeRange(from, to, true);
 }
 
-void TForm1::ColorizeAll()
+void Session::ColorizeAll()
 {
     if (Busy || !RichEdit) return;
     scope::Busy busy(Busy);
-    scope::WaitCursor wait(RichEdit, this);
+    scope::WaitCursor wait(RichEdit, mainWindow);
     QApplication::processEvents();
     EditText = RichEdit->Text();
     // The colour dialog and the loaders end here after changing the table.
@@ -173,7 +173,7 @@ void TForm1::ColorizeAll()
     ColorizeRange(0, int(EditText.size()), true);
 }
 
-std::string TForm1::GetLineAt(int pos)
+std::string Session::GetLineAt(int pos)
 {
     EditText = RichEdit ? RichEdit->Text() : std::string();
     const int from = colour::LineStartOf(EditText, pos);
@@ -181,7 +181,7 @@ std::string TForm1::GetLineAt(int pos)
     return EditText.substr(size_t(from), size_t(std::max(to - from, 0)));
 }
 
-void TForm1::ToggleAutoColor()
+void Session::ToggleAutoColor()
 {
     QAction* wordWrap = Item("MenuEditWordWrap");
     QAction* button = Item("ToolButtonColorStructure");
@@ -215,9 +215,9 @@ void TForm1::ToggleAutoColor()
     RichEdit->EmptyUndoBuffer();
 }
 
-void TForm1::sbAutoColorClick() { ToggleAutoColor(); }
+void Session::sbAutoColorClick() { ToggleAutoColor(); }
 
-void TForm1::BuildColorCommands()
+void Session::BuildColorCommands()
 {
     // The item lives in the "入力アシスト(&A)" submenu of the settings menu,
     // which the command-assist items share: use it when it is there already.
@@ -233,7 +233,7 @@ void TForm1::BuildColorCommands()
     item->setCheckable(true);
     item->setChecked(AutoColor);
     if (autoMenu)
-        connect(autoMenu, &QMenu::aboutToShow, item, [this, item] { Guard([&] { item->setChecked(AutoColor); }); });
+        QObject::connect(autoMenu, &QMenu::aboutToShow, item, [this, item] { Guard([&] { item->setChecked(AutoColor); }); });
 
     QAction* button = AddToolButton(
         ToolBarFile, "ToolButtonColorStructure", "カラー構文", "カラー構文", [this] { sbAutoColorClick(); }, true);

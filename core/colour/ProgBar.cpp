@@ -37,9 +37,9 @@ TFormProgBar::TFormProgBar(QWidget* owner)
         "QProgressBar::chunk { background: navy; }");
 }
 
-void TFormProgBar::PlaceOver(const QWidget* mainWindow)
+void TFormProgBar::PlaceOver(const QWidget* window)
 {
-    const QRect frame = mainWindow->frameGeometry();
+    const QRect frame = window->frameGeometry();
     move(frame.left() + frame.width() / 2 - kHalfWidth, frame.top() + frame.height() / 2 - kHalfHeight);
 }
 

@@ -8,8 +8,8 @@
 #include <QMimeData>
 #include <QToolBar>
 
-#include "app/Form1.h"
-#include "app/WindowHooks.h"
+#include "core/session/Session.h"
+#include "core/commands/ResidentForms.h"
 #include "core/settings/Keys.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
@@ -28,7 +28,7 @@ bool clipboardHasText()
 // window still repaints.
 class BusyInputFilter final : public QObject {
 public:
-    BusyInputFilter(TForm1* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
+    BusyInputFilter(Session* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -56,12 +56,12 @@ protected:
     }
 
 private:
-    TForm1* form_;
+    Session* form_;
 };
 
 }  // namespace
 
-void TForm1::MenuEditClick()
+void Session::MenuEditClick()
 {
     const bool selected = RichEdit->SelLength() >= 1;
     Item("MenuEditUndo")->setEnabled(UndoManager && UndoManager->CanUndo());
@@ -73,7 +73,7 @@ void TForm1::MenuEditClick()
     Item("MenuEditWordWrap")->setChecked(RichEdit->WordWrap());
 }
 
-void TForm1::PopupMenu1Popup()
+void Session::PopupMenu1Popup()
 {
     // Undo here is the recorder's, whatever the colouring mode: the control
     // keeps no history of its own that would match the document.
@@ -85,34 +85,34 @@ void TForm1::PopupMenu1Popup()
     Item("PopupPaste")->setEnabled(clipboardHasText());
 }
 
-void TForm1::MenuEditUndoClick()
+void Session::MenuEditUndoClick()
 {
     if (!UndoManager) return;
     const auto [a, b] = UndoManager->Undo();
     if (a != b) ColorizeLines(a, b);
 }
 
-void TForm1::MenuEditRedoClick()
+void Session::MenuEditRedoClick()
 {
     if (!UndoManager) return;
     const auto [a, b] = UndoManager->Redo();
     if (a != b) ColorizeLines(a, b);
 }
 
-void TForm1::MenuEditCutClick()
+void Session::MenuEditCutClick()
 {
     if (Busy || RichEdit->SelLength() < 1) return;
     RichEdit->copy();
     InsertText("");
 }
 
-void TForm1::MenuEditCopyClick()
+void Session::MenuEditCopyClick()
 {
     if (Busy || RichEdit->SelLength() < 1) return;
     RichEdit->copy();
 }
 
-void TForm1::MenuEditPasteClick()
+void Session::MenuEditPasteClick()
 {
     if (Busy || !clipboardHasText()) return;
     const int s = RichEdit->SelStart();
@@ -120,29 +120,29 @@ void TForm1::MenuEditPasteClick()
     ColorizeLines(s, RichEdit->SelStart());
 }
 
-void TForm1::MenuEditDeleteClick()
+void Session::MenuEditDeleteClick()
 {
     if (Busy) return;
     InsertText("");
 }
 
-void TForm1::MenuEditSelAllClick()
+void Session::MenuEditSelAllClick()
 {
     if (Busy) return;
     RichEdit->SelectAllText();
 }
 
-void TForm1::MenuEditWordWrapClick()
+void Session::MenuEditWordWrapClick()
 {
     RichEdit->SetWordWrap(!RichEdit->WordWrap());
     Item("MenuEditWordWrap")->setChecked(RichEdit->WordWrap());
     SetImeColors();
 }
 
-void TForm1::MenuOptionFontClick()
+void Session::MenuOptionFontClick()
 {
     QFont initial = RichEdit->font();
-    const ask::FontAnswer answer = ask::fontDialog(initial, this);
+    const ask::FontAnswer answer = ask::fontDialog(initial, mainWindow);
     if (!answer.accepted) return;
 
     QFont chosen = RichEdit->font();
@@ -178,43 +178,43 @@ void TForm1::MenuOptionFontClick()
     if (AutoColor) ColorizeAll();
 }
 
-void TForm1::BuildEditCommands()
+void Session::BuildEditCommands()
 {
-    auto guarded = [this](void (TForm1::*handler)()) { return [this, handler] { (this->*handler)(); }; };
+    auto guarded = [this](void (Session::*handler)()) { return [this, handler] { (this->*handler)(); }; };
 
-    AddItem(MenuEdit, "MenuEditUndo", "元に戻す(&U)", guarded(&TForm1::MenuEditUndoClick), QKeySequence("Ctrl+Z"));
-    AddItem(MenuEdit, "MenuEditRedo", "やり直し(&R)", guarded(&TForm1::MenuEditRedoClick));
+    AddItem(MenuEdit, "MenuEditUndo", "元に戻す(&U)", guarded(&Session::MenuEditUndoClick), QKeySequence("Ctrl+Z"));
+    AddItem(MenuEdit, "MenuEditRedo", "やり直し(&R)", guarded(&Session::MenuEditRedoClick));
     if (MenuEdit) MenuEdit->addSeparator();
-    AddItem(MenuEdit, "MenuEditCut", "切り取り(&T)", guarded(&TForm1::MenuEditCutClick), QKeySequence("Ctrl+X"));
-    AddItem(MenuEdit, "MenuEditCopy", "コピー(&C)", guarded(&TForm1::MenuEditCopyClick), QKeySequence("Ctrl+C"));
-    AddItem(MenuEdit, "MenuEditPaste", "貼り付け(&P)", guarded(&TForm1::MenuEditPasteClick), QKeySequence("Ctrl+V"));
-    AddItem(MenuEdit, "MenuEditDelete", "削除(&D)", guarded(&TForm1::MenuEditDeleteClick), QKeySequence("Ctrl+Del"));
+    AddItem(MenuEdit, "MenuEditCut", "切り取り(&T)", guarded(&Session::MenuEditCutClick), QKeySequence("Ctrl+X"));
+    AddItem(MenuEdit, "MenuEditCopy", "コピー(&C)", guarded(&Session::MenuEditCopyClick), QKeySequence("Ctrl+C"));
+    AddItem(MenuEdit, "MenuEditPaste", "貼り付け(&P)", guarded(&Session::MenuEditPasteClick), QKeySequence("Ctrl+V"));
+    AddItem(MenuEdit, "MenuEditDelete", "削除(&D)", guarded(&Session::MenuEditDeleteClick), QKeySequence("Ctrl+Del"));
     if (MenuEdit) MenuEdit->addSeparator();
-    AddItem(MenuEdit, "MenuEditSelAll", "すべて選択(&A)", guarded(&TForm1::MenuEditSelAllClick),
+    AddItem(MenuEdit, "MenuEditSelAll", "すべて選択(&A)", guarded(&Session::MenuEditSelAllClick),
             QKeySequence("Ctrl+A"));
     if (MenuEdit) MenuEdit->addSeparator();
     QAction* wrap =
-        AddItem(MenuEdit, "MenuEditWordWrap", "右端で折り返す(&W)", guarded(&TForm1::MenuEditWordWrapClick));
+        AddItem(MenuEdit, "MenuEditWordWrap", "右端で折り返す(&W)", guarded(&Session::MenuEditWordWrapClick));
     wrap->setCheckable(true);
     wrap->setChecked(RichEdit->WordWrap());
-    if (MenuEdit) connect(MenuEdit, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuEditClick(); }); });
+    if (MenuEdit) QObject::connect(MenuEdit, &QMenu::aboutToShow, mainWindow, [this] { Guard([this] { MenuEditClick(); }); });
 
-    AddToolButton(ToolBarFile, "ToolButtonUndo", "元に戻す", "元に戻す", guarded(&TForm1::MenuEditUndoClick));
-    AddToolButton(ToolBarFile, "ToolButtonCut", "切り取り", "切り取り", guarded(&TForm1::MenuEditCutClick));
-    AddToolButton(ToolBarFile, "ToolButtonCopy", "コピー", "コピー", guarded(&TForm1::MenuEditCopyClick));
-    AddToolButton(ToolBarFile, "ToolButtonPaste", "貼り付け", "貼り付け", guarded(&TForm1::MenuEditPasteClick));
+    AddToolButton(ToolBarFile, "ToolButtonUndo", "元に戻す", "元に戻す", guarded(&Session::MenuEditUndoClick));
+    AddToolButton(ToolBarFile, "ToolButtonCut", "切り取り", "切り取り", guarded(&Session::MenuEditCutClick));
+    AddToolButton(ToolBarFile, "ToolButtonCopy", "コピー", "コピー", guarded(&Session::MenuEditCopyClick));
+    AddToolButton(ToolBarFile, "ToolButtonPaste", "貼り付け", "貼り付け", guarded(&Session::MenuEditPasteClick));
 
-    if (!PopupMenu1) PopupMenu1 = new QMenu(this);
-    AddItem(PopupMenu1, "PopupUndo", "元に戻す(&U)", guarded(&TForm1::MenuEditUndoClick));
+    if (!PopupMenu1) PopupMenu1 = new QMenu(mainWindow);
+    AddItem(PopupMenu1, "PopupUndo", "元に戻す(&U)", guarded(&Session::MenuEditUndoClick));
     PopupMenu1->addSeparator();
-    AddItem(PopupMenu1, "PopupCut", "切り取り(&T)", guarded(&TForm1::MenuEditCutClick));
-    AddItem(PopupMenu1, "PopupCopy", "コピー(&C)", guarded(&TForm1::MenuEditCopyClick));
-    AddItem(PopupMenu1, "PopupPaste", "貼り付け(&P)", guarded(&TForm1::MenuEditPasteClick));
-    AddItem(PopupMenu1, "PopupDelete", "削除(&D)", guarded(&TForm1::MenuEditDeleteClick));
+    AddItem(PopupMenu1, "PopupCut", "切り取り(&T)", guarded(&Session::MenuEditCutClick));
+    AddItem(PopupMenu1, "PopupCopy", "コピー(&C)", guarded(&Session::MenuEditCopyClick));
+    AddItem(PopupMenu1, "PopupPaste", "貼り付け(&P)", guarded(&Session::MenuEditPasteClick));
+    AddItem(PopupMenu1, "PopupDelete", "削除(&D)", guarded(&Session::MenuEditDeleteClick));
     PopupMenu1->addSeparator();
-    AddItem(PopupMenu1, "PopupAll", "すべて選択(&A)", guarded(&TForm1::MenuEditSelAllClick));
+    AddItem(PopupMenu1, "PopupAll", "すべて選択(&A)", guarded(&Session::MenuEditSelAllClick));
 
-    AddItem(MenuOption, "MenuOptionFont", "フォント(&F)...", guarded(&TForm1::MenuOptionFontClick));
+    AddItem(MenuOption, "MenuOptionFont", "フォント(&F)...", guarded(&Session::MenuOptionFontClick));
 
     auto* filter = new BusyInputFilter(this, RichEdit);
     RichEdit->installEventFilter(filter);

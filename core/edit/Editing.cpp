@@ -1,9 +1,10 @@
 // Editor events, the insertion primitive and dialog placement.
 #include "core/edit/Editing.h"
 
+#include <QWidget>
 #include <algorithm>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/settings/Keys.h"
 #include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
@@ -67,7 +68,7 @@ QString overLimitMessage(const QString& action, int maxLength)
 
 }  // namespace editing
 
-void TForm1::InsertText(const std::string& text)
+void Session::InsertText(const std::string& text)
 {
     if (UndoManager) UndoManager->SyncSelection();
     const int s = RichEdit->SelStart();
@@ -80,40 +81,40 @@ void TForm1::InsertText(const std::string& text)
     ColorizeLines(s, s + int(text.size()));
 }
 
-bool TForm1::CaretNotAtLineStart()
+bool Session::CaretNotAtLineStart()
 {
     return RichEdit->SelStart() - RichEdit->LineIndex(RichEdit->LineFromChar(-1)) > 0;
 }
 
-int TForm1::DialogTop(int height)
+int Session::DialogTop(int height)
 {
-    if (DialogCenterY == 9999) return y() + std::max(frameGeometry().height() - height, 0) / 2;
+    if (DialogCenterY == 9999) return mainWindow->y() + std::max(mainWindow->frameGeometry().height() - height, 0) / 2;
     return DialogCenterY - height / 2;
 }
 
-int TForm1::DialogLeft(int width)
+int Session::DialogLeft(int width)
 {
-    if (DialogCenterX == 9999) return x() + std::max(frameGeometry().width() - width, 0) / 2;
+    if (DialogCenterX == 9999) return mainWindow->x() + std::max(mainWindow->frameGeometry().width() - width, 0) / 2;
     return DialogCenterX - width / 2;
 }
 
-void TForm1::StoreDialogTop(int top, int height) { DialogCenterY = top + height / 2; }
-void TForm1::StoreDialogLeft(int left, int width) { DialogCenterX = left + width / 2; }
+void Session::StoreDialogTop(int top, int height) { DialogCenterY = top + height / 2; }
+void Session::StoreDialogLeft(int left, int width) { DialogCenterX = left + width / 2; }
 
-void TForm1::UpdateCaretPosPanel()
+void Session::UpdateCaretPosPanel()
 {
     const int line = RichEdit->LineFromChar(-1);
     const int first = RichEdit->LineIndex(line);
     SetStatusPanel(0, editing::caretPanelText(line + 1, RichEdit->SelStart() - first + 1));
 }
 
-void TForm1::UpdateModifiedPanel() { SetStatusPanel(1, RichEdit->Modified() ? QStringLiteral("変更あり") : QString()); }
+void Session::UpdateModifiedPanel() { SetStatusPanel(1, RichEdit->Modified() ? QStringLiteral("変更あり") : QString()); }
 
 // The input method draws its own composition underline and colours on this
 // platform; there is no per-editor composition colour table to set.
-void TForm1::SetImeColors() {}
+void Session::SetImeColors() {}
 
-void TForm1::AutoIndentOnEnter(int& key, int shift)
+void Session::AutoIndentOnEnter(int& key, int shift)
 {
     if (key != VK_RETURN) return;
     // The control is not left to insert a break of its own, so both plain
@@ -127,7 +128,7 @@ void TForm1::AutoIndentOnEnter(int& key, int shift)
     InsertText(editing::enterText(RichEdit->Text(), RichEdit->SelStart(), autoIndent, AutoCommand));
 }
 
-void TForm1::RichEditChange()
+void Session::RichEditChange()
 {
     if (Busy) return;
     UpdateModifiedPanel();
@@ -136,7 +137,7 @@ void TForm1::RichEditChange()
     if (AutoColor) ColorizeCurrentLine();
 }
 
-void TForm1::RichEditKeyDown(int& key, int shift)
+void Session::RichEditKeyDown(int& key, int shift)
 {
     if (Busy) {
         key = 0;
@@ -149,14 +150,14 @@ void TForm1::RichEditKeyDown(int& key, int shift)
     // The editor's own bindings for these keys would bypass the commands
     // (and Ctrl+Delete would delete a word), so they are routed here.
     if ((shift & ssCtrl) && !(shift & (ssAlt | ssShift))) {
-        void (TForm1::*command)() = nullptr;
+        void (Session::*command)() = nullptr;
         switch (key) {
-            case 'Z': command = &TForm1::MenuEditUndoClick; break;
-            case 'X': command = &TForm1::MenuEditCutClick; break;
-            case 'C': command = &TForm1::MenuEditCopyClick; break;
-            case 'V': command = &TForm1::MenuEditPasteClick; break;
-            case 'A': command = &TForm1::MenuEditSelAllClick; break;
-            case VK_DELETE: command = &TForm1::MenuEditDeleteClick; break;
+            case 'Z': command = &Session::MenuEditUndoClick; break;
+            case 'X': command = &Session::MenuEditCutClick; break;
+            case 'C': command = &Session::MenuEditCopyClick; break;
+            case 'V': command = &Session::MenuEditPasteClick; break;
+            case 'A': command = &Session::MenuEditSelAllClick; break;
+            case VK_DELETE: command = &Session::MenuEditDeleteClick; break;
             default: break;
         }
         if (command) {
@@ -173,24 +174,24 @@ void TForm1::RichEditKeyDown(int& key, int shift)
     ResumeExplorer();
 }
 
-void TForm1::RichEditKeyPress(char& key)
+void Session::RichEditKeyPress(char& key)
 {
     if (Busy)
         key = 0;
-    else if (key == '\t' && HandleTabKey())
+    else if (key == '\t' && tabKey && tabKey())
         key = 0;
-    else if (key == '\\' && HandleBackslashKey())
+    else if (key == '\\' && backslashKey && backslashKey())
         key = 0;
 }
 
-void TForm1::RichEditSelectionChange()
+void Session::RichEditSelectionChange()
 {
     UpdateCaretPosPanel();
     if (StartingUp || Busy || ImeComposing || !UndoManager) return;
     UndoManager->OnSelectionChange();
 }
 
-void TForm1::RichEditMouseDown()
+void Session::RichEditMouseDown()
 {
     if (Busy) return;
     if (UndoManager) UndoManager->SyncSelection();
@@ -198,13 +199,13 @@ void TForm1::RichEditMouseDown()
     ResumeExplorer();
 }
 
-void TForm1::RichEditImeStartComposition()
+void Session::RichEditImeStartComposition()
 {
     if (Busy) return;
     ImeCompositionStart = RichEdit->SelStart();
 }
 
-void TForm1::RichEditImeEndComposition()
+void Session::RichEditImeEndComposition()
 {
     if (Busy) return;
     ImeCompositionEnd = RichEdit->SelStart();

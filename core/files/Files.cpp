@@ -34,13 +34,13 @@ QString tooLargeMessage(const QString& path, const docfile::ReadResult& read)
 
 }  // namespace
 
-TForm1::DocumentState& TForm1::documentState()
+Session::DocumentState& Session::documentState()
 {
     if (!Document) Document = std::make_shared<DocumentState>();
     return *Document;
 }
 
-bool TForm1::AskSaveChanges(const QString& question)
+bool Session::AskSaveChanges(const QString& question)
 {
     bool goOn = true;
     if (RichEdit->Modified()) {
@@ -56,24 +56,24 @@ bool TForm1::AskSaveChanges(const QString& question)
     return goOn;
 }
 
-void TForm1::MenuFileNewClick()
+void Session::MenuFileNewClick()
 {
     if (Busy) return;
     if (AskSaveChanges(QStringLiteral("変更されています。保存しますか"))) NewDocument();
 }
 
-void TForm1::NewDocument()
+void Session::NewDocument()
 {
-    AutoDeleteTeXFiles(FileName);
+    if (deleteByProducts) deleteByProducts(FileName);
     ClearDocument();
 }
 
-void TForm1::ClearDocument()
+void Session::ClearDocument()
 {
     RichEdit->SetText(std::string());
     RichEdit->SetModified(false);
-    setWindowTitle(AppTitle);
-    setWindowIconText(AppTitle);
+    mainWindow->setWindowTitle(AppTitle);
+    mainWindow->setWindowIconText(AppTitle);
     FileName.clear();
     SearchText.clear();
     HasFileName = false;
@@ -86,15 +86,15 @@ void TForm1::ClearDocument()
     ParentExecute = false;
 }
 
-void TForm1::MenuFileOpenClick()
+void Session::MenuFileOpenClick()
 {
     if (Busy) return;
     if (AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) OpenDocument();
 }
 
-void TForm1::OpenDocument()
+void Session::OpenDocument()
 {
-    AutoDeleteTeXFiles(FileName);
+    if (deleteByProducts) deleteByProducts(FileName);
     CurrentFolderGuard folder;
     ask::FileRequest request;
     request.caption = QStringLiteral("開く");
@@ -110,7 +110,7 @@ void TForm1::OpenDocument()
     FilterIndex = answer.filterIndex;
 }
 
-bool TForm1::LoadFile(const QString& givenPath)
+bool Session::LoadFile(const QString& givenPath)
 {
     // Kept absolute: the process's current folder moves with the recent
     // files and drops, and a relative name would then point elsewhere.
@@ -130,8 +130,8 @@ bool TForm1::LoadFile(const QString& givenPath)
         return false;
     }
 
-    setWindowTitle(path + CaptionSuffix);
-    setWindowIconText(docfile::extractFileName(path) + CaptionSuffix);
+    mainWindow->setWindowTitle(path + CaptionSuffix);
+    mainWindow->setWindowIconText(docfile::extractFileName(path) + CaptionSuffix);
     RichEdit->SetText(read.content.text);
     RichEdit->setFocus();
     documentState().layout = std::move(read.content.layout);
@@ -192,32 +192,32 @@ bool TForm1::LoadFile(const QString& givenPath)
     return true;
 }
 
-void TForm1::SetFilterIndexFromExt(const QString& path) { FilterIndex = files::filterIndexForExt(path); }
+void Session::SetFilterIndexFromExt(const QString& path) { FilterIndex = files::filterIndexForExt(path); }
 
-void TForm1::AddRecentFile(const QString& path) { files::addRecent(RecentFile, path); }
+void Session::AddRecentFile(const QString& path) { files::addRecent(RecentFile, path); }
 
-void TForm1::MenuFileClick()
+void Session::MenuFileClick()
 {
     for (int n = 1; n <= 5; ++n)
         if (QAction* item = Item(QStringLiteral("MenuFileRec%1").arg(n)))
             item->setText(files::recentCaption(n, RecentFile[size_t(n - 1)]));
 }
 
-void TForm1::MenuFileRec1Click(int tag)
+void Session::MenuFileRec1Click(int tag)
 {
     if (Busy || tag < 1 || tag > 5) return;
     const QString entry = RecentFile[size_t(tag - 1)];  // a copy: loading reorders the list
     if (entry.isEmpty()) return;
     if (!AskSaveChanges(QStringLiteral("変更されています。保存しますか。"))) return;
-    AutoDeleteTeXFiles(FileName);
+    if (deleteByProducts) deleteByProducts(FileName);
     LoadFile(entry);
     SetFilterIndexFromExt(entry);
     QDir::setCurrent(docfile::extractFileDir(entry));
 }
 
-void TForm1::MenuFileQuitClick() { close(); }
+void Session::MenuFileQuitClick() { mainWindow->close(); }
 
-void TForm1::BuildFileCommands()
+void Session::BuildFileCommands()
 {
     QAction* quit = MenuFileQuit;
     const auto separator = [&] {
@@ -238,5 +238,5 @@ void TForm1::BuildFileCommands()
         InsertItem(MenuFile, quit, QStringLiteral("MenuFileRec%1").arg(n), QStringLiteral("&%1 ").arg(n),
                    [this, n] { MenuFileRec1Click(n); });
     separator();
-    if (MenuFile) connect(MenuFile, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuFileClick(); }); });
+    if (MenuFile) QObject::connect(MenuFile, &QMenu::aboutToShow, mainWindow, [this] { Guard([this] { MenuFileClick(); }); });
 }

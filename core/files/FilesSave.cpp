@@ -9,9 +9,9 @@ namespace {
 
 // Writes the editor's text with the line breaks of the file it came from,
 // and makes what was written the layout later saves compare against.
-void writeDocument(TForm1& form, const QString& path, bool backup)
+void writeDocument(Session& form, const QString& path, bool backup)
 {
-    TForm1::DocumentState& state = form.documentState();
+    Session::DocumentState& state = form.documentState();
     const std::string bytes = docfile::toFileBytes(form.RichEdit->Text(), state.layout);
     docfile::write(path, bytes, backup);
     state.layout = docfile::fromFileBytes(bytes).layout;
@@ -21,7 +21,7 @@ void writeDocument(TForm1& form, const QString& path, bool backup)
 // Whether another program has written the document's file since it was
 // loaded or last saved here; such a file is overwritten only when the user
 // says so.  A file that has gone is simply written again.
-bool changedOnDisk(TForm1& form, const QString& path)
+bool changedOnDisk(Session& form, const QString& path)
 {
     const docfile::DiskStamp& known = form.documentState().stamp;
     if (!known.known) return false;
@@ -29,11 +29,11 @@ bool changedOnDisk(TForm1& form, const QString& path)
     return now.known && !(now == known);
 }
 
-bool backupWanted(TForm1& form) { return form.Settings().read(key::Backup) == 0; }
+bool backupWanted(Session& form) { return form.Settings().read(key::Backup) == 0; }
 
 }  // namespace
 
-void TForm1::MenuFileSaveClick()
+void Session::MenuFileSaveClick()
 {
     if (Busy) return;
     if (HasFileName) {
@@ -57,7 +57,7 @@ void TForm1::MenuFileSaveClick()
     UpdateModifiedPanel();
 }
 
-void TForm1::MenuFileSaveAsClick()
+void Session::MenuFileSaveAsClick()
 {
     if (Busy) return;
     QString name;
@@ -93,8 +93,8 @@ void TForm1::MenuFileSaveAsClick()
     AddRecentFile(name);
     FileName = name;
     RichEdit->SetModified(false);
-    setWindowTitle(FileName + CaptionSuffix);
-    setWindowIconText(docfile::extractFileName(FileName) + CaptionSuffix);
+    mainWindow->setWindowTitle(FileName + CaptionSuffix);
+    mainWindow->setWindowIconText(docfile::extractFileName(FileName) + CaptionSuffix);
     HasFileName = true;
     TeXProcessed = false;
     CurrentDir = docfile::extractFileDir(FileName);

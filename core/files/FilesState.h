@@ -1,7 +1,7 @@
 #pragma once
-// What the file commands keep about the open document beyond TForm1's own
+// What the file commands keep about the open document beyond Session's own
 // members.
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/files/DocumentFile.h"
 #include "core/settings/Keys.h"
 #include "platform/Scope.h"
@@ -10,7 +10,7 @@
 #include <QPrinter>
 #include <memory>
 
-struct TForm1::DocumentState {
+struct Session::DocumentState {
     docfile::Layout layout;             // line breaks of the file on disk
     docfile::DiskStamp stamp;           // the file as last loaded or saved
     std::unique_ptr<QPrinter> printer;  // kept between printer set-up and print

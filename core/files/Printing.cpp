@@ -36,25 +36,25 @@ bool printDialog(QPrinter& printer, QWidget* parent)
 }  // namespace printing
 
 namespace {
-QPrinter& printerOf(TForm1& form)
+QPrinter& printerOf(Session& form)
 {
-    TForm1::DocumentState& state = form.documentState();
+    Session::DocumentState& state = form.documentState();
     if (!state.printer) state.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *state.printer;
 }
 }  // namespace
 
-void TForm1::MenuFilePrintSetupClick()
+void Session::MenuFilePrintSetupClick()
 {
     if (Busy) return;
-    printing::pageSetupDialog(printerOf(*this), this);
+    printing::pageSetupDialog(printerOf(*this), mainWindow);
 }
 
-void TForm1::MenuFilePrintClick()
+void Session::MenuFilePrintClick()
 {
     if (Busy) return;
     QPrinter& printer = printerOf(*this);
-    if (!printing::printDialog(printer, this)) return;
+    if (!printing::printDialog(printer, mainWindow)) return;
     // The job carries the program's title; the page layout is the editor's
     // own, with the editor's font and wrapping to the page width.
     printer.setDocName(AppTitle);

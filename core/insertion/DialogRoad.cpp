@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 
@@ -81,7 +81,7 @@ int clampAxis(int start, int length, int areaStart, int areaLength)
 
 }  // namespace
 
-QWidget* mainWidget(TForm1& form) { return &form; }
+QWidget* mainWidget(Session& form) { return form.mainWindow; }
 
 QRect keepOnScreen(const QRect& client, const QMargins& frame, const QRect& available)
 {
@@ -138,21 +138,21 @@ void centreOnScreen(QWidget& dialog, const QWidget& near)
     settleAt(dialog, client, near);
 }
 
-void place(TForm1& form, QWidget& dialog, Placement placement)
+void place(Session& form, QWidget& dialog, Placement placement)
 {
     switch (placement) {
         case Placement::RememberedCentre: {
             const QSize size = finalSize(dialog);
             const QRect client(QPoint(form.DialogLeft(size.width()), form.DialogTop(size.height())), size);
-            settleAt(dialog, client, form);
+            settleAt(dialog, client, *form.mainWindow);
             break;
         }
-        case Placement::ScreenCentre: centreOnScreen(dialog, form); break;
-        case Placement::MainWindowCentre: centreOver(dialog, form); break;
+        case Placement::ScreenCentre: centreOnScreen(dialog, *form.mainWindow); break;
+        case Placement::MainWindowCentre: centreOver(dialog, *form.mainWindow); break;
     }
 }
 
-void storeCentre(TForm1& form, const QWidget& dialog)
+void storeCentre(Session& form, const QWidget& dialog)
 {
     const QRect g = dialog.geometry();
     int top = g.top();
@@ -163,7 +163,7 @@ void storeCentre(TForm1& form, const QWidget& dialog)
     form.StoreDialogLeft(left, g.width());
 }
 
-int show(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& preload)
+int show(Session& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& preload)
 {
     dialog.WireButtons();
     if (!steps.helpItem.isEmpty()) dialog.HelpContext = form.HelpContextOf(steps.helpItem);
@@ -173,14 +173,14 @@ int show(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::funct
     return ask::execModal(dialog);
 }
 
-void finish(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& keep)
+void finish(Session& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& keep)
 {
     if (steps.placement != Placement::RememberedCentre) return;
     storeCentre(form, dialog);
     if (keep) keep();
 }
 
-wrap::EditorState editorState(TForm1& form)
+wrap::EditorState editorState(Session& form)
 {
     wrap::EditorState state;
     state.selLength = form.RichEdit->SelLength();
@@ -189,7 +189,7 @@ wrap::EditorState editorState(TForm1& form)
     return state;
 }
 
-bool apply(TForm1& form, const wrap::Insertion& insertion)
+bool apply(Session& form, const wrap::Insertion& insertion)
 {
     if (insertion.text.empty()) return false;
     // The editor refuses a text past its length limit; the caret must not
@@ -203,7 +203,7 @@ bool apply(TForm1& form, const wrap::Insertion& insertion)
     return true;
 }
 
-bool fitsOrWarn(TForm1& form, size_t bytes, const QString& caption)
+bool fitsOrWarn(Session& form, size_t bytes, const QString& caption)
 {
     const size_t kept = size_t(form.RichEdit->GetTextLen() - form.RichEdit->SelLength());
     const size_t limit = size_t(form.RichEdit->MaxLength());

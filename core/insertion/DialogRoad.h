@@ -14,7 +14,7 @@
 #include "core/insertion/WrapBuilder.h"
 #include "platform/Ask.h"
 
-class TForm1;
+class Session;
 class QPushButton;
 
 // Base of the program's dialogs: a help context and the OK, Cancel and Help
@@ -49,14 +49,14 @@ QRect keepOnScreen(const QRect& client, const QMargins& frame, const QRect& avai
 
 // Sets the dialog's geometry for the placement.  Placing and storing both use
 // the client geometry, so the remembered centre does not creep by a title bar.
-void place(TForm1& form, QWidget& dialog, Placement placement);
+void place(Session& form, QWidget& dialog, Placement placement);
 // The same for dialogs outside the road, each at the size it will show at
 // (what was filled in since it was built included) and kept on the screen:
 // centred over another window, or on the screen that window is on.
 void centreOver(QWidget& dialog, const QWidget& window);
 void centreOnScreen(QWidget& dialog, const QWidget& near);
 // Stores the dialog's centre through StoreDialogTop/StoreDialogLeft.
-void storeCentre(TForm1& form, const QWidget& dialog);
+void storeCentre(Session& form, const QWidget& dialog);
 
 struct Steps {
     // Menu item whose help context the dialog gets; empty keeps the dialog's own.
@@ -65,19 +65,19 @@ struct Steps {
 };
 
 // The main window as a widget, for owners (keeps this header free of app/).
-QWidget* mainWidget(TForm1& form);
+QWidget* mainWidget(Session& form);
 
 // The first half of the road for a dialog the caller owns: help context,
 // placement, preload, modal run.  Returns the modal result.
-int show(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& preload);
+int show(Session& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& preload);
 // The second half, whatever the result: the centre is stored and keep copies
 // the choices back.  The screen- and window-centred dialogs remember nothing.
-void finish(TForm1& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& keep);
+void finish(Session& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& keep);
 
 // The whole road for a dialog class: create, show, on OK call onOk, finish,
 // delete.  Returns true when the dialog was closed with OK.
 template <class Dialog>
-bool ask(TForm1& form, const Steps& steps, const std::function<void(Dialog&)>& preload,
+bool ask(Session& form, const Steps& steps, const std::function<void(Dialog&)>& preload,
          const std::function<void(Dialog&)>& onOk, const std::function<void(Dialog&)>& keep)
 {
     auto dialog = std::make_unique<Dialog>(mainWidget(form));
@@ -93,18 +93,18 @@ bool ask(TForm1& form, const Steps& steps, const std::function<void(Dialog&)>& p
 }
 
 // What the wrapping rules read from the main window's editor.
-wrap::EditorState editorState(TForm1& form);
-// Inserts through TForm1::InsertText and moves the caret back as asked.  An
+wrap::EditorState editorState(Session& form);
+// Inserts through Session::InsertText and moves the caret back as asked.  An
 // empty text means nothing was chosen: it inserts nothing and leaves the
 // selection alone, where InsertText("") would delete it.  Returns whether
 // anything was inserted.
-bool apply(TForm1& form, const wrap::Insertion& insertion);
+bool apply(Session& form, const wrap::Insertion& insertion);
 
 // Whether a text of that many bytes fits in place of the selection within
 // the editor's length limit.  When it does not, says so in a box with the
 // caption: the insertion primitive refuses such a text without a word, and
 // a command that builds a long text (a big table, a converted selection)
 // would otherwise seem to do nothing.
-bool fitsOrWarn(TForm1& form, size_t bytes, const QString& caption);
+bool fitsOrWarn(Session& form, size_t bytes, const QString& caption);
 
 }  // namespace road

@@ -10,7 +10,7 @@
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/WrapBuilder.h"
 
-struct LastUsed;
+class Session;
 
 namespace picker {
 
@@ -74,7 +74,7 @@ struct Family {
     const char* unwritableMessage = nullptr;
 
     // ---- the remembered entry, shared by the dialog and the pop-up ----
-    int LastUsed::*last = nullptr;
+    int* (*last)(Session&) = nullptr;
 
     // ---- the main-menu item ----
     const char* menuItem = nullptr;

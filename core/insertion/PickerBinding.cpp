@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/GlyphPicture.h"
 #include "core/insertion/Picker.h"
@@ -19,11 +19,11 @@ namespace {
 
 constexpr int kPopupPictureSize = 24;
 
-int* lastOf(TForm1& form, const Family& family) { return family.last ? &(form.Last.*family.last) : nullptr; }
+int* lastOf(Session& session, const Family& family) { return family.last ? family.last(session) : nullptr; }
 
 }  // namespace
 
-void runDialog(TForm1& form, const Family& family)
+void runDialog(Session& form, const Family& family)
 {
     int* last = lastOf(form, family);
     road::Steps steps;
@@ -59,14 +59,14 @@ void runDialog(TForm1& form, const Family& family)
     });
 }
 
-void pick(TForm1& form, const Family& family, int tag)
+void pick(Session& form, const Family& family, int tag)
 {
     if (tag < 0 || tag >= family.count()) return;
     road::apply(form, entryInsertion(family, tag, road::editorState(form)));
     if (int* last = lastOf(form, family)) *last = tag;
 }
 
-PickerFamily* bind(TForm1& form, const Family& family, QMenu* menu, QToolBar* bar, QAction* before)
+PickerFamily* bind(Session& form, const Family& family, QMenu* menu, QToolBar* bar, QAction* before)
 {
     auto run = [&form, &family] { runDialog(form, family); };
     if (menu && family.menuItem) {

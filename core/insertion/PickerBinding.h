@@ -7,7 +7,7 @@ class PickerFamily;
 class QAction;
 class QMenu;
 class QToolBar;
-class TForm1;
+class Session;
 
 namespace picker {
 
@@ -17,13 +17,13 @@ struct Family;
 // remembered entry; on OK the chosen entry inserted (or the family's
 // empty-choice message, and the latexsym notice first where the entry asks
 // for it); the centre and the choice stored back whatever the result.
-void runDialog(TForm1& form, const Family& family);
+void runDialog(Session& form, const Family& family);
 // The pop-up road: inserts entry tag and remembers it.  No message, no notice.
-void pick(TForm1& form, const Family& family, int tag);
+void pick(Session& form, const Family& family, int tag);
 
 // The menu item goes at the end of menu (or before before), the tool button
 // on bar; either may be null.  Returns the pop-up family, or nullptr for a
 // family without a pop-up.
-PickerFamily* bind(TForm1& form, const Family& family, QMenu* menu, QToolBar* bar, QAction* before = nullptr);
+PickerFamily* bind(Session& form, const Family& family, QMenu* menu, QToolBar* bar, QAction* before = nullptr);
 
 }  // namespace picker

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QVariant>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 
 namespace {
 
@@ -39,10 +39,10 @@ void setTag(QObject* item, int tag)
     if (item) item->setProperty("Tag", tag);
 }
 
-PickerFamily::PickerFamily(TForm1& form, Options options, int* lastUsed, std::function<void(int tag)> pick)
-    : QObject(&form), options_(std::move(options)), lastUsed_(lastUsed), pick_(std::move(pick))
+PickerFamily::PickerFamily(Session& form, Options options, int* lastUsed, std::function<void(int tag)> pick)
+    : QObject(form.mainWindow), options_(std::move(options)), lastUsed_(lastUsed), pick_(std::move(pick))
 {
-    popup_ = new QMenu(&form);
+    popup_ = new QMenu(form.mainWindow);
     popup_->setObjectName(options_.popupName);
     if (options_.imageSize > 0) {
         auto* style = new MenuImageStyle(options_.imageSize);
@@ -104,7 +104,7 @@ void dropDown(QMenu& menu, const QToolBar& bar, const QAction& button)
     menu.popup(dropDownPoint(bar, button));
 }
 
-QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint, const QString& face,
+QAction* addDropDownButton(Session& form, QToolBar* bar, const QString& name, const QString& hint, const QString& face,
                            std::function<void()> onFace, QMenu* menu)
 {
     if (!bar) return nullptr;

@@ -14,7 +14,7 @@ class QAction;
 class QMenu;
 class QToolBar;
 class QWidget;
-class TForm1;
+class Session;
 
 // The Tag of a menu item, kept as the "Tag" property.
 int tagOf(const QObject* item);
@@ -36,7 +36,7 @@ public:
     };
     // lastUsed is the family's remembered index, or nullptr for a family
     // that remembers nothing.  pick inserts entry Tag.
-    PickerFamily(TForm1& form, Options options, int* lastUsed, std::function<void(int tag)> pick);
+    PickerFamily(Session& form, Options options, int* lastUsed, std::function<void(int tag)> pick);
 
     QMenu* Popup() const { return popup_; }
     QAction* RepeatItem() const { return repeat_; }
@@ -67,5 +67,5 @@ void dropDown(QMenu& menu, const QToolBar& bar, const QAction& button);
 // A drop-down tool button: the face runs onFace, the arrow opens menu (a
 // button without a menu is a plain one).  Registered under name like every
 // tool button.
-QAction* addDropDownButton(TForm1& form, QToolBar* bar, const QString& name, const QString& hint, const QString& face,
+QAction* addDropDownButton(Session& form, QToolBar* bar, const QString& name, const QString& hint, const QString& face,
                            std::function<void()> onFace, QMenu* menu);

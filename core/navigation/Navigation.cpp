@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/Form1.h"
-#include "app/ResidentForms.h"
+#include "core/session/Session.h"
+#include "core/commands/ResidentForms.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "platform/Help.h"
@@ -19,8 +19,8 @@
 TFormMidasiSearch* FormMidasiSearch = nullptr;
 TFormLabelSearch* FormLabelSearch = nullptr;
 
-TSearchListForm::TSearchListForm(TForm1* owner, const QString& caption, const QString& hint, int helpContext)
-    : QDialog(owner),
+TSearchListForm::TSearchListForm(Session* owner, const QString& caption, const QString& hint, int helpContext)
+    : QDialog(owner ? owner->mainWindow : nullptr),
       layout_(std::make_unique<FormSearchListUi>()),
       ui(*layout_),
       HelpContext(helpContext),
@@ -82,7 +82,7 @@ void TSearchListForm::ListBoxDblClick()
     editor->Select(e.position, e.length);
 }
 
-TFormMidasiSearch::TFormMidasiSearch(TForm1* owner)
+TFormMidasiSearch::TFormMidasiSearch(Session* owner)
     : TSearchListForm(owner, QString::fromUtf8("見出し検索"),
                       QString::fromUtf8("　上の項目をダブルクリックすると、その見出しのポイントへジャンプします。"),
                       3060)
@@ -98,7 +98,7 @@ std::vector<navigation::NavEntry> TFormMidasiSearch::Scan(const std::string& tex
     return navigation::ScanHeadingList(text);
 }
 
-TFormLabelSearch::TFormLabelSearch(TForm1* owner)
+TFormLabelSearch::TFormLabelSearch(Session* owner)
     : TSearchListForm(owner, QString::fromUtf8("ラベル検索"),
                       QString::fromUtf8("　上の項目をダブルクリックすると、そのラベルのポイントへジャンプします。"),
                       3070)
@@ -133,7 +133,7 @@ void TFormLineJump::showEvent(QShowEvent* event)
     ui.UpDown1->selectAll();
 }
 
-void TForm1::BuildSearchNavigationCommands()
+void Session::BuildSearchNavigationCommands()
 {
     if (!MenuSearch->isEmpty()) MenuSearch->addSeparator();
     AddItem(
@@ -146,34 +146,34 @@ void TForm1::BuildSearchNavigationCommands()
         MenuSearch, "MenuSearchLineJump", QString::fromUtf8("指定行に移動(&G)..."),
         [this] { MenuSearchLineJumpClick(); }, {}, 3050);
     registerResidentForm(ResidentForm::LabelSearch,
-                         [](TForm1& main) { FormLabelSearch = new TFormLabelSearch(&main); });
+                         [](Session& main) { FormLabelSearch = new TFormLabelSearch(&main); });
     registerResidentForm(ResidentForm::MidasiSearch,
-                         [](TForm1& main) { FormMidasiSearch = new TFormMidasiSearch(&main); });
+                         [](Session& main) { FormMidasiSearch = new TFormMidasiSearch(&main); });
 }
 
-void TForm1::MenuSearchMidasiClick()
+void Session::MenuSearchMidasiClick()
 {
     if (Busy) return;
     // A window started without the resident forms (tests) makes its own.
-    if (!FormMidasiSearch || FormMidasiSearch->parent() != this) FormMidasiSearch = new TFormMidasiSearch(this);
+    if (!FormMidasiSearch || FormMidasiSearch->parent() != mainWindow) FormMidasiSearch = new TFormMidasiSearch(this);
     if (const int context = HelpContextOf("MenuSearchMidasi")) FormMidasiSearch->HelpContext = context;
     FormMidasiSearch->ShowForm();
 }
 
-void TForm1::MenuSearchLabelClick()
+void Session::MenuSearchLabelClick()
 {
     if (Busy) return;
-    if (!FormLabelSearch || FormLabelSearch->parent() != this) FormLabelSearch = new TFormLabelSearch(this);
+    if (!FormLabelSearch || FormLabelSearch->parent() != mainWindow) FormLabelSearch = new TFormLabelSearch(this);
     if (const int context = HelpContextOf("MenuSearchLabel")) FormLabelSearch->HelpContext = context;
     FormLabelSearch->ShowForm();
 }
 
-void TForm1::MenuSearchLineJumpClick()
+void Session::MenuSearchLineJumpClick()
 {
     if (Busy) return;
-    TFormLineJump dialog(this);
+    TFormLineJump dialog(mainWindow);
     if (const int context = HelpContextOf("MenuSearchLineJump")) dialog.HelpContext = context;
-    dialog.ui.UpDown1->setValue(Last.LastJumpLine);
+    dialog.ui.UpDown1->setValue(LastJumpLine);
     if (ask::execModal(dialog) == mrOk) {
         const int line = dialog.ui.UpDown1->value();
         int start = RichEdit->LineIndex(line - 1);
@@ -184,5 +184,5 @@ void TForm1::MenuSearchLineJumpClick()
             RichEdit->ScrollCaret();
         }
     }
-    Last.LastJumpLine = static_cast<int16_t>(dialog.ui.UpDown1->value());
+    LastJumpLine = static_cast<int16_t>(dialog.ui.UpDown1->value());
 }

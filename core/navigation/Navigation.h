@@ -11,13 +11,13 @@
 struct FormSearchListUi;
 struct FormLineJumpUi;
 
-class TForm1;
+class Session;
 
 // The frame both lists share: scanning when shown, a double-click jumps.
 class TSearchListForm : public QDialog {
     Q_OBJECT
 public:
-    TSearchListForm(TForm1* owner, const QString& caption, const QString& hint, int helpContext);
+    TSearchListForm(Session* owner, const QString& caption, const QString& hint, int helpContext);
     ~TSearchListForm() override;
 
 private:
@@ -38,14 +38,14 @@ protected:
     virtual std::vector<navigation::NavEntry> Scan(const std::string& text) const = 0;
     void closeEvent(QCloseEvent* event) override;
 
-    TForm1* owner_;
+    Session* owner_;
     std::vector<navigation::NavEntry> entries_;
 };
 
 class TFormMidasiSearch : public TSearchListForm {
     Q_OBJECT
 public:
-    explicit TFormMidasiSearch(TForm1* owner);
+    explicit TFormMidasiSearch(Session* owner);
     ~TFormMidasiSearch() override;
 
 protected:
@@ -55,7 +55,7 @@ protected:
 class TFormLabelSearch : public TSearchListForm {
     Q_OBJECT
 public:
-    explicit TFormLabelSearch(TForm1* owner);
+    explicit TFormLabelSearch(Session* owner);
     ~TFormLabelSearch() override;
 
 protected:

@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <array>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/settings/Keys.h"
 #include "forms/FormProgBar.h"
 #include "platform/Ask.h"
@@ -49,12 +49,12 @@ void TFormEdit::SetColMaxSize(int kilobytes) { ui.cbColSize->setCurrentIndex(edi
 
 int TFormEdit::GetColMaxSize() const { return editoptions::colSizeOfItem(ui.cbColSize->currentIndex()); }
 
-void TForm1::MenuOptionEditClick()
+void Session::MenuOptionEditClick()
 {
     if (Busy) return;
     scope::CurrentFolder folder;
     const int context = HelpContextOf("MenuOptionEdit");
-    TFormEdit form(this, context ? context : 9110);
+    TFormEdit form(mainWindow, context ? context : 9110);
     const settings::Store store = Settings();
     form.ui.RadioGroupBackup.SetItemIndex(store.read(key::Backup));
     form.ui.cbAutoIndent->setChecked(store.read(key::AutoIndent));
@@ -84,9 +84,9 @@ void TForm1::MenuOptionEditClick()
         {
             scope::Busy busy(Busy);
             scope::ViewKeeper keep(*RichEdit);
-            TFormProgBar progress(this);
+            TFormProgBar progress(mainWindow);
             progress.setWindowTitle(QString::fromUtf8("編集設定変更中"));
-            progress.PlaceOver(this);
+            progress.PlaceOver(mainWindow);
             progress.Start();
             RichEdit->SetTabStops(distance);
             for (int i = 0; i < 32; ++i) progress.SetProgress((i + 1) * 100 / 32);

@@ -5,11 +5,11 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Cp932.h"
 
-TDocumentExplorer::TDocumentExplorer(bool createSuspended, TForm1* owner)
-    : TThread(createSuspended), owner_(owner ? owner : Form1)
+TDocumentExplorer::TDocumentExplorer(bool createSuspended, Session* owner)
+    : TThread(createSuspended), owner_(owner)
 {
 }
 
@@ -135,7 +135,7 @@ void TDocumentExplorer::UpdateNode(int i, const FinalDataStruct& heading)
 namespace {
 // Sets a node's label and images; the tree's own signals are quiet, so no
 // handler takes the pass's change for the user's.
-void describeNode(TForm1* form, QTreeWidgetItem* node, const std::string& title, int kind)
+void describeNode(Session* form, QTreeWidgetItem* node, const std::string& title, int kind)
 {
     node->setText(0, cp932::decode(title));
     node->setData(0, Qt::UserRole, kind);
@@ -151,7 +151,7 @@ bool holds(const QTreeWidgetItem* node, const QTreeWidgetItem* inner)
 }
 
 // A node about to be deleted may be the one the user started to drag.
-void forgetDragNode(TForm1* form, const QTreeWidgetItem* node, bool childrenOnly)
+void forgetDragNode(Session* form, const QTreeWidgetItem* node, bool childrenOnly)
 {
     if (!form || !form->DragNode) return;
     if (childrenOnly ? (form->DragNode != node && holds(node, form->DragNode)) : holds(node, form->DragNode))

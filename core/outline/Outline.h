@@ -18,11 +18,11 @@
 
 class QTreeWidget;
 class QTreeWidgetItem;
-class TForm1;
+class Session;
 
 class TDocumentExplorer : public TThread {
 public:
-    explicit TDocumentExplorer(bool createSuspended, TForm1* owner = nullptr);
+    explicit TDocumentExplorer(bool createSuspended, Session* owner = nullptr);
 
     // Main thread, while the thread is suspended: the text the next pass
     // scans, as of the editor's revision given (the same revision again
@@ -63,7 +63,7 @@ private:
     void SelectCaretNode();
     QTreeWidget* Tree() const;
 
-    TForm1* owner_;
+    Session* owner_;
     // The text of the next or current pass: written by the main thread
     // only while the thread is suspended, read by the pass.
     std::string text;

@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/Form1.h"
-#include "app/WindowHooks.h"
+#include "core/session/Session.h"
+#include "core/commands/ResidentForms.h"
 #include "core/outline/Outline.h"
 #include "platform/Cp932.h"
 
@@ -25,7 +25,7 @@ const char kOutlineDragFormat[] = "application/x-quillmark-outline-node";
 // handlers.
 class TreeViewEvents : public QObject {
 public:
-    TreeViewEvents(TForm1* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
+    TreeViewEvents(Session* form, QObject* parent) : QObject(parent), form_(form) { setObjectName(kWindowHookName); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -71,7 +71,7 @@ protected:
     }
 
 private:
-    TForm1* form_;
+    Session* form_;
 };
 
 // The node images: a letter per kind, inverted while selected.
@@ -107,7 +107,7 @@ bool headingStillAt(const std::string& text, const FinalDataStruct& h)
 
 }  // namespace
 
-QIcon TForm1::OutlineImage(int kind) const
+QIcon Session::OutlineImage(int kind) const
 {
     static const std::vector<QIcon> icons = [] {
         std::vector<QIcon> list;
@@ -121,7 +121,7 @@ QIcon TForm1::OutlineImage(int kind) const
     return kind >= 0 && kind < int(icons.size()) ? icons[kind] : QIcon();
 }
 
-void TForm1::CreateExplorer()
+void Session::CreateExplorer()
 {
     TreeView->setIndentation(19);
     TreeView->setFocusPolicy(Qt::ClickFocus);
@@ -132,14 +132,14 @@ void TForm1::CreateExplorer()
     TreeView->setSelectionMode(QAbstractItemView::SingleSelection);
     TreeView->viewport()->setAcceptDrops(true);
     TreeView->viewport()->installEventFilter(new TreeViewEvents(this, TreeView));
-    connect(TreeView, &QTreeWidget::itemClicked, this, [this] { Guard([this] { TreeViewClick(); }); });
-    connect(TreeView, &QTreeWidget::itemChanged, this,
+    QObject::connect(TreeView, &QTreeWidget::itemClicked, mainWindow, [this] { Guard([this] { TreeViewClick(); }); });
+    QObject::connect(TreeView, &QTreeWidget::itemChanged, mainWindow,
             [this](QTreeWidgetItem* node, int) { Guard([&] { TreeViewEdited(node, node->text(0)); }); });
 
     // The pane may be dragged shut: it is hidden then and keeps the width it
     // had for when it is shown again.
     Splitter1->setCollapsible(0, true);
-    connect(Splitter1, &QSplitter::splitterMoved, this, [this](int, int) {
+    QObject::connect(Splitter1, &QSplitter::splitterMoved, mainWindow, [this](int, int) {
         Guard([this] {
             const QList<int> sizes = Splitter1->sizes();
             if (sizes.isEmpty() || sizes.front() > 0 || PanelDocumentExplorer->isHidden()) return;
@@ -153,7 +153,7 @@ void TForm1::CreateExplorer()
     DocumentExplorer->SetPriority(TThreadPriority::tpLower);
 }
 
-void TForm1::StopExplorer()
+void Session::StopExplorer()
 {
     if (!DocumentExplorer) return;
     if (TimerTreeView) TimerTreeView->stop();
@@ -167,7 +167,7 @@ void TForm1::StopExplorer()
     DocumentExplorer = nullptr;
 }
 
-void TForm1::ResumeExplorer()
+void Session::ResumeExplorer()
 {
     if (!DocumentExplorer || !DocumentExplorer->Suspended()) return;
     // The pass gets its text now, so the thread never has to come back for
@@ -181,7 +181,7 @@ void TForm1::ResumeExplorer()
     TextChanged = false;
 }
 
-void TForm1::TimerTreeViewTimer()
+void Session::TimerTreeViewTimer()
 {
     if (!DocumentExplorer || !TextChanged || PanelDocumentExplorer->isHidden()) return;
     // A change made while a pass runs stays pending until the thread can
@@ -191,12 +191,12 @@ void TForm1::TimerTreeViewTimer()
     TextChanged = false;
 }
 
-void TForm1::ScrollCaretLineToTop()
+void Session::ScrollCaretLineToTop()
 {
     RichEdit->LineScroll(RichEdit->LineFromChar(RichEdit->SelStart()) - RichEdit->FirstVisibleLine());
 }
 
-void TForm1::TreeViewClick()
+void Session::TreeViewClick()
 {
     if (!DocumentExplorer) return;
     QTreeWidgetItem* node = TreeView->currentItem();
@@ -220,7 +220,7 @@ void TForm1::TreeViewClick()
     RichEdit->LineScroll(RichEdit->LineFromChar(h.start) - RichEdit->FirstVisibleLine());
 }
 
-void TForm1::TreeViewEdited(QTreeWidgetItem* node, const QString& label)
+void Session::TreeViewEdited(QTreeWidgetItem* node, const QString& label)
 {
     if (!DocumentExplorer) return;
     FinalDataStruct h;
@@ -238,7 +238,7 @@ void TForm1::TreeViewEdited(QTreeWidgetItem* node, const QString& label)
     RichEdit->SetSelText(cp932::encode(label));
 }
 
-void TForm1::TreeViewMouseDown(Qt::MouseButton button, const QPoint& at)
+void Session::TreeViewMouseDown(Qt::MouseButton button, const QPoint& at)
 {
     if (button != Qt::LeftButton) return;
     DragNode = TreeView->itemAt(at);
@@ -247,12 +247,12 @@ void TForm1::TreeViewMouseDown(Qt::MouseButton button, const QPoint& at)
     DragStartY = at.y();
 }
 
-void TForm1::TreeViewMouseUp(Qt::MouseButton button)
+void Session::TreeViewMouseUp(Qt::MouseButton button)
 {
     if (button == Qt::LeftButton) DragPressed = false;
 }
 
-void TForm1::TreeViewMouseMove(const QPoint& at)
+void Session::TreeViewMouseMove(const QPoint& at)
 {
     if (!DragPressed || !DragNode) return;
     if (std::abs(at.x() - DragStartX) + std::abs(at.y() - DragStartY) <= 10) return;
@@ -264,12 +264,12 @@ void TForm1::TreeViewMouseMove(const QPoint& at)
     drag->exec(Qt::MoveAction);
 }
 
-bool TForm1::TreeViewDragOver(const QObject* source) const
+bool Session::TreeViewDragOver(const QObject* source) const
 {
     return source && qobject_cast<const QTreeWidget*>(source) != nullptr;
 }
 
-void TForm1::TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target)
+void Session::TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target)
 {
     if (!DocumentExplorer || !TreeViewDragOver(source) || !DragNode || !target || target == DragNode) return;
     const std::vector<FinalDataStruct> mirror = DocumentExplorer->MirrorSnapshot();

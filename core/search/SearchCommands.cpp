@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "app/Form1.h"
-#include "app/ResidentForms.h"
+#include "core/session/Session.h"
+#include "core/commands/ResidentForms.h"
 #include "core/colour/ColorScanner.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
@@ -81,7 +81,7 @@ bool holdsBreak(const std::string& s) { return s.find_first_of("\r\n") != std::s
 // undo history gets the same steps, the touched lines are recoloured once,
 // and the caret ends where the one-by-one road leaves it.  Neither text may
 // hold a line break.
-ReplaceAllResult replaceAllAtOnce(TForm1& main, const std::string& s, const std::string& r,
+ReplaceAllResult replaceAllAtOnce(Session& main, const std::string& s, const std::string& r,
                                   const textsearch::Options& options)
 {
     TRichEdit* edit = main.RichEdit;
@@ -168,14 +168,14 @@ ReplaceAllResult replaceAllAtOnce(TForm1& main, const std::string& s, const std:
     return result;
 }
 
-void ensureSearchForms(TForm1& main)
+void ensureSearchForms(Session& main)
 {
-    if (!FormSearch) FormSearch = new TFormSearch(&main);
-    if (!FormReplace) FormReplace = new TFormReplace(&main);
+    if (!FormSearch) FormSearch = new TFormSearch(main.mainWindow);
+    if (!FormReplace) FormReplace = new TFormReplace(main.mainWindow);
 }
 
 template <class Form>
-void showResident(TForm1& main, Form* form, const QString& itemName)
+void showResident(Session& main, Form* form, const QString& itemName)
 {
     if (!main.SearchText.isEmpty()) form->ui.EditFind->setText(main.SearchText);
     if (const int context = main.HelpContextOf(itemName)) form->HelpContext = context;
@@ -188,10 +188,10 @@ void showResident(TForm1& main, Form* form, const QString& itemName)
 
 }  // namespace
 
-void TForm1::BuildSearchToolsCommands()
+void Session::BuildSearchToolsCommands()
 {
-    registerResidentForm(ResidentForm::Search, [](TForm1& main) { FormSearch = new TFormSearch(&main); });
-    registerResidentForm(ResidentForm::Replace, [](TForm1& main) { FormReplace = new TFormReplace(&main); });
+    registerResidentForm(ResidentForm::Search, [](Session& main) { FormSearch = new TFormSearch(main.mainWindow); });
+    registerResidentForm(ResidentForm::Replace, [](Session& main) { FormReplace = new TFormReplace(main.mainWindow); });
 
     AddItem(
         MenuSearch, "MenuSearchSearch", QString::fromUtf8("検索(&F)..."), [this] { MenuSearchSearchClick(); }, {},
@@ -203,7 +203,7 @@ void TForm1::BuildSearchToolsCommands()
     AddItem(
         MenuSearch, "MenuSearchReplace", QString::fromUtf8("置換(&R)..."), [this] { MenuSearchReplaceClick(); }, {},
         3040);
-    connect(MenuSearch, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuSearchClick(); }); });
+    QObject::connect(MenuSearch, &QMenu::aboutToShow, mainWindow, [this] { Guard([this] { MenuSearchClick(); }); });
 
     AddToolButton(ToolBarFile, "ToolButtonSearch", QString::fromUtf8("検索"), QString(),
                   [this] { MenuSearchSearchClick(); });
@@ -230,42 +230,42 @@ void TForm1::BuildSearchToolsCommands()
         9110);
 }
 
-void TForm1::MenuSearchClick()
+void Session::MenuSearchClick()
 {
     const bool any = !SearchText.isEmpty();
     if (QAction* down = Item("MenuSearchSearchDown")) down->setEnabled(any);
     if (QAction* up = Item("MenuSearchSearchUp")) up->setEnabled(any);
 }
 
-void TForm1::MenuSearchSearchClick()
+void Session::MenuSearchSearchClick()
 {
     if (Busy) return;
     ensureSearchForms(*this);
     showResident(*this, FormSearch.data(), "MenuSearchSearch");
 }
 
-void TForm1::MenuSearchReplaceClick()
+void Session::MenuSearchReplaceClick()
 {
     if (Busy) return;
     ensureSearchForms(*this);
     showResident(*this, FormReplace.data(), "MenuSearchReplace");
 }
 
-void TForm1::MenuSearchSearchDownClick()
+void Session::MenuSearchSearchDownClick()
 {
     if (Busy || SearchText.isEmpty()) return;
     ensureSearchForms(*this);
     searchDown(RichEdit, SearchText, optionsOf(FormSearch->ui.cbWholeWord, FormSearch->ui.cbMatchCase));
 }
 
-void TForm1::MenuSearchSearchUpClick()
+void Session::MenuSearchSearchUpClick()
 {
     if (Busy || SearchText.isEmpty()) return;
     ensureSearchForms(*this);
     searchUp(RichEdit, SearchText, optionsOf(FormSearch->ui.cbWholeWord, FormSearch->ui.cbMatchCase));
 }
 
-void TForm1::FindNext()
+void Session::FindNext()
 {
     if (Busy) return;
     ensureSearchForms(*this);
@@ -278,7 +278,7 @@ void TForm1::FindNext()
         searchDown(RichEdit, SearchText, options);
 }
 
-void TForm1::ReplaceFindNext()
+void Session::ReplaceFindNext()
 {
     if (Busy) return;
     ensureSearchForms(*this);
@@ -287,7 +287,7 @@ void TForm1::ReplaceFindNext()
     searchDown(RichEdit, SearchText, optionsOf(FormReplace->ui.cbWholeWord, FormReplace->ui.cbMatchCase));
 }
 
-void TForm1::ReplaceText(bool all)
+void Session::ReplaceText(bool all)
 {
     if (Busy) return;
     ensureSearchForms(*this);

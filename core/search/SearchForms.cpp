@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Help.h"
 
 QPointer<TFormSearch> FormSearch;

@@ -11,7 +11,7 @@ class QLineEdit;
 struct FormSearchUi;
 struct FormReplaceUi;
 
-class TForm1;
+class Session;
 
 // Shared by both dialogs: the editing shortcuts act on whichever of the
 // dialog's edit boxes has the focus and do nothing otherwise.
@@ -20,7 +20,7 @@ class SearchDialogBase : public QDialog {
 public:
     explicit SearchDialogBase(QWidget* owner);
     int HelpContext = 0;
-    void SetMainForm(TForm1* main) { mainForm = main; }
+    void SetMainForm(Session* main) { mainForm = main; }
     void EditCut1Execute();
     void EditCopy1Execute();
     void EditPaste1Execute();
@@ -28,7 +28,7 @@ public:
     void EditUndo1Execute();
 
 protected:
-    TForm1* mainForm = nullptr;
+    Session* mainForm = nullptr;
     QLineEdit* focusedEdit() const;
     void addEditingActions();
     void placeOnFirstShow();

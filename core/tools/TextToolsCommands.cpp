@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/edit/Editing.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/undo/MultiUndo.h"
@@ -29,13 +29,13 @@ public:
 };
 
 // The tool dialogs open at the centre of the screen and remember no place.
-int runTool(TForm1& main, QDialog& form)
+int runTool(Session& main, QDialog& form)
 {
     road::place(main, form, road::Placement::ScreenCentre);
     return ask::execModal(form);
 }
 
-void resetUndo(TForm1& main)
+void resetUndo(Session& main)
 {
     if (main.UndoManager) main.UndoManager->Reset();
 }
@@ -47,7 +47,7 @@ void information(const QString& text, const char* caption)
 
 // Replaces each of the given ranges (ascending, in the text as it was) by
 // the same text through the insertion primitive.
-void replaceEach(TForm1& main, const std::vector<int>& starts, int length, const std::string& replacement)
+void replaceEach(Session& main, const std::vector<int>& starts, int length, const std::string& replacement)
 {
     int shift = 0;
     for (int start : starts) {
@@ -60,7 +60,7 @@ void replaceEach(TForm1& main, const std::vector<int>& starts, int length, const
 // A whole-text rewrite that would pass the length limit is refused before
 // anything changes: the undo history is reset after these commands, so a
 // rewrite cut short half-way could not be taken back.
-bool refusedAtLimit(TForm1& main, long long growth, const QString& action, const char* caption)
+bool refusedAtLimit(Session& main, long long growth, const QString& action, const char* caption)
 {
     if (editing::fitsWithin(main.RichEdit->GetTextLen(), 0, growth, main.RichEdit->MaxLength())) return false;
     ask::messageBox(editing::overLimitMessage(action, main.RichEdit->MaxLength()), QString::fromUtf8(caption),
@@ -68,7 +68,7 @@ bool refusedAtLimit(TForm1& main, long long growth, const QString& action, const
     return true;
 }
 
-int helpOr(const TForm1& main, const char* item, int fallback)
+int helpOr(const Session& main, const char* item, int fallback)
 {
     const int context = main.HelpContextOf(item);
     return context ? context : fallback;
@@ -76,10 +76,10 @@ int helpOr(const TForm1& main, const char* item, int fallback)
 
 }  // namespace
 
-void TForm1::MenuSearchZenSpaceClick()
+void Session::MenuSearchZenSpaceClick()
 {
     if (Busy) return;
-    ToolDialog<FormZenSpaceUi> form(this, helpOr(*this, "MenuEditZenSpace", 2080));
+    ToolDialog<FormZenSpaceUi> form(mainWindow, helpOr(*this, "MenuEditZenSpace", 2080));
     if (runTool(*this, form) != mrOk) return;
     const std::string replacement = texttools::fullWidthReplacement(form.ui.rgKind.ItemIndex());
     const std::vector<int> hits = texttools::fullWidthBlankPositions(RichEdit->Text());
@@ -90,10 +90,10 @@ void TForm1::MenuSearchZenSpaceClick()
     resetUndo(*this);
 }
 
-void TForm1::MenuEditTabSpaceClick()
+void Session::MenuEditTabSpaceClick()
 {
     if (Busy) return;
-    ToolDialog<FormTabChangeUi> form(this, helpOr(*this, "MenuEditTabSpace", 2090));
+    ToolDialog<FormTabChangeUi> form(mainWindow, helpOr(*this, "MenuEditTabSpace", 2090));
     if (runTool(*this, form) != mrOk) return;
     const int n = form.ui.UpDown1->value();
     const int caret = RichEdit->SelStart();
@@ -111,10 +111,10 @@ void TForm1::MenuEditTabSpaceClick()
     resetUndo(*this);
 }
 
-void TForm1::MenuEditEndSpaceCutClick()
+void Session::MenuEditEndSpaceCutClick()
 {
     if (Busy || RichEdit->GetTextLen() == 0) return;
-    ToolDialog<FormDelLineSpaceUi> form(this, helpOr(*this, "MenuEditEndSpaceCut", 2100));
+    ToolDialog<FormDelLineSpaceUi> form(mainWindow, helpOr(*this, "MenuEditEndSpaceCut", 2100));
     const int start = RichEdit->SelStart();
     const int length = RichEdit->SelLength();
     if (length > 0) form.ui.RadioGroup1.SetItemIndex(2);
@@ -146,7 +146,7 @@ void TForm1::MenuEditEndSpaceCutClick()
     resetUndo(*this);
 }
 
-void TForm1::MenuEditLineNumClick()
+void Session::MenuEditLineNumClick()
 {
     if (Busy || RichEdit->GetTextLen() == 0) return;
     const int start = RichEdit->SelStart();

@@ -178,12 +178,12 @@ TEST_F(LifecycleTest, ResidentFormsComeUpInTheirOrder)
          ++order)
         registerResidentForm(static_cast<ResidentForm>(order), {});
     std::vector<int> created;
-    registerResidentForm(ResidentForm::Kakko, [&](TForm1& main) {
-        EXPECT_EQ(&main, &f);
+    registerResidentForm(ResidentForm::Kakko, [&](Session& main) {
+        EXPECT_EQ(&main, static_cast<Session*>(&f));
         created.push_back(7);
     });
-    registerResidentForm(ResidentForm::EditDialog, [&](TForm1&) { created.push_back(0); });
-    registerResidentForm(ResidentForm::EditDialog, [&](TForm1&) { created.push_back(1); });
+    registerResidentForm(ResidentForm::EditDialog, [&](Session&) { created.push_back(0); });
+    registerResidentForm(ResidentForm::EditDialog, [&](Session&) { created.push_back(1); });
     EXPECT_EQ(createResidentForms(f), 2);
     EXPECT_EQ(created, std::vector<int>({1, 7}));
     registerResidentForm(ResidentForm::Kakko, {});

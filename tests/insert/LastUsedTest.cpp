@@ -38,7 +38,6 @@ TEST(LastUsed, StartValuesFollowTheTable)
         {"MenuInsSpcDanrakuClick", (v() << l.LastParagraphSpace).text, "0"},
         {"MenuMathGreeceSmallClick, MenuMathGreeceLargeClick, MenuFormatAccentClick",
          (v() << l.LastSmallGreek << l.LastLargeGreek << l.LastAccent).text, "0, 0, 0"},
-        {"MenuSearchLineJumpClick", (v() << int(l.LastJumpLine)).text, "1"},
         {"MenuInsertFigureClick",
          (v() << l.Figure.placement.here << l.Figure.placement.top << l.Figure.placement.bottom
               << l.Figure.placement.page << l.Figure.align << l.Figure.sizeOn << l.Figure.graphics << l.Figure.aspect

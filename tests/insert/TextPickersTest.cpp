@@ -155,7 +155,7 @@ TEST_F(TextPickerTest, EmptyChoiceWarnsAndLeavesTheSelection)
         EXPECT_EQ(form.RichEdit->Text(), "[" + sjis("選択") + "]") << c.family->dialogName;
         EXPECT_EQ(form.RichEdit->SelLength(), 4) << c.family->dialogName;
         // The remembered entry is the one selected last.
-        EXPECT_EQ(form.Last.*(c.family->last), 5) << c.family->dialogName;
+        EXPECT_EQ(*c.family->last(form), 5) << c.family->dialogName;
     }
 }
 

@@ -473,7 +473,7 @@ void PickerTables::expectTable(const Table& want)
             QAction* entry = drive.popupItem(f, int(i));
             ASSERT_NE(entry, nullptr) << "row " << i;
             EXPECT_EQ(entry->text(), caption) << "row " << i;
-            form.Last.*f.last = int(i);
+            *f.last(form) = int(i);
             QAction* repeat = drive.repeatItem(f);
             EXPECT_EQ(repeat->text(), caption) << "row " << i;
             EXPECT_EQ(tagOf(repeat), int(i)) << "row " << i;

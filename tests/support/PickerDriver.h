@@ -148,7 +148,7 @@ inline void checkEveryEntry(TForm1& form, const picker::Family& family, const st
             drive.load("[@" + word + "]", int(word.size()));
             run();
             EXPECT_EQ(drive.state(), wrapped) << family.dialogName << " " << how << " entry " << i << " on a selection";
-            if (family.last) EXPECT_EQ(form.Last.*family.last, i) << family.dialogName << " " << how;
+            if (family.last) EXPECT_EQ(*family.last(form), i) << family.dialogName << " " << how;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "core/session/Session.h"
 #include "core/insertion/GlyphPicture.h"
 #include "core/insertion/PickerBinding.h"
 #include "insert/LastUsed.h"
@@ -33,7 +34,7 @@ picker::Family probe(picker::Choice choice, picker::Finish finish)
         .emptyMessage = "空です",
         .messageCaption = "試験",
         .notice = "注意:\r\nlatexsym",
-        .last = &LastUsed::LastMathKigou,
+        .last = [](Session& s) { return &s.part<LastUsed>().LastMathKigou; },
         .rows = kRows,
     };
 }

@@ -34,7 +34,7 @@ struct RoadDialog {
     Where where;
 };
 
-template <void (TForm1::*handler)()>
+template <auto handler>
 void command(TForm1& form)
 {
     (form.*handler)();

@@ -91,7 +91,7 @@ TEST_F(NavigationForms, GoToLineRemembersTheLineWhetherOkOrCancel)
 {
     TForm1& f = start();
     f.RichEdit->SetText("one\r\ntwo\r\nthree");
-    EXPECT_EQ(f.Last.LastJumpLine, 1);
+    EXPECT_EQ(f.LastJumpLine, 1);
     int shown = 0;
     script().onDialog([&](QDialog& d) {
         auto& jump = static_cast<TFormLineJump&>(d);
@@ -102,7 +102,7 @@ TEST_F(NavigationForms, GoToLineRemembersTheLineWhetherOkOrCancel)
     f.MenuSearchLineJumpClick();
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(f.RichEdit->SelStart(), 10);
-    EXPECT_EQ(f.Last.LastJumpLine, 3);
+    EXPECT_EQ(f.LastJumpLine, 3);
 
     script().onDialog([](QDialog& d) {
         static_cast<TFormLineJump&>(d).ui.UpDown1->setValue(2);
@@ -110,7 +110,7 @@ TEST_F(NavigationForms, GoToLineRemembersTheLineWhetherOkOrCancel)
     });
     f.MenuSearchLineJumpClick();
     EXPECT_EQ(f.RichEdit->SelStart(), 10);
-    EXPECT_EQ(f.Last.LastJumpLine, 2);
+    EXPECT_EQ(f.LastJumpLine, 2);
 
     script().onDialog([](QDialog& d) {
         static_cast<TFormLineJump&>(d).ui.UpDown1->setValue(500);
