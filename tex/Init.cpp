@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "platform/Scope.h"
@@ -277,11 +277,11 @@ void TFormInit::BitBtnSettingWizardClick()
 
 // ---- the menu command ----
 
-void TForm1::MenuOptionInitClick()
+void tex::MenuOptionInitClick(Session& s)
 {
     scope::CurrentFolder folder;
-    TFormInit form(this);
-    form.HelpContext = HelpContextOf("MenuOptionInit");
-    form.SetRegKey(RegKey);
-    if (ask::execModal(form) == mrOk) TeXProcessed = false;
+    TFormInit form(s.mainWindow);
+    form.HelpContext = s.HelpContextOf("MenuOptionInit");
+    form.SetRegKey(s.RegKey);
+    if (ask::execModal(form) == mrOk) s.TeXProcessed = false;
 }

@@ -7,6 +7,8 @@
 #include "forms/InitForms.h"
 #include "tex/InitSetup.h"
 
+class Session;
+
 class TFormAutoSetting : public QDialog {
     Q_OBJECT
 public:
@@ -68,3 +70,9 @@ private:
     void browseInto(class QLineEdit* field);
     bool stored_ = false;
 };
+
+namespace tex {
+// 初期設定: the dialog over the session's settings; OK forgets that the
+// document was processed, since the programs may have changed.
+void MenuOptionInitClick(Session& s);
+}  // namespace tex

@@ -15,7 +15,7 @@
 #include "platform/Thread.h"
 #include "tex/TeXOpenFiles.h"
 
-class TForm1;
+class Session;
 class TeXConsole;
 
 // The program settings a run reads.
@@ -69,13 +69,13 @@ struct TeXJob {
 
 // The job of a run on documentPath started from this window: its settings,
 // program folder, companion, conversation service and title.  Main thread.
-TeXJob teXJobFor(TForm1& form, const QString& documentPath);
+TeXJob teXJobFor(Session& s, const QString& documentPath);
 
 class TTeXEXE : public TThread {
 public:
-    // form is reached only through synchronised calls; console takes the
-    // programs' output from any thread.
-    TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console);
+    // The session is reached only through synchronised calls; console
+    // takes the programs' output from any thread.
+    TTeXEXE(TeXJob job, Session* session, TeXConsole* console);
     ~TTeXEXE() override;
 
     const TeXJob job;
@@ -88,7 +88,7 @@ public:
     std::string ddeReply;
     QString ddeItem;
     int ddeResult = 0;
-    // The worker's copy of the window's processed flag.
+    // The worker's copy of the session's processed flag.
     bool processed = false;
 
     // Ends the program being waited for and keeps any further one from
@@ -128,7 +128,7 @@ private:
     QString documentFileName() const;
     QStringList childEnvironment() const;
     void prepareTeXEdit();
-    TForm1* const form_;
+    Session* const session_;
     TeXConsole* const console_;
     QString texEdit_;
     std::atomic<bool> cancel_{false};
