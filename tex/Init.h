@@ -6,6 +6,7 @@
 
 #include "forms/InitForms.h"
 #include "tex/InitSetup.h"
+#include "tex/TeXPrograms.h"
 
 class Session;
 
@@ -58,6 +59,9 @@ public:
 
     void FormShow();
     void FormClose(int modalResult);
+    // The program pages: all of them, or only those the automatic setup fills.
+    void ShowValues(const TeXSettings& values, bool setupFilledOnly);
+    TeXSettings Values();
     void BitBtn4Click();
     void BitBtnSettingWizardClick();
     void done(int result) override;

@@ -20,29 +20,6 @@
 #include "tex/TeXRunState.h"
 #include "platform/Scope.h"
 
-TeXSettings readTeXSettings(const settings::Store& store)
-{
-    TeXSettings s;
-    s.TeXFile = store.read(key::TeXFile);
-    s.TeXOption = store.read(key::TeXOption);
-    s.MendexFile = store.read(key::MendexFile);
-    s.MendexOption = store.read(key::MendexOption);
-    s.BibTeXFile = store.read(key::BibTeXFile);
-    s.BibTeXOption = store.read(key::BibTeXOption);
-    s.DviDde = store.read(key::DviDde);
-    s.DviFile = store.read(key::DviFile);
-    s.DviOption = store.read(key::DviOption);
-    s.DvipdfFile = store.read(key::DvipdfFile);
-    s.DvipdfOption = store.read(key::DvipdfOption);
-    s.DvipsFile = store.read(key::DvipsFile);
-    s.DvipsOption = store.read(key::DvipsOption);
-    s.PDFReaderFile = store.read(key::PDFReaderFile);
-    s.PDFReaderOption = store.read(key::PDFReaderOption);
-    s.PSViewerFile = store.read(key::PSViewerFile);
-    s.PSViewerOption = store.read(key::PSViewerOption);
-    return s;
-}
-
 namespace {
 
 constexpr char kCaption[] = "Quillmark";

@@ -14,19 +14,10 @@
 #include "core/settings/Settings.h"
 #include "platform/Thread.h"
 #include "tex/TeXOpenFiles.h"
+#include "tex/TeXPrograms.h"
 
 class Session;
 class TeXConsole;
-
-// The program settings a run reads.
-struct TeXSettings {
-    QString TeXFile, TeXOption;
-    QString MendexFile, MendexOption, BibTeXFile, BibTeXOption;
-    int DviDde = 0;
-    QString DviFile, DviOption, DvipdfFile, DvipdfOption, DvipsFile, DvipsOption;
-    QString PDFReaderFile, PDFReaderOption, PSViewerFile, PSViewerOption;
-};
-TeXSettings readTeXSettings(const settings::Store& store);
 
 // The TEXEDIT value.  A document can read TEXEDIT (the restricted shell
 // escape allows kpsewhich) and choose the names of the files it reads, and
