@@ -110,7 +110,6 @@ void TForm1::Form1Create()
     UndoManager = new MultiUndo(RichEdit);
     UndoManager->Reset();
 
-    TeXThread = nullptr;
     TeXBusy = false;
     StartingUp = true;
     HasFileName = false;

@@ -31,8 +31,6 @@ class QTreeWidgetItem;
 class QWidget;
 class MultiUndo;
 class TDocumentExplorer;
-class TTeXEXE;
-class TDdeServerConv;
 namespace colour {
 class ColorCommandTable;
 }
@@ -74,40 +72,22 @@ public:
     void LoadSettings();
     int WindowTop = 0, WindowLeft = 0, WindowWidth = 875, WindowHeight = 600;
 
-    // ==== TeX processing (tex/) ====
-    TTeXEXE* TeXThread = nullptr;
-    void BuildTeXCommands();
-    // Ends a running worker at shutdown without crashing or hanging.
+    // ==== TeX processing (tex/; thin members in app/TeXHandlers.cpp, the
+    // run's state in tex::TeXRunState) ====
     void StopTeXWorker();
-    class TeXConsole* TeXConsoleWindow = nullptr;  // created on first use
-    QString CompanionPath;                         // empty: ProgramDir + "/quilldde"
     void MenuTexOneClick();
     void MenuTexExeClick();
     void MenuTexDVIClick(int tag);
     void MenuTexProcessClick();
     void MenuOptionInitClick();
-    TeXConsole* TeXConsoleView();
-
-    // ==== DDE and the error jump (tex/Dde.cpp) ====
-    TDdeServerConv* DdeServer = nullptr;
     void StartDdeServer();
-    // Starts the server under a given service name; false when another live
-    // server has it.
-    bool StartDdeServerNamed(const QString& service);
     void DdeServerItem1PokeData(const std::string& text);
-    class TDdeClientConv* DdeClientConv = nullptr;
     int DdeOpenViewer(const QString& service, const QString& topic, const QString& viewerCommand);
     void DdeCloseViewer();
     int DdeExecute(const std::string& macro);
     std::string DdeRequest(const QString& item);
-
-    // ==== log display and by-products (tex/LogDisp.cpp) ====
     void AutoDeleteTeXFiles(const QString& fileName);
     void MenuTexLogDispClick();
-    void BuildLogCommands();
-
-    // ==== parent files, spell check, TeX preferences (tex/ParentFiles*, tex/Spell*, tex/Preference*) ====
-    void BuildTeXExtraCommands();  // parent items and spell check in MenuTex, MenuOptionPreference
     void MenuTexParentClick();
     // Registers or changes the open document's parent; true when one was registered.
     bool EditParentFile();

@@ -10,6 +10,9 @@
 #include "app/About.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
+#include "tex/LogDisp.h"
+#include "tex/ParentFilesForm.h"
+#include "tex/TeXCommands.h"
 
 namespace {
 struct TopMenu {
@@ -43,9 +46,9 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildSearchToolsCommands},
     {&TForm1::BuildInsertCommands},
     {&TForm1::BuildMathCommands},
-    {&TForm1::BuildTeXCommands},
-    {&TForm1::BuildLogCommands},
-    {&TForm1::BuildTeXExtraCommands},
+    {nullptr, &tex::buildTeXCommands},
+    {nullptr, &tex::buildLogCommands},
+    {nullptr, &tex::buildTeXExtraCommands},
     {&TForm1::BuildAssistCommands},
     {&TForm1::BuildCmdAssistCommands},
     {&TForm1::BuildBreakCommands},

@@ -9,7 +9,7 @@
 #include <mutex>
 #include <unistd.h>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "core/settings/Keys.h"
@@ -17,30 +17,8 @@
 #include "tex/ProgramRunner.h"
 #include "tex/Dde.h"
 #include "tex/TeXConsole.h"
+#include "tex/TeXRunState.h"
 #include "platform/Scope.h"
-
-TeXSettings readTeXSettings(const settings::Store& store)
-{
-    TeXSettings s;
-    s.TeXFile = store.read(key::TeXFile);
-    s.TeXOption = store.read(key::TeXOption);
-    s.MendexFile = store.read(key::MendexFile);
-    s.MendexOption = store.read(key::MendexOption);
-    s.BibTeXFile = store.read(key::BibTeXFile);
-    s.BibTeXOption = store.read(key::BibTeXOption);
-    s.DviDde = store.read(key::DviDde);
-    s.DviFile = store.read(key::DviFile);
-    s.DviOption = store.read(key::DviOption);
-    s.DvipdfFile = store.read(key::DvipdfFile);
-    s.DvipdfOption = store.read(key::DvipdfOption);
-    s.DvipsFile = store.read(key::DvipsFile);
-    s.DvipsOption = store.read(key::DvipsOption);
-    s.PDFReaderFile = store.read(key::PDFReaderFile);
-    s.PDFReaderOption = store.read(key::PDFReaderOption);
-    s.PSViewerFile = store.read(key::PSViewerFile);
-    s.PSViewerOption = store.read(key::PSViewerOption);
-    return s;
-}
 
 namespace {
 
@@ -146,22 +124,23 @@ QString stepFailedMessage(const QString& step, const QString& program, int exitC
            (viewerNext ? "ビューアを起動できませんでした。" : "処理を中止しました。");
 }
 
-TeXJob teXJobFor(TForm1& form, const QString& documentPath)
+TeXJob teXJobFor(Session& s, const QString& documentPath)
 {
+    const tex::TeXRunState& run = tex::runState(s);
     TeXJob job;
-    job.settings = readTeXSettings(form.Settings());
+    job.settings = readTeXSettings(s.Settings());
     job.documentPath = documentPath;
-    job.programDir = form.ProgramDir;
-    job.companionPath = form.CompanionPath;
-    if (form.DdeServer && form.DdeServer->isListening()) job.editorService = form.DdeServer->service();
-    job.caption = form.AppTitle;
+    job.programDir = s.ProgramDir;
+    job.companionPath = run.CompanionPath;
+    if (run.DdeServer && run.DdeServer->isListening()) job.editorService = run.DdeServer->service();
+    job.caption = s.AppTitle;
     return job;
 }
 
-TTeXEXE::TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console)
+TTeXEXE::TTeXEXE(TeXJob job, Session* session, TeXConsole* console)
     : TThread(true),
       job(std::move(job)),
-      form_(form),
+      session_(session),
       console_(console),
       openFiles_(
           [folder = documentFolder()](const QString& name) { return QFileInfo(QDir(folder).filePath(name)).isFile(); })
@@ -192,8 +171,8 @@ void TTeXEXE::Execute()
     }
     // The run ends here either way; what ended it is shown by the window,
     // as the failure of a command would be.
-    if (failure && form_)
-        Synchronize([this, failure] { form_->Guard([failure] { std::rethrow_exception(failure); }); });
+    if (failure && session_)
+        Synchronize([this, failure] { Session::Guard([failure] { std::rethrow_exception(failure); }); });
 }
 
 void TTeXEXE::runJob()
@@ -448,28 +427,28 @@ int TTeXEXE::CheckLog()
 void TTeXEXE::SetBusy()
 {
     Synchronize([this] {
-        if (form_) form_->TeXBusy = true;
+        if (session_) session_->TeXBusy = true;
     });
 }
 
 void TTeXEXE::ClearBusy()
 {
     Synchronize([this] {
-        if (form_) form_->TeXBusy = false;
+        if (session_) session_->TeXBusy = false;
     });
 }
 
 void TTeXEXE::ReadProcessed()
 {
     Synchronize([this] {
-        if (form_) processed = form_->TeXProcessed;
+        if (session_) processed = session_->TeXProcessed;
     });
 }
 
 void TTeXEXE::SetProcessed()
 {
     Synchronize([this] {
-        if (form_) form_->TeXProcessed = true;
+        if (session_) session_->TeXProcessed = true;
         processed = true;
     });
 }
@@ -477,29 +456,29 @@ void TTeXEXE::SetProcessed()
 void TTeXEXE::ClearProcessed()
 {
     Synchronize([this] {
-        if (form_) form_->TeXProcessed = false;
+        if (session_) session_->TeXProcessed = false;
         processed = false;
     });
 }
 
 void TTeXEXE::SyncDdeOpen()
 {
-    Synchronize([this] { ddeResult = form_ ? form_->DdeOpenViewer(ddeService, ddeTopic, viewerCommand) : 0; });
+    Synchronize([this] { ddeResult = session_ ? tex::DdeOpenViewer(*session_, ddeService, ddeTopic, viewerCommand) : 0; });
 }
 
 void TTeXEXE::SyncDdeRequest()
 {
-    Synchronize([this] { ddeReply = form_ ? form_->DdeRequest(ddeItem) : std::string(); });
+    Synchronize([this] { ddeReply = session_ ? tex::DdeRequest(*session_, ddeItem) : std::string(); });
 }
 
 void TTeXEXE::SyncDdeExecute()
 {
-    Synchronize([this] { ddeResult = form_ ? form_->DdeExecute(ddeMacro) : 0; });
+    Synchronize([this] { ddeResult = session_ ? tex::DdeExecute(*session_, ddeMacro) : 0; });
 }
 
 void TTeXEXE::SyncDdeClose()
 {
     Synchronize([this] {
-        if (form_) form_->DdeCloseViewer();
+        if (session_) tex::DdeCloseViewer(*session_);
     });
 }

@@ -14,19 +14,10 @@
 #include "core/settings/Settings.h"
 #include "platform/Thread.h"
 #include "tex/TeXOpenFiles.h"
+#include "tex/TeXPrograms.h"
 
-class TForm1;
+class Session;
 class TeXConsole;
-
-// The program settings a run reads.
-struct TeXSettings {
-    QString TeXFile, TeXOption;
-    QString MendexFile, MendexOption, BibTeXFile, BibTeXOption;
-    int DviDde = 0;
-    QString DviFile, DviOption, DvipdfFile, DvipdfOption, DvipsFile, DvipsOption;
-    QString PDFReaderFile, PDFReaderOption, PSViewerFile, PSViewerOption;
-};
-TeXSettings readTeXSettings(const settings::Store& store);
 
 // The TEXEDIT value.  A document can read TEXEDIT (the restricted shell
 // escape allows kpsewhich) and choose the names of the files it reads, and
@@ -74,13 +65,13 @@ struct TeXJob {
 
 // The job of a run on documentPath started from this window: its settings,
 // program folder, companion, conversation service and title.  Main thread.
-TeXJob teXJobFor(TForm1& form, const QString& documentPath);
+TeXJob teXJobFor(Session& s, const QString& documentPath);
 
 class TTeXEXE : public TThread {
 public:
-    // form is reached only through synchronised calls; console takes the
-    // programs' output from any thread.
-    TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console);
+    // The session is reached only through synchronised calls; console
+    // takes the programs' output from any thread.
+    TTeXEXE(TeXJob job, Session* session, TeXConsole* console);
     ~TTeXEXE() override;
 
     const TeXJob job;
@@ -93,7 +84,7 @@ public:
     std::string ddeReply;
     QString ddeItem;
     int ddeResult = 0;
-    // The worker's copy of the window's processed flag.
+    // The worker's copy of the session's processed flag.
     bool processed = false;
 
     // Ends the program being waited for and keeps any further one from
@@ -135,7 +126,7 @@ private:
     QString documentFileName() const;
     QStringList childEnvironment() const;
     void prepareTeXEdit();
-    TForm1* const form_;
+    Session* const session_;
     TeXConsole* const console_;
     QString texEdit_;
     // The exit code of the program waited for last (-1: it did not start).

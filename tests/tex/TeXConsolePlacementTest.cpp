@@ -7,6 +7,7 @@
 
 #include "tests/app/AppFixture.h"
 #include "tex/TeXConsole.h"
+#include "tex/TeXCommands.h"
 #include "tex/TeXConsolePlacement.h"
 
 static void PrintTo(const QRect& r, std::ostream* os)
@@ -49,7 +50,7 @@ TEST_F(TeXConsoleWindowTest, OpensOffTheMenuBarAndWhereTheUserLeftIt)
     f.setGeometry(screen.left(), screen.top(), 300, 120);  // as small as it goes
     f.show();
     QCoreApplication::processEvents();
-    TeXConsole* console = f.TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(f);
     console->show();
     QCoreApplication::processEvents();
     const QRect menuBar(f.menuBar()->mapToGlobal(QPoint(0, 0)), f.menuBar()->size());
@@ -65,7 +66,7 @@ TEST_F(TeXConsoleWindowTest, OpensOffTheMenuBarAndWhereTheUserLeftIt)
 
     TForm1& again = start();  // a later session
     again.show();
-    TeXConsole* reopened = again.TeXConsoleView();
+    TeXConsole* reopened = tex::TeXConsoleView(again);
     EXPECT_EQ(reopened->geometry(), moved);
 
     // Left open when the program ends: kept all the same.

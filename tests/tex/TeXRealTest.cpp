@@ -60,7 +60,7 @@ TEST_F(RealTeXTest, PlainDocumentTakesOnePass)
     EXPECT_TRUE(form->TeXProcessed);
     EXPECT_TRUE(messages.empty());
     // The console showed TeX's own output, decoded.
-    EXPECT_TRUE(form->TeXConsoleView()->text().contains("Output written on plain.dvi"));
+    EXPECT_TRUE(tex::TeXConsoleView(*form)->text().contains("Output written on plain.dvi"));
 }
 
 TEST_F(RealTeXTest, IndexAndBibliographyRunInOrder)
@@ -96,7 +96,7 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
 {
     QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n\r\n" + kJapanese +
                       "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
-    TeXConsole* console = form->TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(*form);
     console->clear();
     bool answered = false;
     QTimer answer;
@@ -167,7 +167,7 @@ TEST_F(RealTeXTest, FailedConversionStartsNoReader)
 // companion being reached as an editor's run reaches it.
 void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, const QString& companion)
 {
-    TeXConsole* console = runner.TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(runner);
     console->clear();
     bool answered = false;
     QTimer answer;
@@ -177,16 +177,16 @@ void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, con
     answer.start(20);
     TeXJob job = teXJobFor(runner, documentPath);
     job.companionPath = companion;
-    job.editorService = runner.DdeServer->service();
+    job.editorService = tex::runState(runner).DdeServer->service();
     job.mode = 1;
     job.passes = 3;
     auto* worker = new TTeXEXE(std::move(job), &runner, console);
-    runner.TeXThread = worker;
+    tex::runState(runner).TeXThread = worker;
     worker->Resume();
     finish(worker);
     EXPECT_TRUE(answered);
     EXPECT_TRUE(worker->Terminated());  // the poke told the worker to stop
-    runner.TeXThread = nullptr;
+    tex::runState(runner).TeXThread = nullptr;
     delete worker;
 }
 
@@ -212,9 +212,9 @@ TEST_F(RealTeXTest, ErrorJumpReachesTheInstanceWhoseRunItIs)
     other->RegKey = form->RegKey;
     other->StartDdeServer();
     second = other.get();
-    ASSERT_TRUE(form->DdeServer->isListening());
-    ASSERT_TRUE(second->DdeServer->isListening());
-    EXPECT_NE(form->DdeServer->service(), second->DdeServer->service());
+    ASSERT_TRUE(tex::runState(*form).DdeServer->isListening());
+    ASSERT_TRUE(tex::runState(*second).DdeServer->isListening());
+    EXPECT_NE(tex::runState(*form).DdeServer->service(), tex::runState(*second).DdeServer->service());
 
     QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n" + kJapanese + "\r\n" + kJapanese +
                       "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
@@ -245,7 +245,7 @@ TEST_F(RealTeXTest, ErrorJumpReachesTheInstanceWhoseRunItIs)
 TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
 {
     QString companion = installCompanion("bin");
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-crafted"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark-crafted"));
     // Names TeX hands over in %s.  The last is Japanese: the document names
     // it in Shift-JIS, TeX passes it on in EUC-JP.
     const QByteArray japaneseName = "\x93\xfa\x96\x7b";  // 日本 in Shift-JIS
@@ -283,7 +283,7 @@ TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
 TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
 {
     QString companion = installCompanion("bin");
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-reader"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark-reader"));
     const char* tails[] = {
         "\\char_generate:nn{10}{12}id>PWNED\\char_generate:nn{10}{12}\\c_hash_str",
         "\\tl_to_str:n{';id>PWNED;'}",
@@ -315,7 +315,7 @@ TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
         form->FileName = main;
         form->HasFileName = true;
         runAnsweringE(*form, main, companion);
-        EXPECT_TRUE(form->TeXConsoleView()->text().contains("l.1 one\\undefinedcommand")) << tail;
+        EXPECT_TRUE(tex::TeXConsoleView(*form)->text().contains("l.1 one\\undefinedcommand")) << tail;
         EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED")) << tail;
         EXPECT_EQ(form->RichEdit->SelStart(), 3) << tail;
         EXPECT_EQ(form->RichEdit->SelLength(), 0) << tail;
@@ -329,7 +329,7 @@ TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
 TEST_F(RealTeXTest, ErrorJumpFollowsTheFileTeXReads)
 {
     QString companion = installCompanion("bin");
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-nesting"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark-nesting"));
     document("ch1.tex", "one\r\n\\undefinedcommand two\r\n");
     document("ch2.tex", "\\typeout{(1 page, 296 bytes)}\r\n");
     const QByteArray head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
@@ -365,7 +365,7 @@ TEST_F(RealTeXTest, PastingLongLinesWhileTeXFloodsKeepsTheWindowServing)
     QString doc = document("flood.tex",
                            "\\documentclass{jarticle}\r\n\\begin{document}\r\n"
                            "\\loop\\message{flood flood flood}\\iftrue\\repeat\r\n\\end{document}\r\n");
-    TeXConsole* console = form->TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(*form);
     auto* input = console->findChild<QLineEdit*>("TeXConsoleInput");
     ASSERT_TRUE(input);
     TeXJob job = teXJobFor(*form, doc);
@@ -425,7 +425,7 @@ TEST_F(RealTeXTest, PastingLongLinesWhileTeXFloodsKeepsTheWindowServing)
 
 TEST_F(TeXWorkerTest, PokesSelectTheLineInTheOpenDocument)
 {
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark"));
     QString doc = document("open.tex", "");
     form->FileName = doc;
     form->HasFileName = true;
