@@ -15,6 +15,7 @@
 
 #include "core/session/Session.h"
 #include "insert/LastUsed.h"
+#include "math/MathLastUsed.h"
 #include "platform/Ask.h"
 
 class QAction;
@@ -116,7 +117,7 @@ public:
     void MenuOptionPreferenceClick();
 
     // ==== text insertion (insert/) ====
-    LastUsed& Last = part<LastUsed>();  // remembered choices of the insertion dialogs and pop-ups
+    insert::LastUsed& Last = part<insert::LastUsed>();  // remembered choices of the insertion dialogs and pop-ups
     QMenu* MenuTexMidasi = nullptr;
     QMenu* PopupMenuMidasi = nullptr;
     void BuildInsertCommands();
@@ -150,6 +151,7 @@ public:
     void MenuInsertMarginparClick();
 
     // ==== math insertion (math/) ====
+    math::MathLastUsed& MathLast = part<math::MathLastUsed>();  // remembered choices of the math dialogs and pickers
     void BuildMathCommands();
     QMenu* MenuTexMathMode = nullptr;
     QMenu* MenuMathSize = nullptr;
