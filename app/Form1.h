@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core/session/Session.h"
-#include "insert/LastUsed.h"
+#include "math/MathLastUsed.h"
 #include "platform/Ask.h"
 
 class QAction;
@@ -95,11 +95,8 @@ public:
     void MenuTeXSpellClick();
     void MenuOptionPreferenceClick();
 
-    // ==== text insertion (insert/) ====
-    LastUsed& Last = part<LastUsed>();  // remembered choices of the insertion dialogs and pop-ups
-    QMenu* MenuTexMidasi = nullptr;
-    QMenu* PopupMenuMidasi = nullptr;
-    void BuildInsertCommands();
+    // ==== text insertion (insert/; the handlers are app/InsertHandlers.cpp, the
+    // state s.part<insert::LastUsed>() and s.part<insert::InsertMenus>()) ====
     void MenuInsTitleClick();
     void MenuInsContOutClick();
     void MenuInsContFigClick();
@@ -114,10 +111,6 @@ public:
     void MenuFormatDescriptionClick();
 
     // ==== breaks, spaces, footnotes and marginal notes (insert/Breaks*, insert/Footnotes*) ====
-    PickerFamily* BreakFamily = nullptr;
-    QMenu* PopupMenuDanraku = nullptr;
-    QMenu* PopupMenuSpace = nullptr;
-    void BuildBreakCommands();
     void MenuInsertDanrakuClick();
     void PMDanrakuClick(int tag);
     void PopupMenuDanrakuPopup();
@@ -130,6 +123,7 @@ public:
     void MenuInsertMarginparClick();
 
     // ==== math insertion (math/) ====
+    math::MathLastUsed& MathLast = part<math::MathLastUsed>();  // remembered choices of the math dialogs and pickers
     void BuildMathCommands();
     QMenu* MenuTexMathMode = nullptr;
     QMenu* MenuMathSize = nullptr;
@@ -155,14 +149,12 @@ public:
     bool HandleTabKey();
 
     // ==== title, author, date and page style (insert/Title*) ====
-    void BuildTitleCommands();
     void MenuTexPreTitleClick();
     void MenuTexPreAuthorClick();
     void MenuTexPreDateClick();
     void MenuTexPrePageStyleClick();
 
     // ==== counters, redefined names, labels and references (insert/Counters*, insert/References*) ====
-    void BuildReferenceCommands();
     // Label placing and label/page references; a selection is wrapped at once.
     void MenuInsertLabelClick();
     void MenuInsertRefClick();
@@ -172,9 +164,6 @@ public:
     void MenuFormatRenewcommandClick();
 
     // ==== index entries, hyperlinks, boxes and verbatim (insert/IndexBox*) ====
-    void BuildIndexBoxCommands();
-    QMenu* MenuTexinHyper = nullptr;  // the HyperTeX sub-menu
-    QMenu* PopupMenuVerb = nullptr;
     void MenuTexPreIndexClick();
     void MenuTexPrtIdxClick();
     void MenuTexSakuinClick();
@@ -187,7 +176,6 @@ public:
     void sbVerbClick();
 
     // ==== fonts (insert/Fonts*) ====
-    void BuildFontCommands();
     void MenuFormatFontFamilyClick();
     void MenuFormatFontSeriesClick();
     void MenuFormatFontShapeClick();
@@ -201,16 +189,12 @@ public:
     // ==== symbol pickers: math families (math/*Pickers*), text accents and
     // special characters (insert/TextSymbolPickers*, insert/TextPickerCommands.cpp) ====
     void BuildMathPickerCommands();
-    void BuildTextPickerCommands();
 
     // ==== brackets (math/Brackets*) ====
     void BuildBracketCommands();
     void MenuMathKakkoClick();
 
     // ==== tables, cells and text-to-table conversion (insert/Tables*) ====
-    void BuildTableCommands();  // the 表 sub-menu, PopupMenuTable, ToolButtonTeXInTable
-    QMenu* MenuTexinHyou = nullptr;
-    QMenu* PopupMenuTable = nullptr;
     void MenuTexTableClick();
     void PopupHlineClick();
     void PopupClineClick();
@@ -220,7 +204,6 @@ public:
     void sbTableClick();
 
     // ==== figures and file inclusion (insert/Figures*) ====
-    void BuildFigureCommands();  // MenuInsertFigure, MenuInsertInput, ToolButtonTeXInPictureInsert
     void MenuInsertFigureClick();
     void MenuInsertInputClick();
     // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
@@ -240,9 +223,6 @@ public:
     void MenuMathArrayChangeClick();
 
     // ==== document class, packages, bibliography and citations (insert/Preamble*, insert/Bib*) ====
-    void BuildPreambleCommands();  // MenuFormatClass, MenuTexPreUsepackage, ToolButtonShoClass
-    void BuildBibCommands();       // MenuTexBiblio, MenuBibRef, PopupMenuBib, ToolButtonTeXInBib
-    QMenu* PopupMenuBib = nullptr;
     void MenuFormatClassClick();
     void MenuTexPreUsepackageClick();
     void MenuTexBiblioClick();

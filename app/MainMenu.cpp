@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "app/About.h"
+#include "insert/InsertCommands.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "tex/LogDisp.h"
@@ -44,29 +45,29 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildColorCommands},
     {&TForm1::BuildColorSettingsCommands},
     {&TForm1::BuildSearchToolsCommands},
-    {&TForm1::BuildInsertCommands},
+    {nullptr, &insert::buildInsertCommands},
     {&TForm1::BuildMathCommands},
     {nullptr, &tex::buildTeXCommands},
     {nullptr, &tex::buildLogCommands},
     {nullptr, &tex::buildTeXExtraCommands},
     {&TForm1::BuildAssistCommands},
     {&TForm1::BuildCmdAssistCommands},
-    {&TForm1::BuildBreakCommands},
+    {nullptr, &insert::buildBreakCommands},
     {&TForm1::BuildSearchNavigationCommands},
-    {&TForm1::BuildTitleCommands},
-    {&TForm1::BuildReferenceCommands},
-    {&TForm1::BuildIndexBoxCommands},
-    {&TForm1::BuildFontCommands},
+    {nullptr, &insert::buildTitleCommands},
+    {nullptr, &insert::buildReferenceCommands},
+    {nullptr, &insert::buildIndexBoxCommands},
+    {nullptr, &insert::buildFontCommands},
     {&TForm1::BuildMathSpaceFontCommands},
     {&TForm1::BuildBracketCommands},
     {&TForm1::BuildMathPickerCommands},
-    {&TForm1::BuildTextPickerCommands},
-    {&TForm1::BuildTableCommands},
-    {&TForm1::BuildFigureCommands},
+    {nullptr, &insert::buildTextPickerCommands},
+    {nullptr, &insert::buildTableCommands},
+    {nullptr, &insert::buildFigureCommands},
     {&TForm1::BuildScriptCommands},
     {&TForm1::BuildMatrixCommands},
-    {&TForm1::BuildPreambleCommands},
-    {&TForm1::BuildBibCommands},
+    {nullptr, &insert::buildPreambleCommands},
+    {nullptr, &insert::buildBibCommands},
     {&TForm1::BuildUserCommands},
 };
 // clang-format on

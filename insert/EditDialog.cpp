@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/Form1.h"
 #include "core/insertion/FieldText.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "ui_EditDialog.h"
 
@@ -38,15 +38,15 @@ void TFormEditDialog::showEvent(QShowEvent* event)
     FormShow();
 }
 
-TFormEditDialog& ResidentEditDialog(TForm1& form)
+TFormEditDialog& ResidentEditDialog(Session& s)
 {
-    if (!FormEditDialog) FormEditDialog = new TFormEditDialog(&form);
+    if (!FormEditDialog) FormEditDialog = new TFormEditDialog(s.mainWindow);
     return *FormEditDialog;
 }
 
 namespace road {
 
-std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt, int helpContext,
+std::optional<std::string> askOneLine(Session& form, const QString& caption, const QString& prompt, int helpContext,
                                       const std::string& prefill)
 {
     TFormEditDialog& dialog = ResidentEditDialog(form);

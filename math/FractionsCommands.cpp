@@ -19,12 +19,12 @@ void TForm1::MenuMathRootClick()
     road::ask<TFormRoot>(
         *this, {"MenuMathRoot"},
         [this](TFormRoot& d) {
-            d.UpDown1->SetPosition(Last.LastRootDegree);
-            d.SquareChosen = Last.LastRootSquare;
+            d.UpDown1->SetPosition(MathLast.LastRootDegree);
+            d.SquareChosen = MathLast.LastRootSquare;
         },
         [this](TFormRoot& d) { road::apply(*this, fractions::rootText(d.GetCommand(), road::editorState(*this))); },
         [this](TFormRoot& d) {
-            Last.LastRootDegree = int16_t(d.UpDown1->Position());
-            Last.LastRootSquare = d.RadioButtonRoot2->isChecked();
+            MathLast.LastRootDegree = int16_t(d.UpDown1->Position());
+            MathLast.LastRootSquare = d.RadioButtonRoot2->isChecked();
         });
 }

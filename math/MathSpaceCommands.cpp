@@ -28,11 +28,11 @@ void TForm1::MenuMathSpaceClick()
         QStringList items;
         for (const mathspace::Item& item : mathspace::spaces()) items << utf8(item.caption);
         d.RadioGroup.SetItems(items);
-        d.RadioGroup.SetItemIndex(Last.LastMathSpace);
+        d.RadioGroup.SetItemIndex(MathLast.LastMathSpace);
         d.setWindowTitle(utf8("空白（数式モード用）"));
     });
     if (result == mrOk) road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
-    Last.LastMathSpace = d.RadioGroup.ItemIndex();
+    MathLast.LastMathSpace = d.RadioGroup.ItemIndex();
 }
 
 void TForm1::MenuMathFontClick()
@@ -40,9 +40,9 @@ void TForm1::MenuMathFontClick()
     auto dialog = std::make_unique<TFormMathFont>(road::mainWidget(*this));
     TFormMathFont& d = *dialog;
     const int result =
-        road::show(*this, d, kFontSteps, [this, &d] { d.ComboBoxFont->setCurrentIndex(Last.LastMathFont); });
+        road::show(*this, d, kFontSteps, [this, &d] { d.ComboBoxFont->setCurrentIndex(MathLast.LastMathFont); });
     if (result == mrOk) road::apply(*this, mathspace::fontText(d.GetCommand(), road::editorState(*this)));
-    Last.LastMathFont = d.ComboBoxFont->currentIndex();
+    MathLast.LastMathFont = d.ComboBoxFont->currentIndex();
 }
 
 void TForm1::BuildMathSpaceFontCommands()

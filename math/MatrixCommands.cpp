@@ -50,8 +50,8 @@ void TForm1::MenuMathArrayClick()
     road::ask<TFormArray>(
         *this, {"MenuMathArray"},
         [this](TFormArray& d) {
-            d.SetChoices({Last.ArrayBracket, Last.ArrayAlign, Last.ArrayRows, Last.ArrayColumns, Last.ArrayVRules,
-                          Last.ArrayHRules});
+            d.SetChoices({MathLast.ArrayBracket, MathLast.ArrayAlign, MathLast.ArrayRows, MathLast.ArrayColumns, MathLast.ArrayVRules,
+                          MathLast.ArrayHRules});
         },
         [this](TFormArray& d) {
             const wrap::Insertion insertion =
@@ -60,12 +60,12 @@ void TForm1::MenuMathArrayClick()
         },
         [this](TFormArray& d) {
             const matrix::Skeleton c = d.Choices();
-            Last.ArrayBracket = c.bracket;
-            Last.ArrayAlign = c.align;
-            Last.ArrayRows = int16_t(c.rows);
-            Last.ArrayColumns = int16_t(c.columns);
-            Last.ArrayVRules = c.vrules;
-            Last.ArrayHRules = c.hrules;
+            MathLast.ArrayBracket = c.bracket;
+            MathLast.ArrayAlign = c.align;
+            MathLast.ArrayRows = int16_t(c.rows);
+            MathLast.ArrayColumns = int16_t(c.columns);
+            MathLast.ArrayVRules = c.vrules;
+            MathLast.ArrayHRules = c.hrules;
         });
 }
 
@@ -78,8 +78,8 @@ void TForm1::MenuMathArrayChangeClick()
     road::ask<TFormArrayChange>(
         *this, {"MenuMathArrayChange"},
         [this](TFormArrayChange& d) {
-            d.SetChoices({Last.ArrayConvBracket, Last.ArrayConvAlign, Last.ArrayConvSeparator, Last.ArrayConvVRules,
-                          Last.ArrayConvHRules});
+            d.SetChoices({MathLast.ArrayConvBracket, MathLast.ArrayConvAlign, MathLast.ArrayConvSeparator, MathLast.ArrayConvVRules,
+                          MathLast.ArrayConvHRules});
         },
         [this](TFormArrayChange& d) {
             const std::string selection = RichEdit->SelText();
@@ -89,10 +89,10 @@ void TForm1::MenuMathArrayChangeClick()
         },
         [this](TFormArrayChange& d) {
             const matrix::Conversion c = d.Choices();
-            Last.ArrayConvBracket = c.bracket;
-            Last.ArrayConvAlign = c.align;
-            Last.ArrayConvSeparator = c.separator;
-            Last.ArrayConvVRules = c.vrules;
-            Last.ArrayConvHRules = c.hrules;
+            MathLast.ArrayConvBracket = c.bracket;
+            MathLast.ArrayConvAlign = c.align;
+            MathLast.ArrayConvSeparator = c.separator;
+            MathLast.ArrayConvVRules = c.vrules;
+            MathLast.ArrayConvHRules = c.hrules;
         });
 }

@@ -161,22 +161,22 @@ void TForm1::MenuMathUpDownClick()
     TFormMathUpDown& d = *dialog;
     const road::Steps steps{"MenuMathUpDown"};
     const int result = road::show(*this, d, steps, [this, &d] {
-        setScriptListIndex(*d.ListBox2, Last.LastUpDownSub);
-        setScriptListIndex(*d.ListBox1, Last.LastUpDownSup);
+        setScriptListIndex(*d.ListBox2, MathLast.LastUpDownSub);
+        setScriptListIndex(*d.ListBox1, MathLast.LastUpDownSup);
     });
     if (result == mrOk && entriesWritable(d.windowTitle(), {d.ListBox2, d.ListBox1}))
         road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
     road::finish(*this, d, steps, [this, &d] {
-        Last.LastUpDownSub = scriptListIndex(*d.ListBox2);
-        Last.LastUpDownSup = scriptListIndex(*d.ListBox1);
+        MathLast.LastUpDownSub = scriptListIndex(*d.ListBox2);
+        MathLast.LastUpDownSup = scriptListIndex(*d.ListBox1);
     });
 }
 
 void TForm1::PMMathUpDownClick()
 {
     TFormMathUpDown d(RegKey, road::mainWidget(*this));
-    setScriptListIndex(*d.ListBox2, Last.LastUpDownSub);
-    setScriptListIndex(*d.ListBox1, Last.LastUpDownSup);
+    setScriptListIndex(*d.ListBox2, MathLast.LastUpDownSub);
+    setScriptListIndex(*d.ListBox1, MathLast.LastUpDownSup);
     if (entriesWritable(d.windowTitle(), {d.ListBox2, d.ListBox1}))
         road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
 }

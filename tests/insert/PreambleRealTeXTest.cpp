@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "app/Form1.h"
+#include "insert/InsertCommands.h"
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/support/RealTeX.h"
@@ -20,7 +21,7 @@ TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
 {
     if (!realtex::installed({"/usr/bin/platex"})) GTEST_SKIP() << "pLaTeX is not installed";
     TForm1 form;
-    form.BuildPreambleCommands();
+    insert::buildPreambleCommands(form);
     testsupport::ScriptedAsk ask;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormTexClass&>(dialog);
@@ -72,7 +73,7 @@ TEST(PreambleRealTeX, RewrittenClassLineKeepsADocumentCompiling)
     // A comment inside the options, and a driver the dialog has no control
     // for: the PNG has a size only through it.
     TForm1 form;
-    form.BuildPreambleCommands();
+    insert::buildPreambleCommands(form);
     form.RichEdit->SetText(cp932::encode(
         QString::fromUtf8("\\documentclass[a4j,% 用紙\r\n  12pt,dvipdfmx]{jarticle}\r\n\\usepackage{graphicx}\r\n"
                           "\\begin{document}\r\n日本語\\includegraphics[width=20mm]{fig.png}\r\n\\end{document}\r\n")));

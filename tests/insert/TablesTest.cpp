@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include "app/Form1.h"
+#include "insert/InsertMenus.h"
+#include "insert/LastUsed.h"
 #include "insert/TablesBuilder.h"
 #include "insert/TablesDialogs.h"
 #include "platform/Cp932.h"
@@ -155,7 +157,7 @@ TEST_F(TablesFixture, TableDialogRemembersItsChoicesAndPutsTheCaretInTheFirstCel
         trigger("MenuTexTable");
     }
     EXPECT_EQ(text(), "xy");
-    EXPECT_EQ(form.Last.Table.columns, 3);
+    EXPECT_EQ(form.part<insert::LastUsed>().Table.columns, 3);
     testsupport::ScriptedAsk ask;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormTable&>(dialog);
@@ -224,7 +226,7 @@ TEST_F(TablesFixture, MergedCellTakesTheSelectedCells)
         trigger("PopupMulticolumn");
     }
     EXPECT_EQ(text(), "x & \\multicolumn{3}{|c}{ab \\& c} d");
-    EXPECT_EQ(form.Last.MultiColumnRightRule, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().MultiColumnRightRule, 1);
 
     // Without a selection the remembered count stays and the heading is empty.
     setText("", 0);
@@ -270,8 +272,8 @@ TEST_F(TablesFixture, ConversionReplacesTheSelection)
                                  " \\\\\r\n\\end{tabular}\r\n\\end{center}\r\n\\end{table}\r\n\r\nafter";
     EXPECT_EQ(text(), expected);
     EXPECT_EQ(caret(), int(expected.size()) - 7);
-    EXPECT_EQ(form.Last.TableChange.separator, 2);
-    EXPECT_FALSE(form.Last.TableChange.horizontalRules);
+    EXPECT_EQ(form.part<insert::LastUsed>().TableChange.separator, 2);
+    EXPECT_FALSE(form.part<insert::LastUsed>().TableChange.horizontalRules);
 }
 
 TEST(TablesBuilder, ConvertedCellsStayCellsAndEveryRowEnds)
@@ -322,11 +324,11 @@ TEST_F(TablesFixture, ConversionPastTheLengthLimitChangesNothing)
 
 TEST_F(TablesFixture, MenuPopupAndToolButton)
 {
-    ASSERT_NE(form.MenuTexinHyou, nullptr);
-    ASSERT_NE(form.PopupMenuTable, nullptr);
+    ASSERT_NE(form.part<insert::InsertMenus>().MenuTexinHyou, nullptr);
+    ASSERT_NE(form.part<insert::InsertMenus>().PopupMenuTable, nullptr);
     QStringList menu, popup;
-    for (QAction* a : form.MenuTexinHyou->actions()) menu << a->objectName();
-    for (QAction* a : form.PopupMenuTable->actions()) popup << a->objectName();
+    for (QAction* a : form.part<insert::InsertMenus>().MenuTexinHyou->actions()) menu << a->objectName();
+    for (QAction* a : form.part<insert::InsertMenus>().PopupMenuTable->actions()) popup << a->objectName();
     EXPECT_EQ(menu,
               (QStringList{"MenuTexTable", "hlineK2", "clineB2", "vlineV2", "MenuInsertMultiCol", "MenuTableChange"}));
     EXPECT_EQ(popup, (QStringList{"PopupTabular", "PopupHline", "PopupCline", "PopupVline", "PopupMulticolumn",

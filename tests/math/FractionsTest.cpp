@@ -120,8 +120,8 @@ TEST_F(RootFixture, DialogRemembersDegreeAndChoiceAlsoOnCancel)
         EXPECT_FALSE(script.shownSquare);
     }
     EXPECT_EQ(text(), "");
-    EXPECT_EQ(form.Last.LastRootDegree, 5);
-    EXPECT_FALSE(form.Last.LastRootSquare);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastRootDegree, 5);
+    EXPECT_FALSE(form.part<math::MathLastUsed>().LastRootSquare);
 
     // The pop-up's item opens the same dialog; a freely typed degree goes in
     // unchanged and checks the n-th root by itself.
@@ -140,7 +140,7 @@ TEST_F(RootFixture, DialogRemembersDegreeAndChoiceAlsoOnCancel)
     }
     EXPECT_EQ(text(), "\\sqrt[n]{z}");
     EXPECT_EQ(caret(), 11);
-    EXPECT_EQ(form.Last.LastRootDegree, 5) << "a degree that is not a number keeps the last position";
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastRootDegree, 5) << "a degree that is not a number keeps the last position";
 }
 
 TEST_F(RootFixture, EmptyDegreeAndTheUpDownRange)

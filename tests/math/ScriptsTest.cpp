@@ -215,7 +215,7 @@ TEST_F(ScriptCommands, BothAtOnceRemembersThePairButNotInTheStore)
     });
     trigger("MenuMathUpDown");
     EXPECT_EQ(text(), "");
-    EXPECT_EQ(form->Last.LastUpDownSup, 1);
+    EXPECT_EQ(form->part<math::MathLastUsed>().LastUpDownSup, 1);
     trigger("PMMathUpDown");
     EXPECT_EQ(text(), "_{-\\infty}^{m}");
 
@@ -232,7 +232,7 @@ TEST_F(ScriptCommands, BothAtOnceRemembersThePairButNotInTheStore)
     setText("keep", 0, 4);
     trigger("N127");
     EXPECT_EQ(text(), "keep");
-    EXPECT_EQ(form->Last.LastUpDownSub, -1);
+    EXPECT_EQ(form->part<math::MathLastUsed>().LastUpDownSub, -1);
     EXPECT_EQ(help, 7180);
 }
 
