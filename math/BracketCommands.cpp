@@ -7,7 +7,7 @@
 #include "app/Form1.h"
 #include "app/ResidentForms.h"
 #include "core/insertion/DialogRoad.h"
-#include "forms/FormKakko.h"
+#include "math/BracketDialog.h"
 #include "math/Brackets.h"
 
 void TForm1::BuildBracketCommands()

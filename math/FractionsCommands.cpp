@@ -3,7 +3,7 @@
 
 #include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
-#include "forms/FormRoot.h"
+#include "math/RootDialog.h"
 #include "math/Fractions.h"
 
 void TForm1::MenuMathFracClick() { road::apply(*this, fractions::fractionText(road::editorState(*this))); }

@@ -9,7 +9,7 @@
 
 #include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
-#include "forms/MathSpaceForms.h"
+#include "math/MathSpaceDialogs.h"
 #include "math/MathSpace.h"
 #include "platform/Utf8.h"
 

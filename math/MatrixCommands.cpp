@@ -5,7 +5,7 @@
 
 #include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
-#include "forms/MatrixForms.h"
+#include "math/MatrixDialogs.h"
 #include "math/Matrix.h"
 #include "platform/Utf8.h"
 

@@ -12,7 +12,7 @@
 #include "app/ResidentForms.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
-#include "forms/ScriptForms.h"
+#include "math/ScriptDialogs.h"
 #include "math/Scripts.h"
 #include "platform/Ask.h"
 #include "platform/Utf8.h"

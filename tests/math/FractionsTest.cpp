@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "forms/FormRoot.h"
+#include "math/RootDialog.h"
 #include "math/Fractions.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"

@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "forms/ScriptForms.h"
+#include "math/ScriptDialogs.h"
 #include "math/Scripts.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
