@@ -149,10 +149,7 @@ public:
     void MenuInsertFootnoteClick();
     void MenuInsertMarginparClick();
 
-    // ==== math insertion (math/) ====
-    void BuildMathCommands();
-    QMenu* MenuTexMathMode = nullptr;
-    QMenu* MenuMathSize = nullptr;
+    // ==== math insertion (math/; these forward to math:: in app/MathHandlers.cpp) ====
     void MenuMathModeDollarClick();
     void MenuMathMode1LineClick();
     void MenuMathModeEquationClick();
@@ -162,7 +159,6 @@ public:
     void MenuMathSizeDispstyClick();
     void MenuMathSizeScriptstyClick();
     void MenuMathSizeSSScrStyClick();
-    QMenu* PopupMenuMathRoot = nullptr;
     void MenuMathFracClick();
     void MenuMathRootClick();
     void PMMathRootClick();
@@ -214,17 +210,14 @@ public:
     void MenuFormatFontSizeClick();
 
     // ==== math spaces and math fonts (math/MathSpace*) ====
-    void BuildMathSpaceFontCommands();
     void MenuMathSpaceClick();
     void MenuMathFontClick();
 
     // ==== symbol pickers: math families (math/*Pickers*), text accents and
     // special characters (insert/TextSymbolPickers*, insert/TextPickerCommands.cpp) ====
-    void BuildMathPickerCommands();
     void BuildTextPickerCommands();
 
     // ==== brackets (math/Brackets*) ====
-    void BuildBracketCommands();
     void MenuMathKakkoClick();
 
     // ==== tables, cells and text-to-table conversion (insert/Tables*) ====
@@ -244,12 +237,6 @@ public:
     void MenuInsertFigureClick();
     void MenuInsertInputClick();
     // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
-    void BuildScriptCommands();
-    void BuildMatrixCommands();
-    QMenu* MenuTexMathUD = nullptr;
-    QMenu* PopupMenuMathUp = nullptr;
-    QMenu* PopupMenuMathDown = nullptr;
-    QMenu* PopupMenuMathUpDown = nullptr;
     void MenuMathUpperClick();
     void MenuMathLowerClick();
     void PMMathUpClick();

@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "app/About.h"
+#include "math/MathCommands.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 
@@ -42,7 +43,7 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildColorSettingsCommands},
     {&TForm1::BuildSearchToolsCommands},
     {&TForm1::BuildInsertCommands},
-    {&TForm1::BuildMathCommands},
+    {nullptr, &math::buildMathCommands},
     {&TForm1::BuildTeXCommands},
     {&TForm1::BuildLogCommands},
     {&TForm1::BuildTeXExtraCommands},
@@ -54,14 +55,14 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildReferenceCommands},
     {&TForm1::BuildIndexBoxCommands},
     {&TForm1::BuildFontCommands},
-    {&TForm1::BuildMathSpaceFontCommands},
-    {&TForm1::BuildBracketCommands},
-    {&TForm1::BuildMathPickerCommands},
+    {nullptr, &math::buildMathSpaceFontCommands},
+    {nullptr, &math::buildBracketCommands},
+    {nullptr, &math::buildMathPickerCommands},
     {&TForm1::BuildTextPickerCommands},
     {&TForm1::BuildTableCommands},
     {&TForm1::BuildFigureCommands},
-    {&TForm1::BuildScriptCommands},
-    {&TForm1::BuildMatrixCommands},
+    {nullptr, &math::buildScriptCommands},
+    {nullptr, &math::buildMatrixCommands},
     {&TForm1::BuildPreambleCommands},
     {&TForm1::BuildBibCommands},
     {&TForm1::BuildUserCommands},

@@ -10,6 +10,7 @@
 #include "platform/Registry.h"
 #include "assist/CommandList.h"
 #include "core/files/DocumentFile.h"
+#include "core/insertion/DialogRoad.h"
 #include "forms/CmdAssistForms.h"
 #include "platform/Ask.h"
 

@@ -200,9 +200,9 @@ TEST_F(MatrixCommands, ConversionReplacesTheSelectionAndRemembersItsChoices)
     });
     form->Item("MenuMathArrayChange")->trigger();
     EXPECT_EQ(text(), "a b");
-    EXPECT_EQ(form->Last.ArrayConvSeparator, 2);
-    EXPECT_TRUE(form->Last.ArrayConvVRules);
-    EXPECT_EQ(form->Last.ArrayConvBracket, 1);
+    EXPECT_EQ(form->part<math::MathLastUsed>().ArrayConvSeparator, 2);
+    EXPECT_TRUE(form->part<math::MathLastUsed>().ArrayConvVRules);
+    EXPECT_EQ(form->part<math::MathLastUsed>().ArrayConvBracket, 1);
 }
 
 TEST_F(MatrixCommands, AResultPastTheEditorsLimitIsRefusedWhole)
