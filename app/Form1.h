@@ -122,11 +122,7 @@ public:
     void MenuInsertFootnoteClick();
     void MenuInsertMarginparClick();
 
-    // ==== math insertion (math/) ====
-    math::MathLastUsed& MathLast = part<math::MathLastUsed>();  // remembered choices of the math dialogs and pickers
-    void BuildMathCommands();
-    QMenu* MenuTexMathMode = nullptr;
-    QMenu* MenuMathSize = nullptr;
+    // ==== math insertion (math/; these forward to math:: in app/MathHandlers.cpp) ====
     void MenuMathModeDollarClick();
     void MenuMathMode1LineClick();
     void MenuMathModeEquationClick();
@@ -136,7 +132,6 @@ public:
     void MenuMathSizeDispstyClick();
     void MenuMathSizeScriptstyClick();
     void MenuMathSizeSSScrStyClick();
-    QMenu* PopupMenuMathRoot = nullptr;
     void MenuMathFracClick();
     void MenuMathRootClick();
     void PMMathRootClick();
@@ -182,16 +177,13 @@ public:
     void MenuFormatFontSizeClick();
 
     // ==== math spaces and math fonts (math/MathSpace*) ====
-    void BuildMathSpaceFontCommands();
     void MenuMathSpaceClick();
     void MenuMathFontClick();
 
     // ==== symbol pickers: math families (math/*Pickers*), text accents and
     // special characters (insert/TextSymbolPickers*, insert/TextPickerCommands.cpp) ====
-    void BuildMathPickerCommands();
 
     // ==== brackets (math/Brackets*) ====
-    void BuildBracketCommands();
     void MenuMathKakkoClick();
 
     // ==== tables, cells and text-to-table conversion (insert/Tables*) ====
@@ -207,12 +199,6 @@ public:
     void MenuInsertFigureClick();
     void MenuInsertInputClick();
     // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
-    void BuildScriptCommands();
-    void BuildMatrixCommands();
-    QMenu* MenuTexMathUD = nullptr;
-    QMenu* PopupMenuMathUp = nullptr;
-    QMenu* PopupMenuMathDown = nullptr;
-    QMenu* PopupMenuMathUpDown = nullptr;
     void MenuMathUpperClick();
     void MenuMathLowerClick();
     void PMMathUpClick();

@@ -9,6 +9,7 @@
 
 #include "app/About.h"
 #include "insert/InsertCommands.h"
+#include "math/MathCommands.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "tex/LogDisp.h"
@@ -46,7 +47,7 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildColorSettingsCommands},
     {&TForm1::BuildSearchToolsCommands},
     {nullptr, &insert::buildInsertCommands},
-    {&TForm1::BuildMathCommands},
+    {nullptr, &math::buildMathCommands},
     {nullptr, &tex::buildTeXCommands},
     {nullptr, &tex::buildLogCommands},
     {nullptr, &tex::buildTeXExtraCommands},
@@ -58,14 +59,14 @@ const Builder kCommandBuilders[] = {
     {nullptr, &insert::buildReferenceCommands},
     {nullptr, &insert::buildIndexBoxCommands},
     {nullptr, &insert::buildFontCommands},
-    {&TForm1::BuildMathSpaceFontCommands},
-    {&TForm1::BuildBracketCommands},
-    {&TForm1::BuildMathPickerCommands},
+    {nullptr, &math::buildMathSpaceFontCommands},
+    {nullptr, &math::buildBracketCommands},
+    {nullptr, &math::buildMathPickerCommands},
     {nullptr, &insert::buildTextPickerCommands},
     {nullptr, &insert::buildTableCommands},
     {nullptr, &insert::buildFigureCommands},
-    {&TForm1::BuildScriptCommands},
-    {&TForm1::BuildMatrixCommands},
+    {nullptr, &math::buildScriptCommands},
+    {nullptr, &math::buildMatrixCommands},
     {nullptr, &insert::buildPreambleCommands},
     {nullptr, &insert::buildBibCommands},
     {&TForm1::BuildUserCommands},

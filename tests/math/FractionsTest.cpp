@@ -8,8 +8,9 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "forms/FormRoot.h"
+#include "math/RootDialog.h"
 #include "math/Fractions.h"
+#include "math/MathMenus.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
@@ -62,7 +63,7 @@ struct RootScript {
 };
 
 struct RootFixture : testsupport::CommandFixture {
-    QAction* popupItem(int index) { return form.PopupMenuMathRoot->actions().value(index); }
+    QAction* popupItem(int index) { return form.part<math::MathMenus>().PopupMenuMathRoot->actions().value(index); }
 };
 
 }  // namespace
@@ -85,8 +86,8 @@ TEST_F(RootFixture, FractionAndQuickSquareRoot)
     EXPECT_EQ(text(), "\\sqrt{}");
     EXPECT_EQ(caret(), 6);
 
-    ASSERT_NE(form.PopupMenuMathRoot, nullptr);
-    ASSERT_EQ(form.PopupMenuMathRoot->actions().size(), 2);
+    ASSERT_NE(form.part<math::MathMenus>().PopupMenuMathRoot, nullptr);
+    ASSERT_EQ(form.part<math::MathMenus>().PopupMenuMathRoot->actions().size(), 2);
     EXPECT_EQ(popupItem(0)->objectName(), "PMMathRoot");
     setText("y", 0, 1);
     popupItem(0)->trigger();

@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "app/Form1.h"
-#include "forms/MathSpaceForms.h"
+#include "math/MathSpaceDialogs.h"
 #include "math/MathSpace.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"

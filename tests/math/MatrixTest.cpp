@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QString>
 
-#include "forms/FormRoot.h"
-#include "forms/MathSpaceForms.h"
-#include "forms/MatrixForms.h"
+#include "math/RootDialog.h"
+#include "math/MathSpaceDialogs.h"
+#include "math/MatrixDialogs.h"
 #include "math/Matrix.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
