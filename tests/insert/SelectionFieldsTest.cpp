@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "insert/InsertCommands.h"
 #include "app/Form1.h"
 #include "insert/EditDialog.h"
 #include "insert/FootnotesDialogs.h"
@@ -30,11 +31,11 @@ const std::string kIbm = "\xEE\xEF";  // ⅰ among the NEC-selected IBM codes
 struct SelectionFields : testsupport::CommandFixture {
     SelectionFields()
     {
-        build("MenuInsertRef", &TForm1::BuildReferenceCommands);
-        build("MenuTexSakuin", &TForm1::BuildIndexBoxCommands);
-        build("MenuTexPreAuthor", &TForm1::BuildTitleCommands);
-        build("MenuInsertMarginpar", &TForm1::BuildBreakCommands);
-        build("MenuInsertMultiCol", &TForm1::BuildTableCommands);
+        build("MenuInsertRef", &insert::buildReferenceCommands);
+        build("MenuTexSakuin", &insert::buildIndexBoxCommands);
+        build("MenuTexPreAuthor", &insert::buildTitleCommands);
+        build("MenuInsertMarginpar", &insert::buildBreakCommands);
+        build("MenuInsertMultiCol", &insert::buildTableCommands);
     }
     // Runs the command with its dialog answered OK as it was filled.
     template <class Dialog>

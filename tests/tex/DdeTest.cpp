@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tex/TeXRunState.h"
 #include "app/Form1.h"
 #include "tests/app/AppFixture.h"
 #include "platform/Cp932.h"
@@ -198,8 +199,8 @@ TEST_F(DdeStartTest, StartingRemovesTheSocketsOfKilledInstancesOnly)
 
     TForm1& f = start();
     f.StartDdeServer();
-    ASSERT_TRUE(f.DdeServer && f.DdeServer->isListening());
-    EXPECT_EQ(f.DdeServer->service(), usual);
+    ASSERT_TRUE(tex::runState(f).DdeServer && tex::runState(f).DdeServer->isListening());
+    EXPECT_EQ(tex::runState(f).DdeServer->service(), usual);
     EXPECT_FALSE(QFileInfo::exists(staleOther));
     EXPECT_TRUE(running.isListening());
     EXPECT_TRUE(QFileInfo::exists(conv::socketPath(usual + "-77")));

@@ -142,10 +142,10 @@ TEST_F(RealTeXTest, FailedConversionStartsNoReader)
     run(doc, 2, 1, 1);
     EXPECT_EQ(order(), QStringList{"dvipdfmx"});
     const QString dvipdfmx = readTeXSettings(form->Settings()).DvipdfFile;
-    ASSERT_EQ(messages.size(), 1u) << form->TeXConsoleView()->text().toStdString();
+    ASSERT_EQ(messages.size(), 1u) << tex::TeXConsoleView(*form)->text().toStdString();
     EXPECT_EQ(messages[0], "Quillmark|" + stepFailedMessage("DVI→PDFプログラム", dvipdfmx, 1, true));
     EXPECT_TRUE(messages[0].contains("dvipdfmx") && messages[0].contains("ビューアを起動できませんでした"));
-    EXPECT_TRUE(form->TeXConsoleView()->text().contains("pic.png"));
+    EXPECT_TRUE(tex::TeXConsoleView(*form)->text().contains("pic.png"));
     textest::waitUntil([] { return false; }, 300);
     EXPECT_FALSE(QFileInfo::exists(shown));
 
