@@ -9,8 +9,13 @@
 
 #include "app/About.h"
 #include "assist/Assist.h"
+#include "insert/InsertCommands.h"
+#include "math/MathCommands.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
+#include "tex/LogDisp.h"
+#include "tex/ParentFilesForm.h"
+#include "tex/TeXCommands.h"
 
 namespace {
 struct TopMenu {
@@ -42,29 +47,29 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildColorCommands},
     {&TForm1::BuildColorSettingsCommands},
     {&TForm1::BuildSearchToolsCommands},
-    {&TForm1::BuildInsertCommands},
-    {&TForm1::BuildMathCommands},
-    {&TForm1::BuildTeXCommands},
-    {&TForm1::BuildLogCommands},
-    {&TForm1::BuildTeXExtraCommands},
+    {nullptr, &insert::buildInsertCommands},
+    {nullptr, &math::buildMathCommands},
+    {nullptr, &tex::buildTeXCommands},
+    {nullptr, &tex::buildLogCommands},
+    {nullptr, &tex::buildTeXExtraCommands},
     {nullptr, &assist::buildAssistCommands},
     {nullptr, &assist::buildCmdAssistCommands},
-    {&TForm1::BuildBreakCommands},
+    {nullptr, &insert::buildBreakCommands},
     {&TForm1::BuildSearchNavigationCommands},
-    {&TForm1::BuildTitleCommands},
-    {&TForm1::BuildReferenceCommands},
-    {&TForm1::BuildIndexBoxCommands},
-    {&TForm1::BuildFontCommands},
-    {&TForm1::BuildMathSpaceFontCommands},
-    {&TForm1::BuildBracketCommands},
-    {&TForm1::BuildMathPickerCommands},
-    {&TForm1::BuildTextPickerCommands},
-    {&TForm1::BuildTableCommands},
-    {&TForm1::BuildFigureCommands},
-    {&TForm1::BuildScriptCommands},
-    {&TForm1::BuildMatrixCommands},
-    {&TForm1::BuildPreambleCommands},
-    {&TForm1::BuildBibCommands},
+    {nullptr, &insert::buildTitleCommands},
+    {nullptr, &insert::buildReferenceCommands},
+    {nullptr, &insert::buildIndexBoxCommands},
+    {nullptr, &insert::buildFontCommands},
+    {nullptr, &math::buildMathSpaceFontCommands},
+    {nullptr, &math::buildBracketCommands},
+    {nullptr, &math::buildMathPickerCommands},
+    {nullptr, &insert::buildTextPickerCommands},
+    {nullptr, &insert::buildTableCommands},
+    {nullptr, &insert::buildFigureCommands},
+    {nullptr, &math::buildScriptCommands},
+    {nullptr, &math::buildMatrixCommands},
+    {nullptr, &insert::buildPreambleCommands},
+    {nullptr, &insert::buildBibCommands},
     {nullptr, &assist::buildUserCommands},
 };
 // clang-format on

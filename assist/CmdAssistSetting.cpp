@@ -48,6 +48,20 @@ bool editCommand(QWidget* owner, const QString& text, QString& result)
     return true;
 }
 
+// The list and the options as the dialog shows them.
+cmdassist::Settings chosenSettings(const TFormCmdAssistSetting& d)
+{
+    cmdassist::Settings s;
+    s.commands = d.Commands();
+    const auto index = [](const RadioGroup& g) { return std::max(g.ItemIndex(), 0); };
+    s.space = index(d.rgSpace);
+    s.kigou = index(d.rgKigou);
+    s.kakutei = index(d.rgKakutei);
+    s.list = index(d.rgList);
+    s.gakusyuu = d.cbGakusyuu->isChecked();
+    return s;
+}
+
 }  // namespace
 
 void TFormCmdAssistSetting::runGuarded(void (TFormCmdAssistSetting::*handler)())
@@ -78,19 +92,6 @@ void TFormCmdAssistSetting::SetCommands(const QStringList& commands)
     ListBox1->addItems(commands);
 }
 
-cmdassist::Settings TFormCmdAssistSetting::Chosen() const
-{
-    cmdassist::Settings s;
-    s.commands = Commands();
-    const auto index = [](const RadioGroup& g) { return std::max(g.ItemIndex(), 0); };
-    s.space = index(rgSpace);
-    s.kigou = index(rgKigou);
-    s.kakutei = index(rgKakutei);
-    s.list = index(rgList);
-    s.gakusyuu = cbGakusyuu->isChecked();
-    return s;
-}
-
 void TFormCmdAssistSetting::FormShow()
 {
     const cmdassist::Settings s = cmdassist::readSettings(RootKey, RegKey);
@@ -103,7 +104,7 @@ void TFormCmdAssistSetting::FormShow()
     cbGakusyuu->setChecked(s.gakusyuu);
 }
 
-void TFormCmdAssistSetting::FormClose() { cmdassist::writeSettings(RootKey, RegKey, Chosen()); }
+void TFormCmdAssistSetting::FormClose() { cmdassist::writeSettings(RootKey, RegKey, chosenSettings(*this)); }
 
 void TFormCmdAssistSetting::BtnAddClick()
 {
@@ -211,7 +212,7 @@ void assist::MenuOptionCmdAssistSetClick(Session& s)
             // Stored first: a store that cannot be written leaves the pop-up
             // as it was too.
             d.FormClose();
-            const cmdassist::Settings c = d.Chosen();
+            const cmdassist::Settings c = chosenSettings(d);
             residentCmdAssist(s).SetSetting(cmdassist::joinLines(c.commands), c.space, c.kigou, c.kakutei, c.list,
                                             c.gakusyuu);
         },

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "assist/Assist.h"
-#include "core/colour/ColorScanner.h"
 #include "core/session/Session.h"
 #include "platform/Cp932.h"
 
@@ -101,16 +100,17 @@ bool assist::HandleTabKey(Session& s)
     TRichEdit* RichEdit = s.RichEdit;
     if (!RichEdit) return false;
     const int caret = RichEdit->SelStart();
-    const std::string text = RichEdit->Text();
-    const std::string line = s.GetLineAt(caret);
-    const int lineStart = colour::LineStartOf(text, caret);
+    const TextDocument& doc = RichEdit->Document();
+    const int lineNo = doc.lineOfPosition(caret);
+    const int lineStart = doc.lineStart(lineNo);
+    const std::string line = doc.line(lineNo);
     const tablecells::CellMove m = tablecells::NextCell(line, caret - lineStart);
     if (m.inTable) {
         if (m.moves) RichEdit->Select(lineStart + m.start, m.length);
         return true;
     }
     if (s.TabSpace != 1) return false;
-    const int n = tablecells::BlanksToTabStop(text, caret, s.TabSpaceNo);
+    const int n = tablecells::BlanksToTabStop(line, caret - lineStart, s.TabSpaceNo);
     if (n == 0) return false;
     s.InsertText(std::string(size_t(n), ' '));
     return true;

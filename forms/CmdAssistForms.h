@@ -8,8 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "assist/CommandList.h"
-#include "core/insertion/DialogRoad.h"
+#include "forms/DialogForm.h"
 #include "forms/FormParts.h"  // RadioGroup
 
 class QCheckBox;
@@ -161,7 +160,6 @@ public:
 
     QStringList Commands() const;
     void SetCommands(const QStringList& commands);
-    cmdassist::Settings Chosen() const;
 
 private:
     void runGuarded(void (TFormCmdAssistSetting::*handler)());

@@ -1,42 +1,20 @@
 #pragma once
-// The resident bracket dialog: a delimiter picked from pictures, its size and
-// spacing kind.  Created once and kept, so the choices stay as they were left.
-#include <QPointer>
-#include <string>
-
-#include "core/insertion/DialogRoad.h"
+// Layout of the bracket dialog: a list of delimiter pictures, their size and
+// spacing kind.  The dialog fills the list and gives the controls their work.
 #include "forms/FormParts.h"  // RadioGroup
 
+class QDialog;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
-class TFormKakko : public TDialogForm {
-    Q_OBJECT
-public:
-    explicit TFormKakko(QWidget* owner);
-
+struct FormKakkoUi {
     QLabel* Label1 = nullptr;
-    QListWidget* ListViewKind = nullptr;
+    QListWidget* ListViewKind = nullptr;  // icon view of 24 by 24 pictures, empty
     RadioGroup RadioGroupSize;
     RadioGroup RadioGroupSizeKind;
     QPushButton* BitBtn1 = nullptr;  // OK
     QPushButton* BitBtn2 = nullptr;  // Cancel
     QPushButton* BitBtn3 = nullptr;  // Help
-
-    int SelectedIndex = 0;
-
-    // The text to insert, never empty.
-    std::string MakeBracketText() const;
-    void UpdateSizeKind();
-
-    void FormCreate();
-    void FormShow();
-    void ListViewKindChange();
-    void RadioGroupSizeClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    void setupUi(QDialog* dialog);
 };
-
-extern QPointer<TFormKakko> FormKakko;

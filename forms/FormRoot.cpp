@@ -1,63 +1,21 @@
 #include "forms/FormRoot.h"
-#include "forms/FormParts.h"
 
-#include <QDialogButtonBox>
-#include <QEvent>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
-#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "math/Fractions.h"
-#include "platform/Cp932.h"
+#include "forms/FormParts.h"
+#include "forms/UpDown.h"
 
-TUpDown::TUpDown(QLineEdit& associate, QWidget* parent) : QWidget(parent), associate_(associate)
+void FormRootUi::setupUi(QDialog* dialog)
 {
-    setObjectName("UpDown1");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* up = new QToolButton(this);
-    up->setArrowType(Qt::UpArrow);
-    auto* down = new QToolButton(this);
-    down->setArrowType(Qt::DownArrow);
-    layout->addWidget(up);
-    layout->addWidget(down);
-    connect(up, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
-}
+    dialog->setObjectName("FormRoot");
+    dialog->setWindowTitle(QString::fromUtf8("根号"));
 
-int TUpDown::Position() const
-{
-    bool ok = false;
-    const int typed = associate_.text().trimmed().toInt(&ok);
-    return ok && typed >= Min && typed <= Max ? typed : position_;
-}
-
-void TUpDown::SetPosition(int position)
-{
-    position_ = std::clamp(position, Min, Max);
-    associate_.setText(QString::number(position_));
-}
-
-void TUpDown::Step(int delta)
-{
-    SetPosition(Position() + delta);
-    if (OnClick) OnClick();
-}
-
-TFormRoot::TFormRoot(QWidget* owner) : TDialogForm(owner)
-{
-    setObjectName("FormRoot");
-    setWindowTitle(QString::fromUtf8("根号"));
-    HelpContext = fractions::kRootHelpContext;
-
-    GroupBox1 = new QGroupBox(QString::fromUtf8("根号の種類"), this);
+    GroupBox1 = new QGroupBox(QString::fromUtf8("根号の種類"), dialog);
     RadioButtonRoot2 = new QRadioButton(QString::fromUtf8("２乗根(&2)"), GroupBox1);
     RadioButtonRoot2->setObjectName("RadioButtonRoot2");
     RadioButtonRootN = new QRadioButton(QString::fromUtf8("ｎ乗根(&N)"), GroupBox1);
@@ -79,41 +37,8 @@ TFormRoot::TFormRoot(QWidget* owner) : TDialogForm(owner)
     group->addWidget(RadioButtonRoot2);
     group->addLayout(nthRow);
 
-    auto* main = new QHBoxLayout(this);
+    auto* main = new QHBoxLayout(dialog);
     main->addWidget(GroupBox1);
-    main->addLayout(formparts::buttonRow(this, formparts::kRoadButtons, formparts::OkIsDefault | formparts::Vertical)
+    main->addLayout(formparts::buttonRow(dialog, formparts::kRoadButtons, formparts::OkIsDefault | formparts::Vertical)
                         .keep(BitBtn1, BitBtn2, BitBtn3));
-    WireButtons();
-
-    connect(MaskEditRoot, &QLineEdit::textChanged, this, [this] { MaskEditRootChange(); });
-    UpDown1->OnClick = [this] { UpDown1Click(); };
-    RadioButtonRootN->installEventFilter(this);
-}
-
-std::string TFormRoot::GetCommand() const
-{
-    return fractions::rootCommand(RadioButtonRoot2->isChecked(), cp932::encode(MaskEditRoot->text()));
-}
-
-void TFormRoot::FormShow() { (SquareChosen ? RadioButtonRoot2 : RadioButtonRootN)->setChecked(true); }
-
-void TFormRoot::MaskEditRootChange() { RadioButtonRootN->setChecked(true); }
-void TFormRoot::UpDown1Click() { RadioButtonRootN->setChecked(true); }
-
-void TFormRoot::RadioButtonRootNEnter()
-{
-    RadioButtonRootN->setChecked(true);
-    MaskEditRoot->setFocus(Qt::OtherFocusReason);
-}
-
-void TFormRoot::showEvent(QShowEvent* event)
-{
-    TDialogForm::showEvent(event);
-    FormShow();
-}
-
-bool TFormRoot::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == RadioButtonRootN && event->type() == QEvent::FocusIn) RadioButtonRootNEnter();
-    return TDialogForm::eventFilter(watched, event);
 }

@@ -1,17 +1,17 @@
 #include "forms/MatrixForms.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "forms/FormParts.h"
-#include "forms/FormRoot.h"  // TUpDown
+#include "forms/UpDown.h"
 
 using formparts::named;
 using formparts::u;
@@ -32,7 +32,7 @@ QGroupBox* ruleBox(QWidget* parent, const char* name, QCheckBox*& vertical, cons
     return box;
 }
 
-// A read-only two-digit number field driven by its up-down arrows, 1 to 99.
+// A read-only two-digit number field driven by its up-down arrows.
 QLineEdit* numberField(QWidget* parent, const char* name, const char* upDownName, TUpDown*& upDown)
 {
     auto* field = named(new QLineEdit(parent), name);
@@ -41,30 +41,24 @@ QLineEdit* numberField(QWidget* parent, const char* name, const char* upDownName
     field->setMaximumWidth(40);
     field->setAlignment(Qt::AlignRight);
     upDown = named(new TUpDown(*field, parent), upDownName);
-    upDown->Min = matrix::kMinSize;
-    upDown->Max = matrix::kMaxSize;
-    upDown->SetPosition(2);
     return field;
 }
 
 }  // namespace
 
-// ---- empty matrix ----
-
-TFormArray::TFormArray(QWidget* owner) : TDialogForm(owner)
+void FormArrayUi::setupUi(QDialog* dialog)
 {
-    setObjectName("FormArray");
-    setWindowTitle(u("行列"));
-    HelpContext = matrix::kArrayHelpContext;
+    dialog->setObjectName("FormArray");
+    dialog->setWindowTitle(u("行列"));
 
-    RadioGroupKakko = formparts::radioGroup(this, "RadioGroupKakko", "括弧の種類",
+    RadioGroupKakko = formparts::radioGroup(dialog, "RadioGroupKakko", "括弧の種類",
                                             {"（：：）", "［：：］", "｜：：｜", "∥：：∥", "｛：：", "：：｝"}, 2);
     RadioGroupHaiti =
-        formparts::radioGroup(this, "RadioGroupHaiti", "文字の配置位置", {"左揃え", "中央揃え", "右揃え"});
+        formparts::radioGroup(dialog, "RadioGroupHaiti", "文字の配置位置", {"左揃え", "中央揃え", "右揃え"});
     GroupBox1 =
-        ruleBox(this, "GroupBox1", CheckBoxTate, "CheckBoxTate", "縦罫線", CheckBoxYoko, "CheckBoxYoko", "横罫線");
+        ruleBox(dialog, "GroupBox1", CheckBoxTate, "CheckBoxTate", "縦罫線", CheckBoxYoko, "CheckBoxYoko", "横罫線");
 
-    GroupBox2 = named(new QGroupBox(u("行列数"), this), "GroupBox2");
+    GroupBox2 = named(new QGroupBox(u("行列数"), dialog), "GroupBox2");
     Label1 = named(new QLabel(u("行："), GroupBox2), "Label1");
     MaskEditGyou = numberField(GroupBox2, "MaskEditGyou", "UpDownGyou", UpDownGyou);
     Label2 = named(new QLabel(u("列："), GroupBox2), "Label2");
@@ -87,57 +81,21 @@ TFormArray::TFormArray(QWidget* owner) : TDialogForm(owner)
     groups->addWidget(RadioGroupKakko.box);
     groups->addWidget(RadioGroupHaiti.box);
     groups->addLayout(right);
-    auto* main = new QVBoxLayout(this);
+    auto* main = new QVBoxLayout(dialog);
     main->addLayout(groups);
-    formparts::addButtons(this, main);
-    WireButtons();
+    formparts::addButtons(dialog, main);
 }
 
-matrix::Skeleton TFormArray::Choices() const
+void FormArrayChangeUi::setupUi(QDialog* dialog)
 {
-    matrix::Skeleton c;
-    c.bracket = RadioGroupKakko.ItemIndex();
-    c.align = RadioGroupHaiti.ItemIndex();
-    c.rows = UpDownGyou->Position();
-    c.columns = UpDownRetu->Position();
-    c.vrules = CheckBoxTate->isChecked();
-    c.hrules = CheckBoxYoko->isChecked();
-    return c;
-}
+    dialog->setObjectName("FormArrayChange");
+    dialog->setWindowTitle(u("行列変換"));
 
-void TFormArray::SetChoices(const matrix::Skeleton& c)
-{
-    RadioGroupKakko.SetItemIndex(c.bracket);
-    RadioGroupHaiti.SetItemIndex(c.align);
-    UpDownGyou->SetPosition(c.rows);
-    UpDownRetu->SetPosition(c.columns);
-    CheckBoxTate->setChecked(c.vrules);
-    CheckBoxYoko->setChecked(c.hrules);
-}
-
-wrap::Insertion TFormArray::MakeArrayText() const { return matrix::skeletonText(Choices()); }
-
-void TFormArray::FormShow() { MaskEditGyou->setFocus(Qt::OtherFocusReason); }
-
-void TFormArray::showEvent(QShowEvent* event)
-{
-    TDialogForm::showEvent(event);
-    FormShow();
-}
-
-// ---- text to matrix ----
-
-TFormArrayChange::TFormArrayChange(QWidget* owner) : TDialogForm(owner)
-{
-    setObjectName("FormArrayChange");
-    setWindowTitle(u("行列変換"));
-    HelpContext = matrix::kConvertHelpContext;
-
-    rgKind = formparts::radioGroup(this, "rgKind", "括弧の種類",
+    rgKind = formparts::radioGroup(dialog, "rgKind", "括弧の種類",
                                    {"（：：）", "［：：］", "｜：：｜", "|| ：： ||", "｛：：", "：：｝"}, 2);
-    rgHaiti = formparts::radioGroup(this, "rgHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
-    rgKugiri = formparts::radioGroup(this, "rgKugiri", "区切り文字", {"タブ(&U)", "カンマ(&C)", "スペース(&S)"});
-    GroupBox2 = ruleBox(this, "GroupBox2", cbTate, "cbTate", "縦罫線(&K)", cbYoko, "cbYoko", "横罫線(&Y)");
+    rgHaiti = formparts::radioGroup(dialog, "rgHaiti", "文字の配置位置", {"左揃え(&L)", "中央揃え(&C)", "右揃え(&R)"});
+    rgKugiri = formparts::radioGroup(dialog, "rgKugiri", "区切り文字", {"タブ(&U)", "カンマ(&C)", "スペース(&S)"});
+    GroupBox2 = ruleBox(dialog, "GroupBox2", cbTate, "cbTate", "縦罫線(&K)", cbYoko, "cbYoko", "横罫線(&Y)");
 
     auto* right = new QVBoxLayout;
     right->addWidget(rgKugiri.box);
@@ -146,28 +104,7 @@ TFormArrayChange::TFormArrayChange(QWidget* owner) : TDialogForm(owner)
     groups->addWidget(rgKind.box);
     groups->addWidget(rgHaiti.box);
     groups->addLayout(right);
-    auto* main = new QVBoxLayout(this);
+    auto* main = new QVBoxLayout(dialog);
     main->addLayout(groups);
-    formparts::addButtons(this, main);
-    WireButtons();
-}
-
-matrix::Conversion TFormArrayChange::Choices() const
-{
-    matrix::Conversion c;
-    c.bracket = rgKind.ItemIndex();
-    c.align = rgHaiti.ItemIndex();
-    c.separator = rgKugiri.ItemIndex();
-    c.vrules = cbTate->isChecked();
-    c.hrules = cbYoko->isChecked();
-    return c;
-}
-
-void TFormArrayChange::SetChoices(const matrix::Conversion& c)
-{
-    rgKind.SetItemIndex(c.bracket);
-    rgHaiti.SetItemIndex(c.align);
-    rgKugiri.SetItemIndex(c.separator);
-    cbTate->setChecked(c.vrules);
-    cbYoko->setChecked(c.hrules);
+    formparts::addButtons(dialog, main);
 }

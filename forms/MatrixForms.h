@@ -1,25 +1,17 @@
 #pragma once
-// The matrix dialog (delimiters, alignment, rules and size of an empty
-// matrix) and the text-to-matrix dialog (delimiters, alignment, separator
-// and rules).
-#include <string>
-
-#include "core/insertion/DialogRoad.h"
+// Layouts of the matrix dialog (delimiters, alignment, rules and size of an
+// empty matrix) and the text-to-matrix dialog (delimiters, alignment,
+// separator and rules).
 #include "forms/FormParts.h"  // RadioGroup
-#include "math/Matrix.h"
 
 class QCheckBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class TUpDown;
 
-class TFormArray : public TDialogForm {
-    Q_OBJECT
-public:
-    explicit TFormArray(QWidget* owner);
-
+struct FormArrayUi {
     RadioGroup RadioGroupKakko;
     RadioGroup RadioGroupHaiti;
     QGroupBox* GroupBox1 = nullptr;  // 罫線
@@ -32,30 +24,15 @@ public:
     QLabel* Label2 = nullptr;
     QLineEdit* MaskEditRetu = nullptr;
     TUpDown* UpDownRetu = nullptr;
-
-    matrix::Skeleton Choices() const;
-    void SetChoices(const matrix::Skeleton& choices);
-    // The empty matrix of the dialog's choices, with its caret.
-    wrap::Insertion MakeArrayText() const;
-
-    void FormShow();
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    void setupUi(QDialog* dialog);
 };
 
-class TFormArrayChange : public TDialogForm {
-    Q_OBJECT
-public:
-    explicit TFormArrayChange(QWidget* owner);
-
+struct FormArrayChangeUi {
     RadioGroup rgKind;
     RadioGroup rgHaiti;
     RadioGroup rgKugiri;
     QGroupBox* GroupBox2 = nullptr;  // 罫線
     QCheckBox* cbTate = nullptr;
     QCheckBox* cbYoko = nullptr;
-
-    matrix::Conversion Choices() const;
-    void SetChoices(const matrix::Conversion& choices);
+    void setupUi(QDialog* dialog);
 };

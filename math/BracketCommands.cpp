@@ -4,34 +4,39 @@
 #include <QKeySequence>
 #include <QMenu>
 
-#include "app/Form1.h"
-#include "app/ResidentForms.h"
+#include "core/commands/ResidentForms.h"
 #include "core/insertion/DialogRoad.h"
-#include "forms/FormKakko.h"
+#include "core/session/Session.h"
+#include "math/BracketDialog.h"
 #include "math/Brackets.h"
+#include "math/MathCommands.h"
 
-void TForm1::BuildBracketCommands()
+namespace math {
+
+void buildBracketCommands(Session& s)
 {
-    registerResidentForm(ResidentForm::Kakko, [this](Session&) {
-        if (!FormKakko) FormKakko = new TFormKakko(this);
+    registerResidentForm(ResidentForm::Kakko, [](Session& session) {
+        if (!FormKakko) FormKakko = new TFormKakko(session.mainWindow);
     });
-    QAction* item = AddItem(
-        MenuMath, "MenuMathKakko", QString::fromUtf8("括弧(&K)..."), [this] { MenuMathKakkoClick(); },
+    QAction* item = s.AddItem(
+        s.MenuMath, "MenuMathKakko", QString::fromUtf8("括弧(&K)..."), [&s] { MenuMathKakkoClick(s); },
         QKeySequence("Ctrl+K"), brackets::kHelpContext);
     item->setStatusTip(QString::fromUtf8("数学用の括弧を挿入します。"));
-    if (ToolBarTeXMath) {
-        AddToolButton(ToolBarTeXMath, "ToolButtonMathKakko", QString::fromUtf8("数学用の括弧を挿入します  Ctrl+K"),
-                      "( )", [this] { MenuMathKakkoClick(); });
+    if (s.ToolBarTeXMath) {
+        s.AddToolButton(s.ToolBarTeXMath, "ToolButtonMathKakko", QString::fromUtf8("数学用の括弧を挿入します  Ctrl+K"),
+                        "( )", [&s] { MenuMathKakkoClick(s); });
     }
 }
 
-void TForm1::MenuMathKakkoClick()
+void MenuMathKakkoClick(Session& s)
 {
     // A form left over from another main window would insert into that one.
-    if (FormKakko && FormKakko->parentWidget() != road::mainWidget(*this)) FormKakko = nullptr;
-    if (!FormKakko) FormKakko = new TFormKakko(road::mainWidget(*this));
+    if (FormKakko && FormKakko->parentWidget() != road::mainWidget(s)) FormKakko = nullptr;
+    if (!FormKakko) FormKakko = new TFormKakko(road::mainWidget(s));
     TFormKakko& dialog = *FormKakko;
     const road::Steps steps{"MenuMathKakko"};
-    if (road::show(*this, dialog, steps, {}) == mrOk) InsertText(dialog.MakeBracketText());
-    road::finish(*this, dialog, steps, {});
+    if (road::show(s, dialog, steps, {}) == mrOk) s.InsertText(dialog.MakeBracketText());
+    road::finish(s, dialog, steps, {});
 }
+
+}  // namespace math

@@ -1,30 +1,37 @@
 // The fraction command, the quick square root and the root dialog.
 #include <QRadioButton>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
-#include "forms/FormRoot.h"
+#include "core/session/Session.h"
 #include "math/Fractions.h"
+#include "math/MathCommands.h"
+#include "math/MathLastUsed.h"
+#include "math/RootDialog.h"
 
-void TForm1::MenuMathFracClick() { road::apply(*this, fractions::fractionText(road::editorState(*this))); }
+namespace math {
 
-void TForm1::PMMathRootClick()
+void MenuMathFracClick(Session& s) { road::apply(s, fractions::fractionText(road::editorState(s))); }
+
+void PMMathRootClick(Session& s)
 {
-    road::apply(*this, fractions::rootText(fractions::rootCommand(true, {}), road::editorState(*this)));
+    road::apply(s, fractions::rootText(fractions::rootCommand(true, {}), road::editorState(s)));
 }
 
-void TForm1::MenuMathRootClick()
+void MenuMathRootClick(Session& s)
 {
     // The pop-up's item opens the same dialog with the menu item's help.
+    MathLastUsed& last = s.part<MathLastUsed>();
     road::ask<TFormRoot>(
-        *this, {"MenuMathRoot"},
-        [this](TFormRoot& d) {
-            d.UpDown1->SetPosition(Last.LastRootDegree);
-            d.SquareChosen = Last.LastRootSquare;
+        s, {"MenuMathRoot"},
+        [&last](TFormRoot& d) {
+            d.UpDown1->SetPosition(last.LastRootDegree);
+            d.SquareChosen = last.LastRootSquare;
         },
-        [this](TFormRoot& d) { road::apply(*this, fractions::rootText(d.GetCommand(), road::editorState(*this))); },
-        [this](TFormRoot& d) {
-            Last.LastRootDegree = int16_t(d.UpDown1->Position());
-            Last.LastRootSquare = d.RadioButtonRoot2->isChecked();
+        [&s](TFormRoot& d) { road::apply(s, fractions::rootText(d.GetCommand(), road::editorState(s))); },
+        [&last](TFormRoot& d) {
+            last.LastRootDegree = int16_t(d.UpDown1->Position());
+            last.LastRootSquare = d.RadioButtonRoot2->isChecked();
         });
 }
+
+}  // namespace math

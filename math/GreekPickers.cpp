@@ -2,7 +2,7 @@
 // that look like Latin letters go in as those Latin letters, with no blank:
 // LaTeX has no commands for them.
 #include "core/session/Session.h"
-#include "insert/LastUsed.h"
+#include "math/MathLastUsed.h"
 #include "math/SymbolPickers.h"
 
 namespace mathpickers {
@@ -102,7 +102,7 @@ const picker::Family kSmallGreek{
     .columns = kGreekColumns,
     .closeButton = false,
     .layoutChecked = 0,
-    .last = [](Session& s) { return &s.part<LastUsed>().LastSmallGreek; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastSmallGreek; },
     .menuItem = "MenuMathGreeceSmall",
     .menuCaption = "ギリシャ小文字(&S)...",
     .shortcut = "Shift+F6",
@@ -155,7 +155,7 @@ const picker::Family kLargeGreek{
     .boxWidth = 353,
     .boxHeight = 153,
     .columns = kGreekColumns,
-    .last = [](Session& s) { return &s.part<LastUsed>().LastLargeGreek; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastLargeGreek; },
     .menuItem = "MenuMathGreeceLarge",
     .menuCaption = "ギリシャ大文字(&L)...",
     .shortcut = "Shift+F7",
@@ -182,7 +182,7 @@ const picker::Family kMathFunction{
     .boxWidth = 465,
     .boxHeight = 153,
     .columns = kFunctionColumns,
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathFunction; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathFunction; },
     .menuItem = "MenuMathFunction",
     .menuCaption = "数学関数(&F)...",
     .shortcut = "Shift+F8",

@@ -3,71 +3,77 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/Form1.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/session/Session.h"
 #include "math/Fractions.h"
+#include "math/MathCommands.h"
+#include "math/MathMenus.h"
 #include "math/MathModes.h"
 #include "platform/Utf8.h"
 
+namespace math {
+
 namespace {
 
-QMenu* addSubMenu(TForm1& form, QMenu* parent, const char* name, const char* caption, int helpContext)
+using Handler = void (*)(Session&);
+
+QMenu* addSubMenu(Session& s, QMenu* parent, const char* name, const char* caption, int helpContext)
 {
-    auto* menu = new QMenu(utf8(caption), &form);
+    auto* menu = new QMenu(utf8(caption), s.mainWindow);
     menu->setObjectName(name);
-    QAction* item = form.AddItem(parent, name, menu->title(), nullptr, {}, helpContext);
+    QAction* item = s.AddItem(parent, name, menu->title(), nullptr, {}, helpContext);
     item->setMenu(menu);
     return menu;
 }
 
 }  // namespace
 
-void TForm1::BuildMathCommands()
+void buildMathCommands(Session& s)
 {
     using namespace mathmodes;
-    using Handler = void (TForm1::*)();
+    MathMenus& menus = s.part<MathMenus>();
 
     // ---- math modes ----
     static const char* const modeIcons[kModeCount] = {"$$", "\\[", "eq", "eqn*", "eqn"};
-    static constexpr Handler modeHandlers[kModeCount] = {
-        &TForm1::MenuMathModeDollarClick, &TForm1::MenuMathMode1LineClick, &TForm1::MenuMathModeEquationClick,
-        &TForm1::MenuMathModeEqnAstaClick, &TForm1::MenuMathModeEqnClick};
-    MenuTexMathMode = addSubMenu(*this, MenuMath, "MenuTexMathMode", "数式モード(&M)", kModeMenuHelpContext);
+    static constexpr Handler modeHandlers[kModeCount] = {&MenuMathModeDollarClick, &MenuMathMode1LineClick,
+                                                         &MenuMathModeEquationClick, &MenuMathModeEqnAstaClick,
+                                                         &MenuMathModeEqnClick};
+    menus.MenuTexMathMode = addSubMenu(s, s.MenuMath, "MenuTexMathMode", "数式モード(&M)", kModeMenuHelpContext);
     for (int i = 0; i < kModeCount; ++i) {
         const Mode& m = modes()[size_t(i)];
-        if (i == OneLine || i == EqnArrayStar) MenuTexMathMode->addSeparator();
+        if (i == OneLine || i == EqnArrayStar) menus.MenuTexMathMode->addSeparator();
         const Handler handler = modeHandlers[i];
-        QAction* item = AddItem(
-            MenuTexMathMode, m.menuItem, utf8(m.menuCaption), [this, handler] { (this->*handler)(); },
+        QAction* item = s.AddItem(
+            menus.MenuTexMathMode, m.menuItem, utf8(m.menuCaption), [&s, handler] { handler(s); },
             QKeySequence(m.shortcut));
         item->setStatusTip(utf8(m.hint));
-        if (ToolBarTeXMath) {
-            AddToolButton(ToolBarTeXMath, m.toolButton, utf8(toolHint(m).c_str()), utf8(modeIcons[i]),
-                          [this, handler] { (this->*handler)(); });
+        if (s.ToolBarTeXMath) {
+            s.AddToolButton(s.ToolBarTeXMath, m.toolButton, utf8(toolHint(m).c_str()), utf8(modeIcons[i]),
+                            [&s, handler] { handler(s); });
         }
     }
 
     // ---- math styles ----
-    static constexpr Handler styleHandlers[kStyleCount] = {
-        &TForm1::MenuMathSizeTextstyleClick, &TForm1::MenuMathSizeDispstyClick, &TForm1::MenuMathSizeScriptstyClick,
-        &TForm1::MenuMathSizeSSScrStyClick};
-    MenuMathSize = addSubMenu(*this, MenuMath, "MenuMathSize", "数式サイズ(&O)", kStyleMenuHelpContext);
+    static constexpr Handler styleHandlers[kStyleCount] = {&MenuMathSizeTextstyleClick, &MenuMathSizeDispstyClick,
+                                                           &MenuMathSizeScriptstyClick, &MenuMathSizeSSScrStyClick};
+    menus.MenuMathSize = addSubMenu(s, s.MenuMath, "MenuMathSize", "数式サイズ(&O)", kStyleMenuHelpContext);
     for (int i = 0; i < kStyleCount; ++i) {
-        const Style& s = styles()[size_t(i)];
+        const Style& style = styles()[size_t(i)];
         const Handler handler = styleHandlers[i];
-        QAction* item = AddItem(MenuMathSize, s.menuItem, utf8(s.menuCaption), [this, handler] { (this->*handler)(); });
-        item->setStatusTip(utf8(s.hint));
+        QAction* item =
+            s.AddItem(menus.MenuMathSize, style.menuItem, utf8(style.menuCaption), [&s, handler] { handler(s); });
+        item->setStatusTip(utf8(style.hint));
     }
 
     // ---- fractions and roots ----
-    if (MenuMath) MenuMath->addSeparator();
-    QAction* frac = AddItem(
-        MenuMath, "MenuMathFrac", utf8("分数(&B) / \\frac"), [this] { MenuMathFracClick(); }, QKeySequence("Ctrl+B"),
+    if (s.MenuMath) s.MenuMath->addSeparator();
+    QAction* frac = s.AddItem(
+        s.MenuMath, "MenuMathFrac", utf8("分数(&B) / \\frac"), [&s] { MenuMathFracClick(s); }, QKeySequence("Ctrl+B"),
         fractions::kFracHelpContext);
     frac->setStatusTip(utf8("\\frac{}{} / 分数を挿入します。"));
     const QString rootHint = utf8("\\sqrt{} / 根号を挿入します。");
-    QAction* root = AddItem(
-        MenuMath, "MenuMathRoot", utf8("根号(&R)... / \\sqrt"), [this] { MenuMathRootClick(); }, {},
+    QAction* root = s.AddItem(
+        s.MenuMath, "MenuMathRoot", utf8("根号(&R)... / \\sqrt"), [&s] { MenuMathRootClick(s); }, {},
         fractions::kRootHelpContext);
     root->setStatusTip(rootHint);
 
@@ -75,19 +81,21 @@ void TForm1::BuildMathCommands()
     popup.popupName = "PopupMenuMathRoot";
     popup.itemNames = QStringList{"PMMathRoot", "N133"};
     popup.captions = QStringList{utf8("２乗根"), utf8("３乗根以上")};
-    auto* rootFamily = new PickerFamily(*this, popup, nullptr, [this](int tag) {
+    auto* rootFamily = new PickerFamily(s, popup, nullptr, [&s](int tag) {
         if (tag == 0)
-            PMMathRootClick();
+            PMMathRootClick(s);
         else
-            MenuMathRootClick();
+            MenuMathRootClick(s);
     });
-    PopupMenuMathRoot = rootFamily->Popup();
+    menus.PopupMenuMathRoot = rootFamily->Popup();
 
-    if (ToolBarTeXMath) {
-        AddToolButton(ToolBarTeXMath, "ToolButtonMathFrac", utf8("\\frac{}{} / 分数を挿入します。"), utf8("frac"),
-                      [this] { MenuMathFracClick(); });
+    if (s.ToolBarTeXMath) {
+        s.AddToolButton(s.ToolBarTeXMath, "ToolButtonMathFrac", utf8("\\frac{}{} / 分数を挿入します。"), utf8("frac"),
+                        [&s] { MenuMathFracClick(s); });
         addDropDownButton(
-            *this, ToolBarTeXMath, "ToolButtonMathRoot", rootHint, utf8("sqrt"), [this] { PMMathRootClick(); },
-            PopupMenuMathRoot);
+            s, s.ToolBarTeXMath, "ToolButtonMathRoot", rootHint, utf8("sqrt"), [&s] { PMMathRootClick(s); },
+            menus.PopupMenuMathRoot);
     }
 }
+
+}  // namespace math

@@ -1,26 +1,31 @@
 // The math-mode and math-style commands: no dialog, no message.
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
+#include "math/MathCommands.h"
 #include "math/MathModes.h"
+
+namespace math {
 
 namespace {
 
-void insertMode(TForm1& form, mathmodes::ModeKind kind)
+void insertMode(Session& s, mathmodes::ModeKind kind)
 {
-    road::apply(form, mathmodes::modeText(mathmodes::mode(kind), road::editorState(form)));
+    road::apply(s, mathmodes::modeText(mathmodes::mode(kind), road::editorState(s)));
 }
 
-void insertStyle(TForm1& form, int index) { form.InsertText(mathmodes::styles()[size_t(index)].declaration); }
+void insertStyle(Session& s, int index) { s.InsertText(mathmodes::styles()[size_t(index)].declaration); }
 
 }  // namespace
 
-void TForm1::MenuMathModeDollarClick() { insertMode(*this, mathmodes::Dollar); }
-void TForm1::MenuMathMode1LineClick() { insertMode(*this, mathmodes::OneLine); }
-void TForm1::MenuMathModeEquationClick() { insertMode(*this, mathmodes::Equation); }
-void TForm1::MenuMathModeEqnAstaClick() { insertMode(*this, mathmodes::EqnArrayStar); }
-void TForm1::MenuMathModeEqnClick() { insertMode(*this, mathmodes::EqnArray); }
+void MenuMathModeDollarClick(Session& s) { insertMode(s, mathmodes::Dollar); }
+void MenuMathMode1LineClick(Session& s) { insertMode(s, mathmodes::OneLine); }
+void MenuMathModeEquationClick(Session& s) { insertMode(s, mathmodes::Equation); }
+void MenuMathModeEqnAstaClick(Session& s) { insertMode(s, mathmodes::EqnArrayStar); }
+void MenuMathModeEqnClick(Session& s) { insertMode(s, mathmodes::EqnArray); }
 
-void TForm1::MenuMathSizeTextstyleClick() { insertStyle(*this, 0); }
-void TForm1::MenuMathSizeDispstyClick() { insertStyle(*this, 1); }
-void TForm1::MenuMathSizeScriptstyClick() { insertStyle(*this, 2); }
-void TForm1::MenuMathSizeSSScrStyClick() { insertStyle(*this, 3); }
+void MenuMathSizeTextstyleClick(Session& s) { insertStyle(s, 0); }
+void MenuMathSizeDispstyClick(Session& s) { insertStyle(s, 1); }
+void MenuMathSizeScriptstyClick(Session& s) { insertStyle(s, 2); }
+void MenuMathSizeSSScrStyClick(Session& s) { insertStyle(s, 3); }
+
+}  // namespace math

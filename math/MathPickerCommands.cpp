@@ -4,36 +4,42 @@
 #include <QAction>
 #include <QMenu>
 
-#include "app/Form1.h"
 #include "core/insertion/PickerBinding.h"
+#include "core/session/Session.h"
+#include "math/MathCommands.h"
 #include "math/SymbolPickers.h"
 
-void TForm1::BuildMathPickerCommands()
+namespace math {
+
+void buildMathPickerCommands(Session& s)
 {
     using namespace mathpickers;
-    if (!MenuMath) return;
+    QMenu* menu = s.MenuMath;
+    if (!menu) return;
 
     // The accents follow the fraction item, then the symbol families stand
     // between two separators.
     QAction* before = nullptr;
-    const QList<QAction*> items = MenuMath->actions();
-    const int frac = int(items.indexOf(Item("MenuMathFrac")));
+    const QList<QAction*> items = menu->actions();
+    const int frac = int(items.indexOf(s.Item("MenuMathFrac")));
     if (frac >= 0 && frac + 1 < items.size()) before = items[frac + 1];
     for (const picker::Family* family : {&kSmallAccent, &kBigAccent})
-        picker::bind(*this, *family, MenuMath, ToolBarTeXMath, before);
-    MenuMath->insertSeparator(before);
+        picker::bind(s, *family, menu, s.ToolBarTeXMath, before);
+    menu->insertSeparator(before);
     for (const picker::Family* family : {&kLargeOperator, &kMathSymbol, &kBinaryOperator, &kRelation, &kArrow, &kDots})
-        picker::bind(*this, *family, MenuMath, ToolBarTeXMath, before);
-    MenuMath->insertSeparator(before);
+        picker::bind(s, *family, menu, s.ToolBarTeXMath, before);
+    menu->insertSeparator(before);
 
-    if (!MenuMath->actions().isEmpty() && !MenuMath->actions().back()->isSeparator()) MenuMath->addSeparator();
-    auto* greek = new QMenu(QString::fromUtf8("ギリシャ文字(&G)"), this);
+    if (!menu->actions().isEmpty() && !menu->actions().back()->isSeparator()) menu->addSeparator();
+    auto* greek = new QMenu(QString::fromUtf8("ギリシャ文字(&G)"), s.mainWindow);
     greek->setObjectName("MenuTexMathGreece");
-    QAction* greekItem = AddItem(MenuMath, "MenuTexMathGreece", greek->title(), nullptr, {}, kGreekHelpContext);
+    QAction* greekItem = s.AddItem(menu, "MenuTexMathGreece", greek->title(), nullptr, {}, kGreekHelpContext);
     greekItem->setMenu(greek);
     greekItem->setStatusTip(QString::fromUtf8("ギリシャ文字を入力します。"));
-    picker::bind(*this, kSmallGreek, greek, ToolBarTeXMath);
-    picker::bind(*this, kVariantGreek, greek, nullptr);
-    picker::bind(*this, kLargeGreek, greek, ToolBarTeXMath);
-    picker::bind(*this, kMathFunction, MenuMath, ToolBarTeXMath);
+    picker::bind(s, kSmallGreek, greek, s.ToolBarTeXMath);
+    picker::bind(s, kVariantGreek, greek, nullptr);
+    picker::bind(s, kLargeGreek, greek, s.ToolBarTeXMath);
+    picker::bind(s, kMathFunction, menu, s.ToolBarTeXMath);
 }
+
+}  // namespace math

@@ -3,19 +3,23 @@
 #include <QAction>
 #include <QMenu>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
-#include "forms/MatrixForms.h"
+#include "core/session/Session.h"
+#include "math/MathCommands.h"
+#include "math/MathLastUsed.h"
 #include "math/Matrix.h"
+#include "math/MatrixDialogs.h"
 #include "platform/Utf8.h"
+
+namespace math {
 
 namespace {
 
 // The editor refuses a text that would take it past its length limit; the
 // user hears why instead of seeing nothing happen.
-bool fitsOrSay(TForm1& main, size_t bytes, const char* caption)
+bool fitsOrSay(Session& s, size_t bytes, const char* caption)
 {
-    const TRichEdit& editor = *main.RichEdit;
+    const TRichEdit& editor = *s.RichEdit;
     const size_t after = size_t(editor.GetTextLen() - editor.SelLength()) + bytes;
     if (after <= size_t(editor.MaxLength())) return true;
     ask::messageBox(
@@ -25,74 +29,78 @@ bool fitsOrSay(TForm1& main, size_t bytes, const char* caption)
 }
 
 // The byte after the selection, where the inserted matrix will end.
-std::string following(const TForm1& main)
+std::string following(const Session& s)
 {
-    const int end = main.RichEdit->SelStart() + main.RichEdit->SelLength();
-    return main.RichEdit->TextRange(end, end + 1);
+    const int end = s.RichEdit->SelStart() + s.RichEdit->SelLength();
+    return s.RichEdit->TextRange(end, end + 1);
 }
 
 }  // namespace
 
-void TForm1::BuildMatrixCommands()
+void buildMatrixCommands(Session& s)
 {
-    if (MenuMath) MenuMath->addSeparator();
-    AddItem(
-        MenuMath, "MenuMathArray", utf8("行列(&W)... / array環境"), [this] { MenuMathArrayClick(); }, {},
-        matrix::kArrayHelpContext)
+    if (s.MenuMath) s.MenuMath->addSeparator();
+    s.AddItem(
+         s.MenuMath, "MenuMathArray", utf8("行列(&W)... / array環境"), [&s] { MenuMathArrayClick(s); }, {},
+         matrix::kArrayHelpContext)
         ->setStatusTip(utf8("array環境 / 行列を挿入します。"));
-    AddItem(
-        MenuMath, "MenuMathArrayChange", utf8("行列変換..."), [this] { MenuMathArrayChangeClick(); }, {},
+    s.AddItem(
+        s.MenuMath, "MenuMathArrayChange", utf8("行列変換..."), [&s] { MenuMathArrayChangeClick(s); }, {},
         matrix::kConvertHelpContext);
 }
 
-void TForm1::MenuMathArrayClick()
+void MenuMathArrayClick(Session& s)
 {
+    MathLastUsed& last = s.part<MathLastUsed>();
     road::ask<TFormArray>(
-        *this, {"MenuMathArray"},
-        [this](TFormArray& d) {
-            d.SetChoices({Last.ArrayBracket, Last.ArrayAlign, Last.ArrayRows, Last.ArrayColumns, Last.ArrayVRules,
-                          Last.ArrayHRules});
+        s, {"MenuMathArray"},
+        [&last](TFormArray& d) {
+            d.SetChoices({last.ArrayBracket, last.ArrayAlign, last.ArrayRows, last.ArrayColumns, last.ArrayVRules,
+                          last.ArrayHRules});
         },
-        [this](TFormArray& d) {
+        [&s](TFormArray& d) {
             const wrap::Insertion insertion =
-                matrix::skeletonText(d.Choices(), matrix::lineBreakFollows(RichEdit->SelText(), following(*this)));
-            if (fitsOrSay(*this, insertion.text.size(), "行列")) road::apply(*this, insertion);
+                matrix::skeletonText(d.Choices(), matrix::lineBreakFollows(s.RichEdit->SelText(), following(s)));
+            if (fitsOrSay(s, insertion.text.size(), "行列")) road::apply(s, insertion);
         },
-        [this](TFormArray& d) {
+        [&last](TFormArray& d) {
             const matrix::Skeleton c = d.Choices();
-            Last.ArrayBracket = c.bracket;
-            Last.ArrayAlign = c.align;
-            Last.ArrayRows = int16_t(c.rows);
-            Last.ArrayColumns = int16_t(c.columns);
-            Last.ArrayVRules = c.vrules;
-            Last.ArrayHRules = c.hrules;
+            last.ArrayBracket = c.bracket;
+            last.ArrayAlign = c.align;
+            last.ArrayRows = int16_t(c.rows);
+            last.ArrayColumns = int16_t(c.columns);
+            last.ArrayVRules = c.vrules;
+            last.ArrayHRules = c.hrules;
         });
 }
 
-void TForm1::MenuMathArrayChangeClick()
+void MenuMathArrayChangeClick(Session& s)
 {
-    if (RichEdit->SelLength() < 1) {
+    if (s.RichEdit->SelLength() < 1) {
         ask::messageBox(utf8(matrix::kConvertExplanation), utf8(matrix::kConvertCaption), MB_OK | MB_ICONINFORMATION);
         return;
     }
+    MathLastUsed& last = s.part<MathLastUsed>();
     road::ask<TFormArrayChange>(
-        *this, {"MenuMathArrayChange"},
-        [this](TFormArrayChange& d) {
-            d.SetChoices({Last.ArrayConvBracket, Last.ArrayConvAlign, Last.ArrayConvSeparator, Last.ArrayConvVRules,
-                          Last.ArrayConvHRules});
+        s, {"MenuMathArrayChange"},
+        [&last](TFormArrayChange& d) {
+            d.SetChoices({last.ArrayConvBracket, last.ArrayConvAlign, last.ArrayConvSeparator, last.ArrayConvVRules,
+                          last.ArrayConvHRules});
         },
-        [this](TFormArrayChange& d) {
-            const std::string selection = RichEdit->SelText();
+        [&s](TFormArrayChange& d) {
+            const std::string selection = s.RichEdit->SelText();
             const std::string text =
-                matrix::conversionText(selection, d.Choices(), matrix::lineBreakFollows(selection, following(*this)));
-            if (fitsOrSay(*this, text.size(), matrix::kConvertCaption)) InsertText(text);
+                matrix::conversionText(selection, d.Choices(), matrix::lineBreakFollows(selection, following(s)));
+            if (fitsOrSay(s, text.size(), matrix::kConvertCaption)) s.InsertText(text);
         },
-        [this](TFormArrayChange& d) {
+        [&last](TFormArrayChange& d) {
             const matrix::Conversion c = d.Choices();
-            Last.ArrayConvBracket = c.bracket;
-            Last.ArrayConvAlign = c.align;
-            Last.ArrayConvSeparator = c.separator;
-            Last.ArrayConvVRules = c.vrules;
-            Last.ArrayConvHRules = c.hrules;
+            last.ArrayConvBracket = c.bracket;
+            last.ArrayConvAlign = c.align;
+            last.ArrayConvSeparator = c.separator;
+            last.ArrayConvVRules = c.vrules;
+            last.ArrayConvHRules = c.hrules;
         });
 }
+
+}  // namespace math

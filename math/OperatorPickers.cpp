@@ -2,7 +2,7 @@
 // arrows.  The entries marked latexsym need that package; the dialog says so
 // before inserting them, the pop-ups do not.
 #include "core/session/Session.h"
-#include "insert/LastUsed.h"
+#include "math/MathLastUsed.h"
 #include "math/SymbolPickers.h"
 
 namespace mathpickers {
@@ -186,7 +186,7 @@ const picker::Family kMathSymbol{
     .emptyMessage = kNoSymbol,
     .messageCaption = "数学記号",
     .notice = kLatexsym,
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathKigou; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathKigou; },
     .menuItem = "MenuMathKigou",
     .menuCaption = "数学記号(&Z)...",
     .shortcut = "Shift+F10",
@@ -212,7 +212,7 @@ const picker::Family kBinaryOperator{
     .emptyMessage = kNoSymbol,
     .messageCaption = "演算子",
     .notice = kLatexsym,
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathEnzansi; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathEnzansi; },
     .menuItem = "MenuMathEnzansi",
     .menuCaption = "演算子(&E)...",
     .shortcut = "Shift+F11",
@@ -238,7 +238,7 @@ const picker::Family kRelation{
     .emptyMessage = kNoSymbol,
     .messageCaption = "関係子",
     .notice = kLatexsym,
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathKankeisi; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathKankeisi; },
     .menuItem = "MenuMathKankeisi",
     .menuCaption = "関係子(&X)...",
     .shortcut = "Shift+F12",
@@ -264,7 +264,7 @@ const picker::Family kLargeOperator{
     .boxHeight = 289,
     .emptyMessage = kNoSymbol,
     .messageCaption = "数式記号",
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathInt; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathInt; },
     .menuItem = "MenuMathIntegral",
     .menuCaption = "和・積分記号等(&I)...",
     .shortcut = "Shift+F9",
@@ -290,7 +290,7 @@ const picker::Family kSmallAccent{
     .boxHeight = 161,
     .emptyMessage = kNoAccent,
     .messageCaption = "数式アクセント（小）",
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathSmallAccent; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathSmallAccent; },
     .menuItem = "MenuMathSmallAccent",
     .menuCaption = "数式アクセント（1文字用）(&A)...",
     .menuHelpContext = 7220,
@@ -316,7 +316,7 @@ const picker::Family kBigAccent{
     .boxHeight = 209,
     .emptyMessage = kNoAccent,
     .messageCaption = "数式アクセント（大）",
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathBigAccent; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathBigAccent; },
     .menuItem = "MenuMathBigAcc",
     .menuCaption = "数式アクセント（2文字以上用）(&D)...",
     .menuHelpContext = 7240,
@@ -340,7 +340,7 @@ const picker::Family kDots{
     .boxHeight = 57,
     .emptyMessage = kNoSymbol,
     .messageCaption = "省略記号",
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathOmission; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathOmission; },
     .menuItem = "MenuMathOmi",
     .menuCaption = "省略記号(&C)...",
     .menuHelpContext = 7360,
@@ -365,7 +365,7 @@ const picker::Family kArrow{
     .emptyMessage = kNoSymbol,
     .messageCaption = "矢印",
     .notice = kLatexsymArrow,
-    .last = [](Session& s) { return &s.part<LastUsed>().LastMathArrow; },
+    .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathArrow; },
     .menuItem = "MenuMathArrow",
     .menuCaption = "矢印(&Y)...",
     .menuHelpContext = 7340,

@@ -8,14 +8,19 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/Form1.h"
-#include "app/ResidentForms.h"
+#include "core/commands/ResidentForms.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
-#include "forms/ScriptForms.h"
+#include "core/session/Session.h"
+#include "math/MathCommands.h"
+#include "math/MathLastUsed.h"
+#include "math/MathMenus.h"
+#include "math/ScriptDialogs.h"
 #include "math/Scripts.h"
 #include "platform/Ask.h"
 #include "platform/Utf8.h"
+
+namespace math {
 
 using scripts::Script;
 
@@ -24,11 +29,11 @@ namespace {
 // The resident dialog of a script, made anew when the one kept belongs to
 // another main window (it would insert into that one).
 template <class Form>
-Form& resident(TForm1& main, QPointer<Form>& kept)
+Form& resident(Session& s, QPointer<Form>& kept)
 {
-    QWidget* owner = road::mainWidget(main);
+    QWidget* owner = road::mainWidget(s);
     if (kept && kept->parentWidget() != owner) kept = nullptr;
-    if (!kept) kept = new Form(main.RegKey, owner);
+    if (!kept) kept = new Form(s.RegKey, owner);
     return *kept;
 }
 
@@ -48,22 +53,22 @@ bool entriesWritable(const QString& caption, std::initializer_list<const QListWi
 // Both single-script commands: a selection is wrapped at once; otherwise the
 // dialog gives the empty command or the chosen list entry.  The dialog is
 // placed and its centre stored back whichever way the command went.
-void runScriptDialog(TForm1& main, TFormMathUp& dialog, Script script, const QString& menuItem,
+void runScriptDialog(Session& s, TFormMathUp& dialog, Script script, const QString& menuItem,
                      const std::function<std::string()>& chosenText)
 {
     dialog.WireButtons();
-    dialog.HelpContext = main.HelpContextOf(menuItem);
-    road::place(main, dialog, road::Placement::RememberedCentre);
-    const wrap::EditorState editor = road::editorState(main);
+    dialog.HelpContext = s.HelpContextOf(menuItem);
+    road::place(s, dialog, road::Placement::RememberedCentre);
+    const wrap::EditorState editor = road::editorState(s);
     if (editor.hasSelection()) {
-        road::apply(main, scripts::quickText(script, editor));
+        road::apply(s, scripts::quickText(script, editor));
     } else if (ask::execModal(dialog) == mrOk) {
         if (dialog.RadioButton1->isChecked())
-            road::apply(main, scripts::quickText(script, editor));
+            road::apply(s, scripts::quickText(script, editor));
         else if (entriesWritable(dialog.windowTitle(), {dialog.ListBox}))
-            road::apply(main, wrap::Insertion{chosenText(), 0});
+            road::apply(s, wrap::Insertion{chosenText(), 0});
     }
-    road::storeCentre(main, dialog);
+    road::storeCentre(s, dialog);
 }
 
 struct ScriptButton {
@@ -89,36 +94,36 @@ const ScriptButton kButtons[] = {
 
 }  // namespace
 
-void TForm1::BuildScriptCommands()
+void buildScriptCommands(Session& s)
 {
-    registerResidentForm(ResidentForm::MathUp, [this](Session&) { resident(*this, FormMathUp); });
-    registerResidentForm(ResidentForm::MathDown, [this](Session&) { resident(*this, FormMathDown); });
+    registerResidentForm(ResidentForm::MathUp, [](Session& session) { resident(session, FormMathUp); });
+    registerResidentForm(ResidentForm::MathDown, [](Session& session) { resident(session, FormMathDown); });
 
-    MenuTexMathUD = new QMenu(utf8("上／下添え字(&U)"), this);
-    MenuTexMathUD->setObjectName("MenuTexMathUD");
-    AddItem(MenuMath, "MenuTexMathUD", MenuTexMathUD->title(), nullptr, {}, scripts::kHelpContext)
-        ->setMenu(MenuTexMathUD);
-    AddItem(
-        MenuTexMathUD, "MenuMathUpper", utf8("上添え字(&U)..."), [this] { MenuMathUpperClick(); },
-        QKeySequence("Ctrl+H"), scripts::kHelpContext)
+    MathMenus& menus = s.part<MathMenus>();
+    menus.MenuTexMathUD = new QMenu(utf8("上／下添え字(&U)"), s.mainWindow);
+    menus.MenuTexMathUD->setObjectName("MenuTexMathUD");
+    s.AddItem(s.MenuMath, "MenuTexMathUD", menus.MenuTexMathUD->title(), nullptr, {}, scripts::kHelpContext)
+        ->setMenu(menus.MenuTexMathUD);
+    s.AddItem(
+         menus.MenuTexMathUD, "MenuMathUpper", utf8("上添え字(&U)..."), [&s] { MenuMathUpperClick(s); },
+         QKeySequence("Ctrl+H"), scripts::kHelpContext)
         ->setStatusTip(utf8("^{} / 上添え字にします。"));
-    AddItem(
-        MenuTexMathUD, "MenuMathLower", utf8("下添え字(&L)..."), [this] { MenuMathLowerClick(); },
-        QKeySequence("Ctrl+M"), scripts::kHelpContext)
+    s.AddItem(
+         menus.MenuTexMathUD, "MenuMathLower", utf8("下添え字(&L)..."), [&s] { MenuMathLowerClick(s); },
+         QKeySequence("Ctrl+M"), scripts::kHelpContext)
         ->setStatusTip(utf8("_{} / 下添え字にします。"));
-    MenuTexMathUD->addSeparator();
-    AddItem(
-        MenuTexMathUD, "MenuMathUpDown", utf8("上下添え字一括挿入(&D)..."), [this] { MenuMathUpDownClick(); },
-        QKeySequence("Ctrl+J"), scripts::kHelpContext)
+    menus.MenuTexMathUD->addSeparator();
+    s.AddItem(
+         menus.MenuTexMathUD, "MenuMathUpDown", utf8("上下添え字一括挿入(&D)..."), [&s] { MenuMathUpDownClick(s); },
+         QKeySequence("Ctrl+J"), scripts::kHelpContext)
         ->setStatusTip(utf8("_{}^{} / 上・下添え字を一括で挿入します"));
 
     // Each tool button inserts at once; its drop-down offers the quick
     // command first and the dialog second.
-    using Handler = void (TForm1::*)();
-    static constexpr Handler quick[] = {&TForm1::PMMathUpClick, &TForm1::PMMathDownClick, &TForm1::PMMathUpDownClick};
-    static constexpr Handler dialog[] = {&TForm1::MenuMathUpperClick, &TForm1::MenuMathLowerClick,
-                                         &TForm1::MenuMathUpDownClick};
-    QMenu** popups[] = {&PopupMenuMathUp, &PopupMenuMathDown, &PopupMenuMathUpDown};
+    using Handler = void (*)(Session&);
+    static constexpr Handler quick[] = {&PMMathUpClick, &PMMathDownClick, &PMMathUpDownClick};
+    static constexpr Handler dialog[] = {&MenuMathUpperClick, &MenuMathLowerClick, &MenuMathUpDownClick};
+    QMenu** popups[] = {&menus.PopupMenuMathUp, &menus.PopupMenuMathDown, &menus.PopupMenuMathUpDown};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         const ScriptButton& b = kButtons[i];
         PickerFamily::Options options;
@@ -126,57 +131,60 @@ void TForm1::BuildScriptCommands()
         options.itemNames = QStringList{b.quickItem, b.dialogItem};
         options.captions = QStringList{utf8(b.quickCaption), utf8(b.dialogCaption)};
         const Handler onQuick = quick[i], onDialog = dialog[i];
-        auto* family = new PickerFamily(*this, options, nullptr, [this, onQuick, onDialog](int tag) {
-            (this->*(tag == 0 ? onQuick : onDialog))();
-        });
+        auto* family = new PickerFamily(s, options, nullptr,
+                                        [&s, onQuick, onDialog](int tag) { (tag == 0 ? onQuick : onDialog)(s); });
         *popups[i] = family->Popup();
-        if (!ToolBarTeXMath) continue;
-        QAction* button = AddToolButton(ToolBarTeXMath, b.toolButton, utf8(b.toolHint), utf8(b.iconText),
-                                        [this, onQuick] { (this->*onQuick)(); });
+        if (!s.ToolBarTeXMath) continue;
+        QAction* button = s.AddToolButton(s.ToolBarTeXMath, b.toolButton, utf8(b.toolHint), utf8(b.iconText),
+                                          [&s, onQuick] { onQuick(s); });
         button->setMenu(family->Popup());
-        if (auto* widget = qobject_cast<QToolButton*>(ToolBarTeXMath->widgetForAction(button)))
+        if (auto* widget = qobject_cast<QToolButton*>(s.ToolBarTeXMath->widgetForAction(button)))
             widget->setPopupMode(QToolButton::MenuButtonPopup);
     }
 }
 
-void TForm1::MenuMathUpperClick()
+void MenuMathUpperClick(Session& s)
 {
-    TFormMathUp& dialog = resident(*this, FormMathUp);
-    runScriptDialog(*this, dialog, Script::Up, "MenuMathUpper", [&dialog] { return dialog.GetCommand(); });
+    TFormMathUp& dialog = resident(s, FormMathUp);
+    runScriptDialog(s, dialog, Script::Up, "MenuMathUpper", [&dialog] { return dialog.GetCommand(); });
 }
 
-void TForm1::MenuMathLowerClick()
+void MenuMathLowerClick(Session& s)
 {
-    TFormMathDown& dialog = resident(*this, FormMathDown);
-    runScriptDialog(*this, dialog, Script::Down, "MenuMathLower", [&dialog] { return dialog.MakeSubscriptText(); });
+    TFormMathDown& dialog = resident(s, FormMathDown);
+    runScriptDialog(s, dialog, Script::Down, "MenuMathLower", [&dialog] { return dialog.MakeSubscriptText(); });
 }
 
-void TForm1::PMMathUpClick() { road::apply(*this, scripts::quickText(Script::Up, road::editorState(*this))); }
+void PMMathUpClick(Session& s) { road::apply(s, scripts::quickText(Script::Up, road::editorState(s))); }
 
-void TForm1::PMMathDownClick() { road::apply(*this, scripts::quickText(Script::Down, road::editorState(*this))); }
+void PMMathDownClick(Session& s) { road::apply(s, scripts::quickText(Script::Down, road::editorState(s))); }
 
-void TForm1::MenuMathUpDownClick()
+void MenuMathUpDownClick(Session& s)
 {
-    auto dialog = std::make_unique<TFormMathUpDown>(RegKey, road::mainWidget(*this));
+    MathLastUsed& last = s.part<MathLastUsed>();
+    auto dialog = std::make_unique<TFormMathUpDown>(s.RegKey, road::mainWidget(s));
     TFormMathUpDown& d = *dialog;
     const road::Steps steps{"MenuMathUpDown"};
-    const int result = road::show(*this, d, steps, [this, &d] {
-        setScriptListIndex(*d.ListBox2, Last.LastUpDownSub);
-        setScriptListIndex(*d.ListBox1, Last.LastUpDownSup);
+    const int result = road::show(s, d, steps, [&last, &d] {
+        setScriptListIndex(*d.ListBox2, last.LastUpDownSub);
+        setScriptListIndex(*d.ListBox1, last.LastUpDownSup);
     });
     if (result == mrOk && entriesWritable(d.windowTitle(), {d.ListBox2, d.ListBox1}))
-        road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
-    road::finish(*this, d, steps, [this, &d] {
-        Last.LastUpDownSub = scriptListIndex(*d.ListBox2);
-        Last.LastUpDownSup = scriptListIndex(*d.ListBox1);
+        road::apply(s, wrap::Insertion{d.GetCommand(), 0});
+    road::finish(s, d, steps, [&last, &d] {
+        last.LastUpDownSub = scriptListIndex(*d.ListBox2);
+        last.LastUpDownSup = scriptListIndex(*d.ListBox1);
     });
 }
 
-void TForm1::PMMathUpDownClick()
+void PMMathUpDownClick(Session& s)
 {
-    TFormMathUpDown d(RegKey, road::mainWidget(*this));
-    setScriptListIndex(*d.ListBox2, Last.LastUpDownSub);
-    setScriptListIndex(*d.ListBox1, Last.LastUpDownSup);
+    const MathLastUsed& last = s.part<MathLastUsed>();
+    TFormMathUpDown d(s.RegKey, road::mainWidget(s));
+    setScriptListIndex(*d.ListBox2, last.LastUpDownSub);
+    setScriptListIndex(*d.ListBox1, last.LastUpDownSup);
     if (entriesWritable(d.windowTitle(), {d.ListBox2, d.ListBox1}))
-        road::apply(*this, wrap::Insertion{d.GetCommand(), 0});
+        road::apply(s, wrap::Insertion{d.GetCommand(), 0});
 }
+
+}  // namespace math

@@ -76,10 +76,14 @@ bool Session::TeXCommandLength(int& length, const std::string& window)
 
 void Session::ColorizeRange(int from, int to, bool showProgress)
 {
-    to = std::min(to, int(EditText.size()));
-    if (from >= to || !AutoColor || !RichEdit) return;
+    if (!AutoColor || !RichEdit) return;
+    // The scanner reads the document's own text: no copy, and never one
+    // older than the text being coloured.
+    const std::string& text = RichEdit->Document().text();
+    to = std::min(to, int(text.size()));
+    if (from >= to) return;
     if (!ColorScannerTable) ColorTableChanged();
-    const auto runs = colour::ColorizeRuns(EditText, from, to, *ColorScannerTable, ColorClasses, FontColor);
+    const auto runs = colour::ColorizeRuns(text, from, to, *ColorScannerTable, ColorClasses, FontColor);
     applyRuns(*this, runs, 0, from, to, showProgress);
 }
 
@@ -110,11 +114,11 @@ void Session::ColorizeLines(int start, int end)
 {
     if (Busy || !RichEdit) return;
     scope::Busy busy(Busy);
-    EditText = RichEdit->Text();
     if (!AutoColor) return;
-    const int from = colour::LineStartOf(EditText, std::min(start, end));
-    const int to = colour::LineEndOf(EditText, std::max(start, end));
-    ColorizeRange(from, to, true);
+    const TextDocument& doc = RichEdit->Document();
+    const int first = doc.lineOfPosition(std::min(start, end));
+    const int last = doc.lineOfPosition(std::max(start, end));
+    ColorizeRange(doc.lineStart(first), doc.lineStart(last) + doc.lineLength(last), true);
 }
 
 void Session::ColorizeAll()
@@ -123,18 +127,16 @@ void Session::ColorizeAll()
     scope::Busy busy(Busy);
     scope::WaitCursor wait(RichEdit, mainWindow);
     QApplication::processEvents();
-    EditText = RichEdit->Text();
     // The colour dialog and the loaders end here after changing the table.
     ColorTableChanged();
-    ColorizeRange(0, int(EditText.size()), true);
+    ColorizeRange(0, RichEdit->GetTextLen(), true);
 }
 
 std::string Session::GetLineAt(int pos)
 {
-    EditText = RichEdit ? RichEdit->Text() : std::string();
-    const int from = colour::LineStartOf(EditText, pos);
-    const int to = colour::LineEndOf(EditText, pos);
-    return EditText.substr(size_t(from), size_t(std::max(to - from, 0)));
+    if (!RichEdit) return {};
+    const TextDocument& doc = RichEdit->Document();
+    return doc.line(doc.lineOfPosition(pos));
 }
 
 void Session::ToggleAutoColor()

@@ -12,27 +12,11 @@
 #include <string>
 
 #include "core/insertion/WrapBuilder.h"
+#include "forms/DialogForm.h"
 #include "platform/Ask.h"
 
 class Session;
 class QPushButton;
-
-// Base of the program's dialogs: a help context and the OK, Cancel and Help
-// buttons, found by their names BitBtn1, BitBtn2 and BitBtn3.
-class TDialogForm : public QDialog {
-    Q_OBJECT
-public:
-    explicit TDialogForm(QWidget* owner);
-    int HelpContext = 0;
-    // Connects the buttons of a layout built after construction.
-    void WireButtons();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    bool wired_ = false;
-};
 
 namespace road {
 

@@ -234,7 +234,6 @@ public:
     ColorClassSettings ColorClasses;
     ColorTable colorTable() const { return {ColorRows, ColorClasses}; }
     void SetColorTable(ColorTable table);
-    std::string EditText;             // the copy of the editor text the scanner reads
     void LoadColorSettings();
     void ColorTableChanged();
     void ColorizeRange(int from, int to, bool showProgress);

@@ -7,7 +7,7 @@
 #include <QListWidget>
 
 #include "app/Form1.h"
-#include "forms/FormKakko.h"
+#include "math/BracketDialog.h"
 #include "math/Brackets.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"

@@ -8,8 +8,9 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "forms/FormRoot.h"
+#include "math/RootDialog.h"
 #include "math/Fractions.h"
+#include "math/MathMenus.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
@@ -62,7 +63,7 @@ struct RootScript {
 };
 
 struct RootFixture : testsupport::CommandFixture {
-    QAction* popupItem(int index) { return form.PopupMenuMathRoot->actions().value(index); }
+    QAction* popupItem(int index) { return form.part<math::MathMenus>().PopupMenuMathRoot->actions().value(index); }
 };
 
 }  // namespace
@@ -85,8 +86,8 @@ TEST_F(RootFixture, FractionAndQuickSquareRoot)
     EXPECT_EQ(text(), "\\sqrt{}");
     EXPECT_EQ(caret(), 6);
 
-    ASSERT_NE(form.PopupMenuMathRoot, nullptr);
-    ASSERT_EQ(form.PopupMenuMathRoot->actions().size(), 2);
+    ASSERT_NE(form.part<math::MathMenus>().PopupMenuMathRoot, nullptr);
+    ASSERT_EQ(form.part<math::MathMenus>().PopupMenuMathRoot->actions().size(), 2);
     EXPECT_EQ(popupItem(0)->objectName(), "PMMathRoot");
     setText("y", 0, 1);
     popupItem(0)->trigger();
@@ -120,8 +121,8 @@ TEST_F(RootFixture, DialogRemembersDegreeAndChoiceAlsoOnCancel)
         EXPECT_FALSE(script.shownSquare);
     }
     EXPECT_EQ(text(), "");
-    EXPECT_EQ(form.Last.LastRootDegree, 5);
-    EXPECT_FALSE(form.Last.LastRootSquare);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastRootDegree, 5);
+    EXPECT_FALSE(form.part<math::MathLastUsed>().LastRootSquare);
 
     // The pop-up's item opens the same dialog; a freely typed degree goes in
     // unchanged and checks the n-th root by itself.
@@ -140,7 +141,7 @@ TEST_F(RootFixture, DialogRemembersDegreeAndChoiceAlsoOnCancel)
     }
     EXPECT_EQ(text(), "\\sqrt[n]{z}");
     EXPECT_EQ(caret(), 11);
-    EXPECT_EQ(form.Last.LastRootDegree, 5) << "a degree that is not a number keeps the last position";
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastRootDegree, 5) << "a degree that is not a number keeps the last position";
 }
 
 TEST_F(RootFixture, EmptyDegreeAndTheUpDownRange)

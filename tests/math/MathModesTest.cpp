@@ -6,6 +6,7 @@
 
 #include "app/Form1.h"
 #include "math/MathModes.h"
+#include "math/MathMenus.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/EditorTestUtil.h"
@@ -137,9 +138,10 @@ TEST_F(MathFormFixture, StylesReplaceTheSelection)
 
 TEST_F(MathFormFixture, MenuLayout)
 {
-    ASSERT_NE(form.MenuTexMathMode, nullptr);
+    QMenu* modes = form.part<math::MathMenus>().MenuTexMathMode;
+    ASSERT_NE(modes, nullptr);
     QStringList names;
-    for (QAction* a : form.MenuTexMathMode->actions()) names << (a->isSeparator() ? "-" : a->objectName());
+    for (QAction* a : modes->actions()) names << (a->isSeparator() ? "-" : a->objectName());
     EXPECT_EQ(names, (QStringList{"MenuMathModeDollar", "-", "MenuMathMode1Line", "MenuMathModeEquation", "-",
                                   "MenuMathModeEqnAsta", "MenuMathModeEqn"}));
     EXPECT_EQ(form.HelpContextOf("MenuTexMathMode"), 7020);

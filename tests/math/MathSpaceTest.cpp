@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "app/Form1.h"
-#include "forms/MathSpaceForms.h"
+#include "math/MathSpaceDialogs.h"
 #include "math/MathSpace.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
@@ -108,7 +108,7 @@ TEST_F(MathSpaceFixture, SpaceReplacesSelectionAndRemembersEvenOnCancel)
         EXPECT_EQ(run.shown, 6) << "last choice preselected";
     }
     EXPECT_EQ(text(), "keep");
-    EXPECT_EQ(form.Last.LastMathSpace, 2);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastMathSpace, 2);
     {
         SpaceRun run(form, mrOk, -1);
         EXPECT_EQ(run.shown, 2);
@@ -118,14 +118,14 @@ TEST_F(MathSpaceFixture, SpaceReplacesSelectionAndRemembersEvenOnCancel)
 
 TEST_F(MathSpaceFixture, SpaceWithNoItemChosenKeepsSelection)
 {
-    form.Last.LastMathSpace = 42;
+    form.part<math::MathLastUsed>().LastMathSpace = 42;
     setText("keep", 0, 4);
     {
         SpaceRun run(form, mrOk, -1);
         EXPECT_EQ(run.shown, -1);
     }
     EXPECT_EQ(text(), "keep");
-    EXPECT_EQ(form.Last.LastMathSpace, -1);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastMathSpace, -1);
 }
 
 TEST_F(MathSpaceFixture, FontWrapsOrOpensEmptyBraces)
@@ -153,7 +153,7 @@ TEST_F(MathSpaceFixture, FontWrapsOrOpensEmptyBraces)
         FontRun run(form, mrCancel, 8);
     }
     EXPECT_EQ(text(), "z");
-    EXPECT_EQ(form.Last.LastMathFont, 8);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastMathFont, 8);
     {
         FontRun run(form, mrOk, -1);
         EXPECT_EQ(run.shown, 8);

@@ -16,11 +16,11 @@
 #include <QRadioButton>
 #include <tuple>
 
-#include "forms/FormKakko.h"
-#include "forms/FormRoot.h"
-#include "forms/MathSpaceForms.h"
-#include "forms/MatrixForms.h"
-#include "forms/ScriptForms.h"
+#include "math/BracketDialog.h"
+#include "math/RootDialog.h"
+#include "math/MathSpaceDialogs.h"
+#include "math/MatrixDialogs.h"
+#include "math/ScriptDialogs.h"
 #include "math/MathModes.h"
 #include "tests/app/AppFixture.h"
 

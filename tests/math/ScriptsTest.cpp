@@ -12,8 +12,9 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "forms/ScriptForms.h"
+#include "math/ScriptDialogs.h"
 #include "math/Scripts.h"
+#include "math/MathMenus.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 
@@ -159,13 +160,14 @@ TEST_F(ScriptCommands, SelectionsAreWrappedWithoutADialog)
     setText("", 0);
     trigger("ToolButtonMathDown");
     EXPECT_EQ(text(), "_{}");
-    for (QMenu* popup : {form->PopupMenuMathUp, form->PopupMenuMathDown, form->PopupMenuMathUpDown}) {
+    const math::MathMenus& menus = form->part<math::MathMenus>();
+    for (QMenu* popup : {menus.PopupMenuMathUp, menus.PopupMenuMathDown, menus.PopupMenuMathUpDown}) {
         ASSERT_TRUE(popup);
         const QList<QAction*> items = popup->actions();
         ASSERT_EQ(items.size(), 2);
         EXPECT_TRUE(items[0]->objectName().startsWith("PMMath")) << items[0]->objectName().toStdString();
     }
-    EXPECT_EQ(form->Item("ToolButtonMathUp")->menu(), form->PopupMenuMathUp);
+    EXPECT_EQ(form->Item("ToolButtonMathUp")->menu(), menus.PopupMenuMathUp);
     EXPECT_TRUE(script().dialogs().empty());
 
     // A full editor takes nothing, and the caret stays where it was.
@@ -215,7 +217,7 @@ TEST_F(ScriptCommands, BothAtOnceRemembersThePairButNotInTheStore)
     });
     trigger("MenuMathUpDown");
     EXPECT_EQ(text(), "");
-    EXPECT_EQ(form->Last.LastUpDownSup, 1);
+    EXPECT_EQ(form->part<math::MathLastUsed>().LastUpDownSup, 1);
     trigger("PMMathUpDown");
     EXPECT_EQ(text(), "_{-\\infty}^{m}");
 
@@ -232,7 +234,7 @@ TEST_F(ScriptCommands, BothAtOnceRemembersThePairButNotInTheStore)
     setText("keep", 0, 4);
     trigger("N127");
     EXPECT_EQ(text(), "keep");
-    EXPECT_EQ(form->Last.LastUpDownSub, -1);
+    EXPECT_EQ(form->part<math::MathLastUsed>().LastUpDownSub, -1);
     EXPECT_EQ(help, 7180);
 }
 

@@ -64,7 +64,7 @@ TEST_F(MathPickerTest, RadioDialogsOpenOnTheRememberedLetterInColumnsOfFive)
     EXPECT_EQ(checked, 3);
     // Cancel inserts nothing but the choice is kept.
     EXPECT_EQ(drive.state(), "\\Delta @");
-    EXPECT_EQ(form.Last.LastLargeGreek, 7);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastLargeGreek, 7);
 }
 
 TEST_F(MathPickerTest, FunctionPopupRepeatsTheCaptionWithoutPicture)
@@ -90,7 +90,7 @@ TEST_F(MathPickerTest, StaleRememberedIndexFallsBackToTheFirstEntry)
 {
     // However the index went wrong, neither road reads outside the table
     // and the dialog never returns an empty text that would eat the selection.
-    form.Last.LastLargeGreek = 99;
+    form.part<math::MathLastUsed>().LastLargeGreek = 99;
     QAction* repeat = drive.repeatItem(kLargeGreek);
     EXPECT_EQ(tagOf(repeat), 0);
     EXPECT_EQ(repeat->text(), "A");
@@ -99,11 +99,11 @@ TEST_F(MathPickerTest, StaleRememberedIndexFallsBackToTheFirstEntry)
     drive.viaMenu(kLargeGreek, [&](TPickerDialog& d) { checked = d.GetSelectedIndex(); });
     EXPECT_EQ(checked, 0);
     EXPECT_EQ(drive.state(), "[A@]");
-    form.Last.LastSmallGreek = -5;
+    form.part<math::MathLastUsed>().LastSmallGreek = -5;
     drive.viaMenu(
         kSmallGreek, [&](TPickerDialog& d) { checked = d.GetSelectedIndex(); }, mrCancel);
     EXPECT_EQ(checked, 0);
-    EXPECT_EQ(form.Last.LastSmallGreek, 0);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastSmallGreek, 0);
 }
 
 TEST_F(MathPickerTest, VariantGreekOpensOnItsFirstEntryAtTheScreenCentreAndStoresNothing)

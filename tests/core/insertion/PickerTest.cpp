@@ -8,7 +8,7 @@
 #include "core/session/Session.h"
 #include "core/insertion/GlyphPicture.h"
 #include "core/insertion/PickerBinding.h"
-#include "insert/LastUsed.h"
+#include "math/MathLastUsed.h"
 #include "tests/support/PickerDriver.h"
 
 using namespace pickertest;
@@ -34,7 +34,7 @@ picker::Family probe(picker::Choice choice, picker::Finish finish)
         .emptyMessage = "空です",
         .messageCaption = "試験",
         .notice = "注意:\r\nlatexsym",
-        .last = [](Session& s) { return &s.part<LastUsed>().LastMathKigou; },
+        .last = [](Session& s) { return &s.part<math::MathLastUsed>().LastMathKigou; },
         .rows = kRows,
     };
 }
@@ -104,7 +104,7 @@ TEST_F(PickerTest, ClickBesideTheItemsClearsTheChoiceButNotTheRememberedEntry)
     }
     EXPECT_EQ(form.RichEdit->Text(), "[" + sjis("選択") + "]");
     EXPECT_EQ(form.RichEdit->SelLength(), 4);
-    EXPECT_EQ(form.Last.LastMathKigou, 1);
+    EXPECT_EQ(form.part<math::MathLastUsed>().LastMathKigou, 1);
 
     // Read from the remembered entry: the entry selected last goes in.
     const picker::Family atIndex = probe(picker::Choice::AtIndex, picker::Finish::Blank);
@@ -177,7 +177,7 @@ TEST_F(PickerTest, OpensAtTheRememberedCentreWithoutDrift)
             preselected = static_cast<TPickerDialog&>(d).ListView->currentRow();
             return mrCancel;
         });
-        form.Last.LastMathKigou = i == 2 ? 42 : 1;  // a stale index opens on the first entry
+        form.part<math::MathLastUsed>().LastMathKigou = i == 2 ? 42 : 1;  // a stale index opens on the first entry
         picker::runDialog(form, family);
         EXPECT_NEAR(centre.x(), 320, 1);
         EXPECT_NEAR(centre.y(), 260, 1);
