@@ -17,11 +17,11 @@
 #include <tuple>
 
 #include "math/BracketDialog.h"
-#include "math/MathModes.h"
+#include "math/RootDialog.h"
 #include "math/MathSpaceDialogs.h"
 #include "math/MatrixDialogs.h"
-#include "math/RootDialog.h"
 #include "math/ScriptDialogs.h"
+#include "math/MathModes.h"
 #include "tests/app/AppFixture.h"
 
 namespace {
