@@ -32,17 +32,21 @@ std::optional<int> jumpLine(const QStringList& parameters)
 }  // namespace cmdline
 
 namespace placement {
-QRect clampToScreen(const QRect& wanted, const QRect& available)
+QRect clampToScreen(int left, int top, int width, int height, const QRect& available)
 {
-    QRect r = wanted;
-    if (r.width() <= 0) r.setWidth(875);
-    if (r.height() <= 0) r.setHeight(600);
+    // Any sum of two values in this range fits an int.
+    constexpr int kFar = 1 << 20;
+    left = std::clamp(left, -kFar, kFar);
+    top = std::clamp(top, -kFar, kFar);
+    width = width <= 0 ? 875 : std::min(width, kFar);
+    height = height <= 0 ? 600 : std::min(height, kFar);
+    QRect r(left, top, width, height);
     if (available.isEmpty()) return r;
     r.setWidth(std::min(r.width(), available.width()));
     r.setHeight(std::min(r.height(), available.height()));
-    const int left = std::clamp(r.left(), available.left(), available.right() - r.width() + 1);
-    const int top = std::clamp(r.top(), available.top(), available.bottom() - r.height() + 1);
-    r.moveTo(left, top);
+    const int x = std::clamp(r.left(), available.left(), available.right() - r.width() + 1);
+    const int y = std::clamp(r.top(), available.top(), available.bottom() - r.height() + 1);
+    r.moveTo(x, y);
     return r;
 }
 }  // namespace placement

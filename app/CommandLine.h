@@ -22,5 +22,8 @@ std::optional<int> jumpLine(const QStringList& parameters);
 namespace placement {
 // The stored window rectangle moved and shrunk so that it lies wholly within
 // the available screen area; a rectangle without size gets the default size.
-QRect clampToScreen(const QRect& wanted, const QRect& available);
+// The values come from the settings file as any int, so each is brought into
+// a range far beyond every screen before a rectangle is made of them; with
+// no screen known that bounded rectangle is the answer.
+QRect clampToScreen(int left, int top, int width, int height, const QRect& available);
 }  // namespace placement

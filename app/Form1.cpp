@@ -110,7 +110,6 @@ void TForm1::Form1Create()
     UndoManager = new MultiUndo(RichEdit);
     UndoManager->Reset();
 
-    TeXThread = nullptr;
     TeXBusy = false;
     StartingUp = true;
     HasFileName = false;
@@ -230,7 +229,7 @@ void TForm1::ApplyWindowPlacement()
     // that is gone: keep the window reachable.
     QRect available;
     if (QScreen* screen = QGuiApplication::primaryScreen()) available = screen->availableGeometry();
-    const QRect normal = placement::clampToScreen(QRect(WindowLeft, WindowTop, WindowWidth, WindowHeight), available);
+    const QRect normal = placement::clampToScreen(WindowLeft, WindowTop, WindowWidth, WindowHeight, available);
     // Placed even when maximised, so that restoring returns to the stored
     // normal geometry.
     move(normal.topLeft());

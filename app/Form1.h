@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core/session/Session.h"
-#include "insert/LastUsed.h"
+#include "math/MathLastUsed.h"
 #include "platform/Ask.h"
 
 class QAction;
@@ -31,8 +31,6 @@ class QTreeWidgetItem;
 class QWidget;
 class MultiUndo;
 class TDocumentExplorer;
-class TTeXEXE;
-class TDdeServerConv;
 namespace colour {
 class ColorCommandTable;
 }
@@ -74,40 +72,22 @@ public:
     void LoadSettings();
     int WindowTop = 0, WindowLeft = 0, WindowWidth = 875, WindowHeight = 600;
 
-    // ==== TeX processing (tex/) ====
-    TTeXEXE* TeXThread = nullptr;
-    void BuildTeXCommands();
-    // Ends a running worker at shutdown without crashing or hanging.
+    // ==== TeX processing (tex/; thin members in app/TeXHandlers.cpp, the
+    // run's state in tex::TeXRunState) ====
     void StopTeXWorker();
-    class TeXConsole* TeXConsoleWindow = nullptr;  // created on first use
-    QString CompanionPath;                         // empty: ProgramDir + "/quilldde"
     void MenuTexOneClick();
     void MenuTexExeClick();
     void MenuTexDVIClick(int tag);
     void MenuTexProcessClick();
     void MenuOptionInitClick();
-    TeXConsole* TeXConsoleView();
-
-    // ==== DDE and the error jump (tex/Dde.cpp) ====
-    TDdeServerConv* DdeServer = nullptr;
     void StartDdeServer();
-    // Starts the server under a given service name; false when another live
-    // server has it.
-    bool StartDdeServerNamed(const QString& service);
     void DdeServerItem1PokeData(const std::string& text);
-    class TDdeClientConv* DdeClientConv = nullptr;
     int DdeOpenViewer(const QString& service, const QString& topic, const QString& viewerCommand);
     void DdeCloseViewer();
     int DdeExecute(const std::string& macro);
     std::string DdeRequest(const QString& item);
-
-    // ==== log display and by-products (tex/LogDisp.cpp) ====
     void AutoDeleteTeXFiles(const QString& fileName);
     void MenuTexLogDispClick();
-    void BuildLogCommands();
-
-    // ==== parent files, spell check, TeX preferences (tex/ParentFiles*, tex/Spell*, tex/Preference*) ====
-    void BuildTeXExtraCommands();  // parent items and spell check in MenuTex, MenuOptionPreference
     void MenuTexParentClick();
     // Registers or changes the open document's parent; true when one was registered.
     bool EditParentFile();
@@ -115,11 +95,8 @@ public:
     void MenuTeXSpellClick();
     void MenuOptionPreferenceClick();
 
-    // ==== text insertion (insert/) ====
-    LastUsed& Last = part<LastUsed>();  // remembered choices of the insertion dialogs and pop-ups
-    QMenu* MenuTexMidasi = nullptr;
-    QMenu* PopupMenuMidasi = nullptr;
-    void BuildInsertCommands();
+    // ==== text insertion (insert/; the handlers are app/InsertHandlers.cpp, the
+    // state s.part<insert::LastUsed>() and s.part<insert::InsertMenus>()) ====
     void MenuInsTitleClick();
     void MenuInsContOutClick();
     void MenuInsContFigClick();
@@ -134,10 +111,6 @@ public:
     void MenuFormatDescriptionClick();
 
     // ==== breaks, spaces, footnotes and marginal notes (insert/Breaks*, insert/Footnotes*) ====
-    PickerFamily* BreakFamily = nullptr;
-    QMenu* PopupMenuDanraku = nullptr;
-    QMenu* PopupMenuSpace = nullptr;
-    void BuildBreakCommands();
     void MenuInsertDanrakuClick();
     void PMDanrakuClick(int tag);
     void PopupMenuDanrakuPopup();
@@ -171,14 +144,12 @@ public:
     bool HandleTabKey();
 
     // ==== title, author, date and page style (insert/Title*) ====
-    void BuildTitleCommands();
     void MenuTexPreTitleClick();
     void MenuTexPreAuthorClick();
     void MenuTexPreDateClick();
     void MenuTexPrePageStyleClick();
 
     // ==== counters, redefined names, labels and references (insert/Counters*, insert/References*) ====
-    void BuildReferenceCommands();
     // Label placing and label/page references; a selection is wrapped at once.
     void MenuInsertLabelClick();
     void MenuInsertRefClick();
@@ -188,9 +159,6 @@ public:
     void MenuFormatRenewcommandClick();
 
     // ==== index entries, hyperlinks, boxes and verbatim (insert/IndexBox*) ====
-    void BuildIndexBoxCommands();
-    QMenu* MenuTexinHyper = nullptr;  // the HyperTeX sub-menu
-    QMenu* PopupMenuVerb = nullptr;
     void MenuTexPreIndexClick();
     void MenuTexPrtIdxClick();
     void MenuTexSakuinClick();
@@ -203,7 +171,6 @@ public:
     void sbVerbClick();
 
     // ==== fonts (insert/Fonts*) ====
-    void BuildFontCommands();
     void MenuFormatFontFamilyClick();
     void MenuFormatFontSeriesClick();
     void MenuFormatFontShapeClick();
@@ -215,15 +182,11 @@ public:
 
     // ==== symbol pickers: math families (math/*Pickers*), text accents and
     // special characters (insert/TextSymbolPickers*, insert/TextPickerCommands.cpp) ====
-    void BuildTextPickerCommands();
 
     // ==== brackets (math/Brackets*) ====
     void MenuMathKakkoClick();
 
     // ==== tables, cells and text-to-table conversion (insert/Tables*) ====
-    void BuildTableCommands();  // the 表 sub-menu, PopupMenuTable, ToolButtonTeXInTable
-    QMenu* MenuTexinHyou = nullptr;
-    QMenu* PopupMenuTable = nullptr;
     void MenuTexTableClick();
     void PopupHlineClick();
     void PopupClineClick();
@@ -233,7 +196,6 @@ public:
     void sbTableClick();
 
     // ==== figures and file inclusion (insert/Figures*) ====
-    void BuildFigureCommands();  // MenuInsertFigure, MenuInsertInput, ToolButtonTeXInPictureInsert
     void MenuInsertFigureClick();
     void MenuInsertInputClick();
     // ==== superscripts, subscripts and matrices (math/Script*, math/Matrix*) ====
@@ -247,9 +209,6 @@ public:
     void MenuMathArrayChangeClick();
 
     // ==== document class, packages, bibliography and citations (insert/Preamble*, insert/Bib*) ====
-    void BuildPreambleCommands();  // MenuFormatClass, MenuTexPreUsepackage, ToolButtonShoClass
-    void BuildBibCommands();       // MenuTexBiblio, MenuBibRef, PopupMenuBib, ToolButtonTeXInBib
-    QMenu* PopupMenuBib = nullptr;
     void MenuFormatClassClick();
     void MenuTexPreUsepackageClick();
     void MenuTexBiblioClick();

@@ -3,14 +3,19 @@
 #include "app/Form1.h"
 
 #include <QAction>
+#include <cstddef>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 
 #include "app/About.h"
+#include "insert/InsertCommands.h"
 #include "math/MathCommands.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
+#include "tex/LogDisp.h"
+#include "tex/ParentFilesForm.h"
+#include "tex/TeXCommands.h"
 
 namespace {
 struct TopMenu {
@@ -32,7 +37,11 @@ const TopMenu kTopMenus[] = {
 // A builder is a member of the window or a function of its subsystem
 // taking the session; one line each.
 struct Builder {
-    void (TForm1::*member)() = nullptr;
+    constexpr Builder(void (Session::*member)()) : core(member) {}
+    constexpr Builder(void (TForm1::*member)()) : window(member) {}
+    constexpr Builder(std::nullptr_t, void (*function)(Session&)) : build(function) {}
+    void (Session::*core)() = nullptr;
+    void (TForm1::*window)() = nullptr;
     void (*build)(Session&) = nullptr;
 };
 // clang-format off
@@ -42,29 +51,29 @@ const Builder kCommandBuilders[] = {
     {&TForm1::BuildColorCommands},
     {&TForm1::BuildColorSettingsCommands},
     {&TForm1::BuildSearchToolsCommands},
-    {&TForm1::BuildInsertCommands},
+    {nullptr, &insert::buildInsertCommands},
     {nullptr, &math::buildMathCommands},
-    {&TForm1::BuildTeXCommands},
-    {&TForm1::BuildLogCommands},
-    {&TForm1::BuildTeXExtraCommands},
+    {nullptr, &tex::buildTeXCommands},
+    {nullptr, &tex::buildLogCommands},
+    {nullptr, &tex::buildTeXExtraCommands},
     {&TForm1::BuildAssistCommands},
     {&TForm1::BuildCmdAssistCommands},
-    {&TForm1::BuildBreakCommands},
+    {nullptr, &insert::buildBreakCommands},
     {&TForm1::BuildSearchNavigationCommands},
-    {&TForm1::BuildTitleCommands},
-    {&TForm1::BuildReferenceCommands},
-    {&TForm1::BuildIndexBoxCommands},
-    {&TForm1::BuildFontCommands},
+    {nullptr, &insert::buildTitleCommands},
+    {nullptr, &insert::buildReferenceCommands},
+    {nullptr, &insert::buildIndexBoxCommands},
+    {nullptr, &insert::buildFontCommands},
     {nullptr, &math::buildMathSpaceFontCommands},
     {nullptr, &math::buildBracketCommands},
     {nullptr, &math::buildMathPickerCommands},
-    {&TForm1::BuildTextPickerCommands},
-    {&TForm1::BuildTableCommands},
-    {&TForm1::BuildFigureCommands},
+    {nullptr, &insert::buildTextPickerCommands},
+    {nullptr, &insert::buildTableCommands},
+    {nullptr, &insert::buildFigureCommands},
     {nullptr, &math::buildScriptCommands},
     {nullptr, &math::buildMatrixCommands},
-    {&TForm1::BuildPreambleCommands},
-    {&TForm1::BuildBibCommands},
+    {nullptr, &insert::buildPreambleCommands},
+    {nullptr, &insert::buildBibCommands},
     {&TForm1::BuildUserCommands},
 };
 // clang-format on
@@ -115,7 +124,9 @@ void TForm1::BuildMenus()
 
     for (const Builder& b : kCommandBuilders) {
         Guard([this, &b] {
-            if (b.member) (this->*b.member)();
+            // A member of the session is called on the session itself.
+            if (b.core) (static_cast<Session&>(*this).*b.core)();
+            if (b.window) (this->*b.window)();
             if (b.build) b.build(*this);
         });
     }

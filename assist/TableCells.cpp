@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "app/Form1.h"
-#include "core/colour/ColorScanner.h"
 #include "platform/Cp932.h"
 
 namespace tablecells {
@@ -103,16 +102,17 @@ bool TForm1::HandleTabKey()
 {
     if (!RichEdit) return false;
     const int caret = RichEdit->SelStart();
-    const std::string text = RichEdit->Text();
-    const std::string line = GetLineAt(caret);
-    const int lineStart = colour::LineStartOf(text, caret);
+    const TextDocument& doc = RichEdit->Document();
+    const int lineNo = doc.lineOfPosition(caret);
+    const int lineStart = doc.lineStart(lineNo);
+    const std::string line = doc.line(lineNo);
     const tablecells::CellMove m = tablecells::NextCell(line, caret - lineStart);
     if (m.inTable) {
         if (m.moves) RichEdit->Select(lineStart + m.start, m.length);
         return true;
     }
     if (TabSpace != 1) return false;
-    const int n = tablecells::BlanksToTabStop(text, caret, TabSpaceNo);
+    const int n = tablecells::BlanksToTabStop(line, caret - lineStart, TabSpaceNo);
     if (n == 0) return false;
     InsertText(std::string(size_t(n), ' '));
     return true;

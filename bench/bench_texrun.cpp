@@ -1,7 +1,8 @@
 // A whole "TeXで処理する" run (platex three times, pbibtex, mendex) on a small
 // Shift-JIS document, against the same programs run one after another by a
 // plain shell script in the same folder.  Runs alternate, so that a busy
-// machine slows both alike.
+// machine slows both alike; 21 pairs, so that a few per cent can be told
+// from the spread.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,7 @@
 #include <QStandardPaths>
 
 #include "app/Form1.h"
-#include "bench/BenchSupport.h"
+#include "bench/Harness.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
@@ -35,8 +36,10 @@ const char* kScript =
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir& dir = bench::prepareEnvironment();
+    bench::prepareEnvironment();
+    QTemporaryDir& dir = bench::scratch();
     QApplication app(argc, argv);
+    bench::prepareApplication();
     if (QStandardPaths::findExecutable("platex").isEmpty()) {
         std::printf("texrun: platex is not installed; skipped\n");
         return 0;
@@ -71,31 +74,29 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    auto editorRun = [&] {
-        return bench::millisecondsOf([&] {
-            form.TeXProcessed = false;  // an unchanged processed document would be skipped
-            form.MenuTexExeClick();
-            while (form.TeXBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        });
+    bench::Side editor{"editor's TeX run"};
+    editor.step = [&] {
+        form.TeXProcessed = false;  // an unchanged processed document would be skipped
+        form.MenuTexExeClick();
+        while (form.TeXBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     };
-    auto scriptRun = [&] {
-        return bench::millisecondsOf([&] {
-            QProcess p;
-            p.setWorkingDirectory(folder);
-            p.start("/bin/sh", {folder + "/run.sh"});
-            p.waitForFinished(-1);
-        });
+    bench::Side script{"plain shell script"};
+    script.step = [&] {
+        QProcess p;
+        p.setWorkingDirectory(folder);
+        p.start("/bin/sh", {folder + "/run.sh"});
+        p.waitForFinished(-1);
     };
-    editorRun();  // warm the file cache and TeX's own caches
-    scriptRun();
-    std::vector<double> ours, plain;
-    for (int i = 0; i < 5; ++i) {
-        ours.push_back(editorRun());
-        plain.push_back(scriptRun());
-    }
-    const double a = bench::median(ours), b = bench::median(plain);
-    std::printf("texrun: editor %.0f ms, plain script %.0f ms (medians of 5)\n", a, b);
-    const double added = (a - b) / b * 100;
-    bench::report("F10 run: time the editor adds to the programs' own", added, "%", "< 5", added < 5);
+    // The first runs warm the file cache and TeX's own caches.
+    bench::alternate(editor, script, 21, 2);
+
+    bench::title("whole TeX run (platex x3, pbibtex, mendex) on a small document");
+    bench::compare("editor run / script run", editor, script, 0);
+    std::vector<double> added;
+    for (size_t i = 0; i < editor.series.ms.size(); ++i)
+        added.push_back((editor.series.ms[i] - script.series.ms[i]) / script.series.ms[i] * 100);
+    bench::printSeries("time added, per pair", added, "%");
+    const double a = bench::median(editor.series.ms), b = bench::median(script.series.ms);
+    bench::verdict("time the editor adds to the programs' own (%)", (a - b) / b * 100, "%", 5);
     return 0;
 }

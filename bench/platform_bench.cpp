@@ -1,21 +1,16 @@
-// Times the codec on a full-size document against glibc iconv converting the
-// same bytes in one call, and the settings store's write-through cost.
+// The codec on a full-size document against glibc iconv converting the
+// same bytes in one call, and the settings store's write-through cost of
+// new values against rewriting them unchanged.
+#include "bench/Harness.h"
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-
 #include <iconv.h>
 
-#include <cstdio>
-#include <string>
-#include <vector>
+namespace {
 
-static double iconvMs(const std::string& bytes)
+size_t iconvDecode(const std::string& bytes)
 {
-    QElapsedTimer timer;
-    timer.start();
     iconv_t cd = iconv_open("UTF-16LE", "CP932");
     std::vector<char> out(bytes.size() * 2 + 16);
     char* in = const_cast<char*>(bytes.data());
@@ -23,40 +18,56 @@ static double iconvMs(const std::string& bytes)
     size_t inLeft = bytes.size(), outLeft = out.size();
     iconv(cd, &in, &inLeft, &o, &outLeft);
     iconv_close(cd);
-    return timer.nsecsElapsed() / 1e6;
+    return out.size() - outLeft;
 }
 
-int main()
+}  // namespace
+
+int main(int argc, char** argv)
 {
+    bench::prepareEnvironment();
+    QCoreApplication app(argc, argv);
+
     // 512000 bytes of a typical Japanese LaTeX document: kanji, kana, ASCII, CR LF.
     const std::string line = "\\section{\x8f\x98\x98\x5f}\x82\xb1\x82\xea\x82\xcd\x95\x5c\x82\xc5\x82\xb7 $x^2$\r\n";
     std::string doc;
     while (doc.size() + line.size() <= 512000) doc += line;
-    cp932::decode("warm up");
+    volatile size_t sink = 0;
 
-    QElapsedTimer timer;
-    timer.start();
-    QString text = cp932::decode(doc);
-    double decodeMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    std::string again = cp932::encode(text);
-    double encodeMs = timer.nsecsElapsed() / 1e6;
-    double reference = iconvMs(doc);
-    std::printf("decode %zu bytes: %.2f ms (%.2f x iconv in one call)\n", doc.size(), decodeMs, decodeMs / reference);
-    std::printf("encode: %.2f ms (%.2f x iconv decoding in one call); round trip %s\n", encodeMs, encodeMs / reference,
-                again == doc ? "exact" : "DIFFERS");
+    QString text;
+    bench::Side decode{"cp932::decode"};
+    decode.step = [&] { text = cp932::decode(doc); };
+    bench::Side reference{"iconv in one call"};
+    reference.step = [&] { sink = iconvDecode(doc); };
+    bench::alternate(decode, reference, 21, 3);
+    bench::title("decoding 512000 bytes");
+    bench::compare("decode / iconv", decode, reference, 0);
 
-    QTemporaryDir dir;
-    qputenv("QUILLMARK_SETTINGS", dir.filePath("settings.ini").toLocal8Bit());
-    TRegistry reg;
-    reg.OpenKey("\\Software\\Kestrelwood\\Quillmark", true);
-    timer.restart();
-    for (int i = 0; i < 300; ++i) reg.WriteInteger(QString("Value%1").arg(i), i);
-    double writeMs = timer.nsecsElapsed() / 1e6;
-    timer.restart();
-    for (int i = 0; i < 300; ++i) reg.WriteInteger(QString("Value%1").arg(i), i);
-    double unchangedMs = timer.nsecsElapsed() / 1e6;
-    std::printf("300 new values: %.1f ms; rewriting them unchanged: %.1f ms (%.3f x)\n", writeMs, unchangedMs,
-                unchangedMs / writeMs);
+    std::string again;
+    bench::Side encode{"cp932::encode"};
+    encode.step = [&] { again = cp932::encode(text); };
+    reference.series = {};
+    bench::alternate(encode, reference, 21, 3);
+    bench::title("encoding it back");
+    std::printf("  round trip %s\n", again == doc ? "exact" : "DIFFERS");
+    bench::compare("encode / iconv decoding", encode, reference, 0);
+
+    int store = 0;
+    auto useNewStore = [&] {
+        qputenv("QUILLMARK_SETTINGS", bench::scratch().filePath(QString("store%1.ini").arg(store++)).toLocal8Bit());
+    };
+    auto write300 = [] {
+        TRegistry reg;
+        reg.OpenKey("\\Software\\Kestrelwood\\Quillmark", true);
+        for (int i = 0; i < 300; ++i) reg.WriteInteger(QString("Value%1").arg(i), i);
+    };
+    bench::Side fresh{"300 new values"};
+    fresh.prepare = useNewStore;
+    fresh.step = write300;
+    bench::Side unchanged{"300 unchanged values"};
+    unchanged.step = write300;  // the store the last fresh turn filled
+    bench::alternate(fresh, unchanged, 15, 2);
+    bench::title("settings store, 300 writes");
+    bench::compare("unchanged / new", unchanged, fresh, 0);
     return again == doc ? 0 : 1;
 }

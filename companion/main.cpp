@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/LocalConv.h"
-#include "tex/Dde.h"
+#include "tex/DdeProtocol.h"
 
 namespace {
 

@@ -60,7 +60,7 @@ ProgramPage addProgramPage(QTabWidget* tabs, const char* title, const char* file
 
 }  // namespace
 
-void FormInitUi::setupUi(QDialog* dialog)
+void FormInitUi::setupUi(QDialog* dialog, std::span<const ProgramPageLayout> pages)
 {
     dialog->setObjectName("FormInit");
     dialog->setWindowTitle("初期設定");
@@ -77,29 +77,18 @@ void FormInitUi::setupUi(QDialog* dialog)
     autoLayout->addStretch();
     rgMakeIndexExe->addTab(autoPage, "自動初期設定");
 
-    ProgramPage p = addProgramPage(rgMakeIndexExe, "TeX", "TeXExeFileName", "sbTeX1", "EditTeXCommand");
-    TeXExeFileName = p.file, sbTeX1 = p.browse, EditTeXCommand = p.option;
-    p = addProgramPage(rgMakeIndexExe, "DVI Reader", "TeXDVIFileName", "SpeedButton1", "EditDVIOption");
-    TeXDVIFileName = p.file, SpeedButton1 = p.browse, EditDVIOption = p.option;
-    rgDVIExe = formparts::radioGroup(p.file->parentWidget(), "rgDVIExe", QString(),
-                                     {"DDE接続により実行する （通常はこちらを選択してください）",
-                                      "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"},
-                                     1, -1);
-    p.layout->addWidget(rgDVIExe.box);
-    p = addProgramPage(rgMakeIndexExe, "MakeIndex", "EditMendexFile", "sbMendex", "EditMendexOption");
-    EditMendexFile = p.file, sbMendex = p.browse, EditMendexOption = p.option;
-    p = addProgramPage(rgMakeIndexExe, "BibTeX", "EditBibFile", "SpeedButton3", "EditBibOption");
-    EditBibFile = p.file, SpeedButton3 = p.browse, EditBibOption = p.option;
-    p = addProgramPage(rgMakeIndexExe, "DVI→PS", "EditDvips", "SpeedButton8", "EditDvipsOption");
-    EditDvips = p.file, SpeedButton8 = p.browse, EditDvipsOption = p.option;
-    p = addProgramPage(rgMakeIndexExe, "DVI→PDF", "EditDVIPDF", "SpeedButton12", "EditDVIPDFOption");
-    EditDVIPDF = p.file, SpeedButton12 = p.browse, EditDVIPDFOption = p.option;
-    p = addProgramPage(rgMakeIndexExe, "PDF Reader", "EditPDFReader", "SpeedButton10", "EditPDFReaderOption");
-    EditPDFReader = p.file, SpeedButton10 = p.browse, EditPDFReaderOption = p.option;
-    p = addProgramPage(rgMakeIndexExe, "PS Reader", "EditPSViewer", "SpeedButton11", "EditPSViewerOption");
-    EditPSViewer = p.file, SpeedButton11 = p.browse, EditPSViewerOption = p.option;
-    p = addProgramPage(rgMakeIndexExe, "Spell Checker", "EditSpellProg", "sbSpell", "EditSpellOpt");
-    EditSpellProg = p.file, sbSpell = p.browse, EditSpellOpt = p.option;
+    for (const ProgramPageLayout& page : pages) {
+        ProgramPage p = addProgramPage(rgMakeIndexExe, page.title, page.fileName, page.browseName, page.optionName);
+        this->*page.file = p.file;
+        this->*page.browse = p.browse;
+        this->*page.option = p.option;
+        if (page.startChoice) {
+            const QStringList starts = {"DDE接続により実行する （通常はこちらを選択してください）",
+                                        "Quillmarkから直接起動する （DDEがうまく動作しないときに選択してください）"};
+            rgDVIExe = formparts::radioGroup(p.file->parentWidget(), "rgDVIExe", QString(), starts, 1, -1);
+            p.layout->addWidget(rgDVIExe.box);
+        }
+    }
     for (int i = 1; i < rgMakeIndexExe->count(); ++i)
         static_cast<QVBoxLayout*>(rgMakeIndexExe->widget(i)->layout())->addStretch();
 

@@ -3,6 +3,7 @@
 // their names and texts.  The behaviour lives with the dialogs in tex/.
 #include <QString>
 #include <array>
+#include <span>
 
 #include "forms/FormParts.h"  // RadioGroup
 
@@ -15,6 +16,21 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+
+struct FormInitUi;
+
+// One program page of the settings dialog: its tab, the names of its file
+// field, browse button and option field, and where the layout keeps them.
+struct ProgramPageLayout {
+    const char* title;
+    const char* fileName;
+    const char* browseName;
+    const char* optionName;
+    QLineEdit* FormInitUi::*file;
+    QToolButton* FormInitUi::*browse;
+    QLineEdit* FormInitUi::*option;
+    bool startChoice = false;  // the page also holds rgDVIExe
+};
 
 struct FormInitUi {
     QTabWidget* rgMakeIndexExe = nullptr;
@@ -34,7 +50,8 @@ struct FormInitUi {
                 *SpeedButton8 = nullptr, *SpeedButton12 = nullptr, *SpeedButton10 = nullptr, *SpeedButton11 = nullptr,
                 *sbSpell = nullptr;
     QPushButton *OkButton = nullptr, *CancelButton = nullptr, *HelpButton = nullptr;
-    void setupUi(QDialog* dialog);
+    // The automatic setup's page first, then one page for each program.
+    void setupUi(QDialog* dialog, std::span<const ProgramPageLayout> pages);
 };
 
 struct FormAutoSettingUi {

@@ -4,60 +4,70 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/session/Session.h"
 #include "insert/BibBuilder.h"
+#include "insert/InsertCommands.h"
+#include "insert/InsertMenus.h"
+#include "insert/LastUsed.h"
 #include "insert/PreambleDialogs.h"
 #include "platform/Ask.h"
 #include "platform/Utf8.h"
 
-void TForm1::MenuTexBiblioClick()
+namespace insert {
+
+void MenuTexBiblioClick(Session& s)
 {
     if (ask::messageBox(utf8("カーソル位置に参考文献リストを作成する命令を挿入します。\r\nよろしいですか？"),
                         utf8("参考文献作成"), MB_OKCANCEL) != IDOK)
         return;
-    InsertText(bib::templateText());
+    s.InsertText(bib::templateText());
 }
 
-void TForm1::MenuBibRefClick()
+void MenuBibRefClick(Session& s)
 {
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
     if (editor.hasSelection()) {
-        road::apply(*this, bib::citation(editor.selText, 0));
+        road::apply(s, bib::citation(editor.selText, 0));
         return;
     }
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormBibRef>(
-        *this, {"MenuBibRef"},
-        [this](TFormBibRef& d) {
-            d.SetNames(bib::bibitemNames(RichEdit->Text()));
-            d.SetKindIndex(Last.LastCiteKind);
+        s, {"MenuBibRef"},
+        [&](TFormBibRef& d) {
+            d.SetNames(bib::bibitemNames(s.RichEdit->Text()));
+            d.SetKindIndex(last.LastCiteKind);
         },
-        [this](TFormBibRef& d) { road::apply(*this, bib::citation(d.NameText(), d.KindIndex())); },
-        [this](TFormBibRef& d) {
-            if (d.KindIndex() >= 0) Last.LastCiteKind = d.KindIndex();
+        [&](TFormBibRef& d) { road::apply(s, bib::citation(d.NameText(), d.KindIndex())); },
+        [&](TFormBibRef& d) {
+            if (d.KindIndex() >= 0) last.LastCiteKind = d.KindIndex();
         });
 }
 
-void TForm1::sbBibClick()
+void sbBibClick(Session& s)
 {
-    QAction* button = Item("ToolButtonTeXInBib");
-    if (PopupMenuBib && ToolBarTeXShosiki && button) dropDown(*PopupMenuBib, *ToolBarTeXShosiki, *button);
+    QMenu* popup = s.part<InsertMenus>().PopupMenuBib;
+    QAction* button = s.Item("ToolButtonTeXInBib");
+    if (popup && s.ToolBarTeXShosiki && button) dropDown(*popup, *s.ToolBarTeXShosiki, *button);
 }
 
-void TForm1::BuildBibCommands()
+void buildBibCommands(Session& s)
 {
-    AddItem(
-        MenuInsert, "MenuTexBiblio", utf8("参考文献リスト作成(&L)... / thebibliography環境"),
-        [this] { MenuTexBiblioClick(); }, {}, 5100);
-    AddItem(
-        MenuInsert, "MenuBibRef", utf8("参考文献参照(&R)... / \\cite"), [this] { MenuBibRefClick(); }, {}, 5105);
-    PopupMenuBib = new QMenu(this);
-    PopupMenuBib->setObjectName("PopupMenuBib");
-    AddItem(PopupMenuBib, "PopupCite", utf8("参考文献参照(&R)... / \\cite"), [this] { MenuBibRefClick(); });
-    PopupMenuBib->addSeparator();
-    AddItem(PopupMenuBib, "PopupThebibliography", utf8("参考文献リスト作成(&L)... / thebibliography環境"),
-            [this] { MenuTexBiblioClick(); });
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInBib", utf8("参考文献 / \\cite, thebibliography環境"), utf8("献"),
-                  [this] { sbBibClick(); });
+    s.AddItem(
+        s.MenuInsert, "MenuTexBiblio", utf8("参考文献リスト作成(&L)... / thebibliography環境"),
+        [&s] { MenuTexBiblioClick(s); }, {}, 5100);
+    s.AddItem(
+        s.MenuInsert, "MenuBibRef", utf8("参考文献参照(&R)... / \\cite"), [&s] { MenuBibRefClick(s); }, {}, 5105);
+    QMenu*& popup = s.part<InsertMenus>().PopupMenuBib;
+    popup = new QMenu(s.mainWindow);
+    popup->setObjectName("PopupMenuBib");
+    s.AddItem(popup, "PopupCite", utf8("参考文献参照(&R)... / \\cite"), [&s] { MenuBibRefClick(s); });
+    popup->addSeparator();
+    s.AddItem(popup, "PopupThebibliography", utf8("参考文献リスト作成(&L)... / thebibliography環境"),
+              [&s] { MenuTexBiblioClick(s); });
+    s.AddToolButton(s.ToolBarTeXShosiki, "ToolButtonTeXInBib", utf8("参考文献 / \\cite, thebibliography環境"),
+                    utf8("献"), [&s] { sbBibClick(s); });
 }
+
+}  // namespace insert

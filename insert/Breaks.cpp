@@ -6,105 +6,129 @@
 #include <QSpinBox>
 #include <QToolBar>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/session/Session.h"
 #include "insert/BreaksBuilder.h"
 #include "insert/BreaksDialogs.h"
+#include "insert/InsertCommands.h"
+#include "insert/InsertMenus.h"
+#include "insert/LastUsed.h"
 #include "platform/Utf8.h"
 
 namespace {
 
-void insert(TForm1& form, const std::string& text) { road::apply(form, wrap::Insertion{text}); }
+void insertText(Session& s, const std::string& text) { road::apply(s, wrap::Insertion{text}); }
+
+// The three space dialogs, in the sub-menu and in the pop-up.
+struct SpaceDialog {
+    const char *menuItem, *caption, *popupItem;
+    int help;
+    void (*handler)(Session&);
+};
+const SpaceDialog kSpaceDialogs[] = {
+    {"MenuInsSpcMeiji", "明示的な空白(&M)...", "PopupMeijiSpace", 5052, &insert::MenuInsSpcMeijiClick},
+    {"MenuInsSpcFill", "可変長の空白(&F)...", "PopupKahenSpace", 5054, &insert::MenuInsSpcFillClick},
+    {"MenuInsSpcDanraku", "段落間の空白(&D)...", "PopupDanrakuSpace", 5056, &insert::MenuInsSpcDanrakuClick},
+};
 
 }  // namespace
 
-void TForm1::MenuInsertDanrakuClick()
+namespace insert {
+
+void MenuInsertDanrakuClick(Session& s)
 {
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormDanraku>(
-        *this, {"MenuInsertDanraku"}, [this](TFormDanraku& d) { d.RadioGroup1.SetItemIndex(Last.LastBreakIndex); },
-        [this](TFormDanraku& d) { insert(*this, d.MakeCommand()); },
-        [this](TFormDanraku& d) {
-            if (d.RadioGroup1.ItemIndex() >= 0) Last.LastBreakIndex = d.RadioGroup1.ItemIndex();
+        s, {"MenuInsertDanraku"}, [&](TFormDanraku& d) { d.RadioGroup1.SetItemIndex(last.LastBreakIndex); },
+        [&s](TFormDanraku& d) { insertText(s, d.MakeCommand()); },
+        [&](TFormDanraku& d) {
+            if (d.RadioGroup1.ItemIndex() >= 0) last.LastBreakIndex = d.RadioGroup1.ItemIndex();
         });
 }
 
-void TForm1::PMDanrakuClick(int tag)
+void PMDanrakuClick(Session& s, int tag)
 {
     const std::string command = breaks::breakCommand(tag);
     if (command.empty()) return;
-    InsertText(command);
+    s.InsertText(command);
     // The line break is an insertion of its own, as a second undo step.
     const std::string tail = breaks::popupBreakTail(tag);
-    if (!tail.empty()) InsertText(tail);
+    if (!tail.empty()) s.InsertText(tail);
 }
 
-void TForm1::PopupMenuDanrakuPopup()
+void PopupMenuDanrakuPopup(Session& s)
 {
-    if (BreakFamily) BreakFamily->AboutToShow();
+    if (PickerFamily* family = s.part<InsertMenus>().BreakFamily) family->AboutToShow();
 }
 
-void TForm1::PopupHankakuSpaceClick(QObject* sender) { insert(*this, breaks::fixedSpace(tagOf(sender))); }
+void PopupHankakuSpaceClick(Session& s, QObject* sender) { insertText(s, breaks::fixedSpace(tagOf(sender))); }
 
-void TForm1::sbSpaceClick()
+void sbSpaceClick(Session& s)
 {
-    QAction* button = Item("ToolButtonTeXInSpace");
-    if (PopupMenuSpace && ToolBarTeXShosiki && button) dropDown(*PopupMenuSpace, *ToolBarTeXShosiki, *button);
+    QMenu* popup = s.part<InsertMenus>().PopupMenuSpace;
+    QAction* button = s.Item("ToolButtonTeXInSpace");
+    if (popup && s.ToolBarTeXShosiki && button) dropDown(*popup, *s.ToolBarTeXShosiki, *button);
 }
 
-void TForm1::MenuInsSpcMeijiClick()
+void MenuInsSpcMeijiClick(Session& s)
 {
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormMeijiSpace>(
-        *this, {"MenuInsSpcMeiji"},
-        [this](TFormMeijiSpace& d) {
-            d.rgSpaceKind.SetItemIndex(Last.LastExplicitSpaceKind);
-            d.ui.UpDown->setValue(Last.LastExplicitSpaceAmount);
+        s, {"MenuInsSpcMeiji"},
+        [&](TFormMeijiSpace& d) {
+            d.rgSpaceKind.SetItemIndex(last.LastExplicitSpaceKind);
+            d.ui.UpDown->setValue(last.LastExplicitSpaceAmount);
         },
-        [this](TFormMeijiSpace& d) { insert(*this, d.GetCommand()); },
-        [this](TFormMeijiSpace& d) {
-            if (d.rgSpaceKind.ItemIndex() >= 0) Last.LastExplicitSpaceKind = d.rgSpaceKind.ItemIndex();
+        [&s](TFormMeijiSpace& d) { insertText(s, d.GetCommand()); },
+        [&](TFormMeijiSpace& d) {
+            if (d.rgSpaceKind.ItemIndex() >= 0) last.LastExplicitSpaceKind = d.rgSpaceKind.ItemIndex();
             d.ui.UpDown->interpretText();
-            Last.LastExplicitSpaceAmount = int16_t(d.ui.UpDown->value());
+            last.LastExplicitSpaceAmount = int16_t(d.ui.UpDown->value());
         });
 }
 
-void TForm1::MenuInsSpcFillClick()
+void MenuInsSpcFillClick(Session& s)
 {
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormSpaceFill>(
-        *this, {"MenuInsSpcFill"},
-        [this](TFormSpaceFill& d) {
-            d.rgSpaceKind.SetItemIndex(Last.LastFillKind);
-            d.rgMusi.SetItemIndex(Last.LastFillIgnored);
+        s, {"MenuInsSpcFill"},
+        [&](TFormSpaceFill& d) {
+            d.rgSpaceKind.SetItemIndex(last.LastFillKind);
+            d.rgMusi.SetItemIndex(last.LastFillIgnored);
         },
-        [this](TFormSpaceFill& d) {
-            if (!road::apply(*this, wrap::Insertion{d.GetCommand()})) return;
-            if (breaks::fillIsVertical(d.rgSpaceKind.ItemIndex())) InsertText("\r\n");
+        [&s](TFormSpaceFill& d) {
+            if (!road::apply(s, wrap::Insertion{d.GetCommand()})) return;
+            if (breaks::fillIsVertical(d.rgSpaceKind.ItemIndex())) s.InsertText("\r\n");
         },
-        [this](TFormSpaceFill& d) {
-            if (d.rgSpaceKind.ItemIndex() >= 0) Last.LastFillKind = d.rgSpaceKind.ItemIndex();
-            if (d.rgMusi.ItemIndex() >= 0) Last.LastFillIgnored = d.rgMusi.ItemIndex();
+        [&](TFormSpaceFill& d) {
+            if (d.rgSpaceKind.ItemIndex() >= 0) last.LastFillKind = d.rgSpaceKind.ItemIndex();
+            if (d.rgMusi.ItemIndex() >= 0) last.LastFillIgnored = d.rgMusi.ItemIndex();
         });
 }
 
-void TForm1::MenuInsSpcDanrakuClick()
+void MenuInsSpcDanrakuClick(Session& s)
 {
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormDanrakuSpace>(
-        *this, {"MenuInsSpcDanraku"},
-        [this](TFormDanrakuSpace& d) { d.rgDanrakuSpace.SetItemIndex(Last.LastParagraphSpace); },
-        [this](TFormDanrakuSpace& d) {
+        s, {"MenuInsSpcDanraku"},
+        [&](TFormDanrakuSpace& d) { d.rgDanrakuSpace.SetItemIndex(last.LastParagraphSpace); },
+        [&s](TFormDanrakuSpace& d) {
             const std::string skip = d.MakeCommand();
-            if (!skip.empty()) insert(*this, skip + "\r\n");
+            if (!skip.empty()) insertText(s, skip + "\r\n");
         },
-        [this](TFormDanrakuSpace& d) {
-            if (d.rgDanrakuSpace.ItemIndex() >= 0) Last.LastParagraphSpace = d.rgDanrakuSpace.ItemIndex();
+        [&](TFormDanrakuSpace& d) {
+            if (d.rgDanrakuSpace.ItemIndex() >= 0) last.LastParagraphSpace = d.rgDanrakuSpace.ItemIndex();
         });
 }
 
-void TForm1::BuildBreakCommands()
+void buildBreakCommands(Session& s)
 {
+    InsertMenus& menus = s.part<InsertMenus>();
+
     // ---- break chooser: dialog in the insert menu, family on the tool button ----
-    AddItem(
-        MenuInsert, "MenuInsertDanraku", utf8("段落・改行・改ページ(&D)..."), [this] { MenuInsertDanrakuClick(); },
+    s.AddItem(
+        s.MenuInsert, "MenuInsertDanraku", utf8("段落・改行・改ページ(&D)..."), [&s] { MenuInsertDanrakuClick(s); },
         QKeySequence("Ctrl+P"), 5120);
     PickerFamily::Options breakOptions;
     breakOptions.popupName = "PopupMenuDanraku";
@@ -113,57 +137,52 @@ void TForm1::BuildBreakCommands()
         breakOptions.itemNames << b.popupItem;
         breakOptions.captions << utf8(b.caption);
     }
-    BreakFamily = new PickerFamily(*this, breakOptions, &Last.LastBreakIndex, [this](int tag) { PMDanrakuClick(tag); });
-    PopupMenuDanraku = BreakFamily->Popup();
+    menus.BreakFamily = new PickerFamily(s, breakOptions, &s.part<LastUsed>().LastBreakIndex,
+                                         [&s](int tag) { PMDanrakuClick(s, tag); });
+    menus.PopupMenuDanraku = menus.BreakFamily->Popup();
 
     // ---- spaces: the submenu and the tool button's pop-up ----
-    auto* spaces = new QMenu(utf8("空白(&S)"), this);
+    auto* spaces = new QMenu(utf8("空白(&S)"), s.mainWindow);
     spaces->setObjectName("MenuInsSpace");
-    QAction* spaceItem = AddItem(MenuInsert, "MenuInsSpace", spaces->title(), nullptr, {}, 5080);
+    QAction* spaceItem = s.AddItem(s.MenuInsert, "MenuInsSpace", spaces->title(), nullptr, {}, 5080);
     spaceItem->setMenu(spaces);
-    PopupMenuSpace = new QMenu(this);
-    PopupMenuSpace->setObjectName("PopupMenuSpace");
+    menus.PopupMenuSpace = new QMenu(s.mainWindow);
+    menus.PopupMenuSpace->setObjectName("PopupMenuSpace");
     for (int tag = 0; tag < breaks::kFixedSpaceCount; ++tag) {
-        const breaks::FixedSpace& s = breaks::fixedSpaces()[size_t(tag)];
-        QAction* menuItem = AddItem(spaces, s.menuItem, utf8(s.menuCaption), nullptr, {}, 5080);
-        QAction* popupItem = InsertItem(PopupMenuSpace, nullptr, s.popupItem, utf8(s.popupCaption), nullptr);
+        const breaks::FixedSpace& fixed = breaks::fixedSpaces()[size_t(tag)];
+        QAction* menuItem = s.AddItem(spaces, fixed.menuItem, utf8(fixed.menuCaption), nullptr, {}, 5080);
+        QAction* popupItem =
+            s.InsertItem(menus.PopupMenuSpace, nullptr, fixed.popupItem, utf8(fixed.popupCaption), nullptr);
         for (QAction* item : {menuItem, popupItem}) {
             setTag(item, tag);
-            connect(item, &QAction::triggered, this, [this, item] { Guard([&] { PopupHankakuSpaceClick(item); }); });
+            QObject::connect(item, &QAction::triggered, s.mainWindow,
+                             [&s, item] { Session::Guard([&] { PopupHankakuSpaceClick(s, item); }); });
         }
     }
     spaces->addSeparator();
-    PopupMenuSpace->addSeparator();
-    struct SpaceDialog {
-        const char *menuItem, *caption, *popupItem;
-        int help;
-        void (TForm1::*handler)();
-    };
-    const SpaceDialog dialogs[] = {
-        {"MenuInsSpcMeiji", "明示的な空白(&M)...", "PopupMeijiSpace", 5052, &TForm1::MenuInsSpcMeijiClick},
-        {"MenuInsSpcFill", "可変長の空白(&F)...", "PopupKahenSpace", 5054, &TForm1::MenuInsSpcFillClick},
-        {"MenuInsSpcDanraku", "段落間の空白(&D)...", "PopupDanrakuSpace", 5056, &TForm1::MenuInsSpcDanrakuClick},
-    };
-    for (const SpaceDialog& d : dialogs) {
+    menus.PopupMenuSpace->addSeparator();
+    for (const SpaceDialog& d : kSpaceDialogs) {
         auto handler = d.handler;
-        AddItem(
-            spaces, d.menuItem, utf8(d.caption), [this, handler] { (this->*handler)(); }, {}, d.help);
-        InsertItem(PopupMenuSpace, nullptr, d.popupItem, utf8(d.caption), [this, handler] { (this->*handler)(); });
+        s.AddItem(
+            spaces, d.menuItem, utf8(d.caption), [&s, handler] { handler(s); }, {}, d.help);
+        s.InsertItem(menus.PopupMenuSpace, nullptr, d.popupItem, utf8(d.caption), [&s, handler] { handler(s); });
     }
 
     // ---- footnotes and marginal notes ----
-    AddItem(
-        MenuInsert, "MenuInsertFootnote", utf8("脚注(&K)... / \\footnote"), [this] { MenuInsertFootnoteClick(); }, {},
-        5070);
-    AddItem(
-        MenuInsert, "MenuInsertMarginpar", utf8("傍注(&C)... / \\marginpar"), [this] { MenuInsertMarginparClick(); },
-        {}, 5075);
+    s.AddItem(
+        s.MenuInsert, "MenuInsertFootnote", utf8("脚注(&K)... / \\footnote"), [&s] { MenuInsertFootnoteClick(s); },
+        {}, 5070);
+    s.AddItem(
+        s.MenuInsert, "MenuInsertMarginpar", utf8("傍注(&C)... / \\marginpar"),
+        [&s] { MenuInsertMarginparClick(s); }, {}, 5075);
 
     // ---- tool buttons ----
     addDropDownButton(
-        *this, ToolBarTeXShosiki, "ToolButtonTeXInKaigyou", utf8("段落･改行･改ﾍﾟｰｼﾞ関連の命令を挿入します  Ctrl+P"),
-        utf8("改"), [this] { MenuInsertDanrakuClick(); }, PopupMenuDanraku);
+        s, s.ToolBarTeXShosiki, "ToolButtonTeXInKaigyou", utf8("段落･改行･改ﾍﾟｰｼﾞ関連の命令を挿入します  Ctrl+P"),
+        utf8("改"), [&s] { MenuInsertDanrakuClick(s); }, menus.PopupMenuDanraku);
     addDropDownButton(
-        *this, ToolBarTeXShosiki, "ToolButtonTeXInSpace", utf8("空白を挿入する"), utf8("空"),
-        [this] { sbSpaceClick(); }, PopupMenuSpace);
+        s, s.ToolBarTeXShosiki, "ToolButtonTeXInSpace", utf8("空白を挿入する"), utf8("空"),
+        [&s] { sbSpaceClick(s); }, menus.PopupMenuSpace);
 }
+
+}  // namespace insert

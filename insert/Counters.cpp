@@ -1,26 +1,31 @@
 // Setting a counter and redefining a predefined name: small dialogs centred
 // on the screen that remember nothing and insert one line each.
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "insert/CountersDialogs.h"
+#include "insert/InsertCommands.h"
 
 namespace {
 
 // The line goes in at the caret as it is; the caret ends after it.
-void insertLine(TForm1& form, const std::string& line) { road::apply(form, wrap::Insertion{line, 0}); }
+void insertLine(Session& s, const std::string& line) { road::apply(s, wrap::Insertion{line, 0}); }
 
 }  // namespace
 
-void TForm1::MenuFormatSetcounterClick()
+namespace insert {
+
+void MenuFormatSetcounterClick(Session& s)
 {
     road::ask<TFormCounter>(
-        *this, {"MenuFormatSetcounter", road::Placement::ScreenCentre}, nullptr,
-        [this](TFormCounter& d) { insertLine(*this, d.GetCommand()); }, nullptr);
+        s, {"MenuFormatSetcounter", road::Placement::ScreenCentre}, nullptr,
+        [&s](TFormCounter& d) { insertLine(s, d.GetCommand()); }, nullptr);
 }
 
-void TForm1::MenuFormatRenewcommandClick()
+void MenuFormatRenewcommandClick(Session& s)
 {
     road::ask<TFormMojiHenkou>(
-        *this, {"MenuFormatRenewcommand", road::Placement::ScreenCentre}, nullptr,
-        [this](TFormMojiHenkou& d) { insertLine(*this, d.GetCommand()); }, nullptr);
+        s, {"MenuFormatRenewcommand", road::Placement::ScreenCentre}, nullptr,
+        [&s](TFormMojiHenkou& d) { insertLine(s, d.GetCommand()); }, nullptr);
 }
+
+}  // namespace insert

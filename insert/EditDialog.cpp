@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/Form1.h"
+#include "core/insertion/FieldText.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
-#include "platform/Cp932.h"
 #include "ui_EditDialog.h"
 
 TFormEditDialog* FormEditDialog = nullptr;
@@ -38,28 +38,25 @@ void TFormEditDialog::showEvent(QShowEvent* event)
     FormShow();
 }
 
-TFormEditDialog& ResidentEditDialog(TForm1& form)
+TFormEditDialog& ResidentEditDialog(Session& s)
 {
-    if (!FormEditDialog) FormEditDialog = new TFormEditDialog(&form);
+    if (!FormEditDialog) FormEditDialog = new TFormEditDialog(s.mainWindow);
     return *FormEditDialog;
 }
 
 namespace road {
 
-std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt, int helpContext,
+std::optional<std::string> askOneLine(Session& form, const QString& caption, const QString& prompt, int helpContext,
                                       const std::string& prefill)
 {
     TFormEditDialog& dialog = ResidentEditDialog(form);
     dialog.setWindowTitle(caption);
     dialog.Label1->setText(prompt);
     dialog.HelpContext = helpContext;
-    if (prefill.empty())
-        dialog.Edit1->clear();
-    else
-        dialog.Edit1->setText(cp932::decode(prefill));
+    fieldtext::fill(dialog.Edit1, prefill);
     place(form, dialog, Placement::MainWindowCentre);
     if (ask::execModal(dialog) != mrOk) return std::nullopt;
-    return cp932::encode(dialog.Edit1->text());
+    return fieldtext::bytesOf(dialog.Edit1);
 }
 
 }  // namespace road

@@ -14,7 +14,7 @@ class QPushButton;
 namespace Ui {
 class TFormEditDialog;
 }
-class TForm1;
+class Session;
 
 class TFormEditDialog : public TDialogForm {
     Q_OBJECT
@@ -40,7 +40,7 @@ private:
 // Created once with the main window and kept until exit.
 extern TFormEditDialog* FormEditDialog;
 // Creates the resident dialog when it does not exist yet.
-TFormEditDialog& ResidentEditDialog(TForm1& form);
+TFormEditDialog& ResidentEditDialog(Session& s);
 
 namespace road {
 
@@ -48,7 +48,7 @@ namespace road {
 // centred over the main window.  Returns the typed line as document bytes on
 // OK (an empty line is a valid answer), nothing on any other result.  Nothing
 // is remembered either way.
-std::optional<std::string> askOneLine(TForm1& form, const QString& caption, const QString& prompt, int helpContext,
+std::optional<std::string> askOneLine(Session& form, const QString& caption, const QString& prompt, int helpContext,
                                       const std::string& prefill = {});
 
 }  // namespace road

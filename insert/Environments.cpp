@@ -1,11 +1,18 @@
 // The text environments, told apart by the component that sent the command.
-#include "app/Form1.h"
+#include <QObject>
+
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
+#include "insert/InsertCommands.h"
 #include "insert/StructureBuilder.h"
 
-void TForm1::OnMenuTexHaiti(QObject* sender)
+namespace insert {
+
+void OnMenuTexHaiti(Session& s, QObject* sender)
 {
     const structure::Environment* env = structure::environmentBySender(sender ? sender->objectName() : QString());
     if (!env) return;
-    road::apply(*this, structure::environmentText(*env, road::editorState(*this)));
+    road::apply(s, structure::environmentText(*env, road::editorState(s)));
 }
+
+}  // namespace insert

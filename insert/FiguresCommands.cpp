@@ -9,14 +9,16 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/Form1.h"
 #include "core/files/DocumentFile.h"
 #include "core/files/FilesLogic.h"
 #include "core/files/FilesState.h"  // CurrentFolderGuard
 #include "core/settings/Keys.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "insert/FiguresBuilder.h"
 #include "insert/FiguresDialogs.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "platform/Cp932.h"
 #include "platform/Utf8.h"
 
@@ -26,9 +28,9 @@ const char* const kFigureCaption = "図挿入";
 const char* const kInputCaption = "TeXファイルの挿入";
 
 // "DirOnOff": 1 refers to a file by its full path.
-int dirOnOff(const TForm1& form) { return form.Settings().read(key::DirOnOff); }
+int dirOnOff(const Session& form) { return form.Settings().read(key::DirOnOff); }
 // "ZuSmall": 0 turns a figure file's extension to lower case.
-int zuSmall(const TForm1& form) { return form.Settings().read(key::ZuSmall); }
+int zuSmall(const Session& form) { return form.Settings().read(key::ZuSmall); }
 
 struct FileFilter {
     const char* text;
@@ -72,14 +74,14 @@ QStringList filters(const FileFilter (&list)[N])
 }
 
 // The folder a reference is made relative to, empty for an untitled document.
-QString documentFolder(const TForm1& form)
+QString documentFolder(const Session& form)
 {
     return form.HasFileName ? docfile::extractFileDir(form.FileName) : QString();
 }
 
 // The picked file, asked for through the file dialog.  The filter index is
 // kept for the next time.
-QString chooseFile(TForm1& form, const QString& caption, const QStringList& filterList, int& filterIndex)
+QString chooseFile(Session& form, const QString& caption, const QStringList& filterList, int& filterIndex)
 {
     ask::FileRequest request;
     request.caption = caption;
@@ -114,29 +116,32 @@ bool refuse(const QString& problem, const char* caption)
 
 }  // namespace
 
-void TForm1::MenuInsertFigureClick()
+namespace insert {
+
+void MenuInsertFigureClick(Session& s)
 {
     CurrentFolderGuard folder;
-    const bool fullPath = dirOnOff(*this) == 1;
-    const bool lowerExtension = zuSmall(*this) == 0;
-    const QString chosen = chooseFile(*this, utf8("開く"), filters(kPictureFilters), FigureFilterIndex);
+    const bool fullPath = dirOnOff(s) == 1;
+    const bool lowerExtension = zuSmall(s) == 0;
+    const QString chosen = chooseFile(s, utf8("開く"), filters(kPictureFilters), s.FigureFilterIndex);
     if (chosen.isEmpty()) return;
 
-    QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
+    QString reference = figures::fileReference(chosen, fullPath, documentFolder(s));
     if (lowerExtension) reference = lowerExtensionIfSameFile(reference, chosen);
     if (refuse(figures::referenceProblem(reference, figures::Use::Figure), kFigureCaption)) return;
     const std::string referenceBytes = cp932::encode(reference);
     const std::string nameBytes = cp932::encode(QFileInfo(chosen).fileName());
 
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
     const bool sizeRequired = !figures::sizeOptional(reference);
     // Looked up for every picture: a size asked for an EPS file must be
     // written in the syntax of the package the document loads.
-    const figures::Package package = figures::loadedPackage(RichEdit->Text());
+    const figures::Package package = figures::loadedPackage(s.RichEdit->Text());
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormZuinsert>(
-        *this, {"MenuInsertFigure"},
+        s, {"MenuInsertFigure"},
         [&](TFormZuinsert& d) {
-            figures::FigureChoices c = Last.Figure;
+            figures::FigureChoices c = last.Figure;
             if (package == figures::Package::Graphics) c.graphics = true;
             if (package == figures::Package::Graphicx) c.graphics = false;
             d.SetChoices(c);
@@ -144,43 +149,46 @@ void TForm1::MenuInsertFigureClick()
         },
         [&](TFormZuinsert& d) {
             const wrap::Insertion figure = figures::figure(d.Choices(), referenceBytes, nameBytes, editor);
-            if (road::fitsOrWarn(*this, figure.text.size(), utf8(kFigureCaption))) road::apply(*this, figure);
+            if (road::fitsOrWarn(s, figure.text.size(), utf8(kFigureCaption))) road::apply(s, figure);
         },
-        [this](TFormZuinsert& d) { Last.Figure = d.Choices(); });
+        [&](TFormZuinsert& d) { last.Figure = d.Choices(); });
 }
 
-void TForm1::MenuInsertInputClick()
+void MenuInsertInputClick(Session& s)
 {
     CurrentFolderGuard folder;
-    const bool fullPath = dirOnOff(*this) == 1;
-    const QString chosen = chooseFile(*this, utf8("TeXﾌｧｲﾙを挿入する"), filters(kTeXFilters), InputFilterIndex);
+    const bool fullPath = dirOnOff(s) == 1;
+    const QString chosen = chooseFile(s, utf8("TeXﾌｧｲﾙを挿入する"), filters(kTeXFilters), s.InputFilterIndex);
     if (chosen.isEmpty()) return;
-    const QString reference = figures::fileReference(chosen, fullPath, documentFolder(*this));
+    const QString reference = figures::fileReference(chosen, fullPath, documentFolder(s));
     if (refuse(figures::referenceProblem(reference, figures::Use::Input), kInputCaption)) return;
 
     // Centred on the screen by its own setting; it remembers only the kind.
-    auto dialog = std::make_unique<TFormInputInclude>(road::mainWidget(*this));
+    auto dialog = std::make_unique<TFormInputInclude>(road::mainWidget(s));
     const road::Steps steps{"MenuInsertInput", road::Placement::ScreenCentre};
+    LastUsed& last = s.part<LastUsed>();
     const int result =
-        road::show(*this, *dialog, steps, [&] { dialog->ui.rgInputInclude.SetItemIndex(Last.LastInputKind); });
+        road::show(s, *dialog, steps, [&] { dialog->ui.rgInputInclude.SetItemIndex(last.LastInputKind); });
     const int kind = dialog->ui.rgInputInclude.ItemIndex();
-    Last.LastInputKind = kind;
+    last.LastInputKind = kind;
     dialog.reset();
     if (result != mrOk) return;
     if (kind == 1 && refuse(figures::referenceProblem(reference, figures::Use::Include), kInputCaption)) return;
     const std::string text = figures::inclusion(kind, cp932::encode(reference));
-    if (road::fitsOrWarn(*this, text.size(), utf8(kInputCaption))) InsertText(text);
+    if (road::fitsOrWarn(s, text.size(), utf8(kInputCaption))) s.InsertText(text);
 }
 
-void TForm1::BuildFigureCommands()
+void buildFigureCommands(Session& s)
 {
-    if (MenuInsert) MenuInsert->addSeparator();
-    AddItem(
-        MenuInsert, "MenuInsertFigure", utf8("図挿入(&G)... / figure環境"), [this] { MenuInsertFigureClick(); }, {},
+    if (s.MenuInsert) s.MenuInsert->addSeparator();
+    s.AddItem(
+        s.MenuInsert, "MenuInsertFigure", utf8("図挿入(&G)... / figure環境"), [&s] { MenuInsertFigureClick(s); }, {},
         5140);
-    AddItem(
-        MenuInsert, "MenuInsertInput", utf8("TeXファイルの挿入(&I)... / \\input \\include"),
-        [this] { MenuInsertInputClick(); }, {}, 5150);
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", utf8("図挿入 / figure環境"), utf8("図"),
-                  [this] { MenuInsertFigureClick(); });
+    s.AddItem(
+        s.MenuInsert, "MenuInsertInput", utf8("TeXファイルの挿入(&I)... / \\input \\include"),
+        [&s] { MenuInsertInputClick(s); }, {}, 5150);
+    s.AddToolButton(s.ToolBarTeXShosiki, "ToolButtonTeXInPictureInsert", utf8("図挿入 / figure環境"), utf8("図"),
+                    [&s] { MenuInsertFigureClick(s); });
 }
+
+}  // namespace insert

@@ -6,15 +6,17 @@
 #include <QGroupBox>
 #include <QMenu>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "insert/FontsBuilder.h"
 #include "insert/FontsDialog.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "platform/Utf8.h"
 
 namespace {
 
-void runFontDialog(TForm1& form, fonts::Kind kind, int& entry, int& scope)
+void runFontDialog(Session& form, fonts::Kind kind, int& entry, int& scope)
 {
     const fonts::KindRow& row = fonts::kindRow(kind);
     const wrap::EditorState editor = road::editorState(form);
@@ -40,44 +42,56 @@ void runFontDialog(TForm1& form, fonts::Kind kind, int& entry, int& scope)
         });
 }
 
+// The four kinds in table order, for the menu items and the tool buttons.
+void (*const kHandlers[fonts::kKindCount])(Session&) = {
+    &insert::MenuFormatFontFamilyClick, &insert::MenuFormatFontSeriesClick, &insert::MenuFormatFontShapeClick,
+    &insert::MenuFormatFontSizeClick};
+
 }  // namespace
 
-void TForm1::MenuFormatFontFamilyClick()
+namespace insert {
+
+void MenuFormatFontFamilyClick(Session& s)
 {
-    runFontDialog(*this, fonts::Family, Last.LastFontFamily, Last.LastFontFamilyScope);
+    LastUsed& last = s.part<LastUsed>();
+    runFontDialog(s, fonts::Family, last.LastFontFamily, last.LastFontFamilyScope);
 }
 
-void TForm1::MenuFormatFontSeriesClick()
+void MenuFormatFontSeriesClick(Session& s)
 {
-    runFontDialog(*this, fonts::Series, Last.LastFontSeries, Last.LastFontSeriesScope);
+    LastUsed& last = s.part<LastUsed>();
+    runFontDialog(s, fonts::Series, last.LastFontSeries, last.LastFontSeriesScope);
 }
 
-void TForm1::MenuFormatFontShapeClick()
+void MenuFormatFontShapeClick(Session& s)
 {
-    runFontDialog(*this, fonts::Shape, Last.LastFontShape, Last.LastFontShapeScope);
+    LastUsed& last = s.part<LastUsed>();
+    runFontDialog(s, fonts::Shape, last.LastFontShape, last.LastFontShapeScope);
 }
 
-void TForm1::MenuFormatFontSizeClick() { runFontDialog(*this, fonts::Size, Last.LastFontSize, Last.LastFontSizeScope); }
-
-void TForm1::BuildFontCommands()
+void MenuFormatFontSizeClick(Session& s)
 {
-    void (TForm1::*const handlers[fonts::kKindCount])() = {
-        &TForm1::MenuFormatFontFamilyClick, &TForm1::MenuFormatFontSeriesClick, &TForm1::MenuFormatFontShapeClick,
-        &TForm1::MenuFormatFontSizeClick};
-    if (MenuFormat) MenuFormat->addSeparator();
+    LastUsed& last = s.part<LastUsed>();
+    runFontDialog(s, fonts::Size, last.LastFontSize, last.LastFontSizeScope);
+}
+
+void buildFontCommands(Session& s)
+{
+    if (s.MenuFormat) s.MenuFormat->addSeparator();
     for (int k = 0; k < fonts::kKindCount; ++k) {
         const fonts::KindRow& row = fonts::kindRow(fonts::Kind(k));
-        auto handler = handlers[k];
-        QAction* item = AddItem(
-            MenuFormat, row.menuItem, utf8(row.menuCaption), [this, handler] { (this->*handler)(); }, {},
-            row.helpContext);
+        auto handler = kHandlers[k];
+        QAction* item = s.AddItem(
+            s.MenuFormat, row.menuItem, utf8(row.menuCaption), [&s, handler] { handler(s); }, {}, row.helpContext);
         if (item) item->setStatusTip(utf8(row.hint));
     }
     for (int k = 0; k < fonts::kKindCount; ++k) {
         const fonts::KindRow& row = fonts::kindRow(fonts::Kind(k));
-        auto handler = handlers[k];
-        if (ToolBarTeXShosiki)
-            AddToolButton(ToolBarTeXShosiki, row.toolButton, utf8(row.hint), utf8(row.toolText),
-                          [this, handler] { (this->*handler)(); });
+        auto handler = kHandlers[k];
+        if (s.ToolBarTeXShosiki)
+            s.AddToolButton(s.ToolBarTeXShosiki, row.toolButton, utf8(row.hint), utf8(row.toolText),
+                            [&s, handler] { handler(s); });
     }
 }
+
+}  // namespace insert

@@ -3,34 +3,41 @@
 #include <QAction>
 #include <QMenu>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "insert/FootnotesBuilder.h"
 #include "insert/FootnotesDialogs.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 
-void TForm1::MenuInsertFootnoteClick()
+namespace insert {
+
+void MenuInsertFootnoteClick(Session& s)
 {
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
     if (editor.hasSelection()) {
-        road::apply(*this, footnotes::footnote(editor.selText));
+        road::apply(s, footnotes::footnote(editor.selText));
         return;
     }
     road::ask<TFormFootnote>(
-        *this, {"MenuInsertFootnote"}, [](TFormFootnote& d) { d.SetMemoText({}); },
-        [this](TFormFootnote& d) { road::apply(*this, footnotes::footnote(d.MemoText())); }, nullptr);
+        s, {"MenuInsertFootnote"}, [](TFormFootnote& d) { d.SetMemoText({}); },
+        [&s](TFormFootnote& d) { road::apply(s, footnotes::footnote(d.MemoText())); }, nullptr);
 }
 
-void TForm1::MenuInsertMarginparClick()
+void MenuInsertMarginparClick(Session& s)
 {
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormMarginpar>(
-        *this, {"MenuInsertMarginpar"},
-        [this, &editor](TFormMarginpar& d) {
-            d.rgSize.SetItemIndex(Last.LastMarginparSize);
+        s, {"MenuInsertMarginpar"},
+        [&](TFormMarginpar& d) {
+            d.rgSize.SetItemIndex(last.LastMarginparSize);
             d.SetMemoText(editor.hasSelection() ? editor.selText : std::string());
         },
-        [this](TFormMarginpar& d) { road::apply(*this, footnotes::marginpar(d.MemoText(), d.rgSize.ItemIndex())); },
-        [this](TFormMarginpar& d) {
-            if (d.rgSize.ItemIndex() >= 0) Last.LastMarginparSize = d.rgSize.ItemIndex();
+        [&s](TFormMarginpar& d) { road::apply(s, footnotes::marginpar(d.MemoText(), d.rgSize.ItemIndex())); },
+        [&](TFormMarginpar& d) {
+            if (d.rgSize.ItemIndex() >= 0) last.LastMarginparSize = d.rgSize.ItemIndex();
         });
 }
+
+}  // namespace insert

@@ -1,29 +1,36 @@
 // Headings: from the selection, or typed into the one-line dialog.
 #include <QToolBar>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/session/Session.h"
 #include "insert/EditDialog.h"
+#include "insert/InsertCommands.h"
+#include "insert/InsertMenus.h"
 #include "insert/StructureBuilder.h"
 
-void TForm1::MenuInsMidPartClick(QObject* sender)
+namespace insert {
+
+void MenuInsMidPartClick(Session& s, QObject* sender)
 {
     const structure::Heading* heading = structure::headingByTag(tagOf(sender));
     if (!heading) return;
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
     if (editor.hasSelection()) {
-        road::apply(*this, structure::headingText(*heading, editor.selText, true));
+        road::apply(s, structure::headingText(*heading, editor.selText, true));
         return;
     }
     const std::optional<std::string> title = road::askOneLine(
-        *this, QString::fromUtf8(heading->caption), QString::fromUtf8(heading->prompt), HelpContextOf("MenuTexMidasi"));
+        s, QString::fromUtf8(heading->caption), QString::fromUtf8(heading->prompt), s.HelpContextOf("MenuTexMidasi"));
     if (!title) return;
-    road::apply(*this, structure::headingText(*heading, *title, false));
+    road::apply(s, structure::headingText(*heading, *title, false));
 }
 
-void TForm1::sbMidasiClick()
+void sbMidasiClick(Session& s)
 {
-    QAction* button = Item("ToolButtonTeXInMidashi");
-    if (PopupMenuMidasi && ToolBarTeXShosiki && button) dropDown(*PopupMenuMidasi, *ToolBarTeXShosiki, *button);
+    QMenu* popup = s.part<InsertMenus>().PopupMenuMidasi;
+    QAction* button = s.Item("ToolButtonTeXInMidashi");
+    if (popup && s.ToolBarTeXShosiki && button) dropDown(*popup, *s.ToolBarTeXShosiki, *button);
 }
+
+}  // namespace insert

@@ -9,11 +9,15 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/insertion/FieldText.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/session/Session.h"
 #include "insert/IndexBoxBuilder.h"
 #include "insert/IndexBoxDialogs.h"
+#include "insert/InsertCommands.h"
+#include "insert/InsertMenus.h"
+#include "insert/LastUsed.h"
 #include "platform/Cp932.h"
 #include "platform/RichEdit.h"
 #include "platform/Utf8.h"
@@ -33,7 +37,7 @@ struct AnchorGuise {
 constexpr AnchorGuise kAnchor{"HyperTex ラベル貼り付け", "\\name{Label}{Title}", "ラベル名：", 5126};
 constexpr AnchorGuise kUrl{"HyperTex URL参照", "\\href{URL}{Title}", "ＵＲＬ：", 5128};
 
-void askAnchor(TForm1& form, const AnchorGuise& guise, std::string (*build)(const std::string&, const std::string&))
+void askAnchor(Session& form, const AnchorGuise& guise, std::string (*build)(const std::string&, const std::string&))
 {
     road::ask<TFormHyperTexName>(
         form, {QString(), road::Placement::ScreenCentre},
@@ -49,121 +53,133 @@ void askAnchor(TForm1& form, const AnchorGuise& guise, std::string (*build)(cons
 
 }  // namespace
 
-void TForm1::MenuTexPreIndexClick() { road::apply(*this, indexbox::indexDeclaration(road::editorState(*this))); }
-void TForm1::MenuTexPrtIdxClick() { InsertText(indexbox::printIndex()); }
+namespace insert {
 
-void TForm1::MenuTexSakuinClick()
+void MenuTexPreIndexClick(Session& s) { road::apply(s, indexbox::indexDeclaration(road::editorState(s))); }
+void MenuTexPrtIdxClick(Session& s) { s.InsertText(indexbox::printIndex()); }
+
+void MenuTexSakuinClick(Session& s)
 {
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
     const std::string prefix = editor.hasSelection() ? editor.selText : std::string();
     road::ask<TFormSakuin>(
-        *this, {"MenuTexSakuin"},
+        s, {"MenuTexSakuin"},
         [&](TFormSakuin& d) {
             d.ui.EditYomi->clear();
             setFieldText(d.ui.EditSakuin, prefix);
         },
         [&](TFormSakuin& d) {
-            InsertText(indexbox::indexEntry(prefix, fieldText(d.ui.EditSakuin), fieldText(d.ui.EditYomi)));
+            s.InsertText(indexbox::indexEntry(prefix, fieldText(d.ui.EditSakuin), fieldText(d.ui.EditYomi)));
         },
         nullptr);
 }
 
-void TForm1::MenuTexSakuin2Click()
+void MenuTexSakuin2Click(Session& s)
 {
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
     const std::string prefix = editor.hasSelection() ? editor.selText : std::string();
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormSakuin2>(
-        *this, {"MenuTexSakuin2"},
+        s, {"MenuTexSakuin2"},
         [&](TFormSakuin2& d) {
             d.ui.EditCK->clear();
-            d.ui.EditPS1->setText(Last.LastIndexParent1);
-            d.ui.EditPK1->setText(Last.LastIndexReading1);
-            d.ui.EditPS2->setText(Last.LastIndexParent2);
-            d.ui.EditPK2->setText(Last.LastIndexReading2);
+            d.ui.EditPS1->setText(last.LastIndexParent1);
+            d.ui.EditPK1->setText(last.LastIndexReading1);
+            d.ui.EditPS2->setText(last.LastIndexParent2);
+            d.ui.EditPK2->setText(last.LastIndexReading2);
             setFieldText(d.ui.EditCS, prefix);
         },
         [&](TFormSakuin2& d) {
             const indexbox::NestedEntry entry{fieldText(d.ui.EditPS1), fieldText(d.ui.EditPK1), fieldText(d.ui.EditPS2),
                                               fieldText(d.ui.EditPK2), fieldText(d.ui.EditCS),  fieldText(d.ui.EditCK)};
-            InsertText(indexbox::nestedIndexEntry(prefix, entry));
+            s.InsertText(indexbox::nestedIndexEntry(prefix, entry));
         },
-        [this](TFormSakuin2& d) {
-            Last.LastIndexParent1 = d.ui.EditPS1->text();
-            Last.LastIndexReading1 = d.ui.EditPK1->text();
-            Last.LastIndexParent2 = d.ui.EditPS2->text();
-            Last.LastIndexReading2 = d.ui.EditPK2->text();
+        [&](TFormSakuin2& d) {
+            last.LastIndexParent1 = d.ui.EditPS1->text();
+            last.LastIndexReading1 = d.ui.EditPK1->text();
+            last.LastIndexParent2 = d.ui.EditPS2->text();
+            last.LastIndexReading2 = d.ui.EditPK2->text();
         });
 }
 
-void TForm1::MenuTexinHyperNameClick() { askAnchor(*this, kAnchor, &indexbox::anchor); }
-void TForm1::MenuTexinHypRefURLClick() { askAnchor(*this, kUrl, &indexbox::urlLink); }
+void MenuTexinHyperNameClick(Session& s) { askAnchor(s, kAnchor, &indexbox::anchor); }
+void MenuTexinHypRefURLClick(Session& s) { askAnchor(s, kUrl, &indexbox::urlLink); }
 
-void TForm1::MenuTexinHyperRefClick()
+void MenuTexinHyperRefClick(Session& s)
 {
-    const wrap::EditorState editor = road::editorState(*this);
+    const wrap::EditorState editor = road::editorState(s);
     if (editor.hasSelection()) {
-        InsertText(indexbox::selectedLink(editor.selText));
+        s.InsertText(indexbox::selectedLink(editor.selText));
         return;
     }
-    const std::vector<std::string> names = indexbox::anchorNames(RichEdit->Text());
+    const std::vector<std::string> names = indexbox::anchorNames(s.RichEdit->Text());
     road::ask<TFormHyperHref>(
-        *this, {QString(), road::Placement::ScreenCentre},
+        s, {QString(), road::Placement::ScreenCentre},
         [&](TFormHyperHref& d) {
-            for (const std::string& name : names) d.ui.cbLabel->addItem(cp932::decode(name));
+            for (const std::string& name : names) d.ui.cbLabel->addItem(fieldtext::shown(name));
             d.ui.cbLabel->setEditText(QString());
         },
-        [this](TFormHyperHref& d) {
-            InsertText(indexbox::anchorLink(cp932::encode(d.ui.cbLabel->currentText()), fieldText(d.ui.EditTitle)));
+        [&s, &names](TFormHyperHref& d) {
+            s.InsertText(indexbox::anchorLink(fieldtext::bytesOfChoice(d.ui.cbLabel->currentText(), names),
+                                              fieldText(d.ui.EditTitle)));
         },
         nullptr);
 }
 
-void TForm1::MenuFormatFboxClick() { road::apply(*this, indexbox::fbox(road::editorState(*this))); }
-void TForm1::MenuFormatVerbVerbClick() { road::apply(*this, indexbox::verb(road::editorState(*this))); }
+void MenuFormatFboxClick(Session& s) { road::apply(s, indexbox::fbox(road::editorState(s))); }
+void MenuFormatVerbVerbClick(Session& s) { road::apply(s, indexbox::verb(road::editorState(s))); }
 
-void TForm1::sbVerbClick()
+void sbVerbClick(Session& s)
 {
-    QAction* button = Item("ToolButtonShoVerb");
-    if (PopupMenuVerb && ToolBarTeXShosiki && button) dropDown(*PopupMenuVerb, *ToolBarTeXShosiki, *button);
+    QMenu* popup = s.part<InsertMenus>().PopupMenuVerb;
+    QAction* button = s.Item("ToolButtonShoVerb");
+    if (popup && s.ToolBarTeXShosiki && button) dropDown(*popup, *s.ToolBarTeXShosiki, *button);
 }
 
-void TForm1::BuildIndexBoxCommands()
+void buildIndexBoxCommands(Session& s)
 {
+    InsertMenus& menus = s.part<InsertMenus>();
+
     // ---- preamble and insert menus: the index ----
-    AddItem(MenuPreamble, "MenuTexPreIndex", utf8("索引作成宣言(I)"), [this] { MenuTexPreIndexClick(); });
-    if (MenuInsert) MenuInsert->addSeparator();
-    AddItem(MenuInsert, "MenuTexPrtIdx", utf8("索引を出力する(&O) / \\printindex"), [this] { MenuTexPrtIdxClick(); });
-    AddItem(
-        MenuInsert, "MenuTexSakuin", utf8("索引語を指定する(S)... / \\index"), [this] { MenuTexSakuinClick(); }, {},
+    s.AddItem(s.MenuPreamble, "MenuTexPreIndex", utf8("索引作成宣言(I)"), [&s] { MenuTexPreIndexClick(s); });
+    if (s.MenuInsert) s.MenuInsert->addSeparator();
+    s.AddItem(s.MenuInsert, "MenuTexPrtIdx", utf8("索引を出力する(&O) / \\printindex"),
+              [&s] { MenuTexPrtIdxClick(s); });
+    s.AddItem(
+        s.MenuInsert, "MenuTexSakuin", utf8("索引語を指定する(S)... / \\index"), [&s] { MenuTexSakuinClick(s); }, {},
         5124);
-    AddItem(
-        MenuInsert, "MenuTexSakuin2", utf8("入れ子の索引語を指定する(&I)... / \\index"),
-        [this] { MenuTexSakuin2Click(); }, {}, 5180);
+    s.AddItem(
+        s.MenuInsert, "MenuTexSakuin2", utf8("入れ子の索引語を指定する(&I)... / \\index"),
+        [&s] { MenuTexSakuin2Click(s); }, {}, 5180);
 
     // ---- the HyperTeX sub-menu ----
-    MenuTexinHyper = new QMenu(utf8("HyperTeX(&X)"), this);
-    MenuTexinHyper->setObjectName("MenuTexinHyper");
-    QAction* hyper = AddItem(MenuInsert, "MenuTexinHyper", MenuTexinHyper->title(), nullptr);
-    if (hyper) hyper->setMenu(MenuTexinHyper);
-    AddItem(
-        MenuTexinHyper, "MenuTexinHyperName", utf8("ラベル貼付(&N)..."), [this] { MenuTexinHyperNameClick(); }, {},
-        5126);
-    AddItem(
-        MenuTexinHyper, "MenuTexinHyperRef", utf8("ラベル参照(&R)..."), [this] { MenuTexinHyperRefClick(); }, {}, 5127);
-    AddItem(
-        MenuTexinHyper, "MenuTexinHypRefURL", utf8("URL参照(&U)..."), [this] { MenuTexinHypRefURLClick(); }, {}, 5128);
+    menus.MenuTexinHyper = new QMenu(utf8("HyperTeX(&X)"), s.mainWindow);
+    menus.MenuTexinHyper->setObjectName("MenuTexinHyper");
+    QAction* hyper = s.AddItem(s.MenuInsert, "MenuTexinHyper", menus.MenuTexinHyper->title(), nullptr);
+    if (hyper) hyper->setMenu(menus.MenuTexinHyper);
+    s.AddItem(
+        menus.MenuTexinHyper, "MenuTexinHyperName", utf8("ラベル貼付(&N)..."), [&s] { MenuTexinHyperNameClick(s); },
+        {}, 5126);
+    s.AddItem(
+        menus.MenuTexinHyper, "MenuTexinHyperRef", utf8("ラベル参照(&R)..."), [&s] { MenuTexinHyperRefClick(s); }, {},
+        5127);
+    s.AddItem(
+        menus.MenuTexinHyper, "MenuTexinHypRefURL", utf8("URL参照(&U)..."), [&s] { MenuTexinHypRefURLClick(s); }, {},
+        5128);
 
     // ---- format menu: the box, and inline verbatim beside the verbatim environment ----
-    AddItem(MenuFormat, "MenuFormatFbox", utf8("枠で囲む(&W) / \\fbox"), [this] { MenuFormatFboxClick(); });
-    InsertItem(MenuFormat, Item("MenuFormatVerbVerbatim"), "MenuFormatVerbVerb", utf8("文中に挿入(&V) / \\verb"),
-               [this] { MenuFormatVerbVerbClick(); });
+    s.AddItem(s.MenuFormat, "MenuFormatFbox", utf8("枠で囲む(&W) / \\fbox"), [&s] { MenuFormatFboxClick(s); });
+    s.InsertItem(s.MenuFormat, s.Item("MenuFormatVerbVerbatim"), "MenuFormatVerbVerb",
+                 utf8("文中に挿入(&V) / \\verb"), [&s] { MenuFormatVerbVerbClick(s); });
 
     // ---- the verbatim pop-up and its tool button ----
-    PopupMenuVerb = new QMenu(this);
-    PopupMenuVerb->setObjectName("PopupMenuVerb");
-    AddItem(PopupMenuVerb, "PopupVerb", utf8("文中に挿入 / \\verb"), [this] { MenuFormatVerbVerbClick(); });
-    AddItem(PopupMenuVerb, "PopupVerbatim", utf8("複数行出力 / \\verbatim環境"),
-            [this] { OnMenuTexHaiti(Item("PopupVerbatim")); });
-    AddToolButton(ToolBarTeXShosiki, "ToolButtonShoVerb", utf8("文中に挿入 / \\verb"), utf8("verb"),
-                  [this] { sbVerbClick(); });
+    menus.PopupMenuVerb = new QMenu(s.mainWindow);
+    menus.PopupMenuVerb->setObjectName("PopupMenuVerb");
+    s.AddItem(menus.PopupMenuVerb, "PopupVerb", utf8("文中に挿入 / \\verb"), [&s] { MenuFormatVerbVerbClick(s); });
+    s.AddItem(menus.PopupMenuVerb, "PopupVerbatim", utf8("複数行出力 / \\verbatim環境"),
+              [&s] { OnMenuTexHaiti(s, s.Item("PopupVerbatim")); });
+    s.AddToolButton(s.ToolBarTeXShosiki, "ToolButtonShoVerb", utf8("文中に挿入 / \\verb"), utf8("verb"),
+                    [&s] { sbVerbClick(s); });
 }
+
+}  // namespace insert

@@ -2,11 +2,11 @@
 
 #include <QLineEdit>
 
-#include "platform/Cp932.h"
+#include "core/insertion/FieldText.h"
 
 namespace indexbox {
-std::string fieldText(const QLineEdit* edit) { return cp932::encode(edit->text()); }
-void setFieldText(QLineEdit* edit, const std::string& bytes) { edit->setText(cp932::decode(bytes)); }
+std::string fieldText(const QLineEdit* edit) { return fieldtext::bytesOf(edit); }
+void setFieldText(QLineEdit* edit, const std::string& bytes) { fieldtext::fill(edit, bytes); }
 }  // namespace indexbox
 
 TFormSakuin::TFormSakuin(QWidget* owner) : TDialogForm(owner)

@@ -1,16 +1,21 @@
 // itemize, enumerate and description: selected lines become items, or a
 // template goes in with the caret at its placeholder.
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
+#include "insert/InsertCommands.h"
 #include "insert/StructureBuilder.h"
 
 namespace {
-void insertList(TForm1& form, structure::ListKind kind)
+void insertList(Session& s, structure::ListKind kind)
 {
-    road::apply(form, structure::listText(structure::list(kind), road::editorState(form)));
+    road::apply(s, structure::listText(structure::list(kind), road::editorState(s)));
 }
 }  // namespace
 
-void TForm1::MenuFormatItemizeClick() { insertList(*this, structure::Itemize); }
-void TForm1::MenuFormatEnumerateClick() { insertList(*this, structure::Enumerate); }
-void TForm1::MenuFormatDescriptionClick() { insertList(*this, structure::Description); }
+namespace insert {
+
+void MenuFormatItemizeClick(Session& s) { insertList(s, structure::Itemize); }
+void MenuFormatEnumerateClick(Session& s) { insertList(s, structure::Enumerate); }
+void MenuFormatDescriptionClick(Session& s) { insertList(s, structure::Description); }
+
+}  // namespace insert

@@ -6,9 +6,11 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "insert/ClassBuilder.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "insert/PackageBuilder.h"
 #include "insert/PreambleDialogs.h"
 #include "insert/PreambleStore.h"
@@ -27,83 +29,91 @@ const char* const kDocumentStyleQuestion =
 
 }  // namespace
 
-void TForm1::MenuFormatClassClick()
+namespace insert {
+
+void MenuFormatClassClick(Session& s)
 {
-    const std::string text = RichEdit->Text();
+    TRichEdit* const editor = s.RichEdit;
+    const std::string text = editor->Text();
     const std::optional<docclass::ClassLine> line = docclass::findClassLine(text);
     if (line && line->oldStyle &&
         ask::messageBox(utf8(kDocumentStyleQuestion), utf8("TeX文書クラス"), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     road::ask<TFormTexClass>(
-        *this, {"MenuFormatClass"},
+        s, {"MenuFormatClass"},
         [&](TFormTexClass& d) {
             if (line && !line->oldStyle) d.SetChoices(docclass::detect(text, *line, d.Choices()));
         },
         [&](TFormTexClass& d) {
-            const docclass::Settings settings = preamble::readClassSettings(Settings());
+            const docclass::Settings settings = preamble::readClassSettings(s.Settings());
             if (!line) {
                 const QDate today = QDate::currentDate();
-                road::apply(*this,
-                            docclass::newDocument(d.Choices(), settings, today.year(), today.month(), today.day()));
+                road::apply(s, docclass::newDocument(d.Choices(), settings, today.year(), today.month(), today.day()));
                 return;
             }
             const std::string newLine = docclass::classLine(d.Choices(), settings, docclass::keptOptions(text, *line));
-            const docclass::Replacement r = docclass::rewrite(text, *line, newLine, RichEdit->SelStart());
-            RichEdit->HideSelection(true);
-            RichEdit->Select(r.start, r.length);
-            InsertText(r.text);
-            RichEdit->HideSelection(false);
-            RichEdit->SetSelStart(r.caretAfter);
+            const docclass::Replacement r = docclass::rewrite(text, *line, newLine, editor->SelStart());
+            editor->HideSelection(true);
+            editor->Select(r.start, r.length);
+            s.InsertText(r.text);
+            editor->HideSelection(false);
+            editor->SetSelStart(r.caretAfter);
         },
         nullptr);
 }
 
-void TForm1::MenuTexPreUsepackageClick()
+void MenuTexPreUsepackageClick(Session& s)
 {
+    LastUsed& last = s.part<LastUsed>();
     road::ask<TFormUsepackage>(
-        *this, {"MenuTexPreUsepackage"},
-        [this](TFormUsepackage& d) {
-            d.ReadUserList = [this] { return preamble::readUserPackages(Settings()); };
-            d.WriteUserList = [this](const QString& list) { preamble::writeUserPackages(Settings(), list); };
-            d.SetGroup(Last.LastPackageGroup);
+        s, {"MenuTexPreUsepackage"},
+        [&](TFormUsepackage& d) {
+            d.ReadUserList = [&s] { return preamble::readUserPackages(s.Settings()); };
+            d.WriteUserList = [&s](const QString& list) { preamble::writeUserPackages(s.Settings(), list); };
+            d.SetGroup(last.LastPackageGroup);
         },
-        [this](TFormUsepackage& d) {
+        [&s](TFormUsepackage& d) {
             const std::string line = d.GetCommand();
             // An empty user list offers nothing to insert.
             if (line.empty()) return;
-            const std::string text = RichEdit->Text();
+            TRichEdit* const editor = s.RichEdit;
+            const std::string text = editor->Text();
             const std::string name = line.substr(12, line.size() - 12 - 3);  // between "\usepackage{" and "}\r\n"
             if (package::isLoaded(text, name)) {
                 ask::messageBox(cp932::decode(line) + utf8("は既に存在しています。"), "\\usepackage",
                                 MB_OK | MB_ICONINFORMATION);
                 return;
             }
-            const package::Placement p = package::place(text, RichEdit->SelStart(), line);
-            if (p.atBeginDocument) RichEdit->Select(p.at, 0);
-            InsertText(p.text);
-            RichEdit->SetSelStart(p.caretAfter);
+            const package::Placement p = package::place(text, editor->SelStart(), line);
+            if (p.atBeginDocument) editor->Select(p.at, 0);
+            s.InsertText(p.text);
+            editor->SetSelStart(p.caretAfter);
         },
-        [this](TFormUsepackage& d) {
-            if (d.Group() >= 0) Last.LastPackageGroup = d.Group();
+        [&](TFormUsepackage& d) {
+            if (d.Group() >= 0) last.LastPackageGroup = d.Group();
         });
 }
 
-void TForm1::BuildPreambleCommands()
+void buildPreambleCommands(Session& s)
 {
-    QAction* first = MenuFormat->actions().isEmpty() ? nullptr : MenuFormat->actions().first();
-    InsertItem(
-        MenuFormat, first, "MenuFormatClass", utf8("文書クラス(&C)... / \\documentclass"),
-        [this] { MenuFormatClassClick(); }, {}, 6020);
-    if (first) MenuFormat->insertSeparator(first);
-    AddItem(
-        MenuPreamble, "MenuTexPreUsepackage", utf8("パッケージ使用(&U)... / \\usepackage"),
-        [this] { MenuTexPreUsepackageClick(); }, {}, 8120);
-    QAction* button = AddToolButton(ToolBarTeXShosiki, "ToolButtonShoClass", utf8("文書クラス / \\documentclass"),
-                                    utf8("類"), [this] { MenuFormatClassClick(); });
+    QMenu* format = s.MenuFormat;
+    QAction* first = format->actions().isEmpty() ? nullptr : format->actions().first();
+    s.InsertItem(
+        format, first, "MenuFormatClass", utf8("文書クラス(&C)... / \\documentclass"),
+        [&s] { MenuFormatClassClick(s); }, {}, 6020);
+    if (first) format->insertSeparator(first);
+    s.AddItem(
+        s.MenuPreamble, "MenuTexPreUsepackage", utf8("パッケージ使用(&U)... / \\usepackage"),
+        [&s] { MenuTexPreUsepackageClick(s); }, {}, 8120);
+    QToolBar* bar = s.ToolBarTeXShosiki;
+    QAction* button = s.AddToolButton(bar, "ToolButtonShoClass", utf8("文書クラス / \\documentclass"), utf8("類"),
+                                      [&s] { MenuFormatClassClick(s); });
     // The class comes first on the bar, as it comes first in a document.
-    const QList<QAction*> onBar = ToolBarTeXShosiki->actions();
+    const QList<QAction*> onBar = bar->actions();
     if (onBar.size() > 1) {
-        ToolBarTeXShosiki->removeAction(button);
-        ToolBarTeXShosiki->insertAction(onBar.first(), button);
+        bar->removeAction(button);
+        bar->insertAction(onBar.first(), button);
     }
 }
+
+}  // namespace insert

@@ -5,7 +5,7 @@
 #include <QListWidget>
 
 #include "insert/ReferencesBuilder.h"
-#include "platform/Cp932.h"
+#include "core/insertion/FieldText.h"
 
 namespace {
 
@@ -44,12 +44,13 @@ void TFormRefBase::showEvent(QShowEvent* event)
     ComboBox1->setFocus();
 }
 
-std::string TFormRefBase::NameText() const { return cp932::encode(ComboBox1->Text()); }
+std::string TFormRefBase::NameText() const { return fieldtext::bytesOfChoice(ComboBox1->Text(), names_); }
 
 void TFormRefBase::SetNames(const std::vector<std::string>& names)
 {
+    names_ = names;
     ComboBox1->ClearItems();
-    for (const std::string& n : names) ComboBox1->AddItem(cp932::decode(n));
+    for (const std::string& n : names) ComboBox1->AddItem(fieldtext::shown(n));
 }
 
 int TFormRefBase::KindIndex() const { return cbKind->currentIndex(); }

@@ -26,6 +26,9 @@ protected:
                  const std::vector<const char*>& kinds, int helpContext);
     void FormCreate();
     void showEvent(QShowEvent* event) override;
+
+private:
+    std::vector<std::string> names_;  // as the document holds them
 };
 
 class TFormLabelRef : public TFormRefBase {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
-#include "platform/Cp932.h"
+#include "core/insertion/FieldText.h"
 
 void setPlacement(const PlacementBoxes& b, const tables::Placement& p)
 {
@@ -89,7 +89,7 @@ void TFormCell::SetChoices(const tables::MergedCellChoices& c)
     ui.rgHaiti.SetItemIndex(c.align);
     ui.rgLeftLine.SetItemIndex(c.leftRule ? 0 : 1);
     ui.rgRightLine.SetItemIndex(c.rightRule ? 0 : 1);
-    ui.EditMidasi->setText(cp932::decode(c.heading));
+    fieldtext::fill(ui.EditMidasi, c.heading);
 }
 
 tables::MergedCellChoices TFormCell::Choices() const
@@ -99,7 +99,7 @@ tables::MergedCellChoices TFormCell::Choices() const
     c.align = ui.rgHaiti.ItemIndex();
     c.leftRule = ui.rgLeftLine.ItemIndex() == 0;
     c.rightRule = ui.rgRightLine.ItemIndex() == 0;
-    c.heading = cp932::encode(ui.EditMidasi->text());
+    c.heading = fieldtext::bytesOf(ui.EditMidasi);
     return c;
 }
 

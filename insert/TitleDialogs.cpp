@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/insertion/FieldText.h"
 #include "insert/TitleBuilder.h"
 #include "platform/Cp932.h"
 
@@ -15,20 +16,11 @@ TFormTitle::TFormTitle(QWidget* owner) : TDialogForm(owner)
     WireButtons();
 }
 
-std::string TFormTitle::MemoText() const
-{
-    QString text = ui.Memo1->toPlainText();
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return cp932::encode(text);
-}
+std::string TFormTitle::MemoText() const { return fieldtext::bytesOf(ui.Memo1); }
 
 void TFormTitle::SetMemoText(const std::string& bytes)
 {
-    QString text = cp932::decode(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    ui.Memo1->setPlainText(text);
+    fieldtext::fill(ui.Memo1, bytes);
     ui.Memo1->selectAll();
 }
 

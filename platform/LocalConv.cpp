@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
@@ -115,6 +116,48 @@ QString socketPath(const QString& service)
     return folder + "/" + service.toLower() + ".conv";
 }
 
+namespace {
+
+enum class Owner { Answers, Gone, Unknown };
+
+// Whether a server listens on the socket at `path`.  Only a refused
+// connection says the server is gone; a socket that does not answer in time
+// may belong to a server that is merely busy.
+Owner ownerOf(const QString& path)
+{
+    QLocalSocket probe;
+    probe.connectToServer(path);
+    if (probe.waitForConnected(500)) {
+        probe.abort();
+        return Owner::Answers;
+    }
+    return probe.error() == QLocalSocket::ConnectionRefusedError ? Owner::Gone : Owner::Unknown;
+}
+
+// Unlinks `path` if it is still a socket of this user.
+bool removeSocketFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (lstat(name.constData(), &st) != 0 || !S_ISSOCK(st.st_mode) || st.st_uid != getuid()) return false;
+    return unlink(name.constData()) == 0;
+}
+
+}  // namespace
+
+int removeStaleSockets()
+{
+    const QString folder = runtimeFolder();
+    if (folder.isEmpty()) return 0;
+    int removed = 0;
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.conv")}, QDir::System | QDir::Hidden);
+    for (const QString& name : names) {
+        const QString path = folder + "/" + name;
+        if (ownerOf(path) == Owner::Gone && removeSocketFile(path)) ++removed;
+    }
+    return removed;
+}
+
 // ---- server ----
 
 Server::Server(const QString& service, const QString& topic, QObject* parent)
@@ -129,16 +172,10 @@ bool Server::listen()
     close();
     QString path = socketPath(service_);
     if (path.isEmpty()) return false;
-    if (QFile::exists(path)) {
-        // A socket file left by a server that is gone is taken over; a live
-        // one belongs to another instance and is left alone.
-        QLocalSocket probe;
-        probe.connectToServer(path);
-        if (probe.waitForConnected(500)) {
-            probe.disconnectFromServer();
-            return false;
-        }
-        QLocalServer::removeServer(path);
+    if (QFileInfo::exists(path)) {
+        // A socket file left by a server that is gone is taken over; one
+        // that answers, or might, belongs to another instance.
+        if (ownerOf(path) != Owner::Gone || !removeSocketFile(path)) return false;
     }
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -207,6 +244,9 @@ void Server::acceptConnections()
             dropConnection(*quietest);
             open.erase(quietest);
         }
+        // What a sender has sent but the server has not taken is bounded
+        // too: the socket stops reading until the messages are handled.
+        socket->setReadBufferSize(2 * (kHeader + kMaxMessage));
         socket->setProperty("linked", false);
         socket->setProperty("active", QDateTime::currentMSecsSinceEpoch());
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
@@ -231,6 +271,11 @@ void Server::readFrom(QLocalSocket* socket)
     };
     auto answer = [socket](bool ok, const std::string& data) {
         std::string out = wire::frame(ok ? kAck : kNak, {}, data);
+        if (socket->bytesToWrite() + qint64(out.size()) > kMaxUnread) {
+            // The client sends without reading what it is answered.
+            dropConnection(socket);
+            return;
+        }
         socket->write(out.data(), qint64(out.size()));
         socket->flush();
     };

@@ -23,12 +23,21 @@ namespace conv {
 
 constexpr int kRequestTimeoutMs = 10000;
 constexpr int kMaxMessage = 64 * 1024;
+// Answers a connection may leave unread before the server hangs up on it.  A
+// client reads each answer before it sends again, so it never has more than
+// one outstanding; only one that sends without reading gets near this.
+constexpr qint64 kMaxUnread = 2 * kMaxMessage;
 
 // The folder that holds the sockets, created owner-only when missing; empty
 // when it cannot be made safe (wrong owner or permissions).
 QString runtimeFolder();
 // Where the socket of a service lives (service names ignore letter case).
 QString socketPath(const QString& service);
+// Removes the socket files in the runtime folder that a server killed before
+// it could close left behind: those that refuse a connection.  A socket that
+// answers, or whose owner cannot be told (busy, not a socket of this user),
+// is left alone.  Returns how many were removed.
+int removeStaleSockets();
 
 class Server : public QObject {
     Q_OBJECT

@@ -12,7 +12,11 @@
 
 using richedit::InternalEdit;
 
-TRichEdit::Impl::Impl(TRichEdit* owner) : q(owner), doc(owner->document()) { lines.resize(1); }
+TRichEdit::Impl::Impl(TRichEdit* owner) : q(owner), doc(owner->document())
+{
+    lines.resize(1);
+    model.subscribe([this](const TextDocument::Change& change) { noteChange(change); });
+}
 
 TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_unique<Impl>(this))
 {
@@ -78,8 +82,8 @@ void TRichEdit::Impl::flush()
             raised = true;
             if ((q->eventMask_ & ENM_CHANGE) && q->OnChange) {
                 // A masked change stays pending, to be reported with the next.
-                reportedSpan = spanPending ? pendingSpan : TRichEdit::ChangedSpan{revision, 0, 0};
-                reportedAt = revision;
+                reportedSpan = spanPending ? pendingSpan : TRichEdit::ChangedSpan{model.revision(), 0, 0};
+                reportedAt = model.revision();
                 spanPending = false;
                 q->OnChange();
             }
@@ -111,7 +115,7 @@ bool TRichEdit::Impl::replaceSelection(const std::string& bytes)
     const int selBytes = c.hasSelection() ? fromQt(c.selectionEnd()) - fromQt(c.selectionStart()) : 0;
     if (selBytes == 0 && bytes.empty()) return true;
     // An insertion that would pass the limit is refused whole.
-    if (int64_t(totalBytes) - selBytes + int64_t(bytes.size()) > q->maxLength_) return false;
+    if (int64_t(model.length()) - selBytes + int64_t(bytes.size()) > q->maxLength_) return false;
     {
         InternalEdit scope(internalEdit);
         rawInsert(c, bytes);
@@ -130,31 +134,32 @@ bool TRichEdit::Impl::insertTyped(const QString& text)
 
 // ---- text ----
 
-std::string TRichEdit::Text() const { return d->wholeText(); }
+const TextDocument& TRichEdit::Document() const { return d->model; }
 
-std::string_view TRichEdit::TextView() const { return d->wholeText(); }
+std::string TRichEdit::Text() const { return d->model.text(); }
 
-long TRichEdit::Revision() const { return d->revision; }
+std::string_view TRichEdit::TextView() const { return d->model.text(); }
+
+long TRichEdit::Revision() const { return d->model.revision(); }
 
 TRichEdit::ChangedSpan TRichEdit::LastChange() const
 {
     // Asked after further changes, the report no longer holds them: all of
     // the text is then named.
-    if (d->revision != d->reportedAt) return {d->reportedSpan.base, 0, 0};
+    if (d->model.revision() != d->reportedAt) return {d->reportedSpan.base, 0, 0};
     return d->reportedSpan;
 }
 
-void TRichEdit::Impl::noteChange(int start, int tail)
+void TRichEdit::Impl::noteChange(const TextDocument::Change& change)
 {
     if (!spanPending) {
-        pendingSpan = {revision, start, tail};
+        pendingSpan = {change.base, change.start, change.tail};
         spanPending = true;
     } else {
         // Both edits kept what lies outside both of them.
-        pendingSpan.start = std::min(pendingSpan.start, start);
-        pendingSpan.tail = std::min(pendingSpan.tail, tail);
+        pendingSpan.start = std::min(pendingSpan.start, change.start);
+        pendingSpan.tail = std::min(pendingSpan.tail, change.tail);
     }
-    ++revision;
 }
 
 void TRichEdit::SetText(const std::string& text)
@@ -165,48 +170,36 @@ void TRichEdit::SetText(const std::string& text)
         setPlainText(cp932::decode(text));
         --d->ignoreDocument;
         d->rebuildFrom(text);
-        d->noteChange(0, 0);
         moveCursor(QTextCursor::Start);
     }
     d->pendingChange = true;
     d->flush();
 }
 
-int TRichEdit::GetTextLen() const { return d->totalBytes; }
+int TRichEdit::GetTextLen() const { return d->model.length(); }
 
-std::string TRichEdit::TextRange(int start, int end) const
-{
-    const std::string& text = d->wholeText();
-    start = std::clamp(start, 0, int(text.size()));
-    end = std::clamp(end, start, int(text.size()));
-    return text.substr(size_t(start), size_t(end - start));
-}
+std::string TRichEdit::TextRange(int start, int end) const { return d->model.range(start, end); }
 
 // ---- lines ----
 
-int TRichEdit::LineCount() const { return int(d->lines.size()); }
+int TRichEdit::LineCount() const { return d->model.lineCount(); }
 
-int TRichEdit::LineFromChar(int pos) const { return d->lineOfByte(pos < 0 ? SelStart() : pos); }
+int TRichEdit::LineFromChar(int pos) const { return d->model.lineOfPosition(pos < 0 ? SelStart() : pos); }
 
 int TRichEdit::LineIndex(int line) const
 {
     if (line < 0) line = LineFromChar(-1);
     if (line >= LineCount()) return -1;
-    return d->lineStart(line);
+    return d->model.lineStart(line);
 }
 
 int TRichEdit::LineLength(int line) const
 {
     if (line < 0) line = LineFromChar(-1);
-    if (line >= LineCount()) return 0;
-    return int(d->lines[size_t(line)].bytes.size());
+    return d->model.lineLength(line);
 }
 
-std::string TRichEdit::Line(int line) const
-{
-    if (line < 0 || line >= LineCount()) return {};
-    return d->lines[size_t(line)].bytes;
-}
+std::string TRichEdit::Line(int line) const { return d->model.line(line); }
 
 int TRichEdit::FirstVisibleLine() const { return firstVisibleBlock().blockNumber(); }
 

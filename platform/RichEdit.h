@@ -38,6 +38,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TextDocument.h"
+
 // Character format of a range, as the colouring and the IME hook use it.
 struct CharFormat {
     unsigned color = 0;  // 0x00BBGGRR, as the settings store keeps colours
@@ -100,6 +102,10 @@ public:
     ~TRichEdit() override;
 
     // ---- text ----
+    // The document the control shows: lines, positions, revisions and the
+    // change listeners, for readers that need no widget.  Changed only
+    // through the control.
+    const TextDocument& Document() const;
     std::string Text() const;  // whole text, CP932, CR LF
     // Replaces everything and raises the events; sets the modified flag (the
     // loader clears it).  The bytes of each line are kept as given, so a

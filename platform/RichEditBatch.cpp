@@ -2,8 +2,8 @@
 // All relies on it: one document edit per hit, each splicing the whole-text
 // copy and the line table and raising events that copy the text again, costs
 // time in proportion to hits times document size.  Here Qt's document is
-// edited back to front inside one edit block, and the byte model is brought
-// up to date line by line and once for the whole text.
+// edited back to front inside one edit block, and the text document takes all
+// the replacements as one change.
 #include "platform/Cp932.h"
 #include "platform/RichEditImpl.h"
 
@@ -72,9 +72,9 @@ void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, const 
     };
     std::vector<LineCuts> touched;
     for (const int start : starts) {
-        const int line = d->lineOfByte(start);
+        const int line = d->model.lineOfPosition(start);
         if (touched.empty() || touched.back().line != line) touched.push_back({line, {}, {}, 0});
-        touched.back().byteStarts.push_back(start - d->lineStart(line));
+        touched.back().byteStarts.push_back(start - d->model.lineStart(line));
     }
     QTextBlock block;
     int blockLine = -1;
@@ -91,7 +91,7 @@ void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, const 
         }
         t.blockPosition = block.position();
         const Impl::Line& l = d->lines[size_t(t.line)];
-        if (int(l.bytes.size()) == l.chars) {
+        if (d->model.lineLength(t.line) == l.chars) {
             for (const int b : t.byteStarts) t.cuts.push_back({b, b + length});
             continue;
         }
@@ -125,42 +125,15 @@ void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, const 
         --d->ignoreDocument;
     }
 
-    // The byte model: each touched line spliced, the whole text built once.
-    const int delta = int(text.size()) - length;
+    // The line entries follow the cuts; the document splices the bytes.
     for (const LineCuts& t : touched) {
         Impl::Line& l = d->lines[size_t(t.line)];
-        std::string bytes;
-        bytes.reserve(l.bytes.size() + t.byteStarts.size() * size_t(std::max(delta, 0)));
-        size_t copied = 0;
-        int chars = l.chars;
-        for (size_t k = 0; k < t.byteStarts.size(); ++k) {
-            bytes.append(l.bytes, copied, size_t(t.byteStarts[k]) - copied);
-            bytes += text;
-            copied = size_t(t.byteStarts[k] + length);
-            chars += inserted - (t.cuts[k].to - t.cuts[k].from);
-        }
-        bytes.append(l.bytes, copied, std::string::npos);
+        for (const Cut& cut : t.cuts) l.chars += inserted - (cut.to - cut.from);
         l.spans = spansAfterCuts(l.spans, t.cuts, inserted);
-        l.bytes.swap(bytes);
-        l.chars = chars;
         // Qt dropped the edited blocks' layouts with their formats.
         d->markStale(t.line);
     }
-    if (d->wholeValid) {
-        std::string whole;
-        whole.reserve(size_t(d->totalBytes) + starts.size() * size_t(std::max(delta, 0)));
-        size_t copied = 0;
-        for (const int start : starts) {
-            whole.append(d->whole, copied, size_t(start) - copied);
-            whole += text;
-            copied = size_t(start + length);
-        }
-        whole.append(d->whole, copied, std::string::npos);
-        d->whole.swap(whole);
-    }
-    d->noteChange(starts.front(), d->totalBytes - starts.back() - length);
-    d->totalBytes += delta * int(starts.size());
-    d->startsValid = std::min(d->startsValid, size_t(touched.front().line) + 1);
+    d->model.replaceRanges(starts, length, text);
     d->pendingChange = true;
     d->flush();
 }

@@ -158,12 +158,12 @@ void TRichEdit::SetFormat(int start, int length, const CharFormat& format)
     const int from = d->snap(start, BreakSide::BeforeCR);
     const int to = d->snap(start + length, BreakSide::AfterLF);
     if (from >= to) return;
-    const int firstLine = d->lineOfByte(from);
-    const int lastLine = d->lineOfByte(to);
+    const int firstLine = d->model.lineOfPosition(from);
+    const int lastLine = d->model.lineOfPosition(to);
     QTextBlock block = document()->findBlockByNumber(firstLine);
     for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
-        const int lineStart = d->lineStart(line);
-        const int lineBytes = int(d->lines[size_t(line)].bytes.size());
+        const int lineStart = d->model.lineStart(line);
+        const int lineBytes = d->model.lineLength(line);
         const int a = std::clamp(from - lineStart, 0, lineBytes);
         const int b = std::clamp(to - lineStart, 0, lineBytes);
         if (a >= b) continue;
@@ -191,12 +191,12 @@ RangeFormat TRichEdit::GetFormat(int start, int length) const
         result.strikeOutUniform = result.strikeOutUniform && f.strikeOut == r.strikeOut;
     };
     if (from < to) {
-        const int firstLine = d->lineOfByte(from);
-        const int lastLine = d->lineOfByte(to);
+        const int firstLine = d->model.lineOfPosition(from);
+        const int lastLine = d->model.lineOfPosition(to);
         QTextBlock block = document()->findBlockByNumber(firstLine);
         for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
-            const int lineStart = d->lineStart(line);
-            const int lineBytes = int(d->lines[size_t(line)].bytes.size());
+            const int lineStart = d->model.lineStart(line);
+            const int lineBytes = d->model.lineLength(line);
             const int a = std::clamp(from - lineStart, 0, lineBytes);
             const int b = std::clamp(to - lineStart, 0, lineBytes);
             if (a >= b) continue;
@@ -221,9 +221,9 @@ RangeFormat TRichEdit::GetFormat(int start, int length) const
 CharFormat TRichEdit::FormatAt(int pos) const
 {
     pos = d->snap(pos, BreakSide::BeforeCR);
-    const int line = d->lineOfByte(pos);
-    const int offset = pos - d->lineStart(line);
-    if (offset >= int(d->lines[size_t(line)].bytes.size())) return d->defaultFormat;
+    const int line = d->model.lineOfPosition(pos);
+    const int offset = pos - d->model.lineStart(line);
+    if (offset >= d->model.lineLength(line)) return d->defaultFormat;
     const int c = d->bytesToChars(line, document()->findBlockByNumber(line), offset);
     for (const Impl::Span& s : d->lines[size_t(line)].spans)
         if (c >= s.start && c < s.start + s.length) return s.format;

@@ -29,21 +29,21 @@ bool sameSpans(const std::vector<richedit::Span>& a, const std::vector<richedit:
 void TRichEdit::SetFormats(const std::vector<FormatSpan>& spans)
 {
     if (spans.empty() || d->lines.empty()) return;
-    const int total = d->totalBytes;
+    const int total = d->model.length();
     size_t next = 0;
     std::vector<Piece> pieces;
     std::vector<Impl::Span> fresh;
-    int line = d->lineOfByte(std::clamp(spans.front().start, 0, total));
+    int line = d->model.lineOfPosition(std::clamp(spans.front().start, 0, total));
     QTextBlock block = document()->findBlockByNumber(line);
 
     while (next < spans.size() && line < int(d->lines.size()) && block.isValid()) {
-        const int lineStart = d->lineStart(line);
+        const int lineStart = d->model.lineStart(line);
         Impl::Line& l = d->lines[size_t(line)];
-        const int lineBytes = int(l.bytes.size());
+        const int lineBytes = d->model.lineLength(line);
 
         // Ranges that start beyond this line's break send us to their line.
         if (spans[next].start >= lineStart + lineBytes + 2 && line + 1 < int(d->lines.size())) {
-            const int target = d->lineOfByte(std::clamp(spans[next].start, 0, total));
+            const int target = d->model.lineOfPosition(std::clamp(spans[next].start, 0, total));
             if (target > line + 8) {
                 line = target;
                 block = document()->findBlockByNumber(line);

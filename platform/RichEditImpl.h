@@ -1,13 +1,13 @@
 #pragma once
 // Private state of TRichEdit, shared by its RichEdit*.cpp files.
 //
-// The document model is kept beside Qt's document, one entry per block (a
-// logical line): the line's CP932 bytes, its length in QChars and its
-// character formats.  Byte starts of the lines are prefix sums that are
-// recomputed lazily from the first line whose length changed, and the whole
-// text is kept as one string that edits splice, so that Text() and every
-// position mapping stay cheap on a long document.
+// The text itself is the TextDocument `model`: lines of CP932 bytes, byte
+// positions, revisions.  Beside it the adapter keeps what only rendering
+// needs, one entry per block (a logical line): the line's length in QChars
+// and its character formats.  The two lists always have the same length;
+// every edit of Qt's document is spliced into both.
 #include "platform/RichEdit.h"
+#include "platform/TextDocument.h"
 
 #include <QTextBlock>
 #include <QTextLayout>
@@ -28,7 +28,6 @@ struct TRichEdit::Impl {
 
     using Span = richedit::Span;
     struct Line {
-        std::string bytes;         // CP932, without the break
         int chars = 0;             // QChars in the block's text
         std::vector<Span> spans;   // sorted and disjoint
         bool layoutStale = false;  // spans not yet handed to the block's layout
@@ -36,35 +35,25 @@ struct TRichEdit::Impl {
 
     TRichEdit* q;
     QTextDocument* doc;
-    std::vector<Line> lines;
-
-    // ---- byte positions ----
-    mutable std::vector<int> starts;  // starts[i] valid for i < startsValid
-    mutable size_t startsValid = 0;
-    int totalBytes = 0;
-    mutable std::string whole;  // the whole text, when wholeValid
-    mutable bool wholeValid = false;
+    TextDocument model;
+    std::vector<Line> lines;  // parallel to the model's lines
 
     // ---- change tracking ----
-    long revision = 0;
     bool spanPending = false;             // changes not yet reported by OnChange
     TRichEdit::ChangedSpan pendingSpan;   // those changes, against their base
     TRichEdit::ChangedSpan reportedSpan;  // what the last OnChange reported
     long reportedAt = 0;                  // the revision it reported
-    // Notes a change that kept the first `start` and the last `tail` bytes.
-    void noteChange(int start, int tail);
+    // Gathers the model's changes until the next change event reports them.
+    void noteChange(const TextDocument::Change& change);
 
-    void rebuildFrom(const std::string& text);  // after setPlainText of its decoded form
-    void rebuildFromDocument();                 // re-encodes every block (fallback)
-    int lineStart(int line) const;
-    int lineOfByte(int pos) const;  // pos clamped to the text
+    void rebuildFrom(std::string text);  // after setPlainText of its decoded form
+    void rebuildFromDocument();          // re-encodes every block (fallback)
     int charsToBytes(int line, const QTextBlock& block, int charOffset) const;
     // Byte offset inside the line -> QChar offset; snaps back to a character start.
     int bytesToChars(int line, const QTextBlock& block, int byteOffset) const;
     int snap(int pos, BreakSide side) const;
     int toQt(int pos, BreakSide side) const;
     int fromQt(int qtPos) const;
-    const std::string& wholeText() const;
 
     // ---- following Qt's document ----
     int ignoreDocument = 0;  // our own setPlainText and format refreshes

@@ -1,5 +1,6 @@
-// The byte model of the editor: lines as CP932 bytes beside Qt's blocks,
-// byte <-> Qt position mapping, and following Qt's document as it is edited.
+// Following Qt's document as it is edited: the model's lines get their bytes,
+// the adapter's line entries their lengths and formats; and the byte <-> Qt
+// position mapping between them.
 #include "platform/Cp932.h"
 #include "platform/RichEditImpl.h"
 
@@ -72,21 +73,6 @@ using richedit::charBytes;
 
 namespace {
 
-// Splits CR LF separated bytes into lines.
-std::vector<std::string> splitLines(const std::string& text)
-{
-    std::vector<std::string> out;
-    size_t from = 0;
-    for (;;) {
-        size_t at = text.find("\r\n", from);
-        if (at == std::string::npos) break;
-        out.emplace_back(text, from, at - from);
-        from = at + 2;
-    }
-    out.emplace_back(text, from);
-    return out;
-}
-
 int bytesOf(const QString& text, int from, int to)
 {
     int n = 0;
@@ -97,97 +83,48 @@ int bytesOf(const QString& text, int from, int to)
 
 }  // namespace
 
-void TRichEdit::Impl::rebuildFrom(const std::string& text)
+void TRichEdit::Impl::rebuildFrom(std::string text)
 {
-    lines.clear();
     staleLines.clear();
-    // Qt breaks lines at CR LF, a lone CR and a lone LF alike.
-    size_t from = 0;
-    const size_t n = text.size();
-    for (size_t i = 0; i < n; ++i) {
-        char c = text[i];
-        if (c != '\r' && c != '\n') continue;
-        Line line;
-        line.bytes.assign(text, from, i - from);
-        lines.push_back(std::move(line));
-        if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
-        from = i + 1;
-    }
-    Line last;
-    last.bytes.assign(text, from, n - from);
-    lines.push_back(std::move(last));
-
-    if (int(lines.size()) != doc->blockCount()) {
+    model.setText(std::move(text));
+    if (model.lineCount() != doc->blockCount()) {
         rebuildFromDocument();
         return;
     }
-    totalBytes = 0;
+    lines.assign(size_t(model.lineCount()), Line{});
     QTextBlock block = doc->begin();
     for (Line& line : lines) {
         line.chars = block.length() - 1;
-        totalBytes += int(line.bytes.size());
         block = block.next();
-    }
-    totalBytes += 2 * (int(lines.size()) - 1);
-    startsValid = 0;
-    wholeValid = false;
-    // Text without lone breaks is kept as given: no second copy is built.
-    if (text.size() == size_t(totalBytes)) {
-        whole = text;
-        wholeValid = true;
     }
 }
 
 void TRichEdit::Impl::rebuildFromDocument()
 {
-    lines.clear();
     staleLines.clear();
-    totalBytes = 0;
+    lines.clear();
+    std::vector<std::string> bytes;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        bytes.push_back(cp932::encode(block.text()));
         Line line;
-        line.bytes = cp932::encode(block.text());
         line.chars = block.length() - 1;
-        totalBytes += int(line.bytes.size());
         lines.push_back(std::move(line));
     }
-    totalBytes += 2 * (int(lines.size()) - 1);
-    startsValid = 0;
-    wholeValid = false;
-}
-
-int TRichEdit::Impl::lineStart(int line) const
-{
-    if (starts.size() < lines.size()) starts.resize(lines.size());
-    if (startsValid == 0) {
-        starts[0] = 0;
-        startsValid = 1;
-    }
-    for (size_t i = startsValid; i <= size_t(line); ++i) starts[i] = starts[i - 1] + int(lines[i - 1].bytes.size()) + 2;
-    startsValid = std::max(startsValid, size_t(line) + 1);
-    return starts[line];
-}
-
-int TRichEdit::Impl::lineOfByte(int pos) const
-{
-    const int last = int(lines.size()) - 1;
-    if (pos <= 0) return 0;
-    if (pos >= totalBytes) return last;
-    lineStart(last);
-    auto it = std::upper_bound(starts.begin(), starts.begin() + lines.size(), pos);
-    return int(it - starts.begin()) - 1;
+    if (lines.empty()) lines.emplace_back();
+    model.setLines(std::move(bytes));
 }
 
 int TRichEdit::Impl::charsToBytes(int line, const QTextBlock& block, int charOffset) const
 {
     const Line& l = lines[line];
-    if (int(l.bytes.size()) == l.chars) return std::min(charOffset, l.chars);
+    if (model.lineLength(line) == l.chars) return std::min(charOffset, l.chars);
     return bytesOf(block.text(), 0, std::min(charOffset, l.chars));
 }
 
 int TRichEdit::Impl::bytesToChars(int line, const QTextBlock& block, int byteOffset) const
 {
     const Line& l = lines[line];
-    if (int(l.bytes.size()) == l.chars) return std::min(byteOffset, l.chars);
+    if (model.lineLength(line) == l.chars) return std::min(byteOffset, l.chars);
     const QString text = block.text();
     int bytes = 0;
     for (int i = 0; i < text.size(); ++i) {
@@ -200,13 +137,13 @@ int TRichEdit::Impl::bytesToChars(int line, const QTextBlock& block, int byteOff
 
 int TRichEdit::Impl::snap(int pos, BreakSide side) const
 {
-    pos = std::clamp(pos, 0, totalBytes);
-    const int line = lineOfByte(pos);
-    const int start = lineStart(line);
-    const int length = int(lines[line].bytes.size());
+    pos = std::clamp(pos, 0, model.length());
+    const int line = model.lineOfPosition(pos);
+    const int start = model.lineStart(line);
+    const int length = model.lineLength(line);
     const int offset = pos - start;
     if (offset > length) return side == BreakSide::BeforeCR ? start + length : start + length + 2;
-    if (offset == length || int(lines[line].bytes.size()) == lines[line].chars) return pos;
+    if (offset == length || length == lines[line].chars) return pos;
     const QTextBlock block = doc->findBlockByNumber(line);
     return start + charsToBytes(line, block, bytesToChars(line, block, offset));
 }
@@ -214,31 +151,17 @@ int TRichEdit::Impl::snap(int pos, BreakSide side) const
 int TRichEdit::Impl::toQt(int pos, BreakSide side) const
 {
     pos = snap(pos, side);
-    const int line = lineOfByte(pos);
+    const int line = model.lineOfPosition(pos);
     const QTextBlock block = doc->findBlockByNumber(line);
-    return block.position() + bytesToChars(line, block, pos - lineStart(line));
+    return block.position() + bytesToChars(line, block, pos - model.lineStart(line));
 }
 
 int TRichEdit::Impl::fromQt(int qtPos) const
 {
     const QTextBlock block = doc->findBlock(std::clamp(qtPos, 0, doc->characterCount() - 1));
-    if (!block.isValid()) return totalBytes;
+    if (!block.isValid()) return model.length();
     const int line = block.blockNumber();
-    return lineStart(line) + charsToBytes(line, block, qtPos - block.position());
-}
-
-const std::string& TRichEdit::Impl::wholeText() const
-{
-    if (!wholeValid) {
-        whole.clear();
-        whole.reserve(size_t(totalBytes));
-        for (size_t i = 0; i < lines.size(); ++i) {
-            if (i) whole += "\r\n";
-            whole += lines[i].bytes;
-        }
-        wholeValid = true;
-    }
-    return whole;
+    return model.lineStart(line) + charsToBytes(line, block, qtPos - block.position());
 }
 
 // Qt reports an edit as a range of the new document; the lines outside it are
@@ -261,7 +184,6 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
     const int oldLast = newLast - delta;
     if (first < 0 || newLast < first || oldLast < first || oldLast >= oldCount) {
         rebuildFromDocument();
-        noteChange(0, 0);
         pendingChange = true;
         return;
     }
@@ -280,10 +202,10 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
     bool anyChanged = delta != 0;
     if (delta == 0) {
         for (int k = 0; k < count; ++k) {
-            const Line& old = lines[size_t(first + k)];
+            const std::string& oldBytes = model.line(first + k);
             const QString& text = texts[size_t(k)];
-            kept[size_t(k)] =
-                old.chars == text.size() && (cp932::encode(text) == old.bytes || cp932::decode(old.bytes) == text);
+            kept[size_t(k)] = lines[size_t(first + k)].chars == text.size() &&
+                              (cp932::encode(text) == oldBytes || cp932::decode(oldBytes) == text);
             anyChanged = anyChanged || !kept[size_t(k)];
         }
         if (!anyChanged) return;
@@ -291,64 +213,55 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
 
     std::vector<std::string> injected;
     if (injection && injection->qtPos == from && injection->chars == to - from) {
-        injected = splitLines(injection->bytes);
+        injected = TextDocument::splitLines(injection->bytes);
         if (int(injected.size()) != count) injected.clear();
     }
 
     const Line& oldFirst = lines[size_t(first)];
     const Line& oldLastLine = lines[size_t(oldLast)];
+    const std::string& oldFirstBytes = model.line(first);
+    const std::string& oldLastBytes = model.line(oldLast);
     const int prefixBytes = bytesOf(texts.front(), 0, std::min<int>(head, int(texts.front().size())));
     const QString& lastText = texts.back();
     const int suffixBytes = bytesOf(lastText, std::max<int>(0, int(lastText.size()) - tail), int(lastText.size()));
     bool spliceable = head <= oldFirst.chars && tail <= oldLastLine.chars &&
-                      prefixBytes <= int(oldFirst.bytes.size()) && suffixBytes <= int(oldLastLine.bytes.size());
+                      prefixBytes <= int(oldFirstBytes.size()) && suffixBytes <= int(oldLastBytes.size());
     if (first == oldLast)
         spliceable =
-            spliceable && head + tail <= oldFirst.chars && prefixBytes + suffixBytes <= int(oldFirst.bytes.size());
+            spliceable && head + tail <= oldFirst.chars && prefixBytes + suffixBytes <= int(oldFirstBytes.size());
 
     std::vector<Line> fresh(static_cast<size_t>(count));
+    std::vector<std::string> freshBytes(static_cast<size_t>(count));
     for (int k = 0; k < count; ++k) {
         Line& line = fresh[size_t(k)];
+        std::string& bytes = freshBytes[size_t(k)];
         const QString& text = texts[size_t(k)];
         line.chars = int(text.size());
         if (kept[size_t(k)]) {
             line = lines[size_t(first + k)];
             line.layoutStale = false;
+            bytes = model.line(first + k);
             continue;
         }
         const bool isFirst = k == 0, isLast = k == count - 1;
         if (!spliceable) {
-            line.bytes = cp932::encode(text);
+            bytes = cp932::encode(text);
             continue;
         }
         const int h = isFirst ? head : 0;
         const int t = isLast ? tail : 0;
-        if (isFirst) line.bytes.assign(oldFirst.bytes, 0, size_t(prefixBytes));
+        if (isFirst) bytes.assign(oldFirstBytes, 0, size_t(prefixBytes));
         if (!injected.empty())
-            line.bytes += injected[size_t(k)];
+            bytes += injected[size_t(k)];
         else
-            line.bytes += cp932::encode(text.mid(h, line.chars - h - t));
-        if (isLast)
-            line.bytes.append(oldLastLine.bytes, oldLastLine.bytes.size() - size_t(suffixBytes), std::string::npos);
+            bytes += cp932::encode(text.mid(h, line.chars - h - t));
+        if (isLast) bytes.append(oldLastBytes, oldLastBytes.size() - size_t(suffixBytes), std::string::npos);
         if (isFirst) line.spans = richedit::spansBefore(oldFirst.spans, head);
         if (isLast) {
             auto moved = richedit::spansFrom(oldLastLine.spans, oldLastLine.chars - tail, line.chars - tail);
             line.spans.insert(line.spans.end(), moved.begin(), moved.end());
         }
     }
-
-    // Splice the whole-text copy and the totals.
-    const int regionStart = lineStart(first);
-    int oldSpan = 2 * (oldLast - first);
-    for (int i = first; i <= oldLast; ++i) oldSpan += int(lines[size_t(i)].bytes.size());
-    std::string newSpan;
-    for (int k = 0; k < count; ++k) {
-        if (k) newSpan += "\r\n";
-        newSpan += fresh[size_t(k)].bytes;
-    }
-    if (wholeValid) whole.replace(size_t(regionStart), size_t(oldSpan), newSpan);
-    noteChange(regionStart, totalBytes - regionStart - oldSpan);
-    totalBytes += int(newSpan.size()) - oldSpan;
 
     // Lines waiting for a layout refresh move with the lines after the region.
     std::vector<int> stale;
@@ -368,7 +281,7 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         lines.insert(lines.begin() + first, std::make_move_iterator(fresh.begin()),
                      std::make_move_iterator(fresh.end()));
     }
-    startsValid = std::min(startsValid, size_t(first) + 1);
+    model.replaceLines(first, oldLast - first + 1, std::move(freshBytes));
     pendingChange = true;
 
     // Qt moves layouts and their formats with the blocks in its own way;

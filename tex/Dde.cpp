@@ -6,59 +6,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Cp932.h"
 #include "tex/ProgramRunner.h"
+#include "tex/TeXRunState.h"
 #include "tex/TeXWorker.h"
-
-QString ddeServiceOf(const QString& executablePath)
-{
-    QString name = QFileInfo(executablePath).fileName();
-    return name.left(name.indexOf('.') < 0 ? name.size() : name.indexOf('.'));
-}
-
-std::string errorPokeText(const std::string& line, const std::string& file)
-{
-    return "#TeXError(" + line + ",\"" + file + "\")";
-}
-
-std::string_view firstLineOf(std::string_view text)
-{
-    size_t end = text.find_first_of("\r\n");
-    return end == std::string_view::npos ? text : text.substr(0, end);
-}
-
-bool isTeXErrorPoke(std::string_view text) { return text.size() >= 9 && text.substr(1, 8) == "TeXError"; }
-
-std::optional<PokeFields> pokeFields(std::string_view text)
-{
-    size_t paren = text.find('(');
-    size_t quote = text.find('"');
-    size_t comma = text.find(',');
-    if (paren == std::string_view::npos || quote == std::string_view::npos || comma == std::string_view::npos ||
-        comma < paren)
-        return std::nullopt;
-    size_t quote2 = text.find('"', quote + 1);
-    PokeFields fields;
-    fields.line = std::string(text.substr(paren + 1, comma - paren - 1));
-    fields.file = std::string(
-        text.substr(quote + 1, quote2 == std::string_view::npos ? std::string_view::npos : quote2 - quote - 1));
-    return fields;
-}
-
-std::optional<int> pokeLineNumber(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value < 1) return std::nullopt;
-    return value;
-}
 
 std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int line)
 {
@@ -90,41 +42,51 @@ bool pokeNamesDocument(const QString& pokedFile, const QString& texFolder, const
     return QFileInfo(candidate).canonicalFilePath() == QFileInfo(document).canonicalFilePath();
 }
 
-// ---- TForm1: the server ----
+namespace tex {
 
-void TForm1::StartDdeServer()
+// ---- the server ----
+
+void StartDdeServer(Session& s)
 {
     // The first editor takes the executable's own name; one started while
     // it runs serves under that name and its process number, and its runs
     // tell the companion which one to poke.
+    //
+    // Editors that were killed left their sockets behind; those whose server
+    // no longer answers go first, so the runtime folder does not fill up.
+    conv::removeStaleSockets();
     QString service = ddeServiceOf(QCoreApplication::applicationFilePath());
-    if (!StartDdeServerNamed(service))
-        StartDdeServerNamed(service + "-" + QString::number(QCoreApplication::applicationPid()));
+    if (!StartDdeServerNamed(s, service))
+        StartDdeServerNamed(s, service + "-" + QString::number(QCoreApplication::applicationPid()));
 }
 
-bool TForm1::StartDdeServerNamed(const QString& service)
+bool StartDdeServerNamed(Session& s, const QString& service)
 {
-    delete DdeServer;
-    DdeServer = new TDdeServerConv(service, kDdeTopic, this);
-    DdeServer->onPoke = [this](const QString& item, const std::string& data) {
-        if (item.compare(kDdeItem, Qt::CaseInsensitive) == 0) Guard([&] { DdeServerItem1PokeData(data); });
+    TeXRunState& run = runState(s);
+    delete run.DdeServer;
+    run.DdeServer = new TDdeServerConv(service, kDdeTopic, s.mainWindow);
+    run.DdeServer->onPoke = [&s](const QString& item, const std::string& data) {
+        if (item.compare(kDdeItem, Qt::CaseInsensitive) == 0)
+            Session::Guard([&] { DdeServerItem1PokeData(s, data); });
     };
-    return DdeServer->listen();
+    return run.DdeServer->listen();
 }
 
-void TForm1::DdeServerItem1PokeData(const std::string& data)
+void DdeServerItem1PokeData(Session& s, const std::string& data)
 {
     std::string_view text = firstLineOf(data);
     if (!isTeXErrorPoke(text)) return;
-    QString texFolder = QFileInfo(ParentExecute && !ParentFile.isEmpty() ? ParentFile : FileName).absolutePath();
+    QString texFolder =
+        QFileInfo(s.ParentExecute && !s.ParentFile.isEmpty() ? s.ParentFile : s.FileName).absolutePath();
     // The companion TeX runs names no file (a document chooses its files'
     // names, so none reaches the shell): the file is the one the TeX of the
     // running job reads, as its output shows.
     std::optional<QString> texFile = QString();
-    if (TeXBusy && TeXThread) {
-        texFolder = TeXThread->texFolder();
-        texFile = TeXThread->fileTeXReads();
-        TeXThread->Terminate();
+    TTeXEXE* worker = runState(s).TeXThread;
+    if (s.TeXBusy && worker) {
+        texFolder = worker->texFolder();
+        texFile = worker->fileTeXReads();
+        worker->Terminate();
     }
     std::optional<PokeFields> fields = pokeFields(text);
     if (!fields) return;
@@ -135,42 +97,49 @@ void TForm1::DdeServerItem1PokeData(const std::string& data)
     // An error in another file (a parent or an included file) is not jumped
     // to in the open document, where that line means something else; nor
     // one whose file TeX's output does not tell.
-    if (!texFile || !pokeNamesDocument(*texFile, texFolder, HasFileName ? FileName : QString())) return;
-    std::string editorText = RichEdit->Text();
+    if (!texFile || !pokeNamesDocument(*texFile, texFolder, s.HasFileName ? s.FileName : QString())) return;
+    std::string editorText = s.RichEdit->Text();
     std::optional<std::pair<int, int>> selection = errorLineSelection(editorText, *line);
     if (!selection) return;
-    RichEdit->Select(selection->first, selection->second);
-    RichEdit->ScrollCaret();
-    if (isMinimized()) showNormal();
-    raise();
-    activateWindow();
-    RichEdit->setFocus();
+    s.RichEdit->Select(selection->first, selection->second);
+    s.RichEdit->ScrollCaret();
+    if (QWidget* window = s.mainWindow) {
+        if (window->isMinimized()) window->showNormal();
+        window->raise();
+        window->activateWindow();
+    }
+    s.RichEdit->setFocus();
 }
 
-// ---- TForm1: the client ----
+// ---- the client ----
 
-int TForm1::DdeOpenViewer(const QString& service, const QString& topic, const QString& viewerCommand)
+int DdeOpenViewer(Session& s, const QString& service, const QString& topic, const QString& viewerCommand)
 {
-    if (!DdeClientConv) DdeClientConv = new TDdeClientConv(this);
-    if (DdeClientConv->client.openLink(service, topic)) return 1;
+    TeXRunState& run = runState(s);
+    if (!run.DdeClientConv) run.DdeClientConv = new TDdeClientConv(s.mainWindow);
+    if (run.DdeClientConv->client.openLink(service, topic)) return 1;
     proc::Launch launch;
     launch.program = viewerCommand;
     if (!viewerCommand.isEmpty()) proc::startDetached(launch);
-    return DdeClientConv->client.openLink(service, topic) ? 1 : 0;
+    return run.DdeClientConv->client.openLink(service, topic) ? 1 : 0;
 }
 
-void TForm1::DdeCloseViewer()
+void DdeCloseViewer(Session& s)
 {
-    if (DdeClientConv) DdeClientConv->client.closeLink();
+    if (TDdeClientConv* client = runState(s).DdeClientConv) client->client.closeLink();
 }
 
-int TForm1::DdeExecute(const std::string& macro)
+int DdeExecute(Session& s, const std::string& macro)
 {
-    return DdeClientConv && DdeClientConv->client.execute(macro) ? 1 : 0;
+    TDdeClientConv* client = runState(s).DdeClientConv;
+    return client && client->client.execute(macro) ? 1 : 0;
 }
 
-std::string TForm1::DdeRequest(const QString& item)
+std::string DdeRequest(Session& s, const QString& item)
 {
-    if (!DdeClientConv) return {};
-    return DdeClientConv->client.request(item).value_or(std::string());
+    TDdeClientConv* client = runState(s).DdeClientConv;
+    if (!client) return {};
+    return client->client.request(item).value_or(std::string());
 }
+
+}  // namespace tex

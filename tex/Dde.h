@@ -1,6 +1,6 @@
 #pragma once
 // The editor's conversation server (the error jump) and its client (the DVI
-// viewer), and the texts they exchange.
+// viewer); the texts of the conversation are in DdeProtocol.h.
 #include <QString>
 #include <optional>
 #include <string>
@@ -8,11 +8,9 @@
 #include <utility>
 
 #include "platform/LocalConv.h"
+#include "tex/DdeProtocol.h"
 
-constexpr char kDdeTopic[] = "Quillmark";
-constexpr char kDdeItem[] = "DdeServerItem1";
-// The service of an editor started under its usual name.
-constexpr char kDefaultDdeService[] = "quillmark";
+class Session;
 
 class TDdeServerConv : public conv::Server {
     Q_OBJECT
@@ -27,24 +25,7 @@ public:
     conv::Client client;
 };
 
-// The service a program's server goes by: its file name up to the first dot.
-QString ddeServiceOf(const QString& executablePath);
-
-// ---- the poke of the error jump ----
-// What the companion pokes for a line and a file (CP932 bytes).
-std::string errorPokeText(const std::string& line, const std::string& file);
-// The text up to its first line break.
-std::string_view firstLineOf(std::string_view text);
-// Whether bytes 2 to 9 are "TeXError".
-bool isTeXErrorPoke(std::string_view text);
-struct PokeFields {
-    std::string line;  // between the first "(" and the first ","
-    std::string file;  // between the first two double quotes
-};
-// Empty when "(", a double quote or "," is missing, or "," comes first.
-std::optional<PokeFields> pokeFields(std::string_view text);
-// A whole positive number, blanks around it allowed.
-std::optional<int> pokeLineNumber(std::string_view text);
+// ---- what the editor does with the poke of the error jump ----
 // Start and length of the selection for a line (1-based): its text and its
 // CR, not its LF.  Empty when the text has no such line.
 std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int line);
@@ -54,3 +35,22 @@ std::optional<std::pair<int, int>> errorLineSelection(std::string_view text, int
 // no TeX of this editor runs and the poke names none) means the open
 // document.
 bool pokeNamesDocument(const QString& pokedFile, const QString& texFolder, const QString& document);
+
+namespace tex {
+
+// The session's server under the executable's name, or under that name and
+// the process number when another editor serves the name already.
+void StartDdeServer(Session& s);
+// Starts the server under a given service name; false when another live
+// server has it.
+bool StartDdeServerNamed(Session& s, const QString& service);
+// A poke of the server: the error jump to the line in the open document.
+void DdeServerItem1PokeData(Session& s, const std::string& data);
+
+// The client steps of the viewer conversation, in the main thread.
+int DdeOpenViewer(Session& s, const QString& service, const QString& topic, const QString& viewerCommand);
+void DdeCloseViewer(Session& s);
+int DdeExecute(Session& s, const std::string& macro);
+std::string DdeRequest(Session& s, const QString& item);
+
+}  // namespace tex

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "platform/Scope.h"
@@ -19,23 +19,9 @@ namespace {
 
 bool realFileExists(const QString& path) { return QFileInfo::exists(path); }
 
-// The settings values and their fields, in the order they are loaded and
-// stored.
-struct FieldBinding {
-    const settings::Text* value;
-    QLineEdit* FormInitUi::*field;
-};
-constexpr FieldBinding kBindings[] = {
-    {&key::TeXFile, &FormInitUi::TeXExeFileName},      {&key::TeXOption, &FormInitUi::EditTeXCommand},
-    {&key::DviFile, &FormInitUi::TeXDVIFileName},      {&key::DviOption, &FormInitUi::EditDVIOption},
-    {&key::MendexFile, &FormInitUi::EditMendexFile},   {&key::MendexOption, &FormInitUi::EditMendexOption},
-    {&key::BibTeXFile, &FormInitUi::EditBibFile},      {&key::BibTeXOption, &FormInitUi::EditBibOption},
-    {&key::DvipsFile, &FormInitUi::EditDvips},         {&key::DvipsOption, &FormInitUi::EditDvipsOption},
-    {&key::DvipdfFile, &FormInitUi::EditDVIPDF},       {&key::DvipdfOption, &FormInitUi::EditDVIPDFOption},
-    {&key::PDFReaderFile, &FormInitUi::EditPDFReader}, {&key::PDFReaderOption, &FormInitUi::EditPDFReaderOption},
-    {&key::PSViewerFile, &FormInitUi::EditPSViewer},   {&key::PSViewerOption, &FormInitUi::EditPSViewerOption},
-    {&key::SpellFile, &FormInitUi::EditSpellProg},     {&key::SpellOption, &FormInitUi::EditSpellOpt},
-};
+// The field pair of a program's page.
+QLineEdit* fileField(FormInitUi& ui, const tex::ProgramRow& row) { return ui.*row.page.file; }
+QLineEdit* optionField(FormInitUi& ui, const tex::ProgramRow& row) { return ui.*row.page.option; }
 
 // Executables on Linux carry no extension, so the filters go by name.
 const QStringList kProgramFilters = {"実行可能ファイル (*)", "シェルスクリプト (*.sh)", "全てのファイル (*)"};
@@ -124,17 +110,35 @@ void TFormFileSitei2::showEvent(QShowEvent* event)
 
 TFormInit::TFormInit(QWidget* owner) : QDialog(owner), fileExists(realFileExists)
 {
-    ui.setupUi(this);
+    ui.setupUi(this, tex::programPages());
     connect(ui.BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
     connect(ui.BitBtnSettingWizard, &QPushButton::clicked, this, [this] { BitBtnSettingWizardClick(); });
     connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
-    const std::pair<QToolButton*, QLineEdit*> browse[] = {
-        {ui.sbTeX1, ui.TeXExeFileName},       {ui.SpeedButton1, ui.TeXDVIFileName}, {ui.sbMendex, ui.EditMendexFile},
-        {ui.SpeedButton3, ui.EditBibFile},    {ui.SpeedButton8, ui.EditDvips},      {ui.SpeedButton12, ui.EditDVIPDF},
-        {ui.SpeedButton10, ui.EditPDFReader}, {ui.SpeedButton11, ui.EditPSViewer},  {ui.sbSpell, ui.EditSpellProg},
-    };
-    for (auto [button, field] : browse)
-        connect(button, &QToolButton::clicked, this, [this, field = field] { browseInto(field); });
+    for (const tex::ProgramRow& row : tex::kProgramRows) {
+        QLineEdit* field = fileField(ui, row);
+        connect(ui.*row.page.browse, &QToolButton::clicked, this, [this, field] { browseInto(field); });
+    }
+}
+
+void TFormInit::ShowValues(const TeXSettings& values, bool setupFilledOnly)
+{
+    for (const tex::ProgramRow& row : tex::kProgramRows) {
+        if (setupFilledOnly && !row.setupFills) continue;
+        fileField(ui, row)->setText(values.*row.file);
+        optionField(ui, row)->setText(values.*row.option);
+    }
+    ui.rgDVIExe.SetItemIndex(values.DviDde);
+}
+
+TeXSettings TFormInit::Values()
+{
+    TeXSettings values;
+    for (const tex::ProgramRow& row : tex::kProgramRows) {
+        values.*row.file = fileField(ui, row)->text();
+        values.*row.option = optionField(ui, row)->text();
+    }
+    values.DviDde = ui.rgDVIExe.ItemIndex();
+    return values;
 }
 
 void TFormInit::browseInto(QLineEdit* field)
@@ -159,19 +163,15 @@ void TFormInit::showEvent(QShowEvent* event)
 void TFormInit::FormShow()
 {
     stored_ = false;
-    const settings::Store store(RegKey);
-    for (const FieldBinding& b : kBindings) (ui.*b.field)->setText(store.read(*b.value));
-    ui.rgDVIExe.SetItemIndex(store.read(key::DviDde));
+    ShowValues(readTeXSettings(settings::Store(RegKey)), false);
 }
 
 void TFormInit::FormClose(int modalResult)
 {
     if (modalResult != mrOk || stored_) return;
     stored_ = true;
-    const settings::Store store(RegKey);
     settings::Batch batch;
-    for (const FieldBinding& b : kBindings) store.write(*b.value, (ui.*b.field)->text());
-    store.write(key::DviDde, ui.rgDVIExe.ItemIndex());
+    writeTeXSettings(settings::Store(RegKey), Values());
     batch.commit();
 }
 
@@ -194,7 +194,7 @@ void TFormInit::runViewerProbes()
 
 void TFormInit::BitBtn4Click()
 {
-    AutoSetupValues v;
+    TeXSettings v;
     {
         TFormAutoSetting setting(this);
         if (ask::execModal(setting) != mrOk) return;
@@ -203,36 +203,22 @@ void TFormInit::BitBtn4Click()
     runViewerProbes();
 
     bool failed = false;
-    QString* checked[] = {&v.TeXFile, &v.DviFile, &v.MendexFile, &v.BibTeXFile, &v.DvipsFile};
-    for (QString* file : checked) {
-        if (fileExists(*file)) continue;
+    for (const tex::ProgramRow& row : tex::kProgramRows) {
+        QString& file = v.*row.file;
+        if (!row.setupAsks || fileExists(file)) continue;
         QApplication::beep();
         TFormFileSitei prompt(this);
         prompt.fileExists = fileExists;
-        prompt.MissingPath = *file;
+        prompt.MissingPath = file;
         if (ask::execModal(prompt) == mrOk) {
-            *file = prompt.ui.Edit1->text();
+            file = prompt.ui.Edit1->text();
         } else {
             failed = true;
             break;
         }
     }
     if (!failed) {
-        ui.TeXExeFileName->setText(v.TeXFile);
-        ui.EditTeXCommand->setText(v.TeXOption);
-        ui.TeXDVIFileName->setText(v.DviFile);
-        ui.EditDVIOption->setText(v.DviOption);
-        ui.EditMendexFile->setText(v.MendexFile);
-        ui.EditMendexOption->setText(v.MendexOption);
-        ui.EditBibFile->setText(v.BibTeXFile);
-        ui.EditBibOption->setText(v.BibTeXOption);
-        ui.EditDvips->setText(v.DvipsFile);
-        ui.EditDvipsOption->setText(v.DvipsOption);
-        ui.EditDVIPDF->setText(v.DvipdfFile);
-        ui.EditDVIPDFOption->setText(v.DvipdfOption);
-        ui.EditSpellProg->setText(v.SpellFile);
-        ui.EditSpellOpt->setText(v.SpellOption);
-        ui.rgDVIExe.SetItemIndex(v.DviDde);
+        ShowValues(v, true);
         settings::Store(RegKey).write(key::TeXBAT, 1);
         ask::messageBox("Quillmarkの初期設定が完了しました。", "確認", MB_OK | MB_ICONINFORMATION);
     } else {
@@ -246,26 +232,21 @@ void TFormInit::BitBtn4Click()
 
 void TFormInit::BitBtnSettingWizardClick()
 {
-    QLineEdit* FormInitUi::*fields[4][2] = {
-        {&FormInitUi::TeXExeFileName, &FormInitUi::EditTeXCommand},
-        {&FormInitUi::TeXDVIFileName, &FormInitUi::EditDVIOption},
-        {&FormInitUi::EditMendexFile, &FormInitUi::EditMendexOption},
-        {&FormInitUi::EditBibFile, &FormInitUi::EditBibOption},
-    };
     bool completed = true;
     {
         TFormFileSitei2 page(this);
-        for (int i = 0; i < 4; ++i) {
-            page.ui.Label1->setText(QString::fromUtf8(kWizardPages[i].request));
-            page.ui.Label2->setText(QString::fromUtf8(kWizardPages[i].example));
-            page.ui.Edit1->setText((ui.*fields[i][0])->text());
-            page.ui.Edit2->setText((ui.*fields[i][1])->text());
+        for (const tex::ProgramRow& row : tex::kProgramRows) {
+            if (!row.wizardRequest) continue;
+            page.ui.Label1->setText(QString::fromUtf8(row.wizardRequest));
+            page.ui.Label2->setText(QString::fromUtf8(row.wizardExample));
+            page.ui.Edit1->setText(fileField(ui, row)->text());
+            page.ui.Edit2->setText(optionField(ui, row)->text());
             if (ask::execModal(page) != mrOk) {
                 completed = false;
                 break;
             }
-            (ui.*fields[i][0])->setText(page.ui.Edit1->text());
-            (ui.*fields[i][1])->setText(page.ui.Edit2->text());
+            fileField(ui, row)->setText(page.ui.Edit1->text());
+            optionField(ui, row)->setText(page.ui.Edit2->text());
         }
     }
     runViewerProbes();
@@ -277,11 +258,11 @@ void TFormInit::BitBtnSettingWizardClick()
 
 // ---- the menu command ----
 
-void TForm1::MenuOptionInitClick()
+void tex::MenuOptionInitClick(Session& s)
 {
     scope::CurrentFolder folder;
-    TFormInit form(this);
-    form.HelpContext = HelpContextOf("MenuOptionInit");
-    form.SetRegKey(RegKey);
-    if (ask::execModal(form) == mrOk) TeXProcessed = false;
+    TFormInit form(s.mainWindow);
+    form.HelpContext = s.HelpContextOf("MenuOptionInit");
+    form.SetRegKey(s.RegKey);
+    if (ask::execModal(form) == mrOk) s.TeXProcessed = false;
 }

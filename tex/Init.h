@@ -6,6 +6,9 @@
 
 #include "forms/InitForms.h"
 #include "tex/InitSetup.h"
+#include "tex/TeXPrograms.h"
+
+class Session;
 
 class TFormAutoSetting : public QDialog {
     Q_OBJECT
@@ -56,6 +59,9 @@ public:
 
     void FormShow();
     void FormClose(int modalResult);
+    // The program pages: all of them, or only those the automatic setup fills.
+    void ShowValues(const TeXSettings& values, bool setupFilledOnly);
+    TeXSettings Values();
     void BitBtn4Click();
     void BitBtnSettingWizardClick();
     void done(int result) override;
@@ -68,3 +74,9 @@ private:
     void browseInto(class QLineEdit* field);
     bool stored_ = false;
 };
+
+namespace tex {
+// 初期設定: the dialog over the session's settings; OK forgets that the
+// document was processed, since the programs may have changed.
+void MenuOptionInitClick(Session& s);
+}  // namespace tex

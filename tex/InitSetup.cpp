@@ -62,17 +62,6 @@ const char kNoPreferredPdfReader[] =
     "Adobe Readerが見つかりませんでした。\nQuillmarkではPDFファイルの表示にAdobe Readerをお勧めします。\n"
     "Adobe Readerをインストールしてから、もう一度自動初期設定を実行してください。";
 
-const WizardPage kWizardPages[4] = {
-    {"TeXを処理するプログラム・ファイルと、その起動時オプションを指定してください。\r\n",
-     "記入例：\r\n\r\n　ファイル=/usr/bin/platex\r\n　オプション=空白\r\n"},
-    {"DVI Reader（DVIファイルを表示するソフト）と、その起動時オプションを指定してください。",
-     "記入例：\r\n\r\n　ファイル=/usr/bin/xdvi\r\n　オプション=空白\r\n"},
-    {"MakeIndexと、その起動時オプションを指定してください。\r\n",
-     "記入例：\r\n\r\n　ファイル=/usr/bin/mendex\r\n　オプション=指定しない\r\n\r\n"},
-    {"BibTeXと、その起動時オプションを指定してください。",
-     "記入例：\r\n\r\n　ファイル=/usr/bin/pbibtex\r\n　オプション=指定しない\r\n\r\n"},
-};
-
 QString driveRoot(const QString& drive)
 {
     QString d = drive.trimmed();
@@ -80,9 +69,9 @@ QString driveRoot(const QString& drive)
     return "/" + d;
 }
 
-AutoSetupValues autoSetupValues(int kind, const QString& drive)
+TeXSettings autoSetupValues(int kind, const QString& drive)
 {
-    AutoSetupValues v;
+    TeXSettings v;
     if (kind < 0 || kind >= int(kKinds.size())) kind = 0;
     const InstallKind& k = kKinds[size_t(kind)];
     QString root = driveRoot(drive);

@@ -5,24 +5,16 @@
 #include <QString>
 #include <functional>
 
-using FileExists = std::function<bool(const QString& path)>;
+#include "tex/TeXPrograms.h"
 
-// The values the automatic setup builds for one installation kind.
-struct AutoSetupValues {
-    QString TeXFile, TeXOption;
-    QString DviFile, DviOption;
-    QString MendexFile, MendexOption;
-    QString BibTeXFile, BibTeXOption;
-    QString DvipsFile, DvipsOption;
-    QString DvipdfFile, DvipdfOption;
-    QString SpellFile, SpellOption;
-    int DviDde = 1;
-};
+using FileExists = std::function<bool(const QString& path)>;
 
 // The folder a drive letter stands for: the system drive "c" (or nothing)
 // is the root folder, any other letter a folder of that name in it.
 QString driveRoot(const QString& drive);
-AutoSetupValues autoSetupValues(int kind, const QString& drive);
+// The program settings the automatic setup builds for one installation
+// kind; it leaves the viewers of PDF and PostScript to the probes.
+TeXSettings autoSetupValues(int kind, const QString& drive);
 
 struct ProbeResult {
     QString file, option;
@@ -35,11 +27,5 @@ ProbeResult detectPDFReader(const FileExists& exists);
 QString expectedNameOf(const QString& missingPath);
 // The message that refuses a chosen file, or an empty text.
 QString fileSiteiError(const QString& chosen, const QString& expectedName, const FileExists& exists);
-
-struct WizardPage {
-    const char* request;
-    const char* example;
-};
-extern const WizardPage kWizardPages[4];
 
 extern const char kNoPreferredPdfReader[];

@@ -1,7 +1,7 @@
 // The TeX log window and deletion of TeX by-products.
 #include "tex/LogDisp.h"
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/files/FilesState.h"
 #include "platform/Cp932.h"
 
@@ -145,15 +145,15 @@ QStringList deleteBeside(const QString& documentPath, const QStringList& exts)
 
 }  // namespace byproducts
 
-// ---- TForm1 ----
+namespace tex {
 
-void TForm1::AutoDeleteTeXFiles(const QString& fileName)
+void AutoDeleteTeXFiles(Session& s, const QString& fileName)
 {
-    if (!HasFileName || fileName.isEmpty()) return;
+    if (!s.HasFileName || fileName.isEmpty()) return;
     try {
         QStringList exts;
         {
-            const settings::Store store = Settings();
+            const settings::Store store = s.Settings();
             if (!store.read(key::adAutoDelete)) return;
             for (const byproducts::Kind& kind : byproducts::Kinds)
                 if (store.read(*kind.setting)) exts << QString::fromLatin1(kind.ext);
@@ -165,11 +165,11 @@ void TForm1::AutoDeleteTeXFiles(const QString& fileName)
     }
 }
 
-void TForm1::MenuTexLogDispClick()
+void MenuTexLogDispClick(Session& s)
 {
-    const QString source = ParentExecute ? ParentFile : FileName;
+    const QString source = s.ParentExecute ? s.ParentFile : s.FileName;
     const QString caption = QStringLiteral("Logファイル表示");
-    if (!HasFileName) {
+    if (!s.HasFileName) {
         ask::messageBox(QStringLiteral("まだTeX処理していないので、Logファイルを表示できません。"), caption,
                         MB_OK | MB_ICONERROR);
         return;
@@ -179,23 +179,25 @@ void TForm1::MenuTexLogDispClick()
         ask::messageBox(QStringLiteral("Logファイルが存在しません。"), caption, MB_OK | MB_ICONERROR);
         return;
     }
-    TFormLogDisp form(this);
-    form.setProperty("HelpContext", HelpContextOf("MenuTexLog"));
-    form.move(DialogLeft(form.width()), DialogTop(form.height()));
+    TFormLogDisp form(s.mainWindow);
+    form.setProperty("HelpContext", s.HelpContextOf("MenuTexLog"));
+    form.move(s.DialogLeft(form.width()), s.DialogTop(form.height()));
     QFile file(logPath);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error(
             QStringLiteral("Cannot open file \"%1\". %2").arg(logPath, file.errorString()).toStdString());
     form.SetLog(file.readAll().toStdString());
-    form.SetColors(BackColor, FontColor);
+    form.SetColors(s.BackColor, s.FontColor);
     ask::execModal(form);
-    StoreDialogTop(form.y(), form.height());
-    StoreDialogLeft(form.x(), form.width());
+    s.StoreDialogTop(form.y(), form.height());
+    s.StoreDialogLeft(form.x(), form.width());
 }
 
-void TForm1::BuildLogCommands()
+void buildLogCommands(Session& s)
 {
-    AddItem(MenuTex, "MenuTexLog", QStringLiteral("Logファイルを表示する(&L)"), [this] { MenuTexLogDispClick(); });
-    AddToolButton(ToolBarFile, "ToolButtonTeXLogDisp", QStringLiteral("Logファイルを表示する"), QStringLiteral("Log"),
-                  [this] { MenuTexLogDispClick(); });
+    s.AddItem(s.MenuTex, "MenuTexLog", QStringLiteral("Logファイルを表示する(&L)"), [&s] { MenuTexLogDispClick(s); });
+    s.AddToolButton(s.ToolBarFile, "ToolButtonTeXLogDisp", QStringLiteral("Logファイルを表示する"),
+                    QStringLiteral("Log"), [&s] { MenuTexLogDispClick(s); });
 }
+
+}  // namespace tex

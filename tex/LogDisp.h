@@ -9,6 +9,7 @@
 #include "core/settings/Keys.h"
 
 class QPlainTextEdit;
+class Session;
 class QPushButton;
 
 class TFormLogDisp : public QDialog {
@@ -44,3 +45,15 @@ QString findBeside(const QString& documentPath, const QString& ext);
 QStringList deleteBeside(const QString& documentPath, const QStringList& exts);
 
 }  // namespace byproducts
+
+namespace tex {
+
+// Deletes the by-products of the document's TeX run that the preferences
+// name, when they ask for it; never fails.
+void AutoDeleteTeXFiles(Session& s, const QString& fileName);
+// Shows the log of the document (or of its parent when the parent is
+// processed).
+void MenuTexLogDispClick(Session& s);
+void buildLogCommands(Session& s);
+
+}  // namespace tex

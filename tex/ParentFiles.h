@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <array>
 
-#include "app/Form1.h"
+#include "core/files/ParentTable.h"
 
 namespace parents {
 

@@ -13,10 +13,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "tex/ParentFiles.h"
+#include "tex/Preference.h"
 #include "tex/SpellCheck.h"
 
 TFormParent::TFormParent(QWidget* owner) : QDialog(owner)
@@ -73,68 +74,74 @@ void TFormParent::accept()
     QDialog::accept();
 }
 
-void TForm1::MenuTexParentClick() { EditParentFile(); }
+namespace tex {
 
-bool TForm1::EditParentFile()
+void MenuTexParentClick(Session& s) { EditParentFile(s); }
+
+bool EditParentFile(Session& s)
 {
-    MenuFileSaveClick();
-    if (!HasFileName || FileName.isEmpty() || RichEdit->Modified()) return false;
+    s.MenuFileSaveClick();
+    if (!s.HasFileName || s.FileName.isEmpty() || s.RichEdit->Modified()) return false;
 
-    TFormParent form(this);
-    form.HelpContext = HelpContextOf("MenuTexParent");
-    form.SetParents(parents::knownParents(ParentTable));
-    if (HasParent) form.SetParentText(ParentFile);
+    TFormParent form(s.mainWindow);
+    form.HelpContext = s.HelpContextOf("MenuTexParent");
+    form.SetParents(parents::knownParents(s.ParentTable));
+    if (s.HasParent) form.SetParentText(s.ParentFile);
     if (ask::execModal(form) != mrOk) return false;
 
     // The table holds full paths: a name typed relative to the current
     // folder would name another file once that folder changes.
     const QString parent = QFileInfo(form.ParentText()).absoluteFilePath();
-    HasParent = true;
-    ParentFile = parent;
-    parents::registerParent(ParentTable, FileName, parent, ParentExecute);
+    s.HasParent = true;
+    s.ParentFile = parent;
+    parents::registerParent(s.ParentTable, s.FileName, parent, s.ParentExecute);
     return true;
 }
 
-void TForm1::MenuTexParentExeClick()
+void MenuTexParentExeClick(Session& s)
 {
-    if (!HasParent && !EditParentFile()) {
-        if (QAction* item = Item("MenuTexParentExe")) item->setChecked(ParentExecute);
+    if (!s.HasParent && !EditParentFile(s)) {
+        if (QAction* item = s.Item("MenuTexParentExe")) item->setChecked(s.ParentExecute);
         return;
     }
-    ParentExecute = !ParentExecute;
-    parents::setExecute(ParentTable, FileName, ParentExecute);
-    if (QAction* item = Item("MenuTexParentExe")) item->setChecked(ParentExecute);
+    s.ParentExecute = !s.ParentExecute;
+    parents::setExecute(s.ParentTable, s.FileName, s.ParentExecute);
+    if (QAction* item = s.Item("MenuTexParentExe")) item->setChecked(s.ParentExecute);
 }
 
-void TForm1::BuildTeXExtraCommands()
+void buildTeXExtraCommands(Session& s)
 {
-    if (MenuTex) {
-        MenuTex->addSeparator();
-        AddItem(MenuTex, "MenuTexParent", "親ファイルの登録(&F)...", [this] { MenuTexParentClick(); });
-        QAction* exe = Item("MenuTexParentExe");
+    if (s.MenuTex) {
+        s.MenuTex->addSeparator();
+        s.AddItem(s.MenuTex, "MenuTexParent", "親ファイルの登録(&F)...", [&s] { MenuTexParentClick(s); });
+        QAction* exe = s.Item("MenuTexParentExe");
         if (!exe)
-            exe = AddItem(MenuTex, "MenuTexParentExe", "親ファイルを使って処理する(&E)",
-                          [this] { MenuTexParentExeClick(); });
+            exe = s.AddItem(s.MenuTex, "MenuTexParentExe", "親ファイルを使って処理する(&E)",
+                            [&s] { MenuTexParentExeClick(s); });
         exe->setCheckable(true);
-        MenuTex->addSeparator();
-        AddItem(
-            MenuTex, "MenuTeXSpell", "スペルチェックする(&S)", [this] { MenuTeXSpellClick(); },
+        s.MenuTex->addSeparator();
+        s.AddItem(
+            s.MenuTex, "MenuTeXSpell", "スペルチェックする(&S)", [&s] { MenuTeXSpellClick(s); },
             QKeySequence(Qt::Key_F8));
     }
-    if (MenuFile) {
+    if (s.MenuFile) {
         // Kept hidden and disabled: nothing offers them.
         QAction* list =
-            AddItem(MenuFile, "MenuFileSpellList", "スペルチェックする(&C)...", [this] { runWordListCheck(*this); });
-        QAction* file = AddItem(MenuFile, "MenuFileSpell", "スペルチェックする(&C)", [this] {
-            runExternalChecker(*this, {&key::SpellProg, &key::SpellProgOption});
+            s.AddItem(s.MenuFile, "MenuFileSpellList", "スペルチェックする(&C)...", [&s] { runWordListCheck(s); });
+        QAction* file = s.AddItem(s.MenuFile, "MenuFileSpell", "スペルチェックする(&C)", [&s] {
+            runExternalChecker(s, {&key::SpellProg, &key::SpellProgOption});
         });
         for (QAction* item : {list, file}) {
             item->setVisible(false);
             item->setEnabled(false);
         }
     }
-    if (ToolBarFile)
-        AddToolButton(ToolBarFile, "ToolButtonSpell", "スペルチェックする", "Spell", [this] { MenuTeXSpellClick(); });
-    if (MenuOption)
-        AddItem(MenuOption, "MenuOptionPreference", "TeX関連設定(&T)...", [this] { MenuOptionPreferenceClick(); });
+    if (s.ToolBarFile)
+        s.AddToolButton(s.ToolBarFile, "ToolButtonSpell", "スペルチェックする", "Spell",
+                        [&s] { MenuTeXSpellClick(s); });
+    if (s.MenuOption)
+        s.AddItem(s.MenuOption, "MenuOptionPreference", "TeX関連設定(&T)...",
+                  [&s] { MenuOptionPreferenceClick(s); });
 }
+
+}  // namespace tex

@@ -6,6 +6,8 @@
 
 #include "forms/TeXExtraForms.h"
 
+class Session;
+
 class TFormParent : public QDialog {
     Q_OBJECT
 public:
@@ -26,3 +28,16 @@ public:
 
 // The refusal of a parent text, or "" when it names an existing file.
 QString parentFileError(const QString& text);
+
+namespace tex {
+
+void MenuTexParentClick(Session& s);
+// Registers or changes the open document's parent; true when one was registered.
+bool EditParentFile(Session& s);
+// Switches between processing the parent and the document itself; a
+// document without a parent is asked for one first.
+void MenuTexParentExeClick(Session& s);
+// The parent items and spell check in the TeX menu, 'TeX関連設定'.
+void buildTeXExtraCommands(Session& s);
+
+}  // namespace tex

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "platform/Scope.h"
@@ -90,11 +90,11 @@ PreferenceValues TFormPreference::Values() const
     return v;
 }
 
-void TForm1::MenuOptionPreferenceClick()
+void tex::MenuOptionPreferenceClick(Session& s)
 {
     scope::CurrentFolder folder;
-    TFormPreference form(this);
-    form.HelpContext = HelpContextOf("MenuOptionPreference");
-    form.SetValues(readPreferences(Settings()));
-    if (ask::execModal(form) == mrOk) writePreferences(Settings(), form.Values());
+    TFormPreference form(s.mainWindow);
+    form.HelpContext = s.HelpContextOf("MenuOptionPreference");
+    form.SetValues(readPreferences(s.Settings()));
+    if (ask::execModal(form) == mrOk) writePreferences(s.Settings(), form.Values());
 }

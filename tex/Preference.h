@@ -8,6 +8,8 @@
 #include "core/settings/Keys.h"
 #include "forms/TeXExtraForms.h"
 
+class Session;
+
 // The by-product flags, in the order of PreferenceValues::extensions.
 inline constexpr std::array<const settings::Boolean*, 11> kExtensionValues = {
     &key::adDVI, &key::adLOG, &key::adAUX, &key::adTOC, &key::adLOF, &key::adLOT,
@@ -47,3 +49,8 @@ public:
     // The help context of the page in front.
     int CurrentHelpContext() const;
 };
+
+namespace tex {
+// 'TeX関連設定': the dialog over the session's stored preferences.
+void MenuOptionPreferenceClick(Session& s);
+}  // namespace tex

@@ -7,7 +7,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "tex/SpellDialog.h"
 #include "tex/SpellWords.h"
@@ -61,7 +61,7 @@ struct CheckerSetting {
     QString program, options;
 };
 
-CheckerSetting readChecker(const TForm1& form, const CheckerValues& values)
+CheckerSetting readChecker(const Session& form, const CheckerValues& values)
 {
     const settings::Store store = form.Settings();
     return {store.read(*values.program), store.read(*values.options)};
@@ -69,9 +69,9 @@ CheckerSetting readChecker(const TForm1& form, const CheckerValues& values)
 
 }  // namespace
 
-void TForm1::MenuTeXSpellClick() { runExternalChecker(*this, {&key::SpellFile, &key::SpellOption}); }
+void tex::MenuTeXSpellClick(Session& s) { runExternalChecker(s, {&key::SpellFile, &key::SpellOption}); }
 
-void runExternalChecker(TForm1& form, const CheckerValues& values)
+void runExternalChecker(Session& form, const CheckerValues& values)
 {
     if (form.Busy) return;
     auto& RichEdit = form.RichEdit;
@@ -107,7 +107,7 @@ void runExternalChecker(TForm1& form, const CheckerValues& values)
     RichEdit->ScrollCaret();
 }
 
-void runWordListCheck(TForm1& form)
+void runWordListCheck(Session& form)
 {
     if (form.Busy) return;
     spell::WordList list;

@@ -23,7 +23,7 @@ QString wordListPath(const QString& programDir);
 
 }  // namespace spell
 
-class TForm1;
+class Session;
 // Where the external checker's program and options are kept.
 struct CheckerValues {
     const settings::Text* program;
@@ -31,6 +31,11 @@ struct CheckerValues {
 };
 // The external checker's road with its program and options read from the
 // given values.
-void runExternalChecker(TForm1& form, const CheckerValues& values);
+void runExternalChecker(Session& s, const CheckerValues& values);
 // The built-in checker over the word list at its fixed place.
-void runWordListCheck(TForm1& form);
+void runWordListCheck(Session& s);
+
+namespace tex {
+// The external checker named in the TeX program settings.
+void MenuTeXSpellClick(Session& s);
+}  // namespace tex

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "tex/SpellWords.h"
@@ -35,9 +35,9 @@ void TFormSpellCheck2::SetCandidates(const std::vector<std::string>& candidates)
 
 std::string TFormSpellCheck2::ReplacementText() const { return cp932::encode(ui.ComboBox1->currentText()); }
 
-void runBuiltInCheck(TForm1& form, const spell::WordList& list)
+void runBuiltInCheck(Session& form, const spell::WordList& list)
 {
-    QWidget progress(&form, Qt::Tool);
+    QWidget progress(form.mainWindow, Qt::Tool);
     FSpellCheckProgressUi bar;
     bar.setupUi(&progress);
     progress.show();
@@ -56,7 +56,7 @@ void runBuiltInCheck(TForm1& form, const spell::WordList& list)
 
         form.RichEdit->Select(span.start, span.length);
         form.RichEdit->ScrollCaret();
-        TFormSpellCheck2 dialog(&form);
+        TFormSpellCheck2 dialog(form.mainWindow);
         dialog.SetWord(word);
         dialog.SetCandidates(list.candidates(looked));
         const int result = ask::execModal(dialog);

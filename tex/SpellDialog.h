@@ -7,7 +7,7 @@
 
 #include "forms/TeXExtraForms.h"
 
-class TForm1;
+class Session;
 
 namespace spell {
 class WordList;
@@ -28,4 +28,4 @@ public:
 
 // Checks the editor's whole text against the list: each unknown word is
 // selected and offered in the dialog.
-void runBuiltInCheck(TForm1& form, const spell::WordList& list);
+void runBuiltInCheck(Session& form, const spell::WordList& list);

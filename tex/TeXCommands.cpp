@@ -7,11 +7,13 @@
 #include <QToolBar>
 #include <optional>
 
-#include "app/Form1.h"
+#include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "tex/TeXConsole.h"
 #include "tex/Dde.h"
+#include "tex/Init.h"
 #include "tex/TeXConsolePlacement.h"
+#include "tex/TeXRunState.h"
 #include "tex/TeXWorker.h"
 
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase)
@@ -64,82 +66,89 @@ QString teXTargetError(const QString& fileName)
     return {};
 }
 
-void TForm1::BuildTeXCommands()
+namespace tex {
+
+void buildTeXCommands(Session& s)
 {
-    AddItem(
-        MenuTex, "MenuTexOne", "TeXで１回だけ処理する(&U)", [this] { MenuTexOneClick(); }, QKeySequence(Qt::Key_F9));
-    AddItem(
-        MenuTex, "MenuTexExe", "TeXで処理する(&T)", [this] { MenuTexExeClick(); }, QKeySequence(Qt::Key_F10));
-    AddItem(
-        MenuTex, "MenuTexDviDisp", "TeX処理＆DVIファイルを表示(&D)", [this] { MenuTexDVIClick(0); },
+    s.AddItem(
+        s.MenuTex, "MenuTexOne", "TeXで１回だけ処理する(&U)", [&s] { MenuTexOneClick(s); }, QKeySequence(Qt::Key_F9));
+    s.AddItem(
+        s.MenuTex, "MenuTexExe", "TeXで処理する(&T)", [&s] { MenuTexExeClick(s); }, QKeySequence(Qt::Key_F10));
+    s.AddItem(
+        s.MenuTex, "MenuTexDviDisp", "TeX処理＆DVIファイルを表示(&D)", [&s] { MenuTexDVIClick(s, 0); },
         QKeySequence(Qt::Key_F11));
-    AddItem(
-        MenuTex, "MenuTexPdfDisp", "TeX処理＆PDFファイルを表示(&P)", [this] { MenuTexDVIClick(1); },
+    s.AddItem(
+        s.MenuTex, "MenuTexPdfDisp", "TeX処理＆PDFファイルを表示(&P)", [&s] { MenuTexDVIClick(s, 1); },
         QKeySequence(Qt::Key_F12));
-    AddItem(
-        MenuTex, "MenuTexPsDisp", "TeX処理＆PSファイルを表示(&K)", [this] { MenuTexDVIClick(2); },
+    s.AddItem(
+        s.MenuTex, "MenuTexPsDisp", "TeX処理＆PSファイルを表示(&K)", [&s] { MenuTexDVIClick(s, 2); },
         QKeySequence(Qt::CTRL | Qt::Key_F12));
-    if (MenuTex) connect(MenuTex, &QMenu::aboutToShow, this, [this] { Guard([this] { MenuTexProcessClick(); }); });
-    if (MenuOption) AddItem(MenuOption, "MenuOptionInit", "初期設定(&I)...", [this] { MenuOptionInitClick(); });
-    if (ToolBarFile) {
-        ToolBarFile->addSeparator();
-        AddToolButton(ToolBarFile, "ToolButtonTeXOne", "TeXで１回だけ処理する", "TeX1", [this] { MenuTexOneClick(); });
-        AddToolButton(ToolBarFile, "ToolButtonTeXExe", "TeXで処理する", "TeX", [this] { MenuTexExeClick(); });
-        AddToolButton(ToolBarFile, "ToolButtonDviDisp", "TeX処理＆DVIファイルを表示", "DVI",
-                      [this] { MenuTexDVIClick(0); });
-        AddToolButton(ToolBarFile, "ToolButtonPDFDisp", "TeX処理＆PDFファイルを表示", "PDF",
-                      [this] { MenuTexDVIClick(1); });
+    if (s.MenuTex)
+        QObject::connect(s.MenuTex, &QMenu::aboutToShow, s.MenuTex,
+                         [&s] { Session::Guard([&s] { MenuTexProcessClick(s); }); });
+    if (s.MenuOption) s.AddItem(s.MenuOption, "MenuOptionInit", "初期設定(&I)...", [&s] { MenuOptionInitClick(s); });
+    if (s.ToolBarFile) {
+        s.ToolBarFile->addSeparator();
+        s.AddToolButton(s.ToolBarFile, "ToolButtonTeXOne", "TeXで１回だけ処理する", "TeX1",
+                        [&s] { MenuTexOneClick(s); });
+        s.AddToolButton(s.ToolBarFile, "ToolButtonTeXExe", "TeXで処理する", "TeX", [&s] { MenuTexExeClick(s); });
+        s.AddToolButton(s.ToolBarFile, "ToolButtonDviDisp", "TeX処理＆DVIファイルを表示", "DVI",
+                        [&s] { MenuTexDVIClick(s, 0); });
+        s.AddToolButton(s.ToolBarFile, "ToolButtonPDFDisp", "TeX処理＆PDFファイルを表示", "PDF",
+                        [&s] { MenuTexDVIClick(s, 1); });
     }
 }
 
-void TForm1::MenuTexProcessClick()
+void MenuTexProcessClick(Session& s)
 {
-    if (QAction* parent = Item("MenuTexParentExe")) parent->setChecked(ParentExecute);
+    if (QAction* parent = s.Item("MenuTexParentExe")) parent->setChecked(s.ParentExecute);
 }
 
-TeXConsole* TForm1::TeXConsoleView()
+TeXConsole* TeXConsoleView(Session& s)
 {
-    if (!TeXConsoleWindow) {
-        TeXConsoleWindow = new TeXConsole(this);
-        consoleplace::placeAndRemember(*this, *TeXConsoleWindow);
+    TeXRunState& run = runState(s);
+    if (!run.TeXConsoleWindow) {
+        run.TeXConsoleWindow = new TeXConsole(s.mainWindow);
+        consoleplace::placeAndRemember(s, *run.TeXConsoleWindow);
     }
-    return TeXConsoleWindow;
+    return run.TeXConsoleWindow;
 }
 
 namespace {
 
 // The common road of the processing commands up to the job of the run;
 // nothing when the command stops.
-std::optional<TeXJob> prepareJob(TForm1& form)
+std::optional<TeXJob> prepareJob(Session& s)
 {
-    if (form.Busy || form.TeXBusy) return std::nullopt;
-    form.MenuFileSaveClick();
-    if (!form.HasFileName || form.RichEdit->Modified()) return std::nullopt;
+    if (s.Busy || s.TeXBusy) return std::nullopt;
+    s.MenuFileSaveClick();
+    if (!s.HasFileName || s.RichEdit->Modified()) return std::nullopt;
     // A parent flag without a parent name processes the document itself.
-    QString target = form.ParentExecute && !form.ParentFile.isEmpty() ? form.ParentFile : form.FileName;
-    QString error = teXTargetError(form.FileName);
+    QString target = s.ParentExecute && !s.ParentFile.isEmpty() ? s.ParentFile : s.FileName;
+    QString error = teXTargetError(s.FileName);
     if (!error.isEmpty()) {
         ask::messageBox(error, "エラー", MB_OK | MB_ICONERROR);
         return std::nullopt;
     }
-    return teXJobFor(form, target);
+    return teXJobFor(s, target);
 }
 
-void startWorker(TForm1& form, TeXJob job)
+void startWorker(Session& s, TeXJob job)
 {
-    auto* worker = new TTeXEXE(std::move(job), &form, form.TeXConsoleView());
-    form.TeXThread = worker;
+    TeXRunState& run = runState(s);
+    auto* worker = new TTeXEXE(std::move(job), &s, TeXConsoleView(s));
+    run.TeXThread = worker;
     // The worker sets the busy flag in its first step; setting it here as
     // well refuses a command that comes before that step has run.
-    form.TeXBusy = true;
+    s.TeXBusy = true;
     worker->FreeOnTerminate = true;
     // The end of a run reaches the window after the run itself cleared the
     // busy flag, so a command may already have started the next run; only
     // the run in force clears the flag, or two runs would share a folder.
-    worker->OnTerminate = [&form, worker] {
-        if (form.TeXThread != worker) return;
-        form.TeXThread = nullptr;
-        form.TeXBusy = false;
+    worker->OnTerminate = [&s, &run, worker] {
+        if (run.TeXThread != worker) return;
+        run.TeXThread = nullptr;
+        s.TeXBusy = false;
     };
     worker->Resume();
 }
@@ -153,41 +162,44 @@ void usePasses(TeXJob& job, const PassDecision& d)
 
 }  // namespace
 
-void TForm1::MenuTexOneClick()
+void MenuTexOneClick(Session& s)
 {
-    std::optional<TeXJob> job = prepareJob(*this);
+    std::optional<TeXJob> job = prepareJob(s);
     if (!job) return;
     job->mode = 0;
-    startWorker(*this, std::move(*job));
+    startWorker(s, std::move(*job));
 }
 
-void TForm1::MenuTexExeClick()
+void MenuTexExeClick(Session& s)
 {
-    std::optional<TeXJob> job = prepareJob(*this);
+    std::optional<TeXJob> job = prepareJob(s);
     if (!job) return;
-    usePasses(*job, decidePasses(RichEdit->Text(), false));
+    usePasses(*job, decidePasses(s.RichEdit->Text(), false));
     job->mode = 1;
-    startWorker(*this, std::move(*job));
+    startWorker(s, std::move(*job));
 }
 
-void TForm1::MenuTexDVIClick(int tag)
+void MenuTexDVIClick(Session& s, int tag)
 {
-    std::optional<TeXJob> job = prepareJob(*this);
+    std::optional<TeXJob> job = prepareJob(s);
     if (!job) return;
-    usePasses(*job, decidePasses(RichEdit->Text(), true));
+    usePasses(*job, decidePasses(s.RichEdit->Text(), true));
     job->mode = 2;
     job->outputKind = tag;
-    startWorker(*this, std::move(*job));
+    startWorker(s, std::move(*job));
 }
 
-void TForm1::StopTeXWorker()
+void StopTeXWorker(Session& s)
 {
-    TTeXEXE* worker = TeXThread;
+    TeXRunState& run = runState(s);
+    TTeXEXE* worker = run.TeXThread;
     if (!worker) return;
     // The program being waited for is ended rather than waited for; the
     // worker then stops at its next check and is waited for here, serving
     // the calls it still makes into this thread.
     worker->EndRunningProgram();
     worker->WaitFor();
-    TeXThread = nullptr;
+    run.TeXThread = nullptr;
 }
+
+}  // namespace tex

@@ -3,6 +3,9 @@
 #include <QString>
 #include <string_view>
 
+class Session;
+class TeXConsole;
+
 struct PassDecision {
     int passes = 1;
     bool runMendex = false;
@@ -19,3 +22,21 @@ QString teXTargetError(const QString& fileName);
 
 // Substring search over CP932 text, stepping over double-byte characters.
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase);
+
+namespace tex {
+
+// The processing commands: TeX once, the full run, and the full run with
+// the output shown (tag: 0 DVI, 1 PDF, 2 PostScript).
+void MenuTexOneClick(Session& s);
+void MenuTexExeClick(Session& s);
+void MenuTexDVIClick(Session& s, int tag);
+// The TeX menu as it opens: the parent switch shows the document's flag.
+void MenuTexProcessClick(Session& s);
+// The output window, made on first use.
+TeXConsole* TeXConsoleView(Session& s);
+// Ends a running worker at shutdown without crashing or hanging.
+void StopTeXWorker(Session& s);
+// The processing items of the TeX menu and the tool bar, and 初期設定.
+void buildTeXCommands(Session& s);
+
+}  // namespace tex

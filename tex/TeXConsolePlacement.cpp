@@ -2,12 +2,13 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
 
 #include <algorithm>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "core/settings/Keys.h"
 
 namespace consoleplace {
@@ -28,10 +29,10 @@ class Keeper : public QObject {
 public:
     // The store is taken now: the main window's members are gone by the
     // time its destruction hides this window.
-    Keeper(TForm1& form, QWidget& window) : QObject(&window), store_(form.Settings()), window_(window)
+    Keeper(Session& s, QWidget& window) : QObject(&window), store_(s.Settings()), window_(window)
     {
         window.installEventFilter(this);
-        form.installEventFilter(this);
+        if (s.mainWindow) s.mainWindow->installEventFilter(this);
     }
 
 protected:
@@ -76,13 +77,19 @@ QRect firstPlace(const QRect& mainFrame, const QRect& menuBar, const QRect& care
     return bottom.intersects(menuBar) ? top : bottom;
 }
 
-std::optional<QRect> storedGeometry(TForm1& form) { return storedGeometry(form.Settings()); }
+std::optional<QRect> storedGeometry(Session& s) { return storedGeometry(s.Settings()); }
 
 std::optional<QRect> storedGeometry(const settings::Store& store)
 {
-    // Never stored yet, the geometry reads as an empty rectangle.
-    const QRect r(store.read(key::TeXWindowLeft), store.read(key::TeXWindowTop), store.read(key::TeXWindowWidth),
-                  store.read(key::TeXWindowHeight));
+    // Never stored yet, the geometry reads as an empty rectangle.  Values
+    // far beyond every screen (a damaged file) are no geometry either, and
+    // are refused before a rectangle's edges are reckoned from them.
+    const int left = store.read(key::TeXWindowLeft), top = store.read(key::TeXWindowTop);
+    const int width = store.read(key::TeXWindowWidth), height = store.read(key::TeXWindowHeight);
+    constexpr int kFar = 1 << 20;
+    for (const int v : {left, top, width, height})
+        if (v < -kFar || v > kFar) return std::nullopt;
+    const QRect r(left, top, width, height);
     if (r.width() < 100 || r.height() < 60) return std::nullopt;
     for (QScreen* s : QGuiApplication::screens())
         if (s->availableGeometry().intersects(r)) return r;
@@ -99,24 +106,26 @@ void storeGeometry(const settings::Store& store, const QRect& geometry)
     batch.commit();
 }
 
-void placeAndRemember(TForm1& form, QWidget& window)
+void placeAndRemember(Session& s, QWidget& window)
 {
-    if (std::optional<QRect> stored = storedGeometry(form)) {
+    if (std::optional<QRect> stored = storedGeometry(s)) {
         window.setGeometry(*stored);
-    } else {
-        QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
+    } else if (QWidget* main = s.mainWindow) {
+        QScreen* screen = main->screen() ? main->screen() : QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect();
-        const QRect menuBar(form.menuBar()->mapToGlobal(QPoint(0, 0)), form.menuBar()->size());
-        const QRect caret(form.RichEdit->viewport()->mapToGlobal(form.RichEdit->cursorRect().topLeft()),
-                          form.RichEdit->cursorRect().size());
+        QRect menuBar;
+        if (auto* frame = qobject_cast<QMainWindow*>(main))
+            menuBar = QRect(frame->menuBar()->mapToGlobal(QPoint(0, 0)), frame->menuBar()->size());
+        const QRect caret(s.RichEdit->viewport()->mapToGlobal(s.RichEdit->cursorRect().topLeft()),
+                          s.RichEdit->cursorRect().size());
         // The frame's margins are not known before the window is shown; the
         // main window's stand in for them.
-        const QRect g = form.geometry(), f = form.frameGeometry();
+        const QRect g = main->geometry(), f = main->frameGeometry();
         const QMargins frame(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
         const QRect place = firstPlace(f, menuBar, caret, window.size().grownBy(frame), available);
         window.setGeometry(place.marginsRemoved(frame));
     }
-    new Keeper(form, window);
+    new Keeper(s, window);
 }
 
 }  // namespace consoleplace

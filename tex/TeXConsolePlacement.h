@@ -8,7 +8,7 @@
 #include "core/settings/Settings.h"
 
 class QWidget;
-class TForm1;
+class Session;
 
 namespace consoleplace {
 
@@ -21,11 +21,11 @@ QRect firstPlace(const QRect& mainFrame, const QRect& menuBar, const QRect& care
 
 // The stored geometry of the window, when one was stored and still touches
 // a screen.
-std::optional<QRect> storedGeometry(TForm1& form);
+std::optional<QRect> storedGeometry(Session& s);
 std::optional<QRect> storedGeometry(const settings::Store& store);
 void storeGeometry(const settings::Store& store, const QRect& geometry);
 
 // Places a new output window and keeps its geometry whenever it is hidden.
-void placeAndRemember(TForm1& form, QWidget& window);
+void placeAndRemember(Session& s, QWidget& window);
 
 }  // namespace consoleplace

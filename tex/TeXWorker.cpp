@@ -9,7 +9,7 @@
 #include <mutex>
 #include <unistd.h>
 
-#include "app/Form1.h"
+#include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "core/settings/Keys.h"
@@ -17,30 +17,8 @@
 #include "tex/ProgramRunner.h"
 #include "tex/Dde.h"
 #include "tex/TeXConsole.h"
+#include "tex/TeXRunState.h"
 #include "platform/Scope.h"
-
-TeXSettings readTeXSettings(const settings::Store& store)
-{
-    TeXSettings s;
-    s.TeXFile = store.read(key::TeXFile);
-    s.TeXOption = store.read(key::TeXOption);
-    s.MendexFile = store.read(key::MendexFile);
-    s.MendexOption = store.read(key::MendexOption);
-    s.BibTeXFile = store.read(key::BibTeXFile);
-    s.BibTeXOption = store.read(key::BibTeXOption);
-    s.DviDde = store.read(key::DviDde);
-    s.DviFile = store.read(key::DviFile);
-    s.DviOption = store.read(key::DviOption);
-    s.DvipdfFile = store.read(key::DvipdfFile);
-    s.DvipdfOption = store.read(key::DvipdfOption);
-    s.DvipsFile = store.read(key::DvipsFile);
-    s.DvipsOption = store.read(key::DvipsOption);
-    s.PDFReaderFile = store.read(key::PDFReaderFile);
-    s.PDFReaderOption = store.read(key::PDFReaderOption);
-    s.PSViewerFile = store.read(key::PSViewerFile);
-    s.PSViewerOption = store.read(key::PSViewerOption);
-    return s;
-}
 
 namespace {
 
@@ -140,22 +118,29 @@ bool logShowsStop(const std::string& logBytes)
     return false;
 }
 
-TeXJob teXJobFor(TForm1& form, const QString& documentPath)
+QString stepFailedMessage(const QString& step, const QString& program, int exitCode, bool viewerNext)
 {
+    return step + "（" + program + "）がエラーで終了したので（終了コード " + QString::number(exitCode) + "）、\n" +
+           (viewerNext ? "ビューアを起動できませんでした。" : "処理を中止しました。");
+}
+
+TeXJob teXJobFor(Session& s, const QString& documentPath)
+{
+    const tex::TeXRunState& run = tex::runState(s);
     TeXJob job;
-    job.settings = readTeXSettings(form.Settings());
+    job.settings = readTeXSettings(s.Settings());
     job.documentPath = documentPath;
-    job.programDir = form.ProgramDir;
-    job.companionPath = form.CompanionPath;
-    if (form.DdeServer && form.DdeServer->isListening()) job.editorService = form.DdeServer->service();
-    job.caption = form.AppTitle;
+    job.programDir = s.ProgramDir;
+    job.companionPath = run.CompanionPath;
+    if (run.DdeServer && run.DdeServer->isListening()) job.editorService = run.DdeServer->service();
+    job.caption = s.AppTitle;
     return job;
 }
 
-TTeXEXE::TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console)
+TTeXEXE::TTeXEXE(TeXJob job, Session* session, TeXConsole* console)
     : TThread(true),
       job(std::move(job)),
-      form_(form),
+      session_(session),
       console_(console),
       openFiles_(
           [folder = documentFolder()](const QString& name) { return QFileInfo(QDir(folder).filePath(name)).isFile(); })
@@ -186,8 +171,8 @@ void TTeXEXE::Execute()
     }
     // The run ends here either way; what ended it is shown by the window,
     // as the failure of a command would be.
-    if (failure && form_)
-        Synchronize([this, failure] { form_->Guard([failure] { std::rethrow_exception(failure); }); });
+    if (failure && session_)
+        Synchronize([this, failure] { Session::Guard([failure] { std::rethrow_exception(failure); }); });
 }
 
 void TTeXEXE::runJob()
@@ -290,17 +275,45 @@ void TTeXEXE::RunTeXFull()
     QString baseName = QFileInfo(job.documentPath).completeBaseName();
     for (int pass = 1; pass <= job.passes; ++pass) {
         if (!runTeX()) return;
+        // A run the user stopped (an answer at TeX's prompt, the error jump,
+        // the console's stop) ends quietly: the console shows why.
         if (CheckLog() == 1) return;
-        if (Terminated()) return;
-        if (job.outputKind == 0 && !QFileInfo::exists(withExtension(".dvi"))) return;
+        if (Terminated() || cancel_) return;
+        if (lastExitCode_ != 0) {
+            ask::messageBox(stepFailedMessage("TeX", s.TeXFile, lastExitCode_, false), kCaption, MB_ICONERROR);
+            return;
+        }
+        if (job.outputKind == 0 && !QFileInfo::exists(withExtension(".dvi"))) {
+            if (job.mode == 2) outputMissing(".dvi");
+            return;
+        }
         if (pass == 1 && job.runBibTeX &&
-            !RunProgram(s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << baseName, true))
+            !runStep("BibTeX", s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << baseName, false))
             return;
         if (pass == 2 && job.runMendex &&
-            !RunProgram(s.MendexFile, proc::splitArguments(s.MendexOption) << baseName + ".idx", true))
+            !runStep("mendex", s.MendexFile, proc::splitArguments(s.MendexOption) << baseName + ".idx", false))
             return;
     }
     SetProcessed();
+}
+
+// Says that the file the next step needs is not there.
+void TTeXEXE::outputMissing(const QString& extension)
+{
+    ask::messageBox("拡張子が" + extension + " のファイルが存在しないので、\nビューアを起動できませんでした。", kCaption,
+                    MB_ICONERROR);
+}
+
+// Runs one waited program of the run.  False when it did not start (its
+// message was shown), was stopped, or ended with a non-zero code (said
+// here): what comes after it must not run on what it left.
+bool TTeXEXE::runStep(const QString& step, const QString& program, const QStringList& arguments, bool viewerNext)
+{
+    if (!RunProgram(program, arguments, true)) return false;
+    if (Terminated() || cancel_) return false;
+    if (lastExitCode_ == 0) return true;
+    ask::messageBox(stepFailedMessage(step, program, lastExitCode_, viewerNext), kCaption, MB_ICONERROR);
+    return false;
 }
 
 void TTeXEXE::ShowOutput()
@@ -309,6 +322,16 @@ void TTeXEXE::ShowOutput()
     QString dvi = withExtension(".dvi");
     QString dviName = QFileInfo(dvi).fileName();
     auto fail = [](const char* text) { ask::messageBox(QString::fromUtf8(text), kCaption, MB_ICONERROR); };
+    // A converter's output counts only when this run wrote it: what an
+    // earlier run left would be shown as if the conversion had worked.
+    auto convert = [&](const QString& step, const QString& program, const QString& options, const QString& output) {
+        if (!QFileInfo::exists(dvi)) {
+            outputMissing(".dvi");
+            return false;
+        }
+        QFile::remove(output);
+        return runStep(step, program, proc::splitArguments(options) << dviName, true);
+    };
     switch (job.outputKind) {
         case 0:
             if (s.DviFile.isEmpty()) return fail("起動するDVIドライバが指定されていません。");
@@ -327,24 +350,24 @@ void TTeXEXE::ShowOutput()
                 RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false);
             }
             return;
-        case 1:
+        case 1: {
             if (s.DvipdfFile.isEmpty()) return fail("起動するDVI→PDFプログラムが指定されていません。");
-            if (!RunProgram(s.DvipdfFile, proc::splitArguments(s.DvipdfOption) << dviName, true)) return;
+            const QString pdf = QFileInfo(withExtension(".pdf")).absoluteFilePath();
+            if (!convert("DVI→PDFプログラム", s.DvipdfFile, s.DvipdfOption, pdf)) return;
             if (s.PDFReaderFile.isEmpty()) return fail("起動するPDF Readerプログラムが指定されていません。");
-            RunProgram(s.PDFReaderFile,
-                       proc::splitArguments(s.PDFReaderOption) << QFileInfo(withExtension(".pdf")).absoluteFilePath(),
-                       false);
+            if (!QFileInfo::exists(pdf)) return outputMissing(".pdf");
+            RunProgram(s.PDFReaderFile, proc::splitArguments(s.PDFReaderOption) << pdf, false);
             return;
-        case 2:
+        }
+        case 2: {
             if (s.DvipsFile.isEmpty()) return fail("起動するDVI→PSプログラムが指定されていません。");
-            if (!RunProgram(s.DvipsFile, proc::splitArguments(s.DvipsOption) << dviName, true)) return;
+            const QString ps = QFileInfo(withExtension(".ps")).absoluteFilePath();
+            if (!convert("DVI→PSプログラム", s.DvipsFile, s.DvipsOption, ps)) return;
             if (s.PSViewerFile.isEmpty()) return fail("起動するPS Viewerが指定されていません。");
-            if (!QFileInfo::exists(withExtension(".ps")))
-                return fail("拡張子が.ps のファイルが存在しないので、\nビューアを起動できませんでした。");
-            RunProgram(s.PSViewerFile,
-                       proc::splitArguments(s.PSViewerOption) << QFileInfo(withExtension(".ps")).absoluteFilePath(),
-                       false);
+            if (!QFileInfo::exists(ps)) return outputMissing(".ps");
+            RunProgram(s.PSViewerFile, proc::splitArguments(s.PSViewerOption) << ps, false);
             return;
+        }
         default: return;
     }
 }
@@ -383,7 +406,9 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
             };
             io.ended = [this](int code) { console_->processEnded(code); };
         }
-        started = proc::runAndWait(launch, io, &cancel_).started;
+        const proc::Result result = proc::runAndWait(launch, io, &cancel_);
+        started = result.started;
+        lastExitCode_ = result.started ? result.exitCode : -1;
     } else {
         started = proc::startDetached(launch);
     }
@@ -402,28 +427,28 @@ int TTeXEXE::CheckLog()
 void TTeXEXE::SetBusy()
 {
     Synchronize([this] {
-        if (form_) form_->TeXBusy = true;
+        if (session_) session_->TeXBusy = true;
     });
 }
 
 void TTeXEXE::ClearBusy()
 {
     Synchronize([this] {
-        if (form_) form_->TeXBusy = false;
+        if (session_) session_->TeXBusy = false;
     });
 }
 
 void TTeXEXE::ReadProcessed()
 {
     Synchronize([this] {
-        if (form_) processed = form_->TeXProcessed;
+        if (session_) processed = session_->TeXProcessed;
     });
 }
 
 void TTeXEXE::SetProcessed()
 {
     Synchronize([this] {
-        if (form_) form_->TeXProcessed = true;
+        if (session_) session_->TeXProcessed = true;
         processed = true;
     });
 }
@@ -431,29 +456,29 @@ void TTeXEXE::SetProcessed()
 void TTeXEXE::ClearProcessed()
 {
     Synchronize([this] {
-        if (form_) form_->TeXProcessed = false;
+        if (session_) session_->TeXProcessed = false;
         processed = false;
     });
 }
 
 void TTeXEXE::SyncDdeOpen()
 {
-    Synchronize([this] { ddeResult = form_ ? form_->DdeOpenViewer(ddeService, ddeTopic, viewerCommand) : 0; });
+    Synchronize([this] { ddeResult = session_ ? tex::DdeOpenViewer(*session_, ddeService, ddeTopic, viewerCommand) : 0; });
 }
 
 void TTeXEXE::SyncDdeRequest()
 {
-    Synchronize([this] { ddeReply = form_ ? form_->DdeRequest(ddeItem) : std::string(); });
+    Synchronize([this] { ddeReply = session_ ? tex::DdeRequest(*session_, ddeItem) : std::string(); });
 }
 
 void TTeXEXE::SyncDdeExecute()
 {
-    Synchronize([this] { ddeResult = form_ ? form_->DdeExecute(ddeMacro) : 0; });
+    Synchronize([this] { ddeResult = session_ ? tex::DdeExecute(*session_, ddeMacro) : 0; });
 }
 
 void TTeXEXE::SyncDdeClose()
 {
     Synchronize([this] {
-        if (form_) form_->DdeCloseViewer();
+        if (session_) tex::DdeCloseViewer(*session_);
     });
 }

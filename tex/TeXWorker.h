@@ -14,19 +14,10 @@
 #include "core/settings/Settings.h"
 #include "platform/Thread.h"
 #include "tex/TeXOpenFiles.h"
+#include "tex/TeXPrograms.h"
 
-class TForm1;
+class Session;
 class TeXConsole;
-
-// The program settings a run reads.
-struct TeXSettings {
-    QString TeXFile, TeXOption;
-    QString MendexFile, MendexOption, BibTeXFile, BibTeXOption;
-    int DviDde = 0;
-    QString DviFile, DviOption, DvipdfFile, DvipdfOption, DvipsFile, DvipsOption;
-    QString PDFReaderFile, PDFReaderOption, PSViewerFile, PSViewerOption;
-};
-TeXSettings readTeXSettings(const settings::Store& store);
 
 // The TEXEDIT value.  A document can read TEXEDIT (the restricted shell
 // escape allows kpsewhich) and choose the names of the files it reads, and
@@ -46,6 +37,11 @@ bool isPlainCommandText(const QString& text);
 
 // Whether a log holds one of the lines TeX writes when a run was stopped.
 bool logShowsStop(const std::string& logBytes);
+
+// The message of a step that ended with a non-zero code: which program of
+// the run failed, and that the run stopped there (or, for the converters,
+// that no viewer was started on what they left).
+QString stepFailedMessage(const QString& step, const QString& program, int exitCode, bool viewerNext);
 
 // Everything one run needs, taken in the main thread when the command is
 // given: the worker reads nothing of the window from its own thread, so a
@@ -69,13 +65,13 @@ struct TeXJob {
 
 // The job of a run on documentPath started from this window: its settings,
 // program folder, companion, conversation service and title.  Main thread.
-TeXJob teXJobFor(TForm1& form, const QString& documentPath);
+TeXJob teXJobFor(Session& s, const QString& documentPath);
 
 class TTeXEXE : public TThread {
 public:
-    // form is reached only through synchronised calls; console takes the
-    // programs' output from any thread.
-    TTeXEXE(TeXJob job, TForm1* form, TeXConsole* console);
+    // The session is reached only through synchronised calls; console
+    // takes the programs' output from any thread.
+    TTeXEXE(TeXJob job, Session* session, TeXConsole* console);
     ~TTeXEXE() override;
 
     const TeXJob job;
@@ -88,7 +84,7 @@ public:
     std::string ddeReply;
     QString ddeItem;
     int ddeResult = 0;
-    // The worker's copy of the window's processed flag.
+    // The worker's copy of the session's processed flag.
     bool processed = false;
 
     // Ends the program being waited for and keeps any further one from
@@ -123,14 +119,18 @@ private:
     void runJob();
     bool openTeXRun(bool fullRun);
     bool runTeX();
+    bool runStep(const QString& step, const QString& program, const QStringList& arguments, bool viewerNext);
+    void outputMissing(const QString& extension);
     QString withExtension(const QString& extension) const;
     QString documentFolder() const;
     QString documentFileName() const;
     QStringList childEnvironment() const;
     void prepareTeXEdit();
-    TForm1* const form_;
+    Session* const session_;
     TeXConsole* const console_;
     QString texEdit_;
+    // The exit code of the program waited for last (-1: it did not start).
+    int lastExitCode_ = -1;
     std::atomic<bool> cancel_{false};
     // Fed by the waiting thread while TeX runs, read by the error jump.
     mutable std::mutex openFilesMutex_;

@@ -227,20 +227,49 @@ bool saveFile(const QString& path, const ColorSettings& settings)
     return file.commit();
 }
 
-bool loadFileBytes(const QString& path, std::string& bytes, QString* error)
+namespace {
+
+// One header line as read() sees it: without its LF and a CR before that.
+QByteArray headerLine(QFile& file)
 {
+    QByteArray line = file.readLine(64);
+    if (line.endsWith('\n')) line.chop(1);
+    if (line.endsWith('\r')) line.chop(1);
+    return line;
+}
+
+}  // namespace
+
+ReadResult loadFileBytes(const QString& path, std::string& bytes)
+{
+    ReadResult result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
-        return false;
+    auto unreadable = [&] {
+        result.status = ReadStatus::Unreadable;
+        result.error = file.errorString();
+        return result;
+    };
+    if (!file.open(QIODevice::ReadOnly)) return unreadable();
+    if (headerLine(file) != "Quillmark") {
+        result.status = ReadStatus::NotQuillmark;
+        return result;
     }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
-        return false;
+    if (headerLine(file) != "Color Struct File") {
+        result.status = ReadStatus::NotColorFile;
+        return result;
     }
+    if (file.error() != QFileDevice::NoError) return unreadable();
+    result.status = ReadStatus::TooLarge;
+    if (file.size() > kMaxFileBytes) return result;
+    if (!file.seek(0)) return unreadable();
+    // Read one byte past the limit: a file that grew since its size was
+    // taken is refused the same way.
+    const QByteArray data = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) return unreadable();
+    if (data.size() > kMaxFileBytes) return result;
     bytes.assign(data.constData(), size_t(data.size()));
-    return true;
+    result.status = ReadStatus::Ok;
+    return result;
 }
 
 QString refuseNewName(const std::vector<ColorCommandRow>& rows, const QString& name)

@@ -30,7 +30,14 @@ enum class ReadStatus {
     TooManyRows,         // more rows than the table holds
     BadRow,              // a row the dialog would refuse to add (error says which and why)
     Malformed,           // a number that is not one, or too few lines
+    TooLarge,            // past kMaxFileBytes, refused before it is read
+    Unreadable,          // the file cannot be opened or read (error says why)
 };
+
+// A full table with long names stays far below this; anything larger is not
+// a colour file this program wrote, and reading it whole would cost memory
+// out of all proportion.
+constexpr qint64 kMaxFileBytes = 4 << 20;
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Malformed;
@@ -46,11 +53,13 @@ struct ReadResult {
 // backslash alone, an empty name, a name given twice).
 ReadResult read(const std::string& bytes, ColorSettings& settings);
 
-// Whole-file helpers; false when the file cannot be opened or written.
-// Whole-file helpers; false when the file cannot be opened or written,
-// with the reason in `error` when asked for.
+// False when the file cannot be written.
 bool saveFile(const QString& path, const ColorSettings& settings);
-bool loadFileBytes(const QString& path, std::string& bytes, QString* error = nullptr);
+// The bytes of a colour file for `read`.  The first two lines are checked
+// before anything more is read, so a wrong file is refused for what it is
+// (NotQuillmark, NotColorFile) whatever its size; a file past kMaxFileBytes
+// is refused (TooLarge) without being read.  Ok leaves the bytes in `bytes`.
+ReadResult loadFileBytes(const QString& path, std::string& bytes);
 
 // "0x0" followed by at least six upper-case hexadecimal digits.
 QString colorHex(unsigned color);

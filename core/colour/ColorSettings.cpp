@@ -263,14 +263,8 @@ void TFormColorStruct::BtnImportClick()
                         caption, MB_ICONERROR);
         return;
     }
-    QString why;
-    if (!colorfile::loadFileBytes(path, bytes, &why)) {
-        // It is there but cannot be read: say so, not that it is missing.
-        ask::messageBox(path + QStringLiteral("\r\nこのファイルを読み込めませんでした。\r\n") + why, caption,
-                        MB_ICONERROR);
-        return;
-    }
-    const colorfile::ReadResult result = colorfile::read(bytes, Data);
+    colorfile::ReadResult result = colorfile::loadFileBytes(path, bytes);
+    if (result.status == colorfile::ReadStatus::Ok) result = colorfile::read(bytes, Data);
     switch (result.status) {
         case colorfile::ReadStatus::NotQuillmark:
             ask::messageBox(QStringLiteral("このファイルはQuillmarkのファイルではありません"), caption, MB_ICONERROR);
@@ -289,6 +283,15 @@ void TFormColorStruct::BtnImportClick()
             return;
         case colorfile::ReadStatus::BadRow: ask::messageBox(result.error, caption, MB_ICONERROR); return;
         case colorfile::ReadStatus::Malformed: ask::errorMessage(result.error); return;
+        case colorfile::ReadStatus::TooLarge:
+            ask::messageBox(path + QStringLiteral("\r\nこのファイルは大きすぎるため、読み込みできませんでした。"),
+                            caption, MB_ICONERROR);
+            return;
+        case colorfile::ReadStatus::Unreadable:
+            // It is there but cannot be read: say so, not that it is missing.
+            ask::messageBox(path + QStringLiteral("\r\nこのファイルを読み込めませんでした。\r\n") + result.error,
+                            caption, MB_ICONERROR);
+            return;
         case colorfile::ReadStatus::Ok: break;
     }
     if (result.version < 2)

@@ -82,20 +82,6 @@ void Session::LoadColorSettings()
     ColorTableChanged();
 }
 
-int Session::FindNextTokenStart(int from, int to, int& kind)
-{
-    return colour::FindNextTokenStart(EditText, from, to, ColorClasses.ZenOn, kind);
-}
-
-int Session::FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
-                                 int& length)
-{
-    if (!ColorScannerTable) ColorTableChanged();
-    const std::string_view text = std::string_view(EditText).substr(0, size_t(std::max(textLength, 0)));
-    return colour::FindNextColoredToken(text, from, to, *ColorScannerTable, ColorClasses, kind, italic, bold, color,
-                                        length);
-}
-
 bool Session::MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
                                const std::string& name)
 {
@@ -120,10 +106,14 @@ void Session::SetRangeFormat(int from, int to, bool strikeOut, bool underline, b
 
 void Session::ColorizeRange(int from, int to, bool showProgress)
 {
-    to = std::min(to, int(EditText.size()));
-    if (from >= to || !AutoColor || !RichEdit) return;
+    if (!AutoColor || !RichEdit) return;
+    // The scanner reads the document's own text: no copy, and never one
+    // older than the text being coloured.
+    const std::string& text = RichEdit->Document().text();
+    to = std::min(to, int(text.size()));
+    if (from >= to) return;
     if (!ColorScannerTable) ColorTableChanged();
-    const auto runs = colour::ColorizeRuns(EditText, from, to, *ColorScannerTable, ColorClasses, FontColor);
+    const auto runs = colour::ColorizeRuns(text, from, to, *ColorScannerTable, ColorClasses, FontColor);
     applyRuns(*this, runs, 0, from, to, showProgress);
 }
 
@@ -154,11 +144,11 @@ void Session::ColorizeLines(int start, int end)
 {
     if (Busy || !RichEdit) return;
     scope::Busy busy(Busy);
-    EditText = RichEdit->Text();
     if (!AutoColor) return;
-    const int from = colour::LineStartOf(EditText, std::min(start, end));
-    const int to = colour::LineEndOf(EditText, std::max(start, end));
-    ColorizeRange(from, to, true);
+    const TextDocument& doc = RichEdit->Document();
+    const int first = doc.lineOfPosition(std::min(start, end));
+    const int last = doc.lineOfPosition(std::max(start, end));
+    ColorizeRange(doc.lineStart(first), doc.lineStart(last) + doc.lineLength(last), true);
 }
 
 void Session::ColorizeAll()
@@ -167,18 +157,16 @@ void Session::ColorizeAll()
     scope::Busy busy(Busy);
     scope::WaitCursor wait(RichEdit, mainWindow);
     QApplication::processEvents();
-    EditText = RichEdit->Text();
     // The colour dialog and the loaders end here after changing the table.
     ColorTableChanged();
-    ColorizeRange(0, int(EditText.size()), true);
+    ColorizeRange(0, RichEdit->GetTextLen(), true);
 }
 
 std::string Session::GetLineAt(int pos)
 {
-    EditText = RichEdit ? RichEdit->Text() : std::string();
-    const int from = colour::LineStartOf(EditText, pos);
-    const int to = colour::LineEndOf(EditText, pos);
-    return EditText.substr(size_t(from), size_t(std::max(to - from, 0)));
+    if (!RichEdit) return {};
+    const TextDocument& doc = RichEdit->Document();
+    return doc.line(doc.lineOfPosition(pos));
 }
 
 void Session::ToggleAutoColor()

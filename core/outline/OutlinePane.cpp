@@ -173,7 +173,7 @@ void Session::ResumeExplorer()
     // The pass gets its text now, so the thread never has to come back for
     // it.
     if (RichEdit)
-        DocumentExplorer->SetText(RichEdit->TextView(), RichEdit->Revision());
+        DocumentExplorer->SetText(RichEdit->Document().text(), RichEdit->Document().revision());
     else
         DocumentExplorer->SetText({});
     DocumentExplorer->Resume();

@@ -8,7 +8,6 @@
 
 #include "core/session/Session.h"
 #include "core/commands/ResidentForms.h"
-#include "core/colour/ColorScanner.h"
 #include "core/edit/Editing.h"
 #include "core/undo/MultiUndo.h"
 #include "core/search/Search.h"
@@ -41,7 +40,7 @@ void selectHit(TRichEdit* edit, int hit, int length)
 // selected.  Selects the hit, or says nothing was found.
 bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Options& options)
 {
-    const std::string s = cp932::encode(searchText);
+    const std::string s = cp932::encodeIncoming(searchText);
     const std::string text = edit->Text();
     int from = edit->SelStart();
     if (edit->SelLength() > 0) from += static_cast<int>(s.size());
@@ -56,7 +55,7 @@ bool searchDown(TRichEdit* edit, const QString& searchText, const textsearch::Op
 
 bool searchUp(TRichEdit* edit, const QString& searchText, const textsearch::Options& options)
 {
-    const std::string s = cp932::encode(searchText);
+    const std::string s = cp932::encodeIncoming(searchText);
     const int hit = textsearch::findUp(edit->Text(), s, edit->SelStart(), options);
     if (hit < 0) {
         notFound(searchText);
@@ -139,16 +138,15 @@ ReplaceAllResult replaceAllAtOnce(Session& main, const std::string& s, const std
         main.UpdateModifiedPanel();
 
         // Each run of touched lines is coloured once.
-        main.EditText = edit->Text();
         if (main.AutoColor) {
-            // Each walk for a line's ends starts behind the run so far, so
-            // the walks cover the text once however long its lines are.
+            const TextDocument& doc = edit->Document();
             int runFrom = -1, runTo = -1;
             for (size_t k = 0; k < hits.size(); ++k) {
                 const int at = hits[k] + static_cast<int>(k) * shift;
                 if (runTo >= 0 && at + rLength <= runTo) continue;
-                const int lineFrom = runTo >= 0 && at <= runTo ? runFrom : colour::LineStartOf(main.EditText, at);
-                const int lineTo = colour::LineEndOf(main.EditText, at + rLength);
+                const int lineFrom = runTo >= 0 && at <= runTo ? runFrom : doc.lineStart(doc.lineOfPosition(at));
+                const int lastLine = doc.lineOfPosition(at + rLength);
+                const int lineTo = doc.lineStart(lastLine) + doc.lineLength(lastLine);
                 if (runTo >= 0 && lineFrom <= runTo + 2) {
                     runTo = lineTo;
                     continue;
@@ -293,8 +291,8 @@ void Session::ReplaceText(bool all)
     ensureSearchForms(*this);
     SearchText = FormReplace->ui.EditFind->text();
     if (SearchText.isEmpty()) return;
-    const std::string s = cp932::encode(SearchText);
-    const std::string r = cp932::encode(FormReplace->ui.EditReplace->text());
+    const std::string s = cp932::encodeIncoming(SearchText);
+    const std::string r = cp932::encodeIncoming(FormReplace->ui.EditReplace->text());
     const textsearch::Options options = optionsOf(FormReplace->ui.cbWholeWord, FormReplace->ui.cbMatchCase);
     const int sLength = static_cast<int>(s.size());
     const int rLength = static_cast<int>(r.size());

@@ -236,14 +236,10 @@ public:
     std::array<bool, 2048> CmdAst{};
     int ComNum = 0;
     ColorClassSettings ColorClasses;  // colours of the token classes other than the table's
-    std::string EditText;             // the copy of the editor text the scanner reads
     void LoadColorSettings();
     void ColorTableChanged();
     void ColorizeRange(int from, int to, bool showProgress);
     void SetRangeFormat(int from, int to, bool strikeOut, bool underline, bool italic, bool bold, unsigned color);
-    int FindNextTokenStart(int from, int to, int& kind);
-    int FindNextColoredToken(int from, int to, int textLength, int& kind, bool& italic, bool& bold, unsigned& color,
-                             int& length);
     bool MatchColorCommand(int& length, int nameLength, const std::string& window, int remaining, bool ast,
                            const std::string& name);
     bool TeXCommandLength(int& length, const std::string& window);

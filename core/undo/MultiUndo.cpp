@@ -8,15 +8,17 @@
 
 namespace {
 
+// The text, its length and revisions are read from the editor's document;
+// selection and editing go through the control, which raises the events.
 class RichEditUndoEditor final : public UndoEditor {
 public:
-    explicit RichEditUndoEditor(TRichEdit* e) : e_(e) {}
-    std::string Text() const override { return e_->Text(); }
+    explicit RichEditUndoEditor(TRichEdit* e) : e_(e), doc_(e->Document()) {}
+    std::string Text() const override { return doc_.text(); }
     int SelStart() const override { return e_->SelStart(); }
     int SelLength() const override { return e_->SelLength(); }
     void Select(int start, int length) override { e_->Select(start, length); }
     bool SetSelText(const std::string& text) override { return e_->SetSelText(text); }
-    long Revision() const override { return e_->Revision(); }
+    long Revision() const override { return doc_.revision(); }
     bool LastChange(long& base, int& start, int& tail) const override
     {
         const TRichEdit::ChangedSpan span = e_->LastChange();
@@ -25,11 +27,12 @@ public:
         tail = span.tail;
         return true;
     }
-    int TextLength() const override { return e_->GetTextLen(); }
-    std::string TextRange(int start, int end) const override { return e_->TextRange(start, end); }
+    int TextLength() const override { return doc_.length(); }
+    std::string TextRange(int start, int end) const override { return doc_.range(start, end); }
 
 private:
     TRichEdit* e_;
+    const TextDocument& doc_;
 };
 
 // Length of the common prefix, compared a block at a time.

@@ -2,6 +2,7 @@
 // jump, which stretch of the line the jump selects, and that a document that
 // cannot be read leaves the rest of the show step done.
 #include <QDir>
+#include <limits>
 
 #include "app/CommandLine.h"
 #include "tests/app/AppFixture.h"
@@ -55,9 +56,39 @@ TEST(WindowClamp, KeepsTheWindowOnTheScreen)
         {{-300, -50, 875, 600}, {0, 0, 875, 600}},       {{0, 0, 3000, 2000}, {0, 0, 1280, 800}},
         {{5000, 5000, 100, 100}, {1180, 700, 100, 100}}, {{10, 10, 0, -4}, {10, 10, 875, 600}},
     };
-    for (const Case& c : cases) EXPECT_EQ(placement::clampToScreen(c.wanted, screen), c.placed);
+    auto clamp = [](const QRect& r, const QRect& available) {
+        return placement::clampToScreen(r.left(), r.top(), r.width(), r.height(), available);
+    };
+    for (const Case& c : cases) EXPECT_EQ(clamp(c.wanted, screen), c.placed);
     const QRect second(1280, 0, 1024, 768);
-    EXPECT_EQ(placement::clampToScreen({100, 100, 500, 400}, second), QRect(1280, 100, 500, 400));
+    EXPECT_EQ(clamp({100, 100, 500, 400}, second), QRect(1280, 100, 500, 400));
+}
+
+// A hand-edited or damaged settings file may hold any int.  Each value at the
+// ends of the range must come out as a rectangle on the screen (and the
+// arithmetic on the way must not overflow, which the sanitizer build checks),
+// and with no screen known as one whose edges and the next instance's
+// sixteen-pixel step still fit an int.
+TEST(WindowClamp, ExtremeStoredValuesStayOnTheScreen)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const QRect screen(0, 0, 1280, 800);
+    const int values[] = {kMin, kMin + 1, -1, 0, 1, kMax - 1, kMax};
+    for (int left : values)
+        for (int top : values)
+            for (int size : values) {
+                SCOPED_TRACE(testing::Message() << left << "," << top << " " << size);
+                const QRect placed = placement::clampToScreen(left, top, size, size, screen);
+                EXPECT_TRUE(screen.contains(placed));
+                EXPECT_FALSE(placed.isEmpty());
+                const QRect anywhere = placement::clampToScreen(left, top, size, size, QRect());
+                EXPECT_FALSE(anywhere.isEmpty());
+                EXPECT_LT(qint64(anywhere.right()) + 16, qint64(kMax));
+                EXPECT_LT(qint64(anywhere.bottom()) + 16, qint64(kMax));
+                EXPECT_GT(qint64(anywhere.left()), qint64(kMin) + 16);
+                EXPECT_GT(qint64(anywhere.top()), qint64(kMin) + 16);
+            }
 }
 
 namespace {

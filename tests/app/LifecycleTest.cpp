@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QToolBar>
+#include <limits>
 
 #include "app/ResidentForms.h"
 #include "app/WindowHooks.h"
@@ -107,6 +108,27 @@ TEST_F(LifecycleTest, StoredPlacementOffTheScreenIsBroughtBack)
     const QRect placed(f.pos(), f.size());
     EXPECT_TRUE(area.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width();
     EXPECT_EQ(placed.height(), 300);
+}
+
+TEST_F(LifecycleTest, StoredPlacementAtTheEndsOfTheIntRangeIsBroughtBack)
+{
+    const QRect area = screenArea();
+    const int kMax = std::numeric_limits<int>::max();
+    const int kMin = std::numeric_limits<int>::min();
+    const int stored[][4] = {{kMax, kMax, kMax, kMax}, {kMin, kMin, kMin, kMin}, {kMax, kMin, kMax, kMin}};
+    for (const auto& s : stored) {
+        writeInt("", "WindowLeft", s[0]);
+        writeInt("", "WindowTop", s[1]);
+        writeInt("", "WindowWidth", s[2]);
+        writeInt("", "WindowHeight", s[3]);
+        TForm1& f = start();
+        f.FormShow();
+        const QRect placed(f.pos(), f.size());
+        EXPECT_TRUE(area.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width();
+        // The next instance's position is the placed one plus sixteen.
+        EXPECT_EQ(readInt("", "WindowLeft"), placed.left() + 16);
+        EXPECT_EQ(readInt("", "WindowTop"), placed.top() + 16);
+    }
 }
 
 TEST_F(LifecycleTest, MaximisedSessionKeepsTheNormalGeometry)

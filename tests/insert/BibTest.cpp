@@ -8,6 +8,9 @@
 #include "app/Form1.h"
 #include "forms/ReferencesForms.h"
 #include "insert/BibBuilder.h"
+#include "insert/InsertCommands.h"
+#include "insert/InsertMenus.h"
+#include "insert/LastUsed.h"
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/support/CaretText.h"
@@ -21,7 +24,7 @@ using testsupport::splitCaret;
 using testsupport::sjis;
 
 struct BibFixture : testsupport::CommandFixture {
-    BibFixture() { build("MenuBibRef", &TForm1::BuildBibCommands); }
+    BibFixture() { build("MenuBibRef", &insert::buildBibCommands); }
     testsupport::ScriptedAsk ask;
 };
 
@@ -76,7 +79,7 @@ TEST_F(BibFixture, TemplateAsksFirst)
 
 TEST_F(BibFixture, CitesTheSelectionWithoutAsking)
 {
-    form.Last.LastCiteKind = 4;
+    form.part<insert::LastUsed>().LastCiteKind = 4;
     form.RichEdit->SetText("see key1");
     form.RichEdit->Select(4, 4);
     form.Item("MenuBibRef")->trigger();
@@ -87,7 +90,7 @@ TEST_F(BibFixture, CitesTheSelectionWithoutAsking)
 TEST_F(BibFixture, DialogOffersTheDocumentsEntries)
 {
     setMarked("x|\r\n\\bibitem{knuth}\r\n\\bibitem{lamport}\r\n");
-    form.Last.LastCiteKind = 2;
+    form.part<insert::LastUsed>().LastCiteKind = 2;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormBibRef&>(dialog);
         EXPECT_EQ(d.HelpContext, 5105);
@@ -108,7 +111,7 @@ TEST_F(BibFixture, DialogOffersTheDocumentsEntries)
         return int(mrCancel);
     });
     form.Item("MenuBibRef")->trigger();
-    EXPECT_EQ(form.Last.LastCiteKind, 0);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastCiteKind, 0);
     setMarked("|");
     ask.onDialog([](QDialog&) { return int(mrOk); });
     form.Item("MenuBibRef")->trigger();
@@ -117,8 +120,8 @@ TEST_F(BibFixture, DialogOffersTheDocumentsEntries)
 
 TEST_F(BibFixture, ToolButtonDropDown)
 {
-    ASSERT_NE(form.PopupMenuBib, nullptr);
-    const QList<QAction*> items = form.PopupMenuBib->actions();
+    ASSERT_NE(form.part<insert::InsertMenus>().PopupMenuBib, nullptr);
+    const QList<QAction*> items = form.part<insert::InsertMenus>().PopupMenuBib->actions();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0]->objectName(), "PopupCite");
     EXPECT_TRUE(items[1]->isSeparator());

@@ -11,6 +11,9 @@
 #include "core/insertion/PickerFamily.h"
 #include "insert/BreaksBuilder.h"
 #include "insert/BreaksDialogs.h"
+#include "insert/InsertCommands.h"
+#include "insert/InsertMenus.h"
+#include "insert/LastUsed.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
@@ -20,8 +23,8 @@ namespace {
 using testsupport::sjis;
 
 struct BreaksFixture : testsupport::CommandFixture {
-    BreaksFixture() { build("MenuInsertDanraku", &TForm1::BuildBreakCommands); }
-    QAction* popupItem(const char* name) const { return form.PopupMenuDanraku->findChild<QAction*>(name); }
+    BreaksFixture() { build("MenuInsertDanraku", &insert::buildBreakCommands); }
+    QAction* popupItem(const char* name) { return form.part<insert::InsertMenus>().PopupMenuDanraku->findChild<QAction*>(name); }
 };
 
 // Scripts one dialog of class D: sets its controls, records what it was
@@ -100,7 +103,7 @@ TEST_F(BreaksFixture, BreakDialogInsertsAloneAndRemembersEvenOnCancel)
         trigger("MenuInsertDanraku");
     }
     EXPECT_EQ(text(), "x");
-    EXPECT_EQ(form.Last.LastBreakIndex, 5);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastBreakIndex, 5);
 
     // The cancelled choice heads the pop-up and inserts with its line break.
     form.PopupMenuDanrakuPopup();
@@ -139,7 +142,7 @@ TEST_F(BreaksFixture, BreakPopupAddsALineBreakExceptAfterNoindent)
         item->trigger();
         EXPECT_EQ(text(), "a" + c.inserted + "b") << c.item;
         EXPECT_EQ(caret(), 1 + int(c.inserted.size())) << c.item;
-        EXPECT_EQ(form.Last.LastBreakIndex, tagOf(item)) << c.item;
+        EXPECT_EQ(form.part<insert::LastUsed>().LastBreakIndex, tagOf(item)) << c.item;
     }
 }
 
@@ -160,7 +163,7 @@ TEST_F(BreaksFixture, FixedSpacesFromMenuAndPopup)
         trigger(c.item);
         EXPECT_EQ(text(), word + c.inserted) << c.item;
     }
-    EXPECT_EQ(form.PopupMenuSpace->actions().first()->text(), QString::fromUtf8("半角空白 / \\ (&H)"));
+    EXPECT_EQ(form.part<insert::InsertMenus>().PopupMenuSpace->actions().first()->text(), QString::fromUtf8("半角空白 / \\ (&H)"));
 }
 
 TEST_F(BreaksFixture, ExplicitSpaceTakesTheTypedAmount)
@@ -175,8 +178,8 @@ TEST_F(BreaksFixture, ExplicitSpaceTakesTheTypedAmount)
         trigger("MenuInsSpcMeiji");
     }
     EXPECT_EQ(text(), "a\\hspace*{25mm}b");
-    EXPECT_EQ(form.Last.LastExplicitSpaceKind, 3);
-    EXPECT_EQ(form.Last.LastExplicitSpaceAmount, 25);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastExplicitSpaceKind, 3);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastExplicitSpaceAmount, 25);
 
     // Cancel keeps the choice; the amount stays inside 1 to 10000.
     {
@@ -189,8 +192,8 @@ TEST_F(BreaksFixture, ExplicitSpaceTakesTheTypedAmount)
         trigger("MenuInsSpcMeiji");
     }
     EXPECT_EQ(text(), "a\\hspace*{25mm}b");
-    EXPECT_EQ(form.Last.LastExplicitSpaceKind, 0);
-    EXPECT_EQ(form.Last.LastExplicitSpaceAmount, 10000);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastExplicitSpaceKind, 0);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastExplicitSpaceAmount, 10000);
 }
 
 TEST_F(BreaksFixture, StretchableAndParagraphSpaces)
@@ -204,8 +207,8 @@ TEST_F(BreaksFixture, StretchableAndParagraphSpaces)
         trigger("MenuInsSpcFill");
     }
     EXPECT_EQ(text(), "a\\hfil b");
-    EXPECT_EQ(form.Last.LastFillKind, 1);
-    EXPECT_EQ(form.Last.LastFillIgnored, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFillKind, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFillIgnored, 1);
 
     setText("ab", 1);
     {
@@ -232,7 +235,7 @@ TEST_F(BreaksFixture, StretchableAndParagraphSpaces)
         trigger("PopupDanrakuSpace");
     }
     EXPECT_EQ(text(), "a\\bigskip\r\nb");
-    EXPECT_EQ(form.Last.LastParagraphSpace, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastParagraphSpace, 1);
 }
 
 TEST_F(BreaksFixture, ToolButtonsCarryTheirDropDowns)
@@ -241,7 +244,7 @@ TEST_F(BreaksFixture, ToolButtonsCarryTheirDropDowns)
     QAction* space = form.Item("ToolButtonTeXInSpace");
     ASSERT_NE(kaigyou, nullptr);
     ASSERT_NE(space, nullptr);
-    EXPECT_EQ(kaigyou->menu(), form.PopupMenuDanraku);
-    EXPECT_EQ(space->menu(), form.PopupMenuSpace);
+    EXPECT_EQ(kaigyou->menu(), form.part<insert::InsertMenus>().PopupMenuDanraku);
+    EXPECT_EQ(space->menu(), form.part<insert::InsertMenus>().PopupMenuSpace);
     EXPECT_EQ(form.Item("MenuInsertDanraku")->shortcut(), QKeySequence("Ctrl+P"));
 }

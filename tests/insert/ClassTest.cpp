@@ -7,6 +7,7 @@
 
 #include "app/Form1.h"
 #include "insert/ClassBuilder.h"
+#include "insert/InsertCommands.h"
 #include "insert/PreambleDialogs.h"
 #include "insert/PreambleStore.h"
 #include "platform/Cp932.h"
@@ -32,7 +33,7 @@ void writeRoot(const QString& name, int value)
 }
 
 struct ClassFixture : testsupport::CommandFixture {
-    ClassFixture() { build("MenuFormatClass", &TForm1::BuildPreambleCommands); }
+    ClassFixture() { build("MenuFormatClass", &insert::buildPreambleCommands); }
     ~ClassFixture() override
     {
         writeRoot("JPaper", 0);

@@ -8,6 +8,7 @@
 #include "app/Form1.h"
 #include "insert/CountersBuilder.h"
 #include "insert/CountersDialogs.h"
+#include "insert/InsertCommands.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
@@ -19,7 +20,7 @@ using testsupport::sjis;
 struct CountersFixture : testsupport::CommandFixture {
     CountersFixture()
     {
-        build("MenuFormatSetcounter", &TForm1::BuildReferenceCommands);
+        build("MenuFormatSetcounter", &insert::buildReferenceCommands);
         setText("ab", 1);
     }
     void run(const char* item, std::function<int(QDialog&)> answer)

@@ -15,10 +15,12 @@
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
-#include "tests/insert/RealTeXFiles.h"
+#include "tests/support/RealTeX.h"
 #include "tests/tex/TeXTestSupport.h"
 #include "tex/Init.h"
+#include "tex/TeXCommands.h"
 #include "tex/TeXConsole.h"
+#include "tex/TeXRunState.h"
 
 namespace {
 
@@ -128,15 +130,16 @@ TEST_F(FigureRoadTeX, ReportWithEveryKindOfPictureShowsThemInThePdf)
     QTimer stopAtAnError;
     bool answered = false;
     QObject::connect(&stopAtAnError, &QTimer::timeout, [&] {
-        if (!answered && f.TeXConsoleView()->text().contains("\n? ")) answered = f.TeXConsoleView()->sendLine("x");
+        TeXConsole* console = tex::TeXConsoleView(f);
+        if (!answered && console->text().contains("\n? ")) answered = console->sendLine("x");
     });
     stopAtAnError.start(50);
     f.MenuTexDVIClick(1);
-    ASSERT_TRUE(textest::waitUntil([&] { return !f.TeXBusy && !f.TeXThread; }, 120000))
-        << f.TeXConsoleView()->text().toStdString();
-    EXPECT_FALSE(answered) << f.TeXConsoleView()->text().toStdString();
+    ASSERT_TRUE(textest::waitUntil([&] { return !f.TeXBusy && !tex::runState(f).TeXThread; }, 120000))
+        << tex::TeXConsoleView(f)->text().toStdString();
+    EXPECT_FALSE(answered) << tex::TeXConsoleView(f)->text().toStdString();
     const QString pdf = folder + "/report.pdf";
-    ASSERT_TRUE(QFileInfo::exists(pdf)) << f.TeXConsoleView()->text().toStdString();
+    ASSERT_TRUE(QFileInfo::exists(pdf)) << tex::TeXConsoleView(f)->text().toStdString();
     EXPECT_EQ(QString::fromLocal8Bit(textest::readFile(shown)).trimmed(), pdf);
 
     // The two bitmaps are images of the PDF; every picture is drawn.

@@ -8,6 +8,7 @@
 #include "app/Form1.h"
 #include "insert/FiguresBuilder.h"
 #include "insert/FiguresDialogs.h"
+#include "insert/LastUsed.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/CaretText.h"
@@ -197,9 +198,9 @@ TEST_F(FiguresTest, BitmapFigureWithThePreamblesPackage)
     EXPECT_EQ(text(), expected.text);
     EXPECT_EQ(f.RichEdit->SelStart(), expected.caret);
     EXPECT_EQ(f.FigureFilterIndex, 10);
-    EXPECT_TRUE(f.Last.Figure.sizeOn);
-    EXPECT_FALSE(f.Last.Figure.graphics);
-    EXPECT_EQ(f.Last.Figure.height, 50);
+    EXPECT_TRUE(f.part<insert::LastUsed>().Figure.sizeOn);
+    EXPECT_FALSE(f.part<insert::LastUsed>().Figure.graphics);
+    EXPECT_EQ(f.part<insert::LastUsed>().Figure.height, 50);
 }
 
 TEST_F(FiguresTest, EncapsulatedPostScriptNeedsNoSize)
@@ -295,7 +296,7 @@ TEST_F(FiguresTest, InputOrIncludeRemembersTheKind)
     const std::string before = text();
     f.MenuInsertInputClick();
     EXPECT_EQ(text(), before + "\\include{chap/one}\r\n");
-    EXPECT_EQ(f.Last.LastInputKind, 1);
+    EXPECT_EQ(f.part<insert::LastUsed>().LastInputKind, 1);
 
     // Cancelled: nothing goes in, the kind shown is still remembered.
     script().onFile(ask::FileAnswer{true, chapter, 1});
@@ -307,7 +308,7 @@ TEST_F(FiguresTest, InputOrIncludeRemembersTheKind)
     });
     f.MenuInsertInputClick();
     EXPECT_EQ(text(), before + "\\include{chap/one}\r\n");
-    EXPECT_EQ(f.Last.LastInputKind, 0);
+    EXPECT_EQ(f.part<insert::LastUsed>().LastInputKind, 0);
 
     // \include cannot read a file without the .tex extension.
     script().onFile(ask::FileAnswer{true, file("notes.txt"), 2});

@@ -7,6 +7,8 @@
 #include "app/Form1.h"
 #include "insert/FontsBuilder.h"
 #include "insert/FontsDialog.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
@@ -16,7 +18,7 @@ namespace {
 using testsupport::sjis;
 
 struct FontsFixture : testsupport::CommandFixture {
-    FontsFixture() { build("MenuFormatFontFamily", &TForm1::BuildFontCommands); }
+    FontsFixture() { build("MenuFormatFontFamily", &insert::buildFontCommands); }
 
     // What the dialog showed when it opened.
     struct Seen {
@@ -121,7 +123,7 @@ TEST_F(FontsFixture, FamilyWrapsTheSelectionAndForcesTheCommandForm)
 {
     const std::string word = sjis("日本語");
     setText("a" + word + "b", 1, int(word.size()));
-    form.Last.LastFontFamilyScope = 1;
+    form.part<insert::LastUsed>().LastFontFamilyScope = 1;
     const Seen seen = run("MenuFormatFontFamily", mrOk, 2);
     EXPECT_EQ(seen.help, 6040);
     EXPECT_EQ(seen.caption, QString::fromUtf8("フォント変更"));
@@ -131,8 +133,8 @@ TEST_F(FontsFixture, FamilyWrapsTheSelectionAndForcesTheCommandForm)
     EXPECT_EQ(seen.scope, 0);
     EXPECT_FALSE(seen.scopeEnabled);
     EXPECT_EQ(text(), "a\\texttt{" + word + "}b");
-    EXPECT_EQ(form.Last.LastFontFamily, 2);
-    EXPECT_EQ(form.Last.LastFontFamilyScope, 0);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFontFamily, 2);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFontFamilyScope, 0);
 
     // Without a selection the next call opens on the remembered entry and
     // scope 0, and the caret lands between the braces.
@@ -151,7 +153,7 @@ TEST_F(FontsFixture, DeclarationsAndSizesWithoutASelection)
     const Seen series = run("MenuFormatFontSeries", mrOk, -1, 1);
     EXPECT_EQ(series.help, 6060);
     EXPECT_EQ(text(), "a\\bfseries\r\nb");
-    EXPECT_EQ(form.Last.LastFontSeriesScope, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFontSeriesScope, 1);
 
     setText("ab", 1);
     const Seen size = run("MenuFormatFontSize", mrOk);
@@ -171,10 +173,10 @@ TEST_F(FontsFixture, CancelInsertsNothingButRemembersPerKind)
     const Seen shape = run("MenuFormatFontShape", mrCancel, 1, 1);
     EXPECT_EQ(shape.help, 6080);
     EXPECT_EQ(text(), "ab");
-    EXPECT_EQ(form.Last.LastFontShape, 1);
-    EXPECT_EQ(form.Last.LastFontShapeScope, 1);
-    EXPECT_EQ(form.Last.LastFontFamily, 0);
-    EXPECT_EQ(form.Last.LastFontSeriesScope, 0);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFontShape, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFontShapeScope, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFontFamily, 0);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastFontSeriesScope, 0);
 
     const Seen again = run("MenuFormatFontShape", mrCancel);
     EXPECT_EQ(again.entry, 1);

@@ -7,6 +7,8 @@
 #include "app/Form1.h"
 #include "insert/FootnotesBuilder.h"
 #include "insert/FootnotesDialogs.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
@@ -16,7 +18,7 @@ namespace {
 using testsupport::sjis;
 
 struct FootnotesFixture : testsupport::CommandFixture {
-    FootnotesFixture() { build("MenuInsertFootnote", &TForm1::BuildBreakCommands); }
+    FootnotesFixture() { build("MenuInsertFootnote", &insert::buildBreakCommands); }
 };
 
 }  // namespace
@@ -98,7 +100,7 @@ TEST_F(FootnotesFixture, MarginparOffersTheSelectionAndRemembersTheSize)
         trigger("MenuInsertMarginpar");
     }
     EXPECT_EQ(text(), "a" + word + "b");
-    EXPECT_EQ(form.Last.LastMarginparSize, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastMarginparSize, 1);
 
     // OK over the selection replaces it; the size comes preselected.
     {

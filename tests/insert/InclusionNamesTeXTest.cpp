@@ -8,7 +8,7 @@
 
 #include "insert/FiguresBuilder.h"
 #include "platform/Cp932.h"
-#include "tests/insert/RealTeXFiles.h"
+#include "tests/support/RealTeX.h"
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include "app/Form1.h"
 #include "insert/IndexBoxBuilder.h"
 #include "insert/IndexBoxDialogs.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
@@ -16,7 +18,7 @@ namespace {
 using testsupport::sjis;
 
 struct IndexBoxFixture : testsupport::CommandFixture {
-    IndexBoxFixture() { build("MenuTexSakuin", &TForm1::BuildIndexBoxCommands); }
+    IndexBoxFixture() { build("MenuTexSakuin", &insert::buildIndexBoxCommands); }
 };
 
 }  // namespace
@@ -106,7 +108,7 @@ TEST_F(IndexBoxFixture, NestedParentsAreOfferedAgainAfterCancel)
         trigger("MenuTexSakuin2");
     }
     EXPECT_EQ(text(), "");
-    EXPECT_EQ(form.Last.LastIndexParent1, QString::fromUtf8("親"));
+    EXPECT_EQ(form.part<insert::LastUsed>().LastIndexParent1, QString::fromUtf8("親"));
     testsupport::ScriptedAsk ask;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormSakuin2&>(dialog);

@@ -10,6 +10,8 @@
 #include "core/insertion/DialogRoad.h"
 #include "core/insertion/PickerFamily.h"
 #include "insert/EditDialog.h"
+#include "insert/InsertCommands.h"
+#include "insert/InsertMenus.h"
 #include "insert/StructureBuilder.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
@@ -38,7 +40,7 @@ struct OneLineScript {
 };
 
 struct InsertFixture : testsupport::CommandFixture {
-    InsertFixture() { build("MenuInsTitle", &TForm1::BuildInsertCommands); }
+    InsertFixture() { build("MenuInsTitle", &insert::buildInsertCommands); }
 };
 
 }  // namespace
@@ -99,8 +101,8 @@ TEST_F(InsertFixture, HeadingFromTheSelectionAndFromThePopUp)
     }
     EXPECT_EQ(text(), "[\\chapter*{" + word + "}\r\n]");
 
-    ASSERT_NE(form.PopupMenuMidasi, nullptr);
-    QAction* section2 = form.PopupMenuMidasi->actions().value(9);
+    ASSERT_NE(form.part<insert::InsertMenus>().PopupMenuMidasi, nullptr);
+    QAction* section2 = form.part<insert::InsertMenus>().PopupMenuMidasi->actions().value(9);
     ASSERT_NE(section2, nullptr);
     EXPECT_EQ(section2->objectName(), "PopupSection2");
     EXPECT_EQ(tagOf(section2), 9);
@@ -158,7 +160,7 @@ TEST_F(InsertFixture, HeadingButtonDropsThePopUpUnderItself)
     QWidget* widget = form.ToolBarTeXShosiki->widgetForAction(button);
     ASSERT_NE(widget, nullptr);
     trigger("ToolButtonTeXInMidashi");
-    EXPECT_TRUE(form.PopupMenuMidasi->isVisible());
-    EXPECT_EQ(form.PopupMenuMidasi->pos(), widget->mapToGlobal(QPoint(0, widget->height())));
-    form.PopupMenuMidasi->hide();
+    EXPECT_TRUE(form.part<insert::InsertMenus>().PopupMenuMidasi->isVisible());
+    EXPECT_EQ(form.part<insert::InsertMenus>().PopupMenuMidasi->pos(), widget->mapToGlobal(QPoint(0, widget->height())));
+    form.part<insert::InsertMenus>().PopupMenuMidasi->hide();
 }

@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "app/Form1.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "insert/PackageBuilder.h"
 #include "insert/PreambleDialogs.h"
 #include "insert/PreambleStore.h"
@@ -24,7 +26,7 @@ const QString kRegKey = "\\Software\\Kestrelwood\\Quillmark";
 using testsupport::sjis;
 
 struct PackageFixture : testsupport::CommandFixture {
-    PackageFixture() { build("MenuTexPreUsepackage", &TForm1::BuildPreambleCommands); }
+    PackageFixture() { build("MenuTexPreUsepackage", &insert::buildPreambleCommands); }
     ~PackageFixture() override { preamble::writeUserPackages(settings::Store(kRegKey), ""); }
     // Runs the command choosing the named file of the group.
     void choose(int group, const QString& file, int result = mrOk)
@@ -98,7 +100,7 @@ TEST_F(PackageFixture, GoesInFrontOfBeginDocument)
     expectEditor(
         "\\documentclass{jarticle}\r\n\\usepackage{amsmath}\r\n\\begin{document}\r\nbo|dy\r\n"
         "\\end{document}\r\n");
-    EXPECT_EQ(form.Last.LastPackageGroup, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastPackageGroup, 1);
 }
 
 TEST_F(PackageFixture, GoesInAtTheCaretOtherwise)
@@ -127,7 +129,7 @@ TEST_F(PackageFixture, CancelAndDoubleClick)
     setMarked("|");
     choose(4, "pandora.sty", mrCancel);
     expectEditor("|");
-    EXPECT_EQ(form.Last.LastPackageGroup, 4);  // kept on Cancel too
+    EXPECT_EQ(form.part<insert::LastUsed>().LastPackageGroup, 4);  // kept on Cancel too
 
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormUsepackage&>(dialog);
@@ -166,14 +168,14 @@ TEST_F(PackageFixture, UserListIsEditedAndKept)
     // Stored as typed, and read back by the next start.
     EXPECT_EQ(preamble::readUserPackages(settings::Store(kRegKey)), "zz.sty\r\nmine.sty\r\n");
     TForm1 restarted;
-    restarted.BuildPreambleCommands();
+    insert::buildPreambleCommands(restarted);
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormUsepackage&>(dialog);
         EXPECT_EQ(d.Group(), package::kUserGroup);
         EXPECT_EQ(d.ui.ListBox->count(), 2);
         return int(mrCancel);
     });
-    restarted.Last.LastPackageGroup = package::kUserGroup;
+    restarted.part<insert::LastUsed>().LastPackageGroup = package::kUserGroup;
     restarted.Item("MenuTexPreUsepackage")->trigger();
 }
 

@@ -8,20 +8,20 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "app/Form1.h"
+#include "insert/InsertCommands.h"
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"
-#include "tests/insert/RealTeXFiles.h"
+#include "tests/support/RealTeX.h"
 #include "tests/support/ScriptedAsk.h"
 
 TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
 {
-    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    if (!realtex::installed({"/usr/bin/platex"})) GTEST_SKIP() << "pLaTeX is not installed";
     TForm1 form;
-    form.BuildPreambleCommands();
+    insert::buildPreambleCommands(form);
     testsupport::ScriptedAsk ask;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormTexClass&>(dialog);
@@ -58,16 +58,9 @@ TEST(PreambleRealTeX, NewDocumentFromTheDialogsRunsThroughPlatex)
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath("new.tex"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.data(), qint64(text.size()));
-    file.close();
-    QProcess tex;
-    tex.setWorkingDirectory(dir.path());
-    tex.setStandardInputFile(QProcess::nullDevice());
-    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "new.tex"});
-    ASSERT_TRUE(tex.waitForFinished(120000));
-    EXPECT_EQ(tex.exitCode(), 0) << tex.readAllStandardOutput().toStdString();
+    ASSERT_TRUE(realtex::writeFile(dir.filePath("new.tex"), QByteArray::fromStdString(text)));
+    const realtex::Finished tex = realtex::platex(dir.path(), "new.tex");
+    EXPECT_EQ(tex.exitCode, 0) << tex.output.toStdString();
     EXPECT_GT(QFileInfo(dir.filePath("new.dvi")).size(), 0);
 }
 
@@ -80,7 +73,7 @@ TEST(PreambleRealTeX, RewrittenClassLineKeepsADocumentCompiling)
     // A comment inside the options, and a driver the dialog has no control
     // for: the PNG has a size only through it.
     TForm1 form;
-    form.BuildPreambleCommands();
+    insert::buildPreambleCommands(form);
     form.RichEdit->SetText(cp932::encode(
         QString::fromUtf8("\\documentclass[a4j,% 用紙\r\n  12pt,dvipdfmx]{jarticle}\r\n\\usepackage{graphicx}\r\n"
                           "\\begin{document}\r\n日本語\\includegraphics[width=20mm]{fig.png}\r\n\\end{document}\r\n")));

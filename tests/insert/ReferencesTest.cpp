@@ -8,6 +8,8 @@
 
 #include "app/Form1.h"
 #include "insert/EditDialog.h"
+#include "insert/InsertCommands.h"
+#include "insert/LastUsed.h"
 #include "insert/ReferencesBuilder.h"
 #include "insert/ReferencesDialogs.h"
 #include "platform/Cp932.h"
@@ -20,7 +22,7 @@ using testsupport::sjis;
 using Names = std::vector<std::string>;
 
 struct ReferencesFixture : testsupport::CommandFixture {
-    ReferencesFixture() { build("MenuInsertRef", &TForm1::BuildReferenceCommands); }
+    ReferencesFixture() { build("MenuInsertRef", &insert::buildReferenceCommands); }
 };
 
 }  // namespace
@@ -76,8 +78,8 @@ TEST(ReferencesBuilder, StylesWrapTheReference)
 
 TEST_F(ReferencesFixture, SelectionIsWrappedWithoutADialog)
 {
-    form.Last.LastRefKind = 3;
-    form.Last.LastPageRefKind = 2;
+    form.part<insert::LastUsed>().LastRefKind = 3;
+    form.part<insert::LastUsed>().LastPageRefKind = 2;
     testsupport::ScriptedAsk ask;  // any dialog would fail the test
     for (const auto& [item, wrapped] :
          {std::pair{"MenuInsertLabel", "x\\label{ab}y"}, std::pair{"MenuInsertRef", "x\\ref{ab}y"},
@@ -86,8 +88,8 @@ TEST_F(ReferencesFixture, SelectionIsWrappedWithoutADialog)
         trigger(item);
         EXPECT_EQ(text(), wrapped);
     }
-    EXPECT_EQ(form.Last.LastRefKind, 3);
-    EXPECT_EQ(form.Last.LastPageRefKind, 2);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastRefKind, 3);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastPageRefKind, 2);
 }
 
 TEST_F(ReferencesFixture, LabelDialogRefusesAnExactDuplicate)
@@ -129,7 +131,7 @@ TEST_F(ReferencesFixture, RefDialogOffersNamesAndRemembersTheStyle)
 {
     const std::string doc = "\\label{one}\\label{" + sjis("二") + "}\r\n";
     setText(doc, int(doc.size()));
-    form.Last.LastRefKind = 2;
+    form.part<insert::LastUsed>().LastRefKind = 2;
     {
         testsupport::ScriptedAsk ask;
         ask.onDialog([](QDialog& dialog) {
@@ -146,7 +148,7 @@ TEST_F(ReferencesFixture, RefDialogOffersNamesAndRemembersTheStyle)
         trigger("MenuInsertRef");
     }
     EXPECT_EQ(text(), doc);
-    EXPECT_EQ(form.Last.LastRefKind, 5);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastRefKind, 5);
 
     // Enter in the name line is OK; an empty name leaves the caret in the braces.
     {
@@ -178,5 +180,5 @@ TEST_F(ReferencesFixture, RefDialogOffersNamesAndRemembersTheStyle)
         trigger("MenuInsertPageRef");
     }
     EXPECT_EQ(text(), doc + sjis("第\\ref{}部") + sjis("\\pageref{one}頁"));
-    EXPECT_EQ(form.Last.LastPageRefKind, 3);
+    EXPECT_EQ(form.part<insert::LastUsed>().LastPageRefKind, 3);
 }

@@ -5,7 +5,7 @@
 #include "app/Form1.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
-#include "tests/insert/RealTeXFiles.h"
+#include "tests/support/RealTeX.h"
 
 namespace {
 

@@ -6,15 +6,17 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
 #include "app/Form1.h"
+#include "insert/InsertMenus.h"
+#include "insert/LastUsed.h"
 #include "insert/TablesBuilder.h"
 #include "insert/TablesDialogs.h"
 #include "platform/Cp932.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/RealTeX.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 
@@ -34,26 +36,6 @@ const char* const kSkeleton =
     "       &    \\\\\r\n    \\hline\r\n  \\end{tabular}\r\n \\end{center}\r\n\\end{table}\r\n";
 
 using TablesFixture = testsupport::CommandFixture;
-
-// What pLaTeX makes of a document: empty when it runs without an error,
-// else its output.
-std::string platexErrors(const std::string& document)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath("table.tex"));
-    if (!dir.isValid() || !file.open(QIODevice::WriteOnly)) return "cannot write the document";
-    file.write(document.data(), qint64(document.size()));
-    file.close();
-    QProcess tex;
-    tex.setWorkingDirectory(dir.path());
-    tex.setProcessChannelMode(QProcess::MergedChannels);
-    tex.setStandardInputFile(QProcess::nullDevice());
-    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "table.tex"});
-    if (!tex.waitForFinished(120000)) return "platex did not finish";
-    const QByteArray output = tex.readAll();
-    if (tex.exitStatus() == QProcess::NormalExit && tex.exitCode() == 0 && !output.contains("\n!")) return {};
-    return output.toStdString();
-}
 
 }  // namespace
 
@@ -175,7 +157,7 @@ TEST_F(TablesFixture, TableDialogRemembersItsChoicesAndPutsTheCaretInTheFirstCel
         trigger("MenuTexTable");
     }
     EXPECT_EQ(text(), "xy");
-    EXPECT_EQ(form.Last.Table.columns, 3);
+    EXPECT_EQ(form.part<insert::LastUsed>().Table.columns, 3);
     testsupport::ScriptedAsk ask;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormTable&>(dialog);
@@ -244,7 +226,7 @@ TEST_F(TablesFixture, MergedCellTakesTheSelectedCells)
         trigger("PopupMulticolumn");
     }
     EXPECT_EQ(text(), "x & \\multicolumn{3}{|c}{ab \\& c} d");
-    EXPECT_EQ(form.Last.MultiColumnRightRule, 1);
+    EXPECT_EQ(form.part<insert::LastUsed>().MultiColumnRightRule, 1);
 
     // Without a selection the remembered count stays and the heading is empty.
     setText("", 0);
@@ -290,8 +272,8 @@ TEST_F(TablesFixture, ConversionReplacesTheSelection)
                                  " \\\\\r\n\\end{tabular}\r\n\\end{center}\r\n\\end{table}\r\n\r\nafter";
     EXPECT_EQ(text(), expected);
     EXPECT_EQ(caret(), int(expected.size()) - 7);
-    EXPECT_EQ(form.Last.TableChange.separator, 2);
-    EXPECT_FALSE(form.Last.TableChange.horizontalRules);
+    EXPECT_EQ(form.part<insert::LastUsed>().TableChange.separator, 2);
+    EXPECT_FALSE(form.part<insert::LastUsed>().TableChange.horizontalRules);
 }
 
 TEST(TablesBuilder, ConvertedCellsStayCellsAndEveryRowEnds)
@@ -307,7 +289,7 @@ TEST(TablesBuilder, ConvertedCellsStayCellsAndEveryRowEnds)
 
 TEST_F(TablesFixture, ConvertedSpreadsheetCellsRunThroughPLaTeX)
 {
-    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    if (!realtex::installed({"/usr/bin/platex"})) GTEST_SKIP() << "pLaTeX is not installed";
     // Cells as a spreadsheet writes them, and cells already written in LaTeX.
     const std::string cells = sjis(
         "売上,50%\r\nR&D,5\r\n#1,$100\r\nfile_name,x^2\r\n{a,b}}\r\n~,C:\\\r\n"
@@ -323,7 +305,7 @@ TEST_F(TablesFixture, ConvertedSpreadsheetCellsRunThroughPLaTeX)
     trigger("MenuTableChange");
     const std::string converted = text();
     EXPECT_NE(converted.find("\\begin{tabular}{|c|c|}"), std::string::npos);
-    EXPECT_EQ(platexErrors(converted), "") << converted;
+    EXPECT_EQ(realtex::platexErrors(converted), "") << converted;
 }
 
 TEST_F(TablesFixture, ConversionPastTheLengthLimitChangesNothing)
@@ -342,11 +324,11 @@ TEST_F(TablesFixture, ConversionPastTheLengthLimitChangesNothing)
 
 TEST_F(TablesFixture, MenuPopupAndToolButton)
 {
-    ASSERT_NE(form.MenuTexinHyou, nullptr);
-    ASSERT_NE(form.PopupMenuTable, nullptr);
+    ASSERT_NE(form.part<insert::InsertMenus>().MenuTexinHyou, nullptr);
+    ASSERT_NE(form.part<insert::InsertMenus>().PopupMenuTable, nullptr);
     QStringList menu, popup;
-    for (QAction* a : form.MenuTexinHyou->actions()) menu << a->objectName();
-    for (QAction* a : form.PopupMenuTable->actions()) popup << a->objectName();
+    for (QAction* a : form.part<insert::InsertMenus>().MenuTexinHyou->actions()) menu << a->objectName();
+    for (QAction* a : form.part<insert::InsertMenus>().PopupMenuTable->actions()) popup << a->objectName();
     EXPECT_EQ(menu,
               (QStringList{"MenuTexTable", "hlineK2", "clineB2", "vlineV2", "MenuInsertMultiCol", "MenuTableChange"}));
     EXPECT_EQ(popup, (QStringList{"PopupTabular", "PopupHline", "PopupCline", "PopupVline", "PopupMulticolumn",

@@ -8,6 +8,7 @@
 
 #include "app/Form1.h"
 #include "insert/EditDialog.h"
+#include "insert/InsertCommands.h"
 #include "insert/TitleBuilder.h"
 #include "insert/TitleDialogs.h"
 #include "platform/Cp932.h"
@@ -19,7 +20,7 @@ namespace {
 using testsupport::sjis;
 
 struct TitleFixture : testsupport::CommandFixture {
-    TitleFixture() { build("MenuTexPreTitle", &TForm1::BuildTitleCommands); }
+    TitleFixture() { build("MenuTexPreTitle", &insert::buildTitleCommands); }
 };
 
 }  // namespace

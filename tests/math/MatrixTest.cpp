@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QString>
 
@@ -17,6 +16,7 @@
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/RealTeX.h"
 
 namespace {
 
@@ -28,25 +28,6 @@ wrap::Insertion caretText(const std::string& marked)
 }
 
 using testsupport::sjis;
-
-// What pLaTeX makes of a document: empty when it runs without an error,
-// else its output.
-std::string platexErrors(const QString& folder, const std::string& document)
-{
-    QFile file(folder + "/matrix.tex");
-    if (!file.open(QIODevice::WriteOnly)) return "cannot write the document";
-    file.write(document.data(), qint64(document.size()));
-    file.close();
-    QProcess tex;
-    tex.setWorkingDirectory(folder);
-    tex.setProcessChannelMode(QProcess::MergedChannels);
-    tex.setStandardInputFile(QProcess::nullDevice());
-    tex.start("/usr/bin/platex", {"-kanji=sjis", "-interaction=nonstopmode", "-halt-on-error", "matrix.tex"});
-    if (!tex.waitForFinished(120000)) return "platex did not finish";
-    const QByteArray output = tex.readAll();
-    if (tex.exitStatus() == QProcess::NormalExit && tex.exitCode() == 0 && !output.contains("\n!")) return {};
-    return output.toStdString();
-}
 
 }  // namespace
 
@@ -261,7 +242,7 @@ TEST(MatrixText, NoEmptyLineWhereTheDocumentGoesOnWithALineBreak)
 
 TEST_F(MatrixCommands, MatricesInsideDisplayMathRunThroughPLaTeX)
 {
-    if (!QFileInfo::exists("/usr/bin/platex")) GTEST_SKIP() << "pLaTeX is not installed";
+    if (!realtex::installed({"/usr/bin/platex"})) GTEST_SKIP() << "pLaTeX is not installed";
     const std::string head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
     const std::string tail = "\\end{document}\r\n";
     struct Case {
@@ -289,7 +270,7 @@ TEST_F(MatrixCommands, MatricesInsideDisplayMathRunThroughPLaTeX)
         ASSERT_NE(close, std::string::npos) << body;
         const std::string display = converted.substr(open, close - open);
         EXPECT_EQ(display.find("\r\n\r\n"), std::string::npos) << display;
-        EXPECT_EQ(platexErrors(QFileInfo(tempPath("x")).absolutePath(), converted), "") << display;
+        EXPECT_EQ(realtex::platexErrors(QFileInfo(tempPath("x")).absolutePath(), converted, "matrix.tex"), "") << display;
     }
 
     // The empty matrix put on the empty line that the display command leaves
@@ -304,5 +285,5 @@ TEST_F(MatrixCommands, MatricesInsideDisplayMathRunThroughPLaTeX)
     const std::string display = skeleton.substr(open, close - open);
     EXPECT_EQ(display.find("\r\n\r\n"), std::string::npos) << display;
     EXPECT_EQ(skeleton.substr(size_t(caret()) - 4, 7), "       ") << "the caret stands in the first cell";
-    EXPECT_EQ(platexErrors(QFileInfo(tempPath("x")).absolutePath(), skeleton), "") << display;
+    EXPECT_EQ(realtex::platexErrors(QFileInfo(tempPath("x")).absolutePath(), skeleton, "matrix.tex"), "") << display;
 }

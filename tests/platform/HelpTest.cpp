@@ -9,17 +9,25 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QPointer>
+#include <QProcess>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <vector>
 
+#include "app/ResidentForms.h"
 #include "forms/TeXExtraForms.h"
 #include "insert/TextSymbolPickers.h"
 #include "math/SymbolPickers.h"
 #include "tests/app/AppFixture.h"
+#include "tests/tex/TeXTestSupport.h"
 
 namespace {
 
@@ -220,6 +228,127 @@ TEST_F(HelpContexts, EveryDialogsHelpOpensItsOwnPage)
         }
     }
     EXPECT_GT(dialogs.size(), 50u) << "the walk reached too few dialogs";
+}
+
+// The help window as it really opens (the tests keep it closed otherwise).
+class RealHelpWindow {
+public:
+    RealHelpWindow() : mainBefore_(ask::mainWindow()) { help::setSilent(false); }
+    ~RealHelpWindow()
+    {
+        if (QTextBrowser* w = window()) delete w;
+        help::setSilent(true);
+        ask::setMainWindow(mainBefore_);
+    }
+    static QTextBrowser* window()
+    {
+        for (QWidget* w : QApplication::allWidgets())
+            if (auto* browser = qobject_cast<QTextBrowser*>(w);
+                browser && browser->windowTitle() == QStringLiteral("Quillmark ヘルプ"))
+                return browser;
+        return nullptr;
+    }
+
+private:
+    QPointer<QWidget> mainBefore_;
+};
+
+class PressCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) ++presses;
+        return false;
+    }
+    int presses = 0;
+};
+
+// A dialog's help is read while the dialog is filled in: the help window
+// opened from a modal dialog takes the mouse while the dialog is open, and
+// stays open beside the main window once the dialog has closed.
+TEST(HelpWindow, OpenedFromAModalDialogIsUsableWhileTheDialogIsOpen)
+{
+    RealHelpWindow real;
+    QWidget main;
+    main.resize(400, 300);
+    ask::setMainWindow(&main);
+    main.show();
+    QDialog dialog(&main);
+    dialog.resize(200, 100);
+    int presses = -1;
+    bool dialogModal = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        dialogModal = QApplication::activeModalWidget() == &dialog;
+        help::showContext(4010);
+        QTextBrowser* w = RealHelpWindow::window();
+        if (w && QTest::qWaitForWindowExposed(w)) {
+            PressCounter counter;
+            w->viewport()->installEventFilter(&counter);
+            // Through the window system, where a modal dialog stops input
+            // to the windows it blocks.
+            const QPoint inside = w->viewport()->mapTo(w->window(), QPoint(20, 20));
+            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, inside);
+            w->viewport()->removeEventFilter(&counter);
+            presses = counter.presses;
+        }
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_TRUE(dialogModal);
+    EXPECT_EQ(presses, 1);
+    QTextBrowser* w = RealHelpWindow::window();
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->parentWidget(), &main);
+    EXPECT_EQ(w->source().toString(), QStringLiteral("qrc:/help/context-4010.html"));
+}
+
+// Run in a process of its own by the test below: the program as it starts,
+// help opened from the main window, then the program is quit.
+TEST(HelpWindowChild, DISABLED_QuitWithTheHelpWindowOpen)
+{
+    RealHelpWindow real;
+    testsupport::ScriptedAsk ask;
+    bool helpShown = false, stillRunning = false;
+    // Once the main window is up and running: help, then quit.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* main = qobject_cast<TForm1*>(ask::mainWindow());
+        if (!main || !main->isVisible()) return;
+        poll.stop();
+        main->MenuHelpContentsClick();
+        helpShown = RealHelpWindow::window() && RealHelpWindow::window()->isVisible();
+        main->MenuFileQuitClick();
+    });
+    poll.start(20);
+    QTimer::singleShot(20000, [&] {
+        stillRunning = true;
+        QCoreApplication::exit(1);
+    });
+    EXPECT_EQ(runQuillmark(*qobject_cast<QApplication*>(QCoreApplication::instance())), 0);
+    EXPECT_TRUE(helpShown);
+    EXPECT_FALSE(stillRunning) << "quitting left the program running";
+}
+
+TEST(HelpWindow, QuittingWithItOpenEndsTheProgram)
+{
+    textest::PrivateRuntime runtime;
+    QTemporaryDir settings;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLMARK_SETTINGS"), settings.filePath(QStringLiteral("settings.ini")));
+    child.setProcessEnvironment(environment);
+    child.setProgram(QCoreApplication::applicationFilePath());
+    child.setArguments({QStringLiteral("--gtest_also_run_disabled_tests"),
+                        QStringLiteral("--gtest_filter=HelpWindowChild.DISABLED_QuitWithTheHelpWindowOpen")});
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.setWorkingDirectory(QDir::tempPath());
+    child.start();
+    ASSERT_TRUE(child.waitForStarted());
+    const bool ended = child.waitForFinished(120000);
+    if (!ended) child.kill();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
 }
 
 }  // namespace

@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QLocalSocket>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
-#include <thread>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 #include "platform/LocalConv.h"
 #include "tests/tex/TeXTestSupport.h"
@@ -111,4 +118,135 @@ TEST(LocalConv, HeldConnectionsAreCappedAndIdleOnesDropped)
     companion.join();
     ASSERT_EQ(poked.size(), 1u);
     EXPECT_EQ(poked[0], "hello");
+}
+
+namespace {
+// A client outside Qt's event loop, as another program is: nothing reads
+// what the server sends unless the test asks.
+class RawClient {
+public:
+    explicit RawClient(const QString& path)
+    {
+        fd_ = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        fcntl(fd_, F_SETFL, O_NONBLOCK);
+    }
+    ~RawClient() { ::close(fd_); }
+    bool connected() const { return connected_; }
+    // Sends all of `bytes`, letting the server run while the socket is full;
+    // false once the server has hung up.
+    bool send(const std::string& bytes)
+    {
+        size_t sent = 0;
+        while (sent < bytes.size()) {
+            const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+            if (n > 0) {
+                sent += size_t(n);
+            } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                QCoreApplication::processEvents();
+            } else {
+                return false;
+            }
+        }
+        return true;
+    }
+    // Reads until `count` bytes have come or the time is up.
+    std::string receive(size_t count, int ms = 5000)
+    {
+        std::string got;
+        char chunk[4096];
+        textest::waitUntil(
+            [&] {
+                ssize_t n;
+                while ((n = ::recv(fd_, chunk, sizeof chunk, 0)) > 0) got.append(chunk, size_t(n));
+                return got.size() >= count;
+            },
+            ms);
+        return got;
+    }
+
+private:
+    int fd_ = -1;
+    bool connected_ = false;
+};
+}  // namespace
+
+TEST(LocalConv, AClientThatNeverReadsIsDroppedAndOneThatReadsIsServed)
+{
+    PrivateRuntime runtime;
+    conv::Server server("Deaf", "T");
+    size_t poked = 0, bytes = 0;
+    server.onPoke = [&](const QString&, const std::string& data) {
+        ++poked;
+        bytes += data.size();
+    };
+    ASSERT_TRUE(server.listen());
+    const std::string link = conv::wire::frame('C', "T", {});
+    const std::string answer = conv::wire::frame('A', {}, {});
+
+    // Pokes, thousands of them, and not one answer read.
+    {
+        RawClient deaf(conv::socketPath("Deaf"));
+        ASSERT_TRUE(deaf.connected());
+        ASSERT_TRUE(deaf.send(link));
+        const std::string poke = conv::wire::frame('P', "item", "x");
+        int sent = 0;
+        while (sent < 200000 && deaf.send(poke)) {
+            ++sent;
+            if (sent % 64 == 0) QCoreApplication::processEvents();
+        }
+        EXPECT_LT(sent, 200000) << "never hung up on";
+        EXPECT_TRUE(textest::waitUntil([&] { return server.connectionCount() == 0; }, 5000));
+    }
+
+    // A client that sends many large pokes at once and reads the answers
+    // afterwards has them all handled: the server takes a bounded share of
+    // them at a time, not a part of them.
+    poked = 0;
+    bytes = 0;
+    RawClient patient(conv::socketPath("Deaf"));
+    ASSERT_TRUE(patient.connected());
+    const int count = 60;
+    std::string burst = link;
+    for (int i = 0; i < count; ++i) burst += conv::wire::frame('P', "item", std::string(60000, char('a' + i % 26)));
+    ASSERT_TRUE(patient.send(burst));
+    EXPECT_EQ(patient.receive(answer.size() * (count + 1)).size(), answer.size() * (count + 1));
+    EXPECT_EQ(poked, size_t(count));
+    EXPECT_EQ(bytes, size_t(count) * 60000);
+}
+
+TEST(LocalConv, SocketsLeftByKilledServersAreRemovedAndLiveOnesKept)
+{
+    PrivateRuntime runtime;
+    const QString folder = conv::runtimeFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    auto leftover = [](const QString& service) { return textest::leaveStaleSocket(conv::socketPath(service)); };
+    const QString stale1 = leftover("quillmark-111");
+    const QString stale2 = leftover("quillmark-222");
+    ASSERT_TRUE(QFileInfo::exists(stale1));
+    conv::Server live("quillmark", "T");
+    ASSERT_TRUE(live.listen());
+    // Not a socket: somebody else's file, whatever its name.
+    const QString plain = folder + "/notes.conv";
+    textest::writeFile(plain, "keep");
+
+    EXPECT_EQ(conv::removeStaleSockets(), 2);
+    EXPECT_FALSE(QFileInfo::exists(stale1));
+    EXPECT_FALSE(QFileInfo::exists(stale2));
+    EXPECT_TRUE(QFileInfo::exists(plain));
+    EXPECT_TRUE(QFileInfo::exists(conv::socketPath("quillmark")));
+    QLocalSocket probe;
+    probe.connectToServer(conv::socketPath("quillmark"));
+    EXPECT_TRUE(probe.waitForConnected(2000));
+    probe.abort();
+    EXPECT_EQ(conv::removeStaleSockets(), 0);
+
+    // A server taking over a name whose socket was left behind.
+    ASSERT_FALSE(leftover("Viewer").isEmpty());
+    conv::Server again("Viewer", "T");
+    EXPECT_TRUE(again.listen());
 }

@@ -58,6 +58,10 @@ struct CommandFixture : ::testing::Test, WindowCommands {
     {
         if (!form.Item(probeItem)) (form.*builder)();
     }
+    void build(const char* probeItem, void (*builder)(Session&))
+    {
+        if (!form.Item(probeItem)) builder(form);
+    }
     TForm1 form;
 
 protected:

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tex/TeXRunState.h"
 #include "app/Form1.h"
+#include "tests/app/AppFixture.h"
 #include "platform/Cp932.h"
 #include "tests/tex/TeXTestSupport.h"
 #include "tex/Dde.h"
@@ -173,4 +178,33 @@ TEST(Companion, PokesTheEditorWithLineAndFile)
     EXPECT_EQ(pokes[3].second, "#TeXError(7,\"\")");
     server.close();
     EXPECT_EQ(run("/j1 a.tex"), 2);
+}
+
+namespace {
+class DdeStartTest : public apptest::AppTest {};
+}  // namespace
+
+TEST_F(DdeStartTest, StartingRemovesTheSocketsOfKilledInstancesOnly)
+{
+    PrivateRuntime runtime;
+    const QString usual = ddeServiceOf(QCoreApplication::applicationFilePath());
+    // The usual name and another instance's, both left by killed editors,
+    // and an instance that still runs.
+    const QString staleUsual = textest::leaveStaleSocket(conv::socketPath(usual));
+    const QString staleOther = textest::leaveStaleSocket(conv::socketPath(usual + "-4242"));
+    ASSERT_FALSE(staleUsual.isEmpty());
+    ASSERT_FALSE(staleOther.isEmpty());
+    conv::Server running(usual + "-77", kDdeTopic);
+    ASSERT_TRUE(running.listen());
+
+    TForm1& f = start();
+    f.StartDdeServer();
+    ASSERT_TRUE(tex::runState(f).DdeServer && tex::runState(f).DdeServer->isListening());
+    EXPECT_EQ(tex::runState(f).DdeServer->service(), usual);
+    EXPECT_FALSE(QFileInfo::exists(staleOther));
+    EXPECT_TRUE(running.isListening());
+    EXPECT_TRUE(QFileInfo::exists(conv::socketPath(usual + "-77")));
+    QLocalSocket probe;
+    probe.connectToServer(conv::socketPath(usual + "-77"));
+    EXPECT_TRUE(probe.waitForConnected(2000));
 }

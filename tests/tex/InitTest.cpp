@@ -8,6 +8,7 @@
 
 #include "platform/Ask.h"
 #include "platform/Registry.h"
+#include "core/settings/Settings.h"
 #include "tex/Init.h"
 
 namespace {
@@ -65,7 +66,7 @@ protected:
 
 TEST(AutoSetup, FolderLayoutsPerKind)
 {
-    AutoSetupValues k0 = autoSetupValues(0, "c");
+    TeXSettings k0 = autoSetupValues(0, "c");
     EXPECT_EQ(QStringList({k0.TeXFile, k0.DviFile, k0.MendexFile, k0.BibTeXFile, k0.DvipsFile, k0.DvipdfFile}),
               QStringList({"/usr/bin/platex", "/usr/bin/xdvi", "/usr/bin/mendex", "/usr/bin/pbibtex", "/usr/bin/dvips",
                            "/usr/bin/dvipdfmx"}));
@@ -74,10 +75,10 @@ TEST(AutoSetup, FolderLayoutsPerKind)
     EXPECT_EQ(autoSetupValues(0, "d").TeXFile, "/d/usr/bin/platex");
     EXPECT_TRUE(autoSetupValues(2, "c").SpellFile.isEmpty());
     EXPECT_EQ(autoSetupValues(3, "e").DviFile, "/e/tex/dviout/xdvi");
-    AutoSetupValues k4 = autoSetupValues(4, "c");
+    TeXSettings k4 = autoSetupValues(4, "c");
     EXPECT_EQ(k4.TeXFile, "/ptex/bin/platex");
     EXPECT_TRUE(k4.DvipdfFile.isEmpty() && k4.SpellFile.isEmpty());
-    AutoSetupValues k5 = autoSetupValues(5, "c");
+    TeXSettings k5 = autoSetupValues(5, "c");
     EXPECT_EQ(k5.TeXFile + " " + k5.TeXOption, "/ptex/bin/eptex \"&platex\"");
 }
 
@@ -138,6 +139,47 @@ TEST_F(InitDialogTest, FieldsLoadAndStoreOnlyOnOk)
     EXPECT_EQ(stored("TeXFile"), "/usr/bin/platex");
     EXPECT_EQ(stored("SpellOption"), "");
     EXPECT_EQ(storedInt("DviDde", kKey + "\\TeXSetting"), 0);
+}
+
+TEST_F(InitDialogTest, EveryProgramPageKeepsItsOwnValues)
+{
+    // Each page's fields go to the values of its own program, in the store
+    // and in what a run reads: a distinct text per value shows any two
+    // crossed.
+    const QStringList names = {"TeX",       "Dvi",       "Mendex",   "BibTeX", "Dvips",
+                               "Dvipdf",    "PDFReader", "PSViewer", "Spell"};
+    {
+        TRegistry reg;
+        reg.OpenKey(kKey + "\\TeXSetting", true);
+        for (const QString& name : names) {
+            reg.WriteString(name + "File", "/in/" + name);
+            reg.WriteString(name + "Option", "-in-" + name);
+        }
+    }
+    const TeXSettings read = readTeXSettings(settings::Store(kKey));
+    EXPECT_EQ(QStringList({read.TeXFile, read.DviFile, read.MendexFile, read.BibTeXFile, read.DvipsFile,
+                           read.DvipdfFile, read.PDFReaderFile, read.PSViewerFile, read.SpellFile}),
+              QStringList({"/in/TeX", "/in/Dvi", "/in/Mendex", "/in/BibTeX", "/in/Dvips", "/in/Dvipdf",
+                           "/in/PDFReader", "/in/PSViewer", "/in/Spell"}));
+    EXPECT_EQ(read.DvipdfOption + read.PSViewerOption + read.SpellOption, "-in-Dvipdf-in-PSViewer-in-Spell");
+    {
+        TFormInit form;
+        prepare(form);
+        const QList<QLineEdit*> fields = form.findChildren<QLineEdit*>();
+        ASSERT_EQ(fields.size(), 2 * names.size());
+        for (QLineEdit* field : fields) {
+            const QString text = field->text();
+            ASSERT_TRUE(text.startsWith("/in/") || text.startsWith("-in-")) << field->objectName().toStdString();
+            field->setText(text.startsWith("/") ? "/out/" + text.mid(4) : "-out-" + text.mid(4));
+        }
+        EXPECT_EQ(form.ui.EditDVIPDF->text(), "/out/Dvipdf");
+        EXPECT_EQ(form.ui.EditSpellOpt->text(), "-out-Spell");
+        form.done(mrOk);
+    }
+    for (const QString& name : names) {
+        EXPECT_EQ(stored(name + "File"), "/out/" + name);
+        EXPECT_EQ(stored(name + "Option"), "-out-" + name);
+    }
 }
 
 TEST_F(InitDialogTest, AutomaticSetupWithEverythingPresent)

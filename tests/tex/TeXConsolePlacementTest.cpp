@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <limits>
 
 #include "tests/app/AppFixture.h"
 #include "tex/TeXConsole.h"
+#include "tex/TeXCommands.h"
 #include "tex/TeXConsolePlacement.h"
 
 static void PrintTo(const QRect& r, std::ostream* os)
@@ -48,7 +50,7 @@ TEST_F(TeXConsoleWindowTest, OpensOffTheMenuBarAndWhereTheUserLeftIt)
     f.setGeometry(screen.left(), screen.top(), 300, 120);  // as small as it goes
     f.show();
     QCoreApplication::processEvents();
-    TeXConsole* console = f.TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(f);
     console->show();
     QCoreApplication::processEvents();
     const QRect menuBar(f.menuBar()->mapToGlobal(QPoint(0, 0)), f.menuBar()->size());
@@ -64,7 +66,7 @@ TEST_F(TeXConsoleWindowTest, OpensOffTheMenuBarAndWhereTheUserLeftIt)
 
     TForm1& again = start();  // a later session
     again.show();
-    TeXConsole* reopened = again.TeXConsoleView();
+    TeXConsole* reopened = tex::TeXConsoleView(again);
     EXPECT_EQ(reopened->geometry(), moved);
 
     // Left open when the program ends: kept all the same.
@@ -73,4 +75,20 @@ TEST_F(TeXConsoleWindowTest, OpensOffTheMenuBarAndWhereTheUserLeftIt)
     reopened->setGeometry(last);
     again.hide();
     EXPECT_EQ(consoleplace::storedGeometry(again), last);
+}
+
+TEST_F(TeXConsoleWindowTest, StoredGeometryAtTheEndsOfTheIntRangeIsNone)
+{
+    const int kMax = std::numeric_limits<int>::max();
+    const int kMin = std::numeric_limits<int>::min();
+    TForm1& f = start();
+    const settings::Store store = f.Settings();
+    const int stored[][4] = {{kMax, 0, 500, 300}, {0, kMax, 500, 300}, {10, 10, kMax, kMax}, {kMin, kMin, 500, 300}};
+    for (const auto& s : stored) {
+        writeInt("", "TeXWindowLeft", s[0]);
+        writeInt("", "TeXWindowTop", s[1]);
+        writeInt("", "TeXWindowWidth", s[2]);
+        writeInt("", "TeXWindowHeight", s[3]);
+        EXPECT_FALSE(consoleplace::storedGeometry(store).has_value()) << s[0] << "," << s[1] << " " << s[2];
+    }
 }

@@ -28,7 +28,7 @@ protected:
     }
     bool waitIdle()
     {
-        return textest::waitUntil([&] { return !form->TeXBusy && !form->TeXThread; }, 20000);
+        return textest::waitUntil([&] { return !form->TeXBusy && !tex::runState(*form).TeXThread; }, 20000);
     }
 };
 
@@ -40,7 +40,7 @@ TEST_F(TeXHandlersTest, RefusedDocumentsAndBusyWindow)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
               "エラー|" + folder + "/notes.txt\r\n\r\n拡張子が tex, dtx, ins 以外のファイルは、TeX処理できません。");
-    EXPECT_EQ(form->TeXThread, nullptr);
+    EXPECT_EQ(tex::runState(*form).TeXThread, nullptr);
     // Parent processing does not lift the test on the open document.
     form->ParentExecute = true;
     form->ParentFile = document("main.tex", "x");
@@ -62,7 +62,7 @@ TEST_F(TeXHandlersTest, RefusedDocumentsAndBusyWindow)
     form->TeXBusy = true;
     form->MenuTexExeClick();
     form->TeXBusy = false;
-    EXPECT_EQ(form->TeXThread, nullptr);
+    EXPECT_EQ(tex::runState(*form).TeXThread, nullptr);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(order().isEmpty());
 }
@@ -136,7 +136,7 @@ TEST_F(TeXHandlersTest, ClosingWhileTeXHangsEndsItPromptly)
     timer.start();
     form->StopTeXWorker();
     EXPECT_LT(timer.elapsed(), 5000);
-    EXPECT_EQ(form->TeXThread, nullptr);
+    EXPECT_EQ(tex::runState(*form).TeXThread, nullptr);
     EXPECT_FALSE(form->TeXBusy);
 }
 
@@ -145,8 +145,8 @@ TEST_F(TeXHandlersTest, ClosingTheConsoleEndsTheProgramThatTalksInIt)
     setting("TeXFile", fake("tex.sh", "echo started >> '" + orderLog().toLocal8Bit() + "'\nread answer\n"));
     open(document("doc.tex", "x"), "x");
     form->MenuTexOneClick();
-    ASSERT_TRUE(textest::waitUntil([&] { return form->TeXConsoleView()->programRunning(); }, 10000));
-    form->TeXConsoleView()->close();
+    ASSERT_TRUE(textest::waitUntil([&] { return tex::TeXConsoleView(*form)->programRunning(); }, 10000));
+    tex::TeXConsoleView(*form)->close();
     EXPECT_TRUE(waitIdle());
 }
 
@@ -192,4 +192,34 @@ TEST_F(TeXHandlersTest, FailuresOfARunReachTheUser)
     form->Item("MenuTexOne")->trigger();
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(order(), QStringList{"tex doc.tex"});
+}
+
+// The parent file's road: a conversion that fails starts no viewer, on the
+// first run and on the next one that finds the parent processed.
+TEST_F(TeXHandlersTest, ParentRoadStartsNoViewerAfterAFailedConversion)
+{
+    const QString viewerLog = folder + "/viewer.log";
+    setting("TeXFile", fake("tex.sh", countingTeX(orderLog())));
+    const QString dvipdf = fake("dvipdf.sh", "echo \"dvipdfmx $*\" >> '" + orderLog().toLocal8Bit() +
+                                                 "'\necho '%PDF' > main.pdf\nexit 1\n");
+    setting("DvipdfFile", dvipdf);
+    setting("PDFReaderFile", fake("reader.sh", "echo \"$*\" >> '" + viewerLog.toLocal8Bit() + "'\n"));
+    form->ParentExecute = true;
+    form->ParentFile = document("main.tex", "x");
+    open(document("child.tex", "x"), "x");
+    const QString failed = "Quillmark|DVI→PDFプログラム（" + dvipdf +
+                           "）がエラーで終了したので（終了コード 1）、\nビューアを起動できませんでした。";
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        QFile::remove(orderLog());
+        messages.clear();
+        form->MenuTexDVIClick(1);
+        ASSERT_TRUE(waitIdle());
+        const QStringList expected =
+            round == 0 ? QStringList{"tex main.tex", "dvipdfmx main.dvi"} : QStringList{"dvipdfmx main.dvi"};
+        EXPECT_EQ(order(), expected);
+        EXPECT_EQ(messages, std::vector<QString>{failed});
+        textest::waitUntil([] { return false; }, 200);
+        EXPECT_FALSE(QFileInfo::exists(viewerLog));
+    }
 }

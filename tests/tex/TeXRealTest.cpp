@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -15,16 +16,10 @@
 #include <thread>
 
 #include "tex/Dde.h"
+#include "tests/support/RealTeX.h"
 #include "tex/TeXCommands.h"
 
 namespace {
-
-bool haveTeX()
-{
-    for (const char* p : {"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"})
-        if (!QFileInfo::exists(p)) return false;
-    return true;
-}
 
 // "あいう" and "日本語" in Shift-JIS.
 const QByteArray kJapanese = "\x82\xa0\x82\xa2\x82\xa4\x93\xfa\x96\x7b\x8c\xea";
@@ -38,7 +33,8 @@ protected:
     void SetUp() override
     {
         TeXWorkerTest::SetUp();
-        if (!haveTeX()) GTEST_SKIP() << "pLaTeX is not installed";
+        if (!realtex::installed({"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx"}))
+            GTEST_SKIP() << "pLaTeX is not installed";
         auto wrap = [this](const char* name, const char* real) {
             return fake(QString(name) + ".sh", "echo " + QByteArray(name) + " >> '" + orderLog().toLocal8Bit() +
                                                    "'\nexec " + real + " \"$@\"\n");
@@ -64,7 +60,7 @@ TEST_F(RealTeXTest, PlainDocumentTakesOnePass)
     EXPECT_TRUE(form->TeXProcessed);
     EXPECT_TRUE(messages.empty());
     // The console showed TeX's own output, decoded.
-    EXPECT_TRUE(form->TeXConsoleView()->text().contains("Output written on plain.dvi"));
+    EXPECT_TRUE(tex::TeXConsoleView(*form)->text().contains("Output written on plain.dvi"));
 }
 
 TEST_F(RealTeXTest, IndexAndBibliographyRunInOrder)
@@ -100,7 +96,7 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
 {
     QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n\r\n" + kJapanese +
                       "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
-    TeXConsole* console = form->TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(*form);
     console->clear();
     bool answered = false;
     QTimer answer;
@@ -118,11 +114,60 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
     EXPECT_TRUE(messages.empty());
 }
 
+// dvipdfmx that cannot finish (a picture gone since TeX read it) leaves a
+// PDF stub behind and ends with 1: the reader is not started on it and the
+// user is told which program failed.  The same for a converter that fails
+// whatever it is given.
+TEST_F(RealTeXTest, FailedConversionStartsNoReader)
+{
+    const QString shown = folder + "/../shown.txt";
+    setting("PDFReaderFile", fake("reader.sh", "echo \"$@\" >> '" + shown.toLocal8Bit() + "'\n"));
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(folder + "/pic.png", "png"));
+    const QByteArray text = "\\documentclass[dvipdfmx]{jarticle}\r\n\\usepackage{graphicx}\r\n\\begin{document}\r\n" +
+                            kJapanese + "\\includegraphics[width=2cm]{pic.png}\r\n\\end{document}\r\n";
+    const QString doc = document("figure.tex", text);
+    form->TeXProcessed = false;
+    run(doc, 2, 1, 1);
+    EXPECT_TRUE(messages.empty());
+    ASSERT_TRUE(textest::waitUntil([&] { return QFileInfo::exists(shown); }, 10000));
+    EXPECT_EQ(QString::fromLocal8Bit(textest::readFile(shown)).trimmed(), QFileInfo(folder + "/figure.pdf").absoluteFilePath());
+    QFile::remove(shown);
+
+    // The picture goes; the document is unchanged, so only dvipdfmx runs.
+    ASSERT_TRUE(form->TeXProcessed);
+    QFile::remove(folder + "/pic.png");
+    QFile::remove(orderLog());
+    run(doc, 2, 1, 1);
+    EXPECT_EQ(order(), QStringList{"dvipdfmx"});
+    const QString dvipdfmx = readTeXSettings(form->Settings()).DvipdfFile;
+    ASSERT_EQ(messages.size(), 1u) << tex::TeXConsoleView(*form)->text().toStdString();
+    EXPECT_EQ(messages[0], "Quillmark|" + stepFailedMessage("DVI→PDFプログラム", dvipdfmx, 1, true));
+    EXPECT_TRUE(messages[0].contains("dvipdfmx") && messages[0].contains("ビューアを起動できませんでした"));
+    EXPECT_TRUE(tex::TeXConsoleView(*form)->text().contains("pic.png"));
+    textest::waitUntil([] { return false; }, 300);
+    EXPECT_FALSE(QFileInfo::exists(shown));
+
+    // A converter set in the settings that always fails, after a full run.
+    ASSERT_TRUE(picture.save(folder + "/pic.png", "png"));
+    const QString failing = fake("failing-dvipdfmx.sh", "echo dvipdfmx >> '" + orderLog().toLocal8Bit() + "'\nexit 1\n");
+    setting("DvipdfFile", failing);
+    form->TeXProcessed = false;
+    QFile::remove(orderLog());
+    messages.clear();
+    run(doc, 2, 1, 1);
+    EXPECT_EQ(order(), (QStringList{"platex", "dvipdfmx"}));
+    EXPECT_EQ(messages, std::vector<QString>{"Quillmark|" + stepFailedMessage("DVI→PDFプログラム", failing, 1, true)});
+    textest::waitUntil([] { return false; }, 300);
+    EXPECT_FALSE(QFileInfo::exists(shown));
+}
+
 // Runs TeX on a document whose error the console answers with "e", the
 // companion being reached as an editor's run reaches it.
 void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, const QString& companion)
 {
-    TeXConsole* console = runner.TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(runner);
     console->clear();
     bool answered = false;
     QTimer answer;
@@ -132,16 +177,16 @@ void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, con
     answer.start(20);
     TeXJob job = teXJobFor(runner, documentPath);
     job.companionPath = companion;
-    job.editorService = runner.DdeServer->service();
+    job.editorService = tex::runState(runner).DdeServer->service();
     job.mode = 1;
     job.passes = 3;
     auto* worker = new TTeXEXE(std::move(job), &runner, console);
-    runner.TeXThread = worker;
+    tex::runState(runner).TeXThread = worker;
     worker->Resume();
     finish(worker);
     EXPECT_TRUE(answered);
     EXPECT_TRUE(worker->Terminated());  // the poke told the worker to stop
-    runner.TeXThread = nullptr;
+    tex::runState(runner).TeXThread = nullptr;
     delete worker;
 }
 
@@ -167,9 +212,9 @@ TEST_F(RealTeXTest, ErrorJumpReachesTheInstanceWhoseRunItIs)
     other->RegKey = form->RegKey;
     other->StartDdeServer();
     second = other.get();
-    ASSERT_TRUE(form->DdeServer->isListening());
-    ASSERT_TRUE(second->DdeServer->isListening());
-    EXPECT_NE(form->DdeServer->service(), second->DdeServer->service());
+    ASSERT_TRUE(tex::runState(*form).DdeServer->isListening());
+    ASSERT_TRUE(tex::runState(*second).DdeServer->isListening());
+    EXPECT_NE(tex::runState(*form).DdeServer->service(), tex::runState(*second).DdeServer->service());
 
     QByteArray text = "\\documentclass{jarticle}\r\n\\begin{document}\r\n" + kJapanese + "\r\n" + kJapanese +
                       "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
@@ -200,7 +245,7 @@ TEST_F(RealTeXTest, ErrorJumpReachesTheInstanceWhoseRunItIs)
 TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
 {
     QString companion = installCompanion("bin");
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-crafted"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark-crafted"));
     // Names TeX hands over in %s.  The last is Japanese: the document names
     // it in Shift-JIS, TeX passes it on in EUC-JP.
     const QByteArray japaneseName = "\x93\xfa\x96\x7b";  // 日本 in Shift-JIS
@@ -238,7 +283,7 @@ TEST_F(RealTeXTest, CraftedIncludedFileNamesRunNothingAndStillJump)
 TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
 {
     QString companion = installCompanion("bin");
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-reader"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark-reader"));
     const char* tails[] = {
         "\\char_generate:nn{10}{12}id>PWNED\\char_generate:nn{10}{12}\\c_hash_str",
         "\\tl_to_str:n{';id>PWNED;'}",
@@ -270,7 +315,7 @@ TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
         form->FileName = main;
         form->HasFileName = true;
         runAnsweringE(*form, main, companion);
-        EXPECT_TRUE(form->TeXConsoleView()->text().contains("l.1 one\\undefinedcommand")) << tail;
+        EXPECT_TRUE(tex::TeXConsoleView(*form)->text().contains("l.1 one\\undefinedcommand")) << tail;
         EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED")) << tail;
         EXPECT_EQ(form->RichEdit->SelStart(), 3) << tail;
         EXPECT_EQ(form->RichEdit->SelLength(), 0) << tail;
@@ -284,7 +329,7 @@ TEST_F(RealTeXTest, DocumentsThatReadTeXEditRunNothing)
 TEST_F(RealTeXTest, ErrorJumpFollowsTheFileTeXReads)
 {
     QString companion = installCompanion("bin");
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark-nesting"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark-nesting"));
     document("ch1.tex", "one\r\n\\undefinedcommand two\r\n");
     document("ch2.tex", "\\typeout{(1 page, 296 bytes)}\r\n");
     const QByteArray head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
@@ -320,7 +365,7 @@ TEST_F(RealTeXTest, PastingLongLinesWhileTeXFloodsKeepsTheWindowServing)
     QString doc = document("flood.tex",
                            "\\documentclass{jarticle}\r\n\\begin{document}\r\n"
                            "\\loop\\message{flood flood flood}\\iftrue\\repeat\r\n\\end{document}\r\n");
-    TeXConsole* console = form->TeXConsoleView();
+    TeXConsole* console = tex::TeXConsoleView(*form);
     auto* input = console->findChild<QLineEdit*>("TeXConsoleInput");
     ASSERT_TRUE(input);
     TeXJob job = teXJobFor(*form, doc);
@@ -380,7 +425,7 @@ TEST_F(RealTeXTest, PastingLongLinesWhileTeXFloodsKeepsTheWindowServing)
 
 TEST_F(TeXWorkerTest, PokesSelectTheLineInTheOpenDocument)
 {
-    ASSERT_TRUE(form->StartDdeServerNamed("quillmark"));
+    ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark"));
     QString doc = document("open.tex", "");
     form->FileName = doc;
     form->HasFileName = true;

@@ -7,9 +7,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <mutex>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/LocalConv.h"
@@ -27,6 +32,20 @@ private:
     QTemporaryDir dir_;
     QByteArray old_;
 };
+
+// A socket file bound and never closed, as a server killed while it
+// listened leaves it: connecting to it is refused.
+inline QString leaveStaleSocket(const QString& path)
+{
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), std::min(sizeof address.sun_path - 1, size_t(name.size())));
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound ? path : QString();
+}
 
 inline void writeFile(const QString& path, const QByteArray& bytes)
 {

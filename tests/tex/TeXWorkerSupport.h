@@ -12,6 +12,9 @@
 #include "platform/Registry.h"
 #include "tests/tex/TeXTestSupport.h"
 #include "tex/TeXConsole.h"
+#include "tex/Dde.h"
+#include "tex/TeXCommands.h"
+#include "tex/TeXRunState.h"
 #include "tex/TeXWorker.h"
 
 class TeXWorkerTest : public ::testing::Test {
@@ -75,7 +78,7 @@ protected:
         job.passes = passes;
         job.runMendex = mendex;
         job.runBibTeX = bibtex;
-        auto* worker = new TTeXEXE(std::move(job), form.get(), form->TeXConsoleView());
+        auto* worker = new TTeXEXE(std::move(job), form.get(), tex::TeXConsoleView(*form));
         worker->Resume();
         finish(worker);
         delete worker;

@@ -142,9 +142,17 @@ TEST_F(TeXWorkerTest, OutputStepMessagesAndViewers)
     run(doc, 2, 2);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Quillmark|拡張子が.ps のファイルが存在しないので、\nビューアを起動できませんでした。");
+    // A .ps left by an earlier run is not taken for this run's output.
     textest::writeFile(folder + "/doc.ps", "ps");
     QFile::remove(viewerLog);
+    messages.clear();
     run(doc, 2, 2);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Quillmark|拡張子が.ps のファイルが存在しないので、\nビューアを起動できませんでした。");
+    setting("DvipsFile", fake("ps.sh", logger(orderLog(), "dvips") + "echo ps > doc.ps\n"));
+    messages.clear();
+    run(doc, 2, 2);
+    EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(textest::waitUntil([&] { return textest::readFile(viewerLog).contains('\n'); }, 5000));
     EXPECT_EQ(QString::fromLocal8Bit(textest::readFile(viewerLog)), "[" + folder + "/doc.ps]\n");
 }
@@ -201,4 +209,113 @@ TEST_F(TeXWorkerTest, DviViewerReachedThroughTheConversation)
     std::vector<std::string> expected{"[WinNormal]", "[FileReopen]", "[PageMove(3)]"};
     EXPECT_EQ(peer.macros(), expected);
     EXPECT_TRUE(messages.empty());
+}
+
+// A program of the run that fails stops the run there: nothing after it
+// runs, no viewer is started on what it left, and the message names the
+// step.  Each road: the full run with its programs, and each output kind.
+TEST_F(TeXWorkerTest, AFailedStepStartsNothingAfterIt)
+{
+    const QString viewerLog = folder + "/viewer.log";
+    const QString viewer =
+        fake("viewer.sh", "echo \"viewer $*\" >> '" + viewerLog.toLocal8Bit() + "'\n");
+    int made = 0;  // each fake program in a file of its own
+    auto failing = [&](const QByteArray& name, int code, const QByteArray& writes = "") {
+        return fake(name + QString::number(++made) + ".sh",
+                    logger(orderLog(), name) + writes + "exit " + QByteArray::number(code) + "\n");
+    };
+    const QByteArray partialPdf = "for last; do :; done; echo '%PDF-1.' > \"${last%.dvi}.pdf\"\n";
+    const QByteArray partialPs = "for last; do :; done; echo '%!PS' > \"${last%.dvi}.ps\"\n";
+    const QString tex = fake("tex.sh", fakeTeX(orderLog()));
+    struct Case {
+        const char* what;
+        QString texFile;
+        int mode, outputKind;
+        bool bibtex, mendex;
+        QString bibtexFile, mendexFile, dvipdf, dvips;
+        QStringList ran;  // the programs in order (first word of their log lines)
+        QString message;  // empty: none
+    };
+    auto texFailed = [&](const QString& program, int code) {
+        return "Quillmark|TeX（" + program + "）がエラーで終了したので（終了コード " + QString::number(code) +
+               "）、\n処理を中止しました。";
+    };
+    const QString badTeX = fake("badtex.sh", fakeTeX(orderLog()) + "exit 1\n");
+    const QString noDviTeX = fake("nodvi.sh", fakeTeX(orderLog(), "", false));
+    const QString badBib = failing("bibtex", 2);
+    const QString badMendex = failing("mendex", 1);
+    const QString goodBib = failing("bibtex", 0);
+    const QString goodMendex = failing("mendex", 0);
+    const QString badPdf = failing("dvipdfmx", 1, partialPdf);
+    const QString silentPdf = failing("dvipdfmx", 0);
+    const QString goodPdf = failing("dvipdfmx", 0, partialPdf);
+    const QString badPs = failing("dvips", 1, partialPs);
+    const Case cases[] = {
+        {"TeX fails, F12", badTeX, 2, 1, true, true, goodBib, goodMendex, goodPdf, {}, {"tex"},
+         texFailed(badTeX, 1)},
+        {"TeX fails, F10", badTeX, 1, 0, true, true, goodBib, goodMendex, {}, {}, {"tex"}, texFailed(badTeX, 1)},
+        {"BibTeX fails", tex, 2, 1, true, true, badBib, goodMendex, goodPdf, {}, {"tex", "bibtex"},
+         "Quillmark|BibTeX（" + badBib + "）がエラーで終了したので（終了コード 2）、\n処理を中止しました。"},
+        {"mendex fails", tex, 1, 0, true, true, goodBib, badMendex, {}, {}, {"tex", "bibtex", "tex", "mendex"},
+         "Quillmark|mendex（" + badMendex + "）がエラーで終了したので（終了コード 1）、\n処理を中止しました。"},
+        {"dvipdfmx fails and leaves a partial PDF", tex, 2, 1, false, false, {}, {}, badPdf, {}, {"tex", "dvipdfmx"},
+         "Quillmark|DVI→PDFプログラム（" + badPdf +
+             "）がエラーで終了したので（終了コード 1）、\nビューアを起動できませんでした。"},
+        {"dvipdfmx writes no PDF", tex, 2, 1, false, false, {}, {}, silentPdf, {}, {"tex", "dvipdfmx"},
+         "Quillmark|拡張子が.pdf のファイルが存在しないので、\nビューアを起動できませんでした。"},
+        {"dvips fails", tex, 2, 2, false, false, {}, {}, {}, badPs, {"tex", "dvips"},
+         "Quillmark|DVI→PSプログラム（" + badPs +
+             "）がエラーで終了したので（終了コード 1）、\nビューアを起動できませんでした。"},
+        {"no DVI, F11", noDviTeX, 2, 0, false, false, {}, {}, {}, {}, {"tex"},
+         "Quillmark|拡張子が.dvi のファイルが存在しないので、\nビューアを起動できませんでした。"},
+        {"no DVI, F12", noDviTeX, 2, 1, false, false, {}, {}, goodPdf, {}, {"tex"},
+         "Quillmark|拡張子が.dvi のファイルが存在しないので、\nビューアを起動できませんでした。"},
+        {"no DVI, Ctrl+F12", noDviTeX, 2, 2, false, false, {}, {}, {}, badPs, {"tex"},
+         "Quillmark|拡張子が.dvi のファイルが存在しないので、\nビューアを起動できませんでした。"},
+    };
+    const QString doc = document("doc.tex", "x");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* ext : {".dvi", ".pdf", ".ps"}) QFile::remove(folder + "/doc" + ext);
+        QFile::remove(orderLog());
+        QFile::remove(viewerLog);
+        messages.clear();
+        setting("TeXFile", c.texFile);
+        setting("BibTeXFile", c.bibtexFile);
+        setting("MendexFile", c.mendexFile);
+        setting("DvipdfFile", c.dvipdf);
+        setting("DvipsFile", c.dvips);
+        setting("DviFile", viewer);
+        settingInt("DviDde", 1);
+        setting("PDFReaderFile", viewer);
+        setting("PSViewerFile", viewer);
+        form->TeXProcessed = false;
+        run(doc, c.mode, c.outputKind, c.bibtex || c.mendex ? 3 : 1, c.mendex, c.bibtex);
+        QStringList ran;
+        for (const QString& line : order()) ran << line.section(' ', 0, 0);
+        EXPECT_EQ(ran, c.ran);
+        EXPECT_EQ(messages, std::vector<QString>{c.message});
+        EXPECT_FALSE(form->TeXBusy);
+        textest::waitUntil([] { return false; }, 200);  // a viewer started by mistake has written by now
+        EXPECT_FALSE(QFileInfo::exists(viewerLog));
+    }
+
+    // A processed document skips TeX: an earlier run's PDF left beside it
+    // is not shown when the conversion fails now.
+    setting("TeXFile", tex);
+    setting("DvipdfFile", goodPdf);
+    form->TeXProcessed = false;
+    messages.clear();
+    run(doc, 2, 1);
+    EXPECT_TRUE(messages.empty());
+    ASSERT_TRUE(textest::waitUntil([&] { return QFileInfo::exists(viewerLog); }, 5000));
+    QFile::remove(viewerLog);
+    ASSERT_TRUE(form->TeXProcessed);
+    setting("DvipdfFile", silentPdf);
+    QFile::remove(orderLog());
+    run(doc, 2, 1);
+    EXPECT_EQ(order(), QStringList{"dvipdfmx [doc.dvi]"});
+    EXPECT_EQ(messages, std::vector<QString>{"Quillmark|拡張子が.pdf のファイルが存在しないので、\nビューアを起動できませんでした。"});
+    textest::waitUntil([] { return false; }, 200);
+    EXPECT_FALSE(QFileInfo::exists(viewerLog));
 }

@@ -99,7 +99,7 @@ TEST(ColorFile, RoundTripThroughAFileKeepsEverything)
     const ColorSettings s = sample();
     ASSERT_TRUE(colorfile::saveFile(path, s));
     std::string bytes;
-    ASSERT_TRUE(colorfile::loadFileBytes(path, bytes));
+    ASSERT_EQ(colorfile::loadFileBytes(path, bytes).status, colorfile::ReadStatus::Ok);
     EXPECT_NE(bytes.find("\\\x8C\xA9\x8F\x6F\x82\xB5\r\n"), std::string::npos);  // CP932 name
     ColorSettings back;
     const colorfile::ReadResult r = colorfile::read(bytes, back);
@@ -224,12 +224,52 @@ TEST(ColorFile, TheTableStopsAt2048AndALongerFileIsRefused)
     EXPECT_EQ(colorfile::read(over, s).status, colorfile::ReadStatus::TooManyRows);
     ASSERT_EQ(s.rows.size(), 1u);
 
-    // The reason a file cannot be read is handed back.
+}
+
+TEST(ColorFile, LoadingLooksAtTheHeaderAndTheSizeBeforeReading)
+{
     QTemporaryDir dir;
-    std::string ignored;
-    QString why;
-    EXPECT_FALSE(colorfile::loadFileBytes(dir.path(), ignored, &why));
-    EXPECT_FALSE(why.isEmpty());
+    // Sparse files: a gigabyte on paper costs nothing on disk, but reading it
+    // whole would cost that much memory and more.
+    auto sparse = [&](const char* name, const QByteArray& head, qint64 size) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(head);
+        EXPECT_TRUE(f.resize(size));
+        return f.fileName();
+    };
+    const qint64 huge = qint64(1) << 30;
+    struct Case {
+        const char* what;
+        QString path;
+        colorfile::ReadStatus status;
+    };
+    const Case cases[] = {
+        {"foreign", sparse("other.qmc", "Other\r\nColor Struct File\r\n3\r\n", huge),
+         colorfile::ReadStatus::NotQuillmark},
+        {"one long line", sparse("long.qmc", QByteArray("Quillmark") + QByteArray(200, 'x'), huge),
+         colorfile::ReadStatus::NotQuillmark},
+        {"other file", sparse("settings.qmc", "Quillmark\nSettings\n", huge), colorfile::ReadStatus::NotColorFile},
+        {"huge colour file", sparse("huge.qmc", "Quillmark\r\nColor Struct File\r\n3\r\n", huge),
+         colorfile::ReadStatus::TooLarge},
+        {"one byte over", sparse("over.qmc", "Quillmark\r\nColor Struct File\r\n", colorfile::kMaxFileBytes + 1),
+         colorfile::ReadStatus::TooLarge},
+        {"a folder", dir.path(), colorfile::ReadStatus::Unreadable},
+    };
+    for (const Case& c : cases) {
+        std::string bytes;
+        const colorfile::ReadResult r = colorfile::loadFileBytes(c.path, bytes);
+        EXPECT_EQ(r.status, c.status) << c.what;
+        EXPECT_TRUE(bytes.empty()) << c.what;
+        if (c.status == colorfile::ReadStatus::Unreadable) EXPECT_FALSE(r.error.isEmpty()) << c.what;
+    }
+
+    // At the limit the file is read, and the header check agrees with read()
+    // on files whose lines end in a bare LF.
+    const QString atLimit = sparse("limit.qmc", "Quillmark\nColor Struct File\n", colorfile::kMaxFileBytes);
+    std::string bytes;
+    EXPECT_EQ(colorfile::loadFileBytes(atLimit, bytes).status, colorfile::ReadStatus::Ok);
+    EXPECT_EQ(bytes.size(), size_t(colorfile::kMaxFileBytes));
 }
 
 TEST(ColorFile, NewRowNamesAreChecked)

@@ -207,6 +207,10 @@ TEST_F(ColorSettingsDialog, RefusedLoadsChangeNothing)
     std::string truncated = colorfile::write(other);
     truncated.resize(truncated.size() - 12);
     const QString missing = dir.filePath("none.qmc");
+    // A sound file padded past the size limit with lines the reader ignores.
+    std::string padded = colorfile::write(other);
+    padded.resize(size_t(colorfile::kMaxFileBytes) + 2, '\n');
+    const QString large = file("large.qmc", padded);
     struct Case {
         QString path;
         std::optional<QString> text;
@@ -216,6 +220,8 @@ TEST_F(ColorSettingsDialog, RefusedLoadsChangeNothing)
         {file("v4.qmc", "Quillmark\r\nColor Struct File\r\n4\r\n"),
          QString::fromUtf8("このバージョンのカラー構文設定ファイルは読み込めません。")},
         {file("cut.qmc", truncated), std::nullopt},
+        {large, large + QString::fromUtf8("\r\nこのファイルは大きすぎるため、読み込みできませんでした。")},
+        {file("text.qmc", "plain text\r\n"), QString::fromUtf8("このファイルはQuillmarkのファイルではありません")},
     };
     for (const Case& c : cases) {
         ScriptedAsk ask;

@@ -183,3 +183,12 @@ TEST_F(ReplaceAllTest, TouchedLinesAreRecoloured)
 }
 
 }  // namespace
+
+// What is typed into the dialog is text from outside: the code point that
+// carries an invalid byte in the editor goes in as "?", never as the byte.
+TEST_F(ReplaceAllTest, TypedReplacementIsIncomingText)
+{
+    TForm1& f = open("a b a\r\n", 0);
+    replaceAll({"raw byte", "a b a\r\n", "a", "\x81"}, 2);
+    EXPECT_EQ(f.RichEdit->Text(), "? b ?\r\n");
+}

@@ -1,7 +1,8 @@
 #pragma once
-// Picture files of every kind the figure command offers for the PDF road,
-// each a filled rectangle of one colour, and a way to run Debian's real TeX
-// programs on a Shift-JIS document in a folder.
+// Running Debian's real TeX programs on Shift-JIS documents, for the tests
+// that hold what the editor writes against pLaTeX itself, and picture files
+// of every kind the figure command offers for the PDF road, each a filled
+// rectangle of one colour.
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <string>
 
 namespace realtex {
 
@@ -98,6 +101,25 @@ inline Finished run(const QString& folder, const QString& program, const QString
 inline Finished platex(const QString& folder, const QString& document)
 {
     return run(folder, "/usr/bin/platex", {"-interaction=nonstopmode", "-halt-on-error", document});
+}
+
+// What pLaTeX makes of a document written into the folder under the name:
+// empty when it runs without an error, else its output.
+inline std::string platexErrors(const QString& folder, const std::string& document, const QString& name = "doc.tex")
+{
+    if (!writeFile(folder + "/" + name, QByteArray::fromStdString(document))) return "cannot write the document";
+    const Finished tex = platex(folder, name);
+    if (tex.exitCode < 0) return "platex did not finish";
+    if (tex.exitCode == 0 && !tex.output.contains("\n!")) return {};
+    return tex.output.toStdString();
+}
+
+// The same in a folder of its own.
+inline std::string platexErrors(const std::string& document)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid()) return "cannot make a folder";
+    return platexErrors(dir.path(), document);
 }
 
 }  // namespace realtex

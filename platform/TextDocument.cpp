@@ -1,0 +1,206 @@
+#include "platform/TextDocument.h"
+
+#include <algorithm>
+
+namespace {
+const std::string kNoLine;
+}
+
+TextDocument::TextDocument() : lines_(1) {}
+
+const std::string& TextDocument::line(int i) const
+{
+    if (i < 0 || i >= lineCount()) return kNoLine;
+    return lines_[size_t(i)];
+}
+
+int TextDocument::lineStart(int i) const
+{
+    if (i <= 0) return 0;
+    if (i >= lineCount()) return length_;
+    if (starts_.size() < lines_.size()) starts_.resize(lines_.size());
+    if (startsValid_ == 0) {
+        starts_[0] = 0;
+        startsValid_ = 1;
+    }
+    for (size_t k = startsValid_; k <= size_t(i); ++k) starts_[k] = starts_[k - 1] + int(lines_[k - 1].size()) + 2;
+    startsValid_ = std::max(startsValid_, size_t(i) + 1);
+    return starts_[size_t(i)];
+}
+
+int TextDocument::lineOfPosition(int pos) const
+{
+    const int last = lineCount() - 1;
+    if (pos <= 0 || last == 0) return 0;
+    if (pos >= length_) return last;
+    lineStart(last);
+    auto it = std::upper_bound(starts_.begin(), starts_.begin() + lines_.size(), pos);
+    return int(it - starts_.begin()) - 1;
+}
+
+const std::string& TextDocument::text() const
+{
+    if (!wholeValid_) {
+        whole_.clear();
+        whole_.reserve(size_t(length_));
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            if (i) whole_ += "\r\n";
+            whole_ += lines_[i];
+        }
+        wholeValid_ = true;
+    }
+    return whole_;
+}
+
+std::string TextDocument::range(int start, int end) const
+{
+    const std::string& all = text();
+    start = std::clamp(start, 0, int(all.size()));
+    end = std::clamp(end, start, int(all.size()));
+    return all.substr(size_t(start), size_t(end - start));
+}
+
+std::vector<std::string> TextDocument::splitLines(std::string_view text)
+{
+    std::vector<std::string> out;
+    size_t from = 0;
+    const size_t n = text.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        out.emplace_back(text.substr(from, i - from));
+        if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
+        from = i + 1;
+    }
+    out.emplace_back(text.substr(from));
+    return out;
+}
+
+void TextDocument::setText(std::string text)
+{
+    std::vector<std::string> split = splitLines(text);
+    size_t bytes = 2 * (split.size() - 1);
+    for (const std::string& l : split) bytes += l.size();
+    const bool asGiven = bytes == text.size();
+    setLines(std::move(split));
+    // A text without lone breaks is already the whole text: no second copy
+    // need be built from the lines.
+    if (asGiven) {
+        whole_ = std::move(text);
+        wholeValid_ = true;
+    }
+}
+
+void TextDocument::setLines(std::vector<std::string> lines)
+{
+    if (lines.empty()) lines.emplace_back();
+    lines_ = std::move(lines);
+    length_ = 2 * (lineCount() - 1);
+    for (const std::string& l : lines_) length_ += int(l.size());
+    startsValid_ = 0;
+    wholeValid_ = false;
+    whole_.clear();
+    changed(0, 0);
+}
+
+void TextDocument::replaceLines(int first, int count, std::vector<std::string> fresh)
+{
+    first = std::clamp(first, 0, lineCount() - 1);
+    count = std::clamp(count, 1, lineCount() - first);
+    if (fresh.empty()) fresh.emplace_back();
+
+    const int regionStart = lineStart(first);
+    int oldSpan = 2 * (count - 1);
+    for (int i = first; i < first + count; ++i) oldSpan += int(lines_[size_t(i)].size());
+    const int tail = length_ - regionStart - oldSpan;
+    if (wholeValid_) {
+        std::string newSpan;
+        for (size_t k = 0; k < fresh.size(); ++k) {
+            if (k) newSpan += "\r\n";
+            newSpan += fresh[k];
+        }
+        whole_.replace(size_t(regionStart), size_t(oldSpan), newSpan);
+        length_ = int(whole_.size());
+    } else {
+        length_ += 2 * (int(fresh.size()) - count) - oldSpan;
+        for (const std::string& l : fresh) length_ += int(l.size());
+    }
+
+    if (int(fresh.size()) == count) {
+        // The usual keystroke: the lines after the region stay where they are.
+        std::move(fresh.begin(), fresh.end(), lines_.begin() + first);
+    } else {
+        lines_.erase(lines_.begin() + first, lines_.begin() + first + count);
+        lines_.insert(lines_.begin() + first, std::make_move_iterator(fresh.begin()),
+                      std::make_move_iterator(fresh.end()));
+    }
+    startsValid_ = std::min(startsValid_, size_t(first) + 1);
+    changed(regionStart, tail);
+}
+
+void TextDocument::replaceRanges(const std::vector<int>& starts, int length, const std::string& text)
+{
+    if (starts.empty()) return;
+    const int delta = int(text.size()) - length;
+    // Every range is placed before any line changes length.
+    std::vector<int> lineOf(starts.size()), baseOf(starts.size());
+    for (size_t k = 0; k < starts.size(); ++k) {
+        lineOf[k] = lineOfPosition(starts[k]);
+        baseOf[k] = lineStart(lineOf[k]);
+    }
+    const int firstLine = lineOf.front();
+    size_t k = 0;
+    while (k < starts.size()) {
+        const int line = lineOf[k];
+        const int base = baseOf[k];
+        const std::string& old = lines_[size_t(line)];
+        std::string bytes;
+        bytes.reserve(old.size() + size_t(std::max(delta, 0)) * 4);
+        size_t copied = 0;
+        for (; k < starts.size() && lineOf[k] == line; ++k) {
+            const size_t at = size_t(starts[k] - base);
+            bytes.append(old, copied, at - copied);
+            bytes += text;
+            copied = at + size_t(length);
+        }
+        bytes.append(old, std::min(copied, old.size()), std::string::npos);
+        lines_[size_t(line)].swap(bytes);
+    }
+    if (wholeValid_) {
+        std::string whole;
+        whole.reserve(size_t(length_) + starts.size() * size_t(std::max(delta, 0)));
+        size_t copied = 0;
+        for (const int start : starts) {
+            whole.append(whole_, copied, size_t(start) - copied);
+            whole += text;
+            copied = size_t(start + length);
+        }
+        whole.append(whole_, copied, std::string::npos);
+        whole_.swap(whole);
+    }
+    const int tail = length_ - starts.back() - length;
+    length_ += delta * int(starts.size());
+    startsValid_ = std::min(startsValid_, size_t(firstLine) + 1);
+    changed(starts.front(), tail);
+}
+
+int TextDocument::subscribe(Listener listener) const
+{
+    listeners_.emplace_back(nextListener_, std::move(listener));
+    return nextListener_++;
+}
+
+void TextDocument::unsubscribe(int id) const
+{
+    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(), [id](const auto& l) { return l.first == id; }),
+                     listeners_.end());
+}
+
+void TextDocument::changed(int start, int tail)
+{
+    const Change change{revision_, start, tail};
+    ++revision_;
+    // A listener may unsubscribe itself (or another) while being told.
+    const auto listeners = listeners_;
+    for (const auto& [id, listener] : listeners) listener(change);
+}
