@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 
 #include <QAction>
+#include <cstddef>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -37,7 +38,11 @@ const TopMenu kTopMenus[] = {
 // A builder is a member of the window or a function of its subsystem
 // taking the session; one line each.
 struct Builder {
-    void (TForm1::*member)() = nullptr;
+    constexpr Builder(void (Session::*member)()) : core(member) {}
+    constexpr Builder(void (TForm1::*member)()) : window(member) {}
+    constexpr Builder(std::nullptr_t, void (*function)(Session&)) : build(function) {}
+    void (Session::*core)() = nullptr;
+    void (TForm1::*window)() = nullptr;
     void (*build)(Session&) = nullptr;
 };
 // clang-format off
@@ -120,7 +125,9 @@ void TForm1::BuildMenus()
 
     for (const Builder& b : kCommandBuilders) {
         Guard([this, &b] {
-            if (b.member) (this->*b.member)();
+            // A member of the session is called on the session itself.
+            if (b.core) (static_cast<Session&>(*this).*b.core)();
+            if (b.window) (this->*b.window)();
             if (b.build) b.build(*this);
         });
     }

@@ -8,9 +8,10 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
-#include "math/RootDialog.h"
 #include "math/Fractions.h"
+#include "math/MathLastUsed.h"
 #include "math/MathMenus.h"
+#include "math/RootDialog.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 

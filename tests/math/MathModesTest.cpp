@@ -5,8 +5,8 @@
 #include <QToolBar>
 
 #include "app/Form1.h"
-#include "math/MathModes.h"
 #include "math/MathMenus.h"
+#include "math/MathModes.h"
 #include "platform/Cp932.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/EditorTestUtil.h"

@@ -7,8 +7,9 @@
 #include <QScreen>
 
 #include "app/Form1.h"
-#include "math/MathSpaceDialogs.h"
+#include "math/MathLastUsed.h"
 #include "math/MathSpace.h"
+#include "math/MathSpaceDialogs.h"
 #include "tests/support/CommandFixture.h"
 #include "tests/support/ScriptedAsk.h"
 

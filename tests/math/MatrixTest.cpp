@@ -8,10 +8,11 @@
 #include <QRadioButton>
 #include <QString>
 
-#include "math/RootDialog.h"
+#include "math/MathLastUsed.h"
 #include "math/MathSpaceDialogs.h"
-#include "math/MatrixDialogs.h"
 #include "math/Matrix.h"
+#include "math/MatrixDialogs.h"
+#include "math/RootDialog.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/CaretText.h"

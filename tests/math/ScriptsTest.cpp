@@ -12,9 +12,10 @@
 #include <QToolButton>
 
 #include "app/Form1.h"
+#include "math/MathLastUsed.h"
+#include "math/MathMenus.h"
 #include "math/ScriptDialogs.h"
 #include "math/Scripts.h"
-#include "math/MathMenus.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 

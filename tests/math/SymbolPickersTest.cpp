@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "math/MathLastUsed.h"
 #include "math/SymbolPickers.h"
 #include "tests/support/PickerDriver.h"
 
