@@ -21,6 +21,7 @@
 #include <csignal>
 
 #include "app/CommandLine.h"
+#include "core/settings/Keys.h"
 #include "core/settings/Layout.h"
 #include "app/Splash.h"
 #include "platform/Thread.h"

@@ -1,39 +1,18 @@
 #pragma once
-// The main window.  One class, but its members are defined beside the code
-// of the subsystem they belong to: start-up and shutdown in app/, editing,
-// files and colouring in core/, TeX processing in tex/, insertion in
-// insert/ and math/, command assist in assist/.
+// The main window: the top floor over one session.  It builds the window,
+// its menus and tool bars (app/), reads and writes its own placement, and
+// keeps the handler names of the menus as thin members that call into the
+// subsystem they belong to: tex::, insert::, math:: and assist:: functions
+// taking the session (app/TeXHandlers.cpp, InsertHandlers.cpp,
+// MathHandlers.cpp, AssistHandlers.cpp).  Editing, files, colouring, search
+// and the outline are the session's own members (core/).
 #include <QMainWindow>
-#include <QHash>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <functional>
-#include <memory>
 #include <string>
 
 #include "core/session/Session.h"
-#include "math/MathLastUsed.h"
 #include "platform/Ask.h"
-
-class QAction;
-class QLabel;
-class QMenu;
-class PickerFamily;
-class QPushButton;
-class QSplitter;
-class QTimer;
-class QToolBar;
-class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
-class QWidget;
-class MultiUndo;
-class TDocumentExplorer;
-namespace colour {
-class ColorCommandTable;
-}
 
 class TForm1 : public QMainWindow, public Session {
     Q_OBJECT
@@ -235,8 +214,6 @@ protected:
 private:
     void BuildMainWindow();
     void BuildMenus();
-    QHash<QString, QAction*> items_;
-    QHash<QString, int> helpContexts_;
     bool shownOnce_ = false;
     bool closing_ = false;
     void WireEditor();

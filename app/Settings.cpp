@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "app/WindowHooks.h"
+#include "core/settings/Keys.h"
 #include "core/settings/Layout.h"
 #include "platform/Ask.h"
 #include "platform/BgrColor.h"

@@ -3,6 +3,7 @@
 
 #include "core/session/Session.h"
 #include "core/files/FilesState.h"
+#include "core/settings/Keys.h"
 #include "platform/BgrColor.h"
 #include "platform/Cp932.h"
 

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "core/session/Session.h"
+#include "core/settings/Keys.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "tex/ParentFiles.h"

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "core/session/Session.h"
+#include "core/settings/Keys.h"
 #include "platform/Ask.h"
 #include "platform/Help.h"
 #include "platform/Scope.h"

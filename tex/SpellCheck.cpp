@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/session/Session.h"
+#include "core/settings/Keys.h"
 #include "platform/Ask.h"
 #include "tex/SpellDialog.h"
 #include "tex/SpellWords.h"

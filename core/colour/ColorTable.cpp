@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/settings/Keys.h"
+
 namespace {
 
 struct BuiltInGroup {
@@ -42,6 +44,19 @@ const settings::Value* const kClassValues[] = {
 };
 
 }  // namespace
+
+ColorClassSettings::ColorClassSettings()
+    : GenTeXColor(unsigned(key::GenTeXColor.value.number)),
+      RemColor(unsigned(key::RemColor.value.number)),
+      RemItalic(key::RemItalic.value.number != 0),
+      DollerColor(unsigned(key::DollerColor.value.number)),
+      DollerItalic(key::DollerItalic.value.number != 0),
+      AndColor(unsigned(key::AndColor.value.number)),
+      AndItalic(key::AndItalic.value.number != 0),
+      ZenColor(unsigned(key::ZenColor.value.number)),
+      ZenOn(key::ZenOn.value.number != 0)
+{
+}
 
 const std::vector<ColorCommandRow>& builtInColorTable()
 {

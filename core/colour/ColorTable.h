@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "core/settings/Keys.h"
+#include "core/settings/Settings.h"
 
 constexpr int kMaxColorCommands = 2048;
 constexpr int kBuiltInColorCommands = 38;
@@ -20,17 +20,18 @@ struct ColorCommandRow {
 };
 
 // Colours and flags of every token class other than the table commands.
-// The member initialisers are the defaults written to a fresh store.
+// A fresh value holds the defaults written to a fresh store.
 struct ColorClassSettings {
-    unsigned GenTeXColor = unsigned(key::GenTeXColor.value.number);
-    unsigned RemColor = unsigned(key::RemColor.value.number);
-    bool RemItalic = key::RemItalic.value.number != 0;
-    unsigned DollerColor = unsigned(key::DollerColor.value.number);
-    bool DollerItalic = key::DollerItalic.value.number != 0;
-    unsigned AndColor = unsigned(key::AndColor.value.number);
-    bool AndItalic = key::AndItalic.value.number != 0;
-    unsigned ZenColor = unsigned(key::ZenColor.value.number);
-    bool ZenOn = key::ZenOn.value.number != 0;
+    ColorClassSettings();
+    unsigned GenTeXColor;
+    unsigned RemColor;
+    bool RemItalic;
+    unsigned DollerColor;
+    bool DollerItalic;
+    unsigned AndColor;
+    bool AndItalic;
+    unsigned ZenColor;
+    bool ZenOn;
 };
 
 // The 38 rows a fresh installation starts with, in table order.

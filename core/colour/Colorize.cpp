@@ -2,6 +2,7 @@
 #include "core/session/Session.h"
 #include "core/colour/ColorScanner.h"
 #include "core/colour/ColorTable.h"
+#include "core/settings/Keys.h"
 #include "forms/FormProgBar.h"
 #include "platform/Cp932.h"
 #include "platform/Scope.h"

@@ -1,6 +1,7 @@
 // Document files: new, open, the loader, recent files and the File menu.
 #include "core/files/FilesLogic.h"
 #include "core/files/FilesState.h"
+#include "core/settings/Keys.h"
 #include "core/undo/MultiUndo.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
 // Save and Save As, with the optional ".BAK" backup.
 #include "core/files/FilesLogic.h"
 #include "core/files/FilesState.h"
+#include "core/settings/Keys.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,5 @@
 #include "core/settings/Layout.h"
+#include "core/settings/Keys.h"
 
 namespace {
 using settings::Value;

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "app/Form1.h"
+#include "core/settings/Keys.h"
 #include "insert/FiguresDialogs.h"
 #include "insert/PreambleDialogs.h"
 #include "platform/Cp932.h"

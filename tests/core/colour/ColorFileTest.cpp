@@ -15,7 +15,16 @@ ColorSettings sample()
               {QString::fromUtf8("\\見出し"), 0xFFFFFFFF, false, false, false}};
     s.FontColor = 0x112233;
     s.BackColor = 0xFAFAFA;
-    s.classes = {0xB07001, 0x808041, false, 0x4080FE, true, 0x0000FD, true, 0x0000FC, false};
+    ColorClassSettings& c = s.classes;
+    c.GenTeXColor = 0xB07001;
+    c.RemColor = 0x808041;
+    c.RemItalic = false;
+    c.DollerColor = 0x4080FE;
+    c.DollerItalic = true;
+    c.AndColor = 0x0000FD;
+    c.AndItalic = true;
+    c.ZenColor = 0x0000FC;
+    c.ZenOn = false;
     return s;
 }
 
