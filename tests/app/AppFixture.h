@@ -1,42 +1,39 @@
 #pragma once
-// A fresh settings store per test, every message box answered from a script, and a helper to read back what the store
-// holds.
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
+// The one way a test stands up the main window: on a settings store of the
+// test's own, with every message box and dialog answered from a script.
+#include <QApplication>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
-#include "platform/Registry.h"
 #include "tests/support/CommandFixture.h"
+#include "tests/support/OwnStore.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace apptest {
 
-inline const QString kRoot = "\\Software\\Kestrelwood\\Quillmark";
+using testsupport::kRoot;
 
-class AppTest : public ::testing::Test {
+class AppTest : public ::testing::Test, public testsupport::OwnStore {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        previousStore_ = qgetenv("QUILLMARK_SETTINGS");
-        qputenv("QUILLMARK_SETTINGS", storeFile().toLocal8Bit());
+        ASSERT_TRUE(storeReady());
         script_ = std::make_unique<testsupport::ScriptedAsk>();
     }
     void TearDown() override
     {
         form.reset();
         script_.reset();
-        qputenv("QUILLMARK_SETTINGS", previousStore_);
     }
 
     // Every message box and dialog must be scripted; one that is not fails
@@ -44,22 +41,33 @@ protected:
     testsupport::ScriptedAsk& script() { return *script_; }
     std::vector<ask::MessageRequest> messages() const { return script_->messages(); }
 
-    QString storeFile() const { return dir_.filePath("settings.ini"); }
-    QString tempPath(const QString& name) const { return dir_.filePath(name); }
-    // A small document on disk.
-    QString document(const QString& name, const QByteArray& text = "\\documentclass{jarticle}\r\n") const
-    {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) file.write(text);
-        return path;
-    }
-
     TForm1& start()
     {
         form.reset();
         form = std::make_unique<TForm1>();
         return *form;
+    }
+    // A started window shown and active, its editor with the keyboard and
+    // an empty document, for tests that drive it with key events.
+    TForm1& startShown()
+    {
+        TForm1& f = start();
+        f.resize(800, 600);
+        f.move(100, 100);
+        f.show();
+        QApplication::setActiveWindow(&f);
+        f.RichEdit->setFocus();
+        load("");
+        return f;
+    }
+    // A document as if just opened: the caret at caret (the end when
+    // negative), unmodified, nothing to undo.
+    void load(const std::string& text, int caret = -1)
+    {
+        form->RichEdit->SetText(text);
+        form->RichEdit->Select(caret < 0 ? int(text.size()) : caret, 0);
+        form->RichEdit->SetModified(false);
+        form->UndoManager->Reset();
     }
     // The close as the window runs it: the query, then the close itself.
     bool closeForm()
@@ -70,42 +78,9 @@ protected:
         return canClose;
     }
 
-    bool exists(const QString& key, const QString& name)
-    {
-        TRegistry reg;
-        reg.OpenKey(kRoot + key, true);
-        return reg.ValueExists(name);
-    }
-    int readInt(const QString& key, const QString& name)
-    {
-        TRegistry reg;
-        reg.OpenKey(kRoot + key, true);
-        return reg.ReadInteger(name);
-    }
-    QString readString(const QString& key, const QString& name)
-    {
-        TRegistry reg;
-        reg.OpenKey(kRoot + key, true);
-        return reg.ReadString(name);
-    }
-    void writeInt(const QString& key, const QString& name, int value)
-    {
-        TRegistry reg;
-        reg.OpenKey(kRoot + key, true);
-        reg.WriteInteger(name, value);
-    }
-    void writeString(const QString& key, const QString& name, const QString& value)
-    {
-        TRegistry reg;
-        reg.OpenKey(kRoot + key, true);
-        reg.WriteString(name, value);
-    }
-
     std::unique_ptr<TForm1> form;
 
 private:
-    QTemporaryDir dir_;
-    QByteArray previousStore_;
     std::unique_ptr<testsupport::ScriptedAsk> script_;
 };
 

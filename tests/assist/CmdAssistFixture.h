@@ -24,28 +24,14 @@ protected:
     TForm1& open(const cmdassist::Settings* options = nullptr)
     {
         if (options) cmdassist::writeSettings(HKEY_CURRENT_USER_ROOT, apptest::kRoot, *options);
-        TForm1& f = start();
-        f.resize(800, 600);
-        f.move(100, 100);
-        f.show();
-        QApplication::setActiveWindow(&f);
+        TForm1& f = startShown();
         ed = f.RichEdit;
-        ed->setFocus();
-        load("");
         return f;
     }
     void TearDown() override
     {
         if (FormCmdAssist) FormCmdAssist->Dismiss();
         apptest::AppTest::TearDown();
-    }
-
-    void load(const std::string& text, int caret = -1)
-    {
-        ed->SetText(text);
-        ed->Select(caret < 0 ? int(text.size()) : caret, 0);
-        ed->SetModified(false);
-        form->UndoManager->Reset();
     }
 
     TFormCmdAssist* popup() const { return FormCmdAssist.data(); }

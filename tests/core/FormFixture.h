@@ -10,57 +10,24 @@
 #include <QMimeData>
 #include <QTextCursor>
 
-#include "app/Form1.h"
-#include "core/undo/MultiUndo.h"
 #include "platform/Cp932.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/EditorTestUtil.h"
 
-class FormFixture : public ::testing::Test {
+class FormFixture : public apptest::AppTest {
 public:
-    std::unique_ptr<TForm1> form;
     TRichEdit* ed = nullptr;
 
     void SetUp() override
     {
-        form = std::make_unique<TForm1>();
+        AppTest::SetUp();
+        startShown();
         ed = form->RichEdit;
-        // A window still being put together may not have wired its editor yet.
-        if (!form->UndoManager) form->UndoManager = new MultiUndo(ed);
-        if (!ed->OnChange) wire();
-        if (!form->Item("MenuEditUndo")) form->BuildEditCommands();
-        form->StartingUp = false;
-        form->resize(800, 600);
-        form->show();
-        ed->setFocus();
-        load("");
-    }
-    void TearDown() override { form.reset(); }
-
-    void wire()
-    {
-        TForm1* f = form.get();
-        ed->OnChange = [f] { f->RichEditChange(); };
-        ed->OnSelectionChange = [f] { f->RichEditSelectionChange(); };
-        ed->OnKeyDown = [f](int& key, int shift) { f->RichEditKeyDown(key, shift); };
-        ed->OnKeyPress = [f](char& key) { f->RichEditKeyPress(key); };
-        ed->OnMouseDown = [f] { f->RichEditMouseDown(); };
-        ed->OnImeStartComposition = [f] { f->RichEditImeStartComposition(); };
-        ed->OnImeEndComposition = [f] { f->RichEditImeEndComposition(); };
-    }
-
-    void load(const std::string& text, int caret = -1)
-    {
-        ed->SetText(text);
-        ed->Select(caret < 0 ? int(text.size()) : caret, 0);
-        ed->SetModified(false);
-        form->UndoManager->Reset();
     }
 
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
     {
-        QKeyEvent press(QEvent::KeyPress, k, mods, text);
-        QApplication::sendEvent(ed, &press);
-        QKeyEvent release(QEvent::KeyRelease, k, mods, text);
-        QApplication::sendEvent(ed, &release);
+        edtest::sendKey(ed, k, mods, text);
     }
     // Types CP932 text one character at a time, as the keyboard does.
     void type(const std::string& bytes)

@@ -10,6 +10,7 @@
 #include "app/Form1.h"
 #include "platform/Cp932.h"
 #include "tests/support/CaretText.h"
+#include "tests/support/OwnStore.h"
 
 namespace testsupport {
 
@@ -51,9 +52,10 @@ protected:
     virtual TForm1& window() = 0;
 };
 
-// A bare main window of its own; the fixture builds the commands it tests
-// when the window has not built them itself.
-struct CommandFixture : ::testing::Test, WindowCommands {
+// A main window of its own on a store of the test's own, for tests that
+// script their own answers; the fixture builds the commands it tests when
+// the window has not built them itself.
+struct CommandFixture : ::testing::Test, OwnStore, WindowCommands {
     void build(const char* probeItem, void (TForm1::*builder)())
     {
         if (!form.Item(probeItem)) (form.*builder)();
