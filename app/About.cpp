@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/Picture.h"
+#include "platform/Ask.h"
 #include "platform/Help.h"
 
 namespace {
@@ -68,7 +69,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ask::onClick(ok, this, [this] { accept(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

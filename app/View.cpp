@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "platform/Ask.h"
+
 namespace {
 constexpr int kToolBarHeight = 28;
 constexpr int kExplorerHeaderHeight = 12;
@@ -110,8 +112,7 @@ void TForm1::BuildMainWindow()
     TreeView->setObjectName("TreeView");
     TreeView->setHeaderHidden(true);
     pane->addWidget(TreeView, 1);
-    connect(SpeedButtonExplorerClose, &QToolButton::clicked, this,
-            [this] { Guard([this] { MenuViewDocExplrClick(); }); });
+    ask::onClick(SpeedButtonExplorerClose, this, [this] { MenuViewDocExplrClick(); });
 
     RichEdit = new TRichEdit(Splitter1);
     RichEdit->setObjectName("RichEdit");

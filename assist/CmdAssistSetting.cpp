@@ -64,13 +64,6 @@ cmdassist::Settings chosenSettings(const TFormCmdAssistSetting& d)
 
 }  // namespace
 
-void TFormCmdAssistSetting::runGuarded(void (TFormCmdAssistSetting::*handler)())
-{
-    // The dialog's list-file buttons fail as a command of the window does,
-    // behind its one boundary, and the dialog stays open.
-    Session::Guard([&] { (this->*handler)(); });
-}
-
 void TFormCmdAssistSetting::SetRegInfo(const QString& programDir, unsigned long rootKey, const QString& regKey)
 {
     ProgramDir = programDir;

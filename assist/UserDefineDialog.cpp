@@ -40,8 +40,8 @@ TFormUserDefine::TFormUserDefine(QWidget* owner) : TDialogForm(owner)
     ui.setupUi(this);
     HelpContext = 5170;
     WireButtons();
-    connect(ui.BitBtn4, &QPushButton::clicked, this, [this] { sbUserDefExportClick(); });
-    connect(ui.BitBtn5, &QPushButton::clicked, this, [this] { sbUserDefImportClick(); });
+    ask::onClick(ui.BitBtn4, this, [this] { sbUserDefExportClick(); });
+    ask::onClick(ui.BitBtn5, this, [this] { sbUserDefImportClick(); });
     for (QPushButton* b : {ui.BitBtn4, ui.BitBtn5}) b->setAutoDefault(false);
 }
 
@@ -93,13 +93,9 @@ void TFormUserDefine::sbUserDefExportClick()
         ask::messageBox(QStringLiteral("同名のファイルが存在します。\n上書き保存しますか。"),
                         QStringLiteral("ユーザー定義命令Export"), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
-    try {
-        docfile::write(path, bytes, false);
-    } catch (const std::exception& e) {
-        ask::errorMessage(path + QStringLiteral("\r\nこのファイルに保存できませんでした。\r\n") +
-                          QString::fromUtf8(e.what()));
-        return;
-    }
+    // A save that fails is reported by the button's boundary, with the
+    // file's name and the reason.
+    docfile::write(path, bytes, false);
     ask::messageBox(QStringLiteral("保存完了！"), QStringLiteral("ユーザー定義命令Save"), MB_ICONINFORMATION);
 }
 

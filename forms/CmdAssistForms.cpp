@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "forms/FormParts.h"
+#include "platform/Ask.h"
 
 using formparts::named;
 using formparts::u;
@@ -199,13 +200,12 @@ TFormCmdAssistSetting::TFormCmdAssistSetting(QWidget* owner) : TDialogForm(owner
     formparts::addButtons(this, outer).keep(BitBtn1, BitBtn2, BitBtn3);
     WireButtons();
 
-    connect(BtnAdd, &QPushButton::clicked, this, [this] { runGuarded(&TFormCmdAssistSetting::BtnAddClick); });
-    connect(BtnChange, &QPushButton::clicked, this, [this] { runGuarded(&TFormCmdAssistSetting::BtnChangeClick); });
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this,
-            [this] { runGuarded(&TFormCmdAssistSetting::BtnChangeClick); });
-    connect(BtnDel, &QPushButton::clicked, this, [this] { runGuarded(&TFormCmdAssistSetting::BtnDelClick); });
-    connect(BtnLoad, &QPushButton::clicked, this, [this] { runGuarded(&TFormCmdAssistSetting::BtnLoadClick); });
-    connect(BtnSave, &QPushButton::clicked, this, [this] { runGuarded(&TFormCmdAssistSetting::BtnSaveClick); });
+    ask::onClick(BtnAdd, this, [this] { BtnAddClick(); });
+    ask::onClick(BtnChange, this, [this] { BtnChangeClick(); });
+    ask::onSignal(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { BtnChangeClick(); });
+    ask::onClick(BtnDel, this, [this] { BtnDelClick(); });
+    ask::onClick(BtnLoad, this, [this] { BtnLoadClick(); });
+    ask::onClick(BtnSave, this, [this] { BtnSaveClick(); });
 }
 
 TFormCmdEdit::TFormCmdEdit(QWidget* owner) : TDialogForm(owner)

@@ -160,9 +160,6 @@ public:
 
     QStringList Commands() const;
     void SetCommands(const QStringList& commands);
-
-private:
-    void runGuarded(void (TFormCmdAssistSetting::*handler)());
 };
 
 class TFormCmdEdit : public TDialogForm {

@@ -17,13 +17,12 @@ void TDialogForm::WireButtons()
     wired_ = true;
     if (auto* ok = findChild<QPushButton*>("BitBtn1")) {
         ok->setDefault(true);
-        connect(ok, &QPushButton::clicked, this, [this] { done(mrOk); });
+        ask::onClick(ok, this, [this] { done(mrOk); });
     }
-    if (auto* cancel = findChild<QPushButton*>("BitBtn2"))
-        connect(cancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    if (auto* cancel = findChild<QPushButton*>("BitBtn2")) ask::onClick(cancel, this, [this] { done(mrCancel); });
     if (auto* helpButton = findChild<QPushButton*>("BitBtn3")) {
         helpButton->setAutoDefault(false);
-        connect(helpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+        ask::onClick(helpButton, this, [this] { help::showContext(HelpContext); });
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QRadioButton>
 
+#include "platform/Ask.h"
+
 int RadioGroup::ItemIndex() const { return buttons ? buttons->checkedId() : -1; }
 
 void RadioGroup::SetItemIndex(int index)
@@ -110,8 +112,8 @@ ButtonRow buttonRow(QWidget* dialog, const ButtonNames& names, int flags)
     }
     if (vertical) row.layout->addStretch();
     if (auto* d = qobject_cast<QDialog*>(dialog); d && (flags & ClosesDialog)) {
-        QObject::connect(row.ok, &QPushButton::clicked, d, &QDialog::accept);
-        QObject::connect(row.cancel, &QPushButton::clicked, d, &QDialog::reject);
+        ask::onClick(row.ok, d, [d] { d->accept(); });
+        ask::onClick(row.cancel, d, [d] { d->reject(); });
     }
     return row;
 }

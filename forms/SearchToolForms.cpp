@@ -17,6 +17,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/Ask.h"
+
 namespace {
 using formparts::named;
 
@@ -120,8 +122,8 @@ void DialogButtons::setupUi(QDialog* dialog, QLayout* into)
     row->addWidget(CancelButton);
     row->addWidget(HelpButton);
     if (auto* box = qobject_cast<QBoxLayout*>(into)) box->addLayout(row);
-    QObject::connect(OkButton, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(CancelButton, &QPushButton::clicked, dialog, &QDialog::reject);
+    ask::onClick(OkButton, dialog, [dialog] { dialog->accept(); });
+    ask::onClick(CancelButton, dialog, [dialog] { dialog->reject(); });
 }
 
 void FormZenSpaceUi::setupUi(QDialog* dialog)

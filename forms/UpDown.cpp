@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/Ask.h"
+
 TUpDown::TUpDown(QLineEdit& associate, QWidget* parent) : QWidget(parent), associate_(associate)
 {
     setObjectName("UpDown1");
@@ -17,8 +19,8 @@ TUpDown::TUpDown(QLineEdit& associate, QWidget* parent) : QWidget(parent), assoc
     down->setArrowType(Qt::DownArrow);
     layout->addWidget(up);
     layout->addWidget(down);
-    connect(up, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(down, &QToolButton::clicked, this, [this] { Step(-1); });
+    ask::onClick(up, this, [this] { Step(1); });
+    ask::onClick(down, this, [this] { Step(-1); });
 }
 
 int TUpDown::Position() const

@@ -89,9 +89,9 @@ TFormUsepackage::TFormUsepackage(QWidget* owner) : TDialogForm(owner)
     HelpContext = 8050;
     WireButtons();
     for (int i = 0; i < ui.RadioGroup.Count(); ++i)
-        connect(ui.RadioGroup.Button(i), &QRadioButton::clicked, this, [this] { FillPackageList(); });
-    connect(ui.ListBox, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
-    connect(ui.BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+        ask::onClick(ui.RadioGroup.Button(i), this, [this] { FillPackageList(); });
+    ask::onSignal(ui.ListBox, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
+    ask::onClick(ui.BitBtn4, this, [this] { BitBtn4Click(); });
     FormCreate();
 }
 

@@ -6,6 +6,7 @@
 
 #include "insert/ReferencesBuilder.h"
 #include "core/insertion/FieldText.h"
+#include "platform/Ask.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ void TFormRefBase::FormCreate()
 {
     cbKind->setCurrentIndex(0);
     // Double-clicking a name, or Enter in the name line, is the OK button.
-    connect(ComboBox1->List, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
-    connect(ComboBox1->Edit, &QLineEdit::returnPressed, this, [this] { done(mrOk); });
+    ask::onSignal(ComboBox1->List, &QListWidget::itemDoubleClicked, this, [this] { done(mrOk); });
+    ask::onSignal(ComboBox1->Edit, &QLineEdit::returnPressed, this, [this] { done(mrOk); });
 }
 
 void TFormRefBase::showEvent(QShowEvent* event)

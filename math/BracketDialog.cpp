@@ -6,6 +6,7 @@
 
 #include "core/insertion/GlyphPicture.h"
 #include "math/Brackets.h"
+#include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "platform/Utf8.h"
 
@@ -36,7 +37,7 @@ TFormKakko::TFormKakko(QWidget* owner) : TDialogForm(owner)
     FormCreate();
     // Connected after the first selection so creating the form changes nothing.
     connect(ListViewKind, &QListWidget::itemSelectionChanged, this, [this] { ListViewKindChange(); });
-    connect(RadioGroupSize.buttons, &QButtonGroup::idClicked, this, [this](int) { RadioGroupSizeClick(); });
+    ask::onSignal(RadioGroupSize.buttons, &QButtonGroup::idClicked, this, [this] { RadioGroupSizeClick(); });
 }
 
 std::string TFormKakko::MakeBracketText() const

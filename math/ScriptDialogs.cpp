@@ -105,7 +105,7 @@ TFormMathUp::TFormMathUp(const QString& settingsKey, Script script, QWidget* own
 
     FormCreate();
     connect(ListBox, &QListWidget::itemClicked, this, [this] { ListBoxClick(); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    ask::onClick(BitBtn4, this, [this] { BitBtn4Click(); });
 }
 
 std::string TFormMathUp::chosenText() const
@@ -147,8 +147,8 @@ TFormMathUpDown::TFormMathUpDown(const QString& settingsKey, QWidget* owner)
     WireButtons();
 
     FormCreate();
-    connect(BitBtnUp, &QPushButton::clicked, this, [this] { BitBtnUpClick(); });
-    connect(BitBtnDown, &QPushButton::clicked, this, [this] { BitBtnDownClick(); });
+    ask::onClick(BitBtnUp, this, [this] { BitBtnUpClick(); });
+    ask::onClick(BitBtnDown, this, [this] { BitBtnDownClick(); });
 }
 
 std::string TFormMathUpDown::GetCommand() const

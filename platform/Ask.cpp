@@ -3,6 +3,7 @@
 #include "platform/BgrColor.h"
 #include "platform/Thread.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -212,6 +213,11 @@ bool guard(const std::function<void()>& handler)
         exceptionMessage(std::current_exception());
         return false;
     }
+}
+
+QMetaObject::Connection onClick(QAbstractButton* button, const QObject* context, std::function<void()> handler)
+{
+    return onSignal(button, &QAbstractButton::clicked, context, std::move(handler));
 }
 
 int execModal(QDialog& dialog)

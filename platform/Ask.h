@@ -4,11 +4,13 @@
 // would have been asked and answer it, so nothing ever blocks on a modal
 // window under the offscreen platform.
 #include <QFont>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <exception>
 #include <functional>
 
+class QAbstractButton;
 class QDialog;
 class QWidget;
 
@@ -51,6 +53,18 @@ void exceptionMessage(std::exception_ptr error);
 // and whatever it throws is shown in an "Error Message" box instead of
 // crossing a Qt signal.  True when the handler ran to its end.
 bool guard(const std::function<void()>& handler);
+// Connects a button's click to a handler that runs behind guard, for as long
+// as context lives.  Every button of the program's windows and dialogs,
+// OK and Cancel included, is connected this way.
+QMetaObject::Connection onClick(QAbstractButton* button, const QObject* context, std::function<void()> handler);
+// The same for another signal of a widget that stands for a button: a double
+// click in a list that means OK, Enter in a line, a dialog's shortcut.
+template <class Sender, class Signal>
+QMetaObject::Connection onSignal(const Sender* sender, Signal signal, const QObject* context,
+                                 std::function<void()> handler)
+{
+    return QObject::connect(sender, signal, context, [h = std::move(handler)] { guard(h); });
+}
 
 // Runs a dialog modally and returns its result (mrOk, mrCancel, ...).
 // With an answerer installed the dialog is shown without blocking, handed to

@@ -45,7 +45,7 @@ void centreOnOwnersScreen(QDialog& dialog)
 TFormAutoSetting::TFormAutoSetting(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
-    connect(ui.HelpButton, &QPushButton::clicked, this, [] { help::showContext(0); });
+    ask::onClick(ui.HelpButton, this, [] { help::showContext(0); });
 }
 
 void TFormAutoSetting::showEvent(QShowEvent* event)
@@ -59,7 +59,7 @@ void TFormAutoSetting::showEvent(QShowEvent* event)
 TFormFileSitei::TFormFileSitei(QWidget* owner) : QDialog(owner), fileExists(realFileExists)
 {
     ui.setupUi(this);
-    connect(ui.SpeedButton1, &QToolButton::clicked, this, [this] {
+    ask::onClick(ui.SpeedButton1, this, [this] {
         ask::FileRequest request;
         request.filters = {"実行ファイル (*)"};
         ask::FileAnswer answer = ask::fileDialog(request);
@@ -92,7 +92,7 @@ void TFormFileSitei::accept()
 TFormFileSitei2::TFormFileSitei2(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
-    connect(ui.SpeedButton1, &QToolButton::clicked, this, [this] {
+    ask::onClick(ui.SpeedButton1, this, [this] {
         ask::FileRequest request;
         request.filters = kProgramFilters;
         ask::FileAnswer answer = ask::fileDialog(request);
@@ -111,12 +111,12 @@ void TFormFileSitei2::showEvent(QShowEvent* event)
 TFormInit::TFormInit(QWidget* owner) : QDialog(owner), fileExists(realFileExists)
 {
     ui.setupUi(this, tex::programPages());
-    connect(ui.BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-    connect(ui.BitBtnSettingWizard, &QPushButton::clicked, this, [this] { BitBtnSettingWizardClick(); });
-    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    ask::onClick(ui.BitBtn4, this, [this] { BitBtn4Click(); });
+    ask::onClick(ui.BitBtnSettingWizard, this, [this] { BitBtnSettingWizardClick(); });
+    ask::onClick(ui.HelpButton, this, [this] { help::showContext(HelpContext); });
     for (const tex::ProgramRow& row : tex::kProgramRows) {
         QLineEdit* field = fileField(ui, row);
-        connect(ui.*row.page.browse, &QToolButton::clicked, this, [this, field] { browseInto(field); });
+        ask::onClick(ui.*row.page.browse, this, [this, field] { browseInto(field); });
     }
 }
 

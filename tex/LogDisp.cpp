@@ -4,6 +4,7 @@
 #include "core/session/Session.h"
 #include "core/files/FilesState.h"
 #include "core/settings/Keys.h"
+#include "platform/Ask.h"
 #include "platform/BgrColor.h"
 #include "platform/Cp932.h"
 
@@ -35,7 +36,7 @@ TFormLogDisp::TFormLogDisp(QWidget* parent) : QDialog(parent)
     ButtonOK = buttons->addButton(QDialogButtonBox::Ok);
     ButtonOK->setObjectName("ButtonOK");
     ButtonOK->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    ask::onSignal(buttons, &QDialogButtonBox::accepted, this, [this] { accept(); });
     layout->addWidget(buttons);
 }
 

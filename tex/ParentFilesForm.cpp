@@ -24,8 +24,8 @@
 TFormParent::TFormParent(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
-    connect(ui.sbOpenDlg, &QToolButton::clicked, this, [this] { sbOpenDlgClick(); });
-    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    ask::onClick(ui.sbOpenDlg, this, [this] { sbOpenDlgClick(); });
+    ask::onClick(ui.HelpButton, this, [this] { help::showContext(HelpContext); });
     // Centred on the screen, not on the main window.
     adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen())

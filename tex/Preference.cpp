@@ -57,7 +57,7 @@ void writePreferences(const settings::Store& store, const PreferenceValues& valu
 TFormPreference::TFormPreference(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
-    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(CurrentHelpContext()); });
+    ask::onClick(ui.HelpButton, this, [this] { help::showContext(CurrentHelpContext()); });
 }
 
 int TFormPreference::CurrentHelpContext() const

@@ -14,9 +14,9 @@
 TFormSpellCheck2::TFormSpellCheck2(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
-    connect(ui.ReplaceButton, &QPushButton::clicked, this, [this] { done(Replace); });
-    connect(ui.IgnoreButton, &QPushButton::clicked, this, [this] { done(Ignore); });
-    connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    ask::onClick(ui.ReplaceButton, this, [this] { done(Replace); });
+    ask::onClick(ui.IgnoreButton, this, [this] { done(Ignore); });
+    ask::onClick(ui.CancelButton, this, [this] { reject(); });
 }
 
 void TFormSpellCheck2::SetWord(const std::string& word)

@@ -43,9 +43,9 @@ TFormColorSet::TFormColorSet(QWidget* parent)
     : QDialog(parent), layout_(std::make_unique<FormColorSetUi>()), ui(*layout_)
 {
     ui.setupUi(this);
-    connect(ui.OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui.BtnColChange, &QPushButton::clicked, this, [this] { BtnColChangeClick(); });
+    ask::onClick(ui.OkButton, this, [this] { accept(); });
+    ask::onClick(ui.CancelButton, this, [this] { reject(); });
+    ask::onClick(ui.BtnColChange, this, [this] { BtnColChangeClick(); });
 }
 
 TFormColorSet::~TFormColorSet() = default;
@@ -70,13 +70,13 @@ TFormColorStruct::TFormColorStruct(QWidget* parent)
     ui.setupUi(this);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     auto on = [this](QPushButton* b, void (TFormColorStruct::*handler)()) {
-        connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        ask::onClick(b, this, [this, handler] { (this->*handler)(); });
     };
-    connect(ui.OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    ask::onClick(ui.OkButton, this, [this] { accept(); });
+    ask::onClick(ui.CancelButton, this, [this] { reject(); });
+    ask::onClick(ui.HelpButton, this, [this] { help::showContext(HelpContext); });
     connect(ui.ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-    connect(ui.ListBox1, &QListWidget::itemDoubleClicked, this, [this] { BtnChangeClick(); });
+    ask::onSignal(ui.ListBox1, &QListWidget::itemDoubleClicked, this, [this] { BtnChangeClick(); });
     on(ui.BtnAdd, &TFormColorStruct::BtnAddClick);
     on(ui.BtnChange, &TFormColorStruct::BtnChangeClick);
     on(ui.BtnDelete, &TFormColorStruct::BtnDeleteClick);

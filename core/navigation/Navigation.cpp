@@ -30,10 +30,9 @@ TSearchListForm::TSearchListForm(Session* owner, const QString& caption, const Q
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
     ui.setupUi(this, caption, hint);
-    connect(ui.ListBox, &QListWidget::itemDoubleClicked, this,
-            [this] { owner_->Guard([this] { ListBoxDblClick(); }); });
-    connect(ui.BitBtn1, &QPushButton::clicked, this, [this] { close(); });
-    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    ask::onSignal(ui.ListBox, &QListWidget::itemDoubleClicked, this, [this] { ListBoxDblClick(); });
+    ask::onClick(ui.BitBtn1, this, [this] { close(); });
+    ask::onClick(ui.HelpButton, this, [this] { help::showContext(HelpContext); });
 }
 
 TSearchListForm::~TSearchListForm() = default;
@@ -119,9 +118,9 @@ TFormLineJump::TFormLineJump(QWidget* owner) : QDialog(owner), layout_(std::make
     setObjectName("FormLineJump");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui.setupUi(this);
-    connect(ui.OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    ask::onClick(ui.OkButton, this, [this] { accept(); });
+    ask::onClick(ui.CancelButton, this, [this] { reject(); });
+    ask::onClick(ui.HelpButton, this, [this] { help::showContext(HelpContext); });
 }
 
 TFormLineJump::~TFormLineJump() = default;

@@ -40,7 +40,7 @@ TFormEdit::TFormEdit(QWidget* owner, int helpContext)
     : QDialog(owner), layout_(std::make_unique<FormEditUi>()), ui(*layout_), HelpContext(helpContext)
 {
     ui.setupUi(this);
-    connect(ui.buttons.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    ask::onClick(ui.buttons.HelpButton, this, [this] { help::showContext(HelpContext); });
 }
 
 TFormEdit::~TFormEdit() = default;

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "core/session/Session.h"
+#include "platform/Ask.h"
 #include "platform/Help.h"
 
 QPointer<TFormSearch> FormSearch;
@@ -59,7 +60,7 @@ void SearchDialogBase::addEditingActions()
         auto* action = new QAction(this);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+        ask::onSignal(action, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
         addAction(action);
     }
 }
@@ -87,9 +88,9 @@ TFormSearch::TFormSearch(QWidget* owner)
     setFixedSize(sizeHint());
     addEditingActions();
     connect(ui.EditFind, &QLineEdit::textChanged, this, [this] { EditFindChange(); });
-    connect(ui.BtnFind, &QPushButton::clicked, this, [this] { BtnFindClick(); });
-    connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
-    connect(ui.BtnHelp, &QPushButton::clicked, this, [this] { help::showContext(HelpContext); });
+    ask::onClick(ui.BtnFind, this, [this] { BtnFindClick(); });
+    ask::onClick(ui.BtnCancel, this, [this] { BtnCancelClick(); });
+    ask::onClick(ui.BtnHelp, this, [this] { help::showContext(HelpContext); });
 }
 
 TFormSearch::~TFormSearch() = default;
@@ -112,7 +113,7 @@ void TFormSearch::EditFindChange() { ui.BtnFind->setEnabled(!ui.EditFind->text()
 
 void TFormSearch::BtnFindClick()
 {
-    if (mainForm) mainForm->Guard([this] { mainForm->FindNext(); });
+    if (mainForm) mainForm->FindNext();
 }
 
 // ---- TFormReplace ----
@@ -124,11 +125,11 @@ TFormReplace::TFormReplace(QWidget* owner)
     HelpContext = 3040;
     addEditingActions();
     connect(ui.EditFind, &QLineEdit::textChanged, this, [this] { EditFindChange(); });
-    connect(ui.BtnFind, &QPushButton::clicked, this, [this] { BtnFindClick(); });
-    connect(ui.BtnReplace, &QPushButton::clicked, this, [this] { BtnReplaceClick(); });
-    connect(ui.BtnReplaceAll, &QPushButton::clicked, this, [this] { BtnReplaceAllClick(); });
-    connect(ui.BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
-    connect(ui.BtnHelp, &QPushButton::clicked, this, [] { help::showContext(3030); });
+    ask::onClick(ui.BtnFind, this, [this] { BtnFindClick(); });
+    ask::onClick(ui.BtnReplace, this, [this] { BtnReplaceClick(); });
+    ask::onClick(ui.BtnReplaceAll, this, [this] { BtnReplaceAllClick(); });
+    ask::onClick(ui.BtnCancel, this, [this] { BtnCancelClick(); });
+    ask::onClick(ui.BtnHelp, this, [] { help::showContext(3030); });
 }
 
 TFormReplace::~TFormReplace() = default;
@@ -157,15 +158,15 @@ void TFormReplace::EditFindChange()
 
 void TFormReplace::BtnFindClick()
 {
-    if (mainForm) mainForm->Guard([this] { mainForm->ReplaceFindNext(); });
+    if (mainForm) mainForm->ReplaceFindNext();
 }
 
 void TFormReplace::BtnReplaceClick()
 {
-    if (mainForm) mainForm->Guard([this] { mainForm->ReplaceText(false); });
+    if (mainForm) mainForm->ReplaceText(false);
 }
 
 void TFormReplace::BtnReplaceAllClick()
 {
-    if (mainForm) mainForm->Guard([this] { mainForm->ReplaceText(true); });
+    if (mainForm) mainForm->ReplaceText(true);
 }

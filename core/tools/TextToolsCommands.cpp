@@ -22,7 +22,7 @@ public:
     ToolDialog(QWidget* owner, int helpContext) : QDialog(owner), context(helpContext)
     {
         ui.setupUi(this);
-        QObject::connect(ui.buttons.HelpButton, &QPushButton::clicked, this, [this] { help::showContext(context); });
+        ask::onClick(ui.buttons.HelpButton, this, [this] { help::showContext(context); });
     }
     Ui ui;
     int context;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -406,6 +407,11 @@ TEST_F(UserCommandWindow, DialogSavesAndLoadsDefinitionFiles)
     testsupport::ScriptedAsk ask;
     ask.onDialog([&](QDialog& d) {
         auto& dialog = dynamic_cast<TFormUserDefine&>(d);
+        // A save that fails says which file and why, and the dialog stays.
+        ask.onFile(ask::FileAnswer{true, dir.filePath("gone/mine.qmd"), 1});
+        ask.expectMessage({std::nullopt, QStringLiteral("Error Message"), MB_OK | MB_ICONERROR, IDOK});
+        dialog.ui.BitBtn4->click();
+        EXPECT_TRUE(ask.messages().back().text.contains(dir.filePath("gone/mine.qmd")));
         ask.onFile(ask::FileAnswer{true, dir.filePath("mine.txt"), 1});
         ask.expectMessage(QString::fromUtf8("保存完了！"), QString::fromUtf8("ユーザー定義命令Save"),
                           MB_ICONINFORMATION, IDOK);

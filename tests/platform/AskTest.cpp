@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>
+
+#include <stdexcept>
 
 namespace {
 
@@ -82,6 +85,27 @@ TEST(DialogSeam, WorkerThreadWaitsForTheAnswerFromTheMainThread)
     t.Resume();
     t.WaitFor();
     EXPECT_EQ(t.answer, IDCANCEL);
+}
+
+// A button's handler that throws ends in the Error Message box, not in the
+// event loop; the connection goes with its context.
+TEST(DialogSeam, ButtonHandlersRunBehindTheBoundary)
+{
+    ScriptedAsk script;
+    script.expectMessage(QStringLiteral("disk full"), QStringLiteral("Error Message"), MB_OK | MB_ICONERROR, IDOK);
+    QPushButton button;
+    int runs = 0;
+    {
+        QObject context;
+        ask::onClick(&button, &context, [&] {
+            ++runs;
+            throw std::runtime_error("disk full");
+        });
+        button.click();
+    }
+    button.click();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(script.messages().size(), 1u);
 }
 
 TEST(DialogSeam, ModalDialogGetsTheScriptedWidgetsAndResult)
