@@ -220,6 +220,19 @@ QMetaObject::Connection onClick(QAbstractButton* button, const QObject* context,
     return onSignal(button, &QAbstractButton::clicked, context, std::move(handler));
 }
 
+void exceptionMessageLater(std::exception_ptr error)
+{
+    postToMainThread([error] {
+        // A queue served after the application object has gone, or while it
+        // goes, has no window left to show a box in.
+        if (!QCoreApplication::instance() || QCoreApplication::closingDown()) {
+            qWarning("%s", qUtf8Printable(exceptionText(error)));
+            return;
+        }
+        exceptionMessage(error);
+    });
+}
+
 int execModal(QDialog& dialog)
 {
     int result = mrCancel;

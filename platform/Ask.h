@@ -65,6 +65,10 @@ QMetaObject::Connection onSignal(const Sender* sender, Signal signal, const QObj
 {
     return QObject::connect(sender, signal, context, [h = std::move(handler)] { guard(h); });
 }
+// Shows an exception that ended a worker thread, in the main thread and
+// without making the worker wait for the box.  Once the application is
+// going down nothing is shown any more.
+void exceptionMessageLater(std::exception_ptr error);
 
 // Runs a dialog modally and returns its result (mrOk, mrCancel, ...).
 // With an answerer installed the dialog is shown without blocking, handed to

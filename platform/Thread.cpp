@@ -1,5 +1,7 @@
 #include "platform/Thread.h"
 
+#include "platform/Ask.h"
+
 #include <atomic>
 
 #include <QCoreApplication>
@@ -22,6 +24,8 @@ public:
         const std::function<void()>* f = nullptr;
         bool done = false;
         std::exception_ptr error;
+        // A call nobody waits for: the queue owns it and frees it once run.
+        std::function<void()> posted;
     };
 
     std::mutex mutex;
@@ -34,6 +38,17 @@ public:
         return calls;
     }
 
+    void push(Call* call)
+    {
+        {
+            std::lock_guard lock(mutex);
+            queue.push_back(call);
+        }
+        changed.notify_all();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { MainThreadCalls::instance().serve(); }, Qt::QueuedConnection);
+    }
+
     void serve()
     {
         for (;;) {
@@ -43,6 +58,17 @@ public:
                 if (queue.empty()) return;
                 call = queue.front();
                 queue.pop_front();
+            }
+            if (!call->f) {
+                try {
+                    call->posted();
+                } catch (const std::exception& e) {
+                    qWarning("A call queued for the main thread raised: %s", e.what());
+                } catch (...) {
+                    qWarning("A call queued for the main thread raised an exception");
+                }
+                delete call;
+                continue;
             }
             try {
                 (*call->f)();
@@ -89,18 +115,23 @@ void runInMainThread(const std::function<void()>& f)
     MainThreadCalls& calls = MainThreadCalls::instance();
     MainThreadCalls::Call call;
     call.f = &f;
-    {
-        std::lock_guard lock(calls.mutex);
-        calls.queue.push_back(&call);
-    }
-    calls.changed.notify_all();
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [] { MainThreadCalls::instance().serve(); }, Qt::QueuedConnection);
+    calls.push(&call);
     {
         std::unique_lock lock(calls.mutex);
         calls.changed.wait(lock, [&] { return call.done; });
     }
     if (call.error) std::rethrow_exception(call.error);
+}
+
+void postToMainThread(std::function<void()> f)
+{
+    if (!QCoreApplication::instance()) {
+        f();
+        return;
+    }
+    auto* call = new MainThreadCalls::Call;
+    call->posted = std::move(f);
+    MainThreadCalls::instance().push(call);
 }
 
 class TThread::Runner : public QThread {
@@ -250,20 +281,19 @@ void TThread::Synchronize(const std::function<void()>& f)
 
 void TThread::run()
 {
+    // What ends a thread early is shown by the main thread, as the failure of
+    // a command would be; the thread goes on to its end meanwhile, so an
+    // owner waiting for it is not held up by the box.
     try {
         Execute();
-    } catch (const std::exception& e) {
-        qWarning("Thread ended by an exception: %s", e.what());
     } catch (...) {
-        qWarning("Thread ended by an exception");
+        ask::exceptionMessageLater(std::current_exception());
     }
     if (OnTerminate) {
         try {
             Synchronize(OnTerminate);
-        } catch (const std::exception& e) {
-            qWarning("OnTerminate raised: %s", e.what());
         } catch (...) {
-            qWarning("OnTerminate raised an exception");
+            ask::exceptionMessageLater(std::current_exception());
         }
     }
     bool freeSelf = FreeOnTerminate;

@@ -17,6 +17,11 @@
 // exists, it simply calls f.  A main thread blocked in TThread::WaitFor
 // serves these calls too.
 void runInMainThread(const std::function<void()>& f);
+// Queues f to run in the main thread and returns at once.  It runs in the
+// order of the calls queued by runInMainThread, from the event loop or from a
+// main thread waiting in TThread::WaitFor; what it throws goes no further
+// than a warning.  Before the application object exists it simply calls f.
+void postToMainThread(std::function<void()> f);
 
 enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 

@@ -161,21 +161,9 @@ std::optional<QString> TTeXEXE::fileTeXReads() const
     return openFiles_.current();
 }
 
+// What ends a run early goes on to the thread's end, which hands it to the
+// window to show; the busy flag is cleared on the way out all the same.
 void TTeXEXE::Execute()
-{
-    std::exception_ptr failure;
-    try {
-        runJob();
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    // The run ends here either way; what ended it is shown by the window,
-    // as the failure of a command would be.
-    if (failure && session_)
-        Synchronize([this, failure] { Session::Guard([failure] { std::rethrow_exception(failure); }); });
-}
-
-void TTeXEXE::runJob()
 {
     // The output window shows this run alone, every program of it.
     if (console_) console_->runStarted();

@@ -116,7 +116,6 @@ protected:
     void Execute() override;
 
 private:
-    void runJob();
     bool openTeXRun(bool fullRun);
     bool runTeX();
     bool runStep(const QString& step, const QString& program, const QStringList& arguments, bool viewerNext);

@@ -1,4 +1,5 @@
 #include "platform/Thread.h"
+#include "tests/support/ScriptedAsk.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -140,6 +141,44 @@ TEST(WorkerThread, FreeOnTerminateCallsOnTerminateThenDeletesInTheMainThread)
     t->Resume();
     ASSERT_TRUE(waitUntil([&] { return deleted; }));
     EXPECT_TRUE(terminatedInMain);
+}
+
+class FailingThread : public TThread {
+public:
+    FailingThread() : TThread(true) {}
+
+protected:
+    void Execute() override { throw std::runtime_error("the outline ran out of room"); }
+};
+
+// What ends a thread, or its end handler, is shown in the main thread as the
+// Error Message box; the thread runs to its end without waiting for the box.
+TEST(WorkerThread, ExceptionsReachTheErrorBoxWithoutHoldingTheThread)
+{
+    testsupport::ScriptedAsk script;
+    script.expectMessage("the outline ran out of room", "Error Message", MB_OK | MB_ICONERROR, IDOK);
+    FailingThread t;
+    t.Resume();
+    for (int i = 0; i < 10000 && !t.Finished(); ++i) QThread::msleep(1);
+    ASSERT_TRUE(t.Finished());  // while the main thread served nothing
+    EXPECT_TRUE(script.messages().empty());
+    ASSERT_TRUE(waitUntil([&] { return !script.messages().empty(); }));
+    t.WaitFor();
+
+    // An owner that waits for the thread, as the window does when it
+    // closes, has shown the box by the time the wait ends.
+    script.expectMessage("the outline ran out of room", "Error Message", MB_OK | MB_ICONERROR, IDOK);
+    FailingThread waited;
+    waited.Resume();
+    waited.WaitFor();
+    EXPECT_EQ(script.messages().size(), 2u);
+
+    script.expectMessage("the run's end was not recorded", "Error Message", MB_OK | MB_ICONERROR, IDOK);
+    bool deleted = false;
+    auto* freed = new SelfFreeing(&deleted, true);
+    freed->OnTerminate = [] { throw std::runtime_error("the run's end was not recorded"); };
+    freed->Resume();
+    ASSERT_TRUE(waitUntil([&] { return deleted && script.messages().size() == 3; }));
 }
 
 TEST(WorkerThread, ThreadCreatedRunningStartsFromTheEventLoop)
