@@ -19,6 +19,7 @@
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
 #include "tests/support/CommandFixture.h"
+#include "tests/support/OwnStore.h"
 #include "tests/support/ScriptedAsk.h"
 
 namespace {
@@ -247,24 +248,18 @@ namespace {
 
 const QString kKey = "\\Software\\Kestrelwood\\Quillmark\\UserDefine";
 
-struct UserCommandWindow : ::testing::Test {
+struct UserCommandWindow : ::testing::Test, testsupport::OwnStore {
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        previous = qgetenv("QUILLMARK_SETTINGS");
-        qputenv("QUILLMARK_SETTINGS", dir.filePath("settings.ini").toLocal8Bit());
+        ASSERT_TRUE(storeReady());
         form = std::make_unique<TForm1>();
-        form->ProgramDir = dir.path();
+        form->ProgramDir = folder();
         if (!form->Item("MenuUser1")) assist::buildUserCommands(*form);
         form->resize(800, 600);
         form->show();
         form->RichEdit->setFocus();
     }
-    void TearDown() override
-    {
-        form.reset();
-        qputenv("QUILLMARK_SETTINGS", previous);
-    }
+    void TearDown() override { form.reset(); }
     void store(int n, const QString& title, const QString& define)
     {
         TRegistry reg;
@@ -292,8 +287,6 @@ struct UserCommandWindow : ::testing::Test {
         form->RichEdit->setFocus();
         QTest::keyClick(form->RichEdit, key, mods);
     }
-    QTemporaryDir dir;
-    QByteArray previous;
     std::unique_ptr<TForm1> form;
 };
 
@@ -402,22 +395,22 @@ TEST_F(UserCommandWindow, RefusedWholeAtTheLengthLimitAndBadCountsReported)
 
 TEST_F(UserCommandWindow, DialogSavesAndLoadsDefinitionFiles)
 {
-    const QString path = dir.filePath("mine.qmd");
+    const QString path = tempPath("mine.qmd");
     store(2, QString::fromUtf8("見出し"), "\\section{}\r\n\\QmComBackCursor{1}\r\n");
     testsupport::ScriptedAsk ask;
     ask.onDialog([&](QDialog& d) {
         auto& dialog = dynamic_cast<TFormUserDefine&>(d);
         // A save that fails says which file and why, and the dialog stays.
-        ask.onFile(ask::FileAnswer{true, dir.filePath("gone/mine.qmd"), 1});
+        ask.onFile(ask::FileAnswer{true, tempPath("gone/mine.qmd"), 1});
         ask.expectMessage({std::nullopt, QStringLiteral("Error Message"), MB_OK | MB_ICONERROR, IDOK});
         dialog.ui.BitBtn4->click();
-        EXPECT_TRUE(ask.messages().back().text.contains(dir.filePath("gone/mine.qmd")));
-        ask.onFile(ask::FileAnswer{true, dir.filePath("mine.txt"), 1});
+        EXPECT_TRUE(ask.messages().back().text.contains(tempPath("gone/mine.qmd")));
+        ask.onFile(ask::FileAnswer{true, tempPath("mine.txt"), 1});
         ask.expectMessage(QString::fromUtf8("保存完了！"), QString::fromUtf8("ユーザー定義命令Save"),
                           MB_ICONINFORMATION, IDOK);
         dialog.sbUserDefExportClick();  // the extension is forced to .qmd
         dialog.ui.Edit[1]->setText("gone");
-        ask.onFile(ask::FileAnswer{true, dir.filePath("mine"), 1});
+        ask.onFile(ask::FileAnswer{true, tempPath("mine"), 1});
         ask.expectMessage(QString::fromUtf8("インポート完了！"), QString::fromUtf8("ユーザー定義命令Load"),
                           MB_ICONINFORMATION, IDOK);
         dialog.sbUserDefImportClick();
@@ -431,5 +424,5 @@ TEST_F(UserCommandWindow, DialogSavesAndLoadsDefinitionFiles)
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("Quillmark\r\nUser Definition File\r\n2\r\n"));
     EXPECT_TRUE(bytes.contains("%Def02Start\\section{}\r\n\\QmComBackCursor{1}%Def02End"));
-    EXPECT_EQ(ask.fileRequests().at(0).directory, dir.path() + "/QuillUserDef");
+    EXPECT_EQ(ask.fileRequests().at(0).directory, folder() + "/QuillUserDef");
 }

@@ -5,6 +5,7 @@
 #include <QToolBar>
 
 #include "insert/TextSymbolPickers.h"
+#include "tests/support/OwnStore.h"
 #include "tests/support/PickerDriver.h"
 
 using namespace pickertest;
@@ -12,7 +13,7 @@ using namespace textpickers;
 
 namespace {
 
-struct TextPickerTest : ::testing::Test {
+struct TextPickerTest : ::testing::Test, testsupport::OwnStore {
     TForm1 form;
     PickerDriver drive{form};
 };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "math/SymbolPickers.h"
+#include "tests/support/OwnStore.h"
 #include "tests/support/PickerDriver.h"
 
 using namespace pickertest;
@@ -416,7 +417,7 @@ QStringList captions(const TPickerDialog& d)
     return out;
 }
 
-struct PickerTables : ::testing::Test {
+struct PickerTables : ::testing::Test, testsupport::OwnStore {
     TForm1 form;
     PickerDriver drive{form};
     void expectTable(const Table& want);

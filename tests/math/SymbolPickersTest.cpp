@@ -9,6 +9,7 @@
 
 #include "math/MathLastUsed.h"
 #include "math/SymbolPickers.h"
+#include "tests/support/OwnStore.h"
 #include "tests/support/PickerDriver.h"
 
 using namespace pickertest;
@@ -16,7 +17,7 @@ using namespace mathpickers;
 
 namespace {
 
-struct MathPickerTest : ::testing::Test {
+struct MathPickerTest : ::testing::Test, testsupport::OwnStore {
     TForm1 form;
     PickerDriver drive{form};
 };

@@ -36,6 +36,7 @@ public:
 
     bool storeReady() const { return dir_.isValid(); }
     QString storeFile() const { return dir_.filePath("settings.ini"); }
+    QString folder() const { return dir_.path(); }
     QString tempPath(const QString& name) const { return dir_.filePath(name); }
     // A small document on disk.
     QString document(const QString& name, const QByteArray& text = "\\documentclass{jarticle}\r\n") const
