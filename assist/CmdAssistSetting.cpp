@@ -62,6 +62,22 @@ cmdassist::Settings chosenSettings(const TFormCmdAssistSetting& d)
     return s;
 }
 
+// The command-list file to read or write, in the program's Command folder;
+// with the list's own filter chosen the name takes its extension.  Empty
+// when the user cancelled.
+QString askCommandFile(const QString& programDir, bool save, const QString& caption)
+{
+    ask::FileRequest request;
+    request.save = save;
+    request.caption = caption;
+    request.directory = programDir + QStringLiteral("/Command");
+    request.filters = {kFilter};
+    const ask::FileAnswer answer = ask::fileDialog(request);
+    if (!answer.accepted || answer.fileName.isEmpty()) return {};
+    if (answer.filterIndex == 1) return docfile::changeFileExt(answer.fileName, QStringLiteral(".qma"));
+    return answer.fileName;
+}
+
 }  // namespace
 
 void TFormCmdAssistSetting::SetRegInfo(const QString& programDir, unsigned long rootKey, const QString& regKey)
@@ -154,14 +170,8 @@ void TFormCmdAssistSetting::BtnDelClick()
 
 void TFormCmdAssistSetting::BtnLoadClick()
 {
-    ask::FileRequest request;
-    request.caption = QStringLiteral("コマンド入力支援設定読み込み");
-    request.directory = ProgramDir + QStringLiteral("/Command");
-    request.filters = {kFilter};
-    const ask::FileAnswer answer = ask::fileDialog(request);
-    if (!answer.accepted || answer.fileName.isEmpty()) return;
-    QString path = answer.fileName;
-    if (answer.filterIndex == 1) path = docfile::changeFileExt(path, QStringLiteral(".qma"));
+    const QString path = askCommandFile(ProgramDir, false, QStringLiteral("コマンド入力支援設定読み込み"));
+    if (path.isEmpty()) return;
     if (!QFileInfo(path).isFile()) {
         ask::messageBox(path + QStringLiteral("\r\nこのファイルが存在しませんので、読み込みできませんでした。"),
                         kCaption, MB_ICONERROR);
@@ -177,15 +187,8 @@ void TFormCmdAssistSetting::BtnLoadClick()
 
 void TFormCmdAssistSetting::BtnSaveClick()
 {
-    ask::FileRequest request;
-    request.save = true;
-    request.caption = QStringLiteral("コマンド入力支援設定保存");
-    request.directory = ProgramDir + QStringLiteral("/Command");
-    request.filters = {kFilter};
-    const ask::FileAnswer answer = ask::fileDialog(request);
-    if (!answer.accepted || answer.fileName.isEmpty()) return;
-    QString path = answer.fileName;
-    if (answer.filterIndex == 1) path = docfile::changeFileExt(path, QStringLiteral(".qma"));
+    const QString path = askCommandFile(ProgramDir, true, QStringLiteral("コマンド入力支援設定保存"));
+    if (path.isEmpty()) return;
     cmdassist::qma::save(path, Commands());
     ask::messageBox(QStringLiteral("保存完了！"), kCaption, MB_ICONINFORMATION);
 }

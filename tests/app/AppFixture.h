@@ -47,6 +47,14 @@ protected:
         form = std::make_unique<TForm1>();
         return *form;
     }
+    // A started window on text, the caret at its start.
+    TForm1& startOn(const std::string& text)
+    {
+        TForm1& f = start();
+        f.RichEdit->SetText(text);
+        f.RichEdit->SetSelStart(0);
+        return f;
+    }
     // A started window shown and active, its editor with the keyboard and
     // an empty document, for tests that drive it with key events.
     TForm1& startShown()

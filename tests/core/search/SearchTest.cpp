@@ -79,13 +79,7 @@ TEST(SearchTest, ReplaceAllGoesOnBehindEachReplacement)
 
 class SearchCommandTest : public apptest::AppTest {
 protected:
-    TForm1& open(const std::string& text)
-    {
-        TForm1& f = start();
-        f.RichEdit->SetText(text);
-        f.RichEdit->SetSelStart(0);
-        return f;
-    }
+    TForm1& open(const std::string& text) { return startOn(text); }
     static QString info(const char* text) { return QString::fromUtf8(text); }
 };
 

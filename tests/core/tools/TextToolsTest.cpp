@@ -67,13 +67,7 @@ void pick(QDialog& dialog, const char* group, int index)
 
 class TextToolsCommandTest : public apptest::AppTest {
 protected:
-    TForm1& open(const std::string& text)
-    {
-        TForm1& f = start();
-        f.RichEdit->SetText(text);
-        f.RichEdit->SetSelStart(0);
-        return f;
-    }
+    TForm1& open(const std::string& text) { return startOn(text); }
     static QString u(const char* text) { return QString::fromUtf8(text); }
 };
 
