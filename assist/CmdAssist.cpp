@@ -16,7 +16,7 @@
 #include "assist/CommandList.h"
 #include "core/commands/ResidentForms.h"
 #include "core/session/Session.h"
-#include "forms/CmdAssistForms.h"
+#include "assist/CmdAssistForms.h"
 #include "platform/Cp932.h"
 #include "platform/Registry.h"
 

@@ -11,7 +11,7 @@
 #include "core/files/DocumentFile.h"
 #include "core/insertion/DialogRoad.h"
 #include "core/session/Session.h"
-#include "forms/CmdAssistForms.h"
+#include "assist/CmdAssistForms.h"
 #include "platform/Ask.h"
 #include "platform/Registry.h"
 

@@ -7,7 +7,7 @@
 #include "app/Form1.h"
 #include "assist/CommandList.h"
 #include "bench/Harness.h"
-#include "forms/CmdAssistForms.h"
+#include "assist/CmdAssistForms.h"
 #include "platform/Cp932.h"
 #include "platform/RichEdit.h"
 

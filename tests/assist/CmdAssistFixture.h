@@ -9,7 +9,7 @@
 #include "app/Form1.h"
 #include "assist/CommandList.h"
 #include "core/undo/MultiUndo.h"
-#include "forms/CmdAssistForms.h"
+#include "assist/CmdAssistForms.h"
 #include "platform/Cp932.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/EditorTestUtil.h"

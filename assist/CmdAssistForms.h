@@ -1,7 +1,7 @@
 #pragma once
 // The command-assist pop-up, its settings dialog and the one-line command
 // editor of that dialog.  The layouts are built here; what the controls do
-// lives in assist/.
+// lives in CmdAssist.cpp and CmdAssistSetting.cpp.
 #include <QLineEdit>
 #include <QPointer>
 #include <QStringList>

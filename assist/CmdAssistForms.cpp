@@ -1,6 +1,6 @@
 // Layouts of the command-assist pop-up, its settings dialog and the command
 // editor.
-#include "forms/CmdAssistForms.h"
+#include "assist/CmdAssistForms.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
