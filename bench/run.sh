@@ -10,8 +10,9 @@ set -uo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$here/build-bench}"
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUILL_TESTS=ON \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null || exit 1
+  launcher=()
+  command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUILL_TESTS=ON "${launcher[@]}" >/dev/null || exit 1
 fi
 targets=(bench_keystroke bench_load bench_colour bench_startup bench_memory bench_outline
          bench_replace bench_cmdassist bench_adapter bench_texrun platform_bench)
