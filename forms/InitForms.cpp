@@ -29,6 +29,19 @@ namespace {
 
 using formparts::named;
 
+// A file name line with its "..." browse button beside it, added to layout.
+void addFileRow(QWidget* parent, QBoxLayout* layout, QLineEdit*& file, const char* fileName, QToolButton*& browse,
+                const char* browseName)
+{
+    auto* row = new QHBoxLayout;
+    file = named(new QLineEdit(parent), fileName);
+    browse = named(new QToolButton(parent), browseName);
+    browse->setText("...");
+    row->addWidget(file);
+    row->addWidget(browse);
+    layout->addLayout(row);
+}
+
 struct ProgramPage {
     QLineEdit* file;
     QToolButton* browse;
@@ -43,13 +56,7 @@ ProgramPage addProgramPage(QTabWidget* tabs, const char* title, const char* file
     auto* layout = new QVBoxLayout(page);
     ProgramPage p{};
     layout->addWidget(new QLabel("ファイル（フルパスで指定する）", page));
-    auto* row = new QHBoxLayout;
-    p.file = named(new QLineEdit(page), fileName);
-    p.browse = named(new QToolButton(page), browseName);
-    p.browse->setText("...");
-    row->addWidget(p.file);
-    row->addWidget(p.browse);
-    layout->addLayout(row);
+    addFileRow(page, layout, p.file, fileName, p.browse, browseName);
     layout->addWidget(new QLabel("起動時オプション（必要なら指定する）", page));
     p.option = named(new QLineEdit(page), optionName);
     layout->addWidget(p.option);
@@ -143,13 +150,7 @@ void FormFileSiteiUi::setupUi(QDialog* dialog)
     Label2 = named(new QLabel(dialog), "Label2");
     layout->addWidget(Label1);
     layout->addWidget(Label2);
-    auto* row = new QHBoxLayout;
-    Edit1 = named(new QLineEdit(dialog), "Edit1");
-    SpeedButton1 = named(new QToolButton(dialog), "SpeedButton1");
-    SpeedButton1->setText("...");
-    row->addWidget(Edit1);
-    row->addWidget(SpeedButton1);
-    layout->addLayout(row);
+    addFileRow(dialog, layout, Edit1, "Edit1", SpeedButton1, "SpeedButton1");
     layout->addLayout(formparts::buttonRow(dialog, formparts::kPlainButtonsWithoutHelp,
                                            formparts::OkIsDefault | formparts::ClosesDialog)
                           .keep(OkButton, CancelButton));
@@ -172,13 +173,7 @@ void FormFileSitei2Ui::setupUi(QDialog* dialog)
     panelLayout->addWidget(Label2);
     layout->addWidget(Panel1);
     layout->addWidget(new QLabel("ファイル（フルパスで指定する）", dialog));
-    auto* row = new QHBoxLayout;
-    Edit1 = named(new QLineEdit(dialog), "Edit1");
-    SpeedButton1 = named(new QToolButton(dialog), "SpeedButton1");
-    SpeedButton1->setText("...");
-    row->addWidget(Edit1);
-    row->addWidget(SpeedButton1);
-    layout->addLayout(row);
+    addFileRow(dialog, layout, Edit1, "Edit1", SpeedButton1, "SpeedButton1");
     layout->addWidget(new QLabel("起動時オプション（必要なら指定する）", dialog));
     Edit2 = named(new QLineEdit(dialog), "Edit2");
     layout->addWidget(Edit2);
