@@ -15,13 +15,9 @@ TDocumentExplorer::TDocumentExplorer(bool createSuspended, Session* owner)
 
 QTreeWidget* TDocumentExplorer::Tree() const { return owner_ ? owner_->TreeView : nullptr; }
 
-void TDocumentExplorer::SetText(std::string_view next, long revision)
+void TDocumentExplorer::SetText(std::string_view next)
 {
-    if (revision >= 0 && revision == textRevision_) return;
-    // Assigned into the same buffer, so a long text costs a copy but no new
-    // allocation.
     text.assign(next);
-    textRevision_ = revision;
 }
 
 QTreeWidgetItem* TDocumentExplorer::NodeFromIndex(QTreeWidget* tree, int index)
@@ -75,6 +71,9 @@ void TDocumentExplorer::Execute()
 {
     while (!Terminated()) {
         Scan();
+        // The copy is not kept between passes: a second copy of a long
+        // document would stay resident for as long as nobody types.
+        std::string().swap(text);
         Suspend();
     }
 }

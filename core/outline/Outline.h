@@ -20,14 +20,24 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class Session;
 
+namespace outline {
+// When passes start, a part of the session.  Key and mouse events ask for a
+// pass: the first one in a timer tick starts it at once, later ones leave a
+// request that the next tick serves, so a single key is answered at once and
+// a burst of typing costs one pass a tick.
+struct PassPacing {
+    bool startedThisTick = false;  // a pass started since the last tick
+    bool requested = false;        // an event asked for a pass not yet started
+};
+}  // namespace outline
+
 class TDocumentExplorer : public TThread {
 public:
     explicit TDocumentExplorer(bool createSuspended, Session* owner = nullptr);
 
     // Main thread, while the thread is suspended: the text the next pass
-    // scans, as of the editor's revision given (the same revision again
-    // costs no copy).
-    void SetText(std::string_view text, long revision = -1);
+    // scans.  The pass lets go of it when it is done.
+    void SetText(std::string_view text);
 
     // Main-thread readers of the mirror.  An index outside the mirror
     // answers -1.
@@ -67,7 +77,6 @@ private:
     // The text of the next or current pass: written by the main thread
     // only while the thread is suspended, read by the pass.
     std::string text;
-    long textRevision_ = -1;
 
     std::vector<FinalDataStruct> mirror;
     // The tree's nodes in the mirror's order, valid while a pass is applied.

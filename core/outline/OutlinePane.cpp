@@ -167,28 +167,46 @@ void Session::StopExplorer()
     DocumentExplorer = nullptr;
 }
 
+namespace {
+// Starts a pass over the text as it is now, so the thread never has to come
+// back for it; the thread must be suspended.
+void startPass(Session& s)
+{
+    s.DocumentExplorer->SetText(s.RichEdit ? std::string_view(s.RichEdit->Document().text()) : std::string_view());
+    s.DocumentExplorer->Resume();
+    outline::PassPacing& pacing = s.part<outline::PassPacing>();
+    pacing.startedThisTick = true;
+    pacing.requested = false;
+    // The pass has the text as it is now; the timer need not run another.
+    s.TextChanged = false;
+}
+}  // namespace
+
 void Session::ResumeExplorer()
 {
-    if (!DocumentExplorer || !DocumentExplorer->Suspended()) return;
-    // The pass gets its text now, so the thread never has to come back for
-    // it.
-    if (RichEdit)
-        DocumentExplorer->SetText(RichEdit->Document().text(), RichEdit->Document().revision());
-    else
-        DocumentExplorer->SetText({});
-    DocumentExplorer->Resume();
-    // The pass has the text as it is now; the timer need not run another.
-    TextChanged = false;
+    if (!DocumentExplorer) return;
+    outline::PassPacing& pacing = part<outline::PassPacing>();
+    // A pass already started in this tick, or still running: the next tick
+    // starts the one asked for now.
+    if (pacing.startedThisTick || !DocumentExplorer->Suspended()) {
+        pacing.requested = true;
+        return;
+    }
+    startPass(*this);
 }
 
 void Session::TimerTreeViewTimer()
 {
-    if (!DocumentExplorer || !TextChanged || PanelDocumentExplorer->isHidden()) return;
-    // A change made while a pass runs stays pending until the thread can
-    // take it; clearing it now would leave the tree behind the text.
+    outline::PassPacing& pacing = part<outline::PassPacing>();
+    pacing.startedThisTick = false;
+    if (!DocumentExplorer) return;
+    const bool changed = TextChanged && !PanelDocumentExplorer->isHidden();
+    if (!changed && !pacing.requested) return;
+    // A change or a request made while a pass runs stays pending until the
+    // thread can take it; dropping it now would leave the tree behind the
+    // text.
     if (!DocumentExplorer->Suspended()) return;
-    ResumeExplorer();
-    TextChanged = false;
+    startPass(*this);
 }
 
 void Session::ScrollCaretLineToTop()

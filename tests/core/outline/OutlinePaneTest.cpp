@@ -26,6 +26,8 @@ protected:
     {
         const int before = f.DocumentExplorer->PassCount();
         ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->Suspended(); }, 10000));
+        // A moment of its own: the pass starts now, not at the next tick.
+        f.TimerTreeViewTimer();
         f.ResumeExplorer();
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return f.DocumentExplorer->PassCount() > before && f.DocumentExplorer->Suspended(); }, 10000));
@@ -187,6 +189,38 @@ TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown)
     EXPECT_FALSE(f.TextChanged);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->PassCount() == 1; }, 10000));
     EXPECT_EQ(treeOf(f), Rows{"A"});
+}
+
+TEST_F(OutlinePane, KeysWithinOneTickCostOnePassAndTheNextTickCatchesUp)
+{
+    TForm1& f = start();
+    f.TimerTreeView->stop();
+    f.RichEdit->SetText("\\section{A}\r\n");
+    f.RichEdit->SetSelStart(10);
+    f.RichEdit->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->Suspended(); }, 10000));
+    f.TimerTreeViewTimer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.DocumentExplorer->Suspended(); }, 10000));
+    f.TimerTreeViewTimer();  // a tick of its own, with nothing to do
+    const int before = f.DocumentExplorer->PassCount();
+
+    // The first key is answered at once, with the text it found; the others
+    // wait for the tick.
+    QTest::keyClicks(f.RichEdit, "BCD");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return f.DocumentExplorer->PassCount() > before && f.DocumentExplorer->Suspended(); }, 10000));
+    QTest::qWait(50);
+    EXPECT_EQ(f.DocumentExplorer->PassCount(), before + 1);
+    EXPECT_EQ(treeOf(f), Rows{"A"});
+
+    f.TimerTreeViewTimer();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return f.DocumentExplorer->PassCount() > before + 1 && f.DocumentExplorer->Suspended(); }, 10000));
+    EXPECT_EQ(treeOf(f), Rows{"ABCD"});
+    // Caught up: a tick with nothing new starts nothing.
+    f.TimerTreeViewTimer();
+    QTest::qWait(50);
+    EXPECT_EQ(f.DocumentExplorer->PassCount(), before + 2);
 }
 
 TEST_F(OutlinePane, DraggedShutThePaneHidesAndKeepsItsWidth)

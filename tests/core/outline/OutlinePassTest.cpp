@@ -34,6 +34,7 @@ TEST_F(OutlinePass, OnePassIsOneRoundTripWhateverTheTreeNeeds)
             [&] { return f.DocumentExplorer->PassCount() > before && f.DocumentExplorer->Suspended(); }, 10000));
         EXPECT_EQ(TThread::SynchronizedCalls() - calls, 1);
         EXPECT_EQ(f.DocumentExplorer->GetLastIndex() + 1, int(outline::ScanHeadings(next).size()));
+        f.TimerTreeViewTimer();  // the next pass in a tick of its own
     }
 
     // The pass scans the text of the moment it was resumed; an edit made
