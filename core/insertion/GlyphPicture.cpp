@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -123,7 +124,51 @@ QPixmap pixmap(const QString& description, int size)
     return drawn;
 }
 
-QIcon picture(const QString& description, int size) { return QIcon(pixmap(description, size)); }
+namespace {
+
+// An icon that draws its picture the first time it is shown.  A family's
+// pop-up holds dozens of pictures, most of which are never looked at; none
+// is drawn while the window is being built.
+class LazyPictureEngine final : public QIconEngine {
+public:
+    LazyPictureEngine(QString description, int size) : description_(std::move(description)), size_(size) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QSize(size_, size_).scaled(size.boundedTo(QSize(size_, size_)), Qt::KeepAspectRatio);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return drawn().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return drawn().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(size_, size_)}; }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new LazyPictureEngine(*this); }
+
+private:
+    LazyPictureEngine(const LazyPictureEngine&) = default;
+    const QIcon& drawn()
+    {
+        if (drawn_.isNull()) drawn_ = QIcon(glyph::pixmap(description_, size_));
+        return drawn_;
+    }
+
+    QString description_;
+    int size_;
+    QIcon drawn_;
+};
+
+}  // namespace
+
+QIcon picture(const QString& description, int size) { return QIcon(new LazyPictureEngine(description, size)); }
 
 bool drawable(const QString& description)
 {
