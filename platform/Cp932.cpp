@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <memory>
@@ -163,6 +164,9 @@ size_t charStart(std::string_view text, size_t lineStart, size_t pos)
 
 QString decode(std::string_view bytes)
 {
+    // Below 0x80 the code page is ASCII: such text needs no table.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     const Tables& t = tables();
     QString result(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(result.data());
@@ -184,8 +188,22 @@ QString decode(std::string_view bytes)
 
 namespace {
 
+// The code page's single bytes below 0x80 are ASCII itself, so text made
+// only of them (command names, settings, most of a LaTeX source) needs no
+// table; the tables are built the first time other text comes by.
+bool isAscii(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
 Bytes encodeWith(const QString& text, bool* lossy, bool rawBytes)
 {
+    if (isAscii(text)) {
+        if (lossy) *lossy = false;
+        return text.toStdString();
+    }
     const Tables& t = tables();
     bool replaced = false;
     Bytes result(static_cast<size_t>(text.size()) * 2, '\0');

@@ -41,6 +41,20 @@ TEST(Cp932Codec, CharactersDecodeAndEncodeBack)
     }
 }
 
+// ASCII text is taken without the tables; the same characters beside a
+// Japanese one go through them, and both roads must agree.
+TEST(Cp932Codec, AsciiEncodesAloneAsItDoesBesideOtherText)
+{
+    QString ascii;
+    for (char16_t c = 1; c < 0x80; ++c) ascii += QChar(c);
+    bool lossy = true;
+    const Bytes alone = cp932::encode(ascii, &lossy);
+    EXPECT_FALSE(lossy);
+    EXPECT_EQ(alone, cp932::encode(ascii + QString::fromUtf8("字")).substr(0, alone.size()));
+    EXPECT_EQ(cp932::decode(alone), ascii);
+    EXPECT_EQ(cp932::decode(alone + "\x8e\x9a"), ascii + QString::fromUtf8("字"));
+}
+
 // The code page holds 398 characters twice; both codes decode to one
 // character, which encodes to the canonical code.
 TEST(Cp932Codec, DuplicateCodesDecodeAlikeAndEncodeCanonically)
