@@ -167,10 +167,13 @@ void TForm1::FormShow()
     }
     setAcceptDrops(true);
 
+    // Word wrap and the placement reach the store file in one write.
+    settings::Batch batch;
     Guard([this] {
         ApplyWordWrap();
         ApplyWindowPlacement();
     });
+    Guard([&batch] { batch.commit(); });
 
     Guard([this] {
         UpdateModifiedPanel();
