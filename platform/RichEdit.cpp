@@ -6,6 +6,7 @@
 #include "platform/BgrColor.h"
 #include "platform/Cp932.h"
 #include "platform/RichEditImpl.h"
+#include "platform/RichEditLayout.h"
 
 #include <QScrollBar>
 #include <QTextDocument>
@@ -21,6 +22,16 @@ TRichEdit::Impl::Impl(TRichEdit* owner) : q(owner), doc(owner->document())
 
 TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_unique<Impl>(this))
 {
+    // A document of our own, laid out by the layout that is told exactly
+    // which blocks each edit and each format change touched.
+    auto* own = new QTextDocument(this);
+    d->layout = new richedit::EditorLayout(own);
+    own->setDocumentLayout(d->layout);
+    own->setDefaultFont(font());
+    setDocument(own);
+    d->layout->setPaintDevice(viewport());
+    d->doc = own;
+
     setUndoRedoEnabled(false);
     document()->setUndoRedoEnabled(false);
     setOverwriteMode(false);
@@ -28,7 +39,10 @@ TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_uniq
     setCenterOnScroll(false);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setAcceptDrops(true);
-    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+    connect(own, &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+        // The layout hears of the change next; the formats set meanwhile
+        // must not widen what it lays out and repaints.
+        d->layout->expectEdit(position, added);
         d->onContentsChange(position, removed, added);
         // An edit made straight on the document, outside our handlers, is
         // reported once the cursor has settled.

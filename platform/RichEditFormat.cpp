@@ -7,6 +7,7 @@
 
 #include "platform/BgrColor.h"
 #include "platform/RichEditImpl.h"
+#include "platform/RichEditLayout.h"
 
 #include <QTextDocument>
 #include <QTimer>
@@ -122,6 +123,7 @@ void TRichEdit::Impl::refreshLayouts()
         if (todo[i] >= int(lines.size())) break;
         QTextBlock block = doc->findBlockByNumber(todo[i]);
         const int runStart = block.position();
+        const int runFirst = todo[i];
         int runEnd = runStart;
         int expect = todo[i];
         while (i < todo.size() && todo[i] == expect && block.isValid()) {
@@ -131,6 +133,7 @@ void TRichEdit::Impl::refreshLayouts()
             ++expect;
             ++i;
         }
+        layout->expect(runFirst, expect - 1);
         doc->markContentsDirty(runStart, runEnd - runStart);
     }
     --ignoreDocument;

@@ -16,6 +16,7 @@
 #include <vector>
 
 namespace richedit {
+class EditorLayout;
 // A run of characters of one line whose format is not the default one.
 struct Span {
     int start = 0, length = 0;  // QChar offsets in the block
@@ -35,6 +36,7 @@ struct TRichEdit::Impl {
 
     TRichEdit* q;
     QTextDocument* doc;
+    richedit::EditorLayout* layout = nullptr;  // doc's layout, owned by doc
     TextDocument model;
     std::vector<Line> lines;  // parallel to the model's lines
 

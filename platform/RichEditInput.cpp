@@ -6,6 +6,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/RichEditImpl.h"
+#include "platform/RichEditLayout.h"
 
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
@@ -294,6 +295,11 @@ void TRichEdit::inputMethodEvent(QInputMethodEvent* e)
         d->insertTyped(commit);
     }
     {
+        // The preedit text lives in the caret's block alone.
+        if (!textCursor().hasSelection()) {
+            const int line = textCursor().block().blockNumber();
+            d->layout->expect(line, line);
+        }
         QInputMethodEvent shown(e->preeditString(), e->attributes());
         QPlainTextEdit::inputMethodEvent(&shown);
     }
@@ -305,6 +311,7 @@ void TRichEdit::inputMethodEvent(QInputMethodEvent* e)
         d->preeditRanges = preedit ? layout->formats() : QList<QTextLayout::FormatRange>();
         ++d->ignoreDocument;
         d->applyLayout(block.blockNumber(), block);
+        d->layout->expect(block.blockNumber(), block.blockNumber());
         document()->markContentsDirty(block.position(), block.length());
         --d->ignoreDocument;
     }

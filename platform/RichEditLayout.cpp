@@ -1,0 +1,70 @@
+#include "platform/RichEditLayout.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace richedit {
+namespace {
+
+// Up to this many changed blocks of an unchanged block count are laid out
+// one by one, each repainting only itself; a longer run is left to Qt, which
+// drops the blocks' lines for a lazy layout and repaints everything.
+constexpr int kBlockByBlock = 16;
+
+}  // namespace
+
+void EditorLayout::expect(int first, int last)
+{
+    if (first < 0 || last < first) return;
+    if (first_ < 0) {
+        first_ = first;
+        last_ = last;
+    } else {
+        first_ = std::min(first_, first);
+        last_ = std::max(last_, last);
+    }
+}
+
+void EditorLayout::expectEdit(int position, int added)
+{
+    QTextDocument* doc = document();
+    const int end = std::max(doc->characterCount() - 1, 0);
+    expect(doc->findBlock(std::clamp(position, 0, end)).blockNumber(),
+           doc->findBlock(std::clamp(position + std::max(added, 0), 0, end)).blockNumber());
+}
+
+void EditorLayout::documentChanged(int from, int charsRemoved, int charsAdded)
+{
+    QTextDocument* doc = document();
+    const int count = doc->blockCount();
+    const QTextBlock first = first_ >= 0 ? doc->findBlockByNumber(first_) : QTextBlock();
+    const QTextBlock last = first_ >= 0 ? doc->findBlockByNumber(std::min(last_, count - 1)) : QTextBlock();
+    first_ = last_ = -1;
+    const bool sameBlocks = count == blocks_;
+    blocks_ = count;
+
+    if (!first.isValid() || !last.isValid() || last.blockNumber() < first.blockNumber()) {
+        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+        return;
+    }
+    if (!sameBlocks || last.blockNumber() - first.blockNumber() >= kBlockByBlock) {
+        // Qt's own road for these blocks only: the range ends in the last
+        // changed block instead of running on into the ones after it.
+        QPlainTextDocumentLayout::documentChanged(first.position(), 0, last.position() - first.position() + 1);
+        return;
+    }
+    bool moved = false;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        // The block's lines were dropped with its formats, so Qt cannot see
+        // whether its height changed; the line count it keeps apart can.
+        const int lines = block.lineCount();
+        QPlainTextDocumentLayout::documentChanged(block.position(), 0, 1);
+        moved = moved || block.lineCount() != lines;
+        if (block == last) break;
+    }
+    // A block that now wraps to more or fewer lines moved everything below.
+    if (moved) requestUpdate();
+}
+
+}  // namespace richedit
