@@ -15,6 +15,8 @@
 
 #include "platform/Ask.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kToolBarHeight = 28;
 constexpr int kExplorerHeaderHeight = 12;
@@ -39,6 +41,35 @@ QToolBar* makeToolBar(QWidget* parent, const char* name)
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return bar;
 }
+
+// The hint panel's place in the status bar: it takes the width the bar has
+// left, and the panel inside keeps a fixed size, cut to that width, so that
+// a new hint repaints the panel alone and never lays the bar out again.
+class HintPanelHolder : public QWidget {
+public:
+    HintPanelHolder(QWidget* parent, int width, int height) : QWidget(parent), width_(width), height_(height)
+    {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        setFixedHeight(height);
+    }
+    void hold(QWidget* panel)
+    {
+        panel_ = panel;
+        fit();
+    }
+    QSize sizeHint() const override { return {width_, height_}; }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { fit(); }
+
+private:
+    void fit()
+    {
+        if (panel_) panel_->setFixedSize(std::clamp(width(), 1, width_), height_);
+    }
+    int width_, height_;
+    QWidget* panel_ = nullptr;
+};
 
 struct PanelLayout {
     int width;
@@ -147,19 +178,28 @@ void TForm1::BuildMainWindow()
     auto* bar = new QStatusBar(this);
     bar->setObjectName("StatusBar");
     bar->setSizeGripEnabled(true);
+    // The caret panel changes on every key and caret move.  Each panel is of
+    // a fixed size and paints its own background, so that a new text
+    // repaints that panel alone: no layout of the bar, no bar or window
+    // background behind it.
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(bar);
-        if (i < 3) {
-            panel->setFixedWidth(kStatusPanels[i].width);
-        } else {
-            // The hint panel is cut off rather than keep the window wide.
-            panel->setMaximumWidth(kStatusPanels[i].width);
-            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        }
+        auto* panel = new QLabel;
         panel->setAlignment(kStatusPanels[i].alignment);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(panel, i == 3 ? 1 : 0);
+        panel->setAutoFillBackground(true);
+        const int height = panel->sizeHint().height();
+        if (i < 3) {
+            panel->setParent(bar);
+            panel->setFixedSize(kStatusPanels[i].width, height);
+            bar->addWidget(panel);
+        } else {
+            // The hint panel is cut off rather than keep the window wide.
+            auto* holder = new HintPanelHolder(bar, kStatusPanels[i].width, height);
+            panel->setParent(holder);
+            holder->hold(panel);
+            bar->addWidget(holder, 1);
+        }
         StatusPanels[i] = panel;
     }
     setStatusBar(bar);

@@ -15,7 +15,10 @@ bool Session::Guard(const std::function<void()>& handler) { return ask::guard(ha
 
 void Session::SetStatusPanel(int index, const QString& text)
 {
-    if (index >= 0 && index < 4 && StatusPanels[index]) StatusPanels[index]->setText(text);
+    if (index < 0 || index >= 4 || !StatusPanels[index]) return;
+    // The caret panel is set on every key and caret move, mostly to the text
+    // it shows already; only a new text repaints the panel.
+    if (StatusPanels[index]->text() != text) StatusPanels[index]->setText(text);
 }
 
 QString Session::StatusPanelText(int index) const
