@@ -180,7 +180,8 @@ public:
     // turn, but each line's byte-to-character mapping is walked once and a
     // line whose formats come out unchanged is left alone.  The ranges must
     // be in ascending order and must not overlap.
-    void SetFormats(const std::vector<FormatSpan>& spans);
+    void SetFormats(const std::vector<FormatSpan>& spans) { SetFormats(spans.data(), spans.size()); }
+    void SetFormats(const FormatSpan* spans, size_t count);
 
     // ---- state ----
     bool Modified() const;

@@ -13,15 +13,23 @@
 #include <QTimer>
 #include <algorithm>
 
-QTextCharFormat TRichEdit::Impl::toQt(const CharFormat& f) const
+const QTextCharFormat& TRichEdit::Impl::toQt(const CharFormat& f) const
 {
-    QTextCharFormat q;
-    q.setForeground(bgrColor(f.color));
-    q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
-    q.setFontItalic(f.italic);
-    q.setFontUnderline(f.underline);
-    q.setFontStrikeOut(f.strikeOut);
-    return q;
+    // A document uses a handful of formats over and over; each is built once
+    // and shared, so that handing a line's formats to its layout allocates
+    // nothing and Qt finds them in its collection by their cached hash.
+    const uint32_t key = (f.color & 0xFFFFFFu) | (f.bold ? 1u << 24 : 0) | (f.italic ? 1u << 25 : 0) |
+                         (f.underline ? 1u << 26 : 0) | (f.strikeOut ? 1u << 27 : 0);
+    auto [it, fresh] = qtFormats.try_emplace(key);
+    if (fresh) {
+        QTextCharFormat& q = it->second;
+        q.setForeground(bgrColor(f.color));
+        q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
+        q.setFontItalic(f.italic);
+        q.setFontUnderline(f.underline);
+        q.setFontStrikeOut(f.strikeOut);
+    }
+    return it->second;
 }
 
 void TRichEdit::Impl::setLineFormat(int line, int from, int to, const CharFormat& f)
@@ -79,10 +87,11 @@ void TRichEdit::Impl::markStale(int line)
     }
 }
 
-void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
+bool TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
 {
     QTextLayout* layout = block.layout();
-    if (!layout) return;
+    if (!layout) return false;
+    const bool laidOut = layout->lineCount() > 0;
     QList<QTextLayout::FormatRange> ranges;
     const std::vector<Span>& spans = lines[size_t(line)].spans;
     ranges.reserve(qsizetype(spans.size()));
@@ -92,7 +101,7 @@ void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
     const int at = composing ? layout->preeditAreaPosition() : 0;
     const int shift = composing ? int(layout->preeditAreaText().size()) : 0;
     for (const Span& s : spans) {
-        const QTextCharFormat f = toQt(s.format);
+        const QTextCharFormat& f = toQt(s.format);
         const int end = s.start + s.length;
         if (!composing || end <= at) {
             ranges.append({s.start, s.length, f});
@@ -106,6 +115,7 @@ void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
     if (composing) ranges.append(preeditRanges);
     layout->setFormats(ranges);
     lines[size_t(line)].layoutStale = false;
+    return laidOut;
 }
 
 void TRichEdit::Impl::refreshLayouts()
@@ -117,24 +127,39 @@ void TRichEdit::Impl::refreshLayouts()
     std::sort(todo.begin(), todo.end());
     todo.erase(std::unique(todo.begin(), todo.end()), todo.end());
     ++ignoreDocument;
-    // Contiguous lines are relaid out in one go.
-    size_t i = 0;
-    while (i < todo.size()) {
-        if (todo[i] >= int(lines.size())) break;
-        QTextBlock block = doc->findBlockByNumber(todo[i]);
-        const int runStart = block.position();
-        const int runFirst = todo[i];
-        int runEnd = runStart;
-        int expect = todo[i];
-        while (i < todo.size() && todo[i] == expect && block.isValid()) {
-            if (lines[size_t(expect)].layoutStale) applyLayout(expect, block);
-            runEnd = block.position() + block.length();
-            block = block.next();
-            ++expect;
-            ++i;
+    // Only a block that is laid out (on the screen, or once was) needs its
+    // lines again and a repaint; the others take their formats with them
+    // when they are first laid out.  One report covers all of them.
+    int from = -1, to = -1, shownFirst = -1, shownLast = -1;
+    QTextBlock block;
+    int blockLine = -1;
+    for (const int line : todo) {
+        if (line >= int(lines.size())) break;
+        if (!lines[size_t(line)].layoutStale) continue;
+        // Near lines are reached by stepping, far ones by the document's index.
+        if (blockLine >= 0 && line - blockLine <= 64) {
+            while (blockLine < line) {
+                block = block.next();
+                ++blockLine;
+            }
+        } else {
+            block = doc->findBlockByNumber(line);
+            blockLine = line;
         }
-        layout->expect(runFirst, expect - 1);
-        doc->markContentsDirty(runStart, runEnd - runStart);
+        if (!block.isValid()) break;
+        if (applyLayout(line, block)) {
+            if (shownFirst < 0) shownFirst = line;
+            shownLast = line;
+        }
+        if (from < 0) from = block.position();
+        to = block.position() + block.length();
+    }
+    if (from >= 0) {
+        if (shownFirst >= 0)
+            layout->expect(shownFirst, shownLast);
+        else
+            layout->expectNoLayout();
+        doc->markContentsDirty(from, to - from);
     }
     --ignoreDocument;
 }

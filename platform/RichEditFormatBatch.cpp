@@ -3,10 +3,11 @@
 // list once per range, which costs more than laying the text out.
 #include "platform/RichEdit.h"
 
+#include "platform/Cp932.h"
 #include "platform/RichEditImpl.h"
 
-#include <QTextDocument>
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -26,31 +27,23 @@ bool sameSpans(const std::vector<richedit::Span>& a, const std::vector<richedit:
 
 }  // namespace
 
-void TRichEdit::SetFormats(const std::vector<FormatSpan>& spans)
+void TRichEdit::SetFormats(const FormatSpan* first, size_t count)
 {
-    if (spans.empty() || d->lines.empty()) return;
+    if (count == 0 || d->lines.empty()) return;
+    const std::span<const FormatSpan> spans(first, count);
     const int total = d->model.length();
     size_t next = 0;
     std::vector<Piece> pieces;
     std::vector<Impl::Span> fresh;
     int line = d->model.lineOfPosition(std::clamp(spans.front().start, 0, total));
-    QTextBlock block = document()->findBlockByNumber(line);
-
-    while (next < spans.size() && line < int(d->lines.size()) && block.isValid()) {
+    while (next < spans.size() && line < int(d->lines.size())) {
         const int lineStart = d->model.lineStart(line);
         Impl::Line& l = d->lines[size_t(line)];
         const int lineBytes = d->model.lineLength(line);
 
         // Ranges that start beyond this line's break send us to their line.
         if (spans[next].start >= lineStart + lineBytes + 2 && line + 1 < int(d->lines.size())) {
-            const int target = d->model.lineOfPosition(std::clamp(spans[next].start, 0, total));
-            if (target > line + 8) {
-                line = target;
-                block = document()->findBlockByNumber(line);
-            } else {
-                ++line;
-                block = block.next();
-            }
+            line = std::max(line + 1, d->model.lineOfPosition(std::clamp(spans[next].start, 0, total)));
             continue;
         }
 
@@ -68,13 +61,15 @@ void TRichEdit::SetFormats(const std::vector<FormatSpan>& spans)
         while (next < spans.size() && spans[next].start + spans[next].length <= lineStart + lineBytes + 2) ++next;
 
         if (!pieces.empty()) {
-            // Bytes to characters, one walk over the line for all pieces.
+            // Bytes to characters, one walk over the line's bytes for all
+            // pieces: every character, an invalid byte included, is one
+            // character of the block.
             if (lineBytes != l.chars) {
-                const QString text = block.text();
+                const std::string& text = d->model.line(line);
                 int bytes = 0, chars = 0;
                 auto toChars = [&](int byteOffset) {
-                    while (chars < text.size()) {
-                        const int n = richedit::charBytes(text[chars].unicode());
+                    while (chars < l.chars && bytes < lineBytes) {
+                        const int n = cp932::charLength(text, size_t(bytes));
                         if (bytes + n > byteOffset) break;
                         bytes += n;
                         ++chars;
@@ -109,6 +104,5 @@ void TRichEdit::SetFormats(const std::vector<FormatSpan>& spans)
             }
         }
         ++line;
-        block = block.next();
     }
 }

@@ -12,7 +12,9 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QPalette>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace richedit {
@@ -88,11 +90,14 @@ struct TRichEdit::Impl {
     bool selectionHidden = false;
     bool paletteSwapped = false;  // the selection colours are the hidden ones
     QPalette savedPalette;        // selection colours while hidden
-    QTextCharFormat toQt(const CharFormat& f) const;
+    mutable std::unordered_map<uint32_t, QTextCharFormat> qtFormats;  // by CharFormat, see toQt
+    const QTextCharFormat& toQt(const CharFormat& f) const;
     void setLineFormat(int line, int from, int to, const CharFormat& f);
     void markStale(int line);
     void refreshLayouts();  // hands pending formats to the block layouts
-    void applyLayout(int line, const QTextBlock& block);
+    // Hands the line's formats to the block's layout, which drops its lines;
+    // returns whether it had any (the block was laid out).
+    bool applyLayout(int line, const QTextBlock& block);
     void applyDefaultFormat();
 
     // ---- input method ----

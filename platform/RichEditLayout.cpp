@@ -41,8 +41,11 @@ void EditorLayout::documentChanged(int from, int charsRemoved, int charsAdded)
     const QTextBlock first = first_ >= 0 ? doc->findBlockByNumber(first_) : QTextBlock();
     const QTextBlock last = first_ >= 0 ? doc->findBlockByNumber(std::min(last_, count - 1)) : QTextBlock();
     first_ = last_ = -1;
+    const bool quiet = quiet_;
+    quiet_ = false;
     const bool sameBlocks = count == blocks_;
     blocks_ = count;
+    if (quiet && sameBlocks && !first.isValid()) return;
 
     if (!first.isValid() || !last.isValid() || last.blockNumber() < first.blockNumber()) {
         QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);

@@ -28,12 +28,16 @@ public:
     // The change Qt is about to report: `added` characters from `position`
     // of the new text; the blocks holding them are what changed.
     void expectEdit(int position, int added);
+    // The next change report is of formats given to blocks that were never
+    // laid out: there is nothing to lay out or repaint until they are.
+    void expectNoLayout() { quiet_ = true; }
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
 private:
     int first_ = -1, last_ = -1;
+    bool quiet_ = false;
     int blocks_;  // the block count the layout was last told of
 };
 

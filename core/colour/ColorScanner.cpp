@@ -185,6 +185,9 @@ std::vector<FormatRun> ColorizeRuns(std::string_view text, int from, int to, con
     to = std::min(to, textLength);
     from = std::max(from, 0);
     if (from >= to) return runs;
+    // A LaTeX text has a run every few bytes; growing the list by doubling
+    // would copy it over and over.
+    runs.reserve(size_t(to - from) / 4 + 8);
 
     // A token that runs past `to` is coloured only up to it: the caller
     // asked for [from, to).

@@ -20,11 +20,11 @@ namespace {
 // Ranges at least this long show the progress window.
 constexpr int kProgressThreshold = 4097;
 
-// Applies runs whose byte 0 is editor position `base` to the editor range
-// [from, to), with the editor's events masked; the modified flag, the caret
-// (the selection collapses to its start) and the event mask come back however
-// this ends.
-void applyRuns(Session& f, const std::vector<colour::FormatRun>& runs, int base, int from, int to, bool showProgress)
+// Applies runs, moved on by `base` (their byte 0 is editor position base),
+// to the editor range [from, to), with the editor's events masked; the
+// modified flag, the caret (the selection collapses to its start) and the
+// event mask come back however this ends.
+void applyRuns(Session& f, std::vector<colour::FormatRun> runs, int base, int from, int to, bool showProgress)
 {
     TRichEdit* edit = f.RichEdit;
     scope::EventMask quiet(*edit, ENM_NONE);
@@ -36,21 +36,21 @@ void applyRuns(Session& f, const std::vector<colour::FormatRun>& runs, int base,
         bar->Start();
     }
     scope::ViewKeeper keep(*edit, scope::ViewKeeper::Caret::CollapseAndScroll);
+    if (base != 0)
+        for (colour::FormatRun& run : runs) run.start += base;
 
     // The runs go to the editor in slices, so that the gauge can move
     // between them; a slice is a hundredth of the range.  The editor
     // compares each line's formats with what it has and leaves a line that
     // already carries them alone.
     const int slice = std::max(to - from, 1) / 100 + 1;
-    std::vector<FormatSpan> batch;
     size_t i = 0;
     while (i < runs.size()) {
+        const size_t first = i;
         const int sliceStart = runs[i].start;
-        if (bar) bar->SetProgress(int((long long)(sliceStart + base - from) * 100 / (to - from)));
-        batch.clear();
-        for (; i < runs.size() && (batch.empty() || runs[i].start - sliceStart < slice); ++i)
-            batch.push_back({runs[i].start + base, runs[i].length, runs[i].format});
-        edit->SetFormats(batch);
+        if (bar) bar->SetProgress(int((long long)(sliceStart - from) * 100 / (to - from)));
+        for (++i; i < runs.size() && runs[i].start - sliceStart < slice;) ++i;
+        edit->SetFormats(runs.data() + first, i - first);
     }
 }
 
@@ -84,8 +84,8 @@ void Session::ColorizeRange(int from, int to, bool showProgress)
     to = std::min(to, int(text.size()));
     if (from >= to) return;
     if (!ColorScannerTable) ColorTableChanged();
-    const auto runs = colour::ColorizeRuns(text, from, to, *ColorScannerTable, ColorClasses, FontColor);
-    applyRuns(*this, runs, 0, from, to, showProgress);
+    applyRuns(*this, colour::ColorizeRuns(text, from, to, *ColorScannerTable, ColorClasses, FontColor), 0, from, to,
+              showProgress);
 }
 
 void Session::ColorizeCurrentLine()
@@ -107,8 +107,8 @@ void Session::ColorizeCurrentLine()
     if (lineStart < 0 || lineText.empty()) return;
     const std::string scanned = line + 1 < RichEdit->LineCount() ? lineText + "\r\n" : lineText;
     const int length = int(lineText.size());
-    const auto runs = colour::ColorizeRuns(scanned, 0, length, *ColorScannerTable, ColorClasses, FontColor);
-    applyRuns(*this, runs, lineStart, lineStart, lineStart + length, false);
+    applyRuns(*this, colour::ColorizeRuns(scanned, 0, length, *ColorScannerTable, ColorClasses, FontColor), lineStart,
+              lineStart, lineStart + length, false);
 }
 
 void Session::ColorizeLines(int start, int end)
