@@ -8,6 +8,7 @@
 #include "platform/RichEditImpl.h"
 #include "platform/RichEditLayout.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <algorithm>
@@ -28,7 +29,13 @@ TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_uniq
     d->layout = new richedit::EditorLayout(own);
     own->setDocumentLayout(d->layout);
     own->setDefaultFont(font());
+    // Taking a document lays it out to the viewport's width at once; until
+    // the control is shown, as with its first document, there is no width
+    // to wrap to (a text put in before that is one line per block).
+    const QSize viewportSize = viewport()->size();
+    viewport()->resize(0, viewportSize.height());
     setDocument(own);
+    viewport()->resize(viewportSize);
     d->layout->setPaintDevice(viewport());
     d->doc = own;
 
@@ -41,8 +48,10 @@ TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), d(std::make_uniq
     setAcceptDrops(true);
     connect(own, &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
         // The layout hears of the change next; the formats set meanwhile
-        // must not widen what it lays out and repaints.
-        d->layout->expectEdit(position, added);
+        // must not widen what it lays out and repaints.  A whole new text
+        // (or a batch of replacements) is left to Qt, which lays out only
+        // what comes into view.
+        if (!d->ignoreDocument) d->layout->expectEdit(position, added);
         d->onContentsChange(position, removed, added);
         // An edit made straight on the document, outside our handlers, is
         // reported once the cursor has settled.
@@ -187,6 +196,10 @@ void TRichEdit::SetText(const std::string& text)
         d->rebuildFrom(text);
         moveCursor(QTextCursor::Start);
     }
+    // A new text often shows or hides a scroll bar, which Qt does by a
+    // queued call that resizes the viewport and lays the text out again.
+    // Made now, the text is laid out and painted at its width once.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     d->pendingChange = true;
     d->flush();
 }

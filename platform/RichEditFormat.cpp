@@ -79,7 +79,7 @@ void TRichEdit::Impl::markStale(int line)
     Line& l = lines[size_t(line)];
     if (!l.layoutStale) {
         l.layoutStale = true;
-        staleLines.push_back(line);
+        ++linesWaiting;
     }
     if (!refreshQueued) {
         refreshQueued = true;
@@ -87,11 +87,10 @@ void TRichEdit::Impl::markStale(int line)
     }
 }
 
-bool TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
+void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
 {
     QTextLayout* layout = block.layout();
-    if (!layout) return false;
-    const bool laidOut = layout->lineCount() > 0;
+    if (!layout) return;
     QList<QTextLayout::FormatRange> ranges;
     const std::vector<Span>& spans = lines[size_t(line)].spans;
     ranges.reserve(qsizetype(spans.size()));
@@ -114,51 +113,47 @@ bool TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
     }
     if (composing) ranges.append(preeditRanges);
     layout->setFormats(ranges);
-    lines[size_t(line)].layoutStale = false;
-    return laidOut;
+    Line& l = lines[size_t(line)];
+    if (l.layoutStale && linesWaiting > 0) --linesWaiting;
+    l.layoutStale = false;
 }
 
-void TRichEdit::Impl::refreshLayouts()
+void TRichEdit::Impl::applyWaitingFormats(bool painting)
 {
-    refreshQueued = false;
-    if (staleLines.empty()) return;
-    std::vector<int> todo;
-    todo.swap(staleLines);
-    std::sort(todo.begin(), todo.end());
-    todo.erase(std::unique(todo.begin(), todo.end()), todo.end());
-    ++ignoreDocument;
-    // Only a block that is laid out (on the screen, or once was) needs its
-    // lines again and a repaint; the others take their formats with them
-    // when they are first laid out.  One report covers all of them.
-    int from = -1, to = -1, shownFirst = -1, shownLast = -1;
-    QTextBlock block;
-    int blockLine = -1;
-    for (const int line : todo) {
-        if (line >= int(lines.size())) break;
-        if (!lines[size_t(line)].layoutStale) continue;
-        // Near lines are reached by stepping, far ones by the document's index.
-        if (blockLine >= 0 && line - blockLine <= 64) {
-            while (blockLine < line) {
-                block = block.next();
-                ++blockLine;
-            }
-        } else {
-            block = doc->findBlockByNumber(line);
-            blockLine = line;
-        }
-        if (!block.isValid()) break;
-        if (applyLayout(line, block)) {
-            if (shownFirst < 0) shownFirst = line;
-            shownLast = line;
-        }
-        if (from < 0) from = block.position();
-        to = block.position() + block.length();
+    if (!painting) {
+        refreshQueued = false;
+        // Edits carry or drop waiting lines without counting them.
+        linesWaiting = int(std::count_if(lines.begin(), lines.end(), [](const Line& l) { return l.layoutStale; }));
     }
-    if (from >= 0) {
-        if (shownFirst >= 0)
-            layout->expect(shownFirst, shownLast);
-        else
+    if (linesWaiting == 0) return;
+    // The lines in view, from the first visible block on, by the line counts
+    // Qt keeps (no block is laid out to find them); two lines more than the
+    // viewport holds make up for a first block scrolled partly out of view.
+    const int spacing = std::max(1, q->fontMetrics().lineSpacing());
+    int room = q->viewport()->height() / spacing + 2;
+    int from = -1, to = -1, first = -1, last = -1;
+    ++ignoreDocument;
+    for (QTextBlock block = q->firstVisibleBlock(); block.isValid() && room > 0; block = block.next()) {
+        const int line = block.blockNumber();
+        if (line >= int(lines.size())) break;
+        if (lines[size_t(line)].layoutStale) {
+            applyLayout(line, block);
+            if (first < 0) {
+                first = line;
+                from = block.position();
+            }
+            last = line;
+            to = block.position() + block.length();
+        }
+        if (block.isVisible()) room -= std::max(1, block.lineCount());
+    }
+    if (first >= 0) {
+        // The paint about to come lays the blocks out and draws them; any
+        // other time they are laid out and repainted now.
+        if (painting)
             layout->expectNoLayout();
+        else
+            layout->expect(first, last);
         doc->markContentsDirty(from, to - from);
     }
     --ignoreDocument;
@@ -175,6 +170,12 @@ void TRichEdit::Impl::applyDefaultFormat()
     font.setUnderline(defaultFormat.underline);
     font.setStrikeOut(defaultFormat.strikeOut);
     q->setFont(font);
+}
+
+void TRichEdit::paintEvent(QPaintEvent* event)
+{
+    d->applyWaitingFormats(true);
+    QPlainTextEdit::paintEvent(event);
 }
 
 void TRichEdit::SetFormat(int start, int length, const CharFormat& format)

@@ -85,7 +85,6 @@ struct TRichEdit::Impl {
 
     // ---- formats ----
     CharFormat defaultFormat;
-    std::vector<int> staleLines;  // lines whose layouts wait for refreshLayouts
     bool refreshQueued = false;
     bool selectionHidden = false;
     bool paletteSwapped = false;  // the selection colours are the hidden ones
@@ -93,11 +92,17 @@ struct TRichEdit::Impl {
     mutable std::unordered_map<uint32_t, QTextCharFormat> qtFormats;  // by CharFormat, see toQt
     const QTextCharFormat& toQt(const CharFormat& f) const;
     void setLineFormat(int line, int from, int to, const CharFormat& f);
-    void markStale(int line);
-    void refreshLayouts();  // hands pending formats to the block layouts
-    // Hands the line's formats to the block's layout, which drops its lines;
-    // returns whether it had any (the block was laid out).
-    bool applyLayout(int line, const QTextBlock& block);
+    int linesWaiting = 0;      // lines whose formats wait, at least
+    void markStale(int line);  // the line's formats wait; a refresh is queued
+    // Hands the formats waiting to the lines in view: when painting, just
+    // before the paint lays them out; otherwise (refreshLayouts, queued by
+    // every format change) laid out and repainted now.  Lines out of view
+    // keep theirs waiting until they come into view, so that colouring a
+    // whole text hands Qt the formats of the lines shown, not of them all.
+    void applyWaitingFormats(bool painting);
+    void refreshLayouts() { applyWaitingFormats(false); }
+    // Hands the line's formats to the block's layout, which drops its lines.
+    void applyLayout(int line, const QTextBlock& block);
     void applyDefaultFormat();
 
     // ---- input method ----

@@ -28,6 +28,8 @@ void EditorLayout::expect(int first, int last)
 
 void EditorLayout::expectEdit(int position, int added)
 {
+    // A change of the text is always laid out, whatever was asked before.
+    quiet_ = false;
     QTextDocument* doc = document();
     const int end = std::max(doc->characterCount() - 1, 0);
     expect(doc->findBlock(std::clamp(position, 0, end)).blockNumber(),
@@ -57,17 +59,26 @@ void EditorLayout::documentChanged(int from, int charsRemoved, int charsAdded)
         QPlainTextDocumentLayout::documentChanged(first.position(), 0, last.position() - first.position() + 1);
         return;
     }
+    // Each block is laid out once, here: Qt's own road for one block would
+    // lay it out twice, since its lines went with its formats.  Whether its
+    // height changed shows in the line count Qt keeps apart.
     bool moved = false;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        // The block's lines were dropped with its formats, so Qt cannot see
-        // whether its height changed; the line count it keeps apart can.
         const int lines = block.lineCount();
-        QPlainTextDocumentLayout::documentChanged(block.position(), 0, 1);
+        block.clearLayout();
+        ensureBlockLayout(block);
         moved = moved || block.lineCount() != lines;
         if (block == last) break;
     }
     // A block that now wraps to more or fewer lines moved everything below.
-    if (moved) requestUpdate();
+    if (moved) {
+        requestUpdate();
+        return;
+    }
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        emit updateBlock(block);
+        if (block == last) break;
+    }
 }
 
 }  // namespace richedit

@@ -28,8 +28,8 @@ public:
     // The change Qt is about to report: `added` characters from `position`
     // of the new text; the blocks holding them are what changed.
     void expectEdit(int position, int added);
-    // The next change report is of formats given to blocks that were never
-    // laid out: there is nothing to lay out or repaint until they are.
+    // The next change report is of formats given to blocks that a paint
+    // under way lays out and draws: it asks for nothing more.
     void expectNoLayout() { quiet_ = true; }
 
 protected:

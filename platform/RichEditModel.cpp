@@ -85,7 +85,7 @@ int bytesOf(const QString& text, int from, int to)
 
 void TRichEdit::Impl::rebuildFrom(std::string text)
 {
-    staleLines.clear();
+    linesWaiting = 0;
     model.setText(std::move(text));
     if (model.lineCount() != doc->blockCount()) {
         rebuildFromDocument();
@@ -101,7 +101,7 @@ void TRichEdit::Impl::rebuildFrom(std::string text)
 
 void TRichEdit::Impl::rebuildFromDocument()
 {
-    staleLines.clear();
+    linesWaiting = 0;
     lines.clear();
     std::vector<std::string> bytes;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
@@ -114,25 +114,34 @@ void TRichEdit::Impl::rebuildFromDocument()
     model.setLines(std::move(bytes));
 }
 
-int TRichEdit::Impl::charsToBytes(int line, const QTextBlock& block, int charOffset) const
+// Every character of a line, an invalid byte included, is one character of
+// its block, so the line's own bytes map positions without asking Qt's
+// document for the block's text.
+int TRichEdit::Impl::charsToBytes(int line, const QTextBlock& /*block*/, int charOffset) const
 {
-    const Line& l = lines[line];
-    if (model.lineLength(line) == l.chars) return std::min(charOffset, l.chars);
-    return bytesOf(block.text(), 0, std::min(charOffset, l.chars));
+    const Line& l = lines[size_t(line)];
+    const std::string& text = model.line(line);
+    if (int(text.size()) == l.chars) return std::clamp(charOffset, 0, l.chars);
+    const int chars = std::clamp(charOffset, 0, l.chars);
+    size_t bytes = 0;
+    for (int i = 0; i < chars && bytes < text.size(); ++i) bytes += size_t(cp932::charLength(text, bytes));
+    return int(std::min(bytes, text.size()));
 }
 
-int TRichEdit::Impl::bytesToChars(int line, const QTextBlock& block, int byteOffset) const
+int TRichEdit::Impl::bytesToChars(int line, const QTextBlock& /*block*/, int byteOffset) const
 {
-    const Line& l = lines[line];
-    if (model.lineLength(line) == l.chars) return std::min(byteOffset, l.chars);
-    const QString text = block.text();
-    int bytes = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        int next = bytes + charBytes(text[i].unicode());
-        if (next > byteOffset) return i;
+    const Line& l = lines[size_t(line)];
+    const std::string& text = model.line(line);
+    if (int(text.size()) == l.chars) return std::clamp(byteOffset, 0, l.chars);
+    int chars = 0;
+    size_t bytes = 0;
+    while (chars < l.chars && bytes < text.size()) {
+        const size_t next = bytes + size_t(cp932::charLength(text, bytes));
+        if (int(next) > byteOffset) break;
         bytes = next;
+        ++chars;
     }
-    return int(text.size());
+    return chars;
 }
 
 int TRichEdit::Impl::snap(int pos, BreakSide side) const
@@ -262,16 +271,6 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
             line.spans.insert(line.spans.end(), moved.begin(), moved.end());
         }
     }
-
-    // Lines waiting for a layout refresh move with the lines after the region.
-    std::vector<int> stale;
-    for (int i : staleLines) {
-        if (i < first)
-            stale.push_back(i);
-        else if (i > oldLast)
-            stale.push_back(i + delta);
-    }
-    staleLines.swap(stale);
 
     if (oldLast - first + 1 == count) {
         // The usual keystroke: the lines after the region stay where they are.

@@ -33,8 +33,18 @@ int TextDocument::lineOfPosition(int pos) const
     const int last = lineCount() - 1;
     if (pos <= 0 || last == 0) return 0;
     if (pos >= length_) return last;
-    lineStart(last);
-    auto it = std::upper_bound(starts_.begin(), starts_.begin() + lines_.size(), pos);
+    // The starts are made valid only as far as just past pos: after an edit
+    // the caret's line is found without counting out the rest of the text.
+    if (starts_.size() < lines_.size()) starts_.resize(lines_.size());
+    if (startsValid_ == 0) {
+        starts_[0] = 0;
+        startsValid_ = 1;
+    }
+    while (startsValid_ < lines_.size() && starts_[startsValid_ - 1] <= pos) {
+        starts_[startsValid_] = starts_[startsValid_ - 1] + int(lines_[startsValid_ - 1].size()) + 2;
+        ++startsValid_;
+    }
+    auto it = std::upper_bound(starts_.begin(), starts_.begin() + std::ptrdiff_t(startsValid_), pos);
     return int(it - starts_.begin()) - 1;
 }
 
