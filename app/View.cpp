@@ -12,10 +12,9 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Ask.h"
-
-#include <algorithm>
 
 namespace {
 constexpr int kToolBarHeight = 28;
