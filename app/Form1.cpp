@@ -29,6 +29,7 @@
 #include "core/undo/MultiUndo.h"
 #include "platform/Ask.h"
 #include "platform/Scope.h"
+#include "platform/SettingsFile.h"
 
 TForm1* Form1 = nullptr;
 
@@ -51,6 +52,8 @@ void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 TForm1::TForm1(QWidget* owner) : QMainWindow(owner)
 {
+    // Building the window reads hundreds of settings; the file is read once.
+    settings::OneReading reading;
     Form1 = this;
     mainWindow = this;
     commands.setOwner(this);
@@ -151,6 +154,7 @@ void TForm1::WireEditor()
 
 void TForm1::FormShow()
 {
+    settings::OneReading reading;
     shownOnce_ = true;
     // A document that cannot be read is reported and the window still comes
     // up with the rest of the show step done.

@@ -347,6 +347,7 @@ public:
     void refresh()
     {
         QString path = settings::storePath();
+        if (readingDepth_ > 0 && loaded_ && path == path_) return;
         FileStamp stamp = stampOf(path);
         if (path == path_ && stamp == stamp_ && loaded_) return;
         if (path != path_) unsaved_.clear();  // they belong to the store they were meant for
@@ -379,6 +380,9 @@ public:
     }
 
     void beginBatch() { ++batchDepth_; }
+
+    void beginReading() { ++readingDepth_; }
+    void endReading() { --readingDepth_; }
 
     void endBatch()
     {
@@ -462,6 +466,7 @@ private:
     bool corrupt_ = false;
     Tree tree_;
     int batchDepth_ = 0;
+    int readingDepth_ = 0;
     std::vector<Change> pending_;
     std::vector<Change> unsaved_;  // made while the file could not be written
 
@@ -559,6 +564,20 @@ Batch::~Batch()
     } catch (const std::exception& e) {
         qWarning("Settings not saved: %s", e.what());
     }
+}
+
+OneReading::OneReading()
+{
+    Store& store = Store::instance();
+    std::lock_guard guard(store.mutex);
+    store.beginReading();
+}
+
+OneReading::~OneReading()
+{
+    Store& store = Store::instance();
+    std::lock_guard guard(store.mutex);
+    store.endReading();
 }
 
 }  // namespace settings

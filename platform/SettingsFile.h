@@ -29,4 +29,17 @@ public:
 private:
     bool committed_ = false;
 };
+
+// While a OneReading lives, readers take the copy of the file parsed when it
+// began instead of looking at the file again for every value: for code that
+// reads hundreds of values in a row, such as building the window.  Writes of
+// this process still reach the file and are seen at once; a change another
+// instance makes meanwhile is seen once the reading ends.  Readings nest.
+class OneReading {
+public:
+    OneReading();
+    ~OneReading();
+    OneReading(const OneReading&) = delete;
+    OneReading& operator=(const OneReading&) = delete;
+};
 }  // namespace settings

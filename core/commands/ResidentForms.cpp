@@ -1,5 +1,7 @@
 #include "core/commands/ResidentForms.h"
 
+#include "platform/SettingsFile.h"
+
 #include <map>
 
 namespace {
@@ -17,6 +19,7 @@ void registerResidentForm(ResidentForm order, ResidentFormFactory factory)
 
 int createResidentForms(Session& session)
 {
+    settings::OneReading reading;
     int created = 0;
     for (auto& [order, factory] : factories()) {
         if (!factory) continue;

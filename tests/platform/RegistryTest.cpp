@@ -233,6 +233,32 @@ TEST_F(SettingsStore, BatchWritesOnceAndMergesWithTheFile)
     EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 8);
 }
 
+TEST_F(SettingsStore, OneReadingKeepsItsCopyButNotPastItsEnd)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    reg.WriteInteger(QStringLiteral("Tab"), 24);
+    {
+        settings::OneReading reading;
+        EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 24);
+        writeFile("[\\Software\\Kestrelwood\\Quillmark]\nTab=dword:8\nOther=dword:3\n");
+        EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 24);
+        // A write inside the reading still merges with what is on disk now
+        // and is seen at once.
+        reg.WriteInteger(QStringLiteral("TabSpaceNo"), 4);
+        EXPECT_EQ(reg.ReadInteger(QStringLiteral("TabSpaceNo")), 4);
+        EXPECT_EQ(reg.ReadInteger(QStringLiteral("Other")), 3);
+    }
+    writeFile("[\\Software\\Kestrelwood\\Quillmark]\nTab=dword:9\n");
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 9);
+    // Another store named while a reading lives is read, not the old copy.
+    {
+        settings::OneReading reading;
+        rereadFromCopy();
+        EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 9);
+    }
+}
+
 TEST_F(SettingsStore, StorePathFollowsTheEnvironment)
 {
     EXPECT_EQ(settings::storePath(), path_);
