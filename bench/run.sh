@@ -16,7 +16,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 targets=(bench_keystroke bench_load bench_colour bench_startup bench_memory bench_outline
          bench_replace bench_cmdassist bench_adapter bench_texrun platform_bench)
-cmake --build "$build" -j3 --target "${targets[@]}" >/dev/null || { echo "the benchmarks did not build"; exit 1; }
+log="$build/bench-build.log"
+cmake --build "$build" -j3 --target "${targets[@]}" >"$log" 2>&1 || { cat "$log"; echo "the benchmarks did not build"; exit 1; }
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 echo "Quillmark benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 status=0

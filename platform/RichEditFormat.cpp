@@ -178,23 +178,29 @@ void TRichEdit::paintEvent(QPaintEvent* event)
     QPlainTextEdit::paintEvent(event);
 }
 
+template <class Visit>
+void TRichEdit::Impl::forEachLineIn(int from, int to, Visit visit) const
+{
+    const Impl& d = *this;
+    const int firstLine = d.model.lineOfPosition(from);
+    const int lastLine = d.model.lineOfPosition(to);
+    QTextBlock block = d.doc->findBlockByNumber(firstLine);
+    for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
+        const int lineStart = d.model.lineStart(line);
+        const int lineBytes = d.model.lineLength(line);
+        const int a = std::clamp(from - lineStart, 0, lineBytes);
+        const int b = std::clamp(to - lineStart, 0, lineBytes);
+        if (a < b) visit(line, d.bytesToChars(line, block, a), d.bytesToChars(line, block, b));
+    }
+}
+
 void TRichEdit::SetFormat(int start, int length, const CharFormat& format)
 {
     if (length <= 0) return;
     const int from = d->snap(start, BreakSide::BeforeCR);
     const int to = d->snap(start + length, BreakSide::AfterLF);
     if (from >= to) return;
-    const int firstLine = d->model.lineOfPosition(from);
-    const int lastLine = d->model.lineOfPosition(to);
-    QTextBlock block = document()->findBlockByNumber(firstLine);
-    for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
-        const int lineStart = d->model.lineStart(line);
-        const int lineBytes = d->model.lineLength(line);
-        const int a = std::clamp(from - lineStart, 0, lineBytes);
-        const int b = std::clamp(to - lineStart, 0, lineBytes);
-        if (a >= b) continue;
-        d->setLineFormat(line, d->bytesToChars(line, block, a), d->bytesToChars(line, block, b), format);
-    }
+    d->forEachLineIn(from, to, [&](int line, int ca, int cb) { d->setLineFormat(line, ca, cb, format); });
 }
 
 RangeFormat TRichEdit::GetFormat(int start, int length) const
@@ -217,16 +223,7 @@ RangeFormat TRichEdit::GetFormat(int start, int length) const
         result.strikeOutUniform = result.strikeOutUniform && f.strikeOut == r.strikeOut;
     };
     if (from < to) {
-        const int firstLine = d->model.lineOfPosition(from);
-        const int lastLine = d->model.lineOfPosition(to);
-        QTextBlock block = document()->findBlockByNumber(firstLine);
-        for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
-            const int lineStart = d->model.lineStart(line);
-            const int lineBytes = d->model.lineLength(line);
-            const int a = std::clamp(from - lineStart, 0, lineBytes);
-            const int b = std::clamp(to - lineStart, 0, lineBytes);
-            if (a >= b) continue;
-            const int ca = d->bytesToChars(line, block, a), cb = d->bytesToChars(line, block, b);
+        d->forEachLineIn(from, to, [&](int line, int ca, int cb) {
             int at = ca;
             for (const Impl::Span& s : d->lines[size_t(line)].spans) {
                 const int end = s.start + s.length;
@@ -238,7 +235,7 @@ RangeFormat TRichEdit::GetFormat(int start, int length) const
                 if (at >= cb) break;
             }
             if (at < cb) visit(d->defaultFormat);
-        }
+        });
     }
     if (!any) result.format = FormatAt(from);
     return result;

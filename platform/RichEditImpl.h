@@ -55,6 +55,10 @@ struct TRichEdit::Impl {
     int charsToBytes(int line, const QTextBlock& block, int charOffset) const;
     // Byte offset inside the line -> QChar offset; snaps back to a character start.
     int bytesToChars(int line, const QTextBlock& block, int byteOffset) const;
+    // Calls visit(line, firstChar, endChar) for every line the byte range
+    // [from, to) covers, with the characters of the line it covers.
+    template <class Visit>
+    void forEachLineIn(int from, int to, Visit visit) const;
     int snap(int pos, BreakSide side) const;
     int toQt(int pos, BreakSide side) const;
     int fromQt(int qtPos) const;
