@@ -8,6 +8,8 @@
 #include <memory>
 #include <mutex>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace cp932 {
 namespace {
@@ -50,6 +52,8 @@ public:
         return static_cast<long>(outCapacity - outLeft);
     }
 
+    iconv_t handle() const { return cd_; }
+
 private:
     iconv_t cd_;
 };
@@ -63,14 +67,72 @@ char16_t decodeOne(Converter& conv, const char* bytes, size_t length)
     return c == 0 && length > 1 ? 0 : c;
 }
 
-uint16_t encodeOne(Converter& conv, char16_t c)
+// Converts a run of equal-length items in one iconv call where it can: an
+// item iconv refuses is skipped and the rest go on in the same call.  Each
+// accepted item must yield outputLength(out) bytes; when the output cannot
+// be split that way, the items are done one at a time.  store(i, out, n)
+// receives item i's output (n == 0 for a refused item).
+template <class Split, class Store>
+void convertRun(iconv_t cd, const char* in, size_t itemLength, size_t items, Split outputLength, Store store)
 {
-    char in[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-    unsigned char out[8];
-    long n = conv.run(in, 2, reinterpret_cast<char*>(out), sizeof out);
-    if (n == 1) return static_cast<uint16_t>(0x0100 | out[0]);
-    if (n == 2) return static_cast<uint16_t>((out[0] << 8) | out[1]);
-    return 0;
+    std::vector<char> out(items * 8 + 8);
+    size_t done = 0;
+    std::vector<std::pair<size_t, size_t>> spans;  // item -> (offset, length) in out
+    spans.reserve(items);
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    while (done < items) {
+        char* inPtr = const_cast<char*>(in + done * itemLength);
+        size_t inLeft = (items - done) * itemLength;
+        char* before = outPtr;
+        const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        const size_t consumed = (items - done) * itemLength - inLeft;
+        if (consumed % itemLength != 0) break;  // stopped inside an item: cannot split
+        // Split what came out among the items taken whole.
+        const char* p = before;
+        const size_t taken = consumed / itemLength;
+        bool split = true;
+        for (size_t i = 0; i < taken; ++i) {
+            const size_t n = outputLength(p);
+            if (p + n > outPtr || n == 0) {
+                split = false;
+                break;
+            }
+            spans.emplace_back(size_t(p - out.data()), n);
+            p += n;
+        }
+        if (!split || p != outPtr) break;
+        done += taken;
+        if (result != static_cast<size_t>(-1)) {
+            if (done != items) break;
+            continue;
+        }
+        if (errno != EILSEQ && errno != EINVAL) break;
+        spans.emplace_back(0, 0);  // refused: the item goes on its own
+        ++done;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    if (done == items) {
+        for (size_t i = 0; i < items; ++i) store(i, out.data() + spans[i].first, spans[i].second);
+        return;
+    }
+    // One at a time, as the definition of each item's conversion.
+    for (size_t i = 0; i < items; ++i) {
+        char one[8];
+        char* inPtr = const_cast<char*>(in + i * itemLength);
+        size_t inLeft = itemLength;
+        char* oneOut = one;
+        size_t oneLeft = sizeof one;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const bool ok = iconv(cd, &inPtr, &inLeft, &oneOut, &oneLeft) != static_cast<size_t>(-1) && inLeft == 0;
+        store(i, one, ok ? sizeof one - oneLeft : 0);
+    }
+}
+
+char16_t utf16At(const char* p)
+{
+    return static_cast<char16_t>(static_cast<unsigned char>(p[0]) | (static_cast<unsigned char>(p[1]) << 8));
 }
 
 std::unique_ptr<Tables> buildTables()
@@ -86,19 +148,33 @@ std::unique_ptr<Tables> buildTables()
         char16_t c = decodeOne(toUnicode, &byte, 1);
         if (c != 0 || b == 0) t->single[b] = c;
     }
+    // A UTF-16 unit of output per character; a pair that yields anything
+    // else (two units, none) cannot be split and is done alone.
+    const auto oneUnit = [](const char*) -> size_t { return 2; };
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLeadByte(static_cast<unsigned char>(lead))) continue;
+        std::vector<char> pairs;
+        std::vector<int> trails;
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
             if (trail == 0x7F) continue;
-            char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-            t->pair[lead * 256 + trail] = decodeOne(toUnicode, bytes, 2);
+            pairs.push_back(static_cast<char>(lead));
+            pairs.push_back(static_cast<char>(trail));
+            trails.push_back(trail);
         }
+        convertRun(toUnicode.handle(), pairs.data(), 2, trails.size(), oneUnit,
+                   [&](size_t i, const char* out, size_t n) {
+                       t->pair[lead * 256 + trails[i]] = n == 2 ? utf16At(out) : 0;
+                   });
     }
 
     // Every character the code page decodes to is encoded by iconv itself,
     // so the duplicate codes re-encode to the canonical one iconv chooses.
+    std::vector<char16_t> toEncode;
+    std::array<bool, 65536> listed{};
     auto addEncoding = [&](char16_t c) {
-        if (t->encode[c] == 0) t->encode[c] = encodeOne(fromUnicode, c);
+        if (listed[c]) return;
+        listed[c] = true;
+        toEncode.push_back(c);
     };
     for (int b = 0; b < 256; ++b)
         if (t->single[b] != kNoChar) addEncoding(t->single[b]);
@@ -109,6 +185,21 @@ std::unique_ptr<Tables> buildTables()
     for (char16_t c :
          {u'\u301C', u'\u2016', u'\u2212', u'\u2014', u'\u00A2', u'\u00A3', u'\u00AC', u'\u00A5', u'\u203E'})
         addEncoding(c);
+    std::vector<char> units;
+    for (char16_t c : toEncode) {
+        units.push_back(static_cast<char>(c & 0xFF));
+        units.push_back(static_cast<char>(c >> 8));
+    }
+    // Output bytes per character: two after a lead byte, else one.
+    const auto codeLength = [](const char* p) -> size_t { return isLeadByte(static_cast<unsigned char>(*p)) ? 2 : 1; };
+    convertRun(fromUnicode.handle(), units.data(), 2, toEncode.size(), codeLength,
+               [&](size_t i, const char* out, size_t n) {
+                   const auto* u = reinterpret_cast<const unsigned char*>(out);
+                   uint16_t code = 0;
+                   if (n == 1) code = static_cast<uint16_t>(0x0100 | u[0]);
+                   if (n == 2) code = static_cast<uint16_t>((u[0] << 8) | u[1]);
+                   t->encode[toEncode[i]] = code;
+               });
     // Invalid bytes carried through a load/save cycle.
     for (int b = 0; b < 256; ++b) t->encode[kRawByteBase + b] = static_cast<uint16_t>(0x0100 | b);
     return t;

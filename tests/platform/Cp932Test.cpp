@@ -1,5 +1,7 @@
 #include "platform/Cp932.h"
 
+#include <iconv.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -203,6 +205,47 @@ TEST(Cp932Codec, WholeDocumentRoundTrip)
     size_t differing = 0;
     for (size_t i = 0; i + 1 < pairs * 2; i += 2) differing += all.compare(i, 2, again, i, 2) != 0;
     EXPECT_EQ(differing, 398u);
+}
+
+// The tables are built from glibc's converter many codes at a time; every
+// code must still convert as the converter does it one code alone.
+TEST(Cp932Codec, EveryCodeConvertsAsTheSystemConverterDoesItAlone)
+{
+    iconv_t toUnicode = iconv_open("UTF-16LE", "CP932");
+    iconv_t fromUnicode = iconv_open("CP932", "UTF-16LE");
+    ASSERT_NE(toUnicode, reinterpret_cast<iconv_t>(-1));
+    ASSERT_NE(fromUnicode, reinterpret_cast<iconv_t>(-1));
+    auto convert = [](iconv_t cd, std::string in) {
+        char out[16];
+        char* inPtr = in.data();
+        char* outPtr = out;
+        size_t inLeft = in.size(), outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0) return std::string();
+        return std::string(out, outPtr);
+    };
+    int checked = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead >= 0xA0 && lead <= 0xDF) continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string pair{char(lead), char(trail)};
+            const std::string unit = convert(toUnicode, pair);
+            const QString decoded = cp932::decode(pair);
+            if (unit.size() != 2 || (unit[0] == 0 && unit[1] == 0)) {
+                EXPECT_EQ(decoded.size(), 2) << std::hex << lead << ' ' << trail;
+                continue;
+            }
+            const char16_t c = char16_t(static_cast<unsigned char>(unit[0]) | static_cast<unsigned char>(unit[1]) << 8);
+            ASSERT_EQ(decoded, QString(QChar(c))) << std::hex << lead << ' ' << trail;
+            const std::string canonical = convert(fromUnicode, unit);
+            ASSERT_EQ(cp932::encode(decoded), canonical) << std::hex << lead << ' ' << trail;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 9000);
+    iconv_close(toUnicode);
+    iconv_close(fromUnicode);
 }
 
 }  // namespace
