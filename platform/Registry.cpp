@@ -31,6 +31,23 @@
 
 namespace {
 
+// Names and key paths are nearly always ASCII, where folding is lowering
+// A to Z; a name already in lower case is shared, not copied.
+QString folded(const QString& text)
+{
+    bool upper = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) return text.toCaseFolded();
+        upper = upper || (u >= u'A' && u <= u'Z');
+    }
+    if (!upper) return text;
+    QString result = text;
+    for (QChar& c : result)
+        if (c.unicode() >= u'A' && c.unicode() <= u'Z') c = QChar(char16_t(c.unicode() + (u'a' - u'A')));
+    return result;
+}
+
 struct StoredValue {
     bool isDword = false;
     qint32 dword = 0;
@@ -48,19 +65,19 @@ struct KeyData {
 
     const StoredValue* find(const QString& name) const
     {
-        auto it = index.constFind(name.toCaseFolded());
+        auto it = index.constFind(folded(name));
         return it == index.constEnd() ? nullptr : &values[*it].second;
     }
     bool set(const QString& name, const StoredValue& value)
     {
-        QString folded = name.toCaseFolded();
-        auto it = index.constFind(folded);
+        QString key = folded(name);
+        auto it = index.constFind(key);
         if (it != index.constEnd()) {
             if (values[*it].second == value) return false;
             values[*it].second = value;
             return true;
         }
-        index.insert(folded, values.size());
+        index.insert(key, values.size());
         values.emplace_back(name, value);
         return true;
     }
@@ -70,8 +87,22 @@ using Tree = std::map<QString, KeyData>;  // folded path -> key
 
 QString normalisePath(const QString& path)
 {
+    // Most paths come in the form kept: a backslash before each part, none
+    // doubled and none at the end.
+    if (!path.isEmpty() && path.front() == u'\\' && path.back() != u'\\' && !path.contains(u"\\\\"))
+        return path;
     QString result;
-    for (const QString& part : path.split(u'\\', Qt::SkipEmptyParts)) result += u'\\' + part;
+    result.reserve(path.size() + 1);
+    bool separate = true;
+    for (const QChar c : path) {
+        if (c == u'\\') {
+            separate = true;
+            continue;
+        }
+        if (separate) result += u'\\';
+        separate = false;
+        result += c;
+    }
     return result;
 }
 
@@ -158,7 +189,7 @@ QByteArray serialise(const Tree& tree)
 
 KeyData& keyFor(Tree& tree, const QString& path)
 {
-    KeyData& key = tree[path.toCaseFolded()];
+    KeyData& key = tree[folded(path)];
     if (key.path.isEmpty()) key.path = path;
     return key;
 }
@@ -319,7 +350,7 @@ struct Change {
     bool applyTo(Tree& tree) const
     {
         if (!name) {
-            bool existed = tree.count(path.toCaseFolded()) != 0;
+            bool existed = tree.count(folded(path)) != 0;
             keyFor(tree, path);
             return !existed;
         }
@@ -346,8 +377,8 @@ public:
     // cannot be parsed reads as empty (start-up quarantines it first).
     void refresh()
     {
+        if (readingDepth_ > 0 && loaded_) return;
         QString path = settings::storePath();
-        if (readingDepth_ > 0 && loaded_ && path == path_) return;
         FileStamp stamp = stampOf(path);
         if (path == path_ && stamp == stamp_ && loaded_) return;
         if (path != path_) unsaved_.clear();  // they belong to the store they were meant for
@@ -395,15 +426,15 @@ public:
     bool keyExists(const QString& path) const
     {
         if (path.isEmpty()) return true;
-        QString folded = path.toCaseFolded();
-        auto it = tree_.lower_bound(folded);
+        const QString key = folded(path);
+        auto it = tree_.lower_bound(key);
         if (it == tree_.end()) return false;
-        return it->first == folded || it->first.startsWith(folded + u'\\');
+        return it->first == key || it->first.startsWith(key + u'\\');
     }
 
     const StoredValue* value(const QString& path, const QString& name) const
     {
-        auto it = tree_.find(path.toCaseFolded());
+        auto it = tree_.find(folded(path));
         return it == tree_.end() ? nullptr : it->second.find(name);
     }
 

@@ -34,7 +34,8 @@ private:
 // began instead of looking at the file again for every value: for code that
 // reads hundreds of values in a row, such as building the window.  Writes of
 // this process still reach the file and are seen at once; a change another
-// instance makes meanwhile is seen once the reading ends.  Readings nest.
+// instance makes meanwhile, or another store named, is seen once the reading
+// ends.  Readings nest.
 class OneReading {
 public:
     OneReading();

@@ -251,12 +251,26 @@ TEST_F(SettingsStore, OneReadingKeepsItsCopyButNotPastItsEnd)
     }
     writeFile("[\\Software\\Kestrelwood\\Quillmark]\nTab=dword:9\n");
     EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 9);
-    // Another store named while a reading lives is read, not the old copy.
-    {
-        settings::OneReading reading;
-        rereadFromCopy();
-        EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 9);
+}
+
+TEST_F(SettingsStore, KeysAndNamesMatchWhateverTheirCaseAndBackslashes)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("\\Software\\Kestrelwood\\Quillmark\\Color"), true));
+    reg.WriteInteger(QStringLiteral("TeXCommand"), 5);
+    reg.WriteString(QStringLiteral("\u00c4rger"), QStringLiteral("umlaut"));
+    reg.CloseKey();
+    for (const char* spelling : {"\\SOFTWARE\\kestrelwood\\QuillMark\\color", "Software\\Kestrelwood\\\\Quillmark\\Color\\",
+                                 "\\\\Software\\Kestrelwood\\Quillmark\\COLOR"}) {
+        SCOPED_TRACE(spelling);
+        ASSERT_TRUE(reg.OpenKey(QString::fromLatin1(spelling), false));
+        EXPECT_EQ(reg.ReadInteger(QStringLiteral("texcommand")), 5);
+        EXPECT_EQ(reg.ReadString(QStringLiteral("\u00e4RGER")), QStringLiteral("umlaut"));
+        reg.CloseKey();
     }
+    // The spelling first written is the one kept in the file.
+    EXPECT_TRUE(fileContents().contains("[\\Software\\Kestrelwood\\Quillmark\\Color]\nTeXCommand="));
+    EXPECT_FALSE(reg.OpenKey(QStringLiteral("\\Software\\Kestrelwood\\Quillmark\\Colour"), false));
 }
 
 TEST_F(SettingsStore, StorePathFollowsTheEnvironment)
