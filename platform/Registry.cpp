@@ -412,7 +412,13 @@ public:
 
     void beginBatch() { ++batchDepth_; }
 
-    void beginReading() { ++readingDepth_; }
+    // A reading starts from the file as it is now, which may be another
+    // store than the one read last.
+    void beginReading()
+    {
+        if (readingDepth_ == 0) refresh();
+        ++readingDepth_;
+    }
     void endReading() { --readingDepth_; }
 
     void endBatch()

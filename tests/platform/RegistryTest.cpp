@@ -251,6 +251,12 @@ TEST_F(SettingsStore, OneReadingKeepsItsCopyButNotPastItsEnd)
     }
     writeFile("[\\Software\\Kestrelwood\\Quillmark]\nTab=dword:9\n");
     EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 9);
+    // A reading begun after another store is named reads that store, not the
+    // copy of the one read before (each window of a test has its own store).
+    writeFile("[\\Software\\Kestrelwood\\Quillmark]\nTab=dword:10\n");
+    rereadFromCopy();
+    settings::OneReading reading;
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 10);
 }
 
 TEST_F(SettingsStore, KeysAndNamesMatchWhateverTheirCaseAndBackslashes)
