@@ -73,8 +73,9 @@ char16_t decodeOne(Converter& conv, const char* bytes, size_t length)
 // be split that way, the items are done one at a time.  store(i, out, n)
 // receives item i's output (n == 0 for a refused item).
 template <class Split, class Store>
-void convertRun(iconv_t cd, const char* in, size_t itemLength, size_t items, Split outputLength, Store store)
+void convertRun(Converter& conv, const char* in, size_t itemLength, size_t items, Split outputLength, Store store)
 {
+    iconv_t cd = conv.handle();
     std::vector<char> out(items * 8 + 8);
     size_t done = 0;
     std::vector<std::pair<size_t, size_t>> spans;  // item -> (offset, length) in out
@@ -120,13 +121,8 @@ void convertRun(iconv_t cd, const char* in, size_t itemLength, size_t items, Spl
     // One at a time, as the definition of each item's conversion.
     for (size_t i = 0; i < items; ++i) {
         char one[8];
-        char* inPtr = const_cast<char*>(in + i * itemLength);
-        size_t inLeft = itemLength;
-        char* oneOut = one;
-        size_t oneLeft = sizeof one;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        const bool ok = iconv(cd, &inPtr, &inLeft, &oneOut, &oneLeft) != static_cast<size_t>(-1) && inLeft == 0;
-        store(i, one, ok ? sizeof one - oneLeft : 0);
+        const long n = conv.run(in + i * itemLength, itemLength, one, sizeof one);
+        store(i, one, n > 0 ? size_t(n) : 0);
     }
 }
 
@@ -161,7 +157,7 @@ std::unique_ptr<Tables> buildTables()
             pairs.push_back(static_cast<char>(trail));
             trails.push_back(trail);
         }
-        convertRun(toUnicode.handle(), pairs.data(), 2, trails.size(), oneUnit,
+        convertRun(toUnicode, pairs.data(), 2, trails.size(), oneUnit,
                    [&](size_t i, const char* out, size_t n) {
                        t->pair[lead * 256 + trails[i]] = n == 2 ? utf16At(out) : 0;
                    });
@@ -192,7 +188,7 @@ std::unique_ptr<Tables> buildTables()
     }
     // Output bytes per character: two after a lead byte, else one.
     const auto codeLength = [](const char* p) -> size_t { return isLeadByte(static_cast<unsigned char>(*p)) ? 2 : 1; };
-    convertRun(fromUnicode.handle(), units.data(), 2, toEncode.size(), codeLength,
+    convertRun(fromUnicode, units.data(), 2, toEncode.size(), codeLength,
                [&](size_t i, const char* out, size_t n) {
                    const auto* u = reinterpret_cast<const unsigned char*>(out);
                    uint16_t code = 0;

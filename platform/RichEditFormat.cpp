@@ -181,16 +181,15 @@ void TRichEdit::paintEvent(QPaintEvent* event)
 template <class Visit>
 void TRichEdit::Impl::forEachLineIn(int from, int to, Visit visit) const
 {
-    const Impl& d = *this;
-    const int firstLine = d.model.lineOfPosition(from);
-    const int lastLine = d.model.lineOfPosition(to);
-    QTextBlock block = d.doc->findBlockByNumber(firstLine);
+    const int firstLine = model.lineOfPosition(from);
+    const int lastLine = model.lineOfPosition(to);
+    QTextBlock block = doc->findBlockByNumber(firstLine);
     for (int line = firstLine; line <= lastLine && block.isValid(); ++line, block = block.next()) {
-        const int lineStart = d.model.lineStart(line);
-        const int lineBytes = d.model.lineLength(line);
+        const int lineStart = model.lineStart(line);
+        const int lineBytes = model.lineLength(line);
         const int a = std::clamp(from - lineStart, 0, lineBytes);
         const int b = std::clamp(to - lineStart, 0, lineBytes);
-        if (a < b) visit(line, d.bytesToChars(line, block, a), d.bytesToChars(line, block, b));
+        if (a < b) visit(line, bytesToChars(line, block, a), bytesToChars(line, block, b));
     }
 }
 
