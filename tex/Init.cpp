@@ -45,7 +45,7 @@ void centreOnOwnersScreen(QDialog& dialog)
 TFormAutoSetting::TFormAutoSetting(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
-    ask::onClick(ui.HelpButton, this, [] { help::showContext(0); });
+    ask::onClick(ui.HelpButton, this, [this] { help::showContext(HelpContext); });
 }
 
 void TFormAutoSetting::showEvent(QShowEvent* event)

@@ -10,11 +10,16 @@
 
 class Session;
 
+// The help pages of the settings dialog and of its automatic setup.
+constexpr int kInitHelpContext = 9120;
+constexpr int kAutoSettingHelpContext = 9122;
+
 class TFormAutoSetting : public QDialog {
     Q_OBJECT
 public:
     explicit TFormAutoSetting(QWidget* owner = nullptr);
     FormAutoSettingUi ui;
+    int HelpContext = kAutoSettingHelpContext;
 
 protected:
     void showEvent(QShowEvent* event) override;

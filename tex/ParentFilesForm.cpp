@@ -114,7 +114,9 @@ void buildTeXExtraCommands(Session& s)
 {
     if (s.MenuTex) {
         s.MenuTex->addSeparator();
-        s.AddItem(s.MenuTex, "MenuTexParent", "親ファイルの登録(&F)...", [&s] { MenuTexParentClick(s); });
+        s.AddItem(
+            s.MenuTex, "MenuTexParent", "親ファイルの登録(&F)...", [&s] { MenuTexParentClick(s); }, {},
+            kParentHelpContext);
         QAction* exe = s.Item("MenuTexParentExe");
         if (!exe)
             exe = s.AddItem(s.MenuTex, "MenuTexParentExe", "親ファイルを使って処理する(&E)",

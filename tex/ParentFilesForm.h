@@ -8,6 +8,9 @@
 
 class Session;
 
+// The help page of the registration dialog.
+constexpr int kParentHelpContext = 9140;
+
 class TFormParent : public QDialog {
     Q_OBJECT
 public:

@@ -86,7 +86,9 @@ void buildTeXCommands(Session& s)
     if (s.MenuTex)
         QObject::connect(s.MenuTex, &QMenu::aboutToShow, s.MenuTex,
                          [&s] { Session::Guard([&s] { MenuTexProcessClick(s); }); });
-    if (s.MenuOption) s.AddItem(s.MenuOption, "MenuOptionInit", "初期設定(&I)...", [&s] { MenuOptionInitClick(s); });
+    if (s.MenuOption)
+        s.AddItem(
+            s.MenuOption, "MenuOptionInit", "初期設定(&I)...", [&s] { MenuOptionInitClick(s); }, {}, kInitHelpContext);
     if (s.ToolBarFile) {
         s.ToolBarFile->addSeparator();
         s.AddToolButton(s.ToolBarFile, "ToolButtonTeXOne", "TeXで１回だけ処理する", "TeX1",
