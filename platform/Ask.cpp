@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -252,8 +254,40 @@ int execModal(QDialog& dialog)
     return result;
 }
 
-FileAnswer fileDialog(const FileRequest& request)
+namespace {
+
+// The folder a dialog opens in for a stored one; "" stays "" (the process's
+// current folder).
+QString existingFolder(const QString& stored)
 {
+    if (stored.isEmpty()) return stored;
+    const QString wanted = QDir::cleanPath(QFileInfo(stored).absoluteFilePath());
+    QString path = wanted;
+    while (!QFileInfo(path).isDir()) {
+        const QString parent = QFileInfo(path).path();
+        if (parent == path) break;
+        path = parent;
+    }
+    // Only the root left of it: the stored place is gone altogether.
+    if (!QFileInfo(path).isDir() || (path != wanted && QDir(path).isRoot())) return QDir::homePath();
+    return path;
+}
+
+}  // namespace
+
+FileAnswer fileDialog(const FileRequest& asked)
+{
+    // The dialog takes a start folder that is not there for a file name
+    // inside its parent ("Command" typed into the program's folder), and a
+    // preset name in a folder that is gone for a folder to show: it is
+    // given a folder that exists, and of the preset name only the name.
+    FileRequest request = asked;
+    const QFileInfo preset(request.fileName);
+    if (request.fileName.contains('/') && !preset.dir().exists()) {
+        if (request.directory.isEmpty()) request.directory = preset.path();
+        request.fileName = preset.fileName();
+    }
+    request.directory = existingFolder(request.directory);
     FileAnswer answer;
     runInMainThread([&] {
         if (FileAnswerer answerer = installed(&Answerers::file))

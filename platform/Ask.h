@@ -93,6 +93,10 @@ struct FileAnswer {
     int filterIndex = 1;
 };
 using FileAnswerer = std::function<FileAnswer(const FileRequest&)>;
+// A stored start folder may be gone: the dialog opens in the nearest folder
+// above it that exists (the home folder when none but the root does), and a
+// preset name that lies in a folder that is gone keeps only its name.  The
+// answerer sees the request as the dialog would.
 FileAnswer fileDialog(const FileRequest& request);
 // A filter as the real dialog shows it: each pattern also in lower and upper
 // case ("TeX文書 (*.tex)" -> "TeX文書 (*.tex *.TEX)").

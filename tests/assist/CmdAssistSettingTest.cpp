@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -193,11 +194,13 @@ TEST_F(SettingTest, SaveAndLoadFilesWithTheirExtensionForced)
     open();
     const QString saved = tempPath("list.qma");
     runDialog([&](TFormCmdAssistSetting& d) {
+        d.ProgramDir = folder();
+        QDir(folder()).mkdir("Command");
         d.SetCommands({"\\x", QString::fromUtf8("\\日本"), "", "\\y"});
         script().onFile([&](const ask::FileRequest& r) {
             EXPECT_TRUE(r.save);
             EXPECT_EQ(r.caption, QString::fromUtf8("コマンド入力支援設定保存"));
-            EXPECT_EQ(r.directory, form->ProgramDir + "/Command");
+            EXPECT_EQ(r.directory, folder() + "/Command");
             return ask::FileAnswer{true, tempPath("list.txt"), 1};
         });
         script().expectMessage(QString::fromUtf8("保存完了！"), QString::fromUtf8("コマンド入力支援"),

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -396,6 +397,7 @@ TEST_F(UserCommandWindow, RefusedWholeAtTheLengthLimitAndBadCountsReported)
 TEST_F(UserCommandWindow, DialogSavesAndLoadsDefinitionFiles)
 {
     const QString path = tempPath("mine.qmd");
+    QDir(folder()).mkdir("QuillUserDef");
     store(2, QString::fromUtf8("見出し"), "\\section{}\r\n\\QmComBackCursor{1}\r\n");
     testsupport::ScriptedAsk ask;
     ask.onDialog([&](QDialog& d) {

@@ -160,6 +160,7 @@ TEST_F(ColorSettingsDialog, SavedFileLoadsBackAndOverwritingAsks)
 {
     const QString chosen = dir.filePath("mine.txt");
     const QString path = dir.filePath("mine.qmc");
+    QDir(dir.path()).mkdir("QuillColor");
     {
         ScriptedAsk ask;
         ask.onFile([&](const ask::FileRequest& r) {
