@@ -1,4 +1,5 @@
 #include "core/files/DocumentFile.h"
+#include "core/files/FileErrors.h"
 
 #include <QFile>
 
@@ -152,7 +153,6 @@ namespace {
 
 std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString fromNative(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-QString osError(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 struct Fd {
     int fd = -1;
@@ -194,7 +194,7 @@ ReadResult read(const QString& path, size_t limit)
     ReadResult r;
     const auto fail = [&](int err) {
         r.status = ReadStatus::Failed;
-        r.error = QStringLiteral("Cannot open file \"%1\". %2").arg(path, osError(err));
+        r.error = fileErrorText(FileAction::Read, path, err);
         return r;
     };
     Fd f;
@@ -247,7 +247,7 @@ namespace {
 
 [[noreturn]] void throwCreate(const std::string& path, int err)
 {
-    throw FileError(QStringLiteral("Cannot create file \"%1\". %2").arg(fromNative(path), osError(err)).toStdString());
+    throw FileError(fileErrorText(FileAction::Save, fromNative(path), err), err);
 }
 
 void writeAll(int fd, std::string_view bytes, const std::string& path)
@@ -308,7 +308,7 @@ void syncFolderOf(const std::string& path)
 // is about to get a new file of its own; a document written in place keeps
 // its file, so its backup must be a copy.  Where the file system has no hard
 // links, the bytes are copied too.
-void makeBackup(const std::string& doc, const std::string& bak, bool mayLink)
+void copyToBackup(const std::string& doc, const std::string& bak, bool mayLink)
 {
     TempFile tmp(bak);
     bool linked = false;
@@ -340,6 +340,16 @@ void makeBackup(const std::string& doc, const std::string& bak, bool mayLink)
     }
     if (::rename(tmp.name.c_str(), bak.c_str()) != 0) throwCreate(bak, errno);
     tmp.kept = true;
+}
+
+// A backup that cannot be made stops the save, and says so.
+void makeBackup(const std::string& doc, const std::string& bak, bool mayLink)
+{
+    try {
+        copyToBackup(doc, bak, mayLink);
+    } catch (const FileError& e) {
+        throw FileError(fileErrorText(FileAction::Backup, fromNative(bak), e.error()), e.error());
+    }
 }
 
 mode_t currentUmask()

@@ -35,6 +35,12 @@ constexpr size_t kMaxTextBytes = 512000;
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    FileError(const QString& message, int error) : std::runtime_error(message.toStdString()), error_(error) {}
+    // The system's error number behind it, 0 when none.
+    int error() const { return error_; }
+
+private:
+    int error_ = 0;
 };
 
 enum class Break : unsigned char { CRLF, LF, CR };

@@ -4,13 +4,17 @@
 #include <QAction>
 #include <QPrinter>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include "platform/Registry.h"
 #include "app/Form1.h"
+#include "core/files/FileErrors.h"
 #include "core/files/Printing.h"
 #include "tests/core/files/FilesTestSupport.h"
 
@@ -248,6 +252,7 @@ TEST_F(FilesForm, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     ASSERT_EQ(answers.messages.size(), 1u);
     EXPECT_EQ(answers.messages[0].caption, "Error Message");
     EXPECT_TRUE(answers.messages[0].text.contains("paper.tex"));
+    EXPECT_TRUE(answers.messages[0].text.endsWith(QString::fromUtf8("ファイルが大きすぎます。")));
     EXPECT_TRUE(form.RichEdit->Modified());
     EXPECT_EQ(form.RichEdit->Text(), "safe\r\n" + std::string(4000, 'z'));
     EXPECT_EQ(readBytes(doc), "safe\r\n");
@@ -280,6 +285,92 @@ TEST_F(FilesForm, AReadOnlyDocumentIsNotReplaced)
     EXPECT_EQ(answers.messages[2].caption, "Error Message");
     EXPECT_EQ(readBytes(doc), "fixed\r\n");
     QFile::setPermissions(doc, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A save or an open that fails says, in the window's language, what failed,
+// on which file (its name as it is) and why; the file on disk is untouched.
+TEST_F(FilesForm, FailedSavesAndOpensSayWhatFailedOnWhichFileAndWhy)
+{
+    const QString here = QDir::cleanPath(dir.path());
+    const QString saveFailed = QString::fromUtf8("ファイル \"%1\" に保存できませんでした。\r\n");
+    const QString openFailed = QString::fromUtf8("ファイル \"%1\" を開けませんでした。\r\n");
+    const auto lastMessage = [&] { return answers.messages.empty() ? QString() : answers.messages.back().text; };
+
+    // Into a folder that is not there.
+    edit("text");
+    answers.choose(here + "/gone/paper.tex", 1);
+    form.Item("MenuFileSaveAs")->trigger();
+    EXPECT_EQ(lastMessage(), saveFailed.arg(here + "/gone/paper.tex") +
+                                 QString::fromUtf8("フォルダ \"%1\" がありません。").arg(here + "/gone"));
+
+    // A read-only document.
+    const QString fixed = file("fixed.tex", "fixed\r\n");
+    ASSERT_TRUE(form.LoadFile(fixed));
+    QFile::setPermissions(fixed, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    edit("more");
+    form.Item("MenuFileSave")->trigger();
+    EXPECT_EQ(lastMessage(), saveFailed.arg(fixed) + QString::fromUtf8("読み取り専用のファイルです。"));
+    QFile::setPermissions(fixed, QFile::ReadOwner | QFile::WriteOwner);
+
+    // The backup cannot take its name: the save stops before the document
+    // changes, and says it was the backup.
+    setSetting("Backup", 0);
+    const QString doc = file("doc.tex", "old\r\n");
+    ASSERT_TRUE(QDir(here).mkdir("doc.BAK"));
+    ASSERT_TRUE(form.LoadFile(doc));
+    edit("new");
+    form.Item("MenuFileSave")->trigger();
+    EXPECT_EQ(lastMessage(),
+              QString::fromUtf8("バックアップ ファイル \"%1\" を作れなかったので、保存しませんでした。\r\n"
+                                "ファイルではなく、フォルダです。")
+                  .arg(here + "/doc.BAK"));
+    EXPECT_EQ(readBytes(doc), "old\r\n");
+    EXPECT_TRUE(form.RichEdit->Modified());
+    setSetting("Backup", 1);
+
+    // A folder the user may not write in.  The administrator may write in
+    // any, so there only the reason is asked for, of that folder as it is.
+    const QString locked = here + "/locked";
+    ASSERT_TRUE(QDir(here).mkdir("locked"));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    const QString lockedReason = QString::fromUtf8("フォルダ \"%1\" に書き込む権限がありません。").arg(locked);
+    if (::geteuid() != 0) {
+        answers.choose(locked + "/paper.tex", 1);
+        form.Item("MenuFileSaveAs")->trigger();
+        EXPECT_EQ(lastMessage(), saveFailed.arg(locked + "/paper.tex") + lockedReason);
+    } else {
+        EXPECT_EQ(docfile::fileErrorReason(docfile::FileAction::Save, locked + "/paper.tex", EACCES), lockedReason);
+    }
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // Opening what is not there, or a folder.
+    EXPECT_FALSE(form.LoadFile(here + "/missing.tex"));
+    EXPECT_EQ(lastMessage(), openFailed.arg(here + "/missing.tex") + QString::fromUtf8("このファイルはありません。"));
+    EXPECT_FALSE(form.LoadFile(locked));
+    EXPECT_EQ(lastMessage(), openFailed.arg(locked) + QString::fromUtf8("ファイルではなく、フォルダです。"));
+    for (const ask::MessageRequest& m : answers.messages) EXPECT_EQ(m.caption, "Error Message");
+}
+
+// Each reason a user meets has a sentence of its own in Japanese; a full
+// disk cannot be made here, so it is asked for by its number.  A rare one
+// gives the system's text after a Japanese sentence.
+TEST(FileErrors, EachReasonIsASentenceOfItsOwn)
+{
+    const QString path = QString::fromUtf8("/ぶんしょ/ろんぶん.tex");
+    const int errors[] = {ENOSPC, EDQUOT, EACCES,       EROFS, ENOENT, ENOTDIR, EISDIR,
+                          EINVAL, EFBIG,  ENAMETOOLONG, ELOOP, EIO,    EMFILE,  EBUSY};
+    QStringList reasons;
+    for (const int error : errors) {
+        const QString reason = docfile::fileErrorReason(docfile::FileAction::Save, path, error);
+        EXPECT_FALSE(reason.contains(QRegularExpression("[A-Za-z]"))) << error << ": " << reason.toStdString();
+        EXPECT_FALSE(reasons.contains(reason)) << error << ": " << reason.toStdString();
+        reasons << reason;
+    }
+    EXPECT_EQ(docfile::fileErrorReason(docfile::FileAction::Save, path, ENOSPC),
+              QString::fromUtf8("ディスクの空きがありません。"));
+    const QString rare = docfile::fileErrorReason(docfile::FileAction::Read, path, ENXIO);
+    EXPECT_TRUE(rare.startsWith(QString::fromUtf8("エラーが起きました（"))) << rare.toStdString();
+    EXPECT_TRUE(rare.contains(QString::fromLocal8Bit(std::strerror(ENXIO)))) << rare.toStdString();
 }
 
 TEST_F(FilesForm, AFileChangedByAnotherProgramIsOverwrittenOnlyOnYes)
