@@ -3,8 +3,10 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <cerrno>
 #include <stdexcept>
 
+#include "core/files/FileErrors.h"
 #include "core/settings/Keys.h"
 #include "platform/Cp932.h"
 
@@ -204,11 +206,14 @@ bool looksLikeText(std::string_view bytes)
 QStringList load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw fileError(path, "このファイルを開けませんでした。", file.errorString());
+    // The reason is read from errno as the failing call left it.
+    const auto why = [&](docfile::FileAction action) { return docfile::fileErrorReason(action, path, errno); };
+    if (!file.open(QIODevice::ReadOnly))
+        throw fileError(path, "このファイルを開けませんでした。", why(docfile::FileAction::Read));
     if (file.size() > kMaxBytes) throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
     const QByteArray data = file.read(kMaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw fileError(path, "このファイルを読み込めませんでした。", file.errorString());
+        throw fileError(path, "このファイルを読み込めませんでした。", why(docfile::FileAction::Read));
     if (data.size() > kMaxBytes) throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
     const std::string_view bytes(data.constData(), size_t(data.size()));
     if (!looksLikeText(bytes))
@@ -222,7 +227,8 @@ void save(const QString& path, const QStringList& items)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
         !file.commit())
-        throw fileError(path, "このファイルに保存できませんでした。", file.errorString());
+        throw fileError(path, "このファイルに保存できませんでした。",
+                        docfile::fileErrorReason(docfile::FileAction::Save, path, errno));
 }
 
 }  // namespace qma

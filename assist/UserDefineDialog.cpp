@@ -1,6 +1,7 @@
 #include "assist/UserDefineDialog.h"
 
 #include <QFile>
+#include <cerrno>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include <QTabWidget>
 
 #include "core/files/DocumentFile.h"
+#include "core/files/FileErrors.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 
@@ -121,7 +123,7 @@ void TFormUserDefine::sbUserDefImportClick()
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        ask::errorMessage(path + QStringLiteral("\r\nこのファイルを読み込めませんでした。\r\n") + file.errorString());
+        ask::errorMessage(docfile::fileErrorText(docfile::FileAction::Read, path, errno));
         return;
     }
     const QByteArray data = file.read(qint64(userdef::kMaxFileBytes) + 1);

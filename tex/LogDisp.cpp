@@ -2,6 +2,7 @@
 #include "tex/LogDisp.h"
 
 #include "core/session/Session.h"
+#include "core/files/FileErrors.h"
 #include "core/files/FilesState.h"
 #include "core/settings/Keys.h"
 #include "platform/Ask.h"
@@ -10,6 +11,7 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
+#include <cerrno>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -184,8 +186,7 @@ void MenuTexLogDispClick(Session& s)
     form.move(s.DialogLeft(form.width()), s.DialogTop(form.height()));
     QFile file(logPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(logPath, file.errorString()).toStdString());
+        throw std::runtime_error(docfile::fileErrorText(docfile::FileAction::Read, logPath, errno).toStdString());
     form.SetLog(file.readAll().toStdString());
     form.SetColors(s.BackColor, s.FontColor);
     ask::execModal(form);

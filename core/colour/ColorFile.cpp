@@ -1,9 +1,11 @@
 // The ".qmc" colour file and the checks on new table rows.
 #include "core/colour/ColorFile.h"
 
+#include "core/files/FileErrors.h"
 #include "platform/Cp932.h"
 
 #include <QFile>
+#include <cerrno>
 #include <QSaveFile>
 
 namespace colorfile {
@@ -244,9 +246,10 @@ ReadResult loadFileBytes(const QString& path, std::string& bytes)
 {
     ReadResult result;
     QFile file(path);
+    // The reason is read from errno as the failing call left it.
     auto unreadable = [&] {
         result.status = ReadStatus::Unreadable;
-        result.error = file.errorString();
+        result.error = docfile::fileErrorReason(docfile::FileAction::Read, path, errno);
         return result;
     };
     if (!file.open(QIODevice::ReadOnly)) return unreadable();

@@ -37,6 +37,8 @@ QString refusedWrite(const QString& path)
 QString fileErrorReason(FileAction action, const QString& path, int error)
 {
     const bool reading = action == FileAction::Read;
+    // Qt refuses a folder opened as a file without the system saying why.
+    if (QFileInfo(path).isDir()) error = EISDIR;
     switch (error) {
         case ENOSPC: return QStringLiteral("ディスクの空きがありません。");
         case EDQUOT: return QStringLiteral("ディスクの使用量の上限を超えています。");
@@ -62,6 +64,7 @@ QString fileErrorReason(FileAction action, const QString& path, int error)
             break;
         default: break;
     }
+    if (error == 0) return QStringLiteral("エラーが起きました。");
     return QStringLiteral("エラーが起きました（%1）。").arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 

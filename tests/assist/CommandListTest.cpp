@@ -159,8 +159,8 @@ TEST_F(QmaFileTest, BadFilesAreRefusedWithAMessage)
     for (int i = 0; i < 4096; ++i) garbage.append(char((i * 7919 + 13) & 0xFF));
     refused(write("garbage.qma", garbage), "コマンド入力支援ファイルではない");
     refused(write("big.qma", QByteArray(int(qma::kMaxBytes) + 1, 'a')), "大きすぎる");
-    refused(dir.filePath("missing.qma"), "開けません");
-    refused(dir.path(), "");  // a folder
+    refused(dir.filePath("missing.qma"), "開けませんでした。\r\nこのファイルはありません。");
+    refused(dir.path(), "ファイルではなく、フォルダです。");
 
     // Just under the limit loads: a long list is not garbage.
     QByteArray many;
@@ -171,7 +171,14 @@ TEST_F(QmaFileTest, BadFilesAreRefusedWithAMessage)
 TEST_F(QmaFileTest, SaveFailureLeavesTheOldFile)
 {
     const QString path = write("keep.qma", "\\old\r\n");
-    EXPECT_THROW(qma::save(dir.filePath("no/such/folder/x.qma"), {"\\a"}), std::runtime_error);
+    try {
+        qma::save(dir.filePath("no/such/folder/x.qma"), {"\\a"});
+        ADD_FAILURE() << "saved into a folder that is not there";
+    } catch (const std::runtime_error& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).endsWith(
+            QString::fromUtf8("フォルダ \"%1\" がありません。").arg(dir.filePath("no/such/folder"))))
+            << e.what();
+    }
     qma::save(path, {"\\new"});
     EXPECT_EQ(readAll(path), QByteArray("\\new\r\n"));
 }

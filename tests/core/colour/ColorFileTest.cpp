@@ -270,7 +270,8 @@ TEST(ColorFile, LoadingLooksAtTheHeaderAndTheSizeBeforeReading)
         const colorfile::ReadResult r = colorfile::loadFileBytes(c.path, bytes);
         EXPECT_EQ(r.status, c.status) << c.what;
         EXPECT_TRUE(bytes.empty()) << c.what;
-        if (c.status == colorfile::ReadStatus::Unreadable) EXPECT_FALSE(r.error.isEmpty()) << c.what;
+        if (c.status == colorfile::ReadStatus::Unreadable)
+            EXPECT_EQ(r.error, QString::fromUtf8("ファイルではなく、フォルダです。")) << c.what;
     }
 
     // At the limit the file is read, and the header check agrees with read()
