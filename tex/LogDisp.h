@@ -49,7 +49,8 @@ QStringList deleteBeside(const QString& documentPath, const QStringList& exts);
 namespace tex {
 
 // Deletes the by-products of the document's TeX run that the preferences
-// name, when they ask for it; never fails.
+// name, when they ask for it; never fails.  A TeX run that may be writing
+// them is ended first.
 void AutoDeleteTeXFiles(Session& s, const QString& fileName);
 // Shows the log of the document (or of its parent when the parent is
 // processed).

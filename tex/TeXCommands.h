@@ -34,7 +34,8 @@ void MenuTexDVIClick(Session& s, int tag);
 void MenuTexProcessClick(Session& s);
 // The output window, made on first use.
 TeXConsole* TeXConsoleView(Session& s);
-// Ends a running worker at shutdown without crashing or hanging.
+// Ends a running worker (at shutdown, or before its files are deleted)
+// without crashing or hanging.
 void StopTeXWorker(Session& s);
 // The processing items of the TeX menu and the tool bar, and 初期設定.
 void buildTeXCommands(Session& s);

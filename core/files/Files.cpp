@@ -95,7 +95,6 @@ void Session::MenuFileOpenClick()
 
 void Session::OpenDocument()
 {
-    if (deleteByProducts) deleteByProducts(FileName);
     CurrentFolderGuard folder;
     ask::FileRequest request;
     request.caption = QStringLiteral("開く");
@@ -103,7 +102,9 @@ void Session::OpenDocument()
     request.filters = files::dialogFilters();
     request.filterIndex = FilterIndex;
     const ask::FileAnswer answer = ask::fileDialog(request);
+    // The document stays when the dialog is cancelled, and so do its files.
     if (!answer.accepted) return;
+    if (deleteByProducts) deleteByProducts(FileName);
     {
         scope::WaitCursor wait;
         LoadFile(answer.fileName);
