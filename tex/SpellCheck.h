@@ -1,6 +1,9 @@
 #pragma once
 // Running the user's spell checker on the saved document.
 #include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "core/settings/Keys.h"
 #include "tex/ProgramRunner.h"
@@ -18,6 +21,15 @@ QString terminalEmulator();
 // The checker's start wrapped in the terminal, which ends when it ends.
 proc::Launch inTerminal(const QString& terminal, const proc::Launch& checker);
 
+// What the checker changed, as whole lines: the `length` bytes at `start`
+// of the text before became `text`.  Nothing when the texts are the same.
+struct LineChange {
+    int start = 0;
+    int length = 0;
+    std::string text;
+};
+std::optional<LineChange> changedLines(std::string_view before, std::string_view after);
+
 // The fixed place of the built-in checker's word list.
 QString wordListPath(const QString& programDir);
 
@@ -30,7 +42,12 @@ struct CheckerValues {
     const settings::Text* options;
 };
 // The external checker's road with its program and options read from the
-// given values.
+// given values.  The checker works on a copy of the saved document in a
+// folder of the editor's own, so that nothing it writes beside its file
+// (a checker's own backup, named after the file) can meet a file of the
+// user's; what it changed comes back into the document as a replacement of
+// the lines it changed, which the user can undo, and is then saved as any
+// other change.
 void runExternalChecker(Session& s, const CheckerValues& values);
 // The built-in checker over the word list at its fixed place.
 void runWordListCheck(Session& s);

@@ -1,6 +1,7 @@
 #include "tests/app/AppFixture.h"
 #include "tests/tex/TeXTestSupport.h"
 #include "tex/SpellCheck.h"
+#include "core/files/DocumentFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -81,27 +82,53 @@ TEST_F(SpellCommandTest, NoCheckerConfigured)
     f.Busy = false;
 }
 
-TEST_F(SpellCommandTest, CheckerEditsTheSavedFileInItsFolderAndEndsAtOnce)
+// The checker writes its own backup beside the file it is given, as ispell
+// does; a file of the user's of that name must not be what it meets.
+TEST_F(SpellCommandTest, CheckerWorksOnAPrivateCopyAndItsChangeComesBackUndoably)
 {
-    TForm1& f = openDocument("my doc.tex", "teh cat\r\n");
+    const std::string text = testsupport::sjis("日本語の行\r\n") + "teh cat\r\n" + testsupport::sjis("最後の行\r\n");
+    TForm1& f = openDocument("my doc.tex", QByteArray::fromStdString(text));
+    textest::writeFile(f.FileName + ".bak", "mine");
     const QString log = tempPath("args.log");
     // Reads its input to the end, so it would hang on an open pipe.
     const QString checker = textest::writeScript(
-        tempPath("chk.sh"), "cat >/dev/null\npwd > '" + log.toLocal8Bit() + "'\nfor a; do echo \"[$a]\" >> '" +
-                                log.toLocal8Bit() + "'; done\nfor last; do :; done\nsed -i 's/teh/the/' \"$last\"\n");
+        tempPath("chk.sh"), "cat >/dev/null\npwd > '" + log.toLocal8Bit() +
+                                "'\nfor last; do :; done\necho \"$last\" >> '" + log.toLocal8Bit() +
+                                "'\nstat -c %a \"$(dirname \"$last\")\" >> '" + log.toLocal8Bit() +
+                                "'\ncp \"$last\" \"$last.bak\"\nsed -i 's/teh/the/' \"$last\"\n");
     setChecker(checker, "");
     f.RichEdit->SetSelStart(4);
     f.MenuTeXSpellClick();
-    EXPECT_EQ(textest::readFile(log),
-              (QFileInfo(f.FileName).absolutePath() + "\n[" + f.FileName + "]\n").toLocal8Bit());
-    EXPECT_EQ(textest::readFile(f.FileName), "the cat\r\n");
-    EXPECT_EQ(f.RichEdit->Text(), "the cat\r\n");
+
+    const QStringList lines = QString::fromLocal8Bit(textest::readFile(log)).split('\n');
+    ASSERT_GE(lines.size(), 3);
+    const QString folder = QFileInfo(f.FileName).absolutePath();
+    EXPECT_EQ(lines[0], folder) << "started where the user's word list is";
+    const QFileInfo copy(lines[1]);
+    EXPECT_EQ(copy.fileName(), "my doc.tex");
+    EXPECT_NE(copy.absolutePath(), folder);
+    EXPECT_EQ(lines[2], "700");
+    EXPECT_FALSE(QFileInfo::exists(copy.absolutePath())) << "the copy's folder goes when the check ends";
+    EXPECT_EQ(textest::readFile(f.FileName + ".bak"), "mine");
+
+    std::string checked = text;
+    checked.replace(checked.find("teh"), 3, "the");
+    EXPECT_EQ(f.RichEdit->Text(), checked);
+    EXPECT_EQ(textest::readFile(f.FileName).toStdString(), checked);
+    EXPECT_FALSE(f.RichEdit->Modified());
+    // The document's own backup holds the text from before the check.
+    EXPECT_EQ(textest::readFile(docfile::backupPathFor(f.FileName)).toStdString(), text);
     EXPECT_EQ(f.RichEdit->SelStart(), 4);
     EXPECT_TRUE(messages().empty());
     EXPECT_EQ(textest::readFile(tempPath("title.log")), "スペルチェック\n");
+
+    // Undone as any replacement is: the new line out, then the old one back.
+    f.MenuEditUndoClick();
+    f.MenuEditUndoClick();
+    EXPECT_EQ(f.RichEdit->Text(), text);
 }
 
-TEST_F(SpellCommandTest, CaretBeyondTheReloadedTextEndsAtItsEnd)
+TEST_F(SpellCommandTest, CaretBeyondTheCheckedTextEndsAtItsEnd)
 {
     TForm1& f = openDocument("a.tex", "a long line\r\n");
     setChecker(textest::writeScript(tempPath("chk.sh"), "for last; do :; done\nprintf ab > \"$last\"\n"), "");
@@ -136,7 +163,8 @@ TEST_F(SpellCommandTest, NoTerminalToAnswerTheCheckerIn)
 
 // The checker the automatic setup chooses, answered by a user at a terminal:
 // the terminal here is a pseudo-terminal whose user takes the first
-// suggestion for the one misspelt word.
+// suggestion for the one misspelt word.  ispell keeps its own backup under
+// the file's name with ".bak" added, and the user has a file of that name.
 TEST_F(SpellCommandTest, RealCheckerAsTheAutomaticSetupFillsItIsAnsweredInATerminal)
 {
     if (!QFileInfo::exists("/usr/bin/ispell") || QStandardPaths::findExecutable("script").isEmpty())
@@ -144,14 +172,22 @@ TEST_F(SpellCommandTest, RealCheckerAsTheAutomaticSetupFillsItIsAnsweredInATermi
     useTerminal(
         "cmd=''; for a; do cmd=\"$cmd '$a'\"; done\n"
         "(sleep 1; printf 0; sleep 3) | TERM=xterm script -qfec \"$cmd\" /dev/null >/dev/null 2>&1\n");
-    TForm1& f = openDocument("paper.tex", "\\section{Intro}\r\nThis is a helo world.\r\n");
+    const QByteArray text = "\\section{Intro}\r\nThis is a helo world.\r\nThe end.\r\n";
+    TForm1& f = openDocument("paper.tex", text);
+    const QByteArray mine = "the user's own notes\n";
+    textest::writeFile(f.FileName + ".bak", mine);
     setChecker("/usr/bin/ispell", "-t");
     f.RichEdit->SetSelStart(5);
     f.MenuTeXSpellClick();
+    EXPECT_EQ(textest::readFile(f.FileName + ".bak"), mine);
     const QByteArray checked = textest::readFile(f.FileName);
     EXPECT_FALSE(checked.contains("helo")) << checked.constData();
     EXPECT_TRUE(checked.startsWith("\\section{Intro}\r\nThis is a ")) << checked.constData();
-    EXPECT_EQ(f.RichEdit->Text(), checked.toStdString()) << "the editor shows the checked file";
+    EXPECT_TRUE(checked.endsWith(" world.\r\nThe end.\r\n")) << checked.constData();
+    EXPECT_EQ(f.RichEdit->Text(), checked.toStdString()) << "the editor shows the checked text";
     EXPECT_EQ(f.RichEdit->SelStart(), 5);
     EXPECT_TRUE(messages().empty());
+    f.MenuEditUndoClick();
+    f.MenuEditUndoClick();
+    EXPECT_EQ(f.RichEdit->Text(), text.toStdString());
 }
