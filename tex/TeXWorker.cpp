@@ -7,7 +7,9 @@
 
 #include <cstdlib>
 #include <mutex>
+#include <string_view>
 #include <unistd.h>
+#include <utility>
 
 #include "core/session/Session.h"
 #include "platform/Ask.h"
@@ -116,6 +118,28 @@ bool logShowsStop(const std::string& logBytes)
         start = end + 1;
     }
     return false;
+}
+
+QString figureDriverMessage(const std::string& logBytes, const QByteArray& dvipsOutput)
+{
+    // The graphics package says which driver file it loaded, once.
+    static constexpr std::string_view said = "Package graphics Info: Driver file: ";
+    const size_t at = logBytes.find(said);
+    if (at == std::string::npos) return {};
+    const size_t name = at + said.size();
+    const size_t end = logBytes.find(".def", name);
+    if (end == std::string::npos || end - name > 32) return {};
+    const QString driver = QString::fromLatin1(logBytes.data() + name, qsizetype(end - name));
+    if (driver.isEmpty() || driver == "dvips") return {};
+    // dvips complains of each \special it could not follow, after the name
+    // it was started by ("dvips: Unknown keyword (pdf:image) in \special
+    // will be ignored", "...: No \special psfile was given; figure will be
+    // blank"); after a few it only says "more errors in special".
+    if (!dvipsOutput.contains("\\special") && !dvipsOutput.contains("errors in special")) return {};
+    QString text = "図が " + driver + " 用（" + driver +
+                   " オプション）に組まれているので、dvips で作った PostScript では図が空白になります。";
+    if (driver.startsWith("dvipdfm")) text += "\n図は「TeX処理＆PDFファイルを表示」（F12）で表示してください。";
+    return text;
 }
 
 QString stepFailedMessage(const QString& step, const QString& program, int exitCode, bool viewerNext)
@@ -292,6 +316,17 @@ void TTeXEXE::outputMissing(const QString& extension)
                     MB_ICONERROR);
 }
 
+// Figures made for another driver come out blank from dvips without a word
+// from it that the user would see; the user is told which option did it.
+void TTeXEXE::checkFiguresAfterDvips(const QByteArray& dvipsOutput)
+{
+    QFile log(withExtension(".log"));
+    if (!log.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = log.readAll();
+    const QString message = figureDriverMessage(std::string(bytes.constData(), size_t(bytes.size())), dvipsOutput);
+    if (!message.isEmpty()) ask::messageBox(message, kCaption, MB_ICONEXCLAMATION);
+}
+
 // Runs one waited program of the run.  False when it did not start (its
 // message was shown), was stopped, or ended with a non-zero code (said
 // here): what comes after it must not run on what it left.
@@ -350,7 +385,12 @@ void TTeXEXE::ShowOutput()
         case 2: {
             if (s.DvipsFile.isEmpty()) return fail("起動するDVI→PSプログラムが指定されていません。");
             const QString ps = QFileInfo(withExtension(".ps")).absoluteFilePath();
-            if (!convert("DVI→PSプログラム", s.DvipsFile, s.DvipsOption, ps)) return;
+            keepOutput_ = true;
+            keptOutput_.clear();
+            const bool converted = convert("DVI→PSプログラム", s.DvipsFile, s.DvipsOption, ps);
+            keepOutput_ = false;
+            if (!converted) return;
+            checkFiguresAfterDvips(std::exchange(keptOutput_, {}));
             if (s.PSViewerFile.isEmpty()) return fail("起動するPS Viewerが指定されていません。");
             if (!QFileInfo::exists(ps)) return outputMissing(".ps");
             RunProgram(s.PSViewerFile, proc::splitArguments(s.PSViewerOption) << ps, false);
@@ -386,6 +426,7 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
                 std::lock_guard lock(openFilesMutex_);
                 if (followingTeX_) openFiles_.feed(bytes);
             }
+            if (keepOutput_) keptOutput_ += bytes;
             if (console_) console_->processOutput(bytes);
         };
         if (console_) {

@@ -43,6 +43,13 @@ bool logShowsStop(const std::string& logBytes);
 // that no viewer was started on what they left).
 QString stepFailedMessage(const QString& step, const QString& program, int exitCode, bool viewerNext);
 
+// What to tell the user about a PostScript that dvips made from a document
+// whose figures were set for another driver (graphicx's driver option, or
+// the class's): dvips cannot draw what that driver's \special asks for and
+// leaves the figures blank.  The log names the driver, dvips's output shows
+// that it met such figures.  Empty when there is nothing to tell.
+QString figureDriverMessage(const std::string& logBytes, const QByteArray& dvipsOutput);
+
 // Everything one run needs, taken in the main thread when the command is
 // given: the worker reads nothing of the window from its own thread, so a
 // setting changed or a window member written while TeX runs cannot reach a
@@ -120,6 +127,7 @@ private:
     bool runTeX();
     bool runStep(const QString& step, const QString& program, const QStringList& arguments, bool viewerNext);
     void outputMissing(const QString& extension);
+    void checkFiguresAfterDvips(const QByteArray& dvipsOutput);
     QString withExtension(const QString& extension) const;
     QString documentFolder() const;
     QString documentFileName() const;
@@ -135,4 +143,7 @@ private:
     mutable std::mutex openFilesMutex_;
     TeXOpenFiles openFiles_;
     bool followingTeX_ = false;
+    // The output of the waited program, kept while keepOutput_ is set.
+    bool keepOutput_ = false;
+    QByteArray keptOutput_;
 };
