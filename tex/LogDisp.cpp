@@ -10,10 +10,8 @@
 #include "platform/Cp932.h"
 #include "tex/TeXCommands.h"
 #include "tex/TeXRunState.h"
-#include "tex/TeXWorker.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <QFileInfo>
@@ -21,7 +19,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,33 +151,6 @@ QStringList deleteBeside(const QString& documentPath, const QStringList& exts)
 
 namespace tex {
 
-namespace {
-
-// TeX writes only below the folder it runs in, so a run elsewhere cannot
-// be touched by deleting what lies beside the document.
-bool folderHolds(const QString& outer, const QString& inner)
-{
-    const QString o = QDir::cleanPath(QFileInfo(outer).absoluteFilePath());
-    const QString i = QDir::cleanPath(QFileInfo(inner).absoluteFilePath());
-    return i == o || i.startsWith(o.endsWith('/') ? o : o + '/');
-}
-
-// TeX keeps its .aux and .log open while it runs and reads the .aux back at
-// \end{document}: deleted under it, the run stops at "I can't find file" and
-// waits in its console.  A run that may be writing the files about to go is
-// ended first, as when the editor closes.
-void endRunWritingBeside(Session& s, const QString& fileName, const QStringList& exts)
-{
-    TTeXEXE* worker = runState(s).TeXThread;
-    if (!worker || !folderHolds(worker->texFolder(), docfile::extractFileDir(fileName))) return;
-    const bool anyThere = std::any_of(exts.begin(), exts.end(), [&](const QString& ext) {
-        return !byproducts::findBeside(fileName, ext).isEmpty();
-    });
-    if (anyThere) StopTeXWorker(s);
-}
-
-}  // namespace
-
 void AutoDeleteTeXFiles(Session& s, const QString& fileName)
 {
     if (!s.HasFileName || fileName.isEmpty()) return;
@@ -193,7 +163,12 @@ void AutoDeleteTeXFiles(Session& s, const QString& fileName)
                 if (store.read(*kind.setting)) exts << QString::fromLatin1(kind.ext);
         }
         if (exts.isEmpty()) return;
-        endRunWritingBeside(s, fileName, exts);
+        // TeX keeps its .aux and .log open while it runs and reads the .aux
+        // back at \end{document}: deleted under it, the run stops at "I can't
+        // find file" and waits in its console.  The run (of the document, or
+        // of its parent, which writes the document's .aux) is ended first, as
+        // when the editor closes.
+        if (runState(s).TeXThread) StopTeXWorker(s);
         byproducts::deleteBeside(fileName, exts);
     } catch (...) {
         // Deleting by-products is a courtesy; it never interrupts what the

@@ -97,19 +97,3 @@ TEST_F(ByProductRunTest, NewAndOpenEndTheRunBeforeDeletingAndACancelledOpenDelet
     EXPECT_FALSE(form->HasFileName);
     EXPECT_EQ(messages, std::vector<QString>{"Quillmark|変更されています。保存しますか"});
 }
-
-// With nothing to delete there is no reason to end the user's run.
-TEST_F(ByProductRunTest, ARunIsLeftAloneWhenNothingOfItWouldBeDeleted)
-{
-    const QString document = this->document("doc.tex", kWaitingDocument);
-    open(document);
-    ASSERT_TRUE(startWaitingRun());
-    TRegistry reg;
-    reg.OpenKey(form->RegKey, true);
-    reg.WriteBool("adLOG", false);
-    reg.WriteBool("adAUX", false);
-    answerOpen(true, this->document("other.tex", "x"));
-    form->MenuFileOpenClick();
-    EXPECT_TRUE(form->TeXBusy);
-    EXPECT_TRUE(beside(document, ".aux") && beside(document, ".log"));
-}
