@@ -8,8 +8,16 @@
 // is what a name must begin with.  A name may hold blanks and parentheses,
 // and TeX breaks lines longer than 79 columns, inside names too: the
 // longest such name that is a file wins.
+//
+// A run may print such openings by the million, so what a name leads to is
+// looked up once for the run (files TeX reads are there before it prints
+// their names), and a longer name is not tried once it would have to pass
+// through a folder that is not there: following the output costs about the
+// same for every byte of it, and a flood of one name costs no more than one
+// lookup.
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -17,10 +25,11 @@
 
 class TeXOpenFiles {
 public:
-    // Whether a name as TeX printed it (relative ones count from the folder
-    // TeX runs in) leads to a file.
-    using IsFile = std::function<bool(const QString& name)>;
-    explicit TeXOpenFiles(IsFile isFile);
+    enum class Kind { None, File, Folder };
+    // What a name as TeX printed it (relative ones count from the folder
+    // TeX runs in) leads to.
+    using Lookup = std::function<Kind(const QString& name)>;
+    explicit TeXOpenFiles(Lookup lookup);
 
     // A new TeX program: nothing is open.
     void clear();
@@ -36,21 +45,29 @@ public:
     static constexpr int kMaxDepth = 64;
     // Bytes of one output line looked at (a longer one is taken in pieces).
     static constexpr int kMaxLine = 16 * 1024;
+    // Names whose lookup is remembered; past this many they are forgotten.
+    static constexpr int kMaxLookups = 4096;
 
 private:
     struct Opening {
         QString file;             // the file it opened; empty: not a file
         bool pathLike = false;    // its name began as a file's would
-        qsizetype nameBytes = 0;  // the name's length in the line
+        qsizetype nameBytes = 0;  // the file's name's length in the line (0: no file)
     };
     struct State {
         std::vector<Opening> open;
         int deeper = 0;  // openings past kMaxDepth
     };
-    void takeLine(State& state, const QByteArray& line, const std::vector<qsizetype>& breaks) const;
-    Opening openingAt(const QByteArray& line, qsizetype start, const std::vector<qsizetype>& breaks) const;
+    // What names led to.
+    using Lookups = QHash<QByteArray, Kind>;
+    void takeLine(State& state, const QByteArray& line, const std::vector<qsizetype>& breaks, Lookups& lookups) const;
+    Opening openingAt(const QByteArray& line, qsizetype start, const std::vector<qsizetype>& breaks,
+                      Lookups& lookups) const;
+    Kind kindOf(QByteArrayView name, Lookups& lookups) const;
+    void takeCurrentLine();
 
-    IsFile isFile_;
+    Lookup lookup_;
+    Lookups lookups_;
     State state_;
     QByteArray line_;                // the line still coming, broken lines joined
     std::vector<qsizetype> breaks_;  // where TeX may have broken it

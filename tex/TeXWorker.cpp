@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 #include "core/session/Session.h"
 #include "platform/Ask.h"
@@ -105,19 +106,57 @@ QString companionCommandPath(const QString& companionPath)
 
 QString texEditValue(const QString& companionCommand) { return companionCommand + " /j%d\n"; }
 
-bool logShowsStop(const std::string& logBytes)
+namespace {
+
+bool isStopLine(std::string_view line)
 {
-    size_t start = 0;
-    while (start <= logBytes.size()) {
-        size_t end = logBytes.find('\n', start);
-        if (end == std::string::npos) end = logBytes.size();
-        QByteArray line(logBytes.data() + start, qsizetype(end - start));
-        if (line.endsWith('\r')) line.chop(1);
-        line = line.toLower();
-        if (line == "? e" || line == "? x" || line == "! emergency stop.") return true;
-        start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    auto is = [line](std::string_view lowerText) {
+        if (line.size() != lowerText.size()) return false;
+        for (size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i] >= 'A' && line[i] <= 'Z' ? char(line[i] - 'A' + 'a') : line[i];
+            if (c != lowerText[i]) return false;
+        }
+        return true;
+    };
+    return is("? e") || is("? x") || is("! emergency stop.");
+}
+
+}  // namespace
+
+void LogStopScan::feed(std::string_view bytes)
+{
+    while (!found_ && !bytes.empty()) {
+        const size_t end = bytes.find('\n');
+        const std::string_view piece = bytes.substr(0, end);
+        // Only a short line can be one of the stop lines.
+        if (!tooLong_) {
+            if (line_.size() + piece.size() > kLongest)
+                tooLong_ = true;
+            else
+                line_.append(piece);
+        }
+        if (end == std::string_view::npos) return;
+        found_ = !tooLong_ && isStopLine(line_);
+        line_.clear();
+        tooLong_ = false;
+        bytes.remove_prefix(end + 1);
     }
-    return false;
+}
+
+bool LogStopScan::finish()
+{
+    if (!found_ && !tooLong_) found_ = isStopLine(line_);
+    line_.clear();
+    tooLong_ = false;
+    return found_;
+}
+
+bool logShowsStop(std::string_view logBytes)
+{
+    LogStopScan scan;
+    scan.feed(logBytes);
+    return scan.finish();
 }
 
 QString figureDriverMessage(const std::string& logBytes, const QByteArray& dvipsOutput)
@@ -166,8 +205,11 @@ TTeXEXE::TTeXEXE(TeXJob job, Session* session, TeXConsole* console)
       job(std::move(job)),
       session_(session),
       console_(console),
-      openFiles_(
-          [folder = documentFolder()](const QString& name) { return QFileInfo(QDir(folder).filePath(name)).isFile(); })
+      openFiles_([folder = documentFolder()](const QString& name) {
+          const QFileInfo info(QDir(folder).filePath(name));
+          return info.isFile() ? TeXOpenFiles::Kind::File
+                               : info.isDir() ? TeXOpenFiles::Kind::Folder : TeXOpenFiles::Kind::None;
+      })
 {
 }
 
@@ -449,8 +491,15 @@ int TTeXEXE::CheckLog()
 {
     QFile log(withExtension(".log"));
     if (!log.open(QIODevice::ReadOnly)) return 0;
-    QByteArray bytes = log.readAll();
-    return logShowsStop(std::string(bytes.constData(), size_t(bytes.size()))) ? 1 : 0;
+    // A piece at a time: a log can be as large as all the output of the run.
+    LogStopScan scan;
+    std::vector<char> buffer(64 * 1024);
+    for (;;) {
+        const qint64 n = log.read(buffer.data(), qint64(buffer.size()));
+        if (n <= 0) break;
+        scan.feed(std::string_view(buffer.data(), size_t(n)));
+    }
+    return scan.finish() ? 1 : 0;
 }
 
 void TTeXEXE::SetBusy()

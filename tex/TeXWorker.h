@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/settings/Settings.h"
 #include "platform/Thread.h"
@@ -35,8 +36,21 @@ QString companionCommandPath(const QString& companionPath);
 // Whether a text may stand unquoted in a shell command and in TEXEDIT.
 bool isPlainCommandText(const QString& text);
 
-// Whether a log holds one of the lines TeX writes when a run was stopped.
-bool logShowsStop(const std::string& logBytes);
+// Whether a log holds one of the lines TeX writes when a run was stopped:
+// at once, or fed in pieces as it is read.
+bool logShowsStop(std::string_view logBytes);
+class LogStopScan {
+public:
+    void feed(std::string_view bytes);
+    // After the last piece: whether a stop line came.
+    bool finish();
+
+private:
+    static constexpr size_t kLongest = 32;  // longer lines are none of them
+    std::string line_;
+    bool tooLong_ = false;
+    bool found_ = false;
+};
 
 // The message of a step that ended with a non-zero code: which program of
 // the run failed, and that the run stopped there (or, for the converters,

@@ -30,7 +30,9 @@ std::optional<QString> fileAfter(const QByteArray& output, bool bytewise = false
                                          "./sub/a(b)c.tex",
                                          QString::fromUtf8("./日本.tex"),
                                          QString::fromUtf8(kLongName)};
-    TeXOpenFiles open([](const QString& name) { return files.count(name) > 0; });
+    TeXOpenFiles open([](const QString& name) {
+        return files.count(name) > 0 ? TeXOpenFiles::Kind::File : TeXOpenFiles::Kind::None;
+    });
     if (bytewise) {
         for (char c : output) open.feed(QByteArrayView(&c, 1));
     } else {
@@ -72,7 +74,9 @@ TEST(TeXOpenFiles, FollowsTheFilesTeXOpensAndCloses)
 
 TEST(TeXOpenFiles, StaysBoundedAndStartsAfresh)
 {
-    TeXOpenFiles open([](const QString& name) { return name == "./main.tex"; });
+    TeXOpenFiles open([](const QString& name) {
+        return name == "./main.tex" ? TeXOpenFiles::Kind::File : TeXOpenFiles::Kind::None;
+    });
     open.feed("(./main.tex\n");
     for (int i = 0; i < 3 * TeXOpenFiles::kMaxDepth; ++i) open.feed("(./x");
     EXPECT_EQ(open.current(), std::nullopt);
@@ -84,4 +88,28 @@ TEST(TeXOpenFiles, StaysBoundedAndStartsAfresh)
     EXPECT_EQ(open.current(), "./main.tex");
     open.clear();
     EXPECT_EQ(open.current(), QString());
+}
+
+// A document may print an opening of the same file a million times, open
+// or closed again at once; the file system is asked about each name once,
+// and not about the longer names that would run through a folder "a(." or
+// "a)(." that is not there.
+TEST(TeXOpenFiles, FloodsOfOpeningsAskOncePerName)
+{
+    int lookups = 0;
+    TeXOpenFiles open([&](const QString& name) {
+        ++lookups;
+        if (name == "./a" || name == "./main.tex") return TeXOpenFiles::Kind::File;
+        return name == "." ? TeXOpenFiles::Kind::Folder : TeXOpenFiles::Kind::None;
+    });
+    open.feed("(./main.tex\n");
+    for (const QByteArray unit : {QByteArray("(./a"), QByteArray("(./a)")}) {
+        QByteArray line;
+        for (int i = 0; i < 80; ++i) line += unit;
+        for (int i = 0; i < 2000; ++i) open.feed(line + "\n");
+    }
+    EXPECT_LT(lookups, 20);
+    EXPECT_EQ(open.current(), std::nullopt);
+    for (int i = 0; i < 160000; ++i) open.feed(")");
+    EXPECT_EQ(open.current(), "./main.tex");
 }

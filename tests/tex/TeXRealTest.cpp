@@ -332,13 +332,24 @@ TEST_F(RealTeXTest, ErrorJumpFollowsTheFileTeXReads)
     ASSERT_TRUE(tex::StartDdeServerNamed(*form, "quillmark-nesting"));
     document("ch1.tex", "one\r\n\\undefinedcommand two\r\n");
     document("ch2.tex", "\\typeout{(1 page, 296 bytes)}\r\n");
+    document("a", "");
     const QByteArray head = "\\documentclass{jarticle}\r\n\\begin{document}\r\n";
+    // 160,000 openings of the file "a" printed, 80 to a write, and as many
+    // closings: still open, TeX's output does not tell which file it reads.
+    const QByteArray flood =
+        "\\def\\fa{(./a}\\def\\fb{\\fa\\fa\\fa\\fa\\fa\\fa\\fa\\fa\\fa\\fa}\\def\\fc{\\fb\\fb\\fb\\fb\\fb\\fb\\fb\\fb}\r\n"
+        "\\newcount\\fn\\loop\\immediate\\write16{\\fc}\\advance\\fn1 \\ifnum\\fn<2000 \\repeat\r\n";
+    const QByteArray closing =
+        "\\def\\ca{))))))))))}\\def\\cc{\\ca\\ca\\ca\\ca\\ca\\ca\\ca\\ca}\r\n"
+        "\\fn0 \\loop\\immediate\\write16{\\cc}\\advance\\fn1 \\ifnum\\fn<2000 \\repeat\r\n";
     struct Case {
         QByteArray body;
         QByteArray selected;  // empty: nothing is selected
     } cases[] = {
         {"\\input{ch1}\r\n", ""},
         {"\\input{ch2}\\typeout{(see}\\message{(}\r\nsecond\\undefinedcommand\r\n", "second\\undefinedcommand"},
+        {flood + closing + "third\\undefinedcommand\r\n", "third\\undefinedcommand"},
+        {flood + "third\\undefinedcommand\r\n", ""},
     };
     for (const Case& c : cases) {
         QByteArray text = head + c.body + "\\end{document}\r\n";

@@ -195,6 +195,17 @@ TEST(TeXEdit, NothingNamedByTheUserBecomesShellText)
     EXPECT_TRUE(logShowsStop("a\r\n? X\r\nb"));
     EXPECT_TRUE(logShowsStop("! emergency STOP."));
     EXPECT_FALSE(logShowsStop("?  e\n? ee\n! Emergency stop"));
+    // Read in pieces: a stop line split between two, and the tail of a long
+    // line that looks like one.
+    LogStopScan split;
+    split.feed("x\n! Emer");
+    split.feed("gency stop.\r");
+    split.feed("\nmore");
+    EXPECT_TRUE(split.finish());
+    LogStopScan tail;
+    tail.feed(std::string(100, 'x'));
+    tail.feed("? e\n");
+    EXPECT_FALSE(tail.finish());
 }
 
 TEST_F(TeXWorkerTest, DviViewerReachedThroughTheConversation)
