@@ -1,9 +1,17 @@
 #include "app/CommandLine.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 
 namespace cmdline {
+QStringList parametersOf(int argc, const char* const* argv)
+{
+    QStringList parameters;
+    for (int i = 1; i < argc && argv[i]; ++i) parameters << QFile::decodeName(argv[i]);
+    return parameters;
+}
+
 QString documentPath(const QString& parameter)
 {
     if (parameter == "~") return QDir::homePath();

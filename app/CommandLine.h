@@ -7,6 +7,9 @@
 #include <optional>
 
 namespace cmdline {
+// The parameters of the program's command line (after its own name), as
+// the system gives them: none is taken as a switch of Qt's.
+QStringList parametersOf(int argc, const char* const* argv);
 // The document path of a parameter: native, with a leading "~" standing for
 // the home folder.
 QString documentPath(const QString& parameter);

@@ -6,7 +6,7 @@
 #include "platform/Ask.h"
 #include "platform/Translations.h"
 
-int runQuillmark(QApplication& application)
+int runQuillmark(QApplication& application, const QStringList& parameters)
 {
     application.setApplicationName("Quillmark");
     translations::installQtJapanese(application);
@@ -14,7 +14,7 @@ int runQuillmark(QApplication& application)
     try {
         main = new TForm1;
         ask::setMainWindow(main);
-        main->CommandLine = application.arguments().mid(1);
+        main->CommandLine = parameters;
         createResidentForms(*main);
         // The conversation server lets the companion program reach this
         // instance when TeX stops at an error.

@@ -1,8 +1,14 @@
 // The command line: which parameter is the document, when "/j" is a line
-// jump, which stretch of the line the jump selects, and that a document that
-// cannot be read leaves the rest of the show step done.
+// jump, which stretch of the line the jump selects, that a document that
+// cannot be read leaves the rest of the show step done, and that Qt takes
+// nothing out of it.
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <limits>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include "app/CommandLine.h"
 #include "tests/app/AppFixture.h"
@@ -146,4 +152,57 @@ TEST_F(LineJumpTest, UnreadableDocumentStillCompletesTheShowStep)
     // The placement step ran: the next instance's position was written.
     EXPECT_EQ(readInt("", "WindowTop"), 16);
     EXPECT_TRUE(f.RichEdit->WordWrap());
+}
+
+// The program itself, started in a folder that holds a file named like one
+// of Qt's switches.  The file opens as the document (the editor reads it),
+// and Qt is handed none of the parameters: given "-platform none" it would
+// end the program at once for want of that platform, as it would mirror the
+// window for "-reverse".
+TEST(ProgramCommandLine, AFileNamedLikeAQtSwitchOpensAsTheDocument)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/docs", runtime = dir.path() + "/runtime";
+    ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile document(folder + "/-reverse");
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write("\\documentclass{jarticle}\r\n");
+    document.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QUILLMARK_SETTINGS", dir.path() + "/settings.ini");
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+
+    for (const QStringList& parameters : {QStringList{"-reverse"}, QStringList{"-platform", "none", "-reverse"}}) {
+        SCOPED_TRACE(parameters.join(' ').toStdString());
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        ASSERT_GE(watch, 0);
+        inotify_add_watch(watch, QFile::encodeName(folder).constData(), IN_CLOSE_NOWRITE);
+        QProcess editor;
+        editor.setProcessEnvironment(environment);
+        editor.setWorkingDirectory(folder);
+        editor.setProcessChannelMode(QProcess::MergedChannels);
+        editor.start(QString(QUILL_TEST_BINARY_DIR) + "/quillmark", parameters);
+        ASSERT_TRUE(editor.waitForStarted());
+        bool read = false, ended = false;
+        QElapsedTimer clock;
+        clock.start();
+        while (!read && !ended && clock.elapsed() < 60000) {
+            ended = editor.waitForFinished(50);
+            alignas(inotify_event) char events[4096];
+            for (ssize_t n; (n = ::read(watch, events, sizeof events)) > 0;) {
+                for (char* at = events; at < events + n;) {
+                    const auto* event = reinterpret_cast<const inotify_event*>(at);
+                    if (event->len > 0 && QByteArray(event->name) == "-reverse") read = true;
+                    at += sizeof(inotify_event) + event->len;
+                }
+            }
+        }
+        ::close(watch);
+        EXPECT_TRUE(read) << editor.readAll().toStdString();
+        EXPECT_FALSE(ended) << editor.readAll().toStdString();
+        editor.kill();
+        editor.waitForFinished();
+    }
 }
