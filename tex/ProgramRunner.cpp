@@ -68,6 +68,16 @@ QStringList splitArguments(const QString& text)
     return arguments;
 }
 
+QString fileArgument(const QString& name)
+{
+    if (name.isEmpty()) return name;
+    const char16_t first = name.front().unicode();
+    const bool plain = first >= 0x80 || (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z') ||
+                       (first >= '0' && first <= '9');
+    if (plain || first == '/' || name.startsWith("./")) return name;
+    return "./" + name;
+}
+
 namespace {
 
 void ignoreBrokenPipes()

@@ -18,6 +18,15 @@ namespace proc {
 // character literally.  Nothing is expanded.
 QStringList splitArguments(const QString& text);
 
+// A file name that the user or a document chose, as an argument that its
+// program reads as that file whatever the name holds.  The programs give a
+// first character of their own meaning to many a name: "-" starts an
+// option for all of them, "&" names a format to TeX, "|" and "!" a pipe to
+// TeX and dvips.  So a relative name that begins with anything but a letter
+// or a digit (or a character beyond ASCII) gets "./" in front; other names,
+// absolute ones and those that begin with "./" among them, stay as they are.
+QString fileArgument(const QString& name);
+
 struct Launch {
     QString program;  // a path; relative ones count from the editor's folder
     QStringList arguments;

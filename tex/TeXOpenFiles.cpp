@@ -99,7 +99,8 @@ void TeXOpenFiles::takeLine(State& state, const QByteArray& line, const std::vec
             Opening opening = openingAt(line, i + 1, breaks, lookups);
             const qsizetype nameBytes = opening.nameBytes;
             if (state.deeper == 0 && int(state.open.size()) < kMaxDepth) {
-                if (opening.nameBytes > 0) opening.file = QString::fromUtf8(line.constData() + i + 1, opening.nameBytes);
+                if (opening.nameBytes > 0)
+                    opening.file = QString::fromUtf8(line.constData() + i + 1, opening.nameBytes);
                 state.open.push_back(std::move(opening));
             } else {
                 ++state.deeper;

@@ -192,7 +192,8 @@ TeXJob teXJobFor(Session& s, const QString& documentPath)
     const tex::TeXRunState& run = tex::runState(s);
     TeXJob job;
     job.settings = readTeXSettings(s.Settings());
-    job.documentPath = documentPath;
+    // Every name of the run is made from it, in the folder it names now.
+    job.documentPath = QFileInfo(documentPath).absoluteFilePath();
     job.programDir = s.ProgramDir;
     job.companionPath = run.CompanionPath;
     if (run.DdeServer && run.DdeServer->isListening()) job.editorService = run.DdeServer->service();
@@ -207,8 +208,8 @@ TTeXEXE::TTeXEXE(TeXJob job, Session* session, TeXConsole* console)
       console_(console),
       openFiles_([folder = documentFolder()](const QString& name) {
           const QFileInfo info(QDir(folder).filePath(name));
-          return info.isFile() ? TeXOpenFiles::Kind::File
-                               : info.isDir() ? TeXOpenFiles::Kind::Folder : TeXOpenFiles::Kind::None;
+          if (info.isFile()) return TeXOpenFiles::Kind::File;
+          return info.isDir() ? TeXOpenFiles::Kind::Folder : TeXOpenFiles::Kind::None;
       })
 {
 }
@@ -314,7 +315,8 @@ bool TTeXEXE::runTeX()
     };
     follow(true);
     scope::Exit done([&] { follow(false); });
-    return RunProgram(job.settings.TeXFile, proc::splitArguments(job.settings.TeXOption) << documentFileName(), true);
+    return RunProgram(job.settings.TeXFile,
+                      proc::splitArguments(job.settings.TeXOption) << proc::fileArgument(documentFileName()), true);
 }
 
 void TTeXEXE::RunTeXOnce()
@@ -342,10 +344,12 @@ void TTeXEXE::RunTeXFull()
             return;
         }
         if (pass == 1 && job.runBibTeX &&
-            !runStep("BibTeX", s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << baseName, false))
+            !runStep("BibTeX", s.BibTeXFile, proc::splitArguments(s.BibTeXOption) << proc::fileArgument(baseName),
+                     false))
             return;
         if (pass == 2 && job.runMendex &&
-            !runStep("mendex", s.MendexFile, proc::splitArguments(s.MendexOption) << baseName + ".idx", false))
+            !runStep("mendex", s.MendexFile,
+                     proc::splitArguments(s.MendexOption) << proc::fileArgument(baseName + ".idx"), false))
             return;
     }
     SetProcessed();
@@ -385,17 +389,18 @@ void TTeXEXE::ShowOutput()
 {
     const TeXSettings& s = job.settings;
     QString dvi = withExtension(".dvi");
-    QString dviName = QFileInfo(dvi).fileName();
+    const QString dviName = proc::fileArgument(QFileInfo(dvi).fileName());
     auto fail = [](const char* text) { ask::messageBox(QString::fromUtf8(text), kCaption, MB_ICONERROR); };
     // A converter's output counts only when this run wrote it: what an
     // earlier run left would be shown as if the conversion had worked.
-    auto convert = [&](const QString& step, const QString& program, const QString& options, const QString& output) {
+    auto convert = [&](const QString& step, const QString& program, const QStringList& arguments,
+                       const QString& output) {
         if (!QFileInfo::exists(dvi)) {
             outputMissing(".dvi");
             return false;
         }
         QFile::remove(output);
-        return runStep(step, program, proc::splitArguments(options) << dviName, true);
+        return runStep(step, program, arguments, true);
     };
     switch (job.outputKind) {
         case 0:
@@ -409,33 +414,40 @@ void TTeXEXE::ShowOutput()
                 // No viewer on this system answers the conversation unless one
                 // that does is running; otherwise the viewer is started on the
                 // file by command line, as with the direct start.
-                runViewerConversation(link, cp932::encode(QFileInfo(dvi).absoluteFilePath()),
-                                      [&] { RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false); });
+                runViewerConversation(link, cp932::encode(QFileInfo(dvi).absoluteFilePath()), [&] {
+                    RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << proc::fileArgument(dvi), false);
+                });
             } else if (s.DviDde == 1) {
-                RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << dvi, false);
+                RunProgram(s.DviFile, proc::splitArguments(s.DviOption) << proc::fileArgument(dvi), false);
             }
             return;
         case 1: {
             if (s.DvipdfFile.isEmpty()) return fail("起動するDVI→PDFプログラムが指定されていません。");
             const QString pdf = QFileInfo(withExtension(".pdf")).absoluteFilePath();
-            if (!convert("DVI→PDFプログラム", s.DvipdfFile, s.DvipdfOption, pdf)) return;
+            if (!convert("DVI→PDFプログラム", s.DvipdfFile, proc::splitArguments(s.DvipdfOption) << dviName, pdf))
+                return;
             if (s.PDFReaderFile.isEmpty()) return fail("起動するPDF Readerプログラムが指定されていません。");
             if (!QFileInfo::exists(pdf)) return outputMissing(".pdf");
-            RunProgram(s.PDFReaderFile, proc::splitArguments(s.PDFReaderOption) << pdf, false);
+            RunProgram(s.PDFReaderFile, proc::splitArguments(s.PDFReaderOption) << proc::fileArgument(pdf), false);
             return;
         }
         case 2: {
             if (s.DvipsFile.isEmpty()) return fail("起動するDVI→PSプログラムが指定されていません。");
             const QString ps = QFileInfo(withExtension(".ps")).absoluteFilePath();
+            // dvips would send its output to a command for a name it makes
+            // that begins with "!", so it is told the name, after the user's
+            // options: the file is what the viewer is shown.
+            const QStringList arguments = proc::splitArguments(s.DvipsOption)
+                                          << "-o" << proc::fileArgument(QFileInfo(ps).fileName()) << dviName;
             keepOutput_ = true;
             keptOutput_.clear();
-            const bool converted = convert("DVI→PSプログラム", s.DvipsFile, s.DvipsOption, ps);
+            const bool converted = convert("DVI→PSプログラム", s.DvipsFile, arguments, ps);
             keepOutput_ = false;
             if (!converted) return;
             checkFiguresAfterDvips(std::exchange(keptOutput_, {}));
             if (s.PSViewerFile.isEmpty()) return fail("起動するPS Viewerが指定されていません。");
             if (!QFileInfo::exists(ps)) return outputMissing(".ps");
-            RunProgram(s.PSViewerFile, proc::splitArguments(s.PSViewerOption) << ps, false);
+            RunProgram(s.PSViewerFile, proc::splitArguments(s.PSViewerOption) << proc::fileArgument(ps), false);
             return;
         }
         default: return;

@@ -1,0 +1,114 @@
+// Document names on the TeX commands' roads, with Debian's real programs:
+// a name each program would read as an option, a format or a pipe reaches
+// it as the file.
+#include "tests/tex/TeXWorkerSupport.h"
+
+#include <QFileInfo>
+
+#include "tests/support/RealTeX.h"
+#include "tex/ProgramRunner.h"
+
+namespace {
+
+const QByteArray kIndexed =
+    "\\documentclass{jarticle}\r\n\\usepackage{makeidx}\r\n\\makeindex\r\n\\begin{document}\r\n"
+    "\x93\xfa\x96\x7b\\index{\x82\xa0}\\cite{key}\r\n\\bibliographystyle{jplain}\r\n\\bibliography{refs}\r\n"
+    "\\printindex\r\n\\end{document}\r\n";
+
+}  // namespace
+
+class TeXNamesTest : public TeXWorkerTest {
+protected:
+    void SetUp() override
+    {
+        TeXWorkerTest::SetUp();
+        if (!realtex::installed({"/usr/bin/platex", "/usr/bin/pbibtex", "/usr/bin/mendex", "/usr/bin/dvipdfmx",
+                                 "/usr/bin/dvips"}))
+            GTEST_SKIP() << "pLaTeX is not installed";
+        setting("TeXFile", "/usr/bin/platex");
+        setting("BibTeXFile", "/usr/bin/pbibtex");
+        setting("MendexFile", "/usr/bin/mendex");
+        setting("DvipdfFile", "/usr/bin/dvipdfmx");
+        setting("DvipsFile", "/usr/bin/dvips");
+        const QByteArray viewer = "printf '%s\\n' \"$@\" >> '" + shownLog().toLocal8Bit() + "'\n";
+        setting("DviFile", fake("dvi-viewer.sh", viewer));
+        settingInt("DviDde", 1);
+        setting("PDFReaderFile", fake("pdf-reader.sh", viewer));
+        setting("PSViewerFile", fake("ps-viewer.sh", viewer));
+        textest::writeFile(folder + "/refs.bib", "@book{key, author={A}, title={T}, publisher={P}, year=2000}\n");
+    }
+    QString shownLog() const { return folder + "/../shown.log"; }
+    void open(const QString& path, const QByteArray& text)
+    {
+        form->RichEdit->SetText(text.toStdString());
+        form->RichEdit->SetModified(false);
+        form->FileName = path;
+        form->HasFileName = true;
+        form->TeXProcessed = false;
+    }
+    // One command of the TeX menu, to the end of its run.
+    void command(const std::function<void()>& click)
+    {
+        click();
+        EXPECT_TRUE(textest::waitUntil([&] { return !form->TeXBusy && !tex::runState(*form).TeXThread; }, 60000));
+    }
+};
+
+TEST(FileArgument, NamesThatBeginAsNoFileWouldAreMadeRelative)
+{
+    for (const char* name : {"-x.tex", "&fmt.tex", "|cmd.tex", "!cmd.ps", ".hidden", "(a).tex", "=x"})
+        EXPECT_EQ(proc::fileArgument(name), QString("./") + name);
+    for (const char* name : {"doc.tex", "Doc-1.tex", "2024.tex", "/abs/-x.tex", "", "./-x.tex"})
+        EXPECT_EQ(proc::fileArgument(name), name);
+    EXPECT_EQ(proc::fileArgument(QString::fromUtf8("日本語.tex")), QString::fromUtf8("日本語.tex"));
+}
+
+// TeX, BibTeX, mendex, dvipdfmx, dvips and the viewers on documents whose
+// names begin with "-" (an option to every one of them), "&" (a format to
+// TeX) and "!" (a command dvips would send its output to): each reads and
+// writes the files of that name, and nothing the names say is run.
+TEST_F(TeXNamesTest, NamesThatLookLikeOptionsReachEveryProgramAsFiles)
+{
+    const QByteArray writesEighteen =
+        "\\immediate\\write18{touch PWNED}\r\n\\documentclass{jarticle}\r\n\\begin{document}\r\nx\r\n\\end{document}"
+        "\r\n";
+    for (const char* name : {"-cnf-line=shell_escape=t", "-jobname=evil", "&platex"}) {
+        SCOPED_TRACE(name);
+        open(document(QString(name) + ".tex", writesEighteen), writesEighteen);
+        command([&] { form->MenuTexExeClick(); });
+        EXPECT_GT(QFileInfo(folder + "/" + name + ".dvi").size(), 0);
+        EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED"));
+        EXPECT_FALSE(QFileInfo::exists(folder + "/evil.dvi"));
+        const QString console = tex::TeXConsoleView(*form)->text();
+        EXPECT_TRUE(console.contains(" restricted \\write18 enabled.")) << console.toStdString();
+    }
+
+    // The full road: three passes with pbibtex and mendex, then each output.
+    const QString doc = document("-x.tex", kIndexed);
+    open(doc, kIndexed);
+    command([&] { form->MenuTexDVIClick(0); });
+    command([&] { form->MenuTexDVIClick(1); });
+    command([&] { form->MenuTexDVIClick(2); });
+    for (const char* extension : {".bbl", ".ind", ".dvi", ".pdf", ".ps"})
+        EXPECT_GT(QFileInfo(folder + "/-x" + extension).size(), 0) << extension;
+    EXPECT_TRUE(textest::waitUntil([&] { return textest::readFile(shownLog()).count('\n') == 3; }, 10000));
+    const QString shown = QString::fromLocal8Bit(textest::readFile(shownLog()));
+    const QString base = QFileInfo(doc).absolutePath() + "/-x";
+    EXPECT_EQ(shown, base + ".dvi\n" + base + ".pdf\n" + base + ".ps\n");
+
+    // dvips is told where its output goes: a name of its own making that
+    // begins with "!" would be a command.
+    const QByteArray plain = "\\documentclass{jarticle}\r\n\\begin{document}\r\nx\r\n\\end{document}\r\n";
+    open(document("!touch>PWNED;.tex", plain), plain);
+    command([&] { form->MenuTexDVIClick(2); });
+    EXPECT_GT(QFileInfo(folder + "/!touch>PWNED;.ps").size(), 0);
+    EXPECT_FALSE(QFileInfo::exists(folder + "/PWNED"));
+
+    // A parent whose name begins with "-" is processed by its name as well.
+    form->ParentFile = document("-main.tex", plain);
+    form->ParentExecute = true;
+    open(document("child.tex", "x"), "x");
+    command([&] { form->MenuTexExeClick(); });
+    EXPECT_GT(QFileInfo(folder + "/-main.dvi").size(), 0);
+    for (const QString& m : messages) ADD_FAILURE() << m.toStdString();
+}
