@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QToolBar>
+#include <algorithm>
 #include <optional>
 
 #include "platform/Ask.h"
@@ -52,18 +53,68 @@ PassDecision decidePasses(std::string_view text, bool triggersIgnoreCase)
     return d;
 }
 
+namespace {
+
+// What TeX cannot take in the name of the file it is given: a tab, a form
+// feed or a carriage return ends the name and DEL is an invalid character;
+// '"' is "Unbalanced quotes", "%" starts a comment, "\\" a command, "~" a
+// blank, "^^" a character code, and "$" the name of a variable the name is
+// expanded with.  At its start, "." (TeX may not write the hidden files it
+// makes of it), "=" (LaTeX cannot read its .aux back) and "|" (a pipe to a
+// command) fail too.  Blanks TeX would take, but the documents' names have
+// never held them.
+struct NameRule {
+    bool atStart;
+    const char* text;  // what the name holds (at its start); null: a control character of those
+    const char* shown;
+    const char* shownInRule;
+};
+constexpr NameRule kNameRules[] = {
+    {false, " ", "半角空白", "半角空白文字"},
+    {false, nullptr, "制御文字（タブなど）", "制御文字"},
+    {false, "\"", "「\"」", "「\"」"},
+    {false, "$", "「$」", "「$」"},
+    {false, "%", "「%」", "「%」"},
+    {false, "\\", "「\\」", "「\\」"},
+    {false, "~", "「~」", "「~」"},
+    {false, "^^", "「^^」", "「^^」"},
+    {true, ".", "「.」", "「.」"},
+    {true, "=", "「=」", "「=」"},
+    {true, "|", "「|」", "「|」"},
+};
+
+bool breaks(const NameRule& rule, const QString& name)
+{
+    if (!rule.text)
+        return std::any_of(name.begin(), name.end(), [](QChar c) { return QStringLiteral("\t\f\r\x7f").contains(c); });
+    const QString text = QString::fromUtf8(rule.text);
+    return rule.atStart ? name.startsWith(text) : name.contains(text);
+}
+
+}  // namespace
+
+QString teXNameError(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    for (const NameRule& rule : kNameRules) {
+        if (!breaks(rule, name)) continue;
+        const QString shown = QString::fromUtf8(rule.shown);
+        return path + "\r\n\r\nファイル名が" + shown + (rule.atStart ? "で始まっている" : "を含んでいる") +
+               "ので、TeX処理ができません。\r\nTeXで処理する原稿ファイルのファイル名は、" +
+               QString::fromUtf8(rule.shownInRule) + (rule.atStart ? "で始まっていては" : "を含んでいては") +
+               "いけません。\r\n" + shown + (rule.atStart ? "で始まらない" : "を含まない") +
+               "ファイル名で保存しなおしてから、再度実行して下さい。";
+    }
+    return {};
+}
+
 QString teXTargetError(const QString& fileName)
 {
     QFileInfo info(fileName);
     QString suffix = info.suffix().toLower();
     if (suffix != "tex" && suffix != "dtx" && suffix != "ins")
         return fileName + "\r\n\r\n拡張子が tex, dtx, ins 以外のファイルは、TeX処理できません。";
-    if (info.fileName().contains(' '))
-        return fileName +
-               "\r\n\r\nファイル名が半角空白を含んでいるので、TeX処理ができません。\r\n"
-               "TeXで処理する原稿ファイルのファイル名は、半角空白文字を含んでいてはいけません。\r\n"
-               "半角空白を含まないファイル名で保存しなおしてから、再度実行して下さい。";
-    return {};
+    return teXNameError(fileName);
 }
 
 namespace tex {
@@ -128,6 +179,8 @@ std::optional<TeXJob> prepareJob(Session& s)
     // A parent flag without a parent name processes the document itself.
     QString target = s.ParentExecute && !s.ParentFile.isEmpty() ? s.ParentFile : s.FileName;
     QString error = teXTargetError(s.FileName);
+    // The file TeX is given may be the parent, whose name counts as much.
+    if (error.isEmpty() && target != s.FileName) error = teXNameError(target);
     if (!error.isEmpty()) {
         ask::messageBox(error, "エラー", MB_OK | MB_ICONERROR);
         return std::nullopt;

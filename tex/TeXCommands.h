@@ -17,8 +17,11 @@ struct PassDecision {
 PassDecision decidePasses(std::string_view text, bool triggersIgnoreCase);
 
 // The message that refuses a document, or an empty text when it may be
-// processed: only .tex, .dtx and .ins files without blanks in their names.
+// processed: only .tex, .dtx and .ins files whose names TeX can take.
 QString teXTargetError(const QString& fileName);
+// The message that refuses a file whose name TeX cannot take (a blank, a
+// quote, "$" and the like), or an empty text.
+QString teXNameError(const QString& path);
 
 // Substring search over CP932 text, stepping over double-byte characters.
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase);

@@ -1,6 +1,6 @@
 // Document names on the TeX commands' roads, with Debian's real programs:
 // a name each program would read as an option, a format or a pipe reaches
-// it as the file.
+// it as the file, and a name TeX cannot take is refused before the run.
 #include "tests/tex/TeXWorkerSupport.h"
 
 #include <QFileInfo>
@@ -111,4 +111,55 @@ TEST_F(TeXNamesTest, NamesThatLookLikeOptionsReachEveryProgramAsFiles)
     command([&] { form->MenuTexExeClick(); });
     EXPECT_GT(QFileInfo(folder + "/-main.dvi").size(), 0);
     for (const QString& m : messages) ADD_FAILURE() << m.toStdString();
+}
+
+// Each character refused before the run (blanks aside, which have always
+// been) makes real pLaTeX fail on a name that holds it, and the refusal
+// says which it is; the document's folder may hold any of them.
+TEST_F(TeXNamesTest, NamesTeXCannotTakeAreRefusedBeforeTheRun)
+{
+    const QByteArray plain = "\\documentclass{jarticle}\r\n\\begin{document}\r\nx\r\n\\end{document}\r\n";
+    struct Case {
+        const char* name;
+        const char* says;
+    } cases[] = {
+        {"a\tb.tex", "ファイル名が制御文字（タブなど）を含んでいるので"},
+        {"a\x7f" "b.tex", "ファイル名が制御文字（タブなど）を含んでいるので"},
+        {"a\"b.tex", "ファイル名が「\"」を含んでいるので"},
+        {"a$HOME.tex", "ファイル名が「$」を含んでいるので"},
+        {"a%b.tex", "ファイル名が「%」を含んでいるので"},
+        {"a\\b.tex", "ファイル名が「\\」を含んでいるので"},
+        {"a~b.tex", "ファイル名が「~」を含んでいるので"},
+        {"a^^41b.tex", "ファイル名が「^^」を含んでいるので"},
+        {".a.tex", "ファイル名が「.」で始まっているので"},
+        {"=a.tex", "ファイル名が「=」で始まっているので"},
+        {"|a.tex", "ファイル名が「|」で始まっているので"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromUtf8(c.name);
+        const QString path = document(name, plain);
+        const realtex::Finished tex = realtex::platex(folder, proc::fileArgument(name));
+        EXPECT_NE(tex.exitCode, 0) << tex.output.toStdString();
+        messages.clear();
+        open(path, plain);
+        form->MenuTexExeClick();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].startsWith("エラー|" + path + "\r\n\r\n" + QString::fromUtf8(c.says)));
+        EXPECT_EQ(tex::runState(*form).TeXThread, nullptr);
+    }
+    EXPECT_EQ(messages[0], "エラー|" + folder +
+                               "/|a.tex\r\n\r\nファイル名が「|」で始まっているので、TeX処理ができません。\r\n"
+                               "TeXで処理する原稿ファイルのファイル名は、「|」で始まっていてはいけません。\r\n"
+                               "「|」で始まらないファイル名で保存しなおしてから、再度実行して下さい。");
+
+    // The parent TeX would be given counts as much as the open document.
+    messages.clear();
+    form->ParentFile = document("main\"1.tex", plain);
+    form->ParentExecute = true;
+    open(document("child.tex", "x"), "x");
+    form->MenuTexExeClick();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("エラー|" + form->ParentFile + "\r\n\r\nファイル名が「\"」を含んでいるので"));
+    EXPECT_EQ(tex::runState(*form).TeXThread, nullptr);
 }
