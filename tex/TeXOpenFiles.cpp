@@ -30,8 +30,6 @@ void TeXOpenFiles::clear()
 
 void TeXOpenFiles::takeCurrentLine()
 {
-    // Names are remembered for the run, a bounded number of them.
-    if (lookups_.size() > kMaxLookups) lookups_.clear();
     takeLine(state_, line_, breaks_, lookups_);
     line_.clear();
     breaks_.clear();
@@ -64,6 +62,8 @@ TeXOpenFiles::Kind TeXOpenFiles::kindOf(QByteArrayView name, Lookups& lookups) c
     auto found = lookups.constFind(key);
     if (found != lookups.constEnd()) return *found;
     const Kind kind = lookup_ ? lookup_(QString::fromUtf8(name)) : Kind::None;
+    // Names are remembered for the run, a bounded number of them.
+    if (lookups.size() >= kMaxLookups) lookups.clear();
     lookups.insert(name.toByteArray(), kind);
     return kind;
 }
