@@ -54,15 +54,6 @@ protected:
     }
 };
 
-TEST(FileArgument, NamesThatBeginAsNoFileWouldAreMadeRelative)
-{
-    for (const char* name : {"-x.tex", "&fmt.tex", "|cmd.tex", "!cmd.ps", ".hidden", "(a).tex", "=x"})
-        EXPECT_EQ(proc::fileArgument(name), QString("./") + name);
-    for (const char* name : {"doc.tex", "Doc-1.tex", "2024.tex", "/abs/-x.tex", "", "./-x.tex"})
-        EXPECT_EQ(proc::fileArgument(name), name);
-    EXPECT_EQ(proc::fileArgument(QString::fromUtf8("日本語.tex")), QString::fromUtf8("日本語.tex"));
-}
-
 // TeX, BibTeX, mendex, dvipdfmx, dvips and the viewers on documents whose
 // names begin with "-" (an option to every one of them), "&" (a format to
 // TeX) and "!" (a command dvips would send its output to): each reads and
