@@ -280,7 +280,8 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         lines.insert(lines.begin() + first, std::make_move_iterator(fresh.begin()),
                      std::make_move_iterator(fresh.end()));
     }
-    model.replaceLines(first, oldLast - first + 1, std::move(freshBytes));
+    model.replaceLines(first, oldLast - first + 1, std::move(freshBytes), spliceable ? prefixBytes : 0,
+                       spliceable ? suffixBytes : 0);
     pendingChange = true;
 
     // Qt moves layouts and their formats with the blocks in its own way;

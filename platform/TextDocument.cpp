@@ -113,7 +113,7 @@ void TextDocument::setLines(std::vector<std::string> lines)
     changed(0, 0);
 }
 
-void TextDocument::replaceLines(int first, int count, std::vector<std::string> fresh)
+void TextDocument::replaceLines(int first, int count, std::vector<std::string> fresh, int keepFront, int keepBack)
 {
     first = std::clamp(first, 0, lineCount() - 1);
     count = std::clamp(count, 1, lineCount() - first);
@@ -123,18 +123,36 @@ void TextDocument::replaceLines(int first, int count, std::vector<std::string> f
     int oldSpan = 2 * (count - 1);
     for (int i = first; i < first + count; ++i) oldSpan += int(lines_[size_t(i)].size());
     const int tail = length_ - regionStart - oldSpan;
+    int newSpan = 2 * (int(fresh.size()) - 1);
+    for (const std::string& l : fresh) newSpan += int(l.size());
+    // What is kept lies in the first and the last line, old and new alike.
+    keepFront = std::clamp(keepFront, 0, std::min(int(lines_[size_t(first)].size()), int(fresh.front().size())));
+    keepBack =
+        std::clamp(keepBack, 0, std::min(int(lines_[size_t(first + count - 1)].size()), int(fresh.back().size())));
+    keepBack = std::min(keepBack, std::min(oldSpan, newSpan) - keepFront);
+
     if (wholeValid_) {
-        std::string newSpan;
-        for (size_t k = 0; k < fresh.size(); ++k) {
-            if (k) newSpan += "\r\n";
-            newSpan += fresh[k];
+        // Only the bytes between the kept ones are spliced, so that a key
+        // in a long line moves the text after it but copies nothing else.
+        const int from = keepFront, to = newSpan - keepBack;
+        std::string middle;
+        middle.reserve(size_t(to - from));
+        int at = 0;
+        for (size_t k = 0; k < fresh.size() && at < to; ++k) {
+            if (k) {
+                for (const char c : {'\r', '\n'}) {
+                    if (at >= from && at < to) middle += c;
+                    ++at;
+                }
+            }
+            const int size = int(fresh[k].size());
+            const int a = std::clamp(from - at, 0, size), b = std::clamp(to - at, 0, size);
+            if (a < b) middle.append(fresh[k], size_t(a), size_t(b - a));
+            at += size;
         }
-        whole_.replace(size_t(regionStart), size_t(oldSpan), newSpan);
-        length_ = int(whole_.size());
-    } else {
-        length_ += 2 * (int(fresh.size()) - count) - oldSpan;
-        for (const std::string& l : fresh) length_ += int(l.size());
+        whole_.replace(size_t(regionStart + keepFront), size_t(oldSpan - keepFront - keepBack), middle);
     }
+    length_ += newSpan - oldSpan;
 
     if (int(fresh.size()) == count) {
         // The usual keystroke: the lines after the region stay where they are.
@@ -145,7 +163,7 @@ void TextDocument::replaceLines(int first, int count, std::vector<std::string> f
                       std::make_move_iterator(fresh.end()));
     }
     startsValid_ = std::min(startsValid_, size_t(first) + 1);
-    changed(regionStart, tail);
+    changed(regionStart + keepFront, tail + keepBack);
 }
 
 void TextDocument::replaceRanges(const std::vector<int>& starts, int length, const std::string& text)
@@ -202,8 +220,9 @@ int TextDocument::subscribe(Listener listener) const
 
 void TextDocument::unsubscribe(int id) const
 {
-    listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(), [id](const auto& l) { return l.first == id; }),
-                     listeners_.end());
+    listeners_.erase(
+        std::remove_if(listeners_.begin(), listeners_.end(), [id](const auto& l) { return l.first == id; }),
+        listeners_.end());
 }
 
 void TextDocument::changed(int start, int tail)

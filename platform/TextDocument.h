@@ -51,7 +51,10 @@ public:
     void setText(std::string text);
     void setLines(std::vector<std::string> lines);  // at least one line
     // Replaces `count` lines from `first` by `fresh` (at least one line).
-    void replaceLines(int first, int count, std::vector<std::string> fresh);
+    // The caller may say that the first `keepFront` bytes of the first line
+    // and the last `keepBack` bytes of the last line are the ones those lines
+    // had, so that the change is told as the bytes it really touched.
+    void replaceLines(int first, int count, std::vector<std::string> fresh, int keepFront = 0, int keepBack = 0);
     // Replaces `length` bytes at each of `starts` (ascending, not overlapping)
     // by `text`, as one change.  Neither the ranges nor the text may hold a
     // break, so every line keeps its place.

@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -49,6 +50,8 @@ EditorText fromFileBytes(std::string_view bytes)
     if (count[size_t(Break::CR)] > count[size_t(dominant)]) dominant = Break::CR;
     out.layout.dominant = dominant;
     out.layout.baseline = out.text;
+    out.layout.origin.resize(out.layout.breaks.size() + 1);
+    for (size_t k = 0; k < out.layout.origin.size(); ++k) out.layout.origin[k] = int(k);
     return out;
 }
 
@@ -64,60 +67,109 @@ const char* breakBytes(Break b)
     return "\r\n";
 }
 
-bool uniform(const Layout& layout)
+// The lines of a CR LF text, without their breaks.
+std::vector<std::string_view> linesOf(std::string_view text)
 {
-    for (Break b : layout.breaks)
-        if (b != layout.dominant) return false;
-    return true;
+    std::vector<std::string_view> out;
+    size_t from = 0;
+    for (size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", from)) {
+        out.push_back(text.substr(from, at - from));
+        from = at + 2;
+    }
+    out.push_back(text.substr(from));
+    return out;
+}
+
+// Lines without an origin that stand between two lines with one may still
+// be lines of the file that lay between those two: an edit that split or
+// joined lines and was then undone leaves them so.  They are matched from
+// both ends of the stretch, line by line, as long as the texts agree.
+void matchStretches(std::vector<int>& origin, const std::vector<std::string_view>& lines,
+                    const std::vector<std::string_view>& base)
+{
+    const int n = int(lines.size());
+    const int baseCount = int(base.size());
+    int j = 0;
+    while (j < n) {
+        if (origin[size_t(j)] >= 0) {
+            ++j;
+            continue;
+        }
+        const int j0 = j;
+        while (j < n && origin[size_t(j)] < 0) ++j;
+        const int j1 = j;
+        // The file's lines strictly between the known neighbours.
+        const int b0 = j0 > 0 ? origin[size_t(j0 - 1)] + 1 : 0;
+        const int b1 = j1 < n ? origin[size_t(j1)] : baseCount;
+        int front = 0;
+        while (j0 + front < j1 && b0 + front < b1 && lines[size_t(j0 + front)] == base[size_t(b0 + front)]) {
+            origin[size_t(j0 + front)] = b0 + front;
+            ++front;
+        }
+        for (int back = 1; j1 - back >= j0 + front && b1 - back >= b0 + front; ++back) {
+            if (lines[size_t(j1 - back)] != base[size_t(b1 - back)]) break;
+            origin[size_t(j1 - back)] = b1 - back;
+        }
+    }
 }
 
 }  // namespace
 
 std::string toFileBytes(std::string_view text, const Layout& layout)
 {
-    // Lines in the common head and tail of the baseline and the text are
-    // the file's own lines and take back their own breaks; the edited middle
-    // takes the dominant one.  A file with one kind of break needs no
-    // comparison at all.
-    size_t head = 0, tail = 0, tailBreaksTotal = 0;
-    const std::string_view base = layout.baseline;
-    const bool mixed = !uniform(layout);
-    if (mixed) {
-        const size_t n = std::min(base.size(), text.size());
-        while (head < n && base[head] == text[head]) ++head;
-        while (tail < n - head && base[base.size() - 1 - tail] == text[text.size() - 1 - tail]) ++tail;
-        for (size_t i = base.size() - tail; i + 1 < base.size(); ++i)
-            if (base[i] == '\r' && base[i + 1] == '\n') ++tailBreaksTotal;
-    }
-    // Breaks of the text counted from its end, to find those in the tail.
-    size_t textBreaks = 0;
-    if (mixed)
-        for (size_t i = 0; i + 1 < text.size(); ++i)
-            if (text[i] == '\r' && text[i + 1] == '\n') ++textBreaks;
+    const std::vector<std::string_view> lines = linesOf(text);
+    std::vector<int> origin = layout.origin;
+    // A text the layout did not follow line by line is matched as a whole.
+    if (origin.size() != lines.size()) origin.assign(lines.size(), -1);
+    bool uniform = true;
+    for (Break b : layout.breaks) uniform = uniform && b == layout.dominant;
+    if (!uniform && std::find(origin.begin(), origin.end(), -1) != origin.end())
+        matchStretches(origin, lines, linesOf(layout.baseline));
 
     std::string out;
     out.reserve(text.size());
-    size_t breakIndex = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            Break b = layout.dominant;
-            if (mixed) {
-                if (i + 2 <= head && breakIndex < layout.breaks.size()) {
-                    b = layout.breaks[breakIndex];
-                } else if (i >= text.size() - tail) {
-                    const size_t fromEnd = textBreaks - breakIndex;  // 1 = last break
-                    if (fromEnd <= tailBreaksTotal && fromEnd <= layout.breaks.size())
-                        b = layout.breaks[layout.breaks.size() - fromEnd];
-                }
-            }
-            out += breakBytes(b);
-            ++breakIndex;
-            ++i;
-        } else {
-            out.push_back(text[i]);
-        }
+    for (size_t k = 0; k < lines.size(); ++k) {
+        out.append(lines[k]);
+        if (k + 1 == lines.size()) break;
+        const int o = origin[k];
+        // The file's last line had no break: one given to it now is new.
+        out += breakBytes(o >= 0 && size_t(o) < layout.breaks.size() ? layout.breaks[size_t(o)] : layout.dominant);
     }
     return out;
+}
+
+void followChange(Layout& layout, const TextDocument& now, const TextDocument::Change& change)
+{
+    std::vector<int>& origin = layout.origin;
+    const int newCount = now.lineCount();
+    const int delta = newCount - int(origin.size());
+    const int first = now.lineOfPosition(change.start);
+    const int last = now.lineOfPosition(now.length() - change.tail);
+    const int fresh = last - first + 1;
+    const int count = fresh - delta;
+    if (change.start < 0 || change.tail < 0 || count < 1 || first + count > int(origin.size())) {
+        // Nothing known to follow from: every line counts as new.
+        origin.assign(size_t(newCount), -1);
+        return;
+    }
+    // The same number of lines: each is still the line it was (a key, a
+    // replacement inside the lines).
+    if (delta == 0) return;
+
+    // Lines were split or joined.  A line that stayed whole at the front
+    // (the change begins at its end) or at the back (the change ends at its
+    // start) is the line it was; otherwise the last line keeps the break
+    // that still ends the stretch, and the lines between are new.
+    const int lastOld = origin[size_t(first + count - 1)];
+    const int firstOld = origin[size_t(first)];
+    const bool frontWhole = now.lineLength(first) > 0 && change.start >= now.lineStart(first) + now.lineLength(first);
+    const bool backWhole = now.lineLength(last) > 0 && now.length() - change.tail <= now.lineStart(last);
+    const bool single = count == 1 || fresh == 1;  // the front and the back are one line
+    std::vector<int> made(size_t(fresh), -1);
+    if (frontWhole && !(backWhole && single)) made.front() = firstOld;
+    if (backWhole || !(frontWhole && single)) made.back() = lastOld;
+    origin.erase(origin.begin() + first, origin.begin() + first + count);
+    origin.insert(origin.begin() + first, made.begin(), made.end());
 }
 
 // ---- file names ----

@@ -25,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TextDocument.h"
+
 namespace docfile {
 
 // The editor refuses text beyond this many bytes; a longer document is not
@@ -47,12 +49,18 @@ enum class Break : unsigned char { CRLF, LF, CR };
 
 // How a file separated its lines.  `breaks` holds, for each CR LF of
 // `baseline` (the text the editor was given), the break the file had there.
-// A save maps unchanged lines back to their own breaks and gives new ones
-// the file's most frequent break (`dominant`).
+// `origin` follows the editor's text as it is edited (followChange): for
+// each of its lines, the line of the baseline it still is, or -1 for a line
+// the edits made.  A line keeps its origin through every edit inside it; a
+// line split or joined keeps it only where it stayed whole.  A save gives
+// every line with an origin that line's own break, looks for the lines of
+// the file among those without one (an undo puts back what an edit took),
+// and gives the rest the file's most frequent break (`dominant`).
 struct Layout {
     std::string baseline;
     std::vector<Break> breaks;
     Break dominant = Break::CRLF;
+    std::vector<int> origin;
 };
 
 struct EditorText {
@@ -62,8 +70,12 @@ struct EditorText {
 
 // File bytes -> editor text: every LF, CR LF and lone CR becomes CR LF.
 EditorText fromFileBytes(std::string_view bytes);
-// Editor text -> file bytes, with the breaks the layout remembers.
+// Editor text -> file bytes, with the breaks the layout remembers.  A text
+// whose lines the layout did not follow is compared with the baseline.
 std::string toFileBytes(std::string_view text, const Layout& layout);
+// Moves the layout's origins on by one change of the document that holds
+// the editor's text (`now` is the document after it).
+void followChange(Layout& layout, const TextDocument& now, const TextDocument::Change& change);
 
 // One version of a file on disk: a file that another program has written
 // since (or replaced by another) no longer has the stamp it had.

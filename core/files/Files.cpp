@@ -41,6 +41,21 @@ Session::DocumentState& Session::documentState()
     return *Document;
 }
 
+void adoptLayout(Session& form, docfile::Layout layout)
+{
+    Session::DocumentState& state = form.documentState();
+    state.layout = std::move(layout);
+    if (!form.RichEdit || state.followed == &form.RichEdit->Document()) return;
+    const TextDocument& doc = form.RichEdit->Document();
+    state.followed = &doc;
+    // The listener lives as long as the editor's document; the state may go
+    // first, and is then left alone.
+    std::weak_ptr<Session::DocumentState> weak = form.Document;
+    doc.subscribe([weak, &doc](const TextDocument::Change& change) {
+        if (const auto s = weak.lock()) docfile::followChange(s->layout, doc, change);
+    });
+}
+
 bool Session::AskSaveChanges(const QString& question)
 {
     bool goOn = true;
@@ -80,7 +95,7 @@ void Session::ClearDocument()
     HasFileName = false;
     TeXProcessed = false;
     FilterIndex = FigureFilterIndex = InputFilterIndex = 1;
-    documentState().layout = {};
+    adoptLayout(*this, {});
     documentState().stamp = {};
     if (UndoManager) UndoManager->Reset();
     HasParent = false;
@@ -136,7 +151,7 @@ bool Session::LoadFile(const QString& givenPath)
     mainWindow->setWindowIconText(docfile::extractFileName(path) + CaptionSuffix);
     RichEdit->SetText(read.content.text);
     RichEdit->setFocus();
-    documentState().layout = std::move(read.content.layout);
+    adoptLayout(*this, std::move(read.content.layout));
     documentState().stamp = read.stamp;
 
     FileName = path;

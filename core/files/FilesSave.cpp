@@ -15,7 +15,7 @@ void writeDocument(Session& form, const QString& path, bool backup)
     Session::DocumentState& state = form.documentState();
     const std::string bytes = docfile::toFileBytes(form.RichEdit->Text(), state.layout);
     docfile::write(path, bytes, backup);
-    state.layout = docfile::fromFileBytes(bytes).layout;
+    adoptLayout(form, docfile::fromFileBytes(bytes).layout);
     state.stamp = docfile::stampOf(path);
 }
 
