@@ -118,6 +118,9 @@ void TRichEdit::Impl::flush()
 
 void TRichEdit::Impl::rawInsert(QTextCursor& c, const std::string& bytes)
 {
+    // Inserted text that brings a run no line can be broken in is laid out
+    // wrapping anywhere from the start.
+    if (!wrapAnywhere && holdsLongRun(bytes)) setWrapAnywhere(true);
     const QString text = cp932::decode(bytes);
     Injection inj;
     inj.qtPos = c.selectionStart();
@@ -188,6 +191,17 @@ void TRichEdit::Impl::noteChange(const TextDocument::Change& change)
 
 void TRichEdit::SetText(const std::string& text)
 {
+    // A text too long for the viewport however narrow its characters gets
+    // the vertical scroll bar before it is laid out: shown afterwards, the
+    // bar would narrow the viewport and have a long line laid out again.
+    const int viewLines = viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 1;
+    const bool surelyTall = isVisible() && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
+                            !verticalScrollBar()->isVisible() &&
+                            int64_t(text.size()) / 2 > int64_t(viewLines) * std::max(1, viewport()->width());
+    if (surelyTall) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A run no line can be broken in is wrapped anywhere from the first
+    // layout on; going back waits until the new text is in.
+    if (!d->wrapAnywhere && Impl::holdsLongRun(text)) d->setWrapAnywhere(true);
     {
         InternalEdit scope(d->internalEdit);
         ++d->ignoreDocument;
@@ -200,6 +214,7 @@ void TRichEdit::SetText(const std::string& text)
     // queued call that resizes the viewport and lays the text out again.
     // Made now, the text is laid out and painted at its width once.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    if (surelyTall) setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     d->pendingChange = true;
     d->flush();
 }

@@ -106,6 +106,7 @@ void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, const 
         }
     }
 
+    if (!d->wrapAnywhere && Impl::holdsLongRun(text)) d->setWrapAnywhere(true);
     {
         InternalEdit scope(d->internalEdit);
         ++d->ignoreDocument;
@@ -134,6 +135,12 @@ void TRichEdit::ReplaceRanges(const std::vector<int>& starts, int length, const 
         d->markStale(t.line);
     }
     d->model.replaceRanges(starts, length, text);
+    for (const LineCuts& t : touched) {
+        Impl::Line& l = d->lines[size_t(t.line)];
+        d->unmarkRuns(l);
+        d->markRuns(l, d->model.line(t.line));
+    }
+    d->followRuns(true);
     d->pendingChange = true;
     d->flush();
 }

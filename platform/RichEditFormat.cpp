@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 
 const QTextCharFormat& TRichEdit::Impl::toQt(const CharFormat& f) const
 {
@@ -34,43 +35,50 @@ const QTextCharFormat& TRichEdit::Impl::toQt(const CharFormat& f) const
 
 void TRichEdit::Impl::setLineFormat(int line, int from, int to, const CharFormat& f)
 {
-    std::vector<Span>& spans = lines[size_t(line)].spans;
-    if (from >= to) return;
+    const Span piece{from, to - from, f};
+    setLineFormats(line, &piece, 1);
+}
+
+void TRichEdit::Impl::setLineFormats(int line, const Span* pieces, size_t count)
+{
+    // One pass over the line's spans and the pieces together: a line of
+    // many tokens takes many pieces, and each must not cost a pass of its own.
+    const std::vector<Span>& spans = lines[size_t(line)].spans;
     std::vector<Span> out;
-    out.reserve(spans.size() + 2);
-    bool placed = false;
-    auto place = [&] {
-        if (placed) return;
-        placed = true;
-        if (f == defaultFormat) return;
-        if (!out.empty() && out.back().format == f && out.back().start + out.back().length == from)
-            out.back().length = to - out.back().start;
+    out.reserve(spans.size() + count + 2);
+    auto add = [&](int start, int end, const CharFormat& format) {
+        if (start >= end || format == defaultFormat) return;
+        if (!out.empty() && out.back().format == format && out.back().start + out.back().length == start)
+            out.back().length = end - out.back().start;
         else
-            out.push_back(Span{from, to - from, f});
+            out.push_back(Span{start, end - start, format});
     };
-    for (const Span& s : spans) {
-        const int end = s.start + s.length;
-        if (end <= from) {
-            out.push_back(s);
-            continue;
+    size_t next = 0;
+    // The line's own spans over [from, to), where no piece lies.
+    auto keep = [&](int from, int to) {
+        while (next < spans.size() && spans[next].start + spans[next].length <= from) ++next;
+        for (size_t k = next; k < spans.size() && spans[k].start < to; ++k) {
+            const int end = spans[k].start + spans[k].length;
+            add(std::max(spans[k].start, from), std::min(end, to), spans[k].format);
+            if (end > to) break;
+            next = k + 1;
         }
-        if (s.start < from) out.push_back(Span{s.start, from - s.start, s.format});
-        if (s.start >= to || end > to) {
-            place();
-            const int start = std::max(s.start, to);
-            if (!out.empty() && out.back().format == s.format && out.back().start + out.back().length == start)
-                out.back().length = end - out.back().start;
-            else
-                out.push_back(Span{start, end - start, s.format});
-        }
+    };
+    int kept = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const Span& p = pieces[i];
+        if (p.length <= 0) continue;
+        keep(kept, p.start);
+        add(p.start, p.start + p.length, p.format);
+        kept = std::max(kept, p.start + p.length);
     }
-    place();
+    keep(kept, std::numeric_limits<int>::max());
     if (out.size() == spans.size() &&
         std::equal(out.begin(), out.end(), spans.begin(), [](const Span& a, const Span& b) {
             return a.start == b.start && a.length == b.length && a.format == b.format;
         }))
         return;
-    spans.swap(out);
+    lines[size_t(line)].spans.swap(out);
     markStale(line);
 }
 
@@ -87,19 +95,89 @@ void TRichEdit::Impl::markStale(int line)
     }
 }
 
+namespace {
+
+// Qt's layout splits its script items at every boundary of the formats it is
+// handed, one insertion into the item list each: a block of many items and
+// many formats costs their product each time it is laid out.  A line with
+// more spans than this hands its layout, of the spans that only colour, the
+// ones near the characters in view; bold and italic, which move the text,
+// always go whole, so the lines wrap alike wherever the window stands.
+constexpr size_t kSpansInFull = 256;
+// Characters on each side of those in view whose colours go with them.
+constexpr int kWindowChars = 4096;
+
+bool onlyColours(const CharFormat& f) { return !f.bold && !f.italic; }
+
+}  // namespace
+
+bool TRichEdit::Impl::charsInView(const QTextBlock& block, int* from, int* to) const
+{
+    const QTextLayout* layout = block.layout();
+    if (!layout || layout->lineCount() == 0) return false;
+    const qreal top = q->blockBoundingGeometry(block).translated(q->contentOffset()).top();
+    const qreal height = q->viewport()->height();
+    *from = *to = -1;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine l = layout->lineAt(i);
+        const qreal y = top + l.y();
+        if (y + l.height() < 0) continue;
+        if (y > height) break;
+        if (*from < 0) *from = l.textStart();
+        *to = l.textStart() + l.textLength();
+    }
+    return *from >= 0;
+}
+
+bool TRichEdit::Impl::windowLeftBehind(int line, const QTextBlock& block) const
+{
+    const Line& l = lines[size_t(line)];
+    if (l.windowTo < 0) return false;
+    int from = 0, to = 0;
+    return charsInView(block, &from, &to) && (from < l.windowFrom || to > l.windowTo);
+}
+
 void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
 {
     QTextLayout* layout = block.layout();
     if (!layout) return;
+    Line& l = lines[size_t(line)];
+    const std::vector<Span>& spans = l.spans;
+
+    // Where the window stands: around the characters in view, or around the
+    // caret when the block is not laid out (an edit has just dropped its
+    // lines).  A window that still holds them stays where it is.
+    if (spans.size() > kSpansInFull) {
+        int from = 0, to = 0;
+        bool known = charsInView(block, &from, &to);
+        if (!known) {
+            const QTextCursor caret = q->textCursor();
+            if (caret.block() == block) {
+                from = to = caret.positionInBlock();
+                known = true;
+            }
+        }
+        const bool holds = l.windowTo >= 0 && known && from >= l.windowFrom && to <= l.windowTo;
+        if (!holds && (known || l.windowTo < 0)) {
+            l.windowFrom = std::max(0, from - kWindowChars);
+            l.windowTo = to + kWindowChars;
+        }
+    } else {
+        l.windowTo = -1;
+    }
+    auto handed = [&](const Span& s) {
+        return l.windowTo < 0 || !onlyColours(s.format) || (s.start < l.windowTo && s.start + s.length > l.windowFrom);
+    };
+
     QList<QTextLayout::FormatRange> ranges;
-    const std::vector<Span>& spans = lines[size_t(line)].spans;
-    ranges.reserve(qsizetype(spans.size()));
+    ranges.reserve(qsizetype(std::min(spans.size(), size_t(4 * kWindowChars))));
     // While composing, the layout holds the preedit text at the caret: the
     // formats after it move past it, and the preedit keeps its own.
     const bool composing = line == preeditLine && !layout->preeditAreaText().isEmpty();
     const int at = composing ? layout->preeditAreaPosition() : 0;
     const int shift = composing ? int(layout->preeditAreaText().size()) : 0;
     for (const Span& s : spans) {
+        if (!handed(s)) continue;
         const QTextCharFormat& f = toQt(s.format);
         const int end = s.start + s.length;
         if (!composing || end <= at) {
@@ -113,7 +191,6 @@ void TRichEdit::Impl::applyLayout(int line, const QTextBlock& block)
     }
     if (composing) ranges.append(preeditRanges);
     layout->setFormats(ranges);
-    Line& l = lines[size_t(line)];
     if (l.layoutStale && linesWaiting > 0) --linesWaiting;
     l.layoutStale = false;
 }
@@ -125,10 +202,10 @@ void TRichEdit::Impl::applyWaitingFormats(bool painting)
         // Edits carry or drop waiting lines without counting them.
         linesWaiting = int(std::count_if(lines.begin(), lines.end(), [](const Line& l) { return l.layoutStale; }));
     }
-    if (linesWaiting == 0) return;
     // The lines in view, from the first visible block on, by the line counts
     // Qt keeps (no block is laid out to find them); two lines more than the
     // viewport holds make up for a first block scrolled partly out of view.
+    // A line whose window of formats the view has left gets a new window.
     const int spacing = std::max(1, q->fontMetrics().lineSpacing());
     int room = q->viewport()->height() / spacing + 2;
     int from = -1, to = -1, first = -1, last = -1;
@@ -136,7 +213,7 @@ void TRichEdit::Impl::applyWaitingFormats(bool painting)
     for (QTextBlock block = q->firstVisibleBlock(); block.isValid() && room > 0; block = block.next()) {
         const int line = block.blockNumber();
         if (line >= int(lines.size())) break;
-        if (lines[size_t(line)].layoutStale) {
+        if (lines[size_t(line)].layoutStale || windowLeftBehind(line, block)) {
             applyLayout(line, block);
             if (first < 0) {
                 first = line;

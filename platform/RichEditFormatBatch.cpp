@@ -100,7 +100,9 @@ void TRichEdit::SetFormats(const FormatSpan* first, size_t count)
                     d->markStale(line);
                 }
             } else {
-                for (const Piece& p : pieces) d->setLineFormat(line, p.from, p.to, p.format);
+                fresh.clear();
+                for (const Piece& p : pieces) fresh.push_back(Impl::Span{p.from, p.to - p.from, p.format});
+                d->setLineFormats(line, fresh.data(), fresh.size());
             }
         }
         ++line;

@@ -14,6 +14,7 @@
 #include <QPalette>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -34,6 +35,10 @@ struct TRichEdit::Impl {
         int chars = 0;             // QChars in the block's text
         std::vector<Span> spans;   // sorted and disjoint
         bool layoutStale = false;  // spans not yet handed to the block's layout
+        // The characters whose colour-only spans the layout was handed, for
+        // a line of many spans (see applyLayout); windowTo < 0: all spans.
+        int windowFrom = 0, windowTo = -1;
+        bool longRun = false;  // holds a run no line can be broken in (see below)
     };
 
     TRichEdit* q;
@@ -52,6 +57,15 @@ struct TRichEdit::Impl {
 
     void rebuildFrom(std::string text);  // after setPlainText of its decoded form
     void rebuildFromDocument();          // re-encodes every block (fallback)
+    // For the long line last asked about, whose bytes and characters differ:
+    // the byte offset of every kMarkStride-th character, so that a position
+    // is found from the nearest mark, not from the line's start.  Made by one
+    // walk over the line the first time it is asked for after a change.
+    static constexpr int kMarkStride = 256;
+    mutable int marksLine = -1;
+    mutable long marksRevision = -1;
+    mutable std::vector<int> marks;
+    const std::vector<int>* marksOf(int line) const;
     int charsToBytes(int line, const QTextBlock& block, int charOffset) const;
     // Byte offset inside the line -> QChar offset; snaps back to a character start.
     int bytesToChars(int line, const QTextBlock& block, int byteOffset) const;
@@ -75,6 +89,24 @@ struct TRichEdit::Impl {
     const Injection* injection = nullptr;
     void onContentsChange(int position, int removed, int added);
 
+    // ---- wrapping ----
+    // Qt's wrapping at word boundaries looks for the end of a word before it
+    // breaks one too long for a line, from every line it makes: a run of
+    // thousands of letters with no blank in it costs the square of its
+    // length each time its line is laid out.  While the text holds such a
+    // run, lines wrap at any character instead.
+    static bool holdsLongRun(std::string_view bytes);
+    int longRunLines = 0;
+    bool wrapAnywhere = false;
+    bool wrapQueued = false;
+    // Sets the line's flag from its bytes, keeping the count.
+    void markRuns(Line& line, const std::string& bytes);
+    void unmarkRuns(const Line& line) { longRunLines -= line.longRun; }
+    // The wrap mode the runs ask for: at once when `now` (never from inside
+    // Qt's change report), otherwise on the next turn of the event loop.
+    void followRuns(bool now);
+    void setWrapAnywhere(bool anywhere);
+
     // ---- events ----
     int internalEdit = 0;  // >0 while we or Qt change the document on our behalf
     bool pendingChange = false;
@@ -96,6 +128,9 @@ struct TRichEdit::Impl {
     mutable std::unordered_map<uint32_t, QTextCharFormat> qtFormats;  // by CharFormat, see toQt
     const QTextCharFormat& toQt(const CharFormat& f) const;
     void setLineFormat(int line, int from, int to, const CharFormat& f);
+    // The same for many pieces of one line (QChar offsets), in ascending
+    // order and not overlapping.
+    void setLineFormats(int line, const Span* pieces, size_t count);
     int linesWaiting = 0;      // lines whose formats wait, at least
     void markStale(int line);  // the line's formats wait; a refresh is queued
     // Hands the formats waiting to the lines in view: when painting, just
@@ -107,6 +142,12 @@ struct TRichEdit::Impl {
     void refreshLayouts() { applyWaitingFormats(false); }
     // Hands the line's formats to the block's layout, which drops its lines.
     void applyLayout(int line, const QTextBlock& block);
+    // The block's characters in the viewport, by its laid-out lines; false
+    // when it has none.
+    bool charsInView(const QTextBlock& block, int* from, int* to) const;
+    // Whether a line whose layout holds a window of its spans shows
+    // characters outside that window.
+    bool windowLeftBehind(int line, const QTextBlock& block) const;
     void applyDefaultFormat();
 
     // ---- input method ----

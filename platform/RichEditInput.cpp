@@ -284,7 +284,37 @@ void TRichEdit::inputMethodEvent(QInputMethodEvent* e)
         d->flush();
         if (OnImeStartComposition) OnImeStartComposition();
     }
-    if (!commit.isEmpty() || e->replacementLength() > 0) {
+    // Qt shows the preedit in the caret's block and drops the block's
+    // formats for its own; the block is laid out once ours are back.
+    auto showPreedit = [&] {
+        d->layout->expectNoLayout();
+        QInputMethodEvent shown(e->preeditString(), e->attributes());
+        QPlainTextEdit::inputMethodEvent(&shown);
+    };
+    auto formatsBack = [&] {
+        const QTextBlock block = textCursor().block();
+        if (QTextLayout* layout = block.layout()) {
+            d->preeditLine = preedit ? block.blockNumber() : -1;
+            d->preeditRanges = preedit ? layout->formats() : QList<QTextLayout::FormatRange>();
+            ++d->ignoreDocument;
+            d->applyLayout(block.blockNumber(), block);
+            d->layout->expect(block.blockNumber(), block.blockNumber());
+            document()->markContentsDirty(block.position(), block.length());
+            --d->ignoreDocument;
+        }
+    };
+    const bool edits = !commit.isEmpty() || e->replacementLength() > 0;
+    // A commit that ends a composition takes the preedit away first: the
+    // edit then lays the line out with the committed text and our formats,
+    // instead of once with the preedit still in it and again without.
+    const bool ending = edits && !preedit && d->preeditLine >= 0;
+    if (ending) {
+        showPreedit();
+        d->preeditLine = -1;
+        d->preeditRanges.clear();
+    }
+    const long revision = d->model.revision();
+    if (edits) {
         if (e->replacementLength() > 0) {
             QTextCursor c = textCursor();
             const int at = c.position() + e->replacementStart();
@@ -294,26 +324,15 @@ void TRichEdit::inputMethodEvent(QInputMethodEvent* e)
         }
         d->insertTyped(commit);
     }
-    {
-        // The preedit text lives in the caret's block alone.
-        if (!textCursor().hasSelection()) {
-            const int line = textCursor().block().blockNumber();
-            d->layout->expect(line, line);
-        }
-        QInputMethodEvent shown(e->preeditString(), e->attributes());
-        QPlainTextEdit::inputMethodEvent(&shown);
-    }
-    // Qt replaced the block's formats with the preedit's own; ours go back,
-    // moved past the preedit text.
-    const QTextBlock block = textCursor().block();
-    if (QTextLayout* layout = block.layout()) {
-        d->preeditLine = preedit ? block.blockNumber() : -1;
-        d->preeditRanges = preedit ? layout->formats() : QList<QTextLayout::FormatRange>();
-        ++d->ignoreDocument;
-        d->applyLayout(block.blockNumber(), block);
-        d->layout->expect(block.blockNumber(), block.blockNumber());
-        document()->markContentsDirty(block.position(), block.length());
-        --d->ignoreDocument;
+    if (ending) {
+        // Refused at the limit, the text did not change: the formats Qt
+        // took still have to come back.
+        if (d->model.revision() == revision) formatsBack();
+    } else if (preedit || d->preeditLine >= 0 || !e->attributes().isEmpty()) {
+        // A commit with no preedit shown before or after it is all done
+        // with the edit: Qt would only lay the line out again for nothing.
+        showPreedit();
+        formatsBack();
     }
     d->flush();
     if (composing_ && !preedit) {

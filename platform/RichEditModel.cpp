@@ -92,39 +92,125 @@ void TRichEdit::Impl::rebuildFrom(std::string text)
         return;
     }
     lines.assign(size_t(model.lineCount()), Line{});
+    longRunLines = 0;
     QTextBlock block = doc->begin();
-    for (Line& line : lines) {
-        line.chars = block.length() - 1;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        lines[i].chars = block.length() - 1;
+        markRuns(lines[i], model.line(int(i)));
         block = block.next();
     }
+    followRuns(true);
 }
 
 void TRichEdit::Impl::rebuildFromDocument()
 {
     linesWaiting = 0;
     lines.clear();
+    longRunLines = 0;
     std::vector<std::string> bytes;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         bytes.push_back(cp932::encode(block.text()));
         Line line;
         line.chars = block.length() - 1;
+        markRuns(line, bytes.back());
         lines.push_back(std::move(line));
     }
     if (lines.empty()) lines.emplace_back();
     model.setLines(std::move(bytes));
+    followRuns(false);
+}
+
+namespace {
+// A run this long (in letters, digits and signs, no blank or other break
+// between them) is worth wrapping anywhere.
+constexpr size_t kLongRun = 8192;
+}  // namespace
+
+bool TRichEdit::Impl::holdsLongRun(std::string_view bytes)
+{
+    if (bytes.size() < kLongRun) return false;
+    size_t run = 0;
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c > 0x20 && c < 0x7F) {
+            if (++run >= kLongRun) return true;
+            ++i;
+            continue;
+        }
+        run = 0;
+        i += cp932::isLeadByte(c) ? 2 : 1;
+    }
+    return false;
+}
+
+void TRichEdit::Impl::markRuns(Line& line, const std::string& bytes)
+{
+    line.longRun = holdsLongRun(bytes);
+    longRunLines += line.longRun;
+}
+
+void TRichEdit::Impl::followRuns(bool now)
+{
+    if ((longRunLines > 0) == wrapAnywhere) return;
+    if (!now) {
+        if (!wrapQueued) {
+            wrapQueued = true;
+            QMetaObject::invokeMethod(
+                q,
+                [this] {
+                    wrapQueued = false;
+                    followRuns(true);
+                },
+                Qt::QueuedConnection);
+        }
+        return;
+    }
+    setWrapAnywhere(longRunLines > 0);
+}
+
+void TRichEdit::Impl::setWrapAnywhere(bool anywhere)
+{
+    if (anywhere == wrapAnywhere) return;
+    wrapAnywhere = anywhere;
+    richedit::InternalEdit scope(internalEdit);
+    q->setWordWrapMode(anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 // Every character of a line, an invalid byte included, is one character of
 // its block, so the line's own bytes map positions without asking Qt's
 // document for the block's text.
+const std::vector<int>* TRichEdit::Impl::marksOf(int line) const
+{
+    const Line& l = lines[size_t(line)];
+    if (l.chars < 2 * kMarkStride) return nullptr;
+    if (marksLine != line || marksRevision != model.revision()) {
+        const std::string& text = model.line(line);
+        marks.clear();
+        size_t bytes = 0;
+        for (int i = 0; i < l.chars && bytes < text.size(); ++i) {
+            if (i % kMarkStride == 0) marks.push_back(int(bytes));
+            bytes += size_t(cp932::charLength(text, bytes));
+        }
+        marksLine = line;
+        marksRevision = model.revision();
+    }
+    return &marks;
+}
+
 int TRichEdit::Impl::charsToBytes(int line, const QTextBlock& /*block*/, int charOffset) const
 {
     const Line& l = lines[size_t(line)];
     const std::string& text = model.line(line);
     if (int(text.size()) == l.chars) return std::clamp(charOffset, 0, l.chars);
     const int chars = std::clamp(charOffset, 0, l.chars);
+    int i = 0;
     size_t bytes = 0;
-    for (int i = 0; i < chars && bytes < text.size(); ++i) bytes += size_t(cp932::charLength(text, bytes));
+    if (const std::vector<int>* m = marksOf(line); m && !m->empty()) {
+        const size_t k = std::min(size_t(chars / kMarkStride), m->size() - 1);
+        i = int(k) * kMarkStride;
+        bytes = size_t((*m)[k]);
+    }
+    for (; i < chars && bytes < text.size(); ++i) bytes += size_t(cp932::charLength(text, bytes));
     return int(std::min(bytes, text.size()));
 }
 
@@ -135,6 +221,13 @@ int TRichEdit::Impl::bytesToChars(int line, const QTextBlock& /*block*/, int byt
     if (int(text.size()) == l.chars) return std::clamp(byteOffset, 0, l.chars);
     int chars = 0;
     size_t bytes = 0;
+    if (const std::vector<int>* m = marksOf(line); m && !m->empty()) {
+        // The last mark at or before the offset.
+        const auto after = std::upper_bound(m->begin(), m->end(), byteOffset);
+        const size_t k = after == m->begin() ? 0 : size_t(after - m->begin()) - 1;
+        chars = int(k) * kMarkStride;
+        bytes = size_t((*m)[k]);
+    }
     while (chars < l.chars && bytes < text.size()) {
         const size_t next = bytes + size_t(cp932::charLength(text, bytes));
         if (int(next) > byteOffset) break;
@@ -272,6 +365,8 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         }
     }
 
+    for (int k = first; k <= oldLast; ++k) unmarkRuns(lines[size_t(k)]);
+    for (int k = 0; k < count; ++k) markRuns(fresh[size_t(k)], freshBytes[size_t(k)]);
     if (oldLast - first + 1 == count) {
         // The usual keystroke: the lines after the region stay where they are.
         std::move(fresh.begin(), fresh.end(), lines.begin() + first);
@@ -283,6 +378,7 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
     model.replaceLines(first, oldLast - first + 1, std::move(freshBytes), spliceable ? prefixBytes : 0,
                        spliceable ? suffixBytes : 0);
     pendingChange = true;
+    followRuns(false);
 
     // Qt moves layouts and their formats with the blocks in its own way;
     // the region's blocks get ours again.

@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -39,17 +40,26 @@ void applyRuns(Session& f, std::vector<colour::FormatRun> runs, int base, int fr
     if (base != 0)
         for (colour::FormatRun& run : runs) run.start += base;
 
-    // The runs go to the editor in slices, so that the gauge can move
-    // between them; a slice is a hundredth of the range.  The editor
+    // With the gauge shown, the runs go to the editor in slices, so that it
+    // can move between them; a slice is a hundredth of the range.  Without
+    // it they go in one call, which walks each line once.  The editor
     // compares each line's formats with what it has and leaves a line that
     // already carries them alone.
-    const int slice = std::max(to - from, 1) / 100 + 1;
+    const int slice = bar ? std::max(to - from, 1) / 100 + 1 : std::numeric_limits<int>::max();
     size_t i = 0;
     while (i < runs.size()) {
         const size_t first = i;
         const int sliceStart = runs[i].start;
         if (bar) bar->SetProgress(int((long long)(sliceStart - from) * 100 / (to - from)));
         for (++i; i < runs.size() && runs[i].start - sliceStart < slice;) ++i;
+        // A slice ends with a line: the editor walks a line's characters
+        // once per call, and a long line must not be walked a hundred times.
+        if (i < runs.size()) {
+            const TextDocument& doc = edit->Document();
+            const int line = doc.lineOfPosition(runs[i - 1].start);
+            const int end = doc.lineStart(line) + doc.lineLength(line);
+            while (i < runs.size() && runs[i].start < end) ++i;
+        }
         edit->SetFormats(runs.data() + first, i - first);
     }
 }
@@ -97,18 +107,18 @@ void Session::ColorizeCurrentLine()
     if (!AutoColor) return;
     if (!ColorScannerTable) ColorTableChanged();
 
-    // Only the caret's line is read: a line's colours depend on its own
-    // bytes and the break after it, so scanning the line plus its CR LF
-    // gives what a scan of the whole text would give there, without copying
-    // the whole text on every keystroke.
-    const int line = RichEdit->LineFromChar(caret);
-    const int lineStart = RichEdit->LineIndex(line);
-    const std::string lineText = RichEdit->Line(line);
-    if (lineStart < 0 || lineText.empty()) return;
-    const std::string scanned = line + 1 < RichEdit->LineCount() ? lineText + "\r\n" : lineText;
-    const int length = int(lineText.size());
-    applyRuns(*this, colour::ColorizeRuns(scanned, 0, length, *ColorScannerTable, ColorClasses, FontColor), lineStart,
-              lineStart, lineStart + length, false);
+    // Only the caret's line is scanned, in the document's own text: a line's
+    // colours depend on its own bytes and the break after it.  Nothing is
+    // copied, so a key costs the same in a long line as in a short one.
+    const TextDocument& doc = RichEdit->Document();
+    const int line = doc.lineOfPosition(caret);
+    const int lineStart = doc.lineStart(line);
+    const int length = doc.lineLength(line);
+    if (length == 0) return;
+    applyRuns(
+        *this,
+        colour::ColorizeRuns(doc.text(), lineStart, lineStart + length, *ColorScannerTable, ColorClasses, FontColor), 0,
+        lineStart, lineStart + length, false);
 }
 
 void Session::ColorizeLines(int start, int end)
@@ -192,7 +202,8 @@ void Session::BuildColorCommands()
     item->setCheckable(true);
     item->setChecked(AutoColor);
     if (autoMenu)
-        QObject::connect(autoMenu, &QMenu::aboutToShow, item, [this, item] { Guard([&] { item->setChecked(AutoColor); }); });
+        QObject::connect(autoMenu, &QMenu::aboutToShow, item,
+                         [this, item] { Guard([&] { item->setChecked(AutoColor); }); });
 
     QAction* button = AddToolButton(
         ToolBarFile, "ToolButtonColorStructure", "カラー構文", "カラー構文", [this] { sbAutoColorClick(); }, true);
