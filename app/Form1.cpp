@@ -150,6 +150,7 @@ void TForm1::WireEditor()
     RichEdit->OnImeStartComposition = [this] { Guard([this] { RichEditImeStartComposition(); }); };
     RichEdit->OnImeEndComposition = [this] { Guard([this] { RichEditImeEndComposition(); }); };
     RichEdit->OnDropFiles = [this](const QStringList& files) { Guard([&] { WMDropFiles(files); }); };
+    RichEdit->OnRefused = [this] { Guard([this] { RichEditRefused(); }); };
 }
 
 void TForm1::FormShow()

@@ -153,10 +153,17 @@ bool TRichEdit::Impl::replaceSelection(const std::string& bytes)
     return true;
 }
 
+bool TRichEdit::Impl::input(const std::string& bytes)
+{
+    if (replaceSelection(bytes)) return true;
+    if (q->OnRefused) q->OnRefused();
+    return false;
+}
+
 bool TRichEdit::Impl::insertTyped(const QString& text)
 {
     // What CP932 cannot hold is mapped by the codec or becomes "?".
-    return replaceSelection(richedit::normaliseBreaks(cp932::encodeIncoming(text)));
+    return input(richedit::normaliseBreaks(cp932::encodeIncoming(text)));
 }
 
 // ---- text ----

@@ -215,6 +215,8 @@ public:
     std::function<void()> OnImeEndComposition;
     // Files dropped on the editor are handed on (to the main window).
     std::function<void(const QStringList& files)> OnDropFiles;
+    // Text typed, composed, pasted or dropped was refused at MaxLength.
+    std::function<void()> OnRefused;
 
     // Position mapping, for the few widget-level callers (context menus,
     // caret rectangle).  Byte offset <-> Qt document position.

@@ -115,6 +115,9 @@ struct TRichEdit::Impl {
     void currentSelection(int* start, int* end) const;
     void flush();  // raise the pending selection-change and change events
     bool replaceSelection(const std::string& normalisedBytes);
+    // The same for what the user types, composes, pastes or drops: a text
+    // refused at the limit is reported (OnRefused).
+    bool input(const std::string& normalisedBytes);
     // Puts the bytes in place of the cursor's selection, with no limit and no events.
     void rawInsert(QTextCursor& cursor, const std::string& normalisedBytes);
     bool insertTyped(const QString& text);

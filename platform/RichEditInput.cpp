@@ -188,7 +188,7 @@ void TRichEdit::keyPressEvent(QKeyEvent* e)
         case Qt::Key_Enter:
             // A plain Enter is the key-down handler's to act on; Ctrl+Enter is a
             // bare line break.
-            if (mods & Qt::ControlModifier) d->replaceSelection("\r\n");
+            if (mods & Qt::ControlModifier) d->input("\r\n");
             e->accept();
             d->flush();
             return;
@@ -359,7 +359,7 @@ std::string TRichEdit::PastedText(const QMimeData* source)
 void TRichEdit::insertFromMimeData(const QMimeData* source)
 {
     // Plain text only; no formatting is pasted.
-    if (source && (source->hasText() || source->hasFormat(kBytesFormat))) d->replaceSelection(PastedText(source));
+    if (source && (source->hasText() || source->hasFormat(kBytesFormat))) d->input(PastedText(source));
 }
 
 bool TRichEdit::canInsertFromMimeData(const QMimeData* source) const
@@ -458,7 +458,7 @@ void TRichEdit::dropEvent(QDropEvent* e)
         setTextCursor(c);
     }
     d->flush();
-    d->replaceSelection(bytes);
+    d->input(bytes);
     e->setDropAction(copy ? Qt::CopyAction : e->dropAction());
     e->accept();
 }

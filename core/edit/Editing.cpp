@@ -74,11 +74,26 @@ void Session::InsertText(const std::string& text)
     const int s = RichEdit->SelStart();
     // Refused as a whole at the length limit, so that the selection is not
     // deleted for an insertion that cannot follow.
-    if (size_t(RichEdit->GetTextLen() - RichEdit->SelLength()) + text.size() > size_t(RichEdit->MaxLength())) return;
+    if (!InsertionFits(text.size())) return;
     if (RichEdit->SelLength() > 0 && !RichEdit->SetSelText("")) return;
     if (!text.empty() && !RichEdit->SetSelText(text)) return;
     RichEdit->Select(s + int(text.size()), 0, BreakSide::AfterLF);
     ColorizeLines(s, s + int(text.size()));
+}
+
+bool Session::InsertionFits(size_t bytes)
+{
+    if (editing::fitsWithin(RichEdit->GetTextLen(), RichEdit->SelLength(), (long long)bytes, RichEdit->MaxLength()))
+        return true;
+    RichEditRefused();
+    return false;
+}
+
+void Session::RichEditRefused()
+{
+    // In the status bar, not a message box: a key held down at the limit
+    // must not raise a box per key.
+    SetStatusPanel(3, editing::overLimitMessage(QStringLiteral("入力すると"), RichEdit->MaxLength()));
 }
 
 bool Session::CaretNotAtLineStart()
@@ -108,7 +123,10 @@ void Session::UpdateCaretPosPanel()
     SetStatusPanel(0, editing::caretPanelText(line + 1, RichEdit->SelStart() - first + 1));
 }
 
-void Session::UpdateModifiedPanel() { SetStatusPanel(1, RichEdit->Modified() ? QStringLiteral("変更あり") : QString()); }
+void Session::UpdateModifiedPanel()
+{
+    SetStatusPanel(1, RichEdit->Modified() ? QStringLiteral("変更あり") : QString());
+}
 
 // The input method draws its own composition underline and colours on this
 // platform; there is no per-editor composition colour table to set.

@@ -162,9 +162,7 @@ bool apply(Session& form, const wrap::Insertion& insertion)
     if (insertion.text.empty()) return false;
     // The editor refuses a text past its length limit; the caret must not
     // then move back as if it had gone in.
-    const TRichEdit& editor = *form.RichEdit;
-    if (size_t(editor.GetTextLen() - editor.SelLength()) + insertion.text.size() > size_t(editor.MaxLength()))
-        return false;
+    if (!form.InsertionFits(insertion.text.size())) return false;
     form.InsertText(insertion.text);
     if (insertion.caretBack > 0)
         form.RichEdit->SetCaret(form.RichEdit->SelStart() - insertion.caretBack, insertion.side);

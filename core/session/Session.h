@@ -169,6 +169,11 @@ public:
     int ImeCompositionStart = 0;
     int ImeCompositionEnd = 0;
     void InsertText(const std::string& text);
+    // Whether `bytes` bytes in place of the selection keep the document
+    // within the editor's limit; when not, the status bar says so.
+    bool InsertionFits(size_t bytes);
+    // Says in the status bar that an insertion was refused at the limit.
+    void RichEditRefused();
     bool CaretNotAtLineStart();
     int DialogTop(int height);
     int DialogLeft(int width);

@@ -219,3 +219,39 @@ TEST_F(EditorEvents, DropsMoveOrCopy)
     EXPECT_EQ(form->UndoManager->Queue().Entry(1)->mode, UndoQueue::ModeAdd);
     EXPECT_EQ(undo(), "abc def ghi");
 }
+
+TEST_F(EditorEvents, EveryInsertionTheLimitRefusesIsSaidInTheStatusBar)
+{
+    const QString said =
+        QStringLiteral("入力すると文書の大きさが上限の 512000 バイトを超えるので、実行しませんでした。");
+    std::string full;
+    while (full.size() + 12 <= 511999) full += "0123456789\r\n";
+    full.append(511999 - full.size(), 'a');
+    load(full);
+    type("b");  // the last byte that fits
+    full += "b";
+    ASSERT_EQ(text(), full);
+    EXPECT_EQ(form->StatusPanelText(3), "");
+
+    QGuiApplication::clipboard()->setText("pasted");
+    const std::pair<const char*, std::function<void()>> roads[] = {
+        {"key", [&] { type("c"); }},
+        {"Enter", [&] { key(Qt::Key_Return); }},
+        {"input method", [&] { commitIme("\x93\xfa"); }},
+        {"paste", [&] { form->MenuEditPasteClick(); }},
+        {"menu command", [&] { form->Item("MenuFormatFbox")->trigger(); }},
+        {"drop copying a selection",
+         [&] {
+             ed->Select(0, 3);
+             dropSelection(100, true);
+         }},
+    };
+    for (const auto& [name, act] : roads) {
+        SCOPED_TRACE(name);
+        form->SetStatusPanel(3, "");
+        ed->Select(10, 0);
+        act();
+        EXPECT_EQ(text(), full);
+        EXPECT_EQ(form->StatusPanelText(3), said);
+    }
+}
