@@ -301,8 +301,7 @@ void TForm1::FormCloseQuery(bool& CanClose)
     Guard([this] { AutoDeleteTeXFiles(FileName); });
     Guard([this] {
         WriteWindowPlacement();
-        const settings::Store store = Settings();
-        for (int i = 1; i <= layout::RecentCount; ++i) store.write(key::RecentFile, i, RecentFile[i - 1]);
+        WriteRecentFiles();
     });
 }
 
@@ -338,12 +337,14 @@ void TForm1::Form1CloseClick()
     Guard([this] { StopExplorer(); });
     Guard([this] { StopTeXWorker(); });
 
+    // Another instance may share the store: only what this one changed goes
+    // back, so the other's changes made meanwhile stay.
     Guard([this] {
         const settings::Store store = Settings();
-        store.write(key::AutoColor, AutoColor);
-        store.write(key::AutoCommand, AutoCommand);
-        store.write(key::WordWrap, RichEdit->WordWrap());
-        store.write(key::CurrentDir, CurrentDir);
+        store.writeBack(key::AutoColor, AutoColor);
+        store.writeBack(key::AutoCommand, AutoCommand);
+        store.writeBack(key::WordWrap, RichEdit->WordWrap());
+        store.writeBack(key::CurrentDir, CurrentDir);
         WriteViewSettings();
         WriteParentTable();
     });

@@ -222,8 +222,11 @@ private:
     void WriteWindowPlacement();
     void WriteViewSettings();
     void WriteParentTable();
+    void WriteRecentFiles();
     void ReadViewSettings();
     void ReadParentTable();
+    // The recent files as read at start, to tell which this instance opened.
+    std::array<QString, 5> recentAsRead_{};
 };
 
 extern TForm1* Form1;

@@ -11,7 +11,11 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/WindowHooks.h"
+#include "core/files/FilesLogic.h"
 #include "core/settings/Keys.h"
 #include "core/settings/Layout.h"
 #include "platform/Ask.h"
@@ -71,12 +75,12 @@ void TForm1::WriteViewSettings()
     // The window is hidden by now, so what counts is whether each bar or pane was
     // switched off, not whether it is on screen.
     const settings::Store store = Settings();
-    store.write(key::ViewEdit, !ToolBarFile->isHidden());
-    store.write(key::ViewTeXSho, !ToolBarTeXShosiki->isHidden());
-    store.write(key::ViewTeXMath, !ToolBarTeXMath->isHidden());
-    store.write(key::ViewDocuExpWidth, docuExpWidth_);
-    store.write(key::ViewDocuExp, !PanelDocumentExplorer->isHidden());
-    store.write(key::ViewStatusBar, !StatusBar->isHidden());
+    store.writeBack(key::ViewEdit, !ToolBarFile->isHidden());
+    store.writeBack(key::ViewTeXSho, !ToolBarTeXShosiki->isHidden());
+    store.writeBack(key::ViewTeXMath, !ToolBarTeXMath->isHidden());
+    store.writeBack(key::ViewDocuExpWidth, docuExpWidth_);
+    store.writeBack(key::ViewDocuExp, !PanelDocumentExplorer->isHidden());
+    store.writeBack(key::ViewStatusBar, !StatusBar->isHidden());
 }
 
 void TForm1::ReadParentTable()
@@ -94,11 +98,52 @@ void TForm1::WriteParentTable()
     const settings::Store store = Settings();
     settings::Batch batch;
     for (int i = 0; i < layout::ParentCount; ++i) {
-        store.write(key::ParentChild, i, ParentTable[i].Child);
-        store.write(key::ParentParent, i, ParentTable[i].Parent);
-        store.write(key::ParentExecute, i, ParentTable[i].Execute);
+        store.writeBack(key::ParentChild, i, ParentTable[i].Child);
+        store.writeBack(key::ParentParent, i, ParentTable[i].Parent);
+        store.writeBack(key::ParentExecute, i, ParentTable[i].Execute);
     }
     batch.commit();
+}
+
+namespace {
+using RecentList = std::array<QString, layout::RecentCount>;
+
+// The files a session opened, oldest first, as its list tells them: the
+// shortest front part of the list after which the list as read goes on in
+// its own order.  A file opened again while on top does not show.
+std::vector<QString> openedSince(const RecentList& asRead, const RecentList& now)
+{
+    for (size_t k = 0;; ++k) {
+        const auto opened = [&](const QString& path) {
+            return std::find(now.begin(), now.begin() + k, path) != now.begin() + k;
+        };
+        std::vector<QString> rest;
+        for (const QString& path : asRead)
+            if (!opened(path)) rest.push_back(path);
+        rest.resize(std::max(rest.size(), now.size()));
+        if (k == now.size() || std::equal(now.begin() + k, now.end(), rest.begin())) {
+            std::vector<QString> files;
+            for (size_t i = k; i-- > 0;)
+                if (!now[i].isEmpty()) files.push_back(now[i]);
+            return files;
+        }
+    }
+}
+}  // namespace
+
+void TForm1::WriteRecentFiles()
+{
+    // When another instance changed the list since this one read it, the
+    // files this one opened go on top of the list as it is now.
+    const settings::Store store = Settings();
+    RecentList stored;
+    for (int i = 1; i <= layout::RecentCount; ++i) stored[i - 1] = store.find(key::RecentFile, i).value_or(QString());
+    RecentList list = RecentFile;
+    if (stored != recentAsRead_) {
+        list = stored;
+        for (const QString& path : openedSince(recentAsRead_, RecentFile)) files::addRecent(list, path);
+    }
+    for (int i = 1; i <= layout::RecentCount; ++i) store.write(key::RecentFile, i, list[i - 1]);
 }
 
 void TForm1::LoadSettings()
@@ -116,6 +161,7 @@ void TForm1::LoadSettings()
 
     const settings::Store store = Settings();
     for (int i = 1; i <= layout::RecentCount; ++i) RecentFile[i - 1] = store.read(key::RecentFile, i);
+    recentAsRead_ = RecentFile;
 
     layout::writeMissingUserDefines(store);
     store.writeMissing(layout::userPackageDefaults());

@@ -61,8 +61,10 @@ public:
 
     // ==== start-up ====
     QString RegKey = settings::programKey();
-    // The settings below RegKey, through the typed facade.
-    settings::Store Settings() const { return settings::Store(RegKey); }
+    // The settings below RegKey, through the typed facade; what the session
+    // reads and writes there is noted, so that its close can tell its own
+    // changes from another instance's.
+    settings::Store Settings() const { return settings::Store(RegKey, settingsKnown_); }
     QString ProgramDir;  // folder of the executable, no trailing slash
     QString AppTitle = "Quillmark";
     QString CaptionSuffix = " - Quillmark";
@@ -157,7 +159,6 @@ public:
     unsigned BackColor = 0xFFFFFF;
     std::array<ParentFileEntry, 128> ParentTable{};
     std::array<QString, 5> RecentFile{};
-
 
     MultiUndo* UndoManager = nullptr;
     bool Busy = false;
@@ -302,6 +303,7 @@ public:
 
 protected:
     int docuExpWidth_ = 130;
+    std::shared_ptr<settings::Known> settingsKnown_ = std::make_shared<settings::Known>();
 
 private:
     std::unordered_map<std::type_index, std::shared_ptr<void>> parts_;

@@ -9,7 +9,10 @@
 // Values in sections the window writes itself when it closes (its view
 // switches, the parent-file table) are declared `savedAtClose`: a missing
 // one is not written at once, since the close writes them all.
+#include <QHash>
 #include <QString>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 
@@ -86,12 +89,28 @@ constexpr T keptAsText(T typed, bool savedAtClose = true)
 // The program's own key in the store.
 QString programKey();
 
+// What one window last read of each value and what it last wrote to it.
+// Several instances may share the store: what a window writes back when it
+// closes is compared with this, not with the store as it is then, so a
+// value another instance changed meanwhile keeps that change unless this
+// window changed it too (Store::writeBack).
+class Known {
+public:
+    std::optional<QString> find(const QString& path, const QString& name) const;
+    void note(const QString& path, const QString& name, const QString& value);
+
+private:
+    mutable std::mutex mutex_;
+    QHash<QString, QString> values_;
+};
+
 // Access to the values below one program key (tests and the TeX worker's
 // tests use a key of their own).  Cheap to make and to copy; every read
-// sees the file as it is now, every write goes through to it.
+// sees the file as it is now, every write goes through to it.  With a
+// Known, every value read or written through the store is noted in it.
 class Store {
 public:
-    explicit Store(QString root = programKey());
+    explicit Store(QString root = programKey(), std::shared_ptr<Known> known = {});
     const QString& root() const { return root_; }
 
     int read(const Integer& v) const;
@@ -118,12 +137,23 @@ public:
     bool exists(const Value& v) const;
     bool exists(const Value& rows, int n) const;
 
+    // What a window writes when it closes: the value is written when it is
+    // missing, or when it differs from what the store's Known holds of it
+    // (or the Known holds nothing of it); otherwise the store keeps what it
+    // holds, which may be another instance's change.
+    void writeBack(const Integer& v, int value) const;
+    void writeBack(const Boolean& v, bool value) const;
+    void writeBack(const Text& v, const QString& value) const;
+    void writeBack(const TextRows& rows, int n, const QString& value) const;
+    void writeBack(const BooleanRows& rows, int n, bool value) const;
+
     // Writes the default of each value of the table that is missing, in the
     // table's order (the start-up step).
     void writeMissing(std::span<const Value* const> table) const;
 
 private:
     QString root_;
+    std::shared_ptr<Known> known_;
 };
 
 }  // namespace settings
