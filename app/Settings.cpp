@@ -29,12 +29,19 @@ constexpr int kOsMajorVersion = 6;
 constexpr int kFormatBarWidth = kOsMajorVersion == 5 ? 784 : 838;
 constexpr int kMathBarWidth = kOsMajorVersion == 5 ? 734 : 822;
 
-void tellAboutQuarantine(const QString& movedTo)
+void tellAboutStore(const settings::StartCheck& check)
 {
-    ask::messageBox(QString::fromUtf8("設定ファイルを読み込めませんでした。\r\n"
-                                      "元のファイルを %1 に移し，既定の設定で起動します。")
-                        .arg(movedTo),
-                    "Quillmark", MB_OK | MB_ICONEXCLAMATION);
+    const QString reason = check.reason.isEmpty() ? QString() : check.reason + QStringLiteral("\r\n");
+    if (check.outcome == settings::StartCheck::SetAside)
+        ask::messageBox(QString::fromUtf8("設定ファイルを読み込めませんでした。\r\n%1"
+                                          "元のファイルを %2 に移し，既定の設定で起動します。")
+                            .arg(reason, check.movedTo),
+                        "Quillmark", MB_OK | MB_ICONEXCLAMATION);
+    else if (check.outcome == settings::StartCheck::Refused)
+        ask::messageBox(QString::fromUtf8("設定ファイル %1 を読み込めませんでした。\r\n%2"
+                                          "既定の設定で起動します。設定の変更はこの起動の間だけ有効です。")
+                            .arg(settings::storePath(), reason),
+                        "Quillmark", MB_OK | MB_ICONEXCLAMATION);
 }
 }  // namespace
 
@@ -148,10 +155,9 @@ void TForm1::WriteRecentFiles()
 
 void TForm1::LoadSettings()
 {
-    // A store that cannot be parsed is moved aside; the user hears of it
-    // and the program starts with defaults instead of failing.
-    QString movedTo;
-    if (settings::quarantineIfCorrupt(&movedTo)) tellAboutQuarantine(movedTo);
+    // A store that cannot be read is moved aside or left alone; the user
+    // hears of it and the program starts with defaults instead of failing.
+    tellAboutStore(settings::checkAtStart());
 
     // The defaults a first start writes reach the file in one write, not
     // one re-read and rewrite of the whole store per value.

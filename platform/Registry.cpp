@@ -1,5 +1,6 @@
 #include "platform/Registry.h"
 #include "platform/SettingsFailures.h"
+#include "platform/WholeFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -278,6 +279,21 @@ QString quarantinePath(const QString& path)
     return candidate;
 }
 
+// Whether the store's own name may be renamed aside or replaced: a regular
+// file or a link (moving a link leaves what it points to alone), never a
+// pipe, a device or a folder that stands there itself.
+bool replaceable(const QString& path)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return errno == ENOENT;
+    return S_ISREG(st.st_mode) || S_ISLNK(st.st_mode);
+}
+
+std::string notReplaceableMessage(const QString& path)
+{
+    return (path + QStringLiteral(": ") + wholefile::notRegularReason()).toStdString();
+}
+
 // Holds the exclusive lock on the store's lock file for one read-modify-write.
 class FileLock {
 public:
@@ -388,10 +404,12 @@ public:
         corrupt_ = false;
         tree_.clear();
         if (stamp.exists) {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                corrupt_ = true;  // unreadable: a write must not replace it with less
-            else if (auto tree = parse(file.readAll()))
+            // Unreadable, too large or not a file: a write must not replace
+            // it with less.
+            const wholefile::Contents contents = wholefile::read(path, settings::kMaxStoreBytes);
+            std::optional<Tree> tree;
+            if (contents.status == wholefile::Status::Ok) tree = parse(contents.bytes);
+            if (tree)
                 tree_ = std::move(*tree);
             else
                 corrupt_ = true;
@@ -478,6 +496,7 @@ private:
     void write(const std::vector<Change>& changes, bool alreadyApplied)
     {
         QString path = settings::storePath();
+        if (!replaceable(path)) throw ERegistryException(notReplaceableMessage(path));
         FileLock lock(path);
         // Under the lock the file is always read afresh: a rename can reuse
         // the inode number, and timestamps are coarse, so the stamp alone
@@ -493,7 +512,13 @@ private:
         bool changed = alreadyApplied || !unsaved_.empty();
         for (const Change& c : changes) changed = c.applyTo(tree_) || changed;
         if (!changed) return;
-        writeAtomically(path, serialise(tree_));
+        // A store the next start would refuse is never written.
+        const QByteArray bytes = serialise(tree_);
+        if (bytes.size() > settings::kMaxStoreBytes)
+            throw ERegistryException(QStringLiteral("設定が %1 KB を超えるため、書き込めません。")
+                                         .arg(settings::kMaxStoreBytes / 1024)
+                                         .toStdString());
+        writeAtomically(path, bytes);
         stamp_ = stampOf(path);
     }
 
@@ -548,26 +573,40 @@ QString storePath()
     return config + QStringLiteral("/quillmark/settings.ini");
 }
 
-bool quarantineIfCorrupt(QString* movedTo)
+StartCheck checkAtStart()
 {
-    QString path = storePath();
-    if (!QFileInfo::exists(path)) return false;
+    StartCheck check;
+    const QString path = storePath();
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return check;
     Store& store = Store::instance();
     std::lock_guard guard(store.mutex);
+    if (!replaceable(path)) {
+        // Nothing is renamed or written there; this session's changes are
+        // kept in memory, which the user hears of now rather than again at
+        // the first write.
+        check.outcome = StartCheck::Refused;
+        check.reason = wholefile::notRegularReason();
+        store.failureReported = true;
+        store.invalidate();
+        return check;
+    }
     std::optional<FileLock> lock;
     try {
         lock.emplace(path);
     } catch (const ERegistryException&) {
-        return false;  // a store that cannot be written is not moved aside either
+        return check;  // a store that cannot be written is not moved aside either
     }
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && parse(file.readAll())) return false;
-    file.close();
-    QString target = quarantinePath(path);
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0) return false;
+    const wholefile::Contents contents = wholefile::read(path, kMaxStoreBytes);
+    if (contents.status == wholefile::Status::Missing) return check;
+    if (contents.status == wholefile::Status::Ok && parse(contents.bytes)) return check;
+    const QString target = quarantinePath(path);
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) != 0) return check;
     store.invalidate();
-    if (movedTo) *movedTo = target;
-    return true;
+    check.outcome = StartCheck::SetAside;
+    check.movedTo = target;
+    if (contents.status != wholefile::Status::Ok) check.reason = contents.reason;
+    return check;
 }
 
 void setWriteFailureReporter(std::function<void(const QString& reason)> report)

@@ -7,10 +7,23 @@
 namespace settings {
 // Path of the store file in force.
 QString storePath();
-// Called once at start-up: when the file exists but cannot be parsed, it is
-// renamed aside (".corrupt-<time>") and true is returned, so the caller can
-// tell the user; the program then starts with defaults.
-bool quarantineIfCorrupt(QString* movedTo = nullptr);
+
+// The largest store file read, and written: far more than the program's own
+// values take, so a larger one was not written by it.
+constexpr qint64 kMaxStoreBytes = 8 << 20;
+
+// What start-up found of the store file.  One that cannot be parsed, is
+// over the size or cannot be read is renamed aside (".corrupt-<time>"); a
+// link is moved aside itself, never what it points to.  A pipe, a device or
+// a folder standing in the store's place is left alone and refused: nothing
+// is written there, and this session's changes are kept in memory only.
+// Either way the program starts with defaults and the caller tells the user.
+struct StartCheck {
+    enum Outcome { Fine, SetAside, Refused } outcome = Fine;
+    QString movedTo;  // SetAside: where the file went
+    QString reason;   // why it could not be read, when more than "not parsed"
+};
+StartCheck checkAtStart();
 
 // While a Batch lives, writes of this process (any thread) are seen at once
 // by its own readers but reach the file together when the batch ends, in one

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 
 #include "tests/app/AppFixture.h"
+#include "tests/support/WatchedPipe.h"
+
+#include <sys/stat.h>
 
 using namespace apptest;
 
@@ -81,7 +84,26 @@ const char* const kTeXStrings[] = {
     "PDFReaderFile", "PDFReaderOption", "PSViewerFile", "PSViewerOption",
 };
 
-class SettingsTest : public AppTest {};
+class SettingsTest : public AppTest {
+protected:
+    QStringList setAside() const
+    {
+        return QDir(folder()).entryList({"settings.ini.corrupt*"}, QDir::Files | QDir::System | QDir::Dirs);
+    }
+    // Starts, shows and closes a window on the store as it is, which must
+    // say once that it could not be read.
+    TForm1& startTold()
+    {
+        script().expectMessage({.caption = "Quillmark", .flags = MB_OK | MB_ICONEXCLAMATION});
+        TForm1& f = start();
+        f.FormShow();
+        closeForm();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(messages().size(), 1u);
+        return f;
+    }
+};
 }  // namespace
 
 TEST_F(SettingsTest, FirstStartWritesEveryDefault)
@@ -204,6 +226,61 @@ TEST_F(SettingsTest, CorruptStoreIsKeptAsideAndTheUserTold)
     const QStringList aside =
         QDir(QFileInfo(storeFile()).absolutePath()).entryList({"settings.ini.corrupt*"}, QDir::Files);
     EXPECT_EQ(aside.size(), 1);
+}
+
+TEST_F(SettingsTest, APipeOrAFolderInTheStoresPlaceIsLeftAloneAndNeverWaitedFor)
+{
+    {
+        testsupport::WatchedPipe pipe(storeFile());
+        ASSERT_TRUE(pipe.made());
+        EXPECT_EQ(startTold().TabSpaceNo, 4);
+        ASSERT_FALSE(messages().empty());
+        EXPECT_TRUE(messages()[0].text.contains(storeFile()));
+        EXPECT_FALSE(pipe.wasOpened());
+        EXPECT_TRUE(pipe.inPlace());
+        EXPECT_TRUE(setAside().isEmpty());
+        // This session's changes are kept for it.
+        writeInt("", "Tab", 32);
+        EXPECT_EQ(readInt("", "Tab"), 32);
+    }
+    QFile::remove(storeFile());
+    form.reset();
+    ASSERT_TRUE(QDir().mkdir(storeFile()));
+    script().expectMessage({.caption = "Quillmark", .flags = MB_OK | MB_ICONEXCLAMATION});
+    start();
+    EXPECT_TRUE(QFileInfo(storeFile()).isDir());
+    EXPECT_TRUE(QDir(storeFile()).isEmpty());
+    EXPECT_TRUE(setAside().isEmpty());
+}
+
+TEST_F(SettingsTest, AStoreLinkedToADeviceOrTooLargeIsSetAside)
+{
+    ASSERT_TRUE(QFile::link("/dev/zero", storeFile()));
+    TForm1& f = startTold();
+    EXPECT_EQ(f.TabSpaceNo, 4);
+    ASSERT_EQ(setAside().size(), 1);
+    // The link went aside; what it points to is untouched.
+    EXPECT_EQ(QFileInfo(folder() + "/" + setAside()[0]).symLinkTarget(), "/dev/zero");
+    struct stat zero {};
+    EXPECT_TRUE(::stat("/dev/zero", &zero) == 0 && S_ISCHR(zero.st_mode));
+    EXPECT_TRUE(QFileInfo(storeFile()).isFile() && !QFileInfo(storeFile()).isSymLink());
+    EXPECT_EQ(readInt("", "Tab"), 24);
+
+    // A value of 20 MB is not taken in.
+    form.reset();
+    QFile::remove(storeFile());
+    {
+        QFile file(storeFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[\\Software\\Kestrelwood\\Quillmark]\nTabSpaceNo=dword:8\nPackage=sz:");
+        file.write(QByteArray(20 << 20, 'x'));
+        file.write("\n");
+    }
+    script().expectMessage({.caption = "Quillmark", .flags = MB_OK | MB_ICONEXCLAMATION});
+    EXPECT_EQ(start().TabSpaceNo, 4);
+    EXPECT_EQ(setAside().size(), 2);
+    EXPECT_LT(QFileInfo(storeFile()).size(), 1 << 20);
+    EXPECT_FALSE(exists("", "Package"));
 }
 
 TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsStillReadAndTheUserToldOnce)

@@ -1,4 +1,5 @@
 #include "platform/Registry.h"
+#include "platform/SettingsFailures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -187,8 +188,9 @@ TEST_F(SettingsStore, CorruptFileIsMovedAsideAndNeverOverwritten)
 {
     const QByteArray garbage = "[\\Software\\Kestrelwood\\Quillmark]\nFontSize=twelve\n";
     writeFile(garbage);
-    QString movedTo;
-    EXPECT_TRUE(settings::quarantineIfCorrupt(&movedTo));
+    const settings::StartCheck check = settings::checkAtStart();
+    const QString movedTo = check.movedTo;
+    EXPECT_EQ(check.outcome, settings::StartCheck::SetAside);
     EXPECT_FALSE(QFile::exists(path_));
     QFile moved(movedTo);
     ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
@@ -199,7 +201,7 @@ TEST_F(SettingsStore, CorruptFileIsMovedAsideAndNeverOverwritten)
     ASSERT_TRUE(reg.OpenKey(kKey, true));
     EXPECT_FALSE(reg.ValueExists(QStringLiteral("FontSize")));
     reg.WriteInteger(QStringLiteral("FontSize"), 12);
-    EXPECT_FALSE(settings::quarantineIfCorrupt());
+    EXPECT_EQ(settings::checkAtStart().outcome, settings::StartCheck::Fine);
 
     // Corrupted while running: the next write keeps the damaged file aside too.
     writeFile("not a settings file\n");
@@ -324,3 +326,22 @@ TEST_F(SettingsStore, TwoInstancesWritingAtOnceLoseNothing)
 }
 
 }  // namespace
+
+TEST_F(SettingsStore, AValueThatWouldOutgrowTheStoreIsKeptForTheSessionOnly)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    reg.WriteInteger(QStringLiteral("Tab"), 24);
+    const QByteArray before = fileContents();
+    QStringList reasons;
+    settings::setWriteFailureReporter([&](const QString& reason) { reasons << reason; });
+    const QString big(int(settings::kMaxStoreBytes), QChar(u'x'));
+    reg.WriteString(QStringLiteral("Package"), big);
+    reg.WriteInteger(QStringLiteral("Tab"), 32);
+    settings::setWriteFailureReporter({});
+    // The next start could not read such a store, so none is written.
+    EXPECT_EQ(fileContents(), before);
+    EXPECT_EQ(reasons.size(), 1);
+    EXPECT_EQ(reg.ReadString(QStringLiteral("Package")).size(), big.size());
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Tab")), 32);
+}
