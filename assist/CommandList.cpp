@@ -9,6 +9,7 @@
 #include "core/files/FileErrors.h"
 #include "core/settings/Keys.h"
 #include "platform/Cp932.h"
+#include "platform/WholeFile.h"
 
 static void initAssistResources() { Q_INIT_RESOURCE(assist); }
 
@@ -205,17 +206,13 @@ bool looksLikeText(std::string_view bytes)
 
 QStringList load(const QString& path)
 {
-    QFile file(path);
-    // The reason is read from errno as the failing call left it.
-    const auto why = [&](docfile::FileAction action) { return docfile::fileErrorReason(action, path, errno); };
-    if (!file.open(QIODevice::ReadOnly))
-        throw fileError(path, "このファイルを開けませんでした。", why(docfile::FileAction::Read));
-    if (file.size() > kMaxBytes) throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
-    const QByteArray data = file.read(kMaxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw fileError(path, "このファイルを読み込めませんでした。", why(docfile::FileAction::Read));
-    if (data.size() > kMaxBytes) throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
-    const std::string_view bytes(data.constData(), size_t(data.size()));
+    const wholefile::Contents file = wholefile::read(path, kMaxBytes);
+    if (file.status == wholefile::Status::TooLarge)
+        throw fileError(path, "このファイルは大きすぎるため、読み込みできませんでした。");
+    if (file.status != wholefile::Status::Ok)
+        throw fileError(path, "このファイルを開けませんでした。",
+                        docfile::fileErrorReason(docfile::FileAction::Read, path, file.error));
+    const std::string_view bytes(file.bytes.constData(), size_t(file.bytes.size()));
     if (!looksLikeText(bytes))
         throw fileError(path, "このファイルはコマンド入力支援ファイルではないため、読み込みできませんでした。");
     return splitLines(cp932::decode(bytes));

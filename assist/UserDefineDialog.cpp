@@ -1,7 +1,5 @@
 #include "assist/UserDefineDialog.h"
 
-#include <QFile>
-#include <cerrno>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +10,7 @@
 #include "core/files/FileErrors.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -116,17 +115,17 @@ void TFormUserDefine::sbUserDefImportClick()
                         MB_ICONERROR);
         return;
     }
-    QFile file(path);
-    if (QFileInfo(path).size() > qint64(userdef::kMaxFileBytes)) {
+    const wholefile::Contents file = wholefile::read(path, qint64(userdef::kMaxFileBytes));
+    if (file.status == wholefile::Status::TooLarge) {
         ask::messageBox(path + QStringLiteral("\nこのファイルは大きすぎるため、読み込みできませんでした。"), kCaption,
                         MB_ICONERROR);
         return;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        ask::errorMessage(docfile::fileErrorText(docfile::FileAction::Read, path, errno));
+    if (file.status != wholefile::Status::Ok) {
+        ask::errorMessage(docfile::fileErrorText(docfile::FileAction::Read, path, file.error));
         return;
     }
-    const QByteArray data = file.read(qint64(userdef::kMaxFileBytes) + 1);
+    const QByteArray& data = file.bytes;
     userdef::Slots table = SlotsFromFields();
     const userdef::ReadResult result = userdef::readFile(std::string(data.constData(), size_t(data.size())), table);
     switch (result.status) {

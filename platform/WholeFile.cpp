@@ -14,22 +14,24 @@ namespace wholefile {
 
 namespace {
 
-QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
-
-Contents failed(Status status, const QString& reason)
+Contents failed(int error, const QString& reason = {})
 {
     Contents c;
-    c.status = status;
-    c.reason = reason;
+    c.status = error == ENOENT || error == ENOTDIR ? Status::Missing
+               : error == EINVAL || error == EISDIR ? Status::NotRegular
+               : error == EFBIG                     ? Status::TooLarge
+                                                    : Status::Unreadable;
+    c.error = error;
+    c.reason = !reason.isEmpty()      ? reason
+               : error == EINVAL ? notRegularReason()
+                                 : QString::fromLocal8Bit(std::strerror(error));
     return c;
 }
 
-QString tooLargeReason(qint64 limit)
+Contents tooLarge(qint64 limit)
 {
-    return QStringLiteral("ファイルが大きすぎます（%1 KB まで）。").arg(limit / 1024);
+    return failed(EFBIG, QStringLiteral("ファイルが大きすぎます（%1 KB まで）。").arg(limit / 1024));
 }
-
-Status statusOf(int err) { return err == ENOENT || err == ENOTDIR ? Status::Missing : Status::Unreadable; }
 
 class Descriptor {
 public:
@@ -67,67 +69,50 @@ bool readUpTo(int fd, QByteArray& bytes, qint64 expected, qint64 most)
     return true;
 }
 
-Contents readFile(const QString& path, qint64 limit, bool tail)
-{
-    Status status = Status::Ok;
-    QString reason;
-    Descriptor fd(openRegular(path, &status, &reason));
-    if (fd.get() < 0) return failed(status, reason);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return failed(Status::Unreadable, systemReason(errno));
-    Contents c;
-    if (st.st_size > limit) {
-        if (!tail) return failed(Status::TooLarge, tooLargeReason(limit));
-        c.offset = st.st_size - limit;
-        if (::lseek(fd.get(), c.offset, SEEK_SET) < 0) return failed(Status::Unreadable, systemReason(errno));
-    }
-    // One byte past the bound: a file that grew since its size was taken is
-    // refused rather than cut.
-    if (!readUpTo(fd.get(), c.bytes, st.st_size - c.offset, limit + 1))
-        return failed(Status::Unreadable, systemReason(errno));
-    if (c.bytes.size() > limit) {
-        if (!tail) return failed(Status::TooLarge, tooLargeReason(limit));
-        c.offset += c.bytes.size() - limit;
-        c.bytes.remove(0, c.bytes.size() - limit);
-    }
-    c.status = Status::Ok;
-    return c;
-}
-
 }  // namespace
 
-QString notRegularReason() { return QStringLiteral("通常のファイルではありません。"); }
+QString notRegularReason() { return QStringLiteral("普通のファイルではありません。"); }
 
-int openRegular(const QString& path, Status* status, QString* reason)
+int openRegular(const QString& path)
 {
-    const auto refuse = [&](Status s, const QString& why) {
-        if (status) *status = s;
-        if (reason) *reason = why;
+    const QByteArray native = QFile::encodeName(path);
+    const auto refuse = [](int error) {
+        errno = error;
         return -1;
     };
-    const QByteArray native = QFile::encodeName(path);
+    if (native.isEmpty()) return refuse(ENOENT);
     // The kind is checked before the file is opened: opening a named pipe
     // waits for a writer, and opening a device may do something.
     struct stat st {};
-    if (native.isEmpty()) return refuse(Status::Missing, systemReason(ENOENT));
-    if (::stat(native.constData(), &st) != 0) return refuse(statusOf(errno), systemReason(errno));
-    if (S_ISDIR(st.st_mode)) return refuse(Status::NotRegular, systemReason(EISDIR));
-    if (!S_ISREG(st.st_mode)) return refuse(Status::NotRegular, notRegularReason());
+    if (::stat(native.constData(), &st) != 0) return -1;
+    if (S_ISDIR(st.st_mode)) return refuse(EISDIR);
+    if (!S_ISREG(st.st_mode)) return refuse(EINVAL);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return refuse(statusOf(errno), systemReason(errno));
+    if (fd < 0) return -1;
     // The name may have been given to something else in between.
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return refuse(Status::NotRegular, notRegularReason());
+        return refuse(EINVAL);
     }
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    if (status) *status = Status::Ok;
     return fd;
 }
 
-Contents read(const QString& path, qint64 limit) { return readFile(path, limit, false); }
-
-Contents readTail(const QString& path, qint64 limit) { return readFile(path, limit, true); }
+Contents read(const QString& path, qint64 limit)
+{
+    Descriptor fd(openRegular(path));
+    if (fd.get() < 0) return failed(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return failed(errno);
+    if (st.st_size > limit) return tooLarge(limit);
+    // One byte past the bound: a file that grew since its size was taken is
+    // refused rather than cut.
+    Contents c;
+    if (!readUpTo(fd.get(), c.bytes, st.st_size, limit + 1)) return failed(errno);
+    if (c.bytes.size() > limit) return tooLarge(limit);
+    c.status = Status::Ok;
+    return c;
+}
 
 }  // namespace wholefile

@@ -14,21 +14,20 @@ enum class Status { Ok, Missing, NotRegular, TooLarge, Unreadable };
 
 struct Contents {
     Status status = Status::Unreadable;
-    QByteArray bytes;   // Ok: the file, or its end for readTail
-    qint64 offset = 0;  // where the bytes begin in the file
-    QString reason;     // not Ok: the reason in plain words, for a message
+    QByteArray bytes;  // Ok: the file
+    // Not Ok: the system's error number, as openRegular sets it (EFBIG past
+    // the bound), and the reason in plain words.
+    int error = 0;
+    QString reason;
 };
 
 // The whole file, at most `limit` bytes.
 Contents read(const QString& path, qint64 limit);
-// The file's last `limit` bytes at most, for a file whose end is what
-// matters (a TeX log); offset says where they begin.
-Contents readTail(const QString& path, qint64 limit);
 
-// Opens a regular file for reading, never waiting; -1 when it is missing,
-// of another kind or cannot be opened, with status and reason set.  For code
-// that reads the file its own way.
-int openRegular(const QString& path, Status* status = nullptr, QString* reason = nullptr);
+// Opens a regular file for reading, never waiting, for code that reads it
+// its own way; otherwise -1 with errno set as open() would, EISDIR for a
+// folder and EINVAL for a file of another kind.
+int openRegular(const QString& path);
 
 // The reason for a file that is not a regular one.
 QString notRegularReason();

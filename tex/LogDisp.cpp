@@ -10,6 +10,7 @@
 #include "platform/Cp932.h"
 #include "tex/TeXCommands.h"
 #include "tex/TeXRunState.h"
+#include "platform/WholeFile.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -193,10 +194,17 @@ void MenuTexLogDispClick(Session& s)
     TFormLogDisp form(s.mainWindow);
     form.setProperty("HelpContext", s.HelpContextOf("MenuTexLog"));
     form.move(s.DialogLeft(form.width()), s.DialogTop(form.height()));
-    QFile file(logPath);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(docfile::fileErrorText(docfile::FileAction::Read, logPath, errno).toStdString());
-    form.SetLog(file.readAll().toStdString());
+    // Logs of large documents run to a few MB; one far past that is not shown.
+    constexpr qint64 kMaxLogBytes = 16 << 20;
+    const wholefile::Contents log = wholefile::read(logPath, kMaxLogBytes);
+    if (log.status == wholefile::Status::TooLarge) {
+        ask::messageBox(logPath + QStringLiteral("\r\n") + log.reason + QStringLiteral("\r\nLogファイルを表示できません。"),
+                        caption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (log.status != wholefile::Status::Ok)
+        throw std::runtime_error(docfile::fileErrorText(docfile::FileAction::Read, logPath, log.error).toStdString());
+    form.SetLog(log.bytes.toStdString());
     form.SetColors(s.BackColor, s.FontColor);
     ask::execModal(form);
     s.StoreDialogTop(form.y(), form.height());

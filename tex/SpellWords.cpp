@@ -1,8 +1,9 @@
 #include "tex/SpellWords.h"
 
-#include <QFile>
+#include <QByteArrayList>
 
 #include "platform/Cp932.h"
+#include "platform/WholeFile.h"
 
 namespace spell {
 
@@ -51,10 +52,12 @@ std::string lookupForm(std::string_view word)
 
 bool WordList::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    // Far more than the largest dictionaries of English words.
+    constexpr qint64 kMaxWordListBytes = 16 << 20;
+    const wholefile::Contents file = wholefile::read(path, kMaxWordListBytes);
+    if (file.status != wholefile::Status::Ok) return false;
     std::vector<std::string> words;
-    for (QByteArray line : file.readAll().split('\n')) {
+    for (QByteArray line : file.bytes.split('\n')) {
         if (line.endsWith('\r')) line.chop(1);
         if (!line.isEmpty()) words.push_back(line.toStdString());
     }

@@ -22,6 +22,7 @@
 #include "tex/TeXConsole.h"
 #include "tex/TeXRunState.h"
 #include "platform/Scope.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -501,8 +502,15 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
 
 int TTeXEXE::CheckLog()
 {
-    QFile log(withExtension(".log"));
-    if (!log.open(QIODevice::ReadOnly)) return 0;
+    // Opened only when it is a regular file: a named pipe would stall the
+    // run, and a device would never end.
+    const int fd = wholefile::openRegular(withExtension(".log"));
+    if (fd < 0) return 0;
+    QFile log;
+    if (!log.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return 0;
+    }
     // A piece at a time: a log can be as large as all the output of the run.
     LogStopScan scan;
     std::vector<char> buffer(64 * 1024);

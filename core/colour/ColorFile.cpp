@@ -3,10 +3,13 @@
 
 #include "core/files/FileErrors.h"
 #include "platform/Cp932.h"
+#include "platform/WholeFile.h"
 
 #include <QFile>
 #include <cerrno>
 #include <QSaveFile>
+
+#include <unistd.h>
 
 namespace colorfile {
 
@@ -245,14 +248,22 @@ QByteArray headerLine(QFile& file)
 ReadResult loadFileBytes(const QString& path, std::string& bytes)
 {
     ReadResult result;
-    QFile file(path);
+    QFile file;
     // The reason is read from errno as the failing call left it.
     auto unreadable = [&] {
         result.status = ReadStatus::Unreadable;
         result.error = docfile::fileErrorReason(docfile::FileAction::Read, path, errno);
         return result;
     };
-    if (!file.open(QIODevice::ReadOnly)) return unreadable();
+    // Opened only when it is a regular file: a named pipe would wait.
+    const int fd = wholefile::openRegular(path);
+    if (fd < 0) return unreadable();
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return unreadable();
+    }
     if (headerLine(file) != "Quillmark") {
         result.status = ReadStatus::NotQuillmark;
         return result;

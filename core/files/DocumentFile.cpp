@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/WholeFile.h"
+
 namespace docfile {
 
 // ---- line breaks ----
@@ -250,7 +252,8 @@ ReadResult read(const QString& path, size_t limit)
         return r;
     };
     Fd f;
-    f.fd = ::open(native(path).c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is opened: a named pipe or a terminal would wait.
+    f.fd = wholefile::openRegular(path);
     if (f.fd < 0) return fail(errno);
     struct stat st {};
     if (::fstat(f.fd, &st) != 0) return fail(errno);
