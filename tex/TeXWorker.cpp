@@ -367,9 +367,11 @@ void TTeXEXE::outputMissing(const QString& extension)
 // from it that the user would see; the user is told which option did it.
 void TTeXEXE::checkFiguresAfterDvips(const QByteArray& dvipsOutput)
 {
-    QFile log(withExtension(".log"));
-    if (!log.open(QIODevice::ReadOnly)) return;
-    const QByteArray bytes = log.readAll();
+    // A log far past the size of a large document's is not looked through.
+    constexpr qint64 kMaxLogBytes = 16 << 20;
+    const wholefile::Contents log = wholefile::read(withExtension(".log"), kMaxLogBytes);
+    if (log.status != wholefile::Status::Ok) return;
+    const QByteArray& bytes = log.bytes;
     const QString message = figureDriverMessage(std::string(bytes.constData(), size_t(bytes.size())), dvipsOutput);
     if (!message.isEmpty()) ask::messageBox(message, kCaption, MB_ICONEXCLAMATION);
 }
