@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/insertion/CommandSearch.h"
 #include "core/search/Search.h"
 #include "platform/Cp932.h"
 
@@ -48,7 +49,7 @@ std::vector<std::string> bibitemNames(const std::string& text)
     std::vector<std::string> names;
     int scan = 0;
     for (;;) {
-        const int b = find(text, "\\bibitem", scan, false);
+        const int b = commandsearch::find(text, "\\bibitem", scan, true);
         if (b < 0) break;
         const int o = find(text, "{", b + 2, true);
         if (o < 0) break;

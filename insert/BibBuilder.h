@@ -11,8 +11,8 @@ namespace bib {
 // The commented thebibliography environment with two sample entries.
 std::string templateText();
 
-// The label of every \bibitem (any letter case), in document order,
-// duplicates included.  An entry whose "{" stands 32 or more positions after
+// The label of every \bibitem (any letter case) outside comments, in document
+// order, duplicates included.  An entry whose "{" stands 32 or more positions after
 // the command, or whose label is 256 positions or longer, is passed over and
 // the scan goes on; a missing brace ends it.
 std::vector<std::string> bibitemNames(const std::string& text);

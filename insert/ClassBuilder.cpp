@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "core/insertion/CommandSearch.h"
 #include "core/search/Search.h"
 #include "platform/Cp932.h"
 
@@ -224,10 +225,10 @@ std::optional<ClassLine> findClassLine(const std::string& text)
     const int size = int(text.size());
     ClassLine line;
     std::string command = "\\documentclass";
-    line.start = find(text, command, 0, size);
+    line.start = commandsearch::find(text, command);
     if (line.start < 0) {
         command = "\\documentstyle";
-        line.start = find(text, command, 0, size);
+        line.start = commandsearch::find(text, command);
         if (line.start < 0) return std::nullopt;
         line.oldStyle = true;
     }

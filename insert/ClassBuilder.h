@@ -65,7 +65,8 @@ struct ClassLine {
     bool rewritable = false;
     bool operator==(const ClassLine&) const = default;
 };
-// The first \documentclass, or when there is none the first \documentstyle.
+// The first \documentclass outside comments, or when there is none the first
+// \documentstyle.
 std::optional<ClassLine> findClassLine(const std::string& text);
 
 // The words of the line's option list, as TeX takes them: split at the

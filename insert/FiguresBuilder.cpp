@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/insertion/CommandSearch.h"
 #include "platform/Cp932.h"
 #include "platform/Utf8.h"
 
@@ -13,23 +14,6 @@ namespace {
 std::string sj(const char* utf8) { return cp932::encode(QString::fromUtf8(utf8)); }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-// Whether the character boundary at pos lies after an unescaped "%" of its
-// line, that is inside a comment.
-bool inComment(std::string_view text, size_t lineStart, size_t pos)
-{
-    for (size_t i = lineStart; i < pos;) {
-        const int n = cp932::charLength(text, i);
-        if (n == 1 && text[i] == '\\') {
-            i += 1;
-            if (i < pos) i += size_t(cp932::charLength(text, i));
-            continue;
-        }
-        if (n == 1 && text[i] == '%') return true;
-        i += size_t(n);
-    }
-    return false;
-}
 
 // The package names of the \usepackage whose name ends at pos.
 void packageNames(std::string_view text, size_t pos, bool& graphics, bool& graphicx)
@@ -66,23 +50,8 @@ Package loadedPackage(std::string_view text)
 {
     constexpr std::string_view kUse = "\\usepackage";
     bool graphics = false, graphicx = false;
-    size_t lineStart = 0;
-    for (size_t i = 0; i < text.size();) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lineStart = ++i;
-            continue;
-        }
-        const int n = cp932::charLength(text, i);
-        if (n == 1 && text.substr(i, kUse.size()) == kUse) {
-            const size_t end = i + kUse.size();
-            const bool wholeName = end >= text.size() || !std::isalpha(static_cast<unsigned char>(text[end]));
-            if (wholeName && !inComment(text, lineStart, i)) packageNames(text, end, graphics, graphicx);
-            i = end;
-            continue;
-        }
-        i += size_t(n);
-    }
+    for (int at = commandsearch::find(text, kUse); at >= 0; at = commandsearch::find(text, kUse, at + int(kUse.size())))
+        packageNames(text, size_t(at) + kUse.size(), graphics, graphicx);
     if (graphics) return Package::Graphics;
     if (graphicx) return Package::Graphicx;
     return Package::None;

@@ -1,7 +1,6 @@
 #include "insert/IndexBoxBuilder.h"
 
-#include <cctype>
-
+#include "core/insertion/CommandSearch.h"
 #include "core/search/Braces.h"
 #include "platform/Cp932.h"
 
@@ -18,25 +17,6 @@ std::string withReading(const std::string& word, const std::string& reading)
 std::string parentPart(const std::string& word, const std::string& reading)
 {
     return word.empty() ? std::string() : withReading(word, reading) + "!";
-}
-
-// Case-insensitive search for an ASCII needle that starts on a character
-// boundary: a backslash that is the second byte of a double-byte character
-// (as in 表) is no command.
-size_t findCommand(const std::string& text, const std::string& needle, size_t from)
-{
-    size_t boundary = 0;  // the next character start at or after which we look
-    for (size_t i = 0; i + needle.size() <= text.size(); ++i) {
-        if (i < boundary) continue;
-        boundary = i + (cp932::isLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1);
-        if (i < from) continue;
-        bool match = true;
-        for (size_t k = 0; k < needle.size() && match; ++k)
-            match = std::tolower(static_cast<unsigned char>(text[i + k])) ==
-                    std::tolower(static_cast<unsigned char>(needle[k]));
-        if (match) return i;
-    }
-    return std::string::npos;
 }
 
 }  // namespace
@@ -75,8 +55,8 @@ std::vector<std::string> anchorNames(const std::string& text)
     std::vector<std::string> names;
     size_t pos = 0;
     for (;;) {
-        const size_t command = findCommand(text, "\\name", pos);
-        if (command == std::string::npos) break;
+        const int command = commandsearch::find(text, "\\name", int(pos), true);
+        if (command < 0) break;
         // The name closes within 256 positions of its brace, or the scan ends.
         const int open = braces::findOpen(text, int(command) + 2, int(text.size()));
         if (open < 0) break;

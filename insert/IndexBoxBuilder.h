@@ -34,7 +34,7 @@ std::string anchorLink(const std::string& label, const std::string& title);
 // The selection taken as the link target: \href{selection}{}.
 std::string selectedLink(const std::string& selection);
 
-// The names of the anchors, in document order.  A missing brace or a name
+// The names of the anchors outside comments, in document order.  A missing brace or a name
 // longer than 255 bytes ends the scan.
 std::vector<std::string> anchorNames(const std::string& text);
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/search/Search.h"
+#include "core/insertion/CommandSearch.h"
 #include "platform/Cp932.h"
 
 namespace package {
@@ -32,11 +32,6 @@ const Group kGroups[kGroupCount] = {
     {"ユーザー定義パッケージ(&U)", ""},
 };
 
-int find(const std::string& text, const std::string& pattern, int from)
-{
-    return textsearch::findDown(text, pattern, from, int(text.size()), {false, true});
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string trimmed(const std::string& s)
@@ -45,22 +40,6 @@ std::string trimmed(const std::string& s)
     while (b < e && isBlank(s[b])) ++b;
     while (e > b && isBlank(s[e - 1])) --e;
     return s.substr(b, e - b);
-}
-
-// Whether an unescaped "%" stands before pos on its line.
-bool inComment(const std::string& text, size_t pos)
-{
-    size_t i = pos;
-    while (i > 0 && text[i - 1] != '\n') --i;
-    while (i < pos) {
-        if (text[i] == '\\') {
-            i += 1 + (i + 1 < pos ? size_t(std::max(1, cp932::charLength(text, i + 1))) : 0);
-            continue;
-        }
-        if (text[i] == '%') return true;
-        i += size_t(std::max(1, cp932::charLength(text, i)));
-    }
-    return false;
 }
 
 // The position of close for the part that opens at pos, stepping over
@@ -128,10 +107,9 @@ std::vector<std::string> loadedPackages(const std::string& text)
 {
     std::vector<std::string> names;
     const std::string command = "\\usepackage";
-    for (int at = find(text, command, 0); at >= 0; at = find(text, command, at + int(command.size()))) {
-        if (inComment(text, size_t(at))) continue;
+    for (int at = commandsearch::find(text, command); at >= 0;
+         at = commandsearch::find(text, command, at + int(command.size()))) {
         size_t i = size_t(at) + command.size();
-        if (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i]))) continue;  // \usepackagex
         while (i < text.size() && isBlank(text[i])) ++i;
         if (i < text.size() && text[i] == '[') {
             const int close = closing(text, i, ']');
@@ -165,7 +143,7 @@ Placement place(const std::string& text, int caret, const std::string& line)
 {
     Placement p;
     int at = caret;
-    const int begin = find(text, "\\begin{document}", 0);
+    const int begin = commandsearch::find(text, "\\begin{document}");
     if (begin >= 0 && begin < caret) {
         p.atBeginDocument = true;
         at = begin;

@@ -35,7 +35,8 @@ std::vector<std::string> loadedPackages(const std::string& text);
 // Whether the document already loads the package.
 bool isLoaded(const std::string& text, const std::string& name);
 
-// Where the line goes: in front of the first "\begin{document}" when that
+// Where the line goes: in front of the first "\begin{document}" outside
+// comments when that
 // stands before the caret (which then keeps its place in the text), else at
 // the caret, after a line break when the caret is inside a line.
 struct Placement {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/insertion/CommandSearch.h"
 #include "platform/Cp932.h"
 
 namespace refs {
@@ -59,8 +60,9 @@ std::vector<std::string> labelNames(const std::string& text)
     std::vector<std::string> names;
     size_t scan = 0;
     for (;;) {
-        const size_t match = find(text, "\\label", scan, true);
-        if (match == std::string::npos) break;
+        const int found = commandsearch::find(text, "\\label", int(scan), true);
+        if (found < 0) break;
+        const size_t match = size_t(found);
         const size_t open = find(text, "{", match + 2, false);
         if (open == std::string::npos) break;
         const size_t close = find(text, "}", open + 1, false);
@@ -77,7 +79,7 @@ std::vector<std::string> labelNames(const std::string& text)
 
 bool contains(const std::string& text, const std::string& needle)
 {
-    return find(text, needle, 0, false) != std::string::npos;
+    return commandsearch::contains(text, needle);
 }
 
 wrap::Insertion label(const std::string& name) { return {"\\label{" + name + "}", name.empty() ? 1 : 0}; }

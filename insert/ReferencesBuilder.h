@@ -10,14 +10,14 @@
 
 namespace refs {
 
-// Every name written in braces after a \label (any letter case), in document
-// order, duplicates and empty names included.  The "{" is the next one after
+// Every name written in braces after a \label (any letter case) outside
+// comments, in document order, duplicates and empty names included.  The "{" is the next one after
 // the command, wherever it stands.  An unclosed brace or a name of more than
 // 255 characters ends the scan; the names found before it are kept.
 std::vector<std::string> labelNames(const std::string& text);
 
-// Whether the document already holds this exact text (case-sensitive), found
-// at character starts only.
+// Whether the document already holds this exact text (case-sensitive)
+// outside comments, found at character starts only.
 bool contains(const std::string& text, const std::string& needle);
 
 // \label{name}; an empty name leaves the caret between the braces.

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/insertion/CommandSearch.h"
 #include "core/search/Braces.h"
 #include "platform/Cp932.h"
 
@@ -50,7 +51,7 @@ int findText(std::string_view text, std::string_view needle, int from)
 
 std::optional<Found> findBraced(std::string_view text, std::string_view command)
 {
-    const int start = findText(text, command);
+    const int start = commandsearch::find(text, command);
     if (start < 0) return std::nullopt;
     // The brace stands within 30 bytes of the backslash; the closing brace,
     // which may be the text's last byte, within 510.
@@ -63,7 +64,7 @@ std::optional<Found> findBraced(std::string_view text, std::string_view command)
 
 std::optional<Found> findFirstBrace(std::string_view text, std::string_view command)
 {
-    const int start = findText(text, command);
+    const int start = commandsearch::find(text, command);
     if (start < 0) return std::nullopt;
     return accept(text, command, start, findText(text, "{", start), findText(text, "}", start));
 }

@@ -22,6 +22,8 @@ struct Found {
 // is the second byte of a double-byte character does not count), or -1.
 int findText(std::string_view text, std::string_view needle, int from = 0);
 
+// Each finds the first command outside comments (and not the start of a
+// longer command name).
 // \title and \author: the opening brace within 32 positions of the command,
 // the closing one found by counting braces within 512.
 std::optional<Found> findBraced(std::string_view text, std::string_view command);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/insertion/CommandSearch.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
 #include "tex/TeXConsole.h"
@@ -19,13 +20,12 @@
 
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase)
 {
-    if (!ignoreCase) return text.find(what) != std::string_view::npos;
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    auto lower = [ignoreCase](char c) { return ignoreCase && c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     if (what.empty()) return true;
     for (size_t i = 0; i + what.size() <= text.size(); i += size_t(cp932::charLength(text, i))) {
         size_t k = 0;
         while (k < what.size() && lower(text[i + k]) == lower(what[k])) ++k;
-        if (k == what.size()) return true;
+        if (k == what.size() && !commandsearch::inComment(text, i)) return true;
     }
     return false;
 }

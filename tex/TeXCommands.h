@@ -23,7 +23,8 @@ QString teXTargetError(const QString& fileName);
 // quote, "$" and the like), or an empty text.
 QString teXNameError(const QString& path);
 
-// Substring search over CP932 text, stepping over double-byte characters.
+// Substring search over CP932 text, stepping over double-byte characters;
+// what a comment holds is not found.
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase);
 
 namespace tex {

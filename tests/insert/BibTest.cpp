@@ -43,6 +43,8 @@ TEST(BibBuilder, CollectsBibitemLabels)
     EXPECT_TRUE(bib::bibitemNames("\\bibitem{open").empty());
     EXPECT_TRUE(bib::bibitemNames("\\bibitem").empty());
     EXPECT_EQ(bib::bibitemNames("\\bibitem{a}\\bibitem"), std::vector<std::string>{"a"});
+    // An entry in a comment cites nothing.
+    EXPECT_EQ(bib::bibitemNames("%\\bibitem{old}\r\n\\bibitem{new}"), std::vector<std::string>{"new"});
 }
 
 TEST(BibBuilder, TemplateAndStyles)

@@ -369,3 +369,17 @@ TEST_F(ClassFixture, PickingAClassRunsItsPresets)
     EXPECT_TRUE(d.ui.rbBothPage->isChecked());
     EXPECT_EQ(d.Choices().side, 0);
 }
+
+TEST_F(ClassFixture, CommentedClassLineIsNotTheClassLine)
+{
+    // An old class kept in a comment above the real line.
+    setMarked("%\\documentclass{jbook}\r\n\\documentclass[a4j]{jarticle}\r\nbo|dy");
+    runClass([](TFormTexClass& d) {
+        EXPECT_EQ(d.Choices(), Choices{});  // jarticle on a4, as the real line says
+        d.ui.RadioGroupCharSize.SetItemIndex(2);
+        return int(mrOk);
+    });
+    expectEditor(
+        "%\\documentclass{jbook}\r\n\\documentclass[a4j,12pt,onecolumn,oneside,notitlepage,final]{jarticle}\r\n"
+        "bo|dy");
+}

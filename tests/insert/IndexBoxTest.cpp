@@ -54,6 +54,7 @@ TEST(IndexBoxBuilder, AnchorScan)
     EXPECT_EQ(indexbox::anchorNames("\\name{" + theme + "}{t} \\name" + bo + "{x}"),
               (std::vector<std::string>{theme, "x"}));
     EXPECT_EQ(indexbox::anchorNames("\\name{a{b}c}"), (std::vector<std::string>{"a{b}c"}));
+    EXPECT_EQ(indexbox::anchorNames("%\\name{old}{x}\r\n\\name{a}{A}"), (std::vector<std::string>{"a"}));
 }
 
 TEST_F(IndexBoxFixture, FixedTextsBoxAndVerb)

@@ -103,6 +103,19 @@ TEST_F(PackageFixture, GoesInFrontOfBeginDocument)
     EXPECT_EQ(form.part<insert::LastUsed>().LastPackageGroup, 1);
 }
 
+TEST_F(PackageFixture, CommentsHoldNoBeginDocumentAndNoPackage)
+{
+    // A \begin{document} in a comment is not where the preamble ends, and a
+    // package loaded only in a comment is not loaded.
+    setMarked(
+        "\\documentclass{jarticle}\r\n%\\usepackage{amsmath} and %\\begin{document}\r\n\\begin{document}\r\n"
+        "bo|dy\r\n");
+    choose(1, "amsmath.sty");
+    expectEditor(
+        "\\documentclass{jarticle}\r\n%\\usepackage{amsmath} and %\\begin{document}\r\n\\usepackage{amsmath}\r\n"
+        "\\begin{document}\r\nbo|dy\r\n");
+}
+
 TEST_F(PackageFixture, GoesInAtTheCaretOtherwise)
 {
     setMarked("ab|c\r\n\\begin{document}\r\n");

@@ -98,3 +98,29 @@ TEST(PreambleRealTeX, RewrittenClassLineKeepsADocumentCompiling)
     const realtex::Finished pdf = realtex::run(dir.path(), "/usr/bin/dvipdfmx", {"kept.dvi"});
     EXPECT_EQ(pdf.exitCode, 0) << pdf.output.toStdString();
 }
+
+TEST(PreambleRealTeX, ClassChosenOverACommentedClassLineTakesEffect)
+{
+    if (!realtex::installed({"/usr/bin/platex"})) GTEST_SKIP() << "pLaTeX is not installed";
+    // \chapter exists only once the real line names a book.
+    TForm1 form;
+    insert::buildPreambleCommands(form);
+    form.RichEdit->SetText(cp932::encode(
+        QString::fromUtf8("%\\documentclass{jbook}\r\n\\documentclass[a4j]{jarticle}\r\n"
+                          "\\begin{document}\r\n\\chapter{序論}\r\n本文\r\n\\end{document}\r\n")));
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& dialog) {
+        auto& d = dynamic_cast<TFormTexClass&>(dialog);
+        d.ui.ComboBox1->setCurrentIndex(2);
+        emit d.ui.ComboBox1->activated(2);
+        return int(mrOk);
+    });
+    form.Item("MenuFormatClass")->trigger();
+    const std::string text = form.RichEdit->Text();
+    ASSERT_EQ(text.rfind("%\\documentclass{jbook}\r\n\\documentclass[a4j,10pt,onecolumn,twoside,titlepage,openright,"
+                         "final]{jbook}\r\n",
+                         0),
+              0u)
+        << text;
+    EXPECT_EQ(realtex::platexErrors(text), "");
+}

@@ -40,7 +40,9 @@ TEST(ReferencesBuilder, LabelNameScan)
         Names names;
     } cases[] = {
         {"\\label{a} \\label{b}\\label{a}\\label{}", {"a", "b", "a", ""}},
-        {"\\labelsep=1pt \\textbf{x} \\LABEL{Up}", {"x", "Up"}},
+        // A longer command is no label, and neither is one in a comment.
+        {"\\labelsep=1pt \\textbf{x} \\LABEL{Up}", {"Up"}},
+        {"%\\label{old}\r\n\\% \\label{a} \\\\% \\label{b}\r\n\\label{c}", {"a", "c"}},
         {"\\label{a} \\label{open \\label{c}", {"a", "open \\label{c"}},
         {"\\label{a} \\label{open", {"a"}},
         {"\\label{" + longName + "}\\label{z}", {longName, "z"}},
@@ -125,6 +127,15 @@ TEST_F(ReferencesFixture, LabelDialogRefusesAnExactDuplicate)
     }
     EXPECT_EQ(text(), doc + "\\label{Fig}\\label{}");
     EXPECT_EQ(caret(), int(text().size()) - 1);
+
+    // A label in a comment is no label.
+    setMarked("%\\label{old}\r\n|");
+    {
+        testsupport::ScriptedAsk ask;
+        ask.onDialog(typeName("old"));
+        trigger("MenuInsertLabel");
+    }
+    expectEditor("%\\label{old}\r\n\\label{old}|");
 }
 
 TEST_F(ReferencesFixture, RefDialogOffersNamesAndRemembersTheStyle)

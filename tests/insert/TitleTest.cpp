@@ -67,6 +67,28 @@ TEST(TitleBuilder, FirstBraceFormAndPageStyles)
     EXPECT_FALSE(title::findFirstBrace("\\date\r\n\\begin{document}", "\\date"));
 }
 
+TEST(TitleBuilder, CommandsInCommentsOrLongerNamesAreNotTheCommand)
+{
+    // Each command stands first in a comment, then as a longer command, then
+    // for real: only the real one is rewritten.
+    const std::string doc =
+        "%\\title{old} \\author{old} \\date{old} \\pagestyle{empty}\r\n"
+        "\\titleformat{\\section}{x} \\authorrunning{x} \\dateformat{x} \\pagestylex{x}\r\n"
+        "\\title{T} \\author{A} \\date{D} \\pagestyle{plain}\r\n";
+    const size_t real = doc.find("\\title{T}");
+    for (const char* command : {"\\title", "\\author"}) {
+        const auto found = title::findBraced(doc, command);
+        ASSERT_TRUE(found) << command;
+        EXPECT_EQ(found->start, int(doc.find(std::string(command) + "{", real))) << command;
+    }
+    for (const char* command : {"\\date", "\\pagestyle"}) {
+        const auto found = title::findFirstBrace(doc, command);
+        ASSERT_TRUE(found) << command;
+        EXPECT_EQ(found->start, int(doc.find(std::string(command) + "{", real))) << command;
+    }
+    EXPECT_FALSE(title::findBraced("%\\title{a}\r\n", "\\title"));
+}
+
 TEST(TitleBuilder, DateFormats)
 {
     const char* expected[] = {"2008年11月10日",   "2008/11/10",        "10 November, 2008",

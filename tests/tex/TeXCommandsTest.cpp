@@ -24,6 +24,9 @@ TEST(TeXCommands, PassDecisionFromTheText)
         {"\\Label{a}", true, 3, false, false},
         {"\\MakeIndex", true, 1, false, false},  // only the triggers ignore case
         {"\\Bibliography{x}", true, 1, false, false},
+        // What a comment holds asks for nothing.
+        {"%\\bibliography{x}\r\n% \\makeindex \\label{a}", true, 1, false, false},
+        {"\\% \\makeindex", false, 3, true, false},
         // A trail byte that is an ASCII letter does not start a match.
         {"\x83\x5c"
          "label",
