@@ -69,6 +69,27 @@ std::vector<std::string> anchorNames(const std::string& text)
 }
 
 wrap::Insertion fbox(const wrap::EditorState& editor) { return wrap::inlineCommand(editor, "\\fbox{", "}"); }
-wrap::Insertion verb(const wrap::EditorState& editor) { return wrap::inlineCommand(editor, "\\verb|", "|"); }
+std::optional<char> verbDelimiter(std::string_view selection)
+{
+    // Marks \verb takes as delimiters; a letter, a blank or "*" would be read
+    // as part of the command.
+    static constexpr std::string_view kMarks = "|+!/=\":;@#^~-.,?'`<>()[]";
+    std::string held;
+    for (size_t i = 0; i < selection.size();) {
+        const int n = cp932::charLength(selection, i);
+        if (n == 1) held += selection[i];
+        i += size_t(n);
+    }
+    for (const char mark : kMarks)
+        if (held.find(mark) == std::string::npos) return mark;
+    return std::nullopt;
+}
+
+std::optional<wrap::Insertion> verb(const wrap::EditorState& editor)
+{
+    const std::optional<char> mark = verbDelimiter(editor.hasSelection() ? editor.selText : std::string());
+    if (!mark) return std::nullopt;
+    return wrap::inlineCommand(editor, "\\verb" + std::string(1, *mark), std::string(1, *mark));
+}
 
 }  // namespace indexbox

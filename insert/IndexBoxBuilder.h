@@ -2,7 +2,9 @@
 // Index entries, hypertext anchors and links, framed boxes and inline
 // verbatim as pure functions of what the user typed or selected.  Every text
 // is CP932 bytes with CR LF.
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/insertion/WrapBuilder.h"
@@ -38,8 +40,15 @@ std::string selectedLink(const std::string& selection);
 // longer than 255 bytes ends the scan.
 std::vector<std::string> anchorNames(const std::string& text);
 
-// \fbox{} and \verb||, around the selection or with the caret inside.
+// \fbox{}, around the selection or with the caret inside.
 wrap::Insertion fbox(const wrap::EditorState& editor);
-wrap::Insertion verb(const wrap::EditorState& editor);
+// The character that opens and closes \verb around the selection: "|" when
+// the selection does not hold it, else the first of a few other marks it
+// does not hold (a byte of a double-byte character is no mark); none when
+// it holds them all.
+std::optional<char> verbDelimiter(std::string_view selection);
+// \verb and the delimiter around the selection, or \verb|| with the caret
+// inside; none when no delimiter is left.
+std::optional<wrap::Insertion> verb(const wrap::EditorState& editor);
 
 }  // namespace indexbox

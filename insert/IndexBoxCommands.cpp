@@ -127,7 +127,18 @@ void MenuTexinHyperRefClick(Session& s)
 }
 
 void MenuFormatFboxClick(Session& s) { road::apply(s, indexbox::fbox(road::editorState(s))); }
-void MenuFormatVerbVerbClick(Session& s) { road::apply(s, indexbox::verb(road::editorState(s))); }
+void MenuFormatVerbVerbClick(Session& s)
+{
+    const std::optional<wrap::Insertion> verb = indexbox::verb(road::editorState(s));
+    if (verb) {
+        road::apply(s, *verb);
+        return;
+    }
+    ask::messageBox(utf8("選択範囲に \\verb の区切りに使える記号（| + ! / = など）がすべて含まれているため、"
+                         "\\verb を作成できませんでした。\r\n"
+                         "verbatim 環境を使うか、選択範囲を分けて下さい。"),
+                    "\\verb", MB_OK | MB_ICONEXCLAMATION);
+}
 
 void sbVerbClick(Session& s)
 {

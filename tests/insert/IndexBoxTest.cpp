@@ -78,6 +78,31 @@ TEST_F(IndexBoxFixture, FixedTextsBoxAndVerb)
     EXPECT_EQ(text(), "x\\verb|w|y");
 }
 
+TEST_F(IndexBoxFixture, VerbTakesADelimiterTheSelectionDoesNotHold)
+{
+    const std::string hyphen = sjis("－");  // 81 7C: its second byte is "|"
+    ASSERT_EQ(hyphen[1], '|');
+    struct Case {
+        std::string selection, result;
+    } cases[] = {
+        {"a|b", "\\verb+a|b+"},
+        {"a|b+c!", "\\verb/a|b+c!/"},
+        {"x" + hyphen + "y", "\\verb|x" + hyphen + "y|"},
+    };
+    for (const Case& c : cases) {
+        setText(c.selection, 0, int(c.selection.size()));
+        trigger("MenuFormatVerbVerb");
+        EXPECT_EQ(text(), c.result) << c.selection;
+    }
+    // Every mark taken: nothing changes, and the user is told.
+    const std::string all = "|+!/=\":;@#^~-.,?'`<>()[]";
+    setText("a" + all, 1, int(all.size()));
+    testsupport::ScriptedAsk ask;
+    ask.expectMessage({std::nullopt, "\\verb", MB_OK | MB_ICONEXCLAMATION, IDOK});
+    trigger("MenuFormatVerbVerb");
+    EXPECT_EQ(text(), "a" + all);
+}
+
 TEST_F(IndexBoxFixture, SelectedWordKeepsItsPlaceBeforeTheEntry)
 {
     const std::string word = sjis("漢字");
