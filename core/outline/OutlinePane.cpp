@@ -308,24 +308,21 @@ void Session::TreeViewDragDrop(const QObject* source, QTreeWidgetItem* target)
     const int T = mirror[t].start;
     // A section cannot move into itself.
     if (T > S && T < E) return;
-    const std::string section = text.substr(S, E - S);
     const int length = E - S;
+    // The part always ends with a line break, so that the heading it goes
+    // in front of still starts its line (the document's last part may have
+    // none).
+    std::string section = text.substr(S, E - S);
+    if (section.empty() || section.back() != '\n') section += "\r\n";
+    const int copied = int(section.size());
 
-    if (T >= S) {
-        RichEdit->Select(T, 0);
-        // Nothing is deleted unless the copy went in.
-        if (!RichEdit->SetSelText(section)) return;
-        ColorizeLines(T, T + length);
-        RichEdit->Select(S, length);
-        RichEdit->SetSelText("");
-        RichEdit->SetSelStart(T - length);
-    } else {
-        RichEdit->Select(S, length);
-        RichEdit->SetSelText("");
-        RichEdit->Select(T, 0);
-        RichEdit->SetSelText(section);
-        ColorizeLines(T, T + length);
-        RichEdit->SetSelStart(T);
-    }
+    // The copy goes in first: nothing is deleted unless it went in.
+    RichEdit->Select(T, 0);
+    if (!RichEdit->SetSelText(section)) return;
+    ColorizeLines(T, T + copied);
+    const int old = T < S ? S + copied : S;
+    RichEdit->Select(old, length);
+    RichEdit->SetSelText("");
+    RichEdit->SetSelStart(T < S ? T : T - length);
     ScrollCaretLineToTop();
 }

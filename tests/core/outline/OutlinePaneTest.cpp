@@ -173,6 +173,33 @@ TEST_F(OutlinePane, DroppingMovesTheWholeSectionBeforeTheTarget)
     EXPECT_EQ(f.DragNode, nullptr);
 }
 
+TEST_F(OutlinePane, AMovedPartEndsWithALineBreak)
+{
+    TForm1& f = start();
+    // The last part has no line break of its own.
+    const std::string a = "\\section{A{b}c}\r\n" + cp932::encode(QString::fromUtf8("本文\r\n"));
+    const std::string last = cp932::encode(QString::fromUtf8("\\chapter{章}\r\n末"));
+    pass(f, a + last);
+    f.DragNode = node(f, 1);
+    f.TreeViewDragDrop(f.TreeView, node(f, 0));
+    EXPECT_EQ(f.RichEdit->Text(), last + "\r\n" + a);
+    EXPECT_EQ(f.RichEdit->SelStart(), 0);
+    // Undone, the document is as it was, without the added break.
+    for (int step = 0; step < 4 && f.RichEdit->Text() != a + last; ++step) f.MenuEditUndoClick();
+    EXPECT_EQ(f.RichEdit->Text(), a + last);
+
+    // A part that ends at the next heading on its own line is moved after
+    // a later one, and that one keeps the start of its line too.
+    const std::string b = "\\section{B} b ";
+    const std::string c = "\\section{C}\r\nc\r\n";
+    const std::string d = "\\section{D}\r\n";
+    pass(f, b + c + d);
+    f.DragNode = node(f, 0);
+    f.TreeViewDragDrop(f.TreeView, node(f, 2));
+    EXPECT_EQ(f.RichEdit->Text(), c + b + "\r\n" + d);
+    EXPECT_EQ(f.RichEdit->SelStart(), int(c.size()));
+}
+
 TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown)
 {
     TForm1& f = start();
