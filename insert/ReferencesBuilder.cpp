@@ -77,10 +77,7 @@ std::vector<std::string> labelNames(const std::string& text)
     return names;
 }
 
-bool contains(const std::string& text, const std::string& needle)
-{
-    return commandsearch::contains(text, needle);
-}
+bool contains(const std::string& text, const std::string& needle) { return commandsearch::contains(text, needle); }
 
 wrap::Insertion label(const std::string& name) { return {"\\label{" + name + "}", name.empty() ? 1 : 0}; }
 

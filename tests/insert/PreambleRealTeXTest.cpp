@@ -105,9 +105,9 @@ TEST(PreambleRealTeX, ClassChosenOverACommentedClassLineTakesEffect)
     // \chapter exists only once the real line names a book.
     TForm1 form;
     insert::buildPreambleCommands(form);
-    form.RichEdit->SetText(cp932::encode(
-        QString::fromUtf8("%\\documentclass{jbook}\r\n\\documentclass[a4j]{jarticle}\r\n"
-                          "\\begin{document}\r\n\\chapter{序論}\r\n本文\r\n\\end{document}\r\n")));
+    form.RichEdit->SetText(
+        cp932::encode(QString::fromUtf8("%\\documentclass{jbook}\r\n\\documentclass[a4j]{jarticle}\r\n"
+                                        "\\begin{document}\r\n\\chapter{序論}\r\n本文\r\n\\end{document}\r\n")));
     testsupport::ScriptedAsk ask;
     ask.onDialog([](QDialog& dialog) {
         auto& d = dynamic_cast<TFormTexClass&>(dialog);
