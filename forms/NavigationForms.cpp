@@ -23,12 +23,17 @@ void FormSearchListUi::setupUi(QDialog* dialog, const QString& caption, const QS
     Label2 = new QLabel(hint, dialog);
     Label2->setObjectName("Label2");
     Label2->setWordWrap(true);
+    LabelLimit = new QLabel(dialog);
+    LabelLimit->setObjectName("LabelLimit");
+    LabelLimit->setWordWrap(true);
+    LabelLimit->hide();
     BitBtn1 = new QPushButton(QString::fromUtf8("閉じる"), dialog);
     BitBtn1->setObjectName("BitBtn1");
     HelpButton = new QPushButton(QString::fromUtf8("ヘルプ(&H)"), dialog);
     HelpButton->setObjectName("HelpButton");
     column->addWidget(Label1);
     column->addWidget(ListBox, 1);
+    column->addWidget(LabelLimit);
     column->addWidget(Label2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -14,6 +14,8 @@ struct FormSearchListUi {
     QLabel* Label1 = nullptr;
     QListWidget* ListBox = nullptr;
     QLabel* Label2 = nullptr;
+    // Says that the list holds only the first entries; hidden otherwise.
+    QLabel* LabelLimit = nullptr;
     QPushButton* BitBtn1 = nullptr;  // close
     QPushButton* HelpButton = nullptr;
     void setupUi(QDialog* dialog, const QString& caption, const QString& hint);

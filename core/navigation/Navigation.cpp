@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -52,9 +53,14 @@ void TSearchListForm::FormShow()
 {
     ui.ListBox->clear();
     const std::string text = owner_->RichEdit->Text();
-    entries_ = Scan(text);
+    bool complete = true;
+    entries_ = Scan(text, complete);
     for (const navigation::NavEntry& e : entries_)
         ui.ListBox->addItem(cp932::decode(navigation::EntryCaption(text, e)));
+    if (!complete)
+        ui.LabelLimit->setText(
+            QString::fromUtf8("見出しが多いため、最初の %1 個だけを表示しています。").arg(entries_.size()));
+    ui.LabelLimit->setVisible(!complete);
     if (!entries_.empty()) ui.ListBox->setCurrentRow(0);
 }
 
@@ -92,9 +98,9 @@ TFormMidasiSearch::~TFormMidasiSearch()
 {
     if (FormMidasiSearch == this) FormMidasiSearch = nullptr;
 }
-std::vector<navigation::NavEntry> TFormMidasiSearch::Scan(const std::string& text) const
+std::vector<navigation::NavEntry> TFormMidasiSearch::Scan(const std::string& text, bool& complete) const
 {
-    return navigation::ScanHeadingList(text);
+    return navigation::ScanHeadingList(text, &complete);
 }
 
 TFormLabelSearch::TFormLabelSearch(Session* owner)
@@ -108,7 +114,7 @@ TFormLabelSearch::~TFormLabelSearch()
 {
     if (FormLabelSearch == this) FormLabelSearch = nullptr;
 }
-std::vector<navigation::NavEntry> TFormLabelSearch::Scan(const std::string& text) const
+std::vector<navigation::NavEntry> TFormLabelSearch::Scan(const std::string& text, bool&) const
 {
     return navigation::FindLabels(text);
 }

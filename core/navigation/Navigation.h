@@ -35,7 +35,8 @@ public:
     void ListBoxDblClick();
 
 protected:
-    virtual std::vector<navigation::NavEntry> Scan(const std::string& text) const = 0;
+    // The entries of the text; complete says whether the list holds them all.
+    virtual std::vector<navigation::NavEntry> Scan(const std::string& text, bool& complete) const = 0;
     void closeEvent(QCloseEvent* event) override;
 
     Session* owner_;
@@ -49,7 +50,7 @@ public:
     ~TFormMidasiSearch() override;
 
 protected:
-    std::vector<navigation::NavEntry> Scan(const std::string& text) const override;
+    std::vector<navigation::NavEntry> Scan(const std::string& text, bool& complete) const override;
 };
 
 class TFormLabelSearch : public TSearchListForm {
@@ -59,7 +60,7 @@ public:
     ~TFormLabelSearch() override;
 
 protected:
-    std::vector<navigation::NavEntry> Scan(const std::string& text) const override;
+    std::vector<navigation::NavEntry> Scan(const std::string& text, bool& complete) const override;
 };
 
 class TFormLineJump : public QDialog {

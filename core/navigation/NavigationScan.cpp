@@ -25,13 +25,12 @@ const std::string_view kHeadingCommands[] = {
     "\\part", "\\chapter", "\\section", "\\subsection", "\\subsubsection", "\\paragraph", "\\subparagraph",
 };
 
-}  // namespace
-
-std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view command)
+// The headings of one command, at most limit.
+std::vector<NavEntry> headingsOf(std::string_view text, std::string_view command, int limit)
 {
     std::vector<NavEntry> found;
     int s = 0;
-    while (int(found.size()) < kMaxScanHits) {
+    while (int(found.size()) < limit) {
         const int p = findFrom(text, command, s);
         if (p < 0) break;
         // The walks run to the text's end, so a heading that closes on the
@@ -44,17 +43,34 @@ std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view comma
     return found;
 }
 
-std::vector<NavEntry> ScanHeadingList(std::string_view text)
+}  // namespace
+
+std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view command)
+{
+    return headingsOf(text, command, kMaxScanHits);
+}
+
+std::vector<NavEntry> ScanHeadingList(std::string_view text, bool* complete)
 {
     std::vector<NavEntry> all;
+    // Where the first heading left out starts; the list ends in front of it.
+    int cut = int(text.size()) + 1;
     for (std::string_view command : kHeadingCommands) {
-        for (NavEntry& e : FindHeadings(text, command)) {
-            if (int(all.size()) >= kMaxListEntries) break;
-            all.push_back(std::move(e));
+        // One hit past the limit says where the command's first left-out
+        // heading stands.
+        std::vector<NavEntry> found = headingsOf(text, command, kMaxScanHits + 1);
+        if (int(found.size()) > kMaxScanHits) {
+            cut = std::min(cut, found[kMaxScanHits].position);
+            found.resize(kMaxScanHits);
         }
+        for (NavEntry& e : found) all.push_back(std::move(e));
     }
     std::stable_sort(all.begin(), all.end(),
                      [](const NavEntry& a, const NavEntry& b) { return a.position < b.position; });
+    if (int(all.size()) > kMaxListEntries) cut = std::min(cut, all[kMaxListEntries].position);
+    const auto kept = std::find_if(all.begin(), all.end(), [cut](const NavEntry& e) { return e.position >= cut; });
+    all.erase(kept, all.end());
+    if (complete) *complete = cut > int(text.size());
     return all;
 }
 

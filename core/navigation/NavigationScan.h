@@ -23,8 +23,11 @@ struct NavEntry {
 // Searched as a plain string on character boundaries, so a starred form and
 // longer commands that begin with it are found too.  At most 1000.
 std::vector<NavEntry> FindHeadings(std::string_view text, std::string_view command);
-// All sectioning commands in text order; at most 4096.
-std::vector<NavEntry> ScanHeadingList(std::string_view text);
+// All sectioning commands in text order.  Past the limits (1000 of one
+// command, 4096 in all) the list ends in front of the first heading left
+// out, so that it holds the document's first headings with no gap;
+// `complete` (when given) tells whether none was left out.
+std::vector<NavEntry> ScanHeadingList(std::string_view text, bool* complete = nullptr);
 // "\label" commands in text order, the entry text being the name.  The scan
 // ends at a label without braces or one longer than 128 bytes.  At most 1000.
 std::vector<NavEntry> FindLabels(std::string_view text);

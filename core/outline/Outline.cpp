@@ -81,14 +81,15 @@ void TDocumentExplorer::Execute()
 void TDocumentExplorer::Scan()
 {
     bool stopped = false;
+    bool complete = true;
     const std::vector<FinalDataStruct> headings = outline::ScanHeadings(
-        text, [this] { return Terminated(); }, &stopped);
+        text, [this] { return Terminated(); }, &stopped, &complete);
     if (stopped || Terminated()) return;
     // The one round trip of the pass.
-    Synchronize([&] { Apply(headings); });
+    Synchronize([&] { Apply(headings, complete); });
 }
 
-void TDocumentExplorer::Apply(const std::vector<FinalDataStruct>& headings)
+void TDocumentExplorer::Apply(const std::vector<FinalDataStruct>& headings, bool complete)
 {
     // Stopping at shutdown: the tree is left as it is.
     if (Terminated()) return;
@@ -101,6 +102,7 @@ void TDocumentExplorer::Apply(const std::vector<FinalDataStruct>& headings)
     const int count = int(headings.size());
     for (int i = 0; i < count; ++i) UpdateNode(i, headings[size_t(i)]);
     while (int(mirror.size()) > count) DeleteNode(int(mirror.size()) - 1);
+    if (owner_) outline::ShowLimitNotice(*owner_, complete, count);
     SelectCaretNode();
     nodes_.clear();
     ++passes_;

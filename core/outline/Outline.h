@@ -29,6 +29,10 @@ struct PassPacing {
     bool startedThisTick = false;  // a pass started since the last tick
     bool requested = false;        // an event asked for a pass not yet started
 };
+
+// The line under the tree that says the document has more headings than
+// the pane shows; hidden while the pane shows them all.
+void ShowLimitNotice(Session& form, bool complete, int shown);
 }  // namespace outline
 
 class TDocumentExplorer : public TThread {
@@ -61,7 +65,7 @@ protected:
 private:
     void Scan();
     // The main thread's half of a pass.
-    void Apply(const std::vector<FinalDataStruct>& headings);
+    void Apply(const std::vector<FinalDataStruct>& headings, bool complete);
     void UpdateNode(int i, const FinalDataStruct& heading);
     bool HasChildren(int i) const;
     void RenameNode(int i, const FinalDataStruct& heading);

@@ -1,9 +1,11 @@
 // The outline pane: the thread's start and stop, and what the user does in
 // the tree (click to jump, edit a title, drag a section elsewhere).
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,6 +133,13 @@ void Session::CreateExplorer()
     TreeView->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     TreeView->setSelectionMode(QAbstractItemView::SingleSelection);
     TreeView->viewport()->setAcceptDrops(true);
+    if (auto* pane = qobject_cast<QBoxLayout*>(PanelDocumentExplorer->layout())) {
+        auto* notice = new QLabel(PanelDocumentExplorer);
+        notice->setObjectName("LabelOutlineLimit");
+        notice->setWordWrap(true);
+        notice->hide();
+        pane->addWidget(notice);
+    }
     TreeView->viewport()->installEventFilter(new TreeViewEvents(this, TreeView));
     QObject::connect(TreeView, &QTreeWidget::itemClicked, mainWindow, [this] { Guard([this] { TreeViewClick(); }); });
     QObject::connect(TreeView, &QTreeWidget::itemChanged, mainWindow,
@@ -151,6 +160,16 @@ void Session::CreateExplorer()
     OnTimerTreeView = [this] { TimerTreeViewTimer(); };
     DocumentExplorer = new TDocumentExplorer(true, this);
     DocumentExplorer->SetPriority(TThreadPriority::tpLower);
+}
+
+void outline::ShowLimitNotice(Session& form, bool complete, int shown)
+{
+    if (!form.PanelDocumentExplorer) return;
+    auto* notice = form.PanelDocumentExplorer->findChild<QLabel*>("LabelOutlineLimit");
+    if (!notice) return;
+    if (!complete)
+        notice->setText(QString::fromUtf8("見出しが多いため、最初の %1 個だけを表示しています。").arg(shown));
+    notice->setVisible(!complete);
 }
 
 void Session::StopExplorer()

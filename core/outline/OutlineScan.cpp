@@ -56,7 +56,7 @@ std::vector<int> backslashesOf(std::string_view text, const StopRequested& stop,
 // goes on behind its title, and after a longer command or a command without
 // a title behind the command's name: places the walk above also passes.
 std::vector<FindDataStruct> findAmong(std::string_view text, const std::vector<int>& backslashes,
-                                      std::string_view command)
+                                      std::string_view command, int limit)
 {
     std::vector<FindDataStruct> hits;
     const int length = int(text.size());
@@ -75,7 +75,7 @@ std::vector<FindDataStruct> findAmong(std::string_view text, const std::vector<i
         const int close = braces::findClose(text, brace, brace + kTitleReach);
         if (close < 0) continue;
         hits.push_back({p, brace, close, std::string(text.substr(brace + 1, close - brace - 1))});
-        if (int(hits.size()) >= kMaxCommandHits) break;
+        if (int(hits.size()) >= limit) break;
         resume = close + 1;
     }
     return hits;
@@ -88,7 +88,7 @@ std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view 
     bool stopped = false;
     const std::vector<int> backslashes = backslashesOf(text, stop, &stopped);
     if (stopped) return {};
-    return findAmong(text, backslashes, command);
+    return findAmong(text, backslashes, command, kMaxCommandHits);
 }
 
 void AssignDepths(std::vector<FinalDataStruct>& headings)
@@ -101,17 +101,26 @@ void AssignDepths(std::vector<FinalDataStruct>& headings)
     }
 }
 
-std::vector<FinalDataStruct> ScanHeadings(std::string_view text, const StopRequested& stop, bool* stopped)
+std::vector<FinalDataStruct> ScanHeadings(std::string_view text, const StopRequested& stop, bool* stopped,
+                                          bool* complete)
 {
     if (stopped) *stopped = false;
+    if (complete) *complete = true;
     std::vector<FinalDataStruct> headings;
     bool halted = false;
     const std::vector<int> backslashes = backslashesOf(text, stop, &halted);
+    // Where the first heading left out starts; the list ends in front of it.
+    int cut = int(text.size()) + 1;
     for (int kind = 0; kind < int(kOutlineCommands.size()) && !halted; ++kind) {
-        for (const FindDataStruct& hit : findAmong(text, backslashes, kOutlineCommands[kind])) {
-            if (int(headings.size()) >= kMaxHeadings) break;
-            headings.push_back({kind, 0, hit.start, hit.bracePos, hit.closePos, hit.title});
+        // One hit past the limit says where the command's first left-out
+        // heading stands.
+        std::vector<FindDataStruct> hits = findAmong(text, backslashes, kOutlineCommands[kind], kMaxCommandHits + 1);
+        if (int(hits.size()) > kMaxCommandHits) {
+            cut = std::min(cut, hits[kMaxCommandHits].start);
+            hits.resize(kMaxCommandHits);
         }
+        for (const FindDataStruct& hit : hits)
+            headings.push_back({kind, 0, hit.start, hit.bracePos, hit.closePos, hit.title});
     }
     if (halted || (stop && stop())) {
         if (stopped) *stopped = true;
@@ -121,6 +130,11 @@ std::vector<FinalDataStruct> ScanHeadings(std::string_view text, const StopReque
     // neighbour-swapping passes would.
     std::stable_sort(headings.begin(), headings.end(),
                      [](const FinalDataStruct& a, const FinalDataStruct& b) { return a.start < b.start; });
+    if (int(headings.size()) > kMaxHeadings) cut = std::min(cut, headings[kMaxHeadings].start);
+    const auto kept =
+        std::find_if(headings.begin(), headings.end(), [cut](const FinalDataStruct& h) { return h.start >= cut; });
+    headings.erase(kept, headings.end());
+    if (complete) *complete = cut > int(text.size());
     AssignDepths(headings);
     return headings;
 }

@@ -46,10 +46,14 @@ using StopRequested = std::function<bool()>;
 std::vector<FindDataStruct> FindCommand(std::string_view text, std::string_view command,
                                         const StopRequested& stop = {});
 
-// Every heading of every kind, in text order, with its tree level; at most
-// kMaxHeadings.  `stopped` (when given) reports that stop() ended the scan.
+// Every heading of every kind, in text order, with its tree level.  Past
+// the limits (kMaxCommandHits of one command, kMaxHeadings in all) the list
+// ends in front of the first heading left out, so that it always holds the
+// document's first headings and nothing after a gap; `complete` (when given)
+// tells whether none was left out.  `stopped` (when given) reports that
+// stop() ended the scan.
 std::vector<FinalDataStruct> ScanHeadings(std::string_view text, const StopRequested& stop = {},
-                                          bool* stopped = nullptr);
+                                          bool* stopped = nullptr, bool* complete = nullptr);
 
 // Gives each heading (in text order) its tree level: one below the nearest
 // earlier heading of a higher kind that is still open, skipped levels

@@ -1,6 +1,7 @@
 // Heading and label lists and the go-to-line dialog.
 #include "core/navigation/Navigation.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QSpinBox>
 
@@ -46,6 +47,25 @@ TEST(NavigationScan, HeadingListInTextOrder)
     EXPECT_EQ(navigation::EntryCaption(text, entries[2]), sj("3行 : \\section*{ソ}"));
 }
 
+TEST(NavigationScan, PastTheLimitsTheListEndsBeforeTheFirstHeadingLeftOut)
+{
+    std::string text;
+    for (int i = 0; i < navigation::kMaxScanHits; ++i) text += "\\section{s}\r\n";
+    text += "\\chapter{before}\r\n\\section{left out}\r\n\\chapter{after}\r\n";
+    bool complete = true;
+    const std::vector<NavEntry> list = navigation::ScanHeadingList(text, &complete);
+    EXPECT_FALSE(complete);
+    ASSERT_EQ(list.size(), size_t(navigation::kMaxScanHits) + 1);
+    EXPECT_EQ(list.back().text, "\\chapter{before}");
+
+    std::string all;
+    for (int i = 0; i < 1000; ++i) all += "\\part{a}\\chapter{b}\\section{c}\\subsection{d}\\paragraph{e}";
+    EXPECT_EQ(navigation::ScanHeadingList(all, &complete).size(), size_t(navigation::kMaxListEntries));
+    EXPECT_FALSE(complete);
+    EXPECT_EQ(navigation::ScanHeadingList("\\section{a}", &complete).size(), 1u);
+    EXPECT_TRUE(complete);
+}
+
 TEST(NavigationScan, Labels)
 {
     EXPECT_EQ(textsOf(navigation::FindLabels("\\label{a} \\label{b:c}")), (std::vector<std::string>{"a", "b:c"}));
@@ -85,6 +105,27 @@ TEST_F(NavigationForms, DoubleClickSelectsTheCommandAndPutsItsLineOnTop)
     EXPECT_EQ(f.RichEdit->SelText(), "\\label{far}");
     EXPECT_EQ(f.RichEdit->FirstVisibleLine(), 81);
     FormLabelSearch->close();
+}
+
+TEST_F(NavigationForms, HeadingListSaysWhenItShowsOnlyTheFirstHeadings)
+{
+    TForm1& f = start();
+    std::string text;
+    for (int i = 0; i < 5000; ++i) text += "\\section{s}\r\n";
+    f.RichEdit->SetText(text);
+    f.MenuSearchMidasiClick();
+    ASSERT_TRUE(FormMidasiSearch);
+    EXPECT_EQ(FormMidasiSearch->ui.ListBox->count(), navigation::kMaxScanHits);
+    EXPECT_TRUE(FormMidasiSearch->ui.LabelLimit->isVisibleTo(FormMidasiSearch));
+    EXPECT_EQ(FormMidasiSearch->ui.LabelLimit->text(),
+              QString::fromUtf8("見出しが多いため、最初の 1000 個だけを表示しています。"));
+    FormMidasiSearch->close();
+
+    f.RichEdit->SetText("\\section{a}\r\n");
+    f.MenuSearchMidasiClick();
+    EXPECT_EQ(FormMidasiSearch->ui.ListBox->count(), 1);
+    EXPECT_FALSE(FormMidasiSearch->ui.LabelLimit->isVisibleTo(FormMidasiSearch));
+    FormMidasiSearch->close();
 }
 
 TEST_F(NavigationForms, GoToLineRemembersTheLineWhetherOkOrCancel)

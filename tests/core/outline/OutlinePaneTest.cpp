@@ -3,6 +3,7 @@
 // and the thread stops cleanly at shutdown.
 #include "core/outline/Outline.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QSplitter>
 #include <QTimer>
@@ -198,6 +199,21 @@ TEST_F(OutlinePane, AMovedPartEndsWithALineBreak)
     f.TreeViewDragDrop(f.TreeView, node(f, 2));
     EXPECT_EQ(f.RichEdit->Text(), c + b + "\r\n" + d);
     EXPECT_EQ(f.RichEdit->SelStart(), int(c.size()));
+}
+
+TEST_F(OutlinePane, PaneSaysWhenItShowsOnlyTheFirstHeadings)
+{
+    TForm1& f = start();
+    std::string text;
+    for (int i = 0; i < 5000; ++i) text += "\\section{s}\r\n";
+    pass(f, text);
+    EXPECT_EQ(f.DocumentExplorer->GetLastIndex() + 1, outline::kMaxCommandHits);
+    auto* notice = f.PanelDocumentExplorer->findChild<QLabel*>("LabelOutlineLimit");
+    ASSERT_TRUE(notice);
+    EXPECT_TRUE(notice->isVisibleTo(f.PanelDocumentExplorer));
+    EXPECT_EQ(notice->text(), QString::fromUtf8("見出しが多いため、最初の 1024 個だけを表示しています。"));
+    pass(f, "\\section{a}\r\n");
+    EXPECT_FALSE(notice->isVisibleTo(f.PanelDocumentExplorer));
 }
 
 TEST_F(OutlinePane, TimerResumesOnlyForAChangeWhileThePaneIsShown)

@@ -162,7 +162,21 @@ TEST(OutlineScan, LimitsAndStop)
 
     std::string all;
     for (int i = 0; i < 1000; ++i) all += "\\part{a}\\chapter{b}\\section{c}\\subsection{d}\\paragraph{e}";
-    EXPECT_EQ(outline::ScanHeadings(all).size(), size_t(outline::kMaxHeadings));
+    bool complete = true;
+    EXPECT_EQ(outline::ScanHeadings(all, {}, nullptr, &complete).size(), size_t(outline::kMaxHeadings));
+    EXPECT_FALSE(complete);
+
+    // Past one command's limit the outline ends in front of its first
+    // heading left out: a later chapter would sit over a gap.
+    std::string sections;
+    for (int i = 0; i < outline::kMaxCommandHits; ++i) sections += "\\section{s}\r\n";
+    sections += "\\chapter{before}\r\n\\section{left out}\r\n\\chapter{after}\r\n";
+    const auto cut = outline::ScanHeadings(sections, {}, nullptr, &complete);
+    EXPECT_FALSE(complete);
+    ASSERT_EQ(cut.size(), size_t(outline::kMaxCommandHits) + 1);
+    EXPECT_EQ(cut.back().title, "before");
+    outline::ScanHeadings("\\section{a}", {}, nullptr, &complete);
+    EXPECT_TRUE(complete);
 
     bool stopped = false;
     EXPECT_TRUE(outline::ScanHeadings(
