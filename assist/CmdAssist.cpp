@@ -15,6 +15,7 @@
 #include "assist/Assist.h"
 #include "assist/CommandList.h"
 #include "core/commands/ResidentForms.h"
+#include "core/insertion/Writable.h"
 #include "core/session/Session.h"
 #include "assist/CmdAssistForms.h"
 #include "platform/Cp932.h"
@@ -379,6 +380,10 @@ bool HandleBackslashKey(Session& s)
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 800);
     popup.Popup(cmdAssistPosition(anchor, popup.size(), area), [&s](int, const QString& text) {
         Session::Guard([&] {
+            // The list comes from the settings or a list file.
+            if (!writable::writableOrWarn(text, QStringLiteral("コマンド入力支援"),
+                                          QStringLiteral("「コマンド入力支援設定」で命令を直して下さい。")))
+                return;
             const std::string bytes = cp932::encode(text);
             s.InsertText(bytes);
             if (cmdassist::caretStepsBack(bytes)) s.RichEdit->SetSelStart(s.RichEdit->SelStart() - 1);

@@ -198,6 +198,8 @@ void assist::MenuOptionCmdAssistSetClick(Session& s)
     road::Steps steps;
     steps.helpItem = "MenuOptionCmdAssistSet";
     steps.placement = road::Placement::ScreenCentre;
+    // The commands are checked when one goes into the document.
+    steps.fields = road::FieldUse::Other;
     road::ask<TFormCmdAssistSetting>(
         s, steps,
         [&s](TFormCmdAssistSetting& d) {

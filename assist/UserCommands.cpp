@@ -9,6 +9,7 @@
 #include "assist/UserDefine.h"
 #include "assist/UserDefineDialog.h"
 #include "core/insertion/DialogRoad.h"
+#include "core/insertion/Writable.h"
 #include "core/insertion/PickerFamily.h"
 #include "core/session/Session.h"
 #include "core/settings/Keys.h"
@@ -163,6 +164,8 @@ void assist::MenuUserDefineClick(Session& s)
     road::Steps steps;
     steps.helpItem = "MenuInsertUserSetting";
     steps.placement = road::Placement::ScreenCentre;
+    // Titles and definitions are kept as Shift-JIS, for the document.
+    steps.fields = road::FieldUse::Stored;
     road::ask<TFormUserDefine>(
         s, steps,
         [&s](TFormUserDefine& d) {
@@ -177,7 +180,9 @@ void assist::MenuUser1Click(Session& s, QObject* sender)
     const int n = tagOf(sender);
     if (n < 1 || n > userdef::kSlotCount) return;
     TRichEdit* RichEdit = s.RichEdit;
-    const std::string definition = cp932::encode(s.Settings().read(key::UserDefineText, n));
+    const QString stored = s.Settings().read(key::UserDefineText, n);
+    if (!writable::writableOrWarn(stored, kCaption, QStringLiteral("「ユーザー定義内容設定」で直して下さい。"))) return;
+    const std::string definition = cp932::encode(stored);
     const bool hasSelection = RichEdit->SelLength() > 0;
     const std::string selected = hasSelection ? RichEdit->SelText() : std::string();
 

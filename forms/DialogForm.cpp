@@ -17,7 +17,9 @@ void TDialogForm::WireButtons()
     wired_ = true;
     if (auto* ok = findChild<QPushButton*>("BitBtn1")) {
         ok->setDefault(true);
-        ask::onClick(ok, this, [this] { done(mrOk); });
+        ask::onClick(ok, this, [this] {
+            if (!AcceptCheck || AcceptCheck()) done(mrOk);
+        });
     }
     if (auto* cancel = findChild<QPushButton*>("BitBtn2")) ask::onClick(cancel, this, [this] { done(mrCancel); });
     if (auto* helpButton = findChild<QPushButton*>("BitBtn3")) {

@@ -55,7 +55,7 @@ std::optional<std::string> askOneLine(Session& form, const QString& caption, con
     dialog.HelpContext = helpContext;
     fieldtext::fill(dialog.Edit1, prefill);
     place(form, dialog, Placement::MainWindowCentre);
-    if (ask::execModal(dialog) != mrOk) return std::nullopt;
+    if (execChecked(dialog, FieldUse::Inserted) != mrOk) return std::nullopt;
     return fieldtext::bytesOf(dialog.Edit1);
 }
 

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "core/insertion/DialogRoad.h"
+#include "core/insertion/Writable.h"
 #include "core/session/Session.h"
 #include "insert/ClassBuilder.h"
 #include "insert/InsertCommands.h"
@@ -73,6 +74,11 @@ void MenuTexPreUsepackageClick(Session& s)
             d.SetGroup(last.LastPackageGroup);
         },
         [&s](TFormUsepackage& d) {
+            // A stored entry of the user's list may hold what the document
+            // cannot take.
+            if (!writable::writableOrWarn(d.SelectedEntry(), "\\usepackage",
+                                          utf8("「ﾕｰｻﾞｰ定義」で項目を直して下さい。")))
+                return;
             const std::string line = d.GetCommand();
             // An empty user list offers nothing to insert.
             if (line.empty()) return;

@@ -117,11 +117,12 @@ void TFormUsepackage::SetGroup(int group)
     FillPackageList();
 }
 
-std::string TFormUsepackage::GetCommand() const
+std::string TFormUsepackage::GetCommand() const { return package::command(SelectedEntry()); }
+
+QString TFormUsepackage::SelectedEntry() const
 {
     const QListWidgetItem* item = ui.ListBox->currentItem();
-    if (!item || !item->isSelected()) return {};
-    return package::command(item->text());
+    return item && item->isSelected() ? item->text() : QString();
 }
 
 void TFormUsepackage::BitBtn4Click()

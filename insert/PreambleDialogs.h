@@ -42,6 +42,8 @@ public:
     // "\usepackage{name}" and its line break for the selected name; "" with
     // none selected.
     std::string GetCommand() const;
+    // The selected entry as the list shows it; "" with none selected.
+    QString SelectedEntry() const;
     // Edits the user's own list in its dialog.
     void BitBtn4Click();
 

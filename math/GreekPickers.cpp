@@ -134,9 +134,6 @@ const picker::Family kVariantGreek{
     .preload = false,
     .emptyMessage = "文字が選択されていなかったので\r\nコマンドを作成出来ませんでした。",
     .messageCaption = "ギリシャ小文字異体",
-    .unwritableMessage =
-        "入力された命令には、文書に書けない文字（Shift-JIS にない文字）が含まれているので\r\n"
-        "コマンドを作成出来ませんでした。",
     .menuItem = "MenuMathGreeceSmall2",
     .menuCaption = "ギリシャ小文字異体(&I)...",
     .menuHelpContext = kGreekHelpContext,

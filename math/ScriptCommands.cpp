@@ -17,6 +17,7 @@
 #include "math/MathMenus.h"
 #include "math/ScriptDialogs.h"
 #include "math/Scripts.h"
+#include "core/insertion/Writable.h"
 #include "platform/Ask.h"
 #include "platform/Utf8.h"
 
@@ -44,7 +45,7 @@ bool entriesWritable(const QString& caption, std::initializer_list<const QListWi
 {
     QString entries;
     for (const QListWidget* list : lists) entries += scriptListEntry(*list);
-    const QString unwritable = scripts::unwritableCharacters(entries);
+    const QString unwritable = writable::unwritableCharacters(entries);
     if (unwritable.isEmpty()) return true;
     ask::messageBox(scripts::entryRefusal(unwritable), caption, MB_OK | MB_ICONEXCLAMATION);
     return false;

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "core/insertion/Writable.h"
 #include "platform/Ask.h"
 
 QPointer<TFormMathUp> FormMathUp;
@@ -81,12 +82,12 @@ void editScriptList(QWidget& owner, const QString& settingsKey, Script script, Q
     editor.Memo->setPlainText(scripts::readList(settingsKey, script));
     centreOnScreen(editor);
     while (ask::execModal(editor) == mrOk) {
-        const QString unwritable = scripts::unwritableCharacters(editor.Memo->toPlainText());
+        const QString unwritable = writable::unwritableCharacters(editor.Memo->toPlainText());
         if (unwritable.isEmpty()) {
             scripts::writeList(settingsKey, script, scripts::storedText(editor.Memo->toPlainText()));
             break;
         }
-        ask::messageBox(scripts::listRefusal(unwritable), editor.windowTitle(), MB_OK | MB_ICONEXCLAMATION);
+        ask::messageBox(writable::storeRefusal(unwritable), editor.windowTitle(), MB_OK | MB_ICONEXCLAMATION);
     }
     fillScriptList(list, editor.Memo->toPlainText());
     ok.setFocus(Qt::OtherFocusReason);

@@ -32,14 +32,8 @@ QStringList entries(const QString& text);
 // its text with LF breaks.
 QString storedText(const QString& memoText);
 
-// The characters of a text that a document cannot take: those CP932 lacks,
-// and control characters other than tab and the line breaks.  Each is named
-// once, in the order met, joined by "、"; a control character as U+XXXX.
-// Empty when the whole text can go in.
-QString unwritableCharacters(const QString& text);
-// The list editor's refusal of such a text, and the refusal to insert an
-// entry that holds such characters (named as above).
-QString listRefusal(const QString& characters);
+// The refusal to insert an entry that holds characters a document cannot
+// take (named as writable::unwritableCharacters names them).
 QString entryRefusal(const QString& characters);
 
 // The stored lists, in the "\MathSoeji" subkey below the settings key.  A

@@ -2,9 +2,13 @@
 
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextEdit>
 
+#include "core/insertion/Writable.h"
 #include "core/session/Session.h"
 #include "platform/Ask.h"
 
@@ -106,6 +110,46 @@ void centreOnScreen(QWidget& dialog, const QWidget& near)
     settleAt(dialog, client, near);
 }
 
+namespace {
+
+// The text of the fields the user can type into: enabled, shown and
+// editable lines (those of combo and spin boxes too) and memos.
+QString fieldsText(const QWidget& dialog)
+{
+    QString text;
+    auto open = [&](const QWidget* w) { return w->isEnabled() && w->isVisibleTo(&dialog); };
+    for (const QLineEdit* e : dialog.findChildren<QLineEdit*>())
+        if (open(e) && !e->isReadOnly()) text += e->text();
+    for (const QPlainTextEdit* m : dialog.findChildren<QPlainTextEdit*>())
+        if (open(m) && !m->isReadOnly()) text += m->toPlainText();
+    for (const QTextEdit* m : dialog.findChildren<QTextEdit*>())
+        if (open(m) && !m->isReadOnly()) text += m->toPlainText();
+    return text;
+}
+
+bool fieldsWritable(const QWidget& dialog, FieldUse use)
+{
+    const QString unwritable = writable::unwritableCharacters(fieldsText(dialog));
+    if (unwritable.isEmpty()) return true;
+    const QString message = use == FieldUse::Stored
+                                ? writable::storeRefusal(unwritable)
+                                : writable::refusal(unwritable, QString::fromUtf8("その文字を直すか消して下さい。"));
+    ask::messageBox(message, dialog.windowTitle(), MB_OK | MB_ICONEXCLAMATION);
+    return false;
+}
+
+}  // namespace
+
+int execChecked(TDialogForm& dialog, FieldUse use)
+{
+    if (use == FieldUse::Other) return ask::execModal(dialog);
+    dialog.AcceptCheck = [&dialog, use] { return fieldsWritable(dialog, use); };
+    int result = ask::execModal(dialog);
+    dialog.AcceptCheck = nullptr;
+    if (result == mrOk && !fieldsWritable(dialog, use)) result = mrCancel;
+    return result;
+}
+
 void place(Session& form, QWidget& dialog, Placement placement)
 {
     switch (placement) {
@@ -138,7 +182,7 @@ int show(Session& form, TDialogForm& dialog, const Steps& steps, const std::func
     // Filled first: what the preload puts in may change the dialog's size.
     if (preload) preload();
     place(form, dialog, steps.placement);
-    return ask::execModal(dialog);
+    return execChecked(dialog, steps.fields);
 }
 
 void finish(Session& form, TDialogForm& dialog, const Steps& steps, const std::function<void()>& keep)

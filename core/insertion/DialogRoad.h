@@ -42,14 +42,28 @@ void centreOnScreen(QWidget& dialog, const QWidget& near);
 // Stores the dialog's centre through StoreDialogTop/StoreDialogLeft.
 void storeCentre(Session& form, const QWidget& dialog);
 
+// What becomes of the text typed into a dialog's fields.  Text inserted or
+// stored for the document is refused when it holds characters the document
+// cannot take: OK names them, a click keeps the dialog open to mend them,
+// and a dialog closed with OK otherwise counts as cancelled.
+enum class FieldUse {
+    Inserted,  // it goes into the document
+    Stored,    // it is kept as settings that later go into the document
+    Other,     // the command checks what it takes from the fields itself
+};
+
 struct Steps {
     // Menu item whose help context the dialog gets; empty keeps the dialog's own.
     QString helpItem;
     Placement placement = Placement::RememberedCentre;
+    FieldUse fields = FieldUse::Inserted;
 };
 
 // The main window as a widget, for owners (keeps this header free of app/).
 QWidget* mainWidget(Session& form);
+
+// Runs the dialog modally, its fields checked for their use.
+int execChecked(TDialogForm& dialog, FieldUse use);
 
 // The first half of the road for a dialog the caller owns: help context,
 // placement, preload, modal run.  Returns the modal result.

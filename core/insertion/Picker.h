@@ -69,10 +69,6 @@ struct Family {
     const char* emptyMessage = nullptr;  // shown when OK comes with nothing chosen
     const char* messageCaption = nullptr;
     const char* notice = nullptr;  // text of the latexsym notice
-    // Editable lists: shown, and nothing inserted, when an edited caption
-    // holds a character CP932 lacks (it would go in as "?").
-    const char* unwritableMessage = nullptr;
-
     // ---- the remembered entry, shared by the dialog and the pop-up ----
     int* (*last)(Session&) = nullptr;
 

@@ -10,6 +10,7 @@
 #include "core/insertion/Picker.h"
 #include "core/insertion/PickerDialog.h"
 #include "core/insertion/PickerFamily.h"
+#include "core/insertion/Writable.h"
 #include "platform/Ask.h"
 #include "platform/Utf8.h"
 
@@ -34,19 +35,19 @@ void runDialog(Session& form, const Family& family)
         if (family.preload && last) dialog.SetSelectedIndex(validIndex(family, *last));
     });
     if (result == mrOk) {
-        bool lossy = false;
-        const std::string command = dialog.GetCommand(&lossy);
-        if (command.empty()) {
+        QString unwritable;
+        const std::string command = dialog.GetCommand(&unwritable);
+        if (!unwritable.isEmpty()) {
+            // A typed caption that would reach the document with "?" in it
+            // is not put in at all.
+            ask::messageBox(writable::refusal(unwritable, utf8("その文字を直すか消して下さい。")),
+                            utf8(family.messageCaption ? family.messageCaption : family.caption),
+                            MB_ICONEXCLAMATION | MB_OK);
+        } else if (command.empty()) {
             // Nothing chosen: say so where the family has words for it, and
             // never let an empty insertion take the selection away.
             if (family.emptyMessage)
                 ask::messageBox(utf8(family.emptyMessage), utf8(family.messageCaption), MB_ICONEXCLAMATION | MB_OK);
-        } else if (lossy) {
-            // A typed caption that would reach the document with "?" in it
-            // is not put in at all.
-            if (family.unwritableMessage)
-                ask::messageBox(utf8(family.unwritableMessage), utf8(family.messageCaption),
-                                MB_ICONEXCLAMATION | MB_OK);
         } else {
             if (family.notice && dialog.ChosenNeedsLatexsym())
                 ask::messageBox(utf8(family.notice), utf8(family.messageCaption), MB_ICONINFORMATION | MB_OK);

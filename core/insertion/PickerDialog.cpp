@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/insertion/GlyphPicture.h"
+#include "core/insertion/Writable.h"
 #include "platform/Cp932.h"
 #include "platform/Utf8.h"
 
@@ -288,15 +289,21 @@ int TPickerDialog::chosenRow() const
     return chosen.isEmpty() ? -1 : ListView->row(chosen.first());
 }
 
-std::string TPickerDialog::GetCommand(bool* lossy) const
+std::string TPickerDialog::GetCommand(QString* unwritable) const
 {
-    if (lossy) *lossy = false;
+    if (unwritable) unwritable->clear();
     const int row = chosenRow();
     if (row < 0 || row >= family_.count()) return {};
     if (!ListView) return picker::entryCommand(family_, row);
     // The caption as the list holds it: in an editable list, what the user typed.
     const QListWidgetItem* item = ListView->item(row);
-    return item ? cp932::encode(item->text(), lossy) : std::string();
+    if (!item) return {};
+    const QString characters = writable::unwritableCharacters(item->text());
+    if (!characters.isEmpty()) {
+        if (unwritable) *unwritable = characters;
+        return {};
+    }
+    return cp932::encode(item->text());
 }
 
 bool TPickerDialog::ChosenNeedsLatexsym() const

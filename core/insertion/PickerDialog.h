@@ -50,9 +50,10 @@ public:
     void SetSelectedIndex(int index);
     int GetSelectedIndex() const;
     // The command the dialog stands for, read the family's way: document
-    // bytes, empty when nothing is chosen.  lossy, when given, tells whether
-    // an edited caption had a character CP932 lacks put as "?".
-    std::string GetCommand(bool* lossy = nullptr) const;
+    // bytes, empty when nothing is chosen.  unwritable, when given, names
+    // the characters of an edited caption that the document cannot take
+    // (writable::unwritableCharacters); the bytes are then empty.
+    std::string GetCommand(QString* unwritable = nullptr) const;
     // Whether the entry behind GetCommand asks for the latexsym notice.
     bool ChosenNeedsLatexsym() const;
 

@@ -16,6 +16,7 @@
 
 #include "core/session/Session.h"
 #include "core/commands/ResidentForms.h"
+#include "core/insertion/Writable.h"
 #include "core/outline/Outline.h"
 #include "platform/Cp932.h"
 
@@ -262,10 +263,12 @@ void Session::TreeViewEdited(QTreeWidgetItem* node, const QString& label)
     if (!DocumentExplorer) return;
     FinalDataStruct h;
     if (!DocumentExplorer->GetEntry(TDocumentExplorer::IndexOfNode(TreeView, node), h)) return;
-    if (!headingStillAt(RichEdit->Text(), h)) {
-        // The tree is behind the text; the label goes back to what the
-        // mirror holds, or a pass that finds the title unchanged would
-        // leave the refused label standing.
+    // The tree behind the text, or a title the document cannot take: the
+    // label goes back to what the mirror holds, or a pass that finds the
+    // title unchanged would leave the refused label standing.
+    const bool behind = !headingStillAt(RichEdit->Text(), h);
+    if (behind || !writable::writableOrWarn(label, QString::fromUtf8("見出しの変更"),
+                                            QString::fromUtf8("その文字を直すか消して下さい。"))) {
         const QSignalBlocker quiet(TreeView);
         node->setText(0, cp932::decode(h.title));
         return;

@@ -9,6 +9,7 @@
 #include "core/session/Session.h"
 #include "core/commands/ResidentForms.h"
 #include "core/edit/Editing.h"
+#include "core/insertion/Writable.h"
 #include "core/undo/MultiUndo.h"
 #include "core/search/Search.h"
 #include "core/search/SearchForms.h"
@@ -291,6 +292,11 @@ void Session::ReplaceText(bool all)
     ensureSearchForms(*this);
     SearchText = FormReplace->ui.EditFind->text();
     if (SearchText.isEmpty()) return;
+    // The replacement goes into the document: what it cannot take is
+    // refused rather than written as "?".
+    if (!writable::writableOrWarn(FormReplace->ui.EditReplace->text(), FormReplace->windowTitle(),
+                                  QString::fromUtf8("その文字を直すか消して下さい。")))
+        return;
     const std::string s = cp932::encodeIncoming(SearchText);
     const std::string r = cp932::encodeIncoming(FormReplace->ui.EditReplace->text());
     const textsearch::Options options = optionsOf(FormReplace->ui.cbWholeWord, FormReplace->ui.cbMatchCase);

@@ -448,3 +448,18 @@ TEST_F(PopupTest, F7SwitchesAssistAndTheItemContinuation)
 }
 
 }  // namespace
+
+TEST_F(PopupTest, AnEntryTheDocumentCannotTakeIsRefusedNamingIt)
+{
+    // A list file or a stored list may hold a character Shift-JIS lacks.
+    const Settings withAccent = options(0, 0, 0, 0, false, {QString::fromUtf8("\\caf\u00e9")});
+    open(&withAccent);
+    load("ab", 1);
+    script().expectMessage({std::nullopt, QString::fromUtf8("コマンド入力支援"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    backslash();
+    type("caf");
+    enter();
+    EXPECT_EQ(text(), "ab");
+    ASSERT_FALSE(script().messages().empty());
+    EXPECT_TRUE(script().messages().back().text.contains(QString::fromUtf8("：\u00e9")));
+}

@@ -428,3 +428,34 @@ TEST_F(UserCommandWindow, DialogSavesAndLoadsDefinitionFiles)
     EXPECT_TRUE(bytes.contains("%Def02Start\\section{}\r\n\\QmComBackCursor{1}%Def02End"));
     EXPECT_EQ(ask.fileRequests().at(0).directory, folder() + "/QuillUserDef");
 }
+
+TEST_F(UserCommandWindow, TextTheDocumentCannotTakeIsRefusedNamingIt)
+{
+    // A stored definition (the settings file edited by hand, say) holding a
+    // character Shift-JIS lacks goes in as nothing rather than as "?".
+    store(6, "t", QString::fromUtf8("caf\u00e9\r\n"));
+    load("ab", 1, 0);
+    {
+        testsupport::ScriptedAsk ask;
+        ask.expectMessage({std::nullopt, QString::fromUtf8("ユーザー定義命令"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+        form->Item("MenuUser6")->trigger();
+        ASSERT_EQ(ask.messages().size(), 1u);
+        EXPECT_TRUE(ask.messages()[0].text.contains(QString::fromUtf8("：\u00e9")));
+    }
+    EXPECT_EQ(form->RichEdit->Text(), "ab");
+
+    // Typed into the settings dialog, it is not stored as "?" either.
+    store(1, "T", "D\r\n");
+    {
+        testsupport::ScriptedAsk ask;
+        ask.onDialog([](QDialog& d) {
+            dynamic_cast<TFormUserDefine&>(d).ui.Memo[0]->setPlainText(QString::fromUtf8("na\u00efve"));
+            return int(mrOk);
+        });
+        ask.answerNextMessage(IDOK);
+        form->Item("MenuInsertUserSetting")->trigger();
+        ASSERT_EQ(ask.messages().size(), 1u);
+        EXPECT_TRUE(ask.messages()[0].text.contains(QString::fromUtf8("保存しませんでした：\u00ef")));
+    }
+    EXPECT_EQ(stored("Define1"), "D\r\n");
+}

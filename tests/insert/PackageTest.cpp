@@ -192,6 +192,17 @@ TEST_F(PackageFixture, UserListIsEditedAndKept)
     restarted.Item("MenuTexPreUsepackage")->trigger();
 }
 
+TEST_F(PackageFixture, StoredEntryTheDocumentCannotTakeIsRefused)
+{
+    preamble::writeUserPackages(settings::Store(kRegKey), QString::fromUtf8("pkg\u00e9.sty\r\nok.sty"));
+    setMarked("a|");
+    ask.expectMessage({std::nullopt, "\\usepackage", MB_OK | MB_ICONEXCLAMATION, IDOK});
+    choose(package::kUserGroup, QString::fromUtf8("pkg\u00e9.sty"));
+    expectEditor("a|");
+    ASSERT_EQ(ask.messages().size(), 1u);
+    EXPECT_TRUE(ask.messages()[0].text.contains(QString::fromUtf8("：\u00e9")));
+}
+
 TEST_F(PackageFixture, WrongTypedUserListIsEmpty)
 {
     TRegistry reg;

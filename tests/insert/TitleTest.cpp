@@ -141,6 +141,30 @@ TEST_F(TitleFixture, EmptyAuthorInMidLineLeavesTheCaretInside)
     EXPECT_EQ(text(), "a\r\n\\author{}\r\nbc");
 }
 
+TEST_F(TitleFixture, TextTheDocumentCannotTakeIsRefused)
+{
+    // Typed into the memo of the title dialog or the one-line author dialog:
+    // a character Shift-JIS lacks would go in as "?".
+    setText("\\title{Old}\r\n", 0);
+    testsupport::ScriptedAsk ask;
+    ask.onDialog([](QDialog& dialog) {
+        dynamic_cast<TFormTitle&>(dialog).ui.Memo1->setPlainText(QString::fromUtf8("Caf\u00e9"));
+        return int(mrOk);
+    });
+    ask.expectMessage({std::nullopt, QString::fromUtf8("タイトル指定"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    trigger("MenuTexPreTitle");
+    ask.onDialog([](QDialog& dialog) {
+        dynamic_cast<TFormEditDialog&>(dialog).Edit1->setText(QString::fromUtf8("\u00c5ngstr\u00f6m"));
+        return int(mrOk);
+    });
+    ask.expectMessage({std::nullopt, QString::fromUtf8("著者指定"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    trigger("MenuTexPreAuthor");
+    EXPECT_EQ(text(), "\\title{Old}\r\n");
+    ASSERT_EQ(ask.messages().size(), 2u);
+    EXPECT_TRUE(ask.messages()[0].text.contains(QString::fromUtf8("：\u00e9")));
+    EXPECT_TRUE(ask.messages()[1].text.contains(QString::fromUtf8("：\u00c5、\u00f6")));
+}
+
 TEST_F(TitleFixture, DateAndPageStyle)
 {
     setText("\\date{x}\r\n", 10);

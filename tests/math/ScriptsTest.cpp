@@ -54,14 +54,9 @@ TEST(ScriptLists, OneEntryPerLineTakenAsItStands)
     EXPECT_EQ(scripts::storedText("a\r\nb"), "a\r\nb");
 }
 
-TEST(ScriptLists, CharactersADocumentCannotTakeAreNamedOnce)
+TEST(ScriptLists, RefusalNamesTheCharacters)
 {
-    EXPECT_EQ(scripts::unwritableCharacters(QString::fromUtf8("\\alpha\r\n能\t-\\infty\n表")), "");
-    EXPECT_EQ(scripts::unwritableCharacters(QString::fromUtf8("xö\r\nyö\U0001F600")),
-              QString::fromUtf8("ö、\U0001F600"));
-    EXPECT_EQ(scripts::unwritableCharacters(QString("a\x01" "b") + QChar(0x7F)), QString::fromUtf8("U+0001、U+007F"));
     EXPECT_TRUE(scripts::entryRefusal(QString::fromUtf8("ö")).contains(QString::fromUtf8("ö")));
-    EXPECT_TRUE(scripts::listRefusal(QString::fromUtf8("ö")).contains(QString::fromUtf8("ö")));
 }
 
 TEST(ScriptTexts, QuickCommandsAndPairs)

@@ -168,6 +168,7 @@ TEST_F(MathPickerTest, AnEditedVariantCaptionTheDocumentCannotTakeIsRefused)
     EXPECT_EQ(form.RichEdit->SelLength(), 4);
     ASSERT_EQ(ask.messages().size(), 1u);
     EXPECT_TRUE(ask.messages()[0].text.contains("Shift-JIS")) << ask.messages()[0].text.toStdString();
+    EXPECT_TRUE(ask.messages()[0].text.contains(QString::fromUtf8("：ö"))) << ask.messages()[0].text.toStdString();
 }
 
 TEST_F(MathPickerTest, MenuItemsShortcutsAndDropDownButtons)

@@ -3,12 +3,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 
 #include "app/Form1.h"
 #include "core/insertion/DialogRoad.h"
 #include "insert/EditDialog.h"
+#include "tests/support/ScriptedAsk.h"
 
 namespace {
 
@@ -184,4 +186,65 @@ TEST_F(RoadFixture, OneLineRoadIsSetUpByItsCallerAndCentredOnTheMainWindow)
     EXPECT_EQ(*typed, "") << "an empty line is an answer";
     // Centred over the main window.
     EXPECT_EQ(script.seenGeometry.center(), form.frameGeometry().center());
+}
+
+namespace {
+
+class TextDialog : public TDialogForm {
+public:
+    explicit TextDialog(QWidget* owner) : TDialogForm(owner)
+    {
+        setWindowTitle("text");
+        line = new QLineEdit(this);
+        unused = new QLineEdit(this);
+        unused->setEnabled(false);
+        ok = new QPushButton(this);
+        ok->setObjectName("BitBtn1");
+    }
+    QLineEdit* line;
+    QLineEdit* unused;
+    QPushButton* ok;
+};
+
+}  // namespace
+
+TEST_F(RoadFixture, TypedTextTheDocumentCannotTakeIsRefusedAtOk)
+{
+    const QString accented = QString::fromUtf8("caf\u00e9 \u00e9");
+    auto run = [this] {
+        QString taken;
+        road::ask<TextDialog>(
+            form, {}, nullptr, [&](TextDialog& d) { taken = d.line->text(); }, nullptr);
+        return taken;
+    };
+    testsupport::ScriptedAsk ask;
+    // A click on OK names the character once and keeps the dialog open to
+    // mend it; a field that is switched off does not count.
+    ask.onDialog([&](QDialog& d) {
+        auto& dialog = static_cast<TextDialog&>(d);
+        dialog.unused->setText(accented);
+        dialog.line->setText(accented);
+        dialog.ok->click();
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.line->setText("cafe");
+        dialog.ok->click();
+        return dialog.result();
+    });
+    ask.expectMessage({QString::fromUtf8("文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれているため、"
+                                         "挿入しませんでした：\u00e9\r\nその文字を直すか消して下さい。"),
+                       "text", MB_OK | MB_ICONEXCLAMATION, IDOK});
+    EXPECT_EQ(run(), "cafe");
+    // Closed with OK some other way, it counts as cancelled.
+    ask.onDialog([&](QDialog& d) {
+        static_cast<TextDialog&>(d).line->setText(accented);
+        return int(mrOk);
+    });
+    ask.answerNextMessage(IDOK);
+    EXPECT_EQ(run(), "");
+    // Characters Shift-JIS holds under another code, tabs and line breaks go in.
+    ask.onDialog([&](QDialog& d) {
+        static_cast<TextDialog&>(d).line->setText(QString::fromUtf8("\u301c\u2212\t"));
+        return int(mrOk);
+    });
+    EXPECT_EQ(run(), QString::fromUtf8("\u301c\u2212\t"));
 }

@@ -141,6 +141,13 @@ TEST_F(OutlinePane, ClickAndLabelEditActOnTheHeading)
     EXPECT_EQ(node(f, 0)->text(0), QString::fromUtf8("新しい題"));
     f.TreeViewEdited(node(f, 0), "again");
     EXPECT_EQ(f.RichEdit->Text(), "x\r\n\\section{again}\r\nbody\r\n");
+
+    // A title the document cannot take is refused, and the label goes back.
+    runPass(f);
+    script().expectMessage({std::nullopt, QString::fromUtf8("見出しの変更"), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    f.TreeViewEdited(node(f, 0), QString::fromUtf8("caf\u00e9"));
+    EXPECT_EQ(f.RichEdit->Text(), "x\r\n\\section{again}\r\nbody\r\n");
+    EXPECT_EQ(node(f, 0)->text(0), "again");
 }
 
 TEST_F(OutlinePane, DroppingMovesTheWholeSectionBeforeTheTarget)

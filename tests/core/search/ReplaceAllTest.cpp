@@ -192,3 +192,17 @@ TEST_F(ReplaceAllTest, TypedReplacementIsIncomingText)
     replaceAll({"raw byte", "a b a\r\n", "a", "\x81"}, 2);
     EXPECT_EQ(f.RichEdit->Text(), "? b ?\r\n");
 }
+
+// A replacement the document cannot take goes in as nothing, not as "?".
+TEST_F(ReplaceAllTest, ReplacementTheDocumentCannotTakeIsRefused)
+{
+    TForm1& f = open("a b a\r\n", 0);
+    f.MenuSearchReplaceClick();
+    FormReplace->ui.EditFind->setText("a");
+    FormReplace->ui.EditReplace->setText(QString::fromUtf8("\u00e9"));
+    script().expectMessage({std::nullopt, FormReplace->windowTitle(), MB_OK | MB_ICONEXCLAMATION, IDOK});
+    FormReplace->BtnReplaceAllClick();
+    EXPECT_EQ(f.RichEdit->Text(), "a b a\r\n");
+    ASSERT_EQ(script().messages().size(), 1u);
+    EXPECT_TRUE(script().messages()[0].text.contains(QString::fromUtf8("：\u00e9")));
+}
