@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "core/insertion/Writable.h"
 #include "core/session/Session.h"
 #include "platform/Ask.h"
 #include "platform/Cp932.h"
@@ -14,7 +15,9 @@
 TFormSpellCheck2::TFormSpellCheck2(QWidget* owner) : QDialog(owner)
 {
     ui.setupUi(this);
-    ask::onClick(ui.ReplaceButton, this, [this] { done(Replace); });
+    ask::onClick(ui.ReplaceButton, this, [this] {
+        if (ReplacementWritable()) done(Replace);
+    });
     ask::onClick(ui.IgnoreButton, this, [this] { done(Ignore); });
     ask::onClick(ui.CancelButton, this, [this] { reject(); });
 }
@@ -34,6 +37,12 @@ void TFormSpellCheck2::SetCandidates(const std::vector<std::string>& candidates)
 }
 
 std::string TFormSpellCheck2::ReplacementText() const { return cp932::encode(ui.ComboBox1->currentText()); }
+
+bool TFormSpellCheck2::ReplacementWritable()
+{
+    return writable::writableOrWarn(ui.ComboBox1->currentText(), windowTitle(),
+                                    QString::fromUtf8("その文字を直すか消して下さい。"));
+}
 
 void runBuiltInCheck(Session& form, const spell::WordList& list)
 {
@@ -60,13 +69,14 @@ void runBuiltInCheck(Session& form, const spell::WordList& list)
         dialog.SetWord(word);
         dialog.SetCandidates(list.candidates(looked));
         const int result = ask::execModal(dialog);
-        if (result == TFormSpellCheck2::Replace) {
+        // A replacement the document cannot take replaces nothing.
+        if (result == TFormSpellCheck2::Replace && dialog.ReplacementWritable()) {
             const std::string replacement = dialog.ReplacementText();
             if (form.RichEdit->SetSelText(replacement)) {
                 text = form.RichEdit->Text();
                 pos = span.start + int(replacement.size());
             }
-        } else if (result != TFormSpellCheck2::Ignore) {
+        } else if (result != TFormSpellCheck2::Ignore && result != TFormSpellCheck2::Replace) {
             break;
         }
     }

@@ -24,6 +24,9 @@ public:
     void SetWord(const std::string& word);
     void SetCandidates(const std::vector<std::string>& candidates);
     std::string ReplacementText() const;
+    // Whether the document can take the replacement; otherwise says so,
+    // naming the characters it cannot.
+    bool ReplacementWritable();
 };
 
 // Checks the editor's whole text against the list: each unknown word is

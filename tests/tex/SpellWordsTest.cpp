@@ -88,4 +88,21 @@ TEST_F(BuiltInCheckTest, ReplaceIgnoreAndCancel)
     runBuiltInCheck(f, list);
     EXPECT_EQ(shown, (std::vector<QString>{"teh", "dox", "teh"}));
     EXPECT_EQ(f.RichEdit->Text(), "the dox \\emph{teh} zzz cat\r\n");
+
+    // A replacement the document cannot take is refused, naming it, and the
+    // check goes on with the next word.
+    f.RichEdit->SetText("teh dox\r\n");
+    script().onDialog([&](QDialog& d) {
+        dynamic_cast<TFormSpellCheck2&>(d).ui.ComboBox1->setEditText(QString::fromUtf8("th\u00e9"));
+        return int(TFormSpellCheck2::Replace);
+    });
+    script().expectMessage({std::nullopt, std::nullopt, MB_OK | MB_ICONEXCLAMATION, IDOK});
+    script().onDialog([&](QDialog& d) {
+        EXPECT_EQ(dynamic_cast<TFormSpellCheck2&>(d).ui.Edit1->text(), "dox");
+        return int(mrCancel);
+    });
+    runBuiltInCheck(f, list);
+    EXPECT_EQ(f.RichEdit->Text(), "teh dox\r\n");
+    ASSERT_FALSE(script().messages().empty());
+    EXPECT_TRUE(script().messages().back().text.contains(QString::fromUtf8("：\u00e9")));
 }
