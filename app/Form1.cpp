@@ -95,6 +95,7 @@ TForm1::~TForm1()
         RichEdit->OnImeStartComposition = nullptr;
         RichEdit->OnImeEndComposition = nullptr;
         RichEdit->OnDropFiles = nullptr;
+        RichEdit->OnInvalidBytesReplaced = nullptr;
     }
     delete UndoManager;
     UndoManager = nullptr;
@@ -151,6 +152,7 @@ void TForm1::WireEditor()
     RichEdit->OnImeEndComposition = [this] { Guard([this] { RichEditImeEndComposition(); }); };
     RichEdit->OnDropFiles = [this](const QStringList& files) { Guard([&] { WMDropFiles(files); }); };
     RichEdit->OnRefused = [this] { Guard([this] { RichEditRefused(); }); };
+    RichEdit->OnInvalidBytesReplaced = [this](int count) { Guard([&] { RichEditInvalidBytesReplaced(count); }); };
 }
 
 void TForm1::FormShow()

@@ -326,16 +326,21 @@ Bytes encode(const QString& text) { return encodeWith(text, nullptr, true); }
 
 Bytes encodeIncoming(const QString& text, bool* lossy) { return encodeWith(text, lossy, false); }
 
-Bytes withoutInvalidBytes(std::string_view bytes)
+Bytes withoutInvalidBytes(std::string_view bytes, int* replaced)
 {
     const Tables& t = tables();
     Bytes out(bytes);
+    int count = 0;
     for (size_t pos = 0; pos < bytes.size();) {
         int length;
         charAt(t, bytes, pos, &length);
-        if (length == 1 && t.single[static_cast<unsigned char>(bytes[pos])] == kNoChar) out[pos] = '?';
+        if (length == 1 && t.single[static_cast<unsigned char>(bytes[pos])] == kNoChar) {
+            out[pos] = '?';
+            ++count;
+        }
         pos += length;
     }
+    if (replaced) *replaced = count;
     return out;
 }
 

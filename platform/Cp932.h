@@ -48,7 +48,7 @@ Bytes encode(const QString& text, bool* lossy);
 Bytes encodeIncoming(const QString& text, bool* lossy = nullptr);
 // - document bytes moved or copied to another place keep the exact codes of
 //   their characters (duplicate codes included) and lose their invalid bytes;
-Bytes withoutInvalidBytes(std::string_view bytes);
+Bytes withoutInvalidBytes(std::string_view bytes, int* replaced = nullptr);
 // - text handed to other programs shows an invalid byte as U+FFFD.
 QString decodeForExport(std::string_view bytes);
 

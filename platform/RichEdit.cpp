@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <algorithm>
+#include <utility>
 
 using richedit::InternalEdit;
 
@@ -88,6 +89,9 @@ void TRichEdit::Impl::currentSelection(int* start, int* end) const
 
 void TRichEdit::Impl::flush()
 {
+    // Stray bytes the edit turned into "?" show so before anyone hears of it.
+    showStraysReplaced();
+    const int replaced = std::exchange(straysReplaced, 0);
     // A handler may change the selection or the text again; that is reported
     // by the nested calls it makes, or by the next round here.
     for (int round = 0; round < 8; ++round) {
@@ -114,6 +118,7 @@ void TRichEdit::Impl::flush()
         }
         if (!raised) break;
     }
+    if (replaced > 0 && q->OnInvalidBytesReplaced) q->OnInvalidBytesReplaced(replaced);
 }
 
 void TRichEdit::Impl::rawInsert(QTextCursor& c, const std::string& bytes)
@@ -212,6 +217,7 @@ void TRichEdit::SetText(const std::string& text)
     {
         InternalEdit scope(d->internalEdit);
         ++d->ignoreDocument;
+        d->strayCells.clear();
         setPlainText(cp932::decode(text));
         --d->ignoreDocument;
         d->rebuildFrom(text);

@@ -27,6 +27,19 @@
 // invalid byte does not travel: pasted or moved elsewhere it becomes "?",
 // and other programs see it as U+FFFD (see cp932::withoutInvalidBytes).
 //
+// A stray byte (an invalid byte, shown as a character of its own) is a cell
+// that nothing joins.  A stray lead byte is harmless only while the byte
+// after it does not complete it: written out and read back, the two would be
+// one character the screen never showed.  So whenever an edit, on any road
+// (typing, the input method, Delete and Backspace, a deleted line break,
+// cut, paste, drops, SetSelText, batches, undo and redo), would leave a stray
+// lead byte right before a byte that completes it, the stray byte becomes
+// "?", on the screen and in the bytes, as part of that same edit, so the
+// change event reports both and the undo history takes both back together.
+// OnInvalidBytesReplaced then tells how many invalid bytes had to change,
+// moved or pasted ones included.  Undo and redo restore texts that held
+// their stray bytes apart already, so they never meet the rule.
+//
 // The editor's context menu is left to the owner
 // (customContextMenuRequested); Qt's own undo is off.
 #include <QColor>
@@ -162,11 +175,14 @@ public:
     // carries it.  Neither the ranges nor `text` may hold a line break.  No
     // length limit is applied: the caller has checked it.
     void ReplaceRanges(const std::vector<int>& starts, int length, const std::string& text);
+    // The same with a length and a text of its own for each range.
+    void ReplaceSpans(const std::vector<TextDocument::Replacement>& spans);
     void HideSelection(bool hide);
     // What pasting the clipboard's (or a drop's) data inserts: CP932 with
     // CR LF breaks; empty when it holds no text.  copy() puts the selection
-    // on the clipboard in the form this reads back.
-    static std::string PastedText(const QMimeData* source);
+    // on the clipboard in the form this reads back; the invalid bytes it
+    // carried, now "?", are counted in *invalidReplaced.
+    static std::string PastedText(const QMimeData* source, int* invalidReplaced = nullptr);
 
     // ---- formats (never touch text, undo, modified flag or events) ----
     void SetFormat(int start, int length, const CharFormat& format);
@@ -213,6 +229,9 @@ public:
     std::function<void()> OnMouseUp;
     std::function<void()> OnImeStartComposition;
     std::function<void()> OnImeEndComposition;
+    // Invalid bytes that an edit turned into "?" (see the rule above), told
+    // once the edit's own events are raised, whatever the event mask.
+    std::function<void(int count)> OnInvalidBytesReplaced;
     // Files dropped on the editor are handed on (to the main window).
     std::function<void(const QStringList& files)> OnDropFiles;
     // Text typed, composed, pasted or dropped was refused at MaxLength.

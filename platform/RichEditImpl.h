@@ -10,6 +10,7 @@
 #include "platform/TextDocument.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 #include <QPalette>
 #include <cstdint>
@@ -106,6 +107,15 @@ struct TRichEdit::Impl {
     // Qt's change report), otherwise on the next turn of the event loop.
     void followRuns(bool now);
     void setWrapAnywhere(bool anywhere);
+    // ---- stray bytes kept apart (the rule in RichEdit.h) ----
+    // Looks at the characters [from, to) of a line's new text, whose bytes
+    // start at byte `at` of the line's new bytes: each stray lead byte that
+    // the byte after it would complete becomes "?" in the bytes, and its
+    // character is queued to become "?" on the screen too.  Returns how many.
+    int keepStrayBytesApart(std::string& bytes, const QString& text, int from, int to, size_t at, int blockPosition);
+    std::vector<QTextCursor> strayCells;  // on the screen, each still its stray byte's character
+    int straysReplaced = 0;               // not yet told to OnInvalidBytesReplaced
+    void showStraysReplaced();            // at the flush that ends the edit
 
     // ---- events ----
     int internalEdit = 0;  // >0 while we or Qt change the document on our behalf

@@ -344,13 +344,14 @@ void TRichEdit::inputMethodEvent(QInputMethodEvent* e)
 
 // ---- clipboard and drops ----
 
-std::string TRichEdit::PastedText(const QMimeData* source)
+std::string TRichEdit::PastedText(const QMimeData* source, int* invalidReplaced)
 {
+    if (invalidReplaced) *invalidReplaced = 0;
     if (!source) return {};
     if (source->hasFormat(kBytesFormat)) {
         const QByteArray bytes = source->data(kBytesFormat);
-        return richedit::normaliseBreaks(
-            cp932::withoutInvalidBytes(std::string_view(bytes.constData(), size_t(bytes.size()))));
+        return richedit::normaliseBreaks(cp932::withoutInvalidBytes(
+            std::string_view(bytes.constData(), size_t(bytes.size())), invalidReplaced));
     }
     if (!source->hasText()) return {};
     return richedit::normaliseBreaks(cp932::encodeIncoming(source->text()));
@@ -359,7 +360,12 @@ std::string TRichEdit::PastedText(const QMimeData* source)
 void TRichEdit::insertFromMimeData(const QMimeData* source)
 {
     // Plain text only; no formatting is pasted.
-    if (source && (source->hasText() || source->hasFormat(kBytesFormat))) d->input(PastedText(source));
+    if (source && (source->hasText() || source->hasFormat(kBytesFormat))) {
+        int carried = 0;
+        const std::string bytes = PastedText(source, &carried);
+        d->straysReplaced += carried;
+        if (!d->input(bytes)) d->straysReplaced -= carried;
+    }
 }
 
 bool TRichEdit::canInsertFromMimeData(const QMimeData* source) const
@@ -431,7 +437,9 @@ void TRichEdit::dropEvent(QDropEvent* e)
             e->ignore();
             return;
         }
-        const std::string moved = cp932::withoutInvalidBytes(SelText());
+        int carried = 0;
+        const std::string moved = cp932::withoutInvalidBytes(SelText(), &carried);
+        d->straysReplaced += carried;
         const int newStart = drop > s ? drop - length : drop;
         {
             QTextCursor c = textCursor();
@@ -451,14 +459,17 @@ void TRichEdit::dropEvent(QDropEvent* e)
 
     // A copy, or text from elsewhere: the caret goes to the drop point, then
     // the text is inserted there as typed text would be.
-    const std::string bytes = internal && length > 0 ? cp932::withoutInvalidBytes(SelText()) : PastedText(m);
+    int carried = 0;
+    const std::string bytes =
+        internal && length > 0 ? cp932::withoutInvalidBytes(SelText(), &carried) : PastedText(m, &carried);
+    d->straysReplaced += carried;
     {
         QTextCursor c = textCursor();
         c.setPosition(dropQt);
         setTextCursor(c);
     }
     d->flush();
-    d->input(bytes);
+    if (!d->input(bytes)) d->straysReplaced -= carried;
     e->setDropAction(copy ? Qt::CopyAction : e->dropAction());
     e->accept();
 }

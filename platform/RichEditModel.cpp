@@ -109,7 +109,9 @@ void TRichEdit::Impl::rebuildFromDocument()
     longRunLines = 0;
     std::vector<std::string> bytes;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        bytes.push_back(cp932::encode(block.text()));
+        const QString text = block.text();
+        bytes.push_back(cp932::encode(text));
+        straysReplaced += keepStrayBytesApart(bytes.back(), text, 0, int(text.size()), 0, block.position());
         Line line;
         line.chars = block.length() - 1;
         markRuns(line, bytes.back());
@@ -237,6 +239,60 @@ int TRichEdit::Impl::bytesToChars(int line, const QTextBlock& /*block*/, int byt
     return chars;
 }
 
+namespace {
+// The character that carries a stray lead byte on the screen.
+bool isStrayLead(char16_t c)
+{
+    return c >= cp932::kRawByteBase && c <= cp932::kRawByteBase + 0xFF &&
+           cp932::isLeadByte(static_cast<unsigned char>(c - cp932::kRawByteBase));
+}
+}  // namespace
+
+int TRichEdit::Impl::keepStrayBytesApart(std::string& bytes, const QString& text, int from, int to, size_t at,
+                                         int blockPosition)
+{
+    int replaced = 0;
+    const int end = std::min<int>(to, int(text.size()));
+    for (int i = std::max(from, 0); i < end && at < bytes.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (isStrayLead(c) && at + 1 < bytes.size() && static_cast<unsigned char>(bytes[at]) == c - cp932::kRawByteBase &&
+            cp932::charLength(bytes, at) == 2) {
+            bytes[at] = '?';
+            QTextCursor cell(doc);
+            cell.setPosition(blockPosition + i);
+            cell.setPosition(blockPosition + i + 1, QTextCursor::KeepAnchor);
+            strayCells.push_back(cell);
+            ++replaced;
+        }
+        at += size_t(charBytes(c));
+    }
+    return replaced;
+}
+
+void TRichEdit::Impl::showStraysReplaced()
+{
+    if (strayCells.empty()) return;
+    std::vector<QTextCursor> cells;
+    cells.swap(strayCells);
+    // The caret and selection stay where they are: each cell keeps its length.
+    const QTextCursor user = q->textCursor();
+    const int anchor = user.anchor(), position = user.position();
+    richedit::InternalEdit scope(internalEdit);
+    for (QTextCursor& cell : cells) {
+        // A cell the edit deleted afterwards is gone; the bytes must hold the
+        // "?" already for the screen to show it.
+        const QString shown = cell.selectedText();
+        if (shown.size() != 1 || !isStrayLead(shown[0].unicode())) continue;
+        const int at = fromQt(cell.selectionStart());
+        if (at >= model.length() || model.range(at, at + 1) != "?") continue;
+        cell.insertText(QStringLiteral("?"));
+    }
+    QTextCursor back = q->textCursor();
+    back.setPosition(anchor);
+    back.setPosition(position, QTextCursor::KeepAnchor);
+    q->setTextCursor(back);
+}
+
 int TRichEdit::Impl::snap(int pos, BreakSide side) const
 {
     pos = std::clamp(pos, 0, model.length());
@@ -334,7 +390,8 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
 
     std::vector<Line> fresh(static_cast<size_t>(count));
     std::vector<std::string> freshBytes(static_cast<size_t>(count));
-    for (int k = 0; k < count; ++k) {
+    QTextBlock blockOf = firstBlock;
+    for (int k = 0; k < count; ++k, blockOf = blockOf.next()) {
         Line& line = fresh[size_t(k)];
         std::string& bytes = freshBytes[size_t(k)];
         const QString& text = texts[size_t(k)];
@@ -348,6 +405,7 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         const bool isFirst = k == 0, isLast = k == count - 1;
         if (!spliceable) {
             bytes = cp932::encode(text);
+            straysReplaced += keepStrayBytesApart(bytes, text, 0, line.chars, 0, blockOf.position());
             continue;
         }
         const int h = isFirst ? head : 0;
@@ -358,6 +416,14 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         else
             bytes += cp932::encode(text.mid(h, line.chars - h - t));
         if (isLast) bytes.append(oldLastBytes, oldLastBytes.size() - size_t(suffixBytes), std::string::npos);
+        // The new characters, and the one before them, may now stand before
+        // a byte that completes a stray lead byte among them.
+        if (h > 0)
+            straysReplaced += keepStrayBytesApart(bytes, text, h - 1, line.chars - t,
+                                                  size_t(prefixBytes - charBytes(text[h - 1].unicode())),
+                                                  blockOf.position());
+        else
+            straysReplaced += keepStrayBytesApart(bytes, text, 0, line.chars - t, 0, blockOf.position());
         if (isFirst) line.spans = richedit::spansBefore(oldFirst.spans, head);
         if (isLast) {
             auto moved = richedit::spansFrom(oldLastLine.spans, oldLastLine.chars - tail, line.chars - tail);

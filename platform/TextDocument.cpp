@@ -168,48 +168,59 @@ void TextDocument::replaceLines(int first, int count, std::vector<std::string> f
 
 void TextDocument::replaceRanges(const std::vector<int>& starts, int length, const std::string& text)
 {
-    if (starts.empty()) return;
-    const int delta = int(text.size()) - length;
+    std::vector<Replacement> spans;
+    spans.reserve(starts.size());
+    for (const int start : starts) spans.push_back({start, length, text});
+    replaceSpans(spans);
+}
+
+void TextDocument::replaceSpans(const std::vector<Replacement>& spans)
+{
+    if (spans.empty()) return;
+    long long grown = 0;
+    for (const Replacement& r : spans) grown += std::max<long long>(0, (long long)r.text.size() - r.length);
     // Every range is placed before any line changes length.
-    std::vector<int> lineOf(starts.size()), baseOf(starts.size());
-    for (size_t k = 0; k < starts.size(); ++k) {
-        lineOf[k] = lineOfPosition(starts[k]);
+    std::vector<int> lineOf(spans.size()), baseOf(spans.size());
+    for (size_t k = 0; k < spans.size(); ++k) {
+        lineOf[k] = lineOfPosition(spans[k].start);
         baseOf[k] = lineStart(lineOf[k]);
     }
     const int firstLine = lineOf.front();
     size_t k = 0;
-    while (k < starts.size()) {
+    while (k < spans.size()) {
         const int line = lineOf[k];
         const int base = baseOf[k];
         const std::string& old = lines_[size_t(line)];
         std::string bytes;
-        bytes.reserve(old.size() + size_t(std::max(delta, 0)) * 4);
+        bytes.reserve(old.size() + 16);
         size_t copied = 0;
-        for (; k < starts.size() && lineOf[k] == line; ++k) {
-            const size_t at = size_t(starts[k] - base);
+        for (; k < spans.size() && lineOf[k] == line; ++k) {
+            const size_t at = size_t(spans[k].start - base);
             bytes.append(old, copied, at - copied);
-            bytes += text;
-            copied = at + size_t(length);
+            bytes += spans[k].text;
+            copied = at + size_t(spans[k].length);
         }
         bytes.append(old, std::min(copied, old.size()), std::string::npos);
         lines_[size_t(line)].swap(bytes);
     }
+    int delta = 0;
+    for (const Replacement& r : spans) delta += int(r.text.size()) - r.length;
     if (wholeValid_) {
         std::string whole;
-        whole.reserve(size_t(length_) + starts.size() * size_t(std::max(delta, 0)));
+        whole.reserve(size_t(length_ + grown));
         size_t copied = 0;
-        for (const int start : starts) {
-            whole.append(whole_, copied, size_t(start) - copied);
-            whole += text;
-            copied = size_t(start + length);
+        for (const Replacement& r : spans) {
+            whole.append(whole_, copied, size_t(r.start) - copied);
+            whole += r.text;
+            copied = size_t(r.start + r.length);
         }
         whole.append(whole_, copied, std::string::npos);
         whole_.swap(whole);
     }
-    const int tail = length_ - starts.back() - length;
-    length_ += delta * int(starts.size());
+    const int tail = length_ - spans.back().start - spans.back().length;
+    length_ += delta;
     startsValid_ = std::min(startsValid_, size_t(firstLine) + 1);
-    changed(starts.front(), tail);
+    changed(spans.front().start, tail);
 }
 
 int TextDocument::subscribe(Listener listener) const

@@ -55,9 +55,17 @@ public:
     // and the last `keepBack` bytes of the last line are the ones those lines
     // had, so that the change is told as the bytes it really touched.
     void replaceLines(int first, int count, std::vector<std::string> fresh, int keepFront = 0, int keepBack = 0);
-    // Replaces `length` bytes at each of `starts` (ascending, not overlapping)
-    // by `text`, as one change.  Neither the ranges nor the text may hold a
-    // break, so every line keeps its place.
+    // One stretch of a batch: `length` bytes at `start` become `text`.
+    struct Replacement {
+        int start = 0;
+        int length = 0;
+        std::string text;
+    };
+    // Makes every replacement (ascending, not overlapping, positions in the
+    // text before) as one change.  Neither the ranges nor the texts may hold
+    // a break, so every line keeps its place.
+    void replaceSpans(const std::vector<Replacement>& spans);
+    // The same with one length and one text for all the ranges.
     void replaceRanges(const std::vector<int>& starts, int length, const std::string& text);
 
     // ---- listeners ----

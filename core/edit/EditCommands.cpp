@@ -116,8 +116,10 @@ void Session::MenuEditPasteClick()
 {
     if (Busy || !clipboardHasText()) return;
     const int s = RichEdit->SelStart();
-    InsertText(TRichEdit::PastedText(QGuiApplication::clipboard()->mimeData()));
+    int carried = 0;
+    InsertText(TRichEdit::PastedText(QGuiApplication::clipboard()->mimeData(), &carried));
     ColorizeLines(s, RichEdit->SelStart());
+    if (carried > 0) RichEditInvalidBytesReplaced(carried);
 }
 
 void Session::MenuEditDeleteClick()

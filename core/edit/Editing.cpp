@@ -217,6 +217,11 @@ void Session::RichEditMouseDown()
     ResumeExplorer();
 }
 
+void Session::RichEditInvalidBytesReplaced(int count)
+{
+    SetStatusPanel(3, QStringLiteral("不正なバイト %1 個を「?」に置き換えました。").arg(count));
+}
+
 void Session::RichEditImeStartComposition()
 {
     if (Busy) return;

@@ -191,6 +191,8 @@ public:
     void RichEditMouseDown();
     void RichEditImeStartComposition();
     void RichEditImeEndComposition();
+    // Tells the user, in the status bar, that invalid bytes became "?".
+    void RichEditInvalidBytesReplaced(int count);
     void MenuEditClick();
     void MenuEditUndoClick();
     void MenuEditRedoClick();
