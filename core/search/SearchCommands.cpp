@@ -78,8 +78,8 @@ bool holdsBreak(const std::string& s) { return s.find_first_of("\r\n") != std::s
 // Replace All in one edit.  The hits are those the one-by-one road finds
 // (each search going on behind the previous replacement), found on one copy
 // of the text; the editor gets them in one batch with its events masked; the
-// undo history gets the same steps, the touched lines are recoloured once,
-// and the caret ends where the one-by-one road leaves it.  Neither text may
+// undo history gets them as one entry, the touched lines are recoloured
+// once, and the caret ends where the one-by-one road leaves it.  Neither text may
 // hold a line break.
 ReplaceAllResult replaceAllAtOnce(Session& main, const std::string& s, const std::string& r,
                                   const textsearch::Options& options)
@@ -310,7 +310,13 @@ void Session::ReplaceText(bool all)
         const ReplaceAllResult result = replaceAllAtOnce(*this, s, r, options);
         count = result.count;
         refused = result.refused;
-    } else
+    } else {
+        // Replace All is one step of the history, on this road too.
+        MultiUndo* history = all ? UndoManager : nullptr;
+        if (history) history->BeginGroup();
+        scope::Exit endGroup([history] {
+            if (history) history->EndGroup();
+        });
         while (true) {
             // Only a selection that is itself a hit is replaced, so a selection
             // the user made by hand never turns into the replacement text.
@@ -337,6 +343,7 @@ void Session::ReplaceText(bool all)
             position = hit + rLength;
             if (!all) break;
         }
+    }
     if (refused) {
         QString message = editing::overLimitMessage(QString::fromUtf8("置換すると"), RichEdit->MaxLength());
         if (all && count > 0)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
+#include <string_view>
 
 #include "platform/Cp932.h"
 #include "platform/RichEdit.h"
@@ -29,6 +31,28 @@ public:
     }
     int TextLength() const override { return doc_.length(); }
     std::string TextRange(int start, int end) const override { return doc_.range(start, end); }
+    bool ReplaceSpans(const std::vector<TextDocument::Replacement>& spans) override
+    {
+        // The limit is the whole replacement's to meet, not each step's.
+        long long length = doc_.length();
+        bool breaks = false;
+        const std::string_view all = doc_.text();
+        for (const TextDocument::Replacement& r : spans) {
+            length += (long long)r.text.size() - r.length;
+            breaks = breaks || r.text.find_first_of("\r\n") != std::string::npos ||
+                     all.substr(size_t(r.start), size_t(r.length)).find_first_of("\r\n") != std::string_view::npos;
+        }
+        if (length > e_->MaxLength()) return false;
+        if (spans.size() > 1 && !breaks) {
+            e_->ReplaceSpans(spans);
+            return true;
+        }
+        const int limit = e_->MaxLength();
+        e_->SetMaxLength(std::numeric_limits<int>::max());
+        const bool done = UndoEditor::ReplaceSpans(spans);
+        e_->SetMaxLength(limit);
+        return done;
+    }
 
 private:
     TRichEdit* e_;
@@ -70,6 +94,18 @@ bool isCharBoundary(const std::string& t, size_t pos)
 {
     if (pos == 0 || pos >= t.size()) return true;
     return cp932::charStart(t, lineStartBefore(t, pos), pos) == pos;
+}
+
+// Whether taking the bytes [from, to) out of t would leave a stray lead byte
+// (a lead byte that is a character of its own) right before a byte that
+// completes it.  A text that never stood on the screen must not be a step of
+// the history: the editor would have to keep that stray byte apart.
+bool joinsAStrayByte(const std::string& t, size_t from, size_t to)
+{
+    if (from == 0 || to >= t.size() || !cp932::isLeadByte(t[from - 1])) return false;
+    if (cp932::charLength(t, from - 1) != 1 || !isCharBoundary(t, from - 1)) return false;
+    const char pair[2] = {t[from - 1], t[to]};
+    return cp932::charLength(std::string_view(pair, 2), 0) == 2;
 }
 
 }  // namespace
@@ -262,9 +298,14 @@ bool MultiUndo::recordInferred(const Edited& T)
             const int inserted = c - ps;
             const int deleted = inserted + (P - N);
             if (deleted == pl && inserted >= 0 && explains(T, ps, deleted, inserted)) {
-                queue->BreakGroup();
-                queue->AddDelete(ps, ps + deleted, prevText.substr(size_t(ps), size_t(deleted)));
-                if (inserted > 0) queue->AddInsert(ps, c, T.substr(ps, inserted));
+                const std::string removed = prevText.substr(size_t(ps), size_t(deleted));
+                if (inserted > 0 && joinsAStrayByte(prevText, size_t(ps), size_t(ps + deleted))) {
+                    addReplace(ps, removed, T.substr(ps, inserted));
+                    return true;
+                }
+                breakGroup();
+                addDelete(ps, ps + deleted, removed);
+                if (inserted > 0) addInsert(ps, c, T.substr(ps, inserted));
                 return true;
             }
         } else {
@@ -275,17 +316,17 @@ bool MultiUndo::recordInferred(const Edited& T)
                 if (N == P + ol) {
                     // A copy: the text stays where it was and appears again.
                     if (explains(T, ns, 0, ol) && T.holds(ns, moved.data(), ol)) {
-                        queue->BreakGroup();
-                        queue->AddInsert(ns, ns + ol, moved);
+                        breakGroup();
+                        addInsert(ns, ns + ol, moved);
                         return true;
                     }
-                } else if (N == P && ns + ol <= N) {
+                } else if (N == P && ns + ol <= N && !joinsAStrayByte(prevText, size_t(os), size_t(os + ol))) {
                     std::string expected = prevText;
                     expected.erase(size_t(os), size_t(ol));
                     expected.insert(size_t(ns), moved);
                     if (int(expected.size()) == N && T.holds(0, expected.data(), N)) {
-                        queue->AddDelete(os, os + ol, moved);
-                        queue->AddInsert(ns, ns + nl, moved);
+                        addDelete(os, os + ol, moved);
+                        addInsert(ns, ns + nl, moved);
                         return true;
                     }
                 }
@@ -297,19 +338,19 @@ bool MultiUndo::recordInferred(const Edited& T)
     if (N > P) {
         const int I = N - P;
         if (!explains(T, c - I, 0, I)) return false;
-        if (lastKey == KeyEnter) queue->BreakGroup();
+        if (lastKey == KeyEnter) breakGroup();
         lastKey = KeyOther;
-        queue->AddInsert(c - I, c, T.substr(c - I, I));
+        addInsert(c - I, c, T.substr(c - I, I));
         return true;
     }
     const int D = P - N;
     if (D == 0 || !explains(T, c, D, 0)) return false;
     if (lastKey == KeyDelete) {
-        queue->AddDelete(c, c + D, prevText.substr(size_t(c), size_t(D)));
+        addDelete(c, c + D, prevText.substr(size_t(c), size_t(D)));
         return true;
     }
     if (lastKey == KeyBack) {
-        queue->AddBackDelete(c, c + D, prevText.substr(size_t(c), size_t(D)));
+        addBackDelete(c, c + D, prevText.substr(size_t(c), size_t(D)));
         return true;
     }
     return false;
@@ -323,10 +364,142 @@ void MultiUndo::recordDifference(const std::string& T)
     size_t s = std::min(commonSuffix(prevText, T), std::min(P, N) - p);
     while (s > 0 && !(isCharBoundary(prevText, P - s) && isCharBoundary(T, N - s))) --s;
     const size_t del = P - p - s, ins = N - p - s;
-    queue->BreakGroup();
-    if (del > 0) queue->AddDelete(int(p), int(p + del), prevText.substr(p, del));
-    if (ins > 0) queue->AddInsert(int(p), int(p + ins), T.substr(p, ins));
+    // One change the events do not explain is one step: the text between a
+    // deletion and an insertion was never on the screen.
+    if (del > 0 && ins > 0) {
+        addReplace(int(p), prevText.substr(p, del), T.substr(p, ins));
+    } else {
+        breakGroup();
+        if (del > 0) addDelete(int(p), int(p + del), prevText.substr(p, del));
+        if (ins > 0) addInsert(int(p), int(p + ins), T.substr(p, ins));
+    }
     lastKey = KeyOther;
+}
+
+void MultiUndo::breakGroup()
+{
+    if (!grouping) queue->BreakGroup();
+}
+
+void MultiUndo::addInsert(int start, int end, const std::string& text)
+{
+    if (grouping)
+        compose(group, start, {}, text);
+    else
+        queue->AddInsert(start, end, text);
+}
+
+void MultiUndo::addDelete(int start, int end, const std::string& text)
+{
+    if (grouping)
+        compose(group, start, text, {});
+    else
+        queue->AddDelete(start, end, text);
+}
+
+void MultiUndo::addBackDelete(int start, int end, const std::string& text)
+{
+    if (grouping)
+        compose(group, start, text, {});
+    else
+        queue->AddBackDelete(start, end, text);
+}
+
+void MultiUndo::addReplace(int start, const std::string& removed, const std::string& inserted)
+{
+    if (grouping) {
+        compose(group, start, removed, inserted);
+        return;
+    }
+    queue->AddReplace(entryOf({{start, removed, inserted}}));
+}
+
+void MultiUndo::compose(Gathered& gathered, int pos, const std::string& removed, const std::string& inserted)
+{
+    std::vector<Stretch>& stretches = gathered.stretches;
+    const int R = int(removed.size());
+    const int growth = int(inserted.size()) - R;
+    // The usual case, an edit behind every stretch so far, is added as it is.
+    if (stretches.empty() ||
+        pos > stretches.back().start + int(stretches.back().removed.size()) + gathered.shift) {
+        stretches.push_back({pos - gathered.shift, removed, inserted});
+        gathered.shift += growth;
+        return;
+    }
+    // Where each stretch stands in the text of this moment.
+    std::vector<int> afterStart(stretches.size());
+    int shift = 0;
+    for (size_t i = 0; i < stretches.size(); ++i) {
+        afterStart[i] = stretches[i].start + shift;
+        shift += int(stretches[i].inserted.size()) - int(stretches[i].removed.size());
+    }
+    auto afterEnd = [&](size_t i) { return afterStart[i] + int(stretches[i].inserted.size()); };
+    // The stretches the edit touches or meets: a..b-1.
+    size_t a = 0;
+    while (a < stretches.size() && afterEnd(a) < pos) ++a;
+    size_t b = a;
+    while (b < stretches.size() && afterStart[b] <= pos + R) ++b;
+    gathered.shift += growth;
+    const int shiftBefore = a < stretches.size() ? afterStart[a] - stretches[a].start : shift;
+    if (a == b) {
+        stretches.insert(stretches.begin() + std::ptrdiff_t(a), Stretch{pos - shiftBefore, removed, inserted});
+        return;
+    }
+    Stretch merged;
+    const size_t last = b - 1;
+    // What the text before held over the merged stretch: the edit's own
+    // removed bytes where they reach past the stretches (and between them),
+    // the stretches' removed bytes where they stood.
+    merged.start = std::min(pos, afterStart[a]) - shiftBefore;
+    if (pos < afterStart[a]) merged.removed = removed.substr(0, size_t(afterStart[a] - pos));
+    for (size_t i = a; i <= last; ++i) {
+        merged.removed += stretches[i].removed;
+        if (i < last)
+            merged.removed += removed.substr(size_t(afterEnd(i) - pos), size_t(afterStart[i + 1] - afterEnd(i)));
+    }
+    if (pos + R > afterEnd(last)) merged.removed += removed.substr(size_t(afterEnd(last) - pos));
+    // What it holds now: the stretches' bytes before and after the edit.
+    if (pos > afterStart[a]) merged.inserted = stretches[a].inserted.substr(0, size_t(pos - afterStart[a]));
+    merged.inserted += inserted;
+    if (pos + R < afterEnd(last))
+        merged.inserted += stretches[last].inserted.substr(size_t(pos + R - afterStart[last]));
+    stretches.erase(stretches.begin() + std::ptrdiff_t(a), stretches.begin() + std::ptrdiff_t(b));
+    stretches.insert(stretches.begin() + std::ptrdiff_t(a), std::move(merged));
+}
+
+UndoQueue::undoData MultiUndo::entryOf(const std::vector<Stretch>& stretches)
+{
+    UndoQueue::undoData entry;
+    entry.pieces.reserve(stretches.size());
+    for (const Stretch& st : stretches) {
+        entry.pieces.push_back({st.start, int(st.removed.size()), int(st.inserted.size())});
+        entry.text += st.removed;
+        entry.inserted += st.inserted;
+    }
+    return entry;
+}
+
+void MultiUndo::BeginGroup()
+{
+    catchUp();
+    grouping = true;
+    group = {};
+}
+
+void MultiUndo::EndGroup()
+{
+    if (!grouping) return;
+    grouping = false;
+    // A stretch that came out as it went in is no change.
+    std::vector<Stretch>& stretches = group.stretches;
+    stretches.erase(std::remove_if(stretches.begin(), stretches.end(),
+                                   [](const Stretch& st) { return st.removed == st.inserted; }),
+                    stretches.end());
+    if (!stretches.empty()) {
+        queue->AddReplace(entryOf(stretches));
+        lastWasUndo = lastWasRedo = false;
+    }
+    group = {};
 }
 
 void MultiUndo::catchUp()
@@ -343,21 +516,43 @@ void MultiUndo::catchUp()
 void MultiUndo::RecordReplacements(const std::vector<int>& hits, int hitLength, const std::string& replacement)
 {
     if (busy || hits.empty()) return;
-    const int n = int(hits.size());
-    const int length = int(replacement.size());
-    const int shift = length - hitLength;
-    const int perHit = length > 0 ? 2 : 1;
-    queue->AddRun(n * perHit, [&](int i) {
-        const int k = i / perHit;
-        const int at = hits[size_t(k)] + k * shift;
-        if (i % perHit == 0)
-            return UndoQueue::undoData{UndoQueue::ModeDelete, at, at + hitLength,
-                                       prevText.substr(size_t(hits[size_t(k)]), size_t(hitLength))};
-        return UndoQueue::undoData{UndoQueue::ModeAdd, at, at + length, replacement};
-    });
-    if (length > 0) lastKey = KeyOther;
+    std::string text = edit->Text();
+    const int shift = int(replacement.size()) - hitLength;
+    Gathered replaced;
+    for (size_t k = 0; k < hits.size(); ++k) {
+        int at = hits[k];
+        std::string removed = prevText.substr(size_t(at), size_t(hitLength));
+        std::string inserted = replacement;
+        // The byte before a hit, unless another hit took it, is the one a
+        // stray byte kept apart from the replacement may have become "?".
+        const int before = at - 1;
+        const int now = before + int(k) * shift;
+        if (before >= 0 && (k == 0 || before >= hits[k - 1] + hitLength) && now < int(text.size()) &&
+            prevText[size_t(before)] != text[size_t(now)]) {
+            removed.insert(0, 1, prevText[size_t(before)]);
+            inserted.insert(0, 1, text[size_t(now)]);
+            at = before;
+        }
+        compose(replaced, at + int(k) * shift, removed, inserted);
+    }
+    // The entry must turn the text before into the text after; if it does
+    // not, the true difference is recorded instead.
+    std::string check;
+    check.reserve(text.size());
+    size_t copied = 0;
+    for (const Stretch& st : replaced.stretches) {
+        check.append(prevText, copied, size_t(st.start) - copied);
+        check += st.inserted;
+        copied = size_t(st.start) + st.removed.size();
+    }
+    check.append(prevText, std::min(copied, prevText.size()), std::string::npos);
+    if (check == text)
+        queue->AddReplace(entryOf(replaced.stretches));
+    else
+        recordDifference(text);
+    if (!replacement.empty()) lastKey = KeyOther;
     lastWasUndo = lastWasRedo = false;
-    prevText = edit->Text();
+    prevText = std::move(text);
     prevRevision = edit->Revision();
     SyncSelection();
 }
@@ -430,6 +625,7 @@ std::pair<int, int> MultiUndo::Redo()
 bool MultiUndo::replay(int k, bool undoing, std::pair<int, int>& range)
 {
     const UndoQueue::undoData* entry = queue->Entry(k);
+    if (entry->mode == UndoQueue::ModeReplace) return replayPieces(k, undoing, range);
     const bool isInsertion = entry->mode == UndoQueue::ModeAdd;
     const bool removing = isInsertion == undoing;
     const size_t len = entry->text.size();
@@ -454,6 +650,60 @@ bool MultiUndo::replay(int k, bool undoing, std::pair<int, int>& range)
     edit->Select(start, removing ? int(text.size()) : 0);
     const bool ok = edit->SetSelText(removing ? std::string() : text);
     range = removing ? std::pair<int, int>{start, start} : std::pair<int, int>{start, start + int(text.size())};
+    busy = false;
+    prevText = edit->Text();
+    prevRevision = edit->Revision();
+    SyncSelection();
+    if (!ok) {
+        queue->current = savedCurrent;
+        return false;
+    }
+    return true;
+}
+
+// A replacement is replayed in one go: undoing puts every piece's removed
+// bytes back in place of its inserted ones, redoing the other way round.
+bool MultiUndo::replayPieces(int k, bool undoing, std::pair<int, int>& range)
+{
+    const UndoQueue::undoData& entry = *queue->Entry(k);
+    std::vector<TextDocument::Replacement> spans;
+    spans.reserve(entry.pieces.size());
+    int shift = 0;
+    size_t removedAt = 0, insertedAt = 0;
+    bool fits = true;
+    for (const UndoQueue::Piece& p : entry.pieces) {
+        const std::string_view removed(entry.text.data() + removedAt, size_t(p.removed));
+        const std::string_view inserted(entry.inserted.data() + insertedAt, size_t(p.inserted));
+        const int at = undoing ? p.start + shift : p.start;
+        const std::string_view present = undoing ? inserted : removed;
+        fits = fits && at >= 0 && size_t(at) + present.size() <= prevText.size() &&
+               prevText.compare(size_t(at), present.size(), present) == 0;
+        spans.push_back({at, int(present.size()), std::string(undoing ? removed : inserted)});
+        shift += p.inserted - p.removed;
+        removedAt += size_t(p.removed);
+        insertedAt += size_t(p.inserted);
+    }
+    if (!fits || removedAt != entry.text.size() || insertedAt != entry.inserted.size()) {
+        Reset();
+        return false;
+    }
+
+    const int savedCurrent = queue->current;
+    busy = true;
+    if (edit->SelLength() > 0) edit->Select(edit->SelStart(), 0);
+    int start = 0, end = 0;
+    std::string unused;
+    queue->GetAdd(k, undoing, start, end, unused);
+    if (undoing) queue->BreakGroup();
+    const bool ok = edit->ReplaceSpans(spans);
+    // The range runs from the first piece to the end of the last one as the
+    // text now stands; the caret ends behind the last.
+    const TextDocument::Replacement& lastSpan = spans.back();
+    const int lastEnd = undoing ? entry.pieces.back().start + entry.pieces.back().removed
+                                : lastSpan.start + shift - (entry.pieces.back().inserted - entry.pieces.back().removed) +
+                                      entry.pieces.back().inserted;
+    range = {spans.front().start, lastEnd};
+    if (ok) edit->Select(lastEnd, 0);
     busy = false;
     prevText = edit->Text();
     prevRevision = edit->Revision();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/undo/UndoQueue.h"
+#include "platform/TextDocument.h"
 
 class TRichEdit;
 
@@ -41,6 +42,18 @@ struct UndoEditor {
     virtual std::string TextRange(int start, int end) const
     {
         return Text().substr(size_t(start), size_t(end - start));
+    }
+    // Makes the replacements (ascending, apart, positions in the current
+    // text) as one edit where the editor can; here one after another from
+    // the back, so that the positions before each stay true.  False when the
+    // editor refused one.
+    virtual bool ReplaceSpans(const std::vector<TextDocument::Replacement>& spans)
+    {
+        for (auto r = spans.rbegin(); r != spans.rend(); ++r) {
+            Select(r->start, r->length);
+            if (!SetSelText(r->text)) return false;
+        }
+        return true;
     }
 };
 
@@ -69,12 +82,17 @@ public:
 
     // Replace All edits the text in one go with the events masked.  Before
     // it, CatchUp brings the recorder up to the editor's text; after it,
-    // RecordReplacements records what the one-by-one road would have: for
-    // each hit in turn (hits: ascending positions in the text before) the
-    // hit taken out, then the replacement put in, each at its place in the
-    // text of that moment.  The editor must already hold the text after.
+    // RecordReplacements records it as one entry: every hit (hits: ascending
+    // positions in the text before) replaced, together with any stray byte
+    // the editor had to change beside one.  The editor must already hold the
+    // text after.  One Undo takes it all back, one Redo puts it all back.
     void CatchUp() { catchUp(); }
     void RecordReplacements(const std::vector<int>& hits, int hitLength, const std::string& replacement);
+    // The edits recorded between the two, each going on at or behind the
+    // place of the one before (as Replace All's one-by-one road does), are
+    // one entry of the history, however many they are.
+    void BeginGroup();
+    void EndGroup();
 
     const UndoQueue& Queue() const { return *queue; }
 
@@ -106,6 +124,30 @@ private:
     // arrived without a change event.
     void catchUp();
     bool replay(int k, bool undoing, std::pair<int, int>& range);
+    bool replayPieces(int k, bool undoing, std::pair<int, int>& range);
+
+    // Where recordings go: the history, or the group being gathered.
+    void breakGroup();
+    void addInsert(int start, int end, const std::string& text);
+    void addDelete(int start, int end, const std::string& text);
+    void addBackDelete(int start, int end, const std::string& text);
+    void addReplace(int start, const std::string& removed, const std::string& inserted);
+    // A stretch of a replacement while it is gathered: positions in the text
+    // before the first of its edits.
+    struct Stretch {
+        int start = 0;
+        std::string removed, inserted;
+    };
+    struct Gathered {
+        std::vector<Stretch> stretches;  // ascending, apart
+        int shift = 0;                   // what they add to the text's length
+    };
+    // Adds the edit (at pos of the text of this moment, removed bytes
+    // replaced by inserted ones) to the stretches, merging those it touches.
+    static void compose(Gathered& gathered, int pos, const std::string& removed, const std::string& inserted);
+    static UndoQueue::undoData entryOf(const std::vector<Stretch>& stretches);
+    bool grouping = false;
+    Gathered group;
 
     int dragMove = 0;
     int dragOldStart = 0, dragOldLength = 0;

@@ -30,9 +30,15 @@ void UndoQueue::AddInsert(int start, int end, const std::string& text)
             top = current;
             return;
         }
+        if (e.mode == ModeReplace && e.pieces.size() == 1 && e.start + e.pieces[0].inserted == start) {
+            e.pieces[0].inserted += end - start;
+            e.inserted += text;
+            top = current;
+            return;
+        }
     }
     breakFlag = false;
-    take() = {ModeAdd, start, end, text};
+    take() = {ModeAdd, start, end, text, {}, {}};
 }
 
 void UndoQueue::AddDelete(int start, int end, const std::string& text)
@@ -47,7 +53,7 @@ void UndoQueue::AddDelete(int start, int end, const std::string& text)
         }
     }
     breakFlag = false;
-    take() = {ModeDelete, start, end, text};
+    take() = {ModeDelete, start, end, text, {}, {}};
 }
 
 void UndoQueue::AddBackDelete(int start, int end, const std::string& text)
@@ -62,21 +68,17 @@ void UndoQueue::AddBackDelete(int start, int end, const std::string& text)
         }
     }
     breakFlag = false;
-    take() = {ModeDelete, start, end, text};
+    take() = {ModeDelete, start, end, text, {}, {}};
 }
 
-void UndoQueue::AddRun(int count, const std::function<undoData(int)>& entryAt)
+void UndoQueue::AddReplace(undoData entry)
 {
-    if (count <= 0) return;
+    if (entry.pieces.empty()) return;
+    entry.mode = ModeReplace;
+    entry.start = entry.pieces.front().start;
+    entry.end = entry.pieces.back().start + entry.pieces.back().removed;
     breakFlag = false;
-    if (count >= kCapacity) {
-        // The run fills the history on its own: what was there goes.
-        const int first = count - kCapacity;
-        for (int i = 1; i <= kCapacity; ++i) entries[i] = entryAt(first + i - 1);
-        current = top = kCapacity;
-        return;
-    }
-    for (int i = 0; i < count; ++i) take() = entryAt(i);
+    take() = std::move(entry);
 }
 
 int UndoQueue::indexOf(int k) const
