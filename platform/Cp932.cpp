@@ -352,6 +352,17 @@ QString decodeForExport(std::string_view bytes)
     return text;
 }
 
+bool removalJoinsStrayByte(std::string_view text, size_t from, size_t to)
+{
+    if (from == 0 || from > text.size() || to >= text.size() || !isLeadByte(text[from - 1])) return false;
+    // A byte after LF always starts a character: LF is never a trail byte.
+    const size_t lf = text.rfind('\n', from - 1);
+    const size_t lineStart = lf == std::string_view::npos ? 0 : lf + 1;
+    if (charStart(text, lineStart, from - 1) != from - 1 || charLength(text, from - 1) != 1) return false;
+    const char pair[2] = {text[from - 1], text[to]};
+    return charLength(std::string_view(pair, 2), 0) == 2;
+}
+
 bool isValid(std::string_view bytes)
 {
     const Tables& t = tables();

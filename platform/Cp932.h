@@ -52,6 +52,11 @@ Bytes withoutInvalidBytes(std::string_view bytes, int* replaced = nullptr);
 // - text handed to other programs shows an invalid byte as U+FFFD.
 QString decodeForExport(std::string_view bytes);
 
+// Whether taking the bytes [from, to) out of the text would leave a stray
+// lead byte (a lead byte that is a character of its own) right before a byte
+// that completes it.
+bool removalJoinsStrayByte(std::string_view text, size_t from, size_t to);
+
 // Whether the bytes are valid CP932 throughout.
 bool isValid(std::string_view bytes);
 

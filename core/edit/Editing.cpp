@@ -75,7 +75,14 @@ void Session::InsertText(const std::string& text)
     // Refused as a whole at the length limit, so that the selection is not
     // deleted for an insertion that cannot follow.
     if (!InsertionFits(text.size())) return;
-    if (RichEdit->SelLength() > 0 && !RichEdit->SetSelText("")) return;
+    // The selection goes first, as an edit of its own, unless the text
+    // without it would put a stray byte before a byte completing it: the
+    // selection is then replaced in one edit, so the stray byte keeps its
+    // place unless the new text itself completes it.
+    const int length = RichEdit->SelLength();
+    const bool inOne = length > 0 && !text.empty() &&
+                       cp932::removalJoinsStrayByte(RichEdit->TextView(), size_t(s), size_t(s + length));
+    if (length > 0 && !inOne && !RichEdit->SetSelText("")) return;
     if (!text.empty() && !RichEdit->SetSelText(text)) return;
     RichEdit->Select(s + int(text.size()), 0, BreakSide::AfterLF);
     ColorizeLines(s, s + int(text.size()));

@@ -96,18 +96,6 @@ bool isCharBoundary(const std::string& t, size_t pos)
     return cp932::charStart(t, lineStartBefore(t, pos), pos) == pos;
 }
 
-// Whether taking the bytes [from, to) out of t would leave a stray lead byte
-// (a lead byte that is a character of its own) right before a byte that
-// completes it.  A text that never stood on the screen must not be a step of
-// the history: the editor would have to keep that stray byte apart.
-bool joinsAStrayByte(const std::string& t, size_t from, size_t to)
-{
-    if (from == 0 || to >= t.size() || !cp932::isLeadByte(t[from - 1])) return false;
-    if (cp932::charLength(t, from - 1) != 1 || !isCharBoundary(t, from - 1)) return false;
-    const char pair[2] = {t[from - 1], t[to]};
-    return cp932::charLength(std::string_view(pair, 2), 0) == 2;
-}
-
 }  // namespace
 
 bool MultiUndo::Edited::holds(int pos, const char* s, int n) const
@@ -299,7 +287,10 @@ bool MultiUndo::recordInferred(const Edited& T)
             const int deleted = inserted + (P - N);
             if (deleted == pl && inserted >= 0 && explains(T, ps, deleted, inserted)) {
                 const std::string removed = prevText.substr(size_t(ps), size_t(deleted));
-                if (inserted > 0 && joinsAStrayByte(prevText, size_t(ps), size_t(ps + deleted))) {
+                // The text without the selection never stood on the screen; it
+                // is no step of the history where it would join a stray byte
+                // with its neighbour.
+                if (inserted > 0 && cp932::removalJoinsStrayByte(prevText, size_t(ps), size_t(ps + deleted))) {
                     addReplace(ps, removed, T.substr(ps, inserted));
                     return true;
                 }
@@ -320,7 +311,7 @@ bool MultiUndo::recordInferred(const Edited& T)
                         addInsert(ns, ns + ol, moved);
                         return true;
                     }
-                } else if (N == P && ns + ol <= N && !joinsAStrayByte(prevText, size_t(os), size_t(os + ol))) {
+                } else if (N == P && ns + ol <= N && !cp932::removalJoinsStrayByte(prevText, size_t(os), size_t(os + ol))) {
                     std::string expected = prevText;
                     expected.erase(size_t(os), size_t(ol));
                     expected.insert(size_t(ns), moved);
@@ -492,10 +483,9 @@ void MultiUndo::EndGroup()
     grouping = false;
     // A stretch that came out as it went in is no change.
     std::vector<Stretch>& stretches = group.stretches;
-    stretches.erase(std::remove_if(stretches.begin(), stretches.end(),
-                                   [](const Stretch& st) { return st.removed == st.inserted; }),
-                    stretches.end());
-    if (!stretches.empty()) {
+    if (stretches.erase(std::remove_if(stretches.begin(), stretches.end(),
+                                       [](const Stretch& st) { return st.removed == st.inserted; }),
+                        stretches.end()) != stretches.begin()) {
         queue->AddReplace(entryOf(stretches));
         lastWasUndo = lastWasRedo = false;
     }
@@ -546,10 +536,14 @@ void MultiUndo::RecordReplacements(const std::vector<int>& hits, int hitLength, 
         copied = size_t(st.start) + st.removed.size();
     }
     check.append(prevText, std::min(copied, prevText.size()), std::string::npos);
-    if (check == text)
-        queue->AddReplace(entryOf(replaced.stretches));
-    else
+    // A hit replaced by its own bytes changed nothing to take back.
+    std::vector<Stretch>& stretches = replaced.stretches;
+    if (check != text)
         recordDifference(text);
+    else if (stretches.erase(std::remove_if(stretches.begin(), stretches.end(),
+                                            [](const Stretch& st) { return st.removed == st.inserted; }),
+                             stretches.end()) != stretches.begin())
+        queue->AddReplace(entryOf(stretches));
     if (!replacement.empty()) lastKey = KeyOther;
     lastWasUndo = lastWasRedo = false;
     prevText = std::move(text);

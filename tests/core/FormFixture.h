@@ -73,6 +73,15 @@ public:
         QApplication::sendEvent(ed->viewport(), &drop);
     }
     std::string text() const { return ed->Text(); }
+    // The characters the screen shows, and those the bytes hold (an invalid
+    // byte as a character of its own), both in UTF-8 with CR LF breaks.
+    std::string screen() const
+    {
+        QString shown = ed->toPlainText();
+        shown.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+        return shown.toStdString();
+    }
+    static std::string shows(const std::string& bytes) { return cp932::decode(bytes).toStdString(); }
     std::string undo()
     {
         form->MenuEditUndoClick();
