@@ -666,6 +666,11 @@ bool MultiUndo::replayPieces(int k, bool undoing, std::pair<int, int>& range)
     size_t removedAt = 0, insertedAt = 0;
     bool fits = true;
     for (const UndoQueue::Piece& p : entry.pieces) {
+        if (p.removed < 0 || p.inserted < 0 || removedAt + size_t(p.removed) > entry.text.size() ||
+            insertedAt + size_t(p.inserted) > entry.inserted.size()) {
+            fits = false;
+            break;
+        }
         const std::string_view removed(entry.text.data() + removedAt, size_t(p.removed));
         const std::string_view inserted(entry.inserted.data() + insertedAt, size_t(p.inserted));
         const int at = undoing ? p.start + shift : p.start;
