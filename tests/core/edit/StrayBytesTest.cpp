@@ -139,19 +139,6 @@ TEST_F(StrayBytes, EveryRoadKeepsTheStrayByteApart)
     }
 }
 
-TEST_F(StrayBytes, ByteThatCannotCompleteItLeavesItAlone)
-{
-    open("\x82\r\nz");
-    ed->Select(1, 0);
-    type("0 ");
-    EXPECT_EQ(text(), "\x82"
-                      "0 \r\nz");
-    EXPECT_EQ(screen(), shows(text()));
-    EXPECT_TRUE(form->StatusPanelText(3).isEmpty());
-    EXPECT_EQ(savedAndReadBack(), "\x82"
-                                  "0 \r\nz");
-}
-
 TEST_F(StrayBytes, UndoBesideAStrayByteGivesBackEveryByte)
 {
     const std::string file = "\x95\x5c\x81 a";  // 表, a stray 81, a blank, a
@@ -184,17 +171,4 @@ TEST_F(StrayBytes, UndoBesideAStrayByteGivesBackEveryByte)
     EXPECT_EQ(screen(), shows("\x81 a"));
     EXPECT_EQ(redo(), "\x81"
                       "0a");
-}
-
-// Moved or pasted elsewhere, a stray byte travels as "?", and the user is
-// told of it too.
-TEST_F(StrayBytes, CopiedStrayByteArrivesAsAQuestionMark)
-{
-    open("\x81 a");
-    ed->Select(0, 2);
-    key(Qt::Key_C, Qt::ControlModifier);
-    ed->Select(4, 0);
-    key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(text(), "\x81 a? ");
-    EXPECT_EQ(form->StatusPanelText(3), kTold);
 }
