@@ -390,6 +390,7 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
 
     std::vector<Line> fresh(static_cast<size_t>(count));
     std::vector<std::string> freshBytes(static_cast<size_t>(count));
+    int keepFront = prefixBytes;
     QTextBlock blockOf = firstBlock;
     for (int k = 0; k < count; ++k, blockOf = blockOf.next()) {
         Line& line = fresh[size_t(k)];
@@ -418,11 +419,15 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         if (isLast) bytes.append(oldLastBytes, oldLastBytes.size() - size_t(suffixBytes), std::string::npos);
         // The new characters, and the one before them, may now stand before
         // a byte that completes a stray lead byte among them.
-        if (h > 0)
-            straysReplaced += keepStrayBytesApart(bytes, text, h - 1, line.chars - t,
-                                                  size_t(prefixBytes - charBytes(text[h - 1].unicode())),
-                                                  blockOf.position());
-        else
+        if (h > 0) {
+            const int before = prefixBytes - charBytes(text[h - 1].unicode());
+            const int replaced =
+                keepStrayBytesApart(bytes, text, h - 1, line.chars - t, size_t(before), blockOf.position());
+            // A stray byte just before the edit that became "?" is no longer
+            // one of the bytes the line kept.
+            if (replaced > 0) keepFront = std::min(keepFront, before);
+            straysReplaced += replaced;
+        } else
             straysReplaced += keepStrayBytesApart(bytes, text, 0, line.chars - t, 0, blockOf.position());
         if (isFirst) line.spans = richedit::spansBefore(oldFirst.spans, head);
         if (isLast) {
@@ -441,7 +446,7 @@ void TRichEdit::Impl::onContentsChange(int position, int /*removed*/, int added)
         lines.insert(lines.begin() + first, std::make_move_iterator(fresh.begin()),
                      std::make_move_iterator(fresh.end()));
     }
-    model.replaceLines(first, oldLast - first + 1, std::move(freshBytes), spliceable ? prefixBytes : 0,
+    model.replaceLines(first, oldLast - first + 1, std::move(freshBytes), spliceable ? keepFront : 0,
                        spliceable ? suffixBytes : 0);
     pendingChange = true;
     followRuns(false);
