@@ -45,10 +45,7 @@ bool entriesWritable(const QString& caption, std::initializer_list<const QListWi
 {
     QString entries;
     for (const QListWidget* list : lists) entries += scriptListEntry(*list);
-    const QString unwritable = writable::unwritableCharacters(entries);
-    if (unwritable.isEmpty()) return true;
-    ask::messageBox(scripts::entryRefusal(unwritable), caption, MB_OK | MB_ICONEXCLAMATION);
-    return false;
+    return writable::writableOrWarn(entries, caption, QString::fromUtf8("「設定変更」で項目を直して下さい。"));
 }
 
 // Both single-script commands: a selection is wrapped at once; otherwise the

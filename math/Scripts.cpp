@@ -47,15 +47,6 @@ QString storedText(const QString& memoText)
     return text.replace(lineBreak, "\r\n");
 }
 
-QString entryRefusal(const QString& characters)
-{
-    return QString::fromUtf8(
-               "この項目には、文書に書けない文字（Shift-JIS にない文字や制御文字）が含まれているため、"
-               "挿入しませんでした：%1\r\n"
-               "「設定変更」で項目を直して下さい。")
-        .arg(characters);
-}
-
 QString defaultList(Script script) { return script == Script::Up ? "\\infty" : "-\\infty"; }
 
 // The one place that reads the stored lists: a missing or wrong-typed list

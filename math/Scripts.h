@@ -32,10 +32,6 @@ QStringList entries(const QString& text);
 // its text with LF breaks.
 QString storedText(const QString& memoText);
 
-// The refusal to insert an entry that holds characters a document cannot
-// take (named as writable::unwritableCharacters names them).
-QString entryRefusal(const QString& characters);
-
 // The stored lists, in the "\MathSoeji" subkey below the settings key.  A
 // value that is missing or is not a string reads as its default; a string is
 // kept whatever it holds, so that no entry of the user's is ever lost (an

@@ -631,28 +631,33 @@ bool MultiUndo::replay(int k, bool undoing, std::pair<int, int>& range)
         return false;
     }
 
+    return replayed([&] {
+        int start = 0, end = 0;
+        std::string text;
+        if (isInsertion)
+            queue->GetAdd(k, undoing, start, end, text);
+        else
+            queue->GetDelete(k, undoing, start, text);
+        if (undoing) queue->BreakGroup();
+        edit->Select(start, removing ? int(text.size()) : 0);
+        const bool ok = edit->SetSelText(removing ? std::string() : text);
+        range = removing ? std::pair<int, int>{start, start} : std::pair<int, int>{start, start + int(text.size())};
+        return ok;
+    });
+}
+
+bool MultiUndo::replayed(const std::function<bool()>& step)
+{
     const int savedCurrent = queue->current;
     busy = true;
     if (edit->SelLength() > 0) edit->Select(edit->SelStart(), 0);
-    int start = 0, end = 0;
-    std::string text;
-    if (isInsertion)
-        queue->GetAdd(k, undoing, start, end, text);
-    else
-        queue->GetDelete(k, undoing, start, text);
-    if (undoing) queue->BreakGroup();
-    edit->Select(start, removing ? int(text.size()) : 0);
-    const bool ok = edit->SetSelText(removing ? std::string() : text);
-    range = removing ? std::pair<int, int>{start, start} : std::pair<int, int>{start, start + int(text.size())};
+    const bool ok = step();
     busy = false;
     prevText = edit->Text();
     prevRevision = edit->Revision();
     SyncSelection();
-    if (!ok) {
-        queue->current = savedCurrent;
-        return false;
-    }
-    return true;
+    if (!ok) queue->current = savedCurrent;
+    return ok;
 }
 
 // A replacement is replayed in one go: undoing puts every piece's removed
@@ -687,29 +692,21 @@ bool MultiUndo::replayPieces(int k, bool undoing, std::pair<int, int>& range)
         return false;
     }
 
-    const int savedCurrent = queue->current;
-    busy = true;
-    if (edit->SelLength() > 0) edit->Select(edit->SelStart(), 0);
-    int start = 0, end = 0;
-    std::string unused;
-    queue->GetAdd(k, undoing, start, end, unused);
-    if (undoing) queue->BreakGroup();
-    const bool ok = edit->ReplaceSpans(spans);
-    // The range runs from the first piece to the end of the last one as the
-    // text now stands; the caret ends behind the last.
-    const TextDocument::Replacement& lastSpan = spans.back();
-    const int lastEnd = undoing ? entry.pieces.back().start + entry.pieces.back().removed
-                                : lastSpan.start + shift - (entry.pieces.back().inserted - entry.pieces.back().removed) +
-                                      entry.pieces.back().inserted;
-    range = {spans.front().start, lastEnd};
-    if (ok) edit->Select(lastEnd, 0);
-    busy = false;
-    prevText = edit->Text();
-    prevRevision = edit->Revision();
-    SyncSelection();
-    if (!ok) {
-        queue->current = savedCurrent;
-        return false;
-    }
-    return true;
+    return replayed([&] {
+        int start = 0, end = 0;
+        std::string unused;
+        queue->GetAdd(k, undoing, start, end, unused);
+        if (undoing) queue->BreakGroup();
+        const bool ok = edit->ReplaceSpans(spans);
+        // The range runs from the first piece to the end of the last one as
+        // the text now stands; the caret ends behind the last.
+        const TextDocument::Replacement& lastSpan = spans.back();
+        const UndoQueue::Piece& lastPiece = entry.pieces.back();
+        const int lastEnd = undoing ? lastPiece.start + lastPiece.removed
+                                    : lastSpan.start + shift - (lastPiece.inserted - lastPiece.removed) +
+                                          lastPiece.inserted;
+        range = {spans.front().start, lastEnd};
+        if (ok) edit->Select(lastEnd, 0);
+        return ok;
+    });
 }

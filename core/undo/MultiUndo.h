@@ -9,6 +9,7 @@
 // selection change, a programmatic replacement, a drop) is recorded as the
 // true difference instead, so the history always replays onto the text it
 // was recorded from.
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -125,6 +126,9 @@ private:
     void catchUp();
     bool replay(int k, bool undoing, std::pair<int, int>& range);
     bool replayPieces(int k, bool undoing, std::pair<int, int>& range);
+    // Runs a replayed edit with the recorder held off and takes the text as
+    // it then stands; a refused one puts the history's place back.
+    bool replayed(const std::function<bool()>& step);
 
     // Where recordings go: the history, or the group being gathered.
     void breakGroup();

@@ -128,17 +128,11 @@ TEST_F(FigureRoadTeX, ReportWithEveryKindOfPictureShowsThemInThePdf)
     ASSERT_NE(text.find("\\includegraphics{plot.eps}"), std::string::npos);
 
     // A TeX error would wait for an answer at the console: it gets "x".
-    QTimer stopAtAnError;
-    bool answered = false;
-    QObject::connect(&stopAtAnError, &QTimer::timeout, [&] {
-        TeXConsole* console = tex::TeXConsoleView(f);
-        if (!answered && console->text().contains("\n? ")) answered = console->sendLine("x");
-    });
-    stopAtAnError.start(50);
+    const textest::AnswerFirstError stopAtAnError([&f] { return tex::TeXConsoleView(f); });
     f.MenuTexDVIClick(1);
     ASSERT_TRUE(textest::waitUntil([&] { return !f.TeXBusy && !tex::runState(f).TeXThread; }, 120000))
         << tex::TeXConsoleView(f)->text().toStdString();
-    EXPECT_FALSE(answered) << tex::TeXConsoleView(f)->text().toStdString();
+    EXPECT_FALSE(stopAtAnError.answered()) << tex::TeXConsoleView(f)->text().toStdString();
     const QString pdf = folder + "/report.pdf";
     ASSERT_TRUE(QFileInfo::exists(pdf)) << tex::TeXConsoleView(f)->text().toStdString();
     EXPECT_EQ(QString::fromLocal8Bit(textest::readFile(shown)).trimmed(), pdf);

@@ -54,11 +54,6 @@ TEST(ScriptLists, OneEntryPerLineTakenAsItStands)
     EXPECT_EQ(scripts::storedText("a\r\nb"), "a\r\nb");
 }
 
-TEST(ScriptLists, RefusalNamesTheCharacters)
-{
-    EXPECT_TRUE(scripts::entryRefusal(QString::fromUtf8("ö")).contains(QString::fromUtf8("ö")));
-}
-
 TEST(ScriptTexts, QuickCommandsAndPairs)
 {
     wrap::EditorState none;

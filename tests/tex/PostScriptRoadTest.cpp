@@ -29,18 +29,12 @@ protected:
     // error prompt of TeX is answered with "x".
     void showPostScript(TForm1& f)
     {
-        QTimer stopAtAnError;
-        bool answered = false;
-        QObject::connect(&stopAtAnError, &QTimer::timeout, [&] {
-            TeXConsole* console = tex::TeXConsoleView(f);
-            if (!answered && console->text().contains("\n? ")) answered = console->sendLine("x");
-        });
-        stopAtAnError.start(50);
+        const textest::AnswerFirstError stopAtAnError([&f] { return tex::TeXConsoleView(f); });
         f.MenuFileSaveClick();
         f.MenuTexDVIClick(2);
         ASSERT_TRUE(textest::waitUntil([&] { return !f.TeXBusy && !tex::runState(f).TeXThread; }, 120000))
             << tex::TeXConsoleView(f)->text().toStdString();
-        EXPECT_FALSE(answered) << tex::TeXConsoleView(f)->text().toStdString();
+        EXPECT_FALSE(stopAtAnError.answered()) << tex::TeXConsoleView(f)->text().toStdString();
     }
     void putBeforeEnd(TForm1& f, const std::string& text)
     {

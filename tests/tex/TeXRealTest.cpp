@@ -98,14 +98,9 @@ TEST_F(RealTeXTest, ErrorAnsweredWithXStopsTheRun)
                       "\\undefinedcommand\r\n\\label{a}\r\n\\end{document}\r\n";
     TeXConsole* console = tex::TeXConsoleView(*form);
     console->clear();
-    bool answered = false;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (!answered && console->text().contains("\n? ") && console->sendLine("x")) answered = true;
-    });
-    answer.start(20);
+    const textest::AnswerFirstError answer([console] { return console; });
     run(document("err.tex", text), 1, 0, 3);
-    EXPECT_TRUE(answered);
+    EXPECT_TRUE(answer.answered());
     EXPECT_EQ(order(), QStringList{"platex"});
     EXPECT_FALSE(form->TeXProcessed);
     EXPECT_TRUE(console->text().contains("! Undefined control sequence."));
@@ -169,12 +164,7 @@ void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, con
 {
     TeXConsole* console = tex::TeXConsoleView(runner);
     console->clear();
-    bool answered = false;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (!answered && console->text().contains("\n? ") && console->sendLine("e")) answered = true;
-    });
-    answer.start(20);
+    const textest::AnswerFirstError answer([console] { return console; }, "e");
     TeXJob job = teXJobFor(runner, documentPath);
     job.companionPath = companion;
     job.editorService = tex::runState(runner).DdeServer->service();
@@ -184,7 +174,7 @@ void RealTeXTest::runAnsweringE(TForm1& runner, const QString& documentPath, con
     tex::runState(runner).TeXThread = worker;
     worker->Resume();
     finish(worker);
-    EXPECT_TRUE(answered);
+    EXPECT_TRUE(answer.answered());
     EXPECT_TRUE(worker->Terminated());  // the poke told the worker to stop
     tex::runState(runner).TeXThread = nullptr;
     delete worker;

@@ -1,12 +1,14 @@
 #pragma once
 // Helpers of the TeX and conversation tests: a private runtime folder for
 // the sockets, small script programs, waiting with the event loop running,
-// and a stand-in DVI viewer that speaks the conversation.
+// a stand-in DVI viewer that speaks the conversation, and an answer to TeX's
+// first error prompt.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "platform/LocalConv.h"
+#include "tex/TeXConsole.h"
 
 namespace textest {
 
@@ -130,6 +133,26 @@ private:
     bool listening_ = false;
     mutable std::mutex mutex_;
     std::vector<std::string> macros_;
+};
+
+// While it lives, the first error prompt of TeX in the console is answered
+// (with "x" unless told otherwise), so that a failing run ends instead of
+// waiting for the user.
+class AnswerFirstError {
+public:
+    explicit AnswerFirstError(std::function<TeXConsole*()> console, QString answer = "x")
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this, console, answer] {
+            TeXConsole* view = console();
+            if (!answered_ && view && view->text().contains("\n? ")) answered_ = view->sendLine(answer);
+        });
+        timer_.start(20);
+    }
+    bool answered() const { return answered_; }
+
+private:
+    QTimer timer_;
+    bool answered_ = false;
 };
 
 }  // namespace textest
