@@ -166,14 +166,6 @@ void TextDocument::replaceLines(int first, int count, std::vector<std::string> f
     changed(regionStart + keepFront, tail + keepBack);
 }
 
-void TextDocument::replaceRanges(const std::vector<int>& starts, int length, const std::string& text)
-{
-    std::vector<Replacement> spans;
-    spans.reserve(starts.size());
-    for (const int start : starts) spans.push_back({start, length, text});
-    replaceSpans(spans);
-}
-
 void TextDocument::replaceSpans(const std::vector<Replacement>& spans)
 {
     if (spans.empty()) return;

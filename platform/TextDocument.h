@@ -65,8 +65,6 @@ public:
     // text before) as one change.  Neither the ranges nor the texts may hold
     // a break, so every line keeps its place.
     void replaceSpans(const std::vector<Replacement>& spans);
-    // The same with one length and one text for all the ranges.
-    void replaceRanges(const std::vector<int>& starts, int length, const std::string& text);
 
     // ---- listeners ----
     // Listening changes nothing, so a reader holding the document const may.

@@ -1,5 +1,7 @@
 #include "platform/WholeFile.h"
 
+#include "platform/FileErrors.h"
+
 #include <QFile>
 
 #include <fcntl.h>
@@ -8,13 +10,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace wholefile {
 
 namespace {
 
-Contents failed(int error, const QString& reason = {})
+Contents failed(const QString& path, int error, const QString& reason = {})
 {
     Contents c;
     c.status = error == ENOENT || error == ENOTDIR ? Status::Missing
@@ -22,15 +23,13 @@ Contents failed(int error, const QString& reason = {})
                : error == EFBIG                     ? Status::TooLarge
                                                     : Status::Unreadable;
     c.error = error;
-    c.reason = !reason.isEmpty()      ? reason
-               : error == EINVAL ? notRegularReason()
-                                 : QString::fromLocal8Bit(std::strerror(error));
+    c.reason = !reason.isEmpty() ? reason : fileerrors::reason(false, path, error);
     return c;
 }
 
-Contents tooLarge(qint64 limit)
+Contents tooLarge(const QString& path, qint64 limit)
 {
-    return failed(EFBIG, QStringLiteral("ファイルが大きすぎます（%1 KB まで）。").arg(limit / 1024));
+    return failed(path, EFBIG, QStringLiteral("ファイルが大きすぎます（%1 KB まで）。").arg(limit / 1024));
 }
 
 class Descriptor {
@@ -71,7 +70,7 @@ bool readUpTo(int fd, QByteArray& bytes, qint64 expected, qint64 most)
 
 }  // namespace
 
-QString notRegularReason() { return QStringLiteral("普通のファイルではありません。"); }
+QString notRegularReason() { return fileerrors::reason(false, {}, EINVAL); }
 
 int openRegular(const QString& path)
 {
@@ -102,15 +101,15 @@ int openRegular(const QString& path)
 Contents read(const QString& path, qint64 limit)
 {
     Descriptor fd(openRegular(path));
-    if (fd.get() < 0) return failed(errno);
+    if (fd.get() < 0) return failed(path, errno);
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return failed(errno);
-    if (st.st_size > limit) return tooLarge(limit);
+    if (::fstat(fd.get(), &st) != 0) return failed(path, errno);
+    if (st.st_size > limit) return tooLarge(path, limit);
     // One byte past the bound: a file that grew since its size was taken is
     // refused rather than cut.
     Contents c;
-    if (!readUpTo(fd.get(), c.bytes, st.st_size, limit + 1)) return failed(errno);
-    if (c.bytes.size() > limit) return tooLarge(limit);
+    if (!readUpTo(fd.get(), c.bytes, st.st_size, limit + 1)) return failed(path, errno);
+    if (c.bytes.size() > limit) return tooLarge(path, limit);
     c.status = Status::Ok;
     return c;
 }

@@ -16,7 +16,7 @@ struct Contents {
     Status status = Status::Unreadable;
     QByteArray bytes;  // Ok: the file
     // Not Ok: the system's error number, as openRegular sets it (EFBIG past
-    // the bound), and the reason in plain words.
+    // the bound), and the reason in the window's language.
     int error = 0;
     QString reason;
 };

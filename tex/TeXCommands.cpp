@@ -10,7 +10,6 @@
 
 #include "core/insertion/CommandSearch.h"
 #include "platform/Ask.h"
-#include "platform/Cp932.h"
 #include "tex/TeXConsole.h"
 #include "tex/Dde.h"
 #include "tex/Init.h"
@@ -20,14 +19,7 @@
 
 bool containsText(std::string_view text, std::string_view what, bool ignoreCase)
 {
-    auto lower = [ignoreCase](char c) { return ignoreCase && c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (what.empty()) return true;
-    for (size_t i = 0; i + what.size() <= text.size(); i += size_t(cp932::charLength(text, i))) {
-        size_t k = 0;
-        while (k < what.size() && lower(text[i + k]) == lower(what[k])) ++k;
-        if (k == what.size() && !commandsearch::inComment(text, i)) return true;
-    }
-    return false;
+    return what.empty() || commandsearch::contains(text, what, ignoreCase, false);
 }
 
 PassDecision decidePasses(std::string_view text, bool triggersIgnoreCase)

@@ -160,15 +160,15 @@ bool logShowsStop(std::string_view logBytes)
     return scan.finish();
 }
 
-QString figureDriverMessage(const std::string& logBytes, const QByteArray& dvipsOutput)
+QString figureDriverMessage(std::string_view logBytes, const QByteArray& dvipsOutput)
 {
     // The graphics package says which driver file it loaded, once.
     static constexpr std::string_view said = "Package graphics Info: Driver file: ";
     const size_t at = logBytes.find(said);
-    if (at == std::string::npos) return {};
+    if (at == std::string_view::npos) return {};
     const size_t name = at + said.size();
     const size_t end = logBytes.find(".def", name);
-    if (end == std::string::npos || end - name > 32) return {};
+    if (end == std::string_view::npos || end - name > 32) return {};
     const QString driver = QString::fromLatin1(logBytes.data() + name, qsizetype(end - name));
     if (driver.isEmpty() || driver == "dvips") return {};
     // dvips complains of each \special it could not follow, after the name
@@ -372,7 +372,7 @@ void TTeXEXE::checkFiguresAfterDvips(const QByteArray& dvipsOutput)
     const wholefile::Contents log = wholefile::read(withExtension(".log"), kMaxLogBytes);
     if (log.status != wholefile::Status::Ok) return;
     const QByteArray& bytes = log.bytes;
-    const QString message = figureDriverMessage(std::string(bytes.constData(), size_t(bytes.size())), dvipsOutput);
+    const QString message = figureDriverMessage(std::string_view(bytes.constData(), size_t(bytes.size())), dvipsOutput);
     if (!message.isEmpty()) ask::messageBox(message, kCaption, MB_ICONEXCLAMATION);
 }
 
@@ -483,7 +483,10 @@ bool TTeXEXE::ShellRun(const QString& program, const QStringList& arguments, boo
                 std::lock_guard lock(openFilesMutex_);
                 if (followingTeX_) openFiles_.feed(bytes);
             }
-            if (keepOutput_) keptOutput_ += bytes;
+            // dvips says little more than a number a page; a bound keeps a
+            // flood of output from filling memory.
+            if (keepOutput_ && keptOutput_.size() < kMaxKeptOutput)
+                keptOutput_ += bytes.first(std::min(bytes.size(), kMaxKeptOutput - keptOutput_.size()));
             if (console_) console_->processOutput(bytes);
         };
         if (console_) {

@@ -62,7 +62,7 @@ QString stepFailedMessage(const QString& step, const QString& program, int exitC
 // the class's): dvips cannot draw what that driver's \special asks for and
 // leaves the figures blank.  The log names the driver, dvips's output shows
 // that it met such figures.  Empty when there is nothing to tell.
-QString figureDriverMessage(const std::string& logBytes, const QByteArray& dvipsOutput);
+QString figureDriverMessage(std::string_view logBytes, const QByteArray& dvipsOutput);
 
 // Everything one run needs, taken in the main thread when the command is
 // given: the worker reads nothing of the window from its own thread, so a
@@ -157,7 +157,9 @@ private:
     mutable std::mutex openFilesMutex_;
     TeXOpenFiles openFiles_;
     bool followingTeX_ = false;
-    // The output of the waited program, kept while keepOutput_ is set.
+    // The output of the waited program, kept while keepOutput_ is set, up to
+    // a bound.
+    static constexpr qsizetype kMaxKeptOutput = 1 << 20;
     bool keepOutput_ = false;
     QByteArray keptOutput_;
 };

@@ -1,9 +1,7 @@
 #pragma once
 // What the user is told when a file cannot be read or written: what failed,
-// on which file (its name as it is), and why, in the window's language.  The
-// system's own text is English whatever the window speaks, so each reason a
-// user meets and can act on has a sentence of its own; a rare one is a short
-// sentence with the system's text after it.
+// on which file (its name as it is), and why, in the window's language (the
+// reasons are those of platform/FileErrors.h).
 #include <QString>
 
 namespace docfile {

@@ -12,14 +12,14 @@ bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 
 char folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
-bool matchesAt(std::string_view text, size_t pos, std::string_view needle, bool ignoreCase)
+bool matchesAt(std::string_view text, size_t pos, std::string_view needle, bool ignoreCase, bool wholeName)
 {
     if (pos + needle.size() > text.size()) return false;
     for (size_t i = 0; i < needle.size(); ++i) {
         const char a = text[pos + i], b = needle[i];
         if (ignoreCase ? folded(a) != folded(b) : a != b) return false;
     }
-    if (!isLetter(needle.back())) return true;
+    if (!wholeName || !isLetter(needle.back())) return true;
     const size_t after = pos + needle.size();
     return after >= text.size() || !isLetter(text[after]);
 }
@@ -60,13 +60,13 @@ bool inComment(std::string_view text, size_t pos)
     return false;
 }
 
-int find(std::string_view text, std::string_view needle, int from, bool ignoreCase)
+int find(std::string_view text, std::string_view needle, int from, bool ignoreCase, bool wholeName)
 {
     if (needle.empty() || from < 0 || size_t(from) >= text.size()) return -1;
     const size_t start = size_t(from);
     // From the line's start, so that a comment opened before `from` counts.
     for (size_t i = lineStartOf(text, start); i < text.size();) {
-        if (i >= start && matchesAt(text, i, needle, ignoreCase)) return int(i);
+        if (i >= start && matchesAt(text, i, needle, ignoreCase, wholeName)) return int(i);
         i = text[i] == '%' ? nextLineStart(text, i) : nextToken(text, i);
     }
     return -1;

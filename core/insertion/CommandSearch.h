@@ -17,13 +17,15 @@ bool inComment(std::string_view text, size_t pos);
 // starts outside a comment and not as a character a backslash escapes.  A
 // needle that ends in a letter is a command name: a letter right after the
 // match makes it a longer command, so "\title" does not find \titlepage.
-// ignoreCase folds ASCII letters.  -1 when there is none.
-int find(std::string_view text, std::string_view needle, int from = 0, bool ignoreCase = false);
+// ignoreCase folds ASCII letters; with wholeName false a longer command
+// that begins with the needle is found too.  -1 when there is none.
+int find(std::string_view text, std::string_view needle, int from = 0, bool ignoreCase = false,
+         bool wholeName = true);
 
 // Whether find would find the needle anywhere.
-inline bool contains(std::string_view text, std::string_view needle, bool ignoreCase = false)
+inline bool contains(std::string_view text, std::string_view needle, bool ignoreCase = false, bool wholeName = true)
 {
-    return find(text, needle, 0, ignoreCase) >= 0;
+    return find(text, needle, 0, ignoreCase, wholeName) >= 0;
 }
 
 }  // namespace commandsearch

@@ -470,6 +470,18 @@ UndoQueue::undoData MultiUndo::entryOf(const std::vector<Stretch>& stretches)
     return entry;
 }
 
+bool MultiUndo::addStretches(std::vector<Stretch>& stretches)
+{
+    // A stretch that came out as it went in (a hit replaced by its own
+    // bytes) is no change to take back.
+    stretches.erase(std::remove_if(stretches.begin(), stretches.end(),
+                                   [](const Stretch& st) { return st.removed == st.inserted; }),
+                    stretches.end());
+    if (stretches.empty()) return false;
+    queue->AddReplace(entryOf(stretches));
+    return true;
+}
+
 void MultiUndo::BeginGroup()
 {
     catchUp();
@@ -481,14 +493,7 @@ void MultiUndo::EndGroup()
 {
     if (!grouping) return;
     grouping = false;
-    // A stretch that came out as it went in is no change.
-    std::vector<Stretch>& stretches = group.stretches;
-    if (stretches.erase(std::remove_if(stretches.begin(), stretches.end(),
-                                       [](const Stretch& st) { return st.removed == st.inserted; }),
-                        stretches.end()) != stretches.begin()) {
-        queue->AddReplace(entryOf(stretches));
-        lastWasUndo = lastWasRedo = false;
-    }
+    if (addStretches(group.stretches)) lastWasUndo = lastWasRedo = false;
     group = {};
 }
 
@@ -536,14 +541,10 @@ void MultiUndo::RecordReplacements(const std::vector<int>& hits, int hitLength, 
         copied = size_t(st.start) + st.removed.size();
     }
     check.append(prevText, std::min(copied, prevText.size()), std::string::npos);
-    // A hit replaced by its own bytes changed nothing to take back.
-    std::vector<Stretch>& stretches = replaced.stretches;
     if (check != text)
         recordDifference(text);
-    else if (stretches.erase(std::remove_if(stretches.begin(), stretches.end(),
-                                            [](const Stretch& st) { return st.removed == st.inserted; }),
-                             stretches.end()) != stretches.begin())
-        queue->AddReplace(entryOf(stretches));
+    else
+        addStretches(replaced.stretches);
     if (!replacement.empty()) lastKey = KeyOther;
     lastWasUndo = lastWasRedo = false;
     prevText = std::move(text);

@@ -150,6 +150,8 @@ private:
     // replaced by inserted ones) to the stretches, merging those it touches.
     static void compose(Gathered& gathered, int pos, const std::string& removed, const std::string& inserted);
     static UndoQueue::undoData entryOf(const std::vector<Stretch>& stretches);
+    // One entry of the stretches that change something; false when none does.
+    bool addStretches(std::vector<Stretch>& stretches);
     bool grouping = false;
     Gathered group;
 

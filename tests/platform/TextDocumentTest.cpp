@@ -125,10 +125,12 @@ TEST(TextDocument, EachChangeCountsARevisionAndNamesItsSpan)
 
     both([](TextDocument& d) { d.setText("ab\r\nab" + A + "ab\r\nab"); });
     // A hit at the very start and several in one line.
-    both([](TextDocument& d) { d.replaceRanges({0, 4, 8, 12}, 2, KAN + "!"); });
+    both([](TextDocument& d) {
+        d.replaceSpans({{0, 2, KAN + "!"}, {4, 2, KAN + "!"}, {8, 2, KAN + "!"}, {12, 2, KAN + "!"}});
+    });
     check(KAN + "!\r\n" + KAN + "!" + A + KAN + "!\r\n" + KAN + "!");
     EXPECT_EQ(spliced.lineLength(1), 8);
-    both([](TextDocument& d) { d.replaceRanges({5}, 3, ""); });
+    both([](TextDocument& d) { d.replaceSpans({{5, 3, ""}}); });
     check(KAN + "!\r\n" + A + KAN + "!\r\n" + KAN + "!");
     EXPECT_EQ(seen.back().start, 5);
     EXPECT_EQ(seen.back().tail, int(spliced.text().size()) - 5);
