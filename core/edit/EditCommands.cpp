@@ -117,9 +117,11 @@ void Session::MenuEditPasteClick()
     if (Busy || !clipboardHasText()) return;
     const int s = RichEdit->SelStart();
     int carried = 0;
+    const long revision = RichEdit->Revision();
     InsertText(TRichEdit::PastedText(QGuiApplication::clipboard()->mimeData(), &carried));
     ColorizeLines(s, RichEdit->SelStart());
-    if (carried > 0) RichEditInvalidBytesReplaced(carried);
+    // Told only when the text went in: a paste refused at the limit says so.
+    if (carried > 0 && RichEdit->Revision() != revision) RichEditInvalidBytesReplaced(carried);
 }
 
 void Session::MenuEditDeleteClick()

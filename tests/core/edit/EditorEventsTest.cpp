@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 #include "platform/Registry.h"
 #include "tests/core/FormFixture.h"
@@ -254,4 +255,15 @@ TEST_F(EditorEvents, EveryInsertionTheLimitRefusesIsSaidInTheStatusBar)
         EXPECT_EQ(text(), full);
         EXPECT_EQ(form->StatusPanelText(3), said);
     }
+
+    // Copied text carrying an invalid byte, refused: the refusal is what the
+    // user reads, not that the byte became "?".
+    auto* copied = new QMimeData;
+    copied->setData("application/x-quillmark-cp932", QByteArray("x\x81 y"));
+    copied->setText("x y");
+    QGuiApplication::clipboard()->setMimeData(copied);
+    form->SetStatusPanel(3, "");
+    form->MenuEditPasteClick();
+    EXPECT_EQ(text(), full);
+    EXPECT_EQ(form->StatusPanelText(3), said);
 }
